@@ -1,0 +1,21 @@
+# cargolyx_add_test(NAME SOURCES... [LIBS ...] [DISPLAY])
+# Adds a GoogleTest executable and registers it with CTest. DISPLAY marks a test
+# that needs an X display: scripts/test runs those under xvfb-run.
+find_package(GTest REQUIRED)
+
+function(cargolyx_add_test name)
+  cmake_parse_arguments(ARG "DISPLAY" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES} ${ARG_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE
+    CARGOLYX_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
+    CARGOLYX_EXAMPLES_DIR="${PROJECT_SOURCE_DIR}/examples"
+    CARGOLYX_PROGRAM_DIR="${CARGOLYX_PROGRAM_DIR}")
+  add_test(NAME ${name} COMMAND ${name})
+  if(ARG_DISPLAY)
+    set_tests_properties(${name} PROPERTIES LABELS display)
+  else()
+    set_tests_properties(${name} PROPERTIES LABELS headless)
+  endif()
+endfunction()

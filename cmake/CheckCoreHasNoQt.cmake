@@ -1,0 +1,15 @@
+# Fails when a file of the core library includes a Qt header.
+# cmake -DSOURCE_DIR=<src> -P CheckCoreHasNoQt.cmake
+set(offenders "")
+foreach(folder model engine export cli)
+  file(GLOB_RECURSE files "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+  foreach(f ${files})
+    file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
+    if(lines)
+      list(APPEND offenders "${f}")
+    endif()
+  endforeach()
+endforeach()
+if(offenders)
+  message(FATAL_ERROR "Qt headers in the core: ${offenders}")
+endif()

@@ -1,0 +1,14 @@
+#pragma once
+// The verbs of cargolyx-cli. Each takes the arguments after its name and returns the
+// process exit status.
+
+#include <string>
+#include <vector>
+
+// Exit statuses shared by the verbs.
+inline constexpr int kExitLoaded = 0;
+inline constexpr int kExitNothingLoaded = 1;
+inline constexpr int kExitRefused = 2;
+inline constexpr int kExitBadInput = 3;  // unreadable or invalid file, bad arguments
+
+int runInfo(const std::vector<std::string>& args);

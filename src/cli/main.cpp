@@ -1,0 +1,34 @@
+// cargolyx-cli: plan, inspect and export loading projects without a window.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+
+namespace {
+
+void printUsage(std::ostream& out) {
+  out << "usage: cargolyx-cli VERB FILE.pak [options]\n"
+         "verbs:\n"
+         "  info FILE.pak    the container, the cartons and their statistics\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    printUsage(std::cerr);
+    return kExitBadInput;
+  }
+  const std::string verb = argv[1];
+  const std::vector<std::string> args(argv + 2, argv + argc);
+  if (verb == "info") return runInfo(args);
+  if (verb == "--help" || verb == "-h" || verb == "help") {
+    printUsage(std::cout);
+    return 0;
+  }
+  std::cerr << "cargolyx-cli: unknown verb \"" << verb << "\"\n";
+  printUsage(std::cerr);
+  return kExitBadInput;
+}

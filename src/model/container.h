@@ -1,0 +1,20 @@
+#pragma once
+// The container to load: its inner size and the weight it may carry.
+
+#include <cstdint>
+#include <string>
+
+struct Container {
+  std::string name = "演示集装箱";  // the demo container
+  std::int32_t length = 11800;     // inner length, inner end to door, mm
+  std::int32_t width = 2300;       // inner width, mm
+  std::int32_t height = 2450;      // inner height, mm
+  std::int32_t maxWeight = 20000;  // maximum load, kg
+
+  // L x W x H in mm³, formed in floating point (the demo container exceeds 32 bits).
+  double volume() const;
+  // Caption of the tree's root: "演示集装箱 (11800*2300*2450)".
+  std::string displayText() const;
+
+  bool operator==(const Container&) const = default;
+};

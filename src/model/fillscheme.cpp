@@ -1,0 +1,89 @@
+#include "model/fillscheme.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const char* const kCartonBaseName = "纸箱";
+
+// Truncates toward zero into int32, holding the ends of the range for larger quotients.
+std::int32_t truncateClamped(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= static_cast<double>(std::numeric_limits<std::int32_t>::max()))
+    return std::numeric_limits<std::int32_t>::max();
+  if (value <= static_cast<double>(std::numeric_limits<std::int32_t>::min()))
+    return std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(value);
+}
+
+}  // namespace
+
+Carton& FillScheme::addCarton() {
+  const std::size_t n = cartons.size();
+  Carton carton;
+  carton.material = static_cast<std::int32_t>(n % kMaterialCount);
+  std::size_t k = n + 1;
+  auto nameTaken = [this](const std::string& name) {
+    return std::any_of(cartons.begin(), cartons.end(),
+                       [&](const Carton& c) { return c.name == name; });
+  };
+  while (nameTaken(kCartonBaseName + std::to_string(k))) ++k;
+  carton.name = kCartonBaseName + std::to_string(k);
+  cartons.push_back(std::move(carton));
+  return cartons.back();
+}
+
+bool FillScheme::removeCarton(std::size_t index) {
+  if (index >= cartons.size()) return false;
+  cartons.erase(cartons.begin() + static_cast<std::ptrdiff_t>(index));
+  return true;
+}
+
+double FillScheme::netVolume() const {
+  double sum = 0.0;
+  for (const Carton& c : cartons) sum += c.count * c.volume();
+  return sum;
+}
+
+double FillScheme::volumeRatio() const {
+  const double containerVolume = container.volume();
+  return containerVolume > 1.0 ? netVolume() / containerVolume : 0.0;
+}
+
+std::int32_t FillScheme::cartonTotal() const {
+  std::int64_t sum = 0;
+  for (const Carton& c : cartons) sum += c.count;
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+std::int32_t FillScheme::computeMaxSets() {
+  maxSets = kInitialMaxSets;
+  double volume = 0.0;
+  double weight = 0.0;
+  for (const Carton& c : cartons) {
+    volume += c.count * c.volume();
+    weight += c.count * c.weight;
+  }
+  if (volume <= 0.0) {
+    maxSets = 0;
+    return maxSets;
+  }
+  // A quotient beyond the int32 range (cartons of a few mm³) is held at its top,
+  // far above the 20000 sets the run accepts.
+  maxSets = truncateClamped(container.volume() / volume);
+  if (weight > 1e-7) {
+    const std::int32_t byWeight = truncateClamped(container.maxWeight / weight);
+    if (byWeight < maxSets) maxSets = byWeight > 0 ? byWeight : -1;
+  }
+  return maxSets;
+}
+
+bool FillScheme::hasMixedSpaceIndex() const {
+  if (cartons.empty()) return false;
+  const std::int32_t first = cartons.front().spaceIndex;
+  return std::any_of(cartons.begin(), cartons.end(),
+                     [first](const Carton& c) { return c.spaceIndex != first; });
+}

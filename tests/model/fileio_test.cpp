@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <dirent.h>
+#include <sys/resource.h>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "model/fillscheme.h"
+#include "model/projectfile.h"
+
+namespace {
+
+class TempFolder {
+ public:
+  TempFolder() {
+    char pattern[] = "/tmp/cargolyx-fileio-XXXXXX";
+    path_ = ::mkdtemp(pattern);
+  }
+  ~TempFolder() {
+    ::chmod(path_.c_str(), 0700);
+    std::system(("rm -rf '" + path_ + "'").c_str());
+  }
+  const std::string& path() const { return path_; }
+  int entries() const {
+    int n = 0;
+    DIR* dir = ::opendir(path_.c_str());
+    while (dirent* e = ::readdir(dir))
+      if (std::string(e->d_name) != "." && std::string(e->d_name) != "..") ++n;
+    ::closedir(dir);
+    return n;
+  }
+
+ private:
+  std::string path_;
+};
+
+std::vector<std::uint8_t> bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
+
+}  // namespace
+
+TEST(FileIo, writeFileSafelyCreatesAndReplaces) {
+  TempFolder folder;
+  const std::string file = folder.path() + "/plan.pak";
+  std::string error;
+  ASSERT_TRUE(writeFileSafely(file, bytesOf("first"), &error)) << error;
+  EXPECT_EQ(readWholeFile(file), bytesOf("first"));
+  ASSERT_TRUE(writeFileSafely(file, bytesOf("second, longer"), &error)) << error;
+  EXPECT_EQ(readWholeFile(file), bytesOf("second, longer"));
+  EXPECT_EQ(folder.entries(), 1) << "no temporary file stays behind";
+}
+
+TEST(FileIo, replacingKeepsTheFileMode) {
+  TempFolder folder;
+  const std::string file = folder.path() + "/plan.pak";
+  ASSERT_TRUE(writeFileSafely(file, bytesOf("a")));
+  ::chmod(file.c_str(), 0640);
+  ASSERT_TRUE(writeFileSafely(file, bytesOf("b")));
+  struct stat st {};
+  ASSERT_EQ(::stat(file.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(FileIo, aFailedWriteLeavesTheOldFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  TempFolder folder;
+  const std::string file = folder.path() + "/plan.pak";
+  ASSERT_TRUE(writeFileSafely(file, bytesOf("precious")));
+  ::chmod(folder.path().c_str(), 0500);
+  std::string error;
+  EXPECT_FALSE(writeFileSafely(file, bytesOf("new"), &error));
+  EXPECT_FALSE(error.empty());
+  ::chmod(folder.path().c_str(), 0700);
+  EXPECT_EQ(readWholeFile(file), bytesOf("precious"));
+  EXPECT_EQ(folder.entries(), 1);
+}
+
+TEST(FileIo, aWriteCutShortLeavesTheOldFile) {
+  // A file-size limit makes the write fail halfway, even for root.
+  TempFolder folder;
+  const std::string file = folder.path() + "/plan.pak";
+  ASSERT_TRUE(writeFileSafely(file, bytesOf("precious")));
+  struct rlimit old {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = old;
+  small.rlim_cur = 16;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  std::string error;
+  const bool written = writeFileSafely(file, bytesOf(std::string(1000, 'x')), &error);
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(written);
+  EXPECT_NE(error.find("too large"), std::string::npos) << error;
+  EXPECT_EQ(readWholeFile(file), bytesOf("precious"));
+  EXPECT_EQ(folder.entries(), 1) << "the partial temporary file is removed";
+}
+
+TEST(FileIo, writingIntoAMissingFolderFails) {
+  std::string error;
+  EXPECT_FALSE(writeFileSafely("/nonexistent-folder/x/plan.pak", bytesOf("a"), &error));
+  EXPECT_NE(error.find("/nonexistent-folder/x"), std::string::npos) << error;
+}
+
+TEST(FileIo, aTargetThatIsAFolderIsNotReplaced) {
+  TempFolder folder;
+  const std::string target = folder.path() + "/sub";
+  ASSERT_EQ(::mkdir(target.c_str(), 0700), 0);
+  EXPECT_FALSE(writeFileSafely(target, bytesOf("a")));
+  struct stat st {};
+  ASSERT_EQ(::stat(target.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISDIR(st.st_mode));
+  EXPECT_EQ(folder.entries(), 1);
+}
+
+TEST(FileIo, readWholeFileReportsMissingFilesAndFolders) {
+  std::string error;
+  EXPECT_FALSE(readWholeFile("/nonexistent/plan.pak", &error));
+  EXPECT_NE(error.find("No such file"), std::string::npos) << error;
+  EXPECT_FALSE(readWholeFile("/tmp", &error));
+}
+
+TEST(FileIo, projectFilesRoundTripThroughDisk) {
+  TempFolder folder;
+  const std::string file = folder.path() + "/计划 1.pak";
+  FillScheme p;
+  p.addCarton().length = 600;
+  p.cartons[0].width = 400;
+  p.cartons[0].height = 300;
+  std::string error;
+  ASSERT_TRUE(saveProjectFile(file, p, &error)) << error;
+  FillScheme q;
+  ASSERT_TRUE(loadProjectFile(file, q, &error)) << error;
+  ASSERT_EQ(q.cartons.size(), 1u);
+  EXPECT_EQ(q.cartons[0].displayText(), "纸箱1 (600*400*300:1)");
+
+  std::ofstream(folder.path() + "/junk.pak") << "not a project";
+  EXPECT_FALSE(loadProjectFile(folder.path() + "/junk.pak", q, &error));
+  EXPECT_EQ(q.cartons.size(), 1u);
+}
+
+TEST(FileIo, aProjectWithAnUnsavableNameDoesNotTouchTheFile) {
+  TempFolder folder;
+  const std::string file = folder.path() + "/plan.pak";
+  FillScheme p;
+  ASSERT_TRUE(saveProjectFile(file, p));
+  const auto before = readWholeFile(file);
+  p.container.name = "📦";
+  std::string error;
+  EXPECT_FALSE(saveProjectFile(file, p, &error));
+  EXPECT_EQ(readWholeFile(file), before);
+}
