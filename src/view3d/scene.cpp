@@ -1,0 +1,18 @@
+#include "view3d/scene.h"
+
+#include "model/container.h"
+
+void Scene::clearScene() { sceneBlocks.clear(); }
+
+void Scene::addSceneBlock(std::int32_t sizeX, std::int32_t sizeY, std::int32_t sizeZ,
+                          std::int32_t orientation, std::int32_t x, std::int32_t y, std::int32_t z,
+                          std::int32_t nx, std::int32_t ny, std::int32_t nz, std::int32_t gapX,
+                          std::int32_t gapY, std::int32_t gapZ, std::int32_t count,
+                          std::uint32_t color) {
+  sceneBlocks.push_back(
+      CubeBlock{sizeX, sizeY, sizeZ, orientation, x, y, z, nx, ny, nz, gapX, gapY, gapZ, count, color});
+}
+
+void Scene::setSceneContainer(const Container& container) {
+  sceneSize = SceneSize{container.length, container.width, container.height};
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The scene of the 3D view: the container's size and the blocks whose cartons are drawn.
+// The main window fills it (a new project, every tree rebuild, every change of the
+// result selection) and then asks the view to repaint.
+
+#include <cstdint>
+#include <vector>
+
+struct Container;
+
+// The container drawn, used for centring and scaling. Starts as the demo container.
+struct SceneSize {
+  std::int32_t length = 11800;
+  std::int32_t width = 2300;
+  std::int32_t height = 2450;
+};
+
+// One block as the view draws it: at most count cartons of the grid nx x ny x nz,
+// each sizeX x sizeY x sizeZ at the pitch size + gap, from the vertex x, y, z.
+struct CubeBlock {
+  std::int32_t sizeX = 0, sizeY = 0, sizeZ = 0;
+  std::int32_t orientation = 0;  // orientation code 0-5: chooses the face shades
+  std::int32_t x = 0, y = 0, z = 0;
+  std::int32_t nx = 0, ny = 0, nz = 0;
+  std::int32_t gapX = 0, gapY = 0, gapZ = 0;
+  std::int32_t count = 0;
+  std::uint32_t color = 0;  // packed 0x00BBGGRR
+};
+
+class Scene {
+ public:
+  SceneSize sceneSize;
+  std::vector<CubeBlock> sceneBlocks;  // in drawing order
+
+  void clearScene();
+  void addSceneBlock(std::int32_t sizeX, std::int32_t sizeY, std::int32_t sizeZ,
+                     std::int32_t orientation, std::int32_t x, std::int32_t y, std::int32_t z,
+                     std::int32_t nx, std::int32_t ny, std::int32_t nz, std::int32_t gapX,
+                     std::int32_t gapY, std::int32_t gapZ, std::int32_t count, std::uint32_t color);
+  // Takes the container's length, width and height; name and weight are not kept.
+  void setSceneContainer(const Container& container);
+};
