@@ -1,0 +1,45 @@
+#pragma once
+// Every message box of the program goes through this interface, owned by the main
+// window, so that tests can record the texts and answer the questions.
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+class QWidget;
+
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  // An information box: the text, the information icon and OK.
+  virtual void information(const QString& text) = 0;
+  // A question: the text, the information icon, Yes and No. True for Yes.
+  virtual bool question(const QString& text) = 0;
+};
+
+// Modal QMessageBox windows with the caption "Cargolyx".
+class QtMessageBoxes : public MessageBoxes {
+ public:
+  explicit QtMessageBoxes(QWidget* parent) : parent_(parent) {}
+  void information(const QString& text) override;
+  bool question(const QString& text) override;
+
+ private:
+  QWidget* parent_;
+};
+
+// Records what would have been shown and answers questions from a queue (No when empty).
+class RecordingMessageBoxes : public MessageBoxes {
+ public:
+  void information(const QString& text) override { shown.append(text); }
+  bool question(const QString& text) override {
+    shown.append(text);
+    if (answers.empty()) return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+
+  QStringList shown;          // every text, information and question alike, in order
+  std::deque<bool> answers;   // the answers to the coming questions
+};
