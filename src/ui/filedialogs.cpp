@@ -1,0 +1,35 @@
+#include "ui/filedialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+QStringList projectFileFilters() { return {"装箱方案文件(*.pak)", "所有文件(*)"}; }
+
+namespace {
+
+QString runDialog(QFileDialog& dialog, QString& lastFolder) {
+  dialog.setNameFilters(projectFileFilters());
+  dialog.setOption(QFileDialog::ReadOnly, false);
+  if (!lastFolder.isEmpty()) dialog.setDirectory(lastFolder);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  const QString name = dialog.selectedFiles().constFirst();
+  lastFolder = QFileInfo(name).absolutePath();
+  return name;
+}
+
+}  // namespace
+
+QString QtFileDialogs::openFileName() {
+  QFileDialog dialog(parent_, "打开");
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  return runDialog(dialog, lastFolder_);
+}
+
+QString QtFileDialogs::saveFileName() {
+  QFileDialog dialog(parent_, "保存");
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix("pak");
+  return runDialog(dialog, lastFolder_);
+}

@@ -1,0 +1,323 @@
+#include "ui/frmmain.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "model/projectfile.h"
+#include "ui/aboutbox.h"
+#include "ui/filedialogs.h"
+#include "ui/pictures.h"
+
+namespace {
+
+const char* const kOpenFailed = "打开文件失败，请确认您所打开的文件是否存在以及格式是否正确。";
+const char* const kSaveFailed =
+    "保存文件失败，请确认您选择的保存位置是否可写，以及系统其它配置是否正确。";
+const char* const kNoCartonSelected = "您没有选择任何一种纸箱，请选择纸箱后再执行删除操作。";
+const char* const kContainerNotDeletable =
+    "集装箱可以进行选择调整，但不允许删除，您只能对纸箱执行删除操作。";
+
+// The first dropped file, when it is a local file.
+QString firstDroppedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().isEmpty()) return {};
+  const QUrl url = data->urls().constFirst();
+  return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+// Dropped files are opened when their name ends in ".pak", in any letter case.
+bool isProjectFileName(const QString& name) { return name.endsWith(".pak", Qt::CaseInsensitive); }
+
+}  // namespace
+
+TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
+                     std::unique_ptr<FileDialogs> fileDialogs, QWidget* parent)
+    : QMainWindow(parent),
+      settings_(std::make_unique<Settings>()),
+      project_(std::make_unique<FillScheme>()),
+      messages_(messages ? std::move(messages) : std::make_unique<QtMessageBoxes>(this)),
+      fileDialogs_(fileDialogs ? std::move(fileDialogs) : std::make_unique<QtFileDialogs>(this)),
+      startFile_(std::move(startFile)) {
+  setObjectName("MainForm");
+  setWindowTitle("Cargolyx");
+  setWindowIcon(programIcon());
+  setAcceptDrops(true);
+
+  project_->spacingL = settings_->spacingL;
+  project_->spacingW = settings_->spacingW;
+  project_->spacingH = settings_->spacingH;
+
+  createToolbar();
+  createPanes();
+  StatusBar1 = new QStatusBar(this);
+  StatusBar1->setObjectName("StatusBar1");
+  StatusBar1->setSizeGripEnabled(true);
+  StatusText = new QLabel("OK", StatusBar1);
+  StatusText->setObjectName("StatusText");
+  StatusBar1->addWidget(StatusText, 1);
+  setStatusBar(StatusBar1);
+
+  // The dialogs exist once for the program's life, created in this order.
+  AboutBox = new TAboutBox(this);
+
+  resize(761, 518);
+  if (const QScreen* screen = this->screen()) {
+    QRect frame(QPoint(), size());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
+}
+
+TMainForm::~TMainForm() = default;
+
+QAction* TMainForm::addToolButton(const char* name, const QString& caption, const QString& hint,
+                                  int picture, void (TMainForm::*handler)()) {
+  QAction* action = ToolBar1->addAction(toolbarPicture(picture), caption);
+  action->setObjectName(name);
+  action->setToolTip(hint);
+  connect(action, &QAction::triggered, this, handler);
+  ToolBar1->widgetForAction(action)->setObjectName(name);
+  return action;
+}
+
+void TMainForm::addSeparator(const char* name) { ToolBar1->addSeparator()->setObjectName(name); }
+
+void TMainForm::createToolbar() {
+  ToolBar1 = addToolBar("工具栏");
+  ToolBar1->setObjectName("ToolBar1");
+  ToolBar1->setMovable(false);
+  ToolBar1->setFloatable(false);
+  ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
+  ToolBar1->setIconSize(QSize(kToolbarPictureSize, kToolbarPictureSize));
+  ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  QFont font = ToolBar1->font();
+  font.setPixelSize(12);
+  ToolBar1->setFont(font);
+
+  addSeparator("tbSeprator1");
+  addToolButton("tbNew", "新建", "新装箱方案", 0, &TMainForm::tbNewClick);
+  addToolButton("tbOpen", "打开", "打开已保存的方案", 1, &TMainForm::tbOpenClick);
+  addToolButton("tbSaveAs", "保存", "保存当前方案到文件", 2, &TMainForm::tbSaveAsClick);
+  addSeparator("tbSeprator2");
+  addToolButton("tbAddCarton", "添加箱子", "添加箱子", 3, &TMainForm::tbAddCartonClick);
+  addToolButton("tbDelCarton", "删除箱子", "删除选中的箱子", 4, &TMainForm::tbDelCartonClick);
+  addToolButton("tbRun", "运行", "开始装箱计算", 5, &TMainForm::tbRunClick);
+  addToolButton("tbFill", "填充", "增加箱数直到填满您所选择的块", 6, &TMainForm::tbFillClick);
+  addToolButton("tbExport", "导出装箱方案", "导出装箱方案", 7, &TMainForm::tbExportClick);
+  addToolButton("tbOption", "选项", "选项", 8, &TMainForm::tbOptionClick);
+  addSeparator("tbSeprator3");
+  addToolButton("tbAbout", "关于本软件", "关于本软件", 9, &TMainForm::tbAboutClick);
+}
+
+void TMainForm::createPanes() {
+  treeCarton = new QTreeWidget;
+  treeCarton->setObjectName("treeCarton");
+  treeCarton->setHeaderHidden(true);
+  treeCarton->setColumnCount(1);
+  treeCarton->setIndentation(19);
+  treeCarton->setIconSize(QSize(kTreePictureSize, kTreePictureSize));
+  treeCarton->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  treeCarton->setSelectionMode(QAbstractItemView::SingleSelection);
+  treeCarton->setExpandsOnDoubleClick(false);
+  // Long captions scroll sideways instead of being cut short.
+  treeCarton->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  treeCarton->header()->setStretchLastSection(false);
+  treeCarton->installEventFilter(this);
+  connect(treeCarton, &QTreeWidget::itemDoubleClicked, this, [this] { treeCartonDblClick(); });
+
+  Panel1 = new QFrame;
+  Panel1->setObjectName("Panel1");
+  Panel1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  Panel1->setLineWidth(2);
+  Panel1->setMinimumSize(100, 80);
+  auto* panelLayout = new QVBoxLayout(Panel1);
+  panelLayout->setContentsMargins(2, 2, 2, 2);
+
+  Splitter1 = new QSplitter(Qt::Horizontal);
+  Splitter1->setObjectName("Splitter1");
+  Splitter1->setHandleWidth(5);
+  Splitter1->setChildrenCollapsible(false);
+  Splitter1->addWidget(treeCarton);
+  Splitter1->addWidget(Panel1);
+  Splitter1->setStretchFactor(0, 0);
+  Splitter1->setStretchFactor(1, 1);
+  Splitter1->setSizes({209, 761 - 209});
+
+  createResultList();
+
+  Splitter2 = new QSplitter(Qt::Vertical);
+  Splitter2->setObjectName("Splitter2");
+  Splitter2->setHandleWidth(5);
+  Splitter2->setChildrenCollapsible(false);
+  Splitter2->addWidget(Splitter1);
+  Splitter2->addWidget(lvResult);
+  Splitter2->setStretchFactor(0, 1);
+  Splitter2->setStretchFactor(1, 0);
+  Splitter2->setSizes({300, 112});
+  setCentralWidget(Splitter2);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  // After the window has appeared, so that a message about the start file stands over it.
+  QTimer::singleShot(0, this, &TMainForm::FormShow);
+}
+
+void TMainForm::FormShow() {
+  if (!startFile_.isEmpty() && openProjectFile(startFile_)) return;
+  tbNewClick();
+}
+
+void TMainForm::tbNewClick() {
+  auto fresh = std::make_unique<FillScheme>();
+  fresh->spacingL = settings_->spacingL;
+  fresh->spacingW = settings_->spacingW;
+  fresh->spacingH = settings_->spacingH;
+  fresh->container = settings_->defaultContainer();
+  project_ = std::move(fresh);
+
+  treeCarton->clear();
+  auto* root = new QTreeWidgetItem(treeCarton, {QString::fromStdString(project_->container.displayText())});
+  root->setIcon(0, treePicture(kContainerPicture));
+  root->setSelected(true);
+  treeCarton->setCurrentItem(root);
+
+  project_->blocks.clear();
+  scene_.clearScene();
+  scene_.setSceneContainer(project_->container);
+  refreshView(true);
+  refreshResults(-1);
+  // A new project has neither cartons nor a result to describe yet.
+  showStatistics(0);
+}
+
+void TMainForm::tbOpenClick() {
+  const QString name = fileDialogs_->openFileName();
+  if (!name.isEmpty()) openProjectFile(name);
+}
+
+bool TMainForm::openProjectFile(const QString& name) {
+  if (!loadProjectFile(name.toStdString(), *project_)) {
+    messages_->information(kOpenFailed);
+    return false;
+  }
+  refreshTree(true);
+  return true;
+}
+
+void TMainForm::tbSaveAsClick() {
+  const QString name = fileDialogs_->saveFileName();
+  if (name.isEmpty()) return;
+  if (!saveProjectFile(name.toStdString(), *project_)) messages_->information(kSaveFailed);
+}
+
+void TMainForm::tbAddCartonClick() {
+  const Carton& carton = project_->addCarton();
+  QTreeWidgetItem* node = addCartonNode(carton);
+  treeCarton->expandAll();
+  treeCarton->clearSelection();
+  node->setSelected(true);
+  treeCarton->setCurrentItem(node);
+  showCartonDialog(true);
+}
+
+void TMainForm::tbDelCartonClick() {
+  const QList<QTreeWidgetItem*> selected = treeCarton->selectedItems();
+  if (selected.isEmpty()) {
+    messages_->information(kNoCartonSelected);
+    return;
+  }
+  if (selected.constFirst()->parent() == nullptr) {
+    messages_->information(kContainerNotDeletable);
+    return;
+  }
+  if (project_->removeCarton(static_cast<std::size_t>(selectedCartonIndex()))) deleteSelectedCartonNode();
+  refreshTree(true);
+}
+
+void TMainForm::tbOptionClick() { showOptionsDialog(); }
+
+void TMainForm::tbAboutClick() { AboutBox->exec(); }
+
+void TMainForm::showCartonDialog(bool /*newMode*/) {}
+
+void TMainForm::showOptionsDialog() {}
+
+void TMainForm::tbExportClick() {}
+
+int TMainForm::selectedCartonIndex() const {
+  const QList<QTreeWidgetItem*> selected = treeCarton->selectedItems();
+  if (selected.isEmpty()) return -1;
+  QTreeWidgetItem* node = selected.constFirst();
+  return node->parent() ? node->parent()->indexOfChild(node) : -1;
+}
+
+void TMainForm::deleteSelectedCartonNode() {
+  const QList<QTreeWidgetItem*> selected = treeCarton->selectedItems();
+  if (!selected.isEmpty() && selected.constFirst()->parent()) delete selected.constFirst();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (isProjectFileName(firstDroppedFile(event->mimeData()))) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+  const QString name = firstDroppedFile(event->mimeData());
+  if (!isProjectFileName(name)) return;
+  event->acceptProposedAction();
+  // Opened once the drop has ended, so that a message box never holds up the program the
+  // file came from.
+  QTimer::singleShot(0, this, [this, name] { openProjectFile(name); });
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == treeCarton && event->type() == QEvent::KeyPress)
+    return treeCartonKeyDown(static_cast<QKeyEvent*>(event)->key());
+  return QMainWindow::eventFilter(watched, event);
+}
+
+bool TMainForm::treeCartonKeyDown(int key) {
+  switch (key) {
+    case Qt::Key_Delete:
+      tbDelCartonClick();
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      treeCartonDblClick();
+      return true;
+    case Qt::Key_F5:
+      refreshTree(true);
+      return true;
+    default:
+      return false;  // the tree's own keys
+  }
+}
+
+void TMainForm::treeCartonDblClick() {
+  const QList<QTreeWidgetItem*> selected = treeCarton->selectedItems();
+  if (selected.isEmpty()) return;
+  if (selected.constFirst()->parent() == nullptr) {
+    treeCarton->expandAll();
+    showOptionsDialog();
+    return;
+  }
+  showCartonDialog(false);
+}

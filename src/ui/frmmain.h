@@ -1,0 +1,120 @@
+#pragma once
+// The program's main window: the toolbar with every command, the carton tree, the 3D
+// view's panel, the result list and the status bar. It owns the current project and the
+// settings, and opens a project named on the command line or dropped on the window.
+
+#include <QMainWindow>
+#include <memory>
+#include <vector>
+
+#include "model/fillscheme.h"
+#include "model/settings.h"
+#include "ui/filedialogs.h"
+#include "ui/formhost.h"
+#include "ui/messages.h"
+#include "view3d/scene.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QStatusBar;
+class QTableWidget;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TAboutBox;
+
+class TMainForm : public QMainWindow, public FormHost {
+  Q_OBJECT
+ public:
+  // startFile: the first command-line argument, opened on the first showing (empty:
+  // a new project). messages and fileDialogs: nullptr for the real modal windows.
+  explicit TMainForm(QString startFile = {}, std::unique_ptr<MessageBoxes> messages = nullptr,
+                     std::unique_ptr<FileDialogs> fileDialogs = nullptr, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // FormHost
+  FillScheme& project() override { return *project_; }
+  Settings& settings() override { return *settings_; }
+  MessageBoxes& messages() override { return *messages_; }
+  int selectedCartonIndex() const override;
+  void deleteSelectedCartonNode() override;
+  void refreshTree(bool clearResults) override;
+
+  // Opens a project file; on failure shows the open message and returns false.
+  bool openProjectFile(const QString& name);
+  // Rebuilds the result list and the result statistics; selects row selectIndex, or the
+  // totals row when there is no such row.
+  void refreshResults(int selectIndex);
+  // The status bar: 1 the entered cartons, 2 the result, anything else "OK".
+  void showStatistics(int mode);
+  const Scene& scene() const { return scene_; }
+
+  // The toolbar commands.
+  void tbNewClick();
+  void tbOpenClick();
+  void tbSaveAsClick();
+  void tbAddCartonClick();
+  void tbDelCartonClick();
+  void tbRunClick();
+  void tbFillClick();
+  void tbExportClick();
+  void tbOptionClick();
+  void tbAboutClick();
+  // The result list's pop-up item "完全填充": the fill command.
+  void mnuSyncClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void createToolbar();
+  void createPanes();
+  void createResultList();
+  QAction* addToolButton(const char* name, const QString& caption, const QString& hint, int picture,
+                         void (TMainForm::*handler)());
+  void addSeparator(const char* name);
+
+  // Opens the start file or starts a new project, once, after the window has appeared.
+  void FormShow();
+  void treeCartonDblClick();
+  bool treeCartonKeyDown(int key);
+  void lvResultSelectItem();
+  void PopupMenuBlockPopup();
+
+  QTreeWidgetItem* rootNode() const;
+  QTreeWidgetItem* addCartonNode(const Carton& carton);
+  // Row indexes of the selected rows of the result list, in order.
+  std::vector<int> selectedResultRows() const;
+  void selectResultRow(int row);
+  // Repaints the 3D view; with resetCamera back at the initial view.
+  void refreshView(bool resetCamera);
+  void showCartonDialog(bool newMode);
+  void showOptionsDialog();
+
+  std::unique_ptr<Settings> settings_;
+  std::unique_ptr<FillScheme> project_;
+  std::unique_ptr<MessageBoxes> messages_;
+  std::unique_ptr<FileDialogs> fileDialogs_;
+  Scene scene_;
+  QString startFile_;
+  bool shown_ = false;
+
+  QToolBar* ToolBar1 = nullptr;
+  QTreeWidget* treeCarton = nullptr;
+  QSplitter* Splitter1 = nullptr;
+  QFrame* Panel1 = nullptr;
+  QSplitter* Splitter2 = nullptr;
+  QTableWidget* lvResult = nullptr;
+  QStatusBar* StatusBar1 = nullptr;
+  QLabel* StatusText = nullptr;
+  QMenu* PopupMenuBlock = nullptr;
+  QAction* mnuSync = nullptr;
+
+  TAboutBox* AboutBox = nullptr;
+};

@@ -1,0 +1,447 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include "mainwindowdriver.h"
+#include "ui/pictures.h"
+
+namespace {
+
+const QString kDemoFile = CARGOLYX_EXAMPLES_DIR "/demo.pak";
+const QString kMixedFile = CARGOLYX_EXAMPLES_DIR "/mixed.pak";
+const QString kDemoRoot = "演示集装箱 (11800*2300*2450)";
+const QString kDemoCarton = "纸箱1 (600*400*300:850)";
+const QString kOpenFailed = "打开文件失败，请确认您所打开的文件是否存在以及格式是否正确。";
+const QString kSaveFailed = "保存文件失败，请确认您选择的保存位置是否可写，以及系统其它配置是否正确。";
+
+QByteArray fileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString copyOf(const QString& from, const QTemporaryDir& dir, const QString& name) {
+  const QString to = dir.filePath(name);
+  QFile::copy(from, to);
+  return to;
+}
+
+// Two carton types and a result of two blocks that load one set with room left:
+// block 1 holds 20 of 24, block 2 holds 30 of 32.
+void giveTwoBlockResult(MainWindowDriver& d) {
+  FillScheme& p = d.project();
+  p.cartons.clear();
+  p.addCarton();
+  p.cartons[0].length = 600, p.cartons[0].width = 400, p.cartons[0].height = 300, p.cartons[0].count = 20;
+  p.addCarton();
+  p.cartons[1].length = 500, p.cartons[1].width = 500, p.cartons[1].height = 500, p.cartons[1].count = 30;
+  d.form().refreshTree(true);
+
+  BlockScheme a = makeBlock(0, 0, 3, 2, 4, 20);
+  a.sizeX = 400, a.sizeY = 300, a.sizeZ = 600, a.orientation = 3, a.cartonName = "纸箱1";
+  BlockScheme b = makeBlock(1, 1, 2, 2, 8, 30);
+  b.sizeX = 500, b.sizeY = 500, b.sizeZ = 500, b.orientation = 5, b.cartonName = "纸箱2";
+  b.x = 1200, b.y = 0, b.z = 2400, b.gapX = 5, b.gapY = 5, b.gapZ = 10;
+  p.blocks = {a, b};
+  d.form().refreshResults(-1);
+}
+
+}  // namespace
+
+TEST(MainWindowStart, withoutArgumentStartsANewProject) {
+  MainWindowDriver d;
+  EXPECT_EQ(d.form().windowTitle(), "Cargolyx");
+  EXPECT_EQ(d.form().size(), QSize(761, 518));
+  EXPECT_EQ(d.treeCaptions(), QStringList{kDemoRoot});
+  EXPECT_TRUE(d.tree()->topLevelItem(0)->isSelected());
+  ASSERT_EQ(d.resultList()->rowCount(), 1);
+  EXPECT_EQ(d.rowTexts(0), (QStringList{"", "合计", "", "", "0", "0"}));
+  EXPECT_EQ(d.statusText()->text(), "OK");
+  EXPECT_TRUE(d.messages().shown.isEmpty());
+}
+
+TEST(MainWindowStart, withMissingFileShowsTheOpenMessageThenANewProject) {
+  MainWindowDriver d("/no/such/folder/plan.pak");
+  EXPECT_EQ(d.messages().shown, QStringList{kOpenFailed});
+  EXPECT_EQ(d.treeCaptions(), QStringList{kDemoRoot});
+  EXPECT_EQ(d.statusText()->text(), "OK");
+}
+
+TEST(MainWindowStart, withProjectFileShowsItsCartonsAndStatistics) {
+  MainWindowDriver d(kDemoFile);
+  EXPECT_TRUE(d.messages().shown.isEmpty());
+  EXPECT_EQ(d.treeCaptions(), (QStringList{kDemoRoot, kDemoCarton}));
+  EXPECT_EQ(d.statusText()->text(), "已输入纸箱总数：850，总体积：61.20立方米，净装箱率92.04%");
+  EXPECT_EQ(d.resultList()->rowCount(), 1);
+}
+
+TEST(MainWindowToolbar, tenButtonsInOrderWithCaptionsHintsAndPictures) {
+  MainWindowDriver d;
+  struct Expected {
+    const char* name;
+    const char* caption;
+    const char* hint;
+  };
+  const std::vector<Expected> expected = {
+      {"tbSeprator1", "", ""},
+      {"tbNew", "新建", "新装箱方案"},
+      {"tbOpen", "打开", "打开已保存的方案"},
+      {"tbSaveAs", "保存", "保存当前方案到文件"},
+      {"tbSeprator2", "", ""},
+      {"tbAddCarton", "添加箱子", "添加箱子"},
+      {"tbDelCarton", "删除箱子", "删除选中的箱子"},
+      {"tbRun", "运行", "开始装箱计算"},
+      {"tbFill", "填充", "增加箱数直到填满您所选择的块"},
+      {"tbExport", "导出装箱方案", "导出装箱方案"},
+      {"tbOption", "选项", "选项"},
+      {"tbSeprator3", "", ""},
+      {"tbAbout", "关于本软件", "关于本软件"},
+  };
+  const QList<QAction*> actions = d.form().findChild<QToolBar*>("ToolBar1")->actions();
+  ASSERT_EQ(actions.size(), static_cast<qsizetype>(expected.size()));
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    QAction* action = actions[static_cast<qsizetype>(i)];
+    SCOPED_TRACE(expected[i].name);
+    EXPECT_EQ(action->objectName(), expected[i].name);
+    if (action->isSeparator()) continue;
+    EXPECT_EQ(action->text(), expected[i].caption);
+    EXPECT_EQ(action->toolTip(), expected[i].hint);
+    QToolButton* button = d.button(expected[i].name);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->iconSize(), QSize(32, 32));
+    EXPECT_FALSE(action->icon().pixmap(32, 32).isNull());
+  }
+}
+
+TEST(MainWindowDelete, refusesWithNothingSelectedAndForTheContainer) {
+  MainWindowDriver d(kDemoFile);
+  d.tree()->clearSelection();
+  d.click("tbDelCarton");
+  d.selectTreeNode(-1);
+  d.click("tbDelCarton");
+  EXPECT_EQ(d.messages().shown,
+            (QStringList{"您没有选择任何一种纸箱，请选择纸箱后再执行删除操作。",
+                         "集装箱可以进行选择调整，但不允许删除，您只能对纸箱执行删除操作。"}));
+  EXPECT_EQ(d.treeCaptions(), (QStringList{kDemoRoot, kDemoCarton}));
+  EXPECT_EQ(d.project().cartons.size(), 1u);
+}
+
+TEST(MainWindowDelete, deleteKeyRemovesTheSelectedCartonAndShiftsTheNext) {
+  MainWindowDriver d(kMixedFile);
+  ASSERT_EQ(d.treeCaptions().size(), 4);
+  const QString third = d.treeCaptions()[3];
+  d.selectTreeNode(1);
+  d.pressKeyInTree(Qt::Key_Delete);
+  EXPECT_TRUE(d.messages().shown.isEmpty());
+  ASSERT_EQ(d.project().cartons.size(), 2u);
+  EXPECT_EQ(d.project().cartons[1].name, "微波炉");
+  EXPECT_EQ(d.treeCaptions()[2], third);
+  EXPECT_EQ(d.statusText()->text().left(8), "已输入纸箱总数：");
+}
+
+TEST(MainWindowFiles, saveNewAndOpenGiveBackTheSameProject) {
+  QTemporaryDir dir;
+  MainWindowDriver d(kDemoFile);
+  const QString saved = dir.filePath("copy.pak");
+  d.fileDialogs().saveNames << saved;
+  d.click("tbSaveAs");
+  EXPECT_EQ(fileBytes(saved), fileBytes(kDemoFile));
+
+  d.click("tbNew");
+  EXPECT_EQ(d.treeCaptions(), QStringList{kDemoRoot});
+  EXPECT_TRUE(d.project().cartons.empty());
+
+  d.fileDialogs().openNames << saved;
+  d.click("tbOpen");
+  EXPECT_EQ(d.treeCaptions(), (QStringList{kDemoRoot, kDemoCarton}));
+  EXPECT_TRUE(d.messages().shown.isEmpty());
+}
+
+TEST(MainWindowFiles, cancelledDialogsChangeNothing) {
+  MainWindowDriver d(kDemoFile);
+  d.click("tbOpen");
+  d.click("tbSaveAs");
+  EXPECT_TRUE(d.messages().shown.isEmpty());
+  EXPECT_EQ(d.treeCaptions(), (QStringList{kDemoRoot, kDemoCarton}));
+}
+
+TEST(MainWindowFiles, saveToAMissingFolderShowsTheSaveMessageAndKeepsTheProject) {
+  MainWindowDriver d(kDemoFile);
+  d.fileDialogs().saveNames << "/no/such/folder/plan.pak";
+  d.click("tbSaveAs");
+  EXPECT_EQ(d.messages().shown, QStringList{kSaveFailed});
+  EXPECT_EQ(d.treeCaptions(), (QStringList{kDemoRoot, kDemoCarton}));
+}
+
+TEST(MainWindowFiles, aNameGbkCannotHoldIsNotSavedAndTheOldFileSurvives) {
+  QTemporaryDir dir;
+  const QString target = copyOf(kDemoFile, dir, "plan.pak");
+  MainWindowDriver d;
+  d.project().addCarton().name = "纸箱😀";
+  d.fileDialogs().saveNames << target;
+  d.click("tbSaveAs");
+  EXPECT_EQ(d.messages().shown, QStringList{kSaveFailed});
+  EXPECT_EQ(fileBytes(target), fileBytes(kDemoFile));
+}
+
+TEST(MainWindowFiles, openingAFileThatIsNoProjectKeepsTheProject) {
+  QTemporaryDir dir;
+  const QString junk = dir.filePath("junk.pak");
+  QFile file(junk);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("CLYX200 but nothing else");
+  file.close();
+  MainWindowDriver d(kDemoFile);
+  d.fileDialogs().openNames << junk;
+  d.click("tbOpen");
+  EXPECT_EQ(d.messages().shown, QStringList{kOpenFailed});
+  EXPECT_EQ(d.treeCaptions(), (QStringList{kDemoRoot, kDemoCarton}));
+}
+
+TEST(MainWindowDrop, opensTheFirstFileWhenItEndsInPakInAnyCase) {
+  QTemporaryDir dir;
+  for (const QString name : {"plan.Pak", "PLAN2.PAK"}) {
+    MainWindowDriver d;
+    const QString pak = copyOf(kDemoFile, dir, name);
+    const QString other = copyOf(kMixedFile, dir, "other" + name);
+    EXPECT_TRUE(d.dropFiles({pak, other, other})) << name.toStdString();
+    EXPECT_EQ(d.treeCaptions(), (QStringList{kDemoRoot, kDemoCarton})) << name.toStdString();
+    EXPECT_TRUE(d.messages().shown.isEmpty());
+  }
+}
+
+TEST(MainWindowDrop, ignoresOtherFilesWithoutAMessage) {
+  QTemporaryDir dir;
+  MainWindowDriver d;
+  const QString txt = copyOf(kDemoFile, dir, "plan.txt");
+  const QString pak = copyOf(kDemoFile, dir, "plan.pak");
+  EXPECT_FALSE(d.dropFiles({txt}));
+  EXPECT_FALSE(d.dropFiles({txt, pak})) << "only the first file counts";
+  EXPECT_EQ(d.treeCaptions(), QStringList{kDemoRoot});
+  EXPECT_TRUE(d.messages().shown.isEmpty());
+}
+
+TEST(MainWindowDrop, aBrokenProjectFileShowsTheOpenMessage) {
+  QTemporaryDir dir;
+  MainWindowDriver d;
+  QFile broken(dir.filePath("broken.pak"));
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+  broken.close();
+  EXPECT_TRUE(d.dropFiles({broken.fileName()}));
+  EXPECT_EQ(d.messages().shown, QStringList{kOpenFailed});
+}
+
+TEST(MainWindowTree, rootAndCartonsWithTheirPictures) {
+  MainWindowDriver d(kMixedFile);
+  QTreeWidgetItem* root = d.tree()->topLevelItem(0);
+  EXPECT_EQ(root->text(0), "40尺高柜 (12030*2350*2690)");
+  ASSERT_EQ(root->childCount(), 3);
+  EXPECT_TRUE(root->isExpanded());
+  EXPECT_EQ(d.tree()->indentation(), 19);
+  // The pictures follow the colour: material + 1 of the tree's picture list.
+  for (int i = 0; i < 3; ++i) {
+    const QImage shown = root->child(i)->icon(0).pixmap(16, 16).toImage();
+    const QImage expected = treePicture(d.project().cartons[static_cast<std::size_t>(i)].material + 1)
+                                .pixmap(16, 16).toImage();
+    EXPECT_EQ(shown, expected) << i;
+  }
+  EXPECT_EQ(root->icon(0).pixmap(16, 16).toImage(), treePicture(0).pixmap(16, 16).toImage());
+}
+
+TEST(MainWindowTree, f5DropsTheResultAndShowsTheCartonStatistics) {
+  MainWindowDriver d;
+  giveTwoBlockResult(d);
+  ASSERT_EQ(d.resultList()->rowCount(), 3);
+  d.selectTreeNode(0);
+  d.pressKeyInTree(Qt::Key_F5);
+  EXPECT_EQ(d.resultList()->rowCount(), 1);
+  EXPECT_TRUE(d.project().blocks.empty());
+  EXPECT_EQ(d.project().loadedCount, 0);
+  EXPECT_EQ(d.statusText()->text().left(8), "已输入纸箱总数：");
+}
+
+TEST(MainWindowResults, listsEveryBlockAndTheTotalsRow) {
+  MainWindowDriver d;
+  giveTwoBlockResult(d);
+  QTableWidget* list = d.resultList();
+  const QStringList captions = {"块号", "包装箱", "放置方向", "顶点坐标", "码放方式", "装箱数量"};
+  const std::vector<int> widths = {40, 85, 150, 120, 130, 60};
+  for (int c = 0; c < 6; ++c) {
+    EXPECT_EQ(list->horizontalHeaderItem(c)->text(), captions[c]);
+    EXPECT_EQ(list->columnWidth(c), widths[static_cast<std::size_t>(c)]);
+  }
+  ASSERT_EQ(list->rowCount(), 3);
+  EXPECT_EQ(d.rowTexts(0), (QStringList{"1", "纸箱1", "W-H面朝门，L-W面朝上", "0,0,0", "3×2×4＝24", "20"}));
+  EXPECT_EQ(d.rowTexts(1), (QStringList{"2", "纸箱2", "L-W面朝门，L-H面朝上", "1200,0,2400", "2×2×8＝32", "30"}));
+  EXPECT_EQ(d.rowTexts(2), (QStringList{"", "合计", "", "", "56", "50"}));
+  EXPECT_EQ(list->item(0, 0)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+  EXPECT_EQ(list->item(0, 3)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+  EXPECT_EQ(list->item(1, 0)->icon().pixmap(16, 16).toImage(), treePicture(2).pixmap(16, 16).toImage());
+  EXPECT_EQ(list->item(2, 0)->icon().pixmap(16, 16).toImage(), treePicture(11).pixmap(16, 16).toImage());
+  EXPECT_EQ(d.selectedResultRows(), std::vector<int>{2}) << "the totals row is selected";
+
+  EXPECT_EQ(d.project().loadedCount, 50);
+  EXPECT_EQ(d.project().capacityCount, 56);
+  EXPECT_EQ(d.project().setCount, 1);
+  EXPECT_TRUE(d.statusText()->text().startsWith("总箱数：50，")) << d.statusText()->text().toStdString();
+}
+
+TEST(MainWindowResults, theTotalsRowShowsEveryBlockAtTheirTruePitch) {
+  MainWindowDriver d;
+  giveTwoBlockResult(d);
+  const std::vector<CubeBlock>& shown = d.form().scene().sceneBlocks;
+  ASSERT_EQ(shown.size(), 2u);
+  const CubeBlock& b = shown[1];
+  EXPECT_EQ(std::vector<std::int64_t>({b.sizeX, b.sizeY, b.sizeZ, b.orientation, b.x, b.y, b.z, b.nx, b.ny, b.nz,
+                                       b.gapX, b.gapY, b.gapZ, b.count}),
+            std::vector<std::int64_t>({497, 497, 497, 5, 1200, 0, 2400, 2, 2, 8, 8, 8, 13, 30}));
+  EXPECT_EQ(b.color, 0x000000FFu) << "material 1 is bright red";
+  EXPECT_EQ(shown[0].sizeX, 397);
+  EXPECT_EQ(shown[0].gapX, 3);
+  EXPECT_EQ(shown[0].color, 0x0000FF00u);
+}
+
+TEST(MainWindowResults, selectedRowsChooseTheBlocksOfTheScene) {
+  MainWindowDriver d;
+  giveTwoBlockResult(d);
+  d.clickResultRow(1);
+  ASSERT_EQ(d.form().scene().sceneBlocks.size(), 1u);
+  EXPECT_EQ(d.form().scene().sceneBlocks[0].x, 1200);
+
+  d.clickResultRow(0, true);
+  EXPECT_EQ(d.form().scene().sceneBlocks.size(), 2u);
+
+  d.clickResultRow(0, true);
+  d.clickResultRow(1, true);
+  EXPECT_TRUE(d.selectedResultRows().empty());
+  EXPECT_TRUE(d.form().scene().sceneBlocks.empty());
+  EXPECT_EQ(d.form().scene().sceneSize.length, 11800) << "the container stays";
+}
+
+TEST(MainWindowStatistics, theResultCountsSetsFromTwoOn) {
+  MainWindowDriver d;
+  giveTwoBlockResult(d);
+  d.project().cartons[0].count = 10;
+  d.project().cartons[1].count = 15;
+  d.form().refreshResults(-1);
+  EXPECT_EQ(d.project().setCount, 2);
+  EXPECT_TRUE(d.statusText()->text().startsWith("套数：2，总箱数：50，")) << d.statusText()->text().toStdString();
+}
+
+TEST(MainWindowStatistics, entriesBeyondTheContainerShowInRed) {
+  MainWindowDriver d;
+  Carton& carton = d.project().addCarton();
+  carton.length = carton.width = carton.height = 1000;
+  carton.count = 70;  // 70 m³ in a container of 66.49 m³
+  d.form().refreshTree(true);
+  EXPECT_EQ(d.statusText()->text(), "已输入纸箱总数：70，总体积：70.00立方米，净装箱率105.27%");
+  EXPECT_EQ(d.statusText()->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+  d.project().cartons[0].count = 60;
+  d.form().refreshTree(true);
+  EXPECT_NE(d.statusText()->palette().color(QPalette::WindowText), QColor(Qt::red));
+}
+
+TEST(MainWindowFill, refusesWithoutResultWhenFullAndForSeveralSets) {
+  MainWindowDriver d;
+  d.click("tbFill");
+  giveTwoBlockResult(d);
+  d.project().blocks[0].count = 24;
+  d.project().blocks[1].count = 32;
+  d.form().refreshResults(-1);
+  d.click("tbFill");
+  giveTwoBlockResult(d);
+  d.project().cartons[0].count = 1;
+  d.project().cartons[1].count = 1;
+  d.form().refreshResults(-1);
+  d.click("tbFill");
+  EXPECT_EQ(d.messages().shown,
+            (QStringList{"没有运算结果可供操作，请先进行运算。",
+                         "可装纸箱总数和实装纸箱总数已经相等，无需进行填充。",
+                         "您现在的运行结果为多套装箱，因纸箱数有比例要求，不能填充剩余的空间。"}));
+}
+
+TEST(MainWindowFill, oneSelectedBlockIsFilledAndSelectedAgain) {
+  MainWindowDriver d;
+  giveTwoBlockResult(d);
+  d.clickResultRow(0);
+  d.click("tbFill");
+  EXPECT_TRUE(d.messages().shown.isEmpty());
+  EXPECT_EQ(d.rowTexts(0).last(), "24");
+  EXPECT_EQ(d.project().cartons[0].count, 24);
+  EXPECT_EQ(d.treeCaptions()[1], "纸箱1 (600*400*300:24)") << "the tree shows the new count";
+  EXPECT_EQ(d.selectedResultRows(), std::vector<int>{0});
+  EXPECT_EQ(d.project().loadedCount, 54);
+  EXPECT_EQ(d.project().blocks.size(), 2u) << "the result stays";
+
+  d.click("tbFill");  // the same block again: full now
+  EXPECT_EQ(d.messages().shown, QStringList{"您选择的块中可装箱数和实装箱数已经相等，无需进行填充。"});
+}
+
+TEST(MainWindowFill, twoRowsOrNoRowGiveTheSelectionMessage) {
+  MainWindowDriver d;
+  giveTwoBlockResult(d);
+  d.clickResultRow(0);
+  d.clickResultRow(1, true);
+  d.click("tbFill");
+  d.clickResultRow(1, true);
+  d.clickResultRow(0, true);
+  d.click("tbFill");
+  const QString f5 = "填充操作未执行。若要对某块进行填充，请选择单个块，要填充所有块请选择合计数据。";
+  EXPECT_EQ(d.messages().shown, (QStringList{f5, f5}));
+  EXPECT_EQ(d.project().loadedCount, 50);
+}
+
+TEST(MainWindowFill, theTotalsRowAsksAndFillsEveryBlockOnYes) {
+  MainWindowDriver d;
+  giveTwoBlockResult(d);
+  const QString q = "本操作将填充所有未填满的块，确定吗？";
+  d.messages().answers = {false};
+  d.click("tbFill");
+  EXPECT_EQ(d.project().loadedCount, 50) << "No changes nothing";
+
+  d.messages().answers = {true};
+  d.click("tbFill");
+  EXPECT_EQ(d.messages().shown, (QStringList{q, q}));
+  EXPECT_EQ(d.project().loadedCount, 56);
+  EXPECT_EQ(d.project().capacityCount, 56);
+  EXPECT_EQ(d.project().setCount, 1);
+  EXPECT_EQ(d.project().cartons[0].count, 24);
+  EXPECT_EQ(d.project().cartons[1].count, 32);
+  EXPECT_EQ(d.selectedResultRows(), std::vector<int>{2});
+}
+
+TEST(MainWindowFill, thePopupItemIsEnabledOnlyWhenTheButtonWouldFill) {
+  MainWindowDriver d;
+  giveTwoBlockResult(d);
+  QAction* item = d.form().findChild<QAction*>("mnuSync");
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item->text(), "完全填充");
+  QTableWidget* list = d.resultList();
+  auto openMenu = [&](int row) {
+    const QPoint at = list->visualItemRect(list->item(row, 1)).center();
+    QTimer::singleShot(0, [] {
+      if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    });
+    emit list->customContextMenuRequested(at);
+    QApplication::processEvents();
+  };
+  d.clickResultRow(0);
+  openMenu(0);
+  EXPECT_TRUE(item->isEnabled());
+  d.clickResultRow(1, true);
+  openMenu(1);
+  EXPECT_FALSE(item->isEnabled()) << "two rows";
+
+  d.clickResultRow(0);
+  openMenu(0);
+  item->trigger();  // the item does what the button does
+  EXPECT_EQ(d.project().blocks[0].count, 24);
+  openMenu(0);
+  EXPECT_FALSE(item->isEnabled()) << "the block is full now";
+}
