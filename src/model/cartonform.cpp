@@ -72,6 +72,17 @@ Carton withEntry(Carton carton, const CartonEntry& e, const EnteredNumbers& n) {
 
 }  // namespace
 
+const std::vector<std::string>& materialNames() {
+  static const std::vector<std::string> names = {"草绿", "大红", "浅蓝", "黄色", "灰色",
+                                                 "深蓝", "土黄", "亮紫", "石青", "棕色"};
+  return names;
+}
+
+const std::vector<std::string>& spaceItemTexts() {
+  static const std::vector<std::string> texts = {"无特殊要求", "尽量靠里（尽量先放）", "尽量靠门（尽量后放）"};
+  return texts;
+}
+
 std::int32_t spaceIndexOfItem(int item) {
   switch (item) {
     case kItemInner: return kSpaceInner;

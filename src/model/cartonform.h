@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/carton.h"
 #include "model/fillscheme.h"
@@ -11,7 +12,12 @@
 // The smallest carton edge the dialog accepts, mm.
 inline constexpr std::int32_t kMinCartonEdge = 30;
 
-// The position box's items, in order: "无特殊要求", "尽量靠里（尽量先放）", "尽量靠门（尽量后放）".
+// The colour box's items: the names of the colours 0-9, in order.
+const std::vector<std::string>& materialNames();
+// The position box's item texts, in order.
+const std::vector<std::string>& spaceItemTexts();
+
+// The position box's items by index.
 enum SpaceItem : int { kItemNoRequirement = 0, kItemInner = 1, kItemDoor = 2 };
 // Item 1 = 0, item 2 = 200, item 0 and any other item = 100.
 std::int32_t spaceIndexOfItem(int item);
