@@ -299,21 +299,6 @@ TEST_F(CartonDialog, editModeOkWithoutChangesKeepsTheCarton) {
   EXPECT_EQ(host.treeRebuilds, 1);
 }
 
-TEST_F(CartonDialog, editModeNamesTheRoomLeftBesideTheOtherCartons) {
-  Carton big = storedCarton();
-  big.count = 800;
-  Carton other;
-  other.length = other.width = other.height = 1000;
-  other.count = 2;
-  host.scheme.cartons = {big, other};
-  openEdit(0);
-  type("txtCount", "1000");
-  click("btnOK");
-  EXPECT_EQ(host.boxes.shown,
-            QStringList{"纸箱总体积超过集装箱所能容纳的体积。即使利用全部剩余空间也只可能容纳本规格的纸箱895个。"});
-  EXPECT_EQ(host.scheme.cartons[0].count, 800);
-}
-
 TEST_F(CartonDialog, nameBoxTakesThirtyCharactersAndRefusesWhatCannotBeSaved) {
   openNew();
   auto* name = control("txtName");
