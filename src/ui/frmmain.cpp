@@ -23,6 +23,9 @@
 #include "model/projectfile.h"
 #include "ui/aboutbox.h"
 #include "ui/filedialogs.h"
+#include "ui/frmcartonprop.h"
+#include "ui/frmcontainerprop.h"
+#include "ui/frmoption.h"
 #include "ui/pictures.h"
 
 namespace {
@@ -75,6 +78,9 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
 
   // The dialogs exist once for the program's life, created in this order.
   AboutBox = new TAboutBox(this);
+  CartonPropForm = new TCartonPropForm(*this, this);
+  ContainerPropForm = new TContainerPropForm(*this, this);
+  OptionForm = new TOptionForm(*this, *ContainerPropForm, this);
 
   resize(761, 518);
   if (const QScreen* screen = this->screen()) {
@@ -84,7 +90,13 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
   }
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+  // The dialogs reach the project through this window: they go first.
+  delete OptionForm;
+  delete ContainerPropForm;
+  delete CartonPropForm;
+  delete AboutBox;
+}
 
 QAction* TMainForm::addToolButton(const char* name, const QString& caption, const QString& hint,
                                   int picture, void (TMainForm::*handler)()) {
@@ -257,9 +269,12 @@ void TMainForm::tbOptionClick() { showOptionsDialog(); }
 
 void TMainForm::tbAboutClick() { AboutBox->exec(); }
 
-void TMainForm::showCartonDialog(bool /*newMode*/) {}
+void TMainForm::showCartonDialog(bool newMode) {
+  CartonPropForm->newMode = newMode;
+  CartonPropForm->exec();
+}
 
-void TMainForm::showOptionsDialog() {}
+void TMainForm::showOptionsDialog() { OptionForm->exec(); }
 
 void TMainForm::tbExportClick() {}
 

@@ -25,6 +25,9 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TAboutBox;
+class TCartonPropForm;
+class TContainerPropForm;
+class TOptionForm;
 
 class TMainForm : public QMainWindow, public FormHost {
   Q_OBJECT
@@ -116,5 +119,9 @@ class TMainForm : public QMainWindow, public FormHost {
   QMenu* PopupMenuBlock = nullptr;
   QAction* mnuSync = nullptr;
 
+  // The dialogs, created once in this order and shown modally.
   TAboutBox* AboutBox = nullptr;
+  TCartonPropForm* CartonPropForm = nullptr;
+  TContainerPropForm* ContainerPropForm = nullptr;
+  TOptionForm* OptionForm = nullptr;
 };

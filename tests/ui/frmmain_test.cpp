@@ -445,3 +445,98 @@ TEST(MainWindowFill, thePopupItemIsEnabledOnlyWhenTheButtonWouldFill) {
   openMenu(0);
   EXPECT_FALSE(item->isEnabled()) << "the block is full now";
 }
+
+namespace {
+
+// Fills the carton dialog with a size and a count and presses OK.
+void enterCarton(QDialog& dialog, const QString& l, const QString& w, const QString& h, const QString& count) {
+  MainWindowDriver::typeInto(dialog, "txtL", l);
+  MainWindowDriver::typeInto(dialog, "txtW", w);
+  MainWindowDriver::typeInto(dialog, "txtH", h);
+  MainWindowDriver::typeInto(dialog, "txtCount", count);
+  MainWindowDriver::clickButton(dialog, "btnOK");
+}
+
+}  // namespace
+
+TEST(MainWindowAddCarton, typedValuesAppearInTheTreeAfterOk) {
+  MainWindowDriver d;
+  d.onNextDialog([](QDialog& dialog) { enterCarton(dialog, "600", "400", "300", "10"); });
+  d.click("tbAddCarton");
+  EXPECT_EQ(d.lastDialogCaption(), "纸箱属性");
+  EXPECT_EQ(d.treeCaptions(), (QStringList{kDemoRoot, "纸箱1 (600*400*300:10)"}));
+  EXPECT_EQ(d.statusText()->text(), "已输入纸箱总数：10，总体积：0.72立方米，净装箱率1.08%");
+  EXPECT_TRUE(d.messages().shown.isEmpty());
+}
+
+TEST(MainWindowAddCarton, cancelLeavesTheCartonsAsTheyWere) {
+  MainWindowDriver d(kDemoFile);
+  d.onNextDialog([](QDialog& dialog) { MainWindowDriver::clickButton(dialog, "btnCancel"); });
+  d.click("tbAddCarton");
+  EXPECT_EQ(d.lastDialogCaption(), "纸箱属性");
+  EXPECT_EQ(d.treeCaptions(), (QStringList{kDemoRoot, kDemoCarton}));
+  EXPECT_EQ(d.project().cartons.size(), 1u);
+}
+
+TEST(MainWindowAddCarton, theVolumeCheckNamesHowManyFit) {
+  MainWindowDriver d;
+  d.onNextDialog([](QDialog& dialog) { enterCarton(dialog, "600", "400", "300", "1000"); });
+  d.click("tbAddCarton");
+  EXPECT_EQ(d.messages().shown,
+            QStringList{"您输入的纸箱总体积超过集装箱所能容纳的体积。即使利用全部剩余空间也只可能容纳本规格的纸箱923个。"});
+  EXPECT_TRUE(d.project().cartons.empty()) << "the dialog was cancelled after the refusal";
+}
+
+TEST(MainWindowTree, doubleClickOrEnterOnACartonEditsIt) {
+  MainWindowDriver d(kDemoFile);
+  d.onNextDialog([](QDialog& dialog) {
+    MainWindowDriver::typeInto(dialog, "txtCount", "900");
+    MainWindowDriver::clickButton(dialog, "btnOK");
+  });
+  QTreeWidgetItem* node = d.tree()->topLevelItem(0)->child(0);
+  d.selectTreeNode(0);
+  QTest::mouseDClick(d.tree()->viewport(), Qt::LeftButton, Qt::NoModifier, d.tree()->visualItemRect(node).center());
+  EXPECT_EQ(d.lastDialogCaption(), "纸箱属性");
+  EXPECT_EQ(d.treeCaptions()[1], "纸箱1 (600*400*300:900)");
+
+  d.selectTreeNode(0);
+  d.onNextDialog([](QDialog& dialog) { MainWindowDriver::clickButton(dialog, "btnCancel"); });
+  d.pressKeyInTree(Qt::Key_Return);
+  EXPECT_EQ(d.lastDialogCaption(), "纸箱属性");
+  EXPECT_EQ(d.project().cartons.size(), 1u) << "cancel in edit mode removes nothing";
+}
+
+TEST(MainWindowTree, theRootOpensTheOptionsAndEnterWithoutSelectionDoesNothing) {
+  MainWindowDriver d(kDemoFile);
+  d.selectTreeNode(-1);
+  d.onNextDialog([](QDialog&) {});
+  d.pressKeyInTree(Qt::Key_Return);
+  EXPECT_EQ(d.lastDialogCaption(), "选项");
+
+  d.tree()->clearSelection();
+  d.onNextDialog([](QDialog&) {});
+  d.pressKeyInTree(Qt::Key_Return);
+  d.settle();
+  EXPECT_EQ(d.lastDialogCaption(), "");
+  EXPECT_TRUE(d.messages().shown.isEmpty());
+}
+
+TEST(MainWindowOptions, okTakesTheSpacingsIntoTheProjectAndDropsTheResult) {
+  MainWindowDriver d;
+  giveTwoBlockResult(d);
+  d.onNextDialog([](QDialog& dialog) {
+    MainWindowDriver::typeInto(dialog, "txtSpacingL", "10");
+    MainWindowDriver::typeInto(dialog, "txtSpacingW", "5");
+    MainWindowDriver::clickButton(dialog, "btnOK");
+  });
+  d.click("tbOption");
+  EXPECT_EQ(d.lastDialogCaption(), "选项");
+  EXPECT_EQ(d.project().spacingL, 10);
+  EXPECT_EQ(d.project().spacingW, 5);
+  EXPECT_EQ(d.settings().spacingL, 10);
+  EXPECT_TRUE(d.project().blocks.empty());
+  EXPECT_EQ(d.resultList()->rowCount(), 1);
+
+  d.click("tbNew");
+  EXPECT_EQ(d.project().spacingL, 10) << "a new project takes the settings' spacings";
+}

@@ -6,6 +6,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
 #include <QTest>
 #include <QUrl>
 #include <algorithm>
@@ -83,6 +85,37 @@ bool MainWindowDriver::dropFiles(const QStringList& paths) {
   QApplication::sendEvent(form_.get(), &drop);
   settle();
   return enter.isAccepted();
+}
+
+void MainWindowDriver::onNextDialog(std::function<void(QDialog&)> act) {
+  lastDialogCaption_.clear();
+  QTimer::singleShot(0, form_.get(), [this, act = std::move(act)] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    lastDialogCaption_ = dialog->windowTitle();
+    act(*dialog);
+    if (dialog->isVisible()) dialog->reject();
+  });
+}
+
+void MainWindowDriver::typeInto(QDialog& dialog, const char* box, const QString& text) {
+  auto* edit = dialog.findChild<QLineEdit*>(box);
+  if (!edit) {
+    ADD_FAILURE() << "no box " << box;
+    return;
+  }
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClicks(edit, text);
+}
+
+void MainWindowDriver::clickButton(QDialog& dialog, const char* button) {
+  auto* widget = dialog.findChild<QPushButton*>(button);
+  if (!widget) {
+    ADD_FAILURE() << "no button " << button;
+    return;
+  }
+  QTest::mouseClick(widget, Qt::LeftButton);
 }
 
 void MainWindowDriver::settle() {

@@ -3,11 +3,14 @@
 // result rows, drops files, and reads back what the window shows. Message boxes and file
 // dialogs are answered by the driver instead of modal windows.
 
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStringList>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <vector>
@@ -22,6 +25,7 @@ class MainWindowDriver {
 
   TMainForm& form() { return *form_; }
   FillScheme& project() { return form_->project(); }
+  Settings& settings() { return form_->settings(); }
   RecordingMessageBoxes& messages() { return *messages_; }
   ScriptedFileDialogs& fileDialogs() { return *fileDialogs_; }
 
@@ -43,6 +47,14 @@ class MainWindowDriver {
   std::vector<int> selectedResultRows() const;
   // Drops local files on the window; true when the window accepted the drag.
   bool dropFiles(const QStringList& paths);
+  // Runs act on the next modal dialog once it is shown by what follows; a dialog that
+  // act leaves open is cancelled, so that a failing test cannot hang. Returns the caption
+  // of the dialog seen (empty when none was shown).
+  void onNextDialog(std::function<void(QDialog&)> act);
+  QString lastDialogCaption() const { return lastDialogCaption_; }
+  // Types into a box of a dialog, replacing its text.
+  static void typeInto(QDialog& dialog, const char* box, const QString& text);
+  static void clickButton(QDialog& dialog, const char* button);
   // Lets queued work of the window run.
   void settle();
 
@@ -50,6 +62,7 @@ class MainWindowDriver {
   RecordingMessageBoxes* messages_;
   ScriptedFileDialogs* fileDialogs_;
   std::unique_ptr<TMainForm> form_;
+  QString lastDialogCaption_;
 };
 
 // A result block as the engine makes them.
