@@ -11,11 +11,11 @@ class QString;
 // picture), each pixel red, green, blue and, with alpha, 255.
 struct TextureImage {
   std::vector<std::uint8_t> data;
-  int components = 3;              // 3, or 4 with alpha
+  int components = 3;  // 3, or 4 with alpha
   int width = 0;
   int height = 0;
-  std::uint32_t format = 0x1907;   // GL_RGB, or GL_RGBA (0x1908) with alpha
-  std::uint32_t type = 0x1401;     // GL_UNSIGNED_BYTE
+  std::uint32_t format = 0x1907;  // GL_RGB, or GL_RGBA (0x1908) with alpha
+  std::uint32_t type = 0x1401;    // GL_UNSIGNED_BYTE
 };
 
 // Reads a BMP file; nothing when it cannot be read or is no BMP.

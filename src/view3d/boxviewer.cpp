@@ -10,10 +10,14 @@ namespace {
 
 std::optional<MouseButton> cameraButton(Qt::MouseButton button) {
   switch (button) {
-    case Qt::LeftButton: return MouseButton::Left;
-    case Qt::MiddleButton: return MouseButton::Middle;
-    case Qt::RightButton: return MouseButton::Right;
-    default: return std::nullopt;
+    case Qt::LeftButton:
+      return MouseButton::Left;
+    case Qt::MiddleButton:
+      return MouseButton::Middle;
+    case Qt::RightButton:
+      return MouseButton::Right;
+    default:
+      return std::nullopt;
   }
 }
 

@@ -38,10 +38,10 @@ class BoxViewer : public QWidget {
   void boxViewerResize(TOpenGLPanel& sender);
   void boxViewerInit(TOpenGLPanel& sender);
   void boxViewerPaint(TOpenGLPanel& sender);
-  void boxViewerMouseDown(TOpenGLPanel& sender, Qt::MouseButton button,
-                          Qt::KeyboardModifiers shift, int x, int y);
-  void boxViewerMouseUp(TOpenGLPanel& sender, Qt::MouseButton button,
-                        Qt::KeyboardModifiers shift, int x, int y);
+  void boxViewerMouseDown(TOpenGLPanel& sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                          int x, int y);
+  void boxViewerMouseUp(TOpenGLPanel& sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                        int x, int y);
   void boxViewerMouseMove(TOpenGLPanel& sender, Qt::MouseButtons buttons,
                           Qt::KeyboardModifiers shift, int x, int y);
   void boxViewerDblClick(TOpenGLPanel& sender);

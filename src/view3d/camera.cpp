@@ -29,22 +29,19 @@ void Camera::resetView(const SceneSize& sceneSize, std::int32_t panelWidth) {
 }
 
 void Camera::mouseDown(MouseButton button, std::int32_t x, std::int32_t y) {
-  lastMouse = MousePosition{x, y};
-  switch (button) {
-    case MouseButton::Left: buttonDown.left = true; break;
-    case MouseButton::Middle: buttonDown.middle = true; break;
-    case MouseButton::Right: buttonDown.right = true; break;
-  }
-  lastPlanePoint = windowToViewPlane(x, y, viewport);
+  recordButton(button, true, x, y);
 }
 
 void Camera::mouseUp(MouseButton button, std::int32_t x, std::int32_t y) {
+  recordButton(button, false, x, y);
+}
+
+void Camera::recordButton(MouseButton button, bool down, std::int32_t x, std::int32_t y) {
   lastMouse = MousePosition{x, y};
-  switch (button) {
-    case MouseButton::Left: buttonDown.left = false; break;
-    case MouseButton::Middle: buttonDown.middle = false; break;
-    case MouseButton::Right: buttonDown.right = false; break;
-  }
+  bool& flag = button == MouseButton::Left     ? buttonDown.left
+               : button == MouseButton::Middle ? buttonDown.middle
+                                               : buttonDown.right;
+  flag = down;
   lastPlanePoint = windowToViewPlane(x, y, viewport);
 }
 

@@ -48,10 +48,10 @@ class Camera {
   Matrix4 viewMatrix = identityMatrix();
   Matrix4 viewInverse = identityMatrix();
   ViewVolume viewVolume;
-  Viewport viewport;                  // always (0, 0, panel width, panel height)
-  MousePosition lastMouse;            // at the last button event or handled move
+  Viewport viewport;        // always (0, 0, panel width, panel height)
+  MousePosition lastMouse;  // at the last button event or handled move
   ButtonsDown buttonDown;
-  Vector3 lastPlanePoint;             // the near-plane point under lastMouse
+  Vector3 lastPlanePoint;  // the near-plane point under lastMouse
 
   // Copies modelView into viewMatrix and its inverse into viewInverse; a singular
   // matrix leaves viewInverse as it was.
@@ -81,6 +81,7 @@ class Camera {
   static double initialScale(const SceneSize& sceneSize);
 
  private:
+  void recordButton(MouseButton button, bool down, std::int32_t x, std::int32_t y);
   // Rotates modelView by |v| / (panelWidth + 1) x 180 degrees about viewInverse x v.
   void turn(const Vector3& v, std::int32_t panelWidth);
 };

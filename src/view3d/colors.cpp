@@ -1,11 +1,17 @@
 #include "view3d/colors.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
 
-int toByte(float channel) { return static_cast<int>(channel * 255.0f + 0.5f); }
+// trunc(channel x 255 + 0.5); channels outside [0, 1] (or NaN) are held to the range.
+int toByte(float channel) {
+  if (!(channel > 0.0f)) return 0;
+  if (channel >= 1.0f) return 255;
+  return static_cast<int>(channel * 255.0f + 0.5f);
+}
 
 }  // namespace
 
@@ -45,18 +51,31 @@ std::uint32_t hsvToColor(float h, float s, float v) {
   const float p = (1.0f - s) * v;
   const float q = (1.0f - s * f) * v;
   const float t = (1.0f - (1.0f - f) * s) * v;
-  float red = 0, green = 0, blue = 0;
   const int sector = h6 >= 0.0f && h6 < 6.0f ? static_cast<int>(h6) : -1;  // NaN gives -1
+  std::array<float, 3> rgb{};  // black for any other sector
   switch (sector) {
-    case 0: red = v; green = t; blue = p; break;
-    case 1: red = q; green = v; blue = p; break;
-    case 2: red = p; green = v; blue = t; break;
-    case 3: red = p; green = q; blue = v; break;
-    case 4: red = t; green = p; blue = v; break;
-    case 5: red = v; green = p; blue = q; break;
-    default: break;  // black
+    case 0:
+      rgb = {v, t, p};
+      break;
+    case 1:
+      rgb = {q, v, p};
+      break;
+    case 2:
+      rgb = {p, v, t};
+      break;
+    case 3:
+      rgb = {p, q, v};
+      break;
+    case 4:
+      rgb = {t, p, v};
+      break;
+    case 5:
+      rgb = {v, p, q};
+      break;
+    default:
+      break;
   }
-  return packColor(toByte(red), toByte(green), toByte(blue));
+  return packColor(toByte(rgb[0]), toByte(rgb[1]), toByte(rgb[2]));
 }
 
 Shades blockShades(std::uint32_t color) {

@@ -109,8 +109,8 @@ bool TOpenGLPanel::event(QEvent* e) {
 }
 
 void TOpenGLPanel::initializeGL() {
-  connect(context(), &QOpenGLContext::aboutToBeDestroyed, this,
-          &TOpenGLPanel::releaseBackBuffer, Qt::UniqueConnection);
+  connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &TOpenGLPanel::releaseBackBuffer,
+          Qt::UniqueConnection);
   fireInsideEvent(OnInit);
 }
 

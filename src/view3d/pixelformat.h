@@ -6,11 +6,10 @@
 // counterpart here: double or single buffering and stereo. Colour-index pixels, drawing
 // to bitmaps, GDI drawing and palettes have none; an RGBA format is always requested.
 
+#include <QSurfaceFormat>
 #include <bitset>
 #include <cstdint>
 #include <initializer_list>
-
-#include <QSurfaceFormat>
 
 enum class TPFDPixelTypes { f_PFD_TYPE_RGBA, f_PFD_TYPE_COLORINDEX };
 

@@ -63,9 +63,8 @@ void drawCubeBlock(const Scene& scene, const CubeBlock& block, SceneCanvas& canv
   }
 }
 
-void drawBox(const Scene& scene, double x, double y, double z, std::int32_t orientation,
-             double dx, double dy, double dz, const Shades& shades, bool solid,
-             SceneCanvas& canvas) {
+void drawBox(const Scene& scene, double x, double y, double z, std::int32_t orientation, double dx,
+             double dy, double dz, const Shades& shades, bool solid, SceneCanvas& canvas) {
   x -= scene.sceneSize.width * 0.5;
   y -= scene.sceneSize.height * 0.5;
   z -= scene.sceneSize.length * 0.5;

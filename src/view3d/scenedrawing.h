@@ -25,6 +25,5 @@ void drawCubeBlock(const Scene& scene, const CubeBlock& block, SceneCanvas& canv
 // A box with its corner at (x, y, z) in container coordinates and extents dx, dy, dz:
 // six faces, each pair of opposite faces in the shade of its axis when solid, all in
 // shades[kShadeDark] otherwise.
-void drawBox(const Scene& scene, double x, double y, double z, std::int32_t orientation,
-             double dx, double dy, double dz, const Shades& shades, bool solid,
-             SceneCanvas& canvas);
+void drawBox(const Scene& scene, double x, double y, double z, std::int32_t orientation, double dx,
+             double dy, double dz, const Shades& shades, bool solid, SceneCanvas& canvas);

@@ -54,8 +54,8 @@ class LoadBmpTexture : public testing::Test {
   QTemporaryDir folder_;
 };
 
-const std::vector<std::uint8_t> kBottomUpRgb{255, 255, 255, 0, 0, 0, 128, 128, 128,
-                                             255, 0,   0,   0, 255, 0, 0, 0, 255};
+const std::vector<std::uint8_t> kBottomUpRgb{255, 255, 255, 0, 0,   0, 128, 128, 128,
+                                             255, 0,   0,   0, 255, 0, 0,   0,   255};
 
 TEST_F(LoadBmpTexture, givesRgbRowsBottomUp) {
   for (const bool topDown : {false, true}) {

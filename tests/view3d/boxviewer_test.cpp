@@ -24,9 +24,9 @@ TEST_F(ViewerTest, showsTheEmptyContainerAsABlackFrameOnLightGrey) {
   // The midpoints of the frame's twelve edges, where they lie inside the picture.
   const SceneSize& size = scene.sceneSize;
   const double w = size.width, h = size.height, l = size.length;
-  const Vector3 midpoints[] = {
-      {w / 2, 0, 0}, {w / 2, h, 0}, {w / 2, 0, l}, {w / 2, h, l}, {0, h / 2, 0}, {w, h / 2, 0},
-      {0, h / 2, l}, {w, h / 2, l}, {0, 0, l / 2}, {w, 0, l / 2}, {0, h, l / 2}, {w, h, l / 2}};
+  const Vector3 midpoints[] = {{w / 2, 0, 0}, {w / 2, h, 0}, {w / 2, 0, l}, {w / 2, h, l},
+                               {0, h / 2, 0}, {w, h / 2, 0}, {0, h / 2, l}, {w, h / 2, l},
+                               {0, 0, l / 2}, {w, 0, l / 2}, {0, h, l / 2}, {w, h, l / 2}};
   int seen = 0;
   for (const Vector3& m : midpoints) {
     const Vector3 at = onScreen(centred(scene, m.x, m.y, m.z));
@@ -85,7 +85,8 @@ TEST_F(ViewerTest, showsTwentyCartonsOfAThreeByTwoByFourBlockAndLeavesTheRestEmp
   scene.addSceneBlock(597, 797, 497, 3, 0, 0, 0, 3, 2, 4, 3, 3, 3, 20, green);
   lookFromTheDoor(viewer);
   const QImage image = picture();
-  const std::uint32_t front = blockShades(green)[static_cast<std::size_t>(faceShade(3, FaceAxis::Z))];
+  const std::uint32_t front =
+      blockShades(green)[static_cast<std::size_t>(faceShade(3, FaceAxis::Z))];
 
   for (int i = 0; i < 3; ++i) {
     for (int j = 0; j < 2; ++j) {

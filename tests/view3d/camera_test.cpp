@@ -44,7 +44,8 @@ TEST_P(InitialView, turnsAboutTheFixedAxisByAnAngleThatShrinksWithTheWidth) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, InitialView,
-                         testing::Values(InitialAngleCase{535, 20.47}, InitialAngleCase{1000, 10.96}));
+                         testing::Values(InitialAngleCase{535, 20.47},
+                                         InitialAngleCase{1000, 10.96}));
 
 TEST(InitialView, makesTheContainerOneUnitHighAndStoresTheMatrix) {
   const Camera camera = cameraFor(535, 400, SceneSize{11800, 2300, 2450});
@@ -58,7 +59,8 @@ TEST(InitialView, staysFiniteForAContainerWithoutHeight) {
   const Camera flat = cameraFor(535, 400, SceneSize{11800, 2300, 0});
   ASSERT_TRUE(allFinite(flat.modelView));
   EXPECT_NEAR(vectorLength(flat.modelView[0], flat.modelView[1], flat.modelView[2]), 1.0 / 2300,
-              1e-15) << "scaled by the width instead";
+              1e-15)
+      << "scaled by the width instead";
   EXPECT_TRUE(allFinite(flat.viewInverse));
 
   const Camera empty = cameraFor(535, 400, SceneSize{0, 0, 0});
@@ -144,8 +146,7 @@ TEST(MouseMove, middleDragZoomsByEPerHundredPixelsAndBack) {
   camera.mouseDown(MouseButton::Middle, 100, 100);
   camera.mouseMove(100, 150);
   camera.mouseMove(100, 200);
-  expectMatrixNear(camera.modelView, multiplyMatrix(before, scalingMatrix(std::numbers::e)),
-                   1e-12);
+  expectMatrixNear(camera.modelView, multiplyMatrix(before, scalingMatrix(std::numbers::e)), 1e-12);
   camera.mouseMove(100, 100);
   expectMatrixNear(camera.modelView, before, 1e-15);
   EXPECT_DOUBLE_EQ(Camera::zoomFactor(100), std::exp(1.0));

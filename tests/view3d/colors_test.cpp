@@ -32,15 +32,13 @@ TEST_P(BlockShades, givesDarkMiddleAndLightOfTheSameHue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Colors, BlockShades,
-    testing::Values(ShadeCase{"red", materialColor(1), {64, 0, 0}, {128, 0, 0}, {191, 0, 0}},
-                    ShadeCase{"grey", materialColor(4), {58, 64, 61}, {116, 128, 122},
-                              {174, 191, 183}},
-                    ShadeCase{"lightBlue", materialColor(2), {0, 51, 64}, {0, 102, 128},
-                              {0, 153, 191}},
-                    ShadeCase{"pureGrey", packColor(90, 90, 90), {64, 64, 64}, {128, 128, 128},
-                              {191, 191, 191}},
-                    ShadeCase{"black", packColor(0, 0, 0), {64, 64, 64}, {128, 128, 128},
-                              {191, 191, 191}}),
+    testing::Values(
+        ShadeCase{"red", materialColor(1), {64, 0, 0}, {128, 0, 0}, {191, 0, 0}},
+        ShadeCase{"grey", materialColor(4), {58, 64, 61}, {116, 128, 122}, {174, 191, 183}},
+        ShadeCase{"lightBlue", materialColor(2), {0, 51, 64}, {0, 102, 128}, {0, 153, 191}},
+        ShadeCase{
+            "pureGrey", packColor(90, 90, 90), {64, 64, 64}, {128, 128, 128}, {191, 191, 191}},
+        ShadeCase{"black", packColor(0, 0, 0), {64, 64, 64}, {128, 128, 128}, {191, 191, 191}}),
     [](const testing::TestParamInfo<ShadeCase>& info) { return std::string(info.param.name); });
 
 TEST(ColorToHsv, measuresHueFromRedWithRedWinningTies) {

@@ -50,14 +50,15 @@ TEST(InvertMatrix, matchesKnownInverses) {
   ASSERT_TRUE(invertMatrix(rotationMatrix(33, 1, -2, 0.5), inverse));
   expectMatrixNear(inverse, rotationMatrix(-33, 1, -2, 0.5));
 
-  const Matrix4 view = multiplyMatrix(translationMatrix(0.3, -0.1, 0),
-                                      multiplyMatrix(rotationMatrix(20, 25, -55, -8),
-                                                     scalingMatrix(1.0 / 2450)));
+  const Matrix4 view =
+      multiplyMatrix(translationMatrix(0.3, -0.1, 0),
+                     multiplyMatrix(rotationMatrix(20, 25, -55, -8), scalingMatrix(1.0 / 2450)));
   ASSERT_TRUE(invertMatrix(view, inverse));
-  expectMatrixNear(inverse,
-                   multiplyMatrix(scalingMatrix(2450), multiplyMatrix(rotationMatrix(-20, 25, -55, -8),
-                                                                      translationMatrix(-0.3, 0.1, 0))),
-                   1e-9);
+  expectMatrixNear(
+      inverse,
+      multiplyMatrix(scalingMatrix(2450), multiplyMatrix(rotationMatrix(-20, 25, -55, -8),
+                                                         translationMatrix(-0.3, 0.1, 0))),
+      1e-9);
 }
 
 TEST(InvertMatrix, givesIdentityWhenMultipliedWithAGeneralMatrix) {

@@ -1,8 +1,7 @@
 #include "view3d/openglpanel.h"
 
-#include <gtest/gtest.h>
-
 #include <GL/gl.h>
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QOpenGLContext>
@@ -194,7 +193,8 @@ TEST(TOpenGLPanel, savesItsPictureAsA24BitBmpWithRowsBottomUp) {
   const std::vector<std::uint8_t> bottomLeft(texture->data.begin(), texture->data.begin() + 3);
   EXPECT_EQ(bottomLeft, (std::vector<std::uint8_t>{0, 0, 255}));
   const auto topLeft = texture->data.begin() + 3 * 160 * 119;
-  EXPECT_EQ(std::vector<std::uint8_t>(topLeft, topLeft + 3), (std::vector<std::uint8_t>{255, 0, 0}));
+  EXPECT_EQ(std::vector<std::uint8_t>(topLeft, topLeft + 3),
+            (std::vector<std::uint8_t>{255, 0, 0}));
 }
 
 TEST(TOpenGLPanel, reportsAFailedContextByStageAndNumberAndStaysUsable) {
@@ -209,13 +209,15 @@ TEST(TOpenGLPanel, reportsAFailedContextByStageAndNumberAndStaysUsable) {
   shown.panel.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown.panel));
   QTRY_COMPARE(shown.failures.size(), 2u);
-  EXPECT_TRUE(QString::fromStdString(shown.failures[0]).contains(QRegularExpression("^wglRenderingContext:\\d+$")))
+  EXPECT_TRUE(QString::fromStdString(shown.failures[0])
+                  .contains(QRegularExpression("^wglRenderingContext:\\d+$")))
       << shown.failures[0];
   EXPECT_EQ(shown.failures[1], "Open GL Context Create Failed");
 
   EXPECT_FALSE(shown.panel.MakeOpenGLPanelCurrent());
   ASSERT_EQ(shown.failures.size(), 3u);
-  EXPECT_TRUE(QString::fromStdString(shown.failures[2]).contains(QRegularExpression("^wglMakeCurrent:\\d+$")))
+  EXPECT_TRUE(QString::fromStdString(shown.failures[2])
+                  .contains(QRegularExpression("^wglMakeCurrent:\\d+$")))
       << shown.failures[2];
   shown.panel.resize(200, 150);
   shown.panel.update();

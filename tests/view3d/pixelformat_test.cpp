@@ -15,7 +15,8 @@ QSurfaceFormat programFormat() {
 }
 
 TEST(DescriptorFlags, requestDrawToWindowOpenGLAndDoubleBufferByDefault) {
-  EXPECT_EQ(descriptorFlags(kDefaultFlags), kPfdDrawToWindow | kPfdSupportOpenGL | kPfdDoubleBuffer);
+  EXPECT_EQ(descriptorFlags(kDefaultFlags),
+            kPfdDrawToWindow | kPfdSupportOpenGL | kPfdDoubleBuffer);
 }
 
 TEST(DescriptorFlags, requestSingleBufferingWithGdiWhateverTheDoubleBufferMember) {
@@ -34,8 +35,8 @@ TEST(DescriptorFlags, mapEveryMemberToItsValue) {
                       TPFDFlag::f_PFD_NEED_PALETTE,        TPFDFlag::f_PFD_NEED_SYSTEM_PALETTE,
                       TPFDFlag::f_PFD_DOUBLEBUFFER,        TPFDFlag::f_PFD_STEREO,
                       TPFDFlag::f_PFD_SWAP_LAYER_BUFFERS};
-  EXPECT_EQ(descriptorFlags(all), 0x4u | 0x8u | 0x10u | 0x20u | 0x1000u | 0x40u | 0x80u | 0x100u |
-                                      0x2u | 0x800u);
+  EXPECT_EQ(descriptorFlags(all),
+            0x4u | 0x8u | 0x10u | 0x20u | 0x1000u | 0x40u | 0x80u | 0x100u | 0x2u | 0x800u);
 }
 
 TEST(RequestedSurfaceFormat, keepsTheProgramsContextAndSetsTheBuffers) {
@@ -56,8 +57,8 @@ TEST(RequestedSurfaceFormat, followsTheColourDepthAndBufferingProperties) {
   TPFDFlags flags = kDefaultFlags;
   flags.include(TPFDFlag::f_PFD_SUPPORT_GDI);
   flags.include(TPFDFlag::f_PFD_STEREO);
-  const QSurfaceFormat format = requestedSurfaceFormat(
-      programFormat(), TPFDPixelTypes::f_PFD_TYPE_COLORINDEX, flags, 16, 16);
+  const QSurfaceFormat format =
+      requestedSurfaceFormat(programFormat(), TPFDPixelTypes::f_PFD_TYPE_COLORINDEX, flags, 16, 16);
   EXPECT_EQ(format.swapBehavior(), QSurfaceFormat::SingleBuffer);
   EXPECT_TRUE(format.stereo());
   EXPECT_EQ(format.redBufferSize(), 5);
@@ -65,8 +66,8 @@ TEST(RequestedSurfaceFormat, followsTheColourDepthAndBufferingProperties) {
   EXPECT_EQ(format.blueBufferSize(), 5);
   EXPECT_EQ(format.depthBufferSize(), 16);
 
-  const QSurfaceFormat none = requestedSurfaceFormat(
-      programFormat(), TPFDPixelTypes::f_PFD_TYPE_RGBA, kDefaultFlags, 0, 0);
+  const QSurfaceFormat none =
+      requestedSurfaceFormat(programFormat(), TPFDPixelTypes::f_PFD_TYPE_RGBA, kDefaultFlags, 0, 0);
   EXPECT_EQ(none.redBufferSize(), -1) << "no preference";
   EXPECT_EQ(none.depthBufferSize(), 0);
 }

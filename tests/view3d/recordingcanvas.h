@@ -15,7 +15,10 @@ struct RecordedFace {
 class RecordingCanvas : public SceneCanvas {
  public:
   void clearBuffers() override { ++clears; }
-  void pushMatrix() override { ++depth; maxDepth = depth > maxDepth ? depth : maxDepth; }
+  void pushMatrix() override {
+    ++depth;
+    maxDepth = depth > maxDepth ? depth : maxDepth;
+  }
   void popMatrix() override { --depth; }
   void setLineWidth(float width) override { lineWidth = width; }
   void setColor(std::uint32_t c) override { color = c; }

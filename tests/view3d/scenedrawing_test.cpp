@@ -114,7 +114,8 @@ TEST_P(CartonFaces, areLightOnLWMiddleOnLHAndDarkOnWH) {
   Scene scene;
   const std::uint32_t red = materialColor(1);
   const Shades shades = blockShades(red);
-  const CubeBlock block{c.sizeX, c.sizeY, c.sizeZ, c.orientation, 0, 0, 0, 1, 1, 1, 0, 0, 0, 1, red};
+  const CubeBlock block{c.sizeX, c.sizeY, c.sizeZ, c.orientation, 0, 0, 0, 1, 1, 1, 0, 0,
+                        0,       1,       red};
   RecordingCanvas canvas;
   drawCubeBlock(scene, block, canvas);
   ASSERT_EQ(canvas.faces.size(), 6u);
@@ -132,13 +133,11 @@ TEST_P(CartonFaces, areLightOnLWMiddleOnLHAndDarkOnWH) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Orientations, CartonFaces,
-                         testing::Values(OrientationCase{0, 400, 600, 300},
-                                         OrientationCase{1, 300, 400, 600},
-                                         OrientationCase{2, 600, 300, 400},
-                                         OrientationCase{3, 400, 300, 600},
-                                         OrientationCase{4, 300, 600, 400},
-                                         OrientationCase{5, 600, 400, 300}));
+INSTANTIATE_TEST_SUITE_P(
+    Orientations, CartonFaces,
+    testing::Values(OrientationCase{0, 400, 600, 300}, OrientationCase{1, 300, 400, 600},
+                    OrientationCase{2, 600, 300, 400}, OrientationCase{3, 400, 300, 600},
+                    OrientationCase{4, 300, 600, 400}, OrientationCase{5, 600, 400, 300}));
 
 TEST(FaceShade, placesTheLightFacesByOrientation) {
   EXPECT_EQ(faceShade(0, FaceAxis::Z), kShadeLight);

@@ -32,7 +32,8 @@ class ViewerTest : public testing::Test {
   static bool blackNear(const QImage& image, int x, int y) {
     for (int dy = -1; dy <= 1; ++dy) {
       for (int dx = -1; dx <= 1; ++dx) {
-        if (image.valid(x + dx, y + dy) && image.pixel(x + dx, y + dy) == qRgb(0, 0, 0)) return true;
+        if (image.valid(x + dx, y + dy) && image.pixel(x + dx, y + dy) == qRgb(0, 0, 0))
+          return true;
       }
     }
     return false;

@@ -11,8 +11,8 @@
 // Window position (x right, y down, in pixels) of a model point under the camera.
 inline Vector3 windowPosition(const Camera& camera, const Vector3& model) {
   const Vector3 ndc = transformPoint(multiplyMatrix(camera.projection, camera.modelView), model);
-  return {(ndc.x + 1.0) * 0.5 * camera.viewport.width,
-          (1.0 - ndc.y) * 0.5 * camera.viewport.height, ndc.z};
+  return {(ndc.x + 1.0) * 0.5 * camera.viewport.width, (1.0 - ndc.y) * 0.5 * camera.viewport.height,
+          ndc.z};
 }
 
 // The angle in degrees of m's upper-left part, once divided by the uniform scale.
