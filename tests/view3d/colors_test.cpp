@@ -55,15 +55,6 @@ TEST(ColorToHsv, measuresHueFromRedWithRedWinningTies) {
   EXPECT_FLOAT_EQ(grey.v, 110.0f / 255.0f);
 }
 
-TEST(ColorToHsv, givesNoSaturationForGreysAndBlack) {
-  const Hsv black = colorToHsv(0, 0, 0);
-  EXPECT_EQ(black.s, 0.0f);
-  EXPECT_EQ(black.v, 0.0f);
-  const Hsv grey = colorToHsv(77, 77, 77);
-  EXPECT_EQ(grey.h, 0.0f);
-  EXPECT_EQ(grey.s, 0.0f);
-}
-
 TEST(HsvToColor, coversEverySectorOfTheColourCircle) {
   EXPECT_EQ(hsvToColor(0.0f, 1.0f, 1.0f), packColor(255, 0, 0));
   EXPECT_EQ(hsvToColor(1.0f / 6.0f, 1.0f, 1.0f), packColor(255, 255, 0));

@@ -28,17 +28,6 @@ TEST(DescriptorFlags, requestSingleBufferingWithGdiWhateverTheDoubleBufferMember
   EXPECT_EQ(descriptorFlags(withoutMember), kPfdDrawToWindow | kPfdDoubleBuffer);
 }
 
-TEST(DescriptorFlags, mapEveryMemberToItsValue) {
-  const TPFDFlags all{TPFDFlag::f_PFD_DRAW_TO_WINDOW,      TPFDFlag::f_PFD_DRAW_TO_BITMAP,
-                      TPFDFlag::f_PFD_SUPPORT_GDI,         TPFDFlag::f_PFD_SUPPORT_OPENGL,
-                      TPFDFlag::f_PFD_GENERIC_ACCELERATED, TPFDFlag::f_PFD_GENERIC_FORMAT,
-                      TPFDFlag::f_PFD_NEED_PALETTE,        TPFDFlag::f_PFD_NEED_SYSTEM_PALETTE,
-                      TPFDFlag::f_PFD_DOUBLEBUFFER,        TPFDFlag::f_PFD_STEREO,
-                      TPFDFlag::f_PFD_SWAP_LAYER_BUFFERS};
-  EXPECT_EQ(descriptorFlags(all),
-            0x4u | 0x8u | 0x10u | 0x20u | 0x1000u | 0x40u | 0x80u | 0x100u | 0x2u | 0x800u);
-}
-
 TEST(RequestedSurfaceFormat, keepsTheProgramsContextAndSetsTheBuffers) {
   const QSurfaceFormat format = requestedSurfaceFormat(
       programFormat(), TPFDPixelTypes::f_PFD_TYPE_RGBA, kDefaultFlags, 32, 32);

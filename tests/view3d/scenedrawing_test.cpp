@@ -139,15 +139,6 @@ INSTANTIATE_TEST_SUITE_P(
                     OrientationCase{2, 600, 300, 400}, OrientationCase{3, 400, 300, 600},
                     OrientationCase{4, 300, 600, 400}, OrientationCase{5, 600, 400, 300}));
 
-TEST(FaceShade, placesTheLightFacesByOrientation) {
-  EXPECT_EQ(faceShade(0, FaceAxis::Z), kShadeLight);
-  EXPECT_EQ(faceShade(5, FaceAxis::Z), kShadeLight);
-  EXPECT_EQ(faceShade(2, FaceAxis::Y), kShadeLight);
-  EXPECT_EQ(faceShade(3, FaceAxis::Y), kShadeLight);
-  EXPECT_EQ(faceShade(1, FaceAxis::X), kShadeLight);
-  EXPECT_EQ(faceShade(4, FaceAxis::X), kShadeLight);
-}
-
 TEST(DrawBox, paintsUnknownOrientationsAndOutlinesInTheDarkShade) {
   Scene scene;
   const Shades shades = blockShades(materialColor(2));
