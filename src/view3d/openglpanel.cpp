@@ -32,7 +32,14 @@ TOpenGLPanel::TOpenGLPanel(QWidget* parent) : QOpenGLWidget(parent) {
   // driver code can raise one.
 }
 
-TOpenGLPanel::~TOpenGLPanel() { releaseBackBuffer(); }
+TOpenGLPanel::~TOpenGLPanel() {
+  // The context outlives this part of the object: it must not call back into it.
+  if (context() != nullptr) {
+    disconnect(context(), &QOpenGLContext::aboutToBeDestroyed, this,
+               &TOpenGLPanel::releaseBackBuffer);
+  }
+  releaseBackBuffer();
+}
 
 bool TOpenGLPanel::MakeOpenGLPanelCurrent() {
   if (eventDepth_ > 0) return true;
