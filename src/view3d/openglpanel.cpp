@@ -86,6 +86,10 @@ void TOpenGLPanel::SwapBuffers() {
   if (!wasCurrent) doneCurrent();
 }
 
+bool TOpenGLPanel::PanelShareLists(const TOpenGLPanel& other) const {
+  return isValid() && other.isValid() && QOpenGLContext::areSharing(context(), other.context());
+}
+
 bool TOpenGLPanel::QueryOpenGLExtention(std::string_view name) {
   const bool wasCurrent = contextIsCurrent();
   if (!wasCurrent && !MakeOpenGLPanelCurrent()) return false;

@@ -68,6 +68,10 @@ class TOpenGLPanel : public QOpenGLWidget {
   void MakeOpenGLPanelNotCurrent();
   // Shows the back buffer; nothing when single-buffered.
   void SwapBuffers();
+  // Whether this panel's display lists are shared with other's. The contexts decide that
+  // when they are created (panels in one window always share); false while either panel
+  // has no context.
+  bool PanelShareLists(const TOpenGLPanel& other) const;
   // Whether name is one of the words of the context's extension string.
   bool QueryOpenGLExtention(std::string_view name);
   // Bits per pixel of the screen the panel is on.

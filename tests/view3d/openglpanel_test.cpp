@@ -159,6 +159,31 @@ TEST(TOpenGLPanel, findsExtensionsByWholeNameOnly) {
   EXPECT_FALSE(shown.panel.QueryOpenGLExtention("GL_CARGOLYX_no_such_extension"));
 }
 
+TEST(TOpenGLPanel, sharesDisplayListsWithThePanelsOfItsWindow) {
+  QWidget window;
+  window.resize(200, 100);
+  auto* left = new TOpenGLPanel(&window);
+  auto* right = new TOpenGLPanel(&window);
+  left->setGeometry(0, 0, 100, 100);
+  right->setGeometry(100, 0, 100, 100);
+  EXPECT_FALSE(left->PanelShareLists(*right)) << "no contexts yet";
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QTRY_VERIFY(left->isValid() && right->isValid());
+  EXPECT_TRUE(left->PanelShareLists(*right));
+
+  // A display list made in one context can be called in the other.
+  left->makeCurrent();
+  const GLuint list = glGenLists(1);
+  glNewList(list, GL_COMPILE);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glEndList();
+  left->doneCurrent();
+  right->makeCurrent();
+  EXPECT_TRUE(glIsList(list));
+  right->doneCurrent();
+}
+
 TEST(TOpenGLPanel, reportsTheScreenDepth) {
   ShownPanel shown;
   shown.show();
