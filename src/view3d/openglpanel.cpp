@@ -160,7 +160,8 @@ void TOpenGLPanel::mouseReleaseEvent(QMouseEvent* e) {
 
 void TOpenGLPanel::mouseDoubleClickEvent(QMouseEvent* e) {
   // The second press of a double-click: the double-click first, then the press itself.
-  if (OnDblClick) OnDblClick(*this);
+  // Only the left button double-clicks; other buttons just press again.
+  if (e->button() == Qt::LeftButton && OnDblClick) OnDblClick(*this);
   mousePressEvent(e);
 }
 

@@ -13,6 +13,8 @@
 // Manual only the handler's own call does. With f_PFD_SUPPORT_GDI in PFDFlags the panel
 // is single-buffered: drawing goes straight to the picture and SwapBuffers does nothing.
 //
+// A left-button double-click fires OnDblClick and then OnMouseDown for its second press.
+//
 // The properties are read once, when the context is created; later changes have no
 // effect. A platform failure is reported through OnFailure (a message box when unset)
 // as the stage name with its colon followed by the error number, e.g. "wglMakeCurrent:0";

@@ -129,6 +129,8 @@ TEST_F(ViewerTest, returnsToTheInitialViewOnADoubleClickAfterADrag) {
 
   refreshView(viewer, false);
   EXPECT_EQ(picture(), turned) << "a repaint keeps the turned view";
+  doubleClick(290, 240, Qt::RightButton);
+  EXPECT_EQ(picture(), turned) << "only the left button double-clicks";
 
   doubleClick(290, 240);
   EXPECT_EQ(picture(), initial);

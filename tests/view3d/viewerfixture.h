@@ -60,11 +60,11 @@ class ViewerTest : public testing::Test {
     moveTo(button, to.x(), to.y());
     release(button, to.x(), to.y());
   }
-  void doubleClick(int x, int y) {
-    press(Qt::LeftButton, x, y);
-    release(Qt::LeftButton, x, y);
-    mouse(QEvent::MouseButtonDblClick, Qt::LeftButton, x, y, Qt::LeftButton);
-    release(Qt::LeftButton, x, y);
+  void doubleClick(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+    press(button, x, y);
+    release(button, x, y);
+    mouse(QEvent::MouseButtonDblClick, button, x, y, button);
+    release(button, x, y);
   }
 
   Scene scene;
