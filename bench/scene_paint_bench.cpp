@@ -33,7 +33,7 @@ void paintScene(benchmark::State& state) {
   const int nz = static_cast<int>(state.range(2));
   fillContainer(viewer->scene(), nx, ny, nz);
   refreshView(*viewer, true);
-  TOpenGLPanel& panel = viewer->panel();
+  TOpenGLPanel& panel = *viewer->panel();
   if (!panel.MakeOpenGLPanelCurrent()) {
     state.SkipWithError("the panel has no OpenGL context");
     return;
@@ -73,20 +73,20 @@ int main(int argc, char** argv) {
   window.resize(760, 420);
   BoxViewer boxViewer(scene, &window);
   window.show();
-  if (!QTest::qWaitForWindowExposed(&window) ||
-      !QTest::qWaitFor([&] { return boxViewer.panel().isValid(); })) {
+  if (boxViewer.panel() == nullptr || !QTest::qWaitForWindowExposed(&window) ||
+      !QTest::qWaitFor([&] { return boxViewer.panel()->isValid(); })) {
     std::fputs("bench_scene_paint: the window or its OpenGL context did not appear\n", stderr);
     return 1;
   }
   viewer = &boxViewer;
 
-  if (boxViewer.panel().MakeOpenGLPanelCurrent()) {
+  if (boxViewer.panel()->MakeOpenGLPanelCurrent()) {
     benchmark::AddCustomContext("gl_renderer",
                                 reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
-    boxViewer.panel().MakeOpenGLPanelNotCurrent();
+    boxViewer.panel()->MakeOpenGLPanelNotCurrent();
   }
-  benchmark::AddCustomContext("panel", std::to_string(boxViewer.panel().width()) + " x " +
-                                           std::to_string(boxViewer.panel().height()));
+  benchmark::AddCustomContext("panel", std::to_string(boxViewer.panel()->width()) + " x " +
+                                           std::to_string(boxViewer.panel()->height()));
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -1,5 +1,6 @@
 #include "view3d/boxviewer.h"
 
+#include <QGuiApplication>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -23,22 +24,20 @@ std::optional<MouseButton> cameraButton(Qt::MouseButton button) {
 
 }  // namespace
 
-BoxViewer::BoxViewer(Scene& scene, QWidget* parent)
-    : QWidget(parent), scene_(scene), panel_(new TOpenGLPanel(this)) {
+BoxViewer::BoxViewer(Scene& scene, QWidget* parent) : QWidget(parent), scene_(scene) {
   setObjectName(QStringLiteral("boxViewerHost"));
-  panel_->setObjectName(QStringLiteral("boxViewer"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(1, 1, 1, 1);  // the panel sits one pixel inside its frame
-  layout->addWidget(panel_);
-
   if (parent != nullptr) {
-    if (parent->layout() == nullptr) {
-      auto* parentLayout = new QVBoxLayout(parent);
-      parentLayout->setContentsMargins(0, 0, 0, 0);
-    }
+    if (parent->layout() == nullptr) new QVBoxLayout(parent);
+    parent->layout()->setContentsMargins(0, 0, 0, 0);
     parent->layout()->addWidget(this);
   }
+  if (!platformHostsOpenGLWidgets()) return;
 
+  panel_ = new TOpenGLPanel(this);
+  panel_->setObjectName(QStringLiteral("boxViewer"));
+  layout->addWidget(panel_);
   using namespace std::placeholders;
   panel_->OnInit = [this](TOpenGLPanel& sender) { boxViewerInit(sender); };
   panel_->OnResize = [this](TOpenGLPanel& sender) { boxViewerResize(sender); };
@@ -84,7 +83,16 @@ void BoxViewer::boxViewerMouseMove(TOpenGLPanel& sender, Qt::MouseButtons /*butt
 void BoxViewer::boxViewerDblClick(TOpenGLPanel& /*sender*/) { refreshView(*this, true); }
 
 void refreshView(BoxViewer& boxViewer, bool resetCamera) {
-  TOpenGLPanel& panel = boxViewer.panel();
-  if (resetCamera) boxViewer.camera().resetView(boxViewer.scene().sceneSize, panel.width());
-  panel.update();
+  TOpenGLPanel* panel = boxViewer.panel();
+  if (resetCamera) {
+    const int width =
+        panel != nullptr ? panel->width() : boxViewer.layout()->contentsRect().width();
+    boxViewer.camera().resetView(boxViewer.scene().sceneSize, width);
+  }
+  if (panel != nullptr) panel->update();
+}
+
+bool platformHostsOpenGLWidgets() {
+  const QString platform = QGuiApplication::platformName();
+  return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }

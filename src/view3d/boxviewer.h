@@ -16,6 +16,13 @@
 //   scene.clearScene();
 //   scene.addSceneBlock(...);                       // once per block shown
 //   refreshView(*boxViewer, false);
+//   // Platform failures through the window's message boxes:
+//   if (TOpenGLPanel* panel = boxViewer->panel())
+//     panel->OnFailure = [this](const QString& text) { messages().information(text); };
+//
+// Qt's image-only platforms ("offscreen", "minimal") cannot host an OpenGL widget (Qt
+// fails on one there); on them the view has no panel and stays an empty frame, while
+// the scene and the camera go on as usual.
 
 #include <QWidget>
 
@@ -30,7 +37,8 @@ class BoxViewer : public QWidget {
   // Puts itself into parent's layout, giving parent a margin-free one when it has none.
   BoxViewer(Scene& scene, QWidget* parent);
 
-  TOpenGLPanel& panel() { return *panel_; }
+  // The OpenGL panel; none where the platform cannot host one.
+  TOpenGLPanel* panel() { return panel_; }
   Camera& camera() { return camera_; }
   Scene& scene() { return scene_; }
 
@@ -49,8 +57,11 @@ class BoxViewer : public QWidget {
  private:
   Scene& scene_;
   Camera camera_;
-  TOpenGLPanel* panel_;
+  TOpenGLPanel* panel_ = nullptr;
 };
+
+// Whether the running Qt platform can show OpenGL widgets.
+bool platformHostsOpenGLWidgets();
 
 // Repaints the view after the scene changed; with resetCamera, first returns to the
 // initial view for the panel's width (all turning, zooming and panning are lost).

@@ -163,7 +163,7 @@ TEST_F(ViewerTest, movesThePictureWithTheRightButtonAndZoomsWithTheMiddle) {
 TEST_F(ViewerTest, returnsToTheInitialViewOfTheNewWidthOnResize) {
   drag(Qt::LeftButton, {200, 200}, {290, 240});
   viewer.resize(1002, 402);
-  QTRY_COMPARE(viewer.panel().width(), 1000);
+  QTRY_COMPARE(viewer.panel()->width(), 1000);
   QTRY_COMPARE(viewer.camera().viewport.width, 1000);
   Camera expected;
   expected.resize(1000, 400);

@@ -16,14 +16,15 @@ class ViewerTest : public testing::Test {
  protected:
   void SetUp() override {
     viewer.resize(537, 402);  // the panel inside: 535 x 400
+    ASSERT_NE(viewer.panel(), nullptr);
     viewer.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&viewer));
-    QTRY_VERIFY(viewer.panel().isValid());
-    ASSERT_EQ(viewer.panel().width(), 535);
-    ASSERT_EQ(viewer.panel().height(), 400);
+    QTRY_VERIFY(viewer.panel()->isValid());
+    ASSERT_EQ(viewer.panel()->width(), 535);
+    ASSERT_EQ(viewer.panel()->height(), 400);
   }
 
-  QImage picture() { return viewer.panel().grabFramebuffer(); }
+  QImage picture() { return viewer.panel()->grabFramebuffer(); }
   Vector3 onScreen(const Vector3& model) { return windowPosition(viewer.camera(), model); }
   QRgb pixelAt(const QImage& image, const Vector3& window) {
     return image.pixel(static_cast<int>(window.x), static_cast<int>(window.y));
@@ -40,7 +41,7 @@ class ViewerTest : public testing::Test {
   }
 
   void mouse(QEvent::Type type, Qt::MouseButton button, int x, int y, Qt::MouseButtons held) {
-    QWidget* panel = &viewer.panel();
+    QWidget* panel = viewer.panel();
     const QPointF at(x, y);
     QMouseEvent event(type, at, panel->mapToGlobal(at), button, held, Qt::NoModifier);
     QCoreApplication::sendEvent(panel, &event);
