@@ -29,8 +29,10 @@ BoxViewer::BoxViewer(Scene& scene, QWidget* parent) : QWidget(parent), scene_(sc
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(1, 1, 1, 1);  // the panel sits one pixel inside its frame
   if (parent != nullptr) {
-    if (parent->layout() == nullptr) new QVBoxLayout(parent);
-    parent->layout()->setContentsMargins(0, 0, 0, 0);
+    if (parent->layout() == nullptr) {
+      auto* parentLayout = new QVBoxLayout(parent);
+      parentLayout->setContentsMargins(0, 0, 0, 0);
+    }
     parent->layout()->addWidget(this);
   }
   if (!platformHostsOpenGLWidgets()) return;
