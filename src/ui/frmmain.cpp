@@ -27,6 +27,7 @@
 #include "ui/frmcontainerprop.h"
 #include "ui/frmoption.h"
 #include "ui/pictures.h"
+#include "view3d/boxviewer.h"
 
 namespace {
 
@@ -160,6 +161,9 @@ void TMainForm::createPanes() {
   Panel1->setMinimumSize(100, 80);
   auto* panelLayout = new QVBoxLayout(Panel1);
   panelLayout->setContentsMargins(2, 2, 2, 2);
+  boxViewer = new BoxViewer(scene_, Panel1);
+  if (TOpenGLPanel* panel = boxViewer->panel())
+    panel->OnFailure = [this](const QString& text) { messages_->information(text); };
 
   Splitter1 = new QSplitter(Qt::Horizontal);
   Splitter1->setObjectName("Splitter1");

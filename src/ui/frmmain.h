@@ -24,6 +24,7 @@ class QTableWidget;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+class BoxViewer;
 class TAboutBox;
 class TCartonPropForm;
 class TContainerPropForm;
@@ -112,6 +113,7 @@ class TMainForm : public QMainWindow, public FormHost {
   QTreeWidget* treeCarton = nullptr;
   QSplitter* Splitter1 = nullptr;
   QFrame* Panel1 = nullptr;
+  BoxViewer* boxViewer = nullptr;  // the 3D view, filling Panel1
   QSplitter* Splitter2 = nullptr;
   QTableWidget* lvResult = nullptr;
   QStatusBar* StatusBar1 = nullptr;

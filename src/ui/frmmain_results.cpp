@@ -15,6 +15,7 @@
 #include "export/globalfunc.h"
 #include "ui/frmmain.h"
 #include "ui/pictures.h"
+#include "view3d/boxviewer.h"
 
 namespace {
 
@@ -230,4 +231,4 @@ void TMainForm::lvResultSelectItem() {
 
 void TMainForm::PopupMenuBlockPopup() { mnuSync->setEnabled(canFillSelection(*project_, selectedResultRows())); }
 
-void TMainForm::refreshView(bool /*resetCamera*/) { Panel1->update(); }
+void TMainForm::refreshView(bool resetCamera) { ::refreshView(*boxViewer, resetCamera); }
