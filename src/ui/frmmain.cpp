@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
+#include <QFile>
 #include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -231,7 +231,7 @@ void TMainForm::tbOpenClick() {
 }
 
 bool TMainForm::openProjectFile(const QString& name) {
-  if (!loadProjectFile(name.toStdString(), *project_)) {
+  if (!loadProjectFile(QFile::encodeName(name).toStdString(), *project_)) {
     messages_->information(kOpenFailed);
     return false;
   }
@@ -242,7 +242,7 @@ bool TMainForm::openProjectFile(const QString& name) {
 void TMainForm::tbSaveAsClick() {
   const QString name = fileDialogs_->saveFileName();
   if (name.isEmpty()) return;
-  if (!saveProjectFile(name.toStdString(), *project_)) messages_->information(kSaveFailed);
+  if (!saveProjectFile(QFile::encodeName(name).toStdString(), *project_)) messages_->information(kSaveFailed);
 }
 
 void TMainForm::tbAddCartonClick() {
