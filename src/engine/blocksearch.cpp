@@ -56,6 +56,13 @@ double& extentRef(PlanBlock& block) {
   else return block.extentZ;
 }
 
+// a x b for non-negative a and b, held at the int64 limit.
+inline std::int64_t saturatingProduct(std::int64_t a, std::int64_t b) {
+  std::int64_t product = 0;
+  if (__builtin_mul_overflow(a, b, &product)) return INT64_MAX;
+  return product;
+}
+
 // Whole cartons of extent d that fit in length.
 inline std::int64_t cartonsIn(double length, double d) { return static_cast<std::int64_t>(length / d); }
 
@@ -128,6 +135,64 @@ std::int64_t ContainerPlan::extraSets() const {
   return extra;
 }
 
+// ---- What a branch can still record
+//
+// A plan is recorded only once every carton is placed; beyond the first plan only with
+// fewer blocks than the best or with more complete sets (Step 10.3 of the search). When a
+// branch can do neither, its outcome is known without searching it. The bounds below
+// follow from the rules alone: every block holds one type and counts against the depth
+// and type limits; every carton takes at least its gross volume; a block in a part of the
+// box holds at most as many cartons as the best grid of one orientation in the whole box.
+
+std::int64_t ContainerPlan::capacityIn(const PPCube& box, std::uint32_t type) const {
+  std::int64_t best = 0;
+  for (std::uint32_t ci = firstCandidateOf_[type]; ci < firstCandidateOf_[type + 1]; ++ci) {
+    const PlanCandidate& c = candidates[ci];
+    if (c.isLying() && lyingUsed) continue;
+    const std::int64_t across = cartonsIn(box.extentX, c.dx);
+    const std::int64_t up = std::min<std::int64_t>(cartonsIn(box.extentY, c.dy), c.layerLimit);
+    const std::int64_t along = cartonsIn(box.extentZ, c.dz);
+    if (across <= 0 || up <= 0 || along <= 0) continue;
+    best = std::max(best, saturatingProduct(saturatingProduct(across, up), along));
+  }
+  return best;
+}
+
+bool ContainerPlan::demandFits(const PPCube& box, std::int32_t perTypeLimit,
+                               std::int64_t setsMore) const {
+  // Cartons each type still needs: its remaining cartons, plus setsMore sets.
+  const std::int64_t blocksLeft = static_cast<std::int64_t>(maxDepth) + 1 - workCount;
+  std::int64_t typesNeeding = 0;
+  double grossNeeded = 0;
+  for (std::uint32_t i = 0; i < typeCount; ++i) {
+    const std::int64_t needed = typeStates[i].remaining + types[i].count * setsMore;
+    if (needed <= 0) continue;
+    ++typesNeeding;
+    grossNeeded += static_cast<double>(needed) * typeStates[i].grossVolume;
+  }
+  if (typesNeeding > blocksLeft) return false;
+  if (grossNeeded > box.volume * (1 + 1e-9) + 1) return false;
+  for (std::uint32_t i = 0; i < typeCount; ++i) {
+    const std::int64_t needed = typeStates[i].remaining + types[i].count * setsMore;
+    if (needed <= 0) continue;
+    const std::int64_t blocks =
+        std::min<std::int64_t>(static_cast<std::int64_t>(perTypeLimit) - blocksOfType_[i],
+                               blocksLeft - (typesNeeding - 1));
+    if (blocks <= 0) return false;
+    if (needed > saturatingProduct(blocks, capacityIn(box, i))) return false;
+  }
+  return true;
+}
+
+bool ContainerPlan::branchMayRecord(const PPCube& box, std::int32_t perTypeLimit) const {
+  if (!volumeBoundHolds_) return true;
+  if (!demandFits(box, perTypeLimit, 0)) return false;
+  std::uint32_t typesLeft = 0;
+  for (std::uint32_t i = 0; i < typeCount; ++i) typesLeft += typeStates[i].remaining > 0;
+  if (bestCount == 0 || workCount + typesLeft < bestCount) return true;
+  return demandFits(box, perTypeLimit, 1);
+}
+
 bool ContainerPlan::repeatsInTrailingRun(std::int32_t axis, std::int32_t typeIndex,
                                          std::int32_t orientation) const {
   for (std::uint32_t i = workCount; i-- > 0;) {
@@ -167,6 +232,8 @@ void ContainerPlan::computeUsedLength() {
 // ---- searchPlan
 
 bool ContainerPlan::searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopAtFirst) {
+  // A branch that can record no plan changes nothing: its outcome is known.
+  if (!branchMayRecord(box, perTypeLimit)) return !stopAtFirst;
   ++searchNodes;
   const std::int32_t target = stopAtFirst ? 1 : setsEstimate;
   Step step = Step::Next;
@@ -249,6 +316,8 @@ ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, std::int32
 // ---- searchWholeSlabs
 
 bool ContainerPlan::searchWholeSlabs(PPCube box) {
+  // A branch that cannot place every carton records nothing.
+  if (volumeBoundHolds_ && !demandFits(box, INT32_MAX, 0)) return false;
   ++searchNodes;
   Step step = Step::Next;
   if (box.extentX != box.extentZ) step = searchWholeSlabsAlong<0>(box);

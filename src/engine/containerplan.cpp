@@ -90,6 +90,7 @@ void ContainerPlan::reserveSearchArrays() {
   bestBlocks.reserve(blocks);
   workBlocks.reserve(blocks);
   blocksOfType_.reserve(typeCount);
+  firstCandidateOf_.reserve(typeCount + 1);
 }
 
 void ContainerPlan::setMaxDepth(std::int32_t maxBlockNum) {
@@ -116,6 +117,7 @@ void ContainerPlan::sizeArrays() {
   bestBlocks.resize(maxDepth + 1);
   workBlocks.resize(maxDepth + 1);
   blocksOfType_.resize(typeCount);
+  firstCandidateOf_.resize(typeCount + 1);
 }
 
 namespace {
@@ -148,6 +150,7 @@ void ContainerPlan::generateCandidates() {
   candidateCount = 0;
   for (std::uint32_t i = 0; i < typeCount; ++i) {
     const PlanCarton& type = types[i];
+    firstCandidateOf_[i] = candidateCount;
     for (int code = 0; code < 6; ++code) {
       if (!orientationAllowed(type, code)) continue;
       PlanCandidate c;
@@ -165,6 +168,7 @@ void ContainerPlan::generateCandidates() {
       candidates[candidateCount++] = c;
     }
   }
+  firstCandidateOf_[typeCount] = candidateCount;
 }
 
 void ContainerPlan::resetCounters(std::int64_t multiplier) {
@@ -173,6 +177,19 @@ void ContainerPlan::resetCounters(std::int64_t multiplier) {
     state.typeIndex = static_cast<std::int32_t>(i);
     state.remaining = types[i].count * multiplier;
     state.grossVolume = grossVolumeOf(types[i]);
+  }
+}
+
+void ContainerPlan::checkVolumeBound() {
+  // The gross volume pairs the largest gap with the largest edge, which gives the smallest
+  // product of any pairing; checked here for every candidate rather than assumed.
+  volumeBoundHolds_ = true;
+  for (std::uint32_t i = 0; i < typeCount; ++i) {
+    if (types[i].count > 0 && !(typeStates[i].grossVolume > 0)) volumeBoundHolds_ = false;
+  }
+  for (std::uint32_t c = 0; c < candidateCount; ++c) {
+    if (candidates[c].volume < typeStates[static_cast<std::size_t>(candidates[c].typeIndex)].grossVolume)
+      volumeBoundHolds_ = false;
   }
 }
 
@@ -191,6 +208,7 @@ std::int32_t ContainerPlan::run(std::int32_t maxBlockNum, bool stopAtFirst) {
   resetBlocks();
   generateCandidates();
   resetCounters(sets);
+  checkVolumeBound();
   lyingUsed = false;
   if (typeCount == 0 || cancelled()) return 0;
 

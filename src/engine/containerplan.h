@@ -158,6 +158,10 @@ class ContainerPlan {
   std::int32_t bisectSets(const PPCube& box);
 
   double grossVolumeOf(const PlanCarton& type) const;
+  void checkVolumeBound();
+  bool branchMayRecord(const PPCube& box, std::int32_t perTypeLimit) const;
+  bool demandFits(const PPCube& box, std::int32_t perTypeLimit, std::int64_t setsMore) const;
+  std::int64_t capacityIn(const PPCube& box, std::uint32_t type) const;
   double remainingGrossVolume() const;
   std::int64_t extraSets() const;
   bool repeatsInTrailingRun(std::int32_t axis, std::int32_t typeIndex,
@@ -173,6 +177,11 @@ class ContainerPlan {
   Step searchWholeSlabsAlong(const PPCube& box);
 
   std::vector<std::int32_t> blocksOfType_;  // blocks of each type on the current branch
+  // The candidates of type t are firstCandidateOf_[t] up to firstCandidateOf_[t + 1].
+  std::vector<std::uint32_t> firstCandidateOf_;
+  // Every carton to load takes at least its gross volume in any orientation, so cartons
+  // needing more gross volume than a box has cannot all go into it.
+  bool volumeBoundHolds_ = false;
 };
 
 // A plan for the cartons of one group key (all cartons when group is negative) in a free
