@@ -138,11 +138,13 @@ std::int64_t ContainerPlan::extraSets() const {
 // ---- What a branch can still record
 //
 // A plan is recorded only once every carton is placed; beyond the first plan only with
-// fewer blocks than the best or with more complete sets (Step 10.3 of the search). When a
-// branch can do neither, its outcome is known without searching it. The bounds below
-// follow from the rules alone: every block holds one type and counts against the depth
-// and type limits; every carton takes at least its gross volume; a block in a part of the
-// box holds at most as many cartons as the best grid of one orientation in the whole box.
+// fewer blocks than the best or with more complete sets. When a branch can do neither, it
+// changes nothing and its outcome is known without searching it. The bounds below follow
+// from the rules alone: every block holds one type and counts against the depth and type
+// limits; every carton takes at least its gross volume (the smallest of its cells, which
+// are disjoint); a block in a part of the box holds at most as many cartons as the best
+// grid of one orientation in the whole box. Skipping such branches leaves every plan,
+// set count and tie as it was; it only saves the time.
 
 std::int64_t ContainerPlan::capacityIn(const PPCube& box, std::uint32_t type) const {
   std::int64_t best = 0;
