@@ -121,7 +121,8 @@ class ContainerPlan {
 
   // Polled by the searches; nothing polls when absent.
   const std::atomic<bool>* cancelFlag = nullptr;
-  // Search calls of the last run, for the benchmarks.
+  // Search calls of the last run that searched their box (those cut off at once, because
+  // their branch can record nothing, are not counted); for the benchmarks.
   std::uint64_t searchNodes = 0;
 
   ContainerPlan(double spaceX, double spaceY, double spaceZ, double maxWeight, double gapX,
@@ -140,11 +141,12 @@ class ContainerPlan {
   // Each type in one slab holding all of its remaining cartons; stops at the first plan.
   bool searchWholeSlabs(PPCube box);
 
+  // The one stopping predicate of the searches.
   bool cancelled() const {
     return cancelFlag != nullptr && cancelFlag->load(std::memory_order_relaxed);
   }
 
- // Sizes the arrays run needs for any block limit, so that run allocates nothing.
+  // Sizes the arrays run needs for any block limit, so that run allocates nothing.
   void reserveSearchArrays();
 
  private:
@@ -159,6 +161,7 @@ class ContainerPlan {
 
   double grossVolumeOf(const PlanCarton& type) const;
   void checkVolumeBound();
+  // Whether a branch can still record a plan; see blocksearch.cpp.
   bool branchMayRecord(const PPCube& box, std::int32_t perTypeLimit) const;
   bool demandFits(const PPCube& box, std::int32_t perTypeLimit, std::int64_t setsMore) const;
   std::int64_t capacityIn(const PPCube& box, std::uint32_t type) const;
