@@ -48,7 +48,7 @@ TEST_P(PlanExample, printsTheExpectedJson) {
 
 INSTANTIATE_TEST_SUITE_P(Examples, PlanExample,
                          ::testing::Values(std::make_pair("demo", kExitLoaded), std::make_pair("mixed", kExitLoaded),
-                                           std::make_pair("positions", kExitNothingLoaded)));
+                                           std::make_pair("positions", kExitLoaded)));
 
 TEST(CliPlan, printsTheResultListAndItsStatistics) {
   CliResult r = runCli({"plan", example("demo.pak")});
