@@ -20,8 +20,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "engine/calculation.h"
 #include "model/projectfile.h"
 #include "ui/aboutbox.h"
+#include "ui/doing.h"
 #include "ui/filedialogs.h"
 #include "ui/frmcartonprop.h"
 #include "ui/frmcontainerprop.h"
@@ -82,6 +84,7 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
   CartonPropForm = new TCartonPropForm(*this, this);
   ContainerPropForm = new TContainerPropForm(*this, this);
   OptionForm = new TOptionForm(*this, *ContainerPropForm, this);
+  DoingDlg = new TDoingDlg(*this, this);
 
   resize(761, 518);
   if (const QScreen* screen = this->screen()) {
@@ -93,6 +96,7 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
 
 TMainForm::~TMainForm() {
   // The dialogs reach the project through this window: they go first.
+  delete DoingDlg;
   delete OptionForm;
   delete ContainerPropForm;
   delete CartonPropForm;
@@ -216,7 +220,7 @@ void TMainForm::tbNewClick() {
   root->setSelected(true);
   treeCarton->setCurrentItem(root);
 
-  project_->blocks.clear();
+  clearBlocks(*project_);
   scene_.clearScene();
   scene_.setSceneContainer(project_->container);
   refreshView(true);

@@ -27,6 +27,7 @@ class QTreeWidgetItem;
 class BoxViewer;
 class TAboutBox;
 class TCartonPropForm;
+class TDoingDlg;
 class TContainerPropForm;
 class TOptionForm;
 
@@ -126,4 +127,5 @@ class TMainForm : public QMainWindow, public FormHost {
   TCartonPropForm* CartonPropForm = nullptr;
   TContainerPropForm* ContainerPropForm = nullptr;
   TOptionForm* OptionForm = nullptr;
+  TDoingDlg* DoingDlg = nullptr;
 };

@@ -8,9 +8,10 @@
 #include <QTreeWidget>
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
+#include "engine/calculation.h"
 #include "engine/fillblocks.h"
+#include "engine/resultlist.h"
 #include "engine/statistics.h"
 #include "export/globalfunc.h"
 #include "ui/frmmain.h"
@@ -19,73 +20,21 @@
 
 namespace {
 
-struct ResultColumn {
-  const char* caption;
+// The columns' widths and alignments; the captions are the core's kResultColumns.
+struct ResultColumnLook {
   int width;
   Qt::Alignment alignment;
 };
 
-const std::array<ResultColumn, 6> kResultColumns = {{
-    {"块号", 40, Qt::AlignLeft | Qt::AlignVCenter},
-    {"包装箱", 85, Qt::AlignCenter},
-    {"放置方向", 150, Qt::AlignCenter},
-    {"顶点坐标", 120, Qt::AlignCenter},
-    {"码放方式", 130, Qt::AlignCenter},
-    {"装箱数量", 60, Qt::AlignCenter},
+const std::array<ResultColumnLook, 6> kColumnLooks = {{
+    {40, Qt::AlignLeft | Qt::AlignVCenter},
+    {85, Qt::AlignCenter},
+    {150, Qt::AlignCenter},
+    {120, Qt::AlignCenter},
+    {130, Qt::AlignCenter},
+    {60, Qt::AlignCenter},
 }};
-
-struct ResultRow {
-  std::array<std::string, 6> texts;
-  int imageIndex = 0;
-};
-
-std::vector<ResultRow> resultRows(const FillScheme& project) {
-  std::vector<ResultRow> rows;
-  long long capacity = 0, loaded = 0;
-  int number = 1;
-  for (const BlockScheme& b : project.blocks) {
-    ResultRow row;
-    row.texts = {std::to_string(number++), b.cartonName, b.orientationText(),
-                 std::to_string(b.x) + "," + std::to_string(b.y) + "," + std::to_string(b.z),
-                 std::to_string(b.nx) + "×" + std::to_string(b.ny) + "×" + std::to_string(b.nz) + "＝" +
-                     std::to_string(b.capacity()),
-                 std::to_string(b.count)};
-    row.imageIndex = b.material + 1;
-    capacity += b.capacity();
-    loaded += b.count;
-    rows.push_back(row);
-  }
-  rows.push_back({{"", "合计", "", "", std::to_string(capacity), std::to_string(loaded)}, 11});
-  return rows;
-}
-
-void refreshResultStatistics(FillScheme& p) {
-  long long loaded = 0, capacity = 0;
-  double gross = 0, net = 0, volume = 0;
-  const double v = p.container.volume();
-  for (const BlockScheme& b : p.blocks) {
-    capacity += b.capacity();
-    loaded += b.count;
-    if (v > 0) {
-      gross += b.grossVolume() / v;
-      volume += b.netVolume();
-      net += b.netVolume() / v;
-    }
-  }
-  p.setCount = p.cartonTotal() > 0 ? static_cast<std::int32_t>(loaded / p.cartonTotal()) : 0;
-  p.loadedCount = static_cast<std::int32_t>(loaded);
-  p.capacityCount = static_cast<std::int32_t>(capacity);
-  p.loadedVolume = volume;
-  p.fillRatio = std::min(gross, 1.0);
-  p.netRatio = std::min(net, 1.0);
-}
-
-std::string resultStatisticsText(const FillScheme& p) {
-  std::string text = p.setCount >= 2 ? "套数：" + std::to_string(p.setCount) + "，" : "";
-  return text + "总箱数：" + std::to_string(p.loadedCount) + "，总体积：" +
-         formatTwoDecimals(p.loadedVolume * 1e-9) + "立方米，填充率" + formatTwoDecimals(p.fillRatio * 100) +
-         "%，净装箱率" + formatTwoDecimals(p.netRatio * 100) + "%";
-}
+constexpr int kColumnCount = static_cast<int>(kColumnLooks.size());
 
 QTableWidgetItem* resultItem(const std::string& text, Qt::Alignment alignment) {
   auto* item = new QTableWidgetItem(QString::fromStdString(text));
@@ -97,13 +46,12 @@ QTableWidgetItem* resultItem(const std::string& text, Qt::Alignment alignment) {
 }  // namespace
 
 void TMainForm::createResultList() {
-  lvResult = new QTableWidget(0, static_cast<int>(kResultColumns.size()));
+  lvResult = new QTableWidget(0, kColumnCount);
   lvResult->setObjectName("lvResult");
   QStringList captions;
-  for (const ResultColumn& column : kResultColumns) captions << column.caption;
+  for (const std::string& caption : kResultColumns) captions << QString::fromStdString(caption);
   lvResult->setHorizontalHeaderLabels(captions);
-  for (int i = 0; i < static_cast<int>(kResultColumns.size()); ++i)
-    lvResult->setColumnWidth(i, kResultColumns[static_cast<std::size_t>(i)].width);
+  for (int i = 0; i < kColumnCount; ++i) lvResult->setColumnWidth(i, kColumnLooks[static_cast<std::size_t>(i)].width);
   lvResult->horizontalHeader()->setStretchLastSection(false);
   lvResult->horizontalHeader()->setHighlightSections(false);
   lvResult->verticalHeader()->hide();
@@ -154,7 +102,7 @@ void TMainForm::refreshTree(bool clearResults) {
   refreshView(true);
   showStatistics(1);
   if (clearResults) {
-    project_->blocks.clear();
+    clearBlocks(*project_);
     refreshResults(-1);
   }
 }
@@ -169,9 +117,9 @@ void TMainForm::refreshResults(int selectIndex) {
     lvResult->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
       const ResultRow& row = rows[static_cast<std::size_t>(r)];
-      for (int c = 0; c < static_cast<int>(kResultColumns.size()); ++c)
+      for (int c = 0; c < kColumnCount; ++c)
         lvResult->setItem(r, c, resultItem(row.texts[static_cast<std::size_t>(c)],
-                                            kResultColumns[static_cast<std::size_t>(c)].alignment));
+                                            kColumnLooks[static_cast<std::size_t>(c)].alignment));
       lvResult->item(r, 0)->setIcon(treePicture(row.imageIndex));
     }
   }
@@ -195,14 +143,8 @@ std::vector<int> TMainForm::selectedResultRows() const {
 }
 
 void TMainForm::showStatistics(int mode) {
-  bool red = false;
-  QString text = "OK";
-  if (mode == 1) {
-    red = cartonVolumeExceedsContainer(*project_);
-    text = QString::fromStdString(cartonStatisticsText(*project_));
-  } else if (mode == 2) {
-    text = QString::fromStdString(resultStatisticsText(*project_));
-  }
+  const bool red = mode == 1 && cartonVolumeExceedsContainer(*project_);
+  const QString text = QString::fromStdString(statisticsText(*project_, mode));
   QPalette palette = StatusText->palette();
   palette.setColor(QPalette::WindowText, red ? QColor(Qt::red) : QApplication::palette().color(QPalette::ButtonText));
   StatusText->setPalette(palette);

@@ -1,9 +1,31 @@
 // The main window's calculation and fill commands.
 
+#include <QApplication>
+
 #include "engine/fillblocks.h"
+#include "engine/prerun.h"
+#include "ui/doing.h"
 #include "ui/frmmain.h"
 
-void TMainForm::tbRunClick() {}
+void TMainForm::tbRunClick() {
+  const PreRunCheck check = checkBeforeRun(*project_);
+  if (check == PreRunCheck::NoCartons) refreshResults(-1);
+  if (isRefusal(check)) {
+    messages_->information(QString::fromStdString(preRunMessage(check)));
+    return;
+  }
+  if (isQuestion(check) && !messages_->question(QString::fromStdString(preRunMessage(check)))) return;
+
+  DoingDlg->exec();  // the calculation runs while the dialog is shown
+  refreshResults(-1);
+  if (project_->loadedCount > 0) {
+    QApplication::alert(this);
+    return;
+  }
+  if (DoingDlg->cancelRequested()) return;
+  QApplication::alert(this);
+  messages_->information(QString::fromStdString(nothingLoadedMessage()));
+}
 
 void TMainForm::tbFillClick() {
   const std::vector<int> selected = selectedResultRows();

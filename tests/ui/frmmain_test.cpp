@@ -540,3 +540,90 @@ TEST(MainWindowOptions, okTakesTheSpacingsIntoTheProjectAndDropsTheResult) {
   d.click("tbNew");
   EXPECT_EQ(d.project().spacingL, 10) << "a new project takes the settings' spacings";
 }
+
+namespace {
+
+const QStringList kDemoTotals = {"", "合计", "", "", "894", "850"};
+
+Carton& addSizedCarton(MainWindowDriver& d, int l, int w, int h, int count) {
+  Carton& carton = d.project().addCarton();
+  carton.length = l, carton.width = w, carton.height = h, carton.count = count;
+  return carton;
+}
+
+}  // namespace
+
+TEST(MainWindowRun, fillsTheListTheStatusBarAndTheScene) {
+  MainWindowDriver d(kDemoFile);
+  d.click("tbRun");
+  EXPECT_TRUE(d.messages().shown.isEmpty());
+  ASSERT_EQ(d.resultList()->rowCount(), 3);
+  EXPECT_EQ(d.rowTexts(0), (QStringList{"1", "纸箱1", "L-W面朝门，W-H面朝上", "0,0,0", "5×4×39＝780", "780"}));
+  EXPECT_EQ(d.rowTexts(1), (QStringList{"2", "纸箱1", "W-H面朝门，L-H面朝上", "2000,0,0", "1×6×19＝114", "70"}));
+  EXPECT_EQ(d.rowTexts(2), kDemoTotals);
+  EXPECT_EQ(d.statusText()->text(), "总箱数：850，总体积：61.20立方米，填充率92.04%，净装箱率92.04%");
+  EXPECT_EQ(d.selectedResultRows(), std::vector<int>{2});
+  EXPECT_EQ(d.form().scene().sceneBlocks.size(), 2u);
+}
+
+TEST(MainWindowRun, withoutCartonsTellsToEnterThemFirst) {
+  MainWindowDriver d;
+  d.click("tbRun");
+  EXPECT_EQ(d.messages().shown, QStringList{"您没有输入纸箱数据，请输入纸箱数据后再进行计算。"});
+  EXPECT_EQ(d.resultList()->rowCount(), 1);
+}
+
+TEST(MainWindowRun, refusalsComeBeforeAnyRun) {
+  MainWindowDriver d;
+  addSizedCarton(d, 30, 30, 30, 1);  // over 20000 sets
+  d.click("tbRun");
+  d.project().cartons[0].weight = 30000;
+  d.project().cartons[0].length = 1000;
+  d.click("tbRun");  // one set fits by volume, not by weight
+  ASSERT_EQ(d.messages().shown.size(), 2);
+  EXPECT_TRUE(d.messages().shown[0].startsWith("可容纳箱子数过多。"));
+  EXPECT_TRUE(d.messages().shown[1].startsWith("因总重量超重"));
+  EXPECT_TRUE(d.project().blocks.empty());
+}
+
+TEST(MainWindowRun, aPoorFillAsksFirstAndNoStops) {
+  MainWindowDriver d(kDemoFile);
+  d.project().cartons[0].count = 400;  // 43 % of the container
+  const QString q1 =
+      "您所输入的纸箱净体积不足集装箱的50%，系统将以此纸箱数据为单位，计算集装箱能够容纳的总套数，是否开始计算？";
+  d.messages().answers = {false};
+  d.click("tbRun");
+  EXPECT_EQ(d.messages().shown, QStringList{q1});
+  EXPECT_TRUE(d.project().blocks.empty());
+
+  d.messages().answers = {true};
+  d.click("tbRun");
+  EXPECT_EQ(d.messages().shown, (QStringList{q1, q1}));
+  EXPECT_GE(d.project().loadedCount, 400);
+  EXPECT_EQ(d.resultList()->rowCount(), static_cast<int>(d.project().blocks.size()) + 1);
+}
+
+TEST(MainWindowRun, nothingLoadedFlashesAndTellsWhy) {
+  MainWindowDriver d;
+  addSizedCarton(d, 3000, 3000, 100, 1);  // small, but wider than the container in every way
+  d.form().refreshTree(true);
+  d.click("tbRun");
+  EXPECT_EQ(d.messages().shown, QStringList{"该集装箱无法装下给定的纸箱系列，您可能需要调整纸箱尺寸或减少纸箱数量。"});
+  EXPECT_EQ(d.resultList()->rowCount(), 1);
+}
+
+TEST(MainWindowRun, fillAfterARealRunCompletesTheBlockAndTheEnteredCount) {
+  MainWindowDriver d(kDemoFile);
+  d.click("tbRun");
+  d.clickResultRow(1);
+  d.click("tbFill");
+  EXPECT_TRUE(d.messages().shown.isEmpty());
+  EXPECT_EQ(d.rowTexts(1).last(), "114");
+  EXPECT_EQ(d.rowTexts(2), (QStringList{"", "合计", "", "", "894", "894"}));
+  EXPECT_EQ(d.treeCaptions()[1], "纸箱1 (600*400*300:894)");
+  EXPECT_EQ(d.selectedResultRows(), std::vector<int>{1});
+
+  d.clickResultRow(2);
+  d.click("tbFill");
+  EXPECT_EQ(d.messages().shown, QStringList{"可装纸箱总数和实装纸箱总数已经相等，无需进行填充。"});
+}
