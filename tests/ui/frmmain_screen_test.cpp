@@ -1,0 +1,91 @@
+// The main window on a real X display (Xvfb) with its OpenGL view, as a user sees it
+// after a calculation: the cartons are drawn, the Chinese texts render, nothing is cut.
+
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QImage>
+#include <QPainter>
+#include <QToolBar>
+
+#include "mainwindowdriver.h"
+#include "view3d/boxviewer.h"
+
+namespace {
+
+// How a text looks in a font: the ink it leaves on a white image.
+QImage inked(const QString& text, const QFont& font) {
+  QImage image(64, 32, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(image.rect(), Qt::AlignCenter, text);
+  return image;
+}
+
+int darkPixels(const QImage& image) {
+  int dark = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 128;
+  return dark;
+}
+
+}  // namespace
+
+TEST(MainWindowOnScreen, chineseTextsRenderAsGlyphsNotAsMissingCharacterBoxes) {
+  MainWindowDriver d;
+  const QFont font = d.button("tbRun")->font();
+  // Two characters no font has: what a missing font would show instead of two ideographs.
+  const QImage missing = inked(QString(2, QChar(0xE000)), font);
+  for (const char* text : {"运行", "合计", "纸箱"}) {
+    const QImage image = inked(QString::fromUtf8(text), font);
+    EXPECT_GT(darkPixels(image), 20) << text;
+    EXPECT_NE(image, missing) << text;
+  }
+}
+
+TEST(MainWindowOnScreen, afterACalculationTheViewShowsTheCartonsAndNothingIsCut) {
+  MainWindowDriver d(CARGOLYX_EXAMPLES_DIR "/demo.pak");
+  d.click("tbRun");
+  ASSERT_EQ(d.resultList()->rowCount(), 3);
+  d.settle();
+
+  // The 3D view draws the green cartons of carton colour 0.
+  auto* viewer = d.form().findChild<BoxViewer*>();
+  ASSERT_NE(viewer, nullptr);
+  ASSERT_NE(viewer->panel(), nullptr) << "an X display hosts the OpenGL panel";
+  const QImage view = viewer->panel()->grabFramebuffer();
+  int green = 0;
+  for (int y = 0; y < view.height(); ++y)
+    for (int x = 0; x < view.width(); ++x) {
+      const QColor c = view.pixelColor(x, y);
+      green += c.green() > 100 && c.red() < 60 && c.blue() < 60;
+    }
+  EXPECT_GT(green, view.width() * view.height() / 20);
+
+  // Every cell of the result list fits its column.
+  QTableWidget* list = d.resultList();
+  const QFontMetrics metrics(list->font());
+  for (int r = 0; r < list->rowCount(); ++r)
+    for (int c = 0; c < list->columnCount(); ++c) {
+      const QTableWidgetItem* item = list->item(r, c);
+      const int iconWidth = item->icon().isNull() ? 0 : list->iconSize().width() + 4;
+      EXPECT_LE(metrics.horizontalAdvance(item->text()) + iconWidth + 6, list->columnWidth(c))
+          << "row " << r << " column " << c << ": " << item->text().toStdString();
+    }
+
+  // The status text and every toolbar caption are shown whole.
+  QLabel* status = d.statusText();
+  EXPECT_LE(QFontMetrics(status->font()).horizontalAdvance(status->text()), status->width());
+  for (QAction* action : d.form().findChild<QToolBar*>("ToolBar1")->actions()) {
+    if (action->isSeparator()) continue;
+    QWidget* button = d.form().findChild<QToolBar*>("ToolBar1")->widgetForAction(action);
+    EXPECT_GE(button->width(), button->sizeHint().width()) << action->text().toStdString();
+    EXPECT_TRUE(button->isVisible()) << action->text().toStdString();
+  }
+
+  // The screenshot the developers look at, when asked for.
+  if (const QByteArray path = qgetenv("CARGOLYX_SCREENSHOT"); !path.isEmpty()) d.form().grab().save(path);
+}
