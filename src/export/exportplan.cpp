@@ -60,8 +60,7 @@ ExportPlan::ExportPlan(const FillScheme& project, const std::string& programFold
                        const std::string& outputFolder)
     : project_(project) {
   const std::string program = withTrailingSlash(programFolder);
-  outputFolder_ = outputFolder.empty() ? program : withTrailingSlash(outputFolder);
-  htmlFile = outputFolder_ + "packplan.htm";
+  htmlFile = (outputFolder.empty() ? program : withTrailingSlash(outputFolder)) + "packplan.htm";
   templateFile = program + "template.htm";
   pictureExt = ".PNG";
   cartonPrefix = "carton";
@@ -82,6 +81,12 @@ int ExportPlan::run() {
 }
 
 std::string ExportPlan::failureMessage() const { return exportFailureMessage(failedStep_); }
+
+std::string ExportPlan::pictureFolder() const {
+  // The document names its pictures without a folder: they go next to it.
+  const std::size_t slash = htmlFile.rfind('/');
+  return slash == std::string::npos ? "./" : htmlFile.substr(0, slash + 1);
+}
 
 bool ExportPlan::fail(const std::string& reason) {
   failureReason_ = reason;
@@ -122,7 +127,7 @@ bool ExportPlan::drawCartonPictures() try {
   if (drawCarton == nullptr) return fail(libraryFile + ": no entry point DrawCarton");
   for (std::size_t i = 0; i < project_.cartons.size(); ++i) {
     const Carton& carton = project_.cartons[i];
-    const std::string file = outputFolder_ + cartonPictureName(i);
+    const std::string file = pictureFolder() + cartonPictureName(i);
     removePicture(file);
     drawCarton(file.c_str(), kCartonPictureSize, kCartonPictureSize, carton.width, carton.height,
                carton.length, static_cast<std::int32_t>(materialColor(carton.material)));
@@ -142,7 +147,7 @@ bool ExportPlan::drawBlockPictures() try {
   for (std::size_t i = 0; i < project_.blocks.size(); ++i) {
     const BlockScheme& block = project_.blocks[i];
     const OrientationCodes codes = orientationCodes(block.orientation);
-    const std::string file = outputFolder_ + blockPictureName(i);
+    const std::string file = pictureFolder() + blockPictureName(i);
     removePicture(file);
     // The pitch takes the project's spacings, not the gaps stored in the block.
     drawBlock(file.c_str(), kBlockPictureWidth, kBlockPictureHeight, container.width, container.height,

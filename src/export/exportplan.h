@@ -59,10 +59,11 @@ class ExportPlan {
   // File name of a picture, without a folder: "carton0.PNG", "block3.PNG".
   std::string cartonPictureName(std::size_t index) const;
   std::string blockPictureName(std::size_t index) const;
+  // The folder of htmlFile, where the pictures go, with a trailing '/'.
+  std::string pictureFolder() const;
 
  private:
   const FillScheme& project_;
-  std::string outputFolder_;
   int failedStep_ = kExportDone;
   std::string failureReason_;
 

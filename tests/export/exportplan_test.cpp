@@ -300,3 +300,14 @@ TEST_F(ExportPlanRun, aLibraryThatIsNotALibraryFailsCleanly) {
   bare.libraryFile = "libboxpic.so";  // never looked up on the system's library path
   EXPECT_FALSE(bare.drawCartonPictures());
 }
+
+TEST_F(ExportPlanRun, picturesGoNextToTheDocument) {
+  ExportPlan exporter = exportPlan();
+  std::filesystem::create_directory(file("elsewhere"));
+  exporter.htmlFile = file("elsewhere/plan.htm");
+  ASSERT_EQ(exporter.run(), kExportDone) << exporter.failureReason();
+  EXPECT_TRUE(exists(file("elsewhere/plan.htm")));
+  EXPECT_TRUE(exists(file("elsewhere/carton1.PNG")));
+  EXPECT_TRUE(exists(file("elsewhere/block1.PNG")));
+  EXPECT_FALSE(exists(file("block0.PNG")));
+}
