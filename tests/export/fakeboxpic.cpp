@@ -51,7 +51,11 @@ std::string arg(double value) {
   return text;
 }
 
-std::string arg(int32_t value) { return "|" + std::to_string(value); }
+std::string arg(int32_t value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "|%d", static_cast<int>(value));
+  return text;
+}
 
 std::string fileName(const char* file) {
   const std::string path(file);
