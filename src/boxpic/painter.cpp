@@ -183,6 +183,19 @@ void drawContainer(cairo_t* cr, const View& view, const Box& c) {
   strokeLine(cr, view, {middle, l.y, h.z}, {middle, h.y, h.z});
 }
 
+void drawFloorShadow(cairo_t* cr, const View& view, const Box& box, double floorY) {
+  const Vec3 l = box.low, h = box.high;
+  fillFace(cr, view, {{{l.x, floorY, l.z}, {h.x, floorY, l.z}, {h.x, floorY, h.z}, {l.x, floorY, h.z}}},
+           {0.70, 0.70, 0.70});
+  const double dashes[] = {3.0, 3.0};
+  cairo_set_dash(cr, dashes, 2, 0);
+  cairo_set_line_width(cr, 1.0);
+  setColor(cr, {0.35, 0.35, 0.35});
+  for (const Vec3& corner : {Vec3{l.x, l.y, l.z}, Vec3{l.x, l.y, h.z}, Vec3{h.x, l.y, h.z}})
+    strokeLine(cr, view, corner, {corner.x, floorY, corner.z});
+  cairo_set_dash(cr, nullptr, 0, 0);
+}
+
 void drawLabel(cairo_t* cr, const Point& anchor, const std::string& text, Align align, Font font,
                double size, int pictureWidth, int pictureHeight) {
   cairo_save(cr);

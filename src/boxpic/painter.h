@@ -60,6 +60,10 @@ void drawSolidBox(cairo_t* cr, const View& view, const Box& box, const Shades& s
 // the other edges dark, and the split of the door's two leaves.
 void drawContainer(cairo_t* cr, const View& view, const Box& container);
 
+// The floor under a box that does not stand on it, with dashed lines down from its lower
+// corners, so that its height and depth in the container can be read.
+void drawFloorShadow(cairo_t* cr, const View& view, const Box& box, double floorY);
+
 enum class Align { Left, Center, Right };
 enum class Font { Latin, Chinese };
 // A short text on a white backing so it stays legible over lines; anchor is the point the

@@ -106,6 +106,7 @@ bool drawBlockPicture(const BlockPicture& picture, const std::string& file) {
   cairo_t* cr = canvas.cr();
   if (hasContainer) drawContainer(cr, view, container);
   if (hasBlock) {
+    if (hasContainer && picture.y > 0) drawFloorShadow(cr, view, block, 0);
     const Grid grid = {picture.nx, picture.ny, picture.nz, picture.pitchX, picture.pitchY, picture.pitchZ};
     drawSolidBox(cr, view, block, shadesOf(unpackColor(picture.color)), &grid);
     const bool known = edgesAreKnown(picture.edgeAlongY, picture.edgeAlongZ, picture.edgeAlongX);

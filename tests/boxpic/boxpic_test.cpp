@@ -102,6 +102,10 @@ TEST_F(BoxpicLibrary, showsWhereTheBlockGoes) {
   // The inner end is on the left and the door on the right; up is up.
   EXPECT_GT(doorU - innerU, 300);
   EXPECT_LT(raisedV, floorV - 40);
+  // A block that does not stand on the floor shows its place on the floor.
+  const auto shadow = [](Rgb8 c) { return c.r == 179 && c.g == 179 && c.b == 179; };
+  EXPECT_GT(PngImage::load(file("raised.PNG"))->count(shadow), 300);
+  EXPECT_LT(PngImage::load(file("inner.PNG"))->count(shadow), 60) << "only where lines blend into the floor";
 }
 
 TEST_F(BoxpicLibrary, drawsTheGridOfEveryCarton) {
