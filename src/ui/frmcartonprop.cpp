@@ -1,0 +1,212 @@
+#include "ui/frmcartonprop.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "model/fillscheme.h"
+#include "model/gbk.h"
+#include "ui/colourbox.h"
+#include "ui/dialogpicture.h"
+#include "ui/formhost.h"
+#include "ui/gaplabel.h"
+#include "ui/keyfilter.h"
+#include "ui/messages.h"
+#include "ui/updown.h"
+
+namespace {
+
+constexpr int kUpDownMax = 32767;
+constexpr int kMaxUpendLayers = 9;
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+std::string std8(const QString& text) { return text.toStdString(); }
+
+}  // namespace
+
+TCartonPropForm::TCartonPropForm(FormHost& host, QWidget* parent) : QDialog(parent), host_(host) {
+  setObjectName(QStringLiteral("CartonPropForm"));
+  setWindowTitle(QStringLiteral("纸箱属性"));
+  buildControls();
+  connect(chkMustUp, &QCheckBox::toggled, this, &TCartonPropForm::chkMustUpClick);
+  connect(btnOK, &QPushButton::clicked, this, &TCartonPropForm::btnOKClick);
+  connect(btnCancel, &QPushButton::clicked, this, &TCartonPropForm::reject);
+}
+
+QLineEdit* TCartonPropForm::numberBox(const char* name) {
+  auto* box = new QLineEdit(this);
+  box->setObjectName(QString::fromLatin1(name));
+  acceptDigitKeysOnly(box);
+  return box;
+}
+
+void TCartonPropForm::buildControls() {
+  txtName = new QLineEdit(this);
+  txtName->setObjectName(QStringLiteral("txtName"));
+  txtName->setMaxLength(kMaxNameChars);
+  txtName->setMinimumWidth(200);
+  txtL = numberBox("txtL");
+  txtW = numberBox("txtW");
+  txtH = numberBox("txtH");
+  txtCount = numberBox("txtCount");
+  txtCount->setToolTip(QStringLiteral("请输入纸箱数量，成套装箱时输入装箱比例"));
+  txtWeight = new QLineEdit(this);
+  txtWeight->setObjectName(QStringLiteral("txtWeight"));
+  acceptDecimalKeysOnly(txtWeight);
+  UpDownL = new UpDown(txtL, 0, kUpDownMax, this);
+  UpDownW = new UpDown(txtW, 0, kUpDownMax, this);
+  UpDownH = new UpDown(txtH, 0, kUpDownMax, this);
+  UpDownCount = new UpDown(txtCount, 1, kUpDownMax, this);
+  UpDownL->setObjectName(QStringLiteral("UpDownL"));
+  UpDownW->setObjectName(QStringLiteral("UpDownW"));
+  UpDownH->setObjectName(QStringLiteral("UpDownH"));
+  UpDownCount->setObjectName(QStringLiteral("UpDownCount"));
+  cbeMaterial = new QComboBox(this);
+  cbeMaterial->setObjectName(QStringLiteral("cbeMaterial"));
+  fillColourBox(cbeMaterial);
+
+  auto* fields = new QFormLayout;
+  fields->addRow(QStringLiteral("名称"), txtName);
+  fields->addRow(QStringLiteral("L(mm)"), boxWithUpDown(txtL, UpDownL, this));
+  fields->addRow(QStringLiteral("W(mm)"), boxWithUpDown(txtW, UpDownW, this));
+  fields->addRow(QStringLiteral("H(mm)"), boxWithUpDown(txtH, UpDownH, this));
+  fields->addRow(QStringLiteral("数量"), boxWithUpDown(txtCount, UpDownCount, this));
+  fields->addRow(QStringLiteral("重量(kg)"), txtWeight);
+  fields->addRow(QStringLiteral("颜色"), cbeMaterial);
+
+  auto* buttons = new QDialogButtonBox(this);
+  btnOK = buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
+  btnCancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+  btnOK->setObjectName(QStringLiteral("btnOK"));
+  btnCancel->setObjectName(QStringLiteral("btnCancel"));
+  btnOK->setDefault(true);  // Enter presses OK; Escape rejects, as Cancel does
+  btnCancel->setAutoDefault(false);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(dialogPicture(QStringLiteral("carton.png"), this), 0, Qt::AlignHCenter);
+  layout->addLayout(fields);
+  layout->addWidget(buildLyingGroup());
+  layout->addWidget(buildPositionGroup());
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget* TCartonPropForm::buildLyingGroup() {
+  auto* group = new QGroupBox(QStringLiteral("躺放选项"), this);
+  chkMustUp = new QCheckBox(QStringLiteral("不允许躺放"), group);
+  chkMustUp->setObjectName(QStringLiteral("chkMustUp"));
+  txtUpendLayers = numberBox("txtUpendLayers");
+  UpDownLayer = new UpDown(txtUpendLayers, 0, kMaxUpendLayers, this);
+  UpDownLayer->setObjectName(QStringLiteral("UpDownLayer"));
+  QWidget* layersField = boxWithUpDown(txtUpendLayers, UpDownLayer, this);
+  layersField->setMinimumWidth(40);
+  lblUpendLayers = new GapLabel(QStringLiteral("例外：置于顶部时可躺放        层"), layersField, group);
+  lblUpendLayers->setObjectName(QStringLiteral("lblUpendLayers"));
+  auto* layout = new QVBoxLayout(group);
+  layout->addWidget(chkMustUp);
+  layout->addWidget(lblUpendLayers);
+  return group;
+}
+
+QWidget* TCartonPropForm::buildPositionGroup() {
+  auto* group = new QGroupBox(QStringLiteral("位置要求"), this);
+  cbSpaceIndex = new QComboBox(group);
+  cbSpaceIndex->setObjectName(QStringLiteral("cbSpaceIndex"));
+  for (const std::string& text : spaceItemTexts()) cbSpaceIndex->addItem(qs(text));
+  auto* label = new QLabel(QStringLiteral("在集装箱中的位置要求："), group);
+  label->setBuddy(cbSpaceIndex);
+  auto* layout = new QVBoxLayout(group);
+  layout->addWidget(label);
+  layout->addWidget(cbSpaceIndex);
+  return group;
+}
+
+void TCartonPropForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  FormActivate();
+  txtL->setFocus();
+  txtL->selectAll();
+}
+
+bool TCartonPropForm::editedCartonExists() const {
+  return editIndex >= 0 && static_cast<std::size_t>(editIndex) < host_.project().cartons.size();
+}
+
+void TCartonPropForm::FormActivate() {
+  editIndex = host_.selectedCartonIndex();
+  const Carton carton = editedCartonExists() ? host_.project().cartons[static_cast<std::size_t>(editIndex)]
+                                             : Carton{};
+  showEntry(cartonEntryOf(carton));
+}
+
+void TCartonPropForm::showEntry(const CartonEntry& e) {
+  txtName->setText(qs(e.name));
+  txtL->setText(qs(e.length));
+  txtW->setText(qs(e.width));
+  txtH->setText(qs(e.height));
+  txtCount->setText(qs(e.count));
+  chkMustUp->setChecked(e.mustUp);
+  txtUpendLayers->setText(qs(e.upendLayers));
+  txtWeight->setText(qs(e.weight));
+  cbeMaterial->setCurrentIndex(e.material);
+  cbSpaceIndex->setCurrentIndex(e.spaceItem);
+  chkMustUpClick();
+}
+
+CartonEntry TCartonPropForm::entry() const {
+  CartonEntry e;
+  e.name = std8(txtName->text());
+  e.length = std8(txtL->text());
+  e.width = std8(txtW->text());
+  e.height = std8(txtH->text());
+  e.count = std8(txtCount->text());
+  e.upendLayers = std8(txtUpendLayers->text());
+  e.weight = std8(txtWeight->text());
+  e.mustUp = chkMustUp->isChecked();
+  e.material = cbeMaterial->currentIndex();
+  e.spaceItem = cbSpaceIndex->currentIndex();
+  return e;
+}
+
+void TCartonPropForm::chkMustUpClick() {
+  const bool enabled = chkMustUp->isChecked();
+  lblUpendLayers->setEnabled(enabled);
+  txtUpendLayers->setEnabled(enabled);
+  UpDownLayer->setEnabled(enabled);
+}
+
+void TCartonPropForm::btnOKClick() {
+  if (!editedCartonExists()) {  // nothing to write to: close as Cancel would
+    reject();
+    return;
+  }
+  FillScheme& project = host_.project();
+  Carton& carton = project.cartons[static_cast<std::size_t>(editIndex)];
+  const CartonCheck check = checkCartonEntry(project, carton, newMode, entry());
+  if (!check.accepted()) {
+    host_.messages().information(qs(check.message));
+    return;
+  }
+  carton = check.carton;
+  host_.refreshTree(true);
+  newMode = false;
+  accept();
+}
+
+void TCartonPropForm::reject() {
+  if (newMode) {
+    if (editIndex >= 0 && host_.project().removeCarton(static_cast<std::size_t>(editIndex)))
+      host_.deleteSelectedCartonNode();
+    host_.refreshTree(true);
+  }
+  newMode = false;
+  QDialog::reject();
+}

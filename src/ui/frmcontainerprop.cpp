@@ -1,0 +1,120 @@
+#include "ui/frmcontainerprop.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "model/gbk.h"
+#include "ui/dialogpicture.h"
+#include "ui/formhost.h"
+#include "ui/keyfilter.h"
+#include "ui/messages.h"
+#include "ui/updown.h"
+
+namespace {
+
+constexpr int kUpDownMax = 32767;
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+std::string std8(const QString& text) { return text.toStdString(); }
+
+}  // namespace
+
+TContainerPropForm::TContainerPropForm(FormHost& host, QWidget* parent) : QDialog(parent), host_(host) {
+  setObjectName(QStringLiteral("ContainerPropForm"));
+  setWindowTitle(QStringLiteral("集装箱属性"));
+  buildControls();
+  connect(btnOK, &QPushButton::clicked, this, &TContainerPropForm::btnOKClick);
+  connect(btnCancel, &QPushButton::clicked, this, &TContainerPropForm::reject);
+}
+
+QLineEdit* TContainerPropForm::sizeBox(const char* name, const char* upDownName, UpDown*& upDown) {
+  auto* box = new QLineEdit(this);
+  box->setObjectName(QString::fromLatin1(name));
+  acceptDigitKeysOnly(box);
+  upDown = new UpDown(box, 0, kUpDownMax, this);
+  upDown->setObjectName(QString::fromLatin1(upDownName));
+  return box;
+}
+
+void TContainerPropForm::buildControls() {
+  txtName = new QLineEdit(this);
+  txtName->setObjectName(QStringLiteral("txtName"));
+  txtName->setMaxLength(kMaxNameChars);
+  txtName->setMinimumWidth(200);
+  txtL = sizeBox("txtL", "UpDownL", UpDownL);
+  txtW = sizeBox("txtW", "UpDownW", UpDownW);
+  txtH = sizeBox("txtH", "UpDownH", UpDownH);
+  txtWeight = new QLineEdit(this);
+  txtWeight->setObjectName(QStringLiteral("txtWeight"));
+  acceptDecimalKeysOnly(txtWeight);
+
+  auto* fields = new QFormLayout;
+  fields->addRow(QStringLiteral("名称"), txtName);
+  fields->addRow(QStringLiteral("长(mm)"), boxWithUpDown(txtL, UpDownL, this));
+  fields->addRow(QStringLiteral("宽(mm)"), boxWithUpDown(txtW, UpDownW, this));
+  fields->addRow(QStringLiteral("高(mm)"), boxWithUpDown(txtH, UpDownH, this));
+  fields->addRow(QStringLiteral("最大容重(kg)"), txtWeight);
+
+  auto* buttons = new QDialogButtonBox(this);
+  btnOK = buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
+  btnCancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+  btnOK->setObjectName(QStringLiteral("btnOK"));
+  btnCancel->setObjectName(QStringLiteral("btnCancel"));
+  btnOK->setDefault(true);  // Enter presses OK; Escape rejects, as Cancel does
+  btnCancel->setAutoDefault(false);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(dialogPicture(QStringLiteral("container.png"), this), 0, Qt::AlignHCenter);
+  layout->addLayout(fields);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TContainerPropForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  FormActivate();
+  txtName->setFocus();
+  txtName->selectAll();
+}
+
+void TContainerPropForm::FormActivate() {
+  const ContainerRow* row = library_ ? library_->selectedRow() : nullptr;
+  const ContainerRow shown = row ? *row : ContainerRow{};
+  txtName->setText(qs(shown.name));
+  txtL->setText(qs(shown.length));
+  txtW->setText(qs(shown.width));
+  txtH->setText(qs(shown.height));
+  txtWeight->setText(qs(shown.maxWeight));
+}
+
+ContainerRow TContainerPropForm::row() const {
+  return {std8(txtName->text()), std8(txtL->text()), std8(txtW->text()), std8(txtH->text()),
+          std8(txtWeight->text())};
+}
+
+void TContainerPropForm::btnOKClick() {
+  if (!library_ || !library_->selectedRow()) {  // no row to write to: close as Cancel would
+    reject();
+    return;
+  }
+  const ContainerRow entered = row();
+  if (const std::string message = checkContainerRow(entered); !message.empty()) {
+    host_.messages().information(qs(message));
+    return;
+  }
+  library_->setSelectedRow(entered);
+  newMode = false;
+  accept();
+}
+
+void TContainerPropForm::reject() {
+  if (newMode && library_) library_->discardNewRow();
+  newMode = false;
+  QDialog::reject();
+}

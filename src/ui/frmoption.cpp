@@ -1,0 +1,272 @@
+#include "ui/frmoption.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "model/fillscheme.h"
+#include "model/settings.h"
+#include "ui/formhost.h"
+#include "ui/frmcontainerprop.h"
+#include "ui/keyfilter.h"
+#include "ui/messages.h"
+#include "ui/updown.h"
+
+namespace {
+
+constexpr int kMaxSpacingArrows = 20;
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+std::string std8(const QString& text) { return text.toStdString(); }
+
+QWidget* noteLabels(std::initializer_list<const char*> lines, QWidget* parent) {
+  auto* note = new QWidget(parent);
+  auto* layout = new QVBoxLayout(note);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  for (const char* line : lines) layout->addWidget(new QLabel(QString::fromUtf8(line), note));
+  layout->addStretch();
+  return note;
+}
+
+QPushButton* button(const char* caption, const char* name, QWidget* parent) {
+  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setAutoDefault(false);
+  return b;
+}
+
+}  // namespace
+
+TOptionForm::TOptionForm(FormHost& host, TContainerPropForm& containerForm, QWidget* parent)
+    : QDialog(parent), host_(host), containerForm_(containerForm) {
+  setObjectName(QStringLiteral("OptionForm"));
+  setWindowTitle(QStringLiteral("选项"));
+  containerForm_.setLibrary(&workingList);
+
+  PageControl1 = new QTabWidget(this);
+  PageControl1->setObjectName(QStringLiteral("PageControl1"));
+  PageControl1->addTab(buildContainerPage(), QStringLiteral("集装箱"));
+  PageControl1->addTab(buildSpacingPage(), QStringLiteral("装箱设置"));
+
+  auto* buttons = new QDialogButtonBox(this);
+  btnOK = buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
+  btnCancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+  btnOK->setObjectName(QStringLiteral("btnOK"));
+  btnCancel->setObjectName(QStringLiteral("btnCancel"));
+  btnOK->setDefault(true);
+  btnCancel->setAutoDefault(false);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(PageControl1);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(PageControl1, &QTabWidget::currentChanged, this, &TOptionForm::PageControl1Change);
+  connect(lvContainers, &QTreeWidget::itemSelectionChanged, this, &TOptionForm::lvContainersSelectItem);
+  connect(lvContainers, &QTreeWidget::itemDoubleClicked, this, &TOptionForm::lvContainersDblClick);
+  connect(btnAdd, &QPushButton::clicked, this, &TOptionForm::btnAddClick);
+  connect(btnMod, &QPushButton::clicked, this, &TOptionForm::btnModClick);
+  connect(btnDel, &QPushButton::clicked, this, &TOptionForm::btnDelClick);
+  connect(btnSetDefault, &QPushButton::clicked, this, &TOptionForm::btnSetDefaultClick);
+  connect(btnOK, &QPushButton::clicked, this, &TOptionForm::btnOKClick);
+  connect(btnCancel, &QPushButton::clicked, this, &TOptionForm::reject);
+}
+
+QWidget* TOptionForm::buildContainerPage() {
+  SheetContainer = new QWidget(this);
+  SheetContainer->setObjectName(QStringLiteral("SheetContainer"));
+  lvContainers = new QTreeWidget(SheetContainer);
+  lvContainers->setObjectName(QStringLiteral("lvContainers"));
+  lvContainers->setHeaderLabels({QString(), QStringLiteral("名称"), QStringLiteral("长"), QStringLiteral("宽"),
+                                 QStringLiteral("高"), QStringLiteral("最大容重")});
+  lvContainers->header()->setMinimumSectionSize(8);  // room for the narrow marker column
+  const int widths[] = {20, 100, 70, 60, 60, 100};
+  for (int column = 0; column < 6; ++column) lvContainers->setColumnWidth(column, widths[column]);
+  lvContainers->header()->setStretchLastSection(false);
+  lvContainers->header()->setSectionsMovable(false);
+  lvContainers->setRootIsDecorated(false);
+  lvContainers->setItemsExpandable(false);
+  lvContainers->setUniformRowHeights(true);
+  lvContainers->setSelectionMode(QAbstractItemView::SingleSelection);
+  lvContainers->setSelectionBehavior(QAbstractItemView::SelectRows);
+  lvContainers->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  lvContainers->setTextElideMode(Qt::ElideNone);  // the marker digit stays out of sight
+  lvContainers->setMinimumSize(20 + 100 + 70 + 60 + 60 + 100 + 24, 220);
+
+  btnAdd = button("增加(&A)...", "btnAdd", SheetContainer);
+  btnMod = button("修改(&M)...", "btnMod", SheetContainer);
+  btnDel = button("删除(&D)...", "btnDel", SheetContainer);
+  btnSetDefault = button("设为默认(&S)", "btnSetDefault", SheetContainer);
+  auto* buttons = new QVBoxLayout;
+  for (QPushButton* b : {btnAdd, btnMod, btnDel, btnSetDefault}) buttons->addWidget(b);
+  buttons->addStretch();
+
+  auto* layout = new QHBoxLayout(SheetContainer);
+  layout->addWidget(lvContainers, 1);
+  layout->addLayout(buttons);
+  return SheetContainer;
+}
+
+QLineEdit* TOptionForm::numberBox(const char* name, const char* upDownName, int minimum, int maximum,
+                                  UpDown*& upDown) {
+  auto* box = new QLineEdit(this);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setFixedWidth(60);
+  acceptDigitKeysOnly(box);
+  upDown = new UpDown(box, minimum, maximum, this);
+  upDown->setObjectName(QString::fromLatin1(upDownName));
+  return box;
+}
+
+QWidget* TOptionForm::buildSpacingGroup() {
+  auto* group = new QGroupBox(QStringLiteral("箱间空隙"), SheetSpacing);
+  txtSpacingL = numberBox("txtSpacingL", "UpDownSpacingL", 0, kMaxSpacingArrows, UpDownSpacingL);
+  txtSpacingW = numberBox("txtSpacingW", "UpDownSpacingW", 0, kMaxSpacingArrows, UpDownSpacingW);
+  txtSpacingH = numberBox("txtSpacingH", "UpDownSpacingH", 0, kMaxSpacingArrows, UpDownSpacingH);
+  auto* fields = new QFormLayout;
+  fields->addRow(QStringLiteral("长方向空隙(mm)"), boxWithUpDown(txtSpacingL, UpDownSpacingL, group));
+  fields->addRow(QStringLiteral("宽方向空隙(mm)"), boxWithUpDown(txtSpacingW, UpDownSpacingW, group));
+  fields->addRow(QStringLiteral("高方向空隙(mm)"), boxWithUpDown(txtSpacingH, UpDownSpacingH, group));
+  auto* layout = new QHBoxLayout(group);
+  layout->addWidget(noteLabels({"　　纸箱间空隙设置。您可以分别", "设置在集装箱长、宽、高方向的箱", "间空隙。"},
+                               group));
+  layout->addLayout(fields);
+  return group;
+}
+
+QWidget* TOptionForm::buildBlockGroup() {
+  auto* group = new QGroupBox(QStringLiteral("块数限制（2种纸箱以下）"), SheetSpacing);
+  txtMaxBlockNum = numberBox("txtMaxBlockNum", "UpDownMaxBlockNum", 1, kMaxShownBlockNum, UpDownMaxBlockNum);
+  UpDownMaxBlockNum->setPosition(kMaxShownBlockNum);
+  auto* fields = new QFormLayout;
+  fields->addRow(QStringLiteral("最大允许块数"), boxWithUpDown(txtMaxBlockNum, UpDownMaxBlockNum, group));
+  auto* layout = new QHBoxLayout(group);
+  layout->addWidget(noteLabels({"　　计算结果是分块显示的，", "在这里您可以设定结算结果的", "最大块数。减少此数值可简化",
+                                "装箱方案，但可能引起装箱率", "的降低。"},
+                               group));
+  layout->addLayout(fields);
+  return group;
+}
+
+QWidget* TOptionForm::buildSpacingPage() {
+  SheetSpacing = new QWidget(this);
+  SheetSpacing->setObjectName(QStringLiteral("SheetSpacing"));
+  auto* layout = new QVBoxLayout(SheetSpacing);
+  layout->addWidget(buildSpacingGroup());
+  layout->addWidget(buildBlockGroup());
+  layout->addStretch();
+  return SheetSpacing;
+}
+
+void TOptionForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) FormActivate();
+}
+
+void TOptionForm::FormActivate() {
+  const Settings& settings = host_.settings();
+  showSpacings(optionEntryOf(settings));
+  workingList.load(settings.containers, host_.project().container);
+  showLibrary();
+  PageControl1->setCurrentWidget(SheetContainer);
+  lvContainers->setFocus();
+}
+
+void TOptionForm::PageControl1Change() {
+  if (PageControl1->currentWidget() == SheetSpacing) showSpacings(spacingEntryOf(host_.settings()));
+}
+
+void TOptionForm::showSpacings(const OptionEntry& e) {
+  txtSpacingL->setText(qs(e.spacingL));
+  txtSpacingW->setText(qs(e.spacingW));
+  txtSpacingH->setText(qs(e.spacingH));
+  if (!e.maxBlockNum.empty()) txtMaxBlockNum->setText(qs(e.maxBlockNum));
+}
+
+void TOptionForm::showLibrary() {
+  const QSignalBlocker blocker(lvContainers);
+  lvContainers->clear();
+  const std::vector<ContainerRow>& rows = workingList.rows();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const ContainerRow& r = rows[i];
+    auto* item = new QTreeWidgetItem(lvContainers, {qs(rowMarker(i)), qs(r.name), qs(r.length), qs(r.width),
+                                                    qs(r.height), qs(r.maxWeight)});
+    if (workingList.selected() == i) {
+      item->setSelected(true);
+      lvContainers->setCurrentItem(item);
+      lvContainers->scrollToItem(item);
+    }
+  }
+  enableRowButtons();
+}
+
+void TOptionForm::enableRowButtons() {
+  const bool rowSelected = workingList.selectedRow() != nullptr;
+  btnMod->setEnabled(rowSelected);
+  btnDel->setEnabled(rowSelected);
+  btnSetDefault->setEnabled(rowSelected);
+}
+
+void TOptionForm::lvContainersSelectItem() {
+  const QList<QTreeWidgetItem*> chosen = lvContainers->selectedItems();
+  std::optional<std::size_t> row;
+  if (chosen.size() == 1) row = static_cast<std::size_t>(lvContainers->indexOfTopLevelItem(chosen.front()));
+  workingList.select(row);
+  enableRowButtons();
+}
+
+void TOptionForm::lvContainersDblClick() { btnModClick(); }
+
+void TOptionForm::editSelectedRow(bool isNew) {
+  containerForm_.newMode = isNew;
+  containerForm_.exec();
+  showLibrary();
+}
+
+void TOptionForm::btnAddClick() {
+  workingList.addRow();
+  showLibrary();
+  editSelectedRow(true);
+}
+
+void TOptionForm::btnModClick() {
+  if (workingList.selectedRow()) editSelectedRow(false);
+}
+
+void TOptionForm::btnDelClick() {
+  const ContainerRow* row = workingList.selectedRow();
+  if (!row || !host_.messages().question(qs(deleteRowQuestion(*row)))) return;
+  workingList.removeSelected();
+  showLibrary();
+}
+
+void TOptionForm::btnSetDefaultClick() {
+  if (workingList.moveSelectedToTop()) showLibrary();
+}
+
+OptionEntry TOptionForm::entry() const {
+  return {std8(txtSpacingL->text()), std8(txtSpacingW->text()), std8(txtSpacingH->text()),
+          std8(txtMaxBlockNum->text())};
+}
+
+void TOptionForm::btnOKClick() {
+  const OptionCheck check = checkOptionEntry(entry(), workingList);
+  if (!check.accepted()) {
+    host_.messages().information(qs(check.message));
+    return;
+  }
+  applyOptions(check.values, host_.settings(), host_.project());
+  host_.refreshTree(true);
+  accept();
+}

@@ -1,0 +1,77 @@
+#pragma once
+// The options dialog "选项": the container library, from which the project's container
+// is chosen, and the loading settings (gaps between cartons, block limit). Every edit
+// is made on a working copy; OK applies them all at once, Cancel none.
+
+#include <QDialog>
+
+#include "model/containerlibrary.h"
+#include "model/optionform.h"
+
+class FormHost;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QTreeWidget;
+class TContainerPropForm;
+class UpDown;
+
+class TOptionForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  TOptionForm(FormHost& host, TContainerPropForm& containerForm, QWidget* parent = nullptr);
+
+  // Rebuilds the boxes and the list from the settings and the project, on the container page.
+  void FormActivate();
+  // Showing the spacing page again brings back the stored spacings.
+  void PageControl1Change();
+  void lvContainersSelectItem();
+  void lvContainersDblClick();
+  void btnAddClick();
+  void btnModClick();
+  void btnDelClick();
+  void btnSetDefaultClick();
+  // Checks the boxes; applies everything and closes, or shows why not.
+  void btnOKClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QWidget* buildContainerPage();
+  QWidget* buildSpacingPage();
+  QWidget* buildSpacingGroup();
+  QWidget* buildBlockGroup();
+  QLineEdit* numberBox(const char* name, const char* upDownName, int minimum, int maximum, UpDown*& upDown);
+  // Shows the working list's rows and its selection.
+  void showLibrary();
+  // Modify, Delete and Set default need a selected row.
+  void enableRowButtons();
+  void showSpacings(const OptionEntry& entry);
+  void editSelectedRow(bool isNew);
+  OptionEntry entry() const;
+
+  FormHost& host_;
+  TContainerPropForm& containerForm_;
+  ContainerLibrary workingList;
+
+  QTabWidget* PageControl1 = nullptr;
+  QWidget* SheetContainer = nullptr;
+  QWidget* SheetSpacing = nullptr;
+  QTreeWidget* lvContainers = nullptr;
+  QPushButton* btnAdd = nullptr;
+  QPushButton* btnMod = nullptr;
+  QPushButton* btnDel = nullptr;
+  QPushButton* btnSetDefault = nullptr;
+  QLineEdit* txtSpacingL = nullptr;
+  QLineEdit* txtSpacingW = nullptr;
+  QLineEdit* txtSpacingH = nullptr;
+  QLineEdit* txtMaxBlockNum = nullptr;
+  UpDown* UpDownSpacingL = nullptr;
+  UpDown* UpDownSpacingW = nullptr;
+  UpDown* UpDownSpacingH = nullptr;
+  UpDown* UpDownMaxBlockNum = nullptr;
+  QPushButton* btnOK = nullptr;
+  QPushButton* btnCancel = nullptr;
+};

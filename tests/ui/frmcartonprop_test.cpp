@@ -1,0 +1,326 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "dialogtesthost.h"
+#include "ui/frmcartonprop.h"
+#include "ui/updown.h"
+
+namespace {
+
+const QString kInputProblem = "您输入的内容存在问题，请检查后重新输入。";
+
+class CartonDialog : public ::testing::Test {
+ protected:
+  DialogTestHost host;
+  TCartonPropForm form{host};
+
+  template <typename T = QLineEdit>
+  T* control(const char* name) {
+    T* widget = form.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  QString text(const char* box) { return control(box)->text(); }
+  void type(const char* box, const QString& value) { typeInto(control(box), value); }
+  // A click on the check box's square, at its left end.
+  void tickMustUp() {
+    auto* box = control<QCheckBox>("chkMustUp");
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+  }
+  void click(const char* button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+
+  // What the add-carton command does: a new carton, its node selected, the dialog in new mode.
+  void openNew() {
+    host.scheme.addCarton();
+    host.selectedNode = static_cast<int>(host.scheme.cartons.size()) - 1;
+    form.newMode = true;
+    form.show();
+  }
+  // A double-click on the carton node at index.
+  void openEdit(int index) {
+    host.selectedNode = index;
+    form.newMode = false;
+    form.show();
+  }
+  void typeCarton(const char* l, const char* w, const char* h, const char* count) {
+    type("txtL", l);
+    type("txtW", w);
+    type("txtH", h);
+    type("txtCount", count);
+  }
+  Carton storedCarton() {
+    Carton c;
+    c.name = "冰箱";
+    c.length = 600;
+    c.width = 400;
+    c.height = 300;
+    c.count = 50;
+    c.weight = 12.5;
+    c.mustUp = true;
+    c.upendLayers = 2;
+    c.material = 7;
+    c.spaceIndex = 200;
+    return c;
+  }
+};
+
+}  // namespace
+
+TEST_F(CartonDialog, hasItsCaptionAndControls) {
+  EXPECT_EQ(form.windowTitle(), "纸箱属性");
+  for (const char* name : {"txtName", "txtL", "txtW", "txtH", "txtCount", "txtWeight", "txtUpendLayers"})
+    control(name);
+  for (const char* name : {"UpDownL", "UpDownW", "UpDownH", "UpDownCount", "UpDownLayer"}) control<UpDown>(name);
+  EXPECT_EQ(control<QLabel>("lblUpendLayers")->text(), "例外：置于顶部时可躺放        层");
+  EXPECT_EQ(control<QCheckBox>("chkMustUp")->text(), "不允许躺放");
+  EXPECT_EQ(control<QPushButton>("btnOK")->text(), "确定");
+  EXPECT_EQ(control<QPushButton>("btnCancel")->text(), "取消");
+  EXPECT_EQ(control("txtCount")->toolTip(), "请输入纸箱数量，成套装箱时输入装箱比例");
+  EXPECT_EQ(control<QLabel>("Image1")->size(), QSize(160, 160));
+  EXPECT_FALSE(control<QLabel>("Image1")->pixmap().isNull());
+
+  auto* colours = control<QComboBox>("cbeMaterial");
+  ASSERT_EQ(colours->count(), 10);
+  EXPECT_EQ(colours->itemText(0), "草绿");
+  EXPECT_EQ(colours->itemText(9), "棕色");
+  EXPECT_FALSE(colours->itemIcon(3).isNull()) << "each colour shows its swatch";
+  EXPECT_EQ(colours->maxVisibleItems(), 5);
+  auto* positions = control<QComboBox>("cbSpaceIndex");
+  ASSERT_EQ(positions->count(), 3);
+  EXPECT_EQ(positions->itemText(0), "无特殊要求");
+  EXPECT_EQ(positions->itemText(1), "尽量靠里（尽量先放）");
+  EXPECT_EQ(positions->itemText(2), "尽量靠门（尽量后放）");
+}
+
+TEST_F(CartonDialog, newModeShowsTheNewCartonWithEmptySizes) {
+  openNew();
+  EXPECT_EQ(form.editIndex, 0);
+  EXPECT_EQ(text("txtName"), "纸箱1");
+  EXPECT_EQ(text("txtL"), "");
+  EXPECT_EQ(text("txtW"), "");
+  EXPECT_EQ(text("txtH"), "");
+  EXPECT_EQ(text("txtCount"), "1");
+  EXPECT_EQ(text("txtWeight"), "0");
+  EXPECT_EQ(text("txtUpendLayers"), "0");
+  EXPECT_FALSE(control<QCheckBox>("chkMustUp")->isChecked());
+  EXPECT_FALSE(control("txtUpendLayers")->isEnabled());
+  EXPECT_FALSE(control<QLabel>("lblUpendLayers")->isEnabled());
+  EXPECT_FALSE(control<UpDown>("UpDownLayer")->isEnabled());
+  EXPECT_EQ(control<QComboBox>("cbSpaceIndex")->currentIndex(), 0);
+  EXPECT_EQ(form.focusWidget(), control("txtL"));
+}
+
+TEST_F(CartonDialog, okAtOnceOnANewCartonIsRefused) {
+  openNew();
+  click("btnOK");
+  EXPECT_EQ(host.boxes.shown, QStringList{kInputProblem});
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(host.scheme.cartons[0].length, 0);
+  EXPECT_EQ(host.treeRebuilds, 0);
+}
+
+TEST_F(CartonDialog, tooManyCartonsForTheContainerAreRefusedWithTheRoomLeft) {
+  openNew();
+  typeCarton("600", "400", "300", "1000");
+  click("btnOK");
+  EXPECT_EQ(host.boxes.shown, QStringList{"您输入的纸箱总体积超过集装箱所能容纳的体积。"
+                                          "即使利用全部剩余空间也只可能容纳本规格的纸箱923个。"});
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(host.scheme.cartons[0].count, 1) << "the carton keeps its default values";
+  EXPECT_EQ(host.scheme.cartons[0].length, 0);
+}
+
+TEST_F(CartonDialog, refusesEachCheckWithItsMessage) {
+  openNew();
+  typeCarton("600", "20", "300", "5");
+  click("btnOK");
+  type("txtW", "400");
+  type("txtCount", "0");  // below the arrows' minimum, typed by hand
+  click("btnOK");
+  type("txtCount", "5");
+  control<QComboBox>("cbSpaceIndex")->setCurrentIndex(-1);
+  click("btnOK");
+  EXPECT_EQ(host.boxes.shown, (QStringList{"您输入的纸箱W值太小，请检查后重新输入。纸箱的最小边长为30mm。",
+                                           "您输入的纸箱数量不正确，请检查后重新输入。",
+                                           "您没有正确选择位置要求，请检查后重新输入。"}));
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(host.scheme.cartons[0].length, 0);
+}
+
+TEST_F(CartonDialog, okStoresTheTypedCartonAndRebuildsTheTree) {
+  host.scheme.blocks.resize(2);  // a result that the change makes stale
+  openNew();
+  type("txtName", "电视机");
+  typeCarton("600", "400", "300", "50");
+  type("txtWeight", "12.5");
+  tickMustUp();
+  EXPECT_TRUE(control("txtUpendLayers")->isEnabled());
+  type("txtUpendLayers", "2");
+  control<QComboBox>("cbeMaterial")->setCurrentIndex(7);
+  control<QComboBox>("cbSpaceIndex")->setCurrentIndex(1);
+  click("btnOK");
+
+  EXPECT_TRUE(host.boxes.shown.isEmpty()) << host.boxes.shown.join("\n").toStdString();
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_FALSE(form.newMode);
+  EXPECT_EQ(host.treeRebuilds, 1);
+  EXPECT_TRUE(host.lastRebuildCleared);
+  EXPECT_TRUE(host.scheme.blocks.empty());
+  ASSERT_EQ(host.scheme.cartons.size(), 1u);
+  const Carton& c = host.scheme.cartons[0];
+  EXPECT_EQ(c.displayText(), "电视机 (600*400*300:50)");
+  EXPECT_EQ(c.weight, 12.5);
+  EXPECT_TRUE(c.mustUp);
+  EXPECT_EQ(c.upendLayers, 2);
+  EXPECT_EQ(c.material, 7);
+  EXPECT_EQ(c.spaceIndex, 0);
+}
+
+TEST_F(CartonDialog, valuesBeyondTheArrowsRangeAreAccepted) {
+  openNew();
+  typeCarton("40000", "30", "30", "1");
+  click("btnOK");
+  openNew();
+  typeCarton("30", "30", "30", "50000");
+  click("btnOK");
+  EXPECT_TRUE(host.boxes.shown.isEmpty()) << host.boxes.shown.join("\n").toStdString();
+  ASSERT_EQ(host.scheme.cartons.size(), 2u);
+  EXPECT_EQ(host.scheme.cartons[0].length, 40000);
+  EXPECT_EQ(host.scheme.cartons[1].count, 50000);
+}
+
+TEST_F(CartonDialog, numberBoxesTakeOnlyTheirKeys) {
+  openNew();
+  typeKeys(control("txtL"), "6a0 -0.,");
+  EXPECT_EQ(text("txtL"), "600");
+  typeKeys(control("txtWeight"), "1-2.5kg");
+  EXPECT_EQ(text("txtWeight"), "012.5");
+  QTest::keyClick(control("txtL"), Qt::Key_Backspace);
+  EXPECT_EQ(text("txtL"), "60");
+}
+
+TEST_F(CartonDialog, arrowsStepWithinTheirRange) {
+  openNew();
+  QTest::mouseClick(control<UpDown>("UpDownL")->upButton(), Qt::LeftButton);
+  EXPECT_EQ(text("txtL"), "1");
+  type("txtL", "40000");
+  QTest::mouseClick(control<UpDown>("UpDownL")->upButton(), Qt::LeftButton);
+  EXPECT_EQ(text("txtL"), "32767");
+  QTest::keyClick(control("txtL"), Qt::Key_Down);
+  EXPECT_EQ(text("txtL"), "32766");
+  QTest::mouseClick(control<UpDown>("UpDownCount")->downButton(), Qt::LeftButton);
+  EXPECT_EQ(text("txtCount"), "1") << "the count's arrows stop at 1";
+  tickMustUp();
+  type("txtUpendLayers", "9");
+  QTest::mouseClick(control<UpDown>("UpDownLayer")->upButton(), Qt::LeftButton);
+  EXPECT_EQ(text("txtUpendLayers"), "9");
+}
+
+TEST_F(CartonDialog, layersAreStoredEvenWhileTheirBoxIsDisabled) {
+  openNew();
+  typeCarton("600", "400", "300", "1");
+  tickMustUp();
+  type("txtUpendLayers", "3");
+  tickMustUp();
+  EXPECT_FALSE(control("txtUpendLayers")->isEnabled());
+  click("btnOK");
+  EXPECT_FALSE(host.scheme.cartons[0].mustUp);
+  EXPECT_EQ(host.scheme.cartons[0].upendLayers, 3);
+}
+
+TEST_F(CartonDialog, enterPressesOk) {
+  openNew();
+  typeCarton("600", "400", "300", "1");
+  QTest::keyClick(control("txtCount"), Qt::Key_Return);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(host.scheme.cartons[0].length, 600);
+}
+
+TEST_F(CartonDialog, cancelInNewModeRemovesTheNewCarton) {
+  host.scheme.cartons.push_back(storedCarton());
+  openNew();
+  typeCarton("600", "400", "300", "1");
+  click("btnCancel");
+  EXPECT_FALSE(form.isVisible());
+  ASSERT_EQ(host.scheme.cartons.size(), 1u);
+  EXPECT_EQ(host.scheme.cartons[0].name, "冰箱");
+  EXPECT_EQ(host.deletedNodes, 1);
+  EXPECT_EQ(host.treeRebuilds, 1);
+  EXPECT_FALSE(form.newMode);
+}
+
+TEST_F(CartonDialog, escapeInNewModeActsAsCancel) {
+  openNew();
+  QTest::keyClick(control("txtL"), Qt::Key_Escape);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(host.scheme.cartons.empty());
+  EXPECT_EQ(host.deletedNodes, 1);
+}
+
+TEST_F(CartonDialog, editModeShowsTheSelectedCartonAndCancelKeepsIt) {
+  host.scheme.cartons = {Carton{}, storedCarton()};
+  openEdit(1);
+  EXPECT_EQ(form.editIndex, 1);
+  EXPECT_EQ(text("txtName"), "冰箱");
+  EXPECT_EQ(text("txtL"), "600");
+  EXPECT_EQ(text("txtCount"), "50");
+  EXPECT_EQ(text("txtWeight"), "12.5");
+  EXPECT_EQ(text("txtUpendLayers"), "2");
+  EXPECT_TRUE(control("txtUpendLayers")->isEnabled());
+  EXPECT_EQ(control<QComboBox>("cbeMaterial")->currentIndex(), 7);
+  EXPECT_EQ(control<QComboBox>("cbSpaceIndex")->currentIndex(), 2);
+  type("txtCount", "7");
+  click("btnCancel");
+  EXPECT_EQ(host.scheme.cartons.size(), 2u);
+  EXPECT_EQ(host.scheme.cartons[1].count, 50);
+  EXPECT_EQ(host.deletedNodes, 0);
+  EXPECT_EQ(host.treeRebuilds, 0);
+}
+
+TEST_F(CartonDialog, editModeOkWithoutChangesKeepsTheCarton) {
+  host.scheme.cartons = {storedCarton()};
+  openEdit(0);
+  click("btnOK");
+  EXPECT_TRUE(host.boxes.shown.isEmpty()) << host.boxes.shown.join("\n").toStdString();
+  EXPECT_FALSE(form.isVisible());
+  const Carton& c = host.scheme.cartons[0];
+  const Carton expected = storedCarton();
+  EXPECT_EQ(c.displayText(), expected.displayText());
+  EXPECT_EQ(c.weight, expected.weight);
+  EXPECT_EQ(c.upendLayers, expected.upendLayers);
+  EXPECT_EQ(c.spaceIndex, expected.spaceIndex);
+  EXPECT_EQ(host.treeRebuilds, 1);
+}
+
+TEST_F(CartonDialog, nameBoxTakesThirtyCharactersAndRefusesWhatCannotBeSaved) {
+  openNew();
+  auto* name = control("txtName");
+  typeInto(name, QString(31, 'a'));
+  EXPECT_EQ(name->text(), QString(30, 'a'));
+  typeCarton("600", "400", "300", "1");
+  typeInto(name, QString(25, QChar(0x7BB1)));  // 25 × 箱: 50 bytes in the project file
+  click("btnOK");
+  ASSERT_EQ(host.boxes.shown.size(), 1);
+  EXPECT_TRUE(host.boxes.shown[0].startsWith("您输入的名称无法保存"));
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(host.scheme.cartons[0].name, "纸箱1");
+  typeInto(name, QString(24, QChar(0x7BB1)));
+  click("btnOK");
+  EXPECT_EQ(host.scheme.cartons[0].name, QString(24, QChar(0x7BB1)).toStdString());
+}
+
+TEST_F(CartonDialog, opensAfreshEachTime) {
+  host.scheme.cartons = {storedCarton()};
+  openEdit(0);
+  type("txtL", "999");
+  click("btnCancel");
+  openEdit(0);
+  EXPECT_EQ(text("txtL"), "600");
+}

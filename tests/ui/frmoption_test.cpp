@@ -1,0 +1,306 @@
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "dialogtesthost.h"
+#include "ui/frmcontainerprop.h"
+#include "ui/frmoption.h"
+
+namespace {
+
+const Container kA{"A", 5898, 2352, 2393, 21000};
+const Container kB{"B", 12032, 2350, 2698, 26000};
+const QString kMarker(94, ' ');
+
+class OptionsDialog : public ::testing::Test {
+ protected:
+  DialogTestHost host;
+  TContainerPropForm containerForm{host};
+  TOptionForm form{host, containerForm};
+
+  void open() {
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  }
+  QTreeWidget* list() { return form.findChild<QTreeWidget*>("lvContainers"); }
+  QTabWidget* pages() { return form.findChild<QTabWidget*>("PageControl1"); }
+  QLineEdit* box(QWidget* dialog, const char* name) {
+    auto* widget = dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  void type(const char* name, const QString& value) { typeInto(box(&form, name), value); }
+  void click(QWidget* dialog, const char* button) {
+    auto* b = dialog->findChild<QPushButton*>(QString::fromLatin1(button));
+    ASSERT_NE(b, nullptr) << button;
+    QTest::mouseClick(b, Qt::LeftButton);
+  }
+  void click(const char* button) { click(&form, button); }
+  void showSpacingPage() { pages()->setCurrentWidget(form.findChild<QWidget*>("SheetSpacing")); }
+  void clickRow(int row) {
+    const QRect rect = list()->visualItemRect(list()->topLevelItem(row));
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+  }
+  QStringList rowTexts(int row) {
+    QStringList texts;
+    for (int column = 0; column < 6; ++column) texts << list()->topLevelItem(row)->text(column);
+    return texts;
+  }
+  QStringList names() {
+    QStringList texts;
+    for (int row = 0; row < list()->topLevelItemCount(); ++row) texts << list()->topLevelItem(row)->text(1);
+    return texts;
+  }
+  int selectedRow() {
+    const QList<QTreeWidgetItem*> items = list()->selectedItems();
+    return items.size() == 1 ? list()->indexOfTopLevelItem(items.front()) : -1;
+  }
+  // Fills the container dialog, shown by what follows, and presses its OK.
+  void fillContainerDialog(const QString& name, const QString& l, const QString& w, const QString& h,
+                           const QString& weight) {
+    whenShown(containerForm, [=, this] {
+      typeInto(box(&containerForm, "txtName"), name);
+      typeInto(box(&containerForm, "txtL"), l);
+      typeInto(box(&containerForm, "txtW"), w);
+      typeInto(box(&containerForm, "txtH"), h);
+      typeInto(box(&containerForm, "txtWeight"), weight);
+      click(&containerForm, "btnOK");
+    });
+  }
+};
+
+}  // namespace
+
+TEST_F(OptionsDialog, hasItsPagesAndControls) {
+  EXPECT_EQ(form.windowTitle(), "选项");
+  ASSERT_EQ(pages()->count(), 2);
+  EXPECT_EQ(pages()->tabText(0), "集装箱");
+  EXPECT_EQ(pages()->tabText(1), "装箱设置");
+  EXPECT_EQ(pages()->widget(0)->objectName(), "SheetContainer");
+  EXPECT_EQ(list()->headerItem()->text(5), "最大容重");
+  EXPECT_EQ(list()->columnWidth(0), 20);
+  EXPECT_EQ(list()->columnWidth(1), 100);
+  EXPECT_EQ(form.findChild<QPushButton*>("btnAdd")->text(), "增加(&A)...");
+  EXPECT_EQ(form.findChild<QPushButton*>("btnSetDefault")->text(), "设为默认(&S)");
+  QStringList groups;
+  for (auto* group : form.findChildren<QGroupBox*>()) groups << group->title();
+  EXPECT_EQ(groups, (QStringList{"箱间空隙", "块数限制（2种纸箱以下）"}));
+}
+
+TEST_F(OptionsDialog, firstOpeningShowsTheDemoContainerSelectedAsDefault) {
+  open();
+  EXPECT_EQ(pages()->currentWidget()->objectName(), "SheetContainer");
+  ASSERT_EQ(list()->topLevelItemCount(), 1);
+  EXPECT_EQ(rowTexts(0), (QStringList{kMarker + "0", "演示集装箱", "11800", "2300", "2450", "20000"}));
+  EXPECT_EQ(selectedRow(), 0);
+  EXPECT_EQ(box(&form, "txtSpacingL")->text(), "0");
+  EXPECT_EQ(box(&form, "txtMaxBlockNum")->text(), "6");
+
+  click("btnOK");
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(host.config.containers, std::vector<Container>{Container{}});
+}
+
+TEST_F(OptionsDialog, okWithNewSpacingsChangesSettingsAndProjectAndClearsTheResult) {
+  host.scheme.blocks.resize(3);
+  open();
+  showSpacingPage();
+  type("txtSpacingL", "10");
+  type("txtSpacingW", "5");
+  type("txtSpacingH", "5");
+  type("txtMaxBlockNum", "4");
+  click("btnOK");
+  EXPECT_TRUE(host.boxes.shown.isEmpty()) << host.boxes.shown.join("\n").toStdString();
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(host.config.spacingL, 10);
+  EXPECT_EQ(host.config.spacingW, 5);
+  EXPECT_EQ(host.config.spacingH, 5);
+  EXPECT_EQ(host.config.maxBlockNum, 4);
+  EXPECT_EQ(host.scheme.spacingL, 10);
+  EXPECT_EQ(host.scheme.spacingW, 5);
+  EXPECT_EQ(host.scheme.spacingH, 5);
+  EXPECT_EQ(host.treeRebuilds, 1);
+  EXPECT_TRUE(host.scheme.blocks.empty());
+}
+
+TEST_F(OptionsDialog, valuesTypedBeyondTheArrowsAreStoredAsTyped) {
+  open();
+  showSpacingPage();
+  type("txtSpacingL", "50");
+  type("txtMaxBlockNum", "9");
+  click("btnOK");
+  EXPECT_EQ(host.config.spacingL, 50);
+  EXPECT_EQ(host.config.maxBlockNum, 9);
+  open();
+  EXPECT_EQ(box(&form, "txtMaxBlockNum")->text(), "6") << "a stored limit above 6 shows as 6";
+  EXPECT_EQ(box(&form, "txtSpacingL")->text(), "50");
+}
+
+TEST_F(OptionsDialog, refusesUnreadableSpacingsAndBlockLimitsAndChangesNothing) {
+  host.scheme.blocks.resize(1);
+  open();
+  showSpacingPage();
+  type("txtSpacingW", "");
+  click("btnOK");
+  type("txtSpacingW", "5");
+  type("txtMaxBlockNum", "");
+  click("btnOK");
+  type("txtMaxBlockNum", "0");
+  click("btnOK");
+  const QString problem = "您输入的内容存在问题，请检查后重新输入。";
+  EXPECT_EQ(host.boxes.shown, (QStringList{problem, problem, problem}));
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(host.config.spacingW, 0);
+  EXPECT_EQ(host.config.maxBlockNum, 6);
+  EXPECT_TRUE(host.config.containers.empty());
+  EXPECT_EQ(host.treeRebuilds, 0);
+  EXPECT_EQ(host.scheme.blocks.size(), 1u);
+}
+
+TEST_F(OptionsDialog, comingBackToTheSpacingPageShowsTheStoredSpacings) {
+  host.config.spacingH = 3;
+  open();
+  showSpacingPage();
+  type("txtSpacingH", "15");
+  pages()->setCurrentIndex(0);
+  showSpacingPage();
+  EXPECT_EQ(box(&form, "txtSpacingH")->text(), "3");
+}
+
+TEST_F(OptionsDialog, selectsTheProjectContainerInPlaceOrAddsARowForIt) {
+  host.config.containers = {kA, kB};
+  host.scheme.container = kB;
+  open();
+  EXPECT_EQ(names(), (QStringList{"A", "B"}));
+  EXPECT_EQ(selectedRow(), 1);
+  EXPECT_EQ(list()->topLevelItem(1)->text(0), kMarker + "1");
+  form.reject();
+
+  host.scheme.container.maxWeight = 25000;
+  open();
+  EXPECT_EQ(names(), (QStringList{"A", "B", "B"}));
+  EXPECT_EQ(selectedRow(), 2);
+  EXPECT_EQ(list()->topLevelItem(2)->text(5), "25000");
+}
+
+TEST_F(OptionsDialog, theSelectedRowBecomesTheProjectContainerOnOk) {
+  host.config.containers = {kA, kB};
+  host.scheme.container = kA;
+  open();
+  clickRow(1);
+  EXPECT_EQ(selectedRow(), 1);
+  click("btnOK");
+  EXPECT_EQ(host.scheme.container, kB);
+  EXPECT_EQ(host.config.containers, (std::vector<Container>{kA, kB}));
+}
+
+TEST_F(OptionsDialog, addThenCancelLeavesTheListAsItWas) {
+  host.config.containers = {kA, kB};
+  host.scheme.container = kA;
+  open();
+  whenShown(containerForm, [this] {
+    EXPECT_TRUE(containerForm.newMode);
+    EXPECT_EQ(list()->topLevelItemCount(), 3) << "the new row is in the list while it is edited";
+    click(&containerForm, "btnCancel");
+  });
+  click("btnAdd");
+  EXPECT_EQ(names(), (QStringList{"A", "B"}));
+  EXPECT_EQ(selectedRow(), 0);
+  EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(OptionsDialog, aLibraryBuiltHereGivesTheContainerOfTheNextNewProject) {
+  open();
+  fillContainerDialog("A", "5898", "2352", "2393", "21000");
+  click("btnAdd");
+  fillContainerDialog("B", "12032", "2350", "2698", "26000");
+  click("btnAdd");
+  EXPECT_EQ(names(), (QStringList{"演示集装箱", "A", "B"}));
+  EXPECT_EQ(selectedRow(), 2);
+  click("btnSetDefault");
+  EXPECT_EQ(names(), (QStringList{"B", "演示集装箱", "A"}));
+  EXPECT_EQ(list()->topLevelItem(0)->text(0), kMarker + "0");
+  EXPECT_EQ(list()->topLevelItem(1)->text(0), kMarker + "1");
+  EXPECT_EQ(selectedRow(), 0);
+  click("btnOK");
+  EXPECT_EQ(host.config.containers, (std::vector<Container>{kB, Container{}, kA}));
+  EXPECT_EQ(host.config.defaultContainer(), kB) << "what New takes";
+  EXPECT_EQ(host.scheme.container, kB);
+}
+
+TEST_F(OptionsDialog, modifyAndDoubleClickEditTheSelectedRow) {
+  host.config.containers = {kA, kB};
+  host.scheme.container = kA;
+  open();
+  whenShown(containerForm, [this] {
+    EXPECT_FALSE(containerForm.newMode);
+    EXPECT_EQ(box(&containerForm, "txtName")->text(), "A");
+    typeInto(box(&containerForm, "txtWeight"), "22000");
+    click(&containerForm, "btnOK");
+  });
+  click("btnMod");
+  EXPECT_EQ(rowTexts(0), (QStringList{kMarker + "0", "A", "5898", "2352", "2393", "22000"}));
+  EXPECT_EQ(host.config.containers[0].maxWeight, 21000) << "nothing is stored before OK";
+
+  clickRow(1);
+  whenShown(containerForm, [this] {
+    EXPECT_EQ(box(&containerForm, "txtName")->text(), "B");
+    typeInto(box(&containerForm, "txtName"), "B2");
+    click(&containerForm, "btnOK");
+  });
+  const QRect rect = list()->visualItemRect(list()->topLevelItem(1));
+  QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+  EXPECT_EQ(names(), (QStringList{"A", "B2"}));
+  click("btnOK");
+  EXPECT_EQ(host.config.containers[0].maxWeight, 22000);
+  EXPECT_EQ(host.config.containers[1].name, "B2");
+  EXPECT_EQ(host.scheme.container.name, "B2");
+}
+
+TEST_F(OptionsDialog, deleteAsksFirstAndLeavesNoRowSelected) {
+  host.config.containers = {kA, kB};
+  host.scheme.container = kB;
+  open();
+  click("btnDel");  // answered No
+  EXPECT_EQ(host.boxes.shown, QStringList{"确实要从集装箱列表中删除“B”吗？"});
+  EXPECT_EQ(names(), (QStringList{"A", "B"}));
+  host.boxes.answers = {true};
+  click("btnDel");
+  EXPECT_EQ(names(), QStringList{"A"});
+  EXPECT_EQ(selectedRow(), -1);
+  EXPECT_FALSE(form.findChild<QPushButton*>("btnMod")->isEnabled());
+  EXPECT_FALSE(form.findChild<QPushButton*>("btnDel")->isEnabled());
+  EXPECT_FALSE(form.findChild<QPushButton*>("btnSetDefault")->isEnabled());
+  click("btnOK");
+  EXPECT_EQ(host.config.containers, std::vector<Container>{kA});
+  EXPECT_EQ(host.scheme.container, kB) << "with no row selected the project keeps its container";
+  open();
+  EXPECT_EQ(names(), (QStringList{"A", "B"})) << "and it is offered again as an extra row";
+  EXPECT_EQ(selectedRow(), 1);
+}
+
+TEST_F(OptionsDialog, cancelChangesNothing) {
+  host.config.containers = {kA, kB};
+  host.scheme.container = kA;
+  host.scheme.blocks.resize(2);
+  open();
+  host.boxes.answers = {true};
+  click("btnDel");
+  fillContainerDialog("C", "1", "2", "3", "4");
+  click("btnAdd");
+  showSpacingPage();
+  type("txtSpacingL", "12");
+  click("btnCancel");
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(host.config.containers, (std::vector<Container>{kA, kB}));
+  EXPECT_EQ(host.config.spacingL, 0);
+  EXPECT_EQ(host.scheme.container, kA);
+  EXPECT_EQ(host.scheme.blocks.size(), 2u);
+  EXPECT_EQ(host.treeRebuilds, 0);
+  open();
+  EXPECT_EQ(names(), (QStringList{"A", "B"})) << "the next opening starts from the settings again";
+}
