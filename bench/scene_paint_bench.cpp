@@ -1,0 +1,94 @@
+// Paint time of the 3D view for a growing number of drawn cartons, with whatever OpenGL
+// the display offers (Mesa's software renderer under Xvfb). Needs a display:
+//   xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_scene_paint
+
+#include <GL/gl.h>
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTest>
+#include <cstdio>
+#include <cstdlib>
+
+#include "export/globalfunc.h"
+#include "view3d/boxviewer.h"
+#include "view3d/surfaceformat.h"
+
+namespace {
+
+BoxViewer* viewer = nullptr;
+
+// One block of nx x ny x nz cartons filling the demo container.
+void fillContainer(Scene& scene, int nx, int ny, int nz) {
+  const SceneSize& size = scene.sceneSize;
+  const int sx = size.width / nx, sy = size.height / ny, sz = size.length / nz;
+  scene.clearScene();
+  scene.addSceneBlock(sx - 3, sy - 3, sz - 3, 3, 0, 0, 0, nx, ny, nz, 3, 3, 3, nx * ny * nz,
+                      materialColor(2));
+}
+
+void paintScene(benchmark::State& state) {
+  const int nx = static_cast<int>(state.range(0));
+  const int ny = static_cast<int>(state.range(1));
+  const int nz = static_cast<int>(state.range(2));
+  fillContainer(viewer->scene(), nx, ny, nz);
+  refreshView(*viewer, true);
+  TOpenGLPanel& panel = *viewer->panel();
+  if (!panel.MakeOpenGLPanelCurrent()) {
+    state.SkipWithError("the panel has no OpenGL context");
+    return;
+  }
+  for (auto _ : state) {
+    viewer->boxViewerPaint(panel);
+    glFinish();
+  }
+  panel.MakeOpenGLPanelNotCurrent();
+  const double cartons = static_cast<double>(nx) * ny * nz;
+  state.counters["cartons"] = cartons;
+  state.counters["cartons_per_s"] = benchmark::Counter(
+      cartons * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+BENCHMARK(paintScene)
+    ->Args({10, 10, 10})  // 1 000 cartons
+    ->Args({20, 20, 25})  // 10 000
+    ->Args({25, 40, 50})  // 50 000
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (std::getenv("DISPLAY") == nullptr && std::getenv("QT_QPA_PLATFORM") == nullptr) {
+    std::fputs(
+        "bench_scene_paint needs a display; run it under\n"
+        "  xvfb-run -a -s \"-screen 0 1280x1024x24\" bench_scene_paint\n",
+        stderr);
+    return 2;
+  }
+  setDefaultSurfaceFormat();
+  QApplication app(argc, argv);
+  Scene scene;
+  QWidget window;
+  window.resize(760, 420);
+  BoxViewer boxViewer(scene, &window);
+  window.show();
+  if (boxViewer.panel() == nullptr || !QTest::qWaitForWindowExposed(&window) ||
+      !QTest::qWaitFor([&] { return boxViewer.panel()->isValid(); })) {
+    std::fputs("bench_scene_paint: the window or its OpenGL context did not appear\n", stderr);
+    return 1;
+  }
+  viewer = &boxViewer;
+
+  if (boxViewer.panel()->MakeOpenGLPanelCurrent()) {
+    benchmark::AddCustomContext("gl_renderer",
+                                reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    boxViewer.panel()->MakeOpenGLPanelNotCurrent();
+  }
+  benchmark::AddCustomContext("panel", std::to_string(boxViewer.panel()->width()) + " x " +
+                                           std::to_string(boxViewer.panel()->height()));
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,189 @@
+#include "view3d/boxviewer.h"
+
+#include <gtest/gtest.h>
+
+#include "export/globalfunc.h"
+#include "model/container.h"
+#include "view3d/colors.h"
+#include "view3d/scenedrawing.h"
+#include "viewerfixture.h"
+
+namespace {
+
+// Container coordinates of a point, shifted into the centred frame the view draws in.
+Vector3 centred(const Scene& scene, double x, double y, double z) {
+  return {x - scene.sceneSize.width * 0.5, y - scene.sceneSize.height * 0.5,
+          z - scene.sceneSize.length * 0.5};
+}
+
+TEST_F(ViewerTest, showsTheEmptyContainerAsABlackFrameOnLightGrey) {
+  const QImage image = picture();
+  EXPECT_EQ(image.pixel(2, 2), kBackground);
+  EXPECT_EQ(image.pixel(image.width() - 3, image.height() - 3), kBackground);
+
+  // The midpoints of the frame's twelve edges, where they lie inside the picture.
+  const SceneSize& size = scene.sceneSize;
+  const double w = size.width, h = size.height, l = size.length;
+  const Vector3 midpoints[] = {{w / 2, 0, 0}, {w / 2, h, 0}, {w / 2, 0, l}, {w / 2, h, l},
+                               {0, h / 2, 0}, {w, h / 2, 0}, {0, h / 2, l}, {w, h / 2, l},
+                               {0, 0, l / 2}, {w, 0, l / 2}, {0, h, l / 2}, {w, h, l / 2}};
+  int seen = 0;
+  for (const Vector3& m : midpoints) {
+    const Vector3 at = onScreen(centred(scene, m.x, m.y, m.z));
+    if (at.x < 2 || at.y < 2 || at.x > image.width() - 3 || at.y > image.height() - 3) continue;
+    ++seen;
+    EXPECT_TRUE(blackNear(image, static_cast<int>(at.x), static_cast<int>(at.y)))
+        << "edge midpoint " << m.x << "," << m.y << "," << m.z;
+  }
+  EXPECT_GE(seen, 8);
+  EXPECT_EQ(image.pixel(image.width() / 2, image.height() / 2), kBackground) << "hollow";
+}
+
+TEST_F(ViewerTest, paintsEachVisibleCartonFaceInTheShadeOfItsOrientation) {
+  // One carton of L x W x H = 600 x 400 x 300 in orientation 0 (W, L, H along x, y, z),
+  // in the middle of the container.
+  const std::uint32_t red = materialColor(1);
+  scene.addSceneBlock(400, 600, 300, 0, 950, 925, 5750, 1, 1, 1, 0, 0, 0, 1, red);
+  refreshView(viewer, false);
+  const QImage image = picture();
+  const Shades shades = blockShades(red);
+
+  const Vector3 corner = centred(scene, 950, 925, 5750);
+  const Vector3 extent{400, 600, 300};
+  const FaceAxis axes[] = {FaceAxis::X, FaceAxis::Y, FaceAxis::Z};
+  int checked = 0;
+  for (int axis = 0; axis < 3; ++axis) {
+    for (const double side : {0.0, 1.0}) {
+      Vector3 centre{corner.x + extent.x / 2, corner.y + extent.y / 2, corner.z + extent.z / 2};
+      Vector3 normal{};
+      double* centreAxis[] = {&centre.x, &centre.y, &centre.z};
+      double* normalAxis[] = {&normal.x, &normal.y, &normal.z};
+      const double extents[] = {extent.x, extent.y, extent.z};
+      *centreAxis[axis] += (side - 0.5) * extents[axis];
+      *normalAxis[axis] = side * 2 - 1;
+      if (transformDirection(viewer.camera().modelView, normal).z <= 0) continue;  // turned away
+      const QRgb expected = shades[static_cast<std::size_t>(faceShade(0, axes[axis]))];
+      EXPECT_EQ(pixelAt(image, onScreen(centre)),
+                qRgb(redOf(expected), greenOf(expected), blueOf(expected)))
+          << "face on axis " << axis << " side " << side;
+      ++checked;
+    }
+  }
+  EXPECT_EQ(checked, 3) << "three faces of a box face the viewer";
+}
+
+// Looking straight along the container from its door, one unit per container height.
+void lookFromTheDoor(BoxViewer& viewer) {
+  viewer.camera().modelView = scalingMatrix(1.0 / viewer.scene().sceneSize.height);
+  viewer.camera().storeViewMatrix();
+  refreshView(viewer, false);
+}
+
+TEST_F(ViewerTest, showsTwentyCartonsOfAThreeByTwoByFourBlockAndLeavesTheRestEmpty) {
+  const std::uint32_t green = materialColor(0);
+  // Cartons 597 x 797 x 497 at the pitch 600 x 800 x 500 from the container's corner.
+  scene.addSceneBlock(597, 797, 497, 3, 0, 0, 0, 3, 2, 4, 3, 3, 3, 20, green);
+  lookFromTheDoor(viewer);
+  const QImage image = picture();
+  const std::uint32_t front =
+      blockShades(green)[static_cast<std::size_t>(faceShade(3, FaceAxis::Z))];
+
+  for (int i = 0; i < 3; ++i) {
+    for (int j = 0; j < 2; ++j) {
+      const Vector3 cell = onScreen(centred(scene, i * 600 + 300, j * 800 + 400, 2000));
+      const bool filled = !(i == 2 && j == 1);
+      EXPECT_EQ(pixelAt(image, cell),
+                filled ? qRgb(redOf(front), greenOf(front), blueOf(front)) : kBackground)
+          << "column " << i << " layer " << j;
+    }
+  }
+}
+
+TEST_F(ViewerTest, drawsOnlyTheChosenBlocksAndKeepsTheView) {
+  const std::uint32_t blue = materialColor(5), yellow = materialColor(3);
+  scene.addSceneBlock(597, 597, 597, 3, 0, 0, 0, 1, 1, 1, 3, 3, 3, 1, blue);
+  scene.addSceneBlock(597, 597, 597, 3, 1500, 0, 0, 1, 1, 1, 3, 3, 3, 1, yellow);
+  lookFromTheDoor(viewer);
+  const Vector3 first = onScreen(centred(scene, 300, 300, 0));
+  const Vector3 second = onScreen(centred(scene, 1800, 300, 0));
+  QImage image = picture();
+  EXPECT_NE(pixelAt(image, first), kBackground);
+  EXPECT_NE(pixelAt(image, second), kBackground);
+  const Matrix4 view = viewer.camera().modelView;
+
+  // As when only the second row of the result list is selected.
+  scene.clearScene();
+  scene.addSceneBlock(597, 597, 597, 3, 1500, 0, 0, 1, 1, 1, 3, 3, 3, 1, yellow);
+  refreshView(viewer, false);
+  image = picture();
+  EXPECT_EQ(pixelAt(image, first), kBackground);
+  EXPECT_NE(pixelAt(image, second), kBackground);
+  EXPECT_EQ(viewer.camera().modelView, view);
+}
+
+TEST_F(ViewerTest, returnsToTheInitialViewOnADoubleClickAfterADrag) {
+  const QImage initial = picture();
+  drag(Qt::LeftButton, {200, 200}, {290, 240});
+  const QImage turned = picture();
+  EXPECT_NE(turned, initial);
+
+  refreshView(viewer, false);
+  EXPECT_EQ(picture(), turned) << "a repaint keeps the turned view";
+  doubleClick(290, 240, Qt::RightButton);
+  EXPECT_EQ(picture(), turned) << "only the left button double-clicks";
+
+  doubleClick(290, 240);
+  EXPECT_EQ(picture(), initial);
+  EXPECT_FALSE(viewer.camera().buttonDown.left);
+}
+
+TEST_F(ViewerTest, movesThePictureWithTheRightButtonAndZoomsWithTheMiddle) {
+  const QImage before = picture();
+  drag(Qt::RightButton, {200, 200}, {250, 200});
+  const QImage panned = picture();
+  int same = 0, compared = 0;
+  for (int y = 0; y < before.height(); y += 2) {
+    for (int x = 0; x + 50 < before.width(); x += 2) {
+      ++compared;
+      if (before.pixel(x, y) == panned.pixel(x + 50, y)) ++same;
+    }
+  }
+  EXPECT_GT(same, compared * 99 / 100) << "the picture moved 50 pixels to the right";
+  EXPECT_NE(panned, before);
+
+  // Dragging the middle button down enlarges: the frame's corner moves out from the centre.
+  const Vector3 corner = centred(scene, 0, 0, scene.sceneSize.length);
+  const Vector3 centre = onScreen({0, 0, 0});
+  const double reach = std::abs(onScreen(corner).x - centre.x);
+  drag(Qt::MiddleButton, {200, 100}, {200, 130});
+  EXPECT_NEAR(std::abs(onScreen(corner).x - centre.x), reach * std::exp(0.3), 1e-6);
+  EXPECT_NE(picture(), panned);
+}
+
+TEST_F(ViewerTest, returnsToTheInitialViewOfTheNewWidthOnResize) {
+  drag(Qt::LeftButton, {200, 200}, {290, 240});
+  viewer.resize(1002, 402);
+  QTRY_COMPARE(viewer.panel()->width(), 1000);
+  QTRY_COMPARE(viewer.camera().viewport.width, 1000);
+  Camera expected;
+  expected.resize(1000, 400);
+  expected.resetView(scene.sceneSize, 1000);
+  EXPECT_EQ(viewer.camera().modelView, expected.modelView);
+  EXPECT_NEAR(rotationAngleDegrees(viewer.camera().modelView), 10.96, 0.01);
+}
+
+TEST_F(ViewerTest, showsANewContainerFromItsInitialView) {
+  drag(Qt::LeftButton, {200, 200}, {290, 240});
+  Container flat;
+  flat.height = 0;
+  scene.setSceneContainer(flat);
+  refreshView(viewer, true);
+  const QImage image = picture();
+  EXPECT_EQ(image.pixel(2, 2), kBackground);
+  const Vector3 end = onScreen(centred(scene, 0, 0, 0));
+  EXPECT_TRUE(std::isfinite(end.x) && std::isfinite(end.y));
+  EXPECT_TRUE(blackNear(image, static_cast<int>(end.x), static_cast<int>(end.y)))
+      << "a container without height still shows its outline";
+}
+
+}  // namespace

@@ -1,0 +1,156 @@
+#include "view3d/scenedrawing.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "export/globalfunc.h"
+#include "recordingcanvas.h"
+
+namespace {
+
+void expectPointEq(const Vector3& actual, const Vector3& expected) {
+  EXPECT_DOUBLE_EQ(actual.x, expected.x);
+  EXPECT_DOUBLE_EQ(actual.y, expected.y);
+  EXPECT_DOUBLE_EQ(actual.z, expected.z);
+}
+
+// Extents of a recorded face along x, y and z.
+Vector3 faceExtent(const RecordedFace& face) {
+  Vector3 lo = face.corners[0], hi = face.corners[0];
+  for (const Vector3& c : face.corners) {
+    lo = {std::min(lo.x, c.x), std::min(lo.y, c.y), std::min(lo.z, c.z)};
+    hi = {std::max(hi.x, c.x), std::max(hi.y, c.y), std::max(hi.z, c.z)};
+  }
+  return {hi.x - lo.x, hi.y - lo.y, hi.z - lo.z};
+}
+
+TEST(DrawScene, drawsOnlyTheBlackFrameOfAnEmptySceneCentredOnTheOrigin) {
+  Scene scene;  // the demo container, 11800 x 2300 x 2450
+  RecordingCanvas canvas;
+  drawScene(scene, canvas);
+
+  EXPECT_EQ(canvas.clears, 1);
+  EXPECT_EQ(canvas.maxDepth, 1);
+  EXPECT_EQ(canvas.depth, 0) << "the matrix is restored";
+  ASSERT_EQ(canvas.faces.size(), 6u);
+  for (const RecordedFace& face : canvas.faces) {
+    EXPECT_FALSE(face.solid);
+    EXPECT_EQ(face.color, 0u);
+    EXPECT_FLOAT_EQ(face.lineWidth, 1.5f);
+  }
+  expectPointEq(boxOrigin(canvas.faces, 0), {-1150, -1225, -5900});
+  expectPointEq(canvas.faces[1].corners[2], {1150, 1225, 5900});
+}
+
+TEST(DrawScene, drawsCartonsWithThinLinesAfterTheFrame) {
+  Scene scene;
+  scene.addSceneBlock(597, 397, 297, 0, 0, 0, 0, 1, 1, 1, 3, 3, 3, 1, materialColor(1));
+  RecordingCanvas canvas;
+  drawScene(scene, canvas);
+  ASSERT_EQ(canvas.faces.size(), 12u);
+  EXPECT_TRUE(canvas.faces[6].solid);
+  EXPECT_FLOAT_EQ(canvas.faces[6].lineWidth, 1.0f);
+  expectPointEq(boxOrigin(canvas.faces, 6), {-1150, -1225, -5900});
+}
+
+TEST(DrawCubeBlock, drawsCountCartonsAlongZThenUpThenAcross) {
+  Scene scene;
+  scene.sceneSize = SceneSize{4000, 2000, 2000};
+  // 3 x 2 x 4 cartons of 97 x 197 x 297 at the pitch 100 x 200 x 300 from (10, 20, 30).
+  const CubeBlock block{97, 197, 297, 3, 10, 20, 30, 3, 2, 4, 3, 3, 3, 20, materialColor(0)};
+  RecordingCanvas canvas;
+  drawCubeBlock(scene, block, canvas);
+
+  ASSERT_EQ(canvas.faces.size(), 20u * 6u);
+  int box = 0;
+  for (int i = 0; i < 3; ++i) {
+    for (int j = 0; j < 2; ++j) {
+      for (int k = 0; k < 4; ++k) {
+        if (i == 2 && j == 1) continue;  // the top layer of the third column stays empty
+        SCOPED_TRACE(testing::Message() << "carton " << i << "," << j << "," << k);
+        expectPointEq(boxOrigin(canvas.faces, box * 6),
+                      {10 + i * 100 - 1000.0, 20 + j * 200 - 1000.0, 30 + k * 300 - 2000.0});
+        EXPECT_TRUE(canvas.faces[box * 6].solid);
+        ++box;
+      }
+    }
+  }
+}
+
+TEST(DrawCubeBlock, drawsNothingForNoCountAndTheFullGridForTooMany) {
+  Scene scene;
+  CubeBlock block{97, 197, 297, 3, 0, 0, 0, 3, 2, 4, 3, 3, 3, 0, materialColor(0)};
+  RecordingCanvas none;
+  drawCubeBlock(scene, block, none);
+  EXPECT_TRUE(none.faces.empty());
+
+  block.count = -5;
+  drawCubeBlock(scene, block, none);
+  EXPECT_TRUE(none.faces.empty());
+
+  block.count = 1000;
+  RecordingCanvas full;
+  drawCubeBlock(scene, block, full);
+  EXPECT_EQ(full.faces.size(), 24u * 6u);
+
+  block.nx = -3;
+  RecordingCanvas negative;
+  drawCubeBlock(scene, block, negative);
+  EXPECT_TRUE(negative.faces.empty());
+}
+
+// A carton of L x W x H = 600 x 400 x 300 in each orientation, with its extents along x,
+// y and z as the result blocks give them.
+struct OrientationCase {
+  int orientation;
+  int sizeX, sizeY, sizeZ;
+};
+
+class CartonFaces : public testing::TestWithParam<OrientationCase> {};
+
+TEST_P(CartonFaces, areLightOnLWMiddleOnLHAndDarkOnWH) {
+  const OrientationCase& c = GetParam();
+  Scene scene;
+  const std::uint32_t red = materialColor(1);
+  const Shades shades = blockShades(red);
+  const CubeBlock block{c.sizeX, c.sizeY, c.sizeZ, c.orientation, 0, 0, 0, 1, 1, 1, 0, 0,
+                        0,       1,       red};
+  RecordingCanvas canvas;
+  drawCubeBlock(scene, block, canvas);
+  ASSERT_EQ(canvas.faces.size(), 6u);
+  for (const RecordedFace& face : canvas.faces) {
+    const Vector3 e = faceExtent(face);
+    const double area = std::max(e.x * e.y, std::max(e.y * e.z, e.x * e.z));
+    if (area == 600.0 * 400.0) {
+      EXPECT_EQ(face.color, shades[kShadeLight]);
+    } else if (area == 600.0 * 300.0) {
+      EXPECT_EQ(face.color, shades[kShadeMiddle]);
+    } else {
+      EXPECT_EQ(area, 400.0 * 300.0);
+      EXPECT_EQ(face.color, shades[kShadeDark]);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Orientations, CartonFaces,
+    testing::Values(OrientationCase{0, 400, 600, 300}, OrientationCase{1, 300, 400, 600},
+                    OrientationCase{2, 600, 300, 400}, OrientationCase{3, 400, 300, 600},
+                    OrientationCase{4, 300, 600, 400}, OrientationCase{5, 600, 400, 300}));
+
+TEST(DrawBox, paintsUnknownOrientationsAndOutlinesInTheDarkShade) {
+  Scene scene;
+  const Shades shades = blockShades(materialColor(2));
+  for (const auto& [orientation, solid] : {std::pair{6, true}, {-1, true}, {2, false}}) {
+    RecordingCanvas canvas;
+    drawBox(scene, 0, 0, 0, orientation, 10, 20, 30, shades, solid, canvas);
+    ASSERT_EQ(canvas.faces.size(), 6u);
+    for (const RecordedFace& face : canvas.faces) {
+      EXPECT_EQ(face.color, shades[kShadeDark]) << "orientation " << orientation;
+      EXPECT_EQ(face.solid, solid);
+    }
+  }
+}
+
+}  // namespace
