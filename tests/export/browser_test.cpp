@@ -3,45 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-
+#include "chromium.h"
 #include "export/exportplan.h"
 #include "exportfixture.h"
 #include "pngfile.h"
 
 namespace {
 
-constexpr int kWindowWidth = 900, kWindowHeight = 2400;
-
-std::string chromium() {
-  for (const char* path : {"/usr/bin/chromium", "/usr/bin/chromium-browser"})
-    if (std::filesystem::exists(path)) return path;
-  return {};
-}
-
-// Runs headless Chromium on the document with the given extra option; its output goes to out.
-int runChromium(const std::string& profile, const std::string& option, const std::string& document,
-                const std::string& out) {
-  const std::string command = "timeout 120 '" + chromium() +
-                              "' --headless --no-sandbox --disable-gpu --disable-quic --no-first-run"
-                              " --disable-background-networking --disable-component-update --disable-sync"
-                              " --user-data-dir='" + profile + "' --window-size=" + std::to_string(kWindowWidth) +
-                              "," + std::to_string(kWindowHeight) + " " + option + " 'file://" + document +
-                              "' > '" + out + "' 2>/dev/null";
-  return std::system(command.c_str());
-}
-
-int occurrences(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
-  return n;
-}
-
 class ExportedPlanInABrowser : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_FALSE(chromium().empty()) << "Chromium is missing: scripts/bootstrap installs it";
+    ASSERT_FALSE(chromiumPath().empty()) << "Chromium is missing: scripts/bootstrap installs it";
     ExportPlan exporter(plan, CARGOLYX_PROGRAM_DIR, folder.path());
     ASSERT_EQ(exporter.run(), kExportDone) << exporter.failureReason();
     document = exporter.htmlFile;
@@ -56,9 +28,8 @@ class ExportedPlanInABrowser : public ::testing::Test {
 }  // namespace
 
 TEST_F(ExportedPlanInABrowser, showsTheLegendEveryBlockAndTheTotals) {
-  const std::string out = profile.path() + "dom.html";
-  ASSERT_EQ(runChromium(profile.path() + "dump", "--dump-dom", document, out), 0);
-  const std::string dom = readBytes(out);
+  const std::string dom = chromiumDom(document, profile.path());
+  ASSERT_FALSE(dom.empty());
   EXPECT_NE(dom.find("<title>装箱方案 - 演示集装箱 L=11800 W=2300 H=2450</title>"), std::string::npos) << dom;
   EXPECT_NE(dom.find("纸箱1:  L=600 W=400 H=300 数量：10"), std::string::npos);
   EXPECT_NE(dom.find("纸箱2:  L=500 W=500 H=400 数量：5"), std::string::npos);
@@ -71,12 +42,13 @@ TEST_F(ExportedPlanInABrowser, showsTheLegendEveryBlockAndTheTotals) {
 }
 
 TEST_F(ExportedPlanInABrowser, showsThePictures) {
+  constexpr int kWidth = 900, kHeight = 2400;
   const std::string shot = profile.path() + "plan.png";
-  ASSERT_EQ(runChromium(profile.path() + "shot", "--screenshot='" + shot + "'", document, "/dev/null"), 0);
+  ASSERT_TRUE(chromiumScreenshot(document, profile.path() + "shot", shot, kWidth, kHeight));
   auto image = PngImage::load(shot);
   ASSERT_TRUE(image) << "no screenshot";
-  EXPECT_EQ(image->width(), kWindowWidth);
-  EXPECT_EQ(image->height(), kWindowHeight);
+  EXPECT_EQ(image->width(), kWidth);
+  EXPECT_EQ(image->height(), kHeight);
   const int all = image->width() * image->height();
   const int ink = image->count([](Rgb8 c) { return !isWhite(c); });
   EXPECT_GT(ink, all / 50) << "the page is blank";
