@@ -12,3 +12,4 @@ inline constexpr int kExitRefused = 2;
 inline constexpr int kExitBadInput = 3;  // unreadable or invalid file, bad arguments
 
 int runInfo(const std::vector<std::string>& args);
+int runPlan(const std::vector<std::string>& args);

@@ -11,7 +11,9 @@ namespace {
 void printUsage(std::ostream& out) {
   out << "usage: cargolyx-cli VERB FILE.pak [options]\n"
          "verbs:\n"
-         "  info FILE.pak    the container, the cartons and their statistics\n";
+         "  info FILE.pak    the container, the cartons and their statistics\n"
+         "  plan FILE.pak [--spacing L,W,H] [--max-blocks N] [--json]\n"
+         "                   calculate the loading plan and print its blocks\n";
 }
 
 }  // namespace
@@ -24,6 +26,7 @@ int main(int argc, char** argv) {
   const std::string verb = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);
   if (verb == "info") return runInfo(args);
+  if (verb == "plan") return runPlan(args);
   if (verb == "--help" || verb == "-h" || verb == "help") {
     printUsage(std::cout);
     return 0;

@@ -1,7 +1,10 @@
 #include "engine/statistics.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
 
+#include "engine/truncate.h"
 #include "model/fillscheme.h"
 
 std::string formatTwoDecimals(double value) {
@@ -21,4 +24,43 @@ std::string cartonStatisticsText(const FillScheme& project) {
 
 bool cartonVolumeExceedsContainer(const FillScheme& project) {
   return project.volumeRatio() > 1.0;
+}
+
+void refreshResultStatistics(FillScheme& project) {
+  std::int64_t loaded = 0;
+  std::int64_t capacity = 0;
+  double gross = 0, net = 0, volume = 0;
+  const double containerVolume = project.container.volume();
+  for (const BlockScheme& block : project.blocks) {
+    capacity += block.capacity();
+    loaded += block.count;
+    if (containerVolume > 0) {
+      gross += block.grossVolume() / containerVolume;
+      volume += block.netVolume();
+      net += block.netVolume() / containerVolume;
+    }
+  }
+  const std::int64_t total = project.cartonTotal();
+  const std::int64_t sets = total > 0 ? loaded / total : 0;
+  project.loadedCount = clampToInt32(loaded);
+  project.capacityCount = clampToInt32(capacity);
+  project.setCount = clampToInt32(sets);
+  project.loadedVolume = volume;
+  project.fillRatio = std::min(gross, 1.0);
+  project.netRatio = std::min(net, 1.0);
+}
+
+std::string resultStatisticsText(const FillScheme& project) {
+  std::string text;
+  if (project.setCount >= 2) text += "套数：" + std::to_string(project.setCount) + "，";
+  return text + "总箱数：" + std::to_string(project.loadedCount) + "，" + "总体积：" +
+         formatTwoDecimals(project.loadedVolume * 1e-9) + "立方米" + "，" + "填充率" +
+         formatTwoDecimals(project.fillRatio * 100) + "%" + "，" + "净装箱率" +
+         formatTwoDecimals(project.netRatio * 100) + "%";
+}
+
+std::string statisticsText(const FillScheme& project, int mode) {
+  if (mode == 1) return cartonStatisticsText(project);
+  if (mode == 2) return resultStatisticsText(project);
+  return "OK";
 }

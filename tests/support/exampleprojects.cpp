@@ -39,10 +39,10 @@ std::vector<ExampleProject> exampleProjects() {
   // Position requirements: one type toward the inner end, one anywhere, one at the door.
   ExampleProject positions{"positions.pak", {}};
   positions.project.cartons.push_back(
-      carton("里端货", 600, 400, 400, 20.0, 300, 1, false, 0, kSpaceInner));
-  positions.project.cartons.push_back(carton("普通货", 500, 500, 500, 15.0, 150, 0));
+      carton("里端货", 600, 400, 400, 20.0, 250, 1, false, 0, kSpaceInner));
+  positions.project.cartons.push_back(carton("普通货", 500, 500, 500, 15.0, 120, 0));
   positions.project.cartons.push_back(
-      carton("门口货", 400, 300, 300, 8.0, 400, 5, true, 0, kSpaceDoor));
+      carton("门口货", 400, 300, 300, 8.0, 300, 5, true, 0, kSpaceDoor));
   examples.push_back(positions);
 
   return examples;

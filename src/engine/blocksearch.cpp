@@ -1,0 +1,383 @@
+// The two depth-first block searches of a ContainerPlan.
+//
+// Both try the cutting axes x, y, z in this order (x is skipped when the box is exactly
+// as wide as long) and the candidates in their order. A slab is laid at the start of the
+// free box along its axis and the search goes on in the box behind it. Nothing here
+// allocates: the arrays are sized by run, boxes are passed by value.
+//
+// Every count is an int64 so that no product of counts can overflow; the extents of a
+// candidate are whole millimetres of at least 1, and those of a box at most a container
+// dimension, so every quotient of the two fits.
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/containerplan.h"
+#include "engine/truncate.h"
+
+namespace {
+
+// For a cutting axis A the two other axes: x cuts see (z, y), y cuts (x, z), z cuts (y, x).
+template <int A> constexpr int kR1 = kOrientations[A][1];
+template <int A> constexpr int kR2 = kOrientations[A][2];
+
+template <int Axis>
+double extentOf(const PPCube& box) {
+  if constexpr (Axis == 0) return box.extentX;
+  else if constexpr (Axis == 1) return box.extentY;
+  else return box.extentZ;
+}
+
+template <int Axis>
+double extentOf(const PlanCandidate& c) {
+  if constexpr (Axis == 0) return c.dx;
+  else if constexpr (Axis == 1) return c.dy;
+  else return c.dz;
+}
+
+template <int Axis>
+double& extentRef(PPCube& box) {
+  if constexpr (Axis == 0) return box.extentX;
+  else if constexpr (Axis == 1) return box.extentY;
+  else return box.extentZ;
+}
+
+template <int Axis>
+std::int32_t& countRef(PlanBlock& block) {
+  if constexpr (Axis == 0) return block.nx;
+  else if constexpr (Axis == 1) return block.ny;
+  else return block.nz;
+}
+
+template <int Axis>
+double& extentRef(PlanBlock& block) {
+  if constexpr (Axis == 0) return block.extentX;
+  else if constexpr (Axis == 1) return block.extentY;
+  else return block.extentZ;
+}
+
+// a x b for non-negative a and b, held at the int64 limit.
+inline std::int64_t saturatingProduct(std::int64_t a, std::int64_t b) {
+  std::int64_t product = 0;
+  if (__builtin_mul_overflow(a, b, &product)) return INT64_MAX;
+  return product;
+}
+
+// Whole cartons of extent d that fit in length.
+inline std::int64_t cartonsIn(double length, double d) { return static_cast<std::int64_t>(length / d); }
+
+// The slab of `layers` layers of c cut along A from box, k1 and k2 cartons on the other
+// axes. Its region spans the box on those axes, and on A the layers themselves, or the
+// whole box for the last block of a plan.
+template <int A>
+PlanBlock slabOf(const PlanCandidate& c, const PPCube& box, std::int64_t layers, std::int64_t k1,
+                 std::int64_t k2, bool wholeBox) {
+  PlanBlock b;
+  b.extentX = box.extentX;
+  b.extentY = box.extentY;
+  b.extentZ = box.extentZ;
+  if (!wholeBox) extentRef<A>(b) = static_cast<double>(layers) * extentOf<A>(c);
+  countRef<A>(b) = static_cast<std::int32_t>(layers);
+  countRef<kR1<A>>(b) = static_cast<std::int32_t>(k1);
+  countRef<kR2<A>>(b) = static_cast<std::int32_t>(k2);
+  b.typeIndex = c.typeIndex;
+  b.axis = A;
+  b.orientation = c.orientation;
+  return b;
+}
+
+// The box behind a slab of `layers` layers of c cut along A.
+template <int A>
+PPCube boxBehind(const PPCube& box, const PlanCandidate& c, std::int64_t layers) {
+  PPCube next = box;
+  extentRef<A>(next) = extentOf<A>(box) - static_cast<double>(layers) * extentOf<A>(c);
+  next.volume = next.extentX * next.extentY * next.extentZ;
+  return next;
+}
+
+// Whole cartons of c across the box on the two other axes r1 and r2.
+template <int A>
+void cartonsAcross(const PPCube& box, const PlanCandidate& c, std::int64_t& k1, std::int64_t& k2) {
+  k1 = cartonsIn(extentOf<kR1<A>>(box), extentOf<kR1<A>>(c));
+  k2 = cartonsIn(extentOf<kR2<A>>(box), extentOf<kR2<A>>(c));
+}
+
+// The vertical count of a slab cut along x or z is held to the candidate's layer limit.
+
+template <int A>
+void limitVertical(const PlanCandidate& c, std::int64_t& k1, std::int64_t& k2) {
+  if constexpr (A == 0) k2 = std::min<std::int64_t>(k2, c.layerLimit);
+  else if constexpr (A == 2) k1 = std::min<std::int64_t>(k1, c.layerLimit);
+}
+
+}  // namespace
+
+double ContainerPlan::remainingGrossVolume() const {
+  double left = 0;
+  for (std::uint32_t i = 0; i < typeCount; ++i) {
+    const PlanTypeState& s = typeStates[i];
+    left += static_cast<double>(std::max<std::int64_t>(s.remaining, 0)) * s.grossVolume;
+  }
+  return left;
+}
+
+std::int64_t ContainerPlan::extraSets() const {
+  // Types with no cartons asked for set no bound on the complete sets.
+  bool any = false;
+  std::int64_t extra = 0;
+  for (std::uint32_t i = 0; i < typeCount; ++i) {
+    const std::int64_t count = types[i].count;
+    if (count <= 0) continue;
+    const std::int64_t sets = typeStates[i].remaining / count;
+    if (!any || sets > extra) extra = sets;
+    any = true;
+  }
+  return extra;
+}
+
+// ---- What a branch can still record
+//
+// A plan is recorded only once every carton is placed; beyond the first plan only with
+// fewer blocks than the best or with more complete sets. When a branch can do neither, it
+// changes nothing and its outcome is known without searching it. The bounds below follow
+// from the rules alone: every block holds one type and counts against the depth and type
+// limits; every carton takes at least its gross volume (the smallest of its cells, which
+// are disjoint); a block in a part of the box holds at most as many cartons as the best
+// grid of one orientation in the whole box. Skipping such branches leaves every plan,
+// set count and tie as it was; it only saves the time.
+
+std::int64_t ContainerPlan::capacityIn(const PPCube& box, std::uint32_t type) const {
+  std::int64_t best = 0;
+  for (std::uint32_t ci = firstCandidateOf_[type]; ci < firstCandidateOf_[type + 1]; ++ci) {
+    const PlanCandidate& c = candidates[ci];
+    if (c.isLying() && lyingUsed) continue;
+    const std::int64_t across = cartonsIn(box.extentX, c.dx);
+    const std::int64_t up = std::min<std::int64_t>(cartonsIn(box.extentY, c.dy), c.layerLimit);
+    const std::int64_t along = cartonsIn(box.extentZ, c.dz);
+    if (across <= 0 || up <= 0 || along <= 0) continue;
+    best = std::max(best, saturatingProduct(saturatingProduct(across, up), along));
+  }
+  return best;
+}
+
+bool ContainerPlan::demandFits(const PPCube& box, std::int32_t perTypeLimit,
+                               std::int64_t setsMore) const {
+  // Cartons each type still needs: its remaining cartons, plus setsMore sets.
+  const std::int64_t blocksLeft = static_cast<std::int64_t>(maxDepth) + 1 - workCount;
+  std::int64_t typesNeeding = 0;
+  double grossNeeded = 0;
+  for (std::uint32_t i = 0; i < typeCount; ++i) {
+    const std::int64_t needed = typeStates[i].remaining + types[i].count * setsMore;
+    if (needed <= 0) continue;
+    ++typesNeeding;
+    grossNeeded += static_cast<double>(needed) * typeStates[i].grossVolume;
+  }
+  if (typesNeeding > blocksLeft) return false;
+  if (grossNeeded > box.volume * (1 + 1e-9) + 1) return false;
+  for (std::uint32_t i = 0; i < typeCount; ++i) {
+    const std::int64_t needed = typeStates[i].remaining + types[i].count * setsMore;
+    if (needed <= 0) continue;
+    const std::int64_t blocks =
+        std::min<std::int64_t>(static_cast<std::int64_t>(perTypeLimit) - blocksOfType_[i],
+                               blocksLeft - (typesNeeding - 1));
+    if (blocks <= 0) return false;
+    if (needed > saturatingProduct(blocks, capacityIn(box, i))) return false;
+  }
+  return true;
+}
+
+bool ContainerPlan::branchMayRecord(const PPCube& box, std::int32_t perTypeLimit) const {
+  if (!volumeBoundHolds_) return true;
+  if (!demandFits(box, perTypeLimit, 0)) return false;
+  std::uint32_t typesLeft = 0;
+  for (std::uint32_t i = 0; i < typeCount; ++i) typesLeft += typeStates[i].remaining > 0;
+  if (bestCount == 0 || workCount + typesLeft < bestCount) return true;
+  return demandFits(box, perTypeLimit, 1);
+}
+
+bool ContainerPlan::repeatsInTrailingRun(std::int32_t axis, std::int32_t typeIndex,
+                                         std::int32_t orientation) const {
+  for (std::uint32_t i = workCount; i-- > 0;) {
+    const PlanBlock& b = workBlocks[i];
+    if (b.axis != axis) return false;
+    if (b.typeIndex == typeIndex && b.orientation == orientation) return true;
+  }
+  return false;
+}
+
+void ContainerPlan::appendWorkBlock(const PlanBlock& block) {
+  workBlocks[workCount++] = block;
+  ++blocksOfType_[static_cast<std::size_t>(block.typeIndex)];
+}
+
+void ContainerPlan::recordPlan(const PlanBlock& last) {
+  std::copy_n(workBlocks.begin(), workCount, bestBlocks.begin());
+  bestBlocks[workCount] = last;
+  bestCount = workCount + 1;
+  computeUsedLength();
+}
+
+void ContainerPlan::computeUsedLength() {
+  double zStart = 0;
+  std::int64_t used = 0;
+  for (std::uint32_t i = 0; i < bestCount; ++i) {
+    const PlanBlock& b = bestBlocks[i];
+    const PlanCarton& type = types[static_cast<std::size_t>(b.typeIndex)];
+    const double edge = type.dim(kOrientations[static_cast<std::size_t>(b.orientation)][2]);
+    const double end = static_cast<double>(b.nz) * (std::trunc(edge) + gapZ) + zStart;
+    used = std::max(used, truncateToInt64(end));
+    if (b.axis == 2) zStart = std::trunc(zStart + b.extentZ);
+  }
+  usedLength = static_cast<std::uint32_t>(std::clamp<std::int64_t>(used, 0, UINT32_MAX));
+}
+
+// ---- searchPlan
+
+bool ContainerPlan::searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopAtFirst) {
+  // A branch that can record no plan changes nothing: its outcome is known.
+  if (!branchMayRecord(box, perTypeLimit)) return !stopAtFirst;
+  ++searchNodes;
+  const std::int32_t target = stopAtFirst ? 1 : setsEstimate;
+  Step step = Step::Next;
+  if (box.extentX != box.extentZ) step = searchPlanAlong<0>(box, perTypeLimit, stopAtFirst, target);
+  if (step == Step::Next) step = searchPlanAlong<1>(box, perTypeLimit, stopAtFirst, target);
+  if (step == Step::Next) step = searchPlanAlong<2>(box, perTypeLimit, stopAtFirst, target);
+  if (step != Step::Next) return step == Step::Succeed;
+  return !stopAtFirst;
+}
+
+template <int A>
+ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, std::int32_t perTypeLimit,
+                                                   bool stopAtFirst, std::int32_t target) {
+  for (std::uint32_t ci = 0; ci < candidateCount; ++ci) {
+    const PlanCandidate& c = candidates[ci];
+    const std::int32_t used = blocksOfType_[static_cast<std::size_t>(c.typeIndex)];
+    if (used >= perTypeLimit) continue;
+    // The type's last allowed block tries only its largest layer count.
+    const bool lastOfType = used == perTypeLimit - 1;
+    if (repeatsInTrailingRun(A, c.typeIndex, c.orientation)) continue;
+    PlanTypeState& state = typeStates[static_cast<std::size_t>(c.typeIndex)];
+    if (state.remaining <= 0) continue;
+    std::int64_t k1, k2;
+    cartonsAcross<A>(box, c, k1, k2);
+    if (k1 <= 0 || k2 <= 0) continue;
+    const bool lying = c.isLying();
+    if (lying) {
+      if (lyingUsed) continue;
+      if (A == 1) lyingUsed = true;
+    }
+    limitVertical<A>(c, k1, k2);
+    const std::int64_t m = k1 * k2;
+    const std::int64_t need =
+        (static_cast<std::int64_t>(target) - sets + state.remaining + m - 1) / m;
+    std::int64_t most = std::min(cartonsIn(extentOf<A>(box), extentOf<A>(c)), need);
+    if (A == 1) most = std::min<std::int64_t>(most, c.layerLimit);
+    const std::int64_t fewest = lastOfType ? most : 1;
+
+    for (std::int64_t layers = most; layers >= fewest; --layers) {
+      const std::int64_t placed = m * layers;
+      state.remaining -= placed;
+      const double left = remainingGrossVolume();
+      if (left < 1e-6) {
+        // Every carton is placed; complete sets beyond `sets` raise it for good.
+        const std::int64_t extra = extraSets();
+        if (extra != 0) {
+          sets = static_cast<std::int32_t>(std::min<std::int64_t>(sets - extra, target));
+          for (std::uint32_t i = 0; i < typeCount; ++i)
+            typeStates[i].remaining -= types[i].count * extra;
+        }
+        if (extra != 0 || bestCount == 0 || workCount + 1 < bestCount) {
+          recordPlan(slabOf<A>(c, box, layers, k1, k2, true));
+          if (stopAtFirst && sets == target) return Step::Succeed;
+        }
+        state.remaining += placed;
+        continue;
+      }
+      if (workCount >= maxDepth) {
+        state.remaining += placed;
+        break;
+      }
+      const PPCube next = boxBehind<A>(box, c, layers);
+      if (left > next.volume) {
+        state.remaining += placed;
+        continue;
+      }
+      appendWorkBlock(slabOf<A>(c, box, layers, k1, k2, false));
+      const bool found = searchPlan(next, perTypeLimit, stopAtFirst);
+      if (found && stopAtFirst && sets == target) return Step::Succeed;
+      --workCount;
+      --blocksOfType_[static_cast<std::size_t>(c.typeIndex)];
+      state.remaining += placed;
+      if (cancelled()) return Step::Fail;
+    }
+    if (lying && A == 1) lyingUsed = false;
+  }
+  return Step::Next;
+}
+
+// ---- searchWholeSlabs
+
+bool ContainerPlan::searchWholeSlabs(PPCube box) {
+  // A branch that cannot place every carton records nothing.
+  if (volumeBoundHolds_ && !demandFits(box, INT32_MAX, 0)) return false;
+  ++searchNodes;
+  Step step = Step::Next;
+  if (box.extentX != box.extentZ) step = searchWholeSlabsAlong<0>(box);
+  if (step == Step::Next) step = searchWholeSlabsAlong<1>(box);
+  if (step == Step::Next) step = searchWholeSlabsAlong<2>(box);
+  return step == Step::Succeed;
+}
+
+template <int A>
+ContainerPlan::Step ContainerPlan::searchWholeSlabsAlong(const PPCube& box) {
+  for (std::uint32_t ci = 0; ci < candidateCount; ++ci) {
+    const PlanCandidate& c = candidates[ci];
+    PlanTypeState& state = typeStates[static_cast<std::size_t>(c.typeIndex)];
+    const std::int64_t rem = state.remaining;
+    if (rem <= 0) continue;
+    std::int64_t k1, k2;
+    cartonsAcross<A>(box, c, k1, k2);
+    if (k1 <= 0 || k2 <= 0) continue;
+    const bool lying = c.isLying();
+    if (lying) {
+      if (lyingUsed) continue;
+      if (A == 1) lyingUsed = true;
+    }
+    limitVertical<A>(c, k1, k2);
+    const std::int64_t m = k1 * k2;
+    const std::int64_t need = (rem + m - 1) / m;
+    const std::int64_t fit = cartonsIn(extentOf<A>(box), extentOf<A>(c));
+    std::int64_t layers = need;
+    if (A == 1) layers = std::min<std::int64_t>(layers, c.layerLimit);
+    // The slab must take every remaining carton of the type; only a lying stack cut
+    // along y may hold fewer.
+    if (layers >= 1 && fit >= need) {
+      const std::int64_t placed = m * layers;
+      state.remaining -= placed;
+      const double left = remainingGrossVolume();
+      if (left < 1e-6) {
+        recordPlan(slabOf<A>(c, box, layers, k1, k2, true));
+        return Step::Succeed;
+      }
+      const PPCube next = boxBehind<A>(box, c, layers);
+      if (workCount < maxDepth && !(left > next.volume)) {
+        workBlocks[workCount++] = slabOf<A>(c, box, layers, k1, k2, false);
+        if (cancelled()) {
+          --workCount;
+          state.remaining += placed;
+          return Step::Fail;
+        }
+        if (searchWholeSlabs(next)) return Step::Succeed;
+        --workCount;
+        // Once cancelled, every level gives up at once.
+        if (cancelled()) {
+          state.remaining += placed;
+          return Step::Fail;
+        }
+      }
+      state.remaining += placed;
+    }
+    if (lying && A == 1) lyingUsed = false;
+  }
+  return Step::Next;
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The calculation run without its dialog: group keys, the zoned or single run of the
+// engine, and the hand-over that keeps or discards the result blocks.
+//
+// The window shows its progress dialog, calls startRun on the main thread, execute on a
+// worker thread and finishRun back on the main thread; the command line and the tests call
+// the three in turn. While execute runs, nothing but it touches the project, and the only
+// value another thread may write is cancelRequested.
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+#include "engine/containerplan.h"
+
+struct FillScheme;
+struct Settings;
+
+// Gives every carton its groupKey: its spaceIndex plus the number of cartons with the same
+// spaceIndex before it in the list, divided by 6. So each position requirement splits into
+// groups of at most six carton types in list order.
+void assignGroupKeys(FillScheme& project);
+// Some carton has this groupKey.
+bool groupExists(const FillScheme& project, std::int32_t key);
+// Some carton has a larger groupKey.
+bool laterGroupExists(const FillScheme& project, std::int32_t key);
+// The cartons do not all share one groupKey.
+bool hasSeveralGroups(const FillScheme& project);
+// Empties the result blocks.
+void clearBlocks(FillScheme& project);
+
+enum class RunMode { None, Single, Zoned };
+struct RunOutcome {
+  bool success = false;  // the last run's result > 0
+  RunMode mode = RunMode::None;
+};
+
+class CalculationRun {
+ public:
+  std::atomic<bool> cancelRequested{false};  // set by Cancel (any thread), polled by the searches
+  std::unique_ptr<ContainerPlan> engine;     // the current plan; every buildPlan replaces it
+
+  // What showing the progress dialog does before the worker starts (main thread):
+  // clears cancelRequested and assigns the group keys.
+  void startRun(FillScheme& project);
+  // The worker's work up to the hand-over: clears the blocks, runs zoned or single,
+  // assembles the result blocks into project.blocks. Runs on the worker thread.
+  RunOutcome execute(FillScheme& project, const Settings& settings);
+  // The hand-over on the main thread: clears the blocks after a failure or a cancel.
+  void finishRun(FillScheme& project, bool success);
+
+  // A new plan for the cartons of group (all when negative) in a free box of the given
+  // length, polling cancelRequested; it becomes engine.
+  ContainerPlan& buildPlan(const FillScheme& project, std::int32_t group, std::int32_t length);
+
+ private:
+  std::int32_t runZoned(FillScheme& project, std::int32_t maxBlockNum);
+  std::int32_t runSingle(FillScheme& project, std::int32_t maxBlockNum);
+  std::int32_t shortestFittingLength(const FillScheme& project, std::int32_t key,
+                                     std::int32_t length, std::int32_t maxBlockNum);
+};

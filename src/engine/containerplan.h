@@ -1,0 +1,193 @@
+#pragma once
+// The packing engine's object: a rectangular free box (the container, or a length
+// section of it) and the carton types to load into it, with the search state of one run.
+//
+// A plan is a sequence of guillotine slabs. Each slab is a grid of cartons of one type in
+// one orientation that spans the free box on two axes and a number of carton layers on the
+// third, its cutting axis; it lies at the start of the box along that axis, so what is
+// left is again a box. Axes: x across the container width, y up, z along the length from
+// the inner end (z = 0) toward the door.
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+struct FillScheme;
+
+// Layer limit of a candidate that may be stacked without limit.
+inline constexpr std::int32_t kNoLayerLimit = 55555;
+// standMask bits: which carton edge may stand vertical.
+inline constexpr std::int32_t kStandW = 1, kStandH = 2, kStandL = 4;
+inline constexpr std::int32_t kStandUpright = kStandH;
+inline constexpr std::int32_t kStandAny = kStandW | kStandH | kStandL;
+
+// Dimension indexes of PlanCarton::dims: 0 = W, 1 = H, 2 = L.
+// kOrientations[code] gives the dimension lying along x, y and z. Read as axis indexes,
+// its first three rows give for a cutting axis a the triple (a, r1, r2).
+inline constexpr std::array<std::array<int, 3>, 6> kOrientations = {{
+    {0, 2, 1},  // 0: W along x, L up, H along z
+    {1, 0, 2},  // 1: H, W, L
+    {2, 1, 0},  // 2: L, H, W (upright)
+    {0, 1, 2},  // 3: W, H, L (upright)
+    {1, 2, 0},  // 4: H, L, W
+    {2, 0, 1},  // 5: L, W, H
+}};
+
+// The three values largest first; the middle one is the sum less the largest and the smallest.
+std::array<double, 3> sortDescending3(double a, double b, double c);
+
+// The engine's copy of one carton type.
+struct PlanCarton {
+  double dimW = 0, dimH = 0, dimL = 0;
+  double volume = 0;  // dimW x dimH x dimL
+  double weight = 0;  // kg per carton
+  std::int32_t standMask = kStandAny;
+  std::int32_t upendLayers = 0;
+  // Cartons in one set; after the set bisection, in all the sets loaded. Wider than the
+  // carton's own count so that multiplying it by a set count cannot overflow.
+  std::int64_t count = 0;
+
+  PlanCarton() = default;
+  PlanCarton(double dimW, double dimH, double dimL, double weight, std::int32_t standMask,
+             std::int32_t upendLayers, std::int64_t count);
+  // The edge by dimension index (0 = W, 1 = H, 2 = L).
+  double dim(int index) const { return index == 0 ? dimW : index == 1 ? dimH : dimL; }
+  bool mustStayUpright() const { return standMask == kStandUpright; }
+};
+
+// Counters of one type while a branch is searched.
+struct PlanTypeState {
+  std::int32_t typeIndex = 0;
+  std::int64_t remaining = 0;  // cartons not yet placed on the branch; negative when over-placed
+  double grossVolume = 0;      // one carton with spacing, largest gap with the largest edge
+};
+
+// One allowed orientation of one type; extents include the spacing.
+struct PlanCandidate {
+  double dx = 0, dy = 0, dz = 0;
+  double volume = 0;  // dx x dy x dz
+  std::int32_t typeIndex = 0;
+  std::int32_t layerLimit = kNoLayerLimit;  // most cartons stacked vertically
+  std::int32_t orientation = 0;
+
+  double along(int axis) const { return axis == 0 ? dx : axis == 1 ? dy : dz; }
+  bool isLying() const { return layerLimit < kNoLayerLimit; }
+};
+
+// The free box handed from one search level to the next.
+struct PPCube {
+  double extentX = 0, extentY = 0, extentZ = 0;
+  double volume = 0;  // extentX x extentY x extentZ
+
+  PPCube() = default;
+  PPCube(double x, double y, double z) : extentX(x), extentY(y), extentZ(z), volume(x * y * z) {}
+  double along(int axis) const { return axis == 0 ? extentX : axis == 1 ? extentY : extentZ; }
+};
+
+// One slab of a plan. Its region spans the free box of its cut on the two other axes;
+// the last block's region is the whole box that remained.
+struct PlanBlock {
+  double extentX = 0, extentY = 0, extentZ = 0;
+  std::int32_t typeIndex = 0;
+  std::int32_t nx = 0, ny = 0, nz = 0;
+  std::int32_t axis = 0;  // cutting axis: 0 = x, 1 = y, 2 = z
+  std::int32_t orientation = 0;
+
+  bool operator==(const PlanBlock&) const = default;
+};
+
+class ContainerPlan {
+ public:
+  double spaceX = 0, spaceY = 0, spaceZ = 0;  // the free box
+  double spaceVolume = 0;
+  double maxWeight = 0;                       // kg
+  double gapX = 0, gapY = 0, gapZ = 0;        // spacing added to every carton extent
+  std::vector<PlanCarton> types;
+  std::uint32_t typeCount = 0;
+  std::vector<PlanTypeState> typeStates;
+  std::vector<PlanCandidate> candidates;
+  std::uint32_t candidateCount = 0;
+  std::vector<PlanBlock> bestBlocks;  // the best plan found so far
+  std::uint32_t bestCount = 0;        // 0 = no plan
+  std::vector<PlanBlock> workBlocks;  // the branch under construction
+  std::uint32_t workCount = 0;
+  std::uint32_t maxDepth = 0;         // slabs before the last block
+  std::int32_t sets = 1;              // complete sets the plan carries
+  bool lyingUsed = false;             // a lying stack cut along y is on the branch
+  std::int32_t setsEstimate = 0;      // upper estimate of complete sets
+  std::uint32_t usedLength = 0;       // mm along z taken by the best plan's cartons
+
+  // Polled by the searches; nothing polls when absent.
+  const std::atomic<bool>* cancelFlag = nullptr;
+  // Search calls of the last run that searched their box (those cut off at once, because
+  // their branch can record nothing, are not counted); for the benchmarks.
+  std::uint64_t searchNodes = 0;
+
+  ContainerPlan(double spaceX, double spaceY, double spaceZ, double maxWeight, double gapX,
+                double gapY, double gapZ);
+
+  // Sets setsEstimate from the types' gross volumes and weights and the box.
+  void prepare();
+  // Searches the box: returns the complete sets of the plan found, 0 when none.
+  // maxBlockNum bounds the blocks of plans of up to three types; stopAtFirst ends at the
+  // first plan that places one set (the zoned run).
+  std::int32_t run(std::int32_t maxBlockNum, bool stopAtFirst);
+
+  // Depth-first search over every axis, candidate and layer count; keeps the plan with
+  // the most complete sets, then the fewest blocks.
+  bool searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopAtFirst);
+  // Each type in one slab holding all of its remaining cartons; stops at the first plan.
+  bool searchWholeSlabs(PPCube box);
+
+  // The one stopping predicate of the searches.
+  bool cancelled() const {
+    return cancelFlag != nullptr && cancelFlag->load(std::memory_order_relaxed);
+  }
+
+  // Sizes the arrays run needs for any block limit, so that run allocates nothing.
+  void reserveSearchArrays();
+
+ private:
+  enum class Step { Next, Succeed, Fail };  // what a search level does after one axis
+
+  void setMaxDepth(std::int32_t maxBlockNum);
+  void sizeArrays();
+  void generateCandidates();
+  void resetCounters(std::int64_t multiplier);
+  void resetBlocks();
+  std::int32_t bisectSets(const PPCube& box);
+
+  double grossVolumeOf(const PlanCarton& type) const;
+  void checkVolumeBound();
+  // Whether a branch can still record a plan; see blocksearch.cpp.
+  bool branchMayRecord(const PPCube& box, std::int32_t perTypeLimit) const;
+  bool demandFits(const PPCube& box, std::int32_t perTypeLimit, std::int64_t setsMore) const;
+  std::int64_t capacityIn(const PPCube& box, std::uint32_t type) const;
+  double remainingGrossVolume() const;
+  std::int64_t extraSets() const;
+  bool repeatsInTrailingRun(std::int32_t axis, std::int32_t typeIndex,
+                            std::int32_t orientation) const;
+  void appendWorkBlock(const PlanBlock& block);
+  void recordPlan(const PlanBlock& last);
+  void computeUsedLength();
+
+  template <int A>
+  Step searchPlanAlong(const PPCube& box, std::int32_t perTypeLimit, bool stopAtFirst,
+                       std::int32_t target);
+  template <int A>
+  Step searchWholeSlabsAlong(const PPCube& box);
+
+  std::vector<std::int32_t> blocksOfType_;  // blocks of each type on the current branch
+  // The candidates of type t are firstCandidateOf_[t] up to firstCandidateOf_[t + 1].
+  std::vector<std::uint32_t> firstCandidateOf_;
+  // Every carton to load takes at least its gross volume in any orientation, so cartons
+  // needing more gross volume than a box has cannot all go into it.
+  bool volumeBoundHolds_ = false;
+};
+
+// A plan for the cartons of one group key (all cartons when group is negative) in a free
+// box of the container's width and height and the given length; already prepared.
+std::unique_ptr<ContainerPlan> buildPlan(const FillScheme& project, std::int32_t group,
+                                         std::int32_t length);

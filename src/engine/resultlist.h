@@ -1,0 +1,24 @@
+#pragma once
+// The rows of the result list: one per result block, then the totals row. Shared by the
+// window's list and the command line's table.
+
+#include <array>
+#include <string>
+#include <vector>
+
+struct FillScheme;
+
+// Column captions: block number, carton, orientation, vertex, arrangement, cartons loaded.
+inline const std::array<std::string, 6> kResultColumns = {"块号", "包装箱", "放置方向",
+                                                          "顶点坐标", "码放方式", "装箱数量"};
+// Small image of the totals row.
+inline constexpr int kTotalsImageIndex = 11;
+
+struct ResultRow {
+  std::array<std::string, 6> texts;  // 块号, 包装箱, 放置方向, 顶点坐标, 码放方式, 装箱数量
+  int imageIndex = 0;                // material + 1 for a block, 11 for the totals row
+};
+
+// One row per block: "1", cartonName, orientation text, "x,y,z", "nx×ny×nz＝capacity",
+// count; then the totals row: "", "合计", "", "", the summed capacity, the summed count.
+std::vector<ResultRow> resultRows(const FillScheme& project);

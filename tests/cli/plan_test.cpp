@@ -1,0 +1,180 @@
+// cargolyx-cli plan as users meet it: the real program on real project files.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "cli/cli.h"
+#include "clirunner.h"
+#include "model/fillscheme.h"
+#include "model/projectfile.h"
+
+extern char** environ;
+
+namespace {
+
+std::string example(const std::string& name) { return std::string(CARGOLYX_EXAMPLES_DIR) + "/" + name; }
+
+std::string slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::string golden(const std::string& name) {
+  return slurp(std::string(CARGOLYX_CLI_TEST_DIR) + "/" + name + ".expected.json");
+}
+
+class PlanExample : public ::testing::TestWithParam<std::pair<const char*, int>> {};
+
+}  // namespace
+
+TEST_P(PlanExample, printsTheExpectedJson) {
+  const auto [name, status] = GetParam();
+  CliResult r = runCli({"plan", example(std::string(name) + ".pak"), "--json"});
+  EXPECT_EQ(r.status, status) << r.err;
+  EXPECT_EQ(r.out, golden(name));
+  EXPECT_EQ(r.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, PlanExample,
+                         ::testing::Values(std::make_pair("demo", kExitLoaded), std::make_pair("mixed", kExitLoaded),
+                                           std::make_pair("positions", kExitLoaded)));
+
+TEST(CliPlan, printsTheResultListAndItsStatistics) {
+  CliResult r = runCli({"plan", example("demo.pak")});
+  EXPECT_EQ(r.status, kExitLoaded) << r.err;
+  EXPECT_EQ(r.out,
+            "块号  包装箱  放置方向              顶点坐标  码放方式     装箱数量\n"
+            "1     纸箱1   L-W面朝门，W-H面朝上  0,0,0     5×4×39＝780  780\n"
+            "2     纸箱1   W-H面朝门，L-H面朝上  2000,0,0  1×6×19＝114  70\n"
+            "      合计                                    894          850\n"
+            "总箱数：850，总体积：61.20立方米，填充率92.04%，净装箱率92.04%\n");
+}
+
+TEST(CliPlan, tellsTheQuestionItAnsweredWithYes) {
+  CliResult r = runCli({"plan", example("mixed.pak")});
+  EXPECT_EQ(r.status, kExitLoaded) << r.err;
+  EXPECT_EQ(r.out.rfind("您所输入的纸箱净体积不足集装箱的50%，系统将以此纸箱数据为单位，计算集装箱能够容纳的总套数，是否开始计算？\n块号", 0), 0u)
+      << r.out;
+  EXPECT_NE(r.out.find("套数：2，总箱数：460，"), std::string::npos) << r.out;
+}
+
+TEST(CliPlan, nothingLoadedAndRefusedHaveTheirOwnStatus) {
+  CliResult nothing = runCli({"plan", example("demo.pak"), "--spacing", "10,5,5"});
+  EXPECT_EQ(nothing.status, kExitNothingLoaded);
+  EXPECT_EQ(nothing.out, "该集装箱无法装下给定的纸箱系列，您可能需要调整纸箱尺寸或减少纸箱数量。\n");
+
+  CliResult oneBlock = runCli({"plan", example("demo.pak"), "--max-blocks", "1", "--json"});
+  EXPECT_EQ(oneBlock.status, kExitNothingLoaded);
+  EXPECT_NE(oneBlock.out.find("\"status\": \"nothing-loaded\""), std::string::npos) << oneBlock.out;
+
+  CliResult refused = runCli({"plan", std::string(CARGOLYX_TEST_DATA_DIR) + "/empty-demo.pak"});
+  EXPECT_EQ(refused.status, kExitRefused);
+  EXPECT_EQ(refused.out, "您没有输入纸箱数据，请输入纸箱数据后再进行计算。\n");
+
+  ScratchFolder folder;
+  FillScheme heavy;
+  Carton& c = heavy.addCarton();
+  c.length = 600;
+  c.width = 400;
+  c.height = 300;
+  c.weight = 50;
+  c.count = 500;
+  ASSERT_TRUE(saveProjectFile(folder.path() + "/heavy.pak", heavy));
+  CliResult overWeight = runCli({"plan", folder.path() + "/heavy.pak", "--json"});
+  EXPECT_EQ(overWeight.status, kExitRefused);
+  EXPECT_NE(overWeight.out.find("\"message\": \"因总重量超重，"), std::string::npos) << overWeight.out;
+  EXPECT_NE(overWeight.out.find("\"maxSets\": -1,"), std::string::npos) << overWeight.out;
+  EXPECT_NE(overWeight.out.find("\"mode\": \"none\""), std::string::npos) << overWeight.out;
+}
+
+TEST(CliPlan, badArgumentsAndFilesGiveStatusThree) {
+  ScratchFolder folder;
+  std::ofstream(folder.path() + "/bad.pak") << "CLYX200 but not really";
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"plan"},
+           {"plan", folder.path() + "/none.pak"},
+           {"plan", folder.path() + "/bad.pak"},
+           {"plan", example("demo.pak"), "--spacing"},
+           {"plan", example("demo.pak"), "--spacing", "1,2"},
+           {"plan", example("demo.pak"), "--spacing", "1,2,-3"},
+           {"plan", example("demo.pak"), "--spacing", "1,2,3,"},
+           {"plan", example("demo.pak"), "--max-blocks", "0"},
+           {"plan", example("demo.pak"), "--max-blocks", "six"},
+           {"plan", example("demo.pak"), "--colour"},
+           {"plan", example("demo.pak"), example("mixed.pak")}}) {
+    CliResult r = runCli(args);
+    EXPECT_EQ(r.status, kExitBadInput) << args.back();
+    EXPECT_EQ(r.out, "") << args.back();
+    EXPECT_NE(r.err, "") << args.back();
+  }
+}
+
+namespace {
+
+// True once the process has a handler of its own for SIGINT.
+bool catchesInterrupt(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) & (1ull << (SIGINT - 1))) != 0;
+  }
+  return false;
+}
+
+}  // namespace
+
+TEST(CliPlan, ctrlCCancelsTheCalculation) {
+  // Three types of small cartons: a search of many seconds.
+  ScratchFolder folder;
+  FillScheme p;
+  for (auto [l, w, h, count] : {std::array{120, 100, 80, 2}, std::array{110, 90, 70, 1}, std::array{130, 85, 75, 1}}) {
+    Carton& c = p.addCarton();
+    c.length = l;
+    c.width = w;
+    c.height = h;
+    c.count = count;
+  }
+  const std::string path = folder.path() + "/long.pak";
+  ASSERT_TRUE(saveProjectFile(path, p));
+  const std::string program = std::string(CARGOLYX_PROGRAM_DIR) + "/cargolyx-cli";
+  const std::string errPath = folder.path() + "/err";
+  std::vector<std::string> args = {program, "plan", path, "--spacing", "10,5,5", "--json"};
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  pid_t pid = 0;
+  ASSERT_EQ(posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ), 0);
+  posix_spawn_file_actions_destroy(&actions);
+
+  // The handler goes in just before the calculation starts.
+  int status = 0;
+  bool exited = false;
+  for (int i = 0; i < 6000 && !catchesInterrupt(pid); ++i) {
+    if (waitpid(pid, &status, WNOHANG) == pid) {
+      exited = true;
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  ASSERT_FALSE(exited) << "the calculation ended before it could be interrupted";
+  kill(pid, SIGINT);
+  ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 130);
+  EXPECT_EQ(slurp(errPath), "cargolyx-cli: the calculation was cancelled\n");
+}

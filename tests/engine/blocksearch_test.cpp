@@ -1,0 +1,192 @@
+// The block search on small worked cases: which plan it keeps, the set count, the depth
+// and type limits, the lying rule, the set bisection and cancellation.
+
+#include <gtest/gtest.h>
+
+#include "engine/containerplan.h"
+#include "engine_test_support.h"
+
+namespace {
+
+PlanBlock block(double ex, double ey, double ez, int type, int nx, int ny, int nz, int axis, int orientation) {
+  PlanBlock b;
+  b.extentX = ex;
+  b.extentY = ey;
+  b.extentZ = ez;
+  b.typeIndex = type;
+  b.nx = nx;
+  b.ny = ny;
+  b.nz = nz;
+  b.axis = axis;
+  b.orientation = orientation;
+  return b;
+}
+
+std::vector<PlanBlock> bestPlan(const ContainerPlan& plan) {
+  return {plan.bestBlocks.begin(), plan.bestBlocks.begin() + plan.bestCount};
+}
+
+// W 400 x H 300 x L 600 cartons in a box 1200 wide, 600 high and 1200 long.
+FillScheme twelveCartonBox(int count) { return projectOf(1200, 1200, 600, {{600, 400, 300, count}}); }
+
+}  // namespace
+
+TEST(BlockSearch, oneLayerOfTheFirstCandidateHoldsAllTwelveCartons) {
+  FillScheme p = twelveCartonBox(12);
+  auto plan = buildPlan(p, -1, 1200);
+  EXPECT_EQ(plan->setsEstimate, 1);
+  EXPECT_EQ(plan->run(6, false), 1);
+  EXPECT_EQ(plan->maxDepth, 3u);
+  EXPECT_EQ(bestPlan(*plan), std::vector<PlanBlock>{block(1200, 600, 1200, 0, 3, 1, 4, 1, 0)});
+  EXPECT_EQ(plan->usedLength, 1200u);
+}
+
+TEST(BlockSearch, extraSetsPlacedAtOnceRaiseTheSetCount) {
+  FillScheme p = twelveCartonBox(1);
+  auto plan = buildPlan(p, -1, 1200);
+  EXPECT_EQ(plan->setsEstimate, 12);
+  EXPECT_EQ(plan->run(6, false), 12);
+  EXPECT_EQ(plan->sets, 12);
+  EXPECT_EQ(bestPlan(*plan), std::vector<PlanBlock>{block(1200, 600, 1200, 0, 3, 1, 4, 1, 0)});
+}
+
+TEST(BlockSearch, stoppingAtTheFirstPlanKeepsOneSet) {
+  FillScheme p = twelveCartonBox(1);
+  auto plan = buildPlan(p, -1, 1200);
+  EXPECT_EQ(plan->run(6, true), 1);
+  EXPECT_EQ(plan->sets, 1);
+  ASSERT_EQ(plan->bestCount, 1u);
+}
+
+TEST(BlockSearch, twoTypesGoIntoWholeSlabsSideBySide) {
+  FillScheme p = projectOf(2400, 1200, 600, {{600, 400, 300, 12}, {600, 400, 300, 12}});
+  auto plan = buildPlan(p, -1, 2400);
+  EXPECT_EQ(plan->setsEstimate, 1);
+  EXPECT_EQ(plan->run(6, false), 1);
+  EXPECT_EQ(bestPlan(*plan), (std::vector<PlanBlock>{block(600, 600, 2400, 0, 1, 2, 6, 0, 2),
+                                                     block(600, 600, 2400, 1, 1, 2, 6, 0, 2)}));
+  EXPECT_EQ(plan->usedLength, 2400u);
+}
+
+TEST(BlockSearch, aBlockLimitOfOneAllowsOnlySingleBlockPlans) {
+  // 850 cartons of the demo need two blocks; no single grid holds them.
+  FillScheme p = projectOf(11800, 2300, 2450, {{600, 400, 300, 850, false, 0, 10}});
+  auto one = buildPlan(p, -1, 11800);
+  EXPECT_EQ(one->run(1, false), 0);
+  EXPECT_EQ(one->maxDepth, 0u);
+  EXPECT_EQ(one->bestCount, 0u);
+  auto two = buildPlan(p, -1, 11800);
+  EXPECT_EQ(two->run(2, false), 1);
+  EXPECT_EQ(two->bestCount, 2u);
+  // 780 cartons fit one grid.
+  p.cartons[0].count = 780;
+  auto single = buildPlan(p, -1, 11800);
+  EXPECT_EQ(single->run(1, false), 1);
+  EXPECT_EQ(single->bestCount, 1u);
+}
+
+TEST(BlockSearch, anUprightCartonLiesOnlyInItsTopLayers) {
+  // Upright the cartons fit once (300 of 400 mm); lying on W they fill the height.
+  FillScheme p = projectOf(1200, 1200, 400, {{600, 400, 300, 8, true, 1}});
+  auto plan = buildPlan(p, -1, 1200);
+  EXPECT_EQ(plan->run(6, false), 1);
+  EXPECT_EQ(bestPlan(*plan), std::vector<PlanBlock>{block(1200, 400, 1200, 0, 4, 1, 2, 1, 1)});
+  // Not allowed to lie at all, they do not fit.
+  p.cartons[0].upendLayers = 0;
+  EXPECT_EQ(buildPlan(p, -1, 1200)->run(6, false), 0);
+}
+
+TEST(BlockSearch, aLyingStackIsAtMostItsLayerLimitHigh) {
+  // Two lying layers would be needed for 16 cartons; only one is allowed.
+  FillScheme p = projectOf(1200, 1200, 800, {{600, 400, 300, 16, true, 1}});
+  auto plan = buildPlan(p, -1, 1200);
+  plan->run(6, false);
+  for (std::uint32_t i = 0; i < plan->bestCount; ++i) {
+    const PlanBlock& b = plan->bestBlocks[i];
+    if (b.orientation != 2 && b.orientation != 3) {
+      EXPECT_LE(b.ny, 1) << "block " << i;
+    }
+  }
+}
+
+struct BisectionCase {
+  int width, height, length;
+  std::int32_t expectedSets;
+};
+
+class SetBisection : public ::testing::TestWithParam<BisectionCase> {};
+
+TEST_P(SetBisection, findsTheMostSetsBelowTheEstimate) {
+  // Four types of 100 mm cubes, one of each in a set; every box estimates 10 sets.
+  const BisectionCase c = GetParam();
+  FillScheme p = projectOf(c.length, c.width, c.height,
+                           {{100, 100, 100}, {100, 100, 100}, {100, 100, 100}, {100, 100, 100}});
+  auto plan = buildPlan(p, -1, c.length);
+  ASSERT_EQ(plan->setsEstimate, 10);
+  EXPECT_EQ(plan->run(6, false), c.expectedSets);
+  EXPECT_EQ(plan->maxDepth, 4u);
+  EXPECT_EQ(plan->sets, 1);
+  ASSERT_EQ(plan->bestCount, 4u);
+  for (std::uint32_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(plan->types[i].count, c.expectedSets);
+    // The last block spans the rest of the box and may hold more than is left.
+    const PlanBlock& b = plan->bestBlocks[i];
+    const std::int64_t capacity = static_cast<std::int64_t>(b.nx) * b.ny * b.nz;
+    if (i < 3) {
+      EXPECT_EQ(capacity, c.expectedSets) << "block " << i;
+    } else {
+      EXPECT_GE(capacity, c.expectedSets);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, SetBisection,
+    ::testing::Values(
+        // Room for ten sets: probes 1, 5, 7, 8, 9; the estimate itself is never probed.
+        BisectionCase{100, 100, 4000, 9},
+        // Room for 27 cubes, six sets: probes 1, 5, 7 (fails), 6.
+        BisectionCase{150, 100, 2700, 6},
+        // Room for 10 cubes, two sets: probes 1, 5 (fails), 2, 3 (fails).
+        BisectionCase{199, 199, 1011, 2}));
+
+TEST(SetBisection, failingTheFirstProbeLoadsNothing) {
+  // The cartons fit by volume, but standing they are wider than the box.
+  FillScheme p = projectOf(3000, 150, 150,
+                           {{160, 160, 100, 1, true}, {160, 160, 100, 1, true},
+                            {160, 160, 100, 1, true}, {160, 160, 100, 1, true}});
+  auto plan = buildPlan(p, -1, 3000);
+  ASSERT_GE(plan->setsEstimate, 2);
+  EXPECT_EQ(plan->run(6, false), 0);
+  EXPECT_EQ(plan->bestCount, 0u);
+}
+
+TEST(BlockSearch, aCartonTypeWithoutCartonsIsLeftAside) {
+  // A count of 0 never comes from the dialogs or the project file; it must not upset the
+  // search: the type gets no block and sets no bound on the complete sets.
+  FillScheme p = twelveCartonBox(1);
+  Carton empty = p.cartons[0];
+  empty.count = 0;
+  p.cartons.push_back(empty);
+  auto plan = buildPlan(p, -1, 1200);
+  EXPECT_EQ(plan->setsEstimate, 12);
+  EXPECT_EQ(plan->run(6, false), 12);
+  for (std::uint32_t i = 0; i < plan->bestCount; ++i) EXPECT_EQ(plan->bestBlocks[i].typeIndex, 0);
+}
+
+TEST(BlockSearch, aCartonWithoutExtentIsNeverStacked) {
+  FillScheme p = twelveCartonBox(12);
+  p.cartons[0].height = 0;
+  auto plan = buildPlan(p, -1, 1200);
+  EXPECT_EQ(plan->run(6, false), 0);
+  EXPECT_EQ(plan->candidateCount, 0u);
+}
+
+TEST(BlockSearch, aRaisedCancelFlagEndsTheRunWithoutAPlan) {
+  FillScheme p = projectOf(11800, 2300, 2450, {{600, 400, 300, 850}});
+  auto plan = buildPlan(p, -1, 11800);
+  std::atomic<bool> cancel{true};
+  plan->cancelFlag = &cancel;
+  EXPECT_EQ(plan->run(6, false), 0);
+  EXPECT_EQ(plan->bestCount, 0u);
+}

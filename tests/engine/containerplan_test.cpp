@@ -1,0 +1,204 @@
+// Building a plan from the project: types, set estimate, candidates, depth limits.
+
+#include <gtest/gtest.h>
+
+#include "engine/containerplan.h"
+#include "model/fillscheme.h"
+
+namespace {
+
+Carton carton(int l, int w, int h, double weight, int count, bool mustUp = false, int upendLayers = 0) {
+  Carton c;
+  c.length = l;
+  c.width = w;
+  c.height = h;
+  c.weight = weight;
+  c.count = count;
+  c.mustUp = mustUp;
+  c.upendLayers = upendLayers;
+  return c;
+}
+
+FillScheme projectWith(std::vector<Carton> cartons, int spacingL = 0, int spacingW = 0, int spacingH = 0) {
+  FillScheme p;
+  p.spacingL = spacingL;
+  p.spacingW = spacingW;
+  p.spacingH = spacingH;
+  p.cartons = std::move(cartons);
+  return p;
+}
+
+struct Extents {
+  double dx, dy, dz;
+  int orientation;
+  int layerLimit;
+};
+
+std::vector<Extents> candidatesOf(const FillScheme& p) {
+  auto plan = buildPlan(p, -1, p.container.length);
+  plan->run(6, true);
+  std::vector<Extents> out;
+  for (std::uint32_t i = 0; i < plan->candidateCount; ++i) {
+    const PlanCandidate& c = plan->candidates[i];
+    EXPECT_EQ(c.volume, c.dx * c.dy * c.dz);
+    out.push_back({c.dx, c.dy, c.dz, c.orientation, c.layerLimit});
+  }
+  return out;
+}
+
+void expectCandidates(const std::vector<Extents>& actual, const std::vector<Extents>& expected) {
+  ASSERT_EQ(actual.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE("candidate " + std::to_string(i));
+    EXPECT_EQ(actual[i].dx, expected[i].dx);
+    EXPECT_EQ(actual[i].dy, expected[i].dy);
+    EXPECT_EQ(actual[i].dz, expected[i].dz);
+    EXPECT_EQ(actual[i].orientation, expected[i].orientation);
+    EXPECT_EQ(actual[i].layerLimit, expected[i].layerLimit);
+  }
+}
+
+}  // namespace
+
+TEST(SortDescending3, largestFirstWithTheMiddleFromTheSum) {
+  EXPECT_EQ(sortDescending3(400, 300, 600), (std::array<double, 3>{600, 400, 300}));
+  EXPECT_EQ(sortDescending3(5, 10, 5), (std::array<double, 3>{10, 5, 5}));
+  EXPECT_EQ(sortDescending3(7, 7, 7), (std::array<double, 3>{7, 7, 7}));
+}
+
+TEST(BuildPlan, copiesTheContainerSpacingAndCartonsAsEngineTypes) {
+  FillScheme p = projectWith({carton(600, 400, 300, 10, 100, true, 2)}, 10, 5, 6);
+  auto plan = buildPlan(p, -1, 7000);
+  EXPECT_EQ(plan->spaceX, 2300);
+  EXPECT_EQ(plan->spaceY, 2450);
+  EXPECT_EQ(plan->spaceZ, 7000);
+  EXPECT_EQ(plan->spaceVolume, 2300.0 * 2450.0 * 7000.0);
+  EXPECT_EQ(plan->maxWeight, 20000);
+  EXPECT_EQ(plan->gapX, 5);
+  EXPECT_EQ(plan->gapY, 6);
+  EXPECT_EQ(plan->gapZ, 10);
+  ASSERT_EQ(plan->typeCount, 1u);
+  const PlanCarton& t = plan->types[0];
+  EXPECT_EQ(t.dimW, 400);
+  EXPECT_EQ(t.dimH, 300);
+  EXPECT_EQ(t.dimL, 600);
+  EXPECT_EQ(t.volume, 72000000.0);
+  EXPECT_EQ(t.standMask, 2);
+  EXPECT_EQ(t.upendLayers, 2);
+  EXPECT_EQ(t.count, 100);
+  EXPECT_EQ(plan->bestCount, 0u);
+  EXPECT_FALSE(plan->lyingUsed);
+}
+
+TEST(BuildPlan, takesOnlyTheGroupsCartonsInListOrder) {
+  FillScheme p = projectWith({carton(100, 100, 100, 1, 1), carton(200, 200, 200, 1, 2),
+                              carton(300, 300, 300, 1, 3), carton(400, 400, 400, 1, 4)});
+  p.cartons[0].groupKey = 100;
+  p.cartons[1].groupKey = 0;
+  p.cartons[2].groupKey = 100;
+  p.cartons[3].groupKey = 101;
+  auto group = buildPlan(p, 100, 11800);
+  ASSERT_EQ(group->typeCount, 2u);
+  EXPECT_EQ(group->types[0].count, 1);
+  EXPECT_EQ(group->types[1].count, 3);
+  EXPECT_EQ(buildPlan(p, -1, 11800)->typeCount, 4u);
+  EXPECT_EQ(buildPlan(p, 7, 11800)->typeCount, 0u);
+  EXPECT_EQ(buildPlan(p, 7, 11800)->run(6, false), 0);
+}
+
+TEST(Prepare, estimatesSetsByVolumeAndWeight) {
+  // 66 493 000 000 / 7 200 000 000 = 9.235 by volume, 20000 / 1000 = 20 by weight.
+  FillScheme p = projectWith({carton(600, 400, 300, 10, 100)});
+  EXPECT_EQ(buildPlan(p, -1, 11800)->setsEstimate, 9);
+  // Heavier cartons: 20000 / 4000 = 5 sets by weight.
+  p.cartons[0].weight = 40;
+  EXPECT_EQ(buildPlan(p, -1, 11800)->setsEstimate, 5);
+  // Weightless cartons: the volume alone.
+  p.cartons[0].weight = 0;
+  auto plan = buildPlan(p, -1, 11800);
+  EXPECT_EQ(plan->setsEstimate, 9);
+  plan->prepare();
+  EXPECT_EQ(plan->setsEstimate, 9);
+}
+
+TEST(Prepare, pairsTheLargestGapWithTheLargestEdge) {
+  // (600 + 10) x (400 + 5) x (300 + 5) = 75 353 250 per carton, whatever the orientation.
+  FillScheme p = projectWith({carton(600, 400, 300, 0, 1)}, 5, 10, 5);
+  auto plan = buildPlan(p, -1, 11800);
+  EXPECT_EQ(plan->setsEstimate, static_cast<int>(66493000000.0 / 75353250.0));
+  plan->run(6, true);
+  EXPECT_EQ(plan->typeStates[0].grossVolume, 610.0 * 405.0 * 305.0);
+}
+
+TEST(Prepare, aPlanWithoutCartonsToLoadEstimatesNothing) {
+  FillScheme p = projectWith({});
+  EXPECT_EQ(buildPlan(p, -1, 11800)->setsEstimate, 0);
+}
+
+TEST(Candidates, aFreeCartonHasAllSixOrientationsUnlimited) {
+  expectCandidates(candidatesOf(projectWith({carton(600, 400, 300, 0, 1)})),
+                   {{400, 600, 300, 0, 55555},
+                    {300, 400, 600, 1, 55555},
+                    {600, 300, 400, 2, 55555},
+                    {400, 300, 600, 3, 55555},
+                    {300, 600, 400, 4, 55555},
+                    {600, 400, 300, 5, 55555}});
+}
+
+TEST(Candidates, anUprightCartonMayLieOnlyInItsTopLayers) {
+  expectCandidates(candidatesOf(projectWith({carton(600, 400, 300, 0, 1, true, 2)})),
+                   {{400, 600, 300, 0, 2},
+                    {300, 400, 600, 1, 2},
+                    {600, 300, 400, 2, 55555},
+                    {400, 300, 600, 3, 55555},
+                    {300, 600, 400, 4, 2},
+                    {600, 400, 300, 5, 2}});
+  expectCandidates(candidatesOf(projectWith({carton(600, 400, 300, 0, 1, true, 0)})),
+                   {{600, 300, 400, 2, 55555}, {400, 300, 600, 3, 55555}});
+}
+
+TEST(Candidates, spacingIsAddedPerAxis) {
+  auto all = candidatesOf(projectWith({carton(600, 400, 300, 0, 1)}, 5, 10, 5));
+  EXPECT_EQ(all[3].dx, 410);
+  EXPECT_EQ(all[3].dy, 305);
+  EXPECT_EQ(all[3].dz, 605);
+}
+
+TEST(Candidates, followTypeOrder) {
+  auto all = candidatesOf(projectWith({carton(600, 400, 300, 0, 1, true), carton(500, 500, 500, 0, 1)}));
+  ASSERT_EQ(all.size(), 8u);
+  EXPECT_EQ(all[1].orientation, 3);
+  EXPECT_EQ(all[2].orientation, 0);
+  EXPECT_EQ(all[2].dx, 500);
+}
+
+struct DepthCase {
+  int types;
+  int setsEstimate;
+  int maxBlockNum;
+  unsigned maxDepth;
+};
+
+class DepthLimit : public ::testing::TestWithParam<DepthCase> {};
+
+TEST_P(DepthLimit, followsTypesEstimateAndBlockLimit) {
+  const DepthCase d = GetParam();
+  // One 1 mm cube of each type in a 1 x 1 x (sets x types) mm box.
+  FillScheme p = projectWith(std::vector<Carton>(static_cast<std::size_t>(d.types), carton(1, 1, 1, 0, 1)));
+  p.container = Container{"c", d.setsEstimate * d.types, 1, 1, 20000};
+  auto plan = buildPlan(p, -1, p.container.length);
+  ASSERT_EQ(plan->setsEstimate, d.setsEstimate);
+  std::atomic<bool> cancelled{true};  // the depth is set before any search starts
+  plan->cancelFlag = &cancelled;
+  plan->run(d.maxBlockNum, false);
+  EXPECT_EQ(plan->maxDepth, d.maxDepth);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bands, DepthLimit,
+    ::testing::Values(DepthCase{1, 1000, 6, 3}, DepthCase{1, 1356, 6, 3}, DepthCase{1, 1357, 6, 2},
+                      DepthCase{1, 2467, 6, 2}, DepthCase{1, 2468, 6, 1}, DepthCase{1, 1000, 1, 0},
+                      DepthCase{1, 1000, 3, 2}, DepthCase{2, 455, 6, 4}, DepthCase{2, 456, 6, 3},
+                      DepthCase{2, 1357, 6, 3}, DepthCase{2, 1358, 6, 2}, DepthCase{2, 100, 4, 3},
+                      DepthCase{3, 100, 6, 5}, DepthCase{3, 100, 2, 1}, DepthCase{4, 100, 1, 4},
+                      DepthCase{6, 10, 6, 6}, DepthCase{1, 1000, 0, 0}));

@@ -1,0 +1,102 @@
+// The engine's searches against a plain step-by-step rendering of the same rules, on a few
+// hundred seeded random projects: the same plan block for block, the same sets, used
+// length, counts and result blocks.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "engine/containerplan.h"
+#include "engine/resultassembly.h"
+#include "literalplan.h"
+#include "randomprojects.h"
+
+namespace {
+
+std::string describe(const PlanBlock& b) {
+  std::ostringstream s;
+  s << "[" << b.extentX << "," << b.extentY << "," << b.extentZ << " t" << b.typeIndex << " "
+    << b.nx << "x" << b.ny << "x" << b.nz << " a" << b.axis << " o" << b.orientation << "]";
+  return s.str();
+}
+
+std::string describe(const BlockScheme& b) {
+  std::ostringstream s;
+  s << "[" << b.x << "," << b.y << "," << b.z << " " << b.sizeX << "x" << b.sizeY << "x" << b.sizeZ
+    << " " << b.nx << "x" << b.ny << "x" << b.nz << " o" << b.orientation << " m" << b.material
+    << " n" << b.count << " g" << b.gapX << "," << b.gapY << "," << b.gapZ << " c"
+    << b.cartonIndex << " " << b.cartonName << "]";
+  return s.str();
+}
+
+template <typename T>
+std::string describe(const std::vector<T>& blocks, std::size_t count) {
+  std::string out;
+  for (std::size_t i = 0; i < count; ++i) out += describe(blocks[i]);
+  return out;
+}
+
+// Rules every plan keeps, whichever search made it.
+void expectPlanWithinTheRules(const ContainerPlan& plan) {
+  EXPECT_LE(plan.bestCount, plan.maxDepth + 1);
+  std::vector<int> blocksOfType(plan.typeCount, 0);
+  bool lyingStackBefore = false;
+  for (std::uint32_t i = 0; i < plan.bestCount; ++i) {
+    const PlanBlock& b = plan.bestBlocks[i];
+    const PlanCarton& type = plan.types[static_cast<std::size_t>(b.typeIndex)];
+    ++blocksOfType[static_cast<std::size_t>(b.typeIndex)];
+    const bool lying = type.mustStayUpright() && b.orientation != 2 && b.orientation != 3;
+    if (!lying) continue;
+    EXPECT_FALSE(lyingStackBefore) << "a lying block below a lying stack, block " << i;
+    EXPECT_LE(b.ny, type.upendLayers) << "block " << i;
+    if (b.axis == 1) lyingStackBefore = true;
+  }
+  if (plan.typeCount == 2 || plan.typeCount == 3) {
+    for (int n : blocksOfType) EXPECT_LE(n, 2);
+  }
+}
+
+class SearchEquivalence : public ::testing::TestWithParam<std::uint32_t> {};
+
+// The plain search visits every node; cases it cannot finish within this many calls are
+// left to cargolyx-check-search.
+constexpr std::uint64_t kLiteralCalls = 200000;
+#ifdef NDEBUG
+constexpr std::uint32_t kSeedsPerCase = 50;
+#else
+constexpr std::uint32_t kSeedsPerCase = 10;  // sanitizer builds: memory errors, not coverage
+#endif
+
+TEST_P(SearchEquivalence, engineFindsTheLiteralPlan) {
+  std::uint32_t compared = 0;
+  for (std::uint32_t seed = GetParam(); seed < GetParam() + kSeedsPerCase; ++seed) {
+    RandomCase c = randomCase(seed);
+    auto plan = buildPlan(c.project, -1, c.project.container.length);
+    const LiteralOutcome expected = runLiterally(*plan, c.maxBlockNum, c.stopAtFirst, kLiteralCalls);
+    if (expected.gaveUp) continue;
+    ++compared;
+    const std::int32_t result = plan->run(c.maxBlockNum, c.stopAtFirst);
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    ASSERT_EQ(result, expected.result);
+    ASSERT_EQ(plan->maxDepth, expected.maxDepth);
+    ASSERT_EQ(describe(plan->bestBlocks, plan->bestCount),
+              describe(expected.bestBlocks, expected.bestBlocks.size()));
+    ASSERT_EQ(plan->sets, expected.sets);
+    if (plan->bestCount > 0) {
+      ASSERT_EQ(plan->usedLength, expected.usedLength);
+    }
+    expectPlanWithinTheRules(*plan);
+    for (std::size_t i = 0; i < plan->types.size(); ++i) ASSERT_EQ(plan->types[i].count, expected.counts[i]);
+
+    FillScheme assembled = c.project;
+    assembleResults(*plan, assembled, 250, -1);
+    const auto literalBlocks = assembleLiterally(expected, *plan, c.project, 250, -1);
+    ASSERT_EQ(describe(assembled.blocks, assembled.blocks.size()),
+              describe(literalBlocks, literalBlocks.size()));
+  }
+  EXPECT_GE(compared, kSeedsPerCase * 8 / 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, SearchEquivalence, ::testing::Values(1000u, 2000u, 3000u, 4000u, 5000u, 6000u, 7000u, 8000u));
+
+}  // namespace
