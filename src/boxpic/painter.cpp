@@ -12,6 +12,7 @@ namespace {
 constexpr double kMinGridSpacing = 3.0;  // pixels between grid lines, or they are left out
 constexpr int kMaxGridLines = 2000;      // per axis and face
 constexpr Rgb kOutline = {0.10, 0.10, 0.10};
+constexpr Rgb kContainerEdge = {0.25, 0.25, 0.25};
 
 Rgb mix(Rgb a, Rgb b, double t) {
   return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
@@ -142,10 +143,10 @@ void drawSolidBox(cairo_t* cr, const View& view, const Box& box, const Shades& s
   }
 }
 
-void drawContainer(cairo_t* cr, const View& view, const Box& c) {
+void drawContainerBehind(cairo_t* cr, const View& view, const Box& c) {
   const Vec3 l = c.low, h = c.high;
-  // The faces turned away from the viewer, seen through the open front: floor, far wall
-  // and inner end.
+  // The faces turned away from the viewer, seen through the others: floor, far wall and
+  // inner end.
   fillFace(cr, view, {{{l.x, l.y, l.z}, {h.x, l.y, l.z}, {h.x, l.y, h.z}, {l.x, l.y, h.z}}}, {0.86, 0.86, 0.86});
   fillFace(cr, view, {{{h.x, l.y, l.z}, {h.x, h.y, l.z}, {h.x, h.y, h.z}, {h.x, l.y, h.z}}}, {0.95, 0.95, 0.95});
   fillFace(cr, view, {{{l.x, l.y, l.z}, {h.x, l.y, l.z}, {h.x, h.y, l.z}, {l.x, h.y, l.z}}}, {0.91, 0.91, 0.91});
@@ -161,26 +162,38 @@ void drawContainer(cairo_t* cr, const View& view, const Box& c) {
   strokeLine(cr, view, far, {h.x, l.y, h.z});
   cairo_set_dash(cr, nullptr, 0, 0);
 
+  // The outline: nothing inside the container is drawn across these edges.
   cairo_set_line_width(cr, 1.4);
-  setColor(cr, {0.25, 0.25, 0.25});
-  const std::array<std::array<Vec3, 2>, 9> edges = {{
+  setColor(cr, kContainerEdge);
+  const std::array<std::array<Vec3, 2>, 6> outline = {{
       {{{l.x, l.y, l.z}, {l.x, h.y, l.z}}},
       {{{l.x, h.y, l.z}, {h.x, h.y, l.z}}},
       {{{l.x, l.y, l.z}, {l.x, l.y, h.z}}},
-      {{{l.x, h.y, l.z}, {l.x, h.y, h.z}}},
       {{{h.x, h.y, l.z}, {h.x, h.y, h.z}}},
-      {{{l.x, l.y, h.z}, {l.x, h.y, h.z}}},
-      {{{l.x, h.y, h.z}, {h.x, h.y, h.z}}},
       {{{h.x, h.y, h.z}, {h.x, l.y, h.z}}},
       {{{h.x, l.y, h.z}, {l.x, l.y, h.z}}},
   }};
-  for (const auto& edge : edges) strokeLine(cr, view, edge[0], edge[1]);
+  for (const auto& edge : outline) strokeLine(cr, view, edge[0], edge[1]);
+}
 
-  // The door: two leaves.
+void drawContainerInFront(cairo_t* cr, const View& view, const Box& c) {
+  const Vec3 l = c.low, h = c.high;
+  // The three edges of the near top corner at the door lie in front of everything.
+  const Vec3 near = {l.x, h.y, h.z};
+  cairo_set_line_width(cr, 1.4);
+  setColor(cr, kContainerEdge);
+  strokeLine(cr, view, near, {l.x, h.y, l.z});
+  strokeLine(cr, view, near, {h.x, h.y, h.z});
+  strokeLine(cr, view, near, {l.x, l.y, h.z});
+
+  // The door: where its two leaves meet.
+  const double dashes[] = {5.0, 3.0};
+  cairo_set_dash(cr, dashes, 2, 0);
   cairo_set_line_width(cr, 1.0);
   setColor(cr, {0.45, 0.45, 0.45});
   const double middle = (l.x + h.x) / 2;
   strokeLine(cr, view, {middle, l.y, h.z}, {middle, h.y, h.z});
+  cairo_set_dash(cr, nullptr, 0, 0);
 }
 
 void drawFloorShadow(cairo_t* cr, const View& view, const Box& box, double floorY) {

@@ -56,9 +56,11 @@ struct Grid {
 // (where they are far enough apart to be told apart) and a dark outline.
 void drawSolidBox(cairo_t* cr, const View& view, const Box& box, const Shades& shades, const Grid* grid);
 
-// The container: floor and far walls in light greys, the far corner's edges dashed,
-// the other edges dark, and the split of the door's two leaves.
-void drawContainer(cairo_t* cr, const View& view, const Box& container);
+// The container as a glass box, in two parts: what lies behind anything inside it (floor and
+// far walls in light greys, the far corner's edges dashed, the outline), and what lies in
+// front (the edges of the near corner and where the door's two leaves meet).
+void drawContainerBehind(cairo_t* cr, const View& view, const Box& container);
+void drawContainerInFront(cairo_t* cr, const View& view, const Box& container);
 
 // The floor under a box that does not stand on it, with dashed lines down from its lower
 // corners, so that its height and depth in the container can be read.

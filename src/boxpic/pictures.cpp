@@ -104,15 +104,17 @@ bool drawBlockPicture(const BlockPicture& picture, const std::string& file) {
     view.fit(block, area);
 
   cairo_t* cr = canvas.cr();
-  if (hasContainer) drawContainer(cr, view, container);
+  if (hasContainer) drawContainerBehind(cr, view, container);
   if (hasBlock) {
     if (hasContainer && picture.y > 0) drawFloorShadow(cr, view, block, 0);
     const Grid grid = {picture.nx, picture.ny, picture.nz, picture.pitchX, picture.pitchY, picture.pitchZ};
     drawSolidBox(cr, view, block, shadesOf(unpackColor(picture.color)), &grid);
     const bool known = edgesAreKnown(picture.edgeAlongY, picture.edgeAlongZ, picture.edgeAlongX);
+    if (hasContainer) drawContainerInFront(cr, view, container);
     labelSides(canvas, view, block, sideLabel(picture.nx, picture.edgeAlongX, known),
                sideLabel(picture.ny, picture.edgeAlongY, known), sideLabel(picture.nz, picture.edgeAlongZ, known));
   }
+  if (hasContainer && !hasBlock) drawContainerInFront(cr, view, container);
   if (hasContainer) {
     // Under the two ends, where the floor meets the near wall.
     Point inner = view.project({0, 0, 0});
