@@ -10,6 +10,7 @@ namespace {
 // Runs Chromium headless on the document with extra options; its standard output goes to out.
 bool runChromium(const std::string& document, const std::string& profile, const std::string& options,
                  const std::string& out) {
+  std::filesystem::create_directories(profile);
   const std::string command = "timeout 120 '" + chromiumPath() +
                               "' --headless --no-sandbox --disable-gpu --disable-quic --no-first-run"
                               " --disable-background-networking --disable-component-update --disable-sync"
