@@ -106,7 +106,7 @@ std::string firstOnPath(std::initializer_list<const char*> names) {
   return {};
 }
 
-// Starts program with the one argument, in a session of its own, with no terminal
+// Starts program with the one argument, detached from the terminal (setsid), with no terminal
 // input or output, and does not wait for it. True when the program was started.
 bool startDetached(const std::string& program, const std::string& argument) {
   if (program.empty()) return false;
