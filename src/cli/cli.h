@@ -10,6 +10,8 @@ inline constexpr int kExitLoaded = 0;
 inline constexpr int kExitNothingLoaded = 1;
 inline constexpr int kExitRefused = 2;
 inline constexpr int kExitBadInput = 3;  // unreadable or invalid file, bad arguments
+inline constexpr int kExitExportFailed = 4;  // the plan could not be exported
 
 int runInfo(const std::vector<std::string>& args);
 int runPlan(const std::vector<std::string>& args);
+int runExport(const std::vector<std::string>& args);

@@ -13,7 +13,10 @@ void printUsage(std::ostream& out) {
          "verbs:\n"
          "  info FILE.pak    the container, the cartons and their statistics\n"
          "  plan FILE.pak [--spacing L,W,H] [--max-blocks N] [--json]\n"
-         "                   calculate the loading plan and print its blocks\n";
+         "                   calculate the loading plan and print its blocks\n"
+         "  export FILE.pak [--spacing L,W,H] [--max-blocks N] [--dir DIR]\n"
+         "                   calculate the plan and write packplan.htm with its pictures\n"
+         "                   into DIR (default: the program folder)\n";
 }
 
 }  // namespace
@@ -27,6 +30,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 2, argv + argc);
   if (verb == "info") return runInfo(args);
   if (verb == "plan") return runPlan(args);
+  if (verb == "export") return runExport(args);
   if (verb == "--help" || verb == "-h" || verb == "help") {
     printUsage(std::cout);
     return 0;

@@ -2,142 +2,21 @@
 // Runs the whole calculation as the Run command does, answering its questions with Yes,
 // and prints the result list and its statistics, or the message that applies.
 
-#include <csignal>
 #include <cstdint>
 #include <iostream>
 #include <optional>
-#include <sstream>
 
+#include "cli/calculate.h"
 #include "cli/cli.h"
 #include "cli/jsonwriter.h"
-#include "engine/calculation.h"
-#include "engine/prerun.h"
 #include "engine/resultlist.h"
 #include "engine/statistics.h"
 #include "model/fillscheme.h"
-#include "model/projectfile.h"
-#include "model/settings.h"
 
 namespace {
 
-constexpr int kExitInterrupted = 130;  // 128 + SIGINT, as the shell reports an interrupt
-
-struct PlanOptions {
-  std::string path;
-  std::int32_t spacingL = 0, spacingW = 0, spacingH = 0;  // a fresh program's settings
-  std::int32_t maxBlockNum = 6;
-  bool json = false;
-};
-
 const char* const kUsage =
     "usage: cargolyx-cli plan FILE.pak [--spacing L,W,H] [--max-blocks N] [--json]\n";
-
-// A whole number from min up to the int32 limit, nothing for anything else.
-std::optional<std::int32_t> parseWhole(const std::string& text, std::int64_t min) {
-  if (text.empty() || text.size() > 10) return std::nullopt;
-  std::int64_t value = 0;
-  for (const char ch : text) {
-    if (ch < '0' || ch > '9') return std::nullopt;
-    value = value * 10 + (ch - '0');
-  }
-  if (value < min || value > INT32_MAX) return std::nullopt;
-  return static_cast<std::int32_t>(value);
-}
-
-bool parseSpacing(const std::string& text, PlanOptions& options) {
-  std::istringstream in(text);
-  std::string part;
-  std::int32_t values[3];
-  int n = 0;
-  while (std::getline(in, part, ',')) {
-    if (n == 3) return false;
-    auto value = parseWhole(part, 0);
-    if (!value) return false;
-    values[n++] = *value;
-  }
-  if (n != 3 || text.back() == ',') return false;
-  options.spacingL = values[0];
-  options.spacingW = values[1];
-  options.spacingH = values[2];
-  return true;
-}
-
-// The options, or nothing after telling on stderr what is wrong.
-std::optional<PlanOptions> parseOptions(const std::vector<std::string>& args) {
-  PlanOptions options;
-  bool havePath = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if (arg == "--json") {
-      options.json = true;
-    } else if (arg == "--spacing") {
-      if (!hasValue || !parseSpacing(args[++i], options)) {
-        std::cerr << "cargolyx-cli: --spacing needs three whole millimetre values L,W,H\n" << kUsage;
-        return std::nullopt;
-      }
-    } else if (arg == "--max-blocks") {
-      auto value = hasValue ? parseWhole(args[++i], 1) : std::nullopt;
-      if (!value) {
-        std::cerr << "cargolyx-cli: --max-blocks needs a whole number of at least 1\n" << kUsage;
-        return std::nullopt;
-      }
-      options.maxBlockNum = *value;
-    } else if (arg.rfind("--", 0) == 0 || havePath) {
-      std::cerr << "cargolyx-cli: unexpected argument \"" << arg << "\"\n" << kUsage;
-      return std::nullopt;
-    } else {
-      options.path = arg;
-      havePath = true;
-    }
-  }
-  if (!havePath) {
-    std::cerr << kUsage;
-    return std::nullopt;
-  }
-  return options;
-}
-
-// ---- Ctrl-C: the handler only raises the run's cancel flag.
-
-std::atomic<std::atomic<bool>*> interruptFlag{nullptr};
-
-extern "C" void onInterrupt(int) {
-  if (std::atomic<bool>* flag = interruptFlag.load()) flag->store(true);
-}
-
-// Routes SIGINT to flag while it lives. A second Ctrl-C ends the program the usual way.
-class InterruptCancels {
- public:
-  explicit InterruptCancels(std::atomic<bool>& flag) {
-    interruptFlag.store(&flag);
-    struct sigaction action {};
-    action.sa_handler = onInterrupt;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESETHAND;
-    sigaction(SIGINT, &action, &previous_);
-  }
-  ~InterruptCancels() {
-    sigaction(SIGINT, &previous_, nullptr);
-    interruptFlag.store(nullptr);
-  }
-  InterruptCancels(const InterruptCancels&) = delete;
-  InterruptCancels& operator=(const InterruptCancels&) = delete;
-
- private:
-  struct sigaction previous_ {};
-};
-
-// ---- What the calculation came to
-
-enum class PlanStatus { Loaded, NothingLoaded, Refused };
-
-struct PlanReport {
-  PlanStatus status = PlanStatus::Refused;
-  std::string message;   // M1 to M6, or empty
-  std::string question;  // Q1 or Q2 when it would have been asked, else empty
-  RunMode mode = RunMode::None;
-};
 
 const char* statusName(PlanStatus status) {
   switch (status) {
@@ -155,15 +34,6 @@ const char* modeName(RunMode mode) {
     case RunMode::None: return "none";
   }
   return "";
-}
-
-int exitStatus(PlanStatus status) {
-  switch (status) {
-    case PlanStatus::Loaded: return kExitLoaded;
-    case PlanStatus::NothingLoaded: return kExitNothingLoaded;
-    case PlanStatus::Refused: return kExitRefused;
-  }
-  return kExitRefused;
 }
 
 std::string blockJson(const BlockScheme& b) {
@@ -261,49 +131,22 @@ void printText(const FillScheme& project, const PlanReport& report) {
 }  // namespace
 
 int runPlan(const std::vector<std::string>& args) {
-  const auto options = parseOptions(args);
+  bool json = false;
+  const auto jsonOption = [&](const std::vector<std::string>& all, std::size_t at) {
+    if (all[at] != "--json") return 0;
+    json = true;
+    return 1;
+  };
+  const auto options = parseCalculationOptions(args, kUsage, jsonOption);
   if (!options) return kExitBadInput;
   FillScheme project;
-  std::string error;
-  if (!loadProjectFile(options->path, project, &error)) {
-    std::cerr << "cargolyx-cli: cannot open the project: " << error << "\n";
-    return kExitBadInput;
-  }
-  project.spacingL = options->spacingL;
-  project.spacingW = options->spacingW;
-  project.spacingH = options->spacingH;
-  Settings settings;
-  settings.maxBlockNum = options->maxBlockNum;
-
-  PlanReport report;
-  const PreRunCheck check = checkBeforeRun(project);
-  if (isQuestion(check)) report.question = preRunMessage(check);
-  if (isRefusal(check)) {
-    report.message = preRunMessage(check);
+  int stopStatus = kExitBadInput;
+  const auto report = calculateProject(*options, project, &stopStatus);
+  if (!report) return stopStatus;
+  if (json) {
+    printJson(project, *report);
   } else {
-    CalculationRun run;
-    run.startRun(project);
-    RunOutcome outcome;
-    {
-      InterruptCancels interrupt(run.cancelRequested);
-      outcome = run.execute(project, settings);
-    }
-    run.finishRun(project, outcome.success);
-    if (run.cancelRequested.load()) {
-      std::cerr << "cargolyx-cli: the calculation was cancelled\n";
-      return kExitInterrupted;
-    }
-    report.mode = outcome.mode;
+    printText(project, *report);
   }
-  refreshResultStatistics(project);
-  if (report.mode != RunMode::None) {
-    report.status = project.loadedCount > 0 ? PlanStatus::Loaded : PlanStatus::NothingLoaded;
-    if (report.status == PlanStatus::NothingLoaded) report.message = nothingLoadedMessage();
-  }
-  if (options->json) {
-    printJson(project, report);
-  } else {
-    printText(project, report);
-  }
-  return exitStatus(report.status);
+  return exitStatus(report->status);
 }

@@ -1,0 +1,71 @@
+// The C entry points of libboxpic.so. Nothing but a result code leaves them.
+
+#include "boxpic/boxpic.h"
+
+#include <exception>
+#include <string>
+
+#include "boxpic/pictures.h"
+
+namespace {
+
+bool validPicture(const char* file, int32_t width, int32_t height) {
+  return file != nullptr && *file != '\0' && width > 0 && height > 0 && width <= BOXPIC_MAX_SIZE &&
+         height <= BOXPIC_MAX_SIZE;
+}
+
+template <typename Draw>
+int32_t guarded(Draw draw) {
+  try {
+    return draw() ? BOXPIC_OK : BOXPIC_WRITE_FAILED;
+  } catch (...) {
+    return BOXPIC_INTERNAL_ERROR;
+  }
+}
+
+}  // namespace
+
+extern "C" BOXPIC_API int32_t DrawCarton(const char* file, int32_t pictureWidth, int32_t pictureHeight,
+                                         double width, double height, double length, int32_t color) {
+  if (!validPicture(file, pictureWidth, pictureHeight)) return BOXPIC_BAD_ARGUMENT;
+  return guarded([&] {
+    boxpic::CartonPicture picture;
+    picture.pictureWidth = pictureWidth;
+    picture.pictureHeight = pictureHeight;
+    picture.width = width;
+    picture.height = height;
+    picture.length = length;
+    picture.color = color;
+    return boxpic::drawCartonPicture(picture, file);
+  });
+}
+
+extern "C" BOXPIC_API int32_t DrawBlock(const char* file, int32_t pictureWidth, int32_t pictureHeight,
+                                        double containerWidth, double containerHeight, double containerLength,
+                                        double x, double y, double z, double pitchX, double pitchY,
+                                        double pitchZ, int32_t nx, int32_t ny, int32_t nz, int32_t edgeAlongY,
+                                        int32_t edgeAlongZ, int32_t edgeAlongX, int32_t color) {
+  if (!validPicture(file, pictureWidth, pictureHeight)) return BOXPIC_BAD_ARGUMENT;
+  return guarded([&] {
+    boxpic::BlockPicture picture;
+    picture.pictureWidth = pictureWidth;
+    picture.pictureHeight = pictureHeight;
+    picture.containerWidth = containerWidth;
+    picture.containerHeight = containerHeight;
+    picture.containerLength = containerLength;
+    picture.x = x;
+    picture.y = y;
+    picture.z = z;
+    picture.pitchX = pitchX;
+    picture.pitchY = pitchY;
+    picture.pitchZ = pitchZ;
+    picture.nx = nx;
+    picture.ny = ny;
+    picture.nz = nz;
+    picture.edgeAlongY = edgeAlongY;
+    picture.edgeAlongZ = edgeAlongZ;
+    picture.edgeAlongX = edgeAlongX;
+    picture.color = color;
+    return boxpic::drawBlockPicture(picture, file);
+  });
+}

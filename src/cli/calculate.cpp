@@ -1,0 +1,168 @@
+#include "cli/calculate.h"
+
+#include <csignal>
+#include <iostream>
+#include <sstream>
+
+#include "cli/cli.h"
+#include "engine/prerun.h"
+#include "engine/statistics.h"
+#include "model/fillscheme.h"
+#include "model/projectfile.h"
+#include "model/settings.h"
+
+namespace {
+
+// A whole number from min up to the int32 limit, nothing for anything else.
+std::optional<std::int32_t> parseWhole(const std::string& text, std::int64_t min) {
+  if (text.empty() || text.size() > 10) return std::nullopt;
+  std::int64_t value = 0;
+  for (const char ch : text) {
+    if (ch < '0' || ch > '9') return std::nullopt;
+    value = value * 10 + (ch - '0');
+  }
+  if (value < min || value > INT32_MAX) return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
+bool parseSpacing(const std::string& text, CalculationOptions& options) {
+  std::istringstream in(text);
+  std::string part;
+  std::int32_t values[3];
+  int n = 0;
+  while (std::getline(in, part, ',')) {
+    if (n == 3) return false;
+    auto value = parseWhole(part, 0);
+    if (!value) return false;
+    values[n++] = *value;
+  }
+  if (n != 3 || text.back() == ',') return false;
+  options.spacingL = values[0];
+  options.spacingW = values[1];
+  options.spacingH = values[2];
+  return true;
+}
+
+// ---- Ctrl-C: the handler only raises the run's cancel flag.
+
+std::atomic<std::atomic<bool>*> interruptFlag{nullptr};
+
+extern "C" void onInterrupt(int) {
+  if (std::atomic<bool>* flag = interruptFlag.load()) flag->store(true);
+}
+
+// Routes SIGINT to flag while it lives. A second Ctrl-C ends the program the usual way.
+class InterruptCancels {
+ public:
+  explicit InterruptCancels(std::atomic<bool>& flag) {
+    interruptFlag.store(&flag);
+    struct sigaction action {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESETHAND;
+    sigaction(SIGINT, &action, &previous_);
+  }
+  ~InterruptCancels() {
+    sigaction(SIGINT, &previous_, nullptr);
+    interruptFlag.store(nullptr);
+  }
+  InterruptCancels(const InterruptCancels&) = delete;
+  InterruptCancels& operator=(const InterruptCancels&) = delete;
+
+ private:
+  struct sigaction previous_ {};
+};
+
+}  // namespace
+
+std::optional<CalculationOptions> parseCalculationOptions(const std::vector<std::string>& args,
+                                                          const char* usage, const VerbOptions& verbOptions) {
+  CalculationOptions options;
+  bool havePath = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (arg == "--spacing") {
+      if (!hasValue || !parseSpacing(args[++i], options)) {
+        std::cerr << "cargolyx-cli: --spacing needs three whole millimetre values L,W,H\n" << usage;
+        return std::nullopt;
+      }
+    } else if (arg == "--max-blocks") {
+      auto value = hasValue ? parseWhole(args[++i], 1) : std::nullopt;
+      if (!value) {
+        std::cerr << "cargolyx-cli: --max-blocks needs a whole number of at least 1\n" << usage;
+        return std::nullopt;
+      }
+      options.maxBlockNum = *value;
+    } else if (const int taken = verbOptions ? verbOptions(args, i) : 0; taken != 0) {
+      if (taken < 0) {
+        std::cerr << usage;
+        return std::nullopt;
+      }
+      i += static_cast<std::size_t>(taken) - 1;
+    } else if (arg.rfind("--", 0) == 0 || havePath) {
+      std::cerr << "cargolyx-cli: unexpected argument \"" << arg << "\"\n" << usage;
+      return std::nullopt;
+    } else {
+      options.path = arg;
+      havePath = true;
+    }
+  }
+  if (!havePath) {
+    std::cerr << usage;
+    return std::nullopt;
+  }
+  return options;
+}
+
+std::optional<PlanReport> calculateProject(const CalculationOptions& options, FillScheme& project,
+                                           int* stopStatus) {
+  std::string error;
+  if (!loadProjectFile(options.path, project, &error)) {
+    std::cerr << "cargolyx-cli: cannot open the project: " << error << "\n";
+    *stopStatus = kExitBadInput;
+    return std::nullopt;
+  }
+  project.spacingL = options.spacingL;
+  project.spacingW = options.spacingW;
+  project.spacingH = options.spacingH;
+  Settings settings;
+  settings.maxBlockNum = options.maxBlockNum;
+
+  PlanReport report;
+  const PreRunCheck check = checkBeforeRun(project);
+  if (isQuestion(check)) report.question = preRunMessage(check);
+  if (isRefusal(check)) {
+    report.message = preRunMessage(check);
+  } else {
+    CalculationRun run;
+    run.startRun(project);
+    RunOutcome outcome;
+    {
+      InterruptCancels interrupt(run.cancelRequested);
+      outcome = run.execute(project, settings);
+    }
+    run.finishRun(project, outcome.success);
+    if (run.cancelRequested.load()) {
+      std::cerr << "cargolyx-cli: the calculation was cancelled\n";
+      *stopStatus = kExitInterrupted;
+      return std::nullopt;
+    }
+    report.mode = outcome.mode;
+  }
+  refreshResultStatistics(project);
+  if (report.mode != RunMode::None) {
+    report.status = project.loadedCount > 0 ? PlanStatus::Loaded : PlanStatus::NothingLoaded;
+    if (report.status == PlanStatus::NothingLoaded) report.message = nothingLoadedMessage();
+  }
+  return report;
+}
+
+int exitStatus(PlanStatus status) {
+  switch (status) {
+    case PlanStatus::Loaded: return kExitLoaded;
+    case PlanStatus::NothingLoaded: return kExitNothingLoaded;
+    case PlanStatus::Refused: return kExitRefused;
+  }
+  return kExitRefused;
+}

@@ -1,0 +1,245 @@
+#include "export/exportplan.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <exception>
+#include <vector>
+
+#include "boxpic/boxpic.h"
+#include "engine/statistics.h"
+#include "export/dynamiclibrary.h"
+#include "model/fillscheme.h"
+#include "model/gbk.h"
+#include "model/projectfile.h"
+
+namespace {
+
+constexpr std::int32_t kCartonPictureSize = 200;
+constexpr std::int32_t kBlockPictureWidth = 600;
+constexpr std::int32_t kBlockPictureHeight = 350;
+
+std::string withTrailingSlash(std::string folder) {
+  if (folder.empty()) return "./";
+  if (folder.back() != '/') folder += '/';
+  return folder;
+}
+
+// Names are the user's text, never markup: a carton called "<易碎>" shows as such.
+std::string escapeHtml(const std::string& text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (char ch : text) {
+    switch (ch) {
+      case '&': escaped += "&amp;"; break;
+      case '<': escaped += "&lt;"; break;
+      case '>': escaped += "&gt;"; break;
+      case '"': escaped += "&quot;"; break;
+      case '\'': escaped += "&#39;"; break;
+      default: escaped += ch;
+    }
+  }
+  return escaped;
+}
+
+std::string number(std::int64_t value) { return std::to_string(value); }
+
+// Removes an earlier picture of the same name, so that one left over from another export
+// is never taken for the picture this one draws.
+void removePicture(const std::string& file) { ::unlink(file.c_str()); }
+
+bool pictureWritten(const std::string& file) {
+  struct stat st {};
+  return ::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0;
+}
+
+}  // namespace
+
+ExportPlan::ExportPlan(const FillScheme& project, const std::string& programFolder,
+                       const std::string& outputFolder)
+    : project_(project) {
+  const std::string program = withTrailingSlash(programFolder);
+  htmlFile = (outputFolder.empty() ? program : withTrailingSlash(outputFolder)) + "packplan.htm";
+  templateFile = program + "template.htm";
+  pictureExt = ".PNG";
+  cartonPrefix = "carton";
+  blockPrefix = "block";
+  libraryFile = program + "libboxpic.so";
+}
+
+int ExportPlan::run() {
+  failedStep_ = kExportDone;
+  failureReason_.clear();
+  if (!writeHtml())
+    failedStep_ = kExportDocumentFailed;
+  else if (!drawCartonPictures())
+    failedStep_ = kExportCartonPicturesFailed;
+  else if (!drawBlockPictures())
+    failedStep_ = kExportBlockPicturesFailed;
+  return failedStep_;
+}
+
+std::string ExportPlan::failureMessage() const { return exportFailureMessage(failedStep_); }
+
+std::string ExportPlan::pictureFolder() const {
+  // The document names its pictures without a folder: they go next to it.
+  const std::size_t slash = htmlFile.rfind('/');
+  return slash == std::string::npos ? "./" : htmlFile.substr(0, slash + 1);
+}
+
+bool ExportPlan::fail(const std::string& reason) {
+  failureReason_ = reason;
+  return false;
+}
+
+bool ExportPlan::writeHtml() try {
+  std::string error;
+  const auto bytes = readWholeFile(templateFile, &error);
+  if (!bytes) return fail(error);
+  std::string_view raw(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+  raw = raw.substr(0, raw.find('\0'));  // a zero byte ends the template
+  const auto text = gbkToUtf8(raw);
+  if (!text) return fail(templateFile + ": not GBK text");
+
+  const std::string legend = cartonLegendHtml();
+  const std::string pictures = blockPicturesHtml();
+  const std::string container = containerHtml();
+  const std::string totals = totalsHtml();
+  std::string document = replaceAll(*text, "[纸箱图例]", legend);
+  document = replaceAll(document, "[装箱图示]", pictures);
+  document = replaceAll(document, "[装箱合计]", totals);
+  document = replaceAll(document, "[集装箱描述]", container);
+
+  const auto gbk = utf8ToGbk(document);
+  if (!gbk) return fail("a name in the plan cannot be written in GBK");
+  if (!writeFileSafely(htmlFile, std::vector<std::uint8_t>(gbk->begin(), gbk->end()), &error))
+    return fail(error);
+  return true;
+} catch (const std::exception& e) {
+  return fail(htmlFile + ": " + e.what());
+}
+
+bool ExportPlan::drawCartonPictures() try {
+  DynamicLibrary library(libraryFile);
+  if (!library.isLoaded()) return fail(library.error());
+  const auto drawCarton = library.entry<DrawCartonFunction>("DrawCarton");
+  if (drawCarton == nullptr) return fail(libraryFile + ": no entry point DrawCarton");
+  for (std::size_t i = 0; i < project_.cartons.size(); ++i) {
+    const Carton& carton = project_.cartons[i];
+    const std::string file = pictureFolder() + cartonPictureName(i);
+    removePicture(file);
+    drawCarton(file.c_str(), kCartonPictureSize, kCartonPictureSize, carton.width, carton.height,
+               carton.length, static_cast<std::int32_t>(materialColor(carton.material)));
+    if (!pictureWritten(file)) return fail(file + ": the picture was not written");
+  }
+  return true;
+} catch (const std::exception& e) {
+  return fail(libraryFile + ": " + e.what());
+}
+
+bool ExportPlan::drawBlockPictures() try {
+  DynamicLibrary library(libraryFile);
+  if (!library.isLoaded()) return fail(library.error());
+  const auto drawBlock = library.entry<DrawBlockFunction>("DrawBlock");
+  if (drawBlock == nullptr) return fail(libraryFile + ": no entry point DrawBlock");
+  const Container& container = project_.container;
+  for (std::size_t i = 0; i < project_.blocks.size(); ++i) {
+    const BlockScheme& block = project_.blocks[i];
+    const OrientationCodes codes = orientationCodes(block.orientation);
+    const std::string file = pictureFolder() + blockPictureName(i);
+    removePicture(file);
+    // The pitch takes the project's spacings, not the gaps stored in the block.
+    drawBlock(file.c_str(), kBlockPictureWidth, kBlockPictureHeight, container.width, container.height,
+              container.length, block.x, block.y, block.z,
+              static_cast<double>(block.sizeX) + project_.spacingW,
+              static_cast<double>(block.sizeY) + project_.spacingH,
+              static_cast<double>(block.sizeZ) + project_.spacingL, block.nx, block.ny, block.nz,
+              codes.alongY, codes.alongZ, codes.alongX,
+              static_cast<std::int32_t>(materialColor(block.material)));
+    if (!pictureWritten(file)) return fail(file + ": the picture was not written");
+  }
+  return true;
+} catch (const std::exception& e) {
+  return fail(libraryFile + ": " + e.what());
+}
+
+std::string ExportPlan::cartonPictureName(std::size_t index) const {
+  return cartonPrefix + std::to_string(index) + pictureExt;
+}
+
+std::string ExportPlan::blockPictureName(std::size_t index) const {
+  return blockPrefix + std::to_string(index) + pictureExt;
+}
+
+std::string ExportPlan::cartonLegendHtml() const {
+  std::string html;
+  for (std::size_t i = 0; i < project_.cartons.size(); ++i) {
+    const Carton& carton = project_.cartons[i];
+    html += "<table border=0><tr><td><img src='" + cartonPictureName(i) + "' border=0></td><td>";
+    html += escapeHtml(carton.name) + ":  L=" + number(carton.length) + " W=" + number(carton.width) +
+            " H=" + number(carton.height) + " 数量：" + number(carton.count);
+    html += "</td></tr></table><br><hr>";
+  }
+  return html;
+}
+
+std::string ExportPlan::blockPicturesHtml() const {
+  std::string html;
+  for (std::size_t i = 0; i < project_.blocks.size(); ++i) {
+    const BlockScheme& block = project_.blocks[i];
+    html += "<img src='" + blockPictureName(i) + "' border=0><br>";
+    html += "第" + number(static_cast<std::int64_t>(i) + 1) + "块  所用纸箱：" + escapeHtml(block.cartonName);
+    html += "<br>放置方向：" + block.orientationText();
+    html += "<br>顶点坐标：" + number(block.x) + "," + number(block.y) + "," + number(block.z);
+    html += "<br>码放方式：" + number(block.nx) + "×" + number(block.ny) + "×" + number(block.nz);
+    html += "<br>码放数量：" + number(block.count);
+    if (block.count != block.capacity())
+      html += " (注：本区域可容纳" + number(block.capacity()) + "个纸箱（见图），实际无需放满）";
+    html += "<br><hr>";
+  }
+  return html;
+}
+
+std::string ExportPlan::totalsHtml() const {
+  std::string html;
+  if (project_.setCount > 1) html += "套数：" + number(project_.setCount);
+  html += " 总箱数：" + number(project_.loadedCount);
+  html += " 总体积：" + formatTwoDecimals(project_.loadedVolume * 1e-9) + "立方米";
+  html += " 填充率：" + formatTwoDecimals(project_.fillRatio * 100) + "%";
+  html += " 净装箱率：" + formatTwoDecimals(project_.netRatio * 100) + "%";
+  return html;
+}
+
+std::string ExportPlan::containerHtml() const {
+  const Container& container = project_.container;
+  return escapeHtml(container.name) + " L=" + number(container.length) + " W=" + number(container.width) +
+         " H=" + number(container.height);
+}
+
+OrientationCodes orientationCodes(int orientation) {
+  // Edges along y, z and x of the orientation codes 0-5 (L = 2, W = 1, H = 0).
+  static constexpr std::array<OrientationCodes, 6> codes = {{
+      {2, 0, 1},  // W, L, H along x, y, z
+      {1, 2, 0},  // H, W, L
+      {0, 1, 2},  // L, H, W
+      {0, 2, 1},  // W, H, L
+      {2, 1, 0},  // H, L, W
+      {1, 0, 2},  // L, W, H
+  }};
+  if (orientation < 0 || orientation >= static_cast<int>(codes.size())) return {};
+  return codes[static_cast<std::size_t>(orientation)];
+}
+
+std::string nothingToExportMessage() { return "没有运算结果可供导出，请先进行运算。"; }
+
+std::string openDocumentFailedMessage() { return "自动打开文件失败，请您选择其它程序进行打开。"; }
+
+std::string exportFailureMessage(int result) {
+  switch (result) {
+    case kExportDocumentFailed: return "导出HTML文件失败。";
+    case kExportCartonPicturesFailed: return "导出纸箱图例文件失败。";
+    case kExportBlockPicturesFailed: return "导出装箱方案分解示意图失败。";
+    default: return "";
+  }
+}

@@ -1,0 +1,163 @@
+// cargolyx-cli export as users meet it: the real program on the example projects, the
+// document and pictures it writes, and the document opened in a browser.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "chromium.h"
+#include "cli/cli.h"
+#include "clirunner.h"
+#include "model/fillscheme.h"
+#include "model/gbk.h"
+#include "model/projectfile.h"
+#include "pngfile.h"
+
+namespace {
+
+std::string example(const std::string& name) { return std::string(CARGOLYX_EXAMPLES_DIR) + "/" + name; }
+
+std::string slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// The whole number after key in `plan --json` output.
+int jsonInteger(const std::string& json, const std::string& key) {
+  const auto at = json.find("\"" + key + "\": ");
+  return at == std::string::npos ? -1 : std::stoi(json.substr(at + key.size() + 4));
+}
+
+// The last line of the program's output.
+std::string lastLine(const std::string& out) {
+  std::string text = out;
+  if (!text.empty() && text.back() == '\n') text.pop_back();
+  return text.substr(text.rfind('\n') + 1);
+}
+
+class ExportExample : public ::testing::TestWithParam<const char*> {};
+
+}  // namespace
+
+TEST_P(ExportExample, writesTheDocumentAndAPictureOfEveryCartonAndBlock) {
+  const std::string project = example(GetParam());
+  const CliResult plan = runCli({"plan", project, "--json"});
+  ASSERT_EQ(plan.status, kExitLoaded) << plan.err;
+  const int blocks = occurrences(plan.out, "\"cartonIndex\"");
+  ASSERT_GT(blocks, 0);
+  FillScheme loaded;
+  ASSERT_TRUE(loadProjectFile(project, loaded));
+
+  ScratchFolder folder;
+  const CliResult r = runCli({"export", project, "--dir", folder.path()});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  EXPECT_EQ(r.err, "");
+  const std::string document = folder.path() + "/packplan.htm";
+  EXPECT_EQ(lastLine(r.out), document);
+  EXPECT_NE(r.out.find("总箱数：" + std::to_string(jsonInteger(plan.out, "loadedCount"))), std::string::npos);
+
+  const auto text = gbkToUtf8(slurp(document));
+  ASSERT_TRUE(text) << "the document is GBK";
+  EXPECT_EQ(occurrences(*text, "<img src='carton"), static_cast<int>(loaded.cartons.size()));
+  EXPECT_EQ(occurrences(*text, "<img src='block"), blocks);
+  EXPECT_EQ(occurrences(*text, "块  所用纸箱："), blocks);
+  EXPECT_NE(text->find("总箱数：" + std::to_string(jsonInteger(plan.out, "loadedCount"))), std::string::npos);
+  for (std::size_t i = 0; i < loaded.cartons.size(); ++i) {
+    const std::string picture = folder.path() + "/carton" + std::to_string(i) + ".PNG";
+    EXPECT_EQ(readPngSize(picture), (PngSize{200, 200})) << picture;
+  }
+  for (int i = 0; i < blocks; ++i) {
+    const std::string picture = folder.path() + "/block" + std::to_string(i) + ".PNG";
+    EXPECT_EQ(readPngSize(picture), (PngSize{600, 350})) << picture;
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder.path() + "/block" + std::to_string(blocks) + ".PNG"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ExportExample, ::testing::Values("demo.pak", "mixed.pak", "positions.pak"));
+
+TEST(CliExport, theDemoPlanShowsInABrowser) {
+  ASSERT_FALSE(chromiumPath().empty()) << "Chromium is missing: scripts/bootstrap installs it";
+  ScratchFolder folder;
+  const CliResult r = runCli({"export", example("demo.pak"), "--dir", folder.path() + "/plan"});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  const std::string dom = chromiumDom(folder.path() + "/plan/packplan.htm", folder.path() + "/profile");
+  EXPECT_NE(dom.find("纸箱1:  L=600 W=400 H=300 数量：850"), std::string::npos) << dom;
+  EXPECT_EQ(occurrences(dom, "<img src=\"carton"), 1);
+  EXPECT_EQ(occurrences(dom, "<img src=\"block"), 2);
+  EXPECT_NE(dom.find("第1块  所用纸箱：纸箱1<br>放置方向：L-W面朝门，W-H面朝上<br>顶点坐标：0,0,0<br>码放方式：5×4×39"
+                     "<br>码放数量：780<br>"),
+            std::string::npos);
+  EXPECT_NE(dom.find("第2块  所用纸箱：纸箱1<br>放置方向：W-H面朝门，L-H面朝上<br>顶点坐标：2000,0,0<br>码放方式：1×6×19"
+                     "<br>码放数量：70 (注：本区域可容纳114个纸箱（见图），实际无需放满）<br>"),
+            std::string::npos);
+  EXPECT_EQ(occurrences(dom, "总箱数：850 总体积：61.20立方米 填充率：92.04% 净装箱率：92.04%"), 2);
+}
+
+TEST(CliExport, writesIntoTheProgramFolderByDefault) {
+  const std::filesystem::path programFolder = CARGOLYX_PROGRAM_DIR;
+  const CliResult r = runCli({"export", example("demo.pak")});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  EXPECT_TRUE(std::filesystem::equivalent(lastLine(r.out), programFolder / "packplan.htm")) << r.out;
+  EXPECT_EQ(readPngSize(programFolder / "block1.PNG"), (PngSize{600, 350}));
+  for (const char* name : {"packplan.htm", "carton0.PNG", "block0.PNG", "block1.PNG"})
+    std::filesystem::remove(programFolder / name);
+}
+
+TEST(CliExport, makesTheFolderItIsGiven) {
+  ScratchFolder folder;
+  const std::string nested = folder.path() + "/plans/today";
+  const CliResult r = runCli({"export", example("demo.pak"), "--dir", nested});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  EXPECT_TRUE(std::filesystem::exists(nested + "/packplan.htm"));
+  EXPECT_TRUE(std::filesystem::exists(nested + "/carton0.PNG"));
+}
+
+TEST(CliExport, exportsNothingWhenTheRunIsRefused) {
+  ScratchFolder folder;
+  const CliResult r =
+      runCli({"export", std::string(CARGOLYX_TEST_DATA_DIR) + "/empty-demo.pak", "--dir", folder.path()});
+  EXPECT_EQ(r.status, kExitRefused);
+  EXPECT_NE(r.err.find("没有运算结果可供导出，请先进行运算。"), std::string::npos) << r.err;
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+TEST(CliExport, aFailedExportGivesStatusFourAndItsMessage) {
+  ScratchFolder folder;
+  const std::string notAFolder = folder.path() + "/file";
+  std::ofstream(notAFolder) << "a file where the folder should be";
+  const CliResult r = runCli({"export", example("demo.pak"), "--dir", notAFolder});
+  EXPECT_EQ(r.status, kExitExportFailed);
+  EXPECT_NE(r.err.find("导出HTML文件失败。"), std::string::npos) << r.err;
+  EXPECT_EQ(slurp(notAFolder), "a file where the folder should be");
+}
+
+TEST(CliExport, refusesBadArguments) {
+  ScratchFolder folder;
+  EXPECT_EQ(runCli({"export"}).status, kExitBadInput);
+  EXPECT_EQ(runCli({"export", example("demo.pak"), "--dir"}).status, kExitBadInput);
+  EXPECT_EQ(runCli({"export", example("demo.pak"), "--dir", ""}).status, kExitBadInput);
+  EXPECT_EQ(runCli({"export", example("demo.pak"), "--json", "--dir", folder.path()}).status, kExitBadInput);
+  EXPECT_EQ(runCli({"export", example("demo.pak"), "--spacing", "1,2", "--dir", folder.path()}).status,
+            kExitBadInput);
+  const CliResult missing = runCli({"export", folder.path() + "/none.pak", "--dir", folder.path()});
+  EXPECT_EQ(missing.status, kExitBadInput);
+  EXPECT_NE(missing.err.find("none.pak"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+TEST(CliExport, takesTheSpacingsAndBlockLimitOfPlan) {
+  ScratchFolder folder;
+  const CliResult plan = runCli({"plan", example("mixed.pak"), "--spacing", "10,5,5", "--max-blocks", "3"});
+  const CliResult r =
+      runCli({"export", example("mixed.pak"), "--spacing", "10,5,5", "--max-blocks", "3", "--dir", folder.path()});
+  ASSERT_EQ(r.status, plan.status) << r.err;
+  // plan's last line is the statistics that export prints before the document's path.
+  std::string planText = plan.out;
+  planText.pop_back();
+  const std::string statistics = planText.substr(planText.rfind('\n') + 1);
+  EXPECT_NE(r.out.find(statistics + "\n" + folder.path() + "/packplan.htm\n"), std::string::npos) << r.out;
+}

@@ -1,0 +1,313 @@
+#include "export/exportplan.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "exportfixture.h"
+#include "pngfile.h"
+
+namespace {
+
+const std::string kTestLibraries = CARGOLYX_TEST_LIBRARY_DIR "/";
+
+const std::string kFirstLegend =
+    "<table border=0><tr><td><img src='carton0.PNG' border=0></td><td>纸箱1:  L=600 W=400 H=300 "
+    "数量：10</td></tr></table><br><hr>";
+const std::string kSecondLegend =
+    "<table border=0><tr><td><img src='carton1.PNG' border=0></td><td>纸箱2:  L=500 W=500 H=400 "
+    "数量：5</td></tr></table><br><hr>";
+const std::string kFirstBlock =
+    "<img src='block0.PNG' border=0><br>第1块  所用纸箱：纸箱1<br>放置方向：L-W面朝门，L-H面朝上"
+    "<br>顶点坐标：0,0,0<br>码放方式：3×2×4<br>码放数量：20 (注：本区域可容纳24个纸箱（见图），实际无需放满）<br><hr>";
+const std::string kSecondBlock =
+    "<img src='block1.PNG' border=0><br>第2块  所用纸箱：纸箱2<br>放置方向：W-H面朝门，L-W面朝上"
+    "<br>顶点坐标：0,0,1240<br>码放方式：4×6×3<br>码放数量：72<br><hr>";
+const std::string kTotals = " 总箱数：92 总体积：8.64立方米 填充率：14.00% 净装箱率：12.99%";
+const std::string kContainer = "演示集装箱 L=11800 W=2300 H=2450";
+
+bool exists(const std::string& path) { return std::filesystem::exists(path); }
+
+}  // namespace
+
+TEST(ExportPlanTexts, legendHasATableForEveryCartonType) {
+  const FillScheme plan = samplePlan();
+  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").cartonLegendHtml(), kFirstLegend + kSecondLegend);
+}
+
+TEST(ExportPlanTexts, everyBlockHasItsPictureAndDescriptionWithANoteWhenNotFull) {
+  const FillScheme plan = samplePlan();
+  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").blockPicturesHtml(), kFirstBlock + kSecondBlock);
+}
+
+TEST(ExportPlanTexts, totalsNameTheSetsOnlyAboveOne) {
+  FillScheme plan = samplePlan();
+  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml(), kTotals);
+  plan.setCount = 3;
+  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml(), "套数：3" + kTotals);
+  const FillScheme empty;
+  EXPECT_EQ(ExportPlan(empty, "/opt/cargolyx/").totalsHtml(),
+            " 总箱数：0 总体积：0.00立方米 填充率：0.00% 净装箱率：0.00%");
+}
+
+TEST(ExportPlanTexts, containerIsNameAndSizes) {
+  FillScheme plan = samplePlan();
+  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").containerHtml(), kContainer);
+  plan.container.name = "A";
+  plan.container.length = -5;
+  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").containerHtml(), "A L=-5 W=2300 H=2450");
+}
+
+TEST(ExportPlanTexts, anEmptyPlanHasNoLegendAndNoBlocks) {
+  const FillScheme empty;
+  ExportPlan plan(empty, "/opt/cargolyx/");
+  EXPECT_EQ(plan.cartonLegendHtml(), "");
+  EXPECT_EQ(plan.blockPicturesHtml(), "");
+}
+
+TEST(ExportPlanTexts, namesShowAsTextNotAsMarkup) {
+  FillScheme plan = samplePlan();
+  plan.cartons[0].name = "<易碎>&'B\"";
+  plan.blocks[0].cartonName = "<易碎>";
+  plan.container.name = "<20GP>";
+  ExportPlan exportPlan(plan, "/opt/cargolyx/");
+  EXPECT_NE(exportPlan.cartonLegendHtml().find("<td>&lt;易碎&gt;&amp;&#39;B&quot;:  L=600"), std::string::npos);
+  EXPECT_NE(exportPlan.blockPicturesHtml().find("所用纸箱：&lt;易碎&gt;<br>"), std::string::npos);
+  EXPECT_EQ(exportPlan.containerHtml(), "&lt;20GP&gt; L=11800 W=2300 H=2450");
+}
+
+TEST(ExportPlanTexts, filesLieInTheProgramAndOutputFolders) {
+  const FillScheme plan;
+  ExportPlan inProgramFolder(plan, "/opt/cargolyx/");
+  EXPECT_EQ(inProgramFolder.htmlFile, "/opt/cargolyx/packplan.htm");
+  EXPECT_EQ(inProgramFolder.templateFile, "/opt/cargolyx/template.htm");
+  EXPECT_EQ(inProgramFolder.libraryFile, "/opt/cargolyx/libboxpic.so");
+  EXPECT_EQ(inProgramFolder.pictureExt, ".PNG");
+  EXPECT_EQ(inProgramFolder.cartonPrefix, "carton");
+  EXPECT_EQ(inProgramFolder.blockPrefix, "block");
+  ExportPlan elsewhere(plan, "/opt/cargolyx", "/home/me/plans");
+  EXPECT_EQ(elsewhere.htmlFile, "/home/me/plans/packplan.htm");
+  EXPECT_EQ(elsewhere.templateFile, "/opt/cargolyx/template.htm");
+  EXPECT_EQ(elsewhere.libraryFile, "/opt/cargolyx/libboxpic.so");
+  EXPECT_EQ(ExportPlan(plan).templateFile, programFolder() + "template.htm");
+}
+
+TEST(ExportPlanTexts, orientationCodesNameTheEdgesAlongYZAndX) {
+  const int expected[6][3] = {{2, 0, 1}, {1, 2, 0}, {0, 1, 2}, {0, 2, 1}, {2, 1, 0}, {1, 0, 2}};
+  for (int orientation = 0; orientation < 6; ++orientation) {
+    const OrientationCodes codes = orientationCodes(orientation);
+    EXPECT_EQ(codes.alongY, expected[orientation][0]) << orientation;
+    EXPECT_EQ(codes.alongZ, expected[orientation][1]) << orientation;
+    EXPECT_EQ(codes.alongX, expected[orientation][2]) << orientation;
+  }
+  for (int unknown : {-1, 6, 1000}) {
+    const OrientationCodes codes = orientationCodes(unknown);
+    EXPECT_EQ(codes.alongY + codes.alongZ + codes.alongX, 0) << unknown;
+  }
+}
+
+TEST(ExportPlanTexts, messages) {
+  EXPECT_EQ(nothingToExportMessage(), "没有运算结果可供导出，请先进行运算。");
+  EXPECT_EQ(openDocumentFailedMessage(), "自动打开文件失败，请您选择其它程序进行打开。");
+  EXPECT_EQ(exportFailureMessage(kExportDone), "");
+  EXPECT_EQ(exportFailureMessage(kExportDocumentFailed), "导出HTML文件失败。");
+  EXPECT_EQ(exportFailureMessage(kExportCartonPicturesFailed), "导出纸箱图例文件失败。");
+  EXPECT_EQ(exportFailureMessage(kExportBlockPicturesFailed), "导出装箱方案分解示意图失败。");
+}
+
+// The document, from a template written into a program folder of the test's own.
+class ExportPlanDocument : public ::testing::Test {
+ protected:
+  FillScheme plan = samplePlan();
+  TempFolder folder;
+
+  void writeTemplate(const std::string& bytes) { writeBytes(folder.path() + "template.htm", bytes); }
+  std::string document() const { return readBytes(folder.path() + "packplan.htm"); }
+  bool exportDocument() {
+    ExportPlan exportPlan(plan, folder.path());
+    return exportPlan.writeHtml();
+  }
+};
+
+TEST_F(ExportPlanDocument, aTemplateWithoutPlaceholdersIsCopiedByteForByte) {
+  std::string bytes = gbk("<html><head><meta charset=\"gbk\"><title>装箱方案</title></head>\r\n<body>");
+  for (char ch = ' '; ch < 127; ++ch) bytes += ch;  // every printable ASCII character, [ and ] too
+  bytes += gbk("\t纸箱图例 [纸箱] 【装箱合计】 ＜集装箱＞\n</body></html>");
+  writeTemplate(bytes);
+  ASSERT_TRUE(exportDocument());
+  EXPECT_EQ(document(), bytes);
+}
+
+TEST_F(ExportPlanDocument, replacesEveryPlaceholderEveryTime) {
+  writeTemplate(gbk("<title>[集装箱描述]</title>[装箱合计]|[纸箱图例]|[装箱图示]|[装箱合计]"));
+  ASSERT_TRUE(exportDocument());
+  EXPECT_EQ(document(), gbk("<title>" + kContainer + "</title>" + kTotals + "|" + kFirstLegend + kSecondLegend +
+                            "|" + kFirstBlock + kSecondBlock + "|" + kTotals));
+}
+
+TEST_F(ExportPlanDocument, aZeroByteEndsTheTemplate) {
+  writeTemplate(gbk("前[装箱合计]") + std::string(1, '\0') + gbk("后[装箱合计]"));
+  ASSERT_TRUE(exportDocument());
+  EXPECT_EQ(document(), gbk("前" + kTotals));
+}
+
+TEST_F(ExportPlanDocument, aCartonNamedLikeAPlaceholderIsReplacedByTheLaterPass) {
+  // The totals pass runs after the legend was inserted, and finds the name there;
+  // the legend pass, before the blocks were inserted, does not see their names.
+  plan.cartons[0].name = "[装箱合计]";
+  plan.blocks[0].cartonName = "[纸箱图例]";
+  writeTemplate(gbk("[纸箱图例]\n[装箱图示]"));
+  ASSERT_TRUE(exportDocument());
+  const std::string text = document();
+  EXPECT_NE(text.find(gbk("<td>" + kTotals + ":  L=600 W=400")), std::string::npos);
+  EXPECT_NE(text.find(gbk("所用纸箱：[纸箱图例]<br>")), std::string::npos);
+}
+
+TEST_F(ExportPlanDocument, neverFindsAPlaceholderInsideAChineseCharacter) {
+  // 0x81 0x5B is one GBK character whose second byte is '['; the bytes after it spell
+  // "纸箱图例]", so the raw bytes hold "[纸箱图例]" although the text does not.
+  const std::string bytes = "\x81" + gbk("[纸箱图例]") + gbk(" [纸箱图例]");
+  writeTemplate(bytes);
+  ASSERT_TRUE(exportDocument());
+  EXPECT_EQ(document(), "\x81" + gbk("[纸箱图例] ") + gbk(kFirstLegend + kSecondLegend));
+}
+
+TEST_F(ExportPlanDocument, aTemplateThatIsNotGbkFailsAndKeepsTheOldDocument) {
+  writeBytes(folder.path() + "packplan.htm", "the earlier plan");
+  writeTemplate("<html>\xFF\xFE[装箱合计]</html>");
+  ExportPlan exportPlan(plan, folder.path());
+  EXPECT_EQ(exportPlan.run(), kExportDocumentFailed);
+  EXPECT_EQ(exportPlan.failureMessage(), "导出HTML文件失败。");
+  EXPECT_NE(exportPlan.failureReason().find("template.htm"), std::string::npos) << exportPlan.failureReason();
+  EXPECT_EQ(document(), "the earlier plan");
+  EXPECT_FALSE(exists(folder.path() + "carton0.PNG"));
+}
+
+TEST_F(ExportPlanDocument, aMissingTemplateFailsAndKeepsTheOldDocument) {
+  writeBytes(folder.path() + "packplan.htm", "the earlier plan");
+  ExportPlan exportPlan(plan, folder.path());
+  EXPECT_EQ(exportPlan.run(), kExportDocumentFailed);
+  EXPECT_EQ(exportPlan.failureMessage(), "导出HTML文件失败。");
+  EXPECT_EQ(document(), "the earlier plan");
+  EXPECT_FALSE(exists(folder.path() + "carton0.PNG"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no stray files";
+}
+
+TEST_F(ExportPlanDocument, aNameWithoutGbkCodeFailsAndKeepsTheOldDocument) {
+  writeBytes(folder.path() + "packplan.htm", "the earlier plan");
+  writeTemplate(gbk("[纸箱图例]"));
+  plan.cartons[1].name = "箱\xF0\x9F\x93\xA6";  // an emoji has no GBK code
+  ExportPlan exportPlan(plan, folder.path());
+  EXPECT_EQ(exportPlan.run(), kExportDocumentFailed);
+  EXPECT_EQ(document(), "the earlier plan");
+}
+
+TEST_F(ExportPlanDocument, anOutputFolderThatCannotBeWrittenFails) {
+  writeTemplate(gbk("[纸箱图例]"));
+  ExportPlan exportPlan(plan, folder.path(), folder.path() + "no-such-folder/");
+  EXPECT_EQ(exportPlan.run(), kExportDocumentFailed);
+  EXPECT_FALSE(exportPlan.failureReason().empty());
+}
+
+// The whole export with the real drawing library from the build's program folder.
+class ExportPlanRun : public ::testing::Test {
+ protected:
+  FillScheme plan = samplePlan();
+  TempFolder output;
+
+  ExportPlan exportPlan() { return ExportPlan(plan, CARGOLYX_PROGRAM_DIR, output.path()); }
+  std::string file(const std::string& name) const { return output.path() + name; }
+};
+
+TEST_F(ExportPlanRun, writesTheDocumentAndEveryPicture) {
+  ExportPlan exporter = exportPlan();
+  ASSERT_EQ(exporter.run(), kExportDone) << exporter.failureReason();
+  EXPECT_EQ(exporter.failureMessage(), "");
+  const std::string document = readBytes(exporter.htmlFile);
+  EXPECT_NE(document.find(gbk(kFirstLegend + kSecondLegend)), std::string::npos);
+  EXPECT_NE(document.find(gbk(kFirstBlock + kSecondBlock)), std::string::npos);
+  EXPECT_NE(document.find("charset=gbk"), std::string::npos);
+  for (const char* name : {"carton0.PNG", "carton1.PNG"})
+    EXPECT_EQ(readPngSize(file(name)), (PngSize{200, 200})) << name;
+  for (const char* name : {"block0.PNG", "block1.PNG"})
+    EXPECT_EQ(readPngSize(file(name)), (PngSize{600, 350})) << name;
+  EXPECT_FALSE(exists(file("block2.PNG")));
+}
+
+TEST_F(ExportPlanRun, exportingAgainReplacesTheDocumentAndThePictures) {
+  writeBytes(file("packplan.htm"), "old");
+  writeBytes(file("block1.PNG"), "a picture of another plan");
+  writeBytes(file("block7.PNG"), "a picture of a longer plan");
+  ExportPlan exporter = exportPlan();
+  ASSERT_EQ(exporter.run(), kExportDone) << exporter.failureReason();
+  EXPECT_NE(readBytes(file("packplan.htm")), "old");
+  EXPECT_EQ(readPngSize(file("block1.PNG")), (PngSize{600, 350}));
+  EXPECT_EQ(readBytes(file("block7.PNG")), "a picture of a longer plan") << "higher numbers stay";
+}
+
+TEST_F(ExportPlanRun, passesTheArgumentListsOfBothEntryPoints) {
+  plan.spacingL = 10;
+  plan.spacingW = 5;
+  plan.spacingH = 3;
+  for (BlockScheme& block : plan.blocks) block.gapX = block.gapY = block.gapZ = 99;  // not used
+  ExportPlan exporter = exportPlan();
+  exporter.libraryFile = kTestLibraries + "libboxpic_recording.so";
+  ASSERT_EQ(exporter.run(), kExportDone) << exporter.failureReason();
+  EXPECT_EQ(readBytes(file("calls.txt")),
+            "DrawCarton|carton0.PNG|200|200|400|300|600|65280\n"
+            "DrawCarton|carton1.PNG|200|200|500|400|500|255\n"
+            "DrawBlock|block0.PNG|600|350|2300|2450|11800|0|0|0|605|403|310|3|2|4|1|0|2|65280\n"
+            "DrawBlock|block1.PNG|600|350|2300|2450|11800|0|0|1240|505|403|510|4|6|3|0|2|1|255\n");
+}
+
+TEST_F(ExportPlanRun, aMissingLibraryFailsTheCartonPicturesAfterTheDocument) {
+  ExportPlan exporter = exportPlan();
+  exporter.libraryFile = output.path() + "libboxpic.so";
+  EXPECT_EQ(exporter.run(), kExportCartonPicturesFailed);
+  EXPECT_EQ(exporter.failureMessage(), "导出纸箱图例文件失败。");
+  EXPECT_NE(exporter.failureReason().find("libboxpic.so"), std::string::npos) << exporter.failureReason();
+  EXPECT_TRUE(exists(exporter.htmlFile));
+  EXPECT_FALSE(exists(file("carton0.PNG")));
+}
+
+TEST_F(ExportPlanRun, aLibraryWithoutDrawBlockFailsTheBlockPictures) {
+  ExportPlan exporter = exportPlan();
+  exporter.libraryFile = kTestLibraries + "libboxpic_without_drawblock.so";
+  EXPECT_EQ(exporter.run(), kExportBlockPicturesFailed);
+  EXPECT_EQ(exporter.failureMessage(), "导出装箱方案分解示意图失败。");
+  EXPECT_NE(exporter.failureReason().find("DrawBlock"), std::string::npos);
+  EXPECT_TRUE(exists(exporter.htmlFile));
+  EXPECT_TRUE(exists(file("carton0.PNG")));
+  EXPECT_TRUE(exists(file("carton1.PNG")));
+  EXPECT_FALSE(exists(file("block0.PNG")));
+}
+
+TEST_F(ExportPlanRun, aLibraryThatDrawsNothingIsAFailureNotAnEmptyPlan) {
+  writeBytes(file("carton0.PNG"), "a picture of another plan");
+  ExportPlan exporter = exportPlan();
+  exporter.libraryFile = kTestLibraries + "libboxpic_drawing_nothing.so";
+  EXPECT_EQ(exporter.run(), kExportCartonPicturesFailed);
+  EXPECT_NE(exporter.failureReason().find("carton0.PNG"), std::string::npos) << exporter.failureReason();
+  EXPECT_FALSE(exists(file("carton0.PNG"))) << "no stale picture passes for this plan's";
+}
+
+TEST_F(ExportPlanRun, aLibraryThatIsNotALibraryFailsCleanly) {
+  writeBytes(file("libboxpic.so"), "not an ELF file");
+  ExportPlan exporter = exportPlan();
+  exporter.libraryFile = file("libboxpic.so");
+  EXPECT_EQ(exporter.run(), kExportCartonPicturesFailed);
+  ExportPlan bare = exportPlan();
+  bare.libraryFile = "libboxpic.so";  // never looked up on the system's library path
+  EXPECT_FALSE(bare.drawCartonPictures());
+}
+
+TEST_F(ExportPlanRun, picturesGoNextToTheDocument) {
+  ExportPlan exporter = exportPlan();
+  std::filesystem::create_directory(file("elsewhere"));
+  exporter.htmlFile = file("elsewhere/plan.htm");
+  ASSERT_EQ(exporter.run(), kExportDone) << exporter.failureReason();
+  EXPECT_TRUE(exists(file("elsewhere/plan.htm")));
+  EXPECT_TRUE(exists(file("elsewhere/carton1.PNG")));
+  EXPECT_TRUE(exists(file("elsewhere/block1.PNG")));
+  EXPECT_FALSE(exists(file("block0.PNG")));
+}
