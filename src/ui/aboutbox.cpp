@@ -1,13 +1,12 @@
 #include "ui/aboutbox.h"
 
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
+#include "export/globalfunc.h"
 #include "ui/pictures.h"
 
 namespace {
@@ -77,4 +76,4 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TAboutBox::lblHomePageClick() { QDesktopServices::openUrl(QUrl(kHomePage)); }
+void TAboutBox::lblHomePageClick() { openDocument(kHomePage); }

@@ -15,7 +15,7 @@ class TAboutBox : public QDialog {
  public:
   explicit TAboutBox(QWidget* parent = nullptr);
 
-  // Opens the home page in the web browser.
+  // Opens the home page in the web browser (or with the desktop's opener).
   void lblHomePageClick();
 
  private:

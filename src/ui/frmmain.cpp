@@ -284,7 +284,6 @@ void TMainForm::showCartonDialog(bool newMode) {
 
 void TMainForm::showOptionsDialog() { OptionForm->exec(); }
 
-void TMainForm::tbExportClick() {}
 
 int TMainForm::selectedCartonIndex() const {
   const QList<QTreeWidgetItem*> selected = treeCarton->selectedItems();

@@ -4,6 +4,8 @@
 
 #include "engine/fillblocks.h"
 #include "engine/prerun.h"
+#include "export/exportplan.h"
+#include "export/globalfunc.h"
 #include "ui/doing.h"
 #include "ui/frmmain.h"
 
@@ -49,3 +51,16 @@ void TMainForm::tbFillClick() {
 }
 
 void TMainForm::mnuSyncClick() { tbFillClick(); }
+
+void TMainForm::tbExportClick() {
+  if (project_->loadedCount == 0) {
+    messages_->information(QString::fromStdString(nothingToExportMessage()));
+    return;
+  }
+  ExportPlan plan(*project_);
+  if (plan.run() != kExportDone) {
+    messages_->information(QString::fromStdString(plan.failureMessage()));
+    return;
+  }
+  if (!openDocument(plan.htmlFile)) messages_->information(QString::fromStdString(openDocumentFailedMessage()));
+}

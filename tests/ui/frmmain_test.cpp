@@ -627,3 +627,19 @@ TEST(MainWindowRun, fillAfterARealRunCompletesTheBlockAndTheEnteredCount) {
   d.click("tbFill");
   EXPECT_EQ(d.messages().shown, QStringList{"可装纸箱总数和实装纸箱总数已经相等，无需进行填充。"});
 }
+
+TEST(MainWindowExport, withoutAResultTellsToCalculateFirst) {
+  MainWindowDriver d(kDemoFile);
+  d.click("tbExport");
+  EXPECT_EQ(d.messages().shown, QStringList{"没有运算结果可供导出，请先进行运算。"});
+}
+
+TEST(MainWindowExport, aFailedExportShowsItsMessageAndKeepsTheResult) {
+  // The tests' own folder has no template: writing the document fails.
+  MainWindowDriver d(kDemoFile);
+  d.click("tbRun");
+  d.click("tbExport");
+  EXPECT_EQ(d.messages().shown, QStringList{"导出HTML文件失败。"});
+  EXPECT_EQ(d.project().loadedCount, 850);
+  EXPECT_EQ(d.resultList()->rowCount(), 3);
+}
