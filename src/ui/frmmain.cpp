@@ -298,12 +298,14 @@ void TMainForm::deleteSelectedCartonNode() {
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+  // While a calculation runs the project is the worker's: no file replaces it.
+  if (DoingDlg->isVisible()) return;
   if (isProjectFileName(firstDroppedFile(event->mimeData()))) event->acceptProposedAction();
 }
 
 void TMainForm::dropEvent(QDropEvent* event) {
   const QString name = firstDroppedFile(event->mimeData());
-  if (!isProjectFileName(name)) return;
+  if (DoingDlg->isVisible() || !isProjectFileName(name)) return;
   event->acceptProposedAction();
   // Opened once the drop has ended, so that a message box never holds up the program the
   // file came from.

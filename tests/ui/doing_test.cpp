@@ -112,3 +112,19 @@ TEST(DoingDlg, escapeCancelsTooAndTheNextRunStartsAfresh) {
   EXPECT_EQ(d.project().loadedCount, 850);
   EXPECT_EQ(d.messages().shown, QStringList());
 }
+
+TEST(DoingDlg, aFileDroppedDuringARunLeavesTheProjectToTheWorker) {
+  MainWindowDriver d;
+  enterLongSearch(d);
+  SeenDuringRun seen;
+  bool dropAccepted = true;
+  watchRun(d, seen, [&d, &dropAccepted](TDoingDlg& dialog) {
+    dropAccepted = d.dropFiles({CARGOLYX_EXAMPLES_DIR "/demo.pak"});
+    QTest::mouseClick(dialog.findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
+  });
+  d.click("tbRun");
+  d.settle();
+  EXPECT_TRUE(seen.dialogShown);
+  EXPECT_FALSE(dropAccepted);
+  EXPECT_EQ(d.project().cartons.size(), 3u) << "the dropped file was not opened";
+}

@@ -323,16 +323,6 @@ TEST(MainWindowResults, selectedRowsChooseTheBlocksOfTheScene) {
   EXPECT_EQ(d.form().scene().sceneSize.length, 11800) << "the container stays";
 }
 
-TEST(MainWindowStatistics, theResultCountsSetsFromTwoOn) {
-  MainWindowDriver d;
-  giveTwoBlockResult(d);
-  d.project().cartons[0].count = 10;
-  d.project().cartons[1].count = 15;
-  d.form().refreshResults(-1);
-  EXPECT_EQ(d.project().setCount, 2);
-  EXPECT_TRUE(d.statusText()->text().startsWith("套数：2，总箱数：50，")) << d.statusText()->text().toStdString();
-}
-
 TEST(MainWindowStatistics, entriesBeyondTheContainerShowInRed) {
   MainWindowDriver d;
   Carton& carton = d.project().addCarton();
