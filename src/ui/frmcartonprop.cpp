@@ -19,15 +19,13 @@
 #include "ui/gaplabel.h"
 #include "ui/keyfilter.h"
 #include "ui/messages.h"
+#include "ui/qtext.h"
 #include "ui/updown.h"
 
 namespace {
 
 constexpr int kUpDownMax = 32767;
 constexpr int kMaxUpendLayers = 9;
-
-QString qs(const std::string& text) { return QString::fromStdString(text); }
-std::string std8(const QString& text) { return text.toStdString(); }
 
 }  // namespace
 

@@ -13,14 +13,12 @@
 #include "ui/formhost.h"
 #include "ui/keyfilter.h"
 #include "ui/messages.h"
+#include "ui/qtext.h"
 #include "ui/updown.h"
 
 namespace {
 
 constexpr int kUpDownMax = 32767;
-
-QString qs(const std::string& text) { return QString::fromStdString(text); }
-std::string std8(const QString& text) { return text.toStdString(); }
 
 }  // namespace
 

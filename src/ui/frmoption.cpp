@@ -20,14 +20,12 @@
 #include "ui/frmcontainerprop.h"
 #include "ui/keyfilter.h"
 #include "ui/messages.h"
+#include "ui/qtext.h"
 #include "ui/updown.h"
 
 namespace {
 
 constexpr int kMaxSpacingArrows = 20;
-
-QString qs(const std::string& text) { return QString::fromStdString(text); }
-std::string std8(const QString& text) { return text.toStdString(); }
 
 QWidget* noteLabels(std::initializer_list<const char*> lines, QWidget* parent) {
   auto* note = new QWidget(parent);
