@@ -18,6 +18,7 @@
 #include "ui/formhost.h"
 #include "ui/gaplabel.h"
 #include "ui/keyfilter.h"
+#include "ui/dialogbuttons.h"
 #include "ui/messages.h"
 #include "ui/qtext.h"
 #include "ui/updown.h"
@@ -79,13 +80,7 @@ void TCartonPropForm::buildControls() {
   fields->addRow(QStringLiteral("重量(kg)"), txtWeight);
   fields->addRow(QStringLiteral("颜色"), cbeMaterial);
 
-  auto* buttons = new QDialogButtonBox(this);
-  btnOK = buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
-  btnCancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-  btnOK->setObjectName(QStringLiteral("btnOK"));
-  btnCancel->setObjectName(QStringLiteral("btnCancel"));
-  btnOK->setDefault(true);  // Enter presses OK; Escape rejects, as Cancel does
-  btnCancel->setAutoDefault(false);
+  auto* buttons = okCancelButtons(this, btnOK, btnCancel);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(dialogPicture(QStringLiteral("carton.png"), this), 0, Qt::AlignHCenter);

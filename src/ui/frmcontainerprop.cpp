@@ -12,6 +12,7 @@
 #include "ui/dialogpicture.h"
 #include "ui/formhost.h"
 #include "ui/keyfilter.h"
+#include "ui/dialogbuttons.h"
 #include "ui/messages.h"
 #include "ui/qtext.h"
 #include "ui/updown.h"
@@ -58,13 +59,7 @@ void TContainerPropForm::buildControls() {
   fields->addRow(QStringLiteral("高(mm)"), boxWithUpDown(txtH, UpDownH, this));
   fields->addRow(QStringLiteral("最大容重(kg)"), txtWeight);
 
-  auto* buttons = new QDialogButtonBox(this);
-  btnOK = buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
-  btnCancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-  btnOK->setObjectName(QStringLiteral("btnOK"));
-  btnCancel->setObjectName(QStringLiteral("btnCancel"));
-  btnOK->setDefault(true);  // Enter presses OK; Escape rejects, as Cancel does
-  btnCancel->setAutoDefault(false);
+  auto* buttons = okCancelButtons(this, btnOK, btnCancel);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(dialogPicture(QStringLiteral("container.png"), this), 0, Qt::AlignHCenter);

@@ -19,6 +19,7 @@
 #include "ui/formhost.h"
 #include "ui/frmcontainerprop.h"
 #include "ui/keyfilter.h"
+#include "ui/dialogbuttons.h"
 #include "ui/messages.h"
 #include "ui/qtext.h"
 #include "ui/updown.h"
@@ -57,13 +58,7 @@ TOptionForm::TOptionForm(FormHost& host, TContainerPropForm& containerForm, QWid
   PageControl1->addTab(buildContainerPage(), QStringLiteral("集装箱"));
   PageControl1->addTab(buildSpacingPage(), QStringLiteral("装箱设置"));
 
-  auto* buttons = new QDialogButtonBox(this);
-  btnOK = buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
-  btnCancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-  btnOK->setObjectName(QStringLiteral("btnOK"));
-  btnCancel->setObjectName(QStringLiteral("btnCancel"));
-  btnOK->setDefault(true);
-  btnCancel->setAutoDefault(false);
+  auto* buttons = okCancelButtons(this, btnOK, btnCancel);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(PageControl1);

@@ -8,20 +8,6 @@
 
 namespace {
 
-PlanBlock block(double ex, double ey, double ez, int type, int nx, int ny, int nz, int axis, int orientation) {
-  PlanBlock b;
-  b.extentX = ex;
-  b.extentY = ey;
-  b.extentZ = ez;
-  b.typeIndex = type;
-  b.nx = nx;
-  b.ny = ny;
-  b.nz = nz;
-  b.axis = axis;
-  b.orientation = orientation;
-  return b;
-}
-
 std::vector<PlanBlock> bestPlan(const ContainerPlan& plan) {
   return {plan.bestBlocks.begin(), plan.bestBlocks.begin() + plan.bestCount};
 }
@@ -37,7 +23,7 @@ TEST(BlockSearch, oneLayerOfTheFirstCandidateHoldsAllTwelveCartons) {
   EXPECT_EQ(plan->setsEstimate, 1);
   EXPECT_EQ(plan->run(6, false), 1);
   EXPECT_EQ(plan->maxDepth, 3u);
-  EXPECT_EQ(bestPlan(*plan), std::vector<PlanBlock>{block(1200, 600, 1200, 0, 3, 1, 4, 1, 0)});
+  EXPECT_EQ(bestPlan(*plan), std::vector<PlanBlock>{planBlock(1200, 600, 1200, 0, 3, 1, 4, 1, 0)});
   EXPECT_EQ(plan->usedLength, 1200u);
 }
 
@@ -47,7 +33,7 @@ TEST(BlockSearch, extraSetsPlacedAtOnceRaiseTheSetCount) {
   EXPECT_EQ(plan->setsEstimate, 12);
   EXPECT_EQ(plan->run(6, false), 12);
   EXPECT_EQ(plan->sets, 12);
-  EXPECT_EQ(bestPlan(*plan), std::vector<PlanBlock>{block(1200, 600, 1200, 0, 3, 1, 4, 1, 0)});
+  EXPECT_EQ(bestPlan(*plan), std::vector<PlanBlock>{planBlock(1200, 600, 1200, 0, 3, 1, 4, 1, 0)});
 }
 
 TEST(BlockSearch, stoppingAtTheFirstPlanKeepsOneSet) {
@@ -63,8 +49,8 @@ TEST(BlockSearch, twoTypesGoIntoWholeSlabsSideBySide) {
   auto plan = buildPlan(p, -1, 2400);
   EXPECT_EQ(plan->setsEstimate, 1);
   EXPECT_EQ(plan->run(6, false), 1);
-  EXPECT_EQ(bestPlan(*plan), (std::vector<PlanBlock>{block(600, 600, 2400, 0, 1, 2, 6, 0, 2),
-                                                     block(600, 600, 2400, 1, 1, 2, 6, 0, 2)}));
+  EXPECT_EQ(bestPlan(*plan), (std::vector<PlanBlock>{planBlock(600, 600, 2400, 0, 1, 2, 6, 0, 2),
+                                                     planBlock(600, 600, 2400, 1, 1, 2, 6, 0, 2)}));
   EXPECT_EQ(plan->usedLength, 2400u);
 }
 
@@ -90,7 +76,7 @@ TEST(BlockSearch, anUprightCartonLiesOnlyInItsTopLayers) {
   FillScheme p = projectOf(1200, 1200, 400, {{600, 400, 300, 8, true, 1}});
   auto plan = buildPlan(p, -1, 1200);
   EXPECT_EQ(plan->run(6, false), 1);
-  EXPECT_EQ(bestPlan(*plan), std::vector<PlanBlock>{block(1200, 400, 1200, 0, 4, 1, 2, 1, 1)});
+  EXPECT_EQ(bestPlan(*plan), std::vector<PlanBlock>{planBlock(1200, 400, 1200, 0, 4, 1, 2, 1, 1)});
   // Not allowed to lie at all, they do not fit.
   p.cartons[0].upendLayers = 0;
   EXPECT_EQ(buildPlan(p, -1, 1200)->run(6, false), 0);

@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 
+#include "engine/containerplan.h"
 #include "model/fillscheme.h"
 
 struct CartonSpec {
@@ -33,4 +34,20 @@ inline FillScheme projectOf(int length, int width, int height, std::initializer_
     c.spaceIndex = s.spaceIndex;
   }
   return p;
+}
+
+// A block of a plan: its region, type, grid, cutting axis and orientation.
+inline PlanBlock planBlock(double ex, double ey, double ez, int type, int nx, int ny, int nz, int axis,
+                           int orientation) {
+  PlanBlock b;
+  b.extentX = ex;
+  b.extentY = ey;
+  b.extentZ = ez;
+  b.typeIndex = type;
+  b.nx = nx;
+  b.ny = ny;
+  b.nz = nz;
+  b.axis = axis;
+  b.orientation = orientation;
+  return b;
 }

@@ -9,20 +9,6 @@
 
 namespace {
 
-PlanBlock slab(double ex, double ey, double ez, int type, int nx, int ny, int nz, int axis, int orientation) {
-  PlanBlock b;
-  b.extentX = ex;
-  b.extentY = ey;
-  b.extentZ = ez;
-  b.typeIndex = type;
-  b.nx = nx;
-  b.ny = ny;
-  b.nz = nz;
-  b.axis = axis;
-  b.orientation = orientation;
-  return b;
-}
-
 // A plan of the project's cartons holding the given blocks as its best plan.
 std::unique_ptr<ContainerPlan> planWith(const FillScheme& p, std::vector<PlanBlock> blocks, int group = -1) {
   auto plan = buildPlan(p, group, p.container.length);
@@ -95,8 +81,8 @@ TEST(ResultAssembly, cartonsAreHandedOutInPlanOrderAndEmptyBlocksLeftOut) {
   // Ten cartons: the first block takes 8, the second the last 2, the third none and is
   // left out, yet the fourth still starts behind it.
   FillScheme p = projectOf(3000, 2000, 1000, {{100, 100, 100, 10}, {100, 100, 100, 5}});
-  auto plan = planWith(p, {slab(200, 1000, 3000, 0, 2, 2, 2, 0, 3), slab(300, 1000, 3000, 0, 3, 3, 3, 0, 3),
-                           slab(100, 1000, 3000, 0, 1, 1, 1, 0, 3), slab(1400, 1000, 3000, 1, 1, 1, 5, 0, 3)});
+  auto plan = planWith(p, {planBlock(200, 1000, 3000, 0, 2, 2, 2, 0, 3), planBlock(300, 1000, 3000, 0, 3, 3, 3, 0, 3),
+                           planBlock(100, 1000, 3000, 0, 1, 1, 1, 0, 3), planBlock(1400, 1000, 3000, 1, 1, 1, 5, 0, 3)});
   assembleResults(*plan, p, 0, -1);
   ASSERT_EQ(p.blocks.size(), 3u);
   EXPECT_EQ(p.blocks[0].count, 8);
@@ -124,8 +110,8 @@ TEST(ResultAssembly, aGroupsTypesMapBackToTheirPlaceInTheWholeList) {
   p.cartons[0].groupKey = 100;
   p.cartons[1].groupKey = 101;
   p.cartons[2].groupKey = 100;
-  auto plan = planWith(p, {slab(100, 1000, 3000, 0, 1, 1, 4, 0, 3), slab(100, 1000, 3000, 1, 1, 1, 2, 0, 3),
-                           slab(1800, 1000, 3000, 1, 1, 1, 2, 0, 3)},
+  auto plan = planWith(p, {planBlock(100, 1000, 3000, 0, 1, 1, 4, 0, 3), planBlock(100, 1000, 3000, 1, 1, 1, 2, 0, 3),
+                           planBlock(1800, 1000, 3000, 1, 1, 1, 2, 0, 3)},
                        100);
   assembleResults(*plan, p, 0, 100);
   ASSERT_EQ(p.blocks.size(), 3u);
@@ -140,15 +126,15 @@ TEST(ResultAssembly, aGroupsTypesMapBackToTheirPlaceInTheWholeList) {
 TEST(ResultAssembly, aLyingStackOfUprightCartonsGoesOnTop) {
   // Upright cartons (H 300) and a lying stack (L 600 up) cut along y in a 2450 mm box.
   FillScheme p = projectOf(6000, 2400, 2450, {{600, 400, 300, 2000, true, 1}});
-  auto plan = planWith(p, {slab(2400, 600, 6000, 0, 6, 2, 10, 1, 3), slab(2400, 600, 6000, 0, 6, 1, 20, 1, 0),
-                           slab(2400, 300, 6000, 0, 6, 1, 10, 1, 3), slab(2400, 950, 6000, 0, 6, 3, 10, 1, 3)});
+  auto plan = planWith(p, {planBlock(2400, 600, 6000, 0, 6, 2, 10, 1, 3), planBlock(2400, 600, 6000, 0, 6, 1, 20, 1, 0),
+                           planBlock(2400, 300, 6000, 0, 6, 1, 10, 1, 3), planBlock(2400, 950, 6000, 0, 6, 3, 10, 1, 3)});
   assembleResults(*plan, p, 0, -1);
   EXPECT_EQ(vertices(p), (std::vector<Vertex>{{0, 0, 0}, {0, 1850, 0}, {0, 600, 0}, {0, 900, 0}}));
 }
 
 TEST(ResultAssembly, aLastLyingStackLandsOnTheCurrentFloor) {
   FillScheme p = projectOf(6000, 2400, 2450, {{600, 400, 300, 2000, true, 1}});
-  auto plan = planWith(p, {slab(2400, 1800, 6000, 0, 6, 6, 10, 1, 3), slab(2400, 650, 6000, 0, 6, 1, 20, 1, 0)});
+  auto plan = planWith(p, {planBlock(2400, 1800, 6000, 0, 6, 6, 10, 1, 3), planBlock(2400, 650, 6000, 0, 6, 1, 20, 1, 0)});
   assembleResults(*plan, p, 0, -1);
   EXPECT_EQ(vertices(p), (std::vector<Vertex>{{0, 0, 0}, {0, 1800, 0}}));
 }
