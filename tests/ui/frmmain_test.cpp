@@ -533,6 +533,52 @@ TEST(MainWindowOptions, okTakesTheSpacingsIntoTheProjectAndDropsTheResult) {
 
 namespace {
 
+// Fills in the container dialog that the next Add or Modify of the options dialog opens.
+void fillNextContainerDialog(QWidget* context, const QString& name, const QString& length,
+                             const QString& width, const QString& height, const QString& weight) {
+  QTimer::singleShot(0, context, [=] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "集装箱属性");
+    dialog->findChild<QLineEdit*>("txtName")->setText(name);  // QTest types ASCII only
+    MainWindowDriver::typeInto(*dialog, "txtL", length);
+    MainWindowDriver::typeInto(*dialog, "txtW", width);
+    MainWindowDriver::typeInto(*dialog, "txtH", height);
+    MainWindowDriver::typeInto(*dialog, "txtWeight", weight);
+    MainWindowDriver::clickButton(*dialog, "btnOK");
+    if (dialog->isVisible()) dialog->reject();
+  });
+}
+
+}  // namespace
+
+TEST(MainWindowOptions, aLibraryOfTwoContainersWhoseSecondIsMadeDefaultGivesTheNewProjectsContainer) {
+  MainWindowDriver d(kDemoFile);
+  d.onNextDialog([](QDialog& dialog) {
+    fillNextContainerDialog(&dialog, "二十尺柜", "5898", "2352", "2393", "21000");
+    MainWindowDriver::clickButton(dialog, "btnAdd");
+    fillNextContainerDialog(&dialog, "四十尺高柜", "12032", "2350", "2698", "26000");
+    MainWindowDriver::clickButton(dialog, "btnAdd");
+    MainWindowDriver::clickButton(dialog, "btnSetDefault");
+    MainWindowDriver::clickButton(dialog, "btnOK");
+  });
+  d.click("tbOption");
+  EXPECT_EQ(d.lastDialogCaption(), "选项");
+  const Container highCube{"四十尺高柜", 12032, 2350, 2698, 26000};
+  ASSERT_EQ(d.settings().containers.size(), 3u);
+  EXPECT_EQ(d.settings().containers[0], highCube);
+  EXPECT_EQ(d.settings().containers[2], (Container{"二十尺柜", 5898, 2352, 2393, 21000}));
+  EXPECT_EQ(d.treeCaptions().front(), "四十尺高柜 (12032*2350*2698)") << "the chosen row is the project's container";
+  ASSERT_EQ(d.project().cartons.size(), 1u) << "the cartons stay";
+
+  d.click("tbNew");
+  EXPECT_EQ(d.project().container, highCube);
+  EXPECT_EQ(d.treeCaptions(), QStringList{"四十尺高柜 (12032*2350*2698)"});
+  EXPECT_TRUE(d.messages().shown.isEmpty()) << d.messages().shown.join(" | ").toStdString();
+}
+
+namespace {
+
 const QStringList kDemoTotals = {"", "合计", "", "", "894", "850"};
 
 Carton& addSizedCarton(MainWindowDriver& d, int l, int w, int h, int count) {
