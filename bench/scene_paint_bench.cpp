@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "export/globalfunc.h"
+#include "model/palette.h"
 #include "view3d/boxviewer.h"
 #include "view3d/surfaceformat.h"
 

@@ -1,11 +1,12 @@
 #include "cli/calculate.h"
 
+#include <chrono>
 #include <csignal>
 #include <iostream>
 #include <sstream>
 
 #include "cli/cli.h"
-#include "engine/prerun.h"
+#include "commands/runcheck.h"
 #include "engine/statistics.h"
 #include "model/fillscheme.h"
 #include "model/projectfile.h"
@@ -45,17 +46,17 @@ bool parseSpacing(const std::string& text, CalculationOptions& options) {
 
 // ---- Ctrl-C: the handler only raises the run's cancel flag.
 
-std::atomic<std::atomic<bool>*> interruptFlag{nullptr};
+std::atomic<CancelToken*> interruptToken{nullptr};
 
 extern "C" void onInterrupt(int) {
-  if (std::atomic<bool>* flag = interruptFlag.load()) flag->store(true);
+  if (CancelToken* token = interruptToken.load()) token->cancel();
 }
 
-// Routes SIGINT to flag while it lives. A second Ctrl-C ends the program the usual way.
+// Routes SIGINT to the token while it lives. A second Ctrl-C ends the program the usual way.
 class InterruptCancels {
  public:
-  explicit InterruptCancels(std::atomic<bool>& flag) {
-    interruptFlag.store(&flag);
+  explicit InterruptCancels(CancelToken& token) {
+    interruptToken.store(&token);
     struct sigaction action {};
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);
@@ -64,7 +65,7 @@ class InterruptCancels {
   }
   ~InterruptCancels() {
     sigaction(SIGINT, &previous_, nullptr);
-    interruptFlag.store(nullptr);
+    interruptToken.store(nullptr);
   }
   InterruptCancels(const InterruptCancels&) = delete;
   InterruptCancels& operator=(const InterruptCancels&) = delete;
@@ -94,6 +95,13 @@ std::optional<CalculationOptions> parseCalculationOptions(const std::vector<std:
         return std::nullopt;
       }
       options.maxBlockNum = *value;
+    } else if (arg == "--time-limit") {
+      auto value = hasValue ? parseWhole(args[++i], 1) : std::nullopt;
+      if (!value) {
+        std::cerr << "cargolyx-cli: --time-limit needs a whole number of seconds, at least 1\n" << usage;
+        return std::nullopt;
+      }
+      options.timeLimitSeconds = *value;
     } else if (const int taken = verbOptions ? verbOptions(args, i) : 0; taken != 0) {
       if (taken < 0) {
         std::cerr << usage;
@@ -115,8 +123,8 @@ std::optional<CalculationOptions> parseCalculationOptions(const std::vector<std:
   return options;
 }
 
-std::optional<PlanReport> calculateProject(const CalculationOptions& options, FillScheme& project,
-                                           int* stopStatus) {
+std::optional<CalculationReport> calculateProject(const CalculationOptions& options, FillScheme& project,
+                                                  int* stopStatus) {
   std::string error;
   if (!loadProjectFile(options.path, project, &error)) {
     std::cerr << "cargolyx-cli: cannot open the project: " << error << "\n";
@@ -129,40 +137,35 @@ std::optional<PlanReport> calculateProject(const CalculationOptions& options, Fi
   Settings settings;
   settings.maxBlockNum = options.maxBlockNum;
 
-  PlanReport report;
-  const PreRunCheck check = checkBeforeRun(project);
-  if (isQuestion(check)) report.question = preRunMessage(check);
-  if (isRefusal(check)) {
-    report.message = preRunMessage(check);
-  } else {
-    CalculationRun run;
-    run.startRun(project);
-    RunOutcome outcome;
-    {
-      InterruptCancels interrupt(run.cancelRequested);
-      outcome = run.execute(project, settings);
-    }
-    run.finishRun(project, outcome.success);
-    if (run.cancelRequested.load()) {
-      std::cerr << "cargolyx-cli: the calculation was cancelled\n";
-      *stopStatus = kExitInterrupted;
-      return std::nullopt;
-    }
-    report.mode = outcome.mode;
+  CancelToken token;
+  if (options.timeLimitSeconds > 0) token.setTimeLimit(std::chrono::seconds(options.timeLimitSeconds));
+  CalculationReport report;
+  {
+    InterruptCancels interrupt(token);
+    report = calculate(calculationRequest(project, settings), token);
   }
-  refreshResultStatistics(project);
-  if (report.mode != RunMode::None) {
-    report.status = project.loadedCount > 0 ? PlanStatus::Loaded : PlanStatus::NothingLoaded;
-    if (report.status == PlanStatus::NothingLoaded) report.message = nothingLoadedMessage();
+  if (report.status == CalculationStatus::Cancelled) {
+    std::cerr << "cargolyx-cli: the calculation was cancelled\n";
+    *stopStatus = kExitInterrupted;
+    return std::nullopt;
   }
+  if (report.status == CalculationStatus::TimedOut) {
+    std::cerr << "cargolyx-cli: the calculation timed out after " << options.timeLimitSeconds
+              << " s and was stopped\n";
+    *stopStatus = kExitTimedOut;
+    return std::nullopt;
+  }
+  applyReport(report, project);
   return report;
 }
 
-int exitStatus(PlanStatus status) {
+int exitStatus(CalculationStatus status) {
   switch (status) {
-    case PlanStatus::Loaded: return kExitLoaded;
-    case PlanStatus::NothingLoaded: return kExitNothingLoaded;
-    case PlanStatus::Refused: return kExitRefused;
+    case CalculationStatus::Loaded: return kExitLoaded;
+    case CalculationStatus::NothingLoaded: return kExitNothingLoaded;
+    case CalculationStatus::Refused: return kExitRefused;
+    case CalculationStatus::Cancelled: return kExitInterrupted;
+    case CalculationStatus::TimedOut: return kExitTimedOut;
   }
   return kExitRefused;
 }

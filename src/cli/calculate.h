@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/calculation.h"
+#include "commands/calculate.h"
 
 struct FillScheme;
 
@@ -19,6 +19,7 @@ struct CalculationOptions {
   std::string path;
   std::int32_t spacingL = 0, spacingW = 0, spacingH = 0;  // a fresh program's settings
   std::int32_t maxBlockNum = 6;
+  std::int32_t timeLimitSeconds = 0;  // 0: no limit
 };
 
 // A verb's own options: given the arguments and the position of one that is not shared, it
@@ -30,21 +31,12 @@ using VerbOptions = std::function<int(const std::vector<std::string>& args, std:
 std::optional<CalculationOptions> parseCalculationOptions(const std::vector<std::string>& args,
                                                           const char* usage, const VerbOptions& verbOptions);
 
-enum class PlanStatus { Loaded, NothingLoaded, Refused };
-
-// What the calculation came to.
-struct PlanReport {
-  PlanStatus status = PlanStatus::Refused;
-  std::string message;   // M1 to M6, or empty
-  std::string question;  // Q1 or Q2 when it would have been asked, else empty
-  RunMode mode = RunMode::None;
-};
-
-// Reads the project and calculates it; Ctrl-C cancels. Nothing, with the exit status in
-// *stopStatus, when the project cannot be read (after a message on stderr) or the
-// calculation was cancelled.
-std::optional<PlanReport> calculateProject(const CalculationOptions& options, FillScheme& project,
+// Reads the project, calculates it with the calculation call and puts the report into the
+// project; Ctrl-C cancels. Nothing, with the exit status in *stopStatus, when the project
+// cannot be read, or the calculation was cancelled or ran out of time (after a message on
+// stderr).
+std::optional<CalculationReport> calculateProject(const CalculationOptions& options, FillScheme& project,
                                            int* stopStatus);
 
-// kExitLoaded, kExitNothingLoaded or kExitRefused.
-int exitStatus(PlanStatus status);
+// The exit status of a report: loaded, nothing loaded, refused, interrupted, timed out.
+int exitStatus(CalculationStatus status);

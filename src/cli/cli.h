@@ -11,6 +11,7 @@ inline constexpr int kExitNothingLoaded = 1;
 inline constexpr int kExitRefused = 2;
 inline constexpr int kExitBadInput = 3;  // unreadable or invalid file, bad arguments
 inline constexpr int kExitExportFailed = 4;  // the plan could not be exported
+inline constexpr int kExitTimedOut = 5;      // the calculation reached its time limit
 
 int runInfo(const std::vector<std::string>& args);
 int runPlan(const std::vector<std::string>& args);

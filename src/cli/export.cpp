@@ -1,4 +1,4 @@
-// cargolyx-cli export FILE.pak [--spacing L,W,H] [--max-blocks N] [--dir DIR]
+// cargolyx-cli export FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--dir DIR]
 // Calculates the project as `plan` does and writes the loading plan "packplan.htm" with its
 // pictures into DIR (by default the program folder, as the window does).
 
@@ -14,7 +14,7 @@
 namespace {
 
 const char* const kUsage =
-    "usage: cargolyx-cli export FILE.pak [--spacing L,W,H] [--max-blocks N] [--dir DIR]\n";
+    "usage: cargolyx-cli export FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--dir DIR]\n";
 
 // Writes the plan into folder (created when missing). The document's path, or nothing
 // after telling on stderr why the export failed.
@@ -50,7 +50,7 @@ int runExport(const std::vector<std::string>& args) {
   if (!report) return stopStatus;
 
   if (!report->question.empty()) std::cout << report->question << "\n";
-  if (report->status != PlanStatus::Loaded) {
+  if (report->status != CalculationStatus::Loaded) {
     std::cout << report->message << "\n";
     std::cerr << "cargolyx-cli: " << nothingToExportMessage() << "\n";
     return exitStatus(report->status);

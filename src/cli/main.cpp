@@ -12,9 +12,9 @@ void printUsage(std::ostream& out) {
   out << "usage: cargolyx-cli VERB FILE.pak [options]\n"
          "verbs:\n"
          "  info FILE.pak    the container, the cartons and their statistics\n"
-         "  plan FILE.pak [--spacing L,W,H] [--max-blocks N] [--json]\n"
+         "  plan FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--json]\n"
          "                   calculate the loading plan and print its blocks\n"
-         "  export FILE.pak [--spacing L,W,H] [--max-blocks N] [--dir DIR]\n"
+         "  export FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--dir DIR]\n"
          "                   calculate the plan and write packplan.htm with its pictures\n"
          "                   into DIR (default: the program folder)\n";
 }

@@ -1,4 +1,4 @@
-// cargolyx-cli plan FILE.pak [--spacing L,W,H] [--max-blocks N] [--json]
+// cargolyx-cli plan FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--json]
 // Runs the whole calculation as the Run command does, answering its questions with Yes,
 // and prints the result list and its statistics, or the message that applies.
 
@@ -9,20 +9,22 @@
 #include "cli/calculate.h"
 #include "cli/cli.h"
 #include "cli/jsonwriter.h"
-#include "engine/resultlist.h"
+#include "commands/resultlist.h"
 #include "engine/statistics.h"
 #include "model/fillscheme.h"
 
 namespace {
 
 const char* const kUsage =
-    "usage: cargolyx-cli plan FILE.pak [--spacing L,W,H] [--max-blocks N] [--json]\n";
+    "usage: cargolyx-cli plan FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--json]\n";
 
-const char* statusName(PlanStatus status) {
+const char* statusName(CalculationStatus status) {
   switch (status) {
-    case PlanStatus::Loaded: return "loaded";
-    case PlanStatus::NothingLoaded: return "nothing-loaded";
-    case PlanStatus::Refused: return "refused";
+    case CalculationStatus::Loaded: return "loaded";
+    case CalculationStatus::NothingLoaded: return "nothing-loaded";
+    case CalculationStatus::Refused: return "refused";
+    case CalculationStatus::Cancelled: return "cancelled";
+    case CalculationStatus::TimedOut: return "timed-out";
   }
   return "";
 }
@@ -58,7 +60,7 @@ std::string blockJson(const BlockScheme& b) {
       .str(",", "");
 }
 
-void printJson(const FillScheme& project, const PlanReport& report) {
+void printJson(const FillScheme& project, const CalculationReport& report) {
   std::vector<std::string> blocks;
   for (const BlockScheme& b : project.blocks) blocks.push_back(blockJson(b));
   std::cout << JsonObject()
@@ -118,9 +120,9 @@ void printTable(const FillScheme& project) {
   }
 }
 
-void printText(const FillScheme& project, const PlanReport& report) {
+void printText(const FillScheme& project, const CalculationReport& report) {
   if (!report.question.empty()) std::cout << report.question << "\n";
-  if (report.status == PlanStatus::Loaded) {
+  if (report.status == CalculationStatus::Loaded) {
     printTable(project);
     std::cout << resultStatisticsText(project) << "\n";
   } else {

@@ -47,7 +47,7 @@ void clearBlocks(FillScheme& project) { project.blocks.clear(); }
 ContainerPlan& CalculationRun::buildPlan(const FillScheme& project, std::int32_t group,
                                          std::int32_t length) {
   engine = ::buildPlan(project, group, length);
-  engine->cancelFlag = &cancelRequested;
+  engine->cancelFlag = stopFlag_;
   return *engine;
 }
 
@@ -72,7 +72,7 @@ RunOutcome CalculationRun::execute(FillScheme& project, const Settings& settings
 }
 
 void CalculationRun::finishRun(FillScheme& project, bool success) {
-  if (!success || cancelRequested.load()) clearBlocks(project);
+  if (!success || stopFlag_->load()) clearBlocks(project);
 }
 
 std::int32_t CalculationRun::runSingle(FillScheme& project, std::int32_t maxBlockNum) {

@@ -2,10 +2,9 @@
 // The calculation run without its dialog: group keys, the zoned or single run of the
 // engine, and the hand-over that keeps or discards the result blocks.
 //
-// The window shows its progress dialog, calls startRun on the main thread, execute on a
-// worker thread and finishRun back on the main thread; the command line and the tests call
-// the three in turn. While execute runs, nothing but it touches the project, and the only
-// value another thread may write is cancelRequested.
+// The sets planner behind the Run command's calculation call (commands/calculate.h),
+// which runs it on a project of its own: startRun, execute, finishRun in turn. While
+// execute runs, the only value another thread may write is the cancel flag.
 
 #include <atomic>
 #include <cstdint>
@@ -38,6 +37,8 @@ struct RunOutcome {
 class CalculationRun {
  public:
   std::atomic<bool> cancelRequested{false};  // set by Cancel (any thread), polled by the searches
+  // The searches poll this flag instead of cancelRequested (a caller's cancel token).
+  void stopOn(const std::atomic<bool>& flag) { stopFlag_ = &flag; }
   std::unique_ptr<ContainerPlan> engine;     // the current plan; every buildPlan replaces it
 
   // What showing the progress dialog does before the worker starts (main thread):
@@ -54,6 +55,7 @@ class CalculationRun {
   ContainerPlan& buildPlan(const FillScheme& project, std::int32_t group, std::int32_t length);
 
  private:
+  const std::atomic<bool>* stopFlag_ = &cancelRequested;
   std::int32_t runZoned(FillScheme& project, std::int32_t maxBlockNum);
   std::int32_t runSingle(FillScheme& project, std::int32_t maxBlockNum);
   std::int32_t shortestFittingLength(const FillScheme& project, std::int32_t key,

@@ -10,7 +10,9 @@
 #include "boxpic/boxpic.h"
 #include "engine/statistics.h"
 #include "export/dynamiclibrary.h"
+#include "export/textreplace.h"
 #include "model/fillscheme.h"
+#include "model/palette.h"
 #include "model/gbk.h"
 #include "model/projectfile.h"
 

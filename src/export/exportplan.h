@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "export/globalfunc.h"
+#include "platform/programfolder.h"
 
 struct FillScheme;
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "export/globalfunc.h"
+#include "platform/opener.h"
 #include "ui/pictures.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "export/globalfunc.h"
-#include "model/cartonform.h"
+#include "model/palette.h"
+#include "commands/cartonform.h"
 
 namespace {
 

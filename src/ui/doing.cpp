@@ -1,15 +1,14 @@
 #include "ui/doing.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
-#include "ui/formhost.h"
 #include "ui/loadinganimation.h"
+#include "ui/qtext.h"
 
-TDoingDlg::TDoingDlg(FormHost& host, QWidget* parent) : QDialog(parent), host_(host) {
+TDoingDlg::TDoingDlg(QWidget* parent) : QDialog(parent) {
   setObjectName("DoingDlg");
   setWindowTitle("正在计算中，请稍候……");
   // A title bar without close box or system menu: the run ends by Cancel only.
@@ -24,32 +23,43 @@ TDoingDlg::TDoingDlg(FormHost& host, QWidget* parent) : QDialog(parent), host_(h
   TheAnimate->setObjectName("TheAnimate");
   TheAnimate->setGeometry(8, 8, 80, 50);
 
-  Label1 = new QLabel(QStringLiteral("\u3000\u3000计算所需的时间视计算机性能的不同而定，按“取消”键可以中断计算。"), this);
-  Label1->setObjectName("Label1");
-  Label1->setWordWrap(true);
-  Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label1->setGeometry(104, 12, 296, 44);
+  lblNote = new QLabel(QStringLiteral("\u3000\u3000计算所需的时间视计算机性能的不同而定，按“取消”键可以中断计算。"), this);
+  lblNote->setObjectName("lblNote");
+  lblNote->setWordWrap(true);
+  lblNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lblNote->setGeometry(104, 12, 296, 44);
+
+  lblElapsed = new QLabel(this);
+  lblElapsed->setObjectName("lblElapsed");
+  lblElapsed->setGeometry(8, 66, 150, 20);
 
   CancelBtn = new QPushButton("取消", this);
   CancelBtn->setObjectName("CancelBtn");
   CancelBtn->setGeometry(168, 64, 89, 25);
   connect(CancelBtn, &QPushButton::clicked, this, &TDoingDlg::CancelBtnClick);
+
+  elapsedClock = new QTimer(this);
+  elapsedClock->setInterval(1000);
+  connect(elapsedClock, &QTimer::timeout, this, &TDoingDlg::showElapsedTime);
 }
 
 TDoingDlg::~TDoingDlg() {
   // Only reached with a run going when the program is torn down in the middle of it:
-  // let the worker give up and hand over before it is joined.
+  // the worker gives up at the cancel and ends without waiting for this thread.
   if (worker_.joinable()) {
-    run.cancelRequested = true;
-    while (running_) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    token_->cancel();
     worker_.join();
   }
 }
 
-int TDoingDlg::exec() {
-  const int result = QDialog::exec();
+CalculationReport TDoingDlg::runCalculation(const CalculationRequest& request) {
+  request_ = request;
+  report_ = CalculationReport{};
+  pending_ = true;
+  QDialog::exec();
+  pending_ = false;
   if (worker_.joinable()) worker_.join();
-  return result;
+  return report_;
 }
 
 void TDoingDlg::showEvent(QShowEvent* event) {
@@ -58,38 +68,41 @@ void TDoingDlg::showEvent(QShowEvent* event) {
 }
 
 void TDoingDlg::FormShow() {
-  if (running_) return;
+  if (running_ || !pending_) return;
   if (worker_.joinable()) worker_.join();
+  pending_ = false;
   CancelBtn->setEnabled(true);
   TheAnimate->play();
-  run.startRun(host_.project());
+  started_.start();
+  showElapsedTime();
+  elapsedClock->start();
+  token_ = std::make_unique<CancelToken>();
   running_ = true;
-  worker_ = std::thread([this] { execute(); });
+  worker_ = std::thread([this, request = request_, token = token_.get()] {
+    CalculationReport report = calculate(request, *token);
+    QMetaObject::invokeMethod(
+        this, [this, report = std::move(report)]() mutable { finishRun(std::move(report)); },
+        Qt::QueuedConnection);
+  });
 }
 
-void TDoingDlg::execute() {
-  bool success = false;
-  try {
-    success = run.execute(host_.project(), host_.settings()).success;
-  } catch (...) {
-    success = false;  // out of memory in the search: nothing loaded
-  }
-  QMetaObject::invokeMethod(this, [this, success] { finishRun(success); }, Qt::BlockingQueuedConnection);
-}
-
-void TDoingDlg::finishRun(bool success) {
-  run.finishRun(host_.project(), success);
+void TDoingDlg::finishRun(CalculationReport report) {
+  report_ = std::move(report);
   running_ = false;
+  elapsedClock->stop();
   accept();
 }
 
+void TDoingDlg::showElapsedTime() { lblElapsed->setText(qs(elapsedTimeText(started_.elapsed() / 1000))); }
+
 void TDoingDlg::CancelBtnClick() {
-  run.cancelRequested = true;
+  if (token_) token_->cancel();
   CancelBtn->setEnabled(false);
 }
 
 void TDoingDlg::hideEvent(QHideEvent* event) {
   TheAnimate->stop();
+  elapsedClock->stop();
   QDialog::hideEvent(event);
 }
 

@@ -1,36 +1,35 @@
 #pragma once
-// The progress dialog of a calculation: shown modally while the headless run works on a
-// worker thread, with an animation and a Cancel button. The window keeps painting; the
-// worker hands its outcome back to this thread and waits until finishRun has run.
+// The progress dialog of a calculation: shown modally while the calculation call works on
+// a worker thread, with an animation, the time spent so far and a Cancel button. The
+// worker gets its own copy of the request and hands back a report; it never touches the
+// project, so the window keeps painting and answering while it runs.
 
 #include <QDialog>
+#include <QElapsedTimer>
+#include <memory>
 #include <thread>
 
-#include "engine/calculation.h"
+#include "commands/calculate.h"
 
 class QLabel;
 class QPushButton;
-class FormHost;
+class QTimer;
 class LoadingAnimation;
 
 class TDoingDlg : public QDialog {
   Q_OBJECT
  public:
-  explicit TDoingDlg(FormHost& host, QWidget* parent = nullptr);
+  explicit TDoingDlg(QWidget* parent = nullptr);
   ~TDoingDlg() override;
 
-  // Shows the dialog modally for one calculation; returns once the run has ended and its
+  // Shows the dialog modally while the request is calculated; returns the report once the
   // worker has finished.
-  int exec() override;
+  CalculationReport runCalculation(const CalculationRequest& request);
   // True when the user cancelled the last run. Kept until the next run starts.
-  bool cancelRequested() const { return run.cancelRequested.load(); }
+  bool cancelRequested() const { return token_ && token_->cancelRequested(); }
 
-  // Asks the search to give up; the dialog closes when the worker has handed over.
+  // Asks the calculation to stop; the dialog closes when the worker has handed over.
   void CancelBtnClick();
-  // Runs on this thread at the worker's request: keeps or clears the blocks and closes.
-  void finishRun(bool success);
-
-  CalculationRun run;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -39,15 +38,23 @@ class TDoingDlg : public QDialog {
   void reject() override;
 
  private:
-  // Starts the run: clears the cancel flag, assigns the group keys, starts the worker.
+  // Starts the worker on the pending request.
   void FormShow();
-  void execute();
+  // Runs on this thread when the worker hands its report over: keeps it and closes.
+  void finishRun(CalculationReport report);
+  void showElapsedTime();
 
-  FormHost& host_;
   std::thread worker_;
   bool running_ = false;
+  bool pending_ = false;  // a request waits for the dialog to show
+  CalculationRequest request_;
+  CalculationReport report_;
+  std::unique_ptr<CancelToken> token_;  // one per run; the worker holds it until it ends
+  QElapsedTimer started_;
 
   LoadingAnimation* TheAnimate;
-  QLabel* Label1;
+  QLabel* lblNote;
+  QLabel* lblElapsed;
   QPushButton* CancelBtn;
+  QTimer* elapsedClock;
 };

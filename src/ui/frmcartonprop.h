@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "model/cartonform.h"
+#include "commands/cartonform.h"
 
 class FormHost;
 class GapLabel;

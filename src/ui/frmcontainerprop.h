@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "model/containerlibrary.h"
+#include "commands/containerlibrary.h"
 
 class FormHost;
 class QLineEdit;

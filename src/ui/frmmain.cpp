@@ -1,6 +1,7 @@
 #include "ui/frmmain.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -20,6 +21,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "commands/deletecarton.h"
+#include "commands/projectfiles.h"
 #include "engine/calculation.h"
 #include "model/projectfile.h"
 #include "ui/aboutbox.h"
@@ -33,13 +36,6 @@
 
 namespace {
 
-const char* const kOpenFailed = "打开文件失败，请确认您所打开的文件是否存在以及格式是否正确。";
-const char* const kSaveFailed =
-    "保存文件失败，请确认您选择的保存位置是否可写，以及系统其它配置是否正确。";
-const char* const kNoCartonSelected = "您没有选择任何一种纸箱，请选择纸箱后再执行删除操作。";
-const char* const kContainerNotDeletable =
-    "集装箱可以进行选择调整，但不允许删除，您只能对纸箱执行删除操作。";
-
 // The first dropped file, when it is a local file.
 QString firstDroppedFile(const QMimeData* data) {
   if (!data || !data->hasUrls() || data->urls().isEmpty()) return {};
@@ -47,8 +43,7 @@ QString firstDroppedFile(const QMimeData* data) {
   return url.isLocalFile() ? url.toLocalFile() : QString();
 }
 
-// Dropped files are opened when their name ends in ".pak", in any letter case.
-bool isProjectFileName(const QString& name) { return name.endsWith(".pak", Qt::CaseInsensitive); }
+bool isProjectFile(const QString& name) { return !name.isEmpty() && isProjectFileName(name.toStdString()); }
 
 }  // namespace
 
@@ -71,20 +66,20 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
 
   createToolbar();
   createPanes();
-  StatusBar1 = new QStatusBar(this);
-  StatusBar1->setObjectName("StatusBar1");
-  StatusBar1->setSizeGripEnabled(true);
-  StatusText = new QLabel("OK", StatusBar1);
+  sbStatus = new QStatusBar(this);
+  sbStatus->setObjectName("sbStatus");
+  sbStatus->setSizeGripEnabled(true);
+  StatusText = new QLabel("OK", sbStatus);
   StatusText->setObjectName("StatusText");
-  StatusBar1->addWidget(StatusText, 1);
-  setStatusBar(StatusBar1);
+  sbStatus->addWidget(StatusText, 1);
+  setStatusBar(sbStatus);
 
   // The dialogs exist once for the program's life, created in this order.
   AboutBox = new TAboutBox(this);
   CartonPropForm = new TCartonPropForm(*this, this);
   ContainerPropForm = new TContainerPropForm(*this, this);
   OptionForm = new TOptionForm(*this, *ContainerPropForm, this);
-  DoingDlg = new TDoingDlg(*this, this);
+  DoingDlg = new TDoingDlg(this);
 
   resize(761, 518);
   if (const QScreen* screen = this->screen()) {
@@ -105,40 +100,40 @@ TMainForm::~TMainForm() {
 
 QAction* TMainForm::addToolButton(const char* name, const QString& caption, const QString& hint,
                                   int picture, void (TMainForm::*handler)()) {
-  QAction* action = ToolBar1->addAction(toolbarPicture(picture), caption);
+  QAction* action = tbMain->addAction(toolbarPicture(picture), caption);
   action->setObjectName(name);
   action->setToolTip(hint);
   connect(action, &QAction::triggered, this, handler);
-  ToolBar1->widgetForAction(action)->setObjectName(name);
+  tbMain->widgetForAction(action)->setObjectName(name);
   return action;
 }
 
-void TMainForm::addSeparator(const char* name) { ToolBar1->addSeparator()->setObjectName(name); }
+void TMainForm::addSeparator(const char* name) { tbMain->addSeparator()->setObjectName(name); }
 
 void TMainForm::createToolbar() {
-  ToolBar1 = addToolBar("工具栏");
-  ToolBar1->setObjectName("ToolBar1");
-  ToolBar1->setMovable(false);
-  ToolBar1->setFloatable(false);
-  ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
-  ToolBar1->setIconSize(QSize(kToolbarPictureSize, kToolbarPictureSize));
-  ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-  QFont font = ToolBar1->font();
+  tbMain = addToolBar("工具栏");
+  tbMain->setObjectName("tbMain");
+  tbMain->setMovable(false);
+  tbMain->setFloatable(false);
+  tbMain->setContextMenuPolicy(Qt::PreventContextMenu);
+  tbMain->setIconSize(QSize(kToolbarPictureSize, kToolbarPictureSize));
+  tbMain->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  QFont font = tbMain->font();
   font.setPixelSize(12);
-  ToolBar1->setFont(font);
+  tbMain->setFont(font);
 
-  addSeparator("tbSeprator1");
+  addSeparator("tbSeparator1");
   addToolButton("tbNew", "新建", "新装箱方案", 0, &TMainForm::tbNewClick);
   addToolButton("tbOpen", "打开", "打开已保存的方案", 1, &TMainForm::tbOpenClick);
   addToolButton("tbSaveAs", "保存", "保存当前方案到文件", 2, &TMainForm::tbSaveAsClick);
-  addSeparator("tbSeprator2");
+  addSeparator("tbSeparator2");
   addToolButton("tbAddCarton", "添加箱子", "添加箱子", 3, &TMainForm::tbAddCartonClick);
   addToolButton("tbDelCarton", "删除箱子", "删除选中的箱子", 4, &TMainForm::tbDelCartonClick);
   addToolButton("tbRun", "运行", "开始装箱计算", 5, &TMainForm::tbRunClick);
   addToolButton("tbFill", "填充", "增加箱数直到填满您所选择的块", 6, &TMainForm::tbFillClick);
   addToolButton("tbExport", "导出装箱方案", "导出装箱方案", 7, &TMainForm::tbExportClick);
   addToolButton("tbOption", "选项", "选项", 8, &TMainForm::tbOptionClick);
-  addSeparator("tbSeprator3");
+  addSeparator("tbSeparator3");
   addToolButton("tbAbout", "关于本软件", "关于本软件", 9, &TMainForm::tbAboutClick);
 }
 
@@ -158,39 +153,39 @@ void TMainForm::createPanes() {
   treeCarton->installEventFilter(this);
   connect(treeCarton, &QTreeWidget::itemDoubleClicked, this, [this] { treeCartonDblClick(); });
 
-  Panel1 = new QFrame;
-  Panel1->setObjectName("Panel1");
-  Panel1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  Panel1->setLineWidth(2);
-  Panel1->setMinimumSize(100, 80);
-  auto* panelLayout = new QVBoxLayout(Panel1);
+  pnlView = new QFrame;
+  pnlView->setObjectName("pnlView");
+  pnlView->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  pnlView->setLineWidth(2);
+  pnlView->setMinimumSize(100, 80);
+  auto* panelLayout = new QVBoxLayout(pnlView);
   panelLayout->setContentsMargins(2, 2, 2, 2);
-  boxViewer = new BoxViewer(scene_, Panel1);
+  boxViewer = new BoxViewer(scene_, pnlView);
   if (TOpenGLPanel* panel = boxViewer->panel())
     panel->OnFailure = [this](const QString& text) { messages_->information(text); };
 
-  Splitter1 = new QSplitter(Qt::Horizontal);
-  Splitter1->setObjectName("Splitter1");
-  Splitter1->setHandleWidth(5);
-  Splitter1->setChildrenCollapsible(false);
-  Splitter1->addWidget(treeCarton);
-  Splitter1->addWidget(Panel1);
-  Splitter1->setStretchFactor(0, 0);
-  Splitter1->setStretchFactor(1, 1);
-  Splitter1->setSizes({209, 761 - 209});
+  splitTreeView = new QSplitter(Qt::Horizontal);
+  splitTreeView->setObjectName("splitTreeView");
+  splitTreeView->setHandleWidth(5);
+  splitTreeView->setChildrenCollapsible(false);
+  splitTreeView->addWidget(treeCarton);
+  splitTreeView->addWidget(pnlView);
+  splitTreeView->setStretchFactor(0, 0);
+  splitTreeView->setStretchFactor(1, 1);
+  splitTreeView->setSizes({209, 761 - 209});
 
   createResultList();
 
-  Splitter2 = new QSplitter(Qt::Vertical);
-  Splitter2->setObjectName("Splitter2");
-  Splitter2->setHandleWidth(5);
-  Splitter2->setChildrenCollapsible(false);
-  Splitter2->addWidget(Splitter1);
-  Splitter2->addWidget(lvResult);
-  Splitter2->setStretchFactor(0, 1);
-  Splitter2->setStretchFactor(1, 0);
-  Splitter2->setSizes({300, 112});
-  setCentralWidget(Splitter2);
+  splitViewResults = new QSplitter(Qt::Vertical);
+  splitViewResults->setObjectName("splitViewResults");
+  splitViewResults->setHandleWidth(5);
+  splitViewResults->setChildrenCollapsible(false);
+  splitViewResults->addWidget(splitTreeView);
+  splitViewResults->addWidget(lvResult);
+  splitViewResults->setStretchFactor(0, 1);
+  splitViewResults->setStretchFactor(1, 0);
+  splitViewResults->setSizes({300, 112});
+  setCentralWidget(splitViewResults);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -236,7 +231,7 @@ void TMainForm::tbOpenClick() {
 
 bool TMainForm::openProjectFile(const QString& name) {
   if (!loadProjectFile(QFile::encodeName(name).toStdString(), *project_)) {
-    messages_->information(kOpenFailed);
+    messages_->information(QString::fromStdString(openFailedMessage()));
     return false;
   }
   refreshTree(true);
@@ -246,7 +241,7 @@ bool TMainForm::openProjectFile(const QString& name) {
 void TMainForm::tbSaveAsClick() {
   const QString name = fileDialogs_->saveFileName();
   if (name.isEmpty()) return;
-  if (!saveProjectFile(QFile::encodeName(name).toStdString(), *project_)) messages_->information(kSaveFailed);
+  if (!saveProjectFile(QFile::encodeName(name).toStdString(), *project_)) messages_->information(QString::fromStdString(saveFailedMessage()));
 }
 
 void TMainForm::tbAddCartonClick() {
@@ -261,12 +256,10 @@ void TMainForm::tbAddCartonClick() {
 
 void TMainForm::tbDelCartonClick() {
   const QList<QTreeWidgetItem*> selected = treeCarton->selectedItems();
-  if (selected.isEmpty()) {
-    messages_->information(kNoCartonSelected);
-    return;
-  }
-  if (selected.constFirst()->parent() == nullptr) {
-    messages_->information(kContainerNotDeletable);
+  const DeleteDecision decision =
+      decideDelete(!selected.isEmpty(), !selected.isEmpty() && selected.constFirst()->parent() != nullptr);
+  if (decision != DeleteDecision::DeleteCarton) {
+    messages_->information(QString::fromStdString(deleteMessage(decision)));
     return;
   }
   if (project_->removeCarton(static_cast<std::size_t>(selectedCartonIndex()))) deleteSelectedCartonNode();
@@ -300,16 +293,21 @@ void TMainForm::deleteSelectedCartonNode() {
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
   // While a calculation runs the project is the worker's: no file replaces it.
   if (DoingDlg->isVisible()) return;
-  if (isProjectFileName(firstDroppedFile(event->mimeData()))) event->acceptProposedAction();
+  if (isProjectFile(firstDroppedFile(event->mimeData()))) event->acceptProposedAction();
 }
 
 void TMainForm::dropEvent(QDropEvent* event) {
   const QString name = firstDroppedFile(event->mimeData());
-  if (DoingDlg->isVisible() || !isProjectFileName(name)) return;
+  if (DoingDlg->isVisible() || !isProjectFile(name)) return;
   event->acceptProposedAction();
   // Opened once the drop has ended, so that a message box never holds up the program the
   // file came from.
   QTimer::singleShot(0, this, [this, name] { openProjectFile(name); });
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (DoingDlg->isVisible()) DoingDlg->CancelBtnClick();
+  QMainWindow::closeEvent(event);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -69,12 +69,14 @@ class TMainForm : public QMainWindow, public FormHost {
   void tbOptionClick();
   void tbAboutClick();
   // The result list's pop-up item "完全填充": the fill command.
-  void mnuSyncClick();
+  void mnuFillCompletelyClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  // Closing the window during a calculation cancels it.
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -110,17 +112,17 @@ class TMainForm : public QMainWindow, public FormHost {
   QString startFile_;
   bool shown_ = false;
 
-  QToolBar* ToolBar1 = nullptr;
+  QToolBar* tbMain = nullptr;
   QTreeWidget* treeCarton = nullptr;
-  QSplitter* Splitter1 = nullptr;
-  QFrame* Panel1 = nullptr;
-  BoxViewer* boxViewer = nullptr;  // the 3D view, filling Panel1
-  QSplitter* Splitter2 = nullptr;
+  QSplitter* splitTreeView = nullptr;
+  QFrame* pnlView = nullptr;
+  BoxViewer* boxViewer = nullptr;  // the 3D view, filling pnlView
+  QSplitter* splitViewResults = nullptr;
   QTableWidget* lvResult = nullptr;
-  QStatusBar* StatusBar1 = nullptr;
+  QStatusBar* sbStatus = nullptr;
   QLabel* StatusText = nullptr;
   QMenu* PopupMenuBlock = nullptr;
-  QAction* mnuSync = nullptr;
+  QAction* mnuFillCompletely = nullptr;
 
   // The dialogs, created once in this order and shown modally.
   TAboutBox* AboutBox = nullptr;

@@ -10,10 +10,9 @@
 #include <array>
 
 #include "engine/calculation.h"
-#include "engine/fillblocks.h"
-#include "engine/resultlist.h"
+#include "commands/fillblocks.h"
+#include "commands/resultlist.h"
 #include "engine/statistics.h"
-#include "export/globalfunc.h"
 #include "ui/frmmain.h"
 #include "ui/pictures.h"
 #include "view3d/boxviewer.h"
@@ -72,9 +71,9 @@ void TMainForm::createResultList() {
 
   PopupMenuBlock = new QMenu(this);
   PopupMenuBlock->setObjectName("PopupMenuBlock");
-  mnuSync = PopupMenuBlock->addAction("完全填充");
-  mnuSync->setObjectName("mnuSync");
-  connect(mnuSync, &QAction::triggered, this, &TMainForm::mnuSyncClick);
+  mnuFillCompletely = PopupMenuBlock->addAction("完全填充");
+  mnuFillCompletely->setObjectName("mnuFillCompletely");
+  connect(mnuFillCompletely, &QAction::triggered, this, &TMainForm::mnuFillCompletelyClick);
   lvResult->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(lvResult, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     PopupMenuBlockPopup();
@@ -164,13 +163,11 @@ void TMainForm::lvResultSelectItem() {
   scene_.clearScene();
   for (int i = 0; i < static_cast<int>(project_->blocks.size()) && i < rowCount; ++i) {
     if (!all && !std::binary_search(selected.begin(), selected.end(), i)) continue;
-    const BlockScheme& b = project_->blocks[static_cast<std::size_t>(i)];
-    scene_.addSceneBlock(b.sizeX - 3, b.sizeY - 3, b.sizeZ - 3, b.orientation, b.x, b.y, b.z, b.nx, b.ny,
-                         b.nz, b.gapX + 3, b.gapY + 3, b.gapZ + 3, b.count, materialColor(b.material));
+    scene_.addResultBlock(project_->blocks[static_cast<std::size_t>(i)]);
   }
   refreshView(false);
 }
 
-void TMainForm::PopupMenuBlockPopup() { mnuSync->setEnabled(canFillSelection(*project_, selectedResultRows())); }
+void TMainForm::PopupMenuBlockPopup() { mnuFillCompletely->setEnabled(canFillSelection(*project_, selectedResultRows())); }
 
 void TMainForm::refreshView(bool resetCamera) { ::refreshView(*boxViewer, resetCamera); }

@@ -2,31 +2,37 @@
 
 #include <QApplication>
 
-#include "engine/fillblocks.h"
-#include "engine/prerun.h"
+#include "commands/calculate.h"
+#include "commands/fillblocks.h"
+#include "commands/runcheck.h"
 #include "export/exportplan.h"
-#include "export/globalfunc.h"
+#include "platform/opener.h"
 #include "ui/doing.h"
 #include "ui/frmmain.h"
+#include "ui/qtext.h"
 
 void TMainForm::tbRunClick() {
   const PreRunCheck check = checkBeforeRun(*project_);
   if (check == PreRunCheck::NoCartons) refreshResults(-1);
   if (isRefusal(check)) {
-    messages_->information(QString::fromStdString(preRunMessage(check)));
+    messages_->information(qs(preRunMessage(check)));
     return;
   }
-  if (isQuestion(check) && !messages_->question(QString::fromStdString(preRunMessage(check)))) return;
+  if (isQuestion(check) && !messages_->question(qs(preRunMessage(check)))) return;
 
-  DoingDlg->exec();  // the calculation runs while the dialog is shown
-  refreshResults(-1);
-  if (project_->loadedCount > 0) {
-    QApplication::alert(this);
+  const CalculationRequest request = calculationRequest(*project_, *settings_);
+  const CalculationReport report = DoingDlg->runCalculation(request);  // shown while it runs
+  // A project changed while the calculation ran keeps no result of the old one.
+  if (!requestMatches(request, *project_)) {
+    clearBlocks(*project_);
+    refreshResults(-1);
     return;
   }
-  if (DoingDlg->cancelRequested()) return;
+  applyReport(report, *project_);
+  refreshResults(-1);
+  if (report.status == CalculationStatus::Cancelled) return;
   QApplication::alert(this);
-  messages_->information(QString::fromStdString(nothingLoadedMessage()));
+  if (report.status != CalculationStatus::Loaded && !report.message.empty()) messages_->information(qs(report.message));
 }
 
 void TMainForm::tbFillClick() {
@@ -35,32 +41,32 @@ void TMainForm::tbFillClick() {
   if (decision == FillDecision::FillOneBlock) {
     const int row = selected.front();
     if (!fillBlock(*project_, static_cast<std::size_t>(row))) {
-      messages_->information(QString::fromStdString(blockAlreadyFullMessage()));
+      messages_->information(qs(blockAlreadyFullMessage()));
       return;
     }
     refreshTree(false);
     refreshResults(row);
   } else if (decision == FillDecision::FillAllBlocks) {
-    if (!messages_->question(QString::fromStdString(fillAllQuestion()))) return;
+    if (!messages_->question(qs(fillAllQuestion()))) return;
     fillAllBlocks(*project_);
     refreshTree(false);
     refreshResults(-1);
   } else {
-    messages_->information(QString::fromStdString(fillMessage(decision)));
+    messages_->information(qs(fillMessage(decision)));
   }
 }
 
-void TMainForm::mnuSyncClick() { tbFillClick(); }
+void TMainForm::mnuFillCompletelyClick() { tbFillClick(); }
 
 void TMainForm::tbExportClick() {
   if (project_->loadedCount == 0) {
-    messages_->information(QString::fromStdString(nothingToExportMessage()));
+    messages_->information(qs(nothingToExportMessage()));
     return;
   }
   ExportPlan plan(*project_);
   if (plan.run() != kExportDone) {
-    messages_->information(QString::fromStdString(plan.failureMessage()));
+    messages_->information(qs(plan.failureMessage()));
     return;
   }
-  if (!openDocument(plan.htmlFile)) messages_->information(QString::fromStdString(openDocumentFailedMessage()));
+  if (!openDocument(plan.htmlFile)) messages_->information(qs(openDocumentFailedMessage()));
 }

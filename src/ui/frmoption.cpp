@@ -53,19 +53,19 @@ TOptionForm::TOptionForm(FormHost& host, TContainerPropForm& containerForm, QWid
   setWindowTitle(QStringLiteral("选项"));
   containerForm_.setLibrary(&workingList);
 
-  PageControl1 = new QTabWidget(this);
-  PageControl1->setObjectName(QStringLiteral("PageControl1"));
-  PageControl1->addTab(buildContainerPage(), QStringLiteral("集装箱"));
-  PageControl1->addTab(buildSpacingPage(), QStringLiteral("装箱设置"));
+  pcOptions = new QTabWidget(this);
+  pcOptions->setObjectName(QStringLiteral("pcOptions"));
+  pcOptions->addTab(buildContainerPage(), QStringLiteral("集装箱"));
+  pcOptions->addTab(buildSpacingPage(), QStringLiteral("装箱设置"));
 
   auto* buttons = okCancelButtons(this, btnOK, btnCancel);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(PageControl1);
+  layout->addWidget(pcOptions);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(PageControl1, &QTabWidget::currentChanged, this, &TOptionForm::PageControl1Change);
+  connect(pcOptions, &QTabWidget::currentChanged, this, &TOptionForm::PageControl1Change);
   connect(lvContainers, &QTreeWidget::itemSelectionChanged, this, &TOptionForm::lvContainersSelectItem);
   connect(lvContainers, &QTreeWidget::itemDoubleClicked, this, &TOptionForm::lvContainersDblClick);
   connect(btnAdd, &QPushButton::clicked, this, &TOptionForm::btnAddClick);
@@ -172,12 +172,12 @@ void TOptionForm::FormActivate() {
   showSpacings(optionEntryOf(settings));
   workingList.load(settings.containers, host_.project().container);
   showLibrary();
-  PageControl1->setCurrentWidget(SheetContainer);
+  pcOptions->setCurrentWidget(SheetContainer);
   lvContainers->setFocus();
 }
 
 void TOptionForm::PageControl1Change() {
-  if (PageControl1->currentWidget() == SheetSpacing) showSpacings(spacingEntryOf(host_.settings()));
+  if (pcOptions->currentWidget() == SheetSpacing) showSpacings(spacingEntryOf(host_.settings()));
 }
 
 void TOptionForm::showSpacings(const OptionEntry& e) {

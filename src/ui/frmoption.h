@@ -5,8 +5,8 @@
 
 #include <QDialog>
 
-#include "model/containerlibrary.h"
-#include "model/optionform.h"
+#include "commands/containerlibrary.h"
+#include "commands/optionform.h"
 
 class FormHost;
 class QLineEdit;
@@ -56,7 +56,7 @@ class TOptionForm : public QDialog {
   TContainerPropForm& containerForm_;
   ContainerLibrary workingList;
 
-  QTabWidget* PageControl1 = nullptr;
+  QTabWidget* pcOptions = nullptr;
   QWidget* SheetContainer = nullptr;
   QWidget* SheetSpacing = nullptr;
   QTreeWidget* lvContainers = nullptr;

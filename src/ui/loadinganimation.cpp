@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <array>
 
-#include "export/globalfunc.h"
+#include "model/palette.h"
 
 namespace {
 

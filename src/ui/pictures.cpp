@@ -7,7 +7,7 @@
 #include <QSvgRenderer>
 #include <array>
 
-#include "export/globalfunc.h"
+#include "model/palette.h"
 
 // The resources live in a static library: register them before the first use.
 static void registerPictureResources() {

@@ -6,7 +6,7 @@
 //
 // In the main window:
 //
-//   boxViewer = new BoxViewer(scene, Panel1);       // fills Panel1
+//   boxViewer = new BoxViewer(scene, pnlView);       // fills pnlView
 //   ...
 //   // New and every rebuild of the carton tree:
 //   scene.clearScene();

@@ -1,6 +1,8 @@
 #include "view3d/scene.h"
 
+#include "model/blockscheme.h"
 #include "model/container.h"
+#include "model/palette.h"
 
 void Scene::clearScene() { sceneBlocks.clear(); }
 
@@ -15,4 +17,10 @@ void Scene::addSceneBlock(std::int32_t sizeX, std::int32_t sizeY, std::int32_t s
 
 void Scene::setSceneContainer(const Container& container) {
   sceneSize = SceneSize{container.length, container.width, container.height};
+}
+
+void Scene::addResultBlock(const BlockScheme& b) {
+  addSceneBlock(b.sizeX - kCartonSeam, b.sizeY - kCartonSeam, b.sizeZ - kCartonSeam, b.orientation, b.x, b.y,
+                b.z, b.nx, b.ny, b.nz, b.gapX + kCartonSeam, b.gapY + kCartonSeam, b.gapZ + kCartonSeam,
+                b.count, materialColor(b.material));
 }

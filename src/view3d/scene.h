@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+struct BlockScheme;
 struct Container;
 
 // The container drawn, used for centring and scaling. Starts as the demo container.
@@ -27,6 +28,11 @@ struct CubeBlock {
   std::uint32_t color = 0;  // packed 0x00BBGGRR
 };
 
+// The view draws each carton 3 mm smaller than it is and moves the 3 mm into the gap, so
+// the pitch (size + gap) stays the block's own and neighbouring cartons of a block show
+// as separate boxes with a visible seam instead of one solid brick.
+inline constexpr std::int32_t kCartonSeam = 3;
+
 class Scene {
  public:
   SceneSize sceneSize;
@@ -37,6 +43,8 @@ class Scene {
                      std::int32_t orientation, std::int32_t x, std::int32_t y, std::int32_t z,
                      std::int32_t nx, std::int32_t ny, std::int32_t nz, std::int32_t gapX,
                      std::int32_t gapY, std::int32_t gapZ, std::int32_t count, std::uint32_t color);
+  // Adds a result block as the view shows it (see kCartonSeam).
+  void addResultBlock(const BlockScheme& block);
   // Takes the container's length, width and height; name and weight are not kept.
   void setSceneContainer(const Container& container);
 };

@@ -112,6 +112,8 @@ TEST(CliPlan, badArgumentsAndFilesGiveStatusThree) {
            {"plan", example("demo.pak"), "--max-blocks", "0"},
            {"plan", example("demo.pak"), "--max-blocks", "six"},
            {"plan", example("demo.pak"), "--colour"},
+           {"plan", example("demo.pak"), "--time-limit", "0"},
+           {"plan", example("demo.pak"), "--time-limit", "1.5"},
            {"plan", example("demo.pak"), example("mixed.pak")}}) {
     CliResult r = runCli(args);
     EXPECT_EQ(r.status, kExitBadInput) << args.back();
@@ -177,4 +179,27 @@ TEST(CliPlan, ctrlCCancelsTheCalculation) {
   ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
   EXPECT_EQ(WEXITSTATUS(status), 130);
   EXPECT_EQ(slurp(errPath), "cargolyx-cli: the calculation was cancelled\n");
+}
+
+TEST(CliPlan, aTimeLimitStopsALongCalculationWithStatusFive) {
+  ScratchFolder folder;
+  FillScheme p;
+  for (auto [l, w, h, count] : {std::array{120, 100, 80, 2}, std::array{110, 90, 70, 1}, std::array{130, 85, 75, 1}}) {
+    Carton& c = p.addCarton();
+    c.length = l;
+    c.width = w;
+    c.height = h;
+    c.count = count;
+  }
+  const std::string path = folder.path() + "/long.pak";
+  ASSERT_TRUE(saveProjectFile(path, p));
+  CliResult r = runCli({"plan", path, "--spacing", "10,5,5", "--time-limit", "1", "--json"});
+  EXPECT_EQ(r.status, 5);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("timed out"), std::string::npos) << r.err;
+
+  // A limit the calculation stays within changes nothing.
+  CliResult quick = runCli({"plan", example("demo.pak"), "--time-limit", "600", "--json"});
+  EXPECT_EQ(quick.status, kExitLoaded);
+  EXPECT_EQ(quick.out, runCli({"plan", example("demo.pak"), "--json"}).out);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -56,20 +57,6 @@ void watchRun(MainWindowDriver& d, SeenDuringRun& seen, std::function<void(TDoin
 
 }  // namespace
 
-TEST(DoingDlg, captionLabelAndCancelButton) {
-  MainWindowDriver d;
-  TDoingDlg* dialog = doingDialog(d);
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(dialog->windowTitle(), "正在计算中，请稍候……");
-  EXPECT_EQ(dialog->size(), QSize(415, 104));
-  EXPECT_FALSE(dialog->windowFlags() & Qt::WindowCloseButtonHint);
-  EXPECT_FALSE(dialog->windowFlags() & Qt::WindowSystemMenuHint);
-  EXPECT_EQ(dialog->findChild<QLabel*>("Label1")->text(),
-            QStringLiteral("\u3000\u3000计算所需的时间视计算机性能的不同而定，按“取消”键可以中断计算。"));
-  EXPECT_EQ(dialog->findChild<QPushButton*>("CancelBtn")->text(), "取消");
-  EXPECT_FALSE(dialog->findChild<LoadingAnimation*>("TheAnimate")->isPlaying());
-}
-
 TEST(DoingDlg, cancelEndsALongRunWithNoBlocksAndNoMessage) {
   MainWindowDriver d;
   enterLongSearch(d);
@@ -113,7 +100,7 @@ TEST(DoingDlg, escapeCancelsTooAndTheNextRunStartsAfresh) {
   EXPECT_EQ(d.messages().shown, QStringList());
 }
 
-TEST(DoingDlg, aFileDroppedDuringARunLeavesTheProjectToTheWorker) {
+TEST(RunInProgress, aFileDroppedDuringARunIsNotOpened) {
   MainWindowDriver d;
   enterLongSearch(d);
   SeenDuringRun seen;
@@ -127,4 +114,77 @@ TEST(DoingDlg, aFileDroppedDuringARunLeavesTheProjectToTheWorker) {
   EXPECT_TRUE(seen.dialogShown);
   EXPECT_FALSE(dropAccepted);
   EXPECT_EQ(d.project().cartons.size(), 3u) << "the dropped file was not opened";
+}
+
+TEST(DoingDlg, showsTheTimeSpentWhileTheRunGoes) {
+  MainWindowDriver d;
+  enterLongSearch(d);
+  QString shown;
+  auto* timer = new QTimer(&d.form());
+  timer->setInterval(100);
+  QObject::connect(timer, &QTimer::timeout, [&d, &shown, timer] {
+    TDoingDlg* dialog = doingDialog(d);
+    if (!dialog->isVisible()) return;
+    shown = dialog->findChild<QLabel*>("lblElapsed")->text();
+    if (shown.contains(QStringLiteral("1秒"))) {
+      dialog->CancelBtnClick();
+      timer->stop();
+    }
+  });
+  timer->start();
+  d.click("tbRun");
+  EXPECT_EQ(shown, QStringLiteral("已用时间：1秒"));
+}
+
+// The project is edited while the worker calculates the old one: the edit stays, and the
+// old project's result is not put into the new one.
+TEST(RunInProgress, anEditDuringTheRunKeepsTheEditAndDropsTheOldResult) {
+  MainWindowDriver d;
+  Carton& c = d.project().addCarton();
+  c.length = 600, c.width = 400, c.height = 300, c.count = 850;
+  d.project().spacingL = d.project().spacingW = d.project().spacingH = 0;
+  d.form().refreshTree(true);
+  bool edited = false;
+  auto* timer = new QTimer(&d.form());
+  timer->setInterval(0);
+  QObject::connect(timer, &QTimer::timeout, [&d, &edited, timer] {
+    if (!doingDialog(d)->isVisible() || edited) return;
+    // As the carton dialog's OK does: change the carton and rebuild the tree.
+    d.project().cartons[0].count = 10;
+    d.form().refreshTree(true);
+    edited = true;
+    timer->stop();
+  });
+  timer->start();
+  d.click("tbRun");
+  ASSERT_TRUE(edited);
+  EXPECT_EQ(d.project().cartons.size(), 1u);
+  EXPECT_EQ(d.project().cartons[0].count, 10);
+  EXPECT_TRUE(d.project().blocks.empty()) << "850 cartons were planned, 10 are entered";
+  EXPECT_EQ(d.project().loadedCount, 0);
+  EXPECT_EQ(d.resultList()->rowCount(), 1);
+
+  // Calculated again, the edited project gets its own result.
+  d.click("tbRun");
+  EXPECT_GT(d.project().loadedCount, 0);
+  EXPECT_EQ(d.project().loadedCount % 10, 0) << "whole sets of the 10 cartons now entered";
+  for (const BlockScheme& b : d.project().blocks) EXPECT_EQ(b.cartonIndex, 0);
+}
+
+// The window is closed while the worker searches: the calculation stops, the window
+// goes without a message, and the project keeps no half result.
+TEST(RunInProgress, closingTheWindowDuringARunCancelsIt) {
+  MainWindowDriver d;
+  enterLongSearch(d);
+  bool closedDuringRun = false;
+  QTimer::singleShot(300, &d.form(), [&d, &closedDuringRun] {
+    closedDuringRun = doingDialog(d)->isVisible();
+    d.form().close();
+  });
+  d.click("tbRun");  // returns once the cancelled worker has handed over
+  EXPECT_TRUE(closedDuringRun);
+  EXPECT_TRUE(doingDialog(d)->cancelRequested());
+  EXPECT_FALSE(d.form().isVisible());
+  EXPECT_TRUE(d.project().blocks.empty());
+  EXPECT_TRUE(d.messages().shown.isEmpty());
 }

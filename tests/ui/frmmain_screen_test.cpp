@@ -79,9 +79,9 @@ TEST(MainWindowOnScreen, afterACalculationTheViewShowsTheCartonsAndNothingIsCut)
   // The status text and every toolbar caption are shown whole.
   QLabel* status = d.statusText();
   EXPECT_LE(QFontMetrics(status->font()).horizontalAdvance(status->text()), status->width());
-  for (QAction* action : d.form().findChild<QToolBar*>("ToolBar1")->actions()) {
+  for (QAction* action : d.form().findChild<QToolBar*>("tbMain")->actions()) {
     if (action->isSeparator()) continue;
-    QWidget* button = d.form().findChild<QToolBar*>("ToolBar1")->widgetForAction(action);
+    QWidget* button = d.form().findChild<QToolBar*>("tbMain")->widgetForAction(action);
     EXPECT_GE(button->width(), button->sizeHint().width()) << action->text().toStdString();
     EXPECT_TRUE(button->isVisible()) << action->text().toStdString();
   }

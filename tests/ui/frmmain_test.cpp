@@ -88,21 +88,21 @@ TEST(MainWindowToolbar, tenButtonsInOrderWithCaptionsHintsAndPictures) {
     const char* hint;
   };
   const std::vector<Expected> expected = {
-      {"tbSeprator1", "", ""},
+      {"tbSeparator1", "", ""},
       {"tbNew", "新建", "新装箱方案"},
       {"tbOpen", "打开", "打开已保存的方案"},
       {"tbSaveAs", "保存", "保存当前方案到文件"},
-      {"tbSeprator2", "", ""},
+      {"tbSeparator2", "", ""},
       {"tbAddCarton", "添加箱子", "添加箱子"},
       {"tbDelCarton", "删除箱子", "删除选中的箱子"},
       {"tbRun", "运行", "开始装箱计算"},
       {"tbFill", "填充", "增加箱数直到填满您所选择的块"},
       {"tbExport", "导出装箱方案", "导出装箱方案"},
       {"tbOption", "选项", "选项"},
-      {"tbSeprator3", "", ""},
+      {"tbSeparator3", "", ""},
       {"tbAbout", "关于本软件", "关于本软件"},
   };
-  const QList<QAction*> actions = d.form().findChild<QToolBar*>("ToolBar1")->actions();
+  const QList<QAction*> actions = d.form().findChild<QToolBar*>("tbMain")->actions();
   ASSERT_EQ(actions.size(), static_cast<qsizetype>(expected.size()));
   for (std::size_t i = 0; i < expected.size(); ++i) {
     QAction* action = actions[static_cast<qsizetype>(i)];
@@ -409,7 +409,7 @@ TEST(MainWindowFill, theTotalsRowAsksAndFillsEveryBlockOnYes) {
 TEST(MainWindowFill, thePopupItemIsEnabledOnlyWhenTheButtonWouldFill) {
   MainWindowDriver d;
   giveTwoBlockResult(d);
-  QAction* item = d.form().findChild<QAction*>("mnuSync");
+  QAction* item = d.form().findChild<QAction*>("mnuFillCompletely");
   ASSERT_NE(item, nullptr);
   EXPECT_EQ(item->text(), "完全填充");
   QTableWidget* list = d.resultList();

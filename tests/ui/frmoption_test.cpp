@@ -27,7 +27,7 @@ class OptionsDialog : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   }
   QTreeWidget* list() { return form.findChild<QTreeWidget*>("lvContainers"); }
-  QTabWidget* pages() { return form.findChild<QTabWidget*>("PageControl1"); }
+  QTabWidget* pages() { return form.findChild<QTabWidget*>("pcOptions"); }
   QLineEdit* box(QWidget* dialog, const char* name) {
     auto* widget = dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
     EXPECT_NE(widget, nullptr) << name;

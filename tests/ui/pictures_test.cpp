@@ -2,7 +2,6 @@
 
 #include <QImage>
 
-#include "export/globalfunc.h"
 #include "ui/pictures.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "export/globalfunc.h"
+#include "model/palette.h"
 #include "model/container.h"
 #include "view3d/colors.h"
 #include "view3d/scenedrawing.h"

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "export/globalfunc.h"
+#include "model/palette.h"
 
 namespace {
 

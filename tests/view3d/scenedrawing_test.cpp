@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
-#include "export/globalfunc.h"
+#include "model/blockscheme.h"
+#include "model/palette.h"
 #include "recordingcanvas.h"
 
 namespace {
@@ -23,6 +25,25 @@ Vector3 faceExtent(const RecordedFace& face) {
     hi = {std::max(hi.x, c.x), std::max(hi.y, c.y), std::max(hi.z, c.z)};
   }
   return {hi.x - lo.x, hi.y - lo.y, hi.z - lo.z};
+}
+
+TEST(Scene, showsAResultBlocksCartonsWithASeamAtTheBlocksOwnPitch) {
+  BlockScheme b;
+  b.x = 10, b.y = 20, b.z = 30;
+  b.sizeX = 600, b.sizeY = 400, b.sizeZ = 300;
+  b.gapX = 5, b.gapY = 0, b.gapZ = 10;
+  b.nx = 2, b.ny = 3, b.nz = 4, b.count = 20, b.orientation = 3, b.material = 1;
+  Scene scene;
+  scene.addResultBlock(b);
+  ASSERT_EQ(scene.sceneBlocks.size(), 1u);
+  const CubeBlock& c = scene.sceneBlocks[0];
+  EXPECT_EQ(c.sizeX + c.gapX, 605) << "the pitch is the block's";
+  EXPECT_EQ(c.sizeY + c.gapY, 400);
+  EXPECT_EQ(c.sizeZ + c.gapZ, 310);
+  EXPECT_EQ(c.gapY, 3) << "a seam even between cartons packed without spacing";
+  EXPECT_EQ((std::array{c.x, c.y, c.z, c.nx, c.ny, c.nz, c.count, c.orientation}),
+            (std::array{10, 20, 30, 2, 3, 4, 20, 3}));
+  EXPECT_EQ(c.color, materialColor(1));
 }
 
 TEST(DrawScene, drawsOnlyTheBlackFrameOfAnEmptySceneCentredOnTheOrigin) {

@@ -1,0 +1,82 @@
+#pragma once
+// The Run command's calculation, one call for the window and the command line: a
+// snapshot of what it needs in, a report out. It never sees the live project, so the
+// window can run it on a worker thread and apply the report on its own thread.
+//
+// The caller checks first (checkRun) and asks the question when one applies; calculate
+// checks again and refuses what the checks refuse, so a report always stands alone.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/calculation.h"
+#include "engine/canceltoken.h"
+#include "model/blockscheme.h"
+#include "model/carton.h"
+#include "model/container.h"
+
+struct FillScheme;
+struct Settings;
+
+// Which planner runs. Each planner adds its own options to the request and its own
+// results to the report.
+enum class PlanningMode {
+  Sets,  // complete sets of the carton list, in blocks (the Run command)
+};
+
+struct CalculationRequest {
+  PlanningMode planningMode = PlanningMode::Sets;
+  Container container;
+  std::vector<Carton> cartons;
+  std::int32_t spacingL = 0, spacingW = 0, spacingH = 0;  // mm between cartons
+  std::int32_t maxBlockNum = 6;                           // the block limit
+};
+
+// The snapshot of the project's container, cartons and spacings and the settings' block
+// limit.
+CalculationRequest calculationRequest(const FillScheme& project, const Settings& settings);
+
+enum class CalculationStatus {
+  Loaded,         // a plan with at least one carton
+  NothingLoaded,  // calculated, and nothing fits
+  Refused,        // the checks before the run refused it (message says why)
+  Cancelled,      // stopped by the user; no plan
+  TimedOut,       // stopped by the time limit; no plan
+};
+
+// The result statistics of a plan, as the status bar and the export show them.
+struct ResultStatistics {
+  std::int32_t loadedCount = 0;
+  std::int32_t capacityCount = 0;
+  std::int32_t setCount = 0;
+  double loadedVolume = 0.0;  // mm³
+  double fillRatio = 0.0;
+  double netRatio = 0.0;
+};
+
+struct CalculationReport {
+  CalculationStatus status = CalculationStatus::Refused;
+  std::string message;   // why it was refused, or that nothing could be loaded; else empty
+  std::string question;  // the question the caller had to ask before the run, or empty
+  RunMode mode = RunMode::None;
+  std::int32_t maxSets = 0;  // complete sets the container takes by volume and weight
+  std::vector<BlockScheme> blocks;  // the plan; empty when refused, stopped or failed
+  ResultStatistics statistics;
+};
+
+// Checks, then runs the planner the request names until it ends or the token stops it
+// (the token's deadline included). Call it from any one thread; only the token is shared.
+CalculationReport calculate(const CalculationRequest& request, CancelToken& token);
+
+// Puts a report into the project it was calculated for: the blocks, maxSets and the
+// result statistics.
+void applyReport(const CalculationReport& report, FillScheme& project);
+
+// Whether the project still holds what the request was taken from (container, spacings,
+// cartons): only then does a report belong to it. A project edited, replaced or reopened
+// during a run no longer matches, and the report is dropped.
+bool requestMatches(const CalculationRequest& request, const FillScheme& project);
+
+// The progress dialog's line about the time spent so far: "已用时间：1分05秒".
+std::string elapsedTimeText(std::int64_t seconds);

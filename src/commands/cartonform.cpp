@@ -1,0 +1,149 @@
+#include "commands/cartonform.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+#include "commands/entrycheck.h"
+
+namespace {
+
+// A whole number held in a double, in plain decimal digits.
+std::string wholeNumberText(double value) {
+  char buffer[400];
+  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0);
+  return ec == std::errc() ? std::string(buffer, end) : std::string();
+}
+
+std::string sizeText(std::int32_t size) { return size > 0 ? std::to_string(size) : std::string(); }
+
+struct EnteredNumbers {
+  std::int32_t length, width, height, count, upendLayers;
+  double weight;
+};
+
+std::optional<EnteredNumbers> readNumbers(const CartonEntry& e) {
+  auto l = readCheckedInteger(e.length);
+  auto w = readCheckedInteger(e.width);
+  auto h = readCheckedInteger(e.height);
+  auto count = readCheckedInteger(e.count);
+  auto layers = readCheckedInteger(e.upendLayers);
+  auto weight = readCheckedNumber(e.weight);
+  if (!l || !w || !h || !count || !layers || !weight) return std::nullopt;
+  return EnteredNumbers{*l, *w, *h, *count, *layers, *weight};
+}
+
+// The first edge below the smallest size, as "L", "W" or "H"; empty when all are large enough.
+std::string firstShortEdge(const EnteredNumbers& n) {
+  if (n.length < kMinCartonEdge) return "L";
+  if (n.width < kMinCartonEdge) return "W";
+  if (n.height < kMinCartonEdge) return "H";
+  return {};
+}
+
+// The volume message when the entered cartons would not fit beside the others; empty
+// when they do. All volumes in mm³.
+std::string checkVolume(const FillScheme& project, const Carton& edited, bool newMode,
+                        const EnteredNumbers& n) {
+  const double containerVolume = project.container.volume();
+  const double listVolume = project.netVolume();  // the edited carton with its old values
+  const double unit = static_cast<double>(n.length) * n.width * n.height;
+  const double entered = n.count * unit;
+  // In new mode the carton still has its default size, so it adds nothing to listVolume.
+  const double old = newMode ? 0.0 : edited.count * edited.volume();
+  if (listVolume - old + entered <= containerVolume) return {};
+  const double roomFor = unit > 0.0 ? std::trunc((old + containerVolume - listVolume) / unit) : 0.0;
+  return volumeExceededMessage(newMode, roomFor);
+}
+
+Carton withEntry(Carton carton, const CartonEntry& e, const EnteredNumbers& n) {
+  carton.name = e.name;
+  carton.length = n.length;
+  carton.width = n.width;
+  carton.height = n.height;
+  carton.count = n.count;
+  carton.mustUp = e.mustUp;
+  carton.upendLayers = n.upendLayers;
+  carton.weight = n.weight == 0.0 ? 0.0 : n.weight;  // no "-0" in the box next time
+  if (e.material >= 0 && e.material < kMaterialCount) carton.material = e.material;
+  carton.spaceIndex = spaceIndexOfItem(e.spaceItem);
+  return carton;
+}
+
+}  // namespace
+
+const std::vector<std::string>& materialNames() {
+  static const std::vector<std::string> names = {"草绿", "大红", "浅蓝", "黄色", "灰色",
+                                                 "深蓝", "土黄", "亮紫", "石青", "棕色"};
+  return names;
+}
+
+const std::vector<std::string>& spaceItemTexts() {
+  static const std::vector<std::string> texts = {"无特殊要求", "尽量靠里（尽量先放）", "尽量靠门（尽量后放）"};
+  return texts;
+}
+
+std::int32_t spaceIndexOfItem(int item) {
+  switch (item) {
+    case kItemInner: return kSpaceInner;
+    case kItemDoor: return kSpaceDoor;
+    default: return kSpaceNone;
+  }
+}
+
+int itemOfSpaceIndex(std::int32_t spaceIndex) {
+  switch (spaceIndex) {
+    case kSpaceInner: return kItemInner;
+    case kSpaceDoor: return kItemDoor;
+    default: return kItemNoRequirement;
+  }
+}
+
+CartonEntry cartonEntryOf(const Carton& c) {
+  CartonEntry e;
+  e.name = c.name;
+  e.length = sizeText(c.length);
+  e.width = sizeText(c.width);
+  e.height = sizeText(c.height);
+  e.count = std::to_string(c.count);
+  e.upendLayers = c.mustUp ? std::to_string(c.upendLayers) : "0";
+  e.weight = numberText(c.weight);
+  e.mustUp = c.mustUp;
+  e.material = c.material;
+  e.spaceItem = itemOfSpaceIndex(c.spaceIndex);
+  return e;
+}
+
+CartonCheck checkCartonEntry(const FillScheme& project, const Carton& edited, bool newMode,
+                             const CartonEntry& entry) {
+  if (!isAcceptableName(entry.name)) return {unstorableNameMessage(), {}};
+  const std::optional<EnteredNumbers> numbers = readNumbers(entry);
+  if (!numbers) return {inputProblemMessage(), {}};
+  if (std::string edge = firstShortEdge(*numbers); !edge.empty()) return {edgeTooSmallMessage(edge), {}};
+  if (numbers->count < 1) return {cartonCountMessage(), {}};
+  if (numbers->weight < 0.0) return {cartonWeightMessage(), {}};
+  if (entry.spaceItem < kItemNoRequirement || entry.spaceItem > kItemDoor)
+    return {spaceRequirementMessage(), {}};
+  if (std::string message = checkVolume(project, edited, newMode, *numbers); !message.empty())
+    return {message, {}};
+  return {{}, withEntry(edited, entry, *numbers)};
+}
+
+std::string edgeTooSmallMessage(const std::string& edge) {
+  return "您输入的纸箱" + edge + "值太小，请检查后重新输入。纸箱的最小边长为" +
+         std::to_string(kMinCartonEdge) + "mm。";
+}
+
+std::string cartonCountMessage() { return "您输入的纸箱数量不正确，请检查后重新输入。"; }
+
+std::string cartonWeightMessage() { return "您输入的纸箱重量不正确，请检查后重新输入。"; }
+
+std::string spaceRequirementMessage() { return "您没有正确选择位置要求，请检查后重新输入。"; }
+
+std::string volumeExceededMessage(bool newMode, double roomFor) {
+  std::string message = newMode ? "您输入的纸箱总体积超过集装箱所能容纳的体积。"
+                                : "纸箱总体积超过集装箱所能容纳的体积。";
+  if (roomFor > 0.0)
+    message += "即使利用全部剩余空间也只可能容纳本规格的纸箱" + wholeNumberText(roomFor) + "个。";
+  return message;
+}

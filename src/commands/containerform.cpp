@@ -1,0 +1,24 @@
+#include "commands/containerform.h"
+
+#include "commands/entrycheck.h"
+
+ContainerRow rowOf(const Container& c) {
+  return {c.name, std::to_string(c.length), std::to_string(c.width), std::to_string(c.height),
+          std::to_string(c.maxWeight)};
+}
+
+std::optional<Container> containerOf(const ContainerRow& row) {
+  auto length = readCheckedInteger(row.length);
+  auto width = readCheckedInteger(row.width);
+  auto height = readCheckedInteger(row.height);
+  auto maxWeight = readCheckedInteger(row.maxWeight);
+  if (!length || !width || !height || !maxWeight) return std::nullopt;
+  return Container{row.name, *length, *width, *height, *maxWeight};
+}
+
+std::string checkContainerRow(const ContainerRow& row) {
+  if (!isAcceptableName(row.name)) return unstorableNameMessage();
+  // A fractional load would not survive the whole-kilogram reading on OK of the options.
+  if (!containerOf(row)) return inputProblemMessage();
+  return {};
+}

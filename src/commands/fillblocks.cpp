@@ -1,0 +1,92 @@
+#include "commands/fillblocks.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "model/fillscheme.h"
+
+namespace {
+
+int rowCount(const FillScheme& project) { return static_cast<int>(project.blocks.size()) + 1; }
+
+int totalsRow(const FillScheme& project) { return static_cast<int>(project.blocks.size()); }
+
+// The one selected row when exactly one valid row is selected, else -1.
+int singleSelectedRow(const FillScheme& project, const std::vector<int>& selectedRows) {
+  if (selectedRows.size() != 1) return -1;
+  const int row = selectedRows.front();
+  return row >= 0 && row < rowCount(project) ? row : -1;
+}
+
+bool isFull(const BlockScheme& block) { return block.count >= block.capacity(); }
+
+std::int32_t clampToInt32(long long value) {
+  if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(value);
+}
+
+// Raises the block to its full grid and its carton type by the same number.
+long long fill(FillScheme& project, BlockScheme& block) {
+  const long long added = block.capacity() - block.count;
+  if (added <= 0) return 0;
+  block.count = clampToInt32(block.capacity());
+  const auto index = block.cartonIndex;
+  if (index >= 0 && static_cast<std::size_t>(index) < project.cartons.size()) {
+    Carton& carton = project.cartons[static_cast<std::size_t>(index)];
+    carton.count = clampToInt32(carton.count + added);
+  }
+  return added;
+}
+
+}  // namespace
+
+FillDecision decideFill(const FillScheme& project, const std::vector<int>& selectedRows) {
+  if (project.loadedCount == 0) return FillDecision::NoResult;
+  if (project.loadedCount == project.capacityCount) return FillDecision::NothingToFill;
+  if (project.setCount != 1) return FillDecision::SeveralSets;
+  const int row = singleSelectedRow(project, selectedRows);
+  if (rowCount(project) <= 1 || row < 0) return FillDecision::NoSingleSelection;
+  return row == totalsRow(project) ? FillDecision::FillAllBlocks : FillDecision::FillOneBlock;
+}
+
+std::string fillMessage(FillDecision decision) {
+  switch (decision) {
+    case FillDecision::NoResult:
+      return "没有运算结果可供操作，请先进行运算。";
+    case FillDecision::NothingToFill:
+      return "可装纸箱总数和实装纸箱总数已经相等，无需进行填充。";
+    case FillDecision::SeveralSets:
+      return "您现在的运行结果为多套装箱，因纸箱数有比例要求，不能填充剩余的空间。";
+    case FillDecision::NoSingleSelection:
+      return "填充操作未执行。若要对某块进行填充，请选择单个块，要填充所有块请选择合计数据。";
+    case FillDecision::FillOneBlock:
+    case FillDecision::FillAllBlocks:
+      break;
+  }
+  return {};
+}
+
+std::string fillAllQuestion() { return "本操作将填充所有未填满的块，确定吗？"; }
+
+std::string blockAlreadyFullMessage() {
+  return "您选择的块中可装箱数和实装箱数已经相等，无需进行填充。";
+}
+
+bool fillBlock(FillScheme& project, std::size_t index) {
+  if (index >= project.blocks.size()) return false;
+  return fill(project, project.blocks[index]) > 0;
+}
+
+long long fillAllBlocks(FillScheme& project) {
+  long long added = 0;
+  for (BlockScheme& block : project.blocks) added += fill(project, block);
+  return added;
+}
+
+bool canFillSelection(const FillScheme& project, const std::vector<int>& selectedRows) {
+  if (project.setCount != 1 || rowCount(project) <= 1) return false;
+  const int row = singleSelectedRow(project, selectedRows);
+  if (row < 0) return false;
+  if (row == totalsRow(project)) return project.loadedCount != project.capacityCount;
+  return !isFull(project.blocks[static_cast<std::size_t>(row)]);
+}

@@ -1,0 +1,20 @@
+#include "commands/projectfiles.h"
+
+#include <cctype>
+
+std::string openFailedMessage() {
+  return "打开文件失败，请确认您所打开的文件是否存在以及格式是否正确。";
+}
+
+std::string saveFailedMessage() {
+  return "保存文件失败，请确认您选择的保存位置是否可写，以及系统其它配置是否正确。";
+}
+
+bool isProjectFileName(std::string_view name) {
+  constexpr std::string_view suffix = ".pak";
+  if (name.size() < suffix.size()) return false;
+  const std::string_view end = name.substr(name.size() - suffix.size());
+  for (std::size_t i = 0; i < suffix.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(end[i])) != suffix[i]) return false;
+  return true;
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The Open and Save commands' messages, and which dropped files the window opens.
+
+#include <string>
+#include <string_view>
+
+// Shown when a project file cannot be read.
+std::string openFailedMessage();
+// Shown when a project file cannot be written.
+std::string saveFailedMessage();
+// A dropped file is opened when its name ends in ".pak", in any letter case.
+bool isProjectFileName(std::string_view name);

@@ -1,0 +1,39 @@
+#include "commands/resultlist.h"
+
+#include <cstdint>
+
+#include "model/fillscheme.h"
+
+namespace {
+
+ResultRow blockRow(const BlockScheme& block, std::size_t number) {
+  ResultRow row;
+  row.texts = {std::to_string(number),
+               block.cartonName,
+               block.orientationText(),
+               std::to_string(block.x) + "," + std::to_string(block.y) + "," + std::to_string(block.z),
+               std::to_string(block.nx) + "×" + std::to_string(block.ny) + "×" +
+                   std::to_string(block.nz) + "＝" + std::to_string(block.capacity()),
+               std::to_string(block.count)};
+  row.imageIndex = block.material + 1;
+  return row;
+}
+
+}  // namespace
+
+std::vector<ResultRow> resultRows(const FillScheme& project) {
+  std::vector<ResultRow> rows;
+  rows.reserve(project.blocks.size() + 1);
+  std::int64_t capacity = 0;
+  std::int64_t loaded = 0;
+  for (const BlockScheme& block : project.blocks) {
+    rows.push_back(blockRow(block, rows.size() + 1));
+    capacity += block.capacity();
+    loaded += block.count;
+  }
+  ResultRow totals;
+  totals.texts = {"", "合计", "", "", std::to_string(capacity), std::to_string(loaded)};
+  totals.imageIndex = kTotalsImageIndex;
+  rows.push_back(totals);
+  return rows;
+}

@@ -1,0 +1,48 @@
+#include "commands/runcheck.h"
+
+#include "model/fillscheme.h"
+
+PreRunCheck checkBeforeRun(FillScheme& project) {
+  project.computeMaxSets();
+  if (project.cartons.empty()) return PreRunCheck::NoCartons;
+  if (project.maxSets > kMaxRunnableSets) return PreRunCheck::TooManySets;
+  if (project.maxSets == -1) return PreRunCheck::OverWeight;
+  if (project.maxSets <= 0) return PreRunCheck::DoesNotFit;
+  const double ratio = project.volumeRatio();
+  if (project.hasMixedSpaceIndex() && ratio <= 0.5) return PreRunCheck::MixedUnderHalf;
+  if (ratio > 0.2 && ratio <= 0.5) return PreRunCheck::AskUnderHalf;
+  if (ratio > 0.5 && ratio < 0.85) return PreRunCheck::AskUnder85;
+  return PreRunCheck::Go;
+}
+
+bool isQuestion(PreRunCheck check) {
+  return check == PreRunCheck::AskUnderHalf || check == PreRunCheck::AskUnder85;
+}
+
+bool isRefusal(PreRunCheck check) { return check != PreRunCheck::Go && !isQuestion(check); }
+
+std::string preRunMessage(PreRunCheck check) {
+  switch (check) {
+    case PreRunCheck::Go:
+      return "";
+    case PreRunCheck::NoCartons:
+      return "您没有输入纸箱数据，请输入纸箱数据后再进行计算。";
+    case PreRunCheck::TooManySets:
+      return "可容纳箱子数过多。可能是您给定的箱子尺寸过小，也可能是容器尺寸过大，请修改相应尺寸再进行计算。";
+    case PreRunCheck::OverWeight:
+      return "因总重量超重，该集装箱无法装下给定的纸箱系列，请调整相应数据再进行计算。";
+    case PreRunCheck::DoesNotFit:
+      return "该集装箱无法装下给定的纸箱系列，请确认您输入的集装箱与纸箱的尺寸和重量数据是否正确。";
+    case PreRunCheck::MixedUnderHalf:
+      return "您所输入的纸箱净体积不足集装箱的50%，同时又有特殊的货物空间要求，系统无法直接计算总套数，请直接输入预计的箱数进行计算。";
+    case PreRunCheck::AskUnderHalf:
+      return "您所输入的纸箱净体积不足集装箱的50%，系统将以此纸箱数据为单位，计算集装箱能够容纳的总套数，是否开始计算？";
+    case PreRunCheck::AskUnder85:
+      return "您所输入的纸箱净体积不足集装箱的85%，可能无法得到满意的结果，是否开始计算？";
+  }
+  return "";
+}
+
+std::string nothingLoadedMessage() {
+  return "该集装箱无法装下给定的纸箱系列，您可能需要调整纸箱尺寸或减少纸箱数量。";
+}

@@ -1,0 +1,162 @@
+// The calculation call as the window and the command line use it: the report for each
+// outcome, the time limit, and a run that goes on while the project is edited.
+
+#include "commands/calculate.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "commands/runcheck.h"
+#include "engine_test_support.h"
+#include "model/fillscheme.h"
+#include "model/settings.h"
+
+namespace {
+
+// Three types of small cartons: a search of many seconds.
+FillScheme longSearch() {
+  FillScheme p = projectOf(11800, 2300, 2450, {{120, 100, 80, 2}, {110, 90, 70, 1}, {130, 85, 75, 1}});
+  p.spacingL = 10;
+  p.spacingW = p.spacingH = 5;
+  return p;
+}
+
+FillScheme quickProject() { return projectOf(11800, 2300, 2450, {{600, 400, 300, 850}}); }
+
+CalculationRequest requestOf(const FillScheme& project) { return calculationRequest(project, Settings{}); }
+
+}  // namespace
+
+TEST(Calculate, aLoadedPlanComesWithItsBlocksAndStatistics) {
+  FillScheme project = quickProject();
+  CancelToken token;
+  const CalculationReport report = calculate(requestOf(project), token);
+  EXPECT_EQ(report.status, CalculationStatus::Loaded);
+  EXPECT_EQ(report.mode, RunMode::Single);
+  EXPECT_TRUE(report.message.empty());
+  EXPECT_FALSE(report.blocks.empty());
+  EXPECT_EQ(report.statistics.loadedCount, 850);
+  EXPECT_GT(report.statistics.fillRatio, 0.0);
+  EXPECT_TRUE(project.blocks.empty()) << "the call works on its own copy";
+
+  applyReport(report, project);
+  EXPECT_EQ(project.blocks.size(), report.blocks.size());
+  EXPECT_EQ(project.loadedCount, 850);
+  EXPECT_EQ(project.maxSets, report.maxSets);
+}
+
+TEST(Calculate, refusesWhatTheChecksRefuseWithTheirMessage) {
+  FillScheme empty = projectOf(11800, 2300, 2450, {});
+  CancelToken token;
+  const CalculationReport report = calculate(requestOf(empty), token);
+  EXPECT_EQ(report.status, CalculationStatus::Refused);
+  EXPECT_EQ(report.message, preRunMessage(PreRunCheck::NoCartons));
+  EXPECT_EQ(report.mode, RunMode::None);
+  EXPECT_TRUE(report.blocks.empty());
+}
+
+TEST(Calculate, carriesTheQuestionTheCallerHadToAsk) {
+  FillScheme project = projectOf(11800, 2300, 2450, {{600, 400, 300, 400}});  // about 43 %
+  CancelToken token;
+  const CalculationReport report = calculate(requestOf(project), token);
+  EXPECT_EQ(report.question, preRunMessage(PreRunCheck::AskUnderHalf));
+  EXPECT_EQ(report.status, CalculationStatus::Loaded);
+}
+
+TEST(Calculate, aCartonTooLargeForTheContainerLoadsNothing) {
+  // The volume takes three cartons, but no edge fits along the 250 mm length.
+  FillScheme project = projectOf(250, 1000, 1000, {{600, 400, 300, 1}});
+  CancelToken token;
+  const CalculationReport report = calculate(requestOf(project), token);
+  EXPECT_EQ(report.mode, RunMode::Single);
+  EXPECT_EQ(report.status, CalculationStatus::NothingLoaded);
+  EXPECT_EQ(report.message, nothingLoadedMessage());
+}
+
+TEST(Calculate, aCancelBeforeTheRunReportsCancelledWithNoPlan) {
+  CancelToken token;
+  token.cancel();
+  const CalculationReport report = calculate(requestOf(quickProject()), token);
+  EXPECT_EQ(report.status, CalculationStatus::Cancelled);
+  EXPECT_TRUE(report.blocks.empty());
+  EXPECT_EQ(report.statistics.loadedCount, 0);
+}
+
+TEST(Calculate, stopsAtItsTimeLimitAndSaysSo) {
+  CancelToken token;
+  token.setTimeLimit(std::chrono::milliseconds(200));
+  const CalculationReport report = calculate(requestOf(longSearch()), token);
+  EXPECT_EQ(report.status, CalculationStatus::TimedOut);
+  EXPECT_TRUE(token.timedOut());
+  EXPECT_FALSE(token.cancelRequested());
+  EXPECT_TRUE(report.blocks.empty());
+}
+
+TEST(Calculate, aTimeLimitThatIsNotReachedChangesNothing) {
+  CancelToken token;
+  token.setTimeLimit(std::chrono::hours(1));
+  const CalculationReport report = calculate(requestOf(quickProject()), token);
+  EXPECT_EQ(report.status, CalculationStatus::Loaded);
+  EXPECT_FALSE(token.timedOut());
+}
+
+// The window's pattern: the worker calculates a snapshot while the window's thread edits,
+// replaces and finally cancels. Run under ThreadSanitizer by scripts/test.
+TEST(RunInProgress, theProjectIsEditedAndReplacedWhileTheWorkerCalculates) {
+  FillScheme project = longSearch();
+  const CalculationRequest request = requestOf(project);
+  CancelToken token;
+  CalculationReport report;
+  std::atomic<bool> started{false};
+  std::thread worker([&] {
+    started = true;
+    report = calculate(request, token);
+  });
+  while (!started) std::this_thread::yield();
+  for (int i = 0; i < 200; ++i) {
+    project.addCarton();
+    project.cartons.back().count = i;
+    project.removeCarton(0);
+    project.blocks.clear();
+  }
+  project = quickProject();  // a file dropped over it
+  token.cancel();            // the window closed
+  worker.join();
+
+  EXPECT_EQ(report.status, CalculationStatus::Cancelled);
+  EXPECT_TRUE(report.blocks.empty());
+  EXPECT_EQ(project.cartons.size(), 1u);
+  EXPECT_EQ(project.cartons[0].count, 850);
+  EXPECT_FALSE(requestMatches(request, project)) << "the report is not applied to another project";
+}
+
+TEST(RunInProgress, aFinishedReportFitsOnlyTheProjectItWasTakenFrom) {
+  FillScheme project = quickProject();
+  const CalculationRequest request = requestOf(project);
+  CancelToken token;
+  CalculationReport report;
+  std::thread worker([&] { report = calculate(request, token); });
+  worker.join();
+  EXPECT_TRUE(requestMatches(request, project));
+  project.cartons[0].count = 10;  // edited while it ran
+  EXPECT_FALSE(requestMatches(request, project));
+  project.cartons[0].count = 850;
+  project.spacingL = 1;
+  EXPECT_FALSE(requestMatches(request, project));
+  project.spacingL = request.spacingL;
+  project.container.maxWeight = 1;
+  EXPECT_FALSE(requestMatches(request, project));
+  project.container = request.container;
+  project.cartons[0].groupKey = 7;  // a working key of a run, not the user's input
+  EXPECT_TRUE(requestMatches(request, project));
+}
+
+TEST(ElapsedTimeText, showsSecondsThenMinutes) {
+  EXPECT_EQ(elapsedTimeText(0), "已用时间：0秒");
+  EXPECT_EQ(elapsedTimeText(59), "已用时间：59秒");
+  EXPECT_EQ(elapsedTimeText(65), "已用时间：1分05秒");
+  EXPECT_EQ(elapsedTimeText(-3), "已用时间：0秒");
+}

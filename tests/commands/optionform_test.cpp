@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include "commands/entrycheck.h"
+#include "commands/optionform.h"
+
+namespace {
+
+const Container kA{"A", 5898, 2352, 2393, 21000};
+const Container kB{"B", 12032, 2350, 2698, 26000};
+
+OptionEntry entry(const char* l, const char* w, const char* h, const char* blocks) {
+  return {l, w, h, blocks};
+}
+
+ContainerLibrary libraryOf(const std::vector<Container>& list, const Container& current) {
+  ContainerLibrary library;
+  library.load(list, current);
+  return library;
+}
+
+}  // namespace
+
+TEST(OptionForm, showsTheSettingsWithTheBlockLimitAtMostSix) {
+  Settings s;
+  s.spacingL = 10;
+  s.spacingW = 5;
+  s.spacingH = 0;
+  OptionEntry e = optionEntryOf(s);
+  EXPECT_EQ(e.spacingL, "10");
+  EXPECT_EQ(e.spacingW, "5");
+  EXPECT_EQ(e.spacingH, "0");
+  EXPECT_EQ(e.maxBlockNum, "6");
+  s.maxBlockNum = 3;
+  EXPECT_EQ(optionEntryOf(s).maxBlockNum, "3");
+  s.maxBlockNum = 9;
+  EXPECT_EQ(optionEntryOf(s).maxBlockNum, "6");
+  EXPECT_EQ(spacingEntryOf(s).maxBlockNum, "");
+}
+
+TEST(OptionForm, okStoresSpacingsBlockLimitLibraryAndProjectContainer) {
+  Settings settings;
+  FillScheme project;
+  ContainerLibrary library = libraryOf({kA, kB}, kA);
+  library.select(1);
+  OptionCheck check = checkOptionEntry(entry("10", "5", "5", "4"), library);
+  ASSERT_TRUE(check.accepted()) << check.message;
+  applyOptions(check.values, settings, project);
+  EXPECT_EQ(settings.spacingL, 10);
+  EXPECT_EQ(settings.spacingW, 5);
+  EXPECT_EQ(settings.spacingH, 5);
+  EXPECT_EQ(settings.maxBlockNum, 4);
+  EXPECT_EQ(settings.containers, (std::vector<Container>{kA, kB}));
+  EXPECT_EQ(project.spacingL, 10);
+  EXPECT_EQ(project.spacingW, 5);
+  EXPECT_EQ(project.spacingH, 5);
+  EXPECT_EQ(project.container, kB);
+  EXPECT_EQ(settings.defaultContainer(), kA);
+}
+
+TEST(OptionForm, valuesBeyondTheArrowsAreStoredAsTyped) {
+  Settings settings;
+  FillScheme project;
+  OptionCheck check = checkOptionEntry(entry("50", "0", "+7", "9"), libraryOf({}, Container{}));
+  ASSERT_TRUE(check.accepted());
+  applyOptions(check.values, settings, project);
+  EXPECT_EQ(settings.spacingL, 50);
+  EXPECT_EQ(settings.spacingH, 7);
+  EXPECT_EQ(settings.maxBlockNum, 9);
+  EXPECT_EQ(optionEntryOf(settings).maxBlockNum, "6");
+}
+
+TEST(OptionForm, refusesUnreadableSpacingsAndBlockLimits) {
+  const ContainerLibrary library = libraryOf({}, Container{});
+  for (const OptionEntry& e : {entry("", "5", "5", "6"), entry("10", "-1", "5", "6"),
+                               entry("10", "5", "5 ", "6"), entry("10", "5", "5", ""),
+                               entry("10", "5", "5", "x"), entry("10", "5", "5", "0")}) {
+    EXPECT_EQ(checkOptionEntry(e, library).message, inputProblemMessage())
+        << e.spacingL << "|" << e.spacingW << "|" << e.spacingH << "|" << e.maxBlockNum;
+  }
+}
+
+TEST(OptionForm, withoutASelectedRowTheProjectKeepsItsContainer) {
+  Settings settings;
+  FillScheme project;
+  project.container = kB;
+  ContainerLibrary library = libraryOf({kA, kB}, kB);
+  library.removeSelected();
+  OptionCheck check = checkOptionEntry(entry("0", "0", "0", "6"), library);
+  ASSERT_TRUE(check.accepted());
+  applyOptions(check.values, settings, project);
+  EXPECT_EQ(project.container, kB);
+  EXPECT_EQ(settings.containers, (std::vector<Container>{kA}));
+}
+
+TEST(OptionForm, refusesALibraryRowThatCannotBeRead) {
+  ContainerLibrary library = libraryOf({kA}, kA);
+  library.setSelectedRow(ContainerRow{"A", "1", "2", "3", "4.5"});
+  EXPECT_EQ(checkOptionEntry(entry("0", "0", "0", "6"), library).message, inputProblemMessage());
+}

@@ -1,0 +1,88 @@
+// What the Run command does before a calculation: refuse, ask or go.
+
+#include <gtest/gtest.h>
+
+#include "commands/runcheck.h"
+#include "engine_test_support.h"
+
+namespace {
+
+// A 100 mm³ container and 1 mm cubes: the count is the volume ratio in percent.
+FillScheme cubes(int count, int spaceIndex = kSpaceNone) {
+  return projectOf(100, 1, 1, {{1, 1, 1, count, false, 0, 0, spaceIndex}});
+}
+
+struct RatioCase {
+  int percent;
+  PreRunCheck expected;
+};
+
+class VolumeRatio : public ::testing::TestWithParam<RatioCase> {};
+
+TEST_P(VolumeRatio, decidesTheQuestion) {
+  FillScheme p = cubes(GetParam().percent);
+  EXPECT_EQ(checkBeforeRun(p), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Thresholds, VolumeRatio,
+                         ::testing::Values(RatioCase{1, PreRunCheck::Go}, RatioCase{20, PreRunCheck::Go},
+                                           RatioCase{21, PreRunCheck::AskUnderHalf},
+                                           RatioCase{50, PreRunCheck::AskUnderHalf},
+                                           RatioCase{51, PreRunCheck::AskUnder85},
+                                           RatioCase{84, PreRunCheck::AskUnder85},
+                                           RatioCase{85, PreRunCheck::Go}, RatioCase{100, PreRunCheck::Go}));
+
+}  // namespace
+
+TEST(PreRun, noCartonsAreRefusedFirst) {
+  FillScheme p = projectOf(11800, 2300, 2450, {});
+  EXPECT_EQ(checkBeforeRun(p), PreRunCheck::NoCartons);
+  EXPECT_EQ(p.maxSets, 0);
+  EXPECT_EQ(preRunMessage(PreRunCheck::NoCartons), "您没有输入纸箱数据，请输入纸箱数据后再进行计算。");
+}
+
+TEST(PreRun, twentyThousandSetsAreTheMost) {
+  FillScheme most = projectOf(20000, 1, 1, {{1, 1, 1, 1}});
+  EXPECT_EQ(checkBeforeRun(most), PreRunCheck::Go);
+  EXPECT_EQ(most.maxSets, 20000);
+  FillScheme tooMany = projectOf(20001, 1, 1, {{1, 1, 1, 1}});
+  EXPECT_EQ(checkBeforeRun(tooMany), PreRunCheck::TooManySets);
+  EXPECT_EQ(tooMany.maxSets, 20001);
+}
+
+TEST(PreRun, tooHeavyAndTooLargeAreRefused) {
+  FillScheme heavy = projectOf(11800, 2300, 2450, {{600, 400, 300, 500, false, 0, 50}});
+  EXPECT_EQ(checkBeforeRun(heavy), PreRunCheck::OverWeight);
+  FillScheme large = projectOf(11800, 2300, 2450, {{600, 400, 300, 1000}});
+  EXPECT_EQ(checkBeforeRun(large), PreRunCheck::DoesNotFit);
+}
+
+TEST(PreRun, positionRequirementsUnderHalfAreRefused) {
+  FillScheme p = projectOf(100, 1, 1, {{1, 1, 1, 30, false, 0, 0, kSpaceInner}, {1, 1, 1, 20}});
+  EXPECT_EQ(checkBeforeRun(p), PreRunCheck::MixedUnderHalf);
+  FillScheme small = projectOf(100, 1, 1, {{1, 1, 1, 5, false, 0, 0, kSpaceDoor}, {1, 1, 1, 5}});
+  EXPECT_EQ(checkBeforeRun(small), PreRunCheck::MixedUnderHalf);
+  FillScheme over = projectOf(100, 1, 1, {{1, 1, 1, 30, false, 0, 0, kSpaceInner}, {1, 1, 1, 21}});
+  EXPECT_EQ(checkBeforeRun(over), PreRunCheck::AskUnder85);
+  // The same requirement everywhere is no mix.
+  FillScheme same = projectOf(100, 1, 1, {{1, 1, 1, 30, false, 0, 0, kSpaceDoor}, {1, 1, 1, 10, false, 0, 0, kSpaceDoor}});
+  EXPECT_EQ(checkBeforeRun(same), PreRunCheck::AskUnderHalf);
+}
+
+TEST(PreRun, questionsAndRefusals) {
+  EXPECT_TRUE(isQuestion(PreRunCheck::AskUnderHalf));
+  EXPECT_TRUE(isQuestion(PreRunCheck::AskUnder85));
+  EXPECT_FALSE(isQuestion(PreRunCheck::Go));
+  EXPECT_FALSE(isQuestion(PreRunCheck::DoesNotFit));
+  for (PreRunCheck refusal : {PreRunCheck::NoCartons, PreRunCheck::TooManySets, PreRunCheck::OverWeight,
+                              PreRunCheck::DoesNotFit, PreRunCheck::MixedUnderHalf}) {
+    EXPECT_TRUE(isRefusal(refusal));
+    EXPECT_FALSE(preRunMessage(refusal).empty());
+  }
+  EXPECT_FALSE(isRefusal(PreRunCheck::Go));
+  EXPECT_FALSE(isRefusal(PreRunCheck::AskUnder85));
+  EXPECT_EQ(preRunMessage(PreRunCheck::Go), "");
+  EXPECT_EQ(preRunMessage(PreRunCheck::AskUnder85),
+            "您所输入的纸箱净体积不足集装箱的85%，可能无法得到满意的结果，是否开始计算？");
+  EXPECT_EQ(nothingLoadedMessage(), "该集装箱无法装下给定的纸箱系列，您可能需要调整纸箱尺寸或减少纸箱数量。");
+}
