@@ -2,14 +2,6 @@
 
 #include "model/blockscheme.h"
 
-TEST(BlockScheme, newBlockHasNoCartonAndNoVolume) {
-  BlockScheme b;
-  EXPECT_EQ(b.cartonIndex, -1);
-  EXPECT_EQ(b.netVolume(), 0.0);
-  EXPECT_EQ(b.grossVolume(), 0.0);
-  EXPECT_EQ(b.orientationText(), "L-W面朝门，W-H面朝上");
-}
-
 TEST(BlockScheme, volumesOfAnUprightBlock) {
   BlockScheme b;
   b.orientation = 3;

@@ -9,19 +9,6 @@
 #include "mainwindowdriver.h"
 #include "ui/aboutbox.h"
 
-TEST(AboutBox, showsNameVersionAndTheHomePageLink) {
-  TAboutBox box;
-  EXPECT_EQ(box.windowTitle(), "About Cargolyx");
-  EXPECT_TRUE(box.findChild<QLabel*>("ProductName")->text().contains("1.91"));
-  EXPECT_TRUE(box.findChild<QLabel*>("ProductName")->text().contains("集装箱"));
-  EXPECT_TRUE(box.findChild<QLabel*>("Version")->text().contains("Version 1.91"));
-  const QLabel* link = box.findChild<QLabel*>("lblHomePage");
-  EXPECT_TRUE(link->text().contains(kHomePage));
-  EXPECT_EQ(link->toolTip(), "访问本软件主页");
-  EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
-  EXPECT_FALSE(box.findChild<QLabel*>("ProgramIcon")->pixmap().isNull());
-}
-
 TEST(AboutBox, theToolbarButtonShowsItModallyAndOkClosesIt) {
   MainWindowDriver d;
   QString caption;

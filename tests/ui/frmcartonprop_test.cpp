@@ -72,32 +72,6 @@ class CartonDialog : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(CartonDialog, hasItsCaptionAndControls) {
-  EXPECT_EQ(form.windowTitle(), "纸箱属性");
-  for (const char* name : {"txtName", "txtL", "txtW", "txtH", "txtCount", "txtWeight", "txtUpendLayers"})
-    control(name);
-  for (const char* name : {"UpDownL", "UpDownW", "UpDownH", "UpDownCount", "UpDownLayer"}) control<UpDown>(name);
-  EXPECT_EQ(control<QLabel>("lblUpendLayers")->text(), "例外：置于顶部时可躺放        层");
-  EXPECT_EQ(control<QCheckBox>("chkMustUp")->text(), "不允许躺放");
-  EXPECT_EQ(control<QPushButton>("btnOK")->text(), "确定");
-  EXPECT_EQ(control<QPushButton>("btnCancel")->text(), "取消");
-  EXPECT_EQ(control("txtCount")->toolTip(), "请输入纸箱数量，成套装箱时输入装箱比例");
-  EXPECT_EQ(control<QLabel>("Image1")->size(), QSize(160, 160));
-  EXPECT_FALSE(control<QLabel>("Image1")->pixmap().isNull());
-
-  auto* colours = control<QComboBox>("cbeMaterial");
-  ASSERT_EQ(colours->count(), 10);
-  EXPECT_EQ(colours->itemText(0), "草绿");
-  EXPECT_EQ(colours->itemText(9), "棕色");
-  EXPECT_FALSE(colours->itemIcon(3).isNull()) << "each colour shows its swatch";
-  EXPECT_EQ(colours->maxVisibleItems(), 5);
-  auto* positions = control<QComboBox>("cbSpaceIndex");
-  ASSERT_EQ(positions->count(), 3);
-  EXPECT_EQ(positions->itemText(0), "无特殊要求");
-  EXPECT_EQ(positions->itemText(1), "尽量靠里（尽量先放）");
-  EXPECT_EQ(positions->itemText(2), "尽量靠门（尽量后放）");
-}
-
 TEST_F(CartonDialog, newModeShowsTheNewCartonWithEmptySizes) {
   openNew();
   EXPECT_EQ(form.editIndex, 0);
@@ -114,43 +88,6 @@ TEST_F(CartonDialog, newModeShowsTheNewCartonWithEmptySizes) {
   EXPECT_FALSE(control<UpDown>("UpDownLayer")->isEnabled());
   EXPECT_EQ(control<QComboBox>("cbSpaceIndex")->currentIndex(), 0);
   EXPECT_EQ(form.focusWidget(), control("txtL"));
-}
-
-TEST_F(CartonDialog, okAtOnceOnANewCartonIsRefused) {
-  openNew();
-  click("btnOK");
-  EXPECT_EQ(host.boxes.shown, QStringList{kInputProblem});
-  EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(host.scheme.cartons[0].length, 0);
-  EXPECT_EQ(host.treeRebuilds, 0);
-}
-
-TEST_F(CartonDialog, tooManyCartonsForTheContainerAreRefusedWithTheRoomLeft) {
-  openNew();
-  typeCarton("600", "400", "300", "1000");
-  click("btnOK");
-  EXPECT_EQ(host.boxes.shown, QStringList{"您输入的纸箱总体积超过集装箱所能容纳的体积。"
-                                          "即使利用全部剩余空间也只可能容纳本规格的纸箱923个。"});
-  EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(host.scheme.cartons[0].count, 1) << "the carton keeps its default values";
-  EXPECT_EQ(host.scheme.cartons[0].length, 0);
-}
-
-TEST_F(CartonDialog, refusesEachCheckWithItsMessage) {
-  openNew();
-  typeCarton("600", "20", "300", "5");
-  click("btnOK");
-  type("txtW", "400");
-  type("txtCount", "0");  // below the arrows' minimum, typed by hand
-  click("btnOK");
-  type("txtCount", "5");
-  control<QComboBox>("cbSpaceIndex")->setCurrentIndex(-1);
-  click("btnOK");
-  EXPECT_EQ(host.boxes.shown, (QStringList{"您输入的纸箱W值太小，请检查后重新输入。纸箱的最小边长为30mm。",
-                                           "您输入的纸箱数量不正确，请检查后重新输入。",
-                                           "您没有正确选择位置要求，请检查后重新输入。"}));
-  EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(host.scheme.cartons[0].length, 0);
 }
 
 TEST_F(CartonDialog, okStoresTheTypedCartonAndRebuildsTheTree) {

@@ -80,44 +80,6 @@ TEST(MainWindowStart, withProjectFileShowsItsCartonsAndStatistics) {
   EXPECT_EQ(d.resultList()->rowCount(), 1);
 }
 
-TEST(MainWindowToolbar, tenButtonsInOrderWithCaptionsHintsAndPictures) {
-  MainWindowDriver d;
-  struct Expected {
-    const char* name;
-    const char* caption;
-    const char* hint;
-  };
-  const std::vector<Expected> expected = {
-      {"tbSeparator1", "", ""},
-      {"tbNew", "新建", "新装箱方案"},
-      {"tbOpen", "打开", "打开已保存的方案"},
-      {"tbSaveAs", "保存", "保存当前方案到文件"},
-      {"tbSeparator2", "", ""},
-      {"tbAddCarton", "添加箱子", "添加箱子"},
-      {"tbDelCarton", "删除箱子", "删除选中的箱子"},
-      {"tbRun", "运行", "开始装箱计算"},
-      {"tbFill", "填充", "增加箱数直到填满您所选择的块"},
-      {"tbExport", "导出装箱方案", "导出装箱方案"},
-      {"tbOption", "选项", "选项"},
-      {"tbSeparator3", "", ""},
-      {"tbAbout", "关于本软件", "关于本软件"},
-  };
-  const QList<QAction*> actions = d.form().findChild<QToolBar*>("tbMain")->actions();
-  ASSERT_EQ(actions.size(), static_cast<qsizetype>(expected.size()));
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    QAction* action = actions[static_cast<qsizetype>(i)];
-    SCOPED_TRACE(expected[i].name);
-    EXPECT_EQ(action->objectName(), expected[i].name);
-    if (action->isSeparator()) continue;
-    EXPECT_EQ(action->text(), expected[i].caption);
-    EXPECT_EQ(action->toolTip(), expected[i].hint);
-    QToolButton* button = d.button(expected[i].name);
-    ASSERT_NE(button, nullptr);
-    EXPECT_EQ(button->iconSize(), QSize(32, 32));
-    EXPECT_FALSE(action->icon().pixmap(32, 32).isNull());
-  }
-}
-
 TEST(MainWindowDelete, refusesWithNothingSelectedAndForTheContainer) {
   MainWindowDriver d(kDemoFile);
   d.tree()->clearSelection();
@@ -337,25 +299,6 @@ TEST(MainWindowStatistics, entriesBeyondTheContainerShowInRed) {
   EXPECT_NE(d.statusText()->palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
-TEST(MainWindowFill, refusesWithoutResultWhenFullAndForSeveralSets) {
-  MainWindowDriver d;
-  d.click("tbFill");
-  giveTwoBlockResult(d);
-  d.project().blocks[0].count = 24;
-  d.project().blocks[1].count = 32;
-  d.form().refreshResults(-1);
-  d.click("tbFill");
-  giveTwoBlockResult(d);
-  d.project().cartons[0].count = 1;
-  d.project().cartons[1].count = 1;
-  d.form().refreshResults(-1);
-  d.click("tbFill");
-  EXPECT_EQ(d.messages().shown,
-            (QStringList{"没有运算结果可供操作，请先进行运算。",
-                         "可装纸箱总数和实装纸箱总数已经相等，无需进行填充。",
-                         "您现在的运行结果为多套装箱，因纸箱数有比例要求，不能填充剩余的空间。"}));
-}
-
 TEST(MainWindowFill, oneSelectedBlockIsFilledAndSelectedAgain) {
   MainWindowDriver d;
   giveTwoBlockResult(d);
@@ -371,20 +314,6 @@ TEST(MainWindowFill, oneSelectedBlockIsFilledAndSelectedAgain) {
 
   d.click("tbFill");  // the same block again: full now
   EXPECT_EQ(d.messages().shown, QStringList{"您选择的块中可装箱数和实装箱数已经相等，无需进行填充。"});
-}
-
-TEST(MainWindowFill, twoRowsOrNoRowGiveTheSelectionMessage) {
-  MainWindowDriver d;
-  giveTwoBlockResult(d);
-  d.clickResultRow(0);
-  d.clickResultRow(1, true);
-  d.click("tbFill");
-  d.clickResultRow(1, true);
-  d.clickResultRow(0, true);
-  d.click("tbFill");
-  const QString f5 = "填充操作未执行。若要对某块进行填充，请选择单个块，要填充所有块请选择合计数据。";
-  EXPECT_EQ(d.messages().shown, (QStringList{f5, f5}));
-  EXPECT_EQ(d.project().loadedCount, 50);
 }
 
 TEST(MainWindowFill, theTotalsRowAsksAndFillsEveryBlockOnYes) {
@@ -607,19 +536,6 @@ TEST(MainWindowRun, withoutCartonsTellsToEnterThemFirst) {
   d.click("tbRun");
   EXPECT_EQ(d.messages().shown, QStringList{"您没有输入纸箱数据，请输入纸箱数据后再进行计算。"});
   EXPECT_EQ(d.resultList()->rowCount(), 1);
-}
-
-TEST(MainWindowRun, refusalsComeBeforeAnyRun) {
-  MainWindowDriver d;
-  addSizedCarton(d, 30, 30, 30, 1);  // over 20000 sets
-  d.click("tbRun");
-  d.project().cartons[0].weight = 30000;
-  d.project().cartons[0].length = 1000;
-  d.click("tbRun");  // one set fits by volume, not by weight
-  ASSERT_EQ(d.messages().shown.size(), 2);
-  EXPECT_TRUE(d.messages().shown[0].startsWith("可容纳箱子数过多。"));
-  EXPECT_TRUE(d.messages().shown[1].startsWith("因总重量超重"));
-  EXPECT_TRUE(d.project().blocks.empty());
 }
 
 TEST(MainWindowRun, aPoorFillAsksFirstAndNoStops) {

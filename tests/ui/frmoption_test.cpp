@@ -75,36 +75,6 @@ class OptionsDialog : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(OptionsDialog, hasItsPagesAndControls) {
-  EXPECT_EQ(form.windowTitle(), "选项");
-  ASSERT_EQ(pages()->count(), 2);
-  EXPECT_EQ(pages()->tabText(0), "集装箱");
-  EXPECT_EQ(pages()->tabText(1), "装箱设置");
-  EXPECT_EQ(pages()->widget(0)->objectName(), "SheetContainer");
-  EXPECT_EQ(list()->headerItem()->text(5), "最大容重");
-  EXPECT_EQ(list()->columnWidth(0), 20);
-  EXPECT_EQ(list()->columnWidth(1), 100);
-  EXPECT_EQ(form.findChild<QPushButton*>("btnAdd")->text(), "增加(&A)...");
-  EXPECT_EQ(form.findChild<QPushButton*>("btnSetDefault")->text(), "设为默认(&S)");
-  QStringList groups;
-  for (auto* group : form.findChildren<QGroupBox*>()) groups << group->title();
-  EXPECT_EQ(groups, (QStringList{"箱间空隙", "块数限制（2种纸箱以下）"}));
-}
-
-TEST_F(OptionsDialog, firstOpeningShowsTheDemoContainerSelectedAsDefault) {
-  open();
-  EXPECT_EQ(pages()->currentWidget()->objectName(), "SheetContainer");
-  ASSERT_EQ(list()->topLevelItemCount(), 1);
-  EXPECT_EQ(rowTexts(0), (QStringList{kMarker + "0", "演示集装箱", "11800", "2300", "2450", "20000"}));
-  EXPECT_EQ(selectedRow(), 0);
-  EXPECT_EQ(box(&form, "txtSpacingL")->text(), "0");
-  EXPECT_EQ(box(&form, "txtMaxBlockNum")->text(), "6");
-
-  click("btnOK");
-  EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(host.config.containers, std::vector<Container>{Container{}});
-}
-
 TEST_F(OptionsDialog, okWithNewSpacingsChangesSettingsAndProjectAndClearsTheResult) {
   host.scheme.blocks.resize(3);
   open();
@@ -127,40 +97,6 @@ TEST_F(OptionsDialog, okWithNewSpacingsChangesSettingsAndProjectAndClearsTheResu
   EXPECT_TRUE(host.scheme.blocks.empty());
 }
 
-TEST_F(OptionsDialog, valuesTypedBeyondTheArrowsAreStoredAsTyped) {
-  open();
-  showSpacingPage();
-  type("txtSpacingL", "50");
-  type("txtMaxBlockNum", "9");
-  click("btnOK");
-  EXPECT_EQ(host.config.spacingL, 50);
-  EXPECT_EQ(host.config.maxBlockNum, 9);
-  open();
-  EXPECT_EQ(box(&form, "txtMaxBlockNum")->text(), "6") << "a stored limit above 6 shows as 6";
-  EXPECT_EQ(box(&form, "txtSpacingL")->text(), "50");
-}
-
-TEST_F(OptionsDialog, refusesUnreadableSpacingsAndBlockLimitsAndChangesNothing) {
-  host.scheme.blocks.resize(1);
-  open();
-  showSpacingPage();
-  type("txtSpacingW", "");
-  click("btnOK");
-  type("txtSpacingW", "5");
-  type("txtMaxBlockNum", "");
-  click("btnOK");
-  type("txtMaxBlockNum", "0");
-  click("btnOK");
-  const QString problem = "您输入的内容存在问题，请检查后重新输入。";
-  EXPECT_EQ(host.boxes.shown, (QStringList{problem, problem, problem}));
-  EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(host.config.spacingW, 0);
-  EXPECT_EQ(host.config.maxBlockNum, 6);
-  EXPECT_TRUE(host.config.containers.empty());
-  EXPECT_EQ(host.treeRebuilds, 0);
-  EXPECT_EQ(host.scheme.blocks.size(), 1u);
-}
-
 TEST_F(OptionsDialog, comingBackToTheSpacingPageShowsTheStoredSpacings) {
   host.config.spacingH = 3;
   open();
@@ -169,22 +105,6 @@ TEST_F(OptionsDialog, comingBackToTheSpacingPageShowsTheStoredSpacings) {
   pages()->setCurrentIndex(0);
   showSpacingPage();
   EXPECT_EQ(box(&form, "txtSpacingH")->text(), "3");
-}
-
-TEST_F(OptionsDialog, selectsTheProjectContainerInPlaceOrAddsARowForIt) {
-  host.config.containers = {kA, kB};
-  host.scheme.container = kB;
-  open();
-  EXPECT_EQ(names(), (QStringList{"A", "B"}));
-  EXPECT_EQ(selectedRow(), 1);
-  EXPECT_EQ(list()->topLevelItem(1)->text(0), kMarker + "1");
-  form.reject();
-
-  host.scheme.container.maxWeight = 25000;
-  open();
-  EXPECT_EQ(names(), (QStringList{"A", "B", "B"}));
-  EXPECT_EQ(selectedRow(), 2);
-  EXPECT_EQ(list()->topLevelItem(2)->text(5), "25000");
 }
 
 TEST_F(OptionsDialog, theSelectedRowBecomesTheProjectContainerOnOk) {

@@ -16,15 +16,6 @@ int paintedPixels(const QImage& image) {
 
 }  // namespace
 
-TEST(Pictures, everyToolbarPictureIsDrawnAt32Pixels) {
-  for (int i = 0; i < kToolbarPictureCount; ++i) {
-    const QImage image = toolbarPicture(i).pixmap(32, 32).toImage();
-    EXPECT_EQ(image.size(), QSize(32, 32)) << i;
-    EXPECT_GT(paintedPixels(image), 100) << i;
-  }
-  EXPECT_TRUE(toolbarPicture(kToolbarPictureCount).isNull());
-}
-
 TEST(Pictures, twelveTreePicturesAllDifferent) {
   std::vector<QImage> images;
   for (int i = 0; i < kTreePictureCount; ++i) {
