@@ -201,6 +201,7 @@ void ContainerPlan::resetBlocks() {
 
 std::int32_t ContainerPlan::run(std::int32_t maxBlockNum, bool stopAtFirst) {
   searchNodes = 0;
+  probeCount = 0;
   sets = 1;
   usedLength = 0;
   setMaxDepth(maxBlockNum);
@@ -234,29 +235,36 @@ std::int32_t ContainerPlan::run(std::int32_t maxBlockNum, bool stopAtFirst) {
 }
 
 std::int32_t ContainerPlan::bisectSets(const PPCube& box) {
-  // The first probe runs on the counters of one set while mid is still 0, so its success
-  // proves nothing and the estimate itself is never probed.
+  // One set first: when even that does not fit, nothing does.
   std::int64_t lo = 0;
-  std::int64_t hi = setsEstimate;
-  std::int64_t mid = 0;
-  while (hi - 1 > lo) {
-    lyingUsed = false;
-    const bool ok = !cancelled() && searchWholeSlabs(box);
-    if (ok) {
-      lo = mid;
-    } else {
-      hi = mid;
+  if (probe(box, 1)) {
+    // lo sets are proved to fit, hi sets are not (the estimate is an upper bound).
+    lo = 1;
+    std::int64_t hi = static_cast<std::int64_t>(setsEstimate) + 1;
+    while (hi - lo > 1) {
+      const std::int64_t mid = (lo + hi) / 2;
+      if (probe(box, mid)) {
+        lo = mid;
+      } else {
+        hi = mid;
+      }
     }
-    mid = (hi + lo) / 2;
+    // Leave the plan for lo sets.
+    resetCounters(lo);
     resetBlocks();
-    resetCounters(mid);
+    lyingUsed = false;
+    if (!cancelled()) searchWholeSlabs(box);
   }
-  resetCounters(lo);
-  resetBlocks();
-  lyingUsed = false;
-  if (!cancelled()) searchWholeSlabs(box);
   // A cancelled calculation keeps no plan.
   if (cancelled()) resetBlocks();
   for (std::uint32_t i = 0; i < typeCount; ++i) types[i].count *= lo;
   return static_cast<std::int32_t>(lo);
+}
+
+bool ContainerPlan::probe(const PPCube& box, std::int64_t setCount) {
+  if (probeCount < probedSets.size()) probedSets[probeCount++] = clampToInt32(setCount);
+  resetCounters(setCount);
+  resetBlocks();
+  lyingUsed = false;
+  return !cancelled() && searchWholeSlabs(box);
 }

@@ -124,6 +124,10 @@ class ContainerPlan {
   // Search calls of the last run that searched their box (those cut off at once, because
   // their branch can record nothing, are not counted); for the benchmarks.
   std::uint64_t searchNodes = 0;
+  // The set counts the set bisection probed, in order (the search that leaves the plan
+  // afterwards is not a probe); at most one per bit of a set count, plus the first.
+  std::array<std::int32_t, 40> probedSets{};
+  std::uint32_t probeCount = 0;
 
   ContainerPlan(double spaceX, double spaceY, double spaceZ, double maxWeight, double gapX,
                 double gapY, double gapZ);
@@ -158,6 +162,8 @@ class ContainerPlan {
   void resetCounters(std::int64_t multiplier);
   void resetBlocks();
   std::int32_t bisectSets(const PPCube& box);
+  // Whether setCount sets go into whole slabs; leaves their plan when they do.
+  bool probe(const PPCube& box, std::int64_t setCount);
 
   double grossVolumeOf(const PlanCarton& type) const;
   void checkVolumeBound();

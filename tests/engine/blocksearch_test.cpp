@@ -98,11 +98,12 @@ TEST(BlockSearch, aLyingStackIsAtMostItsLayerLimitHigh) {
 struct BisectionCase {
   int width, height, length;
   std::int32_t expectedSets;
+  std::vector<std::int32_t> probes;
 };
 
 class SetBisection : public ::testing::TestWithParam<BisectionCase> {};
 
-TEST_P(SetBisection, findsTheMostSetsBelowTheEstimate) {
+TEST_P(SetBisection, findsTheMostSetsUpToTheEstimate) {
   // Four types of 100 mm cubes, one of each in a set; every box estimates 10 sets.
   const BisectionCase c = GetParam();
   FillScheme p = projectOf(c.length, c.width, c.height,
@@ -110,6 +111,8 @@ TEST_P(SetBisection, findsTheMostSetsBelowTheEstimate) {
   auto plan = buildPlan(p, -1, c.length);
   ASSERT_EQ(plan->setsEstimate, 10);
   EXPECT_EQ(plan->run(6, false), c.expectedSets);
+  EXPECT_EQ(std::vector<std::int32_t>(plan->probedSets.begin(), plan->probedSets.begin() + plan->probeCount),
+            c.probes);
   EXPECT_EQ(plan->maxDepth, 4u);
   EXPECT_EQ(plan->sets, 1);
   ASSERT_EQ(plan->bestCount, 4u);
@@ -129,12 +132,24 @@ TEST_P(SetBisection, findsTheMostSetsBelowTheEstimate) {
 INSTANTIATE_TEST_SUITE_P(
     Boxes, SetBisection,
     ::testing::Values(
-        // Room for ten sets: probes 1, 5, 7, 8, 9; the estimate itself is never probed.
-        BisectionCase{100, 100, 4000, 9},
-        // Room for 27 cubes, six sets: probes 1, 5, 7 (fails), 6.
-        BisectionCase{150, 100, 2700, 6},
-        // Room for 10 cubes, two sets: probes 1, 5 (fails), 2, 3 (fails).
-        BisectionCase{199, 199, 1011, 2}));
+        // Room for ten sets: every probe fits, up to the estimate itself.
+        BisectionCase{100, 100, 4000, 10, {1, 6, 8, 9, 10}},
+        // Room for 27 cubes, six sets.
+        BisectionCase{150, 100, 2700, 6, {1, 6, 8, 7}},
+        // Room for 10 cubes, two sets.
+        BisectionCase{199, 199, 1011, 2, {1, 6, 3, 2}}));
+
+TEST(SetBisection, loadsTheEstimateWhenItFits) {
+  // Four types of 2000 kg: 2 sets by weight, and the demo container has room for more.
+  FillScheme p = projectOf(11800, 2300, 2450,
+                           {{1200, 1000, 800, 1, false, 0, 2000}, {1000, 800, 600, 1, false, 0, 2000},
+                            {800, 600, 500, 1, false, 0, 2000}, {600, 500, 400, 1, false, 0, 2000}});
+  auto plan = buildPlan(p, -1, 11800);
+  ASSERT_EQ(plan->setsEstimate, 2);
+  EXPECT_EQ(plan->run(6, false), 2);
+  EXPECT_EQ(plan->bestCount, 4u);
+  for (std::uint32_t i = 0; i < 4; ++i) EXPECT_EQ(plan->types[i].count, 2);
+}
 
 TEST(SetBisection, failingTheFirstProbeLoadsNothing) {
   // The cartons fit by volume, but standing they are wider than the box.
@@ -145,6 +160,8 @@ TEST(SetBisection, failingTheFirstProbeLoadsNothing) {
   ASSERT_GE(plan->setsEstimate, 2);
   EXPECT_EQ(plan->run(6, false), 0);
   EXPECT_EQ(plan->bestCount, 0u);
+  EXPECT_EQ(std::vector<std::int32_t>(plan->probedSets.begin(), plan->probedSets.begin() + plan->probeCount),
+            std::vector<std::int32_t>{1});
 }
 
 TEST(BlockSearch, aCartonTypeWithoutCartonsIsLeftAside) {

@@ -114,21 +114,25 @@ class Literal {
       if (setsEstimate <= 1 || stopAtFirst) {
         success = searchWholeSlabs(box);
       } else {
-        long long lo = 0, hi = setsEstimate, mid = 0;
-        while (hi - 1 > lo) {
-          lyingUsed = false;
-          bool ok = searchWholeSlabs(box);
-          if (ok) lo = mid; else hi = mid;
-          mid = (hi + lo) / 2;
+        long long lo = 0;
+        lyingUsed = false;
+        if (searchWholeSlabs(box)) {
+          lo = 1;
+          long long hi = setsEstimate + 1;
+          while (hi - lo > 1) {
+            long long mid = (lo + hi) / 2;
+            rebuildCounters(mid);
+            best.clear();
+            work.clear();
+            lyingUsed = false;
+            if (searchWholeSlabs(box)) lo = mid; else hi = mid;
+          }
+          rebuildCounters(lo);
           best.clear();
           work.clear();
-          rebuildCounters(mid);
+          lyingUsed = false;
+          searchWholeSlabs(box);
         }
-        rebuildCounters(lo);
-        best.clear();
-        work.clear();
-        lyingUsed = false;
-        searchWholeSlabs(box);
         for (Type& t : types) t.count *= lo;
         return static_cast<int>(lo);
       }
