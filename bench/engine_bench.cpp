@@ -73,8 +73,8 @@ void singleRun(benchmark::State& state, const FillScheme& p) {
     state.PauseTiming();
     auto plan = buildPlan(p, -1, p.container.length);
     state.ResumeTiming();
-    result = plan->run(settings.maxBlockNum, false);
-    nodes += plan->searchNodes;
+    result = plan->run(settings.maxBlockNum, false).sets;
+    nodes += plan->statistics().searchNodes;
   }
   state.counters["sets"] = result;
   state.counters["nodes"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kAvgIterations);

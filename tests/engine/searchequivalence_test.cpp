@@ -38,12 +38,13 @@ std::string describe(const std::vector<T>& blocks, std::size_t count) {
 
 // Rules every plan keeps, whichever search made it.
 void expectPlanWithinTheRules(const ContainerPlan& plan) {
-  EXPECT_LE(plan.bestCount, plan.maxDepth + 1);
-  std::vector<int> blocksOfType(plan.typeCount, 0);
+  const PlanResult& result = plan.result();
+  EXPECT_LE(result.blockCount, plan.setup().maxDepth + 1);
+  std::vector<int> blocksOfType(plan.typeCount(), 0);
   bool lyingStackBefore = false;
-  for (std::uint32_t i = 0; i < plan.bestCount; ++i) {
-    const PlanBlock& b = plan.bestBlocks[i];
-    const PlanCarton& type = plan.types[static_cast<std::size_t>(b.typeIndex)];
+  for (std::uint32_t i = 0; i < result.blockCount; ++i) {
+    const PlanBlock& b = result.blocks[i];
+    const PlanCarton& type = plan.input().types[static_cast<std::size_t>(b.typeIndex)];
     ++blocksOfType[static_cast<std::size_t>(b.typeIndex)];
     const bool lying = type.mustStayUpright() && b.orientation != 2 && b.orientation != 3;
     if (!lying) continue;
@@ -51,7 +52,7 @@ void expectPlanWithinTheRules(const ContainerPlan& plan) {
     EXPECT_LE(b.ny, type.upendLayers) << "block " << i;
     if (b.axis == 1) lyingStackBefore = true;
   }
-  if (plan.typeCount == 2 || plan.typeCount == 3) {
+  if (plan.typeCount() == 2 || plan.typeCount() == 3) {
     for (int n : blocksOfType) EXPECT_LE(n, 2);
   }
 }
@@ -75,18 +76,20 @@ TEST_P(SearchEquivalence, engineFindsTheLiteralPlan) {
     const LiteralOutcome expected = runLiterally(*plan, c.maxBlockNum, c.stopAtFirst, kLiteralCalls);
     if (expected.gaveUp) continue;
     ++compared;
-    const std::int32_t result = plan->run(c.maxBlockNum, c.stopAtFirst);
+    const RunResult run = plan->run(c.maxBlockNum, c.stopAtFirst);
+    const PlanResult& result = plan->result();
     SCOPED_TRACE("seed " + std::to_string(seed));
-    ASSERT_EQ(result, expected.result);
-    ASSERT_EQ(plan->maxDepth, expected.maxDepth);
-    ASSERT_EQ(describe(plan->bestBlocks, plan->bestCount),
+    ASSERT_EQ(run.sets, expected.result);
+    ASSERT_EQ(run.found(), expected.result > 0);
+    ASSERT_EQ(plan->setup().maxDepth, expected.maxDepth);
+    ASSERT_EQ(describe(result.blocks, result.blockCount),
               describe(expected.bestBlocks, expected.bestBlocks.size()));
-    ASSERT_EQ(plan->sets, expected.sets);
-    if (plan->bestCount > 0) {
-      ASSERT_EQ(plan->usedLength, expected.usedLength);
+    ASSERT_EQ(result.sets, expected.sets);
+    if (result.blockCount > 0) {
+      ASSERT_EQ(result.usedLength, expected.usedLength);
     }
     expectPlanWithinTheRules(*plan);
-    for (std::size_t i = 0; i < plan->types.size(); ++i) ASSERT_EQ(plan->types[i].count, expected.counts[i]);
+    for (std::uint32_t i = 0; i < plan->typeCount(); ++i) ASSERT_EQ(plan->cartonsPerSet(i), expected.counts[i]);
 
     FillScheme assembled = c.project;
     assembleResults(*plan, assembled, 250, -1);
