@@ -110,6 +110,18 @@ void limitVertical(const PlanCandidate& c, std::int64_t& k1, std::int64_t& k2) {
   else if constexpr (A == 2) k1 = std::min<std::int64_t>(k1, c.layerLimit);
 }
 
+// Whether a slab of c cut along A from box can take `cartons` cartons, as the whole-slab
+// search asks of it.
+template <int A>
+bool slabHoldsAll(const PPCube& box, const PlanCandidate& c, std::int64_t cartons) {
+  std::int64_t k1, k2;
+  cartonsAcross<A>(box, c, k1, k2);
+  if (k1 <= 0 || k2 <= 0) return false;
+  limitVertical<A>(c, k1, k2);
+  const std::int64_t m = k1 * k2;
+  return cartonsIn(extentOf<A>(box), extentOf<A>(c)) >= (cartons + m - 1) / m;
+}
+
 }  // namespace
 
 // One slab on the branch: it takes its cartons from the type's counter at once and, when
@@ -350,15 +362,55 @@ ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, std::int32
 
 // ---- searchWholeSlabs
 
+bool ContainerPlan::everyTypeHasAWholeSlab(const PPCube& box) const {
+  // A later box lies within this one, so a slab there has at most the grid of the same
+  // slab here and needs at least as many layers; only a lying stack cut along y may take
+  // part of a type, leaving fewer cartons for its later slab (at least one).
+  for (std::uint32_t t = 0; t < typeCount(); ++t) {
+    const std::int64_t remaining = state_.typeStates[t].remaining;
+    if (remaining <= 0) continue;
+    const std::int64_t fewestLeft = setup_.mayLieInPart[t] && !state_.lyingUsed ? 1 : remaining;
+    bool found = false;
+    for (std::uint32_t ci = setup_.firstCandidateOf[t]; !found && ci < setup_.firstCandidateOf[t + 1]; ++ci) {
+      const PlanCandidate& c = setup_.candidates[ci];
+      if (c.isLying() && state_.lyingUsed) continue;
+      found = slabHoldsAll<0>(box, c, fewestLeft) || slabHoldsAll<1>(box, c, fewestLeft) ||
+              slabHoldsAll<2>(box, c, fewestLeft);
+    }
+    if (!found) return false;
+  }
+  return true;
+}
+
+bool ContainerPlan::keyWholeSlabBranch(const PPCube& box) {
+  failedBranches_.begin(box, state_.workCount, state_.lyingUsed);
+  for (std::uint32_t i = 0; i < typeCount(); ++i) {
+    const std::int64_t remaining = state_.typeStates[i].remaining;
+    if (remaining <= 0) {
+      failedBranches_.markDone(i);
+    } else if (remaining != input_.types[i].count * state_.multiplier) {
+      return false;
+    }
+  }
+  return true;
+}
+
 bool ContainerPlan::searchWholeSlabs(PPCube box) {
   // A branch that cannot place every carton records nothing.
   if (setup_.volumeBoundHolds && !demandFits(box, INT32_MAX, 0)) return false;
+  if (!everyTypeHasAWholeSlab(box)) return false;
+  // Nor does one that failed before, reached by another order of the same slabs.
+  const bool keyed = keyWholeSlabBranch(box);
+  if (keyed && failedBranches_.knownToFail()) return false;
   ++statistics_.searchNodes;
   Step step = Step::Next;
   if (box.extentX != box.extentZ) step = searchWholeSlabsAlong<0>(box);
   if (step == Step::Next) step = searchWholeSlabsAlong<1>(box);
   if (step == Step::Next) step = searchWholeSlabsAlong<2>(box);
-  return step == Step::Succeed;
+  if (step == Step::Succeed) return true;
+  // The deeper levels used the key; the branch is as it was when this level began.
+  if (keyed && !cancelled() && keyWholeSlabBranch(box)) failedBranches_.rememberFailure();
+  return false;
 }
 
 template <int A>

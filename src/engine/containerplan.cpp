@@ -91,6 +91,9 @@ void ContainerPlan::reserveSearchArrays() {
   state_.workBlocks.reserve(blocks);
   state_.blocksOfType.reserve(types);
   setup_.firstCandidateOf.reserve(types + 1);
+  setup_.mayLieInPart.reserve(types);
+  // One type is never searched in whole slabs.
+  if (types >= 2) failedBranches_.reserve(types);
 }
 
 void ContainerPlan::setMaxDepth(std::int32_t maxBlockNum) {
@@ -121,6 +124,7 @@ void ContainerPlan::sizeArrays() {
   state_.workBlocks.resize(setup_.maxDepth + 1);
   state_.blocksOfType.resize(types);
   setup_.firstCandidateOf.resize(types + 1);
+  setup_.mayLieInPart.resize(types);
 }
 
 namespace {
@@ -154,6 +158,7 @@ void ContainerPlan::generateCandidates() {
   for (std::uint32_t i = 0; i < typeCount(); ++i) {
     const PlanCarton& type = input_.types[i];
     setup_.firstCandidateOf[i] = count;
+    setup_.mayLieInPart[i] = 0;
     for (int code = 0; code < 6; ++code) {
       if (!orientationAllowed(type, code)) continue;
       PlanCandidate c;
@@ -169,6 +174,7 @@ void ContainerPlan::generateCandidates() {
       // cannot be stacked; cartons from the dialogs and project files never are such.
       if (!(c.dx > 0 && c.dy > 0 && c.dz > 0) || c.layerLimit < 1) continue;
       setup_.candidates[count++] = c;
+      if (c.isLying()) setup_.mayLieInPart[i] = 1;
     }
   }
   setup_.firstCandidateOf[typeCount()] = count;
@@ -176,6 +182,8 @@ void ContainerPlan::generateCandidates() {
 }
 
 void ContainerPlan::resetCounters(std::int64_t multiplier) {
+  state_.multiplier = multiplier;
+  failedBranches_.clear();
   for (std::uint32_t i = 0; i < typeCount(); ++i) {
     PlanTypeState& state = state_.typeStates[i];
     state.typeIndex = static_cast<std::int32_t>(i);

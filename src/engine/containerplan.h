@@ -14,6 +14,8 @@
 #include <memory>
 #include <vector>
 
+#include "engine/failedbranches.h"
+
 struct FillScheme;
 
 // Layer limit of a candidate that may be stacked without limit.
@@ -149,6 +151,9 @@ struct SearchSetup {
   // Every carton to load takes at least its gross volume in any orientation, so cartons
   // needing more gross volume than a box has cannot all go into it.
   bool volumeBoundHolds = false;
+  // Per type: some candidate lies with a layer limit (a lying stack may hold part of the
+  // type's cartons).
+  std::vector<char> mayLieInPart;
 };
 
 // The branch under search.
@@ -158,6 +163,7 @@ struct SearchState {
   std::uint32_t workCount = 0;
   std::vector<std::int32_t> blocksOfType;  // blocks of each type on the branch
   std::int32_t sets = 1;                   // complete sets the best plan carries
+  std::int64_t multiplier = 1;             // the counters hold this many sets of the input
   bool lyingUsed = false;                  // a lying stack cut along y is on the branch
 };
 
@@ -252,6 +258,11 @@ class ContainerPlan {
   double remainingGrossVolume() const;
   // Complete sets placed beyond `sets` once every carton is placed.
   std::int64_t extraSets() const;
+  // Whether every type left still has a whole slab in the box (a necessary condition).
+  bool everyTypeHasAWholeSlab(const PPCube& box) const;
+  // Sets the key of the whole-slab branch under search; false when the branch has a type
+  // partly placed and is not kept in the table.
+  bool keyWholeSlabBranch(const PPCube& box);
   bool repeatsInTrailingRun(std::int32_t axis, std::int32_t typeIndex,
                             std::int32_t orientation) const;
   void recordPlan(const PlanBlock& last);
@@ -264,6 +275,7 @@ class ContainerPlan {
   SearchState state_;
   PlanResult result_;
   RunStatistics statistics_;
+  FailedBranches failedBranches_;
   const std::atomic<bool>* cancelFlag_ = nullptr;
 };
 
