@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "engine/containerplan.h"
 #include "engine/truncate.h"
@@ -110,16 +111,19 @@ void limitVertical(const PlanCandidate& c, std::int64_t& k1, std::int64_t& k2) {
   else if constexpr (A == 2) k1 = std::min<std::int64_t>(k1, c.layerLimit);
 }
 
-// Whether a slab of c cut along A from box can take `cartons` cartons, as the whole-slab
-// search asks of it.
+// The length along A that a slab of c cut from box takes at least to hold `cartons`
+// cartons, as the whole-slab search asks of it; infinity when no such slab fits.
 template <int A>
-bool slabHoldsAll(const PPCube& box, const PlanCandidate& c, std::int64_t cartons) {
+double slabLength(const PPCube& box, const PlanCandidate& c, std::int64_t cartons) {
+  constexpr double kNoSlab = std::numeric_limits<double>::infinity();
   std::int64_t k1, k2;
   cartonsAcross<A>(box, c, k1, k2);
-  if (k1 <= 0 || k2 <= 0) return false;
+  if (k1 <= 0 || k2 <= 0) return kNoSlab;
   limitVertical<A>(c, k1, k2);
   const std::int64_t m = k1 * k2;
-  return cartonsIn(extentOf<A>(box), extentOf<A>(c)) >= (cartons + m - 1) / m;
+  const std::int64_t layers = (cartons + m - 1) / m;
+  if (cartonsIn(extentOf<A>(box), extentOf<A>(c)) < layers) return kNoSlab;
+  return static_cast<double>(layers) * extentOf<A>(c);
 }
 
 }  // namespace
@@ -223,6 +227,18 @@ std::int64_t ContainerPlan::capacityIn(const PPCube& box, std::uint32_t type) co
     best = std::max(best, saturatingProduct(saturatingProduct(across, up), along));
   }
   return best;
+}
+
+bool ContainerPlan::demandFitsByVolume(const PPCube& box) const {
+  const std::int64_t blocksLeft = static_cast<std::int64_t>(setup_.maxDepth) + 1 - state_.workCount;
+  std::int64_t typesNeeding = 0;
+  double grossNeeded = 0;
+  for (const PlanTypeState& s : state_.typeStates) {
+    if (s.remaining <= 0) continue;
+    ++typesNeeding;
+    grossNeeded += static_cast<double>(s.remaining) * s.grossVolume;
+  }
+  return typesNeeding <= blocksLeft && !(grossNeeded > box.volume * (1 + 1e-9) + 1);
 }
 
 bool ContainerPlan::demandFits(const PPCube& box, std::int32_t perTypeLimit,
@@ -362,24 +378,35 @@ ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, std::int32
 
 // ---- searchWholeSlabs
 
-bool ContainerPlan::everyTypeHasAWholeSlab(const PPCube& box) const {
-  // A later box lies within this one, so a slab there has at most the grid of the same
-  // slab here and needs at least as many layers; only a lying stack cut along y may take
-  // part of a type, leaving fewer cartons for its later slab (at least one).
+bool ContainerPlan::wholeSlabsMayFit(const PPCube& box) const {
+  // Every type left needs a slab of its own on some axis, laid within this box; the slabs
+  // cut along one axis take together at most the box's extent on it. A slab in a later
+  // box (which lies within this one) has at most the grid of the same slab here and needs
+  // at least as many layers, so the shortest slab here bounds it; only a lying stack cut
+  // along y may take part of a type, leaving fewer cartons (at least one) for its slab.
+  // So each type takes at least the least share of an axis that one of its slabs takes
+  // here, and these shares add up to at most the three axes.
+  double shares = 0;
   for (std::uint32_t t = 0; t < typeCount(); ++t) {
     const std::int64_t remaining = state_.typeStates[t].remaining;
     if (remaining <= 0) continue;
     const std::int64_t fewestLeft = setup_.mayLieInPart[t] && !state_.lyingUsed ? 1 : remaining;
-    bool found = false;
-    for (std::uint32_t ci = setup_.firstCandidateOf[t]; !found && ci < setup_.firstCandidateOf[t + 1]; ++ci) {
+    double shortest[3] = {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
+                          std::numeric_limits<double>::infinity()};
+    for (std::uint32_t ci = setup_.firstCandidateOf[t]; ci < setup_.firstCandidateOf[t + 1]; ++ci) {
       const PlanCandidate& c = setup_.candidates[ci];
       if (c.isLying() && state_.lyingUsed) continue;
-      found = slabHoldsAll<0>(box, c, fewestLeft) || slabHoldsAll<1>(box, c, fewestLeft) ||
-              slabHoldsAll<2>(box, c, fewestLeft);
+      shortest[0] = std::min(shortest[0], slabLength<0>(box, c, fewestLeft));
+      shortest[1] = std::min(shortest[1], slabLength<1>(box, c, fewestLeft));
+      shortest[2] = std::min(shortest[2], slabLength<2>(box, c, fewestLeft));
     }
-    if (!found) return false;
+    const double share = std::min({shortest[0] / box.extentX, shortest[1] / box.extentY,
+                                   shortest[2] / box.extentZ});
+    // No slab of the type fits at all.
+    if (!(share <= 1)) return false;
+    shares += share;
   }
-  return true;
+  return !(shares > 3 * (1 + 1e-9));
 }
 
 bool ContainerPlan::keyWholeSlabBranch(const PPCube& box) {
@@ -396,12 +423,13 @@ bool ContainerPlan::keyWholeSlabBranch(const PPCube& box) {
 }
 
 bool ContainerPlan::searchWholeSlabs(PPCube box) {
-  // A branch that cannot place every carton records nothing.
-  if (setup_.volumeBoundHolds && !demandFits(box, INT32_MAX, 0)) return false;
-  if (!everyTypeHasAWholeSlab(box)) return false;
-  // Nor does one that failed before, reached by another order of the same slabs.
+  // A branch that failed before, reached by another order of the same slabs, fails again.
   const bool keyed = keyWholeSlabBranch(box);
   if (keyed && failedBranches_.knownToFail()) return false;
+  // A branch that cannot place every carton records nothing. (A type with a whole slab in
+  // the box has room for its cartons, so only the volume and block counts are checked.)
+  if (setup_.volumeBoundHolds && !demandFitsByVolume(box)) return false;
+  if (!wholeSlabsMayFit(box)) return false;
   ++statistics_.searchNodes;
   Step step = Step::Next;
   if (box.extentX != box.extentZ) step = searchWholeSlabsAlong<0>(box);

@@ -254,12 +254,15 @@ class ContainerPlan {
   // Whether a branch can still record a plan; see blocksearch.cpp.
   bool branchMayRecord(const PPCube& box, std::int32_t perTypeLimit) const;
   bool demandFits(const PPCube& box, std::int32_t perTypeLimit, std::int64_t setsMore) const;
+  // The part of demandFits without the capacity of each type: block count and volume.
+  bool demandFitsByVolume(const PPCube& box) const;
   std::int64_t capacityIn(const PPCube& box, std::uint32_t type) const;
   double remainingGrossVolume() const;
   // Complete sets placed beyond `sets` once every carton is placed.
   std::int64_t extraSets() const;
-  // Whether every type left still has a whole slab in the box (a necessary condition).
-  bool everyTypeHasAWholeSlab(const PPCube& box) const;
+  // Whether the types left may still go into whole slabs within the box: each has a slab
+  // there, and their shortest slabs leave room for one another (a necessary condition).
+  bool wholeSlabsMayFit(const PPCube& box) const;
   // Sets the key of the whole-slab branch under search; false when the branch has a type
   // partly placed and is not kept in the table.
   bool keyWholeSlabBranch(const PPCube& box);
