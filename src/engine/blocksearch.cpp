@@ -270,9 +270,19 @@ bool ContainerPlan::demandFits(const PPCube& box, std::int32_t perTypeLimit,
 bool ContainerPlan::branchMayRecord(const PPCube& box, std::int32_t perTypeLimit) const {
   if (!setup_.volumeBoundHolds) return true;
   if (!demandFits(box, perTypeLimit, 0)) return false;
-  std::uint32_t typesLeft = 0;
-  for (const PlanTypeState& s : state_.typeStates) typesLeft += s.remaining > 0;
-  if (result_.blockCount == 0 || state_.workCount + typesLeft < result_.blockCount) return true;
+  if (result_.blockCount == 0) return true;
+  // Fewer blocks than the best plan: each type left needs as many blocks as its best grid
+  // in this box takes to hold its cartons.
+  std::int64_t blocksNeeded = state_.workCount;
+  for (std::uint32_t t = 0; t < typeCount() && blocksNeeded < result_.blockCount; ++t) {
+    const std::int64_t remaining = state_.typeStates[t].remaining;
+    if (remaining <= 0) continue;
+    // demandFits found room for the type, so its capacity here is at least one carton.
+    const std::int64_t capacity = std::max<std::int64_t>(capacityIn(box, t), 1);
+    blocksNeeded += (remaining + capacity - 1) / capacity;
+  }
+  if (blocksNeeded < result_.blockCount) return true;
+  // Otherwise only more complete sets are recorded.
   return demandFits(box, perTypeLimit, 1);
 }
 
