@@ -278,18 +278,22 @@ std::int32_t ContainerPlan::bisectSets(const PPCube& box) {
     // lo sets are proved to fit, hi sets are not (the estimate is an upper bound).
     lo = 1;
     std::int64_t hi = static_cast<std::int64_t>(input_.setsEstimate) + 1;
+    // The plan of the last probe that fitted is the plan for lo sets: a probe that fails
+    // records nothing, and searching lo sets again would find the same plan.
+    std::uint32_t blockCount = result_.blockCount;
+    std::uint32_t usedLength = result_.usedLength;
     while (hi - lo > 1) {
       const std::int64_t mid = (lo + hi) / 2;
       if (probe(box, mid)) {
         lo = mid;
+        blockCount = result_.blockCount;
+        usedLength = result_.usedLength;
       } else {
         hi = mid;
       }
     }
-    // Leave the plan for lo sets.
-    resetCounters(lo);
-    resetBranch();
-    if (!cancelled()) searchWholeSlabs(box);
+    result_.blockCount = blockCount;
+    result_.usedLength = usedLength;
   }
   // Each set of the plan holds lo sets of the input.
   result_.setMultiplier = lo;

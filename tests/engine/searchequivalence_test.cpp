@@ -62,8 +62,11 @@ void expectPlanWithinTheRules(const ContainerPlan& plan) {
 constexpr std::uint64_t kLiteralCalls = 200000;
 #ifdef NDEBUG
 constexpr std::uint32_t kSeedsPerCase = 50;
+constexpr std::uint32_t kManyTypeSeeds = 50;
 #else
-constexpr std::uint32_t kSeedsPerCase = 10;  // sanitizer builds: memory errors, not coverage
+// Sanitizer builds look for memory errors, not coverage.
+constexpr std::uint32_t kSeedsPerCase = 10;
+constexpr std::uint32_t kManyTypeSeeds = 5;
 #endif
 
 // Runs the engine and the literal copy on the case; false when the literal copy gave up.
@@ -112,12 +115,12 @@ class ManyTypeEquivalence : public ::testing::TestWithParam<std::uint32_t> {};
 
 TEST_P(ManyTypeEquivalence, engineFindsTheLiteralPlan) {
   std::uint32_t compared = 0;
-  for (std::uint32_t seed = GetParam(); seed < GetParam() + kSeedsPerCase; ++seed) {
+  for (std::uint32_t seed = GetParam(); seed < GetParam() + kManyTypeSeeds; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     compared += sameAsLiteral(manyTypeCase(seed));
     if (HasFailure()) return;
   }
-  EXPECT_GE(compared, kSeedsPerCase * 6 / 10);
+  EXPECT_GE(compared, kManyTypeSeeds / 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, ManyTypeEquivalence, ::testing::Values(1000u, 2000u, 3000u, 4000u));
@@ -125,14 +128,14 @@ INSTANTIATE_TEST_SUITE_P(Seeds, ManyTypeEquivalence, ::testing::Values(1000u, 20
 // Four to twelve types in the demo container: many sets, several probes.
 TEST(DemoContainerEquivalence, engineFindsTheLiteralPlan) {
   std::uint32_t compared = 0;
-  for (std::uint32_t seed = 0; seed < kSeedsPerCase; ++seed) {
+  for (std::uint32_t seed = 0; seed < kManyTypeSeeds; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     RandomCase c;
     c.project = demoContainerProject(seed, 4, 12);
     compared += sameAsLiteral(c);
     if (HasFailure()) return;
   }
-  EXPECT_GE(compared, kSeedsPerCase / 2);
+  EXPECT_GE(compared, kManyTypeSeeds / 2);
 }
 
 }  // namespace
