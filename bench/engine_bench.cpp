@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <functional>
+#include <random>
 #include <stdexcept>
 
 #include "engine/calculation.h"
@@ -73,8 +74,8 @@ void singleRun(benchmark::State& state, const FillScheme& p) {
     state.PauseTiming();
     auto plan = buildPlan(p, -1, p.container.length);
     state.ResumeTiming();
-    result = plan->run(settings.maxBlockNum, false);
-    nodes += plan->searchNodes;
+    result = plan->run(settings.maxBlockNum, false).sets;
+    nodes += plan->statistics().searchNodes;
   }
   state.counters["sets"] = result;
   state.counters["nodes"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kAvgIterations);
@@ -106,6 +107,23 @@ void registerRun(const std::string& name, std::function<FillScheme()> make, bool
     }
   });
   b->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+// count types of random cartons (200 to 700 mm, 5 kg, one to three of each) in the demo
+// container; the same on every machine.
+FillScheme manyTypes(int count, std::uint32_t seed) {
+  std::mt19937 dice(seed);
+  FillScheme p;
+  p.spacingL = p.spacingW = p.spacingH = 0;
+  for (int i = 0; i < count; ++i) {
+    Carton& c = p.addCarton();
+    c.length = 200 + static_cast<int>(dice() % 500);
+    c.width = 200 + static_cast<int>(dice() % 400);
+    c.height = 200 + static_cast<int>(dice() % 400);
+    c.count = 1 + static_cast<int>(dice() % 3);
+    c.weight = 5;
+  }
+  return p;
 }
 
 const Container k40ft{"40尺高柜", 12030, 2350, 2690, 26000};
@@ -151,6 +169,17 @@ int registerSuite() {
   registerRun("seven_or_more/br3_1_zoned", [] { return published("BR3.txt", 1, 1); }, true);
   registerRun("seven_or_more/br3_4_single", [] { return published("BR3.txt", 4, 4); }, true);
   registerRun("examples/positions_zoned", [] { return example("positions.pak"); }, true);
+  // The container's size: the three appliances of the mixed example in 12 m and 100 m.
+  registerRun("container_size/mixed_12m", [] { return example("mixed.pak"); });
+  registerRun("container_size/mixed_100m", [] {
+    FillScheme p = example("mixed.pak");
+    p.container.length = 100000;
+    return p;
+  });
+  // Many types in one run: two hundred kinds of one to three cartons each (the whole-slab
+  // search with set bisection over all of them).
+  registerRun("many_types/two_hundred", [] { return manyTypes(200, 1); });
+  registerRun("many_types/twelve_small", [] { return manyTypes(12, 1); });
   return 0;
 }
 

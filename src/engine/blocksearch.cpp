@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "engine/containerplan.h"
 #include "engine/truncate.h"
@@ -110,29 +111,97 @@ void limitVertical(const PlanCandidate& c, std::int64_t& k1, std::int64_t& k2) {
   else if constexpr (A == 2) k1 = std::min<std::int64_t>(k1, c.layerLimit);
 }
 
+// The length along A that a slab of c cut from box takes at least to hold `cartons`
+// cartons, as the whole-slab search asks of it; infinity when no such slab fits.
+template <int A>
+double slabLength(const PPCube& box, const PlanCandidate& c, std::int64_t cartons) {
+  constexpr double kNoSlab = std::numeric_limits<double>::infinity();
+  std::int64_t k1, k2;
+  cartonsAcross<A>(box, c, k1, k2);
+  if (k1 <= 0 || k2 <= 0) return kNoSlab;
+  limitVertical<A>(c, k1, k2);
+  const std::int64_t m = k1 * k2;
+  const std::int64_t layers = (cartons + m - 1) / m;
+  if (cartonsIn(extentOf<A>(box), extentOf<A>(c)) < layers) return kNoSlab;
+  return static_cast<double>(layers) * extentOf<A>(c);
+}
+
+}  // namespace
+
+// One slab on the branch: it takes its cartons from the type's counter at once and, when
+// the search goes on behind it, its block onto the branch. Whichever way the search leaves
+// the scope, both are undone.
+class SlabStep {
+ public:
+  SlabStep(SearchState& state, std::int32_t typeIndex, std::int64_t cartons)
+      : state_(state), type_(static_cast<std::size_t>(typeIndex)), cartons_(cartons) {
+    state_.typeStates[type_].remaining -= cartons_;
+  }
+  SlabStep(const SlabStep&) = delete;
+  SlabStep& operator=(const SlabStep&) = delete;
+  ~SlabStep() {
+    if (laid_) {
+      --state_.workCount;
+      --state_.blocksOfType[type_];
+    }
+    state_.typeStates[type_].remaining += cartons_;
+  }
+  void lay(const PlanBlock& block) {
+    state_.workBlocks[state_.workCount++] = block;
+    ++state_.blocksOfType[type_];
+    laid_ = true;
+  }
+
+ private:
+  SearchState& state_;
+  std::size_t type_;
+  std::int64_t cartons_;
+  bool laid_ = false;
+};
+
+namespace {
+
+// A stack of lying cartons cut along y bars every other lying candidate below it in the
+// tree; the bar is lifted when the search moves on from the candidate that set it.
+class LyingStackBar {
+ public:
+  LyingStackBar(bool& flag, bool raise) : flag_(flag), raised_(raise) {
+    if (raised_) flag_ = true;
+  }
+  LyingStackBar(const LyingStackBar&) = delete;
+  LyingStackBar& operator=(const LyingStackBar&) = delete;
+  ~LyingStackBar() {
+    if (raised_) flag_ = false;
+  }
+
+ private:
+  bool& flag_;
+  bool raised_;
+};
+
 }  // namespace
 
 double ContainerPlan::remainingGrossVolume() const {
   double left = 0;
-  for (std::uint32_t i = 0; i < typeCount; ++i) {
-    const PlanTypeState& s = typeStates[i];
+  for (const PlanTypeState& s : state_.typeStates)
     left += static_cast<double>(std::max<std::int64_t>(s.remaining, 0)) * s.grossVolume;
-  }
   return left;
 }
 
 std::int64_t ContainerPlan::extraSets() const {
-  // Types with no cartons asked for set no bound on the complete sets.
+  // Once every carton is placed, each type's counter is zero or minus what it holds beyond
+  // `sets` sets; the type with the fewest extra cartons decides. Types with no cartons
+  // asked for set no bound.
   bool any = false;
-  std::int64_t extra = 0;
-  for (std::uint32_t i = 0; i < typeCount; ++i) {
-    const std::int64_t count = types[i].count;
+  std::int64_t fewest = 0;
+  for (std::uint32_t i = 0; i < typeCount(); ++i) {
+    const std::int64_t count = input_.types[i].count;
     if (count <= 0) continue;
-    const std::int64_t sets = typeStates[i].remaining / count;
-    if (!any || sets > extra) extra = sets;
+    const std::int64_t extra = -(state_.typeStates[i].remaining / count);
+    if (!any || extra < fewest) fewest = extra;
     any = true;
   }
-  return extra;
+  return fewest;
 }
 
 // ---- What a branch can still record
@@ -148,9 +217,9 @@ std::int64_t ContainerPlan::extraSets() const {
 
 std::int64_t ContainerPlan::capacityIn(const PPCube& box, std::uint32_t type) const {
   std::int64_t best = 0;
-  for (std::uint32_t ci = firstCandidateOf_[type]; ci < firstCandidateOf_[type + 1]; ++ci) {
-    const PlanCandidate& c = candidates[ci];
-    if (c.isLying() && lyingUsed) continue;
+  for (std::uint32_t ci = setup_.firstCandidateOf[type]; ci < setup_.firstCandidateOf[type + 1]; ++ci) {
+    const PlanCandidate& c = setup_.candidates[ci];
+    if (c.isLying() && state_.lyingUsed) continue;
     const std::int64_t across = cartonsIn(box.extentX, c.dx);
     const std::int64_t up = std::min<std::int64_t>(cartonsIn(box.extentY, c.dy), c.layerLimit);
     const std::int64_t along = cartonsIn(box.extentZ, c.dz);
@@ -160,25 +229,37 @@ std::int64_t ContainerPlan::capacityIn(const PPCube& box, std::uint32_t type) co
   return best;
 }
 
+bool ContainerPlan::demandFitsByVolume(const PPCube& box) const {
+  const std::int64_t blocksLeft = static_cast<std::int64_t>(setup_.maxDepth) + 1 - state_.workCount;
+  std::int64_t typesNeeding = 0;
+  double grossNeeded = 0;
+  for (const PlanTypeState& s : state_.typeStates) {
+    if (s.remaining <= 0) continue;
+    ++typesNeeding;
+    grossNeeded += static_cast<double>(s.remaining) * s.grossVolume;
+  }
+  return typesNeeding <= blocksLeft && !(grossNeeded > box.volume * (1 + 1e-9) + 1);
+}
+
 bool ContainerPlan::demandFits(const PPCube& box, std::int32_t perTypeLimit,
                                std::int64_t setsMore) const {
   // Cartons each type still needs: its remaining cartons, plus setsMore sets.
-  const std::int64_t blocksLeft = static_cast<std::int64_t>(maxDepth) + 1 - workCount;
+  const std::int64_t blocksLeft = static_cast<std::int64_t>(setup_.maxDepth) + 1 - state_.workCount;
   std::int64_t typesNeeding = 0;
   double grossNeeded = 0;
-  for (std::uint32_t i = 0; i < typeCount; ++i) {
-    const std::int64_t needed = typeStates[i].remaining + types[i].count * setsMore;
+  for (std::uint32_t i = 0; i < typeCount(); ++i) {
+    const std::int64_t needed = state_.typeStates[i].remaining + input_.types[i].count * setsMore;
     if (needed <= 0) continue;
     ++typesNeeding;
-    grossNeeded += static_cast<double>(needed) * typeStates[i].grossVolume;
+    grossNeeded += static_cast<double>(needed) * state_.typeStates[i].grossVolume;
   }
   if (typesNeeding > blocksLeft) return false;
   if (grossNeeded > box.volume * (1 + 1e-9) + 1) return false;
-  for (std::uint32_t i = 0; i < typeCount; ++i) {
-    const std::int64_t needed = typeStates[i].remaining + types[i].count * setsMore;
+  for (std::uint32_t i = 0; i < typeCount(); ++i) {
+    const std::int64_t needed = state_.typeStates[i].remaining + input_.types[i].count * setsMore;
     if (needed <= 0) continue;
     const std::int64_t blocks =
-        std::min<std::int64_t>(static_cast<std::int64_t>(perTypeLimit) - blocksOfType_[i],
+        std::min<std::int64_t>(static_cast<std::int64_t>(perTypeLimit) - state_.blocksOfType[i],
                                blocksLeft - (typesNeeding - 1));
     if (blocks <= 0) return false;
     if (needed > saturatingProduct(blocks, capacityIn(box, i))) return false;
@@ -187,48 +268,53 @@ bool ContainerPlan::demandFits(const PPCube& box, std::int32_t perTypeLimit,
 }
 
 bool ContainerPlan::branchMayRecord(const PPCube& box, std::int32_t perTypeLimit) const {
-  if (!volumeBoundHolds_) return true;
+  if (!setup_.volumeBoundHolds) return true;
   if (!demandFits(box, perTypeLimit, 0)) return false;
-  std::uint32_t typesLeft = 0;
-  for (std::uint32_t i = 0; i < typeCount; ++i) typesLeft += typeStates[i].remaining > 0;
-  if (bestCount == 0 || workCount + typesLeft < bestCount) return true;
+  if (result_.blockCount == 0) return true;
+  // Fewer blocks than the best plan: each type left needs as many blocks as its best grid
+  // in this box takes to hold its cartons.
+  std::int64_t blocksNeeded = state_.workCount;
+  for (std::uint32_t t = 0; t < typeCount() && blocksNeeded < result_.blockCount; ++t) {
+    const std::int64_t remaining = state_.typeStates[t].remaining;
+    if (remaining <= 0) continue;
+    // demandFits found room for the type, so its capacity here is at least one carton.
+    const std::int64_t capacity = std::max<std::int64_t>(capacityIn(box, t), 1);
+    blocksNeeded += (remaining + capacity - 1) / capacity;
+  }
+  if (blocksNeeded < result_.blockCount) return true;
+  // Otherwise only more complete sets are recorded.
   return demandFits(box, perTypeLimit, 1);
 }
 
 bool ContainerPlan::repeatsInTrailingRun(std::int32_t axis, std::int32_t typeIndex,
                                          std::int32_t orientation) const {
-  for (std::uint32_t i = workCount; i-- > 0;) {
-    const PlanBlock& b = workBlocks[i];
+  for (std::uint32_t i = state_.workCount; i-- > 0;) {
+    const PlanBlock& b = state_.workBlocks[i];
     if (b.axis != axis) return false;
     if (b.typeIndex == typeIndex && b.orientation == orientation) return true;
   }
   return false;
 }
 
-void ContainerPlan::appendWorkBlock(const PlanBlock& block) {
-  workBlocks[workCount++] = block;
-  ++blocksOfType_[static_cast<std::size_t>(block.typeIndex)];
-}
-
 void ContainerPlan::recordPlan(const PlanBlock& last) {
-  std::copy_n(workBlocks.begin(), workCount, bestBlocks.begin());
-  bestBlocks[workCount] = last;
-  bestCount = workCount + 1;
+  std::copy_n(state_.workBlocks.begin(), state_.workCount, result_.blocks.begin());
+  result_.blocks[state_.workCount] = last;
+  result_.blockCount = state_.workCount + 1;
   computeUsedLength();
 }
 
 void ContainerPlan::computeUsedLength() {
   double zStart = 0;
   std::int64_t used = 0;
-  for (std::uint32_t i = 0; i < bestCount; ++i) {
-    const PlanBlock& b = bestBlocks[i];
-    const PlanCarton& type = types[static_cast<std::size_t>(b.typeIndex)];
+  for (std::uint32_t i = 0; i < result_.blockCount; ++i) {
+    const PlanBlock& b = result_.blocks[i];
+    const PlanCarton& type = input_.types[static_cast<std::size_t>(b.typeIndex)];
     const double edge = type.dim(kOrientations[static_cast<std::size_t>(b.orientation)][2]);
-    const double end = static_cast<double>(b.nz) * (std::trunc(edge) + gapZ) + zStart;
+    const double end = static_cast<double>(b.nz) * (std::trunc(edge) + input_.gapZ) + zStart;
     used = std::max(used, truncateToInt64(end));
     if (b.axis == 2) zStart = std::trunc(zStart + b.extentZ);
   }
-  usedLength = static_cast<std::uint32_t>(std::clamp<std::int64_t>(used, 0, UINT32_MAX));
+  result_.usedLength = static_cast<std::uint32_t>(std::clamp<std::int64_t>(used, 0, UINT32_MAX));
 }
 
 // ---- searchPlan
@@ -236,8 +322,8 @@ void ContainerPlan::computeUsedLength() {
 bool ContainerPlan::searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopAtFirst) {
   // A branch that can record no plan changes nothing: its outcome is known.
   if (!branchMayRecord(box, perTypeLimit)) return !stopAtFirst;
-  ++searchNodes;
-  const std::int32_t target = stopAtFirst ? 1 : setsEstimate;
+  ++statistics_.searchNodes;
+  const std::int32_t target = stopAtFirst ? 1 : input_.setsEstimate;
   Step step = Step::Next;
   if (box.extentX != box.extentZ) step = searchPlanAlong<0>(box, perTypeLimit, stopAtFirst, target);
   if (step == Step::Next) step = searchPlanAlong<1>(box, perTypeLimit, stopAtFirst, target);
@@ -249,100 +335,133 @@ bool ContainerPlan::searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopA
 template <int A>
 ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, std::int32_t perTypeLimit,
                                                    bool stopAtFirst, std::int32_t target) {
-  for (std::uint32_t ci = 0; ci < candidateCount; ++ci) {
-    const PlanCandidate& c = candidates[ci];
-    const std::int32_t used = blocksOfType_[static_cast<std::size_t>(c.typeIndex)];
+  for (std::uint32_t ci = 0; ci < setup_.candidateCount; ++ci) {
+    const PlanCandidate& c = setup_.candidates[ci];
+    const std::int32_t used = state_.blocksOfType[static_cast<std::size_t>(c.typeIndex)];
     if (used >= perTypeLimit) continue;
     // The type's last allowed block tries only its largest layer count.
     const bool lastOfType = used == perTypeLimit - 1;
     if (repeatsInTrailingRun(A, c.typeIndex, c.orientation)) continue;
-    PlanTypeState& state = typeStates[static_cast<std::size_t>(c.typeIndex)];
-    if (state.remaining <= 0) continue;
+    const PlanTypeState& typeState = state_.typeStates[static_cast<std::size_t>(c.typeIndex)];
+    if (typeState.remaining <= 0) continue;
     std::int64_t k1, k2;
     cartonsAcross<A>(box, c, k1, k2);
     if (k1 <= 0 || k2 <= 0) continue;
-    const bool lying = c.isLying();
-    if (lying) {
-      if (lyingUsed) continue;
-      if (A == 1) lyingUsed = true;
-    }
+    if (c.isLying() && state_.lyingUsed) continue;
+    const LyingStackBar bar(state_.lyingUsed, c.isLying() && A == 1);
     limitVertical<A>(c, k1, k2);
     const std::int64_t m = k1 * k2;
     const std::int64_t need =
-        (static_cast<std::int64_t>(target) - sets + state.remaining + m - 1) / m;
+        (static_cast<std::int64_t>(target) - state_.sets + typeState.remaining + m - 1) / m;
     std::int64_t most = std::min(cartonsIn(extentOf<A>(box), extentOf<A>(c)), need);
     if (A == 1) most = std::min<std::int64_t>(most, c.layerLimit);
     const std::int64_t fewest = lastOfType ? most : 1;
 
     for (std::int64_t layers = most; layers >= fewest; --layers) {
-      const std::int64_t placed = m * layers;
-      state.remaining -= placed;
+      SlabStep step(state_, c.typeIndex, m * layers);
       const double left = remainingGrossVolume();
-      if (left < 1e-6) {
+      if (left < kAllPlacedVolume) {
         // Every carton is placed; complete sets beyond `sets` raise it for good.
         const std::int64_t extra = extraSets();
         if (extra != 0) {
-          sets = static_cast<std::int32_t>(std::min<std::int64_t>(sets - extra, target));
-          for (std::uint32_t i = 0; i < typeCount; ++i)
-            typeStates[i].remaining -= types[i].count * extra;
+          state_.sets = static_cast<std::int32_t>(std::min<std::int64_t>(state_.sets + extra, target));
+          for (std::uint32_t i = 0; i < typeCount(); ++i)
+            state_.typeStates[i].remaining += input_.types[i].count * extra;
         }
-        if (extra != 0 || bestCount == 0 || workCount + 1 < bestCount) {
+        if (extra != 0 || result_.blockCount == 0 || state_.workCount + 1 < result_.blockCount) {
           recordPlan(slabOf<A>(c, box, layers, k1, k2, true));
-          if (stopAtFirst && sets == target) return Step::Succeed;
+          if (stopAtFirst && state_.sets == target) return Step::Succeed;
         }
-        state.remaining += placed;
         continue;
       }
-      if (workCount >= maxDepth) {
-        state.remaining += placed;
-        break;
-      }
+      if (state_.workCount >= setup_.maxDepth) break;
       const PPCube next = boxBehind<A>(box, c, layers);
-      if (left > next.volume) {
-        state.remaining += placed;
-        continue;
-      }
-      appendWorkBlock(slabOf<A>(c, box, layers, k1, k2, false));
+      if (left > next.volume) continue;
+      step.lay(slabOf<A>(c, box, layers, k1, k2, false));
       const bool found = searchPlan(next, perTypeLimit, stopAtFirst);
-      if (found && stopAtFirst && sets == target) return Step::Succeed;
-      --workCount;
-      --blocksOfType_[static_cast<std::size_t>(c.typeIndex)];
-      state.remaining += placed;
+      if (found && stopAtFirst && state_.sets == target) return Step::Succeed;
       if (cancelled()) return Step::Fail;
     }
-    if (lying && A == 1) lyingUsed = false;
   }
   return Step::Next;
 }
 
 // ---- searchWholeSlabs
 
+bool ContainerPlan::wholeSlabsMayFit(const PPCube& box) const {
+  // Every type left needs a slab of its own on some axis, laid within this box; the slabs
+  // cut along one axis take together at most the box's extent on it. A slab in a later
+  // box (which lies within this one) has at most the grid of the same slab here and needs
+  // at least as many layers, so the shortest slab here bounds it; only a lying stack cut
+  // along y may take part of a type, leaving fewer cartons (at least one) for its slab.
+  // So each type takes at least the least share of an axis that one of its slabs takes
+  // here, and these shares add up to at most the three axes.
+  double shares = 0;
+  for (std::uint32_t t = 0; t < typeCount(); ++t) {
+    const std::int64_t remaining = state_.typeStates[t].remaining;
+    if (remaining <= 0) continue;
+    const std::int64_t fewestLeft = setup_.mayLieInPart[t] && !state_.lyingUsed ? 1 : remaining;
+    double shortest[3] = {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
+                          std::numeric_limits<double>::infinity()};
+    for (std::uint32_t ci = setup_.firstCandidateOf[t]; ci < setup_.firstCandidateOf[t + 1]; ++ci) {
+      const PlanCandidate& c = setup_.candidates[ci];
+      if (c.isLying() && state_.lyingUsed) continue;
+      shortest[0] = std::min(shortest[0], slabLength<0>(box, c, fewestLeft));
+      shortest[1] = std::min(shortest[1], slabLength<1>(box, c, fewestLeft));
+      shortest[2] = std::min(shortest[2], slabLength<2>(box, c, fewestLeft));
+    }
+    const double share = std::min({shortest[0] / box.extentX, shortest[1] / box.extentY,
+                                   shortest[2] / box.extentZ});
+    // No slab of the type fits at all.
+    if (!(share <= 1)) return false;
+    shares += share;
+  }
+  return !(shares > 3 * (1 + 1e-9));
+}
+
+bool ContainerPlan::keyWholeSlabBranch(const PPCube& box) {
+  failedBranches_.begin(box, state_.workCount, state_.lyingUsed);
+  for (std::uint32_t i = 0; i < typeCount(); ++i) {
+    const std::int64_t remaining = state_.typeStates[i].remaining;
+    if (remaining <= 0) {
+      failedBranches_.markDone(i);
+    } else if (remaining != input_.types[i].count * state_.multiplier) {
+      return false;
+    }
+  }
+  return true;
+}
+
 bool ContainerPlan::searchWholeSlabs(PPCube box) {
-  // A branch that cannot place every carton records nothing.
-  if (volumeBoundHolds_ && !demandFits(box, INT32_MAX, 0)) return false;
-  ++searchNodes;
+  // A branch that failed before, reached by another order of the same slabs, fails again.
+  const bool keyed = keyWholeSlabBranch(box);
+  if (keyed && failedBranches_.knownToFail()) return false;
+  // A branch that cannot place every carton records nothing. (A type with a whole slab in
+  // the box has room for its cartons, so only the volume and block counts are checked.)
+  if (setup_.volumeBoundHolds && !demandFitsByVolume(box)) return false;
+  if (!wholeSlabsMayFit(box)) return false;
+  ++statistics_.searchNodes;
   Step step = Step::Next;
   if (box.extentX != box.extentZ) step = searchWholeSlabsAlong<0>(box);
   if (step == Step::Next) step = searchWholeSlabsAlong<1>(box);
   if (step == Step::Next) step = searchWholeSlabsAlong<2>(box);
-  return step == Step::Succeed;
+  if (step == Step::Succeed) return true;
+  // The deeper levels used the key; the branch is as it was when this level began.
+  if (keyed && !cancelled() && keyWholeSlabBranch(box)) failedBranches_.rememberFailure();
+  return false;
 }
 
 template <int A>
 ContainerPlan::Step ContainerPlan::searchWholeSlabsAlong(const PPCube& box) {
-  for (std::uint32_t ci = 0; ci < candidateCount; ++ci) {
-    const PlanCandidate& c = candidates[ci];
-    PlanTypeState& state = typeStates[static_cast<std::size_t>(c.typeIndex)];
-    const std::int64_t rem = state.remaining;
+  for (std::uint32_t ci = 0; ci < setup_.candidateCount; ++ci) {
+    const PlanCandidate& c = setup_.candidates[ci];
+    const std::int64_t rem = state_.typeStates[static_cast<std::size_t>(c.typeIndex)].remaining;
     if (rem <= 0) continue;
     std::int64_t k1, k2;
     cartonsAcross<A>(box, c, k1, k2);
     if (k1 <= 0 || k2 <= 0) continue;
-    const bool lying = c.isLying();
-    if (lying) {
-      if (lyingUsed) continue;
-      if (A == 1) lyingUsed = true;
-    }
+    if (c.isLying() && state_.lyingUsed) continue;
+    const LyingStackBar bar(state_.lyingUsed, c.isLying() && A == 1);
     limitVertical<A>(c, k1, k2);
     const std::int64_t m = k1 * k2;
     const std::int64_t need = (rem + m - 1) / m;
@@ -351,33 +470,20 @@ ContainerPlan::Step ContainerPlan::searchWholeSlabsAlong(const PPCube& box) {
     if (A == 1) layers = std::min<std::int64_t>(layers, c.layerLimit);
     // The slab must take every remaining carton of the type; only a lying stack cut
     // along y may hold fewer.
-    if (layers >= 1 && fit >= need) {
-      const std::int64_t placed = m * layers;
-      state.remaining -= placed;
-      const double left = remainingGrossVolume();
-      if (left < 1e-6) {
-        recordPlan(slabOf<A>(c, box, layers, k1, k2, true));
-        return Step::Succeed;
-      }
-      const PPCube next = boxBehind<A>(box, c, layers);
-      if (workCount < maxDepth && !(left > next.volume)) {
-        workBlocks[workCount++] = slabOf<A>(c, box, layers, k1, k2, false);
-        if (cancelled()) {
-          --workCount;
-          state.remaining += placed;
-          return Step::Fail;
-        }
-        if (searchWholeSlabs(next)) return Step::Succeed;
-        --workCount;
-        // Once cancelled, every level gives up at once.
-        if (cancelled()) {
-          state.remaining += placed;
-          return Step::Fail;
-        }
-      }
-      state.remaining += placed;
+    if (layers < 1 || fit < need) continue;
+    SlabStep step(state_, c.typeIndex, m * layers);
+    const double left = remainingGrossVolume();
+    if (left < kAllPlacedVolume) {
+      recordPlan(slabOf<A>(c, box, layers, k1, k2, true));
+      return Step::Succeed;
     }
-    if (lying && A == 1) lyingUsed = false;
+    const PPCube next = boxBehind<A>(box, c, layers);
+    if (state_.workCount >= setup_.maxDepth || left > next.volume) continue;
+    step.lay(slabOf<A>(c, box, layers, k1, k2, false));
+    // Once cancelled, every level gives up at once.
+    if (cancelled()) return Step::Fail;
+    if (searchWholeSlabs(next)) return Step::Succeed;
+    if (cancelled()) return Step::Fail;
   }
   return Step::Next;
 }

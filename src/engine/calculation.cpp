@@ -47,7 +47,7 @@ void clearBlocks(FillScheme& project) { project.blocks.clear(); }
 ContainerPlan& CalculationRun::buildPlan(const FillScheme& project, std::int32_t group,
                                          std::int32_t length) {
   engine = ::buildPlan(project, group, length);
-  engine->cancelFlag = stopFlag_;
+  engine->setCancelFlag(stopFlag_);
   return *engine;
 }
 
@@ -77,7 +77,7 @@ void CalculationRun::finishRun(FillScheme& project, bool success) {
 
 std::int32_t CalculationRun::runSingle(FillScheme& project, std::int32_t maxBlockNum) {
   buildPlan(project, -1, project.container.length);
-  const std::int32_t result = engine->run(maxBlockNum, false);
+  const std::int32_t result = engine->run(maxBlockNum, false).sets;
   assembleResults(*engine, project, 0, -1);
   return result;
 }
@@ -101,7 +101,7 @@ std::int32_t CalculationRun::runZoned(FillScheme& project, std::int32_t maxBlock
       } else {
         buildPlan(project, group, remainingLength);
       }
-      result = engine->run(maxBlockNum, true);
+      result = engine->run(maxBlockNum, true).sets;
       assembleResults(*engine, project, containerLength - remainingLength, group);
       remainingLength -= used;
       nextKey = key + 1;
@@ -118,10 +118,10 @@ std::int32_t CalculationRun::shortestFittingLength(const FillScheme& project, st
   // Leaves engine built for that length.
   buildPlan(project, key, length);
   std::int32_t used = 0;
-  while (engine->run(maxBlockNum, true) > 0) {
-    const std::int64_t shorter = static_cast<std::int64_t>(engine->usedLength) - 1;
+  while (engine->run(maxBlockNum, true).found()) {
+    const std::int64_t shorter = static_cast<std::int64_t>(engine->result().usedLength) - 1;
     // A plan always lies within its box, so the slab shrinks at every step.
-    if (shorter >= static_cast<std::int64_t>(engine->spaceZ)) break;
+    if (shorter >= static_cast<std::int64_t>(engine->input().spaceZ)) break;
     used = static_cast<std::int32_t>(shorter);
     buildPlan(project, key, used);
   }

@@ -27,8 +27,8 @@ PlanCarton::PlanCarton(double dimW, double dimH, double dimL, double weight,
       upendLayers(upendLayers),
       count(count) {}
 
-ContainerPlan::ContainerPlan(double spaceX, double spaceY, double spaceZ, double maxWeight,
-                             double gapX, double gapY, double gapZ)
+PlanInput::PlanInput(double spaceX, double spaceY, double spaceZ, double maxWeight, double gapX,
+                     double gapY, double gapZ)
     : spaceX(spaceX),
       spaceY(spaceY),
       spaceZ(spaceZ),
@@ -38,86 +38,93 @@ ContainerPlan::ContainerPlan(double spaceX, double spaceY, double spaceZ, double
       gapY(gapY),
       gapZ(gapZ) {}
 
-std::unique_ptr<ContainerPlan> buildPlan(const FillScheme& project, std::int32_t group,
-                                         std::int32_t length) {
-  const Container& container = project.container;
-  auto plan = std::make_unique<ContainerPlan>(container.width, container.height, length,
-                                              container.maxWeight, project.spacingW,
-                                              project.spacingH, project.spacingL);
-  plan->types.reserve(project.cartons.size());
-  for (const Carton& carton : project.cartons) {
-    if (group >= 0 && carton.groupKey != group) continue;
-    plan->types.emplace_back(carton.width, carton.height, carton.length, carton.weight,
-                             carton.mustUp ? kStandUpright : kStandAny, carton.upendLayers,
-                             carton.count);
-  }
-  plan->typeCount = static_cast<std::uint32_t>(plan->types.size());
-  plan->reserveSearchArrays();
-  plan->prepare();
-  return plan;
-}
-
-double ContainerPlan::grossVolumeOf(const PlanCarton& type) const {
-  // The largest gap goes with the largest edge, whatever the orientation.
+double PlanInput::grossVolumeOf(const PlanCarton& type) const {
   const auto e = sortDescending3(type.dimW, type.dimH, type.dimL);
   const auto g = sortDescending3(gapX, gapY, gapZ);
   return (e[0] + g[0]) * (e[1] + g[1]) * (e[2] + g[2]);
 }
 
+ContainerPlan::ContainerPlan(PlanInput input) : input_(std::move(input)) {
+  reserveSearchArrays();
+  prepare();
+}
+
+std::unique_ptr<ContainerPlan> buildPlan(const FillScheme& project, std::int32_t group,
+                                         std::int32_t length) {
+  const Container& container = project.container;
+  PlanInput input(container.width, container.height, length, container.maxWeight,
+                  project.spacingW, project.spacingH, project.spacingL);
+  input.types.reserve(project.cartons.size());
+  for (const Carton& carton : project.cartons) {
+    if (group >= 0 && carton.groupKey != group) continue;
+    input.types.emplace_back(carton.width, carton.height, carton.length, carton.weight,
+                             carton.mustUp ? kStandUpright : kStandAny, carton.upendLayers,
+                             carton.count);
+  }
+  return std::make_unique<ContainerPlan>(std::move(input));
+}
+
 void ContainerPlan::prepare() {
   double totalGross = 0;
   double totalWeight = 0;
-  for (std::uint32_t i = 0; i < typeCount; ++i) {
-    const PlanCarton& type = types[i];
-    totalGross += grossVolumeOf(type) * static_cast<double>(type.count);
+  for (const PlanCarton& type : input_.types) {
+    totalGross += input_.grossVolumeOf(type) * static_cast<double>(type.count);
     totalWeight += type.weight * static_cast<double>(type.count);
   }
   // Without a carton to load there is nothing to estimate.
   if (!(totalGross > 0)) {
-    setsEstimate = 0;
+    input_.setsEstimate = 0;
     return;
   }
-  const double byVolume = spaceVolume / totalGross;
-  setsEstimate = truncateToInt32(totalWeight != 0 ? std::min(maxWeight / totalWeight, byVolume)
-                                                  : byVolume);
+  const double byVolume = input_.spaceVolume / totalGross;
+  input_.setsEstimate = truncateToInt32(
+      totalWeight != 0 ? std::min(input_.maxWeight / totalWeight, byVolume) : byVolume);
 }
 
 void ContainerPlan::reserveSearchArrays() {
   // Up to three types search at most 5 slabs deep; more types one slab per type.
-  const std::size_t blocks = std::max<std::size_t>(typeCount, 5) + 1;
-  typeStates.reserve(typeCount);
-  candidates.reserve(6 * static_cast<std::size_t>(typeCount));
-  bestBlocks.reserve(blocks);
-  workBlocks.reserve(blocks);
-  blocksOfType_.reserve(typeCount);
-  firstCandidateOf_.reserve(typeCount + 1);
+  const std::uint32_t types = typeCount();
+  const std::size_t blocks = std::max<std::size_t>(types, 5) + 1;
+  state_.typeStates.reserve(types);
+  setup_.candidates.reserve(6 * static_cast<std::size_t>(types));
+  result_.blocks.reserve(blocks);
+  state_.workBlocks.reserve(blocks);
+  state_.blocksOfType.reserve(types);
+  setup_.firstCandidateOf.reserve(types + 1);
+  setup_.mayLieInPart.reserve(types);
+  // One type is never searched in whole slabs.
+  if (types >= 2) failedBranches_.reserve(types);
 }
 
 void ContainerPlan::setMaxDepth(std::int32_t maxBlockNum) {
-  if (typeCount >= 4) {
-    maxDepth = typeCount;
+  const std::uint32_t types = typeCount();
+  if (types >= kWholeSlabTypes) {
+    setup_.maxDepth = types;
     return;
   }
-  std::int64_t d = 2 * static_cast<std::int64_t>(typeCount) - 1;
-  if (typeCount == 1) {
-    if (setsEstimate < 2468) ++d;
-    if (setsEstimate < 1357) ++d;
-  } else if (typeCount == 2) {
-    if (setsEstimate > 1357) --d;
-    if (setsEstimate < 456) ++d;
+  const std::int32_t estimate = input_.setsEstimate;
+  std::int64_t d = 2 * static_cast<std::int64_t>(types) - 1;
+  if (types == 1) {
+    if (estimate < kOneTypeDeeperBelow) ++d;
+    if (estimate < kOneTypeDeepestBelow) ++d;
+  } else if (types == 2) {
+    if (estimate > kTwoTypesShallowerAbove) --d;
+    if (estimate < kTwoTypesDeeperBelow) ++d;
   }
   d = std::min<std::int64_t>(static_cast<std::int64_t>(maxBlockNum) - 1, d);
   // A block limit below one still allows the one-block plan.
-  maxDepth = static_cast<std::uint32_t>(std::max<std::int64_t>(d, 0));
+  setup_.maxDepth = static_cast<std::uint32_t>(std::max<std::int64_t>(d, 0));
 }
 
 void ContainerPlan::sizeArrays() {
-  typeStates.resize(typeCount);
-  candidates.resize(6 * static_cast<std::size_t>(typeCount));
-  bestBlocks.resize(maxDepth + 1);
-  workBlocks.resize(maxDepth + 1);
-  blocksOfType_.resize(typeCount);
-  firstCandidateOf_.resize(typeCount + 1);
+  const std::uint32_t types = typeCount();
+  state_.typeStates.resize(types);
+  setup_.candidates.resize(6 * static_cast<std::size_t>(types));
+  result_.blocks.resize(setup_.maxDepth + 1);
+  state_.workBlocks.resize(setup_.maxDepth + 1);
+  state_.blocksOfType.resize(types);
+  setup_.firstCandidateOf.resize(types + 1);
+  setup_.mayLieInPart.resize(types);
 }
 
 namespace {
@@ -147,17 +154,18 @@ std::int32_t layerLimitOf(const PlanCarton& type, int code) {
 }  // namespace
 
 void ContainerPlan::generateCandidates() {
-  candidateCount = 0;
-  for (std::uint32_t i = 0; i < typeCount; ++i) {
-    const PlanCarton& type = types[i];
-    firstCandidateOf_[i] = candidateCount;
+  std::uint32_t count = 0;
+  for (std::uint32_t i = 0; i < typeCount(); ++i) {
+    const PlanCarton& type = input_.types[i];
+    setup_.firstCandidateOf[i] = count;
+    setup_.mayLieInPart[i] = 0;
     for (int code = 0; code < 6; ++code) {
       if (!orientationAllowed(type, code)) continue;
       PlanCandidate c;
       const auto& row = kOrientations[static_cast<std::size_t>(code)];
-      c.dx = type.dim(row[0]) + gapX;
-      c.dy = type.dim(row[1]) + gapY;
-      c.dz = type.dim(row[2]) + gapZ;
+      c.dx = type.dim(row[0]) + input_.gapX;
+      c.dy = type.dim(row[1]) + input_.gapY;
+      c.dz = type.dim(row[2]) + input_.gapZ;
       c.volume = c.dx * c.dy * c.dz;
       c.typeIndex = static_cast<std::int32_t>(i);
       c.layerLimit = layerLimitOf(type, code);
@@ -165,98 +173,137 @@ void ContainerPlan::generateCandidates() {
       // A carton without extent on some axis, or one that may lie in no layer at all,
       // cannot be stacked; cartons from the dialogs and project files never are such.
       if (!(c.dx > 0 && c.dy > 0 && c.dz > 0) || c.layerLimit < 1) continue;
-      candidates[candidateCount++] = c;
+      setup_.candidates[count++] = c;
+      if (c.isLying()) setup_.mayLieInPart[i] = 1;
     }
   }
-  firstCandidateOf_[typeCount] = candidateCount;
+  setup_.firstCandidateOf[typeCount()] = count;
+  setup_.candidateCount = count;
 }
 
 void ContainerPlan::resetCounters(std::int64_t multiplier) {
-  for (std::uint32_t i = 0; i < typeCount; ++i) {
-    PlanTypeState& state = typeStates[i];
+  state_.multiplier = multiplier;
+  failedBranches_.clear();
+  for (std::uint32_t i = 0; i < typeCount(); ++i) {
+    PlanTypeState& state = state_.typeStates[i];
     state.typeIndex = static_cast<std::int32_t>(i);
-    state.remaining = types[i].count * multiplier;
-    state.grossVolume = grossVolumeOf(types[i]);
+    state.remaining = input_.types[i].count * multiplier;
+    state.grossVolume = input_.grossVolumeOf(input_.types[i]);
   }
 }
 
 void ContainerPlan::checkVolumeBound() {
   // The gross volume pairs the largest gap with the largest edge, which gives the smallest
   // product of any pairing; checked here for every candidate rather than assumed.
-  volumeBoundHolds_ = true;
-  for (std::uint32_t i = 0; i < typeCount; ++i) {
-    if (types[i].count > 0 && !(typeStates[i].grossVolume > 0)) volumeBoundHolds_ = false;
+  bool holds = true;
+  for (std::uint32_t i = 0; i < typeCount(); ++i) {
+    if (input_.types[i].count > 0 && !(state_.typeStates[i].grossVolume > 0)) holds = false;
   }
-  for (std::uint32_t c = 0; c < candidateCount; ++c) {
-    if (candidates[c].volume < typeStates[static_cast<std::size_t>(candidates[c].typeIndex)].grossVolume)
-      volumeBoundHolds_ = false;
+  for (std::uint32_t c = 0; c < setup_.candidateCount; ++c) {
+    const PlanCandidate& candidate = setup_.candidates[c];
+    if (candidate.volume < state_.typeStates[static_cast<std::size_t>(candidate.typeIndex)].grossVolume)
+      holds = false;
   }
+  setup_.volumeBoundHolds = holds;
 }
 
-void ContainerPlan::resetBlocks() {
-  bestCount = 0;
-  workCount = 0;
-  std::fill(blocksOfType_.begin(), blocksOfType_.end(), 0);
+void ContainerPlan::resetBranch() {
+  result_.blockCount = 0;
+  state_.workCount = 0;
+  state_.lyingUsed = false;
+  std::fill(state_.blocksOfType.begin(), state_.blocksOfType.end(), 0);
 }
 
-std::int32_t ContainerPlan::run(std::int32_t maxBlockNum, bool stopAtFirst) {
-  searchNodes = 0;
-  sets = 1;
-  usedLength = 0;
+void ContainerPlan::setResultForTesting(std::vector<PlanBlock> blocks, std::int32_t sets) {
+  result_.blockCount = static_cast<std::uint32_t>(blocks.size());
+  result_.blocks = std::move(blocks);
+  result_.sets = sets;
+  result_.setMultiplier = 1;
+}
+
+RunResult ContainerPlan::run(std::int32_t maxBlockNum, bool stopAtFirst) {
+  statistics_ = RunStatistics{};
+  state_.sets = 1;
+  result_.sets = 1;
+  result_.setMultiplier = 1;
+  result_.usedLength = 0;
   setMaxDepth(maxBlockNum);
   sizeArrays();
-  resetBlocks();
+  resetBranch();
   generateCandidates();
-  resetCounters(sets);
+  resetCounters(state_.sets);
   checkVolumeBound();
-  lyingUsed = false;
-  if (typeCount == 0 || cancelled()) return 0;
 
-  const PPCube box(spaceX, spaceY, spaceZ);
+  // A cancel raised before the run is left to the searches' own polls.
+  const std::int32_t sets = typeCount() == 0 ? 0 : searchAndDecide(stopAtFirst);
+  RunResult outcome;
+  if (cancelled()) {
+    // A cancelled calculation keeps no plan.
+    result_.blockCount = 0;
+    outcome.status = RunStatus::Cancelled;
+  } else if (sets > 0) {
+    outcome.status = RunStatus::Found;
+    outcome.sets = sets;
+  }
+  return outcome;
+}
+
+std::int32_t ContainerPlan::searchAndDecide(bool stopAtFirst) {
+  const PPCube box(input_.spaceX, input_.spaceY, input_.spaceZ);
+  const std::uint32_t types = typeCount();
+  const bool wholeSlabsFirst = input_.setsEstimate <= 1 || stopAtFirst;
   bool success = false;
-  if (typeCount == 1) {
-    success = searchPlan(box, 999, stopAtFirst) && bestCount > 0;
-  } else if (typeCount <= 3) {
-    if (setsEstimate <= 1 || stopAtFirst) success = searchWholeSlabs(box) && bestCount > 0;
-    if (!success && !cancelled()) {
-      resetBlocks();
-      resetCounters(sets);
-      lyingUsed = false;
-      success = searchPlan(box, 2, stopAtFirst) && bestCount > 0;
+  if (types == 1) {
+    success = searchPlan(box, kOneTypeBlockLimit, stopAtFirst) && result_.blockCount > 0;
+  } else if (types < kWholeSlabTypes) {
+    if (wholeSlabsFirst) success = searchWholeSlabs(box) && result_.blockCount > 0;
+    if (!success) {
+      resetBranch();
+      resetCounters(state_.sets);
+      success = searchPlan(box, kFewTypesBlockLimit, stopAtFirst) && result_.blockCount > 0;
     }
-  } else if (setsEstimate <= 1 || stopAtFirst) {
+  } else if (wholeSlabsFirst) {
     success = searchWholeSlabs(box);
   } else {
     return bisectSets(box);
   }
-  if (cancelled()) return 0;
-  return success ? sets : 0;
+  result_.sets = state_.sets;
+  return success ? state_.sets : 0;
 }
 
 std::int32_t ContainerPlan::bisectSets(const PPCube& box) {
-  // The first probe runs on the counters of one set while mid is still 0, so its success
-  // proves nothing and the estimate itself is never probed.
+  // One set first: when even that does not fit, nothing does.
   std::int64_t lo = 0;
-  std::int64_t hi = setsEstimate;
-  std::int64_t mid = 0;
-  while (hi - 1 > lo) {
-    lyingUsed = false;
-    const bool ok = !cancelled() && searchWholeSlabs(box);
-    if (ok) {
-      lo = mid;
-    } else {
-      hi = mid;
+  if (probe(box, 1)) {
+    // lo sets are proved to fit, hi sets are not (the estimate is an upper bound).
+    lo = 1;
+    std::int64_t hi = static_cast<std::int64_t>(input_.setsEstimate) + 1;
+    // The plan of the last probe that fitted is the plan for lo sets: a probe that fails
+    // records nothing, and searching lo sets again would find the same plan.
+    std::uint32_t blockCount = result_.blockCount;
+    std::uint32_t usedLength = result_.usedLength;
+    while (hi - lo > 1) {
+      const std::int64_t mid = (lo + hi) / 2;
+      if (probe(box, mid)) {
+        lo = mid;
+        blockCount = result_.blockCount;
+        usedLength = result_.usedLength;
+      } else {
+        hi = mid;
+      }
     }
-    mid = (hi + lo) / 2;
-    resetBlocks();
-    resetCounters(mid);
+    result_.blockCount = blockCount;
+    result_.usedLength = usedLength;
   }
-  resetCounters(lo);
-  resetBlocks();
-  lyingUsed = false;
-  if (!cancelled()) searchWholeSlabs(box);
-  // A cancelled calculation keeps no plan.
-  if (cancelled()) resetBlocks();
-  for (std::uint32_t i = 0; i < typeCount; ++i) types[i].count *= lo;
+  // Each set of the plan holds lo sets of the input.
+  result_.setMultiplier = lo;
   return static_cast<std::int32_t>(lo);
+}
+
+bool ContainerPlan::probe(const PPCube& box, std::int64_t setCount) {
+  if (statistics_.probeCount < statistics_.probedSets.size())
+    statistics_.probedSets[statistics_.probeCount++] = clampToInt32(setCount);
+  resetCounters(setCount);
+  resetBranch();
+  return !cancelled() && searchWholeSlabs(box);
 }

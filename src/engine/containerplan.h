@@ -14,10 +14,33 @@
 #include <memory>
 #include <vector>
 
+#include "engine/failedbranches.h"
+
 struct FillScheme;
 
 // Layer limit of a candidate that may be stacked without limit.
 inline constexpr std::int32_t kNoLayerLimit = 55555;
+
+// The limits that keep the exhaustive searches short. The depth limit of plans of up to
+// three types follows the set estimate: many sets mean small cartons, whose slabs have
+// many layer counts to try, so those plans are kept shallower.
+// One type: one slab more below this estimate...
+inline constexpr std::int32_t kOneTypeDeeperBelow = 2468;
+// ...and another one below this one.
+inline constexpr std::int32_t kOneTypeDeepestBelow = 1357;
+// Two types: one slab less above this estimate...
+inline constexpr std::int32_t kTwoTypesShallowerAbove = 1357;
+// ...and one more below this one.
+inline constexpr std::int32_t kTwoTypesDeeperBelow = 456;
+// Blocks one type may take in a plan: in effect unlimited when it is alone...
+inline constexpr std::int32_t kOneTypeBlockLimit = 999;
+// ...and two each when two or three types share the box.
+inline constexpr std::int32_t kFewTypesBlockLimit = 2;
+// From this many types on, each type goes into one whole slab and the set count is bisected.
+inline constexpr std::uint32_t kWholeSlabTypes = 4;
+// Gross volume (mm3) still to place below which every carton counts as placed.
+inline constexpr double kAllPlacedVolume = 1e-6;
+
 // standMask bits: which carton edge may stand vertical.
 inline constexpr std::int32_t kStandW = 1, kStandH = 2, kStandL = 4;
 inline constexpr std::int32_t kStandUpright = kStandH;
@@ -98,93 +121,165 @@ struct PlanBlock {
   bool operator==(const PlanBlock&) const = default;
 };
 
-class ContainerPlan {
- public:
+// What a plan is asked: the free box, the weight limit, the spacing added to every carton
+// extent, and the carton types with their counts in one set.
+struct PlanInput {
   double spaceX = 0, spaceY = 0, spaceZ = 0;  // the free box
   double spaceVolume = 0;
   double maxWeight = 0;                       // kg
-  double gapX = 0, gapY = 0, gapZ = 0;        // spacing added to every carton extent
+  double gapX = 0, gapY = 0, gapZ = 0;
   std::vector<PlanCarton> types;
-  std::uint32_t typeCount = 0;
-  std::vector<PlanTypeState> typeStates;
+  std::int32_t setsEstimate = 0;              // upper estimate of complete sets, from prepare
+
+  PlanInput() = default;
+  PlanInput(double spaceX, double spaceY, double spaceZ, double maxWeight, double gapX,
+            double gapY, double gapZ);
+  std::uint32_t typeCount() const { return static_cast<std::uint32_t>(types.size()); }
+  // Gross volume of one carton of the type: the largest gap goes with the largest edge,
+  // whatever the orientation.
+  double grossVolumeOf(const PlanCarton& type) const;
+};
+
+// What run derives from the input before it searches: the orientation candidates and the
+// depth limit.
+struct SearchSetup {
   std::vector<PlanCandidate> candidates;
   std::uint32_t candidateCount = 0;
-  std::vector<PlanBlock> bestBlocks;  // the best plan found so far
-  std::uint32_t bestCount = 0;        // 0 = no plan
-  std::vector<PlanBlock> workBlocks;  // the branch under construction
+  // The candidates of type t are firstCandidateOf[t] up to firstCandidateOf[t + 1].
+  std::vector<std::uint32_t> firstCandidateOf;
+  std::uint32_t maxDepth = 0;  // slabs before the last block
+  // Every carton to load takes at least its gross volume in any orientation, so cartons
+  // needing more gross volume than a box has cannot all go into it.
+  bool volumeBoundHolds = false;
+  // Per type: some candidate lies with a layer limit (a lying stack may hold part of the
+  // type's cartons).
+  std::vector<char> mayLieInPart;
+};
+
+// The branch under search.
+struct SearchState {
+  std::vector<PlanTypeState> typeStates;
+  std::vector<PlanBlock> workBlocks;
   std::uint32_t workCount = 0;
-  std::uint32_t maxDepth = 0;         // slabs before the last block
-  std::int32_t sets = 1;              // complete sets the plan carries
-  bool lyingUsed = false;             // a lying stack cut along y is on the branch
-  std::int32_t setsEstimate = 0;      // upper estimate of complete sets
-  std::uint32_t usedLength = 0;       // mm along z taken by the best plan's cartons
+  std::vector<std::int32_t> blocksOfType;  // blocks of each type on the branch
+  std::int32_t sets = 1;                   // complete sets the best plan carries
+  std::int64_t multiplier = 1;             // the counters hold this many sets of the input
+  bool lyingUsed = false;                  // a lying stack cut along y is on the branch
+};
 
-  // Polled by the searches; nothing polls when absent.
-  const std::atomic<bool>* cancelFlag = nullptr;
-  // Search calls of the last run that searched their box (those cut off at once, because
-  // their branch can record nothing, are not counted); for the benchmarks.
+// The best plan of the last run.
+struct PlanResult {
+  std::vector<PlanBlock> blocks;   // the first blockCount are the plan
+  std::uint32_t blockCount = 0;    // 0 = no plan
+  std::int32_t sets = 1;           // complete sets the plan carries
+  // Sets the set bisection put into each of those: a type's cartons in one of `sets` are
+  // its count times this.
+  std::int64_t setMultiplier = 1;
+  std::uint32_t usedLength = 0;    // mm along z taken by the plan's cartons
+};
+
+enum class RunStatus { Found, Nothing, Cancelled };
+
+struct RunResult {
+  RunStatus status = RunStatus::Nothing;
+  std::int32_t sets = 0;  // complete sets loaded when found, 0 otherwise
+  bool found() const { return status == RunStatus::Found; }
+};
+
+// How much a run searched; for the benchmarks and the tests.
+struct RunStatistics {
+  // Search calls that searched their box (those cut off at once, because their branch can
+  // record nothing, are not counted).
   std::uint64_t searchNodes = 0;
+  // The set counts the set bisection probed, in order (the search that leaves the plan
+  // afterwards is not a probe); at most one per bit of a set count, plus the first.
+  std::array<std::int32_t, 40> probedSets{};
+  std::uint32_t probeCount = 0;
+};
 
-  ContainerPlan(double spaceX, double spaceY, double spaceZ, double maxWeight, double gapX,
-                double gapY, double gapZ);
+class ContainerPlan {
+ public:
+  explicit ContainerPlan(PlanInput input);
 
-  // Sets setsEstimate from the types' gross volumes and weights and the box.
+  const PlanInput& input() const { return input_; }
+  std::uint32_t typeCount() const { return input_.typeCount(); }
+  const SearchSetup& setup() const { return setup_; }
+  const PlanResult& result() const { return result_; }
+  const RunStatistics& statistics() const { return statistics_; }
+  // Cartons of the type in one of the result's sets.
+  std::int64_t cartonsPerSet(std::uint32_t type) const {
+    return input_.types[type].count * result_.setMultiplier;
+  }
+
+  // Sets the estimate of complete sets from the types' gross volumes and weights and the box.
   void prepare();
-  // Searches the box: returns the complete sets of the plan found, 0 when none.
-  // maxBlockNum bounds the blocks of plans of up to three types; stopAtFirst ends at the
-  // first plan that places one set (the zoned run).
-  std::int32_t run(std::int32_t maxBlockNum, bool stopAtFirst);
+  // Polled by the searches; nothing polls when absent.
+  void setCancelFlag(const std::atomic<bool>* flag) { cancelFlag_ = flag; }
+  // Searches the box. maxBlockNum bounds the blocks of plans of up to three types;
+  // stopAtFirst ends at the first plan that places one set (the zoned run).
+  RunResult run(std::int32_t maxBlockNum, bool stopAtFirst);
+
+  // Test access to a finished plan (result assembly on a hand-made plan).
+  void setResultForTesting(std::vector<PlanBlock> blocks, std::int32_t sets);
+
+ private:
+  enum class Step { Next, Succeed, Fail };  // what a search level does after one axis
+
+  bool cancelled() const {
+    return cancelFlag_ != nullptr && cancelFlag_->load(std::memory_order_relaxed);
+  }
+  void reserveSearchArrays();
+  void setMaxDepth(std::int32_t maxBlockNum);
+  void sizeArrays();
+  void generateCandidates();
+  void resetCounters(std::int64_t multiplier);
+  void resetBranch();
+  void checkVolumeBound();
+  std::int32_t searchAndDecide(bool stopAtFirst);
+  std::int32_t bisectSets(const PPCube& box);
+  // Whether setCount sets go into whole slabs; leaves their plan when they do.
+  bool probe(const PPCube& box, std::int64_t setCount);
 
   // Depth-first search over every axis, candidate and layer count; keeps the plan with
   // the most complete sets, then the fewest blocks.
   bool searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopAtFirst);
   // Each type in one slab holding all of its remaining cartons; stops at the first plan.
   bool searchWholeSlabs(PPCube box);
-
-  // The one stopping predicate of the searches.
-  bool cancelled() const {
-    return cancelFlag != nullptr && cancelFlag->load(std::memory_order_relaxed);
-  }
-
-  // Sizes the arrays run needs for any block limit, so that run allocates nothing.
-  void reserveSearchArrays();
-
- private:
-  enum class Step { Next, Succeed, Fail };  // what a search level does after one axis
-
-  void setMaxDepth(std::int32_t maxBlockNum);
-  void sizeArrays();
-  void generateCandidates();
-  void resetCounters(std::int64_t multiplier);
-  void resetBlocks();
-  std::int32_t bisectSets(const PPCube& box);
-
-  double grossVolumeOf(const PlanCarton& type) const;
-  void checkVolumeBound();
-  // Whether a branch can still record a plan; see blocksearch.cpp.
-  bool branchMayRecord(const PPCube& box, std::int32_t perTypeLimit) const;
-  bool demandFits(const PPCube& box, std::int32_t perTypeLimit, std::int64_t setsMore) const;
-  std::int64_t capacityIn(const PPCube& box, std::uint32_t type) const;
-  double remainingGrossVolume() const;
-  std::int64_t extraSets() const;
-  bool repeatsInTrailingRun(std::int32_t axis, std::int32_t typeIndex,
-                            std::int32_t orientation) const;
-  void appendWorkBlock(const PlanBlock& block);
-  void recordPlan(const PlanBlock& last);
-  void computeUsedLength();
-
   template <int A>
   Step searchPlanAlong(const PPCube& box, std::int32_t perTypeLimit, bool stopAtFirst,
                        std::int32_t target);
   template <int A>
   Step searchWholeSlabsAlong(const PPCube& box);
 
-  std::vector<std::int32_t> blocksOfType_;  // blocks of each type on the current branch
-  // The candidates of type t are firstCandidateOf_[t] up to firstCandidateOf_[t + 1].
-  std::vector<std::uint32_t> firstCandidateOf_;
-  // Every carton to load takes at least its gross volume in any orientation, so cartons
-  // needing more gross volume than a box has cannot all go into it.
-  bool volumeBoundHolds_ = false;
+  // Whether a branch can still record a plan; see blocksearch.cpp.
+  bool branchMayRecord(const PPCube& box, std::int32_t perTypeLimit) const;
+  bool demandFits(const PPCube& box, std::int32_t perTypeLimit, std::int64_t setsMore) const;
+  // The part of demandFits without the capacity of each type: block count and volume.
+  bool demandFitsByVolume(const PPCube& box) const;
+  std::int64_t capacityIn(const PPCube& box, std::uint32_t type) const;
+  double remainingGrossVolume() const;
+  // Complete sets placed beyond `sets` once every carton is placed.
+  std::int64_t extraSets() const;
+  // Whether the types left may still go into whole slabs within the box: each has a slab
+  // there, and their shortest slabs leave room for one another (a necessary condition).
+  bool wholeSlabsMayFit(const PPCube& box) const;
+  // Sets the key of the whole-slab branch under search; false when the branch has a type
+  // partly placed and is not kept in the table.
+  bool keyWholeSlabBranch(const PPCube& box);
+  bool repeatsInTrailingRun(std::int32_t axis, std::int32_t typeIndex,
+                            std::int32_t orientation) const;
+  void recordPlan(const PlanBlock& last);
+  void computeUsedLength();
+
+  friend class SlabStep;
+
+  PlanInput input_;
+  SearchSetup setup_;
+  SearchState state_;
+  PlanResult result_;
+  RunStatistics statistics_;
+  FailedBranches failedBranches_;
+  const std::atomic<bool>* cancelFlag_ = nullptr;
 };
 
 // A plan for the cartons of one group key (all cartons when group is negative) in a free

@@ -25,15 +25,17 @@ std::int32_t cartonIndexOf(const FillScheme& project, std::int32_t group, std::i
 
 void assembleResults(const ContainerPlan& plan, FillScheme& project, std::int32_t zOffset,
                      std::int32_t group) {
-  std::vector<std::int64_t> quota(plan.typeCount);
-  for (std::uint32_t i = 0; i < plan.typeCount; ++i) quota[i] = plan.types[i].count * plan.sets;
+  const PlanInput& input = plan.input();
+  const PlanResult& result = plan.result();
+  std::vector<std::int64_t> quota(plan.typeCount());
+  for (std::uint32_t i = 0; i < plan.typeCount(); ++i) quota[i] = plan.cartonsPerSet(i) * result.sets;
   double xOff = 0, yOff = 0, zOff = zOffset;
-  double topY = plan.spaceY;  // lying stacks go against the top of the free box
+  double topY = input.spaceY;  // lying stacks go against the top of the free box
 
-  for (std::uint32_t i = 0; i < plan.bestCount; ++i) {
-    const PlanBlock& b = plan.bestBlocks[i];
+  for (std::uint32_t i = 0; i < result.blockCount; ++i) {
+    const PlanBlock& b = result.blocks[i];
     const auto type = static_cast<std::size_t>(b.typeIndex);
-    const PlanCarton& planCarton = plan.types[type];
+    const PlanCarton& planCarton = input.types[type];
     const std::int32_t cartonIndex = cartonIndexOf(project, group, b.typeIndex);
 
     BlockScheme block;
@@ -71,9 +73,9 @@ void assembleResults(const ContainerPlan& plan, FillScheme& project, std::int32_
       block.y = truncateToInt32(topY - b.extentY);
       topY -= b.extentY;
     }
-    block.gapX = truncateToInt32(plan.gapX);
-    block.gapY = truncateToInt32(plan.gapY);
-    block.gapZ = truncateToInt32(plan.gapZ);
+    block.gapX = truncateToInt32(input.gapX);
+    block.gapY = truncateToInt32(input.gapY);
+    block.gapZ = truncateToInt32(input.gapZ);
     if (block.count > 0) project.blocks.push_back(block);
   }
 }

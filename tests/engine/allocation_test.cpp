@@ -40,8 +40,8 @@ TEST(Allocation, searchPlanAllocatesNothing) {
                            26000);
   auto plan = buildPlan(p, -1, p.container.length);
   EXPECT_EQ(allocationsDuringRun(*plan, 6, false), 0);
-  EXPECT_GT(plan->searchNodes, 10000u);
-  EXPECT_EQ(plan->sets, 2);
+  EXPECT_GT(plan->statistics().searchNodes, 10000u);
+  EXPECT_EQ(plan->result().sets, 2);
   EXPECT_EQ(allocationsDuringRun(*plan, 6, true), 0);
 }
 
@@ -51,8 +51,8 @@ TEST(Allocation, wholeSlabsAndTheBisectionAllocateNothing) {
                             {400, 300, 300, 6, true}, {1000, 500, 450, 1}});
   auto plan = buildPlan(p, -1, p.container.length);
   EXPECT_EQ(allocationsDuringRun(*plan, 6, false), 0);
-  EXPECT_GT(plan->searchNodes, 100u);
-  EXPECT_GT(plan->types[0].count, 4);  // the bisection multiplied the counts
+  EXPECT_GT(plan->statistics().searchNodes, 100u);
+  EXPECT_GT(plan->cartonsPerSet(0), 4);  // the bisection found several sets
   EXPECT_EQ(allocationsDuringRun(*plan, 1, true), 0);
 }
 

@@ -88,7 +88,7 @@ TEST(CalculationRun, aSingleRunPlacesEveryCarton) {
   for (const BlockScheme& b : p.blocks) loaded += b.count;
   EXPECT_EQ(loaded, 850);
   ASSERT_TRUE(run.engine);
-  EXPECT_EQ(run.engine->typeCount, 1u);
+  EXPECT_EQ(run.engine->typeCount(), 1u);
 }
 
 TEST(CalculationRun, sevenTypesFillingNinetyPercentRunInTwoZones) {
@@ -125,7 +125,7 @@ TEST(CalculationRun, sevenTypesFillingLessThanHalfRunTogether) {
   run.startRun(p);
   const RunOutcome outcome = run.execute(p, Settings{});
   EXPECT_EQ(outcome.mode, RunMode::Single);
-  EXPECT_EQ(run.engine->typeCount, 7u);
+  EXPECT_EQ(run.engine->typeCount(), 7u);
 }
 
 TEST(CalculationRun, requirementsGoFromTheInnerEndToTheDoor) {

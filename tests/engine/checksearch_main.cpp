@@ -21,13 +21,14 @@ int main(int argc, char** argv) {
     RandomCase c = randomCase(seed);
     auto plan = buildPlan(c.project, -1, c.project.container.length);
     const LiteralOutcome expected = runLiterally(*plan, c.maxBlockNum, c.stopAtFirst);
-    const std::int32_t result = plan->run(c.maxBlockNum, c.stopAtFirst);
-    bool same = result == expected.result && plan->sets == expected.sets &&
-                plan->bestCount == expected.bestBlocks.size();
+    const std::int32_t result = plan->run(c.maxBlockNum, c.stopAtFirst).sets;
+    const PlanResult& r = plan->result();
+    bool same = result == expected.result && r.sets == expected.sets &&
+                r.blockCount == expected.bestBlocks.size();
     for (std::size_t i = 0; same && i < expected.bestBlocks.size(); ++i)
-      same = plan->bestBlocks[i] == expected.bestBlocks[i];
-    if (same && plan->bestCount > 0) same = plan->usedLength == expected.usedLength;
-    for (std::size_t i = 0; same && i < plan->types.size(); ++i) same = plan->types[i].count == expected.counts[i];
+      same = r.blocks[i] == expected.bestBlocks[i];
+    if (same && r.blockCount > 0) same = r.usedLength == expected.usedLength;
+    for (std::uint32_t i = 0; same && i < plan->typeCount(); ++i) same = plan->cartonsPerSet(i) == expected.counts[i];
     if (!same) {
       ++differing;
       std::printf("seed %u differs\n", seed);

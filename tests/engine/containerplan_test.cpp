@@ -36,10 +36,10 @@ struct Extents {
 
 std::vector<Extents> candidatesOf(const FillScheme& p) {
   auto plan = buildPlan(p, -1, p.container.length);
-  plan->run(6, true);
+  plan->run(6, true).sets;
   std::vector<Extents> out;
-  for (std::uint32_t i = 0; i < plan->candidateCount; ++i) {
-    const PlanCandidate& c = plan->candidates[i];
+  for (std::uint32_t i = 0; i < plan->setup().candidateCount; ++i) {
+    const PlanCandidate& c = plan->setup().candidates[i];
     EXPECT_EQ(c.volume, c.dx * c.dy * c.dz);
     out.push_back({c.dx, c.dy, c.dz, c.orientation, c.layerLimit});
   }
@@ -69,16 +69,16 @@ TEST(SortDescending3, largestFirstWithTheMiddleFromTheSum) {
 TEST(BuildPlan, copiesTheContainerSpacingAndCartonsAsEngineTypes) {
   FillScheme p = projectWith({carton(600, 400, 300, 10, 100, true, 2)}, 10, 5, 6);
   auto plan = buildPlan(p, -1, 7000);
-  EXPECT_EQ(plan->spaceX, 2300);
-  EXPECT_EQ(plan->spaceY, 2450);
-  EXPECT_EQ(plan->spaceZ, 7000);
-  EXPECT_EQ(plan->spaceVolume, 2300.0 * 2450.0 * 7000.0);
-  EXPECT_EQ(plan->maxWeight, 20000);
-  EXPECT_EQ(plan->gapX, 5);
-  EXPECT_EQ(plan->gapY, 6);
-  EXPECT_EQ(plan->gapZ, 10);
-  ASSERT_EQ(plan->typeCount, 1u);
-  const PlanCarton& t = plan->types[0];
+  EXPECT_EQ(plan->input().spaceX, 2300);
+  EXPECT_EQ(plan->input().spaceY, 2450);
+  EXPECT_EQ(plan->input().spaceZ, 7000);
+  EXPECT_EQ(plan->input().spaceVolume, 2300.0 * 2450.0 * 7000.0);
+  EXPECT_EQ(plan->input().maxWeight, 20000);
+  EXPECT_EQ(plan->input().gapX, 5);
+  EXPECT_EQ(plan->input().gapY, 6);
+  EXPECT_EQ(plan->input().gapZ, 10);
+  ASSERT_EQ(plan->typeCount(), 1u);
+  const PlanCarton& t = plan->input().types[0];
   EXPECT_EQ(t.dimW, 400);
   EXPECT_EQ(t.dimH, 300);
   EXPECT_EQ(t.dimL, 600);
@@ -86,8 +86,6 @@ TEST(BuildPlan, copiesTheContainerSpacingAndCartonsAsEngineTypes) {
   EXPECT_EQ(t.standMask, 2);
   EXPECT_EQ(t.upendLayers, 2);
   EXPECT_EQ(t.count, 100);
-  EXPECT_EQ(plan->bestCount, 0u);
-  EXPECT_FALSE(plan->lyingUsed);
 }
 
 TEST(BuildPlan, takesOnlyTheGroupsCartonsInListOrder) {
@@ -98,41 +96,41 @@ TEST(BuildPlan, takesOnlyTheGroupsCartonsInListOrder) {
   p.cartons[2].groupKey = 100;
   p.cartons[3].groupKey = 101;
   auto group = buildPlan(p, 100, 11800);
-  ASSERT_EQ(group->typeCount, 2u);
-  EXPECT_EQ(group->types[0].count, 1);
-  EXPECT_EQ(group->types[1].count, 3);
-  EXPECT_EQ(buildPlan(p, -1, 11800)->typeCount, 4u);
-  EXPECT_EQ(buildPlan(p, 7, 11800)->typeCount, 0u);
-  EXPECT_EQ(buildPlan(p, 7, 11800)->run(6, false), 0);
+  ASSERT_EQ(group->typeCount(), 2u);
+  EXPECT_EQ(group->input().types[0].count, 1);
+  EXPECT_EQ(group->input().types[1].count, 3);
+  EXPECT_EQ(buildPlan(p, -1, 11800)->typeCount(), 4u);
+  EXPECT_EQ(buildPlan(p, 7, 11800)->typeCount(), 0u);
+  EXPECT_EQ(buildPlan(p, 7, 11800)->run(6, false).sets, 0);
 }
 
 TEST(Prepare, estimatesSetsByVolumeAndWeight) {
   // 66 493 000 000 / 7 200 000 000 = 9.235 by volume, 20000 / 1000 = 20 by weight.
   FillScheme p = projectWith({carton(600, 400, 300, 10, 100)});
-  EXPECT_EQ(buildPlan(p, -1, 11800)->setsEstimate, 9);
+  EXPECT_EQ(buildPlan(p, -1, 11800)->input().setsEstimate, 9);
   // Heavier cartons: 20000 / 4000 = 5 sets by weight.
   p.cartons[0].weight = 40;
-  EXPECT_EQ(buildPlan(p, -1, 11800)->setsEstimate, 5);
+  EXPECT_EQ(buildPlan(p, -1, 11800)->input().setsEstimate, 5);
   // Weightless cartons: the volume alone.
   p.cartons[0].weight = 0;
   auto plan = buildPlan(p, -1, 11800);
-  EXPECT_EQ(plan->setsEstimate, 9);
+  EXPECT_EQ(plan->input().setsEstimate, 9);
   plan->prepare();
-  EXPECT_EQ(plan->setsEstimate, 9);
+  EXPECT_EQ(plan->input().setsEstimate, 9);
 }
 
 TEST(Prepare, pairsTheLargestGapWithTheLargestEdge) {
   // (600 + 10) x (400 + 5) x (300 + 5) = 75 353 250 per carton, whatever the orientation.
   FillScheme p = projectWith({carton(600, 400, 300, 0, 1)}, 5, 10, 5);
   auto plan = buildPlan(p, -1, 11800);
-  EXPECT_EQ(plan->setsEstimate, static_cast<int>(66493000000.0 / 75353250.0));
-  plan->run(6, true);
-  EXPECT_EQ(plan->typeStates[0].grossVolume, 610.0 * 405.0 * 305.0);
+  EXPECT_EQ(plan->input().setsEstimate, static_cast<int>(66493000000.0 / 75353250.0));
+  plan->run(6, true).sets;
+  EXPECT_EQ(plan->input().grossVolumeOf(plan->input().types[0]), 610.0 * 405.0 * 305.0);
 }
 
 TEST(Prepare, aPlanWithoutCartonsToLoadEstimatesNothing) {
   FillScheme p = projectWith({});
-  EXPECT_EQ(buildPlan(p, -1, 11800)->setsEstimate, 0);
+  EXPECT_EQ(buildPlan(p, -1, 11800)->input().setsEstimate, 0);
 }
 
 TEST(Candidates, aFreeCartonHasAllSixOrientationsUnlimited) {
@@ -187,11 +185,11 @@ TEST_P(DepthLimit, followsTypesEstimateAndBlockLimit) {
   FillScheme p = projectWith(std::vector<Carton>(static_cast<std::size_t>(d.types), carton(1, 1, 1, 0, 1)));
   p.container = Container{"c", d.setsEstimate * d.types, 1, 1, 20000};
   auto plan = buildPlan(p, -1, p.container.length);
-  ASSERT_EQ(plan->setsEstimate, d.setsEstimate);
+  ASSERT_EQ(plan->input().setsEstimate, d.setsEstimate);
   std::atomic<bool> cancelled{true};  // the depth is set before any search starts
-  plan->cancelFlag = &cancelled;
+  plan->setCancelFlag(&cancelled);
   plan->run(d.maxBlockNum, false);
-  EXPECT_EQ(plan->maxDepth, d.maxDepth);
+  EXPECT_EQ(plan->setup().maxDepth, d.maxDepth);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -114,21 +114,25 @@ class Literal {
       if (setsEstimate <= 1 || stopAtFirst) {
         success = searchWholeSlabs(box);
       } else {
-        long long lo = 0, hi = setsEstimate, mid = 0;
-        while (hi - 1 > lo) {
-          lyingUsed = false;
-          bool ok = searchWholeSlabs(box);
-          if (ok) lo = mid; else hi = mid;
-          mid = (hi + lo) / 2;
+        long long lo = 0;
+        lyingUsed = false;
+        if (searchWholeSlabs(box)) {
+          lo = 1;
+          long long hi = setsEstimate + 1;
+          while (hi - lo > 1) {
+            long long mid = (lo + hi) / 2;
+            rebuildCounters(mid);
+            best.clear();
+            work.clear();
+            lyingUsed = false;
+            if (searchWholeSlabs(box)) lo = mid; else hi = mid;
+          }
+          rebuildCounters(lo);
           best.clear();
           work.clear();
-          rebuildCounters(mid);
+          lyingUsed = false;
+          searchWholeSlabs(box);
         }
-        rebuildCounters(lo);
-        best.clear();
-        work.clear();
-        lyingUsed = false;
-        searchWholeSlabs(box);
         for (Type& t : types) t.count *= lo;
         return static_cast<int>(lo);
       }
@@ -338,14 +342,15 @@ LiteralOutcome runLiterally(const ContainerPlan& built, std::int32_t maxBlockNum
                             std::uint64_t maxCalls) {
   Literal l;
   l.maxCalls = maxCalls;
-  l.space[0] = built.spaceX;
-  l.space[1] = built.spaceY;
-  l.space[2] = built.spaceZ;
-  l.gap[0] = built.gapX;
-  l.gap[1] = built.gapY;
-  l.gap[2] = built.gapZ;
-  l.setsEstimate = built.setsEstimate;
-  for (const PlanCarton& t : built.types)
+  const PlanInput& in = built.input();
+  l.space[0] = in.spaceX;
+  l.space[1] = in.spaceY;
+  l.space[2] = in.spaceZ;
+  l.gap[0] = in.gapX;
+  l.gap[1] = in.gapY;
+  l.gap[2] = in.gapZ;
+  l.setsEstimate = in.setsEstimate;
+  for (const PlanCarton& t : in.types)
     l.types.push_back({{t.dimW, t.dimH, t.dimL}, t.count, t.standMask, t.upendLayers});
   LiteralOutcome out;
   out.result = l.run(maxBlockNum, stopAtFirst);
@@ -364,8 +369,9 @@ std::vector<BlockScheme> assembleLiterally(const LiteralOutcome& outcome, const 
                                            const FillScheme& project, std::int32_t zOffset,
                                            std::int32_t group) {
   std::vector<long long> quota;
-  for (std::size_t i = 0; i < built.types.size(); ++i) quota.push_back(outcome.counts[i] * outcome.sets);
-  double xOff = 0, yOff = 0, zOff = zOffset, topY = built.spaceY;
+  const PlanInput& in = built.input();
+  for (std::size_t i = 0; i < in.types.size(); ++i) quota.push_back(outcome.counts[i] * outcome.sets);
+  double xOff = 0, yOff = 0, zOff = zOffset, topY = in.spaceY;
   std::vector<BlockScheme> blocks;
   for (const PlanBlock& b : outcome.bestBlocks) {
     BlockScheme s;
@@ -388,7 +394,7 @@ std::vector<BlockScheme> assembleLiterally(const LiteralOutcome& outcome, const 
     s.nx = b.nx;
     s.ny = b.ny;
     s.nz = b.nz;
-    const PlanCarton& t = built.types[b.typeIndex];
+    const PlanCarton& t = in.types[b.typeIndex];
     double dims[3] = {t.dimW, t.dimH, t.dimL};
     s.sizeX = static_cast<int>(dims[kRows[b.orientation][0]]);
     s.sizeY = static_cast<int>(dims[kRows[b.orientation][1]]);
@@ -404,9 +410,9 @@ std::vector<BlockScheme> assembleLiterally(const LiteralOutcome& outcome, const 
       topY -= b.extentY;
     }
     s.cartonIndex = index;
-    s.gapX = static_cast<int>(built.gapX);
-    s.gapY = static_cast<int>(built.gapY);
-    s.gapZ = static_cast<int>(built.gapZ);
+    s.gapX = static_cast<int>(in.gapX);
+    s.gapY = static_cast<int>(in.gapY);
+    s.gapZ = static_cast<int>(in.gapZ);
     if (s.count > 0) blocks.push_back(s);
   }
   return blocks;

@@ -17,11 +17,11 @@ class Dice {
 
 }  // namespace
 
-RandomCase randomCase(std::uint32_t seed) {
-  Dice dice(seed);
+namespace {
+
+RandomCase smallContainerCase(Dice& dice, int types) {
   RandomCase c;
   FillScheme& p = c.project;
-  const int types = dice.chance(30) ? dice.between(4, 6) : dice.between(1, 3);
   p.spacingL = dice.chance(60) ? 0 : dice.between(0, 10);
   p.spacingW = dice.chance(60) ? 0 : dice.between(0, 10);
   p.spacingH = dice.chance(60) ? 0 : dice.between(0, 10);
@@ -43,4 +43,45 @@ RandomCase randomCase(std::uint32_t seed) {
   c.maxBlockNum = dice.chance(70) ? 6 : dice.between(1, 6);
   c.stopAtFirst = dice.chance(25);
   return c;
+}
+
+}  // namespace
+
+RandomCase randomCase(std::uint32_t seed) {
+  Dice dice(seed);
+  const int types = dice.chance(30) ? dice.between(4, 6) : dice.between(1, 3);
+  return smallContainerCase(dice, types);
+}
+
+RandomCase manyTypeCase(std::uint32_t seed) {
+  Dice dice(seed ^ 0x5bd1e995u);
+  const int types = dice.between(4, 12);
+  return smallContainerCase(dice, types);
+}
+
+FillScheme demoContainerProject(std::uint32_t seed, int minTypes, int maxTypes, bool zoned) {
+  Dice dice(seed * 7919u + 17u);
+  FillScheme p;
+  p.container = Container{"演示集装箱", 11800, 2300, 2450, 20000};
+  p.spacingL = dice.chance(70) ? 0 : dice.between(0, 10);
+  p.spacingW = dice.chance(70) ? 0 : dice.between(0, 10);
+  p.spacingH = dice.chance(70) ? 0 : dice.between(0, 10);
+  const int types = dice.between(minTypes, maxTypes);
+  for (int i = 0; i < types; ++i) {
+    Carton& carton = p.addCarton();
+    carton.length = 10 * dice.between(20, 90);
+    carton.width = 10 * dice.between(20, 70);
+    carton.height = 10 * dice.between(20, 70);
+    carton.weight = dice.chance(20) ? 0.0 : dice.between(1, 60) * 0.5;
+    carton.count = dice.between(1, 6);
+    carton.mustUp = dice.chance(30);
+    carton.upendLayers = carton.mustUp && dice.chance(50) ? dice.between(1, 3) : 0;
+    carton.groupKey = kSpaceNone + i / 6;
+  }
+  if (zoned) {
+    for (int round = 0; round < 64 && p.volumeRatio() <= 0.5; ++round) {
+      for (Carton& carton : p.cartons) carton.count += 1 + carton.count / 4;
+    }
+  }
+  return p;
 }

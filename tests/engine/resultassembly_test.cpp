@@ -12,9 +12,7 @@ namespace {
 // A plan of the project's cartons holding the given blocks as its best plan.
 std::unique_ptr<ContainerPlan> planWith(const FillScheme& p, std::vector<PlanBlock> blocks, int group = -1) {
   auto plan = buildPlan(p, group, p.container.length);
-  plan->sets = 1;
-  plan->bestBlocks = std::move(blocks);
-  plan->bestCount = static_cast<std::uint32_t>(plan->bestBlocks.size());
+  plan->setResultForTesting(std::move(blocks), 1);
   return plan;
 }
 
@@ -34,7 +32,7 @@ std::vector<Vertex> vertices(const FillScheme& p) {
 TEST(ResultAssembly, theTwelveCartonBlockStartsAtTheOrigin) {
   FillScheme p = projectOf(1200, 1200, 600, {{600, 400, 300, 12}});
   auto plan = buildPlan(p, -1, 1200);
-  ASSERT_EQ(plan->run(6, false), 1);
+  ASSERT_EQ(plan->run(6, false).sets, 1);
   assembleResults(*plan, p, 0, -1);
   ASSERT_EQ(p.blocks.size(), 1u);
   const BlockScheme& b = p.blocks[0];
@@ -54,7 +52,7 @@ TEST(ResultAssembly, theTwelveCartonBlockStartsAtTheOrigin) {
 TEST(ResultAssembly, extraSetsFillTheBlock) {
   FillScheme p = projectOf(1200, 1200, 600, {{600, 400, 300, 1}});
   auto plan = buildPlan(p, -1, 1200);
-  ASSERT_EQ(plan->run(6, false), 12);
+  ASSERT_EQ(plan->run(6, false).sets, 12);
   assembleResults(*plan, p, 0, -1);
   ASSERT_EQ(p.blocks.size(), 1u);
   EXPECT_EQ(p.blocks[0].count, 12);
@@ -63,7 +61,7 @@ TEST(ResultAssembly, extraSetsFillTheBlock) {
 TEST(ResultAssembly, twoTypesStandSideBySide) {
   FillScheme p = projectOf(2400, 1200, 600, {{600, 400, 300, 12}, {600, 400, 300, 12}});
   auto plan = buildPlan(p, -1, 2400);
-  ASSERT_EQ(plan->run(6, false), 1);
+  ASSERT_EQ(plan->run(6, false).sets, 1);
   assembleResults(*plan, p, 0, -1);
   EXPECT_EQ(vertices(p), (std::vector<Vertex>{{0, 0, 0}, {600, 0, 0}}));
   for (const BlockScheme& b : p.blocks) {
@@ -96,7 +94,7 @@ TEST(ResultAssembly, cartonsAreHandedOutInPlanOrderAndEmptyBlocksLeftOut) {
 TEST(ResultAssembly, aZoneIsShiftedAlongTheLength) {
   FillScheme p = projectOf(11800, 2300, 2450, {{600, 400, 300, 400}});
   auto plan = buildPlan(p, -1, 8800);
-  ASSERT_GT(plan->run(6, false), 0);
+  ASSERT_GT(plan->run(6, false).sets, 0);
   p.blocks.push_back(BlockScheme{});  // a block of an earlier zone stays first
   assembleResults(*plan, p, 3000, -1);
   ASSERT_GE(p.blocks.size(), 2u);
@@ -142,7 +140,7 @@ TEST(ResultAssembly, aLastLyingStackLandsOnTheCurrentFloor) {
 TEST(ResultAssembly, aPlanWithoutBlocksAddsNothing) {
   FillScheme p = projectOf(1200, 1200, 600, {{600, 400, 300, 1000}});
   auto plan = buildPlan(p, -1, 1200);
-  EXPECT_EQ(plan->run(6, false), 0);
+  EXPECT_EQ(plan->run(6, false).sets, 0);
   assembleResults(*plan, p, 0, -1);
   EXPECT_TRUE(p.blocks.empty());
 }
@@ -153,7 +151,7 @@ TEST(ResultAssembly, blocksCarryThePlansSpacing) {
   p.spacingW = 5;
   p.spacingH = 6;
   auto plan = buildPlan(p, -1, 11800);
-  ASSERT_GT(plan->run(6, false), 0);
+  ASSERT_GT(plan->run(6, false).sets, 0);
   assembleResults(*plan, p, 0, -1);
   ASSERT_FALSE(p.blocks.empty());
   EXPECT_EQ(p.blocks[0].gapX, 5);

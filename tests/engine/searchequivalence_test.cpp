@@ -38,12 +38,13 @@ std::string describe(const std::vector<T>& blocks, std::size_t count) {
 
 // Rules every plan keeps, whichever search made it.
 void expectPlanWithinTheRules(const ContainerPlan& plan) {
-  EXPECT_LE(plan.bestCount, plan.maxDepth + 1);
-  std::vector<int> blocksOfType(plan.typeCount, 0);
+  const PlanResult& result = plan.result();
+  EXPECT_LE(result.blockCount, plan.setup().maxDepth + 1);
+  std::vector<int> blocksOfType(plan.typeCount(), 0);
   bool lyingStackBefore = false;
-  for (std::uint32_t i = 0; i < plan.bestCount; ++i) {
-    const PlanBlock& b = plan.bestBlocks[i];
-    const PlanCarton& type = plan.types[static_cast<std::size_t>(b.typeIndex)];
+  for (std::uint32_t i = 0; i < result.blockCount; ++i) {
+    const PlanBlock& b = result.blocks[i];
+    const PlanCarton& type = plan.input().types[static_cast<std::size_t>(b.typeIndex)];
     ++blocksOfType[static_cast<std::size_t>(b.typeIndex)];
     const bool lying = type.mustStayUpright() && b.orientation != 2 && b.orientation != 3;
     if (!lying) continue;
@@ -51,52 +52,90 @@ void expectPlanWithinTheRules(const ContainerPlan& plan) {
     EXPECT_LE(b.ny, type.upendLayers) << "block " << i;
     if (b.axis == 1) lyingStackBefore = true;
   }
-  if (plan.typeCount == 2 || plan.typeCount == 3) {
+  if (plan.typeCount() == 2 || plan.typeCount() == 3) {
     for (int n : blocksOfType) EXPECT_LE(n, 2);
   }
 }
-
-class SearchEquivalence : public ::testing::TestWithParam<std::uint32_t> {};
 
 // The plain search visits every node; cases it cannot finish within this many calls are
 // left to cargolyx-check-search.
 constexpr std::uint64_t kLiteralCalls = 200000;
 #ifdef NDEBUG
 constexpr std::uint32_t kSeedsPerCase = 50;
+constexpr std::uint32_t kManyTypeSeeds = 50;
 #else
-constexpr std::uint32_t kSeedsPerCase = 10;  // sanitizer builds: memory errors, not coverage
+// Sanitizer builds look for memory errors, not coverage.
+constexpr std::uint32_t kSeedsPerCase = 10;
+constexpr std::uint32_t kManyTypeSeeds = 5;
 #endif
+
+// Runs the engine and the literal copy on the case; false when the literal copy gave up.
+bool sameAsLiteral(const RandomCase& c) {
+  auto plan = buildPlan(c.project, -1, c.project.container.length);
+  const LiteralOutcome expected = runLiterally(*plan, c.maxBlockNum, c.stopAtFirst, kLiteralCalls);
+  if (expected.gaveUp) return false;
+  const RunResult run = plan->run(c.maxBlockNum, c.stopAtFirst);
+  const PlanResult& result = plan->result();
+  EXPECT_EQ(run.sets, expected.result);
+  EXPECT_EQ(run.found(), expected.result > 0);
+  EXPECT_EQ(plan->setup().maxDepth, expected.maxDepth);
+  EXPECT_EQ(describe(result.blocks, result.blockCount),
+            describe(expected.bestBlocks, expected.bestBlocks.size()));
+  EXPECT_EQ(result.sets, expected.sets);
+  if (result.blockCount > 0) {
+    EXPECT_EQ(result.usedLength, expected.usedLength);
+  }
+  expectPlanWithinTheRules(*plan);
+  for (std::uint32_t i = 0; i < plan->typeCount(); ++i) EXPECT_EQ(plan->cartonsPerSet(i), expected.counts[i]);
+
+  FillScheme assembled = c.project;
+  assembleResults(*plan, assembled, 250, -1);
+  const auto literalBlocks = assembleLiterally(expected, *plan, c.project, 250, -1);
+  EXPECT_EQ(describe(assembled.blocks, assembled.blocks.size()),
+            describe(literalBlocks, literalBlocks.size()));
+  return true;
+}
+
+class SearchEquivalence : public ::testing::TestWithParam<std::uint32_t> {};
 
 TEST_P(SearchEquivalence, engineFindsTheLiteralPlan) {
   std::uint32_t compared = 0;
   for (std::uint32_t seed = GetParam(); seed < GetParam() + kSeedsPerCase; ++seed) {
-    RandomCase c = randomCase(seed);
-    auto plan = buildPlan(c.project, -1, c.project.container.length);
-    const LiteralOutcome expected = runLiterally(*plan, c.maxBlockNum, c.stopAtFirst, kLiteralCalls);
-    if (expected.gaveUp) continue;
-    ++compared;
-    const std::int32_t result = plan->run(c.maxBlockNum, c.stopAtFirst);
     SCOPED_TRACE("seed " + std::to_string(seed));
-    ASSERT_EQ(result, expected.result);
-    ASSERT_EQ(plan->maxDepth, expected.maxDepth);
-    ASSERT_EQ(describe(plan->bestBlocks, plan->bestCount),
-              describe(expected.bestBlocks, expected.bestBlocks.size()));
-    ASSERT_EQ(plan->sets, expected.sets);
-    if (plan->bestCount > 0) {
-      ASSERT_EQ(plan->usedLength, expected.usedLength);
-    }
-    expectPlanWithinTheRules(*plan);
-    for (std::size_t i = 0; i < plan->types.size(); ++i) ASSERT_EQ(plan->types[i].count, expected.counts[i]);
-
-    FillScheme assembled = c.project;
-    assembleResults(*plan, assembled, 250, -1);
-    const auto literalBlocks = assembleLiterally(expected, *plan, c.project, 250, -1);
-    ASSERT_EQ(describe(assembled.blocks, assembled.blocks.size()),
-              describe(literalBlocks, literalBlocks.size()));
+    compared += sameAsLiteral(randomCase(seed));
+    if (HasFailure()) return;
   }
   EXPECT_GE(compared, kSeedsPerCase * 8 / 10);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, SearchEquivalence, ::testing::Values(1000u, 2000u, 3000u, 4000u, 5000u, 6000u, 7000u, 8000u));
+
+// Four to twelve types: the whole-slab search and the set bisection.
+class ManyTypeEquivalence : public ::testing::TestWithParam<std::uint32_t> {};
+
+TEST_P(ManyTypeEquivalence, engineFindsTheLiteralPlan) {
+  std::uint32_t compared = 0;
+  for (std::uint32_t seed = GetParam(); seed < GetParam() + kManyTypeSeeds; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    compared += sameAsLiteral(manyTypeCase(seed));
+    if (HasFailure()) return;
+  }
+  EXPECT_GE(compared, kManyTypeSeeds / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, ManyTypeEquivalence, ::testing::Values(1000u, 2000u, 3000u, 4000u));
+
+// Four to twelve types in the demo container: many sets, several probes.
+TEST(DemoContainerEquivalence, engineFindsTheLiteralPlan) {
+  std::uint32_t compared = 0;
+  for (std::uint32_t seed = 0; seed < kManyTypeSeeds; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    RandomCase c;
+    c.project = demoContainerProject(seed, 4, 12);
+    compared += sameAsLiteral(c);
+    if (HasFailure()) return;
+  }
+  EXPECT_GE(compared, kManyTypeSeeds / 2);
+}
 
 }  // namespace
