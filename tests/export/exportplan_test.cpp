@@ -252,7 +252,10 @@ TEST_F(ExportPlanRun, passesTheArgumentListsOfBothEntryPoints) {
   for (BlockScheme& block : plan.blocks) block.gapX = block.gapY = block.gapZ = 99;  // not used
   ExportPlan exporter = exportPlan();
   exporter.libraryFile = kTestLibraries + "libboxpic_recording.so";
-  ASSERT_EQ(exporter.run(), kExportDone) << exporter.failureReason();
+  ::setenv("CARGOLYX_BOXPIC_CALLS", file("calls.txt").c_str(), 1);
+  const int result = exporter.run();
+  ::unsetenv("CARGOLYX_BOXPIC_CALLS");
+  ASSERT_EQ(result, kExportDone) << exporter.failureReason();
   EXPECT_EQ(readBytes(file("calls.txt")),
             "DrawCarton|carton0.PNG|200|200|400|300|600|65280\n"
             "DrawCarton|carton1.PNG|200|200|500|400|500|255\n"
@@ -310,4 +313,21 @@ TEST_F(ExportPlanRun, picturesGoNextToTheDocument) {
   EXPECT_TRUE(exists(file("elsewhere/carton1.PNG")));
   EXPECT_TRUE(exists(file("elsewhere/block1.PNG")));
   EXPECT_FALSE(exists(file("block0.PNG")));
+}
+
+TEST_F(ExportPlanRun, neverWritesThroughLinksPlantedInTheOutputFolder) {
+  // Whoever may write the export folder links the document, a picture and the temporary
+  // names used for them to files of the user who exports.
+  TempFolder elsewhere;
+  const std::string victim = elsewhere.path() + "victim.txt";
+  writeBytes(victim, "the other file's content");
+  for (const char* name : {"packplan.htm", "carton0.PNG", "carton0.PNG.partial", "block1.PNG.partial"})
+    std::filesystem::create_symlink(victim, file(name));
+  ExportPlan exporter = exportPlan();
+  ASSERT_EQ(exporter.run(), kExportDone) << exporter.failureReason();
+  EXPECT_EQ(readBytes(victim), "the other file's content");
+  EXPECT_FALSE(std::filesystem::is_symlink(file("packplan.htm")));
+  EXPECT_NE(readBytes(file("packplan.htm")).find(gbk(kFirstLegend)), std::string::npos);
+  EXPECT_EQ(readPngSize(file("carton0.PNG")), (PngSize{200, 200}));
+  EXPECT_EQ(readPngSize(file("block1.PNG")), (PngSize{600, 350}));
 }
