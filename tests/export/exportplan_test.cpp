@@ -45,6 +45,9 @@ TEST(ExportPlanTexts, totalsNameTheSetsOnlyAboveOne) {
   EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml(), kTotals);
   plan.setCount = 3;
   EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml(), "套数：3" + kTotals);
+  plan.setCount = 1;
+  plan.loadedCount = 4294967294;  // beyond the int32 range
+  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml().substr(0, 24), " 总箱数：4294967294 ");
   const FillScheme empty;
   EXPECT_EQ(ExportPlan(empty, "/opt/cargolyx/").totalsHtml(),
             " 总箱数：0 总体积：0.00立方米 填充率：0.00% 净装箱率：0.00%");
