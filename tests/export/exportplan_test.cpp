@@ -334,3 +334,15 @@ TEST_F(ExportPlanRun, neverWritesThroughLinksPlantedInTheOutputFolder) {
   EXPECT_EQ(readPngSize(file("carton0.PNG")), (PngSize{200, 200}));
   EXPECT_EQ(readPngSize(file("block1.PNG")), (PngSize{600, 350}));
 }
+
+TEST_F(ExportPlanRun, aCancelledExportLeavesTheFolderAsItWas) {
+  writeBytes(file("packplan.htm"), "the earlier plan");
+  writeBytes(file("block0.PNG"), "an earlier picture");
+  std::atomic<bool> cancel{true};
+  ExportPlan exporter = exportPlan();
+  exporter.setCancelFlag(&cancel);
+  EXPECT_EQ(exporter.run(), kExportCancelled);
+  EXPECT_EQ(readBytes(file("packplan.htm")), "the earlier plan");
+  EXPECT_EQ(readBytes(file("block0.PNG")), "an earlier picture");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(output.path()), {}), 2) << "nothing left behind";
+}
