@@ -2,7 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "exportfixture.h"
 #include "pngfile.h"
@@ -210,6 +218,38 @@ TEST_F(ExportPlanDocument, anOutputFolderThatCannotBeWrittenFails) {
   ExportPlan exportPlan(plan, folder.path(), folder.path() + "no-such-folder/");
   EXPECT_EQ(exportPlan.run(), kExportDocumentFailed);
   EXPECT_FALSE(exportPlan.failureReason().empty());
+}
+
+TEST_F(ExportPlanDocument, aHugeTemplateIsRefusedBeforeItIsRead) {
+  writeBytes(folder.path() + "packplan.htm", "the earlier plan");
+  writeTemplate(gbk("[纸箱图例]"));
+  ASSERT_EQ(::truncate((folder.path() + "template.htm").c_str(), off_t{1} << 30), 0);  // a 1 GiB hole
+  struct rusage before {}, after {};
+  ::getrusage(RUSAGE_SELF, &before);
+  ExportPlan exportPlan(plan, folder.path());
+  EXPECT_EQ(exportPlan.run(), kExportDocumentFailed);
+  ::getrusage(RUSAGE_SELF, &after);
+  EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 16 * 1024) << "KiB: the template was read";
+  EXPECT_NE(exportPlan.failureReason().find("larger than 16 MiB"), std::string::npos) << exportPlan.failureReason();
+  EXPECT_EQ(document(), "the earlier plan");
+}
+
+TEST_F(ExportPlanDocument, aTemplateThatIsANamedPipeIsRefusedAtOnce) {
+  // Opening a pipe for reading waits for a writer, unless it is opened without waiting; a
+  // writer comes after a while so that a reader that waits is not stuck for ever.
+  ASSERT_EQ(::mkfifo((folder.path() + "template.htm").c_str(), 0600), 0);
+  std::atomic<bool> done{false};
+  std::thread writerAfterAWhile([&] {
+    for (int i = 0; i < 300 && !done; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const int fd = ::open((folder.path() + "template.htm").c_str(), O_WRONLY | O_NONBLOCK);
+    if (fd >= 0) ::close(fd);  // releases a reader that waited
+  });
+  ExportPlan exportPlan(plan, folder.path());
+  const int result = exportPlan.run();
+  done = true;
+  writerAfterAWhile.join();
+  EXPECT_EQ(result, kExportDocumentFailed);
+  EXPECT_NE(exportPlan.failureReason().find("named pipe"), std::string::npos) << exportPlan.failureReason();
 }
 
 // The whole export with the real drawing library from the build's program folder.

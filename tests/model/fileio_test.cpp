@@ -2,10 +2,16 @@
 
 #include <csignal>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <fstream>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <thread>
 
 #include "model/fillscheme.h"
 #include "model/projectfile.h"
@@ -37,6 +43,46 @@ class TempFolder {
 };
 
 std::vector<std::uint8_t> bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
+
+// The process's peak resident memory so far, in KiB.
+long peakMemoryKiB() {
+  struct rusage usage {};
+  ::getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+// A file of size bytes that takes no disk space: the 92-byte header of a project with no
+// cartons, then a hole.
+std::string sparseProject(const TempFolder& folder, off_t size) {
+  FillScheme empty;
+  const auto header = *empty.saveToStream();
+  const std::string path = folder.path() + "/sparse.pak";
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  (void)!::write(fd, header.data(), header.size());
+  (void)!::ftruncate(fd, size);
+  ::close(fd);
+  return path;
+}
+
+// Runs check in a child process: true when it returns true within five seconds. A check
+// that hangs is killed and counts as false.
+bool passesWithinFiveSeconds(const std::function<bool()>& check) {
+  const pid_t pid = ::fork();
+  if (pid == 0) ::_exit(check() ? 0 : 1);
+  int status = 0;
+  for (int i = 0; i < 500; ++i) {
+    if (::waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, &status, 0);
+  return false;
+}
+
+// A reason that names something, never the "Success" of an unset errno.
+bool isRealReason(const std::string& reason, const std::string& names) {
+  return reason.find("Success") == std::string::npos && reason.find(names) != std::string::npos;
+}
 
 }  // namespace
 
@@ -150,4 +196,50 @@ TEST(FileIo, aProjectWithAnUnsavableNameDoesNotTouchTheFile) {
   std::string error;
   EXPECT_FALSE(saveProjectFile(file, p, &error));
   EXPECT_EQ(readWholeFile(file), before);
+}
+
+TEST(FileIo, aProjectWhoseLengthBetraysItIsRefusedBeforeItIsRead) {
+  // 2 GiB, mostly a hole, with N = 0 in its header: 92 bytes would be right.
+  TempFolder folder;
+  const std::string path = sparseProject(folder, off_t{1} << 31);
+  const long before = peakMemoryKiB();
+  FillScheme project;
+  std::string error;
+  EXPECT_FALSE(loadProjectFile(path, project, &error));
+  EXPECT_LT(peakMemoryKiB() - before, 16 * 1024) << "the file was read";
+  EXPECT_NE(error.find("not a valid project file"), std::string::npos) << error;
+}
+
+TEST(FileIo, aFileLargerThanItsLimitIsRefusedBeforeItIsRead) {
+  TempFolder folder;
+  const std::string path = sparseProject(folder, off_t{1} << 30);
+  const long before = peakMemoryKiB();
+  std::string error;
+  EXPECT_FALSE(readWholeFile(path, &error, std::size_t{16} << 20));
+  EXPECT_LT(peakMemoryKiB() - before, 16 * 1024) << "the file was read";
+  EXPECT_NE(error.find("larger than 16 MiB"), std::string::npos) << error;
+}
+
+TEST(FileIo, pipesDevicesAndFoldersAreRefusedWithTheirReasonWithoutWaiting) {
+  TempFolder folder;
+  const std::string fifo = folder.path() + "/plan.pak";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_TRUE(passesWithinFiveSeconds([&] {
+    FillScheme project;
+    std::string error;
+    return !loadProjectFile(fifo, project, &error) && isRealReason(error, "named pipe");
+  })) << "a named pipe as the project";
+  EXPECT_TRUE(passesWithinFiveSeconds([&] {
+    std::string error;
+    return !readWholeFile(fifo, &error) && isRealReason(error, "named pipe");
+  })) << "a named pipe read whole";
+  for (const char* device : {"/dev/zero", "/dev/null"}) {
+    std::string error;
+    FillScheme project;
+    EXPECT_FALSE(loadProjectFile(device, project, &error));
+    EXPECT_TRUE(isRealReason(error, "device")) << error;
+  }
+  std::string error;
+  EXPECT_FALSE(readWholeFile(folder.path(), &error));
+  EXPECT_TRUE(isRealReason(error, "folder")) << error;
 }
