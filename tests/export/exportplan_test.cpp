@@ -386,3 +386,22 @@ TEST_F(ExportPlanRun, aCancelledExportLeavesTheFolderAsItWas) {
   EXPECT_EQ(readBytes(file("block0.PNG")), "an earlier picture");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(output.path()), {}), 2) << "nothing left behind";
 }
+
+TEST_F(ExportPlanRun, aReadOnlyDocumentOrPictureIsNotReplaced) {
+  writeBytes(file("packplan.htm"), "a plan someone protected");
+  ASSERT_EQ(::chmod(file("packplan.htm").c_str(), 0444), 0);
+  ExportPlan exporter = exportPlan();
+  EXPECT_EQ(exporter.run(), kExportDocumentFailed);
+  EXPECT_NE(exporter.failureReason().find("packplan.htm: the file is read-only"), std::string::npos)
+      << exporter.failureReason();
+  EXPECT_EQ(readBytes(file("packplan.htm")), "a plan someone protected");
+  EXPECT_FALSE(exists(file("carton0.PNG")));
+
+  ::chmod(file("packplan.htm").c_str(), 0644);
+  writeBytes(file("block1.PNG"), "a picture someone protected");
+  ASSERT_EQ(::chmod(file("block1.PNG").c_str(), 0444), 0);
+  EXPECT_EQ(exporter.run(), kExportBlockPicturesFailed);
+  EXPECT_NE(exporter.failureReason().find("block1.PNG: the file is read-only"), std::string::npos)
+      << exporter.failureReason();
+  EXPECT_EQ(readBytes(file("block1.PNG")), "a picture someone protected");
+}

@@ -15,6 +15,7 @@
 
 #include "model/fillscheme.h"
 #include "model/projectfile.h"
+#include "model/safefile.h"
 
 namespace {
 
@@ -242,4 +243,23 @@ TEST(FileIo, pipesDevicesAndFoldersAreRefusedWithTheirReasonWithoutWaiting) {
   std::string error;
   EXPECT_FALSE(readWholeFile(folder.path(), &error));
   EXPECT_TRUE(isRealReason(error, "folder")) << error;
+}
+
+TEST(FileIo, aReadOnlyProjectIsNotReplaced) {
+  // In a folder the user may write, so only the file's own mode protects it.
+  TempFolder folder;
+  const std::string file = folder.path() + "/plan.pak";
+  FillScheme p;
+  ASSERT_TRUE(saveProjectFile(file, p));
+  const auto before = readWholeFile(file);
+  ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+  p.addCarton();
+  std::string error;
+  FileProblem problem = FileProblem::None;
+  EXPECT_FALSE(saveProjectFile(file, p, &error, &problem));
+  EXPECT_EQ(problem, FileProblem::ReadOnly);
+  EXPECT_NE(error.find("read-only"), std::string::npos) << error;
+  EXPECT_EQ(readWholeFile(file), before);
+  EXPECT_EQ(folder.entries(), 1);
+  EXPECT_EQ(readOnlyFileMessage(), "该文件为只读文件，无法保存。请选择其它位置或文件名保存。");
 }
