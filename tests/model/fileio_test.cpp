@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -16,6 +17,16 @@
 #include "model/fillscheme.h"
 #include "model/projectfile.h"
 #include "model/safefile.h"
+
+// Every call of umask() from this program, counted: saving must never switch the umask,
+// which is shared by all threads of the process.
+namespace {
+int umaskCalls = 0;
+}
+extern "C" mode_t umask(mode_t mask) {
+  ++umaskCalls;
+  return static_cast<mode_t>(::syscall(SYS_umask, mask));
+}
 
 namespace {
 
@@ -262,4 +273,71 @@ TEST(FileIo, aReadOnlyProjectIsNotReplaced) {
   EXPECT_EQ(readWholeFile(file), before);
   EXPECT_EQ(folder.entries(), 1);
   EXPECT_EQ(readOnlyFileMessage(), "该文件为只读文件，无法保存。请选择其它位置或文件名保存。");
+}
+
+TEST(FileIo, savingThroughALinkWritesTheFileItNames) {
+  TempFolder folder;
+  ASSERT_EQ(::mkdir((folder.path() + "/real").c_str(), 0700), 0);
+  const std::string real = folder.path() + "/real/plan.pak";
+  const std::string link = folder.path() + "/link.pak";
+  const std::string chain = folder.path() + "/chain.pak";
+  FillScheme p;
+  ASSERT_TRUE(saveProjectFile(real, p));
+  ASSERT_EQ(::symlink("real/plan.pak", link.c_str()), 0);  // relative to the link's folder
+  ASSERT_EQ(::symlink(link.c_str(), chain.c_str()), 0);
+  p.container.length = 1234;
+  std::string error;
+  ASSERT_TRUE(saveProjectFile(chain, p, &error)) << error;
+  struct stat st {};
+  ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the link stays a link";
+  ASSERT_EQ(::lstat(chain.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  FillScheme q;
+  ASSERT_TRUE(loadProjectFile(real, q, &error)) << error;
+  EXPECT_EQ(q.container.length, 1234) << "the file the links name has the new project";
+  EXPECT_EQ(folder.entries(), 3);
+}
+
+TEST(FileIo, savingKeepsTheOwnerAndDropsSetuidAndSetgid) {
+  TempFolder folder;
+  const std::string file = folder.path() + "/plan.pak";
+  FillScheme p;
+  ASSERT_TRUE(saveProjectFile(file, p));
+  ASSERT_EQ(::chmod(file.c_str(), 06750), 0);
+  const bool mayChown = ::chown(file.c_str(), 4321, 4322) == 0;  // only the superuser may
+  ASSERT_TRUE(saveProjectFile(file, p));
+  struct stat st {};
+  ASSERT_EQ(::stat(file.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0750u) << std::oct << (st.st_mode & 07777);
+  if (mayChown) {
+    EXPECT_EQ(st.st_uid, 4321u);
+    EXPECT_EQ(st.st_gid, 4322u);
+  } else {
+    EXPECT_EQ(st.st_uid, ::geteuid());
+  }
+}
+
+TEST(FileIo, aFileWithTheLongestNameSaves) {
+  TempFolder folder;
+  const std::string file = folder.path() + "/" + std::string(250, 'p') + ".pak";  // 254 bytes
+  FillScheme p;
+  std::string error;
+  ASSERT_TRUE(saveProjectFile(file, p, &error)) << error;
+  ASSERT_TRUE(saveProjectFile(file, p, &error)) << error;
+  EXPECT_EQ(folder.entries(), 1);
+}
+
+TEST(FileIo, savingNeverSwitchesTheUmask) {
+  TempFolder folder;
+  const int before = umaskCalls;
+  FillScheme p;
+  ASSERT_TRUE(saveProjectFile(folder.path() + "/new.pak", p));
+  ASSERT_TRUE(writeFileSafely(folder.path() + "/new.htm", bytesOf("a")));
+  EXPECT_EQ(umaskCalls, before);
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  struct stat st {};
+  ASSERT_EQ(::stat((folder.path() + "/new.pak").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0666u & ~mask) << "a new file gets 0666 less the umask";
 }
