@@ -9,6 +9,7 @@
 
 #include "cli/calculate.h"
 #include "cli/cli.h"
+#include "cli/terminaltext.h"
 #include "engine/statistics.h"
 #include "export/exportplan.h"
 #include "model/fillscheme.h"
@@ -103,6 +104,6 @@ int runExport(const std::vector<std::string>& args) {
   }
   std::string document;
   if (const int status = exportPlan(project, folder, &document); status != kExitLoaded) return status;
-  std::cout << resultStatisticsText(project) << "\n" << document << "\n";
+  std::cout << resultStatisticsText(project) << "\n" << escapeControlCharacters(document) << "\n";
   return kExitLoaded;
 }

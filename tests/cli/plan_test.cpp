@@ -119,6 +119,24 @@ TEST(CliPlan, totalsBeyondTheInt32RangeReadBackExactly) {
   EXPECT_GE(std::stoll(r.out.substr(at + 17)), 4294967294);
 }
 
+TEST(CliPlan, controlCharactersInNamesArePrintedEscapedInTheTable) {
+  ScratchFolder folder;
+  FillScheme p;
+  Carton& c = p.addCarton();
+  c.name = "\x1b[2Jbox\x07\r";
+  c.length = 600;
+  c.width = 400;
+  c.height = 300;
+  c.count = 10;
+  ASSERT_TRUE(saveProjectFile(folder.path() + "/ctl.pak", p));
+  const CliResult r = runCli({"plan", folder.path() + "/ctl.pak"});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  EXPECT_NE(r.out.find("\\x1b[2Jbox\\x07\\r"), std::string::npos) << r.out;
+  for (const char raw : {'\x1b', '\x07', '\r'}) EXPECT_EQ(r.out.find(raw), std::string::npos) << int(raw);
+  const CliResult json = runCli({"plan", folder.path() + "/ctl.pak", "--json"});
+  EXPECT_NE(json.out.find("\"cartonName\":\"\\u001b[2Jbox\\u0007\\r\""), std::string::npos) << json.out;
+}
+
 TEST(CliPlan, badArgumentsAndFilesGiveStatusThree) {
   ScratchFolder folder;
   std::ofstream(folder.path() + "/bad.pak") << "CLYX200 but not really";
