@@ -22,6 +22,7 @@
 
 #include "engine/calculation.h"
 #include "model/projectfile.h"
+#include "model/safefile.h"
 #include "ui/aboutbox.h"
 #include "ui/doing.h"
 #include "ui/filedialogs.h"
@@ -246,7 +247,10 @@ bool TMainForm::openProjectFile(const QString& name) {
 void TMainForm::tbSaveAsClick() {
   const QString name = fileDialogs_->saveFileName();
   if (name.isEmpty()) return;
-  if (!saveProjectFile(QFile::encodeName(name).toStdString(), *project_)) messages_->information(kSaveFailed);
+  FileProblem problem = FileProblem::None;
+  if (!saveProjectFile(QFile::encodeName(name).toStdString(), *project_, nullptr, &problem))
+    messages_->information(problem == FileProblem::ReadOnly ? QString::fromStdString(readOnlyFileMessage())
+                                                            : QString(kSaveFailed));
 }
 
 void TMainForm::tbAddCartonClick() {
