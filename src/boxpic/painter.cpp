@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "model/safefile.h"
+
 namespace boxpic {
 
 namespace {
@@ -95,13 +97,16 @@ bool Canvas::isReady() const {
 
 bool Canvas::savePng(const std::string& file) const {
   cairo_surface_flush(surface_);
-  const std::string partial = file + ".partial";
-  if (cairo_surface_write_to_png(surface_, partial.c_str()) != CAIRO_STATUS_SUCCESS ||
-      std::rename(partial.c_str(), file.c_str()) != 0) {
-    std::remove(partial.c_str());
-    return false;
-  }
-  return true;
+  // The PNG goes through a stream into a new file of our own beside the picture: a file or
+  // link another user left under a temporary name is never opened, let alone written.
+  const auto writePng = [this](int fd) {
+    const auto toFile = [](void* closure, const unsigned char* data, unsigned int length) {
+      return writeAllTo(*static_cast<int*>(closure), data, length) ? CAIRO_STATUS_SUCCESS
+                                                                   : CAIRO_STATUS_WRITE_ERROR;
+    };
+    return cairo_surface_write_to_png_stream(surface_, toFile, &fd) == CAIRO_STATUS_SUCCESS;
+  };
+  return replaceFile(file, writePng, {});
 }
 
 void drawSolidBox(cairo_t* cr, const View& view, const Box& box, const Shades& shades, const Grid* grid) {

@@ -2,11 +2,14 @@
 // Calculates the project as `plan` does and writes the loading plan "packplan.htm" with its
 // pictures into DIR (by default the program folder, as the window does).
 
+#include <atomic>
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 
 #include "cli/calculate.h"
 #include "cli/cli.h"
+#include "cli/terminaltext.h"
 #include "engine/statistics.h"
 #include "export/exportplan.h"
 #include "model/fillscheme.h"
@@ -16,17 +19,61 @@ namespace {
 const char* const kUsage =
     "usage: cargolyx-cli export FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--dir DIR]\n";
 
-// Writes the plan into folder (created when missing). The document's path, or nothing
-// after telling on stderr why the export failed.
-std::optional<std::string> exportPlan(const FillScheme& project, const std::string& folder) {
+// ---- Ctrl-C and SIGTERM during the export: the handler only notes the signal; the export
+// stops at its next file and removes what it had written.
+
+std::atomic<bool> exportCancelled{false};
+std::atomic<int> exportSignal{0};
+static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<int>::is_always_lock_free);
+
+extern "C" void onExportSignal(int signal) {
+  exportSignal.store(signal);
+  exportCancelled.store(true);
+}
+
+// Routes SIGINT and SIGTERM to the cancel flag while it lives.
+class SignalsCancelExport {
+ public:
+  SignalsCancelExport() {
+    struct sigaction action {};
+    action.sa_handler = onExportSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &previousInterrupt_);
+    sigaction(SIGTERM, &action, &previousTerminate_);
+  }
+  ~SignalsCancelExport() {
+    sigaction(SIGINT, &previousInterrupt_, nullptr);
+    sigaction(SIGTERM, &previousTerminate_, nullptr);
+  }
+  SignalsCancelExport(const SignalsCancelExport&) = delete;
+  SignalsCancelExport& operator=(const SignalsCancelExport&) = delete;
+
+ private:
+  struct sigaction previousInterrupt_ {}, previousTerminate_ {};
+};
+
+// Writes the plan into folder (created when missing). kExitLoaded with the document's path
+// in *document; kExitExportFailed after telling on stderr why the export failed; 128 + the
+// signal's number after SIGINT or SIGTERM, which leave the folder's files as they were (or,
+// arriving after the last file went in, the complete new plan).
+int exportPlan(const FillScheme& project, const std::string& folder, std::string* document) {
+  SignalsCancelExport signals;
   std::error_code ignored;  // a folder that cannot be made fails the export below, with its reason
   if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
   ExportPlan exporter(project, programFolder(), folder);
-  if (exporter.run() != kExportDone) {
-    std::cerr << "cargolyx-cli: " << exporter.failureMessage() << " (" << exporter.failureReason() << ")\n";
-    return std::nullopt;
+  exporter.setCancelFlag(&exportCancelled);
+  const int result = exporter.run();
+  if (const int signal = exportSignal.load(); signal != 0) {
+    std::cerr << "cargolyx-cli: the export was interrupted; "
+              << (result == kExportCancelled ? "no file was changed\n" : "the plan had been written\n");
+    return 128 + signal;
   }
-  return exporter.htmlFile;
+  if (result != kExportDone) {
+    std::cerr << "cargolyx-cli: " << exporter.failureMessage() << " (" << exporter.failureReason() << ")\n";
+    return kExitExportFailed;
+  }
+  *document = exporter.htmlFile;
+  return kExitLoaded;
 }
 
 }  // namespace
@@ -55,8 +102,8 @@ int runExport(const std::vector<std::string>& args) {
     std::cerr << "cargolyx-cli: " << nothingToExportMessage() << "\n";
     return exitStatus(report->status);
   }
-  const auto document = exportPlan(project, folder);
-  if (!document) return kExitExportFailed;
-  std::cout << resultStatisticsText(project) << "\n" << *document << "\n";
+  std::string document;
+  if (const int status = exportPlan(project, folder, &document); status != kExitLoaded) return status;
+  std::cout << resultStatisticsText(project) << "\n" << escapeControlCharacters(document) << "\n";
   return kExitLoaded;
 }

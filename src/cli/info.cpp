@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/cli.h"
+#include "cli/terminaltext.h"
 #include "engine/statistics.h"
 #include "model/fillscheme.h"
 #include "model/projectfile.h"
@@ -15,11 +16,13 @@ int runInfo(const std::vector<std::string>& args) {
   FillScheme project;
   std::string error;
   if (!loadProjectFile(args[0], project, &error)) {
-    std::cerr << "cargolyx-cli: cannot open the project: " << error << "\n";
+    std::cerr << "cargolyx-cli: cannot open the project: " << escapeControlCharacters(error) << "\n";
     return kExitBadInput;
   }
-  std::cout << project.container.displayText() << "\n";
-  for (const Carton& carton : project.cartons) std::cout << "  " << carton.displayText() << "\n";
+  // Names are shown, never obeyed by the terminal.
+  std::cout << escapeControlCharacters(project.container.displayText()) << "\n";
+  for (const Carton& carton : project.cartons)
+    std::cout << "  " << escapeControlCharacters(carton.displayText()) << "\n";
   std::cout << cartonStatisticsText(project) << "\n";
   return kExitLoaded;
 }

@@ -9,6 +9,7 @@
 #include "cli/calculate.h"
 #include "cli/cli.h"
 #include "cli/jsonwriter.h"
+#include "cli/terminaltext.h"
 #include "commands/resultlist.h"
 #include "engine/statistics.h"
 #include "model/fillscheme.h"
@@ -105,7 +106,10 @@ std::size_t displayWidth(const std::string& utf8) {
 void printTable(const FillScheme& project) {
   std::vector<std::array<std::string, 6>> lines;
   lines.push_back(kResultColumns);
-  for (const ResultRow& row : resultRows(project)) lines.push_back(row.texts);
+  for (const ResultRow& row : resultRows(project)) {
+    lines.push_back(row.texts);
+    for (std::string& text : lines.back()) text = escapeControlCharacters(text);  // shown, never obeyed
+  }
   std::array<std::size_t, 6> widths{};
   for (const auto& line : lines)
     for (std::size_t c = 0; c < 6; ++c) widths[c] = std::max(widths[c], displayWidth(line[c]));

@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cstdint>
 
-#include "engine/truncate.h"
 #include "model/fillscheme.h"
 
 std::string formatTwoDecimals(double value) {
@@ -42,9 +41,9 @@ void refreshResultStatistics(FillScheme& project) {
   }
   const std::int64_t total = project.cartonTotal();
   const std::int64_t sets = total > 0 ? loaded / total : 0;
-  project.loadedCount = clampToInt32(loaded);
-  project.capacityCount = clampToInt32(capacity);
-  project.setCount = clampToInt32(sets);
+  project.loadedCount = loaded;
+  project.capacityCount = capacity;
+  project.setCount = sets;
   project.loadedVolume = volume;
   project.fillRatio = std::min(gross, 1.0);
   project.netRatio = std::min(net, 1.0);

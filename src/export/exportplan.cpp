@@ -10,6 +10,7 @@
 #include "boxpic/boxpic.h"
 #include "engine/statistics.h"
 #include "export/dynamiclibrary.h"
+#include "export/stagingfolder.h"
 #include "export/textreplace.h"
 #include "model/fillscheme.h"
 #include "model/palette.h"
@@ -47,10 +48,6 @@ std::string escapeHtml(const std::string& text) {
 
 std::string number(std::int64_t value) { return std::to_string(value); }
 
-// Removes an earlier picture of the same name, so that one left over from another export
-// is never taken for the picture this one draws.
-void removePicture(const std::string& file) { ::unlink(file.c_str()); }
-
 bool pictureWritten(const std::string& file) {
   struct stat st {};
   return ::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0;
@@ -73,13 +70,47 @@ ExportPlan::ExportPlan(const FillScheme& project, const std::string& programFold
 int ExportPlan::run() {
   failedStep_ = kExportDone;
   failureReason_.clear();
-  if (!writeHtml())
-    failedStep_ = kExportDocumentFailed;
-  else if (!drawCartonPictures())
-    failedStep_ = kExportCartonPicturesFailed;
-  else if (!drawBlockPictures())
-    failedStep_ = kExportBlockPicturesFailed;
-  return failedStep_;
+  StagingFolder staging(pictureFolder());
+  if (!staging.isReady()) {
+    fail(staging.error());
+    return failedStep_ = kExportDocumentFailed;
+  }
+  int result = kExportDone;
+  if (!stageHtml(staging))
+    result = kExportDocumentFailed;
+  else if (!stageCartonPictures(staging))
+    result = kExportCartonPicturesFailed;
+  else if (!stageBlockPictures(staging))
+    result = kExportBlockPicturesFailed;
+  return failedStep_ = finish(staging, result);
+}
+
+int ExportPlan::finish(StagingFolder& staging, int result) {
+  if (cancelled()) {
+    staging.discard();
+    failureReason_ = "cancelled; nothing was written";
+    return kExportCancelled;
+  }
+  std::string failedName, error;
+  if (!staging.commit(&failedName, &error) && result == kExportDone) {
+    fail(error);
+    return stepOfFile(failedName);
+  }
+  return result;
+}
+
+template <typename Step>
+bool ExportPlan::staged(Step step) {
+  StagingFolder staging(pictureFolder());
+  if (!staging.isReady()) return fail(staging.error());
+  const bool done = step(staging);
+  return finish(staging, done ? kExportDone : kExportDocumentFailed) == kExportDone && done;
+}
+
+int ExportPlan::stepOfFile(const std::string& name) const {
+  if (name.rfind(cartonPrefix, 0) == 0) return kExportCartonPicturesFailed;
+  if (name.rfind(blockPrefix, 0) == 0) return kExportBlockPicturesFailed;
+  return kExportDocumentFailed;
 }
 
 std::string ExportPlan::failureMessage() const { return exportFailureMessage(failedStep_); }
@@ -95,15 +126,25 @@ bool ExportPlan::fail(const std::string& reason) {
   return false;
 }
 
-bool ExportPlan::writeHtml() try {
-  std::string error;
-  const auto bytes = readWholeFile(templateFile, &error);
-  if (!bytes) return fail(error);
-  std::string_view raw(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-  raw = raw.substr(0, raw.find('\0'));  // a zero byte ends the template
-  const auto text = gbkToUtf8(raw);
-  if (!text) return fail(templateFile + ": not GBK text");
+bool ExportPlan::writeHtml() {
+  return staged([this](StagingFolder& staging) { return stageHtml(staging); });
+}
 
+bool ExportPlan::drawCartonPictures() {
+  return staged([this](StagingFolder& staging) { return stageCartonPictures(staging); });
+}
+
+bool ExportPlan::drawBlockPictures() {
+  return staged([this](StagingFolder& staging) { return stageBlockPictures(staging); });
+}
+
+std::optional<std::string> ExportPlan::fillTemplate(std::string_view templateBytes, std::string* error) const {
+  const std::string_view raw = templateBytes.substr(0, templateBytes.find('\0'));  // a zero byte ends it
+  const auto text = gbkToUtf8(raw);
+  if (!text) {
+    if (error) *error = templateFile + ": not GBK text";
+    return std::nullopt;
+  }
   const std::string legend = cartonLegendHtml();
   const std::string pictures = blockPicturesHtml();
   const std::string container = containerHtml();
@@ -112,35 +153,62 @@ bool ExportPlan::writeHtml() try {
   document = replaceAll(document, "[装箱图示]", pictures);
   document = replaceAll(document, "[装箱合计]", totals);
   document = replaceAll(document, "[集装箱描述]", container);
+  auto gbk = utf8ToGbk(document);
+  if (!gbk && error) *error = "a name in the plan cannot be written in GBK";
+  return gbk;
+}
 
-  const auto gbk = utf8ToGbk(document);
-  if (!gbk) return fail("a name in the plan cannot be written in GBK");
-  if (!writeFileSafely(htmlFile, std::vector<std::uint8_t>(gbk->begin(), gbk->end()), &error))
+bool ExportPlan::stageHtml(StagingFolder& staging) try {
+  std::string error;
+  const auto bytes = readWholeFile(templateFile, &error, kMaxTemplateSize);
+  if (!bytes) return fail(error);
+  const auto document =
+      fillTemplate(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), &error);
+  if (!document) return fail(error);
+  const std::string name = htmlFile.substr(htmlFile.rfind('/') + 1);
+  if (const std::string why = staging.checkReplaceable(name); !why.empty()) return fail(why);
+  if (!writeFileSafely(staging.stagedPath(name), std::vector<std::uint8_t>(document->begin(), document->end()),
+                       &error))
     return fail(error);
+  staging.add(name);
   return true;
 } catch (const std::exception& e) {
   return fail(htmlFile + ": " + e.what());
 }
 
-bool ExportPlan::drawCartonPictures() try {
+bool ExportPlan::stagePicture(StagingFolder& staging, const std::string& name, const std::function<void(const char*)>& draw) {
+  if (cancelled()) return fail("cancelled");
+  if (const std::string why = staging.checkReplaceable(name); !why.empty()) return fail(why);
+  const std::string file = staging.stagedPath(name);
+  draw(file.c_str());
+  if (!pictureWritten(file)) {
+    // An earlier picture of this name must not pass for this plan's.
+    ::unlink(staging.finalPath(name).c_str());
+    return fail(staging.finalPath(name) + ": the picture was not written");
+  }
+  staging.add(name);
+  return true;
+}
+
+bool ExportPlan::stageCartonPictures(StagingFolder& staging) try {
   DynamicLibrary library(libraryFile);
   if (!library.isLoaded()) return fail(library.error());
   const auto drawCarton = library.entry<DrawCartonFunction>("DrawCarton");
   if (drawCarton == nullptr) return fail(libraryFile + ": no entry point DrawCarton");
   for (std::size_t i = 0; i < project_.cartons.size(); ++i) {
     const Carton& carton = project_.cartons[i];
-    const std::string file = pictureFolder() + cartonPictureName(i);
-    removePicture(file);
-    drawCarton(file.c_str(), kCartonPictureSize, kCartonPictureSize, carton.width, carton.height,
-               carton.length, static_cast<std::int32_t>(materialColor(carton.material)));
-    if (!pictureWritten(file)) return fail(file + ": the picture was not written");
+    const bool drawn = stagePicture(staging, cartonPictureName(i), [&](const char* file) {
+      drawCarton(file, kCartonPictureSize, kCartonPictureSize, carton.width, carton.height, carton.length,
+                 static_cast<std::int32_t>(materialColor(carton.material)));
+    });
+    if (!drawn) return false;
   }
   return true;
 } catch (const std::exception& e) {
   return fail(libraryFile + ": " + e.what());
 }
 
-bool ExportPlan::drawBlockPictures() try {
+bool ExportPlan::stageBlockPictures(StagingFolder& staging) try {
   DynamicLibrary library(libraryFile);
   if (!library.isLoaded()) return fail(library.error());
   const auto drawBlock = library.entry<DrawBlockFunction>("DrawBlock");
@@ -149,17 +217,16 @@ bool ExportPlan::drawBlockPictures() try {
   for (std::size_t i = 0; i < project_.blocks.size(); ++i) {
     const BlockScheme& block = project_.blocks[i];
     const OrientationCodes codes = orientationCodes(block.orientation);
-    const std::string file = pictureFolder() + blockPictureName(i);
-    removePicture(file);
-    // The pitch takes the project's spacings, not the gaps stored in the block.
-    drawBlock(file.c_str(), kBlockPictureWidth, kBlockPictureHeight, container.width, container.height,
-              container.length, block.x, block.y, block.z,
-              static_cast<double>(block.sizeX) + project_.spacingW,
-              static_cast<double>(block.sizeY) + project_.spacingH,
-              static_cast<double>(block.sizeZ) + project_.spacingL, block.nx, block.ny, block.nz,
-              codes.alongY, codes.alongZ, codes.alongX,
-              static_cast<std::int32_t>(materialColor(block.material)));
-    if (!pictureWritten(file)) return fail(file + ": the picture was not written");
+    const bool drawn = stagePicture(staging, blockPictureName(i), [&](const char* file) {
+      // The pitch takes the project's spacings, not the gaps stored in the block.
+      drawBlock(file, kBlockPictureWidth, kBlockPictureHeight, container.width, container.height,
+                container.length, block.x, block.y, block.z,
+                static_cast<double>(block.sizeX) + project_.spacingW,
+                static_cast<double>(block.sizeY) + project_.spacingH,
+                static_cast<double>(block.sizeZ) + project_.spacingL, block.nx, block.ny, block.nz,
+                codes.alongY, codes.alongZ, codes.alongX, static_cast<std::int32_t>(materialColor(block.material)));
+    });
+    if (!drawn) return false;
   }
   return true;
 } catch (const std::exception& e) {

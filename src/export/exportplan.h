@@ -7,17 +7,28 @@
 // converted to UTF-8 before the placeholders are replaced and the document back to GBK
 // as a whole, so a placeholder is never found across the bytes of a Chinese character.
 
+#include <atomic>
+#include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/programfolder.h"
 
 struct FillScheme;
+class StagingFolder;
 
 // Results of ExportPlan::run.
 inline constexpr int kExportDone = 0;
 inline constexpr int kExportDocumentFailed = 1;
 inline constexpr int kExportCartonPicturesFailed = 2;
 inline constexpr int kExportBlockPicturesFailed = 3;
+// The export was cancelled (see setCancelFlag): nothing of it was written.
+inline constexpr int kExportCancelled = 4;
+
+// No real template comes near this size; a larger file is refused before it is read.
+inline constexpr std::size_t kMaxTemplateSize = std::size_t{16} << 20;
 
 class ExportPlan {
  public:
@@ -35,7 +46,14 @@ class ExportPlan {
 
   // Writes the document, then the carton pictures, then the block pictures, stopping at the
   // first failure: kExportDone, or the kExport...Failed of the step that failed.
+  // Every file is first written into a private folder inside the output folder and moved
+  // into place at the end: what was finished goes in after a failure too, nothing after a
+  // cancel. A link at a file's name is replaced, never written through; a read-only file
+  // fails its step.
   int run();
+  // While *flag is true the export stops at the next file and run gives kExportCancelled,
+  // leaving the output folder as it found it. The flag may be raised by a signal handler.
+  void setCancelFlag(const std::atomic<bool>* flag) { cancel_ = flag; }
   // The message for the user about the last run's failure ("导出HTML文件失败。" ...);
   // empty after a run that succeeded.
   std::string failureMessage() const;
@@ -45,6 +63,9 @@ class ExportPlan {
   // Fills the template and writes the document. An earlier document is replaced only by
   // a complete new one: when anything fails it stays as it was.
   bool writeHtml();
+  // The document from the bytes of a template (GBK, ending at a zero byte), as GBK bytes;
+  // nothing, with the reason in *error, when the template or a name is not GBK.
+  std::optional<std::string> fillTemplate(std::string_view templateBytes, std::string* error) const;
   // Has the library draw "carton<i>.PNG" for every carton type, 200 x 200.
   bool drawCartonPictures();
   // Has the library draw "block<i>.PNG" for every block, 600 x 350.
@@ -66,8 +87,23 @@ class ExportPlan {
   const FillScheme& project_;
   int failedStep_ = kExportDone;
   std::string failureReason_;
+  const std::atomic<bool>* cancel_ = nullptr;
 
   bool fail(const std::string& reason);
+  bool cancelled() const { return cancel_ != nullptr && cancel_->load(); }
+  // The three steps, writing into staging.
+  bool stageHtml(StagingFolder& staging);
+  bool stageCartonPictures(StagingFolder& staging);
+  bool stageBlockPictures(StagingFolder& staging);
+  // Has draw write the picture called name into staging, and checks that it did.
+  bool stagePicture(StagingFolder& staging, const std::string& name, const std::function<void(const char*)>& draw);
+  // Runs one step in a staging folder of its own and moves its files in.
+  template <typename Step>
+  bool staged(Step step);
+  // Moves what staging holds into place, or drops it after a cancel; the step's result.
+  int finish(StagingFolder& staging, int result);
+  // The step whose file is called name.
+  int stepOfFile(const std::string& name) const;
 };
 
 // The three edges of a carton that lie along y, z and x in a block of this orientation,

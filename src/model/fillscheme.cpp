@@ -52,11 +52,10 @@ double FillScheme::volumeRatio() const {
   return containerVolume > 1.0 ? netVolume() / containerVolume : 0.0;
 }
 
-std::int32_t FillScheme::cartonTotal() const {
+std::int64_t FillScheme::cartonTotal() const {
   std::int64_t sum = 0;
   for (const Carton& c : cartons) sum += c.count;
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-      sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+  return sum;
 }
 
 std::int32_t FillScheme::computeMaxSets() {

@@ -23,10 +23,11 @@ struct FillScheme {
   std::vector<Carton> cartons;      // a carton's position is its identity
   std::vector<BlockScheme> blocks;  // the last result, in placing order
 
-  // Statistics of the result, written by the result list refresh.
-  std::int32_t loadedCount = 0;    // sum of count over blocks
-  std::int32_t capacityCount = 0;  // sum of nx*ny*nz over blocks
-  std::int32_t setCount = 0;       // loadedCount / cartonTotal()
+  // Statistics of the result, written by the result list refresh. 64 bits: the blocks of a
+  // project may hold more cartons than an int32 counts.
+  std::int64_t loadedCount = 0;    // sum of count over blocks
+  std::int64_t capacityCount = 0;  // sum of nx*ny*nz over blocks
+  std::int64_t setCount = 0;       // loadedCount / cartonTotal()
   double fillRatio = 0.0;          // gross block volume / container volume, at most 1
   double netRatio = 0.0;           // net block volume / container volume, at most 1
   double loadedVolume = 0.0;       // net block volume, mm³
@@ -43,7 +44,7 @@ struct FillScheme {
   // netVolume() / container volume, 0 when the container volume is 1 mm³ or less.
   double volumeRatio() const;
   // Sum of count over the cartons.
-  std::int32_t cartonTotal() const;
+  std::int64_t cartonTotal() const;
   // Complete sets of the carton list the container takes by volume and by weight:
   // 0 when the list has no volume or not one set fits, -1 when only the weight forbids
   // one set. Stores the value in maxSets and returns it.

@@ -121,6 +121,13 @@ std::optional<std::vector<std::uint8_t>> FillScheme::saveToStream() const {
   return out.take();
 }
 
+std::uint64_t expectedProjectFileSize(std::span<const std::uint8_t> header) {
+  if (header.size() < kProjectHeaderSize) return 0;
+  const std::int32_t n = Reader(header).int32(88);
+  if (n < 0) return 0;
+  return kProjectHeaderSize + static_cast<std::uint64_t>(n) * kProjectRecordSize;
+}
+
 bool FillScheme::loadFromStream(std::span<const std::uint8_t> stream) {
   if (stream.size() < kProjectHeaderSize) return false;
   if (!std::equal(kMagic.begin(), kMagic.end(), stream.begin())) return false;

@@ -25,6 +25,7 @@
 #include "commands/projectfiles.h"
 #include "engine/calculation.h"
 #include "model/projectfile.h"
+#include "model/safefile.h"
 #include "ui/aboutbox.h"
 #include "ui/doing.h"
 #include "ui/filedialogs.h"
@@ -241,7 +242,10 @@ bool TMainForm::openProjectFile(const QString& name) {
 void TMainForm::tbSaveAsClick() {
   const QString name = fileDialogs_->saveFileName();
   if (name.isEmpty()) return;
-  if (!saveProjectFile(QFile::encodeName(name).toStdString(), *project_)) messages_->information(QString::fromStdString(saveFailedMessage()));
+  FileProblem problem = FileProblem::None;
+  if (!saveProjectFile(QFile::encodeName(name).toStdString(), *project_, nullptr, &problem))
+    messages_->information(QString::fromStdString(problem == FileProblem::ReadOnly ? readOnlyFileMessage()
+                                                                                  : saveFailedMessage()));
 }
 
 void TMainForm::tbAddCartonClick() {

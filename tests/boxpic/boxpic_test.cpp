@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 #include <cmath>
 #include <filesystem>
 #include <string>
@@ -140,6 +141,30 @@ TEST_F(BoxpicLibrary, reportsAFileItCannotWriteAndLeavesNothingBehind) {
     EXPECT_EQ(drawCarton(file("locked/carton0.PNG").c_str(), 200, 200, 400, 300, 600, 0), BOXPIC_WRITE_FAILED);
   }
   EXPECT_TRUE(std::filesystem::is_empty(file("locked")));
+}
+
+TEST_F(BoxpicLibrary, neverWritesThroughALinkPlantedInThePictureFolder) {
+  // Another user who may write the folder links the temporary and the final names to a
+  // file of the user who exports; that file must stay as it is.
+  const std::string victim = file("victim.txt");
+  const std::string precious = "the other file's content";
+  { std::FILE* out = std::fopen(victim.c_str(), "w"); std::fputs(precious.c_str(), out); std::fclose(out); }
+  for (const char* name : {"carton0.PNG.partial", "block0.PNG.partial", "block0.PNG"})
+    std::filesystem::create_symlink(victim, file(name));
+  EXPECT_EQ(drawCarton(file("carton0.PNG").c_str(), 200, 200, 400, 300, 600, 0x000000FF), BOXPIC_OK);
+  EXPECT_EQ(drawRedBlock(file("block0.PNG"), 0, 0, 0, 1, 1, 1), BOXPIC_OK);
+
+  std::FILE* in = std::fopen(victim.c_str(), "r");
+  char text[64] = {};
+  std::fgets(text, sizeof text, in);
+  std::fclose(in);
+  EXPECT_EQ(std::string(text), precious);
+  EXPECT_EQ(readPngSize(file("carton0.PNG")), (PngSize{200, 200}));
+  EXPECT_FALSE(std::filesystem::is_symlink(file("block0.PNG"))) << "the link is replaced by the picture";
+  EXPECT_EQ(readPngSize(file("block0.PNG")), (PngSize{600, 350}));
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder_)) ++entries;
+  EXPECT_EQ(entries, 5) << "the victim, two planted links and two pictures; no temporary file";
 }
 
 TEST_F(BoxpicLibrary, drawsWhatItCanOfSizesThatDescribeNothing) {

@@ -1,7 +1,16 @@
 // cargolyx-cli export as users meet it: the real program on the example projects, the
 // document and pictures it writes, and the document opened in a browser.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <map>
 
 #include <filesystem>
 #include <fstream>
@@ -14,6 +23,8 @@
 #include "model/gbk.h"
 #include "model/projectfile.h"
 #include "pngfile.h"
+
+extern char** environ;
 
 namespace {
 
@@ -160,4 +171,59 @@ TEST(CliExport, takesTheSpacingsAndBlockLimitOfPlan) {
   planText.pop_back();
   const std::string statistics = planText.substr(planText.rfind('\n') + 1);
   EXPECT_NE(r.out.find(statistics + "\n" + folder.path() + "/packplan.htm\n"), std::string::npos) << r.out;
+}
+
+namespace {
+
+// Every file of a folder with its inode and content: a file replaced, even by an equal
+// one, shows as a new inode.
+std::map<std::string, std::pair<ino_t, std::string>> snapshot(const std::string& folder) {
+  std::map<std::string, std::pair<ino_t, std::string>> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    struct stat st {};
+    ::lstat(entry.path().c_str(), &st);
+    files[entry.path().filename().string()] = {st.st_ino, slurp(entry.path().string())};
+  }
+  return files;
+}
+
+// Runs `export project --dir folder` and sends signal as soon as the export starts writing
+// (its first new entry in the folder). The exit status, or 128 + the signal that ended it.
+int exportInterruptedBy(int signal, const std::string& project, const std::string& folder) {
+  const int watch = inotify_init1(IN_CLOEXEC);
+  inotify_add_watch(watch, folder.c_str(), IN_CREATE);
+  const std::string program = std::string(CARGOLYX_PROGRAM_DIR) + "/cargolyx-cli";
+  std::vector<std::string> args = {program, "export", project, "--dir", folder};
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  pid_t pid = 0;
+  const bool started = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0;
+  posix_spawn_file_actions_destroy(&actions);
+  if (!started) return -1;
+  char events[4096];
+  (void)!::read(watch, events, sizeof events);  // blocks until the export creates something
+  ::kill(pid, signal);
+  ::close(watch);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+}  // namespace
+
+TEST(CliExport, anInterruptedExportLeavesTheEarlierOneAsItWas) {
+  ScratchFolder folder;
+  const std::string project = example("positions.pak");
+  ASSERT_EQ(runCli({"export", project, "--dir", folder.path()}).status, kExitLoaded);
+  const auto earlier = snapshot(folder.path());
+  for (const int signal : {SIGINT, SIGTERM}) {
+    const int status = exportInterruptedBy(signal, project, folder.path());
+    EXPECT_EQ(status, 128 + signal) << "signal " << signal;
+    EXPECT_TRUE(snapshot(folder.path()) == earlier) << "signal " << signal << ": no file added, removed or replaced";
+  }
 }

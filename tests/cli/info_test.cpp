@@ -4,6 +4,8 @@
 
 #include "cli/cli.h"
 #include "clirunner.h"
+#include "model/fillscheme.h"
+#include "model/projectfile.h"
 
 namespace {
 std::string example(const std::string& name) { return std::string(CARGOLYX_EXAMPLES_DIR) + "/" + name; }
@@ -48,4 +50,20 @@ TEST(CliInfo, missingOrInvalidFilesGiveStatusThree) {
   EXPECT_EQ(runCli({"info"}).status, kExitBadInput);
   EXPECT_EQ(runCli({"frobnicate", example("demo.pak")}).status, kExitBadInput);
   EXPECT_EQ(runCli({}).status, kExitBadInput);
+}
+
+TEST(CliInfo, controlCharactersInNamesArePrintedEscaped) {
+  // A name that would colour the terminal red, ring its bell and overwrite its own line.
+  ScratchFolder folder;
+  FillScheme p;
+  p.container.name = "柜\x1b]0;title\x07";
+  Carton& c = p.addCarton();
+  c.name = "a\x1b[31mred\x07\rX\t";
+  c.length = c.width = c.height = 100;
+  ASSERT_TRUE(saveProjectFile(folder.path() + "/ctl.pak", p));
+  const CliResult r = runCli({"info", folder.path() + "/ctl.pak"});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  EXPECT_NE(r.out.find("柜\\x1b]0;title\\x07 ("), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("  a\\x1b[31mred\\x07\\rX\\t (100*100*100:1)"), std::string::npos) << r.out;
+  for (const char raw : {'\x1b', '\x07', '\r', '\t'}) EXPECT_EQ(r.out.find(raw), std::string::npos) << int(raw);
 }

@@ -98,6 +98,45 @@ TEST(CliPlan, nothingLoadedAndRefusedHaveTheirOwnStatus) {
   EXPECT_NE(overWeight.out.find("\"mode\": \"none\""), std::string::npos) << overWeight.out;
 }
 
+TEST(CliPlan, totalsBeyondTheInt32RangeReadBackExactly) {
+  // Two types of 1 mm cartons, 2 147 483 647 of each: one set of 4 294 967 294 cartons.
+  ScratchFolder folder;
+  FillScheme p;
+  p.container.length = p.container.width = p.container.height = 2000;
+  for (int i = 0; i < 2; ++i) {
+    Carton& c = p.addCarton();
+    c.length = c.width = c.height = 1;
+    c.weight = 0;
+    c.count = 2147483647;
+  }
+  ASSERT_TRUE(saveProjectFile(folder.path() + "/many.pak", p));
+  const CliResult r = runCli({"plan", folder.path() + "/many.pak", "--json"});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  EXPECT_NE(r.out.find("\"loadedCount\": 4294967294,"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\"setCount\": 1,"), std::string::npos) << r.out;
+  const auto at = r.out.find("\"capacityCount\": ");
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_GE(std::stoll(r.out.substr(at + 17)), 4294967294);
+}
+
+TEST(CliPlan, controlCharactersInNamesArePrintedEscapedInTheTable) {
+  ScratchFolder folder;
+  FillScheme p;
+  Carton& c = p.addCarton();
+  c.name = "\x1b[2Jbox\x07\r";
+  c.length = 600;
+  c.width = 400;
+  c.height = 300;
+  c.count = 10;
+  ASSERT_TRUE(saveProjectFile(folder.path() + "/ctl.pak", p));
+  const CliResult r = runCli({"plan", folder.path() + "/ctl.pak"});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  EXPECT_NE(r.out.find("\\x1b[2Jbox\\x07\\r"), std::string::npos) << r.out;
+  for (const char raw : {'\x1b', '\x07', '\r'}) EXPECT_EQ(r.out.find(raw), std::string::npos) << int(raw);
+  const CliResult json = runCli({"plan", folder.path() + "/ctl.pak", "--json"});
+  EXPECT_NE(json.out.find("\"cartonName\":\"\\u001b[2Jbox\\u0007\\r\""), std::string::npos) << json.out;
+}
+
 TEST(CliPlan, badArgumentsAndFilesGiveStatusThree) {
   ScratchFolder folder;
   std::ofstream(folder.path() + "/bad.pak") << "CLYX200 but not really";

@@ -51,6 +51,19 @@ TEST(ResultStatistics, setsCountsAndRatios) {
   EXPECT_EQ(resultStatisticsText(p), "总箱数：10，总体积：0.01立方米，填充率1.33%，净装箱率1.00%");
 }
 
+TEST(ResultStatistics, totalsBeyondTheInt32RangeAreCarried) {
+  // Two carton types of 2 147 483 647 cartons each, all loaded: one set of 4 294 967 294.
+  constexpr int kMax = 2147483647;
+  FillScheme p = projectOf(2000, 2000, 2000, {{1, 1, 1, kMax}, {1, 1, 1, kMax}});
+  p.blocks = {block(kMax, 1, 1, kMax, 1), block(kMax, 1, 1, kMax, 1)};
+  refreshResultStatistics(p);
+  EXPECT_EQ(p.loadedCount, 4294967294);
+  EXPECT_EQ(p.capacityCount, 4294967294);
+  EXPECT_EQ(p.setCount, 1);
+  EXPECT_EQ(resultStatisticsText(p), "总箱数：4294967294，总体积：4.29立方米，填充率53.69%，净装箱率53.69%");
+  EXPECT_EQ(cartonStatisticsText(p), "已输入纸箱总数：4294967294，总体积：4.29立方米，净装箱率53.69%");
+}
+
 TEST(ResultStatistics, ratiosNeverExceedOne) {
   FillScheme p = projectOf(100, 100, 100, {{100, 100, 100, 1}});
   p.blocks = {block(2, 1, 1, 2), block(1, 1, 1, 1)};

@@ -2,7 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "exportfixture.h"
 #include "pngfile.h"
@@ -45,6 +53,9 @@ TEST(ExportPlanTexts, totalsNameTheSetsOnlyAboveOne) {
   EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml(), kTotals);
   plan.setCount = 3;
   EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml(), "套数：3" + kTotals);
+  plan.setCount = 1;
+  plan.loadedCount = 4294967294;  // beyond the int32 range
+  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml().substr(0, 24), " 总箱数：4294967294 ");
   const FillScheme empty;
   EXPECT_EQ(ExportPlan(empty, "/opt/cargolyx/").totalsHtml(),
             " 总箱数：0 总体积：0.00立方米 填充率：0.00% 净装箱率：0.00%");
@@ -209,6 +220,38 @@ TEST_F(ExportPlanDocument, anOutputFolderThatCannotBeWrittenFails) {
   EXPECT_FALSE(exportPlan.failureReason().empty());
 }
 
+TEST_F(ExportPlanDocument, aHugeTemplateIsRefusedBeforeItIsRead) {
+  writeBytes(folder.path() + "packplan.htm", "the earlier plan");
+  writeTemplate(gbk("[纸箱图例]"));
+  ASSERT_EQ(::truncate((folder.path() + "template.htm").c_str(), off_t{1} << 30), 0);  // a 1 GiB hole
+  struct rusage before {}, after {};
+  ::getrusage(RUSAGE_SELF, &before);
+  ExportPlan exportPlan(plan, folder.path());
+  EXPECT_EQ(exportPlan.run(), kExportDocumentFailed);
+  ::getrusage(RUSAGE_SELF, &after);
+  EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 16 * 1024) << "KiB: the template was read";
+  EXPECT_NE(exportPlan.failureReason().find("larger than 16 MiB"), std::string::npos) << exportPlan.failureReason();
+  EXPECT_EQ(document(), "the earlier plan");
+}
+
+TEST_F(ExportPlanDocument, aTemplateThatIsANamedPipeIsRefusedAtOnce) {
+  // Opening a pipe for reading waits for a writer, unless it is opened without waiting; a
+  // writer comes after a while so that a reader that waits is not stuck for ever.
+  ASSERT_EQ(::mkfifo((folder.path() + "template.htm").c_str(), 0600), 0);
+  std::atomic<bool> done{false};
+  std::thread writerAfterAWhile([&] {
+    for (int i = 0; i < 300 && !done; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const int fd = ::open((folder.path() + "template.htm").c_str(), O_WRONLY | O_NONBLOCK);
+    if (fd >= 0) ::close(fd);  // releases a reader that waited
+  });
+  ExportPlan exportPlan(plan, folder.path());
+  const int result = exportPlan.run();
+  done = true;
+  writerAfterAWhile.join();
+  EXPECT_EQ(result, kExportDocumentFailed);
+  EXPECT_NE(exportPlan.failureReason().find("named pipe"), std::string::npos) << exportPlan.failureReason();
+}
+
 // The whole export with the real drawing library from the build's program folder.
 class ExportPlanRun : public ::testing::Test {
  protected:
@@ -252,7 +295,10 @@ TEST_F(ExportPlanRun, passesTheArgumentListsOfBothEntryPoints) {
   for (BlockScheme& block : plan.blocks) block.gapX = block.gapY = block.gapZ = 99;  // not used
   ExportPlan exporter = exportPlan();
   exporter.libraryFile = kTestLibraries + "libboxpic_recording.so";
-  ASSERT_EQ(exporter.run(), kExportDone) << exporter.failureReason();
+  ::setenv("CARGOLYX_BOXPIC_CALLS", file("calls.txt").c_str(), 1);
+  const int result = exporter.run();
+  ::unsetenv("CARGOLYX_BOXPIC_CALLS");
+  ASSERT_EQ(result, kExportDone) << exporter.failureReason();
   EXPECT_EQ(readBytes(file("calls.txt")),
             "DrawCarton|carton0.PNG|200|200|400|300|600|65280\n"
             "DrawCarton|carton1.PNG|200|200|500|400|500|255\n"
@@ -310,4 +356,52 @@ TEST_F(ExportPlanRun, picturesGoNextToTheDocument) {
   EXPECT_TRUE(exists(file("elsewhere/carton1.PNG")));
   EXPECT_TRUE(exists(file("elsewhere/block1.PNG")));
   EXPECT_FALSE(exists(file("block0.PNG")));
+}
+
+TEST_F(ExportPlanRun, neverWritesThroughLinksPlantedInTheOutputFolder) {
+  // Whoever may write the export folder links the document, a picture and the temporary
+  // names used for them to files of the user who exports.
+  TempFolder elsewhere;
+  const std::string victim = elsewhere.path() + "victim.txt";
+  writeBytes(victim, "the other file's content");
+  for (const char* name : {"packplan.htm", "carton0.PNG", "carton0.PNG.partial", "block1.PNG.partial"})
+    std::filesystem::create_symlink(victim, file(name));
+  ExportPlan exporter = exportPlan();
+  ASSERT_EQ(exporter.run(), kExportDone) << exporter.failureReason();
+  EXPECT_EQ(readBytes(victim), "the other file's content");
+  EXPECT_FALSE(std::filesystem::is_symlink(file("packplan.htm")));
+  EXPECT_NE(readBytes(file("packplan.htm")).find(gbk(kFirstLegend)), std::string::npos);
+  EXPECT_EQ(readPngSize(file("carton0.PNG")), (PngSize{200, 200}));
+  EXPECT_EQ(readPngSize(file("block1.PNG")), (PngSize{600, 350}));
+}
+
+TEST_F(ExportPlanRun, aCancelledExportLeavesTheFolderAsItWas) {
+  writeBytes(file("packplan.htm"), "the earlier plan");
+  writeBytes(file("block0.PNG"), "an earlier picture");
+  std::atomic<bool> cancel{true};
+  ExportPlan exporter = exportPlan();
+  exporter.setCancelFlag(&cancel);
+  EXPECT_EQ(exporter.run(), kExportCancelled);
+  EXPECT_EQ(readBytes(file("packplan.htm")), "the earlier plan");
+  EXPECT_EQ(readBytes(file("block0.PNG")), "an earlier picture");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(output.path()), {}), 2) << "nothing left behind";
+}
+
+TEST_F(ExportPlanRun, aReadOnlyDocumentOrPictureIsNotReplaced) {
+  writeBytes(file("packplan.htm"), "a plan someone protected");
+  ASSERT_EQ(::chmod(file("packplan.htm").c_str(), 0444), 0);
+  ExportPlan exporter = exportPlan();
+  EXPECT_EQ(exporter.run(), kExportDocumentFailed);
+  EXPECT_NE(exporter.failureReason().find("packplan.htm: the file is read-only"), std::string::npos)
+      << exporter.failureReason();
+  EXPECT_EQ(readBytes(file("packplan.htm")), "a plan someone protected");
+  EXPECT_FALSE(exists(file("carton0.PNG")));
+
+  ::chmod(file("packplan.htm").c_str(), 0644);
+  writeBytes(file("block1.PNG"), "a picture someone protected");
+  ASSERT_EQ(::chmod(file("block1.PNG").c_str(), 0444), 0);
+  EXPECT_EQ(exporter.run(), kExportBlockPicturesFailed);
+  EXPECT_NE(exporter.failureReason().find("block1.PNG: the file is read-only"), std::string::npos)
+      << exporter.failureReason();
+  EXPECT_EQ(readBytes(file("block1.PNG")), "a picture someone protected");
 }

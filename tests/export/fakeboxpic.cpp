@@ -1,10 +1,11 @@
 // Stand-ins for libboxpic.so, built in three variants:
 // BOXPIC_RECORDING writes a one-pixel picture and notes every call with its arguments in
-//   "calls.txt" next to the picture;
+//   the file CARGOLYX_BOXPIC_CALLS names;
 // BOXPIC_WITHOUT_DRAWBLOCK writes the carton pictures but has no DrawBlock;
 // BOXPIC_DRAWING_NOTHING has both entry points and writes no file.
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "boxpic/boxpic.h"
@@ -30,12 +31,13 @@ int32_t writePicture(const char* file) {
 #endif
 }
 
-// Appends "name|arg|arg|..." to calls.txt in the picture's folder.
+// Appends "name|arg|arg|..." to the file CARGOLYX_BOXPIC_CALLS names.
 void record(const char* file, const std::string& call) {
 #ifdef BOXPIC_RECORDING
-  std::string path(file);
-  path = path.substr(0, path.rfind('/') + 1) + "calls.txt";
-  if (std::FILE* out = std::fopen(path.c_str(), "a")) {
+  (void)file;
+  const char* path = std::getenv("CARGOLYX_BOXPIC_CALLS");
+  if (path == nullptr) return;
+  if (std::FILE* out = std::fopen(path, "a")) {
     std::fputs((call + "\n").c_str(), out);
     std::fclose(out);
   }

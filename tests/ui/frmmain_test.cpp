@@ -140,6 +140,17 @@ TEST(MainWindowFiles, saveToAMissingFolderShowsTheSaveMessageAndKeepsTheProject)
   EXPECT_EQ(d.treeCaptions(), (QStringList{kDemoRoot, kDemoCarton}));
 }
 
+TEST(MainWindowFiles, savingOverAReadOnlyFileSaysItIsReadOnlyAndKeepsIt) {
+  QTemporaryDir dir;
+  const QString target = copyOf(kDemoFile, dir, "plan.pak");
+  QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+  MainWindowDriver d;
+  d.fileDialogs().saveNames << target;
+  d.click("tbSaveAs");
+  EXPECT_EQ(d.messages().shown, QStringList{"该文件为只读文件，无法保存。请选择其它位置或文件名保存。"});
+  EXPECT_EQ(fileBytes(target), fileBytes(kDemoFile));
+}
+
 TEST(MainWindowFiles, aNameGbkCannotHoldIsNotSavedAndTheOldFileSurvives) {
   QTemporaryDir dir;
   const QString target = copyOf(kDemoFile, dir, "plan.pak");
