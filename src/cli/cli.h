@@ -15,3 +15,7 @@ inline constexpr int kExitExportFailed = 4;  // the plan could not be exported
 int runInfo(const std::vector<std::string>& args);
 int runPlan(const std::vector<std::string>& args);
 int runExport(const std::vector<std::string>& args);
+
+struct FillScheme;
+// The result list as a text table with aligned columns (plan and plan --mode max).
+void printResultTable(const FillScheme& project);
