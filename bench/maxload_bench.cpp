@@ -185,8 +185,8 @@ int main(int argc, char** argv) {
   if (filter.wants("LN")) classes.emplace_back("LN", readThpack(data + "/ln/LN.txt", "LN", false, first));
 
   std::printf("time limit %.1f s, first %zu instances, threads 2\n", timeLimit, first);
-  std::printf("%-6s %8s %5s %12s %12s %10s %9s %8s\n", "class", "support", "n", "mean util %",
-              "bound %", "s/inst", "timedOut", "invalid");
+  std::printf("%-6s %8s %5s %12s %12s %10s %9s %8s %12s\n", "class", "support", "n", "mean util %",
+              "bound %", "s/inst", "timedOut", "invalid", "steps/inst");
   int invalid = 0;
   for (const int support : supports) {
     for (auto& [name, instances] : classes) {
@@ -194,7 +194,7 @@ int main(int argc, char** argv) {
         std::printf("%-6s: no instances read from %s\n", name.c_str(), data.c_str());
         continue;
       }
-      double util = 0, bound = 0, seconds = 0;
+      double util = 0, bound = 0, seconds = 0, effort = 0;
       int timedOut = 0, bad = 0, allLoaded = 0, canHoldAll = 0;
       for (Instance& inst : instances) {
         inst.input.supportPercent = support;
@@ -206,6 +206,7 @@ int main(int argc, char** argv) {
         util += r.loadedVolume / container;
         bound += std::min(1.0, inst.cargoVolume / container);
         timedOut += r.timedOut ? 1 : 0;
+        effort += double(r.effortUsed);
         const auto problems = problemsOf(inst.input, r);
         if (!problems.empty()) {
           ++bad;
@@ -219,8 +220,9 @@ int main(int argc, char** argv) {
       }
       invalid += bad;
       const double n = double(instances.size());
-      std::printf("%-6s %7d%% %5zu %12.2f %12.2f %10.2f %9d %8d", name.c_str(), support,
-                  instances.size(), 100 * util / n, 100 * bound / n, seconds / n, timedOut, bad);
+      std::printf("%-6s %7d%% %5zu %12.2f %12.2f %10.2f %9d %8d %12.0f", name.c_str(), support,
+                  instances.size(), 100 * util / n, 100 * bound / n, seconds / n, timedOut, bad,
+                  effort / n);
       if (name == "LN") std::printf("   all loaded %d (volume allows %d)", allLoaded, canHoldAll);
       std::printf("\n");
       std::fflush(stdout);

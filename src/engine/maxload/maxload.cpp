@@ -141,8 +141,12 @@ MaxLoadResult planMaxLoad(const MaxLoadInput& input, const MaxLoadControl& contr
   using namespace maxload;
   const auto startTime = std::chrono::steady_clock::now();
   const Problem problem = makeProblem(input);
+  // The two searches differ in their blocks: general blocks help strongly mixed cargo,
+  // simple blocks alone often suit cargo of few types better.
   const std::vector<Block> blocks = generateBlocks(problem, kMaxBlocks, true);
+  const std::vector<Block> simpleBlocks = generateBlocks(problem, kMaxBlocks, false);
   const Packer packer(problem, blocks);
+  const Packer simplePacker(problem, simpleBlocks);
 
   std::atomic<std::uint64_t> everythingLoadedAt{UINT64_MAX};
   SearchSettings base;
@@ -155,30 +159,29 @@ MaxLoadResult planMaxLoad(const MaxLoadInput& input, const MaxLoadControl& contr
     base.deadline = startTime + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                                     std::chrono::duration<double>(input.timeLimitSeconds));
   }
-  // Two differently tuned searches; the better plan wins, the first on a tie.
-  base.branching = 8;
+  // Up to 32 blocks tried per partial load (fewer while the beam is narrower).
+  base.branching = 32;
   SearchSettings second = base;
-  second.branching = 3;
-  second.firstWidth = 2;
   Search first(packer, base);
-  Search other(packer, second);
+  Search other(simplePacker, second);
   if (input.threads >= 2) {
     std::thread helper([&other] { other.run(); });
     first.run();
     helper.join();
   } else {
     first.run();
+    other.run();
   }
   // The better plan wins; of two complete loads the one found with less effort; the first
   // search on a tie. None of this depends on which thread ran faster.
-  bool useOther = input.threads >= 2 && other.best().volume > first.best().volume;
-  if (input.threads >= 2 && other.loadedEverythingAt() > 0 &&
+  bool useOther = other.best().volume > first.best().volume;
+  if (other.loadedEverythingAt() > 0 &&
       (first.loadedEverythingAt() == 0 || other.loadedEverythingAt() < first.loadedEverythingAt()))
     useOther = true;
   const Search& winner = useOther ? other : first;
-  MaxLoadResult result = buildResult(problem, blocks, winner.best());
-  result.timedOut = first.timedOut() || (input.threads >= 2 && other.timedOut());
-  result.cancelled = first.cancelled() || (input.threads >= 2 && other.cancelled());
-  result.effortUsed = first.effort() + (input.threads >= 2 ? other.effort() : 0);
+  MaxLoadResult result = buildResult(problem, useOther ? simpleBlocks : blocks, winner.best());
+  result.timedOut = first.timedOut() || other.timedOut();
+  result.cancelled = first.cancelled() || other.cancelled();
+  result.effortUsed = first.effort() + other.effort();
   return result;
 }

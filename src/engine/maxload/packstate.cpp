@@ -32,6 +32,7 @@ void PackState::reserve(std::size_t spaceCount, std::size_t blockCount) {
 
 Packer::Packer(const Problem& problem, const std::vector<Block>& blocks)
     : problem_(problem), blocks_(blocks), laterZoneLoaded_(kZoneCount, false) {
+  for (const Block& b : blocks) keys_.push_back(BlockKey{b.sx, b.sy, b.sz, b.zone, b.volume});
   for (const MaxLoadType& t : problem.types) {
     if (t.count <= 0) continue;
     for (std::int32_t z = 0; z < static_cast<std::int32_t>(t.zone); ++z)

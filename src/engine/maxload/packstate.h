@@ -46,6 +46,12 @@ struct PackState {
   void reserve(std::size_t spaceCount, std::size_t blockCount);
 };
 
+// The part of a block the scan for candidates reads first, kept small and together.
+struct BlockKey {
+  std::int32_t sx, sy, sz, zone;
+  double volume;
+};
+
 // What every search step reads and never changes.
 class Packer {
  public:
@@ -69,6 +75,7 @@ class Packer {
 
   const Problem& problem() const { return problem_; }
   const std::vector<Block>& blocks() const { return blocks_; }
+  const std::vector<BlockKey>& keys() const { return keys_; }
 
  private:
   bool supported(const PackState& s, const Block& b, std::int32_t x, std::int32_t y,
@@ -78,7 +85,8 @@ class Packer {
 
   const Problem& problem_;
   const std::vector<Block>& blocks_;
-  std::vector<bool> laterZoneLoaded_;  // per zone: some later zone has cartons
+  std::vector<bool> laterZoneLoaded_;
+  std::vector<BlockKey> keys_;  // per zone: some later zone has cartons
 };
 
 }  // namespace maxload

@@ -20,8 +20,8 @@ Search::Search(const Packer& packer, const SearchSettings& settings)
   best_.reserve(kSpaceReserve, kBlockReserve);
   work_.reserve(kSpaceReserve, kBlockReserve);
   packer_.start(best_);
-  choice_.resize(static_cast<std::size_t>(std::max(1, settings_.branching)));
-  scored_.reserve(packer.blocks().size());
+  settings_.branching = std::clamp(settings_.branching, 1, kMaxBranching);
+  choice_.resize(static_cast<std::size_t>(settings_.branching));
 }
 
 bool Search::stop() {
@@ -74,31 +74,49 @@ std::int32_t Search::candidates(const PackState& s, const Anchor& a, std::int32_
   const auto& blocks = packer_.blocks();
   const Space& sp = s.spaces[static_cast<std::size_t>(a.space)];
   const std::int32_t smallest = packer_.smallestLeft(s);
-  scored_.clear();
+  const std::int32_t spaceX = sp.x2 - sp.x1, spaceY = sp.y2 - sp.y1, spaceZ = sp.z2 - sp.z1;
+  // The k best by score, best first. A block's score never exceeds its volume, and the
+  // blocks come largest first, so the scan ends once no later block can enter.
+  std::int32_t found = 0;
+  double score[kMaxBranching];
   Placed where{};
-  for (std::size_t b = 0; b < blocks.size(); ++b) {
+  const auto& keys = packer_.keys();
+  // Nothing larger than the space fits in it.
+  const double spaceVolume = double(spaceX) * spaceY * spaceZ;
+  const auto first = std::partition_point(keys.begin(), keys.end(), [&](const BlockKey& key) {
+    return key.volume > spaceVolume;
+  });
+  for (auto b = static_cast<std::size_t>(first - keys.begin()); b < keys.size(); ++b) {
+    const BlockKey& key = keys[b];
+    if (found == k && key.volume <= score[k - 1]) break;
+    if (key.sx > spaceX || key.sy > spaceY || key.sz > spaceZ || key.zone != s.zone) continue;
     if (!packer_.fitsSpace(s, a, static_cast<std::int32_t>(b), where)) continue;
     const Block& block = blocks[b];
     // A gap left beside the block that no carton fills is lost with it.
-    const std::int32_t ex = sp.x2 - sp.x1 - block.sx < smallest ? sp.x2 - sp.x1 : block.sx;
-    const std::int32_t ey = sp.y2 - sp.y1 - block.sy < smallest ? sp.y2 - sp.y1 : block.sy;
-    const std::int32_t ez = sp.z2 - sp.z1 - block.sz < smallest ? sp.z2 - sp.z1 : block.sz;
+    const std::int32_t ex = spaceX - block.sx < smallest ? spaceX : block.sx;
+    const std::int32_t ey = spaceY - block.sy < smallest ? spaceY : block.sy;
+    const std::int32_t ez = spaceZ - block.sz < smallest ? spaceZ : block.sz;
     const double lost = double(ex) * ey * ez - block.grossVolume;
-    scored_.push_back(Scored{block.volume - lost, static_cast<std::int32_t>(b), where});
-  }
-  std::stable_sort(scored_.begin(), scored_.end(),
-                   [](const Scored& x, const Scored& y) { return x.score > y.score; });
-  std::int32_t found = 0;
-  for (const Scored& c : scored_) {
-    if (found >= k) break;
+    const double value = heuristic_.score == 1   ? block.volume
+                         : heuristic_.score == 2 ? block.volume - 2 * lost
+                                                 : block.volume - lost;
+    if (found == k && value <= score[k - 1]) continue;
     // Blocks of the same size as one already chosen add little to the choice.
-    bool sameSize = false;
-    const Block& block = blocks[static_cast<std::size_t>(c.block)];
-    for (std::int32_t i = 0; i < found && !sameSize; ++i) {
+    std::int32_t same = -1;
+    for (std::int32_t i = 0; i < found && same < 0; ++i) {
       const Block& other = blocks[static_cast<std::size_t>(out[i].block)];
-      sameSize = other.sx == block.sx && other.sy == block.sy && other.sz == block.sz;
+      if (other.sx == block.sx && other.sy == block.sy && other.sz == block.sz) same = i;
     }
-    if (!sameSize && packer_.carried(s, c.where)) out[found++] = c.where;
+    if (same >= 0 && value <= score[same]) continue;
+    if (!packer_.carried(s, where)) continue;
+    std::int32_t at = same >= 0 ? same : (found < k ? found++ : k - 1);
+    while (at > 0 && score[at - 1] < value) {
+      score[at] = score[at - 1];
+      out[at] = out[at - 1];
+      --at;
+    }
+    score[at] = value;
+    out[at] = where;
   }
   return found;
 }
@@ -107,7 +125,7 @@ void Search::greedy(PackState& s) {
   Anchor a;
   Placed p{};
   while (!stop()) {
-    if (!packer_.nextAnchor(s, settings_.innerEndOnly, a)) break;
+    if (!packer_.nextAnchor(s, heuristic_.innerEndOnly, a)) break;
     ++effort_;
     if (candidates(s, a, 1, &p) == 1) {
       packer_.place(s, p);
@@ -137,7 +155,7 @@ void Search::beam(std::int32_t width) {
       PackState& parent = beam_[i];
       Anchor a;
       std::int32_t n = 0;
-      while (packer_.nextAnchor(parent, settings_.innerEndOnly, a)) {
+      while (packer_.nextAnchor(parent, heuristic_.innerEndOnly, a)) {
         ++effort_;
         n = candidates(parent, a, static_cast<std::int32_t>(k), choice_.data());
         if (n > 0) break;
@@ -175,14 +193,19 @@ void Search::beam(std::int32_t width) {
 }
 
 void Search::run() {
-  work_.reserve(kSpaceReserve, kBlockReserve);
-  packer_.start(work_);
-  greedy(work_);
-  for (std::int32_t width = std::max(1, settings_.firstWidth); !stop() && !allLoaded();
-       width *= 2) {
-    beam(width);
-    if (width >= kWidestBeam) break;
+  // A greedy load with every heuristic, then beams of doubling width, each heuristic in
+  // turn at each width, while effort and time remain.
+  for (const Heuristic& h : settings_.heuristics) {
+    heuristic_ = h;
+    packer_.start(work_);
+    greedy(work_);
+  }
+  for (std::int32_t width = 1; width <= kWidestBeam; width *= 2) {
+    for (const Heuristic& h : settings_.heuristics) {
+      if (stop() || allLoaded()) return;
+      heuristic_ = h;
+      beam(width);
+    }
   }
 }
-
 }  // namespace maxload

@@ -11,10 +11,19 @@
 
 namespace maxload {
 
+inline constexpr std::int32_t kMaxBranching = 64;
+
+// One way of choosing blocks; a search tries several in turn.
+struct Heuristic {
+  bool innerEndOnly = false;  // grow the load only from the inner end's corners
+  // 0: a block's volume less the space it leaves unusable beside it; 1: its volume alone;
+  // 2: as 0, with the unusable space counted twice.
+  std::int32_t score = 0;
+};
+
 struct SearchSettings {
-  bool innerEndOnly = false;   // grow the load only from the inner end's corners
+  std::vector<Heuristic> heuristics = {Heuristic{}};
   std::int32_t branching = 4;  // blocks tried per partial load
-  std::int32_t firstWidth = 1;
   std::uint64_t effortBudget = 0;
   bool hasDeadline = false;
   std::chrono::steady_clock::time_point deadline;
@@ -53,17 +62,12 @@ class Search {
 
   const Packer& packer_;
   SearchSettings settings_;
+  Heuristic heuristic_;
   PackState best_, work_;
   std::vector<PackState> beam_, children_;
   std::vector<double> childValue_;
   std::vector<std::int32_t> order_;
   std::vector<Placed> choice_;
-  struct Scored {
-    double score;
-    std::int32_t block;
-    Placed where;
-  };
-  std::vector<Scored> scored_;  // blocks that fit the current space
   std::uint64_t effort_ = 0;
   std::uint64_t loadedEverythingAt_ = 0;
   std::uint32_t sinceClock_ = 0;
