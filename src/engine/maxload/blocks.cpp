@@ -87,12 +87,14 @@ bool join(const Block& a, const Block& b, int axis, const Problem& p, double min
   if (out.sx > p.X || out.sy > p.Y || out.sz > p.Z) return false;
   if (a.grossVolume + b.grossVolume < minFill * double(out.sx) * out.sy * out.sz) return false;
   if (flatTops) {
-    // What stands on b must be carried in full, and the top must stay one flat face.
-    if (axis == 1 && (b.sx > a.sx || b.sz > a.sz || a.sx != out.sx || a.sz != out.sz))
-      return false;
-    if (axis == 1 && (b.sx != out.sx || b.sz != out.sz)) return false;
+    // What stands on b must be carried in full by a's flat top, which b covers.
+    if (axis == 1 && (!a.flatTop || a.sx != b.sx || a.sz != b.sz)) return false;
     if (axis != 1 && a.sy != b.sy) return false;
   }
+  const bool footprintsTile = axis == 0   ? a.sz == b.sz
+                              : axis == 2 ? a.sx == b.sx
+                                          : b.sx == out.sx && b.sz == out.sz;
+  out.flatTop = footprintsTile && b.flatTop && (axis == 1 || (a.flatTop && a.sy == b.sy));
   out.volume = a.volume + b.volume;
   out.grossVolume = a.grossVolume + b.grossVolume;
   out.weight = a.weight + b.weight;

@@ -31,6 +31,7 @@ struct Block {
   double weight = 0;                    // kg
   std::int32_t zone = 1;
   bool lying = false;                   // holds cartons lying on an edge they may only lie on
+  bool flatTop = true;                  // its top is one face over its whole footprint
   std::int32_t leafCount = 0;
   Leaf leaves[kMaxLeaves];
   // Cartons used per type; a leaf's type may repeat.

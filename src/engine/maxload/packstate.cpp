@@ -178,6 +178,28 @@ bool Packer::carried(const PackState& s, const Placed& where) const {
   return supported(s, blocks_[static_cast<std::size_t>(where.block)], where.x, where.y, where.z);
 }
 
+bool Packer::findCarried(const PackState& s, const Anchor& a, Placed& where) const {
+  if (carried(s, where)) return true;
+  const Block& b = blocks_[static_cast<std::size_t>(where.block)];
+  const Space& sp = s.spaces[static_cast<std::size_t>(a.space)];
+  for (const Top& t : s.tops) {
+    if (t.y != sp.y1) continue;
+    // The part of the top inside the space; the block goes into its corner nearest the
+    // anchor's container corner, kept inside the space.
+    const std::int32_t x1 = std::max(t.x1, sp.x1), x2 = std::min(t.x2, sp.x2);
+    const std::int32_t z1 = std::max(t.z1, sp.z1), z2 = std::min(t.z2, sp.z2);
+    if (x1 >= x2 || z1 >= z2) continue;
+    Placed at = where;
+    at.x = std::clamp(a.fromRight ? x2 - b.sx : x1, sp.x1, sp.x2 - b.sx);
+    at.z = std::clamp(a.fromDoor ? z2 - b.sz : z1, sp.z1, sp.z2 - b.sz);
+    if ((at.x != where.x || at.z != where.z) && carried(s, at)) {
+      where = at;
+      return true;
+    }
+  }
+  return false;
+}
+
 bool Packer::fitsSpace(const PackState& s, const Anchor& a, std::int32_t bi, Placed& where) const {
   const Block& b = blocks_[static_cast<std::size_t>(bi)];
   const Space& sp = s.spaces[static_cast<std::size_t>(a.space)];
@@ -225,7 +247,16 @@ void Packer::place(PackState& s, const Placed& where) const {
     if (sp.x1 < box.x1) keep(Space{sp.x1, sp.y1, sp.z1, box.x1, sp.y2, sp.z2, sp.dead});
     if (box.x2 < sp.x2) keep(Space{box.x2, sp.y1, sp.z1, sp.x2, sp.y2, sp.z2, sp.dead});
     if (sp.y1 < box.y1) keep(Space{sp.x1, sp.y1, sp.z1, sp.x2, box.y1, sp.z2, sp.dead});
-    if (box.y2 < sp.y2) keep(Space{sp.x1, box.y2, sp.z1, sp.x2, sp.y2, sp.z2, sp.dead});
+    if (box.y2 < sp.y2) {
+      if (problem_.supportPercent >= 100) {
+        // Where cartons must be carried in full, the room above the block is what it can
+        // carry. (A partly carried carton may bridge a gap, so then the room stays whole.)
+        keep(Space{std::max(sp.x1, box.x1), box.y2, std::max(sp.z1, box.z1),
+                   std::min(sp.x2, box.x2), sp.y2, std::min(sp.z2, box.z2), sp.dead});
+      } else {
+        keep(Space{sp.x1, box.y2, sp.z1, sp.x2, sp.y2, sp.z2, sp.dead});
+      }
+    }
     if (sp.z1 < box.z1) keep(Space{sp.x1, sp.y1, sp.z1, sp.x2, sp.y2, box.z1, sp.dead});
     if (box.z2 < sp.z2) keep(Space{sp.x1, sp.y1, box.z2, sp.x2, sp.y2, sp.z2, sp.dead});
     s.spaces[i].x2 = s.spaces[i].x1;  // cut up

@@ -67,6 +67,9 @@ class Packer {
   bool fitsSpace(const PackState& s, const Anchor& a, std::int32_t b, Placed& where) const;
   // Whether what lies below carries a block placed there enough.
   bool carried(const PackState& s, const Placed& where) const;
+  // Where's block placed at the anchor, or failing that against the corner of a top it
+  // may stand on inside the same space, so that it is carried. False when neither is.
+  bool findCarried(const PackState& s, const Anchor& a, Placed& where) const;
   // The smallest gross extent of any carton left.
   std::int32_t smallestLeft(const PackState& s) const;
   void place(PackState& s, const Placed& where) const;

@@ -108,7 +108,7 @@ std::int32_t Search::candidates(const PackState& s, const Anchor& a, std::int32_
       if (other.sx == block.sx && other.sy == block.sy && other.sz == block.sz) same = i;
     }
     if (same >= 0 && value <= score[same]) continue;
-    if (!packer_.carried(s, where)) continue;
+    if (!packer_.findCarried(s, a, where)) continue;
     std::int32_t at = same >= 0 ? same : (found < k ? found++ : k - 1);
     while (at > 0 && score[at - 1] < value) {
       score[at] = score[at - 1];
