@@ -182,7 +182,7 @@ std::vector<Block> generateBlocks(const Problem& p, std::size_t maxBlocks,
   std::vector<Block> blocks = simple;
   const double minFill = 0.98;
   const bool flatTops = p.supportPercent > 0;
-  const std::size_t seeds = std::min<std::size_t>(simple.size(), 400);
+  const std::size_t seeds = std::min<std::size_t>(simple.size(), 1500);
   std::vector<Block> general;
   Block joined;
   for (std::size_t i = 0; i < seeds && general.size() < maxBlocks; ++i) {

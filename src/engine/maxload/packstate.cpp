@@ -78,14 +78,20 @@ void Packer::removeContained(std::vector<Space>& spaces, std::size_t firstNew) c
   for (std::size_t i = firstNew; i < n; ++i) {
     Space& candidate = spaces[i];
     if (removed(candidate)) continue;
-    for (std::size_t j = 0; j < n; ++j) {
-      if (j == i || removed(spaces[j])) continue;
-      // Of two equal spaces the later one goes.
-      if (contains(spaces[j], candidate) && (j < i || !contains(candidate, spaces[j]))) {
-        candidate.x2 = candidate.x1;
-        break;
-      }
+    bool inside = false;
+    // Against the spaces kept from before (none of them lies inside another).
+    for (std::size_t j = 0; j < firstNew && !inside; ++j) {
+      const Space& other = spaces[j];
+      inside = other.x1 <= candidate.x1 && candidate.x2 <= other.x2 && other.z1 <= candidate.z1 &&
+               candidate.z2 <= other.z2 && other.y1 <= candidate.y1 && candidate.y2 <= other.y2 &&
+               !removed(other);
     }
+    // Against the other new ones; of two equal spaces the later one goes.
+    for (std::size_t j = firstNew; j < n && !inside; ++j) {
+      if (j == i || removed(spaces[j])) continue;
+      inside = contains(spaces[j], candidate) && (j < i || !contains(candidate, spaces[j]));
+    }
+    if (inside) candidate.x2 = candidate.x1;
   }
   std::size_t kept = 0;
   for (std::size_t i = 0; i < n; ++i)
@@ -133,6 +139,16 @@ bool Packer::nextAnchor(PackState& s, bool innerEndOnly, Anchor& anchor) const {
           }
         }
       }
+      if (!laterZoneLoaded_[static_cast<std::size_t>(s.zone)]) {
+        // In the last zone a space that takes nothing now never will: forget it.
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < s.spaces.size(); ++i) {
+          if (s.spaces[i].dead) continue;
+          if (anchor.space == static_cast<std::int32_t>(i)) anchor.space = static_cast<std::int32_t>(kept);
+          s.spaces[kept++] = s.spaces[i];
+        }
+        s.spaces.resize(kept);
+      }
       if (found) return true;
     }
     if (s.zone + 1 >= kZoneCount) break;
@@ -143,7 +159,12 @@ bool Packer::nextAnchor(PackState& s, bool innerEndOnly, Anchor& anchor) const {
 }
 
 void Packer::markDead(PackState& s, const Anchor& a) const {
-  s.spaces[static_cast<std::size_t>(a.space)].dead = true;
+  const auto at = static_cast<std::size_t>(a.space);
+  if (laterZoneLoaded_[static_cast<std::size_t>(s.zone)]) {
+    s.spaces[at].dead = true;  // a later zone may still use it
+  } else {
+    s.spaces.erase(s.spaces.begin() + static_cast<std::ptrdiff_t>(at));
+  }
 }
 
 bool Packer::supported(const PackState& s, const Block& b, std::int32_t x, std::int32_t y,
