@@ -150,10 +150,11 @@ TEST(MaxLoadRules, NothingFitsGivesAnEmptyPlanWithEverythingLeftOver) {
   MaxLoadInput input = containerInput(500, 500, 500);
   input.types.push_back(cartonType(600, 600, 600, 4));
   input.types.push_back(cartonType(100, 100, 100, 0));
+  input.types.push_back(cartonType(0, 100, 100, 2));  // no size: never loaded
   const MaxLoadResult r = planChecked(input);
   EXPECT_EQ(r.loadedCount, 0);
   EXPECT_TRUE(r.blocks.empty());
-  EXPECT_EQ(r.leftovers, (std::vector<std::int32_t>{4, 0}));
+  EXPECT_EQ(r.leftovers, (std::vector<std::int32_t>{4, 0, 2}));
 }
 
 }  // namespace

@@ -125,6 +125,7 @@ Problem makeProblem(const MaxLoadInput& input) {
   p.maxWeight = input.maxWeight;
   p.supportPercent = std::clamp(input.supportPercent, 0, 100);
   p.types = input.types;
+  for (const MaxLoadType& t : p.types) p.available.push_back(std::max(0, t.count));
   for (MaxLoadType& t : p.types) {
     if (t.length <= 0 || t.width <= 0 || t.height <= 0) t.count = 0;
     t.count = std::max(0, t.count);

@@ -46,7 +46,8 @@ struct Problem {
   std::int32_t gapX = 0, gapY = 0, gapZ = 0;
   double maxWeight = 0;
   std::int32_t supportPercent = 100;
-  std::vector<MaxLoadType> types;
+  std::vector<MaxLoadType> types;      // counts 0 for cartons that cannot be loaded at all
+  std::vector<std::int32_t> available;  // the counts as given (at least 0)
   std::vector<double> typeVolume;   // net volume of one carton
   std::vector<std::int32_t> typeMinDim;  // smallest gross extent over its orientations
   double cargoVolume = 0;           // net volume of everything available

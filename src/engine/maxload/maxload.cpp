@@ -62,7 +62,7 @@ MaxLoadResult buildResult(const Problem& p, const std::vector<Block>& blocks, co
   }
   pieces = loaderOrder(std::move(pieces));
   r.leftovers.resize(p.types.size());
-  for (std::size_t t = 0; t < p.types.size(); ++t) r.leftovers[t] = p.types[t].count;
+  for (std::size_t t = 0; t < p.types.size(); ++t) r.leftovers[t] = p.available[t];
   double massX = 0, massY = 0, massZ = 0, mass = 0, volX = 0, volY = 0, volZ = 0;
   for (const Piece& piece : pieces) {
     const Leaf& leaf = piece.leaf;

@@ -7,9 +7,10 @@ namespace maxload {
 namespace {
 
 // Room reserved in every partial load; a load that needs more grows once and keeps it.
-constexpr std::size_t kSpaceReserve = 256;
-constexpr std::size_t kBlockReserve = 128;
+constexpr std::size_t kSpaceReserve = 128;
+constexpr std::size_t kBlockReserve = 64;
 constexpr std::int32_t kWidestBeam = 1 << 12;
+constexpr std::int32_t kMostChildren = 1 << 13;
 
 }  // namespace
 
@@ -137,7 +138,9 @@ void Search::greedy(PackState& s) {
 }
 
 void Search::beam(std::int32_t width) {
-  const std::size_t k = static_cast<std::size_t>(std::max(1, std::min(settings_.branching, width)));
+  // Up to branching blocks per partial load, fewer while the beam is narrow, and never
+  // more partial loads per level than kMostChildren.
+  const std::int32_t k = std::max(1, std::min({settings_.branching, width, kMostChildren / width}));
   const std::size_t w = static_cast<std::size_t>(width);
   // The pools grow with the beam and are reused by every later level and width.
   const auto grow = [](std::vector<PackState>& pool, std::size_t size) {
@@ -157,7 +160,7 @@ void Search::beam(std::int32_t width) {
       std::int32_t n = 0;
       while (packer_.nextAnchor(parent, heuristic_.innerEndOnly, a)) {
         ++effort_;
-        n = candidates(parent, a, static_cast<std::int32_t>(k), choice_.data());
+        n = candidates(parent, a, k, choice_.data());
         if (n > 0) break;
         packer_.markDead(parent, a);
       }
