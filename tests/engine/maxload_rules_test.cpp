@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/maxload/maxloadproject.h"
 #include "maxload_testing.h"
+#include "model/fillscheme.h"
 
 namespace {
 
@@ -155,6 +157,76 @@ TEST(MaxLoadRules, NothingFitsGivesAnEmptyPlanWithEverythingLeftOver) {
   EXPECT_EQ(r.loadedCount, 0);
   EXPECT_TRUE(r.blocks.empty());
   EXPECT_EQ(r.leftovers, (std::vector<std::int32_t>{4, 0, 2}));
+}
+
+}  // namespace
+
+namespace {
+
+// A project of the demo container with one carton type of 600 x 400 x 300 mm.
+FillScheme demoProject(std::int32_t count) {
+  FillScheme project;
+  project.spacingL = project.spacingW = project.spacingH = 0;
+  Carton& carton = project.addCarton();
+  carton.length = 600;
+  carton.width = 400;
+  carton.height = 300;
+  carton.weight = 10;
+  carton.count = count;
+  carton.mustUp = true;
+  return project;
+}
+
+TEST(MaxLoadProject, TheResultBlocksAndStatisticsGoIntoTheProject) {
+  FillScheme project = demoProject(100);
+  project.blocks.push_back(BlockScheme{});  // an old result
+  MaxLoadOptions options;
+  options.timeLimitSeconds = 0;
+  options.effortBudget = 500;
+  const MaxLoadResult r = loadAsMuchAsFits(project, options);
+  EXPECT_EQ(r.loadedCount, 100);
+  EXPECT_EQ(project.loadedCount, 100);
+  std::int64_t inBlocks = 0;
+  for (const BlockScheme& b : project.blocks) {
+    inBlocks += b.count;
+    EXPECT_EQ(b.cartonIndex, 0);
+    EXPECT_TRUE(b.orientation == 2 || b.orientation == 3);  // upright
+  }
+  EXPECT_EQ(inBlocks, 100);
+  EXPECT_DOUBLE_EQ(r.loadedWeight, 1000);
+}
+
+TEST(MaxLoadProject, ACancelledCalculationLeavesNoBlocks) {
+  FillScheme project = demoProject(100);
+  project.blocks.push_back(BlockScheme{});
+  std::atomic<bool> cancel{true};
+  MaxLoadControl control;
+  control.cancel = &cancel;
+  const MaxLoadResult r = loadAsMuchAsFits(project, MaxLoadOptions{}, control);
+  EXPECT_TRUE(r.cancelled);
+  EXPECT_TRUE(project.blocks.empty());
+  EXPECT_EQ(project.loadedCount, 0);
+}
+
+TEST(MaxLoadProject, PositionRequirementsBecomeZones) {
+  FillScheme project = demoProject(1);
+  project.cartons[0].spaceIndex = kSpaceDoor;
+  project.cartons[0].upendLayers = 2;
+  project.addCarton().spaceIndex = kSpaceInner;
+  project.spacingL = 10;
+  project.spacingW = 5;
+  project.spacingH = 3;
+  const MaxLoadInput input = maxLoadInputFromProject(project);
+  ASSERT_EQ(input.types.size(), 2u);
+  EXPECT_EQ(input.types[0].zone, LoadZone::Door);
+  EXPECT_EQ(input.types[1].zone, LoadZone::InnerEnd);
+  EXPECT_EQ(input.types[0].verticalEdges, kEdgeHeight);
+  EXPECT_EQ(input.types[0].lyingLayers, 2);
+  EXPECT_EQ(input.types[1].verticalEdges, kEveryEdge);
+  EXPECT_EQ(input.gapX, 5);  // across: the width spacing
+  EXPECT_EQ(input.gapY, 3);
+  EXPECT_EQ(input.gapZ, 10);
+  EXPECT_EQ(input.containerZ, project.container.length);
 }
 
 }  // namespace

@@ -99,7 +99,7 @@ void Packer::removeContained(std::vector<Space>& spaces, std::size_t firstNew) c
   spaces.resize(kept);
 }
 
-bool Packer::nextAnchor(PackState& s, bool innerEndOnly, Anchor& anchor) const {
+bool Packer::nextAnchor(PackState& s, Anchor& anchor) const {
   const Problem& p = problem_;
   while (s.zone < kZoneCount) {
     bool zoneHasCartons = false;
@@ -108,7 +108,8 @@ bool Packer::nextAnchor(PackState& s, bool innerEndOnly, Anchor& anchor) const {
                                           static_cast<std::int32_t>(p.types[t].zone) == s.zone);
     if (zoneHasCartons) {
       const std::int32_t smallest = smallestLeft(s);
-      const bool doorCorners = !innerEndOnly && !laterZoneLoaded_[static_cast<std::size_t>(s.zone)];
+      // While a later zone waits, the load grows from the inner end only.
+      const bool doorCorners = !laterZoneLoaded_[static_cast<std::size_t>(s.zone)];
       bool found = false;
       std::int32_t bestKey[3] = {0, 0, 0};
       std::int64_t bestVolume = 0;

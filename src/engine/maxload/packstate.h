@@ -61,7 +61,7 @@ class Packer {
   void start(PackState& s) const;
   // The next anchor; advances through the zones when the current one has no room left.
   // False when the load is complete.
-  bool nextAnchor(PackState& s, bool innerEndOnly, Anchor& anchor) const;
+  bool nextAnchor(PackState& s, Anchor& anchor) const;
   // Where block b goes at the anchor, if it may go there by size, counts, weight, zone and
   // lying rule; support is not looked at.
   bool fitsSpace(const PackState& s, const Anchor& a, std::int32_t b, Placed& where) const;

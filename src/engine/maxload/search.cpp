@@ -98,9 +98,7 @@ std::int32_t Search::candidates(const PackState& s, const Anchor& a, std::int32_
     const std::int32_t ey = spaceY - block.sy < smallest ? spaceY : block.sy;
     const std::int32_t ez = spaceZ - block.sz < smallest ? spaceZ : block.sz;
     const double lost = double(ex) * ey * ez - block.grossVolume;
-    const double value = heuristic_.score == 1   ? block.volume
-                         : heuristic_.score == 2 ? block.volume - 2 * lost
-                                                 : block.volume - lost;
+    const double value = block.volume - lost;
     if (found == k && value <= score[k - 1]) continue;
     // Blocks of the same size as one already chosen add little to the choice.
     std::int32_t same = -1;
@@ -126,7 +124,7 @@ void Search::greedy(PackState& s) {
   Anchor a;
   Placed p{};
   while (!stop()) {
-    if (!packer_.nextAnchor(s, heuristic_.innerEndOnly, a)) break;
+    if (!packer_.nextAnchor(s, a)) break;
     ++effort_;
     if (candidates(s, a, 1, &p) == 1) {
       packer_.place(s, p);
@@ -158,7 +156,7 @@ void Search::beam(std::int32_t width) {
       PackState& parent = beam_[i];
       Anchor a;
       std::int32_t n = 0;
-      while (packer_.nextAnchor(parent, heuristic_.innerEndOnly, a)) {
+      while (packer_.nextAnchor(parent, a)) {
         ++effort_;
         n = candidates(parent, a, k, choice_.data());
         if (n > 0) break;
@@ -196,19 +194,11 @@ void Search::beam(std::int32_t width) {
 }
 
 void Search::run() {
-  // A greedy load with every heuristic, then beams of doubling width, each heuristic in
-  // turn at each width, while effort and time remain.
-  for (const Heuristic& h : settings_.heuristics) {
-    heuristic_ = h;
-    packer_.start(work_);
-    greedy(work_);
-  }
-  for (std::int32_t width = 1; width <= kWidestBeam; width *= 2) {
-    for (const Heuristic& h : settings_.heuristics) {
-      if (stop() || allLoaded()) return;
-      heuristic_ = h;
-      beam(width);
-    }
-  }
+  // A greedy load, then beams of doubling width while effort and time remain.
+  packer_.start(work_);
+  greedy(work_);
+  for (std::int32_t width = 1; width <= kWidestBeam && !stop() && !allLoaded(); width *= 2)
+    beam(width);
 }
+
 }  // namespace maxload

@@ -13,16 +13,7 @@ namespace maxload {
 
 inline constexpr std::int32_t kMaxBranching = 64;
 
-// One way of choosing blocks; a search tries several in turn.
-struct Heuristic {
-  bool innerEndOnly = false;  // grow the load only from the inner end's corners
-  // 0: a block's volume less the space it leaves unusable beside it; 1: its volume alone;
-  // 2: as 0, with the unusable space counted twice.
-  std::int32_t score = 0;
-};
-
 struct SearchSettings {
-  std::vector<Heuristic> heuristics = {Heuristic{}};
   std::int32_t branching = 4;  // blocks tried per partial load
   std::uint64_t effortBudget = 0;
   bool hasDeadline = false;
@@ -62,7 +53,6 @@ class Search {
 
   const Packer& packer_;
   SearchSettings settings_;
-  Heuristic heuristic_;
   PackState best_, work_;
   std::vector<PackState> beam_, children_;
   std::vector<double> childValue_;
