@@ -79,7 +79,8 @@ struct MaxLoadResult {
   double loadedVolume = 0;   // net mm³
   double fillRatio = 0;      // loadedVolume / container volume
   double loadedWeight = 0;   // kg
-  double centreX = 0, centreY = 0, centreZ = 0;  // centre of gravity, mm (0 when weightless)
+  // Centre of gravity in mm; for weightless cartons the centre of their volume.
+  double centreX = 0, centreY = 0, centreZ = 0;
   bool timedOut = false;     // the time limit ended the search before its effort budget
   bool cancelled = false;    // the cancel flag ended it
   std::uint64_t effortUsed = 0;
