@@ -16,3 +16,7 @@ inline constexpr int kExitTimedOut = 5;      // the calculation reached its time
 int runInfo(const std::vector<std::string>& args);
 int runPlan(const std::vector<std::string>& args);
 int runExport(const std::vector<std::string>& args);
+
+struct FillScheme;
+// The result list as a text table with aligned columns (plan and plan --mode max).
+void printResultTable(const FillScheme& project);

@@ -14,6 +14,8 @@ void printUsage(std::ostream& out) {
          "  info FILE.pak    the container, the cartons and their statistics\n"
          "  plan FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--json]\n"
          "                   calculate the loading plan and print its blocks\n"
+         "  plan FILE.pak --mode max [--time-limit S] [--support P] [--spacing L,W,H] [--json]\n"
+         "                   load as many cartons as fit; also print what is left\n"
          "  export FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--dir DIR]\n"
          "                   calculate the plan and write packplan.htm with its pictures\n"
          "                   into DIR (default: the program folder)\n";

@@ -9,6 +9,7 @@
 #include "cli/calculate.h"
 #include "cli/cli.h"
 #include "cli/jsonwriter.h"
+#include "cli/planmax.h"
 #include "cli/terminaltext.h"
 #include "commands/resultlist.h"
 #include "engine/statistics.h"
@@ -103,7 +104,9 @@ std::size_t displayWidth(const std::string& utf8) {
   return width;
 }
 
-void printTable(const FillScheme& project) {
+}  // namespace
+
+void printResultTable(const FillScheme& project) {
   std::vector<std::array<std::string, 6>> lines;
   lines.push_back(kResultColumns);
   for (const ResultRow& row : resultRows(project)) {
@@ -124,10 +127,12 @@ void printTable(const FillScheme& project) {
   }
 }
 
+namespace {
+
 void printText(const FillScheme& project, const CalculationReport& report) {
   if (!report.question.empty()) std::cout << report.question << "\n";
   if (report.status == CalculationStatus::Loaded) {
-    printTable(project);
+    printResultTable(project);
     std::cout << resultStatisticsText(project) << "\n";
   } else {
     std::cout << report.message << "\n";
@@ -137,6 +142,7 @@ void printText(const FillScheme& project, const CalculationReport& report) {
 }  // namespace
 
 int runPlan(const std::vector<std::string>& args) {
+  if (asksForMaxMode(args)) return runPlanMax(args);  // the load-max planner
   bool json = false;
   const auto jsonOption = [&](const std::vector<std::string>& all, std::size_t at) {
     if (all[at] != "--json") return 0;

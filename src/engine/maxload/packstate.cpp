@@ -1,0 +1,296 @@
+#include "engine/maxload/packstate.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace maxload {
+namespace {
+
+constexpr std::int32_t kZoneCount = 3;
+
+bool contains(const Space& outer, const Space& inner) {
+  return outer.x1 <= inner.x1 && inner.x2 <= outer.x2 && outer.y1 <= inner.y1 &&
+         inner.y2 <= outer.y2 && outer.z1 <= inner.z1 && inner.z2 <= outer.z2;
+}
+
+bool removed(const Space& s) { return s.x1 >= s.x2; }
+
+std::int64_t overlapArea(std::int32_t ax1, std::int32_t az1, std::int32_t ax2, std::int32_t az2,
+                         const Top& t) {
+  const std::int32_t w = std::min(ax2, t.x2) - std::max(ax1, t.x1);
+  const std::int32_t d = std::min(az2, t.z2) - std::max(az1, t.z1);
+  return w > 0 && d > 0 ? std::int64_t(w) * d : 0;
+}
+
+}  // namespace
+
+void PackState::reserve(std::size_t spaceCount, std::size_t blockCount) {
+  spaces.reserve(spaceCount);
+  tops.reserve(blockCount * kMaxLeaves);
+  placed.reserve(blockCount);
+}
+
+Packer::Packer(const Problem& problem, const std::vector<Block>& blocks)
+    : problem_(problem), blocks_(blocks), laterZoneLoaded_(kZoneCount, false) {
+  for (const Block& b : blocks) keys_.push_back(BlockKey{b.sx, b.sy, b.sz, b.zone, b.volume});
+  for (const MaxLoadType& t : problem.types) {
+    if (t.count <= 0) continue;
+    for (std::int32_t z = 0; z < static_cast<std::int32_t>(t.zone); ++z)
+      laterZoneLoaded_[static_cast<std::size_t>(z)] = true;
+  }
+}
+
+void Packer::start(PackState& s) const {
+  s.spaces.clear();
+  s.tops.clear();
+  s.placed.clear();
+  s.remaining.clear();
+  for (const MaxLoadType& t : problem_.types) s.remaining.push_back(t.count);
+  s.volume = s.weight = 0;
+  s.zone = 0;
+  s.zoneFloor = s.zoneLastStart = 0;
+  s.finished = false;
+  const Problem& p = problem_;
+  if (p.X > 0 && p.Y > 0 && p.Z > 0) s.spaces.push_back(Space{0, 0, 0, p.X, p.Y, p.Z, false});
+}
+
+std::int32_t Packer::smallestLeft(const PackState& s) const {
+  std::int32_t smallest = std::numeric_limits<std::int32_t>::max();
+  for (std::size_t t = 0; t < s.remaining.size(); ++t)
+    if (s.remaining[t] > 0) smallest = std::min(smallest, problem_.typeMinDim[t]);
+  return smallest;
+}
+
+void Packer::enterZone(PackState& s, std::int32_t zone) const {
+  s.zoneFloor = std::max(s.zoneFloor, s.zoneLastStart);
+  s.zoneLastStart = s.zoneFloor;
+  s.zone = zone;
+  for (Space& space : s.spaces) {
+    space.dead = false;
+    space.z1 = std::max(space.z1, s.zoneFloor);
+    if (space.z1 >= space.z2) space.x2 = space.x1;  // nothing left of it
+  }
+  removeContained(s.spaces, 0);
+}
+
+void Packer::removeContained(std::vector<Space>& spaces, std::size_t firstNew) const {
+  const std::size_t n = spaces.size();
+  for (std::size_t i = firstNew; i < n; ++i) {
+    Space& candidate = spaces[i];
+    if (removed(candidate)) continue;
+    bool inside = false;
+    // Against the spaces kept from before (none of them lies inside another).
+    for (std::size_t j = 0; j < firstNew && !inside; ++j) {
+      const Space& other = spaces[j];
+      inside = other.x1 <= candidate.x1 && candidate.x2 <= other.x2 && other.z1 <= candidate.z1 &&
+               candidate.z2 <= other.z2 && other.y1 <= candidate.y1 && candidate.y2 <= other.y2 &&
+               !removed(other);
+    }
+    // Against the other new ones; of two equal spaces the later one goes.
+    for (std::size_t j = firstNew; j < n && !inside; ++j) {
+      if (j == i || removed(spaces[j])) continue;
+      inside = contains(spaces[j], candidate) && (j < i || !contains(candidate, spaces[j]));
+    }
+    if (inside) candidate.x2 = candidate.x1;
+  }
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < n; ++i)
+    if (!removed(spaces[i])) spaces[kept++] = spaces[i];
+  spaces.resize(kept);
+}
+
+bool Packer::nextAnchor(PackState& s, Anchor& anchor) const {
+  const Problem& p = problem_;
+  while (s.zone < kZoneCount) {
+    bool zoneHasCartons = false;
+    for (std::size_t t = 0; t < s.remaining.size(); ++t)
+      zoneHasCartons = zoneHasCartons || (s.remaining[t] > 0 &&
+                                          static_cast<std::int32_t>(p.types[t].zone) == s.zone);
+    if (zoneHasCartons) {
+      const std::int32_t smallest = smallestLeft(s);
+      // While a later zone waits, the load grows from the inner end only.
+      const bool doorCorners = !laterZoneLoaded_[static_cast<std::size_t>(s.zone)];
+      bool found = false;
+      std::int32_t bestKey[3] = {0, 0, 0};
+      std::int64_t bestVolume = 0;
+      for (std::size_t i = 0; i < s.spaces.size(); ++i) {
+        Space& sp = s.spaces[i];
+        if (sp.dead) continue;
+        if (sp.x2 - sp.x1 < smallest || sp.y2 - sp.y1 < smallest || sp.z2 - sp.z1 < smallest) {
+          sp.dead = true;
+          continue;
+        }
+        const std::int64_t volume = sp.volume();
+        for (int corner = 0; corner < (doorCorners ? 4 : 2); ++corner) {
+          const bool right = (corner & 1) != 0, door = (corner & 2) != 0;
+          std::int32_t key[3] = {right ? p.X - sp.x2 : sp.x1, sp.y1, door ? p.Z - sp.z2 : sp.z1};
+          std::sort(key, key + 3);
+          bool better = !found;
+          if (found) {
+            if (key[0] != bestKey[0]) better = key[0] < bestKey[0];
+            else if (key[1] != bestKey[1]) better = key[1] < bestKey[1];
+            else if (key[2] != bestKey[2]) better = key[2] < bestKey[2];
+            else better = volume > bestVolume;
+          }
+          if (better) {
+            found = true;
+            std::copy(key, key + 3, bestKey);
+            bestVolume = volume;
+            anchor = Anchor{static_cast<std::int32_t>(i), right, door};
+          }
+        }
+      }
+      if (!laterZoneLoaded_[static_cast<std::size_t>(s.zone)]) {
+        // In the last zone a space that takes nothing now never will: forget it.
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < s.spaces.size(); ++i) {
+          if (s.spaces[i].dead) continue;
+          if (anchor.space == static_cast<std::int32_t>(i)) anchor.space = static_cast<std::int32_t>(kept);
+          s.spaces[kept++] = s.spaces[i];
+        }
+        s.spaces.resize(kept);
+      }
+      if (found) return true;
+    }
+    if (s.zone + 1 >= kZoneCount) break;
+    enterZone(s, s.zone + 1);
+  }
+  s.finished = true;
+  return false;
+}
+
+void Packer::markDead(PackState& s, const Anchor& a) const {
+  const auto at = static_cast<std::size_t>(a.space);
+  if (laterZoneLoaded_[static_cast<std::size_t>(s.zone)]) {
+    s.spaces[at].dead = true;  // a later zone may still use it
+  } else {
+    s.spaces.erase(s.spaces.begin() + static_cast<std::ptrdiff_t>(at));
+  }
+}
+
+bool Packer::supported(const PackState& s, const Block& b, std::int32_t x, std::int32_t y,
+                       std::int32_t z) const {
+  const std::int32_t percent = problem_.supportPercent;
+  if (y == 0 || percent == 0) return true;
+  for (int li = 0; li < b.leafCount; ++li) {
+    const Leaf& leaf = b.leaves[li];
+    if (leaf.oy != 0) continue;  // stands on its own block
+    const std::int32_t x1 = x + leaf.ox, z1 = z + leaf.oz;
+    const std::int32_t x2 = x1 + leaf.sx(), z2 = z1 + leaf.sz();
+    std::int64_t covered = 0;
+    for (const Top& t : s.tops)
+      if (t.y == y) covered += overlapArea(x1, z1, x2, z2, t);
+    if (covered == std::int64_t(x2 - x1) * (z2 - z1)) continue;
+    if (percent >= 100) return false;
+    // Partly carried: every carton of the bottom layer on its own.
+    for (std::int32_t ix = 0; ix < leaf.nx; ++ix) {
+      for (std::int32_t iz = 0; iz < leaf.nz; ++iz) {
+        const std::int32_t cx1 = x1 + ix * leaf.cx, cz1 = z1 + iz * leaf.cz;
+        std::int64_t cell = 0;
+        for (const Top& t : s.tops)
+          if (t.y == y) cell += overlapArea(cx1, cz1, cx1 + leaf.cx, cz1 + leaf.cz, t);
+        if (cell * 100 < std::int64_t(percent) * leaf.cx * leaf.cz) return false;
+      }
+    }
+  }
+  return true;
+}
+
+bool Packer::carried(const PackState& s, const Placed& where) const {
+  return supported(s, blocks_[static_cast<std::size_t>(where.block)], where.x, where.y, where.z);
+}
+
+bool Packer::findCarried(const PackState& s, const Anchor& a, Placed& where) const {
+  if (carried(s, where)) return true;
+  const Block& b = blocks_[static_cast<std::size_t>(where.block)];
+  const Space& sp = s.spaces[static_cast<std::size_t>(a.space)];
+  for (const Top& t : s.tops) {
+    if (t.y != sp.y1) continue;
+    // The part of the top inside the space; the block goes into its corner nearest the
+    // anchor's container corner, kept inside the space.
+    const std::int32_t x1 = std::max(t.x1, sp.x1), x2 = std::min(t.x2, sp.x2);
+    const std::int32_t z1 = std::max(t.z1, sp.z1), z2 = std::min(t.z2, sp.z2);
+    if (x1 >= x2 || z1 >= z2) continue;
+    Placed at = where;
+    at.x = std::clamp(a.fromRight ? x2 - b.sx : x1, sp.x1, sp.x2 - b.sx);
+    at.z = std::clamp(a.fromDoor ? z2 - b.sz : z1, sp.z1, sp.z2 - b.sz);
+    if ((at.x != where.x || at.z != where.z) && carried(s, at)) {
+      where = at;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool Packer::fitsSpace(const PackState& s, const Anchor& a, std::int32_t bi, Placed& where) const {
+  const Block& b = blocks_[static_cast<std::size_t>(bi)];
+  const Space& sp = s.spaces[static_cast<std::size_t>(a.space)];
+  if (b.sx > sp.x2 - sp.x1 || b.sy > sp.y2 - sp.y1 || b.sz > sp.z2 - sp.z1) return false;
+  if (b.zone != s.zone) return false;
+  for (int i = 0; i < b.useCount; ++i)
+    if (s.remaining[static_cast<std::size_t>(b.useType[i])] < b.useCartons[i]) return false;
+  if (b.weight > 0 && s.weight + b.weight > problem_.maxWeight * (1 + 1e-12)) return false;
+  if (b.lying && sp.y2 != problem_.Y) return false;  // nothing may ever stand on it
+  where.block = bi;
+  where.x = a.fromRight ? sp.x2 - b.sx : sp.x1;
+  where.y = sp.y1;
+  where.z = a.fromDoor ? sp.z2 - b.sz : sp.z1;
+  return true;
+}
+
+void Packer::place(PackState& s, const Placed& where) const {
+  const Block& b = blocks_[static_cast<std::size_t>(where.block)];
+  s.placed.push_back(where);
+  s.volume += b.volume;
+  s.weight += b.weight;
+  for (int i = 0; i < b.useCount; ++i) s.remaining[static_cast<std::size_t>(b.useType[i])] -= b.useCartons[i];
+  for (int li = 0; li < b.leafCount; ++li) {
+    const Leaf& leaf = b.leaves[li];
+    s.zoneLastStart = std::max(s.zoneLastStart, where.z + leaf.oz + (leaf.nz - 1) * leaf.cz);
+    if (!b.lying) {
+      const std::int32_t x1 = where.x + leaf.ox, z1 = where.z + leaf.oz;
+      s.tops.push_back(Top{where.y + leaf.oy + leaf.sy(), x1, z1, x1 + leaf.sx(), z1 + leaf.sz()});
+    }
+  }
+  const Space box{where.x, where.y, where.z, where.x + b.sx, b.lying ? problem_.Y : where.y + b.sy,
+                  where.z + b.sz, false};
+  const std::int32_t smallest = smallestLeft(s);
+  const auto keep = [&](const Space& piece) {
+    if (piece.x2 - piece.x1 >= smallest && piece.y2 - piece.y1 >= smallest &&
+        piece.z2 - piece.z1 >= smallest)
+      s.spaces.push_back(piece);
+  };
+  const std::size_t n = s.spaces.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const Space sp = s.spaces[i];
+    if (box.x1 >= sp.x2 || sp.x1 >= box.x2 || box.y1 >= sp.y2 || sp.y1 >= box.y2 ||
+        box.z1 >= sp.z2 || sp.z1 >= box.z2)
+      continue;
+    if (sp.x1 < box.x1) keep(Space{sp.x1, sp.y1, sp.z1, box.x1, sp.y2, sp.z2, sp.dead});
+    if (box.x2 < sp.x2) keep(Space{box.x2, sp.y1, sp.z1, sp.x2, sp.y2, sp.z2, sp.dead});
+    if (sp.y1 < box.y1) keep(Space{sp.x1, sp.y1, sp.z1, sp.x2, box.y1, sp.z2, sp.dead});
+    if (box.y2 < sp.y2) {
+      if (problem_.supportPercent >= 100) {
+        // Where cartons must be carried in full, the room above the block is what it can
+        // carry. (A partly carried carton may bridge a gap, so then the room stays whole.)
+        keep(Space{std::max(sp.x1, box.x1), box.y2, std::max(sp.z1, box.z1),
+                   std::min(sp.x2, box.x2), sp.y2, std::min(sp.z2, box.z2), sp.dead});
+      } else {
+        keep(Space{sp.x1, box.y2, sp.z1, sp.x2, sp.y2, sp.z2, sp.dead});
+      }
+    }
+    if (sp.z1 < box.z1) keep(Space{sp.x1, sp.y1, sp.z1, sp.x2, sp.y2, box.z1, sp.dead});
+    if (box.z2 < sp.z2) keep(Space{sp.x1, sp.y1, box.z2, sp.x2, sp.y2, sp.z2, sp.dead});
+    s.spaces[i].x2 = s.spaces[i].x1;  // cut up
+  }
+  // Survivors first, then the new pieces, each group in its order.
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < n; ++i)
+    if (!removed(s.spaces[i])) s.spaces[kept++] = s.spaces[i];
+  const std::size_t firstNew = kept;
+  for (std::size_t i = n; i < s.spaces.size(); ++i) s.spaces[kept++] = s.spaces[i];
+  s.spaces.resize(kept);
+  removeContained(s.spaces, firstNew);
+}
+
+}  // namespace maxload

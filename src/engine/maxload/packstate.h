@@ -1,0 +1,95 @@
+#pragma once
+// A partial load: the free space as maximal empty boxes, the tops that can carry cartons,
+// the blocks placed, the cartons left per type, and the zone being loaded.
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/maxload/blocks.h"
+
+namespace maxload {
+
+struct Space {
+  std::int32_t x1, y1, z1, x2, y2, z2;
+  bool dead;  // nothing of the current zone fits here
+  std::int64_t volume() const { return std::int64_t(x2 - x1) * (y2 - y1) * (z2 - z1); }
+};
+
+// The top face of a simple block that others may stand on.
+struct Top {
+  std::int32_t y, x1, z1, x2, z2;
+};
+
+struct Placed {
+  std::int32_t block;
+  std::int32_t x, y, z;
+};
+
+// Where the next block goes: a space and the container corner it grows from.
+struct Anchor {
+  std::int32_t space = -1;
+  bool fromRight = false;  // x corner at the container's far side
+  bool fromDoor = false;   // z corner at the door
+};
+
+struct PackState {
+  std::vector<Space> spaces;
+  std::vector<Top> tops;
+  std::vector<Placed> placed;
+  std::vector<std::int32_t> remaining;
+  double volume = 0, weight = 0;
+  std::int32_t zone = 0;        // the zone being loaded
+  std::int32_t zoneFloor = 0;   // cartons of this zone start at or beyond it
+  std::int32_t zoneLastStart = 0;  // largest start along z of this zone's cartons so far
+  bool finished = false;
+
+  void reserve(std::size_t spaceCount, std::size_t blockCount);
+};
+
+// The part of a block the scan for candidates reads first, kept small and together.
+struct BlockKey {
+  std::int32_t sx, sy, sz, zone;
+  double volume;
+};
+
+// What every search step reads and never changes.
+class Packer {
+ public:
+  Packer(const Problem& problem, const std::vector<Block>& blocks);
+
+  // The empty container, its first zone entered.
+  void start(PackState& s) const;
+  // The next anchor; advances through the zones when the current one has no room left.
+  // False when the load is complete.
+  bool nextAnchor(PackState& s, Anchor& anchor) const;
+  // Where block b goes at the anchor, if it may go there by size, counts, weight, zone and
+  // lying rule; support is not looked at.
+  bool fitsSpace(const PackState& s, const Anchor& a, std::int32_t b, Placed& where) const;
+  // Whether what lies below carries a block placed there enough.
+  bool carried(const PackState& s, const Placed& where) const;
+  // Where's block placed at the anchor, or failing that against the corner of a top it
+  // may stand on inside the same space, so that it is carried. False when neither is.
+  bool findCarried(const PackState& s, const Anchor& a, Placed& where) const;
+  // The smallest gross extent of any carton left.
+  std::int32_t smallestLeft(const PackState& s) const;
+  void place(PackState& s, const Placed& where) const;
+  // Marks the anchor's space as holding nothing of the current zone.
+  void markDead(PackState& s, const Anchor& a) const;
+
+  const Problem& problem() const { return problem_; }
+  const std::vector<Block>& blocks() const { return blocks_; }
+  const std::vector<BlockKey>& keys() const { return keys_; }
+
+ private:
+  bool supported(const PackState& s, const Block& b, std::int32_t x, std::int32_t y,
+                 std::int32_t z) const;
+  void enterZone(PackState& s, std::int32_t zone) const;
+  void removeContained(std::vector<Space>& spaces, std::size_t firstNew) const;
+
+  const Problem& problem_;
+  const std::vector<Block>& blocks_;
+  std::vector<bool> laterZoneLoaded_;
+  std::vector<BlockKey> keys_;  // per zone: some later zone has cartons
+};
+
+}  // namespace maxload

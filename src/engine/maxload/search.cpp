@@ -1,0 +1,204 @@
+#include "engine/maxload/search.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace maxload {
+namespace {
+
+// Room reserved in every partial load; a load that needs more grows once and keeps it.
+constexpr std::size_t kSpaceReserve = 128;
+constexpr std::size_t kBlockReserve = 64;
+constexpr std::int32_t kWidestBeam = 1 << 12;
+constexpr std::int32_t kMostChildren = 1 << 13;
+
+}  // namespace
+
+Search::Search(const Packer& packer, const SearchSettings& settings)
+    : packer_(packer), settings_(settings) {
+  const Problem& p = packer.problem();
+  containerVolume_ = std::max(1.0, double(p.X) * p.Y * p.Z);
+  best_.reserve(kSpaceReserve, kBlockReserve);
+  work_.reserve(kSpaceReserve, kBlockReserve);
+  packer_.start(best_);
+  settings_.branching = std::clamp(settings_.branching, 1, kMaxBranching);
+  choice_.resize(static_cast<std::size_t>(settings_.branching));
+}
+
+bool Search::stop() {
+  if (stopped_) return true;
+  if (settings_.cancel != nullptr && settings_.cancel->load(std::memory_order_relaxed)) {
+    cancelled_ = stopped_ = true;
+  } else if (settings_.effortBudget > 0 && effort_ >= settings_.effortBudget) {
+    stopped_ = true;
+  } else if (settings_.everythingLoadedAt != nullptr &&
+             effort_ > settings_.everythingLoadedAt->load(std::memory_order_relaxed)) {
+    stopped_ = true;
+  } else if (settings_.hasDeadline && ++sinceClock_ >= 16) {
+    sinceClock_ = 0;
+    if (std::chrono::steady_clock::now() >= settings_.deadline) timedOut_ = stopped_ = true;
+  }
+  return stopped_;
+}
+
+bool Search::allLoaded() const {
+  for (const std::int32_t left : best_.remaining)
+    if (left > 0) return false;
+  return true;
+}
+
+void Search::consider(const PackState& s) {
+  if (s.volume <= best_.volume && !(best_.placed.empty() && !s.placed.empty())) return;
+  best_ = s;
+  if (loadedEverythingAt_ == 0 && allLoaded()) {
+    loadedEverythingAt_ = std::max<std::uint64_t>(effort_, 1);
+    if (settings_.everythingLoadedAt != nullptr) {
+      std::uint64_t seen = settings_.everythingLoadedAt->load(std::memory_order_relaxed);
+      while (loadedEverythingAt_ < seen &&
+             !settings_.everythingLoadedAt->compare_exchange_weak(seen, loadedEverythingAt_,
+                                                                 std::memory_order_relaxed)) {
+      }
+    }
+    stopped_ = true;
+  }
+  if (settings_.bestFill != nullptr) {
+    // Several threads report; keep the largest.
+    const double fill = s.volume / containerVolume_;
+    double seen = settings_.bestFill->load(std::memory_order_relaxed);
+    while (fill > seen && !settings_.bestFill->compare_exchange_weak(seen, fill, std::memory_order_relaxed)) {
+    }
+  }
+}
+
+std::int32_t Search::candidates(const PackState& s, const Anchor& a, std::int32_t k,
+                                Placed* out) {
+  const auto& blocks = packer_.blocks();
+  const Space& sp = s.spaces[static_cast<std::size_t>(a.space)];
+  const std::int32_t smallest = packer_.smallestLeft(s);
+  const std::int32_t spaceX = sp.x2 - sp.x1, spaceY = sp.y2 - sp.y1, spaceZ = sp.z2 - sp.z1;
+  // The k best by score, best first. A block's score never exceeds its volume, and the
+  // blocks come largest first, so the scan ends once no later block can enter.
+  std::int32_t found = 0;
+  double score[kMaxBranching];
+  Placed where{};
+  const auto& keys = packer_.keys();
+  // Nothing larger than the space fits in it.
+  const double spaceVolume = double(spaceX) * spaceY * spaceZ;
+  const auto first = std::partition_point(keys.begin(), keys.end(), [&](const BlockKey& key) {
+    return key.volume > spaceVolume;
+  });
+  for (auto b = static_cast<std::size_t>(first - keys.begin()); b < keys.size(); ++b) {
+    const BlockKey& key = keys[b];
+    if (found == k && key.volume <= score[k - 1]) break;
+    if (key.sx > spaceX || key.sy > spaceY || key.sz > spaceZ || key.zone != s.zone) continue;
+    if (!packer_.fitsSpace(s, a, static_cast<std::int32_t>(b), where)) continue;
+    const Block& block = blocks[b];
+    // A gap left beside the block that no carton fills is lost with it.
+    const std::int32_t ex = spaceX - block.sx < smallest ? spaceX : block.sx;
+    const std::int32_t ey = spaceY - block.sy < smallest ? spaceY : block.sy;
+    const std::int32_t ez = spaceZ - block.sz < smallest ? spaceZ : block.sz;
+    const double lost = double(ex) * ey * ez - block.grossVolume;
+    const double value = block.volume - lost;
+    if (found == k && value <= score[k - 1]) continue;
+    // Blocks of the same size as one already chosen add little to the choice.
+    std::int32_t same = -1;
+    for (std::int32_t i = 0; i < found && same < 0; ++i) {
+      const Block& other = blocks[static_cast<std::size_t>(out[i].block)];
+      if (other.sx == block.sx && other.sy == block.sy && other.sz == block.sz) same = i;
+    }
+    if (same >= 0 && value <= score[same]) continue;
+    if (!packer_.findCarried(s, a, where)) continue;
+    std::int32_t at = same >= 0 ? same : (found < k ? found++ : k - 1);
+    while (at > 0 && score[at - 1] < value) {
+      score[at] = score[at - 1];
+      out[at] = out[at - 1];
+      --at;
+    }
+    score[at] = value;
+    out[at] = where;
+  }
+  return found;
+}
+
+void Search::greedy(PackState& s) {
+  Anchor a;
+  Placed p{};
+  while (!stop()) {
+    if (!packer_.nextAnchor(s, a)) break;
+    ++effort_;
+    if (candidates(s, a, 1, &p) == 1) {
+      packer_.place(s, p);
+    } else {
+      packer_.markDead(s, a);
+    }
+  }
+  consider(s);
+}
+
+void Search::beam(std::int32_t width) {
+  // Up to branching blocks per partial load, fewer while the beam is narrow, and never
+  // more partial loads per level than kMostChildren.
+  const std::int32_t k = std::max(1, std::min({settings_.branching, width, kMostChildren / width}));
+  const std::size_t w = static_cast<std::size_t>(width);
+  // The pools grow with the beam and are reused by every later level and width.
+  const auto grow = [](std::vector<PackState>& pool, std::size_t size) {
+    while (pool.size() < size) {
+      pool.emplace_back();
+      pool.back().reserve(kSpaceReserve, kBlockReserve);
+    }
+  };
+  grow(beam_, 1);
+  packer_.start(beam_[0]);
+  std::size_t beamCount = 1;
+  while (beamCount > 0 && !stop()) {
+    std::size_t childCount = 0;
+    for (std::size_t i = 0; i < beamCount && !stop(); ++i) {
+      PackState& parent = beam_[i];
+      Anchor a;
+      std::int32_t n = 0;
+      while (packer_.nextAnchor(parent, a)) {
+        ++effort_;
+        n = candidates(parent, a, k, choice_.data());
+        if (n > 0) break;
+        packer_.markDead(parent, a);
+      }
+      if (n == 0) {
+        consider(parent);
+        continue;
+      }
+      for (std::int32_t c = 0; c < n && !stop(); ++c) {
+        grow(children_, childCount + 1);
+        if (childValue_.size() <= childCount) {
+          childValue_.resize(childCount + 1);
+          order_.resize(childCount + 1);
+        }
+        PackState& child = children_[childCount];
+        child = parent;
+        packer_.place(child, choice_[static_cast<std::size_t>(c)]);
+        work_ = child;
+        greedy(work_);
+        childValue_[childCount] = work_.volume;
+        ++childCount;
+      }
+    }
+    if (stopped_) break;
+    std::iota(order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(childCount), 0);
+    std::stable_sort(order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(childCount),
+                     [&](std::int32_t a, std::int32_t b) {
+                       return childValue_[static_cast<std::size_t>(a)] > childValue_[static_cast<std::size_t>(b)];
+                     });
+    beamCount = std::min(childCount, w);
+    grow(beam_, beamCount);
+    for (std::size_t i = 0; i < beamCount; ++i) std::swap(beam_[i], children_[static_cast<std::size_t>(order_[i])]);
+  }
+}
+
+void Search::run() {
+  // A greedy load, then beams of doubling width while effort and time remain.
+  packer_.start(work_);
+  greedy(work_);
+  for (std::int32_t width = 1; width <= kWidestBeam && !stop() && !allLoaded(); width *= 2)
+    beam(width);
+}
+
+}  // namespace maxload
