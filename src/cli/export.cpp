@@ -9,6 +9,7 @@
 #include "cli/cli.h"
 #include "engine/statistics.h"
 #include "export/exportplan.h"
+#include "export/installpaths.h"
 #include "model/fillscheme.h"
 
 namespace {
@@ -22,6 +23,8 @@ std::optional<std::string> exportPlan(const FillScheme& project, const std::stri
   std::error_code ignored;  // a folder that cannot be made fails the export below, with its reason
   if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
   ExportPlan exporter(project, programFolder(), folder);
+  exporter.templateFile = planTemplatePath();
+  exporter.libraryFile = drawingLibraryPath();
   if (exporter.run() != kExportDone) {
     std::cerr << "cargolyx-cli: " << exporter.failureMessage() << " (" << exporter.failureReason() << ")\n";
     return std::nullopt;

@@ -6,6 +6,7 @@
 #include "engine/prerun.h"
 #include "export/exportplan.h"
 #include "export/globalfunc.h"
+#include "export/installpaths.h"
 #include "ui/doing.h"
 #include "ui/frmmain.h"
 
@@ -58,6 +59,8 @@ void TMainForm::tbExportClick() {
     return;
   }
   ExportPlan plan(*project_);
+  plan.templateFile = planTemplatePath();
+  plan.libraryFile = drawingLibraryPath();
   if (plan.run() != kExportDone) {
     messages_->information(QString::fromStdString(plan.failureMessage()));
     return;
