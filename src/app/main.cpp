@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "app/qttranslations.h"
 #include "ui/frmmain.h"
 #include "ui/pictures.h"
 #include "view3d/surfaceformat.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion("1.91");
   QApplication::setDesktopFileName("cargolyx");
   QApplication::setWindowIcon(programIcon());
+  installQtTranslations(app, chineseLanguage());
 
   const QStringList arguments = QApplication::arguments();
   try {

@@ -12,6 +12,7 @@
 #include "cli/terminaltext.h"
 #include "engine/statistics.h"
 #include "export/exportplan.h"
+#include "export/installpaths.h"
 #include "model/fillscheme.h"
 
 namespace {
@@ -61,6 +62,8 @@ int exportPlan(const FillScheme& project, const std::string& folder, std::string
   std::error_code ignored;  // a folder that cannot be made fails the export below, with its reason
   if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
   ExportPlan exporter(project, programFolder(), folder);
+  exporter.templateFile = planTemplatePath();
+  exporter.libraryFile = drawingLibraryPath();
   exporter.setCancelFlag(&exportCancelled);
   const int result = exporter.run();
   if (const int signal = exportSignal.load(); signal != 0) {

@@ -7,6 +7,7 @@
 #include "commands/runcheck.h"
 #include "export/exportplan.h"
 #include "platform/opener.h"
+#include "export/installpaths.h"
 #include "ui/doing.h"
 #include "ui/frmmain.h"
 #include "ui/qtext.h"
@@ -64,6 +65,8 @@ void TMainForm::tbExportClick() {
     return;
   }
   ExportPlan plan(*project_);
+  plan.templateFile = planTemplatePath();
+  plan.libraryFile = drawingLibraryPath();
   if (plan.run() != kExportDone) {
     messages_->information(qs(plan.failureMessage()));
     return;
