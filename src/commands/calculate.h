@@ -47,9 +47,9 @@ enum class CalculationStatus {
 
 // The result statistics of a plan, as the status bar and the export show them.
 struct ResultStatistics {
-  std::int32_t loadedCount = 0;
-  std::int32_t capacityCount = 0;
-  std::int32_t setCount = 0;
+  std::int64_t loadedCount = 0;
+  std::int64_t capacityCount = 0;
+  std::int64_t setCount = 0;
   double loadedVolume = 0.0;  // mm³
   double fillRatio = 0.0;
   double netRatio = 0.0;
