@@ -137,12 +137,17 @@ std::optional<CalculationReport> calculateProject(const CalculationOptions& opti
   Settings settings;
   settings.maxBlockNum = options.maxBlockNum;
 
+  CalculationRequest request = calculationRequest(project, settings);
+  request.planningMode = options.mode;
+  request.supportPercent = options.supportPercent;
+  request.loadMaxTimeLimit = options.loadMaxTimeLimit;
   CancelToken token;
-  if (options.timeLimitSeconds > 0) token.setTimeLimit(std::chrono::seconds(options.timeLimitSeconds));
+  if (options.timeLimitSeconds > 0 && options.mode == PlanningMode::Sets)
+    token.setTimeLimit(std::chrono::seconds(options.timeLimitSeconds));
   CalculationReport report;
   {
     InterruptCancels interrupt(token);
-    report = calculate(calculationRequest(project, settings), token);
+    report = calculate(request, token);
   }
   if (report.status == CalculationStatus::Cancelled) {
     std::cerr << "cargolyx-cli: the calculation was cancelled\n";

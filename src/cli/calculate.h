@@ -19,7 +19,10 @@ struct CalculationOptions {
   std::string path;
   std::int32_t spacingL = 0, spacingW = 0, spacingH = 0;  // a fresh program's settings
   std::int32_t maxBlockNum = 6;
-  std::int32_t timeLimitSeconds = 0;  // 0: no limit
+  std::int32_t timeLimitSeconds = 0;  // 0: no limit (the sets mode stops at it)
+  PlanningMode mode = PlanningMode::Sets;
+  std::int32_t supportPercent = 100;  // load-max: share of each base that must rest on something
+  double loadMaxTimeLimit = 2.0;      // load-max: seconds, then the best plan found is kept
 };
 
 // A verb's own options: given the arguments and the position of one that is not shared, it

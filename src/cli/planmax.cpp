@@ -4,31 +4,24 @@
 
 #include "cli/planmax.h"
 
-#include <atomic>
 #include <charconv>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <optional>
 
+#include "cli/calculate.h"
 #include "cli/cli.h"
 #include "cli/maxloadjson.h"
+#include "cli/terminaltext.h"
 #include "engine/maxload/maxloadproject.h"
-#include "commands/runcheck.h"
 #include "engine/statistics.h"
 #include "model/fillscheme.h"
-#include "model/projectfile.h"
 
 namespace {
 
 const char* const kUsage =
     "usage: cargolyx-cli plan FILE.pak --mode max [--time-limit S] [--support P]"
     " [--spacing L,W,H] [--json]\n";
-
-constexpr int kExitCancelled = 130;  // 128 + SIGINT, as for the sets mode
-
-// The container cannot take anything at all.
-const char* const kEmptyContainerMessage = "集装箱的内部尺寸为零，无法装箱，请输入集装箱的长、宽、高。";
 
 struct MaxOptions {
   std::string path;
@@ -112,10 +105,6 @@ std::optional<MaxOptions> parseOptions(const std::vector<std::string>& args) {
   return options;
 }
 
-// Ctrl-C raises the cancel flag; a second one ends the program the usual way.
-std::atomic<bool> interrupted{false};
-extern "C" void onMaxInterrupt(int) { interrupted.store(true); }
-
 std::string fixed(double value, int decimals) {
   char text[64];
   std::snprintf(text, sizeof text, "%.*f", decimals, value);
@@ -130,7 +119,7 @@ void printText(const FillScheme& project, const MaxLoadResult& result) {
     if (result.leftovers[i] <= 0) continue;
     if (!anyLeft) std::cout << "未装入的纸箱：\n";
     anyLeft = true;
-    std::cout << "  " << project.cartons[i].name << "：" << result.leftovers[i] << "\n";
+    std::cout << "  " << escapeControlCharacters(project.cartons[i].name) << "：" << result.leftovers[i] << "\n";
   }
   if (!anyLeft) std::cout << "全部纸箱均已装入。\n";
   std::cout << "装载重量：" << fixed(result.loadedWeight, 2) << "千克，重心（毫米）：x "
@@ -149,61 +138,39 @@ bool asksForMaxMode(const std::vector<std::string>& args) {
 int runPlanMax(const std::vector<std::string>& args) {
   const auto options = parseOptions(args);
   if (!options) return kExitBadInput;
+  CalculationOptions calculation;
+  calculation.path = options->path;
+  calculation.spacingL = options->spacingL;
+  calculation.spacingW = options->spacingW;
+  calculation.spacingH = options->spacingH;
+  calculation.mode = PlanningMode::LoadMax;
+  calculation.supportPercent = options->search.supportPercent;
+  calculation.loadMaxTimeLimit = options->search.timeLimitSeconds;
   FillScheme project;
-  std::string error;
-  if (!loadProjectFile(options->path, project, &error)) {
-    std::cerr << "cargolyx-cli: cannot open the project: " << error << "\n";
-    return kExitBadInput;
-  }
-  project.spacingL = options->spacingL;
-  project.spacingW = options->spacingW;
-  project.spacingH = options->spacingH;
-  const std::int32_t maxSets = project.computeMaxSets();
+  int stopStatus = kExitBadInput;
+  const auto calculated = calculateProject(calculation, project, &stopStatus);
+  if (!calculated) return stopStatus;
+  const CalculationReport& report = *calculated;
 
-  MaxLoadReport report;
-  report.maxSets = maxSets;
+  MaxLoadReport json;
+  json.status = report.status == CalculationStatus::Loaded          ? "loaded"
+                : report.status == CalculationStatus::NothingLoaded ? "nothing-loaded"
+                                                                    : "refused";
+  json.message = report.message;
+  json.maxSets = report.maxSets;
+  json.loadedCount = report.statistics.loadedCount;
+  json.capacityCount = report.statistics.capacityCount;
+  json.loadedVolume = report.statistics.loadedVolume;
+  json.fillRatio = report.statistics.fillRatio;
+  json.netRatio = report.statistics.netRatio;
   std::vector<std::string> names;
   for (const Carton& c : project.cartons) names.push_back(c.name);
-  const Container& box = project.container;
-  std::string refusal;
-  if (project.cartonTotal() <= 0) refusal = preRunMessage(PreRunCheck::NoCartons);
-  else if (box.length <= 0 || box.width <= 0 || box.height <= 0) refusal = kEmptyContainerMessage;
-  if (!refusal.empty()) {
-    report.status = "refused";
-    report.message = refusal;
-    if (options->json) std::cout << maxLoadJson(report, MaxLoadResult{}, names) << "\n";
-    else std::cout << refusal << "\n";
-    return kExitRefused;
-  }
-
-  interrupted.store(false);
-  struct sigaction action {}, previous {};
-  action.sa_handler = onMaxInterrupt;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESETHAND;
-  sigaction(SIGINT, &action, &previous);
-  MaxLoadControl control;
-  control.cancel = &interrupted;
-  const MaxLoadResult result = loadAsMuchAsFits(project, options->search, control);
-  sigaction(SIGINT, &previous, nullptr);
-  if (result.cancelled) {
-    std::cerr << "cargolyx-cli: the calculation was cancelled\n";
-    return kExitCancelled;
-  }
-
-  report.status = result.loadedCount > 0 ? "loaded" : "nothing-loaded";
-  if (result.loadedCount == 0) report.message = nothingLoadedMessage();
-  report.loadedCount = project.loadedCount;
-  report.capacityCount = project.capacityCount;
-  report.loadedVolume = project.loadedVolume;
-  report.fillRatio = project.fillRatio;
-  report.netRatio = project.netRatio;
   if (options->json) {
-    std::cout << maxLoadJson(report, result, names) << "\n";
-  } else if (result.loadedCount > 0) {
-    printText(project, result);
+    std::cout << maxLoadJson(json, report.loadMax, names) << "\n";
+  } else if (report.status == CalculationStatus::Loaded) {
+    printText(project, report.loadMax);
   } else {
-    std::cout << report.message << "\n";
+    std::cout << escapeControlCharacters(report.message) << "\n";
   }
-  return result.loadedCount > 0 ? kExitLoaded : kExitNothingLoaded;
+  return exitStatus(report.status);
 }

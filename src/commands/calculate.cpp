@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "commands/runcheck.h"
+#include "engine/maxload/maxloadproject.h"
 #include "engine/statistics.h"
 #include "model/fillscheme.h"
 #include "model/settings.h"
@@ -85,6 +86,43 @@ void planSets(FillScheme& project, std::int32_t maxBlockNum, CancelToken& token,
   }
 }
 
+// The load-max planner: as many cartons as fit. Its own time limit keeps the best plan
+// found; the token's cancel (or deadline) discards it.
+void planLoadMax(FillScheme& project, const CalculationRequest& request, CancelToken& token,
+                 CalculationReport& report) {
+  MaxLoadOptions options;
+  options.supportPercent = request.supportPercent;
+  options.timeLimitSeconds = request.loadMaxTimeLimit;
+  MaxLoadControl control;
+  control.cancel = &token.flag();
+  control.bestFill = request.bestFill;
+  {
+    DeadlineWatch watch(token);
+    try {
+      report.loadMax = loadAsMuchAsFits(project, options, control);
+    } catch (const std::bad_alloc&) {
+      report.loadMax = {};  // out of memory in the search: nothing loaded
+      project.blocks.clear();
+    }
+  }
+  report.loadMax.blocks.clear();  // the report's blocks are project.blocks
+  report.mode = RunMode::Single;
+  if (token.timedOut() && !token.cancelRequested()) {
+    report.status = CalculationStatus::TimedOut;
+  } else if (token.cancelRequested() || report.loadMax.cancelled) {
+    report.status = CalculationStatus::Cancelled;
+  }
+  if (report.status != CalculationStatus::Loaded) project.blocks.clear();
+}
+
+// What stops a load-max run before it starts: no cartons, or a container without room.
+std::string loadMaxRefusal(const FillScheme& project) {
+  if (project.cartonTotal() <= 0) return preRunMessage(PreRunCheck::NoCartons);
+  const Container& box = project.container;
+  if (box.length <= 0 || box.width <= 0 || box.height <= 0) return emptyContainerMessage();
+  return {};
+}
+
 }  // namespace
 
 CalculationRequest calculationRequest(const FillScheme& project, const Settings& settings) {
@@ -101,12 +139,17 @@ CalculationRequest calculationRequest(const FillScheme& project, const Settings&
 CalculationReport calculate(const CalculationRequest& request, CancelToken& token) {
   FillScheme project = workingProject(request);
   CalculationReport report;
-  const PreRunCheck check = checkBeforeRun(project);
-  report.maxSets = project.maxSets;
-  if (isQuestion(check)) report.question = preRunMessage(check);
-  if (isRefusal(check)) {
+  if (request.planningMode == PlanningMode::LoadMax) {
+    report.maxSets = project.computeMaxSets();
+    report.message = loadMaxRefusal(project);
+  } else {
+    const PreRunCheck check = checkBeforeRun(project);
+    report.maxSets = project.maxSets;
+    if (isQuestion(check)) report.question = preRunMessage(check);
+    if (isRefusal(check)) report.message = preRunMessage(check);
+  }
+  if (!report.message.empty()) {
     report.status = CalculationStatus::Refused;
-    report.message = preRunMessage(check);
     return report;
   }
   report.status = CalculationStatus::Loaded;
@@ -114,16 +157,14 @@ CalculationReport calculate(const CalculationRequest& request, CancelToken& toke
     case PlanningMode::Sets:
       planSets(project, request.maxBlockNum, token, report);
       break;
+    case PlanningMode::LoadMax:
+      planLoadMax(project, request, token, report);
+      break;
   }
-  if (report.status == CalculationStatus::Loaded) {
-    refreshResultStatistics(project);
-    if (project.loadedCount == 0) {
-      report.status = CalculationStatus::NothingLoaded;
-      report.message = nothingLoadedMessage();
-    }
-  }
-  else {
-    refreshResultStatistics(project);
+  refreshResultStatistics(project);
+  if (report.status == CalculationStatus::Loaded && project.loadedCount == 0) {
+    report.status = CalculationStatus::NothingLoaded;
+    report.message = nothingLoadedMessage();
   }
   report.blocks = std::move(project.blocks);
   report.statistics = statisticsOf(project);

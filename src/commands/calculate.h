@@ -12,6 +12,7 @@
 
 #include "engine/calculation.h"
 #include "engine/canceltoken.h"
+#include "engine/maxload/maxload.h"
 #include "model/blockscheme.h"
 #include "model/carton.h"
 #include "model/container.h"
@@ -22,7 +23,8 @@ struct Settings;
 // Which planner runs. Each planner adds its own options to the request and its own
 // results to the report.
 enum class PlanningMode {
-  Sets,  // complete sets of the carton list, in blocks (the Run command)
+  Sets,     // complete sets of the carton list, in blocks (the Run command)
+  LoadMax,  // as many cartons as fit, with what is left over
 };
 
 struct CalculationRequest {
@@ -31,6 +33,10 @@ struct CalculationRequest {
   std::vector<Carton> cartons;
   std::int32_t spacingL = 0, spacingW = 0, spacingH = 0;  // mm between cartons
   std::int32_t maxBlockNum = 6;                           // the block limit
+  // The load-max planner's options.
+  std::int32_t supportPercent = 100;  // share of a carton's base resting on what is below
+  double loadMaxTimeLimit = 2.0;      // seconds; the best plan so far is kept when it ends
+  std::atomic<double>* bestFill = nullptr;  // the fill found so far, for a progress display
 };
 
 // The snapshot of the project's container, cartons and spacings and the settings' block
@@ -63,6 +69,9 @@ struct CalculationReport {
   std::int32_t maxSets = 0;  // complete sets the container takes by volume and weight
   std::vector<BlockScheme> blocks;  // the plan; empty when refused, stopped or failed
   ResultStatistics statistics;
+  // Load-max only: the placements, leftovers per type, loaded weight, centre of gravity
+  // and whether its time limit cut the search short (its blocks are in blocks above).
+  MaxLoadResult loadMax;
 };
 
 // Checks, then runs the planner the request names until it ends or the token stops it

@@ -46,3 +46,7 @@ std::string preRunMessage(PreRunCheck check) {
 std::string nothingLoadedMessage() {
   return "该集装箱无法装下给定的纸箱系列，您可能需要调整纸箱尺寸或减少纸箱数量。";
 }
+
+std::string emptyContainerMessage() {
+  return "集装箱的内部尺寸为零，无法装箱，请输入集装箱的长、宽、高。";
+}

@@ -31,3 +31,5 @@ bool isRefusal(PreRunCheck check);
 std::string preRunMessage(PreRunCheck check);
 // Shown when a calculation that was not cancelled loaded nothing.
 std::string nothingLoadedMessage();
+// Refuses a load-max run in a container with no inside.
+std::string emptyContainerMessage();

@@ -160,3 +160,57 @@ TEST(ElapsedTimeText, showsSecondsThenMinutes) {
   EXPECT_EQ(elapsedTimeText(65), "已用时间：1分05秒");
   EXPECT_EQ(elapsedTimeText(-3), "已用时间：0秒");
 }
+
+// The load-max planner behind the same call: cartons beyond what fits are left over and
+// reported, the sets planner's refusals do not apply, a cancel keeps no plan.
+TEST(CalculateLoadMax, loadsWhatFitsAndReportsTheRest) {
+  // 1000 x 1000 x 1000 holds 8 cartons of 500; 10 are entered.
+  FillScheme project = projectOf(1000, 1000, 1000, {{500, 500, 500, 10}});
+  CalculationRequest request = requestOf(project);
+  request.planningMode = PlanningMode::LoadMax;
+  request.loadMaxTimeLimit = 0;  // the effort budget alone: the same plan every time
+  CancelToken token;
+  const CalculationReport report = calculate(request, token);
+  EXPECT_EQ(report.status, CalculationStatus::Loaded);
+  EXPECT_TRUE(report.question.empty()) << "load-max asks nothing before it runs";
+  EXPECT_EQ(report.statistics.loadedCount, 8);
+  ASSERT_EQ(report.loadMax.leftovers.size(), 1u);
+  EXPECT_EQ(report.loadMax.leftovers[0], 2);
+  EXPECT_EQ(report.loadMax.placements.size(), 8u);
+  std::int64_t inBlocks = 0;
+  for (const BlockScheme& block : report.blocks) inBlocks += block.count;
+  EXPECT_EQ(inBlocks, 8);
+  EXPECT_NEAR(report.loadMax.centreZ, 500.0, 1e-6);
+}
+
+TEST(CalculateLoadMax, refusesAContainerWithoutRoomAndNothingElse) {
+  FillScheme flat = projectOf(11800, 2300, 0, {{600, 400, 300, 5}});
+  CalculationRequest request = requestOf(flat);
+  request.planningMode = PlanningMode::LoadMax;
+  CancelToken token;
+  const CalculationReport refused = calculate(request, token);
+  EXPECT_EQ(refused.status, CalculationStatus::Refused);
+  EXPECT_EQ(refused.message, emptyContainerMessage());
+
+  // Far too few cartons for the sets planner's checks (under half full, with zones) still load.
+  FillScheme sparse = projectOf(11800, 2300, 2450, {{600, 400, 300, 5}, {500, 400, 300, 5}});
+  sparse.cartons[1].spaceIndex = kSpaceDoor;
+  request = requestOf(sparse);
+  request.planningMode = PlanningMode::LoadMax;
+  request.loadMaxTimeLimit = 0;
+  const CalculationReport loaded = calculate(request, token);
+  EXPECT_EQ(loaded.status, CalculationStatus::Loaded);
+  EXPECT_EQ(loaded.statistics.loadedCount, 10);
+}
+
+TEST(CalculateLoadMax, aCancelledRunKeepsNoPlan) {
+  FillScheme project = longSearch();
+  CalculationRequest request = requestOf(project);
+  request.planningMode = PlanningMode::LoadMax;
+  CancelToken token;
+  token.cancel();
+  const CalculationReport report = calculate(request, token);
+  EXPECT_EQ(report.status, CalculationStatus::Cancelled);
+  EXPECT_TRUE(report.blocks.empty());
+  EXPECT_EQ(report.statistics.loadedCount, 0);
+}
