@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "model/blockscheme.h"
+
 std::string jsonString(std::string_view utf8) {
   std::string out = "\"";
   for (const char ch : utf8) {
@@ -76,4 +78,26 @@ std::string JsonObject::str(std::string_view separator, std::string_view keyValu
     out += members_[i].second;
   }
   return out + "}";
+}
+
+std::string blockJson(const BlockScheme& b) {
+  return JsonObject()
+      .addInteger("x", b.x)
+      .addInteger("y", b.y)
+      .addInteger("z", b.z)
+      .addInteger("sizeX", b.sizeX)
+      .addInteger("sizeY", b.sizeY)
+      .addInteger("sizeZ", b.sizeZ)
+      .addInteger("nx", b.nx)
+      .addInteger("ny", b.ny)
+      .addInteger("nz", b.nz)
+      .addInteger("orientation", b.orientation)
+      .addInteger("material", b.material)
+      .addInteger("count", b.count)
+      .addInteger("gapX", b.gapX)
+      .addInteger("gapY", b.gapY)
+      .addInteger("gapZ", b.gapZ)
+      .addInteger("cartonIndex", b.cartonIndex)
+      .addText("cartonName", b.cartonName)
+      .str(",", "");
 }

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+struct BlockScheme;
+
 // A JSON string literal: quotes, backslashes and control characters escaped.
 std::string jsonString(std::string_view utf8);
 // A number that reads back as the same double: whole numbers below 1e17 as integers,
@@ -29,3 +31,7 @@ class JsonObject {
  private:
   std::vector<std::pair<std::string, std::string>> members_;
 };
+
+// One result block as the plans print it: vertex, extents, grid, orientation, colour,
+// count, gaps and carton.
+std::string blockJson(const BlockScheme& block);

@@ -4,28 +4,6 @@
 
 namespace {
 
-std::string blockJson(const BlockScheme& b) {
-  return JsonObject()
-      .addInteger("x", b.x)
-      .addInteger("y", b.y)
-      .addInteger("z", b.z)
-      .addInteger("sizeX", b.sizeX)
-      .addInteger("sizeY", b.sizeY)
-      .addInteger("sizeZ", b.sizeZ)
-      .addInteger("nx", b.nx)
-      .addInteger("ny", b.ny)
-      .addInteger("nz", b.nz)
-      .addInteger("orientation", b.orientation)
-      .addInteger("material", b.material)
-      .addInteger("count", b.count)
-      .addInteger("gapX", b.gapX)
-      .addInteger("gapY", b.gapY)
-      .addInteger("gapZ", b.gapZ)
-      .addInteger("cartonIndex", b.cartonIndex)
-      .addText("cartonName", b.cartonName)
-      .str(",", "");
-}
-
 std::string placementJson(const MaxLoadPlacement& p) {
   return JsonObject()
       .addInteger("x", p.x)

@@ -166,7 +166,9 @@ int runPlanMax(const std::vector<std::string>& args) {
   std::vector<std::string> names;
   for (const Carton& c : project.cartons) names.push_back(c.name);
   if (options->json) {
-    std::cout << maxLoadJson(json, report.loadMax, names) << "\n";
+    MaxLoadResult result = report.loadMax;
+    result.blocks = report.blocks;  // the report keeps the plan's blocks once, beside it
+    std::cout << maxLoadJson(json, result, names) << "\n";
   } else if (report.status == CalculationStatus::Loaded) {
     printText(project, report.loadMax);
   } else {

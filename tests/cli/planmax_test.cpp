@@ -90,6 +90,14 @@ TEST_P(PlanMaxExample, JsonPlanKeepsTheRules) {
     EXPECT_FALSE(plan.cartons.empty());
     EXPECT_NE(r.out.find("\"loadedCount\": " + std::to_string(plan.cartons.size()) + ","),
               std::string::npos);
+    // Every loaded carton is in one of the listed result blocks.
+    const std::size_t from = r.out.find("\"blocks\":");
+    const std::string blocks = r.out.substr(from, r.out.find("\"loadedCount\":") - from);
+    std::size_t inBlocks = 0;
+    for (std::size_t at = blocks.find("\"count\":"); at != std::string::npos;
+         at = blocks.find("\"count\":", at + 1))
+      inBlocks += std::stoul(blocks.substr(at + 8));
+    EXPECT_EQ(inBlocks, plan.cartons.size());
     const auto broken = plancheck::checkPlan(plan);
     EXPECT_TRUE(broken.empty()) << broken.front();
   }
