@@ -1,4 +1,5 @@
 // The desktop program: the main window, opening the project named by the first argument.
+// --reset-settings forgets the kept settings before the window starts.
 
 #include <QApplication>
 #include <QMessageBox>
@@ -7,6 +8,7 @@
 #include "app/qttranslations.h"
 #include "ui/frmmain.h"
 #include "ui/pictures.h"
+#include "ui/settingsstore.h"
 #include "view3d/surfaceformat.h"
 
 int main(int argc, char** argv) {
@@ -19,9 +21,11 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(programIcon());
   installQtTranslations(app, chineseLanguage());
 
-  const QStringList arguments = QApplication::arguments();
+  QStringList arguments = QApplication::arguments();
+  arguments.removeFirst();
+  if (arguments.removeAll("--reset-settings") > 0) SettingsStore().clear();
   try {
-    TMainForm mainForm(arguments.size() > 1 ? arguments.at(1) : QString());
+    TMainForm mainForm(arguments.isEmpty() ? QString() : arguments.constFirst());
     mainForm.show();
     return QApplication::exec();
   } catch (const std::exception& error) {

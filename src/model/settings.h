@@ -1,11 +1,19 @@
 #pragma once
-// Choices that outlive one project while the program runs. Memory only: every start
-// of the program begins with these defaults and an empty container library.
+// Choices that outlive one project: the gaps between cartons, the block limit, the
+// planner and its options, and the container library. The window keeps them between
+// starts (commands/storedsettings.h reads them back).
 
 #include <cstdint>
 #include <vector>
 
 #include "model/container.h"
+
+// Which planner runs. Each planner adds its own options to the request and its own
+// results to the report.
+enum class PlanningMode {
+  Sets,     // complete sets of the carton list, in blocks (the Run command)
+  LoadMax,  // as many cartons as fit, with what is left over
+};
 
 struct Settings {
   std::int32_t spacingL = 0;     // gap between cartons along the container length, mm
@@ -13,7 +21,12 @@ struct Settings {
   std::int32_t spacingH = 0;     // along the height
   std::int32_t maxBlockNum = 6;  // most blocks a result of up to three carton types may have
   std::vector<Container> containers;  // the container library; the first is the default
+  PlanningMode planningMode = PlanningMode::Sets;
+  std::int32_t supportPercent = 100;  // load-max: share of a carton's base that must rest on something
+  double loadMaxTimeLimit = 2.0;      // load-max: seconds the search may take
 
   // A copy of the first library entry, or the demo container when the library is empty.
   Container defaultContainer() const;
+
+  bool operator==(const Settings&) const = default;
 };

@@ -33,3 +33,7 @@ QString QtFileDialogs::saveFileName() {
   dialog.setDefaultSuffix("pak");
   return runDialog(dialog, lastFolder_);
 }
+
+QString QtFileDialogs::exportFolder(const QString& startFolder) {
+  return QFileDialog::getExistingDirectory(parent_, "导出装箱方案", startFolder);
+}

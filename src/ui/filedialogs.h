@@ -15,6 +15,11 @@ class FileDialogs {
   // A file to save to; the extension "pak" is added when none is typed, and an existing
   // file is replaced only after the user agreed.
   virtual QString saveFileName() = 0;
+  // A folder to export the plan into, starting in startFolder.
+  virtual QString exportFolder(const QString& startFolder) = 0;
+  // Where the open and save dialogs start: the folder of the last file chosen.
+  virtual QString lastFolder() const = 0;
+  virtual void setLastFolder(const QString& folder) = 0;
 };
 
 // The filter of both dialogs: project files, all files.
@@ -25,6 +30,9 @@ class QtFileDialogs : public FileDialogs {
   explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
   QString openFileName() override;
   QString saveFileName() override;
+  QString exportFolder(const QString& startFolder) override;
+  QString lastFolder() const override { return lastFolder_; }
+  void setLastFolder(const QString& folder) override { lastFolder_ = folder; }
 
  private:
   QWidget* parent_;
@@ -36,7 +44,16 @@ class ScriptedFileDialogs : public FileDialogs {
  public:
   QString openFileName() override { return openNames.isEmpty() ? QString() : openNames.takeFirst(); }
   QString saveFileName() override { return saveNames.isEmpty() ? QString() : saveNames.takeFirst(); }
+  QString exportFolder(const QString& startFolder) override {
+    exportStartFolders << startFolder;
+    return exportFolders.isEmpty() ? QString() : exportFolders.takeFirst();
+  }
+  QString lastFolder() const override { return folder; }
+  void setLastFolder(const QString& to) override { folder = to; }
 
   QStringList openNames;
   QStringList saveNames;
+  QStringList exportFolders;
+  QStringList exportStartFolders;  // where each folder dialog started
+  QString folder;
 };

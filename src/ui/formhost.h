@@ -19,4 +19,6 @@ class FormHost {
   virtual void deleteSelectedCartonNode() = 0;
   // Rebuilds the carton tree from the project; with clearResults also empties the result.
   virtual void refreshTree(bool clearResults) = 0;
+  // The options dialog changed the settings: the window keeps them for the next start.
+  virtual void settingsChanged() {}
 };

@@ -88,6 +88,7 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
   }
+  loadSettings();
 }
 
 TMainForm::~TMainForm() {
@@ -312,6 +313,7 @@ void TMainForm::dropEvent(QDropEvent* event) {
 void TMainForm::closeEvent(QCloseEvent* event) {
   if (DoingDlg->isVisible()) DoingDlg->CancelBtnClick();
   QMainWindow::closeEvent(event);
+  if (event->isAccepted()) saveSettings();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -47,6 +47,7 @@ class TMainForm : public QMainWindow, public FormHost {
   int selectedCartonIndex() const override;
   void deleteSelectedCartonNode() override;
   void refreshTree(bool clearResults) override;
+  void settingsChanged() override { saveSettings(); }
 
   // Opens a project file; on failure shows the open message and returns false.
   bool openProjectFile(const QString& name);
@@ -104,12 +105,21 @@ class TMainForm : public QMainWindow, public FormHost {
   void showCartonDialog(bool newMode);
   void showOptionsDialog();
 
+  // The settings, the last folders and the window's layout kept between starts
+  // (frmmain_settings.cpp): read when the window is made, written on OK in the options
+  // and when the window closes.
+  void loadSettings();
+  void saveSettings();
+  // The folder the export dialog starts in: the last one used, else Documents/Cargolyx.
+  QString exportStartFolder() const;
+
   std::unique_ptr<Settings> settings_;
   std::unique_ptr<FillScheme> project_;
   std::unique_ptr<MessageBoxes> messages_;
   std::unique_ptr<FileDialogs> fileDialogs_;
   Scene scene_;
   QString startFile_;
+  QString exportFolder_;  // where the last plan was exported; empty: none yet
   bool shown_ = false;
 
   QToolBar* tbMain = nullptr;

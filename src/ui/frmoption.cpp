@@ -59,10 +59,14 @@ TOptionForm::TOptionForm(FormHost& host, TContainerPropForm& containerForm, QWid
   pcOptions->addTab(buildSpacingPage(), QStringLiteral("装箱设置"));
 
   auto* buttons = okCancelButtons(this, btnOK, btnCancel);
+  btnDefaults = button("恢复默认设置(&R)", "btnDefaults", this);
+  auto* buttonRow = new QHBoxLayout;
+  buttonRow->addWidget(btnDefaults);
+  buttonRow->addWidget(buttons, 1);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pcOptions);
-  layout->addWidget(buttons);
+  layout->addLayout(buttonRow);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(pcOptions, &QTabWidget::currentChanged, this, &TOptionForm::PageControl1Change);
@@ -72,6 +76,7 @@ TOptionForm::TOptionForm(FormHost& host, TContainerPropForm& containerForm, QWid
   connect(btnMod, &QPushButton::clicked, this, &TOptionForm::btnModClick);
   connect(btnDel, &QPushButton::clicked, this, &TOptionForm::btnDelClick);
   connect(btnSetDefault, &QPushButton::clicked, this, &TOptionForm::btnSetDefaultClick);
+  connect(btnDefaults, &QPushButton::clicked, this, &TOptionForm::btnDefaultsClick);
   connect(btnOK, &QPushButton::clicked, this, &TOptionForm::btnOKClick);
   connect(btnCancel, &QPushButton::clicked, this, &TOptionForm::reject);
 }
@@ -168,16 +173,28 @@ void TOptionForm::showEvent(QShowEvent* event) {
 }
 
 void TOptionForm::FormActivate() {
-  const Settings& settings = host_.settings();
-  showSpacings(optionEntryOf(settings));
-  workingList.load(settings.containers, host_.project().container);
-  showLibrary();
+  defaultsChosen_ = false;
+  showSettings(host_.settings());
   pcOptions->setCurrentWidget(SheetContainer);
   lvContainers->setFocus();
 }
 
+void TOptionForm::showSettings(const Settings& settings) {
+  showSpacings(optionEntryOf(settings));
+  workingList.load(settings.containers, host_.project().container);
+  showLibrary();
+}
+
+void TOptionForm::btnDefaultsClick() {
+  static const Settings defaults;
+  defaultsChosen_ = true;
+  showSettings(defaults);
+}
+
 void TOptionForm::PageControl1Change() {
-  if (pcOptions->currentWidget() == SheetSpacing) showSpacings(spacingEntryOf(host_.settings()));
+  if (pcOptions->currentWidget() != SheetSpacing) return;
+  static const Settings defaults;
+  showSpacings(spacingEntryOf(defaultsChosen_ ? defaults : host_.settings()));
 }
 
 void TOptionForm::showSpacings(const OptionEntry& e) {
@@ -259,7 +276,10 @@ void TOptionForm::btnOKClick() {
     host_.messages().information(qs(check.message));
     return;
   }
+  // After "恢复默认设置" what the dialog does not show (the planner's options) goes back too.
+  if (defaultsChosen_) host_.settings() = Settings{};
   applyOptions(check.values, host_.settings(), host_.project());
   host_.refreshTree(true);
+  host_.settingsChanged();
   accept();
 }

@@ -7,6 +7,7 @@
 
 #include "commands/containerlibrary.h"
 #include "commands/optionform.h"
+#include "model/settings.h"
 
 class FormHost;
 class QLineEdit;
@@ -32,6 +33,8 @@ class TOptionForm : public QDialog {
   void btnModClick();
   void btnDelClick();
   void btnSetDefaultClick();
+  // Shows the default settings: an empty library, no gaps, the block limit 6; OK stores them.
+  void btnDefaultsClick();
   // Checks the boxes; applies everything and closes, or shows why not.
   void btnOKClick();
 
@@ -46,6 +49,8 @@ class TOptionForm : public QDialog {
   QLineEdit* numberBox(const char* name, const char* upDownName, int minimum, int maximum, UpDown*& upDown);
   // Shows the working list's rows and its selection.
   void showLibrary();
+  // The boxes and the library of these settings, with the project's container selected.
+  void showSettings(const Settings& settings);
   // Modify, Delete and Set default need a selected row.
   void enableRowButtons();
   void showSpacings(const OptionEntry& entry);
@@ -55,6 +60,7 @@ class TOptionForm : public QDialog {
   FormHost& host_;
   TContainerPropForm& containerForm_;
   ContainerLibrary workingList;
+  bool defaultsChosen_ = false;  // "恢复默认设置" was pressed since the dialog opened
 
   QTabWidget* pcOptions = nullptr;
   QWidget* SheetContainer = nullptr;
@@ -72,6 +78,7 @@ class TOptionForm : public QDialog {
   UpDown* UpDownSpacingW = nullptr;
   UpDown* UpDownSpacingH = nullptr;
   UpDown* UpDownMaxBlockNum = nullptr;
+  QPushButton* btnDefaults = nullptr;
   QPushButton* btnOK = nullptr;
   QPushButton* btnCancel = nullptr;
 };

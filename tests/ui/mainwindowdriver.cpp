@@ -12,7 +12,10 @@
 #include <QUrl>
 #include <algorithm>
 
-MainWindowDriver::MainWindowDriver(const QString& startFile) {
+#include "ui/settingsstore.h"
+
+MainWindowDriver::MainWindowDriver(const QString& startFile, bool keepSettings) {
+  if (!keepSettings) SettingsStore().clear();  // a test starts as on a fresh machine
   auto messages = std::make_unique<RecordingMessageBoxes>();
   auto fileDialogs = std::make_unique<ScriptedFileDialogs>();
   messages_ = messages.get();

@@ -20,8 +20,9 @@
 class MainWindowDriver {
  public:
   // Shows the window with startFile as the command-line argument and waits until its
-  // first showing has opened that file or started a new project.
-  explicit MainWindowDriver(const QString& startFile = {});
+  // first showing has opened that file or started a new project. The settings kept by an
+  // earlier window are forgotten first, unless keepSettings (a restart of the program).
+  explicit MainWindowDriver(const QString& startFile = {}, bool keepSettings = false);
 
   TMainForm& form() { return *form_; }
   FillScheme& project() { return form_->project(); }

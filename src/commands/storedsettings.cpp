@@ -1,0 +1,114 @@
+#include "commands/storedsettings.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "commands/containerform.h"
+#include "commands/entrycheck.h"
+
+namespace {
+
+const char* const kSpacingL = "spacing/length";
+const char* const kSpacingW = "spacing/width";
+const char* const kSpacingH = "spacing/height";
+const char* const kMaxBlockNum = "blocks/maxBlockNum";
+const char* const kMode = "planning/mode";
+const char* const kSupportPercent = "planning/supportPercent";
+const char* const kTimeLimit = "planning/timeLimit";
+const char* const kLibrarySize = "library/size";
+const char* const kProjectFolder = "folders/project";
+const char* const kExportFolder = "folders/export";
+
+const char* const kModeSets = "sets";
+const char* const kModeLoadMax = "loadmax";
+
+// The key of one field of the library's row at 0-based index: "library/1/name" for the first.
+std::string rowKey(std::size_t index, const char* field) {
+  return "library/" + std::to_string(index + 1) + "/" + field;
+}
+
+std::string valueOf(const SettingsText& text, const std::string& key) {
+  const auto found = text.find(key);
+  return found == text.end() ? std::string() : found->second;
+}
+
+std::int32_t integerOr(const SettingsText& text, const char* key, std::int32_t fallback, std::int32_t low,
+                       std::int32_t high) {
+  const auto value = readCheckedInteger(valueOf(text, key));
+  return value && *value >= low && *value <= high ? *value : fallback;
+}
+
+// A folder is kept only as an absolute path without control characters.
+std::string folderOr(const SettingsText& text, const char* key) {
+  std::string folder = valueOf(text, key);
+  const bool plain = std::none_of(folder.begin(), folder.end(),
+                                  [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+  return !folder.empty() && folder.front() == '/' && plain ? folder : std::string();
+}
+
+std::vector<Container> libraryOf(const SettingsText& text) {
+  std::vector<Container> library;
+  const auto size = readCheckedInteger(valueOf(text, kLibrarySize));
+  if (!size) return library;
+  const std::size_t rows = std::min<std::size_t>(static_cast<std::size_t>(*size), kMaxStoredContainers);
+  for (std::size_t i = 0; i < rows; ++i) {
+    const ContainerRow row{valueOf(text, rowKey(i, "name")), valueOf(text, rowKey(i, "length")),
+                           valueOf(text, rowKey(i, "width")), valueOf(text, rowKey(i, "height")),
+                           valueOf(text, rowKey(i, "maxWeight"))};
+    // A row the container dialog would refuse is left out, the others stay.
+    if (!checkContainerRow(row).empty()) continue;
+    if (auto container = containerOf(row)) library.push_back(*container);
+  }
+  return library;
+}
+
+}  // namespace
+
+StoredSettings readStoredSettings(const SettingsText& text) {
+  StoredSettings stored;
+  Settings& s = stored.settings;
+  const Settings defaults;
+  constexpr std::int32_t kMaxInt = 2147483647;
+  s.spacingL = integerOr(text, kSpacingL, defaults.spacingL, 0, kMaxInt);
+  s.spacingW = integerOr(text, kSpacingW, defaults.spacingW, 0, kMaxInt);
+  s.spacingH = integerOr(text, kSpacingH, defaults.spacingH, 0, kMaxInt);
+  s.maxBlockNum = integerOr(text, kMaxBlockNum, defaults.maxBlockNum, 1, kMaxInt);
+  s.containers = libraryOf(text);
+
+  const std::string mode = valueOf(text, kMode);
+  s.planningMode = mode == kModeLoadMax ? PlanningMode::LoadMax : PlanningMode::Sets;
+  s.supportPercent = integerOr(text, kSupportPercent, defaults.supportPercent, 0, 100);
+  const auto timeLimit = readCheckedNumber(valueOf(text, kTimeLimit));
+  s.loadMaxTimeLimit = timeLimit && std::isfinite(*timeLimit) && *timeLimit > 0.0 && *timeLimit <= kMaxStoredTimeLimit
+                           ? *timeLimit
+                           : defaults.loadMaxTimeLimit;
+
+  stored.projectFolder = folderOr(text, kProjectFolder);
+  stored.exportFolder = folderOr(text, kExportFolder);
+  return stored;
+}
+
+SettingsText writeStoredSettings(const StoredSettings& stored) {
+  const Settings& s = stored.settings;
+  SettingsText text{
+      {kSpacingL, std::to_string(s.spacingL)},
+      {kSpacingW, std::to_string(s.spacingW)},
+      {kSpacingH, std::to_string(s.spacingH)},
+      {kMaxBlockNum, std::to_string(s.maxBlockNum)},
+      {kMode, s.planningMode == PlanningMode::LoadMax ? kModeLoadMax : kModeSets},
+      {kSupportPercent, std::to_string(s.supportPercent)},
+      {kTimeLimit, numberText(s.loadMaxTimeLimit)},
+      {kLibrarySize, std::to_string(s.containers.size())},
+  };
+  for (std::size_t i = 0; i < s.containers.size(); ++i) {
+    const ContainerRow row = rowOf(s.containers[i]);
+    text[rowKey(i, "name")] = row.name;
+    text[rowKey(i, "length")] = row.length;
+    text[rowKey(i, "width")] = row.width;
+    text[rowKey(i, "height")] = row.height;
+    text[rowKey(i, "maxWeight")] = row.maxWeight;
+  }
+  if (!stored.projectFolder.empty()) text[kProjectFolder] = stored.projectFolder;
+  if (!stored.exportFolder.empty()) text[kExportFolder] = stored.exportFolder;
+  return text;
+}

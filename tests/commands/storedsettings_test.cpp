@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "commands/storedsettings.h"
+
+namespace {
+
+StoredSettings someChosenSettings() {
+  StoredSettings stored;
+  Settings& s = stored.settings;
+  s.spacingL = 10, s.spacingW = 5, s.spacingH = 50, s.maxBlockNum = 9;
+  s.containers = {Container{"A", 5898, 2352, 2393, 21000}, Container{"四十尺 高柜", 12032, 2350, 2698, 26000}};
+  s.planningMode = PlanningMode::LoadMax;
+  s.supportPercent = 75;
+  s.loadMaxTimeLimit = 0.1;
+  stored.projectFolder = "/home/user/项目";
+  stored.exportFolder = "/home/user/Documents/Cargolyx";
+  return stored;
+}
+
+}  // namespace
+
+TEST(StoredSettings, whatIsWrittenIsReadBack) {
+  const StoredSettings chosen = someChosenSettings();
+  EXPECT_EQ(readStoredSettings(writeStoredSettings(chosen)), chosen);
+  // The library's order is kept: the first row stays the default container.
+  EXPECT_EQ(readStoredSettings(writeStoredSettings(chosen)).settings.defaultContainer().name, "A");
+}
+
+TEST(StoredSettings, nothingStoredGivesTheDefaults) {
+  EXPECT_EQ(readStoredSettings({}), StoredSettings{});
+}
+
+TEST(StoredSettings, eachUnreadableOrAbsurdValueFallsBackAlone) {
+  SettingsText text = writeStoredSettings(someChosenSettings());
+  text["spacing/length"] = "-3";
+  text["spacing/width"] = "abc";
+  text["spacing/height"] = "99999999999";  // beyond 32 bits
+  text["blocks/maxBlockNum"] = "0";
+  text["planning/mode"] = "fastest";
+  text["planning/supportPercent"] = "150";
+  text["planning/timeLimit"] = "1e308";
+  text["folders/project"] = "relative/folder";
+  text["folders/export"] = "/tmp/a\nb";
+
+  const StoredSettings read = readStoredSettings(text);
+  const Settings defaults;
+  EXPECT_EQ(read.settings.spacingL, defaults.spacingL);
+  EXPECT_EQ(read.settings.spacingW, defaults.spacingW);
+  EXPECT_EQ(read.settings.spacingH, defaults.spacingH);
+  EXPECT_EQ(read.settings.maxBlockNum, defaults.maxBlockNum);
+  EXPECT_EQ(read.settings.planningMode, PlanningMode::Sets);
+  EXPECT_EQ(read.settings.supportPercent, 100);
+  EXPECT_EQ(read.settings.loadMaxTimeLimit, 2.0);
+  EXPECT_EQ(read.projectFolder, "");
+  EXPECT_EQ(read.exportFolder, "");
+  // What was sound stays.
+  EXPECT_EQ(read.settings.containers, someChosenSettings().settings.containers);
+
+  for (const char* limit : {"0", "-1", "nan", "inf", "3600.5"}) {
+    text["planning/timeLimit"] = limit;
+    EXPECT_EQ(readStoredSettings(text).settings.loadMaxTimeLimit, 2.0) << limit;
+  }
+}
+
+TEST(StoredSettings, libraryRowsTheContainerDialogWouldRefuseAreLeftOut) {
+  SettingsText text = writeStoredSettings(someChosenSettings());
+  const std::string emoji = "\xF0\x9F\x98\x80";  // GBK cannot store it in a project file
+  text["library/1/name"] = emoji;
+  text["library/size"] = std::to_string(3);  // a third row that is not there
+  std::vector<Container> library = readStoredSettings(text).settings.containers;
+  ASSERT_EQ(library.size(), 1u);
+  EXPECT_EQ(library[0].name, "四十尺 高柜");
+
+  text = writeStoredSettings(someChosenSettings());
+  text["library/2/maxWeight"] = "20.5";
+  text["library/2/length"] = "-1";
+  EXPECT_EQ(readStoredSettings(text).settings.containers.size(), 1u);
+
+  // An absurd size reads no more rows than the bound, and no row that is not there.
+  text["library/size"] = "2147483647";
+  EXPECT_EQ(readStoredSettings(text).settings.containers.size(), 1u);
+  text["library/size"] = "many";
+  EXPECT_TRUE(readStoredSettings(text).settings.containers.empty());
+}
