@@ -1,6 +1,7 @@
 // cargolyx-cli export FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--dir DIR]
 // Calculates the project as `plan` does and writes the loading plan "packplan.htm" with its
-// pictures into DIR (by default the program folder, as the window does).
+// pictures into DIR (by default the "Cargolyx" folder in the user's documents, where the
+// window's export starts too).
 
 #include <atomic>
 #include <csignal>
@@ -14,6 +15,7 @@
 #include "export/exportplan.h"
 #include "export/installpaths.h"
 #include "model/fillscheme.h"
+#include "platform/userfolders.h"
 
 namespace {
 
@@ -60,7 +62,7 @@ class SignalsCancelExport {
 int exportPlan(const FillScheme& project, const std::string& folder, std::string* document) {
   SignalsCancelExport signals;
   std::error_code ignored;  // a folder that cannot be made fails the export below, with its reason
-  if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
+  std::filesystem::create_directories(folder, ignored);
   ExportPlan exporter(project, programFolder(), folder);
   exporter.templateFile = planTemplatePath();
   exporter.libraryFile = drawingLibraryPath();
@@ -94,6 +96,11 @@ int runExport(const std::vector<std::string>& args) {
   };
   const auto options = parseCalculationOptions(args, kUsage, dirOption);
   if (!options) return kExitBadInput;
+  if (folder.empty()) folder = defaultExportFolder();
+  if (folder.empty()) {
+    std::cerr << "cargolyx-cli: no home folder to export into; name one with --dir\n";
+    return kExitBadInput;
+  }
   FillScheme project;
   int stopStatus = kExitBadInput;
   const auto report = calculateProject(*options, project, &stopStatus);

@@ -160,10 +160,14 @@ std::optional<std::string> ExportPlan::fillTemplate(std::string_view templateByt
 
 bool ExportPlan::stageHtml(StagingFolder& staging) try {
   std::string error;
-  const auto bytes = readWholeFile(templateFile, &error, kMaxTemplateSize);
-  if (!bytes) return fail(error);
-  const auto document =
-      fillTemplate(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), &error);
+  std::optional<std::vector<std::uint8_t>> bytes;
+  if (!templateFile.empty()) {
+    bytes = readWholeFile(templateFile, &error, kMaxTemplateSize);
+    if (!bytes) return fail(error);
+  }
+  const std::string_view templateText =
+      bytes ? std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()) : builtInPlanTemplate();
+  const auto document = fillTemplate(templateText, &error);
   if (!document) return fail(error);
   const std::string name = htmlFile.substr(htmlFile.rfind('/') + 1);
   if (const std::string why = staging.checkReplaceable(name); !why.empty()) return fail(why);

@@ -19,6 +19,9 @@
 struct FillScheme;
 class StagingFolder;
 
+// The default template as the program was built with it (resources/template.htm).
+std::string_view builtInPlanTemplate();
+
 // Results of ExportPlan::run.
 inline constexpr int kExportDone = 0;
 inline constexpr int kExportDocumentFailed = 1;
@@ -38,7 +41,7 @@ class ExportPlan {
                       const std::string& outputFolder = "");
 
   std::string htmlFile;      // output folder + "packplan.htm"
-  std::string templateFile;  // program folder + "template.htm"
+  std::string templateFile;  // program folder + "template.htm"; empty: builtInPlanTemplate()
   std::string pictureExt;    // ".PNG"
   std::string cartonPrefix;  // "carton"
   std::string blockPrefix;   // "block"

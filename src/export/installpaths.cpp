@@ -24,6 +24,12 @@ std::string drawingLibraryPath(const std::string& programFolder) {
   return shippedFilePath(programFolder, installedLibraryFolder(), "libboxpic.so");
 }
 
-std::string planTemplatePath(const std::string& programFolder) {
-  return shippedFilePath(programFolder, installedDataFolder(), "template.htm");
+std::string planTemplatePath(const std::string& programFolder, const std::string& userFolder) {
+  std::error_code error;
+  if (!userFolder.empty()) {
+    const std::filesystem::path own = std::filesystem::path(userFolder) / "template.htm";
+    if (std::filesystem::is_regular_file(own, error)) return own.string();
+  }
+  const std::string shipped = shippedFilePath(programFolder, installedDataFolder(), "template.htm");
+  return std::filesystem::is_regular_file(shipped, error) ? shipped : std::string();
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "platform/programfolder.h"
+#include "platform/userfolders.h"
 
 // The installed folders relative to the executable's folder, without a trailing '/':
 // "../lib/cargolyx" and "../share/cargolyx" for the usual layout.
@@ -23,5 +24,8 @@ std::string shippedFilePath(const std::string& programFolder, std::string_view r
 
 // libboxpic.so, the drawing library of the plan export.
 std::string drawingLibraryPath(const std::string& programFolder = ::programFolder());
-// template.htm, the template of the exported plan.
-std::string planTemplatePath(const std::string& programFolder = ::programFolder());
+// template.htm, the template of the exported plan: the user's own in userFolder first (one
+// they edited), then the one beside the program, then the installed one. Empty when there is
+// none of them: the export then uses the template built into the program.
+std::string planTemplatePath(const std::string& programFolder = ::programFolder(),
+                             const std::string& userFolder = userDataFolder());

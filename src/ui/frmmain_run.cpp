@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "commands/calculate.h"
+#include "commands/exportfolder.h"
 #include "commands/fillblocks.h"
 #include "commands/runcheck.h"
 #include "export/exportplan.h"
@@ -64,12 +65,19 @@ void TMainForm::tbExportClick() {
     messages_->information(qs(nothingToExportMessage()));
     return;
   }
-  ExportPlan plan(*project_);
+  const QString folder = fileDialogs_->exportFolder(exportStartFolder());
+  if (folder.isEmpty()) return;
+  if (const std::string problem = prepareExportFolder(std8(folder)); !problem.empty()) {
+    messages_->information(qs(problem));
+    return;
+  }
+  exportFolder_ = folder;
+  ExportPlan plan(*project_, programFolder(), std8(folder));
   plan.templateFile = planTemplatePath();
   plan.libraryFile = drawingLibraryPath();
   if (plan.run() != kExportDone) {
-    messages_->information(qs(plan.failureMessage()));
+    messages_->information(qs(exportFailedText(plan.failureMessage(), plan.failureReason())));
     return;
   }
-  if (!openDocument(plan.htmlFile)) messages_->information(qs(openDocumentFailedMessage()));
+  if (!openDocument(plan.htmlFile)) messages_->information(qs(planNotOpenedMessage(plan.htmlFile)));
 }

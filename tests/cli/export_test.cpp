@@ -10,7 +10,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <map>
+#include <optional>
 
 #include <filesystem>
 #include <fstream>
@@ -108,14 +110,50 @@ TEST(CliExport, theDemoPlanShowsInABrowser) {
   EXPECT_EQ(occurrences(dom, "总箱数：850 总体积：61.20立方米 填充率：92.04% 净装箱率：92.04%"), 2);
 }
 
-TEST(CliExport, writesIntoTheProgramFolderByDefault) {
-  const std::filesystem::path programFolder = CARGOLYX_PROGRAM_DIR;
-  const CliResult r = runCli({"export", example("demo.pak")});
+// Sets an environment variable for the programs this test starts, and puts it back after.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value) ::setenv(name, value, 1);
+    else ::unsetenv(name);
+  }
+  ~ScopedEnvironment() {
+    if (old_) ::setenv(name_, old_->c_str(), 1);
+    else ::unsetenv(name_);
+  }
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST(CliExport, writesIntoCargolyxInTheDocumentsByDefaultNeverTheProgramFolder) {
+  ScratchFolder home;
+  const std::string documents = home.path() + "/文档";
+  {
+    ScopedEnvironment documentsDir("XDG_DOCUMENTS_DIR", documents.c_str());
+    const CliResult r = runCli({"export", example("demo.pak")});
+    ASSERT_EQ(r.status, kExitLoaded) << r.err;
+    EXPECT_EQ(lastLine(r.out), documents + "/Cargolyx/packplan.htm");
+    EXPECT_EQ(readPngSize(documents + "/Cargolyx/block1.PNG"), (PngSize{600, 350}));
+  }
+  // Without the variable: the desktop's user-dirs.dirs, else Documents in the home folder.
+  ScopedEnvironment noDocumentsDir("XDG_DOCUMENTS_DIR", nullptr);
+  ScopedEnvironment homeDir("HOME", home.path().c_str());
+  ScopedEnvironment configDir("XDG_CONFIG_HOME", (home.path() + "/config").c_str());
+  CliResult r = runCli({"export", example("demo.pak")});
   ASSERT_EQ(r.status, kExitLoaded) << r.err;
-  EXPECT_TRUE(std::filesystem::equivalent(lastLine(r.out), programFolder / "packplan.htm")) << r.out;
-  EXPECT_EQ(readPngSize(programFolder / "block1.PNG"), (PngSize{600, 350}));
-  for (const char* name : {"packplan.htm", "carton0.PNG", "block0.PNG", "block1.PNG"})
-    std::filesystem::remove(programFolder / name);
+  EXPECT_EQ(lastLine(r.out), home.path() + "/Documents/Cargolyx/packplan.htm");
+
+  std::filesystem::create_directories(home.path() + "/config");
+  std::ofstream(home.path() + "/config/user-dirs.dirs") << "# written by xdg-user-dirs-update\n"
+                                                         << "XDG_DOCUMENTS_DIR=\"$HOME/我的文档\"\n";
+  r = runCli({"export", example("demo.pak")});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  EXPECT_EQ(lastLine(r.out), home.path() + "/我的文档/Cargolyx/packplan.htm");
 }
 
 TEST(CliExport, makesTheFolderItIsGiven) {
@@ -143,6 +181,7 @@ TEST(CliExport, aFailedExportGivesStatusFourAndItsMessage) {
   const CliResult r = runCli({"export", example("demo.pak"), "--dir", notAFolder});
   EXPECT_EQ(r.status, kExitExportFailed);
   EXPECT_NE(r.err.find("导出HTML文件失败。"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find(notAFolder), std::string::npos) << "names the folder: " << r.err;
   EXPECT_EQ(slurp(notAFolder), "a file where the folder should be");
 }
 

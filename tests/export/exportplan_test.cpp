@@ -204,6 +204,18 @@ TEST_F(ExportPlanDocument, aMissingTemplateFailsAndKeepsTheOldDocument) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no stray files";
 }
 
+TEST_F(ExportPlanDocument, withoutATemplateFileTheOneBuiltIntoTheProgramIsFilled) {
+  const std::string shipped = readBytes(CARGOLYX_TEST_DATA_DIR "/../../resources/template.htm");
+  ASSERT_FALSE(shipped.empty());
+  EXPECT_EQ(builtInPlanTemplate(), shipped) << "built in byte for byte";
+
+  ExportPlan exportPlan(plan, folder.path());
+  exportPlan.templateFile.clear();
+  ASSERT_TRUE(exportPlan.writeHtml()) << exportPlan.failureReason();
+  EXPECT_EQ(document(), *exportPlan.fillTemplate(shipped, nullptr));
+  EXPECT_NE(document().find(gbk("演示集装箱 L=11800 W=2300 H=2450")), std::string::npos);
+}
+
 TEST_F(ExportPlanDocument, aNameWithoutGbkCodeFailsAndKeepsTheOldDocument) {
   writeBytes(folder.path() + "packplan.htm", "the earlier plan");
   writeTemplate(gbk("[纸箱图例]"));

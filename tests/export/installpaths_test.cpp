@@ -24,6 +24,8 @@ class InstalledTree : public ::testing::Test {
     fs::remove_all(prefix_, ignored);
   }
   std::string programFolder() const { return prefix_ + "/bin/"; }
+  // The user's data folder of the tests, beside the tree.
+  std::string userFolder() const { return prefix_ + "/data/cargolyx"; }
   // Writes a file relative to the program folder; its normal full path.
   std::string put(const fs::path& relative) {
     const fs::path file = (fs::path(programFolder()) / relative).lexically_normal();
@@ -41,7 +43,7 @@ TEST_F(InstalledTree, findsTheLibraryAndTheTemplateInTheInstalledFolders) {
   const std::string library = put(fs::path(installedLibraryFolder()) / "libboxpic.so");
   const std::string htm = put(fs::path(installedDataFolder()) / "template.htm");
   EXPECT_EQ(drawingLibraryPath(programFolder()), library);
-  EXPECT_EQ(planTemplatePath(programFolder()), htm);
+  EXPECT_EQ(planTemplatePath(programFolder(), userFolder()), htm);
   // Both lie under the prefix, outside the program folder.
   EXPECT_EQ(library.rfind(prefix_ + "/", 0), 0u) << library;
   EXPECT_EQ(library.find("/bin/"), std::string::npos) << library;
@@ -54,18 +56,30 @@ TEST_F(InstalledTree, prefersTheFilesBesideTheProgram) {
   const std::string library = put("libboxpic.so");
   const std::string htm = put("template.htm");
   EXPECT_EQ(drawingLibraryPath(programFolder()), library);
-  EXPECT_EQ(planTemplatePath(programFolder()), htm);
+  EXPECT_EQ(planTemplatePath(programFolder(), userFolder()), htm);
+}
+
+TEST_F(InstalledTree, theUsersOwnTemplateComesFirstAndNoneAtAllMeansTheBuiltInOne) {
+  EXPECT_EQ(planTemplatePath(programFolder(), userFolder()), "") << "nothing found: the built-in template";
+  const std::string installed = put(fs::path(installedDataFolder()) / "template.htm");
+  EXPECT_EQ(planTemplatePath(programFolder(), userFolder()), installed);
+  const std::string beside = put("template.htm");
+  EXPECT_EQ(planTemplatePath(programFolder(), userFolder()), beside);
+  fs::create_directories(userFolder() + "/template.htm");  // a folder is not a template
+  EXPECT_EQ(planTemplatePath(programFolder(), userFolder()), beside);
+  fs::remove(userFolder() + "/template.htm");
+  const std::string own = put("../data/cargolyx/template.htm");
+  EXPECT_EQ(planTemplatePath(programFolder(), userFolder()), own);
+  EXPECT_EQ(planTemplatePath(programFolder(), ""), beside) << "no home: no user's template";
 }
 
 TEST_F(InstalledTree, namesTheInstalledPlaceOfAMissingFile) {
   fs::create_directories(programFolder() + "libboxpic.so");  // a folder is not the library
   EXPECT_EQ(drawingLibraryPath(programFolder()),
             (fs::path(programFolder()) / installedLibraryFolder() / "libboxpic.so").lexically_normal().string());
-  EXPECT_EQ(planTemplatePath(programFolder()),
-            (fs::path(programFolder()) / installedDataFolder() / "template.htm").lexically_normal().string());
 }
 
 TEST(ShippedFiles, areFoundBesideTheProgramInTheBuildFolder) {
   EXPECT_TRUE(fs::equivalent(drawingLibraryPath(CARGOLYX_PROGRAM_DIR "/"), CARGOLYX_PROGRAM_DIR "/libboxpic.so"));
-  EXPECT_TRUE(fs::equivalent(planTemplatePath(CARGOLYX_PROGRAM_DIR "/"), CARGOLYX_PROGRAM_DIR "/template.htm"));
+  EXPECT_TRUE(fs::equivalent(planTemplatePath(CARGOLYX_PROGRAM_DIR "/", ""), CARGOLYX_PROGRAM_DIR "/template.htm"));
 }

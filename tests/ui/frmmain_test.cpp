@@ -597,12 +597,3 @@ TEST(MainWindowExport, withoutAResultTellsToCalculateFirst) {
   EXPECT_EQ(d.messages().shown, QStringList{"没有运算结果可供导出，请先进行运算。"});
 }
 
-TEST(MainWindowExport, aFailedExportShowsItsMessageAndKeepsTheResult) {
-  // The tests' own folder has no template: writing the document fails.
-  MainWindowDriver d(kDemoFile);
-  d.click("tbRun");
-  d.click("tbExport");
-  EXPECT_EQ(d.messages().shown, QStringList{"导出HTML文件失败。"});
-  EXPECT_EQ(d.project().loadedCount, 850);
-  EXPECT_EQ(d.resultList()->rowCount(), 3);
-}
