@@ -61,10 +61,6 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
   setWindowIcon(programIcon());
   setAcceptDrops(true);
 
-  project_->spacingL = settings_->spacingL;
-  project_->spacingW = settings_->spacingW;
-  project_->spacingH = settings_->spacingH;
-
   createToolbar();
   createPanes();
   sbStatus = new QStatusBar(this);
