@@ -96,7 +96,7 @@ class TMainForm : public QMainWindow, public FormHost {
   void createToolbar();
   void createMenus();
   QAction* addMenuAction(QMenu* menu, const char* name, const QString& caption, void (TMainForm::*handler)(),
-                         const QKeySequence& keys = {});
+                         const QList<QKeySequence>& keys = {});
   void fillRecentFilesMenu();
   void addRecentFile(const QString& name);
   void openRecentFile(const QString& name);

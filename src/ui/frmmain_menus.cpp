@@ -10,14 +10,24 @@
 #include "ui/frmmain.h"
 
 namespace {
+
 constexpr int kRecentFileCount = 8;
+
+// The platform's keys for a standard command; some desktops define none for Save As or
+// Quit, and then the usual Linux ones hold.
+QList<QKeySequence> standardKeys(QKeySequence::StandardKey key, const QKeySequence& fallback) {
+  QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+  if (keys.isEmpty()) keys << fallback;
+  return keys;
 }
 
+}  // namespace
+
 QAction* TMainForm::addMenuAction(QMenu* menu, const char* name, const QString& caption,
-                                  void (TMainForm::*handler)(), const QKeySequence& keys) {
+                                  void (TMainForm::*handler)(), const QList<QKeySequence>& keys) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(name);
-  action->setShortcut(keys);
+  action->setShortcuts(keys);
   connect(action, &QAction::triggered, this, handler);
   return action;
 }
@@ -28,10 +38,10 @@ void TMainForm::createMenus() {
 
   QMenu* file = bar->addMenu("文件(&F)");
   file->setObjectName("mnuFile");
-  addMenuAction(file, "mnuNew", "新建(&N)", &TMainForm::tbNewClick, QKeySequence::New);
-  addMenuAction(file, "mnuOpen", "打开(&O)...", &TMainForm::tbOpenClick, QKeySequence::Open);
-  addMenuAction(file, "mnuSave", "保存(&S)", &TMainForm::tbSaveClick, QKeySequence::Save);
-  addMenuAction(file, "mnuSaveAs", "另存为(&A)...", &TMainForm::tbSaveAsClick, QKeySequence::SaveAs);
+  addMenuAction(file, "mnuNew", "新建(&N)", &TMainForm::tbNewClick, QKeySequence::keyBindings(QKeySequence::New));
+  addMenuAction(file, "mnuOpen", "打开(&O)...", &TMainForm::tbOpenClick, QKeySequence::keyBindings(QKeySequence::Open));
+  addMenuAction(file, "mnuSave", "保存(&S)", &TMainForm::tbSaveClick, QKeySequence::keyBindings(QKeySequence::Save));
+  addMenuAction(file, "mnuSaveAs", "另存为(&A)...", &TMainForm::tbSaveAsClick, standardKeys(QKeySequence::SaveAs, QKeySequence("Ctrl+Shift+S")));
   file->addSeparator();
   mnuRecentFiles = file->addMenu("最近打开的文件(&R)");
   mnuRecentFiles->setObjectName("mnuRecentFiles");
@@ -41,14 +51,14 @@ void TMainForm::createMenus() {
   file->addSeparator();
   QAction* quit = file->addAction("退出(&X)");
   quit->setObjectName("mnuQuit");
-  quit->setShortcut(QKeySequence::Quit);
+  quit->setShortcuts(standardKeys(QKeySequence::Quit, QKeySequence("Ctrl+Q")));
   quit->setMenuRole(QAction::QuitRole);
   connect(quit, &QAction::triggered, this, &QWidget::close);
 
   QMenu* edit = bar->addMenu("编辑(&E)");
   edit->setObjectName("mnuEdit");
   addMenuAction(edit, "mnuAddCarton", "添加箱子(&A)", &TMainForm::tbAddCartonClick);
-  addMenuAction(edit, "mnuDelCarton", "删除箱子(&D)", &TMainForm::tbDelCartonClick, QKeySequence::Delete);
+  addMenuAction(edit, "mnuDelCarton", "删除箱子(&D)", &TMainForm::tbDelCartonClick, QKeySequence::keyBindings(QKeySequence::Delete));
   mnuEditFill = addMenuAction(edit, "mnuEditFillCompletely", "完全填充(&F)", &TMainForm::mnuFillCompletelyClick);
   edit->addSeparator();
   addMenuAction(edit, "mnuOption", "选项(&O)...", &TMainForm::tbOptionClick);
@@ -57,7 +67,7 @@ void TMainForm::createMenus() {
 
   QMenu* run = bar->addMenu("计算(&C)");
   run->setObjectName("mnuCalculate");
-  addMenuAction(run, "mnuRun", "运行(&R)", &TMainForm::tbRunClick, QKeySequence(Qt::Key_F5));
+  addMenuAction(run, "mnuRun", "运行(&R)", &TMainForm::tbRunClick, {QKeySequence(Qt::Key_F5)});
   addMenuAction(run, "mnuFill", "填充(&F)", &TMainForm::tbFillClick);
 
   QMenu* view = bar->addMenu("视图(&V)");
@@ -71,7 +81,7 @@ void TMainForm::createMenus() {
 
   QMenu* help = bar->addMenu("帮助(&H)");
   help->setObjectName("mnuHelp");
-  addMenuAction(help, "mnuAbout", "关于本软件(&A)", &TMainForm::tbAboutClick, QKeySequence(Qt::Key_F1));
+  addMenuAction(help, "mnuAbout", "关于本软件(&A)", &TMainForm::tbAboutClick, {QKeySequence(Qt::Key_F1)});
 }
 
 void TMainForm::setRecentFiles(const QStringList& files) {

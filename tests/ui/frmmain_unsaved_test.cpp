@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "mainwindowdriver.h"
 #include "model/projectfile.h"
@@ -194,4 +195,27 @@ TEST(Leftovers, theStatusBarNamesTheCartonsLeftBehindInRed) {
                             QString::number(first.count - 1) + " 箱"))
       << text.toStdString();
   EXPECT_EQ(d.statusText()->palette().color(QPalette::WindowText), QColor(Qt::red));
+}
+
+TEST(MenuCommands, theStandardKeysReachTheCommands) {
+  QTemporaryDir dir;
+  const QString file = copyOf(kDemoFile, dir, "demo.pak");
+  MainWindowDriver d(file);
+  d.form().activateWindow();
+  deleteTheCarton(d);
+  d.messages().shown.clear();
+  QTest::keySequence(&d.form(), QKeySequence::New);  // asked, cancelled
+  EXPECT_EQ(d.messages().shown, QStringList{changedQuestion("demo.pak")});
+  QTest::keySequence(&d.form(), QKeySequence::Save);
+  EXPECT_EQ(cartonsInFile(file), 0u);
+  EXPECT_EQ(d.form().windowTitle(), "demo.pak — Cargolyx");
+  const QString other = dir.filePath("other.pak");
+  d.fileDialogs().saveNames << other;
+  QTest::keySequence(&d.form(), QKeySequence("Ctrl+Shift+S"));
+  EXPECT_EQ(cartonsInFile(other), 0u);
+  d.fileDialogs().openNames << file;
+  QTest::keySequence(&d.form(), QKeySequence::Open);
+  EXPECT_EQ(d.form().windowTitle(), "demo.pak — Cargolyx");
+  QTest::keySequence(&d.form(), QKeySequence("Ctrl+Q"));
+  EXPECT_FALSE(d.form().isVisible());
 }
