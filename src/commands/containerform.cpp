@@ -19,6 +19,9 @@ std::optional<Container> containerOf(const ContainerRow& row) {
 std::string checkContainerRow(const ContainerRow& row) {
   if (!isAcceptableName(row.name)) return unstorableNameMessage();
   // A fractional load would not survive the whole-kilogram reading on OK of the options.
-  if (!containerOf(row)) return inputProblemMessage();
+  const auto container = containerOf(row);
+  // A container without room would only make every later calculation fail.
+  if (!container || container->length == 0 || container->width == 0 || container->height == 0)
+    return inputProblemMessage();
   return {};
 }

@@ -25,5 +25,5 @@ ContainerRow rowOf(const Container& container);
 std::optional<Container> containerOf(const ContainerRow& row);
 
 // The container dialog's check on OK: the message to show, empty when the row is
-// accepted. The maximum load is a whole number of kilograms, like the sizes.
+// accepted. Length, width and height must be above 0. The maximum load is a whole number of kilograms, like the sizes.
 std::string checkContainerRow(const ContainerRow& row);

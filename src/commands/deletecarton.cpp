@@ -17,3 +17,7 @@ std::string deleteMessage(DeleteDecision decision) {
   }
   return "";
 }
+
+std::string deleteCartonQuestion(const std::string& cartonName) {
+  return "确实要删除纸箱“" + cartonName + "”吗？";
+}

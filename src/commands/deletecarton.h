@@ -13,3 +13,5 @@ enum class DeleteDecision {
 DeleteDecision decideDelete(bool selectedNode, bool cartonNode);
 // The message for a decision that stops the command; empty for DeleteCarton.
 std::string deleteMessage(DeleteDecision decision);
+// Asked before a carton type is removed, naming it.
+std::string deleteCartonQuestion(const std::string& cartonName);

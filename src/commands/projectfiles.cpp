@@ -10,6 +10,10 @@ std::string saveFailedMessage() {
   return "保存文件失败，请确认您选择的保存位置是否可写，以及系统其它配置是否正确。";
 }
 
+std::string readOnlySaveAsQuestion() {
+  return "该文件为只读文件，无法保存。是否另存为其它文件？";
+}
+
 bool isProjectFileName(std::string_view name) {
   constexpr std::string_view suffix = ".pak";
   if (name.size() < suffix.size()) return false;

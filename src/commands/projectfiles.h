@@ -8,5 +8,7 @@
 std::string openFailedMessage();
 // Shown when a project file cannot be written.
 std::string saveFailedMessage();
+// Asked when Save meets a read-only file: Yes saves under another name.
+std::string readOnlySaveAsQuestion();
 // A dropped file is opened when its name ends in ".pak", in any letter case.
 bool isProjectFileName(std::string_view name);

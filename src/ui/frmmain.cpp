@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "commands/deletecarton.h"
+#include "commands/documentstate.h"
 #include "commands/projectfiles.h"
 #include "engine/calculation.h"
 #include "model/projectfile.h"
@@ -33,6 +34,7 @@
 #include "ui/frmcontainerprop.h"
 #include "ui/frmoption.h"
 #include "ui/pictures.h"
+#include "ui/qtext.h"
 #include "view3d/boxviewer.h"
 
 namespace {
@@ -57,10 +59,12 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
       fileDialogs_(fileDialogs ? std::move(fileDialogs) : std::make_unique<QtFileDialogs>(this)),
       startFile_(std::move(startFile)) {
   setObjectName("MainForm");
-  setWindowTitle("Cargolyx");
+  document_.reset(*project_, {});
+  updateTitle();
   setWindowIcon(programIcon());
   setAcceptDrops(true);
 
+  createMenus();
   createToolbar();
   createPanes();
   sbStatus = new QStatusBar(this);
@@ -196,10 +200,14 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::FormShow() {
   if (!startFile_.isEmpty() && openProjectFile(startFile_)) return;
-  tbNewClick();
+  newProject();
 }
 
 void TMainForm::tbNewClick() {
+  if (maySetProjectAside()) newProject();
+}
+
+void TMainForm::newProject() {
   auto fresh = std::make_unique<FillScheme>();
   fresh->spacingL = settings_->spacingL;
   fresh->spacingW = settings_->spacingW;
@@ -220,9 +228,12 @@ void TMainForm::tbNewClick() {
   refreshResults(-1);
   // A new project has neither cartons nor a result to describe yet.
   showStatistics(0);
+  document_.reset(*project_, {});
+  updateTitle();
 }
 
 void TMainForm::tbOpenClick() {
+  if (!maySetProjectAside()) return;
   const QString name = fileDialogs_->openFileName();
   if (!name.isEmpty()) openProjectFile(name);
 }
@@ -233,16 +244,57 @@ bool TMainForm::openProjectFile(const QString& name) {
     return false;
   }
   refreshTree(true);
+  document_.reset(*project_, std8(name));
+  addRecentFile(name);
+  updateTitle();
   return true;
 }
 
-void TMainForm::tbSaveAsClick() {
+bool TMainForm::maySetProjectAside() {
+  if (!document_.isModified(*project_)) return true;
+  switch (messages_->askToSave(qs(saveChangesQuestion(document_.filePath())))) {
+    case SaveChoice::Save:
+      return saveProject();
+    case SaveChoice::Discard:
+      return true;
+    case SaveChoice::Cancel:
+      break;
+  }
+  return false;
+}
+
+void TMainForm::tbSaveClick() { saveProject(); }
+
+void TMainForm::tbSaveAsClick() { saveProjectAs(); }
+
+bool TMainForm::saveProject() {
+  if (document_.filePath().empty()) return saveProjectAs();
+  return writeProject(qs(document_.filePath()));
+}
+
+bool TMainForm::saveProjectAs() {
   const QString name = fileDialogs_->saveFileName();
-  if (name.isEmpty()) return;
+  return !name.isEmpty() && writeProject(name);
+}
+
+bool TMainForm::writeProject(const QString& name) {
   FileProblem problem = FileProblem::None;
-  if (!saveProjectFile(QFile::encodeName(name).toStdString(), *project_, nullptr, &problem))
-    messages_->information(QString::fromStdString(problem == FileProblem::ReadOnly ? readOnlyFileMessage()
-                                                                                  : saveFailedMessage()));
+  if (saveProjectFile(QFile::encodeName(name).toStdString(), *project_, nullptr, &problem)) {
+    document_.reset(*project_, std8(name));
+    addRecentFile(name);
+    updateTitle();
+    return true;
+  }
+  if (problem == FileProblem::ReadOnly) {
+    if (messages_->question(qs(readOnlySaveAsQuestion()))) return saveProjectAs();
+    return false;
+  }
+  messages_->information(qs(saveFailedMessage()));
+  return false;
+}
+
+void TMainForm::updateTitle() {
+  setWindowTitle(qs(::windowTitle(document_.filePath(), document_.isModified(*project_))));
 }
 
 void TMainForm::tbAddCartonClick() {
@@ -263,6 +315,10 @@ void TMainForm::tbDelCartonClick() {
     messages_->information(QString::fromStdString(deleteMessage(decision)));
     return;
   }
+  const auto index = static_cast<std::size_t>(selectedCartonIndex());
+  if (index >= project_->cartons.size() ||
+      !messages_->question(qs(deleteCartonQuestion(project_->cartons[index].name))))
+    return;
   if (project_->removeCarton(static_cast<std::size_t>(selectedCartonIndex()))) deleteSelectedCartonNode();
   refreshTree(true);
 }
@@ -274,9 +330,13 @@ void TMainForm::tbAboutClick() { AboutBox->exec(); }
 void TMainForm::showCartonDialog(bool newMode) {
   CartonPropForm->newMode = newMode;
   CartonPropForm->exec();
+  updateTitle();
 }
 
-void TMainForm::showOptionsDialog() { OptionForm->exec(); }
+void TMainForm::showOptionsDialog() {
+  OptionForm->exec();
+  updateTitle();
+}
 
 
 int TMainForm::selectedCartonIndex() const {
@@ -303,11 +363,24 @@ void TMainForm::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   // Opened once the drop has ended, so that a message box never holds up the program the
   // file came from.
-  QTimer::singleShot(0, this, [this, name] { openProjectFile(name); });
+  QTimer::singleShot(0, this, [this, name] {
+    if (maySetProjectAside()) openProjectFile(name);
+  });
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-  if (DoingDlg->isVisible()) DoingDlg->CancelBtnClick();
+  if (DoingDlg->isVisible()) {
+    // The calculation stops first; the window closes (asking about changes) once it has
+    // handed the project back.
+    DoingDlg->CancelBtnClick();
+    closeAfterRun_ = true;
+    event->ignore();
+    return;
+  }
+  if (!maySetProjectAside()) {
+    event->ignore();
+    return;
+  }
   QMainWindow::closeEvent(event);
   if (event->isAccepted()) saveSettings();
 }
@@ -326,9 +399,6 @@ bool TMainForm::treeCartonKeyDown(int key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
       treeCartonDblClick();
-      return true;
-    case Qt::Key_F5:
-      refreshTree(true);
       return true;
     default:
       return false;  // the tree's own keys

@@ -3,10 +3,12 @@
 // view's panel, the result list and the status bar. It owns the current project and the
 // settings, and opens a project named on the command line or dropped on the window.
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <memory>
 #include <vector>
 
+#include "commands/documentstate.h"
 #include "model/fillscheme.h"
 #include "model/settings.h"
 #include "ui/filedialogs.h"
@@ -25,6 +27,8 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class BoxViewer;
+struct CalculationReport;
+struct CalculationRequest;
 class TAboutBox;
 class TCartonPropForm;
 class TDoingDlg;
@@ -49,8 +53,16 @@ class TMainForm : public QMainWindow, public FormHost {
   void refreshTree(bool clearResults) override;
   void settingsChanged() override { saveSettings(); }
 
-  // Opens a project file; on failure shows the open message and returns false.
+  // Opens a project file; on failure shows the open message and returns false. The
+  // current project is replaced without a question: callers ask first.
   bool openProjectFile(const QString& name);
+  // Whether the current project may be replaced or closed: when it has unsaved changes
+  // the user is asked to save (and the save succeeds), to discard them, or cancels.
+  bool maySetProjectAside();
+  bool isModified() const { return document_.isModified(*project_); }
+  // The recent files, newest first, as the File menu lists them.
+  QStringList recentFiles() const { return recentFiles_; }
+  void setRecentFiles(const QStringList& files);
   // Rebuilds the result list and the result statistics; selects row selectIndex, or the
   // totals row when there is no such row.
   void refreshResults(int selectIndex);
@@ -61,7 +73,8 @@ class TMainForm : public QMainWindow, public FormHost {
   // The toolbar commands.
   void tbNewClick();
   void tbOpenClick();
-  void tbSaveAsClick();
+  void tbSaveAsClick();  // the toolbar's 保存 and the menu's 另存为: always asks for a name
+  void tbSaveClick();    // the menu's 保存: the project's own file, or a name when it has none
   void tbAddCartonClick();
   void tbDelCartonClick();
   void tbRunClick();
@@ -82,6 +95,21 @@ class TMainForm : public QMainWindow, public FormHost {
 
  private:
   void createToolbar();
+  void createMenus();
+  QAction* addMenuAction(QMenu* menu, const char* name, const QString& caption, void (TMainForm::*handler)(),
+                         const QList<QKeySequence>& keys = {});
+  void fillRecentFilesMenu();
+  void addRecentFile(const QString& name);
+  void openRecentFile(const QString& name);
+  // A new project from the settings, without a question.
+  void newProject();
+  bool saveProject();
+  bool saveProjectAs();
+  // Writes the project to name; a read-only file offers Save As.
+  bool writeProject(const QString& name);
+  void updateTitle();
+  // After the calculation: the result, or the entered cartons again when there is none.
+  void runFinished(const CalculationRequest& request, const CalculationReport& report);
   void createPanes();
   void createResultList();
   QAction* addToolButton(const char* name, const QString& caption, const QString& hint, int picture,
@@ -121,6 +149,9 @@ class TMainForm : public QMainWindow, public FormHost {
   QString startFile_;
   QString exportFolder_;  // where the last plan was exported; empty: none yet
   bool shown_ = false;
+  DocumentState document_;
+  QStringList recentFiles_;
+  bool closeAfterRun_ = false;  // the window was closed during a calculation
 
   QToolBar* tbMain = nullptr;
   QTreeWidget* treeCarton = nullptr;
@@ -133,6 +164,8 @@ class TMainForm : public QMainWindow, public FormHost {
   QLabel* StatusText = nullptr;
   QMenu* PopupMenuBlock = nullptr;
   QAction* mnuFillCompletely = nullptr;
+  QMenu* mnuRecentFiles = nullptr;
+  QAction* mnuEditFill = nullptr;
 
   // The dialogs, created once in this order and shown modally.
   TAboutBox* AboutBox = nullptr;

@@ -11,6 +11,7 @@
 
 #include "engine/calculation.h"
 #include "commands/fillblocks.h"
+#include "commands/leftovers.h"
 #include "commands/resultlist.h"
 #include "engine/statistics.h"
 #include "ui/frmmain.h"
@@ -104,6 +105,7 @@ void TMainForm::refreshTree(bool clearResults) {
     clearBlocks(*project_);
     refreshResults(-1);
   }
+  updateTitle();
 }
 
 void TMainForm::refreshResults(int selectIndex) {
@@ -125,6 +127,7 @@ void TMainForm::refreshResults(int selectIndex) {
   const int rowCount = lvResult->rowCount();
   selectResultRow(selectIndex >= 0 && selectIndex < rowCount ? selectIndex : rowCount - 1);
   if (project_->loadedCount > 0) showStatistics(2);
+  updateTitle();
 }
 
 void TMainForm::selectResultRow(int row) {
@@ -142,8 +145,12 @@ std::vector<int> TMainForm::selectedResultRows() const {
 }
 
 void TMainForm::showStatistics(int mode) {
-  const bool red = mode == 1 && cartonVolumeExceedsContainer(*project_);
-  const QString text = QString::fromStdString(statisticsText(*project_, mode));
+  // The result's statistics name the cartons it left behind, in red.
+  const std::string leftovers = mode == 2 ? leftoverStatusText(leftoverCartons(*project_)) : std::string();
+  const bool red = (mode == 1 && cartonVolumeExceedsContainer(*project_)) || !leftovers.empty();
+  std::string shown = statisticsText(*project_, mode);
+  if (!leftovers.empty()) shown += "    " + leftovers;
+  const QString text = QString::fromStdString(shown);
   QPalette palette = StatusText->palette();
   palette.setColor(QPalette::WindowText, red ? QColor(Qt::red) : QApplication::palette().color(QPalette::ButtonText));
   StatusText->setPalette(palette);

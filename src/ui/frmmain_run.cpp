@@ -5,6 +5,7 @@
 #include "commands/calculate.h"
 #include "commands/exportfolder.h"
 #include "commands/fillblocks.h"
+#include "commands/leftovers.h"
 #include "commands/runcheck.h"
 #include "export/exportplan.h"
 #include "platform/opener.h"
@@ -24,17 +25,33 @@ void TMainForm::tbRunClick() {
 
   const CalculationRequest request = calculationRequest(*project_, *settings_);
   const CalculationReport report = DoingDlg->runCalculation(request);  // shown while it runs
-  // A project changed while the calculation ran keeps no result of the old one.
+  runFinished(request, report);
+  if (closeAfterRun_) {
+    closeAfterRun_ = false;
+    close();
+  }
+}
+
+void TMainForm::runFinished(const CalculationRequest& request, const CalculationReport& report) {
+  // A project changed while the calculation ran keeps no result of the old one, and a
+  // cancelled run leaves none: the view and the status bar show the entered cartons.
   if (!requestMatches(request, *project_)) {
-    clearBlocks(*project_);
-    refreshResults(-1);
+    refreshTree(true);
     return;
   }
   applyReport(report, *project_);
+  if (report.status == CalculationStatus::Cancelled) {
+    refreshTree(true);
+    return;
+  }
   refreshResults(-1);
-  if (report.status == CalculationStatus::Cancelled) return;
   QApplication::alert(this);
-  if (report.status != CalculationStatus::Loaded && !report.message.empty()) messages_->information(qs(report.message));
+  if (report.status != CalculationStatus::Loaded) {
+    if (!report.message.empty()) messages_->information(qs(report.message));
+    return;
+  }
+  const std::string leftovers = leftoverMessage(leftoverCartons(*project_));
+  if (!leftovers.empty()) messages_->information(qs(leftovers));
 }
 
 void TMainForm::tbFillClick() {

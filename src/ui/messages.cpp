@@ -14,3 +14,18 @@ bool QtMessageBoxes::question(const QString& text) {
   QMessageBox box(QMessageBox::Information, kCaption, text, QMessageBox::Yes | QMessageBox::No, parent_);
   return box.exec() == QMessageBox::Yes;
 }
+
+SaveChoice QtMessageBoxes::askToSave(const QString& text) {
+  QMessageBox box(QMessageBox::Warning, kCaption, text,
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+  box.setDefaultButton(QMessageBox::Save);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return SaveChoice::Save;
+    case QMessageBox::Discard:
+      return SaveChoice::Discard;
+    default:
+      return SaveChoice::Cancel;
+  }
+}

@@ -8,6 +8,9 @@
 
 class QWidget;
 
+// The answers to the question asked before a changed project is set aside.
+enum class SaveChoice { Save, Discard, Cancel };
+
 class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
@@ -15,6 +18,8 @@ class MessageBoxes {
   virtual void information(const QString& text) = 0;
   // A question: the text, the information icon, Yes and No. True for Yes.
   virtual bool question(const QString& text) = 0;
+  // The text, the warning icon, Save, Discard and Cancel (Escape).
+  virtual SaveChoice askToSave(const QString& text) = 0;
 };
 
 // Modal QMessageBox windows with the caption "Cargolyx".
@@ -23,12 +28,13 @@ class QtMessageBoxes : public MessageBoxes {
   explicit QtMessageBoxes(QWidget* parent) : parent_(parent) {}
   void information(const QString& text) override;
   bool question(const QString& text) override;
+  SaveChoice askToSave(const QString& text) override;
 
  private:
   QWidget* parent_;
 };
 
-// Records what would have been shown and answers questions from a queue (No when empty).
+// Records what would have been shown and answers questions from queues (No, Cancel when empty).
 class RecordingMessageBoxes : public MessageBoxes {
  public:
   void information(const QString& text) override { shown.append(text); }
@@ -39,7 +45,15 @@ class RecordingMessageBoxes : public MessageBoxes {
     answers.pop_front();
     return answer;
   }
+  SaveChoice askToSave(const QString& text) override {
+    shown.append(text);
+    if (saveAnswers.empty()) return SaveChoice::Cancel;
+    const SaveChoice answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+  }
 
   QStringList shown;          // every text, information and question alike, in order
   std::deque<bool> answers;   // the answers to the coming questions
+  std::deque<SaveChoice> saveAnswers;  // the answers to the coming save questions (Cancel when empty)
 };

@@ -126,9 +126,12 @@ TEST(ContainerLibrary, readsEveryRowBackAsAContainer) {
 
 TEST(ContainerLibrary, containerRowCheck) {
   EXPECT_EQ(checkContainerRow(rowOf(kA)), "");
-  EXPECT_EQ(checkContainerRow(ContainerRow{"", "0", "0", "0", "0"}), "") << "sizes of 0 pass";
+  EXPECT_EQ(checkContainerRow(ContainerRow{"", "1", "1", "1", "0"}), "") << "no name and no load pass";
   EXPECT_EQ(checkContainerRow(ContainerRow{"A", "+12", "2", "3", "4"}), "");
   const std::string problem = inputProblemMessage();
+  EXPECT_EQ(checkContainerRow(ContainerRow{"A", "0", "2", "3", "4"}), problem) << "no length";
+  EXPECT_EQ(checkContainerRow(ContainerRow{"A", "1", "0", "3", "4"}), problem) << "no width";
+  EXPECT_EQ(checkContainerRow(ContainerRow{"A", "1", "2", "000", "4"}), problem) << "no height";
   EXPECT_EQ(checkContainerRow(ContainerRow{"A", "", "2", "3", "4"}), problem);
   EXPECT_EQ(checkContainerRow(ContainerRow{"A", "1", "-2", "3", "4"}), problem);
   EXPECT_EQ(checkContainerRow(ContainerRow{"A", "1", "2", "3a", "4"}), problem);

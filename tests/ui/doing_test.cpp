@@ -96,6 +96,23 @@ TEST(DoingDlg, cancelEndsALongRunWithNoBlocksAndNoMessage) {
   EXPECT_FALSE(doingDialog(d)->findChild<LoadingAnimation*>("TheAnimate")->isPlaying());
 }
 
+// The view and the status bar showed an earlier result: a cancelled run leaves neither
+// behind, only the entered cartons.
+TEST(DoingDlg, aCancelledRunClearsTheViewAndShowsTheEnteredCartons) {
+  MainWindowDriver d;
+  enterLongSearch(d);
+  d.project().blocks = {makeBlock(0, 0, 2, 2, 2, 8)};
+  d.form().refreshResults(-1);
+  ASSERT_EQ(d.form().scene().sceneBlocks.size(), 1u);
+  ASSERT_FALSE(d.statusText()->text().startsWith("已输入纸箱总数："));
+  QTimer::singleShot(300, &d.form(), [&d] { doingDialog(d)->CancelBtnClick(); });
+  d.click("tbRun");
+  EXPECT_TRUE(d.project().blocks.empty());
+  EXPECT_TRUE(d.form().scene().sceneBlocks.empty());
+  EXPECT_EQ(d.statusText()->text().left(8), "已输入纸箱总数：");
+  EXPECT_TRUE(d.messages().shown.isEmpty());
+}
+
 TEST(DoingDlg, escapeCancelsTooAndTheNextRunStartsAfresh) {
   MainWindowDriver d;
   enterLongSearch(d);
@@ -187,7 +204,7 @@ TEST(RunInProgress, anEditDuringTheRunKeepsTheEditAndDropsTheOldResult) {
 }
 
 // The window is closed while the worker searches: the calculation stops, the window
-// goes without a message, and the project keeps no half result.
+// asks about the unsaved cartons and goes, and the project keeps no half result.
 TEST(RunInProgress, closingTheWindowDuringARunCancelsIt) {
   MainWindowDriver d;
   enterLongSearch(d);
@@ -196,10 +213,12 @@ TEST(RunInProgress, closingTheWindowDuringARunCancelsIt) {
     closedDuringRun = doingDialog(d)->isVisible();
     d.form().close();
   });
+  // The entered cartons are unsaved changes: asked once the worker has handed over.
+  d.messages().saveAnswers = {SaveChoice::Discard};
   d.click("tbRun");  // returns once the cancelled worker has handed over
   EXPECT_TRUE(closedDuringRun);
   EXPECT_TRUE(doingDialog(d)->cancelRequested());
   EXPECT_FALSE(d.form().isVisible());
   EXPECT_TRUE(d.project().blocks.empty());
-  EXPECT_TRUE(d.messages().shown.isEmpty());
+  EXPECT_EQ(d.messages().shown, QStringList{"当前装箱方案尚未保存，是否先保存？"});
 }

@@ -75,11 +75,17 @@ TEST_F(ContainerDialog, okWritesTheTypedTextsIntoTheRowOnly) {
   type("txtName", "40英尺高柜");
   type("txtL", "12032");
   type("txtW", "2352");
-  type("txtH", "0");  // a size of 0 passes this dialog
+  type("txtH", "0");
   type("txtWeight", "26500");
   click("btnOK");
+  EXPECT_EQ(host.boxes.shown, QStringList{"您输入的内容存在问题，请检查后重新输入。"}) << "a container needs a height";
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(library.rows()[1], rowOf(kB));
+  host.boxes.shown.clear();
+  type("txtH", "2698");
+  click("btnOK");
   EXPECT_TRUE(host.boxes.shown.isEmpty()) << host.boxes.shown.join("\n").toStdString();
-  EXPECT_EQ(library.rows()[1], (ContainerRow{"40英尺高柜", "12032", "2352", "0", "26500"}));
+  EXPECT_EQ(library.rows()[1], (ContainerRow{"40英尺高柜", "12032", "2352", "2698", "26500"}));
   EXPECT_EQ(library.rows()[0], rowOf(kA));
   EXPECT_TRUE(host.config.containers.empty()) << "the settings change only on the options' OK";
   EXPECT_EQ(host.scheme.container, Container{});

@@ -1,0 +1,33 @@
+#include "commands/documentstate.h"
+
+#include "model/fillscheme.h"
+
+namespace {
+
+std::string shownName(std::string_view filePath) {
+  if (filePath.empty()) return "未命名";
+  const std::size_t slash = filePath.find_last_of('/');
+  return std::string(slash == std::string_view::npos ? filePath : filePath.substr(slash + 1));
+}
+
+}  // namespace
+
+void DocumentState::reset(const FillScheme& project, std::string filePath) {
+  savedImage_ = project.saveToStream();
+  filePath_ = std::move(filePath);
+}
+
+bool DocumentState::isModified(const FillScheme& project) const {
+  if (!savedImage_) return true;
+  const auto image = project.saveToStream();
+  return !image || *image != *savedImage_;
+}
+
+std::string windowTitle(std::string_view filePath, bool modified) {
+  return shownName(filePath) + (modified ? "*" : "") + " — Cargolyx";
+}
+
+std::string saveChangesQuestion(std::string_view filePath) {
+  if (filePath.empty()) return "当前装箱方案尚未保存，是否先保存？";
+  return "装箱方案“" + shownName(filePath) + "”已修改，是否保存修改？";
+}

@@ -1,0 +1,42 @@
+#include "commands/leftovers.h"
+
+#include "model/fillscheme.h"
+
+std::vector<Leftover> leftoverCartons(const FillScheme& project) {
+  std::vector<Leftover> leftovers;
+  if (project.blocks.empty()) return leftovers;
+  std::vector<std::int64_t> loaded(project.cartons.size(), 0);
+  for (const BlockScheme& block : project.blocks)
+    if (block.cartonIndex >= 0 && static_cast<std::size_t>(block.cartonIndex) < loaded.size())
+      loaded[static_cast<std::size_t>(block.cartonIndex)] += block.count;
+  for (std::size_t i = 0; i < project.cartons.size(); ++i) {
+    const std::int64_t missing = static_cast<std::int64_t>(project.cartons[i].count) - loaded[i];
+    if (missing > 0) leftovers.push_back({static_cast<int>(i), project.cartons[i].name, missing});
+  }
+  return leftovers;
+}
+
+namespace {
+
+std::string listOf(const std::vector<Leftover>& leftovers) {
+  std::string text;
+  std::int64_t total = 0;
+  for (const Leftover& leftover : leftovers) {
+    if (!text.empty()) text += "，";
+    text += leftover.name + " " + std::to_string(leftover.count) + " 箱";
+    total += leftover.count;
+  }
+  return text + "（共 " + std::to_string(total) + " 箱）";
+}
+
+}  // namespace
+
+std::string leftoverStatusText(const std::vector<Leftover>& leftovers) {
+  if (leftovers.empty()) return {};
+  return "未装入：" + listOf(leftovers);
+}
+
+std::string leftoverMessage(const std::vector<Leftover>& leftovers) {
+  if (leftovers.empty()) return {};
+  return "并非所有纸箱都已装入集装箱，以下纸箱未能装入：" + listOf(leftovers) + "。";
+}
