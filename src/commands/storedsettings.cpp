@@ -18,6 +18,7 @@ const char* const kTimeLimit = "planning/timeLimit";
 const char* const kLibrarySize = "library/size";
 const char* const kProjectFolder = "folders/project";
 const char* const kExportFolder = "folders/export";
+const char* const kRecentFile = "recent/file";  // recent/file0 (newest) to recent/file7
 
 const char* const kModeSets = "sets";
 const char* const kModeLoadMax = "loadmax";
@@ -85,6 +86,11 @@ StoredSettings readStoredSettings(const SettingsText& text) {
 
   stored.projectFolder = folderOr(text, kProjectFolder);
   stored.exportFolder = folderOr(text, kExportFolder);
+  for (std::size_t i = 0; i < kMaxRecentFiles; ++i) {
+    const std::string key = kRecentFile + std::to_string(i);
+    std::string file = folderOr(text, key.c_str());  // the same rule: absolute, no control characters
+    if (!file.empty()) stored.recentFiles.push_back(std::move(file));
+  }
   return stored;
 }
 
@@ -110,5 +116,7 @@ SettingsText writeStoredSettings(const StoredSettings& stored) {
   }
   if (!stored.projectFolder.empty()) text[kProjectFolder] = stored.projectFolder;
   if (!stored.exportFolder.empty()) text[kExportFolder] = stored.exportFolder;
+  for (std::size_t i = 0; i < stored.recentFiles.size() && i < kMaxRecentFiles; ++i)
+    text[kRecentFile + std::to_string(i)] = stored.recentFiles[i];
   return text;
 }

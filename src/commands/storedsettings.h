@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "model/settings.h"
 
@@ -18,6 +19,7 @@ struct StoredSettings {
   Settings settings;
   std::string projectFolder;  // where the last project was opened or saved; empty: none yet
   std::string exportFolder;   // where the last plan was exported; empty: none yet
+  std::vector<std::string> recentFiles;  // projects opened or saved, newest first
 
   bool operator==(const StoredSettings&) const = default;
 };
@@ -25,6 +27,7 @@ struct StoredSettings {
 // Bounds of what is read back: a longer library is cut there, a longer time limit refused.
 inline constexpr std::size_t kMaxStoredContainers = 1000;
 inline constexpr double kMaxStoredTimeLimit = 3600.0;
+inline constexpr std::size_t kMaxRecentFiles = 8;
 
 StoredSettings readStoredSettings(const SettingsText& text);
 SettingsText writeStoredSettings(const StoredSettings& stored);

@@ -17,6 +17,9 @@ void TMainForm::loadSettings() {
   project_->spacingH = settings_->spacingH;
   fileDialogs_->setLastFolder(qs(stored.projectFolder));
   exportFolder_ = qs(stored.exportFolder);
+  QStringList recent;
+  for (const std::string& file : stored.recentFiles) recent << qs(file);
+  setRecentFiles(recent);
 
   // Qt refuses layouts it cannot read; the window then keeps its default size and place.
   const WindowLayout layout = store.readLayout();
@@ -26,7 +29,8 @@ void TMainForm::loadSettings() {
 }
 
 void TMainForm::saveSettings() {
-  StoredSettings stored{*settings_, std8(fileDialogs_->lastFolder()), std8(exportFolder_)};
+  StoredSettings stored{*settings_, std8(fileDialogs_->lastFolder()), std8(exportFolder_), {}};
+  for (const QString& file : recentFiles()) stored.recentFiles.push_back(std8(file));
   SettingsStore().write(stored, {saveGeometry(), splitTreeView->saveState(), splitViewResults->saveState()});
 }
 

@@ -14,6 +14,7 @@ StoredSettings someChosenSettings() {
   s.loadMaxTimeLimit = 0.1;
   stored.projectFolder = "/home/user/项目";
   stored.exportFolder = "/home/user/Documents/Cargolyx";
+  stored.recentFiles = {"/home/user/项目/demo.pak", "/tmp/a.pak"};
   return stored;
 }
 
@@ -41,6 +42,7 @@ TEST(StoredSettings, eachUnreadableOrAbsurdValueFallsBackAlone) {
   text["planning/timeLimit"] = "1e308";
   text["folders/project"] = "relative/folder";
   text["folders/export"] = "/tmp/a\nb";
+  text["recent/file0"] = "demo.pak";  // not absolute: dropped, the next one moves up
 
   const StoredSettings read = readStoredSettings(text);
   const Settings defaults;
@@ -53,6 +55,7 @@ TEST(StoredSettings, eachUnreadableOrAbsurdValueFallsBackAlone) {
   EXPECT_EQ(read.settings.loadMaxTimeLimit, 2.0);
   EXPECT_EQ(read.projectFolder, "");
   EXPECT_EQ(read.exportFolder, "");
+  EXPECT_EQ(read.recentFiles, std::vector<std::string>{"/tmp/a.pak"});
   // What was sound stays.
   EXPECT_EQ(read.settings.containers, someChosenSettings().settings.containers);
 

@@ -53,6 +53,7 @@ TEST(MainWindowSettings, whatWasChosenComesBackAfterARestart) {
     auto* tree = d.form().findChild<QSplitter*>("splitTreeView");
     tree->setSizes({300, tree->sizes().at(0) + tree->sizes().at(1) - 300});
     d.fileDialogs().folder = "/srv/projects";
+    d.form().setRecentFiles({"/srv/projects/b.pak", "/srv/projects/a.pak"});
     d.settings().maxBlockNum = 3;  // changed after the last OK: kept by closing the window
     expected.maxBlockNum = 3;
     size = d.form().size();
@@ -66,6 +67,7 @@ TEST(MainWindowSettings, whatWasChosenComesBackAfterARestart) {
   EXPECT_EQ(splitterSizes(restarted, "splitTreeView"), treeSizes);
   EXPECT_EQ(splitterSizes(restarted, "splitViewResults"), resultSizes);
   EXPECT_EQ(restarted.fileDialogs().folder, "/srv/projects");
+  EXPECT_EQ(restarted.form().recentFiles(), (QStringList{"/srv/projects/b.pak", "/srv/projects/a.pak"}));
   // The new project of the start takes the kept default container and spacings.
   EXPECT_EQ(restarted.project().container, kA);
   EXPECT_EQ(restarted.project().spacingL, 10);
