@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "boxpic/boxpic.h"
+#include "commands/leftovers.h"
 #include "engine/statistics.h"
 #include "export/dynamiclibrary.h"
 #include "export/stagingfolder.h"
@@ -281,6 +282,13 @@ std::string ExportPlan::totalsHtml() const {
   html += " 总体积：" + formatTwoDecimals(project_.loadedVolume * 1e-9) + "立方米";
   html += " 填充率：" + formatTwoDecimals(project_.fillRatio * 100) + "%";
   html += " 净装箱率：" + formatTwoDecimals(project_.netRatio * 100) + "%";
+  // What the plan leaves behind, so that nobody counts on it arriving.
+  const std::vector<Leftover> leftovers = leftoverCartons(project_);
+  if (!leftovers.empty()) {
+    html += "<br>未装入的纸箱：";
+    for (std::size_t i = 0; i < leftovers.size(); ++i)
+      html += (i > 0 ? "，" : "") + escapeHtml(leftovers[i].name) + " " + number(leftovers[i].count) + "箱";
+  }
   return html;
 }
 

@@ -61,6 +61,13 @@ TEST(ExportPlanTexts, totalsNameTheSetsOnlyAboveOne) {
             " 总箱数：0 总体积：0.00立方米 填充率：0.00% 净装箱率：0.00%");
 }
 
+TEST(ExportPlanTexts, totalsListTheCartonsLeftBehind) {
+  FillScheme plan = samplePlan();
+  plan.cartons[1].count = 100;  // 72 loaded
+  plan.cartons[1].name = "<b>冰箱";
+  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml(), kTotals + "<br>未装入的纸箱：&lt;b&gt;冰箱 28箱");
+}
+
 TEST(ExportPlanTexts, containerIsNameAndSizes) {
   FillScheme plan = samplePlan();
   EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").containerHtml(), kContainer);
