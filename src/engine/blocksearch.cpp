@@ -241,6 +241,20 @@ bool ContainerPlan::demandFitsByVolume(const PPCube& box) const {
   return typesNeeding <= blocksLeft && !(grossNeeded > box.volume * (1 + 1e-9) + 1);
 }
 
+bool ContainerPlan::moreSetsFitByVolume(const PPCube& box) const {
+  std::int64_t typesLeft = 0;
+  double grossNeeded = 0;
+  for (std::uint32_t i = 0; i < typeCount(); ++i) {
+    const std::int64_t remaining = state_.typeStates[i].remaining;
+    if (remaining > 0) ++typesLeft;
+    const std::int64_t needed = remaining + input_.types[i].count;
+    if (needed > 0) grossNeeded += static_cast<double>(needed) * state_.typeStates[i].grossVolume;
+  }
+  // Fewer blocks than the best plan are still possible.
+  if (static_cast<std::int64_t>(state_.workCount) + typesLeft < result_.blockCount) return true;
+  return !(grossNeeded > box.volume * (1 + 1e-9) + 1);
+}
+
 bool ContainerPlan::demandFits(const PPCube& box, std::int32_t perTypeLimit,
                                std::int64_t setsMore) const {
   // Cartons each type still needs: its remaining cartons, plus setsMore sets.
@@ -269,6 +283,9 @@ bool ContainerPlan::demandFits(const PPCube& box, std::int32_t perTypeLimit,
 
 bool ContainerPlan::branchMayRecord(const PPCube& box, std::int32_t perTypeLimit) const {
   if (!setup_.volumeBoundHolds) return true;
+  // Most branches are cut off here, so the cheap bounds come first: each type left takes
+  // at least one block, and one set more needs at least its gross volume.
+  if (result_.blockCount > 0 && !moreSetsFitByVolume(box)) return false;
   if (!demandFits(box, perTypeLimit, 0)) return false;
   if (result_.blockCount == 0) return true;
   // Fewer blocks than the best plan: each type left needs as many blocks as its best grid

@@ -256,6 +256,9 @@ class ContainerPlan {
   bool demandFits(const PPCube& box, std::int32_t perTypeLimit, std::int64_t setsMore) const;
   // The part of demandFits without the capacity of each type: block count and volume.
   bool demandFitsByVolume(const PPCube& box) const;
+  // False when the branch can record neither a plan of fewer blocks (each type left needs
+  // one) nor one set more (by the gross volume alone); true says nothing.
+  bool moreSetsFitByVolume(const PPCube& box) const;
   std::int64_t capacityIn(const PPCube& box, std::uint32_t type) const;
   double remainingGrossVolume() const;
   // Complete sets placed beyond `sets` once every carton is placed.
