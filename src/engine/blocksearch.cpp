@@ -405,6 +405,39 @@ ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, std::int32
 
 // ---- searchWholeSlabs
 
+namespace {
+
+// The gross volume still to place once a slab is laid, compared with a bound. The sum
+// over all types is what decides; it is taken from the level's sum less the slab's type
+// before plus after, and summed afresh only when that lies so near the bound that
+// rounding could put it on the other side (the two differ by far less than the margin).
+class LeftAfterSlab {
+ public:
+  LeftAfterSlab(const ContainerPlan& plan, double leftHere, double typeBefore, double typeAfter)
+      : plan_(plan), estimate_(leftHere - typeBefore + typeAfter), scale_(leftHere + typeAfter) {}
+  bool below(double bound) const {
+    const double margin = this->margin(bound);
+    if (estimate_ < bound - margin) return true;
+    if (estimate_ > bound + margin) return false;
+    return plan_.remainingGrossVolume() < bound;
+  }
+  bool above(double bound) const {
+    const double margin = this->margin(bound);
+    if (estimate_ > bound + margin) return true;
+    if (estimate_ < bound - margin) return false;
+    return plan_.remainingGrossVolume() > bound;
+  }
+
+ private:
+  double margin(double bound) const { return 1e-9 * (scale_ + std::fabs(bound)) + 1e-9; }
+
+  const ContainerPlan& plan_;
+  double estimate_;
+  double scale_;
+};
+
+}  // namespace
+
 bool ContainerPlan::wholeSlabsMayFit(const PPCube& box) const {
   // Every type left needs a slab of its own on some axis, laid within this box; the slabs
   // cut along one axis take together at most the box's extent on it. A slab in a later
@@ -458,10 +491,11 @@ bool ContainerPlan::searchWholeSlabs(PPCube box) {
   if (setup_.volumeBoundHolds && !demandFitsByVolume(box)) return false;
   if (!wholeSlabsMayFit(box)) return false;
   ++statistics_.searchNodes;
+  const double leftHere = remainingGrossVolume();
   Step step = Step::Next;
-  if (box.extentX != box.extentZ) step = searchWholeSlabsAlong<0>(box);
-  if (step == Step::Next) step = searchWholeSlabsAlong<1>(box);
-  if (step == Step::Next) step = searchWholeSlabsAlong<2>(box);
+  if (box.extentX != box.extentZ) step = searchWholeSlabsAlong<0>(box, leftHere);
+  if (step == Step::Next) step = searchWholeSlabsAlong<1>(box, leftHere);
+  if (step == Step::Next) step = searchWholeSlabsAlong<2>(box, leftHere);
   if (step == Step::Succeed) return true;
   // The deeper levels used the key; the branch is as it was when this level began.
   if (keyed && !cancelled() && keyWholeSlabBranch(box)) failedBranches_.rememberFailure();
@@ -469,7 +503,7 @@ bool ContainerPlan::searchWholeSlabs(PPCube box) {
 }
 
 template <int A>
-ContainerPlan::Step ContainerPlan::searchWholeSlabsAlong(const PPCube& box) {
+ContainerPlan::Step ContainerPlan::searchWholeSlabsAlong(const PPCube& box, double leftHere) {
   for (std::uint32_t ci = 0; ci < setup_.candidateCount; ++ci) {
     const PlanCandidate& c = setup_.candidates[ci];
     const std::int64_t rem = state_.typeStates[static_cast<std::size_t>(c.typeIndex)].remaining;
@@ -489,13 +523,15 @@ ContainerPlan::Step ContainerPlan::searchWholeSlabsAlong(const PPCube& box) {
     // along y may hold fewer.
     if (layers < 1 || fit < need) continue;
     SlabStep step(state_, c.typeIndex, m * layers);
-    const double left = remainingGrossVolume();
-    if (left < kAllPlacedVolume) {
+    const double grossVolume = state_.typeStates[static_cast<std::size_t>(c.typeIndex)].grossVolume;
+    const LeftAfterSlab left(*this, leftHere, static_cast<double>(rem) * grossVolume,
+                             static_cast<double>(std::max<std::int64_t>(rem - m * layers, 0)) * grossVolume);
+    if (left.below(kAllPlacedVolume)) {
       recordPlan(slabOf<A>(c, box, layers, k1, k2, true));
       return Step::Succeed;
     }
     const PPCube next = boxBehind<A>(box, c, layers);
-    if (state_.workCount >= setup_.maxDepth || left > next.volume) continue;
+    if (state_.workCount >= setup_.maxDepth || left.above(next.volume)) continue;
     step.lay(slabOf<A>(c, box, layers, k1, k2, false));
     // Once cancelled, every level gives up at once.
     if (cancelled()) return Step::Fail;

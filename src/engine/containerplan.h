@@ -215,6 +215,9 @@ class ContainerPlan {
   void prepare();
   // Polled by the searches; nothing polls when absent.
   void setCancelFlag(const std::atomic<bool>* flag) { cancelFlag_ = flag; }
+  // Gross volume of the cartons not yet placed on the branch under search, summed in
+  // type order.
+  double remainingGrossVolume() const;
   // Searches the box. maxBlockNum bounds the blocks of plans of up to three types;
   // stopAtFirst ends at the first plan that places one set (the zoned run).
   RunResult run(std::int32_t maxBlockNum, bool stopAtFirst);
@@ -249,7 +252,7 @@ class ContainerPlan {
   Step searchPlanAlong(const PPCube& box, std::int32_t perTypeLimit, bool stopAtFirst,
                        std::int32_t target);
   template <int A>
-  Step searchWholeSlabsAlong(const PPCube& box);
+  Step searchWholeSlabsAlong(const PPCube& box, double leftHere);
 
   // Whether a branch can still record a plan; see blocksearch.cpp.
   bool branchMayRecord(const PPCube& box, std::int32_t perTypeLimit) const;
@@ -260,7 +263,7 @@ class ContainerPlan {
   // one) nor one set more (by the gross volume alone); true says nothing.
   bool moreSetsFitByVolume(const PPCube& box) const;
   std::int64_t capacityIn(const PPCube& box, std::uint32_t type) const;
-  double remainingGrossVolume() const;
+
   // Complete sets placed beyond `sets` once every carton is placed.
   std::int64_t extraSets() const;
   // Whether the types left may still go into whole slabs within the box: each has a slab
