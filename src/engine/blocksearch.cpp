@@ -350,6 +350,46 @@ bool ContainerPlan::searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopA
 }
 
 template <int A>
+std::int64_t ContainerPlan::mostLayersThatMayFit(const PPCube& box, const PlanCandidate& c,
+                                                 std::int64_t m, std::int64_t most) const {
+  // The layer loop skips a layer count whose box behind has less room than the gross
+  // volume left, unless every carton is placed. When another type still has cartons to
+  // place, no layer count places them all, and the room left less the volume left only
+  // shrinks as layers are added: each layer takes the box's whole cross-section, at least
+  // m candidate volumes, and places at most m cartons of this type, each counted at its
+  // gross volume, which is at most the candidate's. So once a layer count is clearly too
+  // many (by far more than rounding could change), every larger one is too, and the loop
+  // may start below it. This finds the smallest such count by bisection.
+  if (!setup_.volumeBoundHolds) return most;
+  const auto type = static_cast<std::size_t>(c.typeIndex);
+  double othersLeft = 0;
+  for (std::uint32_t t = 0; t < typeCount(); ++t) {
+    if (t == type) continue;
+    othersLeft += static_cast<double>(std::max<std::int64_t>(state_.typeStates[t].remaining, 0)) *
+                  state_.typeStates[t].grossVolume;
+  }
+  if (!(othersLeft > 1)) return most;
+  const std::int64_t remaining = state_.typeStates[type].remaining;
+  const double grossVolume = state_.typeStates[type].grossVolume;
+  const double crossSection = box.volume / extentOf<A>(box);
+  const auto clearlyTooMany = [&](std::int64_t layers) {
+    const double left =
+        othersLeft + static_cast<double>(std::max<std::int64_t>(remaining - m * layers, 0)) * grossVolume;
+    const double room =
+        crossSection * (extentOf<A>(box) - static_cast<double>(layers) * extentOf<A>(c));
+    return left - room > 1e-9 * (box.volume + left) + 1;
+  };
+  if (!clearlyTooMany(most)) return most;
+  std::int64_t fits = 0, tooMany = most;  // tooMany is known to be clearly too many
+  while (tooMany - fits > 1) {
+    const std::int64_t mid = fits + (tooMany - fits) / 2;
+    if (clearlyTooMany(mid)) tooMany = mid;
+    else fits = mid;
+  }
+  return tooMany - 1;
+}
+
+template <int A>
 ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, std::int32_t perTypeLimit,
                                                    bool stopAtFirst, std::int32_t target) {
   for (std::uint32_t ci = 0; ci < setup_.candidateCount; ++ci) {
@@ -373,6 +413,7 @@ ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, std::int32
     std::int64_t most = std::min(cartonsIn(extentOf<A>(box), extentOf<A>(c)), need);
     if (A == 1) most = std::min<std::int64_t>(most, c.layerLimit);
     const std::int64_t fewest = lastOfType ? most : 1;
+    if (!lastOfType) most = std::min(most, mostLayersThatMayFit<A>(box, c, m, most));
 
     for (std::int64_t layers = most; layers >= fewest; --layers) {
       SlabStep step(state_, c.typeIndex, m * layers);

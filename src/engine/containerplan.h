@@ -251,6 +251,11 @@ class ContainerPlan {
   template <int A>
   Step searchPlanAlong(const PPCube& box, std::int32_t perTypeLimit, bool stopAtFirst,
                        std::int32_t target);
+  // The most layers of c cut along A from box that the layer search may lay (no more
+  // than most); the layer counts above it are skipped by the search.
+  template <int A>
+  std::int64_t mostLayersThatMayFit(const PPCube& box, const PlanCandidate& c, std::int64_t m,
+                                    std::int64_t most) const;
   template <int A>
   Step searchWholeSlabsAlong(const PPCube& box, double leftHere);
 
