@@ -113,16 +113,16 @@ void limitVertical(const PlanCandidate& c, std::int64_t& k1, std::int64_t& k2) {
 
 // The length along A that a slab of c cut from box takes at least to hold `cartons`
 // cartons, as the whole-slab search asks of it; infinity when no such slab fits.
+// grid holds the whole cartons of c along x, y and z of the box.
 template <int A>
-double slabLength(const PPCube& box, const PlanCandidate& c, std::int64_t cartons) {
+double slabLength(const PlanCandidate& c, const std::int64_t (&grid)[3], std::int64_t cartons) {
   constexpr double kNoSlab = std::numeric_limits<double>::infinity();
-  std::int64_t k1, k2;
-  cartonsAcross<A>(box, c, k1, k2);
+  std::int64_t k1 = grid[kR1<A>], k2 = grid[kR2<A>];
   if (k1 <= 0 || k2 <= 0) return kNoSlab;
   limitVertical<A>(c, k1, k2);
   const std::int64_t m = k1 * k2;
   const std::int64_t layers = (cartons + m - 1) / m;
-  if (cartonsIn(extentOf<A>(box), extentOf<A>(c)) < layers) return kNoSlab;
+  if (grid[A] < layers) return kNoSlab;
   return static_cast<double>(layers) * extentOf<A>(c);
 }
 
@@ -497,9 +497,11 @@ bool ContainerPlan::wholeSlabsMayFit(const PPCube& box) const {
     for (std::uint32_t ci = setup_.firstCandidateOf[t]; ci < setup_.firstCandidateOf[t + 1]; ++ci) {
       const PlanCandidate& c = setup_.candidates[ci];
       if (c.isLying() && state_.lyingUsed) continue;
-      shortest[0] = std::min(shortest[0], slabLength<0>(box, c, fewestLeft));
-      shortest[1] = std::min(shortest[1], slabLength<1>(box, c, fewestLeft));
-      shortest[2] = std::min(shortest[2], slabLength<2>(box, c, fewestLeft));
+      const std::int64_t grid[3] = {cartonsIn(box.extentX, c.dx), cartonsIn(box.extentY, c.dy),
+                                    cartonsIn(box.extentZ, c.dz)};
+      shortest[0] = std::min(shortest[0], slabLength<0>(c, grid, fewestLeft));
+      shortest[1] = std::min(shortest[1], slabLength<1>(c, grid, fewestLeft));
+      shortest[2] = std::min(shortest[2], slabLength<2>(c, grid, fewestLeft));
     }
     const double share = std::min({shortest[0] / box.extentX, shortest[1] / box.extentY,
                                    shortest[2] / box.extentZ});
