@@ -113,16 +113,16 @@ void limitVertical(const PlanCandidate& c, std::int64_t& k1, std::int64_t& k2) {
 
 // The length along A that a slab of c cut from box takes at least to hold `cartons`
 // cartons, as the whole-slab search asks of it; infinity when no such slab fits.
+// grid holds the whole cartons of c along x, y and z of the box.
 template <int A>
-double slabLength(const PPCube& box, const PlanCandidate& c, std::int64_t cartons) {
+double slabLength(const PlanCandidate& c, const std::int64_t (&grid)[3], std::int64_t cartons) {
   constexpr double kNoSlab = std::numeric_limits<double>::infinity();
-  std::int64_t k1, k2;
-  cartonsAcross<A>(box, c, k1, k2);
+  std::int64_t k1 = grid[kR1<A>], k2 = grid[kR2<A>];
   if (k1 <= 0 || k2 <= 0) return kNoSlab;
   limitVertical<A>(c, k1, k2);
   const std::int64_t m = k1 * k2;
   const std::int64_t layers = (cartons + m - 1) / m;
-  if (cartonsIn(extentOf<A>(box), extentOf<A>(c)) < layers) return kNoSlab;
+  if (grid[A] < layers) return kNoSlab;
   return static_cast<double>(layers) * extentOf<A>(c);
 }
 
@@ -241,6 +241,20 @@ bool ContainerPlan::demandFitsByVolume(const PPCube& box) const {
   return typesNeeding <= blocksLeft && !(grossNeeded > box.volume * (1 + 1e-9) + 1);
 }
 
+bool ContainerPlan::moreSetsFitByVolume(const PPCube& box) const {
+  std::int64_t typesLeft = 0;
+  double grossNeeded = 0;
+  for (std::uint32_t i = 0; i < typeCount(); ++i) {
+    const std::int64_t remaining = state_.typeStates[i].remaining;
+    if (remaining > 0) ++typesLeft;
+    const std::int64_t needed = remaining + input_.types[i].count;
+    if (needed > 0) grossNeeded += static_cast<double>(needed) * state_.typeStates[i].grossVolume;
+  }
+  // Fewer blocks than the best plan are still possible.
+  if (static_cast<std::int64_t>(state_.workCount) + typesLeft < result_.blockCount) return true;
+  return !(grossNeeded > box.volume * (1 + 1e-9) + 1);
+}
+
 bool ContainerPlan::demandFits(const PPCube& box, std::int32_t perTypeLimit,
                                std::int64_t setsMore) const {
   // Cartons each type still needs: its remaining cartons, plus setsMore sets.
@@ -269,6 +283,9 @@ bool ContainerPlan::demandFits(const PPCube& box, std::int32_t perTypeLimit,
 
 bool ContainerPlan::branchMayRecord(const PPCube& box, std::int32_t perTypeLimit) const {
   if (!setup_.volumeBoundHolds) return true;
+  // Most branches are cut off here, so the cheap bounds come first: each type left takes
+  // at least one block, and one set more needs at least its gross volume.
+  if (result_.blockCount > 0 && !moreSetsFitByVolume(box)) return false;
   if (!demandFits(box, perTypeLimit, 0)) return false;
   if (result_.blockCount == 0) return true;
   // Fewer blocks than the best plan: each type left needs as many blocks as its best grid
@@ -333,6 +350,46 @@ bool ContainerPlan::searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopA
 }
 
 template <int A>
+std::int64_t ContainerPlan::mostLayersThatMayFit(const PPCube& box, const PlanCandidate& c,
+                                                 std::int64_t m, std::int64_t most) const {
+  // The layer loop skips a layer count whose box behind has less room than the gross
+  // volume left, unless every carton is placed. When another type still has cartons to
+  // place, no layer count places them all, and the room left less the volume left only
+  // shrinks as layers are added: each layer takes the box's whole cross-section, at least
+  // m candidate volumes, and places at most m cartons of this type, each counted at its
+  // gross volume, which is at most the candidate's. So once a layer count is clearly too
+  // many (by far more than rounding could change), every larger one is too, and the loop
+  // may start below it. This finds the smallest such count by bisection.
+  if (!setup_.volumeBoundHolds) return most;
+  const auto type = static_cast<std::size_t>(c.typeIndex);
+  double othersLeft = 0;
+  for (std::uint32_t t = 0; t < typeCount(); ++t) {
+    if (t == type) continue;
+    othersLeft += static_cast<double>(std::max<std::int64_t>(state_.typeStates[t].remaining, 0)) *
+                  state_.typeStates[t].grossVolume;
+  }
+  if (!(othersLeft > 1)) return most;
+  const std::int64_t remaining = state_.typeStates[type].remaining;
+  const double grossVolume = state_.typeStates[type].grossVolume;
+  const double crossSection = box.volume / extentOf<A>(box);
+  const auto clearlyTooMany = [&](std::int64_t layers) {
+    const double left =
+        othersLeft + static_cast<double>(std::max<std::int64_t>(remaining - m * layers, 0)) * grossVolume;
+    const double room =
+        crossSection * (extentOf<A>(box) - static_cast<double>(layers) * extentOf<A>(c));
+    return left - room > 1e-9 * (box.volume + left) + 1;
+  };
+  if (!clearlyTooMany(most)) return most;
+  std::int64_t fits = 0, tooMany = most;  // tooMany is known to be clearly too many
+  while (tooMany - fits > 1) {
+    const std::int64_t mid = fits + (tooMany - fits) / 2;
+    if (clearlyTooMany(mid)) tooMany = mid;
+    else fits = mid;
+  }
+  return tooMany - 1;
+}
+
+template <int A>
 ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, std::int32_t perTypeLimit,
                                                    bool stopAtFirst, std::int32_t target) {
   for (std::uint32_t ci = 0; ci < setup_.candidateCount; ++ci) {
@@ -356,6 +413,7 @@ ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, std::int32
     std::int64_t most = std::min(cartonsIn(extentOf<A>(box), extentOf<A>(c)), need);
     if (A == 1) most = std::min<std::int64_t>(most, c.layerLimit);
     const std::int64_t fewest = lastOfType ? most : 1;
+    if (!lastOfType) most = std::min(most, mostLayersThatMayFit<A>(box, c, m, most));
 
     for (std::int64_t layers = most; layers >= fewest; --layers) {
       SlabStep step(state_, c.typeIndex, m * layers);
@@ -388,6 +446,39 @@ ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, std::int32
 
 // ---- searchWholeSlabs
 
+namespace {
+
+// The gross volume still to place once a slab is laid, compared with a bound. The sum
+// over all types is what decides; it is taken from the level's sum less the slab's type
+// before plus after, and summed afresh only when that lies so near the bound that
+// rounding could put it on the other side (the two differ by far less than the margin).
+class LeftAfterSlab {
+ public:
+  LeftAfterSlab(const ContainerPlan& plan, double leftHere, double typeBefore, double typeAfter)
+      : plan_(plan), estimate_(leftHere - typeBefore + typeAfter), scale_(leftHere + typeAfter) {}
+  bool below(double bound) const {
+    const double margin = this->margin(bound);
+    if (estimate_ < bound - margin) return true;
+    if (estimate_ > bound + margin) return false;
+    return plan_.remainingGrossVolume() < bound;
+  }
+  bool above(double bound) const {
+    const double margin = this->margin(bound);
+    if (estimate_ > bound + margin) return true;
+    if (estimate_ < bound - margin) return false;
+    return plan_.remainingGrossVolume() > bound;
+  }
+
+ private:
+  double margin(double bound) const { return 1e-9 * (scale_ + std::fabs(bound)) + 1e-9; }
+
+  const ContainerPlan& plan_;
+  double estimate_;
+  double scale_;
+};
+
+}  // namespace
+
 bool ContainerPlan::wholeSlabsMayFit(const PPCube& box) const {
   // Every type left needs a slab of its own on some axis, laid within this box; the slabs
   // cut along one axis take together at most the box's extent on it. A slab in a later
@@ -406,9 +497,11 @@ bool ContainerPlan::wholeSlabsMayFit(const PPCube& box) const {
     for (std::uint32_t ci = setup_.firstCandidateOf[t]; ci < setup_.firstCandidateOf[t + 1]; ++ci) {
       const PlanCandidate& c = setup_.candidates[ci];
       if (c.isLying() && state_.lyingUsed) continue;
-      shortest[0] = std::min(shortest[0], slabLength<0>(box, c, fewestLeft));
-      shortest[1] = std::min(shortest[1], slabLength<1>(box, c, fewestLeft));
-      shortest[2] = std::min(shortest[2], slabLength<2>(box, c, fewestLeft));
+      const std::int64_t grid[3] = {cartonsIn(box.extentX, c.dx), cartonsIn(box.extentY, c.dy),
+                                    cartonsIn(box.extentZ, c.dz)};
+      shortest[0] = std::min(shortest[0], slabLength<0>(c, grid, fewestLeft));
+      shortest[1] = std::min(shortest[1], slabLength<1>(c, grid, fewestLeft));
+      shortest[2] = std::min(shortest[2], slabLength<2>(c, grid, fewestLeft));
     }
     const double share = std::min({shortest[0] / box.extentX, shortest[1] / box.extentY,
                                    shortest[2] / box.extentZ});
@@ -441,10 +534,11 @@ bool ContainerPlan::searchWholeSlabs(PPCube box) {
   if (setup_.volumeBoundHolds && !demandFitsByVolume(box)) return false;
   if (!wholeSlabsMayFit(box)) return false;
   ++statistics_.searchNodes;
+  const double leftHere = remainingGrossVolume();
   Step step = Step::Next;
-  if (box.extentX != box.extentZ) step = searchWholeSlabsAlong<0>(box);
-  if (step == Step::Next) step = searchWholeSlabsAlong<1>(box);
-  if (step == Step::Next) step = searchWholeSlabsAlong<2>(box);
+  if (box.extentX != box.extentZ) step = searchWholeSlabsAlong<0>(box, leftHere);
+  if (step == Step::Next) step = searchWholeSlabsAlong<1>(box, leftHere);
+  if (step == Step::Next) step = searchWholeSlabsAlong<2>(box, leftHere);
   if (step == Step::Succeed) return true;
   // The deeper levels used the key; the branch is as it was when this level began.
   if (keyed && !cancelled() && keyWholeSlabBranch(box)) failedBranches_.rememberFailure();
@@ -452,7 +546,7 @@ bool ContainerPlan::searchWholeSlabs(PPCube box) {
 }
 
 template <int A>
-ContainerPlan::Step ContainerPlan::searchWholeSlabsAlong(const PPCube& box) {
+ContainerPlan::Step ContainerPlan::searchWholeSlabsAlong(const PPCube& box, double leftHere) {
   for (std::uint32_t ci = 0; ci < setup_.candidateCount; ++ci) {
     const PlanCandidate& c = setup_.candidates[ci];
     const std::int64_t rem = state_.typeStates[static_cast<std::size_t>(c.typeIndex)].remaining;
@@ -472,13 +566,15 @@ ContainerPlan::Step ContainerPlan::searchWholeSlabsAlong(const PPCube& box) {
     // along y may hold fewer.
     if (layers < 1 || fit < need) continue;
     SlabStep step(state_, c.typeIndex, m * layers);
-    const double left = remainingGrossVolume();
-    if (left < kAllPlacedVolume) {
+    const double grossVolume = state_.typeStates[static_cast<std::size_t>(c.typeIndex)].grossVolume;
+    const LeftAfterSlab left(*this, leftHere, static_cast<double>(rem) * grossVolume,
+                             static_cast<double>(std::max<std::int64_t>(rem - m * layers, 0)) * grossVolume);
+    if (left.below(kAllPlacedVolume)) {
       recordPlan(slabOf<A>(c, box, layers, k1, k2, true));
       return Step::Succeed;
     }
     const PPCube next = boxBehind<A>(box, c, layers);
-    if (state_.workCount >= setup_.maxDepth || left > next.volume) continue;
+    if (state_.workCount >= setup_.maxDepth || left.above(next.volume)) continue;
     step.lay(slabOf<A>(c, box, layers, k1, k2, false));
     // Once cancelled, every level gives up at once.
     if (cancelled()) return Step::Fail;

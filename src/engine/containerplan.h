@@ -215,6 +215,9 @@ class ContainerPlan {
   void prepare();
   // Polled by the searches; nothing polls when absent.
   void setCancelFlag(const std::atomic<bool>* flag) { cancelFlag_ = flag; }
+  // Gross volume of the cartons not yet placed on the branch under search, summed in
+  // type order.
+  double remainingGrossVolume() const;
   // Searches the box. maxBlockNum bounds the blocks of plans of up to three types;
   // stopAtFirst ends at the first plan that places one set (the zoned run).
   RunResult run(std::int32_t maxBlockNum, bool stopAtFirst);
@@ -248,16 +251,24 @@ class ContainerPlan {
   template <int A>
   Step searchPlanAlong(const PPCube& box, std::int32_t perTypeLimit, bool stopAtFirst,
                        std::int32_t target);
+  // The most layers of c cut along A from box that the layer search may lay (no more
+  // than most); the layer counts above it are skipped by the search.
   template <int A>
-  Step searchWholeSlabsAlong(const PPCube& box);
+  std::int64_t mostLayersThatMayFit(const PPCube& box, const PlanCandidate& c, std::int64_t m,
+                                    std::int64_t most) const;
+  template <int A>
+  Step searchWholeSlabsAlong(const PPCube& box, double leftHere);
 
   // Whether a branch can still record a plan; see blocksearch.cpp.
   bool branchMayRecord(const PPCube& box, std::int32_t perTypeLimit) const;
   bool demandFits(const PPCube& box, std::int32_t perTypeLimit, std::int64_t setsMore) const;
   // The part of demandFits without the capacity of each type: block count and volume.
   bool demandFitsByVolume(const PPCube& box) const;
+  // False when the branch can record neither a plan of fewer blocks (each type left needs
+  // one) nor one set more (by the gross volume alone); true says nothing.
+  bool moreSetsFitByVolume(const PPCube& box) const;
   std::int64_t capacityIn(const PPCube& box, std::uint32_t type) const;
-  double remainingGrossVolume() const;
+
   // Complete sets placed beyond `sets` once every carton is placed.
   std::int64_t extraSets() const;
   // Whether the types left may still go into whole slabs within the box: each has a slab
