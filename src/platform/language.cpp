@@ -20,3 +20,9 @@ std::optional<Language> languageFromCode(const std::string& code) {
   if (code == "zh") return Language::Chinese;
   return std::nullopt;
 }
+
+std::string languageCode(Language language) { return language == Language::English ? "en" : "zh"; }
+
+Language startLanguage(const std::string& chosenInOptions, Language ofLocale) {
+  return languageFromCode(chosenInOptions).value_or(ofLocale);
+}

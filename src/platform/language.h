@@ -15,3 +15,8 @@ Language languageOfEnvironment();
 
 // "en" and "zh" as the CLI's --lang takes them; nothing for any other text.
 std::optional<Language> languageFromCode(const std::string& code);
+// "en" or "zh".
+std::string languageCode(Language language);
+
+// The language of this start: the one chosen in Options ("en" or "zh"), else the locale's.
+Language startLanguage(const std::string& chosenInOptions, Language ofLocale);

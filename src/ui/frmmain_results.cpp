@@ -72,7 +72,7 @@ void TMainForm::createResultList() {
 
   PopupMenuBlock = new QMenu(this);
   PopupMenuBlock->setObjectName("PopupMenuBlock");
-  mnuFillCompletely = PopupMenuBlock->addAction("完全填充");
+  mnuFillCompletely = PopupMenuBlock->addAction(tr("完全填充"));
   mnuFillCompletely->setObjectName("mnuFillCompletely");
   connect(mnuFillCompletely, &QAction::triggered, this, &TMainForm::mnuFillCompletelyClick);
   lvResult->setContextMenuPolicy(Qt::CustomContextMenu);

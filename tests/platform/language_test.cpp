@@ -30,3 +30,10 @@ TEST(LanguageFromCode, takesEnAndZhOnly) {
   EXPECT_EQ(languageFromCode("english"), std::nullopt);
   EXPECT_EQ(languageFromCode(""), std::nullopt);
 }
+
+TEST(StartLanguage, theChoiceInOptionsWinsOverTheLocale) {
+  EXPECT_EQ(startLanguage("en", Language::Chinese), Language::English);
+  EXPECT_EQ(startLanguage("zh", Language::English), Language::Chinese);
+  EXPECT_EQ(startLanguage("", Language::English), Language::English);
+  EXPECT_EQ(startLanguage("fr", Language::Chinese), Language::Chinese);
+}
