@@ -1,13 +1,15 @@
 // The desktop program: the main window, opening the project named by the first argument.
 // --reset-settings forgets the kept settings before the window starts.
+// The language is chosen once here: the one chosen in Options, else the locale's.
 
 #include <QApplication>
 #include <QMessageBox>
 #include <exception>
 
-#include "app/qttranslations.h"
+#include "app/programlanguage.h"
 #include "ui/frmmain.h"
 #include "ui/pictures.h"
+#include "platform/language.h"
 #include "ui/settingsstore.h"
 #include "view3d/surfaceformat.h"
 
@@ -19,11 +21,11 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion("1.91");
   QApplication::setDesktopFileName("cargolyx");
   QApplication::setWindowIcon(programIcon());
-  installQtTranslations(app, chineseLanguage());
 
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   if (arguments.removeAll("--reset-settings") > 0) SettingsStore().clear();
+  installProgramLanguage(app, startLanguage(SettingsStore().read().settings.language, languageOfEnvironment()));
   try {
     TMainForm mainForm(arguments.isEmpty() ? QString() : arguments.constFirst());
     mainForm.show();

@@ -1,15 +1,20 @@
 // cargolyx-cli: plan, inspect and export loading projects without a window.
+// Messages come in the locale's language (platform/language.h); --lang en|zh, anywhere on
+// the line, chooses instead. JSON keys stay the same in both languages.
 
 #include <iostream>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
+#include "platform/language.h"
 
 namespace {
 
 void printUsage(std::ostream& out) {
-  out << "usage: cargolyx-cli VERB FILE.pak [options]\n"
+  out << "usage: cargolyx-cli VERB FILE.pak [options] [--lang en|zh]\n"
          "verbs:\n"
          "  info FILE.pak    the container, the cartons and their statistics\n"
          "  plan FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--json]\n"
@@ -18,18 +23,41 @@ void printUsage(std::ostream& out) {
          "                   load as many cartons as fit; also print what is left\n"
          "  export FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--dir DIR]\n"
          "                   calculate the plan and write packplan.htm with its pictures\n"
-         "                   into DIR (default: the program folder)\n";
+         "                   into DIR (default: the program folder)\n"
+         "  --lang en|zh     messages in English or Chinese (default: the locale's language,\n"
+         "                   English when LC_ALL, LC_MESSAGES or LANG starts with \"en\")\n";
+}
+
+// Takes --lang CODE out of args and sets the language: the code's, else the locale's.
+// False for a missing or unknown code.
+bool chooseLanguage(std::vector<std::string>& args) {
+  setLanguage(languageOfEnvironment());
+  for (auto it = args.begin(); it != args.end(); ++it) {
+    if (*it != "--lang") continue;
+    const std::optional<Language> chosen =
+        std::next(it) == args.end() ? std::nullopt : languageFromCode(*std::next(it));
+    if (!chosen) {
+      std::cerr << "cargolyx-cli: --lang takes en or zh\n";
+      return false;
+    }
+    setLanguage(*chosen);
+    args.erase(it, it + 2);
+    return true;
+  }
+  return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (!chooseLanguage(args)) return kExitBadInput;
+  if (args.empty()) {
     printUsage(std::cerr);
     return kExitBadInput;
   }
-  const std::string verb = argv[1];
-  const std::vector<std::string> args(argv + 2, argv + argc);
+  const std::string verb = args.front();
+  args.erase(args.begin());
   if (verb == "info") return runInfo(args);
   if (verb == "plan") return runPlan(args);
   if (verb == "export") return runExport(args);

@@ -86,7 +86,7 @@ std::size_t displayWidth(const std::string& utf8) {
 
 void printResultTable(const FillScheme& project) {
   std::vector<std::array<std::string, 6>> lines;
-  lines.push_back(kResultColumns);
+  lines.push_back(resultColumns());
   for (const ResultRow& row : resultRows(project)) {
     lines.push_back(row.texts);
     for (std::string& text : lines.back()) text = escapeControlCharacters(text);  // shown, never obeyed

@@ -16,6 +16,7 @@
 #include "engine/maxload/maxloadproject.h"
 #include "engine/statistics.h"
 #include "model/fillscheme.h"
+#include "model/language.h"
 
 namespace {
 
@@ -117,14 +118,17 @@ void printText(const FillScheme& project, const MaxLoadResult& result) {
   bool anyLeft = false;
   for (std::size_t i = 0; i < result.leftovers.size(); ++i) {
     if (result.leftovers[i] <= 0) continue;
-    if (!anyLeft) std::cout << "未装入的纸箱：\n";
+    if (!anyLeft) std::cout << inLanguage("未装入的纸箱：", "Cartons not loaded:") << "\n";
     anyLeft = true;
-    std::cout << "  " << escapeControlCharacters(project.cartons[i].name) << "：" << result.leftovers[i] << "\n";
+    std::cout << "  " << escapeControlCharacters(project.cartons[i].name) << inLanguage("：", ": ") << result.leftovers[i] << "\n";
   }
-  if (!anyLeft) std::cout << "全部纸箱均已装入。\n";
-  std::cout << "装载重量：" << fixed(result.loadedWeight, 2) << "千克，重心（毫米）：x "
-            << fixed(result.centreX, 1) << "，y " << fixed(result.centreY, 1) << "，z "
-            << fixed(result.centreZ, 1) << (result.timedOut ? "（已到计算时限）" : "") << "\n";
+  if (!anyLeft) std::cout << inLanguage("全部纸箱均已装入。", "All cartons are loaded.") << "\n";
+  std::cout << inLanguage("装载重量：", "Loaded weight: ") << fixed(result.loadedWeight, 2)
+            << inLanguage("千克，重心（毫米）：x ", " kg, centre of gravity (mm): x ")
+            << fixed(result.centreX, 1) << inLanguage("，y ", ", y ") << fixed(result.centreY, 1)
+            << inLanguage("，z ", ", z ") << fixed(result.centreZ, 1)
+            << (result.timedOut ? inLanguage("（已到计算时限）", " (the time limit was reached)") : "")
+            << "\n";
 }
 
 }  // namespace

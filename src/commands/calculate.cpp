@@ -10,6 +10,7 @@
 #include "engine/maxload/maxloadproject.h"
 #include "engine/statistics.h"
 #include "model/fillscheme.h"
+#include "model/language.h"
 #include "model/settings.h"
 
 namespace {
@@ -191,12 +192,13 @@ bool requestMatches(const CalculationRequest& request, const FillScheme& project
 
 std::string elapsedTimeText(std::int64_t seconds) {
   if (seconds < 0) seconds = 0;
-  std::string text = "已用时间：";
+  std::string text = inLanguage("已用时间：", "Time elapsed: ");
   if (seconds >= 60) {
     const std::int64_t rest = seconds % 60;
-    text += std::to_string(seconds / 60) + "分" + (rest < 10 ? "0" : "") + std::to_string(rest) + "秒";
+    text += std::to_string(seconds / 60) + inLanguage("分", " min ") + (rest < 10 ? "0" : "") +
+            std::to_string(rest) + inLanguage("秒", " s");
   } else {
-    text += std::to_string(seconds) + "秒";
+    text += std::to_string(seconds) + inLanguage("秒", " s");
   }
   return text;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "commands/entrycheck.h"
+#include "model/language.h"
 
 namespace {
 
@@ -73,14 +74,21 @@ Carton withEntry(Carton carton, const CartonEntry& e, const EnteredNumbers& n) {
 }  // namespace
 
 const std::vector<std::string>& materialNames() {
-  static const std::vector<std::string> names = {"草绿", "大红", "浅蓝", "黄色", "灰色",
-                                                 "深蓝", "土黄", "亮紫", "石青", "棕色"};
-  return names;
+  static const std::vector<std::string> chinese = {"草绿", "大红", "浅蓝", "黄色", "灰色",
+                                                   "深蓝", "土黄", "亮紫", "石青", "棕色"};
+  static const std::vector<std::string> english = {"Grass green", "Bright red", "Light blue",
+                                                   "Yellow",      "Grey",       "Dark blue",
+                                                   "Ochre",       "Bright purple", "Azure",
+                                                   "Brown"};
+  return currentLanguage() == Language::English ? english : chinese;
 }
 
 const std::vector<std::string>& spaceItemTexts() {
-  static const std::vector<std::string> texts = {"无特殊要求", "尽量靠里（尽量先放）", "尽量靠门（尽量后放）"};
-  return texts;
+  static const std::vector<std::string> chinese = {"无特殊要求", "尽量靠里（尽量先放）",
+                                                   "尽量靠门（尽量后放）"};
+  static const std::vector<std::string> english = {
+      "No requirement", "Towards the back (loaded first)", "Towards the door (loaded last)"};
+  return currentLanguage() == Language::English ? english : chinese;
 }
 
 std::int32_t spaceIndexOfItem(int item) {
@@ -130,20 +138,37 @@ CartonCheck checkCartonEntry(const FillScheme& project, const Carton& edited, bo
 }
 
 std::string edgeTooSmallMessage(const std::string& edge) {
+  if (currentLanguage() == Language::English)
+    return "The carton's " + edge + " value you entered is too small; please check it and enter it again. "
+           "A carton's shortest edge is " + std::to_string(kMinCartonEdge) + " mm.";
   return "您输入的纸箱" + edge + "值太小，请检查后重新输入。纸箱的最小边长为" +
          std::to_string(kMinCartonEdge) + "mm。";
 }
 
-std::string cartonCountMessage() { return "您输入的纸箱数量不正确，请检查后重新输入。"; }
+std::string cartonCountMessage() {
+  return inLanguage("您输入的纸箱数量不正确，请检查后重新输入。",
+                    "The carton count you entered is not valid; please check it and enter it again.");
+}
 
-std::string cartonWeightMessage() { return "您输入的纸箱重量不正确，请检查后重新输入。"; }
+std::string cartonWeightMessage() {
+  return inLanguage("您输入的纸箱重量不正确，请检查后重新输入。",
+                    "The carton weight you entered is not valid; please check it and enter it again.");
+}
 
-std::string spaceRequirementMessage() { return "您没有正确选择位置要求，请检查后重新输入。"; }
+std::string spaceRequirementMessage() {
+  return inLanguage("您没有正确选择位置要求，请检查后重新输入。",
+                    "No valid position requirement is chosen; please check it and choose again.");
+}
 
 std::string volumeExceededMessage(bool newMode, double roomFor) {
-  std::string message = newMode ? "您输入的纸箱总体积超过集装箱所能容纳的体积。"
-                                : "纸箱总体积超过集装箱所能容纳的体积。";
+  std::string message =
+      newMode ? inLanguage("您输入的纸箱总体积超过集装箱所能容纳的体积。",
+                           "The total volume of the cartons you entered exceeds what the container holds.")
+              : inLanguage("纸箱总体积超过集装箱所能容纳的体积。",
+                           "The total volume of the cartons exceeds what the container holds.");
   if (roomFor > 0.0)
-    message += "即使利用全部剩余空间也只可能容纳本规格的纸箱" + wholeNumberText(roomFor) + "个。";
+    message += inLanguage("即使利用全部剩余空间也只可能容纳本规格的纸箱",
+                          " Even all the remaining space holds only ") +
+               wholeNumberText(roomFor) + inLanguage("个。", " cartons of this size.");
   return message;
 }

@@ -1,5 +1,6 @@
 #include "commands/containerlibrary.h"
 
+#include "model/language.h"
 
 namespace {
 
@@ -13,7 +14,8 @@ std::string rowMarker(std::size_t row) {
 }
 
 std::string deleteRowQuestion(const ContainerRow& row) {
-  return "确实要从集装箱列表中删除“" + row.name + "”吗？";
+  return inLanguage("确实要从集装箱列表中删除“", "Delete \"") + row.name +
+         inLanguage("”吗？", "\" from the container list?");
 }
 
 void ContainerLibrary::load(const std::vector<Container>& library, const Container& current) {

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "model/language.h"
 #include "model/numbertext.h"
 #include "model/gbk.h"
 
@@ -22,11 +23,17 @@ std::string_view withoutPlus(std::string_view text) {
 
 }  // namespace
 
-std::string inputProblemMessage() { return "您输入的内容存在问题，请检查后重新输入。"; }
+std::string inputProblemMessage() {
+  return inLanguage("您输入的内容存在问题，请检查后重新输入。",
+                    "Something you entered is not valid; please check it and enter it again.");
+}
 
 std::string unstorableNameMessage() {
-  return "您输入的名称无法保存，请检查后重新输入。名称最长30个字符，保存时最多占49个字节"
-         "（一个汉字占2个字节），并且只能使用GBK字符集中的字符。";
+  return inLanguage("您输入的名称无法保存，请检查后重新输入。名称最长30个字符，保存时最多占49个字节"
+                    "（一个汉字占2个字节），并且只能使用GBK字符集中的字符。",
+                    "The name you entered cannot be saved; please check it and enter it again. A name "
+                    "has at most 30 characters, takes at most 49 bytes when saved (a Chinese "
+                    "character takes 2 bytes), and uses only characters of the GBK character set.");
 }
 
 bool isAcceptableName(std::string_view utf8) {

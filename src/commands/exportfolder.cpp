@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "export/exportplan.h"
+#include "model/language.h"
 
 std::string prepareExportFolder(const std::string& folder) {
   std::error_code error;
@@ -12,7 +13,8 @@ std::string prepareExportFolder(const std::string& folder) {
   else if (std::filesystem::create_directories(folder, error) || std::filesystem::is_directory(folder, error))
     return {};
   if (!error) error = std::make_error_code(std::errc::not_a_directory);
-  return "无法创建导出文件夹 " + folder + "：" + error.message();
+  return inLanguage("无法创建导出文件夹 ", "Cannot create the export folder ") + folder +
+         inLanguage("：", ": ") + error.message();
 }
 
 std::string exportFailedText(const std::string& message, const std::string& reason) {
@@ -20,5 +22,6 @@ std::string exportFailedText(const std::string& message, const std::string& reas
 }
 
 std::string planNotOpenedMessage(const std::string& document) {
-  return openDocumentFailedMessage() + "\n装箱方案已写入 " + document;
+  return openDocumentFailedMessage() + inLanguage("\n装箱方案已写入 ", "\nThe loading plan was written to ") +
+         document;
 }

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "model/fillscheme.h"
+#include "model/language.h"
 
 namespace {
 
@@ -52,13 +53,19 @@ FillDecision decideFill(const FillScheme& project, const std::vector<int>& selec
 std::string fillMessage(FillDecision decision) {
   switch (decision) {
     case FillDecision::NoResult:
-      return "没有运算结果可供操作，请先进行运算。";
+      return inLanguage("没有运算结果可供操作，请先进行运算。",
+                        "There is no result to work on; please calculate first.");
     case FillDecision::NothingToFill:
-      return "可装纸箱总数和实装纸箱总数已经相等，无需进行填充。";
+      return inLanguage("可装纸箱总数和实装纸箱总数已经相等，无需进行填充。",
+                        "Every block already holds as many cartons as it can; there is nothing to fill.");
     case FillDecision::SeveralSets:
-      return "您现在的运行结果为多套装箱，因纸箱数有比例要求，不能填充剩余的空间。";
+      return inLanguage("您现在的运行结果为多套装箱，因纸箱数有比例要求，不能填充剩余的空间。",
+                        "The current result loads several sets whose carton counts keep their "
+                        "proportions; the remaining space cannot be filled.");
     case FillDecision::NoSingleSelection:
-      return "填充操作未执行。若要对某块进行填充，请选择单个块，要填充所有块请选择合计数据。";
+      return inLanguage("填充操作未执行。若要对某块进行填充，请选择单个块，要填充所有块请选择合计数据。",
+                        "Nothing was filled. To fill a block, select that block; to fill all "
+                        "blocks, select the totals row.");
     case FillDecision::FillOneBlock:
     case FillDecision::FillAllBlocks:
       break;
@@ -66,10 +73,13 @@ std::string fillMessage(FillDecision decision) {
   return {};
 }
 
-std::string fillAllQuestion() { return "本操作将填充所有未填满的块，确定吗？"; }
+std::string fillAllQuestion() {
+  return inLanguage("本操作将填充所有未填满的块，确定吗？", "This fills every block that is not full. Continue?");
+}
 
 std::string blockAlreadyFullMessage() {
-  return "您选择的块中可装箱数和实装箱数已经相等，无需进行填充。";
+  return inLanguage("您选择的块中可装箱数和实装箱数已经相等，无需进行填充。",
+                    "The selected block already holds as many cartons as it can; there is nothing to fill.");
 }
 
 bool fillBlock(FillScheme& project, std::size_t index) {

@@ -1,6 +1,7 @@
 #include "commands/leftovers.h"
 
 #include "model/fillscheme.h"
+#include "model/language.h"
 
 std::vector<Leftover> leftoverCartons(const FillScheme& project) {
   std::vector<Leftover> leftovers;
@@ -22,21 +23,23 @@ std::string listOf(const std::vector<Leftover>& leftovers) {
   std::string text;
   std::int64_t total = 0;
   for (const Leftover& leftover : leftovers) {
-    if (!text.empty()) text += "，";
-    text += leftover.name + " " + std::to_string(leftover.count) + " 箱";
+    if (!text.empty()) text += inLanguage("，", ", ");
+    text += leftover.name + " " + std::to_string(leftover.count) + inLanguage(" 箱", " cartons");
     total += leftover.count;
   }
-  return text + "（共 " + std::to_string(total) + " 箱）";
+  return text + inLanguage("（共 ", " (") + std::to_string(total) + inLanguage(" 箱）", " cartons in all)");
 }
 
 }  // namespace
 
 std::string leftoverStatusText(const std::vector<Leftover>& leftovers) {
   if (leftovers.empty()) return {};
-  return "未装入：" + listOf(leftovers);
+  return inLanguage("未装入：", "Not loaded: ") + listOf(leftovers);
 }
 
 std::string leftoverMessage(const std::vector<Leftover>& leftovers) {
   if (leftovers.empty()) return {};
-  return "并非所有纸箱都已装入集装箱，以下纸箱未能装入：" + listOf(leftovers) + "。";
+  return inLanguage("并非所有纸箱都已装入集装箱，以下纸箱未能装入：",
+                    "Not all cartons fit into the container. These were not loaded: ") +
+         listOf(leftovers) + inLanguage("。", ".");
 }

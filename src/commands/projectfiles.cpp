@@ -2,16 +2,21 @@
 
 #include <cctype>
 
+#include "model/language.h"
+
 std::string openFailedMessage() {
-  return "打开文件失败，请确认您所打开的文件是否存在以及格式是否正确。";
+  return inLanguage("打开文件失败，请确认您所打开的文件是否存在以及格式是否正确。",
+                    "The file could not be opened; please check that it exists and is a project file.");
 }
 
 std::string saveFailedMessage() {
-  return "保存文件失败，请确认您选择的保存位置是否可写，以及系统其它配置是否正确。";
+  return inLanguage("保存文件失败，请确认您选择的保存位置是否可写，以及系统其它配置是否正确。",
+                    "The file could not be saved; please check that the chosen place is writable.");
 }
 
 std::string readOnlySaveAsQuestion() {
-  return "该文件为只读文件，无法保存。是否另存为其它文件？";
+  return inLanguage("该文件为只读文件，无法保存。是否另存为其它文件？",
+                    "The file is read-only and cannot be saved. Save it as another file?");
 }
 
 bool isProjectFileName(std::string_view name) {

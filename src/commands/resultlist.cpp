@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "model/fillscheme.h"
+#include "model/language.h"
 
 namespace {
 
@@ -32,8 +33,14 @@ std::vector<ResultRow> resultRows(const FillScheme& project) {
     loaded += block.count;
   }
   ResultRow totals;
-  totals.texts = {"", "合计", "", "", std::to_string(capacity), std::to_string(loaded)};
+  totals.texts = {"", inLanguage("合计", "Total"), "", "", std::to_string(capacity), std::to_string(loaded)};
   totals.imageIndex = kTotalsImageIndex;
   rows.push_back(totals);
   return rows;
+}
+
+std::array<std::string, 6> resultColumns() {
+  if (currentLanguage() == Language::English)
+    return {"Block", "Carton", "Orientation", "Vertex", "Arrangement", "Cartons loaded"};
+  return {"块号", "包装箱", "放置方向", "顶点坐标", "码放方式", "装箱数量"};
 }

@@ -9,8 +9,8 @@
 struct FillScheme;
 
 // Column captions: block number, carton, orientation, vertex, arrangement, cartons loaded.
-inline const std::array<std::string, 6> kResultColumns = {"块号", "包装箱", "放置方向",
-                                                          "顶点坐标", "码放方式", "装箱数量"};
+// In the current language.
+std::array<std::string, 6> resultColumns();
 // Small image of the totals row.
 inline constexpr int kTotalsImageIndex = 11;
 

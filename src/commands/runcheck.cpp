@@ -1,6 +1,7 @@
 #include "commands/runcheck.h"
 
 #include "model/fillscheme.h"
+#include "model/language.h"
 
 PreRunCheck checkBeforeRun(FillScheme& project) {
   project.computeMaxSets();
@@ -26,27 +27,50 @@ std::string preRunMessage(PreRunCheck check) {
     case PreRunCheck::Go:
       return "";
     case PreRunCheck::NoCartons:
-      return "您没有输入纸箱数据，请输入纸箱数据后再进行计算。";
+      return inLanguage("您没有输入纸箱数据，请输入纸箱数据后再进行计算。",
+                        "No cartons are entered; please enter cartons, then calculate.");
     case PreRunCheck::TooManySets:
-      return "可容纳箱子数过多。可能是您给定的箱子尺寸过小，也可能是容器尺寸过大，请修改相应尺寸再进行计算。";
+      return inLanguage(
+          "可容纳箱子数过多。可能是您给定的箱子尺寸过小，也可能是容器尺寸过大，请修改相应尺寸再进行计算。",
+          "The container holds too many cartons: the cartons may be too small or the container "
+          "too large. Please change the sizes, then calculate.");
     case PreRunCheck::OverWeight:
-      return "因总重量超重，该集装箱无法装下给定的纸箱系列，请调整相应数据再进行计算。";
+      return inLanguage(
+          "因总重量超重，该集装箱无法装下给定的纸箱系列，请调整相应数据再进行计算。",
+          "The cartons are too heavy for this container. Please change the data, then calculate.");
     case PreRunCheck::DoesNotFit:
-      return "该集装箱无法装下给定的纸箱系列，请确认您输入的集装箱与纸箱的尺寸和重量数据是否正确。";
+      return inLanguage(
+          "该集装箱无法装下给定的纸箱系列，请确认您输入的集装箱与纸箱的尺寸和重量数据是否正确。",
+          "The container cannot hold these cartons. Please check the sizes and weights of the "
+          "container and the cartons.");
     case PreRunCheck::MixedUnderHalf:
-      return "您所输入的纸箱净体积不足集装箱的50%，同时又有特殊的货物空间要求，系统无法直接计算总套数，请直接输入预计的箱数进行计算。";
+      return inLanguage(
+          "您所输入的纸箱净体积不足集装箱的50%，同时又有特殊的货物空间要求，系统无法直接计算总套数，请直接输入预计的箱数进行计算。",
+          "The cartons fill less than 50% of the container and have position requirements, so "
+          "the number of sets cannot be calculated. Please enter the expected carton counts, "
+          "then calculate.");
     case PreRunCheck::AskUnderHalf:
-      return "您所输入的纸箱净体积不足集装箱的50%，系统将以此纸箱数据为单位，计算集装箱能够容纳的总套数，是否开始计算？";
+      return inLanguage(
+          "您所输入的纸箱净体积不足集装箱的50%，系统将以此纸箱数据为单位，计算集装箱能够容纳的总套数，是否开始计算？",
+          "The cartons fill less than 50% of the container. The program will take them as one "
+          "set and calculate how many sets the container holds. Start the calculation?");
     case PreRunCheck::AskUnder85:
-      return "您所输入的纸箱净体积不足集装箱的85%，可能无法得到满意的结果，是否开始计算？";
+      return inLanguage(
+          "您所输入的纸箱净体积不足集装箱的85%，可能无法得到满意的结果，是否开始计算？",
+          "The cartons fill less than 85% of the container; the result may not be satisfying. "
+          "Start the calculation?");
   }
   return "";
 }
 
 std::string nothingLoadedMessage() {
-  return "该集装箱无法装下给定的纸箱系列，您可能需要调整纸箱尺寸或减少纸箱数量。";
+  return inLanguage("该集装箱无法装下给定的纸箱系列，您可能需要调整纸箱尺寸或减少纸箱数量。",
+                    "The container cannot hold these cartons; you may need to change the carton "
+                    "sizes or load fewer cartons.");
 }
 
 std::string emptyContainerMessage() {
-  return "集装箱的内部尺寸为零，无法装箱，请输入集装箱的长、宽、高。";
+  return inLanguage("集装箱的内部尺寸为零，无法装箱，请输入集装箱的长、宽、高。",
+                    "The container's inner size is zero and holds nothing; please enter its "
+                    "length, width and height.");
 }

@@ -5,6 +5,7 @@
 
 #include "commands/containerform.h"
 #include "commands/entrycheck.h"
+#include "platform/language.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ const char* const kTimeLimit = "planning/timeLimit";
 const char* const kLibrarySize = "library/size";
 const char* const kProjectFolder = "folders/project";
 const char* const kExportFolder = "folders/export";
+const char* const kLanguage = "window/language";
 const char* const kRecentFile = "recent/file";  // recent/file0 (newest) to recent/file7
 
 const char* const kModeSets = "sets";
@@ -86,6 +88,8 @@ StoredSettings readStoredSettings(const SettingsText& text) {
 
   stored.projectFolder = folderOr(text, kProjectFolder);
   stored.exportFolder = folderOr(text, kExportFolder);
+  if (const auto found = text.find(kLanguage); found != text.end() && languageFromCode(found->second))
+    stored.settings.language = found->second;
   for (std::size_t i = 0; i < kMaxRecentFiles; ++i) {
     const std::string key = kRecentFile + std::to_string(i);
     std::string file = folderOr(text, key.c_str());  // the same rule: absolute, no control characters
@@ -116,6 +120,7 @@ SettingsText writeStoredSettings(const StoredSettings& stored) {
   }
   if (!stored.projectFolder.empty()) text[kProjectFolder] = stored.projectFolder;
   if (!stored.exportFolder.empty()) text[kExportFolder] = stored.exportFolder;
+  if (languageFromCode(stored.settings.language)) text[kLanguage] = stored.settings.language;
   for (std::size_t i = 0; i < stored.recentFiles.size() && i < kMaxRecentFiles; ++i)
     text[kRecentFile + std::to_string(i)] = stored.recentFiles[i];
   return text;

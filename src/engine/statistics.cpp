@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "model/fillscheme.h"
+#include "model/language.h"
 
 std::string formatTwoDecimals(double value) {
   // to_chars keeps the point whatever locale the window has set.
@@ -16,8 +17,9 @@ std::string formatTwoDecimals(double value) {
 }
 
 std::string cartonStatisticsText(const FillScheme& project) {
-  return "已输入纸箱总数：" + std::to_string(project.cartonTotal()) + "，" + "总体积：" +
-         formatTwoDecimals(project.netVolume() * 1e-9) + "立方米，" + "净装箱率" +
+  return inLanguage("已输入纸箱总数：", "Cartons entered: ") + std::to_string(project.cartonTotal()) +
+         inLanguage("，总体积：", ", volume: ") + formatTwoDecimals(project.netVolume() * 1e-9) +
+         inLanguage("立方米，净装箱率", " cubic metres, net loading ratio ") +
          formatTwoDecimals(project.volumeRatio() * 100) + "%";
 }
 
@@ -51,10 +53,12 @@ void refreshResultStatistics(FillScheme& project) {
 
 std::string resultStatisticsText(const FillScheme& project) {
   std::string text;
-  if (project.setCount >= 2) text += "套数：" + std::to_string(project.setCount) + "，";
-  return text + "总箱数：" + std::to_string(project.loadedCount) + "，" + "总体积：" +
-         formatTwoDecimals(project.loadedVolume * 1e-9) + "立方米" + "，" + "填充率" +
-         formatTwoDecimals(project.fillRatio * 100) + "%" + "，" + "净装箱率" +
+  if (project.setCount >= 2)
+    text += inLanguage("套数：", "Sets: ") + std::to_string(project.setCount) + inLanguage("，", ", ");
+  return text + inLanguage("总箱数：", "Cartons: ") + std::to_string(project.loadedCount) +
+         inLanguage("，总体积：", ", volume: ") + formatTwoDecimals(project.loadedVolume * 1e-9) +
+         inLanguage("立方米，填充率", " cubic metres, fill ratio ") + formatTwoDecimals(project.fillRatio * 100) +
+         inLanguage("%，净装箱率", "%, net loading ratio ") +
          formatTwoDecimals(project.netRatio * 100) + "%";
 }
 

@@ -14,6 +14,7 @@
 #include "export/stagingfolder.h"
 #include "export/textreplace.h"
 #include "model/fillscheme.h"
+#include "model/language.h"
 #include "model/palette.h"
 #include "model/gbk.h"
 #include "model/projectfile.h"
@@ -252,7 +253,7 @@ std::string ExportPlan::cartonLegendHtml() const {
     const Carton& carton = project_.cartons[i];
     html += "<table border=0><tr><td><img src='" + cartonPictureName(i) + "' border=0></td><td>";
     html += escapeHtml(carton.name) + ":  L=" + number(carton.length) + " W=" + number(carton.width) +
-            " H=" + number(carton.height) + " 数量：" + number(carton.count);
+            " H=" + number(carton.height) + inLanguage(" 数量：", " count: ") + number(carton.count);
     html += "</td></tr></table><br><hr>";
   }
   return html;
@@ -263,13 +264,17 @@ std::string ExportPlan::blockPicturesHtml() const {
   for (std::size_t i = 0; i < project_.blocks.size(); ++i) {
     const BlockScheme& block = project_.blocks[i];
     html += "<img src='" + blockPictureName(i) + "' border=0><br>";
-    html += "第" + number(static_cast<std::int64_t>(i) + 1) + "块  所用纸箱：" + escapeHtml(block.cartonName);
-    html += "<br>放置方向：" + block.orientationText();
-    html += "<br>顶点坐标：" + number(block.x) + "," + number(block.y) + "," + number(block.z);
-    html += "<br>码放方式：" + number(block.nx) + "×" + number(block.ny) + "×" + number(block.nz);
-    html += "<br>码放数量：" + number(block.count);
+    html += inLanguage("第", "Block ") + number(static_cast<std::int64_t>(i) + 1) +
+            inLanguage("块  所用纸箱：", "  carton: ") + escapeHtml(block.cartonName);
+    html += inLanguage("<br>放置方向：", "<br>orientation: ") + block.orientationText();
+    html += inLanguage("<br>顶点坐标：", "<br>vertex: ") + number(block.x) + "," + number(block.y) + "," +
+            number(block.z);
+    html += inLanguage("<br>码放方式：", "<br>arrangement: ") + number(block.nx) + "×" + number(block.ny) +
+            "×" + number(block.nz);
+    html += inLanguage("<br>码放数量：", "<br>cartons loaded: ") + number(block.count);
     if (block.count != block.capacity())
-      html += " (注：本区域可容纳" + number(block.capacity()) + "个纸箱（见图），实际无需放满）";
+      html += inLanguage(" (注：本区域可容纳", " (note: this block holds ") + number(block.capacity()) +
+              inLanguage("个纸箱（见图），实际无需放满）", " cartons (see the picture); it need not be full)");
     html += "<br><hr>";
   }
   return html;
@@ -277,17 +282,19 @@ std::string ExportPlan::blockPicturesHtml() const {
 
 std::string ExportPlan::totalsHtml() const {
   std::string html;
-  if (project_.setCount > 1) html += "套数：" + number(project_.setCount);
-  html += " 总箱数：" + number(project_.loadedCount);
-  html += " 总体积：" + formatTwoDecimals(project_.loadedVolume * 1e-9) + "立方米";
-  html += " 填充率：" + formatTwoDecimals(project_.fillRatio * 100) + "%";
-  html += " 净装箱率：" + formatTwoDecimals(project_.netRatio * 100) + "%";
+  if (project_.setCount > 1) html += inLanguage("套数：", "Sets: ") + number(project_.setCount);
+  html += inLanguage(" 总箱数：", " Cartons: ") + number(project_.loadedCount);
+  html += inLanguage(" 总体积：", " Volume: ") + formatTwoDecimals(project_.loadedVolume * 1e-9) +
+          inLanguage("立方米", " cubic metres");
+  html += inLanguage(" 填充率：", " Fill ratio: ") + formatTwoDecimals(project_.fillRatio * 100) + "%";
+  html += inLanguage(" 净装箱率：", " Net loading ratio: ") + formatTwoDecimals(project_.netRatio * 100) + "%";
   // What the plan leaves behind, so that nobody counts on it arriving.
   const std::vector<Leftover> leftovers = leftoverCartons(project_);
   if (!leftovers.empty()) {
-    html += "<br>未装入的纸箱：";
+    html += inLanguage("<br>未装入的纸箱：", "<br>Cartons not loaded: ");
     for (std::size_t i = 0; i < leftovers.size(); ++i)
-      html += (i > 0 ? "，" : "") + escapeHtml(leftovers[i].name) + " " + number(leftovers[i].count) + "箱";
+      html += (i > 0 ? inLanguage("，", ", ") : std::string()) + escapeHtml(leftovers[i].name) + " " +
+              number(leftovers[i].count) + inLanguage("箱", " cartons");
   }
   return html;
 }
@@ -312,15 +319,24 @@ OrientationCodes orientationCodes(int orientation) {
   return codes[static_cast<std::size_t>(orientation)];
 }
 
-std::string nothingToExportMessage() { return "没有运算结果可供导出，请先进行运算。"; }
+std::string nothingToExportMessage() {
+  return inLanguage("没有运算结果可供导出，请先进行运算。",
+                    "There is no result to export; please calculate first.");
+}
 
-std::string openDocumentFailedMessage() { return "自动打开文件失败，请您选择其它程序进行打开。"; }
+std::string openDocumentFailedMessage() {
+  return inLanguage("自动打开文件失败，请您选择其它程序进行打开。",
+                    "The file could not be opened automatically; please open it with another program.");
+}
 
 std::string exportFailureMessage(int result) {
   switch (result) {
-    case kExportDocumentFailed: return "导出HTML文件失败。";
-    case kExportCartonPicturesFailed: return "导出纸箱图例文件失败。";
-    case kExportBlockPicturesFailed: return "导出装箱方案分解示意图失败。";
+    case kExportDocumentFailed:
+      return inLanguage("导出HTML文件失败。", "Exporting the HTML file failed.");
+    case kExportCartonPicturesFailed:
+      return inLanguage("导出纸箱图例文件失败。", "Exporting the carton pictures failed.");
+    case kExportBlockPicturesFailed:
+      return inLanguage("导出装箱方案分解示意图失败。", "Exporting the block pictures failed.");
     default: return "";
   }
 }

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "model/fillscheme.h"
+#include "model/language.h"
 #include "model/projectfile.h"
 #include "model/safefile.h"
 
@@ -173,5 +174,7 @@ bool saveProjectFile(const std::string& path, const FillScheme& project, std::st
 }
 
 std::string readOnlyFileMessage() {
-  return "该文件为只读文件，无法保存。请选择其它位置或文件名保存。";
+  return inLanguage("该文件为只读文件，无法保存。请选择其它位置或文件名保存。",
+                    "The file is read-only and cannot be saved. Please save it elsewhere or under "
+                    "another name.");
 }

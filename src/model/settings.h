@@ -4,6 +4,7 @@
 // starts (commands/storedsettings.h reads them back).
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "model/container.h"
@@ -24,6 +25,7 @@ struct Settings {
   PlanningMode planningMode = PlanningMode::Sets;
   std::int32_t supportPercent = 100;  // load-max: share of a carton's base that must rest on something
   double loadMaxTimeLimit = 2.0;      // load-max: seconds the search may take
+  std::string language;  // "zh" or "en" as chosen in Options, for the next start; empty: the locale's
 
   // A copy of the first library entry, or the demo container when the library is empty.
   Container defaultContainer() const;

@@ -33,15 +33,15 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   ProgramIcon->setFrameShadow(QFrame::Sunken);
 
   const QString version = kProgramVersion;
-  ProductName = namedLabel("ProductName", "Cargolyx 集装箱装箱计划系统 " + version + " 版", this);
+  ProductName = namedLabel("ProductName", tr("Cargolyx 集装箱装箱计划系统 %1 版").arg(version), this);
   QFont bold = ProductName->font();
   bold.setBold(true);
   ProductName->setFont(bold);
   Version = namedLabel("Version", "Cargolyx Container Loading Planner, Version " + version, this);
-  Copyright = namedLabel("Copyright", "版权所有 © Cargolyx 开发组", this);
+  Copyright = namedLabel("Copyright", tr("版权所有 © Cargolyx 开发组"), this);
   Comments = namedLabel("Comments",
-                        "本软件计算纸箱在集装箱中的装箱方案，供您参考。\n"
-                        "装货前请核对纸箱的尺寸、重量与集装箱的限重。",
+                        tr("本软件计算纸箱在集装箱中的装箱方案，供您参考。\n"
+                           "装货前请核对纸箱的尺寸、重量与集装箱的限重。"),
                         this);
 
   lblHomePage = namedLabel("lblHomePage", {}, this);
@@ -49,10 +49,10 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   lblHomePage->setTextFormat(Qt::RichText);
   lblHomePage->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
   lblHomePage->setCursor(Qt::PointingHandCursor);
-  lblHomePage->setToolTip("访问本软件主页");
+  lblHomePage->setToolTip(tr("访问本软件主页"));
   connect(lblHomePage, &QLabel::linkActivated, this, [this] { lblHomePageClick(); });
 
-  OKButton = new QPushButton("确定", this);
+  OKButton = new QPushButton(tr("确定"), this);
   OKButton->setObjectName("OKButton");
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -10,7 +10,7 @@
 
 TDoingDlg::TDoingDlg(QWidget* parent) : QDialog(parent) {
   setObjectName("DoingDlg");
-  setWindowTitle("正在计算中，请稍候……");
+  setWindowTitle(tr("正在计算中，请稍候……"));
   // A title bar without close box or system menu: the run ends by Cancel only.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setModal(true);
@@ -23,7 +23,7 @@ TDoingDlg::TDoingDlg(QWidget* parent) : QDialog(parent) {
   TheAnimate->setObjectName("TheAnimate");
   TheAnimate->setGeometry(8, 8, 80, 50);
 
-  lblNote = new QLabel(QStringLiteral("\u3000\u3000计算所需的时间视计算机性能的不同而定，按“取消”键可以中断计算。"), this);
+  lblNote = new QLabel(tr("　　计算所需的时间视计算机性能的不同而定，按“取消”键可以中断计算。"), this);
   lblNote->setObjectName("lblNote");
   lblNote->setWordWrap(true);
   lblNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -33,7 +33,7 @@ TDoingDlg::TDoingDlg(QWidget* parent) : QDialog(parent) {
   lblElapsed->setObjectName("lblElapsed");
   lblElapsed->setGeometry(8, 66, 150, 20);
 
-  CancelBtn = new QPushButton("取消", this);
+  CancelBtn = new QPushButton(tr("取消"), this);
   CancelBtn->setObjectName("CancelBtn");
   CancelBtn->setGeometry(168, 64, 89, 25);
   connect(CancelBtn, &QPushButton::clicked, this, &TDoingDlg::CancelBtnClick);

@@ -1,9 +1,13 @@
 #include "ui/filedialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
-QStringList projectFileFilters() { return {"装箱方案文件(*.pak)", "所有文件(*)"}; }
+QStringList projectFileFilters() {
+  return {QCoreApplication::translate("FileDialogs", "装箱方案文件(*.pak)"),
+          QCoreApplication::translate("FileDialogs", "所有文件(*)")};
+}
 
 namespace {
 
@@ -20,14 +24,14 @@ QString runDialog(QFileDialog& dialog, QString& lastFolder) {
 }  // namespace
 
 QString QtFileDialogs::openFileName() {
-  QFileDialog dialog(parent_, "打开");
+  QFileDialog dialog(parent_, QCoreApplication::translate("FileDialogs", "打开"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   return runDialog(dialog, lastFolder_);
 }
 
 QString QtFileDialogs::saveFileName() {
-  QFileDialog dialog(parent_, "保存");
+  QFileDialog dialog(parent_, QCoreApplication::translate("FileDialogs", "保存"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix("pak");
@@ -35,5 +39,6 @@ QString QtFileDialogs::saveFileName() {
 }
 
 QString QtFileDialogs::exportFolder(const QString& startFolder) {
-  return QFileDialog::getExistingDirectory(parent_, "导出装箱方案", startFolder);
+  return QFileDialog::getExistingDirectory(
+      parent_, QCoreApplication::translate("FileDialogs", "导出装箱方案"), startFolder);
 }

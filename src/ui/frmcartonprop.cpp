@@ -32,7 +32,7 @@ constexpr int kMaxUpendLayers = 9;
 
 TCartonPropForm::TCartonPropForm(FormHost& host, QWidget* parent) : QDialog(parent), host_(host) {
   setObjectName(QStringLiteral("CartonPropForm"));
-  setWindowTitle(QStringLiteral("纸箱属性"));
+  setWindowTitle(tr("纸箱属性"));
   buildControls();
   connect(chkMustUp, &QCheckBox::toggled, this, &TCartonPropForm::chkMustUpClick);
   connect(btnOK, &QPushButton::clicked, this, &TCartonPropForm::btnOKClick);
@@ -55,7 +55,7 @@ void TCartonPropForm::buildControls() {
   txtW = numberBox("txtW");
   txtH = numberBox("txtH");
   txtCount = numberBox("txtCount");
-  txtCount->setToolTip(QStringLiteral("请输入纸箱数量，成套装箱时输入装箱比例"));
+  txtCount->setToolTip(tr("请输入纸箱数量，成套装箱时输入装箱比例"));
   txtWeight = new QLineEdit(this);
   txtWeight->setObjectName(QStringLiteral("txtWeight"));
   acceptDecimalKeysOnly(txtWeight);
@@ -72,13 +72,13 @@ void TCartonPropForm::buildControls() {
   fillColourBox(cbeMaterial);
 
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("名称"), txtName);
+  fields->addRow(tr("名称"), txtName);
   fields->addRow(QStringLiteral("L(mm)"), boxWithUpDown(txtL, UpDownL, this));
   fields->addRow(QStringLiteral("W(mm)"), boxWithUpDown(txtW, UpDownW, this));
   fields->addRow(QStringLiteral("H(mm)"), boxWithUpDown(txtH, UpDownH, this));
-  fields->addRow(QStringLiteral("数量"), boxWithUpDown(txtCount, UpDownCount, this));
-  fields->addRow(QStringLiteral("重量(kg)"), txtWeight);
-  fields->addRow(QStringLiteral("颜色"), cbeMaterial);
+  fields->addRow(tr("数量"), boxWithUpDown(txtCount, UpDownCount, this));
+  fields->addRow(tr("重量(kg)"), txtWeight);
+  fields->addRow(tr("颜色"), cbeMaterial);
 
   auto* buttons = okCancelButtons(this, btnOK, btnCancel);
 
@@ -92,15 +92,15 @@ void TCartonPropForm::buildControls() {
 }
 
 QWidget* TCartonPropForm::buildLyingGroup() {
-  auto* group = new QGroupBox(QStringLiteral("躺放选项"), this);
-  chkMustUp = new QCheckBox(QStringLiteral("不允许躺放"), group);
+  auto* group = new QGroupBox(tr("躺放选项"), this);
+  chkMustUp = new QCheckBox(tr("不允许躺放"), group);
   chkMustUp->setObjectName(QStringLiteral("chkMustUp"));
   txtUpendLayers = numberBox("txtUpendLayers");
   UpDownLayer = new UpDown(txtUpendLayers, 0, kMaxUpendLayers, this);
   UpDownLayer->setObjectName(QStringLiteral("UpDownLayer"));
   QWidget* layersField = boxWithUpDown(txtUpendLayers, UpDownLayer, this);
   layersField->setMinimumWidth(40);
-  lblUpendLayers = new GapLabel(QStringLiteral("例外：置于顶部时可躺放        层"), layersField, group);
+  lblUpendLayers = new GapLabel(tr("例外：置于顶部时可躺放        层"), layersField, group);
   lblUpendLayers->setObjectName(QStringLiteral("lblUpendLayers"));
   auto* layout = new QVBoxLayout(group);
   layout->addWidget(chkMustUp);
@@ -109,11 +109,11 @@ QWidget* TCartonPropForm::buildLyingGroup() {
 }
 
 QWidget* TCartonPropForm::buildPositionGroup() {
-  auto* group = new QGroupBox(QStringLiteral("位置要求"), this);
+  auto* group = new QGroupBox(tr("位置要求"), this);
   cbSpaceIndex = new QComboBox(group);
   cbSpaceIndex->setObjectName(QStringLiteral("cbSpaceIndex"));
   for (const std::string& text : spaceItemTexts()) cbSpaceIndex->addItem(qs(text));
-  auto* label = new QLabel(QStringLiteral("在集装箱中的位置要求："), group);
+  auto* label = new QLabel(tr("在集装箱中的位置要求："), group);
   label->setBuddy(cbSpaceIndex);
   auto* layout = new QVBoxLayout(group);
   layout->addWidget(label);

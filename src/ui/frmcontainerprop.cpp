@@ -25,7 +25,7 @@ constexpr int kUpDownMax = 32767;
 
 TContainerPropForm::TContainerPropForm(FormHost& host, QWidget* parent) : QDialog(parent), host_(host) {
   setObjectName(QStringLiteral("ContainerPropForm"));
-  setWindowTitle(QStringLiteral("集装箱属性"));
+  setWindowTitle(tr("集装箱属性"));
   buildControls();
   connect(btnOK, &QPushButton::clicked, this, &TContainerPropForm::btnOKClick);
   connect(btnCancel, &QPushButton::clicked, this, &TContainerPropForm::reject);
@@ -53,11 +53,11 @@ void TContainerPropForm::buildControls() {
   acceptDecimalKeysOnly(txtWeight);
 
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("名称"), txtName);
-  fields->addRow(QStringLiteral("长(mm)"), boxWithUpDown(txtL, UpDownL, this));
-  fields->addRow(QStringLiteral("宽(mm)"), boxWithUpDown(txtW, UpDownW, this));
-  fields->addRow(QStringLiteral("高(mm)"), boxWithUpDown(txtH, UpDownH, this));
-  fields->addRow(QStringLiteral("最大容重(kg)"), txtWeight);
+  fields->addRow(tr("名称"), txtName);
+  fields->addRow(tr("长(mm)"), boxWithUpDown(txtL, UpDownL, this));
+  fields->addRow(tr("宽(mm)"), boxWithUpDown(txtW, UpDownW, this));
+  fields->addRow(tr("高(mm)"), boxWithUpDown(txtH, UpDownH, this));
+  fields->addRow(tr("最大容重(kg)"), txtWeight);
 
   auto* buttons = okCancelButtons(this, btnOK, btnCancel);
 

@@ -113,7 +113,7 @@ QAction* TMainForm::addToolButton(const char* name, const QString& caption, cons
 void TMainForm::addSeparator(const char* name) { tbMain->addSeparator()->setObjectName(name); }
 
 void TMainForm::createToolbar() {
-  tbMain = addToolBar("工具栏");
+  tbMain = addToolBar(tr("工具栏"));
   tbMain->setObjectName("tbMain");
   tbMain->setMovable(false);
   tbMain->setFloatable(false);
@@ -125,18 +125,18 @@ void TMainForm::createToolbar() {
   tbMain->setFont(font);
 
   addSeparator("tbSeparator1");
-  addToolButton("tbNew", "新建", "新装箱方案", 0, &TMainForm::tbNewClick);
-  addToolButton("tbOpen", "打开", "打开已保存的方案", 1, &TMainForm::tbOpenClick);
-  addToolButton("tbSaveAs", "保存", "保存当前方案到文件", 2, &TMainForm::tbSaveAsClick);
+  addToolButton("tbNew", tr("新建"), tr("新装箱方案"), 0, &TMainForm::tbNewClick);
+  addToolButton("tbOpen", tr("打开"), tr("打开已保存的方案"), 1, &TMainForm::tbOpenClick);
+  addToolButton("tbSaveAs", tr("保存"), tr("保存当前方案到文件"), 2, &TMainForm::tbSaveAsClick);
   addSeparator("tbSeparator2");
-  addToolButton("tbAddCarton", "添加箱子", "添加箱子", 3, &TMainForm::tbAddCartonClick);
-  addToolButton("tbDelCarton", "删除箱子", "删除选中的箱子", 4, &TMainForm::tbDelCartonClick);
-  addToolButton("tbRun", "运行", "开始装箱计算", 5, &TMainForm::tbRunClick);
-  addToolButton("tbFill", "填充", "增加箱数直到填满您所选择的块", 6, &TMainForm::tbFillClick);
-  addToolButton("tbExport", "导出装箱方案", "导出装箱方案", 7, &TMainForm::tbExportClick);
-  addToolButton("tbOption", "选项", "选项", 8, &TMainForm::tbOptionClick);
+  addToolButton("tbAddCarton", tr("添加箱子"), tr("添加箱子"), 3, &TMainForm::tbAddCartonClick);
+  addToolButton("tbDelCarton", tr("删除箱子"), tr("删除选中的箱子"), 4, &TMainForm::tbDelCartonClick);
+  addToolButton("tbRun", tr("运行"), tr("开始装箱计算"), 5, &TMainForm::tbRunClick);
+  addToolButton("tbFill", tr("填充"), tr("增加箱数直到填满您所选择的块"), 6, &TMainForm::tbFillClick);
+  addToolButton("tbExport", tr("导出装箱方案"), tr("导出装箱方案"), 7, &TMainForm::tbExportClick);
+  addToolButton("tbOption", tr("选项"), tr("选项"), 8, &TMainForm::tbOptionClick);
   addSeparator("tbSeparator3");
-  addToolButton("tbAbout", "关于本软件", "关于本软件", 9, &TMainForm::tbAboutClick);
+  addToolButton("tbAbout", tr("关于本软件"), tr("关于本软件"), 9, &TMainForm::tbAboutClick);
 }
 
 void TMainForm::createPanes() {

@@ -36,52 +36,52 @@ void TMainForm::createMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("mnuMain");
 
-  QMenu* file = bar->addMenu("文件(&F)");
+  QMenu* file = bar->addMenu(tr("文件(&F)"));
   file->setObjectName("mnuFile");
-  addMenuAction(file, "mnuNew", "新建(&N)", &TMainForm::tbNewClick, QKeySequence::keyBindings(QKeySequence::New));
-  addMenuAction(file, "mnuOpen", "打开(&O)...", &TMainForm::tbOpenClick, QKeySequence::keyBindings(QKeySequence::Open));
-  addMenuAction(file, "mnuSave", "保存(&S)", &TMainForm::tbSaveClick, QKeySequence::keyBindings(QKeySequence::Save));
-  addMenuAction(file, "mnuSaveAs", "另存为(&A)...", &TMainForm::tbSaveAsClick, standardKeys(QKeySequence::SaveAs, QKeySequence("Ctrl+Shift+S")));
+  addMenuAction(file, "mnuNew", tr("新建(&N)"), &TMainForm::tbNewClick, QKeySequence::keyBindings(QKeySequence::New));
+  addMenuAction(file, "mnuOpen", tr("打开(&O)..."), &TMainForm::tbOpenClick, QKeySequence::keyBindings(QKeySequence::Open));
+  addMenuAction(file, "mnuSave", tr("保存(&S)"), &TMainForm::tbSaveClick, QKeySequence::keyBindings(QKeySequence::Save));
+  addMenuAction(file, "mnuSaveAs", tr("另存为(&A)..."), &TMainForm::tbSaveAsClick, standardKeys(QKeySequence::SaveAs, QKeySequence("Ctrl+Shift+S")));
   file->addSeparator();
-  mnuRecentFiles = file->addMenu("最近打开的文件(&R)");
+  mnuRecentFiles = file->addMenu(tr("最近打开的文件(&R)"));
   mnuRecentFiles->setObjectName("mnuRecentFiles");
   fillRecentFilesMenu();
   file->addSeparator();
-  addMenuAction(file, "mnuExport", "导出装箱方案(&E)...", &TMainForm::tbExportClick);
+  addMenuAction(file, "mnuExport", tr("导出装箱方案(&E)..."), &TMainForm::tbExportClick);
   file->addSeparator();
-  QAction* quit = file->addAction("退出(&X)");
+  QAction* quit = file->addAction(tr("退出(&X)"));
   quit->setObjectName("mnuQuit");
   quit->setShortcuts(standardKeys(QKeySequence::Quit, QKeySequence("Ctrl+Q")));
   quit->setMenuRole(QAction::QuitRole);
   connect(quit, &QAction::triggered, this, &QWidget::close);
 
-  QMenu* edit = bar->addMenu("编辑(&E)");
+  QMenu* edit = bar->addMenu(tr("编辑(&E)"));
   edit->setObjectName("mnuEdit");
-  addMenuAction(edit, "mnuAddCarton", "添加箱子(&A)", &TMainForm::tbAddCartonClick);
-  addMenuAction(edit, "mnuDelCarton", "删除箱子(&D)", &TMainForm::tbDelCartonClick, QKeySequence::keyBindings(QKeySequence::Delete));
-  mnuEditFill = addMenuAction(edit, "mnuEditFillCompletely", "完全填充(&F)", &TMainForm::mnuFillCompletelyClick);
+  addMenuAction(edit, "mnuAddCarton", tr("添加箱子(&A)"), &TMainForm::tbAddCartonClick);
+  addMenuAction(edit, "mnuDelCarton", tr("删除箱子(&D)"), &TMainForm::tbDelCartonClick, QKeySequence::keyBindings(QKeySequence::Delete));
+  mnuEditFill = addMenuAction(edit, "mnuEditFillCompletely", tr("完全填充(&F)"), &TMainForm::mnuFillCompletelyClick);
   edit->addSeparator();
-  addMenuAction(edit, "mnuOption", "选项(&O)...", &TMainForm::tbOptionClick);
+  addMenuAction(edit, "mnuOption", tr("选项(&O)..."), &TMainForm::tbOptionClick);
   connect(edit, &QMenu::aboutToShow, this,
           [this] { mnuEditFill->setEnabled(canFillSelection(*project_, selectedResultRows())); });
 
-  QMenu* run = bar->addMenu("计算(&C)");
+  QMenu* run = bar->addMenu(tr("计算(&C)"));
   run->setObjectName("mnuCalculate");
-  addMenuAction(run, "mnuRun", "运行(&R)", &TMainForm::tbRunClick, {QKeySequence(Qt::Key_F5)});
-  addMenuAction(run, "mnuFill", "填充(&F)", &TMainForm::tbFillClick);
+  addMenuAction(run, "mnuRun", tr("运行(&R)"), &TMainForm::tbRunClick, {QKeySequence(Qt::Key_F5)});
+  addMenuAction(run, "mnuFill", tr("填充(&F)"), &TMainForm::tbFillClick);
 
-  QMenu* view = bar->addMenu("视图(&V)");
+  QMenu* view = bar->addMenu(tr("视图(&V)"));
   view->setObjectName("mnuView");
-  QAction* refresh = view->addAction("刷新（清除计算结果）(&R)");
+  QAction* refresh = view->addAction(tr("刷新（清除计算结果）(&R)"));
   refresh->setObjectName("mnuRefresh");
   connect(refresh, &QAction::triggered, this, [this] { refreshTree(true); });
-  QAction* resetCamera = view->addAction("恢复初始视角(&I)");
+  QAction* resetCamera = view->addAction(tr("恢复初始视角(&I)"));
   resetCamera->setObjectName("mnuResetView");
   connect(resetCamera, &QAction::triggered, this, [this] { refreshView(true); });
 
-  QMenu* help = bar->addMenu("帮助(&H)");
+  QMenu* help = bar->addMenu(tr("帮助(&H)"));
   help->setObjectName("mnuHelp");
-  addMenuAction(help, "mnuAbout", "关于本软件(&A)", &TMainForm::tbAboutClick, {QKeySequence(Qt::Key_F1)});
+  addMenuAction(help, "mnuAbout", tr("关于本软件(&A)"), &TMainForm::tbAboutClick, {QKeySequence(Qt::Key_F1)});
 }
 
 void TMainForm::setRecentFiles(const QStringList& files) {

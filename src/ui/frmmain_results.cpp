@@ -20,7 +20,7 @@
 
 namespace {
 
-// The columns' widths and alignments; the captions are the core's kResultColumns.
+// The columns' widths and alignments; the captions are the core's resultColumns().
 struct ResultColumnLook {
   int width;
   Qt::Alignment alignment;
@@ -49,7 +49,7 @@ void TMainForm::createResultList() {
   lvResult = new QTableWidget(0, kColumnCount);
   lvResult->setObjectName("lvResult");
   QStringList captions;
-  for (const std::string& caption : kResultColumns) captions << QString::fromStdString(caption);
+  for (const std::string& caption : resultColumns()) captions << QString::fromStdString(caption);
   lvResult->setHorizontalHeaderLabels(captions);
   for (int i = 0; i < kColumnCount; ++i) lvResult->setColumnWidth(i, kColumnLooks[static_cast<std::size_t>(i)].width);
   lvResult->horizontalHeader()->setStretchLastSection(false);
@@ -72,7 +72,7 @@ void TMainForm::createResultList() {
 
   PopupMenuBlock = new QMenu(this);
   PopupMenuBlock->setObjectName("PopupMenuBlock");
-  mnuFillCompletely = PopupMenuBlock->addAction("完全填充");
+  mnuFillCompletely = PopupMenuBlock->addAction(tr("完全填充"));
   mnuFillCompletely->setObjectName("mnuFillCompletely");
   connect(mnuFillCompletely, &QAction::triggered, this, &TMainForm::mnuFillCompletelyClick);
   lvResult->setContextMenuPolicy(Qt::CustomContextMenu);

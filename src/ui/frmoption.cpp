@@ -1,5 +1,6 @@
 #include "ui/frmoption.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -15,7 +16,9 @@
 #include <QVBoxLayout>
 
 #include "model/fillscheme.h"
+#include "model/language.h"
 #include "model/settings.h"
+#include "platform/language.h"
 #include "ui/formhost.h"
 #include "ui/frmcontainerprop.h"
 #include "ui/keyfilter.h"
@@ -28,18 +31,19 @@ namespace {
 
 constexpr int kMaxSpacingArrows = 20;
 
-QWidget* noteLabels(std::initializer_list<const char*> lines, QWidget* parent) {
+// One label per line of text.
+QWidget* noteLabels(const QString& text, QWidget* parent) {
   auto* note = new QWidget(parent);
   auto* layout = new QVBoxLayout(note);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  for (const char* line : lines) layout->addWidget(new QLabel(QString::fromUtf8(line), note));
+  for (const QString& line : text.split('\n')) layout->addWidget(new QLabel(line, note));
   layout->addStretch();
   return note;
 }
 
-QPushButton* button(const char* caption, const char* name, QWidget* parent) {
-  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
+  auto* b = new QPushButton(caption, parent);
   b->setObjectName(QString::fromLatin1(name));
   b->setAutoDefault(false);
   return b;
@@ -50,22 +54,23 @@ QPushButton* button(const char* caption, const char* name, QWidget* parent) {
 TOptionForm::TOptionForm(FormHost& host, TContainerPropForm& containerForm, QWidget* parent)
     : QDialog(parent), host_(host), containerForm_(containerForm) {
   setObjectName(QStringLiteral("OptionForm"));
-  setWindowTitle(QStringLiteral("选项"));
+  setWindowTitle(tr("选项"));
   containerForm_.setLibrary(&workingList);
 
   pcOptions = new QTabWidget(this);
   pcOptions->setObjectName(QStringLiteral("pcOptions"));
-  pcOptions->addTab(buildContainerPage(), QStringLiteral("集装箱"));
-  pcOptions->addTab(buildSpacingPage(), QStringLiteral("装箱设置"));
+  pcOptions->addTab(buildContainerPage(), tr("集装箱"));
+  pcOptions->addTab(buildSpacingPage(), tr("装箱设置"));
 
   auto* buttons = okCancelButtons(this, btnOK, btnCancel);
-  btnDefaults = button("恢复默认设置(&R)", "btnDefaults", this);
+  btnDefaults = button(tr("恢复默认设置(&R)"), "btnDefaults", this);
   auto* buttonRow = new QHBoxLayout;
   buttonRow->addWidget(btnDefaults);
   buttonRow->addWidget(buttons, 1);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pcOptions);
+  layout->addLayout(buildLanguageRow());
   layout->addLayout(buttonRow);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -86,8 +91,7 @@ QWidget* TOptionForm::buildContainerPage() {
   SheetContainer->setObjectName(QStringLiteral("SheetContainer"));
   lvContainers = new QTreeWidget(SheetContainer);
   lvContainers->setObjectName(QStringLiteral("lvContainers"));
-  lvContainers->setHeaderLabels({QString(), QStringLiteral("名称"), QStringLiteral("长"), QStringLiteral("宽"),
-                                 QStringLiteral("高"), QStringLiteral("最大容重")});
+  lvContainers->setHeaderLabels({QString(), tr("名称"), tr("长"), tr("宽"), tr("高"), tr("最大容重")});
   lvContainers->header()->setMinimumSectionSize(8);  // room for the narrow marker column
   const int widths[] = {20, 100, 70, 60, 60, 100};
   for (int column = 0; column < 6; ++column) lvContainers->setColumnWidth(column, widths[column]);
@@ -102,10 +106,10 @@ QWidget* TOptionForm::buildContainerPage() {
   lvContainers->setTextElideMode(Qt::ElideNone);  // the marker digit stays out of sight
   lvContainers->setMinimumSize(20 + 100 + 70 + 60 + 60 + 100 + 24, 220);
 
-  btnAdd = button("增加(&A)...", "btnAdd", SheetContainer);
-  btnMod = button("修改(&M)...", "btnMod", SheetContainer);
-  btnDel = button("删除(&D)...", "btnDel", SheetContainer);
-  btnSetDefault = button("设为默认(&S)", "btnSetDefault", SheetContainer);
+  btnAdd = button(tr("增加(&A)..."), "btnAdd", SheetContainer);
+  btnMod = button(tr("修改(&M)..."), "btnMod", SheetContainer);
+  btnDel = button(tr("删除(&D)..."), "btnDel", SheetContainer);
+  btnSetDefault = button(tr("设为默认(&S)"), "btnSetDefault", SheetContainer);
   auto* buttons = new QVBoxLayout;
   for (QPushButton* b : {btnAdd, btnMod, btnDel, btnSetDefault}) buttons->addWidget(b);
   buttons->addStretch();
@@ -128,33 +132,47 @@ QLineEdit* TOptionForm::numberBox(const char* name, const char* upDownName, int 
 }
 
 QWidget* TOptionForm::buildSpacingGroup() {
-  auto* group = new QGroupBox(QStringLiteral("箱间空隙"), SheetSpacing);
+  auto* group = new QGroupBox(tr("箱间空隙"), SheetSpacing);
   txtSpacingL = numberBox("txtSpacingL", "UpDownSpacingL", 0, kMaxSpacingArrows, UpDownSpacingL);
   txtSpacingW = numberBox("txtSpacingW", "UpDownSpacingW", 0, kMaxSpacingArrows, UpDownSpacingW);
   txtSpacingH = numberBox("txtSpacingH", "UpDownSpacingH", 0, kMaxSpacingArrows, UpDownSpacingH);
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("长方向空隙(mm)"), boxWithUpDown(txtSpacingL, UpDownSpacingL, group));
-  fields->addRow(QStringLiteral("宽方向空隙(mm)"), boxWithUpDown(txtSpacingW, UpDownSpacingW, group));
-  fields->addRow(QStringLiteral("高方向空隙(mm)"), boxWithUpDown(txtSpacingH, UpDownSpacingH, group));
+  fields->addRow(tr("长方向空隙(mm)"), boxWithUpDown(txtSpacingL, UpDownSpacingL, group));
+  fields->addRow(tr("宽方向空隙(mm)"), boxWithUpDown(txtSpacingW, UpDownSpacingW, group));
+  fields->addRow(tr("高方向空隙(mm)"), boxWithUpDown(txtSpacingH, UpDownSpacingH, group));
   auto* layout = new QHBoxLayout(group);
-  layout->addWidget(noteLabels({"　　纸箱间空隙设置。您可以分别", "设置在集装箱长、宽、高方向的箱", "间空隙。"},
+  layout->addWidget(noteLabels(tr("　　纸箱间空隙设置。您可以分别\n设置在集装箱长、宽、高方向的箱\n间空隙。"),
                                group));
   layout->addLayout(fields);
   return group;
 }
 
 QWidget* TOptionForm::buildBlockGroup() {
-  auto* group = new QGroupBox(QStringLiteral("块数限制（2种纸箱以下）"), SheetSpacing);
+  auto* group = new QGroupBox(tr("块数限制（2种纸箱以下）"), SheetSpacing);
   txtMaxBlockNum = numberBox("txtMaxBlockNum", "UpDownMaxBlockNum", 1, kMaxShownBlockNum, UpDownMaxBlockNum);
   UpDownMaxBlockNum->setPosition(kMaxShownBlockNum);
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("最大允许块数"), boxWithUpDown(txtMaxBlockNum, UpDownMaxBlockNum, group));
+  fields->addRow(tr("最大允许块数"), boxWithUpDown(txtMaxBlockNum, UpDownMaxBlockNum, group));
   auto* layout = new QHBoxLayout(group);
-  layout->addWidget(noteLabels({"　　计算结果是分块显示的，", "在这里您可以设定结算结果的", "最大块数。减少此数值可简化",
-                                "装箱方案，但可能引起装箱率", "的降低。"},
+  layout->addWidget(noteLabels(tr("　　计算结果是分块显示的，\n在这里您可以设定结算结果的\n最大块数。减少此数值可简化\n"
+                                  "装箱方案，但可能引起装箱率\n的降低。"),
                                group));
   layout->addLayout(fields);
   return group;
+}
+
+QLayout* TOptionForm::buildLanguageRow() {
+  cbeLanguage = new QComboBox(this);
+  cbeLanguage->setObjectName(QStringLiteral("cbeLanguage"));
+  cbeLanguage->addItem(QStringLiteral("中文"), QStringLiteral("zh"));
+  cbeLanguage->addItem(QStringLiteral("English"), QStringLiteral("en"));
+  auto* note = new QLabel(tr("语言在下次启动时生效。"), this);
+  note->setObjectName(QStringLiteral("lblLanguageNote"));
+  auto* row = new QHBoxLayout;
+  row->addWidget(new QLabel(QStringLiteral("语言 / Language"), this));
+  row->addWidget(cbeLanguage);
+  row->addWidget(note, 1);
+  return row;
 }
 
 QWidget* TOptionForm::buildSpacingPage() {
@@ -180,6 +198,10 @@ void TOptionForm::FormActivate() {
 }
 
 void TOptionForm::showSettings(const Settings& settings) {
+  // The stored choice, else the language this start speaks.
+  const std::string language =
+      languageFromCode(settings.language) ? settings.language : languageCode(currentLanguage());
+  cbeLanguage->setCurrentIndex(cbeLanguage->findData(QString::fromStdString(language)));
   showSpacings(optionEntryOf(settings));
   workingList.load(settings.containers, host_.project().container);
   showLibrary();
@@ -279,6 +301,10 @@ void TOptionForm::btnOKClick() {
   // After "恢复默认设置" what the dialog does not show (the planner's options) goes back too.
   if (defaultsChosen_) host_.settings() = Settings{};
   applyOptions(check.values, host_.settings(), host_.project());
+  // A language other than this start's is kept for the next start; choosing the one in
+  // effect leaves the stored choice, or the locale, deciding.
+  const std::string language = cbeLanguage->currentData().toString().toStdString();
+  if (language != languageCode(currentLanguage())) host_.settings().language = language;
   host_.refreshTree(true);
   host_.settingsChanged();
   accept();

@@ -1,6 +1,7 @@
 #pragma once
 // The options dialog "选项": the container library, from which the project's container
-// is chosen, and the loading settings (gaps between cartons, block limit). Every edit
+// is chosen, the loading settings (gaps between cartons, block limit) and the language of
+// the next start. Every edit
 // is made on a working copy; OK applies them all at once, Cancel none.
 
 #include <QDialog>
@@ -10,6 +11,7 @@
 #include "model/settings.h"
 
 class FormHost;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -46,6 +48,7 @@ class TOptionForm : public QDialog {
   QWidget* buildSpacingPage();
   QWidget* buildSpacingGroup();
   QWidget* buildBlockGroup();
+  QLayout* buildLanguageRow();
   QLineEdit* numberBox(const char* name, const char* upDownName, int minimum, int maximum, UpDown*& upDown);
   // Shows the working list's rows and its selection.
   void showLibrary();
@@ -63,6 +66,8 @@ class TOptionForm : public QDialog {
   bool defaultsChosen_ = false;  // "恢复默认设置" was pressed since the dialog opened
 
   QTabWidget* pcOptions = nullptr;
+  // "语言 / Language": 中文 or English for the next start.
+  QComboBox* cbeLanguage = nullptr;
   QWidget* SheetContainer = nullptr;
   QWidget* SheetSpacing = nullptr;
   QTreeWidget* lvContainers = nullptr;

@@ -29,7 +29,22 @@ ScratchFolder::ScratchFolder() {
 
 ScratchFolder::~ScratchFolder() { std::system(("rm -rf '" + path_ + "'").c_str()); }
 
-CliResult runCli(const std::vector<std::string>& args) {
+CliResult runCli(const std::vector<std::string>& args) { return runCliUnderLocale(args, "C.UTF-8"); }
+
+CliResult runCliUnderLocale(const std::vector<std::string>& args, const std::string& lang) {
+  // The machine's locale settings are replaced by LANG alone, so its language never leaks in.
+  std::vector<std::string> environment;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    const std::string text = *entry;
+    if (text.starts_with("LC_ALL=") || text.starts_with("LC_MESSAGES=") || text.starts_with("LANG="))
+      continue;
+    environment.push_back(text);
+  }
+  environment.push_back("LANG=" + lang);
+  std::vector<char*> envp;
+  for (std::string& text : environment) envp.push_back(text.data());
+  envp.push_back(nullptr);
+
   ScratchFolder scratch;
   const std::string outPath = scratch.path() + "/out";
   const std::string errPath = scratch.path() + "/err";
@@ -45,7 +60,7 @@ CliResult runCli(const std::vector<std::string>& args) {
   posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   pid_t pid = 0;
   CliResult result;
-  if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
+  if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) == 0) {
     int status = 0;
     ::waitpid(pid, &status, 0);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);

@@ -9,7 +9,10 @@
 
 #include <chrono>
 #include <fstream>
+#include <regex>
 #include <sstream>
+#include <string>
+#include <vector>
 #include <thread>
 
 #include "cli/cli.h"
@@ -241,4 +244,43 @@ TEST(CliPlan, aTimeLimitStopsALongCalculationWithStatusFive) {
   CliResult quick = runCli({"plan", example("demo.pak"), "--time-limit", "600", "--json"});
   EXPECT_EQ(quick.status, kExitLoaded);
   EXPECT_EQ(quick.out, runCli({"plan", example("demo.pak"), "--json"}).out);
+}
+
+namespace {
+
+// The JSON keys of a printed object, in order.
+std::vector<std::string> jsonKeys(const std::string& json) {
+  std::vector<std::string> keys;
+  const std::regex key("\"([A-Za-z]+)\":");
+  for (auto it = std::sregex_iterator(json.begin(), json.end(), key); it != std::sregex_iterator(); ++it)
+    keys.push_back((*it)[1]);
+  return keys;
+}
+
+}  // namespace
+
+TEST(CliPlan, speaksEnglishWithLangEnOrAnEnglishLocaleAndKeepsTheJsonKeys) {
+  const CliResult chinese = runCli({"plan", example("mixed.pak"), "--json"});
+  const CliResult english = runCli({"plan", example("mixed.pak"), "--json", "--lang", "en"});
+  EXPECT_EQ(english.status, kExitLoaded) << english.err;
+  EXPECT_NE(english.out.find("\"question\": \"The cartons fill less than 50% of the container."),
+            std::string::npos) << english.out;
+  EXPECT_EQ(jsonKeys(english.out), jsonKeys(chinese.out));
+  EXPECT_GT(jsonKeys(english.out).size(), 10u);
+
+  const CliResult refused = runCli({"--lang", "en", "plan", example("demo.pak"), "--spacing", "10,5,5", "--json"});
+  EXPECT_NE(refused.out.find("\"message\": \"The container cannot hold these cartons;"), std::string::npos)
+      << refused.out;
+
+  const CliResult underEnglishLocale = runCliUnderLocale({"plan", example("demo.pak")}, "en_GB.UTF-8");
+  EXPECT_EQ(underEnglishLocale.out.rfind("Block  Carton  Orientation", 0), 0u) << underEnglishLocale.out;
+  const CliResult chosenChinese = runCliUnderLocale({"plan", example("demo.pak"), "--lang", "zh"}, "en_GB.UTF-8");
+  EXPECT_EQ(chosenChinese.out.rfind("块号", 0), 0u) << chosenChinese.out;
+  const CliResult posix = runCliUnderLocale({"plan", example("demo.pak")}, "POSIX");
+  EXPECT_EQ(posix.out.rfind("块号", 0), 0u) << posix.out;
+
+  const CliResult unknown = runCli({"plan", example("demo.pak"), "--lang", "fr"});
+  EXPECT_EQ(unknown.status, kExitBadInput);
+  EXPECT_NE(unknown.err.find("--lang takes en or zh"), std::string::npos) << unknown.err;
+  EXPECT_EQ(runCli({"plan", example("demo.pak"), "--lang"}).status, kExitBadInput);
 }

@@ -15,6 +15,7 @@ StoredSettings someChosenSettings() {
   stored.projectFolder = "/home/user/项目";
   stored.exportFolder = "/home/user/Documents/Cargolyx";
   stored.recentFiles = {"/home/user/项目/demo.pak", "/tmp/a.pak"};
+  s.language = "en";
   return stored;
 }
 
@@ -43,6 +44,7 @@ TEST(StoredSettings, eachUnreadableOrAbsurdValueFallsBackAlone) {
   text["folders/project"] = "relative/folder";
   text["folders/export"] = "/tmp/a\nb";
   text["recent/file0"] = "demo.pak";  // not absolute: dropped, the next one moves up
+  text["window/language"] = "English";
 
   const StoredSettings read = readStoredSettings(text);
   const Settings defaults;
@@ -56,6 +58,7 @@ TEST(StoredSettings, eachUnreadableOrAbsurdValueFallsBackAlone) {
   EXPECT_EQ(read.projectFolder, "");
   EXPECT_EQ(read.exportFolder, "");
   EXPECT_EQ(read.recentFiles, std::vector<std::string>{"/tmp/a.pak"});
+  EXPECT_EQ(read.settings.language, "");
   // What was sound stays.
   EXPECT_EQ(read.settings.containers, someChosenSettings().settings.containers);
 

@@ -1,0 +1,107 @@
+// The core's texts in English: the same facts as in Chinese, and plain ASCII, so that the
+// GBK project files and exported plan encode them.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "commands/calculate.h"
+#include "commands/cartonform.h"
+#include "commands/documentstate.h"
+#include "commands/leftovers.h"
+#include "commands/resultlist.h"
+#include "commands/runcheck.h"
+#include "engine/statistics.h"
+#include "export/exportplan.h"
+#include "model/fillscheme.h"
+#include "model/language.h"
+
+namespace {
+
+// English for the life of the object; Chinese, the default, again after it.
+class InEnglish {
+ public:
+  InEnglish() { setLanguage(Language::English); }
+  ~InEnglish() { setLanguage(Language::Chinese); }
+};
+
+bool isAscii(const std::string& text) {
+  for (unsigned char c : text)
+    if (c >= 0x80) return false;
+  return true;
+}
+
+FillScheme projectWithLeftovers() {
+  FillScheme project;
+  Carton& carton = project.addCarton();
+  carton.name = "TV";
+  carton.length = 600;
+  carton.width = 400;
+  carton.height = 300;
+  carton.count = 10;
+  BlockScheme block;
+  block.cartonIndex = 0;
+  block.cartonName = "TV";
+  block.orientation = 0;
+  block.nx = 2;
+  block.ny = 2;
+  block.nz = 2;
+  block.count = 7;
+  project.blocks.push_back(block);
+  refreshResultStatistics(project);
+  return project;
+}
+
+}  // namespace
+
+TEST(EnglishTexts, messagesNameTheSameFactsAsInChinese) {
+  const FillScheme project = projectWithLeftovers();
+  const std::vector<Leftover> leftovers = leftoverCartons(project);
+  EXPECT_EQ(leftoverStatusText(leftovers), "未装入：TV 3 箱（共 3 箱）");
+  EXPECT_EQ(elapsedTimeText(65), "已用时间：1分05秒");
+  {
+    InEnglish english;
+    EXPECT_EQ(leftoverStatusText(leftovers), "Not loaded: TV 3 cartons (3 cartons in all)");
+    EXPECT_EQ(elapsedTimeText(65), "Time elapsed: 1 min 05 s");
+    EXPECT_EQ(elapsedTimeText(7), "Time elapsed: 7 s");
+    EXPECT_EQ(windowTitle("", true), "Untitled* — Cargolyx");
+    EXPECT_EQ(resultStatisticsText(project).rfind("Cartons: 7, volume: ", 0), 0u) << resultStatisticsText(project);
+    const std::vector<ResultRow> rows = resultRows(project);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].texts[2], "L-W face to the door, W-H face up");
+    EXPECT_EQ(rows[1].texts[1], "Total");
+    EXPECT_EQ(resultColumns()[0], "Block");
+  }
+  EXPECT_EQ(resultColumns()[0], "块号");
+  EXPECT_EQ(resultRows(project)[1].texts[1], "合计");
+}
+
+TEST(EnglishTexts, everyFixedEnglishTextIsAscii) {
+  InEnglish english;
+  const FillScheme project = projectWithLeftovers();
+  std::vector<std::string> texts = {leftoverMessage(leftoverCartons(project)),
+                                    cartonStatisticsText(project),
+                                    resultStatisticsText(project),
+                                    edgeTooSmallMessage("L"),
+                                    cartonCountMessage(),
+                                    cartonWeightMessage(),
+                                    volumeExceededMessage(true, 12),
+                                    saveChangesQuestion("/tmp/a.pak"),
+                                    saveChangesQuestion(""),
+                                    nothingLoadedMessage(),
+                                    emptyContainerMessage(),
+                                    nothingToExportMessage(),
+                                    openDocumentFailedMessage()};
+  for (PreRunCheck check : {PreRunCheck::NoCartons, PreRunCheck::TooManySets, PreRunCheck::OverWeight,
+                            PreRunCheck::DoesNotFit, PreRunCheck::MixedUnderHalf, PreRunCheck::AskUnderHalf,
+                            PreRunCheck::AskUnder85})
+    texts.push_back(preRunMessage(check));
+  for (int orientation = -1; orientation <= 6; ++orientation) texts.push_back(orientationName(orientation));
+  for (const std::string& text : materialNames()) texts.push_back(text);
+  for (const std::string& text : spaceItemTexts()) texts.push_back(text);
+  for (const std::string& text : resultColumns()) texts.push_back(text);
+  for (const std::string& text : texts) {
+    EXPECT_FALSE(text.empty());
+    EXPECT_TRUE(isAscii(text)) << text;
+  }
+}
