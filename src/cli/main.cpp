@@ -23,7 +23,7 @@ void printUsage(std::ostream& out) {
          "                   load as many cartons as fit; also print what is left\n"
          "  export FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--dir DIR]\n"
          "                   calculate the plan and write packplan.htm with its pictures\n"
-         "                   into DIR (default: the program folder)\n"
+         "                   into DIR (default: Cargolyx in the documents folder)\n"
          "  --lang en|zh     messages in English or Chinese (default: the locale's language,\n"
          "                   English when LC_ALL, LC_MESSAGES or LANG starts with \"en\")\n";
 }
