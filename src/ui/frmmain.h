@@ -34,6 +34,7 @@ class TCartonPropForm;
 class TDoingDlg;
 class TContainerPropForm;
 class TOptionForm;
+class TreeCaptionFit;
 
 class TMainForm : public QMainWindow, public FormHost {
   Q_OBJECT
@@ -84,6 +85,10 @@ class TMainForm : public QMainWindow, public FormHost {
   void tbAboutClick();
   // The result list's pop-up item "完全填充": the fill command.
   void mnuFillCompletelyClick();
+  // File > 导入装箱单: adds the cartons of a packing list (all or none); 导出装箱单 writes the
+  // carton list as one (frmmain_packinglist.cpp).
+  void mnuImportPackingListClick();
+  void mnuExportPackingListClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -155,6 +160,7 @@ class TMainForm : public QMainWindow, public FormHost {
 
   QToolBar* tbMain = nullptr;
   QTreeWidget* treeCarton = nullptr;
+  TreeCaptionFit* treeCaptionFit = nullptr;  // the tree's width follows its captions
   QSplitter* splitTreeView = nullptr;
   QFrame* pnlView = nullptr;
   BoxViewer* boxViewer = nullptr;  // the 3D view, filling pnlView
