@@ -208,7 +208,8 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
     return RowResult{{}, cellMessage(row.line, static_cast<std::size_t>(columns.field[column]) + 1, column, reason)};
   };
 
-  for (int c = 0; c < kColumnCount; ++c)
+  // An empty name is allowed, as in the carton dialog.
+  for (int c = kName + 1; c < kColumnCount; ++c)
     if (kHeadings[c].required && cell(c).empty())
       return refuse(c, failure("不能为空。", "must not be empty."));
   if (hasControlCharacter(cell(kName)))
@@ -265,8 +266,16 @@ PackingList readPackingList(std::string_view bytes, std::size_t cartonsBefore) {
   const std::optional<std::string> text = decodedText(bytes);
   if (!text)
     return {{}, failure("装箱单既不是UTF-8也不是GBK编码的文本。", "The packing list is neither UTF-8 nor GBK text.")};
-  const char separator = csvSeparatorOf(*text);
-  const CsvText csv = splitCsv(*text, separator);
+  std::string body = *text;
+  char separator = csvSeparatorOf(body);
+  // Spreadsheets may write the separator on a line of its own first: "sep=;". The line
+  // stays, blank, so that the lines keep their numbers.
+  if (body.size() >= 5 && lowerAscii(body.substr(0, 4)) == "sep=" &&
+      (body.size() == 5 || body[5] == '\r' || body[5] == '\n')) {
+    separator = body[4];
+    body.erase(0, 5);
+  }
+  const CsvText csv = splitCsv(body, separator);
   if (csv.badLine != 0)
     return {{}, currentLanguage() == Language::English
                     ? "Packing list line " + std::to_string(csv.badLine) +

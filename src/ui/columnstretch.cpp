@@ -27,15 +27,17 @@ void ColumnStretch::apply() {
   const int available = table_->viewport()->width();
   if (total <= 0) return;
   applying_ = true;
-  int used = 0;
+  long long before = 0;  // the shares of the columns to the left
   for (int column = 0; column < shares_.size(); ++column) {
     int width = shares_[column];
     if (available > total) {
-      // The last column takes what rounding left, so that the columns end at the edge.
-      width = column + 1 < shares_.size() ? static_cast<int>(shares_[column] * available / total) : available - used;
+      // Edges rounded from the running total, so that no rounding piles up in one column
+      // and the last one ends at the list's edge.
+      const long long after = before + shares_[column];
+      width = static_cast<int>((after * available + total / 2) / total - (before * available + total / 2) / total);
+      before = after;
     }
     header->resizeSection(column, width);
-    used += width;
   }
   applying_ = false;
 }

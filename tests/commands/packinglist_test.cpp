@@ -93,6 +93,15 @@ TEST(PackingList, readsUtf8WithAByteOrderMarkAndGbk) {
   EXPECT_FALSE(read("\xEF\xBB\xBF" + *utf8ToGbk(body)).ok());  // a mark on GBK text is a lie
 }
 
+TEST(PackingList, takesTheSeparatorASpreadsheetNamesOnTheFirstLine) {
+  const PackingList list = read("sep=;\r\nname;length;width;height;weight;count\r\na,b;100;100;100;1;1\r\nc;1;100;100;1;1\r\n");
+  EXPECT_TRUE(list.cartons.empty());
+  EXPECT_NE(list.message.find("第4行第2列（长）"), std::string::npos) << list.message;  // the lines keep their numbers
+  const PackingList good = read("sep=;\nname;length;width;height;weight;count\na,b;100;100;100;1;1\n");
+  ASSERT_TRUE(good.ok()) << good.message;
+  EXPECT_EQ(good.cartons.at(0).name, "a,b");
+}
+
 TEST(PackingList, readsQuotedNamesWithCommasAndQuotes) {
   const PackingList list = read(kHeader + "\"Box \"\"A\"\", large\",100,100,100,1,1\n");
   ASSERT_TRUE(list.ok()) << list.message;
@@ -134,7 +143,6 @@ TEST(PackingList, namesTheLineAndColumnOfABadCellAndReadsNothing) {
   expectMessageNames(read(kHeader + "a,100,100,100,-3,1\n"), "第2行第5列（重量）");
   expectMessageNames(read(kHeader + "a,100,100,100,1,0\n"), "第2行第6列（数量）");
   expectMessageNames(read(kHeader + "a,100,100,20,1,1\n"), "第2行第4列（高）");
-  expectMessageNames(read(kHeader + ",100,100,100,1,1\n"), "第2行第1列（名称）");
   expectMessageNames(read(kHeader + "a,100,100\n"), "第2行第4列（高）");  // a short row
   expectMessageNames(read("name,length,width,height,weight,count,upright\na,100,100,100,1,1,maybe\n"),
                      "第2行第7列（直立）");
@@ -176,8 +184,8 @@ TEST(PackingList, speaksEnglishWhenTheProgramDoes) {
 TEST(PackingList, readsBackWhatItWrites) {
   std::vector<Carton> cartons(3);
   cartons[0] = {"电视机, \"大\"", 1100, 300, 700, true, 2, 25.25, 7, 40, kSpaceInner};
-  cartons[1] = {" padded ", 30, 40, 50, false, 0, 0.0, 0, 1, kSpaceDoor};
-  cartons[2] = {"Box", 600, 400, 300, false, 0, 1e-3, 9, 123456, kSpaceNone};
+  cartons[1] = {"", 30, 40, 50, false, 0, 0.0, 0, 1, kSpaceDoor};
+  cartons[2] = {" padded ", 600, 400, 300, false, 0, 1e-3, 9, 123456, kSpaceNone};
   for (const Language language : {Language::Chinese, Language::English}) {
     setLanguage(language);
     const std::string text = packingListText(cartons);
