@@ -49,7 +49,7 @@ QString firstDroppedFile(const QMimeData* data) {
 }
 
 // The rows of the result list shown at the start: the totals row and a few blocks.
-constexpr int kResultRowsShown = 7;
+constexpr int kResultRowsShown = 6;
 
 bool isProjectFile(const QString& name) { return !name.isEmpty() && isProjectFileName(name.toStdString()); }
 
