@@ -94,8 +94,6 @@ std::optional<std::string> decodedText(std::string_view bytes) {
   return gbkToUtf8(bytes);
 }
 
-std::string failure(const char* chinese, const char* english) { return inLanguage(chinese, english); }
-
 std::string cellMessage(std::size_t line, std::size_t column, int heading, const std::string& reason) {
   std::string where;
   if (currentLanguage() == Language::English) {
@@ -158,8 +156,6 @@ std::optional<int> materialOfWord(std::string_view word) {
   return std::nullopt;
 }
 
-std::string colourText(int material) { return std::to_string(material); }
-
 // Where each column is in the header row: its field index, or -1 when it has none.
 struct HeaderColumns {
   std::array<int, kColumnCount> field;
@@ -174,7 +170,7 @@ HeaderColumns readHeader(const CsvRecord& header) {
     if (column < 0) continue;  // a column of the spreadsheet's own, such as notes
     if (columns.field[column] >= 0) {
       columns.message = cellMessage(header.line, i + 1, column,
-                                    failure("该列出现了两次。", "this column appears twice."));
+                                    inLanguage("该列出现了两次。", "this column appears twice."));
       return columns;
     }
     columns.field[column] = static_cast<int>(i);
@@ -211,27 +207,27 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
   // An empty name is allowed, as in the carton dialog.
   for (int c = kName + 1; c < kColumnCount; ++c)
     if (kHeadings[c].required && cell(c).empty())
-      return refuse(c, failure("不能为空。", "must not be empty."));
+      return refuse(c, inLanguage("不能为空。", "must not be empty."));
   if (hasControlCharacter(cell(kName)))
-    return refuse(kName, failure("名称中不能有控制字符或换行。", "a name may not hold control characters or line breaks."));
+    return refuse(kName, inLanguage("名称中不能有控制字符或换行。", "a name may not hold control characters or line breaks."));
   for (const int c : {kLength, kWidth, kHeight, kCount, kLayers})
     if (!cell(c).empty() && !readCheckedInteger(cell(c)))
-      return refuse(c, failure("须为不小于0的整数。", "must be a whole number of at least 0."));
+      return refuse(c, inLanguage("须为不小于0的整数。", "must be a whole number of at least 0."));
   std::string weight = cell(kWeight);
   if (separator == ';') std::replace(weight.begin(), weight.end(), ',', '.');  // a decimal comma
   if (!readCheckedNumber(weight))
-    return refuse(kWeight, failure("须为不小于0的数字（千克）。", "must be a number of at least 0 (kg)."));
+    return refuse(kWeight, inLanguage("须为不小于0的数字（千克）。", "must be a number of at least 0 (kg)."));
   const std::optional<bool> upright = uprightOfWord(cell(kUpright));
   if (!upright)
-    return refuse(kUpright, failure("须为1或0、yes或no、是或否。", "must be 1 or 0, yes or no, 是 or 否."));
+    return refuse(kUpright, inLanguage("须为1或0、yes或no、是或否。", "must be 1 or 0, yes or no, 是 or 否."));
   const std::optional<int> position = positionItemOfWord(cell(kPosition));
   if (!position)
-    return refuse(kPosition, failure("须为里端、普通或门口（inner、free或door）。",
+    return refuse(kPosition, inLanguage("须为里端、普通或门口（inner、free或door）。",
                                      "must be inner, free or door (里端, 普通 or 门口)."));
   std::optional<int> colour = material;
   if (!cell(kColour).empty()) colour = materialOfWord(cell(kColour));
   if (!colour)
-    return refuse(kColour, failure("须为颜色编号0至9、颜色名称或其中一种颜色的#RRGGBB。",
+    return refuse(kColour, inLanguage("须为颜色编号0至9、颜色名称或其中一种颜色的#RRGGBB。",
                                    "must be a colour number 0 to 9, a colour's name or the #RRGGBB of one of them."));
 
   CartonEntry entry;
@@ -265,7 +261,7 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
 PackingList readPackingList(std::string_view bytes, std::size_t cartonsBefore) {
   const std::optional<std::string> text = decodedText(bytes);
   if (!text)
-    return {{}, failure("装箱单既不是UTF-8也不是GBK编码的文本。", "The packing list is neither UTF-8 nor GBK text.")};
+    return {{}, inLanguage("装箱单既不是UTF-8也不是GBK编码的文本。", "The packing list is neither UTF-8 nor GBK text.")};
   std::string body = *text;
   char separator = csvSeparatorOf(body);
   // Spreadsheets may write the separator on a line of its own first: "sep=;". The line
@@ -281,11 +277,11 @@ PackingList readPackingList(std::string_view bytes, std::size_t cartonsBefore) {
                     ? "Packing list line " + std::to_string(csv.badLine) +
                           ": a quoted field is not closed, or text follows its closing quote."
                     : "装箱单第" + std::to_string(csv.badLine) + "行：引号中的内容没有结束，或结束引号后还有其他文字。"};
-  if (csv.records.empty()) return {{}, failure("装箱单是空的。", "The packing list is empty.")};
+  if (csv.records.empty()) return {{}, inLanguage("装箱单是空的。", "The packing list is empty.")};
   const HeaderColumns columns = readHeader(csv.records.front());
   if (!columns.message.empty()) return {{}, columns.message};
   if (csv.records.size() == 1)
-    return {{}, failure("装箱单中没有纸箱：第一行之后没有内容。", "The packing list holds no cartons: nothing follows its first line.")};
+    return {{}, inLanguage("装箱单中没有纸箱：第一行之后没有内容。", "The packing list holds no cartons: nothing follows its first line.")};
 
   PackingList list;
   for (std::size_t r = 1; r < csv.records.size(); ++r) {
@@ -330,7 +326,7 @@ std::string packingListText(const std::vector<Carton>& cartons) {
         carton.mustUp ? (english ? "yes" : "是") : (english ? "no" : "否"),
         std::to_string(carton.mustUp ? carton.upendLayers : 0),
         position,
-        colourText(carton.material),
+        std::to_string(carton.material),
     };
     for (int c = 0; c < kColumnCount; ++c) {
       if (c > 0) text += ',';
