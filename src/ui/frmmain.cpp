@@ -177,11 +177,11 @@ void TMainForm::createPanes() {
   splitTreeView->setStretchFactor(0, 0);
   splitTreeView->setStretchFactor(1, 1);
   splitTreeView->setSizes({209, 761 - 209});
-  treeCaptionFit = new TreeCaptionFit(treeCarton, splitTreeView);
+  new TreeCaptionFit(treeCarton, splitTreeView);  // owned by the tree
 
   createResultList();
   // The columns share the list's width; the list starts tall enough for a few blocks.
-  new ColumnStretch(lvResult);
+  new ColumnStretch(lvResult);  // owned by the list
   const int resultListHeight = lvResult->horizontalHeader()->sizeHint().height() +
                                kResultRowsShown * lvResult->verticalHeader()->defaultSectionSize() +
                                2 * lvResult->frameWidth();

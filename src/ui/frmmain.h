@@ -34,7 +34,6 @@ class TCartonPropForm;
 class TDoingDlg;
 class TContainerPropForm;
 class TOptionForm;
-class TreeCaptionFit;
 
 class TMainForm : public QMainWindow, public FormHost {
   Q_OBJECT
@@ -160,7 +159,6 @@ class TMainForm : public QMainWindow, public FormHost {
 
   QToolBar* tbMain = nullptr;
   QTreeWidget* treeCarton = nullptr;
-  TreeCaptionFit* treeCaptionFit = nullptr;  // the tree's width follows its captions
   QSplitter* splitTreeView = nullptr;
   QFrame* pnlView = nullptr;
   BoxViewer* boxViewer = nullptr;  // the 3D view, filling pnlView
