@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli/projectinput.h"
 #include "commands/runcheck.h"
 #include "engine/statistics.h"
 #include "model/fillscheme.h"
@@ -102,6 +103,12 @@ std::optional<CalculationOptions> parseCalculationOptions(const std::vector<std:
         return std::nullopt;
       }
       options.timeLimitSeconds = *value;
+    } else if (arg == "--container") {
+      options.container = hasValue ? parseContainerOption(args[++i]) : parseContainerOption("");
+      if (!options.container) {
+        std::cerr << usage;
+        return std::nullopt;
+      }
     } else if (const int taken = verbOptions ? verbOptions(args, i) : 0; taken != 0) {
       if (taken < 0) {
         std::cerr << usage;
@@ -120,14 +127,16 @@ std::optional<CalculationOptions> parseCalculationOptions(const std::vector<std:
     std::cerr << usage;
     return std::nullopt;
   }
+  if (!containerFitsInput(options.path, options.container)) {
+    std::cerr << usage;
+    return std::nullopt;
+  }
   return options;
 }
 
 std::optional<CalculationReport> calculateProject(const CalculationOptions& options, FillScheme& project,
                                                   int* stopStatus) {
-  std::string error;
-  if (!loadProjectFile(options.path, project, &error)) {
-    std::cerr << "cargolyx-cli: cannot open the project: " << error << "\n";
+  if (!readInputProject(options.path, options.container, project)) {
     *stopStatus = kExitBadInput;
     return std::nullopt;
   }

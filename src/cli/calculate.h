@@ -1,5 +1,6 @@
 #pragma once
-// What the verbs that calculate share: FILE.pak with --spacing and --max-blocks, and the
+// What the verbs that calculate share: FILE.pak (or a packing list with --container) with
+// --spacing and --max-blocks, and the
 // calculation as the Run command does it, answering its questions with Yes.
 
 #include <cstddef>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "commands/calculate.h"
+#include "model/container.h"
 
 struct FillScheme;
 
@@ -17,6 +19,7 @@ inline constexpr int kExitInterrupted = 130;  // 128 + SIGINT, as the shell repo
 
 struct CalculationOptions {
   std::string path;
+  std::optional<Container> container;  // --container, for a packing list
   std::int32_t spacingL = 0, spacingW = 0, spacingH = 0;  // a fresh program's settings
   std::int32_t maxBlockNum = 6;
   std::int32_t timeLimitSeconds = 0;  // 0: no limit (the sets mode stops at it)
@@ -30,7 +33,8 @@ struct CalculationOptions {
 // telling on stderr what is wrong with its value.
 using VerbOptions = std::function<int(const std::vector<std::string>& args, std::size_t at)>;
 
-// The options, or nothing after telling on stderr what is wrong (with the usage).
+// The options, or nothing after telling on stderr what is wrong (with the usage). A packing
+// list (.csv) needs --container.
 std::optional<CalculationOptions> parseCalculationOptions(const std::vector<std::string>& args,
                                                           const char* usage, const VerbOptions& verbOptions);
 

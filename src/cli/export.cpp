@@ -20,7 +20,8 @@
 namespace {
 
 const char* const kUsage =
-    "usage: cargolyx-cli export FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--dir DIR]\n";
+    "usage: cargolyx-cli export FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--dir DIR]\n"
+    "       cargolyx-cli export LIST.csv --container L,W,H,KG [options as above]\n";
 
 // ---- Ctrl-C and SIGTERM during the export: the handler only notes the signal; the export
 // stops at its next file and removes what it had written.

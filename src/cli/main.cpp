@@ -24,6 +24,9 @@ void printUsage(std::ostream& out) {
          "  export FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--dir DIR]\n"
          "                   calculate the plan and write packplan.htm with its pictures\n"
          "                   into DIR (default: Cargolyx in the documents folder)\n"
+         "  info|plan|export LIST.csv --container L,W,H,KG [options]\n"
+         "                   a packing list (CSV: name, length, width, height, weight, count,\n"
+         "                   ...) as the project, in the container L x W x H mm, KG kg\n"
          "  --lang en|zh     messages in English or Chinese (default: the locale's language,\n"
          "                   English when LC_ALL, LC_MESSAGES or LANG starts with \"en\")\n";
 }

@@ -1,4 +1,5 @@
 // cargolyx-cli plan FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--json]
+// cargolyx-cli plan LIST.csv --container L,W,H,KG [options]: a packing list as the project.
 // Runs the whole calculation as the Run command does, answering its questions with Yes,
 // and prints the result list and its statistics, or the message that applies.
 
@@ -18,7 +19,8 @@
 namespace {
 
 const char* const kUsage =
-    "usage: cargolyx-cli plan FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--json]\n";
+    "usage: cargolyx-cli plan FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--json]\n"
+    "       cargolyx-cli plan LIST.csv --container L,W,H,KG [options as above]\n";
 
 const char* statusName(CalculationStatus status) {
   switch (status) {

@@ -12,6 +12,7 @@
 #include "cli/calculate.h"
 #include "cli/cli.h"
 #include "cli/maxloadjson.h"
+#include "cli/projectinput.h"
 #include "cli/terminaltext.h"
 #include "engine/maxload/maxloadproject.h"
 #include "engine/statistics.h"
@@ -22,10 +23,12 @@ namespace {
 
 const char* const kUsage =
     "usage: cargolyx-cli plan FILE.pak --mode max [--time-limit S] [--support P]"
-    " [--spacing L,W,H] [--json]\n";
+    " [--spacing L,W,H] [--json]\n"
+    "       cargolyx-cli plan LIST.csv --container L,W,H,KG --mode max [options as above]\n";
 
 struct MaxOptions {
   std::string path;
+  std::optional<Container> container;
   std::int32_t spacingL = 0, spacingW = 0, spacingH = 0;
   MaxLoadOptions search;
   bool json = false;
@@ -88,6 +91,12 @@ std::optional<MaxOptions> parseOptions(const std::vector<std::string>& args) {
       if (!value || !(*value > 0) || *value > 86400)
         return fail("--time-limit needs a number of seconds above 0 (at most 86400)");
       options.search.timeLimitSeconds = *value;
+    } else if (arg == "--container") {
+      options.container = parseContainerOption(hasValue ? args[++i] : std::string());
+      if (!options.container) {
+        std::cerr << kUsage;
+        return std::nullopt;
+      }
     } else if (arg == "--support") {
       const auto value = hasValue ? parseWhole(args[++i], 100) : std::nullopt;
       if (!value) return fail("--support needs a whole percentage from 0 to 100");
@@ -99,7 +108,7 @@ std::optional<MaxOptions> parseOptions(const std::vector<std::string>& args) {
       havePath = true;
     }
   }
-  if (!havePath) {
+  if (!havePath || !containerFitsInput(options.path, options.container)) {
     std::cerr << kUsage;
     return std::nullopt;
   }
@@ -144,6 +153,7 @@ int runPlanMax(const std::vector<std::string>& args) {
   if (!options) return kExitBadInput;
   CalculationOptions calculation;
   calculation.path = options->path;
+  calculation.container = options->container;
   calculation.spacingL = options->spacingL;
   calculation.spacingW = options->spacingW;
   calculation.spacingH = options->spacingH;

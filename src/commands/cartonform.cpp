@@ -122,19 +122,29 @@ CartonEntry cartonEntryOf(const Carton& c) {
   return e;
 }
 
+CartonCheck checkCartonValues(const Carton& base, const CartonEntry& entry) {
+  if (!isAcceptableName(entry.name)) return {unstorableNameMessage(), {}, CartonField::Name};
+  const std::optional<EnteredNumbers> numbers = readNumbers(entry);
+  if (!numbers) return {inputProblemMessage(), {}, CartonField::Numbers};
+  if (std::string edge = firstShortEdge(*numbers); !edge.empty()) {
+    const CartonField field = edge == "L" ? CartonField::Length : edge == "W" ? CartonField::Width : CartonField::Height;
+    return {edgeTooSmallMessage(edge), {}, field};
+  }
+  if (numbers->count < 1) return {cartonCountMessage(), {}, CartonField::Count};
+  if (numbers->weight < 0.0) return {cartonWeightMessage(), {}, CartonField::Weight};
+  if (entry.spaceItem < kItemNoRequirement || entry.spaceItem > kItemDoor)
+    return {spaceRequirementMessage(), {}, CartonField::Position};
+  return {{}, withEntry(base, entry, *numbers)};
+}
+
 CartonCheck checkCartonEntry(const FillScheme& project, const Carton& edited, bool newMode,
                              const CartonEntry& entry) {
-  if (!isAcceptableName(entry.name)) return {unstorableNameMessage(), {}};
+  CartonCheck check = checkCartonValues(edited, entry);
+  if (!check.accepted()) return check;
   const std::optional<EnteredNumbers> numbers = readNumbers(entry);
-  if (!numbers) return {inputProblemMessage(), {}};
-  if (std::string edge = firstShortEdge(*numbers); !edge.empty()) return {edgeTooSmallMessage(edge), {}};
-  if (numbers->count < 1) return {cartonCountMessage(), {}};
-  if (numbers->weight < 0.0) return {cartonWeightMessage(), {}};
-  if (entry.spaceItem < kItemNoRequirement || entry.spaceItem > kItemDoor)
-    return {spaceRequirementMessage(), {}};
   if (std::string message = checkVolume(project, edited, newMode, *numbers); !message.empty())
-    return {message, {}};
-  return {{}, withEntry(edited, entry, *numbers)};
+    return {message, {}, CartonField::Volume};
+  return check;
 }
 
 std::string edgeTooSmallMessage(const std::string& edge) {

@@ -41,10 +41,14 @@ struct CartonEntry {
 // The boxes for a carton when the dialog opens.
 CartonEntry cartonEntryOf(const Carton& carton);
 
+// The box a refused entry is refused for.
+enum class CartonField { None, Name, Numbers, Length, Width, Height, Count, Weight, Position, Volume };
+
 // The outcome of OK: the message to show, or the carton to store.
 struct CartonCheck {
   std::string message;  // empty when the entry was accepted
   Carton carton;        // the edited carton with the entry's values, when accepted
+  CartonField field = CartonField::None;  // what was refused
   bool accepted() const { return message.empty(); }
 };
 
@@ -53,6 +57,10 @@ struct CartonCheck {
 // the container. In new mode the carton was added just before, with its default size.
 CartonCheck checkCartonEntry(const FillScheme& project, const Carton& edited, bool newMode,
                              const CartonEntry& entry);
+
+// The same checks on one carton alone, without the volume left in a container: for a
+// packing list, whose cartons need not all fit. `base` gives what the entry does not hold.
+CartonCheck checkCartonValues(const Carton& base, const CartonEntry& entry);
 
 // The messages of the checks, for the edge named "L", "W" or "H".
 std::string edgeTooSmallMessage(const std::string& edge);

@@ -9,10 +9,15 @@ QStringList projectFileFilters() {
           QCoreApplication::translate("FileDialogs", "所有文件(*)")};
 }
 
+QStringList packingListFilters() {
+  return {QCoreApplication::translate("FileDialogs", "装箱单(*.csv)"),
+          QCoreApplication::translate("FileDialogs", "所有文件(*)")};
+}
+
 namespace {
 
-QString runDialog(QFileDialog& dialog, QString& lastFolder) {
-  dialog.setNameFilters(projectFileFilters());
+QString runDialog(QFileDialog& dialog, QString& lastFolder, const QStringList& filters = projectFileFilters()) {
+  dialog.setNameFilters(filters);
   dialog.setOption(QFileDialog::ReadOnly, false);
   if (!lastFolder.isEmpty()) dialog.setDirectory(lastFolder);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -36,6 +41,21 @@ QString QtFileDialogs::saveFileName() {
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix("pak");
   return runDialog(dialog, lastFolder_);
+}
+
+QString QtFileDialogs::packingListToOpen() {
+  QFileDialog dialog(parent_, QCoreApplication::translate("FileDialogs", "导入装箱单"));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  return runDialog(dialog, lastFolder_, packingListFilters());
+}
+
+QString QtFileDialogs::packingListToSave() {
+  QFileDialog dialog(parent_, QCoreApplication::translate("FileDialogs", "导出装箱单"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix("csv");
+  return runDialog(dialog, lastFolder_, packingListFilters());
 }
 
 QString QtFileDialogs::exportFolder(const QString& startFolder) {

@@ -15,6 +15,10 @@ class FileDialogs {
   // A file to save to; the extension "pak" is added when none is typed, and an existing
   // file is replaced only after the user agreed.
   virtual QString saveFileName() = 0;
+  // A packing list (CSV) to import, and one to export the carton list to (the extension
+  // "csv" is added when none is typed). They start in the same folder as the others.
+  virtual QString packingListToOpen() = 0;
+  virtual QString packingListToSave() = 0;
   // A folder to export the plan into, starting in startFolder.
   virtual QString exportFolder(const QString& startFolder) = 0;
   // Where the open and save dialogs start: the folder of the last file chosen.
@@ -24,12 +28,16 @@ class FileDialogs {
 
 // The filter of both dialogs: project files, all files.
 QStringList projectFileFilters();
+// The filter of the packing list dialogs: CSV files, all files.
+QStringList packingListFilters();
 
 class QtFileDialogs : public FileDialogs {
  public:
   explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
   QString openFileName() override;
   QString saveFileName() override;
+  QString packingListToOpen() override;
+  QString packingListToSave() override;
   QString exportFolder(const QString& startFolder) override;
   QString lastFolder() const override { return lastFolder_; }
   void setLastFolder(const QString& folder) override { lastFolder_ = folder; }
@@ -44,6 +52,8 @@ class ScriptedFileDialogs : public FileDialogs {
  public:
   QString openFileName() override { return openNames.isEmpty() ? QString() : openNames.takeFirst(); }
   QString saveFileName() override { return saveNames.isEmpty() ? QString() : saveNames.takeFirst(); }
+  QString packingListToOpen() override { return listOpenNames.isEmpty() ? QString() : listOpenNames.takeFirst(); }
+  QString packingListToSave() override { return listSaveNames.isEmpty() ? QString() : listSaveNames.takeFirst(); }
   QString exportFolder(const QString& startFolder) override {
     exportStartFolders << startFolder;
     return exportFolders.isEmpty() ? QString() : exportFolders.takeFirst();
@@ -53,6 +63,8 @@ class ScriptedFileDialogs : public FileDialogs {
 
   QStringList openNames;
   QStringList saveNames;
+  QStringList listOpenNames;  // packing lists
+  QStringList listSaveNames;
   QStringList exportFolders;
   QStringList exportStartFolders;  // where each folder dialog started
   QString folder;

@@ -28,6 +28,7 @@
 #include "model/projectfile.h"
 #include "model/safefile.h"
 #include "ui/aboutbox.h"
+#include "ui/columnstretch.h"
 #include "ui/doing.h"
 #include "ui/filedialogs.h"
 #include "ui/frmcartonprop.h"
@@ -35,6 +36,7 @@
 #include "ui/frmoption.h"
 #include "ui/pictures.h"
 #include "ui/qtext.h"
+#include "ui/treecaptionfit.h"
 #include "view3d/boxviewer.h"
 
 namespace {
@@ -45,6 +47,9 @@ QString firstDroppedFile(const QMimeData* data) {
   const QUrl url = data->urls().constFirst();
   return url.isLocalFile() ? url.toLocalFile() : QString();
 }
+
+// The rows of the result list shown at the start: the totals row and a few blocks.
+constexpr int kResultRowsShown = 6;
 
 bool isProjectFile(const QString& name) { return !name.isEmpty() && isProjectFileName(name.toStdString()); }
 
@@ -149,9 +154,6 @@ void TMainForm::createPanes() {
   treeCarton->setEditTriggers(QAbstractItemView::NoEditTriggers);
   treeCarton->setSelectionMode(QAbstractItemView::SingleSelection);
   treeCarton->setExpandsOnDoubleClick(false);
-  // Long captions scroll sideways instead of being cut short.
-  treeCarton->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  treeCarton->header()->setStretchLastSection(false);
   treeCarton->installEventFilter(this);
   connect(treeCarton, &QTreeWidget::itemDoubleClicked, this, [this] { treeCartonDblClick(); });
 
@@ -175,8 +177,14 @@ void TMainForm::createPanes() {
   splitTreeView->setStretchFactor(0, 0);
   splitTreeView->setStretchFactor(1, 1);
   splitTreeView->setSizes({209, 761 - 209});
+  new TreeCaptionFit(treeCarton, splitTreeView);  // owned by the tree
 
   createResultList();
+  // The columns share the list's width; the list starts tall enough for a few blocks.
+  new ColumnStretch(lvResult);  // owned by the list
+  const int resultListHeight = lvResult->horizontalHeader()->sizeHint().height() +
+                               kResultRowsShown * lvResult->verticalHeader()->defaultSectionSize() +
+                               2 * lvResult->frameWidth();
 
   splitViewResults = new QSplitter(Qt::Vertical);
   splitViewResults->setObjectName("splitViewResults");
@@ -186,7 +194,7 @@ void TMainForm::createPanes() {
   splitViewResults->addWidget(lvResult);
   splitViewResults->setStretchFactor(0, 1);
   splitViewResults->setStretchFactor(1, 0);
-  splitViewResults->setSizes({300, 112});
+  splitViewResults->setSizes({300, resultListHeight});
   setCentralWidget(splitViewResults);
 }
 

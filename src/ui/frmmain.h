@@ -84,6 +84,10 @@ class TMainForm : public QMainWindow, public FormHost {
   void tbAboutClick();
   // The result list's pop-up item "完全填充": the fill command.
   void mnuFillCompletelyClick();
+  // File > 导入装箱单: adds the cartons of a packing list (all or none); 导出装箱单 writes the
+  // carton list as one (frmmain_packinglist.cpp).
+  void mnuImportPackingListClick();
+  void mnuExportPackingListClick();
 
  protected:
   void showEvent(QShowEvent* event) override;

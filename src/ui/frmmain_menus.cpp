@@ -1,5 +1,5 @@
-// The main window's menu bar: every toolbar command, Save As, the recent files and the
-// standard keys.
+// The main window's menu bar: every toolbar command, Save As, the recent files, the
+// packing lists and the standard keys.
 
 #include <QAction>
 #include <QFileInfo>
@@ -48,6 +48,9 @@ void TMainForm::createMenus() {
   fillRecentFilesMenu();
   file->addSeparator();
   addMenuAction(file, "mnuExport", tr("导出装箱方案(&E)..."), &TMainForm::tbExportClick);
+  file->addSeparator();
+  addMenuAction(file, "mnuImportPackingList", tr("导入装箱单(&I)..."), &TMainForm::mnuImportPackingListClick);
+  addMenuAction(file, "mnuExportPackingList", tr("导出装箱单(&L)..."), &TMainForm::mnuExportPackingListClick);
   file->addSeparator();
   QAction* quit = file->addAction(tr("退出(&X)"));
   quit->setObjectName("mnuQuit");

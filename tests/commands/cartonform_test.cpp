@@ -145,6 +145,20 @@ TEST(CartonForm, newCartonsBeyondTheContainerGiveTheRoomLeft) {
   EXPECT_TRUE(checkCartonEntry(p.project, p.added, true, entry("600", "400", "300", "923")).accepted());
 }
 
+TEST(CartonForm, theChecksWithoutTheContainerTakeWhatDoesNotFitAndNameTheRefusedBox) {
+  FillScheme project;
+  project.cartons.push_back(makeCarton(11800, 2300, 2450, 1));  // fills the container
+  Carton& added = project.addCarton();
+  const CartonEntry big = entry("600", "400", "300", "5000");
+  EXPECT_EQ(checkCartonEntry(project, added, true, big).field, CartonField::Volume);
+  const CartonCheck alone = checkCartonValues(added, big);
+  ASSERT_TRUE(alone.accepted()) << alone.message;
+  EXPECT_EQ(alone.carton.count, 5000);
+  EXPECT_EQ(checkCartonValues(added, entry("600", "29", "300", "1")).field, CartonField::Width);
+  EXPECT_EQ(checkCartonValues(added, entry("600", "400", "300", "0")).field, CartonField::Count);
+  EXPECT_EQ(checkCartonValues(added, entry("600", "x", "300", "1")).field, CartonField::Numbers);
+}
+
 TEST(CartonForm, leavesTheRoomOutWhenNotOneMoreCartonFits) {
   FillScheme project;
   project.cartons.push_back(makeCarton(11800, 2300, 2450, 1));  // fills the container
