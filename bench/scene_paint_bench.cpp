@@ -1,5 +1,9 @@
 // Paint time of the 3D view for a growing number of drawn cartons, with whatever OpenGL
-// the display offers (Mesa's software renderer under Xvfb). Needs a display:
+// the display offers (Mesa's software renderer under Xvfb), side by side for the two ways
+// of sending the same picture: immediate mode, one glBegin/glEnd pair per face
+// (paintImmediate), and the vertex arrays the view paints with, collected once per scene
+// (paintVertexArrays). The carton edges come with the faces' texture in both. Needs a
+// display:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_scene_paint
 
 #include <GL/gl.h>
@@ -12,6 +16,9 @@
 
 #include "model/palette.h"
 #include "view3d/boxviewer.h"
+#include "view3d/glcanvas.h"
+#include "view3d/scenearrays.h"
+#include "view3d/scenedrawing.h"
 #include "view3d/surfaceformat.h"
 
 namespace {
@@ -27,7 +34,9 @@ void fillContainer(Scene& scene, int nx, int ny, int nz) {
                       materialColor(2));
 }
 
-void paintScene(benchmark::State& state) {
+enum class PaintPath { Immediate, VertexArrays };
+
+void paintScene(benchmark::State& state, PaintPath path) {
   const int nx = static_cast<int>(state.range(0));
   const int ny = static_cast<int>(state.range(1));
   const int nz = static_cast<int>(state.range(2));
@@ -38,8 +47,18 @@ void paintScene(benchmark::State& state) {
     state.SkipWithError("the panel has no OpenGL context");
     return;
   }
+  // Collected once, as the view does after a change of the scene.
+  SceneArrays arrays;
+  drawScene(viewer->scene(), arrays);
   for (auto _ : state) {
-    viewer->boxViewerPaint(panel);
+    applyRenderState(viewer->edgeTexture());
+    loadCameraMatrices(viewer->camera());
+    if (path == PaintPath::Immediate) {
+      GlSceneCanvas canvas;
+      drawScene(viewer->scene(), canvas);
+    } else {
+      drawSceneArrays(arrays);
+    }
     glFinish();
   }
   panel.MakeOpenGLPanelNotCurrent();
@@ -49,12 +68,31 @@ void paintScene(benchmark::State& state) {
       cartons * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
-BENCHMARK(paintScene)
-    ->Args({10, 10, 10})  // 1 000 cartons
-    ->Args({20, 20, 25})  // 10 000
-    ->Args({25, 40, 50})  // 50 000
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+void paintImmediate(benchmark::State& state) { paintScene(state, PaintPath::Immediate); }
+void paintVertexArrays(benchmark::State& state) { paintScene(state, PaintPath::VertexArrays); }
+
+// Collecting the arrays: what a change of the scene costs once.
+void collectArrays(benchmark::State& state) {
+  fillContainer(viewer->scene(), 25, 40, 50);
+  SceneArrays arrays;
+  for (auto _ : state) {
+    arrays.clear();
+    drawScene(viewer->scene(), arrays);
+    benchmark::DoNotOptimize(arrays.quads.positions.data());
+  }
+}
+
+void cartonCounts(benchmark::internal::Benchmark* b) {
+  b->Args({10, 10, 10})  // 1 000 cartons
+      ->Args({20, 20, 25})  // 10 000
+      ->Args({25, 40, 50})  // 50 000
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
+}
+
+BENCHMARK(paintImmediate)->Apply(cartonCounts);
+BENCHMARK(paintVertexArrays)->Apply(cartonCounts);
+BENCHMARK(collectArrays)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

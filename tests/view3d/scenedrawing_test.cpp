@@ -79,7 +79,7 @@ TEST(DrawCubeBlock, drawsCountCartonsAlongZThenUpThenAcross) {
   Scene scene;
   scene.sceneSize = SceneSize{4000, 2000, 2000};
   // 3 x 2 x 4 cartons of 97 x 197 x 297 at the pitch 100 x 200 x 300 from (10, 20, 30).
-  const CubeBlock block{97, 197, 297, 3, 10, 20, 30, 3, 2, 4, 3, 3, 3, 20, materialColor(0)};
+  const CubeBlock block{97, 197, 297, 3, 10, 20, 30, 3, 2, 4, 3, 3, 3, 20, materialColor(0), 0, {}};
   RecordingCanvas canvas;
   drawCubeBlock(scene, block, canvas);
 
@@ -101,7 +101,7 @@ TEST(DrawCubeBlock, drawsCountCartonsAlongZThenUpThenAcross) {
 
 TEST(DrawCubeBlock, drawsNothingForNoCountAndTheFullGridForTooMany) {
   Scene scene;
-  CubeBlock block{97, 197, 297, 3, 0, 0, 0, 3, 2, 4, 3, 3, 3, 0, materialColor(0)};
+  CubeBlock block{97, 197, 297, 3, 0, 0, 0, 3, 2, 4, 3, 3, 3, 0, materialColor(0), 0, {}};
   RecordingCanvas none;
   drawCubeBlock(scene, block, none);
   EXPECT_TRUE(none.faces.empty());
@@ -136,7 +136,7 @@ TEST_P(CartonFaces, areLightOnLWMiddleOnLHAndDarkOnWH) {
   const std::uint32_t red = materialColor(1);
   const Shades shades = blockShades(red);
   const CubeBlock block{c.sizeX, c.sizeY, c.sizeZ, c.orientation, 0, 0, 0, 1, 1, 1, 0, 0,
-                        0,       1,       red};
+                        0,       1,       red, 0, {}};
   RecordingCanvas canvas;
   drawCubeBlock(scene, block, canvas);
   ASSERT_EQ(canvas.faces.size(), 6u);
@@ -172,6 +172,50 @@ TEST(DrawBox, paintsUnknownOrientationsAndOutlinesInTheDarkShade) {
       EXPECT_EQ(face.solid, solid);
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+Vector3 minus(const Vector3& a, const Vector3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+
+Vector3 cross(const Vector3& a, const Vector3& b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+double dot(const Vector3& a, const Vector3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+TEST(DrawBox, windsEverySolidFaceCounterClockwiseSeenFromOutside) {
+  Scene scene;
+  for (int orientation = 0; orientation < 6; ++orientation) {
+    RecordingCanvas canvas;
+    drawBox(scene, 100, 200, 300, orientation, 10, 20, 30, blockShades(materialColor(1)), true, canvas);
+    ASSERT_EQ(canvas.faces.size(), 6u);
+    const Vector3 centre{105 - 1150.0, 210 - 1225.0, 315 - 5900.0};
+    for (const RecordedFace& face : canvas.faces) {
+      const FaceCorners& c = face.corners;
+      const Vector3 normal = cross(minus(c[1], c[0]), minus(c[2], c[0]));
+      EXPECT_GT(dot(normal, minus(c[0], centre)), 0) << "orientation " << orientation;
+    }
+  }
+}
+
+TEST(DrawScene, givesEveryCartonFaceItsEdgesAndTheHighlightedBlockWhiteOnes) {
+  Scene scene;
+  for (int i = 0; i < 3; ++i) scene.addSceneBlock(97, 97, 97, 3, i * 200, 0, 0, 1, 1, 1, 3, 3, 3, 1, materialColor(5));
+  scene.highlightedBlock = 1;
+  RecordingCanvas canvas;
+  drawScene(scene, canvas);
+  ASSERT_EQ(canvas.faces.size(), 6u + 3u * 6u);
+  const std::uint32_t plain = edgeColor(blockShades(materialColor(5)));
+  for (std::size_t i = 6; i < canvas.faces.size(); ++i) {
+    const bool highlighted = i >= 12 && i < 18;
+    EXPECT_EQ(canvas.faces[i].edgeColor, highlighted ? kHighlightEdgeColor : plain) << i;
+    EXPECT_NE(canvas.faces[i].color, kHighlightEdgeColor) << "the faces keep their shades";
+  }
+
+  scene.clearScene();
+  EXPECT_EQ(scene.highlightedBlock, -1) << "cleared with the blocks";
 }
 
 }  // namespace

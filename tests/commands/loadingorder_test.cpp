@@ -1,0 +1,93 @@
+// The order a loader fills the container in: inner end first, floor first, and never a
+// block before one it rests on or one behind it.
+
+#include "commands/loadingorder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "commands/calculate.h"
+#include "engine_test_support.h"
+#include "model/settings.h"
+
+namespace {
+
+// A block of nx x ny x nz cartons of 100 x 100 x 100 mm at (x, y, z).
+BlockScheme blockAt(int x, int y, int z, int nx = 1, int ny = 1, int nz = 1) {
+  BlockScheme b;
+  b.x = x, b.y = y, b.z = z;
+  b.sizeX = b.sizeY = b.sizeZ = 100;
+  b.nx = nx, b.ny = ny, b.nz = nz;
+  b.count = nx * ny * nz;
+  return b;
+}
+
+using Order = std::vector<std::size_t>;
+
+TEST(LoadingOrder, goesFromTheInnerEndToTheDoorAndFromTheFloorUp) {
+  // Listed door first and top first.
+  const std::vector<BlockScheme> blocks = {blockAt(0, 0, 500), blockAt(0, 100, 0), blockAt(200, 0, 0),
+                                           blockAt(0, 0, 0)};
+  EXPECT_EQ(loadingOrder(blocks), (Order{3, 2, 1, 0}));
+}
+
+TEST(LoadingOrder, keepsAListThatIsAlreadyInOrder) {
+  const std::vector<BlockScheme> blocks = {blockAt(0, 0, 0, 2, 1, 4), blockAt(200, 0, 0, 1, 3, 2),
+                                           blockAt(0, 100, 0, 2, 1, 4), blockAt(0, 0, 400, 3, 3, 3)};
+  EXPECT_EQ(loadingOrder(blocks), (Order{0, 1, 2, 3}));
+  EXPECT_TRUE(loadingOrder({}).empty());
+}
+
+TEST(LoadingOrder, aBlockWaitsForEveryBlockUnderItEvenOneNearerTheDoor) {
+  // The top block starts at z = 0 but also rests on the floor block from z = 200 on.
+  const std::vector<BlockScheme> blocks = {blockAt(0, 100, 0, 1, 1, 4), blockAt(0, 0, 0, 1, 1, 2),
+                                           blockAt(0, 0, 200, 1, 1, 2), blockAt(0, 0, 600)};
+  EXPECT_EQ(loadingOrder(blocks), (Order{1, 2, 0, 3}));
+}
+
+TEST(LoadingOrder, aGapBetweenBlocksStillCountsAsRestingOnIt) {
+  // The upper block's grid leaves 50 mm of air above the lower one: still loaded after it.
+  BlockScheme lower = blockAt(0, 0, 100, 1, 2, 1);
+  lower.gapY = 20;  // two cartons and one gap: 220 mm high
+  const std::vector<BlockScheme> blocks = {blockAt(0, 270, 0, 1, 1, 3), lower};
+  EXPECT_EQ(loadingOrder(blocks), (Order{1, 0}));
+}
+
+TEST(LoadingOrder, overlappingBlocksEachComeOnce) {
+  // Not a plan the planners make: two blocks in each other's way.
+  const std::vector<BlockScheme> blocks = {blockAt(0, 0, 0, 3, 3, 3), blockAt(100, 100, 100, 3, 3, 3),
+                                           blockAt(0, 0, 1000)};
+  Order order = loadingOrder(blocks);
+  EXPECT_EQ(order.back(), 2u);
+  std::sort(order.begin(), order.end());
+  EXPECT_EQ(order, (Order{0, 1, 2}));
+}
+
+TEST(LoadingOrder, putsBlocksIntoItsOrder) {
+  std::vector<BlockScheme> blocks = {blockAt(0, 100, 0), blockAt(0, 0, 0)};
+  putInLoadingOrder(blocks);
+  EXPECT_EQ(blocks[0].y, 0);
+  EXPECT_EQ(blocks[1].y, 100);
+}
+
+// Upright cartons with a lying layer on top: the planner lists the lying stack against the
+// ceiling before the stacks under it; the calculation hands them out from the floor up.
+TEST(LoadingOrder, aCalculatedPlanComesFromTheFloorUp) {
+  FillScheme project = projectOf(1200, 800, 2450, {{600, 400, 500, 18}});
+  project.cartons[0].mustUp = true;
+  project.cartons[0].upendLayers = 1;
+  CancelToken token;
+  const CalculationReport report = calculate(calculationRequest(project, Settings{}), token);
+  ASSERT_EQ(report.status, CalculationStatus::Loaded) << report.message;
+  ASSERT_GE(report.blocks.size(), 2u);
+  EXPECT_EQ(loadingOrder(report.blocks), [&] {
+    Order identity(report.blocks.size());
+    for (std::size_t i = 0; i < identity.size(); ++i) identity[i] = i;
+    return identity;
+  }());
+  EXPECT_EQ(report.blocks.front().y, 0);
+  EXPECT_GT(report.blocks.back().y, 0) << "the lying layer on top comes last";
+}
+
+}  // namespace
