@@ -35,15 +35,25 @@ void GlSceneCanvas::setColor(std::uint32_t color) {
 
 void GlSceneCanvas::setEdgeColor(std::uint32_t color) { setEdgeEnvironment(color); }
 
+void GlSceneCanvas::setTextured(bool textured) {
+  if (textured_ == static_cast<int>(textured)) return;
+  textured_ = textured;
+  if (textured) {
+    glEnable(GL_TEXTURE_2D);
+  } else {
+    glDisable(GL_TEXTURE_2D);
+  }
+}
+
 void GlSceneCanvas::drawFace(const FaceCorners& corners, bool solid) {
   if (!solid) {
-    glDisable(GL_TEXTURE_2D);
+    setTextured(false);
     glBegin(GL_LINE_LOOP);
     for (const Vector3& corner : corners) glVertex3d(corner.x, corner.y, corner.z);
     glEnd();
     return;
   }
-  glEnable(GL_TEXTURE_2D);
+  setTextured(true);
   glBegin(GL_QUADS);
   for (std::size_t i = 0; i < corners.size(); ++i) {
     glTexCoord2f(kFaceCornerTexture[i][0], kFaceCornerTexture[i][1]);

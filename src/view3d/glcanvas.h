@@ -24,6 +24,10 @@ class GlSceneCanvas : public SceneCanvas {
   void setColor(std::uint32_t color) override;
   void setEdgeColor(std::uint32_t color) override;
   void drawFace(const FaceCorners& corners, bool solid) override;
+
+ private:
+  void setTextured(bool textured);
+  int textured_ = -1;  // whether GL_TEXTURE_2D is on; -1 not known yet
 };
 
 // Clears the buffers and draws the collected scene: the lines (drawScene's only lines,

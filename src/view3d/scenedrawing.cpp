@@ -52,6 +52,11 @@ namespace {
 // grid, in drawing order.
 template <typename Draw>
 void forEachCarton(const CubeBlock& block, Draw draw) {
+  // Whether the grid cell (i, j, k) holds a drawn carton.
+  const auto filled = [&block](std::int64_t i, std::int64_t j, std::int64_t k) {
+    if (i < 0 || j < 0 || k < 0 || i >= block.nx || j >= block.ny || k >= block.nz) return false;
+    return (i * block.ny + j) * block.nz + k < block.count;
+  };
   // 64 bits, so that no product of grid index and pitch can overflow.
   const std::int64_t pitchX = std::int64_t{block.sizeX} + block.gapX;
   const std::int64_t pitchY = std::int64_t{block.sizeY} + block.gapY;
@@ -61,8 +66,15 @@ void forEachCarton(const CubeBlock& block, Draw draw) {
     for (std::int32_t j = 0; j < block.ny; ++j) {
       for (std::int32_t k = 0; k < block.nz; ++k) {
         if (++drawn > block.count) return;
+        unsigned open = kAllFaces;
+        if (filled(i - 1, j, k)) open &= ~kFaceMinusX;
+        if (filled(i + 1, j, k)) open &= ~kFacePlusX;
+        if (filled(i, j - 1, k)) open &= ~kFaceMinusY;
+        if (filled(i, j + 1, k)) open &= ~kFacePlusY;
+        if (filled(i, j, k - 1)) open &= ~kFaceMinusZ;
+        if (filled(i, j, k + 1)) open &= ~kFacePlusZ;
         draw(static_cast<double>(block.x + i * pitchX), static_cast<double>(block.y + j * pitchY),
-             static_cast<double>(block.z + k * pitchZ));
+             static_cast<double>(block.z + k * pitchZ), open);
       }
     }
   }
@@ -73,13 +85,13 @@ void forEachCarton(const CubeBlock& block, Draw draw) {
 void drawCubeBlock(const Scene& scene, const CubeBlock& block, SceneCanvas& canvas, bool highlighted) {
   const Shades shades = blockShades(block.color);
   canvas.setEdgeColor(highlighted ? kHighlightEdgeColor : edgeColor(shades));
-  forEachCarton(block, [&](double x, double y, double z) {
-    drawBox(scene, x, y, z, block.orientation, block.sizeX, block.sizeY, block.sizeZ, shades, true, canvas);
+  forEachCarton(block, [&](double x, double y, double z, unsigned open) {
+    drawBox(scene, x, y, z, block.orientation, block.sizeX, block.sizeY, block.sizeZ, shades, true, canvas, open);
   });
 }
 
 void drawBox(const Scene& scene, double x, double y, double z, std::int32_t orientation, double dx,
-             double dy, double dz, const Shades& shades, bool solid, SceneCanvas& canvas) {
+             double dy, double dz, const Shades& shades, bool solid, SceneCanvas& canvas, unsigned faces) {
   x -= scene.sceneSize.width * 0.5;
   y -= scene.sceneSize.height * 0.5;
   z -= scene.sceneSize.length * 0.5;
@@ -93,7 +105,11 @@ void drawBox(const Scene& scene, double x, double y, double z, std::int32_t orie
   // The corners as listed wind counter-clockwise seen from +x, +y and +z; a solid box's
   // faces toward -x, -y and -z are wound the other way round, so that each face is
   // counter-clockwise seen from outside.
+  unsigned next = 1;  // the bit of the face drawn next, in the order below
   auto face = [&](FaceCorners corners, bool facesPlus) {
+    const bool wanted = (faces & next) != 0;
+    next <<= 1;
+    if (!wanted) return;
     if (solid && !facesPlus) std::swap(corners[1], corners[3]);
     canvas.drawFace(corners, solid);
   };

@@ -29,5 +29,16 @@ void drawCubeBlock(const Scene& scene, const CubeBlock& block, SceneCanvas& canv
 // A box with its corner at (x, y, z) in container coordinates and extents dx, dy, dz:
 // six faces, each pair of opposite faces in the shade of its axis when solid, all in
 // shades[kShadeDark] otherwise.
+// faces: which of the six to draw, a bit each (see BoxFace); all by default.
+enum BoxFace : unsigned {
+  kFaceMinusX = 1u << 0,
+  kFacePlusX = 1u << 1,
+  kFaceMinusY = 1u << 2,
+  kFacePlusY = 1u << 3,
+  kFaceMinusZ = 1u << 4,
+  kFacePlusZ = 1u << 5,
+  kAllFaces = 0x3Fu,
+};
 void drawBox(const Scene& scene, double x, double y, double z, std::int32_t orientation, double dx,
-             double dy, double dz, const Shades& shades, bool solid, SceneCanvas& canvas);
+             double dy, double dz, const Shades& shades, bool solid, SceneCanvas& canvas,
+             unsigned faces = kAllFaces);
