@@ -8,6 +8,7 @@
 
 StepControl::StepControl(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("stepControl"));
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);  // the view takes the height
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(4, 2, 4, 2);
   slider_ = new QSlider(Qt::Horizontal);

@@ -8,7 +8,9 @@
 #include <algorithm>
 
 #include "commands/calculate.h"
+#include "export/exportplan.h"
 #include "engine_test_support.h"
+#include "model/fillscheme.h"
 #include "model/settings.h"
 
 namespace {
@@ -88,6 +90,21 @@ TEST(LoadingOrder, aCalculatedPlanComesFromTheFloorUp) {
   }());
   EXPECT_EQ(report.blocks.front().y, 0);
   EXPECT_GT(report.blocks.back().y, 0) << "the lying layer on top comes last";
+
+  // The exported plan pictures and numbers the blocks in that order too.
+  applyReport(report, project);
+  const std::string html = ExportPlan(project, "/opt/cargolyx/").blockPicturesHtml();
+  std::size_t previous = 0;
+  for (std::size_t i = 0; i < report.blocks.size(); ++i) {
+    const BlockScheme& b = report.blocks[i];
+    const std::size_t at = html.find("第" + std::to_string(i + 1) + "块");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_GE(at, previous);
+    const std::string vertex = "顶点坐标：" + std::to_string(b.x) + "," + std::to_string(b.y) + "," + std::to_string(b.z);
+    EXPECT_EQ(html.find(vertex, at), html.find("顶点坐标：", at)) << "block " << i + 1 << " is the " << i + 1 << "th loaded";
+    EXPECT_NE(html.find("block" + std::to_string(i) + ".PNG", previous), std::string::npos);
+    previous = at;
+  }
 }
 
 }  // namespace
