@@ -107,4 +107,25 @@ TEST(LoadingOrder, aCalculatedPlanComesFromTheFloorUp) {
   }
 }
 
+// The load-max planner hands out its blocks in a loader's order of its own: the same as
+// this one, so that its steps, its rows and its exported pictures agree as well.
+TEST(LoadingOrder, theLoadMaxPlannersBlocksAreAlreadyInLoadingOrder) {
+  const FillScheme projects[] = {
+      projectOf(11800, 2300, 2450, {{1100, 300, 700, 40}, {520, 420, 330, 320}, {900, 650, 600, 60}}),
+      projectOf(5900, 2300, 2400, {{600, 400, 300, 300}, {450, 450, 450, 80}, {1200, 800, 500, 20}}),
+  };
+  for (const FillScheme& project : projects) {
+    CalculationRequest request = calculationRequest(project, Settings{});
+    request.planningMode = PlanningMode::LoadMax;
+    request.loadMaxTimeLimit = 0;  // the effort budget alone: the same plan every time
+    CancelToken token;
+    const CalculationReport report = calculate(request, token);
+    ASSERT_EQ(report.status, CalculationStatus::Loaded);
+    ASSERT_GE(report.blocks.size(), 2u);
+    Order identity(report.blocks.size());
+    for (std::size_t i = 0; i < identity.size(); ++i) identity[i] = i;
+    EXPECT_EQ(loadingOrder(report.blocks), identity);
+  }
+}
+
 }  // namespace
