@@ -6,6 +6,7 @@
 #include <new>
 #include <thread>
 
+#include "commands/loadingorder.h"
 #include "commands/runcheck.h"
 #include "engine/maxload/maxloadproject.h"
 #include "engine/statistics.h"
@@ -80,6 +81,9 @@ void planSets(FillScheme& project, std::int32_t maxBlockNum, CancelToken& token,
   }
   report.mode = outcome.mode;
   run.finishRun(project, outcome.success);
+  // The plan lists a lying stack against the top before the blocks it rests on; the
+  // loader, the view's steps and the exported plan take them from the floor up.
+  putInLoadingOrder(project.blocks);
   if (token.timedOut() && !token.cancelRequested()) {
     report.status = CalculationStatus::TimedOut;
   } else if (token.cancelRequested()) {

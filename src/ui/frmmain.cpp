@@ -167,6 +167,7 @@ void TMainForm::createPanes() {
   boxViewer = new BoxViewer(scene_, pnlView);
   if (TOpenGLPanel* panel = boxViewer->panel())
     panel->OnFailure = [this](const QString& text) { messages_->information(text); };
+  createViewControls();
 
   splitTreeView = new QSplitter(Qt::Horizontal);
   splitTreeView->setObjectName("splitTreeView");

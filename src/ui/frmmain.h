@@ -27,6 +27,7 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class BoxViewer;
+class StepControl;
 struct CalculationReport;
 struct CalculationRequest;
 class TAboutBox;
@@ -134,6 +135,13 @@ class TMainForm : public QMainWindow, public FormHost {
   void selectResultRow(int row);
   // Repaints the 3D view; with resetCamera back at the initial view.
   void refreshView(bool resetCamera);
+  // The 3D view's labels, tooltip and step slider (frmmain_view.cpp).
+  void createViewControls();
+  // The step slider takes the plan's blocks in loading order.
+  void showPlanSteps();
+  // The selected result rows in the view: the totals row every block, one block row the
+  // loading up to that block's step with it singled out, several rows those blocks.
+  void showResultSelection(const std::vector<int>& selected);
   void showCartonDialog(bool newMode);
   void showOptionsDialog();
 
@@ -162,6 +170,7 @@ class TMainForm : public QMainWindow, public FormHost {
   QSplitter* splitTreeView = nullptr;
   QFrame* pnlView = nullptr;
   BoxViewer* boxViewer = nullptr;  // the 3D view, filling pnlView
+  StepControl* stepControl = nullptr;  // under the view
   QSplitter* splitViewResults = nullptr;
   QTableWidget* lvResult = nullptr;
   QStatusBar* sbStatus = nullptr;

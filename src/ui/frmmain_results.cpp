@@ -124,6 +124,7 @@ void TMainForm::refreshResults(int selectIndex) {
       lvResult->item(r, 0)->setIcon(treePicture(row.imageIndex));
     }
   }
+  showPlanSteps();
   const int rowCount = lvResult->rowCount();
   selectResultRow(selectIndex >= 0 && selectIndex < rowCount ? selectIndex : rowCount - 1);
   if (project_->loadedCount > 0) showStatistics(2);
@@ -166,13 +167,7 @@ void TMainForm::lvResultSelectItem() {
     return;
   }
   if (rowCount < 2) return;  // only the totals row: nothing to show
-  const bool all = std::find(selected.begin(), selected.end(), rowCount - 1) != selected.end();
-  scene_.clearScene();
-  for (int i = 0; i < static_cast<int>(project_->blocks.size()) && i < rowCount; ++i) {
-    if (!all && !std::binary_search(selected.begin(), selected.end(), i)) continue;
-    scene_.addResultBlock(project_->blocks[static_cast<std::size_t>(i)]);
-  }
-  refreshView(false);
+  showResultSelection(selected);
 }
 
 void TMainForm::PopupMenuBlockPopup() { mnuFillCompletely->setEnabled(canFillSelection(*project_, selectedResultRows())); }

@@ -1,5 +1,6 @@
 #include "view3d/camera.h"
 
+#include <algorithm>
 #include <cmath>
 
 void Camera::storeViewMatrix() {
@@ -20,11 +21,16 @@ void Camera::resize(std::int32_t width, std::int32_t height) {
   modelView = identityMatrix();
 }
 
-void Camera::resetView(const SceneSize& sceneSize, std::int32_t panelWidth) {
+void Camera::resetView(const SceneSize& sceneSize) {
   modelView = identityMatrix();
   storeViewMatrix();
-  turn(kInitialTurn, panelWidth);
-  modelView = multiplyMatrix(modelView, scalingMatrix(initialScale(sceneSize)));
+  turn(kInitialTurn, kInitialTurnWidth);
+  modelView = multiplyMatrix(modelView, scalingMatrix(frameScale(sceneSize, modelView)));
+  storeViewMatrix();
+}
+
+void Camera::wheel(std::int32_t angleDelta) {
+  modelView = multiplyMatrix(modelView, scalingMatrix(std::pow(1.1, angleDelta / 120.0)));
   storeViewMatrix();
 }
 
@@ -76,11 +82,34 @@ Vector3 Camera::windowToViewPlane(std::int32_t x, std::int32_t y, const Viewport
 
 double Camera::zoomFactor(std::int32_t dy) { return std::exp(dy * 0.01); }
 
-double Camera::initialScale(const SceneSize& sceneSize) {
-  for (const std::int32_t extent : {sceneSize.height, sceneSize.width, sceneSize.length}) {
-    if (extent > 0) return 1.0 / extent;
+double Camera::frameScale(const SceneSize& sceneSize, const Matrix4& rotation) const {
+  // The container is drawn centred on the origin.
+  const double hx = sceneSize.width * 0.5, hy = sceneSize.height * 0.5, hz = sceneSize.length * 0.5;
+  double across = 0.0, up = 0.0, deep = 0.0;
+  for (const double sx : {-hx, hx}) {
+    for (const double sy : {-hy, hy}) {
+      for (const double sz : {-hz, hz}) {
+        const Vector3 corner = transformDirection(rotation, {sx, sy, sz});
+        across = std::max(across, std::abs(corner.x));
+        up = std::max(up, std::abs(corner.y));
+        deep = std::max(deep, std::abs(corner.z));
+      }
+    }
   }
-  return 1.0;
+  // Before the first resize the volume has no width yet: take a square one.
+  const double halfWidth = viewVolume.right > 0.0 ? viewVolume.right : 1.0;
+  const double halfHeight = viewVolume.top > 0.0 ? viewVolume.top : 1.0;
+  const double halfDepth = std::min(-viewVolume.nearPlane, viewVolume.farPlane);
+  double scale = 0.0;
+  const auto limit = [&scale](double room, double reach) {
+    if (reach <= 0.0) return;
+    const double fit = room / reach;
+    scale = scale == 0.0 ? fit : std::min(scale, fit);
+  };
+  limit(halfWidth, across);
+  limit(halfHeight, up);
+  limit(halfDepth, deep);
+  return scale > 0.0 ? scale * kFrameFill : 1.0;
 }
 
 void Camera::turn(const Vector3& v, std::int32_t panelWidth) {

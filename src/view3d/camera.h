@@ -7,8 +7,9 @@
 // before it, so it acts in screen space. `viewMatrix` and `viewInverse` mirror the matrix
 // after every change; rotations take their axis from `viewInverse`.
 //
-// The left button rotates, the middle button (or left and right together) zooms, the
-// right button pans; the host resets the view on a double-click and on every resize.
+// The left button rotates, the middle button (or left and right together) and the wheel
+// zoom, the right button pans; the host resets the view on a double-click and on every
+// resize.
 
 #include <cstdint>
 
@@ -40,8 +41,12 @@ struct ButtonsDown {
 class Camera {
  public:
   // The direction whose drag the initial view repeats: |v| / (width + 1) x 180 degrees
-  // about R x v.
+  // about R x v, for a panel of kInitialTurnWidth pixels whatever the panel's own width
+  // (a wider panel would otherwise turn less and show a long container end-on).
   static constexpr Vector3 kInitialTurn{25.0, -55.0, -8.0};
+  static constexpr std::int32_t kInitialTurnWidth = 535;
+  // The share of the panel's height or width the container takes in the initial view.
+  static constexpr double kFrameFill = 0.9;
 
   Matrix4 projection = identityMatrix();
   Matrix4 modelView = identityMatrix();
@@ -61,9 +66,9 @@ class Camera {
   // or width itself when height is 0), and an identity model-view. The host then resets
   // the view.
   void resize(std::int32_t width, std::int32_t height);
-  // The initial view for a panel panelWidth pixels wide: a turn about kInitialTurn and a
-  // scale that makes the container one unit high (see initialScale).
-  void resetView(const SceneSize& sceneSize, std::int32_t panelWidth);
+  // The initial view: a turn about kInitialTurn and the scale that frames the whole
+  // container in the view volume (see frameScale).
+  void resetView(const SceneSize& sceneSize);
 
   void mouseDown(MouseButton button, std::int32_t x, std::int32_t y);
   void mouseUp(MouseButton button, std::int32_t x, std::int32_t y);
@@ -74,11 +79,16 @@ class Camera {
   // The point of the near plane under the window position (x, y), y growing downward.
   Vector3 windowToViewPlane(std::int32_t x, std::int32_t y, const Viewport& port) const;
 
+  // Zooms by a turn of the mouse wheel: angleDelta in eighths of a degree as Qt gives
+  // it (120 per notch), positive away from the user, which enlarges by 10 % a notch.
+  void wheel(std::int32_t angleDelta);
+
   // The zoom of a vertical move of dy pixels (positive downward): e^(dy x 0.01).
   static double zoomFactor(std::int32_t dy);
-  // 1 / the container's height. A container without height is scaled by its width,
-  // or else by its length, so that it still fills the view; without any extent, 1.
-  static double initialScale(const SceneSize& sceneSize);
+  // The largest scale, times kFrameFill, at which all eight corners of the container,
+  // turned by rotation, lie inside the view volume across and up (and within its depth).
+  // Without any extent, 1.
+  double frameScale(const SceneSize& sceneSize, const Matrix4& rotation) const;
 
  private:
   void recordButton(MouseButton button, bool down, std::int32_t x, std::int32_t y);

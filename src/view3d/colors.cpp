@@ -83,3 +83,14 @@ Shades blockShades(std::uint32_t color) {
   return {hsvToColor(hsv.h, hsv.s, 0.25f), hsvToColor(hsv.h, hsv.s, 0.5f),
           hsvToColor(hsv.h, hsv.s, 0.75f)};
 }
+
+int brightnessOf(std::uint32_t color) {
+  return (redOf(color) * 299 + greenOf(color) * 587 + blueOf(color) * 114 + 500) / 1000;
+}
+
+std::uint32_t edgeColor(const Shades& shades) {
+  // Below this brightness black edges no longer stand out from the dark faces.
+  constexpr int kDarkFace = 40;
+  if (brightnessOf(shades[kShadeDark]) >= kDarkFace) return packColor(0, 0, 0);
+  return packColor(210, 210, 210);
+}

@@ -30,3 +30,12 @@ Hsv colorToHsv(int r, int g, int b);
 std::uint32_t hsvToColor(float h, float s, float v);
 // The three shades with the hue and saturation of color; its own value is not used.
 Shades blockShades(std::uint32_t color);
+
+// Perceived brightness of a colour, 0-255 (Rec. 601 weights).
+int brightnessOf(std::uint32_t color);
+// The colour of the carton edges drawn over faces in these shades: black, unless the dark
+// shade is so dark (a deep blue or red) that black would vanish in it; then a light grey
+// that stands out on all three shades.
+std::uint32_t edgeColor(const Shades& shades);
+// The edges of the block the view singles out (the current loading step): white.
+inline constexpr std::uint32_t kHighlightEdgeColor = 0x00FFFFFF;

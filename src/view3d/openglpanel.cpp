@@ -2,7 +2,10 @@
 
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QHelpEvent>
 #include <QOpenGLContext>
+#include <QToolTip>
+#include <QWheelEvent>
 #include <cerrno>
 
 namespace {
@@ -51,6 +54,16 @@ void TOpenGLPanel::MakeOpenGLPanelNotCurrent() {
 }
 
 bool TOpenGLPanel::event(QEvent* e) {
+  if (e->type() == QEvent::ToolTip && OnToolTip) {
+    const auto* help = static_cast<QHelpEvent*>(e);
+    const QString text = OnToolTip(*this, help->pos().x(), help->pos().y());
+    if (text.isEmpty()) {
+      QToolTip::hideText();
+    } else {
+      QToolTip::showText(help->globalPos(), text, this);
+    }
+    return true;
+  }
   const bool handled = QOpenGLWidget::event(e);
   if (e->type() == QEvent::Paint) checkCreation();
   return handled;
@@ -82,6 +95,17 @@ void TOpenGLPanel::mouseDoubleClickEvent(QMouseEvent* e) {
 void TOpenGLPanel::mouseMoveEvent(QMouseEvent* e) {
   const QPoint p = e->position().toPoint();
   if (OnMouseMove) OnMouseMove(*this, e->buttons(), e->modifiers(), p.x(), p.y());
+}
+
+void TOpenGLPanel::wheelEvent(QWheelEvent* e) {
+  const int delta = e->angleDelta().y();
+  if (delta == 0 || !OnMouseWheel) {
+    e->ignore();
+    return;
+  }
+  const QPoint p = e->position().toPoint();
+  OnMouseWheel(*this, delta, p.x(), p.y());
+  e->accept();
 }
 
 void TOpenGLPanel::checkCreation() {

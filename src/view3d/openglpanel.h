@@ -9,6 +9,8 @@
 // MakeOpenGLPanelNotCurrent bracket drawing; inside an event they change nothing.
 //
 // A left-button double-click fires OnDblClick and then OnMouseDown for its second press.
+// A turn of the mouse wheel fires OnMouseWheel; a tooltip shows the text OnToolTip gives
+// for the mouse position (none when it gives an empty text).
 //
 // A platform failure is reported through OnFailure (a message box when unset) as the
 // stage name with its colon followed by the error number, e.g. "wglMakeCurrent:0"; the
@@ -26,6 +28,9 @@ class TOpenGLPanel : public QOpenGLWidget {
                                               Qt::KeyboardModifiers shift, int x, int y)>;
   using MouseMoveEvent = std::function<void(TOpenGLPanel& sender, Qt::MouseButtons buttons,
                                             Qt::KeyboardModifiers shift, int x, int y)>;
+  // angleDelta: eighths of a degree, 120 a notch, positive away from the user.
+  using MouseWheelEvent = std::function<void(TOpenGLPanel& sender, int angleDelta, int x, int y)>;
+  using ToolTipEvent = std::function<QString(TOpenGLPanel& sender, int x, int y)>;
 
   // Requests 8 bits per colour and a 24-bit depth buffer over the default format.
   explicit TOpenGLPanel(QWidget* parent = nullptr);
@@ -37,6 +42,8 @@ class TOpenGLPanel : public QOpenGLWidget {
   MouseButtonEvent OnMouseDown;
   MouseButtonEvent OnMouseUp;
   MouseMoveEvent OnMouseMove;
+  MouseWheelEvent OnMouseWheel;
+  ToolTipEvent OnToolTip;
   std::function<void(const QString& text)> OnFailure;
 
   // Makes the context current for drawing outside the events, into the widget's
@@ -54,6 +61,7 @@ class TOpenGLPanel : public QOpenGLWidget {
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
 
  private:
   // Reports once when the widget was shown and painted without getting a context.

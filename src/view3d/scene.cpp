@@ -4,7 +4,10 @@
 #include "model/container.h"
 #include "model/palette.h"
 
-void Scene::clearScene() { sceneBlocks.clear(); }
+void Scene::clearScene() {
+  sceneBlocks.clear();
+  highlightedBlock = -1;
+}
 
 void Scene::addSceneBlock(std::int32_t sizeX, std::int32_t sizeY, std::int32_t sizeZ,
                           std::int32_t orientation, std::int32_t x, std::int32_t y, std::int32_t z,
@@ -12,15 +15,17 @@ void Scene::addSceneBlock(std::int32_t sizeX, std::int32_t sizeY, std::int32_t s
                           std::int32_t gapY, std::int32_t gapZ, std::int32_t count,
                           std::uint32_t color) {
   sceneBlocks.push_back(
-      CubeBlock{sizeX, sizeY, sizeZ, orientation, x, y, z, nx, ny, nz, gapX, gapY, gapZ, count, color});
+      CubeBlock{sizeX, sizeY, sizeZ, orientation, x, y, z, nx, ny, nz, gapX, gapY, gapZ, count, color, 0, {}});
 }
 
 void Scene::setSceneContainer(const Container& container) {
   sceneSize = SceneSize{container.length, container.width, container.height};
 }
 
-void Scene::addResultBlock(const BlockScheme& b) {
+void Scene::addResultBlock(const BlockScheme& b, std::int32_t blockNumber) {
   addSceneBlock(b.sizeX - kCartonSeam, b.sizeY - kCartonSeam, b.sizeZ - kCartonSeam, b.orientation, b.x, b.y,
                 b.z, b.nx, b.ny, b.nz, b.gapX + kCartonSeam, b.gapY + kCartonSeam, b.gapZ + kCartonSeam,
                 b.count, materialColor(b.material));
+  sceneBlocks.back().blockNumber = blockNumber;
+  sceneBlocks.back().cartonName = b.cartonName;
 }

@@ -4,6 +4,7 @@
 // result selection) and then asks the view to repaint.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 struct BlockScheme;
@@ -26,6 +27,9 @@ struct CubeBlock {
   std::int32_t gapX = 0, gapY = 0, gapZ = 0;
   std::int32_t count = 0;
   std::uint32_t color = 0;  // packed 0x00BBGGRR
+  // What a tooltip names: the block's number in the result list (0: none) and its carton.
+  std::int32_t blockNumber = 0;
+  std::string cartonName;
 };
 
 // The view draws each carton 3 mm smaller than it is and moves the 3 mm into the gap, so
@@ -37,14 +41,18 @@ class Scene {
  public:
   SceneSize sceneSize;
   std::vector<CubeBlock> sceneBlocks;  // in drawing order
+  // The block drawn with white, wider edges (the current loading step); -1: none.
+  std::int32_t highlightedBlock = -1;
 
+  // Removes every block and the highlight.
   void clearScene();
   void addSceneBlock(std::int32_t sizeX, std::int32_t sizeY, std::int32_t sizeZ,
                      std::int32_t orientation, std::int32_t x, std::int32_t y, std::int32_t z,
                      std::int32_t nx, std::int32_t ny, std::int32_t nz, std::int32_t gapX,
                      std::int32_t gapY, std::int32_t gapZ, std::int32_t count, std::uint32_t color);
-  // Adds a result block as the view shows it (see kCartonSeam).
-  void addResultBlock(const BlockScheme& block);
+  // Adds a result block as the view shows it (see kCartonSeam), with its number in the
+  // result list (from 1; 0 for none) for the tooltip.
+  void addResultBlock(const BlockScheme& block, std::int32_t blockNumber = 0);
   // Takes the container's length, width and height; name and weight are not kept.
   void setSceneContainer(const Container& container);
 };

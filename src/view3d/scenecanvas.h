@@ -20,6 +20,9 @@ class SceneCanvas {
   virtual void setLineWidth(float width) = 0;
   // The colour of the faces drawn next, packed 0x00BBGGRR.
   virtual void setColor(std::uint32_t color) = 0;
-  // One face: a filled quadrilateral when solid, else a closed line loop.
+  // The colour of the edges along the rim of the filled faces drawn next, packed.
+  virtual void setEdgeColor(std::uint32_t color) = 0;
+  // One face: a filled quadrilateral with its rim in the edge colour when solid, else a
+  // closed line loop. Filled faces are wound counter-clockwise seen from outside their box.
   virtual void drawFace(const FaceCorners& corners, bool solid) = 0;
 };

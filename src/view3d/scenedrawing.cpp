@@ -1,6 +1,7 @@
 #include "view3d/scenedrawing.h"
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -38,13 +39,24 @@ void drawScene(const Scene& scene, SceneCanvas& canvas) {
   drawBox(scene, 0, 0, 0, 0, size.width, size.height, size.length, black, false, canvas);
 
   canvas.setLineWidth(kCartonLineWidth);
-  for (const CubeBlock& block : scene.sceneBlocks) drawCubeBlock(scene, block, canvas);
+  for (std::size_t i = 0; i < scene.sceneBlocks.size(); ++i) {
+    drawCubeBlock(scene, scene.sceneBlocks[i], canvas, static_cast<std::int64_t>(i) == scene.highlightedBlock);
+  }
 
   canvas.popMatrix();
 }
 
-void drawCubeBlock(const Scene& scene, const CubeBlock& block, SceneCanvas& canvas) {
-  const Shades shades = blockShades(block.color);
+namespace {
+
+// Calls draw(x, y, z) with the corner of each of the first count cartons of the block's
+// grid, in drawing order.
+template <typename Draw>
+void forEachCarton(const CubeBlock& block, Draw draw) {
+  // Whether the grid cell (i, j, k) holds a drawn carton.
+  const auto filled = [&block](std::int64_t i, std::int64_t j, std::int64_t k) {
+    if (i < 0 || j < 0 || k < 0 || i >= block.nx || j >= block.ny || k >= block.nz) return false;
+    return (i * block.ny + j) * block.nz + k < block.count;
+  };
   // 64 bits, so that no product of grid index and pitch can overflow.
   const std::int64_t pitchX = std::int64_t{block.sizeX} + block.gapX;
   const std::int64_t pitchY = std::int64_t{block.sizeY} + block.gapY;
@@ -54,17 +66,32 @@ void drawCubeBlock(const Scene& scene, const CubeBlock& block, SceneCanvas& canv
     for (std::int32_t j = 0; j < block.ny; ++j) {
       for (std::int32_t k = 0; k < block.nz; ++k) {
         if (++drawn > block.count) return;
-        drawBox(scene, static_cast<double>(block.x + i * pitchX),
-                static_cast<double>(block.y + j * pitchY),
-                static_cast<double>(block.z + k * pitchZ), block.orientation, block.sizeX,
-                block.sizeY, block.sizeZ, shades, true, canvas);
+        unsigned open = kAllFaces;
+        if (filled(i - 1, j, k)) open &= ~kFaceMinusX;
+        if (filled(i + 1, j, k)) open &= ~kFacePlusX;
+        if (filled(i, j - 1, k)) open &= ~kFaceMinusY;
+        if (filled(i, j + 1, k)) open &= ~kFacePlusY;
+        if (filled(i, j, k - 1)) open &= ~kFaceMinusZ;
+        if (filled(i, j, k + 1)) open &= ~kFacePlusZ;
+        draw(static_cast<double>(block.x + i * pitchX), static_cast<double>(block.y + j * pitchY),
+             static_cast<double>(block.z + k * pitchZ), open);
       }
     }
   }
 }
 
+}  // namespace
+
+void drawCubeBlock(const Scene& scene, const CubeBlock& block, SceneCanvas& canvas, bool highlighted) {
+  const Shades shades = blockShades(block.color);
+  canvas.setEdgeColor(highlighted ? kHighlightEdgeColor : edgeColor(shades));
+  forEachCarton(block, [&](double x, double y, double z, unsigned open) {
+    drawBox(scene, x, y, z, block.orientation, block.sizeX, block.sizeY, block.sizeZ, shades, true, canvas, open);
+  });
+}
+
 void drawBox(const Scene& scene, double x, double y, double z, std::int32_t orientation, double dx,
-             double dy, double dz, const Shades& shades, bool solid, SceneCanvas& canvas) {
+             double dy, double dz, const Shades& shades, bool solid, SceneCanvas& canvas, unsigned faces) {
   x -= scene.sceneSize.width * 0.5;
   y -= scene.sceneSize.height * 0.5;
   z -= scene.sceneSize.length * 0.5;
@@ -75,16 +102,24 @@ void drawBox(const Scene& scene, double x, double y, double z, std::int32_t orie
     if (shaded) canvas.setColor(shades[static_cast<std::size_t>(faceShade(orientation, axis))]);
   };
 
+  // The corners as listed wind counter-clockwise seen from +x, +y and +z; a solid box's
+  // faces toward -x, -y and -z are wound the other way round, so that each face is
+  // counter-clockwise seen from outside.
+  unsigned next = 1;  // the bit of the face drawn next, in the order below
+  auto face = [&](FaceCorners corners, bool facesPlus) {
+    const bool wanted = (faces & next) != 0;
+    next <<= 1;
+    if (!wanted) return;
+    if (solid && !facesPlus) std::swap(corners[1], corners[3]);
+    canvas.drawFace(corners, solid);
+  };
   setAxisColor(FaceAxis::X);
-  for (const double fx : {x, x + dx}) {
-    canvas.drawFace({{{fx, y, z}, {fx, y, z + dz}, {fx, y + dy, z + dz}, {fx, y + dy, z}}}, solid);
-  }
+  face({{{x, y, z}, {x, y + dy, z}, {x, y + dy, z + dz}, {x, y, z + dz}}}, false);
+  face({{{x + dx, y, z}, {x + dx, y + dy, z}, {x + dx, y + dy, z + dz}, {x + dx, y, z + dz}}}, true);
   setAxisColor(FaceAxis::Y);
-  for (const double fy : {y, y + dy}) {
-    canvas.drawFace({{{x, fy, z}, {x, fy, z + dz}, {x + dx, fy, z + dz}, {x + dx, fy, z}}}, solid);
-  }
+  face({{{x, y, z}, {x, y, z + dz}, {x + dx, y, z + dz}, {x + dx, y, z}}}, false);
+  face({{{x, y + dy, z}, {x, y + dy, z + dz}, {x + dx, y + dy, z + dz}, {x + dx, y + dy, z}}}, true);
   setAxisColor(FaceAxis::Z);
-  for (const double fz : {z, z + dz}) {
-    canvas.drawFace({{{x, y, fz}, {x + dx, y, fz}, {x + dx, y + dy, fz}, {x, y + dy, fz}}}, solid);
-  }
+  face({{{x, y, z}, {x + dx, y, z}, {x + dx, y + dy, z}, {x, y + dy, z}}}, false);
+  face({{{x, y, z + dz}, {x + dx, y, z + dz}, {x + dx, y + dy, z + dz}, {x, y + dy, z + dz}}}, true);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Drawing the scene: the container as a black wire frame and, inside it, the cartons of
-// the scene's blocks as solid boxes in three shades of their colour. The container is
-// centred on the origin; one unit is one millimetre.
+// the scene's blocks as solid boxes in three shades of their colour, each face with its
+// rim in an edge colour, so that cartons can be counted. The container is centred on the
+// origin; one unit is one millimetre.
 
 #include <cstdint>
 
@@ -17,13 +18,27 @@ enum class FaceAxis { X = 0, Y = 1, Z = 2 };
 // orientation. Other codes give kShadeDark.
 int faceShade(std::int32_t orientation, FaceAxis axis);
 
-// Clears the buffers and draws the frame (line width 1.5) and every block (line width 1).
+// Clears the buffers and draws the frame (line width 1.5) and every block (line width 1),
+// the highlighted block's edges in kHighlightEdgeColor.
 void drawScene(const Scene& scene, SceneCanvas& canvas);
 // The first count cartons of the block's grid, along z first, then up along y, then
-// across along x; at most nx * ny * nz of them.
-void drawCubeBlock(const Scene& scene, const CubeBlock& block, SceneCanvas& canvas);
+// across along x; at most nx * ny * nz of them. Their edges in edgeColor of the block's
+// shades, or in kHighlightEdgeColor when highlighted.
+void drawCubeBlock(const Scene& scene, const CubeBlock& block, SceneCanvas& canvas,
+                   bool highlighted = false);
 // A box with its corner at (x, y, z) in container coordinates and extents dx, dy, dz:
 // six faces, each pair of opposite faces in the shade of its axis when solid, all in
 // shades[kShadeDark] otherwise.
+// faces: which of the six to draw, a bit each (see BoxFace); all by default.
+enum BoxFace : unsigned {
+  kFaceMinusX = 1u << 0,
+  kFacePlusX = 1u << 1,
+  kFaceMinusY = 1u << 2,
+  kFacePlusY = 1u << 3,
+  kFaceMinusZ = 1u << 4,
+  kFacePlusZ = 1u << 5,
+  kAllFaces = 0x3Fu,
+};
 void drawBox(const Scene& scene, double x, double y, double z, std::int32_t orientation, double dx,
-             double dy, double dz, const Shades& shades, bool solid, SceneCanvas& canvas);
+             double dy, double dz, const Shades& shades, bool solid, SceneCanvas& canvas,
+             unsigned faces = kAllFaces);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QSlider>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,6 +10,7 @@
 #include <QToolBar>
 
 #include "mainwindowdriver.h"
+#include "ui/stepcontrol.h"
 #include "ui/pictures.h"
 
 namespace {
@@ -275,12 +277,19 @@ TEST(MainWindowResults, theTotalsRowShowsEveryBlockAtTheirTruePitch) {
 TEST(MainWindowResults, selectedRowsChooseTheBlocksOfTheScene) {
   MainWindowDriver d;
   giveTwoBlockResult(d);
+  // One row: the loading up to that block, the block singled out.
   d.clickResultRow(1);
+  ASSERT_EQ(d.form().scene().sceneBlocks.size(), 2u);
+  EXPECT_EQ(d.form().scene().sceneBlocks[1].x, 1200);
+  EXPECT_EQ(d.form().scene().highlightedBlock, 1);
+  d.clickResultRow(0);
   ASSERT_EQ(d.form().scene().sceneBlocks.size(), 1u);
-  EXPECT_EQ(d.form().scene().sceneBlocks[0].x, 1200);
+  EXPECT_EQ(d.form().scene().highlightedBlock, 0);
 
-  d.clickResultRow(0, true);
+  // Several rows: just those blocks.
+  d.clickResultRow(1, true);
   EXPECT_EQ(d.form().scene().sceneBlocks.size(), 2u);
+  EXPECT_EQ(d.form().scene().highlightedBlock, -1);
 
   d.clickResultRow(0, true);
   d.clickResultRow(1, true);
@@ -592,3 +601,51 @@ TEST(MainWindowExport, withoutAResultTellsToCalculateFirst) {
   EXPECT_EQ(d.messages().shown, QStringList{"没有运算结果可供导出，请先进行运算。"});
 }
 
+
+// A plan listed top block first: the steps follow the loading order, floor first, and
+// the slider and the result list move each other.
+TEST(MainWindowSteps, theSliderWalksThePlanInLoadingOrderInStepWithTheList) {
+  MainWindowDriver d;
+  giveTwoBlockResult(d);
+  FillScheme& p = d.project();
+  BlockScheme top = p.blocks[0];
+  top.y = 1200;  // above the first block, listed first
+  BlockScheme floor = p.blocks[0];
+  floor.x = 0, floor.z = 0;
+  p.blocks = {top, floor, p.blocks[1]};
+  d.form().refreshResults(-1);
+
+  auto* steps = d.form().findChild<StepControl*>("stepControl");
+  ASSERT_NE(steps, nullptr);
+  EXPECT_TRUE(steps->isEnabled());
+  EXPECT_EQ(steps->caption()->text(), "第 3 步 / 共 3 步");
+  EXPECT_EQ(d.selectedResultRows(), std::vector<int>{3}) << "the totals row";
+  EXPECT_EQ(d.form().scene().sceneBlocks.size(), 3u);
+  EXPECT_EQ(d.form().scene().highlightedBlock, -1);
+
+  steps->slider()->setValue(1);  // as a drag of the slider does
+  EXPECT_EQ(d.selectedResultRows(), std::vector<int>{1}) << "the floor block is loaded first";
+  ASSERT_EQ(d.form().scene().sceneBlocks.size(), 1u);
+  EXPECT_EQ(d.form().scene().sceneBlocks[0].blockNumber, 2);
+  EXPECT_EQ(d.form().scene().highlightedBlock, 0);
+  EXPECT_EQ(steps->caption()->text(), "第 1 步 / 共 3 步");
+
+  steps->slider()->setValue(2);
+  EXPECT_EQ(d.selectedResultRows(), std::vector<int>{0});
+  ASSERT_EQ(d.form().scene().sceneBlocks.size(), 2u);
+  EXPECT_EQ(d.form().scene().sceneBlocks[1].y, 1200);
+  EXPECT_EQ(d.form().scene().highlightedBlock, 1);
+
+  d.clickResultRow(2);
+  EXPECT_EQ(steps->step(), 3);
+  EXPECT_EQ(d.form().scene().sceneBlocks.size(), 3u);
+  EXPECT_EQ(d.form().scene().highlightedBlock, 2);
+  d.clickResultRow(1);
+  EXPECT_EQ(steps->step(), 1);
+  EXPECT_EQ(steps->caption()->text(), "第 1 步 / 共 3 步");
+
+  // No plan: nothing to step through.
+  d.form().refreshTree(true);
+  EXPECT_FALSE(steps->isEnabled());
+  EXPECT_EQ(steps->caption()->text(), "第 0 步 / 共 0 步");
+}

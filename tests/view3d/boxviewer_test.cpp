@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QHelpEvent>
+#include <QLabel>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <algorithm>
+
 #include "model/palette.h"
 #include "model/container.h"
+#include "view3d/glcanvas.h"
 #include "view3d/colors.h"
 #include "view3d/scenedrawing.h"
 #include "viewerfixture.h"
@@ -160,16 +167,74 @@ TEST_F(ViewerTest, movesThePictureWithTheRightButtonAndZoomsWithTheMiddle) {
   EXPECT_NE(picture(), panned);
 }
 
-TEST_F(ViewerTest, returnsToTheInitialViewOfTheNewWidthOnResize) {
+TEST_F(ViewerTest, returnsToTheInitialViewOfTheNewShapeOnResize) {
   drag(Qt::LeftButton, {200, 200}, {290, 240});
   viewer.resize(1002, 402);
   QTRY_COMPARE(viewer.panel()->width(), 1000);
   QTRY_COMPARE(viewer.camera().viewport.width, 1000);
   Camera expected;
   expected.resize(1000, 400);
-  expected.resetView(scene.sceneSize, 1000);
+  expected.resetView(scene.sceneSize);
   EXPECT_EQ(viewer.camera().modelView, expected.modelView);
-  EXPECT_NEAR(rotationAngleDegrees(viewer.camera().modelView), 10.96, 0.01);
+  EXPECT_NEAR(rotationAngleDegrees(viewer.camera().modelView), 20.47, 0.01) << "the same turn";
+}
+
+// The window positions of the container's eight corners.
+std::vector<Vector3> cornersOnScreen(const Camera& camera, const SceneSize& s) {
+  std::vector<Vector3> corners;
+  for (const double x : {-0.5, 0.5})
+    for (const double y : {-0.5, 0.5})
+      for (const double z : {-0.5, 0.5})
+        corners.push_back(windowPosition(camera, {x * s.width, y * s.height, z * s.length}));
+  return corners;
+}
+
+// A 40-foot container in a wide and flat panel, then in a small one: at start and after a
+// double-click every corner lies inside the panel, and the frame reaches near its edge.
+TEST_F(ViewerTest, framesTheWholeContainerInAWideAndInASmallPanel) {
+  scene.sceneSize = SceneSize{12032, 2352, 2393};
+  for (const QSize panel : {QSize(1400, 260), QSize(180, 140)}) {
+    viewer.resize(panel.width() + 2, panel.height() + 2);
+    QTRY_COMPARE(viewer.camera().viewport.width, panel.width());
+    QTRY_COMPARE(viewer.camera().viewport.height, panel.height());
+    drag(Qt::LeftButton, {10, 10}, {60, 40});
+    doubleClick(20, 20);
+    const QImage image = picture();
+    double nearestEdge = panel.width();
+    for (const Vector3& at : cornersOnScreen(viewer.camera(), scene.sceneSize)) {
+      EXPECT_GE(at.x, 0);
+      EXPECT_LE(at.x, panel.width());
+      EXPECT_GE(at.y, 0);
+      EXPECT_LE(at.y, panel.height());
+      nearestEdge = std::min({nearestEdge, at.x, panel.width() - at.x, at.y, panel.height() - at.y});
+      EXPECT_TRUE(blackNear(image, std::clamp(static_cast<int>(at.x), 1, panel.width() - 2),
+                            std::clamp(static_cast<int>(at.y), 1, panel.height() - 2)))
+          << "the frame's corner is drawn at " << at.x << "," << at.y;
+    }
+    EXPECT_LT(nearestEdge, 0.1 * std::max(panel.width(), panel.height())) << "and fills the panel";
+  }
+}
+
+TEST_F(ViewerTest, theWheelZoomsInAwayFromTheUserAndOutTowardThem) {
+  const auto spread = [&] {
+    double lo = 1e9, hi = -1e9;
+    for (const Vector3& at : cornersOnScreen(viewer.camera(), scene.sceneSize)) {
+      lo = std::min(lo, at.x);
+      hi = std::max(hi, at.x);
+    }
+    return hi - lo;
+  };
+  const double before = spread();
+  const QImage initial = picture();
+  QWheelEvent notch(QPointF(200, 200), viewer.panel()->mapToGlobal(QPointF(200, 200)), QPoint(), QPoint(0, 120),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(viewer.panel(), &notch);
+  EXPECT_NEAR(spread(), before * 1.1, 1e-6);
+  EXPECT_NE(picture(), initial);
+  QWheelEvent back(QPointF(200, 200), viewer.panel()->mapToGlobal(QPointF(200, 200)), QPoint(), QPoint(0, -120),
+                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(viewer.panel(), &back);
+  EXPECT_NEAR(spread(), before, 1e-6);
 }
 
 TEST_F(ViewerTest, showsANewContainerFromItsInitialView) {
@@ -184,6 +249,110 @@ TEST_F(ViewerTest, showsANewContainerFromItsInitialView) {
   EXPECT_TRUE(std::isfinite(end.x) && std::isfinite(end.y));
   EXPECT_TRUE(blackNear(image, static_cast<int>(end.x), static_cast<int>(end.y)))
       << "a container without height still shows its outline";
+}
+
+QRgb rgbOf(std::uint32_t color) { return qRgb(redOf(color), greenOf(color), blueOf(color)); }
+
+TEST_F(ViewerTest, paintsWithVertexArraysTheSamePictureAsImmediateMode) {
+  scene.addSceneBlock(397, 597, 297, 0, 0, 0, 0, 5, 4, 38, 3, 3, 3, 700, materialColor(5));
+  scene.addSceneBlock(597, 397, 497, 3, 0, 2400, 0, 3, 1, 20, 3, 3, 3, 55, materialColor(3));
+  scene.addSceneBlock(497, 497, 497, 5, 2000, 0, 0, 1, 4, 23, 3, 3, 3, 92, materialColor(1));
+  scene.highlightedBlock = 1;
+  refreshView(viewer, true);
+  drag(Qt::MiddleButton, {200, 100}, {200, 160});  // closer, so that every edge shows
+  const QImage arrays = picture();
+  for (const std::uint32_t color : {materialColor(5), materialColor(3), materialColor(1)}) {
+    bool seen = false;
+    const QRgb light = rgbOf(blockShades(color)[kShadeLight]);
+    for (int y = 0; y < arrays.height() && !seen; ++y)
+      for (int x = 0; x < arrays.width() && !seen; ++x) seen = arrays.pixel(x, y) == light;
+    EXPECT_TRUE(seen) << "the picture shows colour " << std::hex << color;
+  }
+
+  viewer.panel()->OnPaint = [this](TOpenGLPanel&) {
+    applyRenderState(viewer.edgeTexture());
+    loadCameraMatrices(viewer.camera());
+    GlSceneCanvas canvas;
+    drawScene(scene, canvas);
+  };
+  const QImage immediate = picture();
+  int differing = 0;
+  for (int y = 0; y < arrays.height(); ++y)
+    for (int x = 0; x < arrays.width(); ++x) {
+      differing += arrays.pixel(x, y) != immediate.pixel(x, y);
+    }
+  EXPECT_EQ(differing, 0);
+}
+
+// Looking at the door face of three cartons side by side: the edges part them, dark on a
+// bright colour and light on a deep one, so a loader can count them.
+TEST_F(ViewerTest, drawsCartonEdgesThatSetEachCartonApart) {
+  for (const int material : {3, 5}) {
+    scene.clearScene();
+    scene.addSceneBlock(597, 597, 597, 3, 200, 200, 0, 3, 1, 1, 3, 3, 3, 3, materialColor(material));
+    lookFromTheDoor(viewer);
+    const QImage image = picture();
+    const Shades shades = blockShades(materialColor(material));
+    const QRgb edge = rgbOf(edgeColor(shades));
+    const QRgb face = rgbOf(shades[static_cast<std::size_t>(faceShade(3, FaceAxis::Z))]);
+    const int row = static_cast<int>(onScreen(centred(scene, 0, 500, 600)).y);
+    const int from = static_cast<int>(onScreen(centred(scene, 100, 500, 600)).x);
+    const int to = static_cast<int>(onScreen(centred(scene, 2100, 500, 600)).x);
+    int runs = 0, facePixels = 0;
+    bool inEdge = false;
+    for (int x = from; x <= to; ++x) {
+      const bool isEdge = image.pixel(x, row) == edge;
+      runs += isEdge && !inEdge;
+      inEdge = isEdge;
+      facePixels += image.pixel(x, row) == face;
+    }
+    EXPECT_EQ(runs, 4) << "material " << material << ": both sides and the two seams";
+    EXPECT_GT(facePixels, 60);
+  }
+}
+
+TEST_F(ViewerTest, labelsTheInnerEndAndTheDoorWhereverTheViewTurnsThem) {
+  viewer.setEndLabels("里端", "门");
+  QLabel* inner = viewer.innerEndLabel();
+  QLabel* door = viewer.doorLabel();
+  ASSERT_NE(inner, nullptr);
+  ASSERT_NE(door, nullptr);
+  EXPECT_TRUE(inner->isVisible());
+  EXPECT_EQ(door->text(), "门");
+  const auto distance = [](const QLabel* label, const Vector3& at) {
+    const QPointF centre = QRectF(label->geometry()).center();
+    return std::hypot(centre.x() - at.x, centre.y() - at.y);
+  };
+  const auto check = [&](const char* when) {
+    const Vector3 doorEnd = onScreen({0, 0, scene.sceneSize.length * 0.5});
+    const Vector3 innerEnd = onScreen({0, 0, -scene.sceneSize.length * 0.5});
+    EXPECT_LT(distance(door, doorEnd), distance(door, innerEnd)) << when;
+    EXPECT_LT(distance(inner, innerEnd), distance(inner, doorEnd)) << when;
+    EXPECT_TRUE(viewer.panel()->rect().contains(door->geometry())) << when;
+  };
+  check("at start");
+  const QPoint doorAt = door->geometry().center();
+  drag(Qt::LeftButton, {100, 200}, {380, 200});  // about half a turn
+  check("turned");
+  EXPECT_NE(door->geometry().center(), doorAt);
+}
+
+TEST_F(ViewerTest, aTooltipNamesTheCartonUnderTheMouse) {
+  scene.addSceneBlock(597, 597, 597, 3, 0, 0, 0, 2, 1, 1, 3, 3, 3, 2, materialColor(2));
+  scene.sceneBlocks.back().blockNumber = 4;
+  scene.sceneBlocks.back().cartonName = "电视机";
+  lookFromTheDoor(viewer);
+  viewer.cartonToolTip = [](const PickedCarton& carton, const CubeBlock& block) {
+    return QString("%1 %2 #%3 at %4").arg(block.blockNumber).arg(QString::fromStdString(block.cartonName))
+        .arg(carton.carton).arg(carton.x);
+  };
+  const Vector3 second = onScreen(centred(scene, 900, 300, 600));
+  const QPoint at(static_cast<int>(second.x), static_cast<int>(second.y));
+  QHelpEvent help(QEvent::ToolTip, at, viewer.panel()->mapToGlobal(at));
+  QCoreApplication::sendEvent(viewer.panel(), &help);
+  EXPECT_EQ(QToolTip::text(), "4 电视机 #2 at 600");
+
+  EXPECT_TRUE(viewer.boxViewerToolTip(*viewer.panel(), 3, 3).isEmpty()) << "over no carton";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -21,53 +22,87 @@ bool allFinite(const Matrix4& m) {
 Camera cameraFor(int width, int height, const SceneSize& size = SceneSize{}) {
   Camera camera;
   camera.resize(width, height);
-  camera.resetView(size, width);
+  camera.resetView(size);
   return camera;
 }
 
-struct InitialAngleCase {
-  int width;
-  double degrees;
+TEST(InitialView, turnsAboutTheFixedAxisByTheSameAngleWhateverTheWidth) {
+  for (const int width : {535, 1000, 1900}) {
+    const Camera camera = cameraFor(width, 400);
+    EXPECT_NEAR(rotationAngleDegrees(camera.modelView), 20.47, 0.01) << width;
+    // The axis (25, -55, -8) stays where it is.
+    const Vector3 axis = transformDirection(camera.modelView, Camera::kInitialTurn);
+    const double scale = vectorLength(camera.modelView[0], camera.modelView[1], camera.modelView[2]);
+    EXPECT_NEAR(axis.x, 25 * scale, 1e-12);
+    EXPECT_NEAR(axis.y, -55 * scale, 1e-12);
+    EXPECT_NEAR(axis.z, -8 * scale, 1e-12);
+  }
+}
+
+struct FramingCase {
+  int width, height;
+  SceneSize container;
 };
 
-class InitialView : public testing::TestWithParam<InitialAngleCase> {};
+class Framing : public testing::TestWithParam<FramingCase> {};
 
-TEST_P(InitialView, turnsAboutTheFixedAxisByAnAngleThatShrinksWithTheWidth) {
-  const Camera camera = cameraFor(GetParam().width, 400);
-  EXPECT_NEAR(rotationAngleDegrees(camera.modelView), GetParam().degrees, 0.01);
-  // The axis (25, -55, -8) stays where it is.
-  const Vector3 axis = transformDirection(camera.modelView, Camera::kInitialTurn);
-  const double scale = 1.0 / 2450;
-  EXPECT_NEAR(axis.x, 25 * scale, 1e-12);
-  EXPECT_NEAR(axis.y, -55 * scale, 1e-12);
-  EXPECT_NEAR(axis.z, -8 * scale, 1e-12);
-}
-
-INSTANTIATE_TEST_SUITE_P(Widths, InitialView,
-                         testing::Values(InitialAngleCase{535, 20.47},
-                                         InitialAngleCase{1000, 10.96}));
-
-TEST(InitialView, makesTheContainerOneUnitHighAndStoresTheMatrix) {
-  const Camera camera = cameraFor(535, 400, SceneSize{11800, 2300, 2450});
-  EXPECT_NEAR(vectorLength(camera.modelView[4], camera.modelView[5], camera.modelView[6]),
-              1.0 / 2450, 1e-15);
+// All eight corners of the container inside the viewport, and the container filling it
+// across or up to the frame's share, so that it is neither clipped nor lost in the middle.
+TEST_P(Framing, showsTheWholeContainerAndFillsTheView) {
+  const FramingCase& c = GetParam();
+  const Camera camera = cameraFor(c.width, c.height, c.container);
+  const SceneSize& s = c.container;
+  double reachX = 0, reachY = 0;
+  for (const double x : {-0.5, 0.5}) {
+    for (const double y : {-0.5, 0.5}) {
+      for (const double z : {-0.5, 0.5}) {
+        const Vector3 at = windowPosition(camera, {x * s.width, y * s.height, z * s.length});
+        EXPECT_GE(at.x, 0);
+        EXPECT_LE(at.x, c.width);
+        EXPECT_GE(at.y, 0);
+        EXPECT_LE(at.y, c.height);
+        EXPECT_GT(at.z, -1) << "not cut off in front";
+        EXPECT_LT(at.z, 1) << "nor behind";
+        reachX = std::max(reachX, std::abs(at.x - c.width / 2.0) / (c.width / 2.0));
+        reachY = std::max(reachY, std::abs(at.y - c.height / 2.0) / (c.height / 2.0));
+      }
+    }
+  }
+  EXPECT_NEAR(std::max(reachX, reachY), Camera::kFrameFill, 1e-9);
   EXPECT_EQ(camera.viewMatrix, camera.modelView);
-  expectMatrixNear(multiplyMatrix(camera.viewMatrix, camera.viewInverse), identityMatrix(), 1e-12);
+  expectMatrixNear(multiplyMatrix(camera.viewMatrix, camera.viewInverse), identityMatrix(), 1e-9);
 }
 
-TEST(InitialView, staysFiniteForAContainerWithoutHeight) {
+constexpr SceneSize kFortyFoot{12032, 2352, 2393};
+INSTANTIATE_TEST_SUITE_P(
+    WindowsAndContainers, Framing,
+    testing::Values(FramingCase{535, 400, SceneSize{}}, FramingCase{1600, 300, kFortyFoot},
+                    FramingCase{200, 150, kFortyFoot}, FramingCase{300, 900, kFortyFoot},
+                    FramingCase{535, 400, SceneSize{1000, 1000, 1000}}));
+
+TEST(InitialView, staysFiniteForAFlatOrEmptyContainer) {
   const Camera flat = cameraFor(535, 400, SceneSize{11800, 2300, 0});
-  ASSERT_TRUE(allFinite(flat.modelView));
-  EXPECT_NEAR(vectorLength(flat.modelView[0], flat.modelView[1], flat.modelView[2]), 1.0 / 2300,
-              1e-15)
-      << "scaled by the width instead";
+  EXPECT_TRUE(allFinite(flat.modelView));
   EXPECT_TRUE(allFinite(flat.viewInverse));
+  EXPECT_GT(vectorLength(flat.modelView[0], flat.modelView[1], flat.modelView[2]), 0.0);
 
   const Camera empty = cameraFor(535, 400, SceneSize{0, 0, 0});
   EXPECT_TRUE(allFinite(empty.modelView));
   EXPECT_TRUE(allFinite(empty.viewInverse));
-  EXPECT_DOUBLE_EQ(Camera::initialScale(SceneSize{0, 0, 0}), 1.0);
-  EXPECT_DOUBLE_EQ(Camera::initialScale(SceneSize{500, 0, 0}), 1.0 / 500);
+}
+
+TEST(Wheel, enlargesTenPercentANotchAwayFromTheUserAndShrinksBack) {
+  Camera camera = cameraFor(535, 400);
+  const Vector3 corner{1150, 1225, 5900};
+  const double before = vectorLength(transformPoint(camera.modelView, corner).x,
+                                     transformPoint(camera.modelView, corner).y, 0);
+  camera.wheel(240);
+  const Vector3 grown = transformPoint(camera.modelView, corner);
+  EXPECT_NEAR(vectorLength(grown.x, grown.y, 0), before * 1.21, before * 1e-9);
+  EXPECT_EQ(camera.viewMatrix, camera.modelView) << "stored for the next turn";
+  camera.wheel(-240);
+  const Vector3 back = transformPoint(camera.modelView, corner);
+  EXPECT_NEAR(vectorLength(back.x, back.y, 0), before, before * 1e-9);
 }
 
 TEST(Resize, setsTheViewVolumeFromTheAspectAndClearsTheView) {
@@ -229,7 +264,7 @@ TEST(ResetView, restoresTheInitialViewAfterADrag) {
   camera.mouseMove(180, 160);
   camera.mouseUp(MouseButton::Left, 180, 160);
   ASSERT_NE(camera.modelView, initial);
-  camera.resetView(SceneSize{}, 535);
+  camera.resetView(SceneSize{});
   EXPECT_EQ(camera.modelView, initial);
 }
 

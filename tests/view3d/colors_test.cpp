@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 
 #include "model/palette.h"
 
@@ -76,6 +77,26 @@ TEST(HsvToColor, returnsEveryCartonColourFromItsOwnHsv) {
     EXPECT_NEAR(greenOf(back), greenOf(color), 1) << "colour " << index;
     EXPECT_NEAR(blueOf(back), blueOf(color), 1) << "colour " << index;
   }
+}
+
+// Carton edges must be countable on every face of every carton colour: the edge colour
+// differs in brightness from each of the three shades.
+TEST(EdgeColor, standsOutOnEveryShadeOfEveryCartonColour) {
+  for (int material = 0; material < 10; ++material) {
+    const Shades shades = blockShades(materialColor(material));
+    const std::uint32_t edge = edgeColor(shades);
+    for (const std::uint32_t shade : shades) {
+      EXPECT_GE(std::abs(brightnessOf(edge) - brightnessOf(shade)), 40)
+          << "material " << material << " shade " << std::hex << shade;
+    }
+  }
+}
+
+TEST(EdgeColor, isBlackOnBrightCartonsAndLightOnDeepColours) {
+  EXPECT_EQ(edgeColor(blockShades(materialColor(3))), packColor(0, 0, 0)) << "yellow";
+  EXPECT_EQ(edgeColor(blockShades(packColor(128, 128, 128))), packColor(0, 0, 0)) << "grey";
+  const std::uint32_t onBlue = edgeColor(blockShades(materialColor(5)));
+  EXPECT_GT(brightnessOf(onBlue), brightnessOf(blockShades(materialColor(5))[kShadeLight]));
 }
 
 }  // namespace

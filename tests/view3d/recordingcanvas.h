@@ -10,6 +10,7 @@ struct RecordedFace {
   bool solid = false;
   std::uint32_t color = 0;
   float lineWidth = 0;
+  std::uint32_t edgeColor = 0;
 };
 
 class RecordingCanvas : public SceneCanvas {
@@ -22,8 +23,9 @@ class RecordingCanvas : public SceneCanvas {
   void popMatrix() override { --depth; }
   void setLineWidth(float width) override { lineWidth = width; }
   void setColor(std::uint32_t c) override { color = c; }
+  void setEdgeColor(std::uint32_t c) override { edgeColor = c; }
   void drawFace(const FaceCorners& corners, bool solid) override {
-    faces.push_back(RecordedFace{corners, solid, color, lineWidth});
+    faces.push_back(RecordedFace{corners, solid, color, lineWidth, edgeColor});
   }
 
   int clears = 0;
@@ -31,6 +33,7 @@ class RecordingCanvas : public SceneCanvas {
   int maxDepth = 0;
   float lineWidth = 1.0f;
   std::uint32_t color = 0xFFFFFFFF;
+  std::uint32_t edgeColor = 0xFFFFFFFF;
   std::vector<RecordedFace> faces;
 };
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <set>
 
 #include "model/blockscheme.h"
 #include "model/palette.h"
@@ -75,33 +76,66 @@ TEST(DrawScene, drawsCartonsWithThinLinesAfterTheFrame) {
   expectPointEq(boxOrigin(canvas.faces, 6), {-1150, -1225, -5900});
 }
 
+using Cell = std::array<int, 3>;
+
+// The grid cells of the block whose cartons have faces among those drawn, for a block at
+// the pitch 100 x 200 x 300 from (10, 20, 30) in a 4000 x 2000 x 2000 container.
+std::set<Cell> cellsDrawn(const std::vector<RecordedFace>& faces) {
+  std::set<Cell> cells;
+  for (const RecordedFace& face : faces) {
+    Vector3 lo = face.corners[0];
+    for (const Vector3& c : face.corners) lo = {std::min(lo.x, c.x), std::min(lo.y, c.y), std::min(lo.z, c.z)};
+    cells.insert({static_cast<int>(std::floor((lo.x + 1000 - 10) / 100)),
+                  static_cast<int>(std::floor((lo.y + 1000 - 20) / 200)),
+                  static_cast<int>(std::floor((lo.z + 2000 - 30) / 300))});
+  }
+  return cells;
+}
+
 TEST(DrawCubeBlock, drawsCountCartonsAlongZThenUpThenAcross) {
   Scene scene;
   scene.sceneSize = SceneSize{4000, 2000, 2000};
   // 3 x 2 x 4 cartons of 97 x 197 x 297 at the pitch 100 x 200 x 300 from (10, 20, 30).
-  const CubeBlock block{97, 197, 297, 3, 10, 20, 30, 3, 2, 4, 3, 3, 3, 20, materialColor(0)};
+  const CubeBlock block{97, 197, 297, 3, 10, 20, 30, 3, 2, 4, 3, 3, 3, 20, materialColor(0), 0, {}};
   RecordingCanvas canvas;
   drawCubeBlock(scene, block, canvas);
 
-  ASSERT_EQ(canvas.faces.size(), 20u * 6u);
-  int box = 0;
-  for (int i = 0; i < 3; ++i) {
-    for (int j = 0; j < 2; ++j) {
-      for (int k = 0; k < 4; ++k) {
-        if (i == 2 && j == 1) continue;  // the top layer of the third column stays empty
-        SCOPED_TRACE(testing::Message() << "carton " << i << "," << j << "," << k);
-        expectPointEq(boxOrigin(canvas.faces, box * 6),
-                      {10 + i * 100 - 1000.0, 20 + j * 200 - 1000.0, 30 + k * 300 - 2000.0});
-        EXPECT_TRUE(canvas.faces[box * 6].solid);
-        ++box;
-      }
+  std::set<Cell> expected;
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 2; ++j)
+      for (int k = 0; k < 4; ++k)
+        if (!(i == 2 && j == 1)) expected.insert({i, j, k});  // the top layer of the third column stays empty
+  EXPECT_EQ(cellsDrawn(canvas.faces), expected);
+  for (const RecordedFace& face : canvas.faces) EXPECT_TRUE(face.solid);
+}
+
+TEST(DrawCubeBlock, leavesOutTheFacesBetweenTwoCartonsOfTheBlock) {
+  Scene scene;
+  scene.sceneSize = SceneSize{4000, 2000, 2000};
+  // Two cartons side by side along x: ten faces, none on the planes between them.
+  RecordingCanvas pair;
+  drawCubeBlock(scene, CubeBlock{97, 197, 297, 3, 10, 20, 30, 2, 1, 1, 3, 3, 3, 2, materialColor(0), 0, {}}, pair);
+  ASSERT_EQ(pair.faces.size(), 10u);
+  for (const RecordedFace& face : pair.faces) {
+    const Vector3 e = faceExtent(face);
+    if (e.x == 0) {
+      EXPECT_TRUE(face.corners[0].x == 10 - 1000.0 || face.corners[0].x == 207 - 1000.0);
     }
   }
+  // Toward a cell the count leaves empty the face is drawn: one carton of two along z.
+  RecordingCanvas half;
+  drawCubeBlock(scene, CubeBlock{97, 197, 297, 3, 10, 20, 30, 1, 1, 2, 3, 3, 3, 1, materialColor(0), 0, {}}, half);
+  EXPECT_EQ(half.faces.size(), 6u);
+  // A full 3 x 3 x 3 block: only its outer surface, 9 faces a side.
+  RecordingCanvas cube;
+  drawCubeBlock(scene, CubeBlock{97, 197, 297, 3, 10, 20, 30, 3, 3, 3, 3, 3, 3, 27, materialColor(0), 0, {}}, cube);
+  EXPECT_EQ(cube.faces.size(), 54u);
 }
 
 TEST(DrawCubeBlock, drawsNothingForNoCountAndTheFullGridForTooMany) {
   Scene scene;
-  CubeBlock block{97, 197, 297, 3, 0, 0, 0, 3, 2, 4, 3, 3, 3, 0, materialColor(0)};
+  scene.sceneSize = SceneSize{4000, 2000, 2000};
+  CubeBlock block{97, 197, 297, 3, 10, 20, 30, 3, 2, 4, 3, 3, 3, 0, materialColor(0), 0, {}};
   RecordingCanvas none;
   drawCubeBlock(scene, block, none);
   EXPECT_TRUE(none.faces.empty());
@@ -113,7 +147,8 @@ TEST(DrawCubeBlock, drawsNothingForNoCountAndTheFullGridForTooMany) {
   block.count = 1000;
   RecordingCanvas full;
   drawCubeBlock(scene, block, full);
-  EXPECT_EQ(full.faces.size(), 24u * 6u);
+  EXPECT_EQ(cellsDrawn(full.faces).size(), 24u);
+  EXPECT_EQ(full.faces.size(), 2u * (3 * 2 + 2 * 4 + 3 * 4)) << "the block's outer surface";
 
   block.nx = -3;
   RecordingCanvas negative;
@@ -136,7 +171,7 @@ TEST_P(CartonFaces, areLightOnLWMiddleOnLHAndDarkOnWH) {
   const std::uint32_t red = materialColor(1);
   const Shades shades = blockShades(red);
   const CubeBlock block{c.sizeX, c.sizeY, c.sizeZ, c.orientation, 0, 0, 0, 1, 1, 1, 0, 0,
-                        0,       1,       red};
+                        0,       1,       red, 0, {}};
   RecordingCanvas canvas;
   drawCubeBlock(scene, block, canvas);
   ASSERT_EQ(canvas.faces.size(), 6u);
@@ -172,6 +207,50 @@ TEST(DrawBox, paintsUnknownOrientationsAndOutlinesInTheDarkShade) {
       EXPECT_EQ(face.solid, solid);
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+Vector3 minus(const Vector3& a, const Vector3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+
+Vector3 cross(const Vector3& a, const Vector3& b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+double dot(const Vector3& a, const Vector3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+TEST(DrawBox, windsEverySolidFaceCounterClockwiseSeenFromOutside) {
+  Scene scene;
+  for (int orientation = 0; orientation < 6; ++orientation) {
+    RecordingCanvas canvas;
+    drawBox(scene, 100, 200, 300, orientation, 10, 20, 30, blockShades(materialColor(1)), true, canvas);
+    ASSERT_EQ(canvas.faces.size(), 6u);
+    const Vector3 centre{105 - 1150.0, 210 - 1225.0, 315 - 5900.0};
+    for (const RecordedFace& face : canvas.faces) {
+      const FaceCorners& c = face.corners;
+      const Vector3 normal = cross(minus(c[1], c[0]), minus(c[2], c[0]));
+      EXPECT_GT(dot(normal, minus(c[0], centre)), 0) << "orientation " << orientation;
+    }
+  }
+}
+
+TEST(DrawScene, givesEveryCartonFaceItsEdgesAndTheHighlightedBlockWhiteOnes) {
+  Scene scene;
+  for (int i = 0; i < 3; ++i) scene.addSceneBlock(97, 97, 97, 3, i * 200, 0, 0, 1, 1, 1, 3, 3, 3, 1, materialColor(5));
+  scene.highlightedBlock = 1;
+  RecordingCanvas canvas;
+  drawScene(scene, canvas);
+  ASSERT_EQ(canvas.faces.size(), 6u + 3u * 6u);
+  const std::uint32_t plain = edgeColor(blockShades(materialColor(5)));
+  for (std::size_t i = 6; i < canvas.faces.size(); ++i) {
+    const bool highlighted = i >= 12 && i < 18;
+    EXPECT_EQ(canvas.faces[i].edgeColor, highlighted ? kHighlightEdgeColor : plain) << i;
+    EXPECT_NE(canvas.faces[i].color, kHighlightEdgeColor) << "the faces keep their shades";
+  }
+
+  scene.clearScene();
+  EXPECT_EQ(scene.highlightedBlock, -1) << "cleared with the blocks";
 }
 
 }  // namespace

@@ -1,0 +1,55 @@
+// The main window's 3D view: the labels of the container's ends, the carton tooltip, and
+// the step slider kept in step with the result list's selection.
+
+#include <QFrame>
+#include <QLayout>
+
+#include "commands/loadingorder.h"
+#include "ui/frmmain.h"
+#include "ui/stepcontrol.h"
+#include "view3d/boxviewer.h"
+
+void TMainForm::createViewControls() {
+  boxViewer->setEndLabels(tr("里端"), tr("门"));
+  boxViewer->cartonToolTip = [](const PickedCarton& carton, const CubeBlock& block) {
+    QString text;
+    if (block.blockNumber > 0)
+      text = tr("第 %1 块：%2").arg(block.blockNumber).arg(QString::fromStdString(block.cartonName)) + "\n";
+    return text + tr("第 %1 箱，顶点 %2,%3,%4").arg(carton.carton).arg(carton.x).arg(carton.y).arg(carton.z);
+  };
+  stepControl = new StepControl(pnlView);
+  pnlView->layout()->addWidget(stepControl);
+  connect(stepControl, &StepControl::stepChosen, this,
+          [this](int k) { selectResultRow(static_cast<int>(stepControl->rowOfStep(k))); });
+}
+
+void TMainForm::showPlanSteps() { stepControl->setLoadingOrder(loadingOrder(project_->blocks)); }
+
+void TMainForm::showResultSelection(const std::vector<int>& selected) {
+  const int blockCount = static_cast<int>(project_->blocks.size());
+  std::vector<int> blockRows;
+  bool totals = false;
+  for (const int row : selected) {
+    if (row >= 0 && row < blockCount) blockRows.push_back(row);
+    totals = totals || row == blockCount;
+  }
+
+  scene_.clearScene();
+  const auto show = [this](int row) {
+    scene_.addResultBlock(project_->blocks[static_cast<std::size_t>(row)], row + 1);
+  };
+  if (totals) {
+    // The whole plan: every block, none singled out, at the last step.
+    for (int row = 0; row < blockCount; ++row) show(row);
+    stepControl->showStep(stepControl->stepCount());
+  } else if (blockRows.size() == 1 && stepControl->stepOfRow(static_cast<std::size_t>(blockRows[0])) > 0) {
+    // One block: the loading up to its step, with that block singled out.
+    const int step = stepControl->stepOfRow(static_cast<std::size_t>(blockRows[0]));
+    for (const std::size_t row : stepControl->rowsUpTo(step)) show(static_cast<int>(row));
+    scene_.highlightedBlock = static_cast<std::int32_t>(scene_.sceneBlocks.size()) - 1;
+    stepControl->showStep(step);
+  } else {
+    for (const int row : blockRows) show(row);
+  }
+  refreshView(false);
+}

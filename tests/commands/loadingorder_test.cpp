@@ -1,0 +1,131 @@
+// The order a loader fills the container in: inner end first, floor first, and never a
+// block before one it rests on or one behind it.
+
+#include "commands/loadingorder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "commands/calculate.h"
+#include "export/exportplan.h"
+#include "engine_test_support.h"
+#include "model/fillscheme.h"
+#include "model/settings.h"
+
+namespace {
+
+// A block of nx x ny x nz cartons of 100 x 100 x 100 mm at (x, y, z).
+BlockScheme blockAt(int x, int y, int z, int nx = 1, int ny = 1, int nz = 1) {
+  BlockScheme b;
+  b.x = x, b.y = y, b.z = z;
+  b.sizeX = b.sizeY = b.sizeZ = 100;
+  b.nx = nx, b.ny = ny, b.nz = nz;
+  b.count = nx * ny * nz;
+  return b;
+}
+
+using Order = std::vector<std::size_t>;
+
+TEST(LoadingOrder, goesFromTheInnerEndToTheDoorAndFromTheFloorUp) {
+  // Listed door first and top first.
+  const std::vector<BlockScheme> blocks = {blockAt(0, 0, 500), blockAt(0, 100, 0), blockAt(200, 0, 0),
+                                           blockAt(0, 0, 0)};
+  EXPECT_EQ(loadingOrder(blocks), (Order{3, 2, 1, 0}));
+}
+
+TEST(LoadingOrder, keepsAListThatIsAlreadyInOrder) {
+  const std::vector<BlockScheme> blocks = {blockAt(0, 0, 0, 2, 1, 4), blockAt(200, 0, 0, 1, 3, 2),
+                                           blockAt(0, 100, 0, 2, 1, 4), blockAt(0, 0, 400, 3, 3, 3)};
+  EXPECT_EQ(loadingOrder(blocks), (Order{0, 1, 2, 3}));
+  EXPECT_TRUE(loadingOrder({}).empty());
+}
+
+TEST(LoadingOrder, aBlockWaitsForEveryBlockUnderItEvenOneNearerTheDoor) {
+  // The top block starts at z = 0 but also rests on the floor block from z = 200 on.
+  const std::vector<BlockScheme> blocks = {blockAt(0, 100, 0, 1, 1, 4), blockAt(0, 0, 0, 1, 1, 2),
+                                           blockAt(0, 0, 200, 1, 1, 2), blockAt(0, 0, 600)};
+  EXPECT_EQ(loadingOrder(blocks), (Order{1, 2, 0, 3}));
+}
+
+TEST(LoadingOrder, aGapBetweenBlocksStillCountsAsRestingOnIt) {
+  // The upper block's grid leaves 50 mm of air above the lower one: still loaded after it.
+  BlockScheme lower = blockAt(0, 0, 100, 1, 2, 1);
+  lower.gapY = 20;  // two cartons and one gap: 220 mm high
+  const std::vector<BlockScheme> blocks = {blockAt(0, 270, 0, 1, 1, 3), lower};
+  EXPECT_EQ(loadingOrder(blocks), (Order{1, 0}));
+}
+
+TEST(LoadingOrder, overlappingBlocksEachComeOnce) {
+  // Not a plan the planners make: two blocks in each other's way.
+  const std::vector<BlockScheme> blocks = {blockAt(0, 0, 0, 3, 3, 3), blockAt(100, 100, 100, 3, 3, 3),
+                                           blockAt(0, 0, 1000)};
+  Order order = loadingOrder(blocks);
+  EXPECT_EQ(order.back(), 2u);
+  std::sort(order.begin(), order.end());
+  EXPECT_EQ(order, (Order{0, 1, 2}));
+}
+
+TEST(LoadingOrder, putsBlocksIntoItsOrder) {
+  std::vector<BlockScheme> blocks = {blockAt(0, 100, 0), blockAt(0, 0, 0)};
+  putInLoadingOrder(blocks);
+  EXPECT_EQ(blocks[0].y, 0);
+  EXPECT_EQ(blocks[1].y, 100);
+}
+
+// Upright cartons with a lying layer on top: the planner lists the lying stack against the
+// ceiling before the stacks under it; the calculation hands them out from the floor up.
+TEST(LoadingOrder, aCalculatedPlanComesFromTheFloorUp) {
+  FillScheme project = projectOf(1200, 800, 2450, {{600, 400, 500, 18}});
+  project.cartons[0].mustUp = true;
+  project.cartons[0].upendLayers = 1;
+  CancelToken token;
+  const CalculationReport report = calculate(calculationRequest(project, Settings{}), token);
+  ASSERT_EQ(report.status, CalculationStatus::Loaded) << report.message;
+  ASSERT_GE(report.blocks.size(), 2u);
+  EXPECT_EQ(loadingOrder(report.blocks), [&] {
+    Order identity(report.blocks.size());
+    for (std::size_t i = 0; i < identity.size(); ++i) identity[i] = i;
+    return identity;
+  }());
+  EXPECT_EQ(report.blocks.front().y, 0);
+  EXPECT_GT(report.blocks.back().y, 0) << "the lying layer on top comes last";
+
+  // The exported plan pictures and numbers the blocks in that order too.
+  applyReport(report, project);
+  const std::string html = ExportPlan(project, "/opt/cargolyx/").blockPicturesHtml();
+  std::size_t previous = 0;
+  for (std::size_t i = 0; i < report.blocks.size(); ++i) {
+    const BlockScheme& b = report.blocks[i];
+    const std::size_t at = html.find("第" + std::to_string(i + 1) + "块");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_GE(at, previous);
+    const std::string vertex = "顶点坐标：" + std::to_string(b.x) + "," + std::to_string(b.y) + "," + std::to_string(b.z);
+    EXPECT_EQ(html.find(vertex, at), html.find("顶点坐标：", at)) << "block " << i + 1 << " is the " << i + 1 << "th loaded";
+    EXPECT_NE(html.find("block" + std::to_string(i) + ".PNG", previous), std::string::npos);
+    previous = at;
+  }
+}
+
+// The load-max planner hands out its blocks in a loader's order of its own: the same as
+// this one, so that its steps, its rows and its exported pictures agree as well.
+TEST(LoadingOrder, theLoadMaxPlannersBlocksAreAlreadyInLoadingOrder) {
+  const FillScheme projects[] = {
+      projectOf(11800, 2300, 2450, {{1100, 300, 700, 40}, {520, 420, 330, 320}, {900, 650, 600, 60}}),
+      projectOf(5900, 2300, 2400, {{600, 400, 300, 300}, {450, 450, 450, 80}, {1200, 800, 500, 20}}),
+  };
+  for (const FillScheme& project : projects) {
+    CalculationRequest request = calculationRequest(project, Settings{});
+    request.planningMode = PlanningMode::LoadMax;
+    request.loadMaxTimeLimit = 0;  // the effort budget alone: the same plan every time
+    CancelToken token;
+    const CalculationReport report = calculate(request, token);
+    ASSERT_EQ(report.status, CalculationStatus::Loaded);
+    ASSERT_GE(report.blocks.size(), 2u);
+    Order identity(report.blocks.size());
+    for (std::size_t i = 0; i < identity.size(); ++i) identity[i] = i;
+    EXPECT_EQ(loadingOrder(report.blocks), identity);
+  }
+}
+
+}  // namespace
