@@ -4,7 +4,10 @@
 // result selection) and then asks the view to repaint.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+#include "view3d/gravitymarker.h"
 
 struct BlockScheme;
 struct Container;
@@ -37,6 +40,9 @@ class Scene {
  public:
   SceneSize sceneSize;
   std::vector<CubeBlock> sceneBlocks;  // in drawing order
+  std::optional<GravityPoint> gravityPoint;  // the result's centre of gravity, marked when set
+
+  void setGravityPoint(std::optional<GravityPoint> point) { gravityPoint = point; }
 
   void clearScene();
   void addSceneBlock(std::int32_t sizeX, std::int32_t sizeY, std::int32_t sizeZ,

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "view3d/gravitymarker.h"
+
 namespace {
 
 constexpr float kFrameLineWidth = 1.5f;
@@ -39,6 +41,7 @@ void drawScene(const Scene& scene, SceneCanvas& canvas) {
 
   canvas.setLineWidth(kCartonLineWidth);
   for (const CubeBlock& block : scene.sceneBlocks) drawCubeBlock(scene, block, canvas);
+  drawGravityMarker(scene, canvas);
 
   canvas.popMatrix();
 }
