@@ -224,7 +224,6 @@ QWidget* TOptionForm::buildPlanningPage() {
   layout->addWidget(modeGroup);
   layout->addWidget(loadMaxGroup);
   layout->addStretch();
-  connect(rbLoadMax, &QRadioButton::toggled, this, &TOptionForm::enablePlanningBoxes);
   return SheetPlanning;
 }
 
@@ -275,12 +274,6 @@ void TOptionForm::showPlanning(const OptionEntry& e) {
   (e.planningMode == PlanningMode::LoadMax ? rbLoadMax : rbSets)->setChecked(true);
   txtTimeLimit->setText(qs(e.loadMaxTimeLimit));
   txtSupportPercent->setText(qs(e.supportPercent));
-  enablePlanningBoxes();
-}
-
-void TOptionForm::enablePlanningBoxes() {
-  txtTimeLimit->setEnabled(rbLoadMax->isChecked());
-  txtSupportPercent->setEnabled(rbLoadMax->isChecked());
 }
 
 void TOptionForm::showLibrary() {

@@ -61,8 +61,6 @@ class TOptionForm : public QDialog {
   void enableRowButtons();
   void showSpacings(const OptionEntry& entry);
   void showPlanning(const OptionEntry& entry);
-  // The load-max boxes are for the load-max planner only.
-  void enablePlanningBoxes();
   void editSelectedRow(bool isNew);
   OptionEntry entry() const;
 

@@ -7,7 +7,7 @@ void drawGravityMarker(const Scene& scene, SceneCanvas& canvas) {
   if (!scene.gravityPoint) return;
   const GravityPoint& p = *scene.gravityPoint;
   const Shades black{0, 0, 0};
-  constexpr std::int32_t kPlainShades = 0;  // every face in its axis's shade, all black here
+  constexpr std::int32_t kPlainShades = 0;  // any orientation: every shade is black
   const double half = kGravityCubeSize / 2;
   drawBox(scene, p.x - half, p.y - half, p.z - half, kPlainShades, kGravityCubeSize, kGravityCubeSize,
           kGravityCubeSize, black, true, canvas);
