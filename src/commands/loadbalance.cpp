@@ -73,8 +73,8 @@ LoadBalance loadBalance(const FillScheme& project) {
   double sumX = 0, sumY = 0, sumZ = 0, mass = 0;
   std::vector<std::string> unknownCartons;  // blocks of a carton type no longer in the list
   for (const BlockScheme& block : project.blocks) {
-    const std::int64_t count = std::clamp<std::int64_t>(block.count, 0, block.capacity());
-    if (count == 0) continue;
+    const std::int64_t count = std::min<std::int64_t>(block.count, block.capacity());
+    if (count <= 0) continue;
     const bool known = block.cartonIndex >= 0 && static_cast<std::size_t>(block.cartonIndex) < project.cartons.size();
     const double weight = known ? project.cartons[static_cast<std::size_t>(block.cartonIndex)].weight : 0;
     if (!(weight > 0) || !std::isfinite(weight)) {
