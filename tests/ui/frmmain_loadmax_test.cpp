@@ -140,3 +140,24 @@ TEST(LoadMaxInTheWindow, theExportListsWhatIsLeftTheWeightAndTheCentreOfGravity)
   for (int row = totalsRow(d) + 1; row < d.resultList()->rowCount(); ++row)
     EXPECT_TRUE(document.contains("<tr><td>" + d.rowTexts(row)[1] + "</td><td>" + d.rowTexts(row)[5] + "</td></tr>"));
 }
+
+TEST(LoadMaxInTheWindow, aSetsRunThatLoadsNothingOffersToLoadWhatFitsAndYesDoesIt) {
+  MainWindowDriver d;
+  // Metre cubes: 66 by volume, but only 11 × 2 × 2 stand in the demo container, so the
+  // sets planner finds no complete set.
+  Carton& cube = d.project().addCarton();
+  cube.length = cube.width = cube.height = 1000;
+  cube.count = 60;
+  cube.weight = 100;
+  d.form().refreshTree(true);
+  d.settings().loadMaxTimeLimit = 0.5;
+
+  d.messages().answers = {true};
+  d.click("tbRun");
+  ASSERT_EQ(d.messages().shown.size(), 2);
+  EXPECT_EQ(d.messages().shown[0], "该集装箱无法装下给定的纸箱系列，您可能需要调整纸箱尺寸或减少纸箱数量。" + kOffer);
+  EXPECT_TRUE(d.messages().shown[1].startsWith("并非所有纸箱都已装入集装箱")) << d.messages().shown[1].toStdString();
+  EXPECT_EQ(d.project().loadedCount, 44) << "the load-max plan";
+  EXPECT_EQ(d.rowTexts(totalsRow(d) + 1), (QStringList{"", "纸箱1", "未装入", "", "", "16"}));
+  EXPECT_EQ(d.form().findChild<QLabel*>("StatusWeight")->text(), "装载重量：4400.00千克（最大载重的22.00%）");
+}
