@@ -4,12 +4,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
+#include <functional>
 
 #include "engine/calculation.h"
 #include "commands/fillblocks.h"
@@ -52,6 +54,28 @@ QTableWidgetItem* resultItem(const std::string& text, Qt::Alignment alignment, R
   return item;
 }
 
+// Presses on the leftover rows below the totals row leave the selection, and so the view,
+// as they are: those rows hold no block.
+class LeftoverRowPresses : public QObject {
+ public:
+  // totalsRow: the index of the totals row, asked at each press (the project may be replaced).
+  LeftoverRowPresses(QTableWidget* list, std::function<int()> totalsRow)
+      : QObject(list), list_(list), totalsRow_(std::move(totalsRow)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const auto type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+      const int row = list_->rowAt(static_cast<QMouseEvent*>(event)->position().toPoint().y());
+      if (row > totalsRow_()) return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QTableWidget* list_;
+  std::function<int()> totalsRow_;
+};
+
 }  // namespace
 
 void TMainForm::createResultList() {
@@ -78,6 +102,8 @@ void TMainForm::createResultList() {
     palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
   lvResult->setPalette(palette);
   connect(lvResult, &QTableWidget::itemSelectionChanged, this, [this] { lvResultSelectItem(); });
+  lvResult->viewport()->installEventFilter(
+      new LeftoverRowPresses(lvResult, [this] { return static_cast<int>(project_->blocks.size()); }));
 
   PopupMenuBlock = new QMenu(this);
   PopupMenuBlock->setObjectName("PopupMenuBlock");

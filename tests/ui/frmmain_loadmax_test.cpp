@@ -75,6 +75,9 @@ TEST(LoadMaxInTheWindow, chosenInOptionsItLoadsWhatFitsAndListsWhatIsLeft) {
   EXPECT_EQ(d.project().loadedCount + left, d.project().cartonTotal()) << "every carton is loaded or listed";
   EXPECT_EQ(d.selectedResultRows(), std::vector<int>{totals});
   EXPECT_EQ(d.form().scene().sceneBlocks.size(), d.project().blocks.size());
+  d.clickResultRow(totals + 1);
+  EXPECT_EQ(d.selectedResultRows(), std::vector<int>{totals}) << "a leftover row holds nothing to show";
+  EXPECT_EQ(d.form().scene().sceneBlocks.size(), d.project().blocks.size());
 
   EXPECT_TRUE(d.statusText()->text().contains("未装入：")) << d.statusText()->text().toStdString();
   EXPECT_EQ(d.form().findChild<QLabel*>("StatusWeight")->text(), QString::fromStdString(loadedWeightText(balance)));
