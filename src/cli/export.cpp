@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "cli/balanceoutput.h"
 #include "cli/calculate.h"
 #include "cli/cli.h"
 #include "cli/terminaltext.h"
@@ -115,6 +116,7 @@ int runExport(const std::vector<std::string>& args) {
   }
   std::string document;
   if (const int status = exportPlan(project, folder, &document); status != kExitLoaded) return status;
-  std::cout << resultStatisticsText(project) << "\n" << escapeControlCharacters(document) << "\n";
+  std::cout << resultStatisticsText(project) << "\n"
+            << balanceText(project) << escapeControlCharacters(document) << "\n";
   return kExitLoaded;
 }

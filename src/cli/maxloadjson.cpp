@@ -20,7 +20,7 @@ std::string placementJson(const MaxLoadPlacement& p) {
 }  // namespace
 
 std::string maxLoadJson(const MaxLoadReport& report, const MaxLoadResult& result,
-                        const std::vector<std::string>& cartonNames) {
+                        const std::vector<std::string>& cartonNames, const std::string& balance) {
   std::vector<std::string> blocks, placements, leftovers;
   for (const BlockScheme& b : result.blocks) blocks.push_back(blockJson(b));
   for (const MaxLoadPlacement& p : result.placements) placements.push_back(placementJson(p));
@@ -55,5 +55,6 @@ std::string maxLoadJson(const MaxLoadReport& report, const MaxLoadResult& result
       .addNumber("loadedWeight", result.loadedWeight)
       .addJson("centreOfGravity", centre)
       .addJson("timedOut", result.timedOut ? "true" : "false")
+      .addJson("balance", balance)
       .str(",\n ", " ");
 }

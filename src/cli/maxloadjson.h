@@ -16,6 +16,8 @@ struct MaxLoadReport {
 };
 
 // The keys of the sets mode (mode "max", setCount 0, question ""), then placements,
-// leftovers, loadedWeight, centreOfGravity and timedOut. cartonNames name the leftovers.
+// leftovers, loadedWeight, centreOfGravity, timedOut and balance (the weight and balance
+// object of both modes, given as JSON; null when the caller has no project to weigh).
+// cartonNames name the leftovers.
 std::string maxLoadJson(const MaxLoadReport& report, const MaxLoadResult& result,
-                        const std::vector<std::string>& cartonNames);
+                        const std::vector<std::string>& cartonNames, const std::string& balance = "null");

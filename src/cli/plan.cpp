@@ -7,6 +7,7 @@
 #include <iostream>
 #include <optional>
 
+#include "cli/balanceoutput.h"
 #include "cli/calculate.h"
 #include "cli/cli.h"
 #include "cli/jsonwriter.h"
@@ -58,6 +59,7 @@ void printJson(const FillScheme& project, const CalculationReport& report) {
                    .addNumber("loadedVolume", project.loadedVolume)
                    .addNumber("fillRatio", project.fillRatio)
                    .addNumber("netRatio", project.netRatio)
+                   .addJson("balance", balanceJson(project))
                    .str(",\n ", " ")
             << "\n";
 }
@@ -113,7 +115,7 @@ void printText(const FillScheme& project, const CalculationReport& report) {
   if (!report.question.empty()) std::cout << report.question << "\n";
   if (report.status == CalculationStatus::Loaded) {
     printResultTable(project);
-    std::cout << resultStatisticsText(project) << "\n";
+    std::cout << resultStatisticsText(project) << "\n" << balanceText(project);
   } else {
     std::cout << report.message << "\n";
   }

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <optional>
 
+#include "cli/balanceoutput.h"
 #include "cli/calculate.h"
 #include "cli/cli.h"
 #include "cli/maxloadjson.h"
@@ -115,12 +116,6 @@ std::optional<MaxOptions> parseOptions(const std::vector<std::string>& args) {
   return options;
 }
 
-std::string fixed(double value, int decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  return text;
-}
-
 void printText(const FillScheme& project, const MaxLoadResult& result) {
   printResultTable(project);
   std::cout << resultStatisticsText(project) << "\n";
@@ -132,12 +127,8 @@ void printText(const FillScheme& project, const MaxLoadResult& result) {
     std::cout << "  " << escapeControlCharacters(project.cartons[i].name) << inLanguage("：", ": ") << result.leftovers[i] << "\n";
   }
   if (!anyLeft) std::cout << inLanguage("全部纸箱均已装入。", "All cartons are loaded.") << "\n";
-  std::cout << inLanguage("装载重量：", "Loaded weight: ") << fixed(result.loadedWeight, 2)
-            << inLanguage("千克，重心（毫米）：x ", " kg, centre of gravity (mm): x ")
-            << fixed(result.centreX, 1) << inLanguage("，y ", ", y ") << fixed(result.centreY, 1)
-            << inLanguage("，z ", ", z ") << fixed(result.centreZ, 1)
-            << (result.timedOut ? inLanguage("（已到计算时限）", " (the time limit was reached)") : "")
-            << "\n";
+  std::cout << balanceText(project);
+  if (result.timedOut) std::cout << inLanguage("已到计算时限。", "The time limit was reached.") << "\n";
 }
 
 }  // namespace
@@ -182,7 +173,7 @@ int runPlanMax(const std::vector<std::string>& args) {
   if (options->json) {
     MaxLoadResult result = report.loadMax;
     result.blocks = report.blocks;  // the report keeps the plan's blocks once, beside it
-    std::cout << maxLoadJson(json, result, names) << "\n";
+    std::cout << maxLoadJson(json, result, names, balanceJson(project)) << "\n";
   } else if (report.status == CalculationStatus::Loaded) {
     printText(project, report.loadMax);
   } else {

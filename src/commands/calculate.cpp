@@ -138,6 +138,9 @@ CalculationRequest calculationRequest(const FillScheme& project, const Settings&
   request.spacingW = project.spacingW;
   request.spacingH = project.spacingH;
   request.maxBlockNum = settings.maxBlockNum;
+  request.planningMode = settings.planningMode;
+  request.supportPercent = settings.supportPercent;
+  request.loadMaxTimeLimit = settings.loadMaxTimeLimit;
   return request;
 }
 
@@ -205,4 +208,8 @@ std::string elapsedTimeText(std::int64_t seconds) {
     text += std::to_string(seconds) + inLanguage("秒", " s");
   }
   return text;
+}
+
+std::string bestFillText(double fill) {
+  return inLanguage("目前最佳填充率：", "Best fill so far: ") + formatTwoDecimals(fill * 100) + "%";
 }

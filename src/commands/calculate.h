@@ -33,7 +33,7 @@ struct CalculationRequest {
 };
 
 // The snapshot of the project's container, cartons and spacings and the settings' block
-// limit.
+// limit, planner and load-max options.
 CalculationRequest calculationRequest(const FillScheme& project, const Settings& settings);
 
 enum class CalculationStatus {
@@ -82,3 +82,5 @@ bool requestMatches(const CalculationRequest& request, const FillScheme& project
 
 // The progress dialog's line about the time spent so far: "已用时间：1分05秒".
 std::string elapsedTimeText(std::int64_t seconds);
+// The progress dialog's line about the load-max search: "目前最佳填充率：85.20%".
+std::string bestFillText(double fill);

@@ -100,3 +100,8 @@ bool canFillSelection(const FillScheme& project, const std::vector<int>& selecte
   if (row == totalsRow(project)) return project.loadedCount != project.capacityCount;
   return !isFull(project.blocks[static_cast<std::size_t>(row)]);
 }
+
+std::string loadMaxFillMessage() {
+  return inLanguage("当前方案按“尽量多装”计算，已装入所有能装下的纸箱，无需进行填充。",
+                    "This plan loads as many cartons as fit already; there is nothing to fill.");
+}

@@ -29,6 +29,8 @@ FillDecision decideFill(const FillScheme& project, const std::vector<int>& selec
 std::string fillMessage(FillDecision decision);
 // The question asked before every block is filled.
 std::string fillAllQuestion();
+// Fill after a load-max result: that plan already loads whatever fits.
+std::string loadMaxFillMessage();
 // The selected block is full already.
 std::string blockAlreadyFullMessage();
 

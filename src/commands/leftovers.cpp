@@ -43,3 +43,8 @@ std::string leftoverMessage(const std::vector<Leftover>& leftovers) {
                     "Not all cartons fit into the container. These were not loaded: ") +
          listOf(leftovers) + inLanguage("。", ".");
 }
+
+std::string planAgainQuestion(const std::string& runMessage) {
+  return runMessage + inLanguage("\n\n是否改为“尽量多装”进行计算，装入所有能装下的纸箱？",
+                                 "\n\nCalculate instead loading as many of the cartons as fit?");
+}

@@ -23,3 +23,6 @@ std::vector<Leftover> leftoverCartons(const FillScheme& project);
 std::string leftoverStatusText(const std::vector<Leftover>& leftovers);
 // The message after a run that left cartons behind; empty for no leftovers.
 std::string leftoverMessage(const std::vector<Leftover>& leftovers);
+// After a sets run that loaded nothing or left cartons behind: the run's message and the
+// offer to plan again loading as much as fits.
+std::string planAgainQuestion(const std::string& runMessage);

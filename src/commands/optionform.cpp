@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "commands/entrycheck.h"
+#include "commands/storedsettings.h"
+#include "model/language.h"
 
 OptionEntry spacingEntryOf(const Settings& s) {
   return {std::to_string(s.spacingL), std::to_string(s.spacingW), std::to_string(s.spacingH), {}};
@@ -11,6 +13,9 @@ OptionEntry spacingEntryOf(const Settings& s) {
 OptionEntry optionEntryOf(const Settings& s) {
   OptionEntry entry = spacingEntryOf(s);
   entry.maxBlockNum = std::to_string(std::min(s.maxBlockNum, kMaxShownBlockNum));
+  entry.planningMode = s.planningMode;
+  entry.loadMaxTimeLimit = numberText(s.loadMaxTimeLimit);
+  entry.supportPercent = std::to_string(s.supportPercent);
   return entry;
 }
 
@@ -22,10 +27,15 @@ OptionCheck checkOptionEntry(const OptionEntry& entry, const ContainerLibrary& l
   // No plan can be made of fewer than one block.
   auto maxBlockNum = readCheckedInteger(entry.maxBlockNum);
   if (!maxBlockNum || *maxBlockNum < 1) return {inputProblemMessage(), {}};
+  const auto timeLimit = readCheckedNumber(entry.loadMaxTimeLimit);
+  if (!timeLimit || !(*timeLimit > 0) || *timeLimit > kMaxStoredTimeLimit) return {timeLimitProblemMessage(), {}};
+  const auto support = readCheckedInteger(entry.supportPercent);
+  if (!support || *support > 100) return {supportProblemMessage(), {}};
   auto containers = library.containers();
   if (!containers) return {inputProblemMessage(), {}};
 
-  OptionValues values{*spacingL, *spacingW, *spacingH, *maxBlockNum, std::move(*containers), {}};
+  OptionValues values{*spacingL, *spacingW,  *spacingH, *maxBlockNum, entry.planningMode,
+                      *timeLimit, *support, std::move(*containers), {}};
   if (library.selected()) values.projectContainer = values.library[*library.selected()];
   return {{}, std::move(values)};
 }
@@ -37,7 +47,20 @@ void applyOptions(const OptionValues& values, Settings& settings, FillScheme& pr
   settings.spacingW = values.spacingW;
   settings.spacingH = values.spacingH;
   settings.maxBlockNum = values.maxBlockNum;
+  settings.planningMode = values.planningMode;
+  settings.loadMaxTimeLimit = values.loadMaxTimeLimit;
+  settings.supportPercent = values.supportPercent;
   project.spacingL = values.spacingL;
   project.spacingW = values.spacingW;
   project.spacingH = values.spacingH;
+}
+
+std::string timeLimitProblemMessage() {
+  return inLanguage("计算时限应为大于0、不超过3600的秒数，请检查后重新输入。",
+                    "The time limit must be a number of seconds above 0 and at most 3600; please check it.");
+}
+
+std::string supportProblemMessage() {
+  return inLanguage("支撑面积比例应为0到100之间的整数，请检查后重新输入。",
+                    "The support must be a whole percentage from 0 to 100; please check it.");
 }

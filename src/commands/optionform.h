@@ -15,17 +15,21 @@
 // The block limit box offers 1 to this many; a larger stored limit is shown as this.
 inline constexpr std::int32_t kMaxShownBlockNum = 6;
 
-// What the boxes of the spacing page hold.
+// What the boxes of the spacing page and the planning page hold.
 struct OptionEntry {
   std::string spacingL;
   std::string spacingW;
   std::string spacingH;
   std::string maxBlockNum;
+  PlanningMode planningMode = PlanningMode::Sets;
+  std::string loadMaxTimeLimit = "2";  // seconds
+  std::string supportPercent = "100";
 };
 
 // The three spacing texts of the settings.
 OptionEntry spacingEntryOf(const Settings& settings);
-// All four texts of the settings: the spacings and the block limit, shown as at most 6.
+// Every box of the settings: the spacings, the block limit shown as at most 6, the planner
+// and its load-max options.
 OptionEntry optionEntryOf(const Settings& settings);
 
 // What an accepted OK stores.
@@ -34,6 +38,9 @@ struct OptionValues {
   std::int32_t spacingW = 0;
   std::int32_t spacingH = 0;
   std::int32_t maxBlockNum = kMaxShownBlockNum;
+  PlanningMode planningMode = PlanningMode::Sets;
+  double loadMaxTimeLimit = 2.0;
+  std::int32_t supportPercent = 100;
   std::vector<Container> library;             // every row, top to bottom
   std::optional<Container> projectContainer;  // the selected row, when one is
 };
@@ -44,10 +51,15 @@ struct OptionCheck {
   bool accepted() const { return message.empty(); }
 };
 
-// Checks the spacings, then the block limit (a whole number of at least 1), then that
-// every row of the library can be read.
+// Checks the spacings, then the block limit (a whole number of at least 1), then the
+// load-max time limit (seconds above 0, at most kMaxStoredTimeLimit) and support (a whole
+// percentage up to 100), then that every row of the library can be read.
 OptionCheck checkOptionEntry(const OptionEntry& entry, const ContainerLibrary& library);
 
-// Stores accepted values: the library, spacings and block limit in the settings; the
-// spacings and the selected container in the project.
+// Stores accepted values: the library, spacings, block limit, planner and its options in the
+// settings; the spacings and the selected container in the project.
+// Why a time limit or a support percentage is refused.
+std::string timeLimitProblemMessage();
+std::string supportProblemMessage();
+
 void applyOptions(const OptionValues& values, Settings& settings, FillScheme& project);

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+#include "commands/leftovers.h"
+#include "commands/loadbalance.h"
+#include "engine/statistics.h"
 #include "model/fillscheme.h"
 #include "model/language.h"
 
@@ -20,6 +23,14 @@ ResultRow blockRow(const BlockScheme& block, std::size_t number) {
   return row;
 }
 
+ResultRow leftoverRow(const Leftover& leftover, const FillScheme& project) {
+  ResultRow row;
+  row.texts = {"", leftover.name, inLanguage("未装入", "Not loaded"), "", "", std::to_string(leftover.count)};
+  row.imageIndex = project.cartons[static_cast<std::size_t>(leftover.cartonIndex)].material + 1;
+  row.kind = ResultRowKind::Leftover;
+  return row;
+}
+
 }  // namespace
 
 std::vector<ResultRow> resultRows(const FillScheme& project) {
@@ -35,7 +46,17 @@ std::vector<ResultRow> resultRows(const FillScheme& project) {
   ResultRow totals;
   totals.texts = {"", inLanguage("合计", "Total"), "", "", std::to_string(capacity), std::to_string(loaded)};
   totals.imageIndex = kTotalsImageIndex;
+  totals.kind = ResultRowKind::Totals;
+  if (!project.blocks.empty()) {
+    const LoadBalance balance = loadBalance(project);
+    totals.texts[2] = inLanguage("重量：", "Weight: ") + formatTwoDecimals(balance.loadedWeight) +
+                      inLanguage("千克", " kg");
+    if (balance.maxLoadShare)
+      totals.texts[3] = inLanguage("最大载重的", "") + formatTwoDecimals(*balance.maxLoadShare * 100) +
+                        inLanguage("%", "% of the maximum load");
+  }
   rows.push_back(totals);
+  for (const Leftover& leftover : leftoverCartons(project)) rows.push_back(leftoverRow(leftover, project));
   return rows;
 }
 

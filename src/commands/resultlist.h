@@ -1,6 +1,7 @@
 #pragma once
-// The rows of the result list: one per result block, then the totals row. Shared by the
-// window's list and the command line's table.
+// The rows of the result list: one per result block, then the totals row, then one row per
+// carton type the result left behind. Shared by the window's list and the command line's
+// table.
 
 #include <array>
 #include <string>
@@ -14,11 +15,17 @@ std::array<std::string, 6> resultColumns();
 // Small image of the totals row.
 inline constexpr int kTotalsImageIndex = 11;
 
+enum class ResultRowKind { Block, Totals, Leftover };
+
 struct ResultRow {
   std::array<std::string, 6> texts;  // 块号, 包装箱, 放置方向, 顶点坐标, 码放方式, 装箱数量
-  int imageIndex = 0;                // material + 1 for a block, 11 for the totals row
+  int imageIndex = 0;                // material + 1 for a block or a leftover, 11 for the totals row
+  ResultRowKind kind = ResultRowKind::Block;
 };
 
 // One row per block: "1", cartonName, orientation text, "x,y,z", "nx×ny×nz＝capacity",
-// count; then the totals row: "", "合计", "", "", the summed capacity, the summed count.
+// count; then the totals row: "", "合计", the loaded weight and its share of the maximum
+// load (both empty without blocks), "", the summed capacity, the summed count; then per
+// carton type not loaded in full: "", its name, "未装入", "", "", the cartons not loaded.
+// The totals row's index is the number of blocks.
 std::vector<ResultRow> resultRows(const FillScheme& project);

@@ -22,6 +22,10 @@ bool isQuestion(PreRunCheck check) {
 
 bool isRefusal(PreRunCheck check) { return check != PreRunCheck::Go && !isQuestion(check); }
 
+bool isTooMuchCargo(PreRunCheck check) {
+  return check == PreRunCheck::DoesNotFit || check == PreRunCheck::OverWeight;
+}
+
 std::string preRunMessage(PreRunCheck check) {
   switch (check) {
     case PreRunCheck::Go:

@@ -27,6 +27,9 @@ PreRunCheck checkBeforeRun(FillScheme& project);
 bool isQuestion(PreRunCheck check);
 // True for the five refusals: the run does not start.
 bool isRefusal(PreRunCheck check);
+// Refusals because the cartons are more than the container takes, by volume or weight:
+// loading as many as fit is worth offering instead.
+bool isTooMuchCargo(PreRunCheck check);
 // The text of a refusal or question; empty for Go.
 std::string preRunMessage(PreRunCheck check);
 // Shown when a calculation that was not cancelled loaded nothing.

@@ -9,6 +9,7 @@
 
 #include "boxpic/boxpic.h"
 #include "commands/leftovers.h"
+#include "commands/loadbalance.h"
 #include "engine/statistics.h"
 #include "export/dynamiclibrary.h"
 #include "export/stagingfolder.h"
@@ -288,13 +289,20 @@ std::string ExportPlan::totalsHtml() const {
           inLanguage("立方米", " cubic metres");
   html += inLanguage(" 填充率：", " Fill ratio: ") + formatTwoDecimals(project_.fillRatio * 100) + "%";
   html += inLanguage(" 净装箱率：", " Net loading ratio: ") + formatTwoDecimals(project_.netRatio * 100) + "%";
+  if (!project_.blocks.empty()) {
+    const LoadBalance balance = loadBalance(project_);
+    html += "<br>" + escapeHtml(loadedWeightText(balance));
+    if (const std::string centre = centreOfGravityText(balance); !centre.empty()) html += "<br>" + escapeHtml(centre);
+  }
   // What the plan leaves behind, so that nobody counts on it arriving.
   const std::vector<Leftover> leftovers = leftoverCartons(project_);
   if (!leftovers.empty()) {
-    html += inLanguage("<br>未装入的纸箱：", "<br>Cartons not loaded: ");
-    for (std::size_t i = 0; i < leftovers.size(); ++i)
-      html += (i > 0 ? inLanguage("，", ", ") : std::string()) + escapeHtml(leftovers[i].name) + " " +
-              number(leftovers[i].count) + inLanguage("箱", " cartons");
+    html += inLanguage("<br>未装入的纸箱：<table border=1 cellspacing=0 cellpadding=3><tr><th>纸箱</th><th>未装入数量</th></tr>",
+                       "<br>Cartons not loaded:<table border=1 cellspacing=0 cellpadding=3><tr><th>Carton</th>"
+                       "<th>Not loaded</th></tr>");
+    for (const Leftover& leftover : leftovers)
+      html += "<tr><td>" + escapeHtml(leftover.name) + "</td><td>" + number(leftover.count) + "</td></tr>";
+    html += "</table>";
   }
   return html;
 }

@@ -1,5 +1,6 @@
 #include "ui/doing.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -17,30 +18,49 @@ TDoingDlg::TDoingDlg(QWidget* parent) : QDialog(parent) {
   QFont font = this->font();
   font.setPixelSize(12);
   setFont(font);
-  setFixedSize(415, 104);
 
   TheAnimate = new LoadingAnimation(this);
   TheAnimate->setObjectName("TheAnimate");
-  TheAnimate->setGeometry(8, 8, 80, 50);
+  TheAnimate->setFixedSize(80, 50);
 
+  // The note keeps its width and takes the height its lines need, so that it never runs
+  // into the button whatever the font.
   lblNote = new QLabel(tr("　　计算所需的时间视计算机性能的不同而定，按“取消”键可以中断计算。"), this);
   lblNote->setObjectName("lblNote");
   lblNote->setWordWrap(true);
   lblNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  lblNote->setGeometry(104, 12, 296, 44);
+  lblNote->setFixedWidth(296);
+  lblNote->setMinimumHeight(lblNote->heightForWidth(296));
 
   lblElapsed = new QLabel(this);
   lblElapsed->setObjectName("lblElapsed");
-  lblElapsed->setGeometry(8, 66, 150, 20);
+  lblBestFill = new QLabel(this);
+  lblBestFill->setObjectName("lblBestFill");
 
   CancelBtn = new QPushButton(tr("取消"), this);
   CancelBtn->setObjectName("CancelBtn");
-  CancelBtn->setGeometry(168, 64, 89, 25);
+  CancelBtn->setFixedSize(89, 25);
   connect(CancelBtn, &QPushButton::clicked, this, &TDoingDlg::CancelBtnClick);
 
+  auto* top = new QHBoxLayout;
+  top->addWidget(TheAnimate, 0, Qt::AlignTop);
+  top->addSpacing(16);
+  top->addWidget(lblNote);
+  auto* progress = new QHBoxLayout;
+  progress->addWidget(lblElapsed);
+  progress->addSpacing(16);
+  progress->addWidget(lblBestFill, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 8, 8, 8);
+  layout->addLayout(top);
+  layout->addLayout(progress);
+  layout->addWidget(CancelBtn, 0, Qt::AlignHCenter);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  // Often enough to follow a load-max search of a second or two.
   elapsedClock = new QTimer(this);
-  elapsedClock->setInterval(1000);
-  connect(elapsedClock, &QTimer::timeout, this, &TDoingDlg::showElapsedTime);
+  elapsedClock->setInterval(250);
+  connect(elapsedClock, &QTimer::timeout, this, &TDoingDlg::showProgress);
 }
 
 TDoingDlg::~TDoingDlg() {
@@ -74,11 +94,15 @@ void TDoingDlg::FormShow() {
   CancelBtn->setEnabled(true);
   TheAnimate->play();
   started_.start();
-  showElapsedTime();
+  bestFill_.store(0.0);
+  CalculationRequest request = request_;
+  request.bestFill = request.planningMode == PlanningMode::LoadMax ? &bestFill_ : nullptr;
+  lblBestFill->setVisible(request.bestFill != nullptr);
+  showProgress();
   elapsedClock->start();
   token_ = std::make_unique<CancelToken>();
   running_ = true;
-  worker_ = std::thread([this, request = request_, token = token_.get()] {
+  worker_ = std::thread([this, request, token = token_.get()] {
     CalculationReport report = calculate(request, *token);
     QMetaObject::invokeMethod(
         this, [this, report = std::move(report)]() mutable { finishRun(std::move(report)); },
@@ -93,7 +117,10 @@ void TDoingDlg::finishRun(CalculationReport report) {
   accept();
 }
 
-void TDoingDlg::showElapsedTime() { lblElapsed->setText(qs(elapsedTimeText(started_.elapsed() / 1000))); }
+void TDoingDlg::showProgress() {
+  lblElapsed->setText(qs(elapsedTimeText(started_.elapsed() / 1000)));
+  lblBestFill->setText(qs(bestFillText(bestFill_.load())));
+}
 
 void TDoingDlg::CancelBtnClick() {
   if (token_) token_->cancel();

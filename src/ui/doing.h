@@ -1,11 +1,13 @@
 #pragma once
 // The progress dialog of a calculation: shown modally while the calculation call works on
-// a worker thread, with an animation, the time spent so far and a Cancel button. The
+// a worker thread, with an animation, the time spent so far (and for the load-max planner
+// the best fill found so far) and a Cancel button. The
 // worker gets its own copy of the request and hands back a report; it never touches the
 // project, so the window keeps painting and answering while it runs.
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <atomic>
 #include <memory>
 #include <thread>
 
@@ -42,7 +44,8 @@ class TDoingDlg : public QDialog {
   void FormShow();
   // Runs on this thread when the worker hands its report over: keeps it and closes.
   void finishRun(CalculationReport report);
-  void showElapsedTime();
+  // The time spent and, for the load-max planner, the best fill the search has found.
+  void showProgress();
 
   std::thread worker_;
   bool running_ = false;
@@ -50,11 +53,13 @@ class TDoingDlg : public QDialog {
   CalculationRequest request_;
   CalculationReport report_;
   std::unique_ptr<CancelToken> token_;  // one per run; the worker holds it until it ends
+  std::atomic<double> bestFill_{0.0};    // written by the load-max search, read by the clock
   QElapsedTimer started_;
 
   LoadingAnimation* TheAnimate;
   QLabel* lblNote;
   QLabel* lblElapsed;
+  QLabel* lblBestFill;
   QPushButton* CancelBtn;
   QTimer* elapsedClock;
 };

@@ -77,7 +77,7 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
   sbStatus->setSizeGripEnabled(true);
   StatusText = new QLabel("OK", sbStatus);
   StatusText->setObjectName("StatusText");
-  sbStatus->addWidget(StatusText, 1);
+  sbStatus->addWidget(createStatusLines(), 1);
   setStatusBar(sbStatus);
 
   // The dialogs exist once for the program's life, created in this order.

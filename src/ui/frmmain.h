@@ -114,9 +114,12 @@ class TMainForm : public QMainWindow, public FormHost {
   bool writeProject(const QString& name);
   void updateTitle();
   // After the calculation: the result, or the entered cartons again when there is none.
-  void runFinished(const CalculationRequest& request, const CalculationReport& report);
+  // True when the user asked to plan again loading as much as fits.
+  bool runFinished(const CalculationRequest& request, const CalculationReport& report);
   void createPanes();
   void createResultList();
+  // StatusText with the lines of the result's weight and centre of gravity below it.
+  QWidget* createStatusLines();
   QAction* addToolButton(const char* name, const QString& caption, const QString& hint, int picture,
                          void (TMainForm::*handler)());
   void addSeparator(const char* name);
@@ -164,6 +167,7 @@ class TMainForm : public QMainWindow, public FormHost {
   DocumentState document_;
   QStringList recentFiles_;
   bool closeAfterRun_ = false;  // the window was closed during a calculation
+  PlanningMode resultMode_ = PlanningMode::Sets;  // the planner of the result shown
 
   QToolBar* tbMain = nullptr;
   QTreeWidget* treeCarton = nullptr;
@@ -175,6 +179,8 @@ class TMainForm : public QMainWindow, public FormHost {
   QTableWidget* lvResult = nullptr;
   QStatusBar* sbStatus = nullptr;
   QLabel* StatusText = nullptr;
+  QLabel* StatusWeight = nullptr;  // after a calculation: the loaded weight
+  QLabel* StatusCentre = nullptr;  // and the centre of gravity
   QMenu* PopupMenuBlock = nullptr;
   QAction* mnuFillCompletely = nullptr;
   QMenu* mnuRecentFiles = nullptr;

@@ -4,14 +4,19 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <array>
+#include <functional>
 
 #include "engine/calculation.h"
 #include "commands/fillblocks.h"
 #include "commands/leftovers.h"
+#include "commands/loadbalance.h"
 #include "commands/resultlist.h"
 #include "engine/statistics.h"
 #include "ui/frmmain.h"
@@ -36,12 +41,40 @@ const std::array<ResultColumnLook, 6> kColumnLooks = {{
 }};
 constexpr int kColumnCount = static_cast<int>(kColumnLooks.size());
 
-QTableWidgetItem* resultItem(const std::string& text, Qt::Alignment alignment) {
+// Leftover rows name what the plan left behind, in red; they hold no block to select.
+QTableWidgetItem* resultItem(const std::string& text, Qt::Alignment alignment, ResultRowKind kind) {
   auto* item = new QTableWidgetItem(QString::fromStdString(text));
   item->setTextAlignment(alignment);
-  item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+  if (kind == ResultRowKind::Leftover) {
+    item->setFlags(Qt::ItemIsEnabled);
+    item->setForeground(QColor(Qt::red));
+  } else {
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+  }
   return item;
 }
+
+// Presses on the leftover rows below the totals row leave the selection, and so the view,
+// as they are: those rows hold no block.
+class LeftoverRowPresses : public QObject {
+ public:
+  // totalsRow: the index of the totals row, asked at each press (the project may be replaced).
+  LeftoverRowPresses(QTableWidget* list, std::function<int()> totalsRow)
+      : QObject(list), list_(list), totalsRow_(std::move(totalsRow)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const auto type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+      const int row = list_->rowAt(static_cast<QMouseEvent*>(event)->position().toPoint().y());
+      if (row > totalsRow_()) return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QTableWidget* list_;
+  std::function<int()> totalsRow_;
+};
 
 }  // namespace
 
@@ -69,6 +102,8 @@ void TMainForm::createResultList() {
     palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
   lvResult->setPalette(palette);
   connect(lvResult, &QTableWidget::itemSelectionChanged, this, [this] { lvResultSelectItem(); });
+  lvResult->viewport()->installEventFilter(
+      new LeftoverRowPresses(lvResult, [this] { return static_cast<int>(project_->blocks.size()); }));
 
   PopupMenuBlock = new QMenu(this);
   PopupMenuBlock->setObjectName("PopupMenuBlock");
@@ -120,13 +155,18 @@ void TMainForm::refreshResults(int selectIndex) {
       const ResultRow& row = rows[static_cast<std::size_t>(r)];
       for (int c = 0; c < kColumnCount; ++c)
         lvResult->setItem(r, c, resultItem(row.texts[static_cast<std::size_t>(c)],
-                                            kColumnLooks[static_cast<std::size_t>(c)].alignment));
+                                            kColumnLooks[static_cast<std::size_t>(c)].alignment, row.kind));
       lvResult->item(r, 0)->setIcon(treePicture(row.imageIndex));
     }
   }
   showPlanSteps();
-  const int rowCount = lvResult->rowCount();
-  selectResultRow(selectIndex >= 0 && selectIndex < rowCount ? selectIndex : rowCount - 1);
+  const int totalsRow = static_cast<int>(project_->blocks.size());
+  const LoadBalance balance = loadBalance(*project_);
+  if (balance.centreKnown)
+    scene_.setGravityPoint(GravityPoint{balance.fromLeftWall, balance.aboveFloor, balance.fromInnerEnd});
+  else
+    scene_.setGravityPoint(std::nullopt);
+  selectResultRow(selectIndex >= 0 && selectIndex <= totalsRow ? selectIndex : totalsRow);
   if (project_->loadedCount > 0) showStatistics(2);
   updateTitle();
 }
@@ -145,12 +185,35 @@ std::vector<int> TMainForm::selectedResultRows() const {
   return rows;
 }
 
+QWidget* TMainForm::createStatusLines() {
+  auto* lines = new QWidget(sbStatus);
+  auto* layout = new QVBoxLayout(lines);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  StatusWeight = new QLabel(lines);
+  StatusWeight->setObjectName("StatusWeight");
+  StatusCentre = new QLabel(lines);
+  StatusCentre->setObjectName("StatusCentre");
+  for (QLabel* line : {StatusText, StatusWeight, StatusCentre}) layout->addWidget(line);
+  StatusWeight->hide();
+  StatusCentre->hide();
+  return lines;
+}
+
 void TMainForm::showStatistics(int mode) {
   // The result's statistics name the cartons it left behind, in red.
   const std::string leftovers = mode == 2 ? leftoverStatusText(leftoverCartons(*project_)) : std::string();
   const bool red = (mode == 1 && cartonVolumeExceedsContainer(*project_)) || !leftovers.empty();
   std::string shown = statisticsText(*project_, mode);
   if (!leftovers.empty()) shown += "    " + leftovers;
+  // The weight and the balance of a result, each on a line of its own below.
+  const LoadBalance balance = loadBalance(*project_);
+  const std::string weight = mode == 2 ? loadedWeightText(balance) : std::string();
+  const std::string centre = mode == 2 ? centreOfGravityText(balance) : std::string();
+  StatusWeight->setText(QString::fromStdString(weight));
+  StatusWeight->setVisible(!weight.empty());
+  StatusCentre->setText(QString::fromStdString(centre));
+  StatusCentre->setVisible(!centre.empty());
   const QString text = QString::fromStdString(shown);
   QPalette palette = StatusText->palette();
   palette.setColor(QPalette::WindowText, red ? QColor(Qt::red) : QApplication::palette().color(QPalette::ButtonText));
@@ -159,14 +222,14 @@ void TMainForm::showStatistics(int mode) {
 }
 
 void TMainForm::lvResultSelectItem() {
-  const int rowCount = lvResult->rowCount();
+  const int totalsRow = static_cast<int>(project_->blocks.size());
   const std::vector<int> selected = selectedResultRows();
   if (selected.empty()) {
     scene_.clearScene();
     refreshView(false);
     return;
   }
-  if (rowCount < 2) return;  // only the totals row: nothing to show
+  if (totalsRow == 0) return;  // only the totals row: nothing to show
   showResultSelection(selected);
 }
 

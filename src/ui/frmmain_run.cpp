@@ -15,46 +15,70 @@
 #include "ui/qtext.h"
 
 void TMainForm::tbRunClick() {
-  const PreRunCheck check = checkBeforeRun(*project_);
-  if (check == PreRunCheck::NoCartons) refreshResults(-1);
-  if (isRefusal(check)) {
-    messages_->information(qs(preRunMessage(check)));
-    return;
+  CalculationRequest request = calculationRequest(*project_, *settings_);
+  // The sets planner's checks and questions are about sets; the load-max planner loads
+  // what fits of whatever was entered.
+  if (request.planningMode == PlanningMode::Sets) {
+    const PreRunCheck check = checkBeforeRun(*project_);
+    if (check == PreRunCheck::NoCartons) refreshResults(-1);
+    if (isRefusal(check)) {
+      if (!isTooMuchCargo(check)) {
+        messages_->information(qs(preRunMessage(check)));
+        return;
+      }
+      // More cartons than fit: as many as fit may be loaded instead, for this run only.
+      if (!messages_->question(qs(planAgainQuestion(preRunMessage(check))))) return;
+      request.planningMode = PlanningMode::LoadMax;
+    } else if (isQuestion(check) && !messages_->question(qs(preRunMessage(check)))) {
+      return;
+    }
   }
-  if (isQuestion(check) && !messages_->question(qs(preRunMessage(check)))) return;
 
-  const CalculationRequest request = calculationRequest(*project_, *settings_);
-  const CalculationReport report = DoingDlg->runCalculation(request);  // shown while it runs
-  runFinished(request, report);
-  if (closeAfterRun_) {
-    closeAfterRun_ = false;
-    close();
+  for (;;) {
+    const CalculationReport report = DoingDlg->runCalculation(request);  // shown while it runs
+    const bool planAgain = runFinished(request, report);
+    if (closeAfterRun_) {
+      closeAfterRun_ = false;
+      close();
+      return;
+    }
+    if (!planAgain) return;
+    // This run only: the settings keep the planner the user chose.
+    request.planningMode = PlanningMode::LoadMax;
   }
 }
 
-void TMainForm::runFinished(const CalculationRequest& request, const CalculationReport& report) {
+bool TMainForm::runFinished(const CalculationRequest& request, const CalculationReport& report) {
   // A project changed while the calculation ran keeps no result of the old one, and a
   // cancelled run leaves none: the view and the status bar show the entered cartons.
   if (!requestMatches(request, *project_)) {
     refreshTree(true);
-    return;
+    return false;
   }
   applyReport(report, *project_);
+  resultMode_ = request.planningMode;
   if (report.status == CalculationStatus::Cancelled) {
     refreshTree(true);
-    return;
+    return false;
   }
   refreshResults(-1);
   QApplication::alert(this);
-  if (report.status != CalculationStatus::Loaded) {
-    if (!report.message.empty()) messages_->information(qs(report.message));
-    return;
-  }
-  const std::string leftovers = leftoverMessage(leftoverCartons(*project_));
-  if (!leftovers.empty()) messages_->information(qs(leftovers));
+  // After the sets planner, what it could not load may still fit loaded freely.
+  const bool offerLoadMax = request.planningMode == PlanningMode::Sets;
+  std::string message = report.message;
+  if (report.status == CalculationStatus::Loaded) message = leftoverMessage(leftoverCartons(*project_));
+  const bool cartonsLeft = report.status == CalculationStatus::Loaded || report.status == CalculationStatus::NothingLoaded;
+  if (message.empty()) return false;
+  if (offerLoadMax && cartonsLeft) return messages_->question(qs(planAgainQuestion(message)));
+  messages_->information(qs(message));
+  return false;
 }
 
 void TMainForm::tbFillClick() {
+  if (resultMode_ == PlanningMode::LoadMax && project_->loadedCount > 0) {
+    messages_->information(qs(loadMaxFillMessage()));
+    return;
+  }
   const std::vector<int> selected = selectedResultRows();
   const FillDecision decision = decideFill(*project_, selected);
   if (decision == FillDecision::FillOneBlock) {

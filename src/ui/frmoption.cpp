@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -61,6 +62,7 @@ TOptionForm::TOptionForm(FormHost& host, TContainerPropForm& containerForm, QWid
   pcOptions->setObjectName(QStringLiteral("pcOptions"));
   pcOptions->addTab(buildContainerPage(), tr("集装箱"));
   pcOptions->addTab(buildSpacingPage(), tr("装箱设置"));
+  pcOptions->addTab(buildPlanningPage(), tr("装载方式"));
 
   auto* buttons = okCancelButtons(this, btnOK, btnCancel);
   btnDefaults = button(tr("恢复默认设置(&R)"), "btnDefaults", this);
@@ -185,6 +187,46 @@ QWidget* TOptionForm::buildSpacingPage() {
   return SheetSpacing;
 }
 
+QWidget* TOptionForm::buildPlanningPage() {
+  SheetPlanning = new QWidget(this);
+  SheetPlanning->setObjectName(QStringLiteral("SheetPlanning"));
+
+  auto* modeGroup = new QGroupBox(tr("装载方式"), SheetPlanning);
+  rbSets = new QRadioButton(tr("按套装载"), modeGroup);
+  rbSets->setObjectName(QStringLiteral("rbSets"));
+  rbLoadMax = new QRadioButton(tr("尽量多装"), modeGroup);
+  rbLoadMax->setObjectName(QStringLiteral("rbLoadMax"));
+  auto* modes = new QVBoxLayout(modeGroup);
+  modes->addWidget(rbSets);
+  modes->addWidget(new QLabel(tr("　　按输入的纸箱数量成套装载，可装多套时按套数计算。"), modeGroup));
+  modes->addWidget(rbLoadMax);
+  modes->addWidget(new QLabel(tr("　　在集装箱和最大载重允许的范围内装入尽量多的纸箱，\n并列出未能装入的纸箱。"),
+                              modeGroup));
+
+  auto* loadMaxGroup = new QGroupBox(tr("尽量多装"), SheetPlanning);
+  txtTimeLimit = new QLineEdit(loadMaxGroup);
+  txtTimeLimit->setObjectName(QStringLiteral("txtTimeLimit"));
+  txtTimeLimit->setFixedWidth(60);
+  acceptDecimalKeysOnly(txtTimeLimit);
+  txtSupportPercent = new QLineEdit(loadMaxGroup);
+  txtSupportPercent->setObjectName(QStringLiteral("txtSupportPercent"));
+  txtSupportPercent->setFixedWidth(60);
+  acceptDigitKeysOnly(txtSupportPercent);
+  auto* fields = new QFormLayout;
+  fields->addRow(tr("计算时限(秒)"), txtTimeLimit);
+  fields->addRow(tr("支撑面积(%)"), txtSupportPercent);
+  auto* loadMaxLayout = new QHBoxLayout(loadMaxGroup);
+  loadMaxLayout->addWidget(noteLabels(tr("　　计算在时限内找出最好的方案。\n悬空的纸箱底面至少有这一比例\n落在下面的纸箱上。"),
+                                      loadMaxGroup));
+  loadMaxLayout->addLayout(fields);
+
+  auto* layout = new QVBoxLayout(SheetPlanning);
+  layout->addWidget(modeGroup);
+  layout->addWidget(loadMaxGroup);
+  layout->addStretch();
+  return SheetPlanning;
+}
+
 void TOptionForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!event->spontaneous()) FormActivate();
@@ -202,7 +244,9 @@ void TOptionForm::showSettings(const Settings& settings) {
   const std::string language =
       languageFromCode(settings.language) ? settings.language : languageCode(currentLanguage());
   cbeLanguage->setCurrentIndex(cbeLanguage->findData(QString::fromStdString(language)));
-  showSpacings(optionEntryOf(settings));
+  const OptionEntry shown = optionEntryOf(settings);
+  showSpacings(shown);
+  showPlanning(shown);
   workingList.load(settings.containers, host_.project().container);
   showLibrary();
 }
@@ -224,6 +268,12 @@ void TOptionForm::showSpacings(const OptionEntry& e) {
   txtSpacingW->setText(qs(e.spacingW));
   txtSpacingH->setText(qs(e.spacingH));
   if (!e.maxBlockNum.empty()) txtMaxBlockNum->setText(qs(e.maxBlockNum));
+}
+
+void TOptionForm::showPlanning(const OptionEntry& e) {
+  (e.planningMode == PlanningMode::LoadMax ? rbLoadMax : rbSets)->setChecked(true);
+  txtTimeLimit->setText(qs(e.loadMaxTimeLimit));
+  txtSupportPercent->setText(qs(e.supportPercent));
 }
 
 void TOptionForm::showLibrary() {
@@ -288,8 +338,13 @@ void TOptionForm::btnSetDefaultClick() {
 }
 
 OptionEntry TOptionForm::entry() const {
-  return {std8(txtSpacingL->text()), std8(txtSpacingW->text()), std8(txtSpacingH->text()),
-          std8(txtMaxBlockNum->text())};
+  return {std8(txtSpacingL->text()),
+          std8(txtSpacingW->text()),
+          std8(txtSpacingH->text()),
+          std8(txtMaxBlockNum->text()),
+          rbLoadMax->isChecked() ? PlanningMode::LoadMax : PlanningMode::Sets,
+          std8(txtTimeLimit->text()),
+          std8(txtSupportPercent->text())};
 }
 
 void TOptionForm::btnOKClick() {
@@ -298,7 +353,7 @@ void TOptionForm::btnOKClick() {
     host_.messages().information(qs(check.message));
     return;
   }
-  // After "恢复默认设置" what the dialog does not show (the planner's options) goes back too.
+  // After "恢复默认设置" what the dialog does not show goes back too.
   if (defaultsChosen_) host_.settings() = Settings{};
   applyOptions(check.values, host_.settings(), host_.project());
   // A language other than this start's is kept for the next start; choosing the one in

@@ -1,7 +1,8 @@
 #pragma once
 // The options dialog "选项": the container library, from which the project's container
-// is chosen, the loading settings (gaps between cartons, block limit) and the language of
-// the next start. Every edit
+// is chosen, the loading settings (gaps between cartons, block limit), the planner
+// (按套装载 or 尽量多装, with the load-max time limit and support) and the language of the
+// next start. Every edit
 // is made on a working copy; OK applies them all at once, Cancel none.
 
 #include <QDialog>
@@ -14,6 +15,7 @@ class FormHost;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QTabWidget;
 class QTreeWidget;
 class TContainerPropForm;
@@ -48,6 +50,7 @@ class TOptionForm : public QDialog {
   QWidget* buildSpacingPage();
   QWidget* buildSpacingGroup();
   QWidget* buildBlockGroup();
+  QWidget* buildPlanningPage();
   QLayout* buildLanguageRow();
   QLineEdit* numberBox(const char* name, const char* upDownName, int minimum, int maximum, UpDown*& upDown);
   // Shows the working list's rows and its selection.
@@ -57,6 +60,7 @@ class TOptionForm : public QDialog {
   // Modify, Delete and Set default need a selected row.
   void enableRowButtons();
   void showSpacings(const OptionEntry& entry);
+  void showPlanning(const OptionEntry& entry);
   void editSelectedRow(bool isNew);
   OptionEntry entry() const;
 
@@ -70,6 +74,7 @@ class TOptionForm : public QDialog {
   QComboBox* cbeLanguage = nullptr;
   QWidget* SheetContainer = nullptr;
   QWidget* SheetSpacing = nullptr;
+  QWidget* SheetPlanning = nullptr;
   QTreeWidget* lvContainers = nullptr;
   QPushButton* btnAdd = nullptr;
   QPushButton* btnMod = nullptr;
@@ -83,6 +88,10 @@ class TOptionForm : public QDialog {
   UpDown* UpDownSpacingW = nullptr;
   UpDown* UpDownSpacingH = nullptr;
   UpDown* UpDownMaxBlockNum = nullptr;
+  QRadioButton* rbSets = nullptr;     // 按套装载
+  QRadioButton* rbLoadMax = nullptr;  // 尽量多装
+  QLineEdit* txtTimeLimit = nullptr;
+  QLineEdit* txtSupportPercent = nullptr;
   QPushButton* btnDefaults = nullptr;
   QPushButton* btnOK = nullptr;
   QPushButton* btnCancel = nullptr;

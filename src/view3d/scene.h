@@ -5,7 +5,10 @@
 
 #include <cstdint>
 #include <string>
+#include <optional>
 #include <vector>
+
+#include "view3d/gravitymarker.h"
 
 struct BlockScheme;
 struct Container;
@@ -43,6 +46,10 @@ class Scene {
   std::vector<CubeBlock> sceneBlocks;  // in drawing order
   // The block drawn with white, wider edges (the current loading step); -1: none.
   std::int32_t highlightedBlock = -1;
+
+  std::optional<GravityPoint> gravityPoint;  // the result's centre of gravity, marked when set
+
+  void setGravityPoint(std::optional<GravityPoint> point) { gravityPoint = point; }
 
   // Removes every block and the highlight.
   void clearScene();

@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "view3d/gravitymarker.h"
+
 namespace {
 
 constexpr float kFrameLineWidth = 1.5f;
@@ -42,6 +44,7 @@ void drawScene(const Scene& scene, SceneCanvas& canvas) {
   for (std::size_t i = 0; i < scene.sceneBlocks.size(); ++i) {
     drawCubeBlock(scene, scene.sceneBlocks[i], canvas, static_cast<std::int64_t>(i) == scene.highlightedBlock);
   }
+  drawGravityMarker(scene, canvas);
 
   canvas.popMatrix();
 }

@@ -57,11 +57,13 @@ TEST(CliPlan, printsTheResultListAndItsStatistics) {
   CliResult r = runCli({"plan", example("demo.pak")});
   EXPECT_EQ(r.status, kExitLoaded) << r.err;
   EXPECT_EQ(r.out,
-            "块号  包装箱  放置方向              顶点坐标  码放方式     装箱数量\n"
-            "1     纸箱1   L-W面朝门，W-H面朝上  0,0,0     5×4×39＝780  780\n"
-            "2     纸箱1   W-H面朝门，L-H面朝上  2000,0,0  1×6×19＝114  70\n"
-            "      合计                                    894          850\n"
-            "总箱数：850，总体积：61.20立方米，填充率92.04%，净装箱率92.04%\n");
+            "块号  包装箱  放置方向              顶点坐标          码放方式     装箱数量\n"
+            "1     纸箱1   L-W面朝门，W-H面朝上  0,0,0             5×4×39＝780  780\n"
+            "2     纸箱1   W-H面朝门，L-H面朝上  2000,0,0          1×6×19＝114  70\n"
+            "      合计    重量：8500.00千克     最大载重的42.50%  894          850\n"
+            "总箱数：850，总体积：61.20立方米，填充率92.04%，净装箱率92.04%\n"
+            "装载重量：8500.00千克（最大载重的42.50%）\n"
+            "重心：距里端5810mm，距左壁1095mm，离地1163mm，偏离中心：纵向偏里端90mm，横向偏左55mm\n");
 }
 
 TEST(CliPlan, tellsTheQuestionItAnsweredWithYes) {

@@ -8,7 +8,10 @@
 #include "commands/calculate.h"
 #include "commands/cartonform.h"
 #include "commands/documentstate.h"
+#include "commands/fillblocks.h"
 #include "commands/leftovers.h"
+#include "commands/loadbalance.h"
+#include "commands/optionform.h"
 #include "commands/resultlist.h"
 #include "commands/runcheck.h"
 #include "engine/statistics.h"
@@ -67,9 +70,10 @@ TEST(EnglishTexts, messagesNameTheSameFactsAsInChinese) {
     EXPECT_EQ(windowTitle("", true), "Untitled* — Cargolyx");
     EXPECT_EQ(resultStatisticsText(project).rfind("Cartons: 7, volume: ", 0), 0u) << resultStatisticsText(project);
     const std::vector<ResultRow> rows = resultRows(project);
-    ASSERT_EQ(rows.size(), 2u);
+    ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].texts[2], "L-W face to the door, W-H face up");
     EXPECT_EQ(rows[1].texts[1], "Total");
+    EXPECT_EQ(rows[2].texts[2], "Not loaded");
     EXPECT_EQ(resultColumns()[0], "Block");
   }
   EXPECT_EQ(resultColumns()[0], "块号");
@@ -91,7 +95,17 @@ TEST(EnglishTexts, everyFixedEnglishTextIsAscii) {
                                     nothingLoadedMessage(),
                                     emptyContainerMessage(),
                                     nothingToExportMessage(),
-                                    openDocumentFailedMessage()};
+                                    openDocumentFailedMessage(),
+                                    planAgainQuestion(""),
+                                    loadMaxFillMessage(),
+                                    timeLimitProblemMessage(),
+                                    supportProblemMessage(),
+                                    bestFillText(0.5),
+                                    loadedWeightText(loadBalance(project)),
+                                    centreOfGravityText(loadBalance(project))};
+  FillScheme weighed = project;
+  weighed.cartons[0].weight = 12;
+  texts.push_back(centreOfGravityText(loadBalance(weighed)));
   for (PreRunCheck check : {PreRunCheck::NoCartons, PreRunCheck::TooManySets, PreRunCheck::OverWeight,
                             PreRunCheck::DoesNotFit, PreRunCheck::MixedUnderHalf, PreRunCheck::AskUnderHalf,
                             PreRunCheck::AskUnder85})

@@ -97,3 +97,41 @@ TEST(OptionForm, refusesALibraryRowThatCannotBeRead) {
   library.setSelectedRow(ContainerRow{"A", "1", "2", "3", "4.5"});
   EXPECT_EQ(checkOptionEntry(entry("0", "0", "0", "6"), library).message, inputProblemMessage());
 }
+
+TEST(OptionForm, thePlannerAndItsLoadMaxOptionsAreCheckedAndStored) {
+  Settings settings;
+  settings.planningMode = PlanningMode::LoadMax;
+  settings.loadMaxTimeLimit = 2.5;
+  settings.supportPercent = 80;
+  const OptionEntry shown = optionEntryOf(settings);
+  EXPECT_EQ(shown.planningMode, PlanningMode::LoadMax);
+  EXPECT_EQ(shown.loadMaxTimeLimit, "2.5");
+  EXPECT_EQ(shown.supportPercent, "80");
+
+  FillScheme project;
+  const ContainerLibrary library = libraryOf({kA}, kA);
+  OptionEntry e = entry("0", "0", "0", "6");
+  e.planningMode = PlanningMode::LoadMax;
+  e.loadMaxTimeLimit = "10";
+  e.supportPercent = "0";
+  Settings stored;
+  OptionCheck check = checkOptionEntry(e, library);
+  ASSERT_TRUE(check.accepted()) << check.message;
+  applyOptions(check.values, stored, project);
+  EXPECT_EQ(stored.planningMode, PlanningMode::LoadMax);
+  EXPECT_EQ(stored.loadMaxTimeLimit, 10.0);
+  EXPECT_EQ(stored.supportPercent, 0);
+
+  for (const char* limit : {"0", "", "abc", "3600.5", "-1"}) {
+    e.loadMaxTimeLimit = limit;
+    EXPECT_EQ(checkOptionEntry(e, library).message, timeLimitProblemMessage()) << limit;
+  }
+  e.loadMaxTimeLimit = "3600";
+  EXPECT_TRUE(checkOptionEntry(e, library).accepted());
+  for (const char* support : {"101", "", "50.5", "-5"}) {
+    e.supportPercent = support;
+    EXPECT_EQ(checkOptionEntry(e, library).message, supportProblemMessage()) << support;
+  }
+  e.supportPercent = "100";
+  EXPECT_TRUE(checkOptionEntry(e, library).accepted());
+}

@@ -34,7 +34,8 @@ TEST(ResultList, oneRowPerBlockThenTheTotals) {
   EXPECT_EQ(rows[1].texts[2], "未知");
   EXPECT_EQ(rows[1].texts[4], "1×1×1＝1");
   EXPECT_EQ(rows[1].imageIndex, 1);
-  EXPECT_EQ(rows[2].texts, (std::array<std::string, 6>{"", "合计", "", "", "25", "21"}));
+  EXPECT_EQ(rows[2].texts,
+            (std::array<std::string, 6>{"", "合计", "重量：0.00千克", "最大载重的0.00%", "25", "21"}));
   EXPECT_EQ(rows[2].imageIndex, 11);
 }
 
@@ -42,4 +43,44 @@ TEST(ResultList, anEmptyResultHasOnlyTheTotals) {
   const auto rows = resultRows(FillScheme{});
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].texts, (std::array<std::string, 6>{"", "合计", "", "", "0", "0"}));
+}
+
+TEST(ResultList, theTotalsRowWeighsTheLoadAndLeftoversFollowIt) {
+  FillScheme p;
+  p.container.maxWeight = 1000;
+  p.cartons.resize(3);
+  p.cartons[0].name = "微波炉";
+  p.cartons[0].weight = 12.5;
+  p.cartons[0].count = 30;
+  p.cartons[0].material = 2;
+  p.cartons[1].name = "冰箱";
+  p.cartons[1].weight = 50;
+  p.cartons[1].count = 4;
+  p.cartons[1].material = 6;
+  p.cartons[2].name = "电视";
+  p.cartons[2].count = 5;
+  BlockScheme a;
+  a.cartonIndex = 0;
+  a.cartonName = "微波炉";
+  a.nx = 2, a.ny = 2, a.nz = 6;
+  a.count = 24;
+  BlockScheme b = a;
+  b.cartonIndex = 2;
+  b.cartonName = "电视";
+  b.nx = 5, b.ny = b.nz = 1;
+  b.count = 5;
+  p.blocks = {a, b};
+  const auto rows = resultRows(p);
+  ASSERT_EQ(rows.size(), 5u);
+  EXPECT_EQ(rows[1].kind, ResultRowKind::Block);
+  EXPECT_EQ(rows[2].texts, (std::array<std::string, 6>{"", "合计", "重量：300.00千克", "最大载重的30.00%", "29", "29"}));
+  EXPECT_EQ(rows[2].kind, ResultRowKind::Totals);
+  EXPECT_EQ(rows[3].texts, (std::array<std::string, 6>{"", "微波炉", "未装入", "", "", "6"}));
+  EXPECT_EQ(rows[3].imageIndex, 3);
+  EXPECT_EQ(rows[3].kind, ResultRowKind::Leftover);
+  EXPECT_EQ(rows[4].texts, (std::array<std::string, 6>{"", "冰箱", "未装入", "", "", "4"}));
+  EXPECT_EQ(rows[4].imageIndex, 7);
+
+  p.container.maxWeight = 0;  // no maximum load: no share
+  EXPECT_EQ(resultRows(p)[2].texts[3], "");
 }

@@ -31,7 +31,10 @@ const std::string kFirstBlock =
 const std::string kSecondBlock =
     "<img src='block1.PNG' border=0><br>第2块  所用纸箱：纸箱2<br>放置方向：W-H面朝门，L-W面朝上"
     "<br>顶点坐标：0,0,1240<br>码放方式：4×6×3<br>码放数量：72<br><hr>";
-const std::string kTotals = " 总箱数：92 总体积：8.64立方米 填充率：14.00% 净装箱率：12.99%";
+const std::string kStatistics = " 总箱数：92 总体积：8.64立方米 填充率：14.00% 净装箱率：12.99%";
+// The sample cartons have no weights.
+const std::string kBalance = "<br>装载重量：0.00千克（最大载重的0.00%）<br>重心：纸箱1、纸箱2未填写重量，无法确定";
+const std::string kTotals = kStatistics + kBalance;
 const std::string kContainer = "演示集装箱 L=11800 W=2300 H=2450";
 
 bool exists(const std::string& path) { return std::filesystem::exists(path); }
@@ -65,7 +68,13 @@ TEST(ExportPlanTexts, totalsListTheCartonsLeftBehind) {
   FillScheme plan = samplePlan();
   plan.cartons[1].count = 100;  // 72 loaded
   plan.cartons[1].name = "<b>冰箱";
-  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml(), kTotals + "<br>未装入的纸箱：&lt;b&gt;冰箱 28箱");
+  plan.cartons[0].weight = 10;
+  plan.cartons[1].weight = 20;
+  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml(),
+            kStatistics + "<br>装载重量：1640.00千克（最大载重的8.20%）" +
+                "<br>重心：距里端1820mm，距左壁973mm，离地1098mm，偏离中心：纵向偏里端4080mm，横向偏左177mm" +
+                "<br>未装入的纸箱：<table border=1 cellspacing=0 cellpadding=3><tr><th>纸箱</th><th>未装入数量</th></tr>"
+                "<tr><td>&lt;b&gt;冰箱</td><td>28</td></tr></table>");
 }
 
 TEST(ExportPlanTexts, containerIsNameAndSizes) {
@@ -177,7 +186,9 @@ TEST_F(ExportPlanDocument, aCartonNamedLikeAPlaceholderIsReplacedByTheLaterPass)
   writeTemplate(gbk("[纸箱图例]\n[装箱图示]"));
   ASSERT_TRUE(exportDocument());
   const std::string text = document();
-  EXPECT_NE(text.find(gbk("<td>" + kTotals + ":  L=600 W=400")), std::string::npos);
+  const std::string totals =
+      kStatistics + "<br>装载重量：0.00千克（最大载重的0.00%）<br>重心：[装箱合计]、纸箱2未填写重量，无法确定";
+  EXPECT_NE(text.find(gbk("<td>" + totals + ":  L=600 W=400")), std::string::npos);
   EXPECT_NE(text.find(gbk("所用纸箱：[纸箱图例]<br>")), std::string::npos);
 }
 

@@ -222,3 +222,59 @@ TEST(RunInProgress, closingTheWindowDuringARunCancelsIt) {
   EXPECT_TRUE(d.project().blocks.empty());
   EXPECT_EQ(d.messages().shown, QStringList{"当前装箱方案尚未保存，是否先保存？"});
 }
+
+TEST(DoingDlg, aLoadMaxRunShowsTheBestFillSoFarAndNothingRunsIntoTheButton) {
+  MainWindowDriver d(CARGOLYX_EXAMPLES_DIR "/mixed.pak");
+  for (Carton& carton : d.project().cartons) carton.count *= 4;  // more than fits
+  d.form().refreshTree(true);
+  d.settings().planningMode = PlanningMode::LoadMax;
+  d.settings().loadMaxTimeLimit = 30;
+  QString bestFill;
+  bool layoutChecked = false;
+  auto* timer = new QTimer(&d.form());
+  timer->setInterval(50);
+  QObject::connect(timer, &QTimer::timeout, [&] {
+    TDoingDlg* dialog = doingDialog(d);
+    if (!dialog->isVisible()) return;
+    auto* note = dialog->findChild<QLabel*>("lblNote");
+    auto* elapsed = dialog->findChild<QLabel*>("lblElapsed");
+    auto* best = dialog->findChild<QLabel*>("lblBestFill");
+    const QRect button = dialog->findChild<QPushButton*>("CancelBtn")->geometry();
+    if (!layoutChecked) {
+      layoutChecked = true;
+      EXPECT_GE(note->height(), note->heightForWidth(note->width())) << "the note has room for all its lines";
+      for (QLabel* label : {note, elapsed, best})
+        EXPECT_FALSE(label->geometry().intersects(button)) << label->objectName().toStdString();
+      EXPECT_TRUE(best->isVisible());
+    }
+    bestFill = best->text();
+    if (bestFill != QStringLiteral("目前最佳填充率：0.00%")) {
+      dialog->CancelBtnClick();
+      timer->stop();
+    }
+  });
+  timer->start();
+  d.click("tbRun");
+  EXPECT_TRUE(layoutChecked);
+  EXPECT_TRUE(bestFill.contains(QRegularExpression(QStringLiteral("^目前最佳填充率：[1-9][0-9]?\\.[0-9]{2}%$"))))
+      << bestFill.toStdString();
+  EXPECT_TRUE(d.project().blocks.empty()) << "a cancelled load-max run keeps no plan either";
+}
+
+TEST(DoingDlg, aSetsRunHasNoBestFillLine) {
+  MainWindowDriver d;
+  enterLongSearch(d);
+  bool hidden = false;
+  auto* timer = new QTimer(&d.form());
+  timer->setInterval(50);
+  QObject::connect(timer, &QTimer::timeout, [&] {
+    TDoingDlg* dialog = doingDialog(d);
+    if (!dialog->isVisible()) return;
+    hidden = !dialog->findChild<QLabel*>("lblBestFill")->isVisible();
+    dialog->CancelBtnClick();
+    timer->stop();
+  });
+  timer->start();
+  d.click("tbRun");
+  EXPECT_TRUE(hidden);
+}

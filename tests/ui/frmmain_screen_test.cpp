@@ -76,9 +76,12 @@ TEST(MainWindowOnScreen, afterACalculationTheViewShowsTheCartonsAndNothingIsCut)
           << "row " << r << " column " << c << ": " << item->text().toStdString();
     }
 
-  // The status text and every toolbar caption are shown whole.
-  QLabel* status = d.statusText();
-  EXPECT_LE(QFontMetrics(status->font()).horizontalAdvance(status->text()), status->width());
+  // The status lines and every toolbar caption are shown whole.
+  for (const char* line : {"StatusText", "StatusWeight", "StatusCentre"}) {
+    QLabel* status = d.form().findChild<QLabel*>(line);
+    EXPECT_TRUE(status->isVisible()) << line;
+    EXPECT_LE(QFontMetrics(status->font()).horizontalAdvance(status->text()), status->width()) << line;
+  }
   for (QAction* action : d.form().findChild<QToolBar*>("tbMain")->actions()) {
     if (action->isSeparator()) continue;
     QWidget* button = d.form().findChild<QToolBar*>("tbMain")->widgetForAction(action);

@@ -246,7 +246,7 @@ TEST(MainWindowResults, listsEveryBlockAndTheTotalsRow) {
   ASSERT_EQ(list->rowCount(), 3);
   EXPECT_EQ(d.rowTexts(0), (QStringList{"1", "纸箱1", "W-H面朝门，L-W面朝上", "0,0,0", "3×2×4＝24", "20"}));
   EXPECT_EQ(d.rowTexts(1), (QStringList{"2", "纸箱2", "L-W面朝门，L-H面朝上", "1200,0,2400", "2×2×8＝32", "30"}));
-  EXPECT_EQ(d.rowTexts(2), (QStringList{"", "合计", "", "", "56", "50"}));
+  EXPECT_EQ(d.rowTexts(2), (QStringList{"", "合计", "重量：0.00千克", "最大载重的0.00%", "56", "50"}));
   EXPECT_EQ(list->item(0, 0)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
   EXPECT_EQ(list->item(0, 3)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
   EXPECT_EQ(list->item(1, 0)->icon().pixmap(16, 16).toImage(), treePicture(2).pixmap(16, 16).toImage());
@@ -523,7 +523,7 @@ TEST(MainWindowOptions, aLibraryOfTwoContainersWhoseSecondIsMadeDefaultGivesTheN
 
 namespace {
 
-const QStringList kDemoTotals = {"", "合计", "", "", "894", "850"};
+const QStringList kDemoTotals = {"", "合计", "重量：8500.00千克", "最大载重的42.50%", "894", "850"};
 
 Carton& addSizedCarton(MainWindowDriver& d, int l, int w, int h, int count) {
   Carton& carton = d.project().addCarton();
@@ -542,6 +542,9 @@ TEST(MainWindowRun, fillsTheListTheStatusBarAndTheScene) {
   EXPECT_EQ(d.rowTexts(1), (QStringList{"2", "纸箱1", "W-H面朝门，L-H面朝上", "2000,0,0", "1×6×19＝114", "70"}));
   EXPECT_EQ(d.rowTexts(2), kDemoTotals);
   EXPECT_EQ(d.statusText()->text(), "总箱数：850，总体积：61.20立方米，填充率92.04%，净装箱率92.04%");
+  EXPECT_EQ(d.form().findChild<QLabel*>("StatusWeight")->text(), "装载重量：8500.00千克（最大载重的42.50%）");
+  EXPECT_EQ(d.form().findChild<QLabel*>("StatusCentre")->text(),
+            "重心：距里端5810mm，距左壁1095mm，离地1163mm，偏离中心：纵向偏里端90mm，横向偏左55mm");
   EXPECT_EQ(d.selectedResultRows(), std::vector<int>{2});
   EXPECT_EQ(d.form().scene().sceneBlocks.size(), 2u);
 }
@@ -574,9 +577,18 @@ TEST(MainWindowRun, nothingLoadedFlashesAndTellsWhy) {
   MainWindowDriver d;
   addSizedCarton(d, 3000, 3000, 100, 1);  // small, but wider than the container in every way
   d.form().refreshTree(true);
+  const QString nothing = "该集装箱无法装下给定的纸箱系列，您可能需要调整纸箱尺寸或减少纸箱数量。";
+  const QString offer = nothing + "\n\n是否改为“尽量多装”进行计算，装入所有能装下的纸箱？";
   d.click("tbRun");
-  EXPECT_EQ(d.messages().shown, QStringList{"该集装箱无法装下给定的纸箱系列，您可能需要调整纸箱尺寸或减少纸箱数量。"});
+  EXPECT_EQ(d.messages().shown, QStringList{offer});
   EXPECT_EQ(d.resultList()->rowCount(), 1);
+
+  // Loading freely fits nothing either: it says so and asks nothing more.
+  d.messages().answers = {true};
+  d.click("tbRun");
+  EXPECT_EQ(d.messages().shown, (QStringList{offer, offer, nothing}));
+  EXPECT_EQ(d.resultList()->rowCount(), 1);
+  EXPECT_EQ(d.settings().planningMode, PlanningMode::Sets) << "the next Run plans sets again";
 }
 
 TEST(MainWindowRun, fillAfterARealRunCompletesTheBlockAndTheEnteredCount) {
@@ -586,7 +598,7 @@ TEST(MainWindowRun, fillAfterARealRunCompletesTheBlockAndTheEnteredCount) {
   d.click("tbFill");
   EXPECT_TRUE(d.messages().shown.isEmpty());
   EXPECT_EQ(d.rowTexts(1).last(), "114");
-  EXPECT_EQ(d.rowTexts(2), (QStringList{"", "合计", "", "", "894", "894"}));
+  EXPECT_EQ(d.rowTexts(2), (QStringList{"", "合计", "重量：8940.00千克", "最大载重的44.70%", "894", "894"}));
   EXPECT_EQ(d.treeCaptions()[1], "纸箱1 (600*400*300:894)");
   EXPECT_EQ(d.selectedResultRows(), std::vector<int>{1});
 

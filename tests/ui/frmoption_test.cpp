@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -223,4 +224,35 @@ TEST_F(OptionsDialog, cancelChangesNothing) {
   EXPECT_EQ(host.treeRebuilds, 0);
   open();
   EXPECT_EQ(names(), (QStringList{"A", "B"})) << "the next opening starts from the settings again";
+}
+
+TEST_F(OptionsDialog, thePlanningPageShowsAndChecksTheLoadMaxOptions) {
+  host.config.planningMode = PlanningMode::LoadMax;
+  host.config.loadMaxTimeLimit = 5;
+  host.config.supportPercent = 80;
+  open();
+  pages()->setCurrentWidget(form.findChild<QWidget*>("SheetPlanning"));
+  auto* sets = form.findChild<QRadioButton*>("rbSets");
+  EXPECT_TRUE(form.findChild<QRadioButton*>("rbLoadMax")->isChecked());
+  EXPECT_EQ(box(&form, "txtTimeLimit")->text(), "5");
+  EXPECT_EQ(box(&form, "txtSupportPercent")->text(), "80");
+
+  type("txtSupportPercent", "120");
+  click("btnOK");
+  EXPECT_EQ(host.boxes.shown, QStringList{"支撑面积比例应为0到100之间的整数，请检查后重新输入。"});
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(host.config.supportPercent, 80) << "nothing is stored";
+
+  QTest::mouseClick(sets, Qt::LeftButton, {}, QPoint(8, sets->height() / 2));
+  type("txtSupportPercent", "50");
+  click("btnOK");
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(host.config.planningMode, PlanningMode::Sets);
+  EXPECT_EQ(host.config.supportPercent, 50);
+
+  open();
+  click("btnDefaults");
+  EXPECT_TRUE(sets->isChecked());
+  EXPECT_EQ(box(&form, "txtTimeLimit")->text(), "2");
+  EXPECT_EQ(box(&form, "txtSupportPercent")->text(), "100");
 }
