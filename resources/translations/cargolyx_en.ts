@@ -4,10 +4,12 @@
 <context>
     <name>DialogButtons</name>
     <message>
+        <location filename="../../src/ui/dialogbuttons.cpp" line="10"/>
         <source>确定</source>
         <translation>OK</translation>
     </message>
     <message>
+        <location filename="../../src/ui/dialogbuttons.cpp" line="12"/>
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
@@ -15,47 +17,81 @@
 <context>
     <name>FileDialogs</name>
     <message>
+        <location filename="../../src/ui/filedialogs.cpp" line="8"/>
         <source>装箱方案文件(*.pak)</source>
         <translation>Loading plans (*.pak)</translation>
     </message>
     <message>
+        <location filename="../../src/ui/filedialogs.cpp" line="9"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="14"/>
         <source>所有文件(*)</source>
         <translation>All files (*)</translation>
     </message>
     <message>
+        <location filename="../../src/ui/filedialogs.cpp" line="13"/>
+        <source>装箱单(*.csv)</source>
+        <translation>Packing lists (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/filedialogs.cpp" line="32"/>
         <source>打开</source>
         <translation>Open</translation>
     </message>
     <message>
+        <location filename="../../src/ui/filedialogs.cpp" line="39"/>
         <source>保存</source>
         <translation>Save</translation>
     </message>
     <message>
+        <location filename="../../src/ui/filedialogs.cpp" line="47"/>
+        <source>导入装箱单</source>
+        <translation>Import Packing List</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/filedialogs.cpp" line="54"/>
+        <source>导出装箱单</source>
+        <translation>Export Packing List</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/filedialogs.cpp" line="63"/>
         <source>导出装箱方案</source>
         <translation>Export plan</translation>
     </message>
 </context>
 <context>
+    <name>StepControl</name>
+    <message>
+        <location filename="../../src/ui/stepcontrol.cpp" line="56"/>
+        <source>第 %1 步 / 共 %2 步</source>
+        <translation>Step %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
+        <location filename="../../src/ui/aboutbox.cpp" line="36"/>
         <source>Cargolyx 集装箱装箱计划系统 %1 版</source>
         <translation>Cargolyx Container Loading Planner %1</translation>
     </message>
     <message>
+        <location filename="../../src/ui/aboutbox.cpp" line="41"/>
         <source>版权所有 © Cargolyx 开发组</source>
         <translation>Copyright © the Cargolyx developers</translation>
     </message>
     <message>
+        <location filename="../../src/ui/aboutbox.cpp" line="43"/>
         <source>本软件计算纸箱在集装箱中的装箱方案，供您参考。
 装货前请核对纸箱的尺寸、重量与集装箱的限重。</source>
         <translation>This program works out how to load cartons into a container, for your reference.
 Before loading, check the cartons&apos; sizes and weights and the container&apos;s load limit.</translation>
     </message>
     <message>
+        <location filename="../../src/ui/aboutbox.cpp" line="52"/>
         <source>访问本软件主页</source>
         <translation>Visit the program&apos;s home page</translation>
     </message>
     <message>
+        <location filename="../../src/ui/aboutbox.cpp" line="55"/>
         <source>确定</source>
         <translation>OK</translation>
     </message>
@@ -63,46 +99,57 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
 <context>
     <name>TCartonPropForm</name>
     <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="35"/>
         <source>纸箱属性</source>
         <translation>Carton</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="58"/>
         <source>请输入纸箱数量，成套装箱时输入装箱比例</source>
         <translation>The number of cartons; for sets, their proportion in a set</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="75"/>
         <source>名称</source>
         <translation>Name</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="79"/>
         <source>数量</source>
         <translation>Count</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="80"/>
         <source>重量(kg)</source>
         <translation>Weight (kg)</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="81"/>
         <source>颜色</source>
         <translation>Colour</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="95"/>
         <source>躺放选项</source>
         <translation>Lying down</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="96"/>
         <source>不允许躺放</source>
         <translation>Must stay upright</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="103"/>
         <source>例外：置于顶部时可躺放        层</source>
         <translation>Except: may lie in the top        layers</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="112"/>
         <source>位置要求</source>
         <translation>Position</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="116"/>
         <source>在集装箱中的位置要求：</source>
         <translation>Position in the container:</translation>
     </message>
@@ -110,26 +157,32 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
 <context>
     <name>TContainerPropForm</name>
     <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="28"/>
         <source>集装箱属性</source>
         <translation>Container</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="56"/>
         <source>名称</source>
         <translation>Name</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="57"/>
         <source>长(mm)</source>
         <translation>Length (mm)</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="58"/>
         <source>宽(mm)</source>
         <translation>Width (mm)</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="59"/>
         <source>高(mm)</source>
         <translation>Height (mm)</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="60"/>
         <source>最大容重(kg)</source>
         <translation>Maximum load (kg)</translation>
     </message>
@@ -137,14 +190,17 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
 <context>
     <name>TDoingDlg</name>
     <message>
+        <location filename="../../src/ui/doing.cpp" line="14"/>
         <source>正在计算中，请稍候……</source>
         <translation>Calculating, please wait...</translation>
     </message>
     <message>
+        <location filename="../../src/ui/doing.cpp" line="28"/>
         <source>&#x3000;&#x3000;计算所需的时间视计算机性能的不同而定，按“取消”键可以中断计算。</source>
         <translation>How long the calculation takes depends on the computer. Press &quot;Cancel&quot; to stop it.</translation>
     </message>
     <message>
+        <location filename="../../src/ui/doing.cpp" line="40"/>
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
@@ -152,233 +208,326 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
 <context>
     <name>TMainForm</name>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="121"/>
         <source>工具栏</source>
         <translation>Toolbar</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="133"/>
         <source>新建</source>
         <translation>New</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="133"/>
         <source>新装箱方案</source>
         <translation>New loading plan</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="134"/>
         <source>打开</source>
         <translation>Open</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="134"/>
         <source>打开已保存的方案</source>
         <translation>Open a saved plan</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="135"/>
         <source>保存</source>
         <translation>Save</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="135"/>
         <source>保存当前方案到文件</source>
         <translation>Save the current plan to a file</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="137"/>
         <source>添加箱子</source>
         <translation>Add carton</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="138"/>
         <source>删除箱子</source>
         <translation>Delete carton</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="138"/>
         <source>删除选中的箱子</source>
         <translation>Delete the selected carton</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="139"/>
         <source>运行</source>
         <translation>Run</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="139"/>
         <source>开始装箱计算</source>
         <translation>Calculate the loading plan</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="140"/>
         <source>填充</source>
         <translation>Fill</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="140"/>
         <source>增加箱数直到填满您所选择的块</source>
         <translation>Add cartons until the selected block is full</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="141"/>
         <source>导出装箱方案</source>
         <translation>Export plan</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="142"/>
         <source>选项</source>
         <translation>Options</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain.cpp" line="144"/>
         <source>关于本软件</source>
         <translation>About</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="39"/>
         <source>文件(&amp;F)</source>
         <translation>&amp;File</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="41"/>
         <source>新建(&amp;N)</source>
         <translation>&amp;New</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="42"/>
         <source>打开(&amp;O)...</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="43"/>
         <source>保存(&amp;S)</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="44"/>
         <source>另存为(&amp;A)...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="46"/>
         <source>最近打开的文件(&amp;R)</source>
         <translation>&amp;Recent Files</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="50"/>
         <source>导出装箱方案(&amp;E)...</source>
         <translation>&amp;Export Plan...</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="52"/>
+        <source>导入装箱单(&amp;I)...</source>
+        <translation>&amp;Import Packing List...</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="53"/>
+        <source>导出装箱单(&amp;L)...</source>
+        <translation>Export Packing &amp;List...</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="55"/>
         <source>退出(&amp;X)</source>
         <translation>&amp;Quit</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="61"/>
         <source>编辑(&amp;E)</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="63"/>
         <source>添加箱子(&amp;A)</source>
         <translation>&amp;Add Carton</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="64"/>
         <source>删除箱子(&amp;D)</source>
         <translation>&amp;Delete Carton</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="65"/>
         <source>完全填充(&amp;F)</source>
         <translation>&amp;Fill Completely</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="67"/>
         <source>选项(&amp;O)...</source>
         <translation>&amp;Options...</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="71"/>
         <source>计算(&amp;C)</source>
         <translation>&amp;Calculate</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="73"/>
         <source>运行(&amp;R)</source>
         <translation>&amp;Run</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="74"/>
         <source>填充(&amp;F)</source>
         <translation>&amp;Fill</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="76"/>
         <source>视图(&amp;V)</source>
         <translation>&amp;View</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="78"/>
         <source>刷新（清除计算结果）(&amp;R)</source>
         <translation>&amp;Refresh (Clear the Result)</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="81"/>
         <source>恢复初始视角(&amp;I)</source>
         <translation>&amp;Initial View</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="85"/>
         <source>帮助(&amp;H)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="87"/>
         <source>关于本软件(&amp;A)</source>
         <translation>&amp;About Cargolyx</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmmain_results.cpp" line="110"/>
         <source>完全填充</source>
         <translation>Fill completely</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_view.cpp" line="13"/>
+        <source>里端</source>
+        <translation>Inner end</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_view.cpp" line="13"/>
+        <source>门</source>
+        <translation>Door</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_view.cpp" line="17"/>
+        <source>第 %1 块：%2</source>
+        <translation>Block %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_view.cpp" line="18"/>
+        <source>第 %1 箱，顶点 %2,%3,%4</source>
+        <translation>Carton %1, vertex %2,%3,%4</translation>
     </message>
 </context>
 <context>
     <name>TOptionForm</name>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="58"/>
         <source>选项</source>
         <translation>Options</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="63"/>
         <source>集装箱</source>
         <translation>Containers</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="64"/>
         <source>装箱设置</source>
         <translation>Loading</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="65"/>
+        <location filename="../../src/ui/frmoption.cpp" line="194"/>
+        <source>装载方式</source>
+        <translation>Loading method</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="68"/>
         <source>恢复默认设置(&amp;R)</source>
         <translation>&amp;Restore Defaults</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="96"/>
         <source>名称</source>
         <translation>Name</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="96"/>
         <source>长</source>
         <translation>Length</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="96"/>
         <source>宽</source>
         <translation>Width</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="96"/>
         <source>高</source>
         <translation>Height</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="96"/>
         <source>最大容重</source>
         <translation>Maximum load</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="111"/>
         <source>增加(&amp;A)...</source>
         <translation>&amp;Add...</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="112"/>
         <source>修改(&amp;M)...</source>
         <translation>&amp;Modify...</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="113"/>
         <source>删除(&amp;D)...</source>
         <translation>&amp;Delete...</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="114"/>
         <source>设为默认(&amp;S)</source>
         <translation>&amp;Set as Default</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="137"/>
         <source>箱间空隙</source>
         <translation>Gaps between cartons</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="142"/>
         <source>长方向空隙(mm)</source>
         <translation>Along the length (mm)</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="143"/>
         <source>宽方向空隙(mm)</source>
         <translation>Along the width (mm)</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="144"/>
         <source>高方向空隙(mm)</source>
         <translation>Along the height (mm)</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="146"/>
         <source>&#x3000;&#x3000;纸箱间空隙设置。您可以分别
 设置在集装箱长、宽、高方向的箱
 间空隙。</source>
@@ -388,14 +537,17 @@ container&apos;s length, width
 and height separately.</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="153"/>
         <source>块数限制（2种纸箱以下）</source>
         <translation>Block limit (up to 2 carton types)</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="157"/>
         <source>最大允许块数</source>
         <translation>Most blocks</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="159"/>
         <source>&#x3000;&#x3000;计算结果是分块显示的，
 在这里您可以设定结算结果的
 最大块数。减少此数值可简化
@@ -408,8 +560,51 @@ blocks make a simpler plan
 but may load fewer cartons.</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmoption.cpp" line="171"/>
         <source>语言在下次启动时生效。</source>
         <translation>The language takes effect the next time the program starts.</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="195"/>
+        <source>按套装载</source>
+        <translation>Load in sets</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="197"/>
+        <location filename="../../src/ui/frmoption.cpp" line="206"/>
+        <source>尽量多装</source>
+        <translation>Load as much as fits</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="201"/>
+        <source>&#x3000;&#x3000;按输入的纸箱数量成套装载，可装多套时按套数计算。</source>
+        <translation>Loads the entered cartons in sets; when several sets fit, whole sets are loaded.</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="203"/>
+        <source>&#x3000;&#x3000;在集装箱和最大载重允许的范围内装入尽量多的纸箱，
+并列出未能装入的纸箱。</source>
+        <translation>Loads as many cartons as the container and its maximum load allow,
+and lists the cartons left behind.</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="216"/>
+        <source>计算时限(秒)</source>
+        <translation>Time limit (s)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="217"/>
+        <source>支撑面积(%)</source>
+        <translation>Support (%)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="219"/>
+        <source>&#x3000;&#x3000;计算在时限内找出最好的方案。
+悬空的纸箱底面至少有这一比例
+落在下面的纸箱上。</source>
+        <translation>The search keeps the best plan found
+within the time limit. A carton off the floor
+rests on the cartons below over at least this share of its base.</translation>
     </message>
 </context>
 </TS>
