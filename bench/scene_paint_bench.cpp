@@ -6,10 +6,11 @@
 //                      sent the earlier way, one glBegin/glEnd pair per face;
 //   paintArraysBlockFaces  the same picture from vertex arrays collected the earlier way:
 //                      only the faces between cartons of one block left out, so that
-//                      cartons each a block of their own draw all their faces;
+//                      cartons each a block of their own draw all their faces, and the
+//                      blocks in scene order, a batch for every change of edge colour;
 //   paintVertexArrays  the same picture from the vertex arrays the view paints with,
-//                      collected once per scene, faces covered by another block's cartons
-//                      left out too.
+//                      collected once per scene: faces hidden by other blocks' cartons
+//                      left out too, the blocks of one edge colour in one batch.
 // Needs a display:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_scene_paint
 
@@ -52,7 +53,7 @@ void fillContainer(Scene& scene, int nx, int ny, int nz, bool apart = false) {
 
 enum class PaintPath { EveryFace, Immediate, ArraysBlockFaces, VertexArrays };
 
-// The arrays as collected before faces covered by another block were left out.
+// The arrays as collected before faces hidden by other blocks were left out.
 void collectBlockFaces(const Scene& scene, SceneArrays& arrays) {
   arrays.setLineWidth(1.5f);
   const SceneSize& size = scene.sceneSize;
