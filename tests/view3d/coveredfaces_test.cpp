@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <vector>
 
 #include "model/blockscheme.h"
@@ -64,6 +65,21 @@ TEST(CoveredFaces, leaveTheFacesWithinABlockToTheBlockAndCountItsDrawnCartonsInO
   scene.addResultBlock(partial);
   scene.addResultBlock(resultBlock(0, 0, 1000, {400, 300, 500}));
   EXPECT_EQ(coveredFaces(scene), (std::vector<std::uint8_t>{0, kFacePlusZ, kFaceMinusZ}));
+}
+
+TEST(CoveredFaces, keepAListForEveryCartonWhereverTheBlocksLie) {
+  constexpr std::int32_t kFar = std::numeric_limits<std::int32_t>::max() - 1000;
+  constexpr std::int32_t kNear = std::numeric_limits<std::int32_t>::min();
+  Scene scene;
+  scene.addResultBlock(resultBlock(kNear, kNear, kNear, {400, 300, 500}));
+  scene.addResultBlock(resultBlock(kNear + 400, kNear, kNear, {400, 300, 500}));
+  scene.addResultBlock(resultBlock(kFar, kFar, kFar, {400, 300, 500}));
+  const std::vector<std::uint8_t> covered = coveredFaces(scene);
+  ASSERT_EQ(covered.size(), 3u);
+  EXPECT_EQ(covered[2], 0);
+  // Near each other far from the origin, the pair still covers each other's faces.
+  scene.sceneBlocks.pop_back();
+  EXPECT_EQ(coveredFaces(scene), (std::vector<std::uint8_t>{kFacePlusX, kFaceMinusX}));
 }
 
 TEST(HiddenFaces, areThoseOfBuriedCartonsAndTheInnerSideOfCartonsShowingOneSide) {
