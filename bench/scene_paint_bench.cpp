@@ -4,8 +4,13 @@
 //                      of the six faces of every carton, nothing culled, no edges;
 //   paintImmediate     today's picture (edges, hidden faces left out, back faces culled)
 //                      sent the earlier way, one glBegin/glEnd pair per face;
+//   paintArraysBlockFaces  the same picture from vertex arrays collected the earlier way:
+//                      only the faces between cartons of one block left out, so that
+//                      cartons each a block of their own draw all their faces, and the
+//                      blocks in scene order, a batch for every change of edge colour;
 //   paintVertexArrays  the same picture from the vertex arrays the view paints with,
-//                      collected once per scene.
+//                      collected once per scene: faces hidden by other blocks' cartons
+//                      left out too, the blocks of one edge colour in one batch.
 // Needs a display:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_scene_paint
 
@@ -46,7 +51,17 @@ void fillContainer(Scene& scene, int nx, int ny, int nz, bool apart = false) {
                             materialColor((i + j + k) % 10));
 }
 
-enum class PaintPath { EveryFace, Immediate, VertexArrays };
+enum class PaintPath { EveryFace, Immediate, ArraysBlockFaces, VertexArrays };
+
+// The arrays as collected before faces hidden by other blocks were left out.
+void collectBlockFaces(const Scene& scene, SceneArrays& arrays) {
+  arrays.setLineWidth(1.5f);
+  const SceneSize& size = scene.sceneSize;
+  drawBox(scene, 0, 0, 0, 0, size.width, size.height, size.length, Shades{0, 0, 0}, false, arrays);
+  arrays.setLineWidth(1.0f);
+  for (std::size_t i = 0; i < scene.sceneBlocks.size(); ++i)
+    drawCubeBlock(scene, scene.sceneBlocks[i], arrays, static_cast<std::int64_t>(i) == scene.highlightedBlock);
+}
 
 // The earlier paint: every face of every carton in immediate mode, without culling or
 // edges, in the colours of today's faces.
@@ -93,7 +108,11 @@ void paintScene(benchmark::State& state, PaintPath path) {
   }
   // Collected once, as the view does after a change of the scene.
   SceneArrays arrays;
-  drawScene(viewer->scene(), arrays);
+  if (path == PaintPath::ArraysBlockFaces) {
+    collectBlockFaces(viewer->scene(), arrays);
+  } else {
+    drawScene(viewer->scene(), arrays);
+  }
   for (auto _ : state) {
     applyRenderState(viewer->edgeTexture());
     loadCameraMatrices(viewer->camera());
@@ -116,11 +135,13 @@ void paintScene(benchmark::State& state, PaintPath path) {
 
 void paintEveryFace(benchmark::State& state) { paintScene(state, PaintPath::EveryFace); }
 void paintImmediate(benchmark::State& state) { paintScene(state, PaintPath::Immediate); }
+void paintArraysBlockFaces(benchmark::State& state) { paintScene(state, PaintPath::ArraysBlockFaces); }
 void paintVertexArrays(benchmark::State& state) { paintScene(state, PaintPath::VertexArrays); }
 
-// Collecting the arrays: what a change of the scene costs once.
+// Collecting the arrays: what a change of the scene costs once, for 50 000 cartons in one
+// block and each a block of its own.
 void collectArrays(benchmark::State& state) {
-  fillContainer(viewer->scene(), 25, 40, 50);
+  fillContainer(viewer->scene(), 25, 40, 50, state.range(0) != 0);
   SceneArrays arrays;
   for (auto _ : state) {
     arrays.clear();
@@ -141,8 +162,9 @@ void cartonCounts(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(paintEveryFace)->Apply(cartonCounts);
 BENCHMARK(paintImmediate)->Apply(cartonCounts);
+BENCHMARK(paintArraysBlockFaces)->Apply(cartonCounts);
 BENCHMARK(paintVertexArrays)->Apply(cartonCounts);
-BENCHMARK(collectArrays)->Unit(benchmark::kMillisecond);
+BENCHMARK(collectArrays)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

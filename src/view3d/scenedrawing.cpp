@@ -1,7 +1,13 @@
 #include "view3d/scenedrawing.h"
 
+#include <algorithm>
 #include <array>
+#include <numeric>
+#include <unordered_map>
 #include <utility>
+#include <vector>
+
+#include "view3d/coveredfaces.h"
 
 #include "view3d/gravitymarker.h"
 
@@ -31,6 +37,32 @@ int faceShade(std::int32_t orientation, FaceAxis axis) {
   return kFaceShades[static_cast<std::size_t>(orientation)][static_cast<std::size_t>(axis)];
 }
 
+namespace {
+
+bool isHighlighted(const Scene& scene, std::size_t block) {
+  return static_cast<std::int64_t>(block) == scene.highlightedBlock;
+}
+
+std::uint32_t blockEdgeColor(const Scene& scene, std::size_t block) {
+  return isHighlighted(scene, block) ? kHighlightEdgeColor : edgeColor(blockShades(scene.sceneBlocks[block].color));
+}
+
+// The blocks' indices, those of one edge colour together (in the order each colour first
+// appears, each colour's blocks in scene order), so that the faces of a colour can be
+// painted in one go. Opaque faces under the depth test show the same whatever the order.
+std::vector<std::size_t> blocksByEdgeColor(const Scene& scene) {
+  std::unordered_map<std::uint32_t, std::size_t> firstSeen;  // colour: its rank
+  std::vector<std::size_t> rank(scene.sceneBlocks.size());
+  for (std::size_t i = 0; i < scene.sceneBlocks.size(); ++i)
+    rank[i] = firstSeen.try_emplace(blockEdgeColor(scene, i), firstSeen.size()).first->second;
+  std::vector<std::size_t> order(scene.sceneBlocks.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&rank](std::size_t a, std::size_t b) { return rank[a] < rank[b]; });
+  return order;
+}
+
+}  // namespace
+
 void drawScene(const Scene& scene, SceneCanvas& canvas) {
   canvas.clearBuffers();
   canvas.pushMatrix();
@@ -41,55 +73,29 @@ void drawScene(const Scene& scene, SceneCanvas& canvas) {
   drawBox(scene, 0, 0, 0, 0, size.width, size.height, size.length, black, false, canvas);
 
   canvas.setLineWidth(kCartonLineWidth);
-  for (std::size_t i = 0; i < scene.sceneBlocks.size(); ++i) {
-    drawCubeBlock(scene, scene.sceneBlocks[i], canvas, static_cast<std::int64_t>(i) == scene.highlightedBlock);
+  const std::vector<std::uint8_t> hidden = hiddenFaces(scene);
+  const std::vector<std::size_t> blocks = blocksByEdgeColor(scene);
+  std::vector<std::size_t> firstCarton(scene.sceneBlocks.size() + 1, 0);
+  for (std::size_t i = 0; i < scene.sceneBlocks.size(); ++i)
+    firstCarton[i + 1] = firstCarton[i] + static_cast<std::size_t>(drawnCartons(scene.sceneBlocks[i]));
+  for (const std::size_t i : blocks) {
+    drawCubeBlock(scene, scene.sceneBlocks[i], canvas, isHighlighted(scene, i), hidden.data() + firstCarton[i]);
   }
   drawGravityMarker(scene, canvas);
 
   canvas.popMatrix();
 }
 
-namespace {
-
-// Calls draw(x, y, z) with the corner of each of the first count cartons of the block's
-// grid, in drawing order.
-template <typename Draw>
-void forEachCarton(const CubeBlock& block, Draw draw) {
-  // Whether the grid cell (i, j, k) holds a drawn carton.
-  const auto filled = [&block](std::int64_t i, std::int64_t j, std::int64_t k) {
-    if (i < 0 || j < 0 || k < 0 || i >= block.nx || j >= block.ny || k >= block.nz) return false;
-    return (i * block.ny + j) * block.nz + k < block.count;
-  };
-  // 64 bits, so that no product of grid index and pitch can overflow.
-  const std::int64_t pitchX = std::int64_t{block.sizeX} + block.gapX;
-  const std::int64_t pitchY = std::int64_t{block.sizeY} + block.gapY;
-  const std::int64_t pitchZ = std::int64_t{block.sizeZ} + block.gapZ;
-  std::int64_t drawn = 0;
-  for (std::int32_t i = 0; i < block.nx; ++i) {
-    for (std::int32_t j = 0; j < block.ny; ++j) {
-      for (std::int32_t k = 0; k < block.nz; ++k) {
-        if (++drawn > block.count) return;
-        unsigned open = kAllFaces;
-        if (filled(i - 1, j, k)) open &= ~kFaceMinusX;
-        if (filled(i + 1, j, k)) open &= ~kFacePlusX;
-        if (filled(i, j - 1, k)) open &= ~kFaceMinusY;
-        if (filled(i, j + 1, k)) open &= ~kFacePlusY;
-        if (filled(i, j, k - 1)) open &= ~kFaceMinusZ;
-        if (filled(i, j, k + 1)) open &= ~kFacePlusZ;
-        draw(static_cast<double>(block.x + i * pitchX), static_cast<double>(block.y + j * pitchY),
-             static_cast<double>(block.z + k * pitchZ), open);
-      }
-    }
-  }
-}
-
-}  // namespace
-
-void drawCubeBlock(const Scene& scene, const CubeBlock& block, SceneCanvas& canvas, bool highlighted) {
+void drawCubeBlock(const Scene& scene, const CubeBlock& block, SceneCanvas& canvas, bool highlighted,
+                   const std::uint8_t* hiddenFaces) {
   const Shades shades = blockShades(block.color);
   canvas.setEdgeColor(highlighted ? kHighlightEdgeColor : edgeColor(shades));
-  forEachCarton(block, [&](double x, double y, double z, unsigned open) {
-    drawBox(scene, x, y, z, block.orientation, block.sizeX, block.sizeY, block.sizeZ, shades, true, canvas, open);
+  std::size_t carton = 0;
+  forEachCarton(block, [&](std::int64_t x, std::int64_t y, std::int64_t z, unsigned open) {
+    if (hiddenFaces != nullptr) open &= ~unsigned{hiddenFaces[carton++]};
+    if (open == 0) return;
+    drawBox(scene, static_cast<double>(x), static_cast<double>(y), static_cast<double>(z), block.orientation,
+            block.sizeX, block.sizeY, block.sizeZ, shades, true, canvas, open);
   });
 }
 

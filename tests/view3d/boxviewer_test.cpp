@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "model/blockscheme.h"
 #include "model/palette.h"
 #include "model/container.h"
 #include "view3d/glcanvas.h"
@@ -282,6 +283,45 @@ TEST_F(ViewerTest, paintsWithVertexArraysTheSamePictureAsImmediateMode) {
       differing += arrays.pixel(x, y) != immediate.pixel(x, y);
     }
   EXPECT_EQ(differing, 0);
+}
+
+int differingPixels(const QImage& a, const QImage& b) {
+  int differing = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) differing += a.pixel(x, y) != b.pixel(x, y);
+  return differing;
+}
+
+// Cartons the load-max planner places one by one, each its own block, side by side: the
+// faces they hide from each other are left out, and the picture stays that of every
+// block drawn whole, the dark seams between the cartons included.
+TEST_F(ViewerTest, paintsSeparateTouchingBlocksAsWhenEveryFaceWasDrawn) {
+  BlockScheme carton;
+  carton.sizeX = 460, carton.sizeY = 490, carton.sizeZ = 590, carton.material = 4;
+  carton.nx = carton.ny = carton.nz = carton.count = 1;
+  for (int i = 0; i < 5; ++i)
+    for (int j = 0; j < 4; ++j)
+      for (int k = 0; k < 12; ++k) {
+        carton.x = i * 460, carton.y = j * 490, carton.z = k * 590;
+        scene.addResultBlock(carton);
+      }
+  refreshView(viewer, true);
+  drag(Qt::MiddleButton, {200, 100}, {200, 160});  // closer, so that every seam shows
+  const QImage separate = picture();
+
+  viewer.panel()->OnPaint = [this](TOpenGLPanel&) {
+    applyRenderState(viewer.edgeTexture());
+    loadCameraMatrices(viewer.camera());
+    GlSceneCanvas canvas;
+    canvas.clearBuffers();
+    canvas.setLineWidth(1.5f);
+    const SceneSize& size = scene.sceneSize;
+    drawBox(scene, 0, 0, 0, 0, size.width, size.height, size.length, Shades{0, 0, 0}, false, canvas);
+    canvas.setLineWidth(1.0f);
+    for (const CubeBlock& block : scene.sceneBlocks) drawCubeBlock(scene, block, canvas);
+  };
+  const QImage everyBlockWhole = picture();
+  EXPECT_EQ(differingPixels(separate, everyBlockWhole), 0);
 }
 
 // Looking at the door face of three cartons side by side: the edges part them, dark on a

@@ -12,7 +12,7 @@ namespace {
 TEST(SceneArrays, holdEveryFaceAndOutlineOfTheDrawingWithItsColours) {
   Scene scene;
   scene.addSceneBlock(597, 397, 297, 0, 0, 0, 0, 2, 1, 3, 3, 3, 3, 5, materialColor(1));
-  scene.addSceneBlock(597, 397, 297, 4, 1200, 0, 0, 1, 1, 1, 3, 3, 3, 1, materialColor(5));
+  scene.addSceneBlock(597, 397, 297, 4, 1300, 0, 0, 1, 1, 1, 3, 3, 3, 1, materialColor(5));
   scene.highlightedBlock = 1;
   RecordingCanvas recorded;
   drawScene(scene, recorded);

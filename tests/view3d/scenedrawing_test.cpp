@@ -243,11 +243,15 @@ TEST(DrawScene, givesEveryCartonFaceItsEdgesAndTheHighlightedBlockWhiteOnes) {
   drawScene(scene, canvas);
   ASSERT_EQ(canvas.faces.size(), 6u + 3u * 6u);
   const std::uint32_t plain = edgeColor(blockShades(materialColor(5)));
+  int colorChanges = 0;
   for (std::size_t i = 6; i < canvas.faces.size(); ++i) {
-    const bool highlighted = i >= 12 && i < 18;
+    const double left = canvas.faces[i].corners[0].x + scene.sceneSize.width * 0.5;
+    const bool highlighted = left >= 200 && left <= 297;
     EXPECT_EQ(canvas.faces[i].edgeColor, highlighted ? kHighlightEdgeColor : plain) << i;
     EXPECT_NE(canvas.faces[i].color, kHighlightEdgeColor) << "the faces keep their shades";
+    colorChanges += i > 6 && canvas.faces[i].edgeColor != canvas.faces[i - 1].edgeColor;
   }
+  EXPECT_EQ(colorChanges, 1) << "the blocks of one edge colour drawn together";
 
   scene.clearScene();
   EXPECT_EQ(scene.highlightedBlock, -1) << "cleared with the blocks";
