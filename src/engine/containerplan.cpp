@@ -92,6 +92,9 @@ void ContainerPlan::reserveSearchArrays() {
   state_.blocksOfType.reserve(types);
   setup_.firstCandidateOf.reserve(types + 1);
   setup_.mayLieInPart.reserve(types);
+  state_.capacities.reserve(types);
+  // A grid row per search level: the depth limit is at most max(types, 5) slabs.
+  state_.grids.reserve((blocks + 1) * 18 * types);
   // One type is never searched in whole slabs.
   if (types >= 2) failedBranches_.reserve(types);
 }
@@ -125,6 +128,9 @@ void ContainerPlan::sizeArrays() {
   state_.blocksOfType.resize(types);
   setup_.firstCandidateOf.resize(types + 1);
   setup_.mayLieInPart.resize(types);
+  state_.capacities.resize(types);
+  state_.gridStride = 18 * static_cast<std::size_t>(types);
+  state_.grids.resize((setup_.maxDepth + 2) * state_.gridStride);
 }
 
 namespace {
