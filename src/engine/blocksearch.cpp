@@ -114,8 +114,9 @@ double slabLength(const PlanCandidate& c, const std::int64_t* grid, std::int64_t
   if (k1 <= 0 || k2 <= 0) return kNoSlab;
   limitVertical<A>(c, k1, k2);
   const std::int64_t m = k1 * k2;
+  // Too few layers fit for the cartons; told apart without dividing.
+  if (saturatingProduct(grid[A], m) < cartons) return kNoSlab;
   const std::int64_t layers = (cartons + m - 1) / m;
-  if (grid[A] < layers) return kNoSlab;
   return static_cast<double>(layers) * extentOf<A>(c);
 }
 
@@ -374,7 +375,7 @@ bool ContainerPlan::searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopA
   // are cut off by the first bound: each type left takes at least one block, and one set
   // more needs at least its gross volume.
   if (setup_.volumeBoundHolds && result_.blockCount > 0 && !moreSetsFitByVolume(box)) return !stopAtFirst;
-  const std::int64_t* grid = fillGrid(box, cutAxis);
+  const std::int64_t* grid = fillGrid(box, cutAxis, false);
   if (!branchMayRecord(box, grid, perTypeLimit)) return !stopAtFirst;
   ++statistics_.searchNodes;
   const std::int32_t target = stopAtFirst ? 1 : input_.setsEstimate;
@@ -496,7 +497,7 @@ ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, const std:
 // ---- searchWholeSlabs
 
 
-bool ContainerPlan::wholeSlabsMayFit(const PPCube& box, const std::int64_t* grid) const {
+bool ContainerPlan::wholeSlabsMayFit(const PPCube& box, const std::int64_t* grid, double* lengths) const {
   // Every type left needs a slab of its own on some axis, laid within this box; the slabs
   // cut along one axis take together at most the box's extent on it. A slab in a later
   // box (which lies within this one) has at most the grid of the same slab here and needs
@@ -515,9 +516,13 @@ bool ContainerPlan::wholeSlabsMayFit(const PPCube& box, const std::int64_t* grid
       const PlanCandidate& c = setup_.candidates[ci];
       if (c.isLying() && state_.lyingUsed) continue;
       const std::int64_t* counts = grid + 3 * ci;
-      shortest[0] = std::min(shortest[0], slabLength<0>(c, counts, fewestLeft));
-      shortest[1] = std::min(shortest[1], slabLength<1>(c, counts, fewestLeft));
-      shortest[2] = std::min(shortest[2], slabLength<2>(c, counts, fewestLeft));
+      double* length = lengths + 3 * ci;
+      length[0] = slabLength<0>(c, counts, fewestLeft);
+      length[1] = slabLength<1>(c, counts, fewestLeft);
+      length[2] = slabLength<2>(c, counts, fewestLeft);
+      shortest[0] = std::min(shortest[0], length[0]);
+      shortest[1] = std::min(shortest[1], length[1]);
+      shortest[2] = std::min(shortest[2], length[2]);
     }
     const double share = std::min({shortest[0] / box.extentX, shortest[1] / box.extentY,
                                    shortest[2] / box.extentZ});
@@ -543,22 +548,25 @@ bool ContainerPlan::keyWholeSlabBranch(const PPCube& box) {
   return true;
 }
 
-const std::int64_t* ContainerPlan::fillGrid(const PPCube& box, int cutAxis) {
+const std::int64_t* ContainerPlan::fillGrid(const PPCube& box, int cutAxis, bool onlyTypesLeft) {
   std::int64_t* grid = gridOfLevel(state_.workCount);
-  if (cutAxis < 0) {
-    for (std::uint32_t ci = 0; ci < setup_.candidateCount; ++ci) {
-      const PlanCandidate& c = setup_.candidates[ci];
-      grid[3 * ci] = cartonsIn(box.extentX, c.dx);
-      grid[3 * ci + 1] = cartonsIn(box.extentY, c.dy);
-      grid[3 * ci + 2] = cartonsIn(box.extentZ, c.dz);
-    }
-    return grid;
-  }
-  const std::int64_t* above = grid - state_.gridStride;
-  std::copy_n(above, 3 * static_cast<std::size_t>(setup_.candidateCount), grid);
+  const std::int64_t* above = cutAxis < 0 ? nullptr : grid - state_.gridStride;
   const auto axis = static_cast<std::size_t>(cutAxis);
-  for (std::uint32_t ci = 0; ci < setup_.candidateCount; ++ci)
-    grid[3 * ci + axis] = cartonsIn(box.along(cutAxis), setup_.candidates[ci].along(cutAxis));
+  for (std::uint32_t t = 0; t < typeCount(); ++t) {
+    if (onlyTypesLeft && state_.typeStates[t].remaining <= 0) continue;
+    for (std::uint32_t ci = setup_.firstCandidateOf[t]; ci < setup_.firstCandidateOf[t + 1]; ++ci) {
+      const PlanCandidate& c = setup_.candidates[ci];
+      std::int64_t* counts = grid + 3 * ci;
+      if (above == nullptr) {
+        counts[0] = cartonsIn(box.extentX, c.dx);
+        counts[1] = cartonsIn(box.extentY, c.dy);
+        counts[2] = cartonsIn(box.extentZ, c.dz);
+      } else {
+        std::copy_n(above + 3 * ci, 3, counts);
+        counts[axis] = cartonsIn(box.along(cutAxis), c.along(cutAxis));
+      }
+    }
+  }
   return grid;
 }
 
@@ -569,14 +577,17 @@ bool ContainerPlan::searchWholeSlabs(PPCube box, int cutAxis) {
   // A branch that cannot place every carton records nothing. (A type with a whole slab in
   // the box has room for its cartons, so only the volume and block counts are checked.)
   if (setup_.volumeBoundHolds && !demandFitsByVolume(box)) return false;
-  const std::int64_t* grid = fillGrid(box, cutAxis);
-  if (!wholeSlabsMayFit(box, grid)) return false;
+  // Cartons are only ever taken away on the way down, so the types left here are left
+  // above too: their grids are all that is read.
+  const std::int64_t* grid = fillGrid(box, cutAxis, true);
+  double* lengths = lengthsOfLevel(state_.workCount);
+  if (!wholeSlabsMayFit(box, grid, lengths)) return false;
   ++statistics_.searchNodes;
   const double leftHere = remainingGrossVolume();
   Step step = Step::Next;
-  if (box.extentX != box.extentZ) step = searchWholeSlabsAlong<0>(box, leftHere, grid);
-  if (step == Step::Next) step = searchWholeSlabsAlong<1>(box, leftHere, grid);
-  if (step == Step::Next) step = searchWholeSlabsAlong<2>(box, leftHere, grid);
+  if (box.extentX != box.extentZ) step = searchWholeSlabsAlong<0>(box, leftHere, grid, lengths);
+  if (step == Step::Next) step = searchWholeSlabsAlong<1>(box, leftHere, grid, lengths);
+  if (step == Step::Next) step = searchWholeSlabsAlong<2>(box, leftHere, grid, lengths);
   if (step == Step::Succeed) return true;
   // The deeper levels used the key; the branch is as it was when this level began.
   if (keyed && !cancelled() && keyWholeSlabBranch(box)) failedBranches_.rememberFailure();
@@ -585,7 +596,12 @@ bool ContainerPlan::searchWholeSlabs(PPCube box, int cutAxis) {
 
 template <int A>
 ContainerPlan::Step ContainerPlan::searchWholeSlabsAlong(const PPCube& box, double leftHere,
-                                                         const std::int64_t* grid) {
+                                                         const std::int64_t* grid,
+                                                         const double* lengths) {
+  // The box's cross-section across A, for the room a slab leaves behind it.
+  const double crossSection = extentOf<kR1<A>>(box) * extentOf<kR2<A>>(box);
+  // Differences of gross volumes this far above the rounding are decided at once.
+  const double clearMargin = 1e-9 * (leftHere + box.volume) + 1;
   for (std::uint32_t ci = 0; ci < setup_.candidateCount; ++ci) {
     const PlanCandidate& c = setup_.candidates[ci];
     const std::int64_t rem = state_.typeStates[static_cast<std::size_t>(c.typeIndex)].remaining;
@@ -594,18 +610,30 @@ ContainerPlan::Step ContainerPlan::searchWholeSlabsAlong(const PPCube& box, doub
     std::int64_t k1 = counts[kR1<A>], k2 = counts[kR2<A>];
     if (k1 <= 0 || k2 <= 0) continue;
     if (c.isLying() && state_.lyingUsed) continue;
-    const LyingStackBar bar(state_.lyingUsed, c.isLying() && A == 1);
+    const PlanTypeState& typeState = state_.typeStates[static_cast<std::size_t>(c.typeIndex)];
+    if (!setup_.mayLieInPart[static_cast<std::size_t>(c.typeIndex)] || state_.lyingUsed) {
+      // wholeSlabsMayFit measured the slab that holds every carton left of the type: none
+      // fits here, or it fits and leaves clearly too little room for the cartons of the
+      // other types (it is the slab laid below unless a layer limit cuts it short).
+      const double length = lengths[3 * ci + A];
+      if (!(length < std::numeric_limits<double>::infinity())) continue;
+      if (A != 1 || length <= static_cast<double>(c.layerLimit) * extentOf<A>(c)) {
+        const double othersLeft = leftHere - static_cast<double>(rem) * typeState.grossVolume;
+        if (othersLeft - crossSection * (extentOf<A>(box) - length) > clearMargin) continue;
+      }
+    }
     limitVertical<A>(c, k1, k2);
     const std::int64_t m = k1 * k2;
+    // The slab must take every remaining carton of the type (only a lying stack cut along
+    // y may hold fewer): the layers it needs must fit, which is told apart without dividing.
+    if (saturatingProduct(counts[A], m) < rem) continue;
     const std::int64_t need = (rem + m - 1) / m;
-    const std::int64_t fit = counts[A];
     std::int64_t layers = need;
     if (A == 1) layers = std::min<std::int64_t>(layers, c.layerLimit);
-    // The slab must take every remaining carton of the type; only a lying stack cut
-    // along y may hold fewer.
-    if (layers < 1 || fit < need) continue;
+    if (layers < 1) continue;
+    const LyingStackBar bar(state_.lyingUsed, c.isLying() && A == 1);
     SlabStep step(state_, c.typeIndex, m * layers);
-    const double grossVolume = state_.typeStates[static_cast<std::size_t>(c.typeIndex)].grossVolume;
+    const double grossVolume = typeState.grossVolume;
     const LeftAfterSlab left(*this, leftHere, static_cast<double>(rem) * grossVolume,
                              static_cast<double>(std::max<std::int64_t>(rem - m * layers, 0)) * grossVolume);
     if (left.below(kAllPlacedVolume)) {

@@ -95,6 +95,7 @@ void ContainerPlan::reserveSearchArrays() {
   state_.capacities.reserve(types);
   // A grid row per search level: the depth limit is at most max(types, 5) slabs.
   state_.grids.reserve((blocks + 1) * 18 * types);
+  state_.slabLengths.reserve((blocks + 1) * 18 * types);
   // One type is never searched in whole slabs.
   if (types >= 2) failedBranches_.reserve(types);
 }
@@ -131,6 +132,7 @@ void ContainerPlan::sizeArrays() {
   state_.capacities.resize(types);
   state_.gridStride = 18 * static_cast<std::size_t>(types);
   state_.grids.resize((setup_.maxDepth + 2) * state_.gridStride);
+  state_.slabLengths.resize((setup_.maxDepth + 2) * state_.gridStride);
 }
 
 namespace {

@@ -172,6 +172,8 @@ struct SearchState {
   // that level's box: candidate ci's three counts start at ci * 3.
   std::vector<std::int64_t> grids;
   std::size_t gridStride = 0;
+  // Per search level, in the same layout: the slab lengths the whole-slab search measured.
+  std::vector<double> slabLengths;
   // Per type, the best grid's capacity in the box under test; negative until computed.
   std::vector<std::int64_t> capacities;
 };
@@ -271,11 +273,15 @@ class ContainerPlan {
   std::int64_t mostLayersThatMayFit(const PPCube& box, const PlanCandidate& c, std::int64_t m,
                                     std::int64_t most) const;
   template <int A>
-  Step searchWholeSlabsAlong(const PPCube& box, double leftHere, const std::int64_t* grid);
+  Step searchWholeSlabsAlong(const PPCube& box, double leftHere, const std::int64_t* grid,
+                             const double* lengths);
   // The grid row of the level with `slabs` slabs laid. Filled for box: in full at the top,
-  // otherwise from the level above, whose box differs only along cutAxis.
+  // otherwise from the level above, whose box differs only along cutAxis; with
+  // onlyTypesLeft, only for the candidates of types with cartons left.
   std::int64_t* gridOfLevel(std::uint32_t slabs) { return &state_.grids[slabs * state_.gridStride]; }
-  const std::int64_t* fillGrid(const PPCube& box, int cutAxis);
+  const std::int64_t* fillGrid(const PPCube& box, int cutAxis, bool onlyTypesLeft);
+  // The row of the slab lengths wholeSlabsMayFit measured at the level with `slabs` laid.
+  double* lengthsOfLevel(std::uint32_t slabs) { return &state_.slabLengths[slabs * state_.gridStride]; }
 
   // Whether a branch can still record a plan; see blocksearch.cpp.
   // grid is the box's grid row.
@@ -296,7 +302,9 @@ class ContainerPlan {
   std::int64_t extraSets() const;
   // Whether the types left may still go into whole slabs within the box: each has a slab
   // there, and their shortest slabs leave room for one another (a necessary condition).
-  bool wholeSlabsMayFit(const PPCube& box, const std::int64_t* grid) const;
+  // Leaves in lengths, for each candidate of a type left and each axis, the length of the
+  // shortest slab it may take (infinity when none fits).
+  bool wholeSlabsMayFit(const PPCube& box, const std::int64_t* grid, double* lengths) const;
   // Sets the key of the whole-slab branch under search; false when the branch has a type
   // partly placed and is not kept in the table.
   bool keyWholeSlabBranch(const PPCube& box);
