@@ -191,7 +191,7 @@ void ContainerPlan::generateCandidates() {
 
 void ContainerPlan::resetCounters(std::int64_t multiplier) {
   state_.multiplier = multiplier;
-  failedBranches_.clear();
+  failedBranches_.setSets(multiplier);
   for (std::uint32_t i = 0; i < typeCount(); ++i) {
     PlanTypeState& state = state_.typeStates[i];
     state.typeIndex = static_cast<std::int32_t>(i);
@@ -239,6 +239,7 @@ RunResult ContainerPlan::run(std::int32_t maxBlockNum, bool stopAtFirst) {
   sizeArrays();
   resetBranch();
   generateCandidates();
+  failedBranches_.clear(input_.gapX == input_.gapZ);
   resetCounters(state_.sets);
   checkVolumeBound();
 
