@@ -428,6 +428,22 @@ std::int64_t ContainerPlan::mostLayersThatMayFit(const PPCube& box, const PlanCa
 }
 
 template <int A>
+bool ContainerPlan::lastSlabMayRecord(const PPCube& box, const PlanCandidate& c, std::int64_t layers,
+                                      std::int64_t perLayer, double leftHere) const {
+  const PlanTypeState& typeState = state_.typeStates[static_cast<std::size_t>(c.typeIndex)];
+  // The type's last slab leaves some of its cartons over, clearly (by more gross volume
+  // than rounding could hide): no block below it may take them, so nothing records.
+  const std::int64_t over = typeState.remaining - saturatingProduct(layers, perLayer);
+  if (over > 0) return !(static_cast<double>(over) * typeState.grossVolume >= 1);
+  // It places them all, and the other types' cartons clearly need more room than the box
+  // behind it has: the layer loop would skip it.
+  const double othersLeft = leftHere - static_cast<double>(typeState.remaining) * typeState.grossVolume;
+  const double room = extentOf<kR1<A>>(box) * extentOf<kR2<A>>(box) *
+                      (extentOf<A>(box) - static_cast<double>(layers) * extentOf<A>(c));
+  return !(othersLeft - room > 1e-9 * (leftHere + box.volume) + 1);
+}
+
+template <int A>
 ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, const std::int64_t* grid,
                                                    std::int32_t perTypeLimit, bool stopAtFirst,
                                                    std::int32_t target) {
@@ -448,7 +464,6 @@ ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, const std:
     std::int64_t k1 = counts[kR1<A>], k2 = counts[kR2<A>];
     if (k1 <= 0 || k2 <= 0) continue;
     if (c.isLying() && state_.lyingUsed) continue;
-    const LyingStackBar bar(state_.lyingUsed, c.isLying() && A == 1);
     limitVertical<A>(c, k1, k2);
     const std::int64_t m = k1 * k2;
     const std::int64_t need =
@@ -456,7 +471,16 @@ ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, const std:
     std::int64_t most = std::min(counts[A], need);
     if (A == 1) most = std::min<std::int64_t>(most, c.layerLimit);
     const std::int64_t fewest = lastOfType ? most : 1;
-    if (!lastOfType) most = std::min(most, mostLayersThatMayFit<A>(box, c, m, most));
+    if (!lastOfType) {
+      most = std::min(most, mostLayersThatMayFit<A>(box, c, m, most));
+    } else {
+      if (raisesSeen != state_.counterRaises) {
+        raisesSeen = state_.counterRaises;
+        leftHere = remainingGrossVolume();
+      }
+      if (!lastSlabMayRecord<A>(box, c, most, m, leftHere)) continue;
+    }
+    const LyingStackBar bar(state_.lyingUsed, c.isLying() && A == 1);
 
     for (std::int64_t layers = most; layers >= fewest; --layers) {
       if (raisesSeen != state_.counterRaises) {

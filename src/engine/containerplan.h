@@ -272,6 +272,11 @@ class ContainerPlan {
   template <int A>
   std::int64_t mostLayersThatMayFit(const PPCube& box, const PlanCandidate& c, std::int64_t m,
                                     std::int64_t most) const;
+  // False when the type's last slab, of c cut along A from box, can lead to no record
+  // (the layer loop would find nothing there); true says nothing.
+  template <int A>
+  bool lastSlabMayRecord(const PPCube& box, const PlanCandidate& c, std::int64_t layers,
+                         std::int64_t perLayer, double leftHere) const;
   template <int A>
   Step searchWholeSlabsAlong(const PPCube& box, double leftHere, const std::int64_t* grid,
                              const double* lengths);
