@@ -7,7 +7,7 @@
 
 void FailedBranches::reserve(std::uint32_t typeCount) {
   // Few types meet few distinct branches; many types need room for many.
-  const std::uint32_t exponent = std::clamp<std::uint32_t>(typeCount + 2, 6, 14);
+  const std::uint32_t exponent = std::clamp<std::uint32_t>(typeCount + 4, 8, 14);
   slots_ = std::size_t{1} << exponent;
   key_.assign(kFixedWords + (typeCount + 63) / 64, 0);
   entries_.assign(slots_ * kWays * entryWords(), 0);
