@@ -50,7 +50,12 @@ std::size_t FailedBranches::slotOfKey() const {
 }
 
 bool FailedBranches::isLive(const std::uint64_t* e) const {
-  return e[0] == generation_ && std::equal(key_.begin(), key_.end(), e + kHeaderWords);
+  if (e[0] != generation_) return false;
+  // Keys are a few words: compared in place.
+  for (std::size_t i = 0; i < key_.size(); ++i) {
+    if (e[kHeaderWords + i] != key_[i]) return false;
+  }
+  return true;
 }
 
 bool FailedBranches::settles(const std::uint64_t* e) const {
