@@ -256,6 +256,23 @@ bool ContainerPlan::moreSetsFitByVolume(const PPCube& box) const {
   return !(grossNeeded > box.volume * (1 + 1e-9) + 1);
 }
 
+bool ContainerPlan::moreSetsMayBePlaced() const {
+  // A type whose counter is down to zero or below gets no slab on the branch, so its
+  // cartons beyond the counted sets stay as they are unless a plan with more sets raises
+  // every counter first. Holding less than one set beyond them, it keeps every plan below
+  // to no set more: none raises the counters, and only a plan of fewer blocks records.
+  // Each type with cartons left takes a block of its own before the plan ends.
+  std::int64_t typesLeft = 0;
+  bool frozenBelowASet = false;
+  for (std::uint32_t i = 0; i < typeCount(); ++i) {
+    const std::int64_t remaining = state_.typeStates[i].remaining;
+    const std::int64_t count = input_.types[i].count;
+    if (remaining > 0) ++typesLeft;
+    else if (count > 0 && remaining > -count) frozenBelowASet = true;
+  }
+  return !frozenBelowASet || static_cast<std::int64_t>(state_.workCount) + typesLeft < result_.blockCount;
+}
+
 bool ContainerPlan::demandFits(const PPCube& box, const std::int64_t* grid,
                                std::int32_t perTypeLimit, std::int64_t setsMore) {
   // Cartons each type still needs: its remaining cartons, plus setsMore sets.
@@ -375,6 +392,7 @@ bool ContainerPlan::searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopA
   // are cut off by the first bound: each type left takes at least one block, and one set
   // more needs at least its gross volume.
   if (setup_.volumeBoundHolds && result_.blockCount > 0 && !moreSetsFitByVolume(box)) return !stopAtFirst;
+  if (setup_.recordsPlaceEveryCarton && result_.blockCount > 0 && !moreSetsMayBePlaced()) return !stopAtFirst;
   const std::int64_t* grid = fillGrid(box, cutAxis, false);
   if (!branchMayRecord(box, grid, perTypeLimit)) return !stopAtFirst;
   ++statistics_.searchNodes;

@@ -213,6 +213,12 @@ void ContainerPlan::checkVolumeBound() {
       holds = false;
   }
   setup_.volumeBoundHolds = holds;
+  bool everyCartonCounts = true;
+  for (std::uint32_t i = 0; i < typeCount(); ++i) {
+    if (input_.types[i].count > 0 && !(state_.typeStates[i].grossVolume >= kAllPlacedVolume))
+      everyCartonCounts = false;
+  }
+  setup_.recordsPlaceEveryCarton = everyCartonCounts;
 }
 
 void ContainerPlan::resetBranch() {

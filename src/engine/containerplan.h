@@ -151,6 +151,9 @@ struct SearchSetup {
   // Every carton to load takes at least its gross volume in any orientation, so cartons
   // needing more gross volume than a box has cannot all go into it.
   bool volumeBoundHolds = false;
+  // Every carton asked for has a gross volume above the all-placed margin, so a plan is
+  // recorded only once every counter is down to zero or below.
+  bool recordsPlaceEveryCarton = false;
   // Per type: some candidate lies with a layer limit (a lying stack may hold part of the
   // type's cartons).
   std::vector<char> mayLieInPart;
@@ -300,6 +303,9 @@ class ContainerPlan {
   // False when the branch can record neither a plan of fewer blocks (each type left needs
   // one) nor one set more (by the gross volume alone); true says nothing.
   bool moreSetsFitByVolume(const PPCube& box) const;
+  // False when the branch can record neither a plan of fewer blocks nor one with more
+  // sets because a type it no longer places holds less than a set beyond the others.
+  bool moreSetsMayBePlaced() const;
   // The most cartons of the type one grid holds in the box whose grid row is given.
   std::int64_t capacityIn(const std::int64_t* grid, std::uint32_t type) const;
 
