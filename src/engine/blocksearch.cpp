@@ -393,6 +393,8 @@ bool ContainerPlan::searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopA
   // more needs at least its gross volume.
   if (setup_.volumeBoundHolds && result_.blockCount > 0 && !moreSetsFitByVolume(box)) return !stopAtFirst;
   if (setup_.recordsPlaceEveryCarton && result_.blockCount > 0 && !moreSetsMayBePlaced()) return !stopAtFirst;
+  // The grid is only worked out for a branch that passes the block count and volume.
+  if (setup_.volumeBoundHolds && !demandFitsByVolume(box)) return !stopAtFirst;
   const std::int64_t* grid = fillGrid(box, cutAxis, false);
   if (!branchMayRecord(box, grid, perTypeLimit)) return !stopAtFirst;
   ++statistics_.searchNodes;
@@ -604,7 +606,9 @@ const std::int64_t* ContainerPlan::fillGrid(const PPCube& box, int cutAxis, bool
         counts[1] = cartonsIn(box.extentY, c.dy);
         counts[2] = cartonsIn(box.extentZ, c.dz);
       } else {
-        std::copy_n(above + 3 * ci, 3, counts);
+        counts[0] = above[3 * ci];
+        counts[1] = above[3 * ci + 1];
+        counts[2] = above[3 * ci + 2];
         counts[axis] = cartonsIn(box.along(cutAxis), c.along(cutAxis));
       }
     }
