@@ -96,13 +96,6 @@ PPCube boxBehind(const PPCube& box, const PlanCandidate& c, std::int64_t layers)
   return next;
 }
 
-// Whole cartons of c across the box on the two other axes r1 and r2.
-template <int A>
-void cartonsAcross(const PPCube& box, const PlanCandidate& c, std::int64_t& k1, std::int64_t& k2) {
-  k1 = cartonsIn(extentOf<kR1<A>>(box), extentOf<kR1<A>>(c));
-  k2 = cartonsIn(extentOf<kR2<A>>(box), extentOf<kR2<A>>(c));
-}
-
 // The vertical count of a slab cut along x or z is held to the candidate's layer limit.
 
 template <int A>
@@ -115,14 +108,15 @@ void limitVertical(const PlanCandidate& c, std::int64_t& k1, std::int64_t& k2) {
 // cartons, as the whole-slab search asks of it; infinity when no such slab fits.
 // grid holds the whole cartons of c along x, y and z of the box.
 template <int A>
-double slabLength(const PlanCandidate& c, const std::int64_t (&grid)[3], std::int64_t cartons) {
+double slabLength(const PlanCandidate& c, const std::int64_t* grid, std::int64_t cartons) {
   constexpr double kNoSlab = std::numeric_limits<double>::infinity();
   std::int64_t k1 = grid[kR1<A>], k2 = grid[kR2<A>];
   if (k1 <= 0 || k2 <= 0) return kNoSlab;
   limitVertical<A>(c, k1, k2);
   const std::int64_t m = k1 * k2;
+  // Too few layers fit for the cartons; told apart without dividing.
+  if (saturatingProduct(grid[A], m) < cartons) return kNoSlab;
   const std::int64_t layers = (cartons + m - 1) / m;
-  if (grid[A] < layers) return kNoSlab;
   return static_cast<double>(layers) * extentOf<A>(c);
 }
 
@@ -215,18 +209,25 @@ std::int64_t ContainerPlan::extraSets() const {
 // grid of one orientation in the whole box. Skipping such branches leaves every plan,
 // set count and tie as it was; it only saves the time.
 
-std::int64_t ContainerPlan::capacityIn(const PPCube& box, std::uint32_t type) const {
+std::int64_t ContainerPlan::capacityIn(const std::int64_t* grid, std::uint32_t type) const {
   std::int64_t best = 0;
   for (std::uint32_t ci = setup_.firstCandidateOf[type]; ci < setup_.firstCandidateOf[type + 1]; ++ci) {
     const PlanCandidate& c = setup_.candidates[ci];
     if (c.isLying() && state_.lyingUsed) continue;
-    const std::int64_t across = cartonsIn(box.extentX, c.dx);
-    const std::int64_t up = std::min<std::int64_t>(cartonsIn(box.extentY, c.dy), c.layerLimit);
-    const std::int64_t along = cartonsIn(box.extentZ, c.dz);
+    const std::int64_t* counts = grid + 3 * ci;
+    const std::int64_t across = counts[0];
+    const std::int64_t up = std::min<std::int64_t>(counts[1], c.layerLimit);
+    const std::int64_t along = counts[2];
     if (across <= 0 || up <= 0 || along <= 0) continue;
     best = std::max(best, saturatingProduct(saturatingProduct(across, up), along));
   }
   return best;
+}
+
+std::int64_t ContainerPlan::capacityOf(const std::int64_t* grid, std::uint32_t type) {
+  std::int64_t& capacity = state_.capacities[type];
+  if (capacity < 0) capacity = capacityIn(grid, type);
+  return capacity;
 }
 
 bool ContainerPlan::demandFitsByVolume(const PPCube& box) const {
@@ -255,8 +256,25 @@ bool ContainerPlan::moreSetsFitByVolume(const PPCube& box) const {
   return !(grossNeeded > box.volume * (1 + 1e-9) + 1);
 }
 
-bool ContainerPlan::demandFits(const PPCube& box, std::int32_t perTypeLimit,
-                               std::int64_t setsMore) const {
+bool ContainerPlan::moreSetsMayBePlaced() const {
+  // A type whose counter is down to zero or below gets no slab on the branch, so its
+  // cartons beyond the counted sets stay as they are unless a plan with more sets raises
+  // every counter first. Holding less than one set beyond them, it keeps every plan below
+  // to no set more: none raises the counters, and only a plan of fewer blocks records.
+  // Each type with cartons left takes a block of its own before the plan ends.
+  std::int64_t typesLeft = 0;
+  bool frozenBelowASet = false;
+  for (std::uint32_t i = 0; i < typeCount(); ++i) {
+    const std::int64_t remaining = state_.typeStates[i].remaining;
+    const std::int64_t count = input_.types[i].count;
+    if (remaining > 0) ++typesLeft;
+    else if (count > 0 && remaining > -count) frozenBelowASet = true;
+  }
+  return !frozenBelowASet || static_cast<std::int64_t>(state_.workCount) + typesLeft < result_.blockCount;
+}
+
+bool ContainerPlan::demandFits(const PPCube& box, const std::int64_t* grid,
+                               std::int32_t perTypeLimit, std::int64_t setsMore) {
   // Cartons each type still needs: its remaining cartons, plus setsMore sets.
   const std::int64_t blocksLeft = static_cast<std::int64_t>(setup_.maxDepth) + 1 - state_.workCount;
   std::int64_t typesNeeding = 0;
@@ -276,17 +294,17 @@ bool ContainerPlan::demandFits(const PPCube& box, std::int32_t perTypeLimit,
         std::min<std::int64_t>(static_cast<std::int64_t>(perTypeLimit) - state_.blocksOfType[i],
                                blocksLeft - (typesNeeding - 1));
     if (blocks <= 0) return false;
-    if (needed > saturatingProduct(blocks, capacityIn(box, i))) return false;
+    if (needed > saturatingProduct(blocks, capacityOf(grid, i))) return false;
   }
   return true;
 }
 
-bool ContainerPlan::branchMayRecord(const PPCube& box, std::int32_t perTypeLimit) const {
+bool ContainerPlan::branchMayRecord(const PPCube& box, const std::int64_t* grid,
+                                    std::int32_t perTypeLimit) {
   if (!setup_.volumeBoundHolds) return true;
-  // Most branches are cut off here, so the cheap bounds come first: each type left takes
-  // at least one block, and one set more needs at least its gross volume.
-  if (result_.blockCount > 0 && !moreSetsFitByVolume(box)) return false;
-  if (!demandFits(box, perTypeLimit, 0)) return false;
+  // The capacities below are each computed once for this box.
+  std::fill(state_.capacities.begin(), state_.capacities.end(), -1);
+  if (!demandFits(box, grid, perTypeLimit, 0)) return false;
   if (result_.blockCount == 0) return true;
   // Fewer blocks than the best plan: each type left needs as many blocks as its best grid
   // in this box takes to hold its cartons.
@@ -295,12 +313,12 @@ bool ContainerPlan::branchMayRecord(const PPCube& box, std::int32_t perTypeLimit
     const std::int64_t remaining = state_.typeStates[t].remaining;
     if (remaining <= 0) continue;
     // demandFits found room for the type, so its capacity here is at least one carton.
-    const std::int64_t capacity = std::max<std::int64_t>(capacityIn(box, t), 1);
+    const std::int64_t capacity = std::max<std::int64_t>(capacityOf(grid, t), 1);
     blocksNeeded += (remaining + capacity - 1) / capacity;
   }
   if (blocksNeeded < result_.blockCount) return true;
   // Otherwise only more complete sets are recorded.
-  return demandFits(box, perTypeLimit, 1);
+  return demandFits(box, grid, perTypeLimit, 1);
 }
 
 bool ContainerPlan::repeatsInTrailingRun(std::int32_t axis, std::int32_t typeIndex,
@@ -334,17 +352,57 @@ void ContainerPlan::computeUsedLength() {
   result_.usedLength = static_cast<std::uint32_t>(std::clamp<std::int64_t>(used, 0, UINT32_MAX));
 }
 
+namespace {
+
+// The gross volume still to place once a slab is laid, compared with a bound. The sum
+// over all types is what decides; it is taken from the level's sum less the slab's type
+// before plus after, and summed afresh only when that lies so near the bound that
+// rounding could put it on the other side (the two differ by far less than the margin).
+class LeftAfterSlab {
+ public:
+  LeftAfterSlab(const ContainerPlan& plan, double leftHere, double typeBefore, double typeAfter)
+      : plan_(plan), estimate_(leftHere - typeBefore + typeAfter), scale_(leftHere + typeAfter) {}
+  bool below(double bound) const {
+    const double margin = this->margin(bound);
+    if (estimate_ < bound - margin) return true;
+    if (estimate_ > bound + margin) return false;
+    return plan_.remainingGrossVolume() < bound;
+  }
+  bool above(double bound) const {
+    const double margin = this->margin(bound);
+    if (estimate_ > bound + margin) return true;
+    if (estimate_ < bound - margin) return false;
+    return plan_.remainingGrossVolume() > bound;
+  }
+
+ private:
+  double margin(double bound) const { return 1e-9 * (scale_ + std::fabs(bound)) + 1e-9; }
+
+  const ContainerPlan& plan_;
+  double estimate_;
+  double scale_;
+};
+
+}  // namespace
+
 // ---- searchPlan
 
-bool ContainerPlan::searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopAtFirst) {
-  // A branch that can record no plan changes nothing: its outcome is known.
-  if (!branchMayRecord(box, perTypeLimit)) return !stopAtFirst;
+bool ContainerPlan::searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopAtFirst, int cutAxis) {
+  // A branch that can record no plan changes nothing: its outcome is known. Most branches
+  // are cut off by the first bound: each type left takes at least one block, and one set
+  // more needs at least its gross volume.
+  if (setup_.volumeBoundHolds && result_.blockCount > 0 && !moreSetsFitByVolume(box)) return !stopAtFirst;
+  if (setup_.recordsPlaceEveryCarton && result_.blockCount > 0 && !moreSetsMayBePlaced()) return !stopAtFirst;
+  // The grid is only worked out for a branch that passes the block count and volume.
+  if (setup_.volumeBoundHolds && !demandFitsByVolume(box)) return !stopAtFirst;
+  const std::int64_t* grid = fillGrid(box, cutAxis, false);
+  if (!branchMayRecord(box, grid, perTypeLimit)) return !stopAtFirst;
   ++statistics_.searchNodes;
   const std::int32_t target = stopAtFirst ? 1 : input_.setsEstimate;
   Step step = Step::Next;
-  if (box.extentX != box.extentZ) step = searchPlanAlong<0>(box, perTypeLimit, stopAtFirst, target);
-  if (step == Step::Next) step = searchPlanAlong<1>(box, perTypeLimit, stopAtFirst, target);
-  if (step == Step::Next) step = searchPlanAlong<2>(box, perTypeLimit, stopAtFirst, target);
+  if (box.extentX != box.extentZ) step = searchPlanAlong<0>(box, grid, perTypeLimit, stopAtFirst, target);
+  if (step == Step::Next) step = searchPlanAlong<1>(box, grid, perTypeLimit, stopAtFirst, target);
+  if (step == Step::Next) step = searchPlanAlong<2>(box, grid, perTypeLimit, stopAtFirst, target);
   if (step != Step::Next) return step == Step::Succeed;
   return !stopAtFirst;
 }
@@ -390,8 +448,29 @@ std::int64_t ContainerPlan::mostLayersThatMayFit(const PPCube& box, const PlanCa
 }
 
 template <int A>
-ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, std::int32_t perTypeLimit,
-                                                   bool stopAtFirst, std::int32_t target) {
+bool ContainerPlan::lastSlabMayRecord(const PPCube& box, const PlanCandidate& c, std::int64_t layers,
+                                      std::int64_t perLayer, double leftHere) const {
+  const PlanTypeState& typeState = state_.typeStates[static_cast<std::size_t>(c.typeIndex)];
+  // The type's last slab leaves some of its cartons over, clearly (by more gross volume
+  // than rounding could hide): no block below it may take them, so nothing records.
+  const std::int64_t over = typeState.remaining - saturatingProduct(layers, perLayer);
+  if (over > 0) return !(static_cast<double>(over) * typeState.grossVolume >= 1);
+  // It places them all, and the other types' cartons clearly need more room than the box
+  // behind it has: the layer loop would skip it.
+  const double othersLeft = leftHere - static_cast<double>(typeState.remaining) * typeState.grossVolume;
+  const double room = extentOf<kR1<A>>(box) * extentOf<kR2<A>>(box) *
+                      (extentOf<A>(box) - static_cast<double>(layers) * extentOf<A>(c));
+  return !(othersLeft - room > 1e-9 * (leftHere + box.volume) + 1);
+}
+
+template <int A>
+ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, const std::int64_t* grid,
+                                                   std::int32_t perTypeLimit, bool stopAtFirst,
+                                                   std::int32_t target) {
+  // The gross volume left on the branch, summed again only after a plan with more sets
+  // raised the counters.
+  std::uint64_t raisesSeen = state_.counterRaises;
+  double leftHere = remainingGrossVolume();
   for (std::uint32_t ci = 0; ci < setup_.candidateCount; ++ci) {
     const PlanCandidate& c = setup_.candidates[ci];
     const std::int32_t used = state_.blocksOfType[static_cast<std::size_t>(c.typeIndex)];
@@ -401,30 +480,45 @@ ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, std::int32
     if (repeatsInTrailingRun(A, c.typeIndex, c.orientation)) continue;
     const PlanTypeState& typeState = state_.typeStates[static_cast<std::size_t>(c.typeIndex)];
     if (typeState.remaining <= 0) continue;
-    std::int64_t k1, k2;
-    cartonsAcross<A>(box, c, k1, k2);
+    const std::int64_t* counts = grid + 3 * ci;
+    std::int64_t k1 = counts[kR1<A>], k2 = counts[kR2<A>];
     if (k1 <= 0 || k2 <= 0) continue;
     if (c.isLying() && state_.lyingUsed) continue;
-    const LyingStackBar bar(state_.lyingUsed, c.isLying() && A == 1);
     limitVertical<A>(c, k1, k2);
     const std::int64_t m = k1 * k2;
     const std::int64_t need =
         (static_cast<std::int64_t>(target) - state_.sets + typeState.remaining + m - 1) / m;
-    std::int64_t most = std::min(cartonsIn(extentOf<A>(box), extentOf<A>(c)), need);
+    std::int64_t most = std::min(counts[A], need);
     if (A == 1) most = std::min<std::int64_t>(most, c.layerLimit);
     const std::int64_t fewest = lastOfType ? most : 1;
-    if (!lastOfType) most = std::min(most, mostLayersThatMayFit<A>(box, c, m, most));
+    if (!lastOfType) {
+      most = std::min(most, mostLayersThatMayFit<A>(box, c, m, most));
+    } else {
+      if (raisesSeen != state_.counterRaises) {
+        raisesSeen = state_.counterRaises;
+        leftHere = remainingGrossVolume();
+      }
+      if (!lastSlabMayRecord<A>(box, c, most, m, leftHere)) continue;
+    }
+    const LyingStackBar bar(state_.lyingUsed, c.isLying() && A == 1);
 
     for (std::int64_t layers = most; layers >= fewest; --layers) {
+      if (raisesSeen != state_.counterRaises) {
+        raisesSeen = state_.counterRaises;
+        leftHere = remainingGrossVolume();
+      }
+      const std::int64_t rem = typeState.remaining;
       SlabStep step(state_, c.typeIndex, m * layers);
-      const double left = remainingGrossVolume();
-      if (left < kAllPlacedVolume) {
+      const LeftAfterSlab left(*this, leftHere, static_cast<double>(std::max<std::int64_t>(rem, 0)) * typeState.grossVolume,
+                               static_cast<double>(std::max<std::int64_t>(rem - m * layers, 0)) * typeState.grossVolume);
+      if (left.below(kAllPlacedVolume)) {
         // Every carton is placed; complete sets beyond `sets` raise it for good.
         const std::int64_t extra = extraSets();
         if (extra != 0) {
           state_.sets = static_cast<std::int32_t>(std::min<std::int64_t>(state_.sets + extra, target));
           for (std::uint32_t i = 0; i < typeCount(); ++i)
             state_.typeStates[i].remaining += input_.types[i].count * extra;
+          ++state_.counterRaises;
         }
         if (extra != 0 || result_.blockCount == 0 || state_.workCount + 1 < result_.blockCount) {
           recordPlan(slabOf<A>(c, box, layers, k1, k2, true));
@@ -434,9 +528,9 @@ ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, std::int32
       }
       if (state_.workCount >= setup_.maxDepth) break;
       const PPCube next = boxBehind<A>(box, c, layers);
-      if (left > next.volume) continue;
+      if (left.above(next.volume)) continue;
       step.lay(slabOf<A>(c, box, layers, k1, k2, false));
-      const bool found = searchPlan(next, perTypeLimit, stopAtFirst);
+      const bool found = searchPlan(next, perTypeLimit, stopAtFirst, A);
       if (found && stopAtFirst && state_.sets == target) return Step::Succeed;
       if (cancelled()) return Step::Fail;
     }
@@ -446,40 +540,8 @@ ContainerPlan::Step ContainerPlan::searchPlanAlong(const PPCube& box, std::int32
 
 // ---- searchWholeSlabs
 
-namespace {
 
-// The gross volume still to place once a slab is laid, compared with a bound. The sum
-// over all types is what decides; it is taken from the level's sum less the slab's type
-// before plus after, and summed afresh only when that lies so near the bound that
-// rounding could put it on the other side (the two differ by far less than the margin).
-class LeftAfterSlab {
- public:
-  LeftAfterSlab(const ContainerPlan& plan, double leftHere, double typeBefore, double typeAfter)
-      : plan_(plan), estimate_(leftHere - typeBefore + typeAfter), scale_(leftHere + typeAfter) {}
-  bool below(double bound) const {
-    const double margin = this->margin(bound);
-    if (estimate_ < bound - margin) return true;
-    if (estimate_ > bound + margin) return false;
-    return plan_.remainingGrossVolume() < bound;
-  }
-  bool above(double bound) const {
-    const double margin = this->margin(bound);
-    if (estimate_ > bound + margin) return true;
-    if (estimate_ < bound - margin) return false;
-    return plan_.remainingGrossVolume() > bound;
-  }
-
- private:
-  double margin(double bound) const { return 1e-9 * (scale_ + std::fabs(bound)) + 1e-9; }
-
-  const ContainerPlan& plan_;
-  double estimate_;
-  double scale_;
-};
-
-}  // namespace
-
-bool ContainerPlan::wholeSlabsMayFit(const PPCube& box) const {
+bool ContainerPlan::wholeSlabsMayFit(const PPCube& box, const std::int64_t* grid, double* lengths) const {
   // Every type left needs a slab of its own on some axis, laid within this box; the slabs
   // cut along one axis take together at most the box's extent on it. A slab in a later
   // box (which lies within this one) has at most the grid of the same slab here and needs
@@ -497,17 +559,22 @@ bool ContainerPlan::wholeSlabsMayFit(const PPCube& box) const {
     for (std::uint32_t ci = setup_.firstCandidateOf[t]; ci < setup_.firstCandidateOf[t + 1]; ++ci) {
       const PlanCandidate& c = setup_.candidates[ci];
       if (c.isLying() && state_.lyingUsed) continue;
-      const std::int64_t grid[3] = {cartonsIn(box.extentX, c.dx), cartonsIn(box.extentY, c.dy),
-                                    cartonsIn(box.extentZ, c.dz)};
-      shortest[0] = std::min(shortest[0], slabLength<0>(c, grid, fewestLeft));
-      shortest[1] = std::min(shortest[1], slabLength<1>(c, grid, fewestLeft));
-      shortest[2] = std::min(shortest[2], slabLength<2>(c, grid, fewestLeft));
+      const std::int64_t* counts = grid + 3 * ci;
+      double* length = lengths + 3 * ci;
+      length[0] = slabLength<0>(c, counts, fewestLeft);
+      length[1] = slabLength<1>(c, counts, fewestLeft);
+      length[2] = slabLength<2>(c, counts, fewestLeft);
+      shortest[0] = std::min(shortest[0], length[0]);
+      shortest[1] = std::min(shortest[1], length[1]);
+      shortest[2] = std::min(shortest[2], length[2]);
     }
     const double share = std::min({shortest[0] / box.extentX, shortest[1] / box.extentY,
                                    shortest[2] / box.extentZ});
     // No slab of the type fits at all.
     if (!(share <= 1)) return false;
     shares += share;
+    // The shares only add up from here.
+    if (shares > 3 * (1 + 1e-9)) return false;
   }
   return !(shares > 3 * (1 + 1e-9));
 }
@@ -525,20 +592,48 @@ bool ContainerPlan::keyWholeSlabBranch(const PPCube& box) {
   return true;
 }
 
-bool ContainerPlan::searchWholeSlabs(PPCube box) {
+const std::int64_t* ContainerPlan::fillGrid(const PPCube& box, int cutAxis, bool onlyTypesLeft) {
+  std::int64_t* grid = gridOfLevel(state_.workCount);
+  const std::int64_t* above = cutAxis < 0 ? nullptr : grid - state_.gridStride;
+  const auto axis = static_cast<std::size_t>(cutAxis);
+  for (std::uint32_t t = 0; t < typeCount(); ++t) {
+    if (onlyTypesLeft && state_.typeStates[t].remaining <= 0) continue;
+    for (std::uint32_t ci = setup_.firstCandidateOf[t]; ci < setup_.firstCandidateOf[t + 1]; ++ci) {
+      const PlanCandidate& c = setup_.candidates[ci];
+      std::int64_t* counts = grid + 3 * ci;
+      if (above == nullptr) {
+        counts[0] = cartonsIn(box.extentX, c.dx);
+        counts[1] = cartonsIn(box.extentY, c.dy);
+        counts[2] = cartonsIn(box.extentZ, c.dz);
+      } else {
+        counts[0] = above[3 * ci];
+        counts[1] = above[3 * ci + 1];
+        counts[2] = above[3 * ci + 2];
+        counts[axis] = cartonsIn(box.along(cutAxis), c.along(cutAxis));
+      }
+    }
+  }
+  return grid;
+}
+
+bool ContainerPlan::searchWholeSlabs(PPCube box, int cutAxis) {
   // A branch that failed before, reached by another order of the same slabs, fails again.
   const bool keyed = keyWholeSlabBranch(box);
   if (keyed && failedBranches_.knownToFail()) return false;
   // A branch that cannot place every carton records nothing. (A type with a whole slab in
   // the box has room for its cartons, so only the volume and block counts are checked.)
   if (setup_.volumeBoundHolds && !demandFitsByVolume(box)) return false;
-  if (!wholeSlabsMayFit(box)) return false;
+  // Cartons are only ever taken away on the way down, so the types left here are left
+  // above too: their grids are all that is read.
+  const std::int64_t* grid = fillGrid(box, cutAxis, true);
+  double* lengths = lengthsOfLevel(state_.workCount);
+  if (!wholeSlabsMayFit(box, grid, lengths)) return false;
   ++statistics_.searchNodes;
   const double leftHere = remainingGrossVolume();
   Step step = Step::Next;
-  if (box.extentX != box.extentZ) step = searchWholeSlabsAlong<0>(box, leftHere);
-  if (step == Step::Next) step = searchWholeSlabsAlong<1>(box, leftHere);
-  if (step == Step::Next) step = searchWholeSlabsAlong<2>(box, leftHere);
+  if (box.extentX != box.extentZ) step = searchWholeSlabsAlong<0>(box, leftHere, grid, lengths);
+  if (step == Step::Next) step = searchWholeSlabsAlong<1>(box, leftHere, grid, lengths);
+  if (step == Step::Next) step = searchWholeSlabsAlong<2>(box, leftHere, grid, lengths);
   if (step == Step::Succeed) return true;
   // The deeper levels used the key; the branch is as it was when this level began.
   if (keyed && !cancelled() && keyWholeSlabBranch(box)) failedBranches_.rememberFailure();
@@ -546,27 +641,45 @@ bool ContainerPlan::searchWholeSlabs(PPCube box) {
 }
 
 template <int A>
-ContainerPlan::Step ContainerPlan::searchWholeSlabsAlong(const PPCube& box, double leftHere) {
+ContainerPlan::Step ContainerPlan::searchWholeSlabsAlong(const PPCube& box, double leftHere,
+                                                         const std::int64_t* grid,
+                                                         const double* lengths) {
+  // The box's cross-section across A, for the room a slab leaves behind it.
+  const double crossSection = extentOf<kR1<A>>(box) * extentOf<kR2<A>>(box);
+  // Differences of gross volumes this far above the rounding are decided at once.
+  const double clearMargin = 1e-9 * (leftHere + box.volume) + 1;
   for (std::uint32_t ci = 0; ci < setup_.candidateCount; ++ci) {
     const PlanCandidate& c = setup_.candidates[ci];
     const std::int64_t rem = state_.typeStates[static_cast<std::size_t>(c.typeIndex)].remaining;
     if (rem <= 0) continue;
-    std::int64_t k1, k2;
-    cartonsAcross<A>(box, c, k1, k2);
+    const std::int64_t* counts = grid + 3 * ci;
+    std::int64_t k1 = counts[kR1<A>], k2 = counts[kR2<A>];
     if (k1 <= 0 || k2 <= 0) continue;
     if (c.isLying() && state_.lyingUsed) continue;
-    const LyingStackBar bar(state_.lyingUsed, c.isLying() && A == 1);
+    const PlanTypeState& typeState = state_.typeStates[static_cast<std::size_t>(c.typeIndex)];
+    if (!setup_.mayLieInPart[static_cast<std::size_t>(c.typeIndex)] || state_.lyingUsed) {
+      // wholeSlabsMayFit measured the slab that holds every carton left of the type: none
+      // fits here, or it fits and leaves clearly too little room for the cartons of the
+      // other types (it is the slab laid below unless a layer limit cuts it short).
+      const double length = lengths[3 * ci + A];
+      if (!(length < std::numeric_limits<double>::infinity())) continue;
+      if (A != 1 || length <= static_cast<double>(c.layerLimit) * extentOf<A>(c)) {
+        const double othersLeft = leftHere - static_cast<double>(rem) * typeState.grossVolume;
+        if (othersLeft - crossSection * (extentOf<A>(box) - length) > clearMargin) continue;
+      }
+    }
     limitVertical<A>(c, k1, k2);
     const std::int64_t m = k1 * k2;
+    // The slab must take every remaining carton of the type (only a lying stack cut along
+    // y may hold fewer): the layers it needs must fit, which is told apart without dividing.
+    if (saturatingProduct(counts[A], m) < rem) continue;
     const std::int64_t need = (rem + m - 1) / m;
-    const std::int64_t fit = cartonsIn(extentOf<A>(box), extentOf<A>(c));
     std::int64_t layers = need;
     if (A == 1) layers = std::min<std::int64_t>(layers, c.layerLimit);
-    // The slab must take every remaining carton of the type; only a lying stack cut
-    // along y may hold fewer.
-    if (layers < 1 || fit < need) continue;
+    if (layers < 1) continue;
+    const LyingStackBar bar(state_.lyingUsed, c.isLying() && A == 1);
     SlabStep step(state_, c.typeIndex, m * layers);
-    const double grossVolume = state_.typeStates[static_cast<std::size_t>(c.typeIndex)].grossVolume;
+    const double grossVolume = typeState.grossVolume;
     const LeftAfterSlab left(*this, leftHere, static_cast<double>(rem) * grossVolume,
                              static_cast<double>(std::max<std::int64_t>(rem - m * layers, 0)) * grossVolume);
     if (left.below(kAllPlacedVolume)) {
@@ -578,7 +691,7 @@ ContainerPlan::Step ContainerPlan::searchWholeSlabsAlong(const PPCube& box, doub
     step.lay(slabOf<A>(c, box, layers, k1, k2, false));
     // Once cancelled, every level gives up at once.
     if (cancelled()) return Step::Fail;
-    if (searchWholeSlabs(next)) return Step::Succeed;
+    if (searchWholeSlabs(next, A)) return Step::Succeed;
     if (cancelled()) return Step::Fail;
   }
   return Step::Next;

@@ -92,6 +92,10 @@ void ContainerPlan::reserveSearchArrays() {
   state_.blocksOfType.reserve(types);
   setup_.firstCandidateOf.reserve(types + 1);
   setup_.mayLieInPart.reserve(types);
+  state_.capacities.reserve(types);
+  // A grid row per search level: the depth limit is at most max(types, 5) slabs.
+  state_.grids.reserve((blocks + 1) * 18 * types);
+  state_.slabLengths.reserve((blocks + 1) * 18 * types);
   // One type is never searched in whole slabs.
   if (types >= 2) failedBranches_.reserve(types);
 }
@@ -125,6 +129,10 @@ void ContainerPlan::sizeArrays() {
   state_.blocksOfType.resize(types);
   setup_.firstCandidateOf.resize(types + 1);
   setup_.mayLieInPart.resize(types);
+  state_.capacities.resize(types);
+  state_.gridStride = 18 * static_cast<std::size_t>(types);
+  state_.grids.resize((setup_.maxDepth + 2) * state_.gridStride);
+  state_.slabLengths.resize((setup_.maxDepth + 2) * state_.gridStride);
 }
 
 namespace {
@@ -183,7 +191,7 @@ void ContainerPlan::generateCandidates() {
 
 void ContainerPlan::resetCounters(std::int64_t multiplier) {
   state_.multiplier = multiplier;
-  failedBranches_.clear();
+  failedBranches_.setSets(multiplier);
   for (std::uint32_t i = 0; i < typeCount(); ++i) {
     PlanTypeState& state = state_.typeStates[i];
     state.typeIndex = static_cast<std::int32_t>(i);
@@ -205,6 +213,12 @@ void ContainerPlan::checkVolumeBound() {
       holds = false;
   }
   setup_.volumeBoundHolds = holds;
+  bool everyCartonCounts = true;
+  for (std::uint32_t i = 0; i < typeCount(); ++i) {
+    if (input_.types[i].count > 0 && !(state_.typeStates[i].grossVolume >= kAllPlacedVolume))
+      everyCartonCounts = false;
+  }
+  setup_.recordsPlaceEveryCarton = everyCartonCounts;
 }
 
 void ContainerPlan::resetBranch() {
@@ -231,6 +245,7 @@ RunResult ContainerPlan::run(std::int32_t maxBlockNum, bool stopAtFirst) {
   sizeArrays();
   resetBranch();
   generateCandidates();
+  failedBranches_.clear(input_.gapX == input_.gapZ);
   resetCounters(state_.sets);
   checkVolumeBound();
 

@@ -151,6 +151,9 @@ struct SearchSetup {
   // Every carton to load takes at least its gross volume in any orientation, so cartons
   // needing more gross volume than a box has cannot all go into it.
   bool volumeBoundHolds = false;
+  // Every carton asked for has a gross volume above the all-placed margin, so a plan is
+  // recorded only once every counter is down to zero or below.
+  bool recordsPlaceEveryCarton = false;
   // Per type: some candidate lies with a layer limit (a lying stack may hold part of the
   // type's cartons).
   std::vector<char> mayLieInPart;
@@ -165,6 +168,17 @@ struct SearchState {
   std::int32_t sets = 1;                   // complete sets the best plan carries
   std::int64_t multiplier = 1;             // the counters hold this many sets of the input
   bool lyingUsed = false;                  // a lying stack cut along y is on the branch
+  // How often a plan with more complete sets raised every counter; sums of the counters
+  // taken before are stale once it changes.
+  std::uint64_t counterRaises = 0;
+  // Per search level (slabs laid), the whole cartons of each candidate along x, y and z of
+  // that level's box: candidate ci's three counts start at ci * 3.
+  std::vector<std::int64_t> grids;
+  std::size_t gridStride = 0;
+  // Per search level, in the same layout: the slab lengths the whole-slab search measured.
+  std::vector<double> slabLengths;
+  // Per type, the best grid's capacity in the box under test; negative until computed.
+  std::vector<std::int64_t> capacities;
 };
 
 // The best plan of the last run.
@@ -245,35 +259,63 @@ class ContainerPlan {
 
   // Depth-first search over every axis, candidate and layer count; keeps the plan with
   // the most complete sets, then the fewest blocks.
-  bool searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopAtFirst);
+  bool searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopAtFirst) {
+    return searchPlan(box, perTypeLimit, stopAtFirst, -1);
+  }
+  bool searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopAtFirst, int cutAxis);
   // Each type in one slab holding all of its remaining cartons; stops at the first plan.
-  bool searchWholeSlabs(PPCube box);
+  bool searchWholeSlabs(PPCube box) { return searchWholeSlabs(box, -1); }
+  // cutAxis is the axis of the slab that cut box from the level above, -1 at the top.
+  bool searchWholeSlabs(PPCube box, int cutAxis);
   template <int A>
-  Step searchPlanAlong(const PPCube& box, std::int32_t perTypeLimit, bool stopAtFirst,
-                       std::int32_t target);
+  Step searchPlanAlong(const PPCube& box, const std::int64_t* grid, std::int32_t perTypeLimit,
+                       bool stopAtFirst, std::int32_t target);
   // The most layers of c cut along A from box that the layer search may lay (no more
   // than most); the layer counts above it are skipped by the search.
   template <int A>
   std::int64_t mostLayersThatMayFit(const PPCube& box, const PlanCandidate& c, std::int64_t m,
                                     std::int64_t most) const;
+  // False when the type's last slab, of c cut along A from box, can lead to no record
+  // (the layer loop would find nothing there); true says nothing.
   template <int A>
-  Step searchWholeSlabsAlong(const PPCube& box, double leftHere);
+  bool lastSlabMayRecord(const PPCube& box, const PlanCandidate& c, std::int64_t layers,
+                         std::int64_t perLayer, double leftHere) const;
+  template <int A>
+  Step searchWholeSlabsAlong(const PPCube& box, double leftHere, const std::int64_t* grid,
+                             const double* lengths);
+  // The grid row of the level with `slabs` slabs laid. Filled for box: in full at the top,
+  // otherwise from the level above, whose box differs only along cutAxis; with
+  // onlyTypesLeft, only for the candidates of types with cartons left.
+  std::int64_t* gridOfLevel(std::uint32_t slabs) { return &state_.grids[slabs * state_.gridStride]; }
+  const std::int64_t* fillGrid(const PPCube& box, int cutAxis, bool onlyTypesLeft);
+  // The row of the slab lengths wholeSlabsMayFit measured at the level with `slabs` laid.
+  double* lengthsOfLevel(std::uint32_t slabs) { return &state_.slabLengths[slabs * state_.gridStride]; }
 
   // Whether a branch can still record a plan; see blocksearch.cpp.
-  bool branchMayRecord(const PPCube& box, std::int32_t perTypeLimit) const;
-  bool demandFits(const PPCube& box, std::int32_t perTypeLimit, std::int64_t setsMore) const;
+  // grid is the box's grid row.
+  bool branchMayRecord(const PPCube& box, const std::int64_t* grid, std::int32_t perTypeLimit);
+  bool demandFits(const PPCube& box, const std::int64_t* grid, std::int32_t perTypeLimit,
+                  std::int64_t setsMore);
+  // capacityIn for the box under test by branchMayRecord, computed once per type.
+  std::int64_t capacityOf(const std::int64_t* grid, std::uint32_t type);
   // The part of demandFits without the capacity of each type: block count and volume.
   bool demandFitsByVolume(const PPCube& box) const;
   // False when the branch can record neither a plan of fewer blocks (each type left needs
   // one) nor one set more (by the gross volume alone); true says nothing.
   bool moreSetsFitByVolume(const PPCube& box) const;
-  std::int64_t capacityIn(const PPCube& box, std::uint32_t type) const;
+  // False when the branch can record neither a plan of fewer blocks nor one with more
+  // sets because a type it no longer places holds less than a set beyond the others.
+  bool moreSetsMayBePlaced() const;
+  // The most cartons of the type one grid holds in the box whose grid row is given.
+  std::int64_t capacityIn(const std::int64_t* grid, std::uint32_t type) const;
 
   // Complete sets placed beyond `sets` once every carton is placed.
   std::int64_t extraSets() const;
   // Whether the types left may still go into whole slabs within the box: each has a slab
   // there, and their shortest slabs leave room for one another (a necessary condition).
-  bool wholeSlabsMayFit(const PPCube& box) const;
+  // Leaves in lengths, for each candidate of a type left and each axis, the length of the
+  // shortest slab it may take (infinity when none fits).
+  bool wholeSlabsMayFit(const PPCube& box, const std::int64_t* grid, double* lengths) const;
   // Sets the key of the whole-slab branch under search; false when the branch has a type
   // partly placed and is not kept in the table.
   bool keyWholeSlabBranch(const PPCube& box);

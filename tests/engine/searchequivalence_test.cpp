@@ -125,6 +125,26 @@ TEST_P(ManyTypeEquivalence, engineFindsTheLiteralPlan) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, ManyTypeEquivalence, ::testing::Values(1000u, 2000u, 3000u, 4000u));
 
+// Four to twelve types with the gaps across and along equal, where a failed whole-slab
+// branch also settles smaller boxes and more sets; half of them in a container as wide as
+// long, where boxes as wide as long are met often.
+class EqualGapsEquivalence : public ::testing::TestWithParam<std::uint32_t> {};
+
+TEST_P(EqualGapsEquivalence, engineFindsTheLiteralPlan) {
+  std::uint32_t compared = 0;
+  for (std::uint32_t seed = GetParam(); seed < GetParam() + kManyTypeSeeds; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    RandomCase c = manyTypeCase(seed);
+    c.project.spacingW = c.project.spacingL;
+    if (seed % 2 == 0) c.project.container.length = c.project.container.width;
+    compared += sameAsLiteral(c);
+    if (HasFailure()) return;
+  }
+  EXPECT_GE(compared, kManyTypeSeeds / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, EqualGapsEquivalence, ::testing::Values(11000u, 12000u));
+
 // Four to twelve types in the demo container: many sets, several probes.
 TEST(DemoContainerEquivalence, engineFindsTheLiteralPlan) {
   std::uint32_t compared = 0;
