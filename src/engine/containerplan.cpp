@@ -252,7 +252,11 @@ RunResult ContainerPlan::run(std::int32_t maxBlockNum, bool stopAtFirst) {
   sizeArrays();
   resetBranch();
   generateCandidates();
-  if (!keepFailedBranches_) failedBranches_.clear(input_.gapX == input_.gapZ);
+  // A branch that failed within some number of slabs fails within fewer too, but may not
+  // with more: the depth limit of few types follows the estimate, which the length changes.
+  if (!keepFailedBranches_ || setup_.maxDepth > failedBranchesDepth_)
+    failedBranches_.clear(input_.gapX == input_.gapZ);
+  failedBranchesDepth_ = setup_.maxDepth;
   keepFailedBranches_ = false;
   resetCounters(state_.sets);
   checkVolumeBound();

@@ -339,6 +339,8 @@ class ContainerPlan {
   FailedBranches failedBranches_;
   // The next run keeps the failed branches of the runs before (changeLength).
   bool keepFailedBranches_ = false;
+  // The least depth limit of the runs whose failed branches the table holds.
+  std::uint32_t failedBranchesDepth_ = 0;
   const std::atomic<bool>* cancelFlag_ = nullptr;
 };
 
