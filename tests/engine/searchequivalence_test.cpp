@@ -201,15 +201,16 @@ bool shrinksAsLiteral(const RandomCase& c) {
 
 TEST(ShrinkingEquivalence, onePlanShrunkStepByStepFindsTheLiteralPlans) {
   std::uint32_t compared = 0;
-  for (std::uint32_t seed = 0; seed < 2 * kManyTypeSeeds; ++seed) {
+  for (std::uint32_t seed = 0; seed < kManyTypeSeeds; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     RandomCase c = seed % 2 == 0 ? manyTypeCase(20000 + seed) : randomCase(20000 + seed);
-    // Half with the gaps across and along equal, where failures cover smaller boxes.
-    if (seed % 4 < 2) c.project.spacingW = c.project.spacingL;
+    // Most with the gaps across and along equal: there the failures cover smaller boxes
+    // and stay in the table from one length to the next.
+    if (seed % 4 != 3) c.project.spacingW = c.project.spacingL;
     compared += shrinksAsLiteral(c);
     if (HasFailure()) return;
   }
-  EXPECT_GE(compared, kManyTypeSeeds);
+  EXPECT_GE(compared, kManyTypeSeeds / 2);
 }
 
 }  // namespace
