@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -60,38 +61,52 @@ struct GroupRun {
   bool gaveUp = false;
 };
 
-GroupRun runEngine(const FillScheme& p, std::int32_t group, std::int32_t length, bool stopAtFirst) {
-  auto plan = buildPlan(p, group, length);
+GroupRun resultOf(const FillScheme& p, std::int32_t group, const ContainerPlan& plan,
+                  std::int32_t result) {
   GroupRun r;
-  r.result = plan->run(kMaxBlockNum, stopAtFirst).sets;
-  r.usedLength = plan->result().usedLength;
+  r.result = result;
+  r.usedLength = plan.result().usedLength;
   FillScheme assembled = p;
   assembled.blocks.clear();
-  assembleResults(*plan, assembled, 0, group);
+  assembleResults(plan, assembled, 0, group);
   r.blocks = std::move(assembled.blocks);
   return r;
 }
 
-GroupRun runLiteral(const FillScheme& p, std::int32_t group, std::int32_t length, bool stopAtFirst) {
-  auto plan = buildPlan(p, group, length);
-  const LiteralOutcome o = runLiterally(*plan, kMaxBlockNum, stopAtFirst, kLiteralCalls);
-  GroupRun r;
-  r.result = o.result;
-  r.usedLength = o.usedLength;
-  r.gaveUp = o.gaveUp;
-  r.blocks = assembleLiterally(o, *plan, p, 0, group);
-  return r;
-}
+// The engine keeps one plan while a zoned group is shrunk, as the calculation does.
+struct EngineSide {
+  std::unique_ptr<ContainerPlan> plan;
+  GroupRun operator()(const FillScheme& p, std::int32_t group, std::int32_t length, bool stopAtFirst,
+                      bool sameGroup) {
+    if (sameGroup && plan) plan->changeLength(length);
+    else plan = buildPlan(p, group, length);
+    return resultOf(p, group, *plan, plan->run(kMaxBlockNum, stopAtFirst).sets);
+  }
+};
 
-using Runner = GroupRun (*)(const FillScheme&, std::int32_t, std::int32_t, bool);
+struct LiteralSide {
+  GroupRun operator()(const FillScheme& p, std::int32_t group, std::int32_t length, bool stopAtFirst,
+                      bool /*sameGroup*/) const {
+    auto plan = buildPlan(p, group, length);
+    const LiteralOutcome o = runLiterally(*plan, kMaxBlockNum, stopAtFirst, kLiteralCalls);
+    GroupRun r;
+    r.result = o.result;
+    r.usedLength = o.usedLength;
+    r.gaveUp = o.gaveUp;
+    r.blocks = assembleLiterally(o, *plan, p, 0, group);
+    return r;
+  }
+};
 
-Outcome single(const FillScheme& p, Runner run) {
-  const GroupRun r = run(p, -1, p.container.length, false);
+template <typename Side>
+Outcome single(const FillScheme& p, Side& run) {
+  const GroupRun r = run(p, -1, p.container.length, false, false);
   return {describe(r.blocks), r.result, r.gaveUp};
 }
 
 // The zoned run: groups one behind the other, each but the last in its shortest length.
-Outcome zoned(const FillScheme& p, Runner run) {
+template <typename Side>
+Outcome zoned(const FillScheme& p, Side& run) {
   Outcome out;
   std::int32_t remaining = p.container.length;
   std::int32_t lastKey = kSpaceNone;
@@ -100,8 +115,8 @@ Outcome zoned(const FillScheme& p, Runner run) {
     std::int32_t used = 0;
     if (key < lastKey) {
       std::int32_t length = remaining;
-      for (;;) {
-        const GroupRun probe = run(p, key, length, true);
+      for (bool first = true;; first = false) {
+        const GroupRun probe = run(p, key, length, true, !first);
         if (probe.gaveUp) return {"", 0, true};
         if (probe.result <= 0) break;
         const std::int64_t shorter = static_cast<std::int64_t>(probe.usedLength) - 1;
@@ -111,7 +126,7 @@ Outcome zoned(const FillScheme& p, Runner run) {
       }
       ++used;
     }
-    const GroupRun r = run(p, key, key < lastKey ? used : remaining, true);
+    const GroupRun r = run(p, key, key < lastKey ? used : remaining, true, key < lastKey);
     if (r.gaveUp) return {"", 0, true};
     std::ostringstream zone;
     zone << "|" << p.container.length - remaining << ":" << describe(r.blocks);
@@ -133,7 +148,8 @@ constexpr int kProjectsPerGroup = 12;
 
 // Runs a project on one side, again while a run takes under 50 ms (at most five times),
 // and gives the shortest time: short runs are measured more closely.
-Outcome timed(const FillScheme& p, bool isZoned, Runner run, double& seconds) {
+template <typename Side>
+Outcome timed(const FillScheme& p, bool isZoned, Side run, double& seconds) {
   Outcome out;
   seconds = 0;
   for (int repeat = 0; repeat < 5; ++repeat) {
@@ -153,12 +169,12 @@ void sideBySide(benchmark::State& state, const Group& g) {
     for (std::uint32_t seed = g.firstSeed; seed < g.firstSeed + kProjectsPerGroup; ++seed) {
       const FillScheme p = demoContainerProject(seed, g.minTypes, g.maxTypes, g.zoned);
       double literalTime = 0, engineTime = 0;
-      const Outcome literal = timed(p, g.zoned, runLiteral, literalTime);
+      const Outcome literal = timed(p, g.zoned, LiteralSide{}, literalTime);
       if (literal.gaveUp) {
         ++skipped;
         continue;
       }
-      const Outcome engine = timed(p, g.zoned, runEngine, engineTime);
+      const Outcome engine = timed(p, g.zoned, EngineSide{}, engineTime);
       if (engine.blocks != literal.blocks || engine.result != literal.result) {
         std::ostringstream message;
         message << "the engine and the literal copy differ on seed " << seed;

@@ -115,7 +115,8 @@ std::int32_t CalculationRun::shortestFittingLength(const FillScheme& project, st
                                                    std::int32_t maxBlockNum) {
   // Shrinks the slab to just below the length the group's plan occupies until it no longer
   // fits, then steps back by 1 mm: the group last fitted there (1 mm when it never did).
-  // Leaves engine built for that length.
+  // Leaves engine prepared for that length. One plan serves every step, so the branches
+  // one step proved to fail are skipped by the next.
   buildPlan(project, key, length);
   std::int32_t used = 0;
   while (engine->run(maxBlockNum, true).found()) {
@@ -123,9 +124,9 @@ std::int32_t CalculationRun::shortestFittingLength(const FillScheme& project, st
     // A plan always lies within its box, so the slab shrinks at every step.
     if (shorter >= static_cast<std::int64_t>(engine->input().spaceZ)) break;
     used = static_cast<std::int32_t>(shorter);
-    buildPlan(project, key, used);
+    engine->changeLength(used);
   }
   ++used;
-  buildPlan(project, key, used);
+  engine->changeLength(used);
   return used;
 }

@@ -81,6 +81,13 @@ void ContainerPlan::prepare() {
       totalWeight != 0 ? std::min(input_.maxWeight / totalWeight, byVolume) : byVolume);
 }
 
+void ContainerPlan::changeLength(std::int32_t length) {
+  input_.spaceZ = length;
+  input_.spaceVolume = input_.spaceX * input_.spaceY * input_.spaceZ;
+  prepare();
+  keepFailedBranches_ = true;
+}
+
 void ContainerPlan::reserveSearchArrays() {
   // Up to three types search at most 5 slabs deep; more types one slab per type.
   const std::uint32_t types = typeCount();
@@ -245,7 +252,12 @@ RunResult ContainerPlan::run(std::int32_t maxBlockNum, bool stopAtFirst) {
   sizeArrays();
   resetBranch();
   generateCandidates();
-  failedBranches_.clear(input_.gapX == input_.gapZ);
+  // A branch that failed within some number of slabs fails within fewer too, but may not
+  // with more: the depth limit of few types follows the estimate, which the length changes.
+  if (!keepFailedBranches_ || setup_.maxDepth > failedBranchesDepth_)
+    failedBranches_.clear(input_.gapX == input_.gapZ);
+  failedBranchesDepth_ = setup_.maxDepth;
+  keepFailedBranches_ = false;
   resetCounters(state_.sets);
   checkVolumeBound();
 

@@ -227,6 +227,11 @@ class ContainerPlan {
 
   // Sets the estimate of complete sets from the types' gross volumes and weights and the box.
   void prepare();
+  // The same cartons in a free box of another length, prepared again. The whole-slab
+  // branches known to fail stay known: a failure names its own box, whatever box the run
+  // began with, so the next run skips them too (a zoned group shrunk step by step meets
+  // the same branches again).
+  void changeLength(std::int32_t length);
   // Polled by the searches; nothing polls when absent.
   void setCancelFlag(const std::atomic<bool>* flag) { cancelFlag_ = flag; }
   // Gross volume of the cartons not yet placed on the branch under search, summed in
@@ -332,6 +337,10 @@ class ContainerPlan {
   PlanResult result_;
   RunStatistics statistics_;
   FailedBranches failedBranches_;
+  // The next run keeps the failed branches of the runs before (changeLength).
+  bool keepFailedBranches_ = false;
+  // The least depth limit of the runs whose failed branches the table holds.
+  std::uint32_t failedBranchesDepth_ = 0;
   const std::atomic<bool>* cancelFlag_ = nullptr;
 };
 
