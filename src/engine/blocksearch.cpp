@@ -332,6 +332,9 @@ bool ContainerPlan::repeatsInTrailingRun(std::int32_t axis, std::int32_t typeInd
 }
 
 void ContainerPlan::recordPlan(const PlanBlock& last) {
+  ++state_.plansRecorded;
+  // Branches that recorded nothing against the old best plan may record against the new.
+  fruitlessBranches_.clear();
   std::copy_n(state_.workBlocks.begin(), state_.workCount, result_.blocks.begin());
   result_.blocks[state_.workCount] = last;
   result_.blockCount = state_.workCount + 1;
@@ -395,6 +398,11 @@ bool ContainerPlan::searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopA
   if (setup_.recordsPlaceEveryCarton && result_.blockCount > 0 && !moreSetsMayBePlaced()) return !stopAtFirst;
   // The grid is only worked out for a branch that passes the block count and volume.
   if (setup_.volumeBoundHolds && !demandFitsByVolume(box)) return !stopAtFirst;
+  // Another order of slabs led here before and recorded nothing since the best plan last
+  // changed: it would record nothing again.
+  const FruitlessBranches::Key key = layerBranchKey(box);
+  if (fruitlessBranches_.knownFruitless(key)) return !stopAtFirst;
+  const std::uint64_t recordsBefore = state_.plansRecorded;
   const std::int64_t* grid = fillGrid(box, cutAxis, false);
   if (!branchMayRecord(box, grid, perTypeLimit)) return !stopAtFirst;
   ++statistics_.searchNodes;
@@ -404,7 +412,32 @@ bool ContainerPlan::searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopA
   if (step == Step::Next) step = searchPlanAlong<1>(box, grid, perTypeLimit, stopAtFirst, target);
   if (step == Step::Next) step = searchPlanAlong<2>(box, grid, perTypeLimit, stopAtFirst, target);
   if (step != Step::Next) return step == Step::Succeed;
+  if (state_.plansRecorded == recordsBefore && !cancelled()) fruitlessBranches_.rememberFruitless(key);
   return !stopAtFirst;
+}
+
+FruitlessBranches::Key ContainerPlan::layerBranchKey(const PPCube& box) const {
+  FruitlessBranches::Key key;
+  key.x = box.extentX;
+  key.y = box.extentY;
+  key.z = box.extentZ;
+  for (std::uint32_t t = 0; t < typeCount() && t < FruitlessBranches::kMaxTypes; ++t) {
+    key.remaining[t] = state_.typeStates[t].remaining;
+    key.laid |= static_cast<std::uint64_t>(state_.blocksOfType[t] & 0xff) << (8 * t);
+  }
+  if (state_.lyingUsed) key.laid |= std::uint64_t{1} << 24;
+  if (state_.workCount > 0) {
+    // The run of slabs just laid along one axis: the search lays none of their types and
+    // orientations again along it before it turns to another axis.
+    const std::int32_t axis = state_.workBlocks[state_.workCount - 1].axis;
+    key.laid |= static_cast<std::uint64_t>(axis + 1) << 25;
+    for (std::uint32_t i = state_.workCount; i-- > 0;) {
+      const PlanBlock& b = state_.workBlocks[i];
+      if (b.axis != axis) break;
+      key.laid |= std::uint64_t{1} << (32 + 6 * b.typeIndex + b.orientation);
+    }
+  }
+  return key;
 }
 
 template <int A>

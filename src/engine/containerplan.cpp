@@ -105,6 +105,8 @@ void ContainerPlan::reserveSearchArrays() {
   state_.slabLengths.reserve((blocks + 1) * 18 * types);
   // One type is never searched in whole slabs.
   if (types >= 2) failedBranches_.reserve(types);
+  // Only up to three types search layer by layer.
+  if (types >= 1 && types <= FruitlessBranches::kMaxTypes) fruitlessBranches_.reserve();
 }
 
 void ContainerPlan::setMaxDepth(std::int32_t maxBlockNum) {
@@ -257,6 +259,7 @@ RunResult ContainerPlan::run(std::int32_t maxBlockNum, bool stopAtFirst) {
   if (!keepFailedBranches_ || setup_.maxDepth > failedBranchesDepth_)
     failedBranches_.clear(input_.gapX == input_.gapZ);
   failedBranchesDepth_ = setup_.maxDepth;
+  fruitlessBranches_.clear();
   keepFailedBranches_ = false;
   resetCounters(state_.sets);
   checkVolumeBound();

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/failedbranches.h"
+#include "engine/fruitlessbranches.h"
 
 struct FillScheme;
 
@@ -171,6 +172,8 @@ struct SearchState {
   // How often a plan with more complete sets raised every counter; sums of the counters
   // taken before are stale once it changes.
   std::uint64_t counterRaises = 0;
+  // How many plans were recorded: a branch that leaves it as it was recorded nothing.
+  std::uint64_t plansRecorded = 0;
   // Per search level (slabs laid), the whole cartons of each candidate along x, y and z of
   // that level's box: candidate ci's three counts start at ci * 3.
   std::vector<std::int64_t> grids;
@@ -327,6 +330,8 @@ class ContainerPlan {
   bool repeatsInTrailingRun(std::int32_t axis, std::int32_t typeIndex,
                             std::int32_t orientation) const;
   void recordPlan(const PlanBlock& last);
+  // The key of the layer-search branch under search in box.
+  FruitlessBranches::Key layerBranchKey(const PPCube& box) const;
   void computeUsedLength();
 
   friend class SlabStep;
@@ -337,6 +342,7 @@ class ContainerPlan {
   PlanResult result_;
   RunStatistics statistics_;
   FailedBranches failedBranches_;
+  FruitlessBranches fruitlessBranches_;
   // The next run keeps the failed branches of the runs before (changeLength).
   bool keepFailedBranches_ = false;
   // The least depth limit of the runs whose failed branches the table holds.
