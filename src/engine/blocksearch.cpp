@@ -399,9 +399,11 @@ bool ContainerPlan::searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopA
   // The grid is only worked out for a branch that passes the block count and volume.
   if (setup_.volumeBoundHolds && !demandFitsByVolume(box)) return !stopAtFirst;
   // Another order of slabs led here before and recorded nothing since the best plan last
-  // changed: it would record nothing again.
-  const FruitlessBranches::Key key = layerBranchKey(box);
-  if (fruitlessBranches_.knownFruitless(key)) return !stopAtFirst;
+  // changed: it would record nothing again. Short runs do without the table: its memory
+  // would cost them more than it saves.
+  const bool keyed = statistics_.searchNodes >= kNodesBeforeFruitlessTable;
+  const FruitlessBranches::Key key = keyed ? layerBranchKey(box) : FruitlessBranches::Key{};
+  if (keyed && fruitlessBranches_.knownFruitless(key)) return !stopAtFirst;
   const std::uint64_t recordsBefore = state_.plansRecorded;
   const std::int64_t* grid = fillGrid(box, cutAxis, false);
   if (!branchMayRecord(box, grid, perTypeLimit)) return !stopAtFirst;
@@ -412,7 +414,7 @@ bool ContainerPlan::searchPlan(PPCube box, std::int32_t perTypeLimit, bool stopA
   if (step == Step::Next) step = searchPlanAlong<1>(box, grid, perTypeLimit, stopAtFirst, target);
   if (step == Step::Next) step = searchPlanAlong<2>(box, grid, perTypeLimit, stopAtFirst, target);
   if (step != Step::Next) return step == Step::Succeed;
-  if (state_.plansRecorded == recordsBefore && !cancelled()) fruitlessBranches_.rememberFruitless(key);
+  if (keyed && state_.plansRecorded == recordsBefore && !cancelled()) fruitlessBranches_.rememberFruitless(key);
   return !stopAtFirst;
 }
 

@@ -39,6 +39,8 @@ inline constexpr std::int32_t kOneTypeBlockLimit = 999;
 inline constexpr std::int32_t kFewTypesBlockLimit = 2;
 // From this many types on, each type goes into one whole slab and the set count is bisected.
 inline constexpr std::uint32_t kWholeSlabTypes = 4;
+// Branches the layer search visits before it keeps those that recorded nothing.
+inline constexpr std::uint64_t kNodesBeforeFruitlessTable = 2000;
 // Gross volume (mm3) still to place below which every carton counts as placed.
 inline constexpr double kAllPlacedVolume = 1e-6;
 
