@@ -33,13 +33,7 @@ FillScheme planWithName(const std::string& name) {
   block.orientation = 5;
   block.cartonIndex = 0;
   block.cartonName = name;
-  plan.blocks.push_back(block);
-  plan.loadedCount = 20;
-  plan.capacityCount = 24;
-  plan.setCount = 2;
-  plan.loadedVolume = 1.44e9;
-  plan.fillRatio = 0.05;
-  plan.netRatio = 0.05;
+  plan.result.containers.push_back(LoadedContainer{plan.container, {block}});
   return plan;
 }
 

@@ -4,6 +4,15 @@
 
 #include "model/language.h"
 
+FillScheme newProject(const Settings& settings) {
+  FillScheme project;
+  project.spacingL = settings.spacingL;
+  project.spacingW = settings.spacingW;
+  project.spacingH = settings.spacingH;
+  project.container = settings.defaultContainer();
+  return project;
+}
+
 std::string openFailedMessage() {
   return inLanguage("打开文件失败，请确认您所打开的文件是否存在以及格式是否正确。",
                     "The file could not be opened; please check that it exists and is a project file.");

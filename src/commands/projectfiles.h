@@ -4,6 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "model/fillscheme.h"
+#include "model/settings.h"
+
+// A new project as the settings make it: the default container, the settings' spacings,
+// no cartons, no result.
+FillScheme newProject(const Settings& settings);
+
 // Shown when a project file cannot be read.
 std::string openFailedMessage();
 // Shown when a project file cannot be written.

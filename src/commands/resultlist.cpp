@@ -4,8 +4,8 @@
 
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
-#include "engine/statistics.h"
-#include "model/fillscheme.h"
+#include "commands/statistics.h"
+#include "engine/loadingorder.h"
 #include "model/language.h"
 
 namespace {
@@ -23,7 +23,7 @@ ResultRow blockRow(const BlockScheme& block, std::size_t number) {
   return row;
 }
 
-ResultRow leftoverRow(const Leftover& leftover, const FillScheme& project) {
+ResultRow leftoverRow(const Leftover& leftover, const ProjectInput& project) {
   ResultRow row;
   row.texts = {"", leftover.name, inLanguage("未装入", "Not loaded"), "", "", std::to_string(leftover.count)};
   row.imageIndex = project.cartons[static_cast<std::size_t>(leftover.cartonIndex)].material + 1;
@@ -33,22 +33,23 @@ ResultRow leftoverRow(const Leftover& leftover, const FillScheme& project) {
 
 }  // namespace
 
-std::vector<ResultRow> resultRows(const FillScheme& project) {
+std::vector<ResultRow> resultRows(const ProjectInput& project, const LoadedContainer& loaded,
+                                  const std::vector<Leftover>& leftovers) {
   std::vector<ResultRow> rows;
-  rows.reserve(project.blocks.size() + 1);
+  rows.reserve(loaded.blocks.size() + 1 + leftovers.size());
   std::int64_t capacity = 0;
-  std::int64_t loaded = 0;
-  for (const BlockScheme& block : project.blocks) {
+  std::int64_t cartons = 0;
+  for (const BlockScheme& block : loaded.blocks) {
     rows.push_back(blockRow(block, rows.size() + 1));
     capacity += block.capacity();
-    loaded += block.count;
+    cartons += block.count;
   }
   ResultRow totals;
-  totals.texts = {"", inLanguage("合计", "Total"), "", "", std::to_string(capacity), std::to_string(loaded)};
+  totals.texts = {"", inLanguage("合计", "Total"), "", "", std::to_string(capacity), std::to_string(cartons)};
   totals.imageIndex = kTotalsImageIndex;
   totals.kind = ResultRowKind::Totals;
-  if (!project.blocks.empty()) {
-    const LoadBalance balance = loadBalance(project);
+  if (!loaded.blocks.empty()) {
+    const LoadBalance balance = loadBalance(project.cartons, loaded);
     totals.texts[2] = inLanguage("重量：", "Weight: ") + formatTwoDecimals(balance.loadedWeight) +
                       inLanguage("千克", " kg");
     if (balance.maxLoadShare)
@@ -56,9 +57,11 @@ std::vector<ResultRow> resultRows(const FillScheme& project) {
                         inLanguage("%", "% of the maximum load");
   }
   rows.push_back(totals);
-  for (const Leftover& leftover : leftoverCartons(project)) rows.push_back(leftoverRow(leftover, project));
+  for (const Leftover& leftover : leftovers) rows.push_back(leftoverRow(leftover, project));
   return rows;
 }
+
+std::vector<std::size_t> loadingSteps(const LoadedContainer& loaded) { return loadingOrder(loaded.blocks); }
 
 std::array<std::string, 6> resultColumns() {
   if (currentLanguage() == Language::English)

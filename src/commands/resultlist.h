@@ -7,11 +7,17 @@
 #include <string>
 #include <vector>
 
-struct FillScheme;
+#include "commands/leftovers.h"
+#include "model/projectinput.h"
+#include "model/projectresult.h"
 
 // Column captions: block number, carton, orientation, vertex, arrangement, cartons loaded.
 // In the current language.
 std::array<std::string, 6> resultColumns();
+// The indexes of the loaded container's blocks in a loader's order (engine/loadingorder.h):
+// the steps of the step slider.
+std::vector<std::size_t> loadingSteps(const LoadedContainer& loaded);
+
 // Small image of the totals row.
 inline constexpr int kTotalsImageIndex = 11;
 
@@ -23,9 +29,10 @@ struct ResultRow {
   ResultRowKind kind = ResultRowKind::Block;
 };
 
-// One row per block: "1", cartonName, orientation text, "x,y,z", "nx×ny×nz＝capacity",
+// One row per block of the loaded container: "1", cartonName, orientation text, "x,y,z", "nx×ny×nz＝capacity",
 // count; then the totals row: "", "合计", the loaded weight and its share of the maximum
 // load (both empty without blocks), "", the summed capacity, the summed count; then per
 // carton type not loaded in full: "", its name, "未装入", "", "", the cartons not loaded.
 // The totals row's index is the number of blocks.
-std::vector<ResultRow> resultRows(const FillScheme& project);
+std::vector<ResultRow> resultRows(const ProjectInput& project, const LoadedContainer& loaded,
+                                  const std::vector<Leftover>& leftovers);

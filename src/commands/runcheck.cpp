@@ -1,14 +1,14 @@
 #include "commands/runcheck.h"
 
-#include "model/fillscheme.h"
+#include "model/projectinput.h"
 #include "model/language.h"
 
-PreRunCheck checkBeforeRun(FillScheme& project) {
-  project.computeMaxSets();
+PreRunCheck checkBeforeRun(const ProjectInput& project) {
+  const std::int32_t maxSets = project.computeMaxSets();
   if (project.cartons.empty()) return PreRunCheck::NoCartons;
-  if (project.maxSets > kMaxRunnableSets) return PreRunCheck::TooManySets;
-  if (project.maxSets == -1) return PreRunCheck::OverWeight;
-  if (project.maxSets <= 0) return PreRunCheck::DoesNotFit;
+  if (maxSets > kMaxRunnableSets) return PreRunCheck::TooManySets;
+  if (maxSets == -1) return PreRunCheck::OverWeight;
+  if (maxSets <= 0) return PreRunCheck::DoesNotFit;
   const double ratio = project.volumeRatio();
   if (project.hasMixedSpaceIndex() && ratio <= 0.5) return PreRunCheck::MixedUnderHalf;
   if (ratio > 0.2 && ratio <= 0.5) return PreRunCheck::AskUnderHalf;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-struct FillScheme;
+struct ProjectInput;
 
 enum class PreRunCheck {
   Go,              // run without a question
@@ -20,9 +20,8 @@ enum class PreRunCheck {
 // the container too large.
 inline constexpr int kMaxRunnableSets = 20000;
 
-// Decides what the Run command does with the project. Calls computeMaxSets first, which
-// stores maxSets in the project; nothing else changes.
-PreRunCheck checkBeforeRun(FillScheme& project);
+// Decides what the Run command does with the project (its computeMaxSets and fill).
+PreRunCheck checkBeforeRun(const ProjectInput& project);
 // One of the two questions: the user is asked, and No stops the run.
 bool isQuestion(PreRunCheck check);
 // True for the five refusals: the run does not start.

@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "boxpic/boxpic.h"
+#include "model/orientation.h"
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
-#include "engine/statistics.h"
+#include "commands/statistics.h"
 #include "export/dynamiclibrary.h"
 #include "export/stagingfolder.h"
 #include "export/textreplace.h"
@@ -60,7 +61,13 @@ bool pictureWritten(const std::string& file) {
 
 ExportPlan::ExportPlan(const FillScheme& project, const std::string& programFolder,
                        const std::string& outputFolder)
-    : project_(project) {
+    : ExportPlan(project.input(),
+                 project.result.empty() ? LoadedContainer{project.container, {}} : project.result.containers.front(),
+                 leftoverCartons(project.input(), project.result), programFolder, outputFolder) {}
+
+ExportPlan::ExportPlan(const ProjectInput& input, const LoadedContainer& loaded, std::vector<Leftover> leftovers,
+                       const std::string& programFolder, const std::string& outputFolder)
+    : project_(input), loaded_(loaded), leftovers_(std::move(leftovers)) {
   const std::string program = withTrailingSlash(programFolder);
   htmlFile = (outputFolder.empty() ? program : withTrailingSlash(outputFolder)) + "packplan.htm";
   templateFile = program + "template.htm";
@@ -220,9 +227,9 @@ bool ExportPlan::stageBlockPictures(StagingFolder& staging) try {
   if (!library.isLoaded()) return fail(library.error());
   const auto drawBlock = library.entry<DrawBlockFunction>("DrawBlock");
   if (drawBlock == nullptr) return fail(libraryFile + ": no entry point DrawBlock");
-  const Container& container = project_.container;
-  for (std::size_t i = 0; i < project_.blocks.size(); ++i) {
-    const BlockScheme& block = project_.blocks[i];
+  const Container& container = loaded_.container;
+  for (std::size_t i = 0; i < loaded_.blocks.size(); ++i) {
+    const BlockScheme& block = loaded_.blocks[i];
     const OrientationCodes codes = orientationCodes(block.orientation);
     const bool drawn = stagePicture(staging, blockPictureName(i), [&](const char* file) {
       // The pitch takes the project's spacings, not the gaps stored in the block.
@@ -262,8 +269,8 @@ std::string ExportPlan::cartonLegendHtml() const {
 
 std::string ExportPlan::blockPicturesHtml() const {
   std::string html;
-  for (std::size_t i = 0; i < project_.blocks.size(); ++i) {
-    const BlockScheme& block = project_.blocks[i];
+  for (std::size_t i = 0; i < loaded_.blocks.size(); ++i) {
+    const BlockScheme& block = loaded_.blocks[i];
     html += "<img src='" + blockPictureName(i) + "' border=0><br>";
     html += inLanguage("第", "Block ") + number(static_cast<std::int64_t>(i) + 1) +
             inLanguage("块  所用纸箱：", "  carton: ") + escapeHtml(block.cartonName);
@@ -283,19 +290,20 @@ std::string ExportPlan::blockPicturesHtml() const {
 
 std::string ExportPlan::totalsHtml() const {
   std::string html;
-  if (project_.setCount > 1) html += inLanguage("套数：", "Sets: ") + number(project_.setCount);
-  html += inLanguage(" 总箱数：", " Cartons: ") + number(project_.loadedCount);
-  html += inLanguage(" 总体积：", " Volume: ") + formatTwoDecimals(project_.loadedVolume * 1e-9) +
+  const ResultStatistics statistics = resultStatistics(project_, loaded_);
+  if (statistics.setCount > 1) html += inLanguage("套数：", "Sets: ") + number(statistics.setCount);
+  html += inLanguage(" 总箱数：", " Cartons: ") + number(statistics.loadedCount);
+  html += inLanguage(" 总体积：", " Volume: ") + formatTwoDecimals(statistics.loadedVolume * 1e-9) +
           inLanguage("立方米", " cubic metres");
-  html += inLanguage(" 填充率：", " Fill ratio: ") + formatTwoDecimals(project_.fillRatio * 100) + "%";
-  html += inLanguage(" 净装箱率：", " Net loading ratio: ") + formatTwoDecimals(project_.netRatio * 100) + "%";
-  if (!project_.blocks.empty()) {
-    const LoadBalance balance = loadBalance(project_);
+  html += inLanguage(" 填充率：", " Fill ratio: ") + formatTwoDecimals(statistics.fillRatio * 100) + "%";
+  html += inLanguage(" 净装箱率：", " Net loading ratio: ") + formatTwoDecimals(statistics.netRatio * 100) + "%";
+  if (!loaded_.blocks.empty()) {
+    const LoadBalance balance = loadBalance(project_.cartons, loaded_);
     html += "<br>" + escapeHtml(loadedWeightText(balance));
     if (const std::string centre = centreOfGravityText(balance); !centre.empty()) html += "<br>" + escapeHtml(centre);
   }
   // What the plan leaves behind, so that nobody counts on it arriving.
-  const std::vector<Leftover> leftovers = leftoverCartons(project_);
+  const std::vector<Leftover>& leftovers = leftovers_;
   if (!leftovers.empty()) {
     html += inLanguage("<br>未装入的纸箱：<table border=1 cellspacing=0 cellpadding=3><tr><th>纸箱</th><th>未装入数量</th></tr>",
                        "<br>Cartons not loaded:<table border=1 cellspacing=0 cellpadding=3><tr><th>Carton</th>"
@@ -308,34 +316,20 @@ std::string ExportPlan::totalsHtml() const {
 }
 
 std::string ExportPlan::containerHtml() const {
-  const Container& container = project_.container;
+  const Container& container = loaded_.container;
   return escapeHtml(container.name) + " L=" + number(container.length) + " W=" + number(container.width) +
          " H=" + number(container.height);
 }
 
 OrientationCodes orientationCodes(int orientation) {
-  // Edges along y, z and x of the orientation codes 0-5 (L = 2, W = 1, H = 0).
-  static constexpr std::array<OrientationCodes, 6> codes = {{
-      {2, 0, 1},  // W, L, H along x, y, z
-      {1, 2, 0},  // H, W, L
-      {0, 1, 2},  // L, H, W
-      {0, 2, 1},  // W, H, L
-      {2, 1, 0},  // H, L, W
-      {1, 0, 2},  // L, W, H
-  }};
-  if (orientation < 0 || orientation >= static_cast<int>(codes.size())) return {};
-  return codes[static_cast<std::size_t>(orientation)];
+  if (!isOrientationCode(orientation)) return {};
+  // The drawing library numbers the edges L = 2, W = 1, H = 0.
+  const auto code = [](Edge e) { return e == Edge::Length ? 2 : e == Edge::Width ? 1 : 0; };
+  const OrientationEdges& e = kOrientationEdges[static_cast<std::size_t>(orientation)];
+  return {code(e.alongY), code(e.alongZ), code(e.alongX)};
 }
 
-std::string nothingToExportMessage() {
-  return inLanguage("没有运算结果可供导出，请先进行运算。",
-                    "There is no result to export; please calculate first.");
-}
 
-std::string openDocumentFailedMessage() {
-  return inLanguage("自动打开文件失败，请您选择其它程序进行打开。",
-                    "The file could not be opened automatically; please open it with another program.");
-}
 
 std::string exportFailureMessage(int result) {
   switch (result) {

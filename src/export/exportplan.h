@@ -14,9 +14,10 @@
 #include <string>
 #include <string_view>
 
+#include "commands/leftovers.h"
+#include "model/fillscheme.h"
 #include "platform/programfolder.h"
 
-struct FillScheme;
 class StagingFolder;
 
 // The default template as the program was built with it (resources/template.htm).
@@ -35,8 +36,13 @@ inline constexpr std::size_t kMaxTemplateSize = std::size_t{16} << 20;
 
 class ExportPlan {
  public:
-  // The template and libboxpic.so come from programFolder; the document and the pictures
-  // are written into outputFolder (the program folder when empty). Folders end in '/'.
+  // The plan of one loaded container of a project, with the cartons the whole result
+  // leaves behind. The template and libboxpic.so come from programFolder; the document
+  // and the pictures are written into outputFolder (the program folder when empty).
+  // Folders end in '/'.
+  ExportPlan(const ProjectInput& input, const LoadedContainer& loaded, std::vector<Leftover> leftovers,
+             const std::string& programFolder = ::programFolder(), const std::string& outputFolder = "");
+  // The plan of a project with one loaded container (its first one).
   explicit ExportPlan(const FillScheme& project, const std::string& programFolder = ::programFolder(),
                       const std::string& outputFolder = "");
 
@@ -87,7 +93,9 @@ class ExportPlan {
   std::string pictureFolder() const;
 
  private:
-  const FillScheme& project_;
+  ProjectInput project_;
+  LoadedContainer loaded_;
+  std::vector<Leftover> leftovers_;
   int failedStep_ = kExportDone;
   std::string failureReason_;
   const std::atomic<bool>* cancel_ = nullptr;
@@ -116,9 +124,5 @@ struct OrientationCodes {
 };
 OrientationCodes orientationCodes(int orientation);
 
-// The message when there is no result to export: "没有运算结果可供导出，请先进行运算。"
-std::string nothingToExportMessage();
-// The message when the exported document could not be opened automatically.
-std::string openDocumentFailedMessage();
 // The message of each result of run; empty for kExportDone.
 std::string exportFailureMessage(int result);

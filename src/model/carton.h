@@ -24,10 +24,11 @@ struct Carton {
   std::int32_t material = 0;  // colour index 0-9
   std::int32_t count = 1;     // cartons of this type (the ratio within one set)
   std::int32_t spaceIndex = kSpaceNone;
-  std::int32_t groupKey = kSpaceNone;  // working key of a calculation run; never saved
 
   // L x W x H in mm³, formed in floating point.
   double volume() const;
   // Caption of the carton in the tree: "纸箱1 (600*400*300:50)".
   std::string displayText() const;
+
+  bool operator==(const Carton&) const = default;
 };

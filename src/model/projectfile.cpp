@@ -11,7 +11,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "model/fillscheme.h"
+#include "model/projectinput.h"
 #include "model/gbk.h"
 #include "model/projectfile.h"
 
@@ -88,7 +88,7 @@ bool isValidContainer(const Container& c) {
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> FillScheme::saveToStream() const {
+std::optional<std::vector<std::uint8_t>> ProjectInput::saveToStream() const {
   auto gbkName = [](const std::string& name) -> std::optional<std::string> {
     if (!isStorableName(name)) return std::nullopt;
     return utf8ToGbk(name);
@@ -128,7 +128,7 @@ std::uint64_t expectedProjectFileSize(std::span<const std::uint8_t> header) {
   return kProjectHeaderSize + static_cast<std::uint64_t>(n) * kProjectRecordSize;
 }
 
-bool FillScheme::loadFromStream(std::span<const std::uint8_t> stream) {
+bool ProjectInput::loadFromStream(std::span<const std::uint8_t> stream) {
   if (stream.size() < kProjectHeaderSize) return false;
   if (!std::equal(kMagic.begin(), kMagic.end(), stream.begin())) return false;
   Reader in(stream);

@@ -24,7 +24,6 @@
 #include "commands/deletecarton.h"
 #include "commands/documentstate.h"
 #include "commands/projectfiles.h"
-#include "engine/calculation.h"
 #include "model/projectfile.h"
 #include "model/safefile.h"
 #include "ui/aboutbox.h"
@@ -217,12 +216,7 @@ void TMainForm::tbNewClick() {
 }
 
 void TMainForm::newProject() {
-  auto fresh = std::make_unique<FillScheme>();
-  fresh->spacingL = settings_->spacingL;
-  fresh->spacingW = settings_->spacingW;
-  fresh->spacingH = settings_->spacingH;
-  fresh->container = settings_->defaultContainer();
-  project_ = std::move(fresh);
+  project_ = std::make_unique<FillScheme>(::newProject(*settings_));
 
   treeCarton->clear();
   auto* root = new QTreeWidgetItem(treeCarton, {QString::fromStdString(project_->container.displayText())});
@@ -230,7 +224,6 @@ void TMainForm::newProject() {
   root->setSelected(true);
   treeCarton->setCurrentItem(root);
 
-  clearBlocks(*project_);
   scene_.clearScene();
   scene_.setSceneContainer(project_->container);
   refreshView(true);

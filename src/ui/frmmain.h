@@ -70,6 +70,9 @@ class TMainForm : public QMainWindow, public FormHost {
   // The status bar: 1 the entered cartons, 2 the result, anything else "OK".
   void showStatistics(int mode);
   const Scene& scene() const { return scene_; }
+  // The loaded container the result list, the view and the status bar show: the result's
+  // first, or the project's container without blocks when there is no result.
+  const LoadedContainer& shownContainer() const;
 
   // The toolbar commands.
   void tbNewClick();
@@ -161,13 +164,13 @@ class TMainForm : public QMainWindow, public FormHost {
   std::unique_ptr<MessageBoxes> messages_;
   std::unique_ptr<FileDialogs> fileDialogs_;
   Scene scene_;
+  mutable LoadedContainer noResult_;  // shownContainer() without a result
   QString startFile_;
   QString exportFolder_;  // where the last plan was exported; empty: none yet
   bool shown_ = false;
   DocumentState document_;
   QStringList recentFiles_;
   bool closeAfterRun_ = false;  // the window was closed during a calculation
-  PlanningMode resultMode_ = PlanningMode::Sets;  // the planner of the result shown
 
   QToolBar* tbMain = nullptr;
   QTreeWidget* treeCarton = nullptr;

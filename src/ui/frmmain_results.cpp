@@ -13,12 +13,11 @@
 #include <array>
 #include <functional>
 
-#include "engine/calculation.h"
 #include "commands/fillblocks.h"
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
 #include "commands/resultlist.h"
-#include "engine/statistics.h"
+#include "commands/statistics.h"
 #include "ui/frmmain.h"
 #include "ui/pictures.h"
 #include "view3d/boxviewer.h"
@@ -103,7 +102,7 @@ void TMainForm::createResultList() {
   lvResult->setPalette(palette);
   connect(lvResult, &QTableWidget::itemSelectionChanged, this, [this] { lvResultSelectItem(); });
   lvResult->viewport()->installEventFilter(
-      new LeftoverRowPresses(lvResult, [this] { return static_cast<int>(project_->blocks.size()); }));
+      new LeftoverRowPresses(lvResult, [this] { return static_cast<int>(shownContainer().blocks.size()); }));
 
   PopupMenuBlock = new QMenu(this);
   PopupMenuBlock->setObjectName("PopupMenuBlock");
@@ -137,15 +136,15 @@ void TMainForm::refreshTree(bool clearResults) {
   refreshView(true);
   showStatistics(1);
   if (clearResults) {
-    clearBlocks(*project_);
+    project_->result = {};
     refreshResults(-1);
   }
   updateTitle();
 }
 
 void TMainForm::refreshResults(int selectIndex) {
-  refreshResultStatistics(*project_);
-  const std::vector<ResultRow> rows = resultRows(*project_);
+  const std::vector<ResultRow> rows =
+      resultRows(*project_, shownContainer(), leftoverCartons(*project_, project_->result));
   {
     const QSignalBlocker quiet(lvResult);
     lvResult->clearSelection();
@@ -160,14 +159,14 @@ void TMainForm::refreshResults(int selectIndex) {
     }
   }
   showPlanSteps();
-  const int totalsRow = static_cast<int>(project_->blocks.size());
-  const LoadBalance balance = loadBalance(*project_);
+  const int totalsRow = static_cast<int>(shownContainer().blocks.size());
+  const LoadBalance balance = loadBalance(project_->cartons, shownContainer());
   if (balance.centreKnown)
     scene_.setGravityPoint(GravityPoint{balance.fromLeftWall, balance.aboveFloor, balance.fromInnerEnd});
   else
     scene_.setGravityPoint(std::nullopt);
   selectResultRow(selectIndex >= 0 && selectIndex <= totalsRow ? selectIndex : totalsRow);
-  if (project_->loadedCount > 0) showStatistics(2);
+  if (resultStatistics(*project_, shownContainer()).loadedCount > 0) showStatistics(2);
   updateTitle();
 }
 
@@ -202,12 +201,13 @@ QWidget* TMainForm::createStatusLines() {
 
 void TMainForm::showStatistics(int mode) {
   // The result's statistics name the cartons it left behind, in red.
-  const std::string leftovers = mode == 2 ? leftoverStatusText(leftoverCartons(*project_)) : std::string();
+  const std::string leftovers =
+      mode == 2 ? leftoverStatusText(leftoverCartons(*project_, project_->result)) : std::string();
   const bool red = (mode == 1 && cartonVolumeExceedsContainer(*project_)) || !leftovers.empty();
-  std::string shown = statisticsText(*project_, mode);
+  std::string shown = statisticsText(*project_, shownContainer(), mode);
   if (!leftovers.empty()) shown += "    " + leftovers;
   // The weight and the balance of a result, each on a line of its own below.
-  const LoadBalance balance = loadBalance(*project_);
+  const LoadBalance balance = loadBalance(project_->cartons, shownContainer());
   const std::string weight = mode == 2 ? loadedWeightText(balance) : std::string();
   const std::string centre = mode == 2 ? centreOfGravityText(balance) : std::string();
   StatusWeight->setText(QString::fromStdString(weight));
@@ -222,7 +222,7 @@ void TMainForm::showStatistics(int mode) {
 }
 
 void TMainForm::lvResultSelectItem() {
-  const int totalsRow = static_cast<int>(project_->blocks.size());
+  const int totalsRow = static_cast<int>(shownContainer().blocks.size());
   const std::vector<int> selected = selectedResultRows();
   if (selected.empty()) {
     scene_.clearScene();
@@ -236,3 +236,10 @@ void TMainForm::lvResultSelectItem() {
 void TMainForm::PopupMenuBlockPopup() { mnuFillCompletely->setEnabled(canFillSelection(*project_, selectedResultRows())); }
 
 void TMainForm::refreshView(bool resetCamera) { ::refreshView(*boxViewer, resetCamera); }
+
+const LoadedContainer& TMainForm::shownContainer() const {
+  if (!project_->result.empty()) return project_->result.containers.front();
+  noResult_.container = project_->container;
+  noResult_.blocks.clear();
+  return noResult_;
+}

@@ -56,7 +56,6 @@ bool TMainForm::runFinished(const CalculationRequest& request, const Calculation
     return false;
   }
   applyReport(report, *project_);
-  resultMode_ = request.planningMode;
   if (report.status == CalculationStatus::Cancelled) {
     refreshTree(true);
     return false;
@@ -66,7 +65,7 @@ bool TMainForm::runFinished(const CalculationRequest& request, const Calculation
   // After the sets planner, what it could not load may still fit loaded freely.
   const bool offerLoadMax = request.planningMode == PlanningMode::Sets;
   std::string message = report.message;
-  if (report.status == CalculationStatus::Loaded) message = leftoverMessage(leftoverCartons(*project_));
+  if (report.status == CalculationStatus::Loaded) message = leftoverMessage(leftoverCartons(*project_, project_->result));
   const bool cartonsLeft = report.status == CalculationStatus::Loaded || report.status == CalculationStatus::NothingLoaded;
   if (message.empty()) return false;
   if (offerLoadMax && cartonsLeft) return messages_->question(qs(planAgainQuestion(message)));
@@ -75,7 +74,7 @@ bool TMainForm::runFinished(const CalculationRequest& request, const Calculation
 }
 
 void TMainForm::tbFillClick() {
-  if (resultMode_ == PlanningMode::LoadMax && project_->loadedCount > 0) {
+  if (project_->result.mode == PlanningMode::LoadMax && !project_->result.empty()) {
     messages_->information(qs(loadMaxFillMessage()));
     return;
   }
@@ -102,7 +101,7 @@ void TMainForm::tbFillClick() {
 void TMainForm::mnuFillCompletelyClick() { tbFillClick(); }
 
 void TMainForm::tbExportClick() {
-  if (project_->loadedCount == 0) {
+  if (project_->result.empty()) {
     messages_->information(qs(nothingToExportMessage()));
     return;
   }

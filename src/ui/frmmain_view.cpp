@@ -4,7 +4,7 @@
 #include <QFrame>
 #include <QLayout>
 
-#include "commands/loadingorder.h"
+#include "commands/resultlist.h"
 #include "ui/frmmain.h"
 #include "ui/stepcontrol.h"
 #include "view3d/boxviewer.h"
@@ -23,10 +23,11 @@ void TMainForm::createViewControls() {
           [this](int k) { selectResultRow(static_cast<int>(stepControl->rowOfStep(k))); });
 }
 
-void TMainForm::showPlanSteps() { stepControl->setLoadingOrder(loadingOrder(project_->blocks)); }
+void TMainForm::showPlanSteps() { stepControl->setLoadingOrder(loadingSteps(shownContainer())); }
 
 void TMainForm::showResultSelection(const std::vector<int>& selected) {
-  const int blockCount = static_cast<int>(project_->blocks.size());
+  const LoadedContainer& loaded = shownContainer();
+  const int blockCount = static_cast<int>(loaded.blocks.size());
   std::vector<int> blockRows;
   bool totals = false;
   for (const int row : selected) {
@@ -35,8 +36,8 @@ void TMainForm::showResultSelection(const std::vector<int>& selected) {
   }
 
   scene_.clearScene();
-  const auto show = [this](int row) {
-    scene_.addResultBlock(project_->blocks[static_cast<std::size_t>(row)], row + 1);
+  const auto show = [this, &loaded](int row) {
+    scene_.addResultBlock(loaded.blocks[static_cast<std::size_t>(row)], row + 1);
   };
   if (totals) {
     // The whole plan: every block, none singled out, at the last step.

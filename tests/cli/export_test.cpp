@@ -19,7 +19,7 @@
 #include <sstream>
 
 #include "chromium.h"
-#include "cli/cli.h"
+#include "cli/options.h"
 #include "clirunner.h"
 #include "model/fillscheme.h"
 #include "model/gbk.h"

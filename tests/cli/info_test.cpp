@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "cli/cli.h"
+#include "cli/options.h"
 #include "clirunner.h"
 #include "model/fillscheme.h"
 #include "model/projectfile.h"

@@ -5,6 +5,16 @@
 #include "commands/resultlist.h"
 #include "engine_test_support.h"
 
+namespace {
+
+// The rows of a project whose one loaded container holds blocks.
+std::vector<ResultRow> rowsOf(FillScheme& p, std::vector<BlockScheme> blocks) {
+  p.result.containers = {LoadedContainer{p.container, std::move(blocks)}};
+  return resultRows(p, p.result.containers.front(), leftoverCartons(p, p.result));
+}
+
+}  // namespace
+
 TEST(ResultList, oneRowPerBlockThenTheTotals) {
   FillScheme p;
   BlockScheme a;
@@ -24,8 +34,7 @@ TEST(ResultList, oneRowPerBlockThenTheTotals) {
   b.nx = b.ny = b.nz = 1;
   b.count = 1;
   b.material = 0;
-  p.blocks = {a, b};
-  const auto rows = resultRows(p);
+  const auto rows = rowsOf(p, {a, b});
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0].texts, (std::array<std::string, 6>{"1", "纸箱1", "W-H面朝门，L-W面朝上", "0,300,1200",
                                                         "3×2×4＝24", "20"}));
@@ -40,7 +49,8 @@ TEST(ResultList, oneRowPerBlockThenTheTotals) {
 }
 
 TEST(ResultList, anEmptyResultHasOnlyTheTotals) {
-  const auto rows = resultRows(FillScheme{});
+  FillScheme p;
+  const auto rows = resultRows(p, LoadedContainer{p.container, {}}, leftoverCartons(p, p.result));
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].texts, (std::array<std::string, 6>{"", "合计", "", "", "0", "0"}));
 }
@@ -69,8 +79,7 @@ TEST(ResultList, theTotalsRowWeighsTheLoadAndLeftoversFollowIt) {
   b.cartonName = "电视";
   b.nx = 5, b.ny = b.nz = 1;
   b.count = 5;
-  p.blocks = {a, b};
-  const auto rows = resultRows(p);
+  const auto rows = rowsOf(p, {a, b});
   ASSERT_EQ(rows.size(), 5u);
   EXPECT_EQ(rows[1].kind, ResultRowKind::Block);
   EXPECT_EQ(rows[2].texts, (std::array<std::string, 6>{"", "合计", "重量：300.00千克", "最大载重的30.00%", "29", "29"}));
@@ -82,5 +91,5 @@ TEST(ResultList, theTotalsRowWeighsTheLoadAndLeftoversFollowIt) {
   EXPECT_EQ(rows[4].imageIndex, 7);
 
   p.container.maxWeight = 0;  // no maximum load: no share
-  EXPECT_EQ(resultRows(p)[2].texts[3], "");
+  EXPECT_EQ(rowsOf(p, {a, b})[2].texts[3], "");
 }

@@ -37,17 +37,17 @@ INSTANTIATE_TEST_SUITE_P(Thresholds, VolumeRatio,
 TEST(PreRun, noCartonsAreRefusedFirst) {
   FillScheme p = projectOf(11800, 2300, 2450, {});
   EXPECT_EQ(checkBeforeRun(p), PreRunCheck::NoCartons);
-  EXPECT_EQ(p.maxSets, 0);
+  EXPECT_EQ(p.computeMaxSets(), 0);
   EXPECT_EQ(preRunMessage(PreRunCheck::NoCartons), "您没有输入纸箱数据，请输入纸箱数据后再进行计算。");
 }
 
 TEST(PreRun, twentyThousandSetsAreTheMost) {
   FillScheme most = projectOf(20000, 1, 1, {{1, 1, 1, 1}});
   EXPECT_EQ(checkBeforeRun(most), PreRunCheck::Go);
-  EXPECT_EQ(most.maxSets, 20000);
+  EXPECT_EQ(most.computeMaxSets(), 20000);
   FillScheme tooMany = projectOf(20001, 1, 1, {{1, 1, 1, 1}});
   EXPECT_EQ(checkBeforeRun(tooMany), PreRunCheck::TooManySets);
-  EXPECT_EQ(tooMany.maxSets, 20001);
+  EXPECT_EQ(tooMany.computeMaxSets(), 20001);
 }
 
 TEST(PreRun, tooHeavyAndTooLargeAreRefused) {

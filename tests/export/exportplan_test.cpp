@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "exportfixture.h"
+#include "resultblocks.h"
 #include "pngfile.h"
 
 namespace {
@@ -21,17 +22,17 @@ const std::string kTestLibraries = CARGOLYX_TEST_LIBRARY_DIR "/";
 
 const std::string kFirstLegend =
     "<table border=0><tr><td><img src='carton0.PNG' border=0></td><td>纸箱1:  L=600 W=400 H=300 "
-    "数量：10</td></tr></table><br><hr>";
+    "数量：20</td></tr></table><br><hr>";
 const std::string kSecondLegend =
     "<table border=0><tr><td><img src='carton1.PNG' border=0></td><td>纸箱2:  L=500 W=500 H=400 "
-    "数量：5</td></tr></table><br><hr>";
+    "数量：72</td></tr></table><br><hr>";
 const std::string kFirstBlock =
     "<img src='block0.PNG' border=0><br>第1块  所用纸箱：纸箱1<br>放置方向：L-W面朝门，L-H面朝上"
     "<br>顶点坐标：0,0,0<br>码放方式：3×2×4<br>码放数量：20 (注：本区域可容纳24个纸箱（见图），实际无需放满）<br><hr>";
 const std::string kSecondBlock =
     "<img src='block1.PNG' border=0><br>第2块  所用纸箱：纸箱2<br>放置方向：W-H面朝门，L-W面朝上"
     "<br>顶点坐标：0,0,1240<br>码放方式：4×6×3<br>码放数量：72<br><hr>";
-const std::string kStatistics = " 总箱数：92 总体积：8.64立方米 填充率：14.00% 净装箱率：12.99%";
+const std::string kStatistics = " 总箱数：92 总体积：8.64立方米 填充率：12.99% 净装箱率：12.99%";
 // The sample cartons have no weights.
 const std::string kBalance = "<br>装载重量：0.00千克（最大载重的0.00%）<br>重心：纸箱1、纸箱2未填写重量，无法确定";
 const std::string kTotals = kStatistics + kBalance;
@@ -54,11 +55,9 @@ TEST(ExportPlanTexts, everyBlockHasItsPictureAndDescriptionWithANoteWhenNotFull)
 TEST(ExportPlanTexts, totalsNameTheSetsOnlyAboveOne) {
   FillScheme plan = samplePlan();
   EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml(), kTotals);
-  plan.setCount = 3;
+  plan.cartons[0].count = 5;  // sets of 29 cartons: 92 loaded are three of them
+  plan.cartons[1].count = 24;
   EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml(), "套数：3" + kTotals);
-  plan.setCount = 1;
-  plan.loadedCount = 4294967294;  // beyond the int32 range
-  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml().substr(0, 24), " 总箱数：4294967294 ");
   const FillScheme empty;
   EXPECT_EQ(ExportPlan(empty, "/opt/cargolyx/").totalsHtml(),
             " 总箱数：0 总体积：0.00立方米 填充率：0.00% 净装箱率：0.00%");
@@ -82,6 +81,7 @@ TEST(ExportPlanTexts, containerIsNameAndSizes) {
   EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").containerHtml(), kContainer);
   plan.container.name = "A";
   plan.container.length = -5;
+  plan.result.containers[0].container = plan.container;
   EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").containerHtml(), "A L=-5 W=2300 H=2450");
 }
 
@@ -95,8 +95,9 @@ TEST(ExportPlanTexts, anEmptyPlanHasNoLegendAndNoBlocks) {
 TEST(ExportPlanTexts, namesShowAsTextNotAsMarkup) {
   FillScheme plan = samplePlan();
   plan.cartons[0].name = "<易碎>&'B\"";
-  plan.blocks[0].cartonName = "<易碎>";
+  resultBlocks(plan)[0].cartonName = "<易碎>";
   plan.container.name = "<20GP>";
+  plan.result.containers[0].container = plan.container;
   ExportPlan exportPlan(plan, "/opt/cargolyx/");
   EXPECT_NE(exportPlan.cartonLegendHtml().find("<td>&lt;易碎&gt;&amp;&#39;B&quot;:  L=600"), std::string::npos);
   EXPECT_NE(exportPlan.blockPicturesHtml().find("所用纸箱：&lt;易碎&gt;<br>"), std::string::npos);
@@ -134,8 +135,6 @@ TEST(ExportPlanTexts, orientationCodesNameTheEdgesAlongYZAndX) {
 }
 
 TEST(ExportPlanTexts, messages) {
-  EXPECT_EQ(nothingToExportMessage(), "没有运算结果可供导出，请先进行运算。");
-  EXPECT_EQ(openDocumentFailedMessage(), "自动打开文件失败，请您选择其它程序进行打开。");
   EXPECT_EQ(exportFailureMessage(kExportDone), "");
   EXPECT_EQ(exportFailureMessage(kExportDocumentFailed), "导出HTML文件失败。");
   EXPECT_EQ(exportFailureMessage(kExportCartonPicturesFailed), "导出纸箱图例文件失败。");
@@ -182,7 +181,7 @@ TEST_F(ExportPlanDocument, aCartonNamedLikeAPlaceholderIsReplacedByTheLaterPass)
   // The totals pass runs after the legend was inserted, and finds the name there;
   // the legend pass, before the blocks were inserted, does not see their names.
   plan.cartons[0].name = "[装箱合计]";
-  plan.blocks[0].cartonName = "[纸箱图例]";
+  resultBlocks(plan)[0].cartonName = "[纸箱图例]";
   writeTemplate(gbk("[纸箱图例]\n[装箱图示]"));
   ASSERT_TRUE(exportDocument());
   const std::string text = document();
@@ -322,7 +321,7 @@ TEST_F(ExportPlanRun, passesTheArgumentListsOfBothEntryPoints) {
   plan.spacingL = 10;
   plan.spacingW = 5;
   plan.spacingH = 3;
-  for (BlockScheme& block : plan.blocks) block.gapX = block.gapY = block.gapZ = 99;  // not used
+  for (BlockScheme& block : resultBlocks(plan)) block.gapX = block.gapY = block.gapZ = 99;  // not used
   ExportPlan exporter = exportPlan();
   exporter.libraryFile = kTestLibraries + "libboxpic_recording.so";
   ::setenv("CARGOLYX_BOXPIC_CALLS", file("calls.txt").c_str(), 1);

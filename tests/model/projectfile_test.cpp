@@ -131,8 +131,7 @@ TEST(ProjectFile, savingTwiceGivesTheSameBytes) {
 TEST(ProjectFile, roundTripKeepsInputButNotResultOrSpacing) {
   FillScheme p = projectWithTwoCartons();
   p.container = Container{"A", 5898, 2352, 2393, 21000};
-  p.blocks.emplace_back();
-  p.loadedCount = 12;
+  p.result.containers.push_back(LoadedContainer{p.container, {BlockScheme{}}});
   auto bytes = p.saveToStream();
   ASSERT_TRUE(bytes);
 

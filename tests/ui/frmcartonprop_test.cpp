@@ -10,6 +10,7 @@
 #include "dialogtesthost.h"
 #include "ui/frmcartonprop.h"
 #include "ui/updown.h"
+#include "resultblocks.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ TEST_F(CartonDialog, newModeShowsTheNewCartonWithEmptySizes) {
 }
 
 TEST_F(CartonDialog, okStoresTheTypedCartonAndRebuildsTheTree) {
-  host.scheme.blocks.resize(2);  // a result that the change makes stale
+  resultBlocks(host.scheme).resize(2);  // a result that the change makes stale
   openNew();
   type("txtName", "电视机");
   typeCarton("600", "400", "300", "50");
@@ -109,7 +110,7 @@ TEST_F(CartonDialog, okStoresTheTypedCartonAndRebuildsTheTree) {
   EXPECT_FALSE(form.newMode);
   EXPECT_EQ(host.treeRebuilds, 1);
   EXPECT_TRUE(host.lastRebuildCleared);
-  EXPECT_TRUE(host.scheme.blocks.empty());
+  EXPECT_TRUE(blocksOf(host.scheme).empty());
   ASSERT_EQ(host.scheme.cartons.size(), 1u);
   const Carton& c = host.scheme.cartons[0];
   EXPECT_EQ(c.displayText(), "电视机 (600*400*300:50)");

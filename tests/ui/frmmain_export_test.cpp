@@ -9,6 +9,7 @@
 
 #include "mainwindowdriver.h"
 #include "model/gbk.h"
+#include "resultblocks.h"
 
 namespace {
 
@@ -38,11 +39,11 @@ struct CalculatedDemo {
   MainWindowDriver d{kDemoFile};
   CalculatedDemo() {
     d.click("tbRun");
-    EXPECT_EQ(d.project().loadedCount, 850);
+    EXPECT_EQ(statisticsOf(d.project()).loadedCount, 850);
     d.messages().shown.clear();
   }
   void expectResultKept() {
-    EXPECT_EQ(d.project().loadedCount, 850);
+    EXPECT_EQ(statisticsOf(d.project()).loadedCount, 850);
     EXPECT_EQ(d.resultList()->rowCount(), 3);
   }
 };

@@ -12,6 +12,7 @@
 #include "mainwindowdriver.h"
 #include "ui/stepcontrol.h"
 #include "ui/pictures.h"
+#include "resultblocks.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ void giveTwoBlockResult(MainWindowDriver& d) {
   BlockScheme b = makeBlock(1, 1, 2, 2, 8, 30);
   b.sizeX = 500, b.sizeY = 500, b.sizeZ = 500, b.orientation = 5, b.cartonName = "纸箱2";
   b.x = 1200, b.y = 0, b.z = 2400, b.gapX = 5, b.gapY = 5, b.gapZ = 10;
-  p.blocks = {a, b};
+  resultBlocks(p) = {a, b};
   d.form().refreshResults(-1);
 }
 
@@ -225,8 +226,8 @@ TEST(MainWindowTree, refreshDropsTheResultAndShowsTheCartonStatistics) {
   d.selectTreeNode(0);
   d.form().findChild<QAction*>("mnuRefresh")->trigger();
   EXPECT_EQ(d.resultList()->rowCount(), 1);
-  EXPECT_TRUE(d.project().blocks.empty());
-  EXPECT_EQ(d.project().loadedCount, 0);
+  EXPECT_TRUE(blocksOf(d.project()).empty());
+  EXPECT_EQ(statisticsOf(d.project()).loadedCount, 0);
   EXPECT_EQ(d.statusText()->text().left(8), "已输入纸箱总数：");
 }
 
@@ -253,9 +254,9 @@ TEST(MainWindowResults, listsEveryBlockAndTheTotalsRow) {
   EXPECT_EQ(list->item(2, 0)->icon().pixmap(16, 16).toImage(), treePicture(11).pixmap(16, 16).toImage());
   EXPECT_EQ(d.selectedResultRows(), std::vector<int>{2}) << "the totals row is selected";
 
-  EXPECT_EQ(d.project().loadedCount, 50);
-  EXPECT_EQ(d.project().capacityCount, 56);
-  EXPECT_EQ(d.project().setCount, 1);
+  EXPECT_EQ(statisticsOf(d.project()).loadedCount, 50);
+  EXPECT_EQ(statisticsOf(d.project()).capacityCount, 56);
+  EXPECT_EQ(statisticsOf(d.project()).setCount, 1);
   EXPECT_TRUE(d.statusText()->text().startsWith("总箱数：50，")) << d.statusText()->text().toStdString();
 }
 
@@ -322,8 +323,8 @@ TEST(MainWindowFill, oneSelectedBlockIsFilledAndSelectedAgain) {
   EXPECT_EQ(d.project().cartons[0].count, 24);
   EXPECT_EQ(d.treeCaptions()[1], "纸箱1 (600*400*300:24)") << "the tree shows the new count";
   EXPECT_EQ(d.selectedResultRows(), std::vector<int>{0});
-  EXPECT_EQ(d.project().loadedCount, 54);
-  EXPECT_EQ(d.project().blocks.size(), 2u) << "the result stays";
+  EXPECT_EQ(statisticsOf(d.project()).loadedCount, 54);
+  EXPECT_EQ(blocksOf(d.project()).size(), 2u) << "the result stays";
 
   d.click("tbFill");  // the same block again: full now
   EXPECT_EQ(d.messages().shown, QStringList{"您选择的块中可装箱数和实装箱数已经相等，无需进行填充。"});
@@ -335,14 +336,14 @@ TEST(MainWindowFill, theTotalsRowAsksAndFillsEveryBlockOnYes) {
   const QString q = "本操作将填充所有未填满的块，确定吗？";
   d.messages().answers = {false};
   d.click("tbFill");
-  EXPECT_EQ(d.project().loadedCount, 50) << "No changes nothing";
+  EXPECT_EQ(statisticsOf(d.project()).loadedCount, 50) << "No changes nothing";
 
   d.messages().answers = {true};
   d.click("tbFill");
   EXPECT_EQ(d.messages().shown, (QStringList{q, q}));
-  EXPECT_EQ(d.project().loadedCount, 56);
-  EXPECT_EQ(d.project().capacityCount, 56);
-  EXPECT_EQ(d.project().setCount, 1);
+  EXPECT_EQ(statisticsOf(d.project()).loadedCount, 56);
+  EXPECT_EQ(statisticsOf(d.project()).capacityCount, 56);
+  EXPECT_EQ(statisticsOf(d.project()).setCount, 1);
   EXPECT_EQ(d.project().cartons[0].count, 24);
   EXPECT_EQ(d.project().cartons[1].count, 32);
   EXPECT_EQ(d.selectedResultRows(), std::vector<int>{2});
@@ -373,7 +374,7 @@ TEST(MainWindowFill, thePopupItemIsEnabledOnlyWhenTheButtonWouldFill) {
   d.clickResultRow(0);
   openMenu(0);
   item->trigger();  // the item does what the button does
-  EXPECT_EQ(d.project().blocks[0].count, 24);
+  EXPECT_EQ(blocksOf(d.project())[0].count, 24);
   openMenu(0);
   EXPECT_FALSE(item->isEnabled()) << "the block is full now";
 }
@@ -466,7 +467,7 @@ TEST(MainWindowOptions, okTakesTheSpacingsIntoTheProjectAndDropsTheResult) {
   EXPECT_EQ(d.project().spacingL, 10);
   EXPECT_EQ(d.project().spacingW, 5);
   EXPECT_EQ(d.settings().spacingL, 10);
-  EXPECT_TRUE(d.project().blocks.empty());
+  EXPECT_TRUE(blocksOf(d.project()).empty());
   EXPECT_EQ(d.resultList()->rowCount(), 1);
 
   d.messages().saveAnswers = {SaveChoice::Discard};
@@ -564,13 +565,13 @@ TEST(MainWindowRun, aPoorFillAsksFirstAndNoStops) {
   d.messages().answers = {false};
   d.click("tbRun");
   EXPECT_EQ(d.messages().shown, QStringList{q1});
-  EXPECT_TRUE(d.project().blocks.empty());
+  EXPECT_TRUE(blocksOf(d.project()).empty());
 
   d.messages().answers = {true};
   d.click("tbRun");
   EXPECT_EQ(d.messages().shown, (QStringList{q1, q1}));
-  EXPECT_GE(d.project().loadedCount, 400);
-  EXPECT_EQ(d.resultList()->rowCount(), static_cast<int>(d.project().blocks.size()) + 1);
+  EXPECT_GE(statisticsOf(d.project()).loadedCount, 400);
+  EXPECT_EQ(d.resultList()->rowCount(), static_cast<int>(blocksOf(d.project()).size()) + 1);
 }
 
 TEST(MainWindowRun, nothingLoadedFlashesAndTellsWhy) {
@@ -620,11 +621,11 @@ TEST(MainWindowSteps, theSliderWalksThePlanInLoadingOrderInStepWithTheList) {
   MainWindowDriver d;
   giveTwoBlockResult(d);
   FillScheme& p = d.project();
-  BlockScheme top = p.blocks[0];
+  BlockScheme top = blocksOf(p)[0];
   top.y = 1200;  // above the first block, listed first
-  BlockScheme floor = p.blocks[0];
+  BlockScheme floor = blocksOf(p)[0];
   floor.x = 0, floor.z = 0;
-  p.blocks = {top, floor, p.blocks[1]};
+  resultBlocks(p) = {top, floor, blocksOf(p)[1]};
   d.form().refreshResults(-1);
 
   auto* steps = d.form().findChild<StepControl*>("stepControl");

@@ -11,6 +11,7 @@
 
 #include "mainwindowdriver.h"
 #include "model/projectfile.h"
+#include "resultblocks.h"
 
 namespace {
 
@@ -177,18 +178,19 @@ TEST(MenuCommands, recentFilesReopenAndF5Calculates) {
 
   d.selectTreeNode(-1);
   d.pressKeyInTree(Qt::Key_F5);
-  EXPECT_GT(d.project().loadedCount, 0);
-  EXPECT_EQ(d.form().windowTitle(), "demo.pak — Cargolyx") << "a result is not saved with the project";
+  EXPECT_GT(statisticsOf(d.project()).loadedCount, 0);
+  EXPECT_EQ(d.form().windowTitle(), "demo.pak* — Cargolyx") << "a new result is a change to save";
   trigger(d, "mnuRefresh");
-  EXPECT_EQ(d.project().loadedCount, 0);
-  EXPECT_TRUE(d.project().blocks.empty());
+  EXPECT_EQ(statisticsOf(d.project()).loadedCount, 0);
+  EXPECT_TRUE(blocksOf(d.project()).empty());
+  EXPECT_EQ(d.form().windowTitle(), "demo.pak — Cargolyx") << "back to what was opened";
 }
 
 TEST(Leftovers, theStatusBarNamesTheCartonsLeftBehindInRed) {
   MainWindowDriver d(kMixedFile);
   ASSERT_EQ(d.project().cartons.size(), 3u);
   const Carton& first = d.project().cartons[0];
-  d.project().blocks = {makeBlock(0, first.material, 1, 1, 1, 1)};
+  resultBlocks(d.project()) = {makeBlock(0, first.material, 1, 1, 1, 1)};
   d.form().refreshResults(-1);
   const QString text = d.statusText()->text();
   EXPECT_TRUE(text.contains("未装入：" + QString::fromStdString(first.name) + " " +

@@ -10,6 +10,7 @@
 #include "dialogtesthost.h"
 #include "ui/frmcontainerprop.h"
 #include "ui/frmoption.h"
+#include "resultblocks.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ class OptionsDialog : public ::testing::Test {
 }  // namespace
 
 TEST_F(OptionsDialog, okWithNewSpacingsChangesSettingsAndProjectAndClearsTheResult) {
-  host.scheme.blocks.resize(3);
+  resultBlocks(host.scheme).resize(3);
   open();
   showSpacingPage();
   type("txtSpacingL", "10");
@@ -95,7 +96,7 @@ TEST_F(OptionsDialog, okWithNewSpacingsChangesSettingsAndProjectAndClearsTheResu
   EXPECT_EQ(host.scheme.spacingW, 5);
   EXPECT_EQ(host.scheme.spacingH, 5);
   EXPECT_EQ(host.treeRebuilds, 1);
-  EXPECT_TRUE(host.scheme.blocks.empty());
+  EXPECT_TRUE(blocksOf(host.scheme).empty());
 }
 
 TEST_F(OptionsDialog, comingBackToTheSpacingPageShowsTheStoredSpacings) {
@@ -207,7 +208,7 @@ TEST_F(OptionsDialog, deleteAsksFirstAndLeavesNoRowSelected) {
 TEST_F(OptionsDialog, cancelChangesNothing) {
   host.config.containers = {kA, kB};
   host.scheme.container = kA;
-  host.scheme.blocks.resize(2);
+  resultBlocks(host.scheme).resize(2);
   open();
   host.boxes.answers = {true};
   click("btnDel");
@@ -220,7 +221,7 @@ TEST_F(OptionsDialog, cancelChangesNothing) {
   EXPECT_EQ(host.config.containers, (std::vector<Container>{kA, kB}));
   EXPECT_EQ(host.config.spacingL, 0);
   EXPECT_EQ(host.scheme.container, kA);
-  EXPECT_EQ(host.scheme.blocks.size(), 2u);
+  EXPECT_EQ(blocksOf(host.scheme).size(), 2u);
   EXPECT_EQ(host.treeRebuilds, 0);
   open();
   EXPECT_EQ(names(), (QStringList{"A", "B"})) << "the next opening starts from the settings again";

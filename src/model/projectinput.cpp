@@ -1,4 +1,4 @@
-#include "model/fillscheme.h"
+#include "model/projectinput.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,7 +20,7 @@ std::int32_t truncateClamped(double value) {
 
 }  // namespace
 
-Carton& FillScheme::addCarton() {
+Carton& ProjectInput::addCarton() {
   const std::size_t n = cartons.size();
   Carton carton;
   carton.material = static_cast<std::int32_t>(n % kMaterialCount);
@@ -35,52 +35,48 @@ Carton& FillScheme::addCarton() {
   return cartons.back();
 }
 
-bool FillScheme::removeCarton(std::size_t index) {
+bool ProjectInput::removeCarton(std::size_t index) {
   if (index >= cartons.size()) return false;
   cartons.erase(cartons.begin() + static_cast<std::ptrdiff_t>(index));
   return true;
 }
 
-double FillScheme::netVolume() const {
+double ProjectInput::netVolume() const {
   double sum = 0.0;
   for (const Carton& c : cartons) sum += c.count * c.volume();
   return sum;
 }
 
-double FillScheme::volumeRatio() const {
+double ProjectInput::volumeRatio() const {
   const double containerVolume = container.volume();
   return containerVolume > 1.0 ? netVolume() / containerVolume : 0.0;
 }
 
-std::int64_t FillScheme::cartonTotal() const {
+std::int64_t ProjectInput::cartonTotal() const {
   std::int64_t sum = 0;
   for (const Carton& c : cartons) sum += c.count;
   return sum;
 }
 
-std::int32_t FillScheme::computeMaxSets() {
-  maxSets = kInitialMaxSets;
+std::int32_t ProjectInput::computeMaxSets() const {
   double volume = 0.0;
   double weight = 0.0;
   for (const Carton& c : cartons) {
     volume += c.count * c.volume();
     weight += c.count * c.weight;
   }
-  if (volume <= 0.0) {
-    maxSets = 0;
-    return maxSets;
-  }
+  if (volume <= 0.0) return 0;
   // A quotient beyond the int32 range (cartons of a few mm³) is held at its top,
   // far above the 20000 sets the run accepts.
-  maxSets = truncateClamped(container.volume() / volume);
+  std::int32_t sets = truncateClamped(container.volume() / volume);
   if (weight > 1e-7) {
     const std::int32_t byWeight = truncateClamped(container.maxWeight / weight);
-    if (byWeight < maxSets) maxSets = byWeight > 0 ? byWeight : -1;
+    if (byWeight < sets) sets = byWeight > 0 ? byWeight : -1;
   }
-  return maxSets;
+  return sets;
 }
 
-bool FillScheme::hasMixedSpaceIndex() const {
+bool ProjectInput::hasMixedSpaceIndex() const {
   if (cartons.empty()) return false;
   const std::int32_t first = cartons.front().spaceIndex;
   return std::any_of(cartons.begin(), cartons.end(),

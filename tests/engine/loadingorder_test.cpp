@@ -1,7 +1,7 @@
 // The order a loader fills the container in: inner end first, floor first, and never a
 // block before one it rests on or one behind it.
 
-#include "commands/loadingorder.h"
+#include "engine/loadingorder.h"
 
 #include <gtest/gtest.h>
 
@@ -82,21 +82,22 @@ TEST(LoadingOrder, aCalculatedPlanComesFromTheFloorUp) {
   CancelToken token;
   const CalculationReport report = calculate(calculationRequest(project, Settings{}), token);
   ASSERT_EQ(report.status, CalculationStatus::Loaded) << report.message;
-  ASSERT_GE(report.blocks.size(), 2u);
-  EXPECT_EQ(loadingOrder(report.blocks), [&] {
-    Order identity(report.blocks.size());
+  const std::vector<BlockScheme>& blocks = report.result.containers.at(0).blocks;
+  ASSERT_GE(blocks.size(), 2u);
+  EXPECT_EQ(loadingOrder(blocks), [&] {
+    Order identity(blocks.size());
     for (std::size_t i = 0; i < identity.size(); ++i) identity[i] = i;
     return identity;
   }());
-  EXPECT_EQ(report.blocks.front().y, 0);
-  EXPECT_GT(report.blocks.back().y, 0) << "the lying layer on top comes last";
+  EXPECT_EQ(blocks.front().y, 0);
+  EXPECT_GT(blocks.back().y, 0) << "the lying layer on top comes last";
 
   // The exported plan pictures and numbers the blocks in that order too.
   applyReport(report, project);
   const std::string html = ExportPlan(project, "/opt/cargolyx/").blockPicturesHtml();
   std::size_t previous = 0;
-  for (std::size_t i = 0; i < report.blocks.size(); ++i) {
-    const BlockScheme& b = report.blocks[i];
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    const BlockScheme& b = blocks[i];
     const std::size_t at = html.find("第" + std::to_string(i + 1) + "块");
     ASSERT_NE(at, std::string::npos);
     EXPECT_GE(at, previous);
@@ -104,27 +105,6 @@ TEST(LoadingOrder, aCalculatedPlanComesFromTheFloorUp) {
     EXPECT_EQ(html.find(vertex, at), html.find("顶点坐标：", at)) << "block " << i + 1 << " is the " << i + 1 << "th loaded";
     EXPECT_NE(html.find("block" + std::to_string(i) + ".PNG", previous), std::string::npos);
     previous = at;
-  }
-}
-
-// The load-max planner hands out its blocks in a loader's order of its own: the same as
-// this one, so that its steps, its rows and its exported pictures agree as well.
-TEST(LoadingOrder, theLoadMaxPlannersBlocksAreAlreadyInLoadingOrder) {
-  const FillScheme projects[] = {
-      projectOf(11800, 2300, 2450, {{1100, 300, 700, 40}, {520, 420, 330, 320}, {900, 650, 600, 60}}),
-      projectOf(5900, 2300, 2400, {{600, 400, 300, 300}, {450, 450, 450, 80}, {1200, 800, 500, 20}}),
-  };
-  for (const FillScheme& project : projects) {
-    CalculationRequest request = calculationRequest(project, Settings{});
-    request.planningMode = PlanningMode::LoadMax;
-    request.loadMaxTimeLimit = 0;  // the effort budget alone: the same plan every time
-    CancelToken token;
-    const CalculationReport report = calculate(request, token);
-    ASSERT_EQ(report.status, CalculationStatus::Loaded);
-    ASSERT_GE(report.blocks.size(), 2u);
-    Order identity(report.blocks.size());
-    for (std::size_t i = 0; i < identity.size(); ++i) identity[i] = i;
-    EXPECT_EQ(loadingOrder(report.blocks), identity);
   }
 }
 

@@ -1,4 +1,4 @@
-#include "commands/loadingorder.h"
+#include "engine/loadingorder.h"
 
 #include <cstdint>
 #include <queue>

@@ -1,0 +1,151 @@
+#include "cli/reportjson.h"
+
+#include <cmath>
+
+#include "commands/loadbalance.h"
+#include "commands/statistics.h"
+#include "model/fillscheme.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// A whole number as an integer, others as the double itself; JSON has no infinity or NaN.
+Json number(double value) {
+  if (!std::isfinite(value)) return nullptr;
+  if (value == std::trunc(value) && std::fabs(value) < 1e17) return static_cast<std::int64_t>(value);
+  return value;
+}
+
+const char* statusName(CalculationStatus status) {
+  switch (status) {
+    case CalculationStatus::Loaded: return "loaded";
+    case CalculationStatus::NothingLoaded: return "nothing-loaded";
+    case CalculationStatus::Refused: return "refused";
+    case CalculationStatus::Cancelled: return "cancelled";
+    case CalculationStatus::TimedOut: return "timed-out";
+  }
+  return "";
+}
+
+const char* modeName(PlanningMode planner, RunMode mode) {
+  if (planner == PlanningMode::LoadMax) return "max";
+  switch (mode) {
+    case RunMode::Single: return "single";
+    case RunMode::Zoned: return "zoned";
+    case RunMode::None: return "none";
+  }
+  return "";
+}
+
+Json blockJson(const BlockScheme& b) {
+  return Json{{"x", b.x},         {"y", b.y},         {"z", b.z},         {"sizeX", b.sizeX},
+              {"sizeY", b.sizeY}, {"sizeZ", b.sizeZ}, {"nx", b.nx},       {"ny", b.ny},
+              {"nz", b.nz},       {"orientation", b.orientation},         {"material", b.material},
+              {"count", b.count}, {"gapX", b.gapX},   {"gapY", b.gapY},   {"gapZ", b.gapZ},
+              {"cartonIndex", b.cartonIndex},         {"cartonName", b.cartonName}};
+}
+
+// The loaded cartons of a block one by one: its first `count` grid places, along z first,
+// then up, then across.
+void addPlacements(Json& out, const BlockScheme& b, std::int32_t blockIndex) {
+  std::int64_t left = b.count;
+  for (std::int32_t ix = 0; ix < b.nx && left > 0; ++ix)
+    for (std::int32_t iy = 0; iy < b.ny && left > 0; ++iy)
+      for (std::int32_t iz = 0; iz < b.nz && left > 0; ++iz, --left)
+        out.push_back(Json{{"x", b.x + ix * (b.sizeX + b.gapX)},
+                           {"y", b.y + iy * (b.sizeY + b.gapY)},
+                           {"z", b.z + iz * (b.sizeZ + b.gapZ)},
+                           {"sizeX", b.sizeX},
+                           {"sizeY", b.sizeY},
+                           {"sizeZ", b.sizeZ},
+                           {"cartonIndex", b.cartonIndex},
+                           {"block", blockIndex}});
+}
+
+Json balanceJson(const LoadBalance& balance) {
+  Json missing = Json::array();
+  for (const std::string& name : balance.weightlessCartons) missing.push_back(name);
+  Json centre = nullptr;
+  if (balance.centreKnown)
+    centre = Json{{"fromInnerEnd", number(balance.fromInnerEnd)},
+                  {"fromLeftWall", number(balance.fromLeftWall)},
+                  {"aboveFloor", number(balance.aboveFloor)},
+                  {"offsetAlongLength", number(balance.offsetAlongLength)},
+                  {"offsetAcross", number(balance.offsetAcross)}};
+  return Json{{"loadedWeight", number(balance.loadedWeight)},
+              {"maxLoadShare", balance.maxLoadShare ? number(*balance.maxLoadShare) : Json(nullptr)},
+              {"weightsMissing", missing},
+              {"centreOfGravity", centre}};
+}
+
+// Compact JSON; a byte that is not UTF-8 in a name becomes U+FFFD rather than an error.
+std::string dumped(const Json& value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); }
+
+}  // namespace
+
+Json reportJson(const FillScheme& project, const CalculationReport& report) {
+  const bool loadMax = report.planner == PlanningMode::LoadMax;
+  const LoadedContainer loaded =
+      report.result.empty() ? LoadedContainer{project.container, {}} : report.result.containers.front();
+  const ResultStatistics statistics = resultStatistics(project.input(), loaded);
+  Json out;
+  out["status"] = statusName(report.status);
+  out["message"] = report.message;
+  out["question"] = report.question;
+  out["maxSets"] = report.maxSets;
+  out["mode"] = modeName(loadMax ? PlanningMode::LoadMax : PlanningMode::Sets, report.mode);
+  Json blocks = Json::array();
+  for (const BlockScheme& b : loaded.blocks) blocks.push_back(blockJson(b));
+  out["blocks"] = std::move(blocks);
+  out["loadedCount"] = statistics.loadedCount;
+  out["capacityCount"] = statistics.capacityCount;
+  out["setCount"] = loadMax ? 0 : statistics.setCount;
+  out["loadedVolume"] = number(statistics.loadedVolume);
+  out["fillRatio"] = number(statistics.fillRatio);
+  out["netRatio"] = number(statistics.netRatio);
+  const LoadBalance balance = loadBalance(project.cartons, loaded);
+  if (loadMax) {
+    Json placements = Json::array();
+    for (std::size_t i = 0; i < loaded.blocks.size(); ++i)
+      addPlacements(placements, loaded.blocks[i], static_cast<std::int32_t>(i));
+    out["placements"] = std::move(placements);
+    // What is left of each type: everything entered less what was loaded (nothing is
+    // listed when the run was refused before it started).
+    Json leftovers = Json::array();
+    if (report.status == CalculationStatus::Loaded || report.status == CalculationStatus::NothingLoaded) {
+      std::vector<std::int64_t> left;
+      for (const Carton& c : project.cartons) left.push_back(c.count);
+      for (const BlockScheme& b : loaded.blocks)
+        if (b.cartonIndex >= 0 && static_cast<std::size_t>(b.cartonIndex) < left.size())
+          left[static_cast<std::size_t>(b.cartonIndex)] -= b.count;
+      for (std::size_t i = 0; i < left.size(); ++i)
+        if (left[i] > 0)
+          leftovers.push_back(Json{{"cartonIndex", i}, {"cartonName", project.cartons[i].name}, {"count", left[i]}});
+    }
+    out["leftovers"] = std::move(leftovers);
+    out["loadedWeight"] = number(balance.loadedWeight);
+    out["timedOut"] = report.result.timedOut;
+    out["supportPercent"] = report.result.empty() ? 0 : report.result.supportPercent;
+  }
+  out["balance"] = balanceJson(balance);
+  return out;
+}
+
+std::string reportJsonText(const Json& report) {
+  std::string text = "{";
+  bool first = true;
+  for (const auto& [key, value] : report.items()) {
+    text += first ? "" : ",\n ";
+    first = false;
+    text += dumped(Json(key)) + ": ";
+    if (value.is_array() && !value.empty()) {
+      text += "[";
+      for (std::size_t i = 0; i < value.size(); ++i) text += (i ? ",\n  " : "") + dumped(value[i]);
+      text += "]";
+    } else {
+      text += dumped(value);
+    }
+  }
+  return text + "}";
+}

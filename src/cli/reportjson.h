@@ -1,0 +1,20 @@
+#pragma once
+// The report of a calculation as the JSON that `plan --json` prints, one writer for every
+// planner. Members, in order: status, message, question, maxSets, mode, blocks,
+// loadedCount, capacityCount, setCount, loadedVolume, fillRatio, netRatio; for the load-max
+// planner then placements, leftovers, loadedWeight, timedOut, supportPercent; balance last.
+// Whole numbers are written as integers; other numbers read back as the same double.
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+
+#include "commands/calculate.h"
+
+struct FillScheme;
+
+// The report of a calculation of project (its input and the report's result).
+nlohmann::ordered_json reportJson(const FillScheme& project, const CalculationReport& report);
+
+// The JSON text: one member per line, the items of an array one per line.
+std::string reportJsonText(const nlohmann::ordered_json& report);

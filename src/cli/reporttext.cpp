@@ -1,0 +1,93 @@
+#include "cli/reporttext.h"
+
+#include <array>
+#include <cstdint>
+
+#include "cli/terminaltext.h"
+#include "commands/leftovers.h"
+#include "commands/loadbalance.h"
+#include "commands/resultlist.h"
+#include "commands/statistics.h"
+#include "model/fillscheme.h"
+#include "model/language.h"
+
+namespace {
+
+LoadedContainer loadedOf(const FillScheme& project) {
+  return project.result.empty() ? LoadedContainer{project.container, {}} : project.result.containers.front();
+}
+
+// Columns on a terminal: East Asian wide and full-width characters take two.
+std::size_t displayWidth(const std::string& utf8) {
+  std::size_t width = 0;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    std::uint32_t cp = lead;
+    std::size_t length = 1;
+    if (lead >= 0xf0) { cp = lead & 0x07; length = 4; }
+    else if (lead >= 0xe0) { cp = lead & 0x0f; length = 3; }
+    else if (lead >= 0xc0) { cp = lead & 0x1f; length = 2; }
+    for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k)
+      cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3f);
+    i += length;
+    const bool wide = (cp >= 0x1100 && cp <= 0x115f) || (cp >= 0x2e80 && cp <= 0xa4cf) ||
+                      (cp >= 0xac00 && cp <= 0xd7a3) || (cp >= 0xf900 && cp <= 0xfaff) ||
+                      (cp >= 0xfe30 && cp <= 0xfe4f) || (cp >= 0xff00 && cp <= 0xff60) ||
+                      (cp >= 0xffe0 && cp <= 0xffe6) || cp >= 0x20000;
+    width += wide ? 2 : 1;
+  }
+  return width;
+}
+
+}  // namespace
+
+std::string resultTableText(const FillScheme& project) {
+  std::vector<std::array<std::string, 6>> lines;
+  lines.push_back(resultColumns());
+  const std::vector<Leftover> leftovers = leftoverCartons(project.input(), project.result);
+  for (const ResultRow& row : resultRows(project.input(), loadedOf(project), leftovers)) {
+    lines.push_back(row.texts);
+    for (std::string& text : lines.back()) text = escapeControlCharacters(text);  // shown, never obeyed
+  }
+  std::array<std::size_t, 6> widths{};
+  for (const auto& line : lines)
+    for (std::size_t c = 0; c < 6; ++c) widths[c] = std::max(widths[c], displayWidth(line[c]));
+  std::string table;
+  for (const auto& line : lines) {
+    std::string text;
+    for (std::size_t c = 0; c < 6; ++c) {
+      text += line[c];
+      if (c + 1 < 6) text += std::string(widths[c] - displayWidth(line[c]) + 2, ' ');
+    }
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    table += text + "\n";
+  }
+  return table;
+}
+
+std::string balanceText(const FillScheme& project) {
+  if (project.result.empty()) return {};
+  const LoadBalance balance = loadBalance(project.cartons, loadedOf(project));
+  std::string text = loadedWeightText(balance) + "\n";
+  if (const std::string centre = centreOfGravityText(balance); !centre.empty())
+    text += escapeControlCharacters(centre) + "\n";  // carton names are shown, never obeyed
+  return text;
+}
+
+std::string reportText(const FillScheme& project, const CalculationReport& report) {
+  std::string text;
+  if (!report.question.empty()) text += report.question + "\n";
+  if (report.status != CalculationStatus::Loaded) return text + escapeControlCharacters(report.message) + "\n";
+  text += resultTableText(project);
+  text += resultStatisticsText(resultStatistics(project.input(), loadedOf(project))) + "\n";
+  if (report.planner == PlanningMode::LoadMax) {
+    const std::vector<Leftover> leftovers = leftoverCartons(project.input(), project.result);
+    if (leftovers.empty()) text += inLanguage("全部纸箱均已装入。", "All cartons are loaded.") + std::string("\n");
+    else text += inLanguage("未装入的纸箱：", "Cartons not loaded:") + std::string("\n");
+    for (const Leftover& leftover : leftovers)
+      text += "  " + escapeControlCharacters(leftover.name) + inLanguage("：", ": ") + std::to_string(leftover.count) + "\n";
+  }
+  text += balanceText(project);
+  if (report.result.timedOut) text += inLanguage("已到计算时限。", "The time limit was reached.") + std::string("\n");
+  return text;
+}
