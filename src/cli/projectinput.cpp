@@ -7,6 +7,7 @@
 #include "cli/options.h"
 #include "cli/terminaltext.h"
 #include "commands/packinglist.h"
+#include "commands/projectfiles.h"
 #include "model/fillscheme.h"
 #include "model/language.h"
 #include "model/projectfile.h"
@@ -23,9 +24,10 @@ bool readInputProject(const CliOptions& options, FillScheme& project) {
   if (!containerFitsInput(options)) return false;
   const std::string& path = options.path;
   if (!options.container) {
-    std::string error;
-    if (loadProjectFile(path, project, &error)) return true;
-    std::cerr << "cargolyx-cli: cannot open the project: " << escapeControlCharacters(error) << "\n";
+    OpenFailure failure;
+    if (loadProjectFile(path, project, &failure)) return true;
+    std::cerr << "cargolyx-cli: " << escapeControlCharacters(path) << ": "
+              << escapeControlCharacters(openFailedMessage(failure)) << "\n";
     return false;
   }
   PackingList list = readPackingListFile(path);

@@ -28,11 +28,45 @@ std::string readOnlySaveAsQuestion() {
                     "The file is read-only and cannot be saved. Save it as another file?");
 }
 
-bool isProjectFileName(std::string_view name) {
-  constexpr std::string_view suffix = ".pak";
+std::string openFailedMessage(const OpenFailure& failure) {
+  switch (failure.problem) {
+    case OpenProblem::None:
+      return {};
+    case OpenProblem::Unreadable:
+      return failure.detail.empty() ? openFailedMessage() : openFailedMessage() + "\n" + failure.detail;
+    case OpenProblem::NotAProject:
+      return inLanguage("该文件不是装箱方案文件（.clyx 或 .pak）。",
+                        "The file is not a Cargolyx project file (.clyx or .pak).");
+    case OpenProblem::Damaged:
+      return inLanguage("装箱方案文件已损坏：", "The project file is damaged: ") + failure.detail;
+    case OpenProblem::NewerFormat:
+      return inLanguage("该文件由更新版本的 Cargolyx 保存：格式 ", "Saved by a newer Cargolyx: format ") +
+             failure.detail + inLanguage("；本程序只能读取格式 2 及以下。", "; this one reads up to 2.");
+    case OpenProblem::UnknownFeature:
+      return inLanguage("该文件需要本程序不认识的功能：", "The file needs features this Cargolyx does not know: ") +
+             failure.detail + inLanguage("。请用更新版本的 Cargolyx 打开。", ". Open it with a newer Cargolyx.");
+  }
+  return openFailedMessage();
+}
+
+std::string pakCannotHoldQuestion(const std::vector<std::string>& names) {
+  std::string list;
+  for (const std::string& name : names) list += (list.empty() ? "" : inLanguage("、", ", ")) + ("“" + name + "”");
+  return inLanguage(".pak 文件只能保存 GBK 字符、不超过 49 字节的名称，无法保存：",
+                    "A .pak file holds only names of GBK characters within 49 bytes; it cannot hold ") +
+         list + inLanguage("。是否另存为 .clyx 文件（保存全部内容）？", ". Save as a .clyx file, which holds everything?");
+}
+
+namespace {
+
+bool endsWith(std::string_view name, std::string_view suffix) {
   if (name.size() < suffix.size()) return false;
   const std::string_view end = name.substr(name.size() - suffix.size());
   for (std::size_t i = 0; i < suffix.size(); ++i)
     if (std::tolower(static_cast<unsigned char>(end[i])) != suffix[i]) return false;
   return true;
 }
+
+}  // namespace
+
+bool isProjectFileName(std::string_view name) { return endsWith(name, ".pak") || endsWith(name, ".clyx"); }

@@ -164,7 +164,18 @@ std::optional<std::string> ExportPlan::fillTemplate(std::string_view templateByt
   document = replaceAll(document, "[装箱合计]", totals);
   document = replaceAll(document, "[集装箱描述]", container);
   auto gbk = utf8ToGbk(document);
-  if (!gbk && error) *error = "a name in the plan cannot be written in GBK";
+  if (!gbk && error) {
+    // Name the first name the document cannot hold.
+    std::string name;
+    const auto check = [&name](const std::string& candidate) {
+      if (name.empty() && !utf8ToGbk(candidate)) name = candidate;
+    };
+    check(loaded_.container.name);
+    for (const Carton& carton : project_.cartons) check(carton.name);
+    for (const BlockScheme& block : loaded_.blocks) check(block.cartonName);
+    *error = name.empty() ? std::string("a name in the plan cannot be written in GBK")
+                          : "the name \"" + name + "\" cannot be written in GBK";
+  }
   return gbk;
 }
 

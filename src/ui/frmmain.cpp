@@ -241,11 +241,14 @@ void TMainForm::tbOpenClick() {
 }
 
 bool TMainForm::openProjectFile(const QString& name) {
-  if (!loadProjectFile(QFile::encodeName(name).toStdString(), *project_)) {
-    messages_->information(QString::fromStdString(openFailedMessage()));
+  OpenFailure failure;
+  if (!loadProjectFile(QFile::encodeName(name).toStdString(), *project_, &failure)) {
+    messages_->information(QString::fromStdString(openFailedMessage(failure)));
     return false;
   }
-  refreshTree(true);
+  // A project of format 2 brings its plan along.
+  refreshTree(false);
+  refreshResults(-1);
   document_.reset(*project_, std8(name));
   addRecentFile(name);
   updateTitle();
@@ -280,6 +283,12 @@ bool TMainForm::saveProjectAs() {
 }
 
 bool TMainForm::writeProject(const QString& name) {
+  // A .pak holds GBK names of 49 bytes at most; a .clyx holds everything.
+  if (projectFormatOfName(std8(name)) == ProjectFormat::Pak) {
+    if (const auto names = namesPakCannotHold(*project_); !names.empty()) {
+      return messages_->question(qs(pakCannotHoldQuestion(names))) && saveProjectAs();
+    }
+  }
   FileProblem problem = FileProblem::None;
   if (saveProjectFile(QFile::encodeName(name).toStdString(), *project_, nullptr, &problem)) {
     document_.reset(*project_, std8(name));

@@ -45,7 +45,13 @@ TEST(CliInfo, missingOrInvalidFilesGiveStatusThree) {
   std::ofstream(folder.path() + "/bad.pak") << "CLYX200 but not really";
   CliResult bad = runCli({"info", folder.path() + "/bad.pak"});
   EXPECT_EQ(bad.status, kExitBadInput);
-  EXPECT_NE(bad.err.find("not a valid project file"), std::string::npos) << bad.err;
+  EXPECT_NE(bad.err.find("装箱方案文件已损坏：the header ends after 22 of its 92 bytes"), std::string::npos) << bad.err;
+
+  std::ofstream(folder.path() + "/newer.clyx") << "{\"cargolyxProject\": 3}";
+  CliResult newer = runCli({"info", folder.path() + "/newer.clyx", "--lang", "en"});
+  EXPECT_EQ(newer.status, kExitBadInput);
+  EXPECT_NE(newer.err.find("Saved by a newer Cargolyx: format 3; this one reads up to 2."), std::string::npos)
+      << newer.err;
 
   EXPECT_EQ(runCli({"info"}).status, kExitBadInput);
   EXPECT_EQ(runCli({"frobnicate", example("demo.pak")}).status, kExitBadInput);
@@ -66,4 +72,29 @@ TEST(CliInfo, controlCharactersInNamesArePrintedEscaped) {
   EXPECT_NE(r.out.find("柜\\x1b]0;title\\x07 ("), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("  a\\x1b[31mred\\x07\\rX\\t (100*100*100:1)"), std::string::npos) << r.out;
   for (const char raw : {'\x1b', '\x07', '\r', '\t'}) EXPECT_EQ(r.out.find(raw), std::string::npos) << int(raw);
+}
+
+TEST(CliInfo, aClyxProjectShowsItsSavedPlan) {
+  ScratchFolder folder;
+  FillScheme p;
+  ASSERT_TRUE(loadProjectFile(example("demo.pak"), p));
+  p.spacingL = 0;
+  BlockScheme block;
+  block.sizeX = 400;
+  block.sizeY = 600;
+  block.sizeZ = 300;
+  block.nx = 5;
+  block.ny = 4;
+  block.nz = 39;
+  block.count = 780;
+  block.cartonName = "纸箱1";
+  block.cartonIndex = 0;
+  p.result.containers.push_back(LoadedContainer{p.container, {block}});
+  ASSERT_TRUE(saveProjectFile(folder.path() + "/demo.clyx", p));
+  const CliResult r = runCli({"info", folder.path() + "/demo.clyx"});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  EXPECT_EQ(r.out.rfind("演示集装箱 (11800*2300*2450)\n  纸箱1 (600*400*300:850)\n", 0), 0u) << r.out;
+  EXPECT_NE(r.out.find("5×4×39＝780  780"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("纸箱1   未装入"), std::string::npos) << "70 of 850 are left: " << r.out;
+  EXPECT_NE(r.out.find("总箱数：780，"), std::string::npos) << r.out;
 }

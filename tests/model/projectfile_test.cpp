@@ -273,5 +273,11 @@ TEST(ProjectFile, examplesMatchTheirDefinitionsAndLoad) {
     FillScheme loaded;
     ASSERT_TRUE(loaded.loadFromStream(onDisk)) << example.fileName;
     expectSameInput(example.project, loaded);
+    // Opened and saved as the window does: the same bytes again.
+    FillScheme opened;
+    ASSERT_TRUE(loadProjectFile(std::string(CARGOLYX_EXAMPLES_DIR) + "/" + example.fileName, opened));
+    const std::string copy = ::testing::TempDir() + "/" + example.fileName;
+    ASSERT_TRUE(saveProjectFile(copy, opened));
+    EXPECT_EQ(readWholeFile(copy), onDisk) << example.fileName;
   }
 }

@@ -1,0 +1,383 @@
+#include "model/projectjson.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string_view>
+
+#include "model/fillscheme.h"
+#include "model/orientation.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::string_view kFormatKey = "cargolyxProject";
+
+// ---- Writing
+
+Json number(double value) {
+  if (value == std::trunc(value) && std::fabs(value) < 1e15) return static_cast<std::int64_t>(value);
+  return value;
+}
+
+const char* positionName(std::int32_t spaceIndex) {
+  return spaceIndex == kSpaceInner ? "inner" : spaceIndex == kSpaceDoor ? "door" : "free";
+}
+
+Json containerJson(const Container& c) {
+  return Json{{"name", c.name}, {"length", c.length}, {"width", c.width}, {"height", c.height},
+              {"maxWeight", c.maxWeight}};
+}
+
+Json cartonJson(const Carton& c) {
+  return Json{{"name", c.name},       {"length", c.length},           {"width", c.width},
+              {"height", c.height},   {"weight", number(c.weight)},   {"count", c.count},
+              {"mustUp", c.mustUp},   {"upendLayers", c.upendLayers}, {"material", c.material},
+              {"position", positionName(c.spaceIndex)}};
+}
+
+Json blockJson(const BlockScheme& b) {
+  return Json{{"x", b.x},         {"y", b.y},         {"z", b.z},         {"sizeX", b.sizeX},
+              {"sizeY", b.sizeY}, {"sizeZ", b.sizeZ}, {"nx", b.nx},       {"ny", b.ny},
+              {"nz", b.nz},       {"orientation", b.orientation},         {"material", b.material},
+              {"count", b.count}, {"gapX", b.gapX},   {"gapY", b.gapY},   {"gapZ", b.gapZ},
+              {"cartonIndex", b.cartonIndex},         {"cartonName", b.cartonName}};
+}
+
+Json resultJson(const ProjectResult& result) {
+  Json containers = Json::array();
+  for (const LoadedContainer& loaded : result.containers) {
+    Json blocks = Json::array();
+    for (const BlockScheme& b : loaded.blocks) blocks.push_back(blockJson(b));
+    containers.push_back(Json{{"container", containerJson(loaded.container)}, {"blocks", std::move(blocks)}});
+  }
+  return Json{{"planner", result.mode == PlanningMode::LoadMax ? "max" : "sets"},
+              {"supportPercent", result.supportPercent},
+              {"timedOut", result.timedOut},
+              {"containers", std::move(containers)}};
+}
+
+std::string compact(const Json& value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); }
+
+// Short values on one line; longer objects and arrays one member or item per line.
+void write(const Json& value, int depth, std::string& out) {
+  const std::string flat = compact(value);
+  if (!value.is_structured() || value.empty() || flat.size() <= 100) {
+    out += flat;
+    return;
+  }
+  const std::string inner = "\n" + std::string(static_cast<std::size_t>(depth + 1), ' ');
+  out += value.is_object() ? "{" : "[";
+  bool first = true;
+  for (auto it = value.begin(); it != value.end(); ++it) {
+    out += first ? inner : "," + inner;
+    first = false;
+    if (value.is_object()) out += compact(Json(it.key())) + ": ";
+    write(*it, depth + 1, out);
+  }
+  out += "\n" + std::string(static_cast<std::size_t>(depth), ' ') + (value.is_object() ? "}" : "]");
+}
+
+// ---- Reading
+
+// Something wrong in the document: where (a path such as cartons[2].count) and what.
+struct Damage {
+  std::string what;
+};
+
+class Fields {
+ public:
+  Fields(const Json& object, std::string path) : object_(object), path_(std::move(path)) {
+    if (!object_.is_object()) throw Damage{path_ + ": not an object"};
+  }
+
+  const Json* find(std::string_view key) const {
+    const auto it = object_.find(std::string(key));
+    return it == object_.end() ? nullptr : &*it;
+  }
+  const Json& required(std::string_view key) const {
+    const Json* value = find(key);
+    if (value == nullptr) throw Damage{where(key) + ": missing"};
+    return *value;
+  }
+  std::string where(std::string_view key) const { return path_ + "." + std::string(key); }
+
+  std::int32_t whole(std::string_view key, std::int64_t min, std::optional<std::int32_t> fallback = {}) const {
+    const Json* value = find(key);
+    if (value == nullptr) {
+      if (fallback) return *fallback;
+      throw Damage{where(key) + ": missing"};
+    }
+    if (!value->is_number_integer() || value->get<std::int64_t>() < min ||
+        value->get<std::int64_t>() > std::numeric_limits<std::int32_t>::max())
+      throw Damage{where(key) + ": not a whole number from " + std::to_string(min) + " to 2147483647"};
+    return static_cast<std::int32_t>(value->get<std::int64_t>());
+  }
+  double number(std::string_view key, double fallback) const {
+    const Json* value = find(key);
+    if (value == nullptr) return fallback;
+    if (!value->is_number() || !std::isfinite(value->get<double>()) || value->get<double>() < 0)
+      throw Damage{where(key) + ": not a number of at least 0"};
+    return value->get<double>();
+  }
+  bool flag(std::string_view key, bool fallback) const {
+    const Json* value = find(key);
+    if (value == nullptr) return fallback;
+    if (!value->is_boolean()) throw Damage{where(key) + ": not true or false"};
+    return value->get<bool>();
+  }
+  std::string name(std::string_view key, std::optional<std::string> fallback = {}) const {
+    const Json* value = find(key);
+    if (value == nullptr) {
+      if (fallback) return *fallback;
+      throw Damage{where(key) + ": missing"};
+    }
+    if (!value->is_string()) throw Damage{where(key) + ": not a text"};
+    std::string text = value->get<std::string>();
+    if (text.size() > kMaxStoredNameBytes)
+      throw Damage{where(key) + ": longer than " + std::to_string(kMaxStoredNameBytes) + " bytes"};
+    return text;
+  }
+
+ private:
+  const Json& object_;
+  std::string path_;
+};
+
+std::string indexed(const std::string& path, std::size_t i) { return path + "[" + std::to_string(i) + "]"; }
+
+const Json& arrayAt(const Fields& fields, std::string_view key) {
+  const Json& value = fields.required(key);
+  if (!value.is_array()) throw Damage{fields.where(key) + ": not a list"};
+  return value;
+}
+
+Container readContainer(const Json& value, const std::string& path) {
+  const Fields f(value, path);
+  Container c;
+  c.name = f.name("name");
+  c.length = f.whole("length", 0);
+  c.width = f.whole("width", 0);
+  c.height = f.whole("height", 0);
+  c.maxWeight = f.whole("maxWeight", 0);
+  return c;
+}
+
+Carton readCarton(const Json& value, const std::string& path) {
+  const Fields f(value, path);
+  Carton c;
+  c.name = f.name("name");
+  c.length = f.whole("length", 1);
+  c.width = f.whole("width", 1);
+  c.height = f.whole("height", 1);
+  c.weight = f.number("weight", 0.0);
+  c.count = f.whole("count", 1);
+  c.mustUp = f.flag("mustUp", false);
+  c.upendLayers = f.whole("upendLayers", 0, 0);
+  c.material = f.whole("material", 0, 0);
+  if (c.material >= kMaterialCount) throw Damage{f.where("material") + ": not a colour from 0 to 9"};
+  const std::string position = f.name("position", std::string("free"));
+  if (position == "inner") c.spaceIndex = kSpaceInner;
+  else if (position == "door") c.spaceIndex = kSpaceDoor;
+  else if (position == "free") c.spaceIndex = kSpaceNone;
+  else throw Damage{f.where("position") + ": not inner, free or door"};
+  return c;
+}
+
+BlockScheme readBlock(const Json& value, const std::string& path, const std::vector<Carton>& cartons) {
+  const Fields f(value, path);
+  BlockScheme b;
+  b.x = f.whole("x", 0);
+  b.y = f.whole("y", 0);
+  b.z = f.whole("z", 0);
+  b.sizeX = f.whole("sizeX", 1);
+  b.sizeY = f.whole("sizeY", 1);
+  b.sizeZ = f.whole("sizeZ", 1);
+  b.nx = f.whole("nx", 1);
+  b.ny = f.whole("ny", 1);
+  b.nz = f.whole("nz", 1);
+  b.orientation = f.whole("orientation", 0);
+  if (!isOrientationCode(b.orientation)) throw Damage{f.where("orientation") + ": not a code from 0 to 5"};
+  b.material = f.whole("material", 0);
+  if (b.material >= kMaterialCount) throw Damage{f.where("material") + ": not a colour from 0 to 9"};
+  b.count = f.whole("count", 0);
+  if (b.count > b.capacity()) throw Damage{f.where("count") + ": more cartons than the block's grid holds"};
+  b.gapX = f.whole("gapX", 0);
+  b.gapY = f.whole("gapY", 0);
+  b.gapZ = f.whole("gapZ", 0);
+  b.cartonIndex = f.whole("cartonIndex", 0);
+  if (static_cast<std::size_t>(b.cartonIndex) >= cartons.size())
+    throw Damage{f.where("cartonIndex") + ": no carton " + std::to_string(b.cartonIndex) + " in the project"};
+  b.cartonName = f.name("cartonName", cartons[static_cast<std::size_t>(b.cartonIndex)].name);
+  return b;
+}
+
+ProjectResult readResult(const Json& value, const std::vector<Carton>& cartons) {
+  const Fields f(value, "result");
+  ProjectResult result;
+  const std::string planner = f.name("planner");
+  if (planner == "sets") result.mode = PlanningMode::Sets;
+  else if (planner == "max") result.mode = PlanningMode::LoadMax;
+  else throw Damage{f.where("planner") + ": not sets or max"};
+  result.supportPercent = f.whole("supportPercent", 0, 0);
+  if (result.supportPercent > 100) throw Damage{f.where("supportPercent") + ": above 100"};
+  result.timedOut = f.flag("timedOut", false);
+  const Json& containers = arrayAt(f, "containers");
+  for (std::size_t i = 0; i < containers.size(); ++i) {
+    const std::string path = indexed("result.containers", i);
+    const Fields loaded(containers[i], path);
+    LoadedContainer out;
+    out.container = readContainer(loaded.required("container"), path + ".container");
+    const Json& blocks = arrayAt(loaded, "blocks");
+    for (std::size_t k = 0; k < blocks.size(); ++k)
+      out.blocks.push_back(readBlock(blocks[k], indexed(path + ".blocks", k), cartons));
+    result.containers.push_back(std::move(out));
+  }
+  return result;
+}
+
+FillScheme readProject(const Json& document) {
+  const Fields f(document, "");
+  FillScheme project;
+  project.container = readContainer(f.required("container"), "container");
+  if (const Json* spacing = f.find("spacing")) {
+    const Fields s(*spacing, "spacing");
+    project.spacingL = s.whole("length", 0, 0);
+    project.spacingW = s.whole("width", 0, 0);
+    project.spacingH = s.whole("height", 0, 0);
+  }
+  const Json& cartons = arrayAt(f, "cartons");
+  for (std::size_t i = 0; i < cartons.size(); ++i) project.cartons.push_back(readCarton(cartons[i], indexed("cartons", i)));
+  if (const Json* result = f.find("result"); result != nullptr && !result->is_null())
+    project.result = readResult(*result, project.cartons);
+  return project;
+}
+
+// Whether brackets nest no deeper than limit, strings skipped. Checked on the raw bytes
+// before parsing, so a hostile document never recurses deep in the parser.
+bool nestsWithin(std::span<const std::uint8_t> bytes, int limit) {
+  int depth = 0;
+  bool inString = false, escaped = false;
+  for (const std::uint8_t byte : bytes) {
+    if (inString) {
+      if (escaped) escaped = false;
+      else if (byte == '\\') escaped = true;
+      else if (byte == '"') inString = false;
+    } else if (byte == '"') {
+      inString = true;
+    } else if (byte == '{' || byte == '[') {
+      if (++depth > limit) return false;
+    } else if (byte == '}' || byte == ']') {
+      --depth;
+    }
+  }
+  return true;
+}
+
+// "line 3, column 14" of a byte position counted from 1.
+std::string lineAndColumn(std::span<const std::uint8_t> bytes, std::size_t position) {
+  std::size_t line = 1, column = 1;
+  for (std::size_t i = 0; i + 1 < position && i < bytes.size(); ++i) {
+    if (bytes[i] == '\n') {
+      ++line;
+      column = 1;
+    } else if ((bytes[i] & 0xC0) != 0x80) {
+      ++column;  // a character, not a continuation byte
+    }
+  }
+  return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+ProjectJsonOutcome failure(ProjectJsonProblem problem, std::string detail) { return {problem, std::move(detail)}; }
+
+}  // namespace
+
+const std::vector<std::string>& knownProjectFeatures() {
+  static const std::vector<std::string> features;
+  return features;
+}
+
+std::string projectToJson(const FillScheme& project) {
+  Json document;
+  document[std::string(kFormatKey)] = kProjectFormat;
+  document["requires"] = Json::array();
+  document["container"] = containerJson(project.container);
+  document["spacing"] = Json{{"length", project.spacingL}, {"width", project.spacingW}, {"height", project.spacingH}};
+  Json cartons = Json::array();
+  for (const Carton& c : project.cartons) cartons.push_back(cartonJson(c));
+  document["cartons"] = std::move(cartons);
+  if (!project.result.empty()) document["result"] = resultJson(project.result);
+  std::string out;
+  write(document, 0, out);
+  return out + "\n";
+}
+
+bool looksLikeProjectJson(std::span<const std::uint8_t> bytes) {
+  std::size_t i = 0;
+  const auto skipBlanks = [&] {
+    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\n' || bytes[i] == '\r')) ++i;
+  };
+  skipBlanks();
+  if (i >= bytes.size() || bytes[i] != '{') return false;
+  ++i;
+  skipBlanks();
+  const std::string key = "\"" + std::string(kFormatKey) + "\"";
+  if (bytes.size() - i < key.size()) return false;
+  return std::equal(key.begin(), key.end(), bytes.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+ProjectJsonOutcome projectFromJson(std::span<const std::uint8_t> bytes, FillScheme& project) {
+  const bool looksLikeProject = looksLikeProjectJson(bytes);
+  if (!nestsWithin(bytes, kMaxProjectNesting))
+    return failure(looksLikeProject ? ProjectJsonProblem::Damaged : ProjectJsonProblem::NotAProject,
+                   "nested deeper than " + std::to_string(kMaxProjectNesting) + " levels");
+  Json document;
+  try {
+    document = Json::parse(bytes.begin(), bytes.end());
+  } catch (const Json::parse_error& e) {
+    if (!looksLikeProject) return failure(ProjectJsonProblem::NotAProject, "");
+    std::string what = e.what();
+    // "[json.exception.parse_error.101] parse error at line 1, column 7: syntax error ..."
+    if (const std::size_t colon = what.find(": "); colon != std::string::npos) what = what.substr(colon + 2);
+    return failure(ProjectJsonProblem::Damaged, lineAndColumn(bytes, e.byte) + ": " + what);
+  } catch (const Json::exception& e) {
+    // A number beyond what a double holds, and the like.
+    if (!looksLikeProject) return failure(ProjectJsonProblem::NotAProject, "");
+    std::string what = e.what();
+    if (const std::size_t bracket = what.find("] "); bracket != std::string::npos) what = what.substr(bracket + 2);
+    return failure(ProjectJsonProblem::Damaged, what);
+  }
+  if (!document.is_object() || !document.contains(std::string(kFormatKey)))
+    return failure(ProjectJsonProblem::NotAProject, "");
+  const Json& format = document[std::string(kFormatKey)];
+  if (!format.is_number_integer()) return failure(ProjectJsonProblem::Damaged, std::string(kFormatKey) + ": not a format number");
+  if (format.get<std::int64_t>() > kProjectFormat)
+    return failure(ProjectJsonProblem::NewerFormat, std::to_string(format.get<std::int64_t>()));
+  if (format.get<std::int64_t>() < kProjectFormat)
+    return failure(ProjectJsonProblem::Damaged,
+                   std::string(kFormatKey) + ": " + std::to_string(format.get<std::int64_t>()) + " is no format of this program");
+  if (const auto required = document.find("requires"); required != document.end()) {
+    if (!required->is_array()) return failure(ProjectJsonProblem::Damaged, "requires: not a list");
+    std::string unknown;
+    for (const Json& feature : *required) {
+      if (!feature.is_string()) return failure(ProjectJsonProblem::Damaged, "requires: holds something that is not a name");
+      const std::string name = feature.get<std::string>();
+      const auto& known = knownProjectFeatures();
+      if (std::find(known.begin(), known.end(), name) == known.end())
+        unknown += (unknown.empty() ? "" : ", ") + name;
+    }
+    if (!unknown.empty()) return failure(ProjectJsonProblem::UnknownFeature, unknown);
+  }
+  try {
+    project = readProject(document);
+  } catch (const Damage& damage) {
+    std::string where = damage.what;
+    if (!where.empty() && where.front() == '.') where.erase(0, 1);
+    return failure(ProjectJsonProblem::Damaged, where);
+  }
+  return {};
+}

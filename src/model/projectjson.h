@@ -1,0 +1,58 @@
+#pragma once
+// The project file of format 2 (".clyx"): a JSON document holding everything a project
+// holds, its result included.
+//
+//   {"cargolyxProject": 2,                        always the first member
+//    "requires": ["..."],                         features a reader must understand
+//    "container": {"name", "length", "width", "height", "maxWeight"},
+//    "spacing": {"length", "width", "height"},
+//    "cartons": [{"name", "length", "width", "height", "weight", "count", "mustUp",
+//                 "upendLayers", "material", "position": "inner" | "free" | "door"}],
+//    "result": {"planner": "sets" | "max", "supportPercent", "timedOut",
+//               "containers": [{"container": {...}, "blocks": [{"x", "y", "z", "sizeX",
+//                 "sizeY", "sizeZ", "nx", "ny", "nz", "orientation", "material", "count",
+//                 "gapX", "gapY", "gapZ", "cartonIndex", "cartonName"}]}]}}
+//
+// Names are UTF-8. A reader ignores members it does not know, but refuses a document whose
+// "requires" names a feature it does not know: such a file holds something it would lose.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+struct FillScheme;
+
+inline constexpr int kProjectFormat = 2;
+// A document deeper than this is not a project; no project comes near it.
+inline constexpr int kMaxProjectNesting = 16;
+// The longest name a format 2 file may hold, in bytes.
+inline constexpr std::size_t kMaxStoredNameBytes = 1000;
+
+// How reading a format 2 document went.
+enum class ProjectJsonProblem {
+  None,
+  NotAProject,     // not JSON, or JSON without "cargolyxProject"
+  Damaged,         // a project file with something wrong in it (detail: what and where)
+  NewerFormat,     // "cargolyxProject" above 2 (detail: the number)
+  UnknownFeature,  // "requires" names features this program does not know (detail: them)
+};
+
+struct ProjectJsonOutcome {
+  ProjectJsonProblem problem = ProjectJsonProblem::None;
+  std::string detail;
+  bool ok() const { return problem == ProjectJsonProblem::None; }
+};
+
+// The features this program reads; a "requires" list may name only these.
+const std::vector<std::string>& knownProjectFeatures();
+
+// The document of the project, UTF-8.
+std::string projectToJson(const FillScheme& project);
+// Reads a document into project (input and result). On any problem the project is left
+// untouched and the outcome says what went wrong.
+ProjectJsonOutcome projectFromJson(std::span<const std::uint8_t> bytes, FillScheme& project);
+// Whether the bytes begin like a format 2 document: "{", then "cargolyxProject" as the
+// first member's name (blanks allowed between).
+bool looksLikeProjectJson(std::span<const std::uint8_t> bytes);

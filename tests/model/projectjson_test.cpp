@@ -1,0 +1,239 @@
+// The project file of format 2: a document written by hand, what is refused and why, every
+// truncated prefix, and a project with its result saved and read back equal.
+
+#include "model/projectjson.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "model/fillscheme.h"
+#include "model/projectfile.h"
+
+namespace {
+
+std::vector<std::uint8_t> bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
+
+std::string fixture() {
+  std::ifstream in(std::string(CARGOLYX_TEST_DATA_DIR) + "/fixture.clyx", std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+ProjectJsonOutcome read(const std::string& text, FillScheme& project) { return projectFromJson(bytesOf(text), project); }
+
+// A project with a little of everything: two containers' worth of result, odd weights.
+FillScheme sampleProject() {
+  FillScheme p;
+  p.container = Container{"40尺高柜", 12030, 2350, 2690, 26000};
+  p.spacingL = 10;
+  p.spacingW = 0;
+  p.spacingH = 7;
+  Carton& a = p.addCarton();
+  a.name = "冰箱 \"双门\"\n";
+  a.length = 700;
+  a.width = 650;
+  a.height = 1800;
+  a.weight = 0.1 + 0.2;  // a double that does not print short
+  a.count = 2147483647;
+  a.mustUp = true;
+  a.upendLayers = 9;
+  a.material = 9;
+  a.spaceIndex = kSpaceDoor;
+  Carton& b = p.addCarton();  // a is no longer to be used
+  b.length = b.width = b.height = 300;
+  b.weight = 12;
+  b.spaceIndex = kSpaceInner;
+  BlockScheme block;
+  block.x = 1;
+  block.y = 2;
+  block.z = 3;
+  block.sizeX = 650;
+  block.sizeY = 1800;
+  block.sizeZ = 700;
+  block.nx = 3;
+  block.ny = 1;
+  block.nz = 17;
+  block.orientation = 3;
+  block.material = 9;
+  block.count = 50;
+  block.gapX = 0;
+  block.gapY = 7;
+  block.gapZ = 10;
+  block.cartonIndex = 0;
+  block.cartonName = p.cartons[0].name;
+  p.result.mode = PlanningMode::LoadMax;
+  p.result.supportPercent = 75;
+  p.result.timedOut = true;
+  p.result.containers = {LoadedContainer{p.container, {block, block}}, LoadedContainer{p.container, {}}};
+  return p;
+}
+
+}  // namespace
+
+TEST(ProjectJson, readsTheDocumentWrittenByHand) {
+  FillScheme p;
+  const ProjectJsonOutcome outcome = read(fixture(), p);
+  ASSERT_TRUE(outcome.ok()) << outcome.detail;
+  EXPECT_EQ(p.container, (Container{"20尺柜", 5898, 2352, 2393, 21000}));
+  EXPECT_EQ(p.spacingL, 10);
+  EXPECT_EQ(p.spacingW, 5);
+  EXPECT_EQ(p.spacingH, 3);
+  ASSERT_EQ(p.cartons.size(), 2u);
+  EXPECT_EQ(p.cartons[0].name, "电视机");
+  EXPECT_EQ(p.cartons[0].weight, 28.5);
+  EXPECT_TRUE(p.cartons[0].mustUp);
+  EXPECT_EQ(p.cartons[0].upendLayers, 2);
+  EXPECT_EQ(p.cartons[0].material, 3);
+  EXPECT_EQ(p.cartons[0].spaceIndex, kSpaceInner);
+  // Members left out take the values of a new carton.
+  EXPECT_EQ(p.cartons[1].name, "Box 😀");
+  EXPECT_EQ(p.cartons[1].weight, 0.0);
+  EXPECT_FALSE(p.cartons[1].mustUp);
+  EXPECT_EQ(p.cartons[1].spaceIndex, kSpaceNone);
+  EXPECT_EQ(p.result.mode, PlanningMode::LoadMax);
+  EXPECT_EQ(p.result.supportPercent, 80);
+  EXPECT_TRUE(p.result.timedOut);
+  ASSERT_EQ(p.result.containers.size(), 1u);
+  ASSERT_EQ(p.result.containers[0].blocks.size(), 2u);
+  const BlockScheme& b = p.result.containers[0].blocks[1];
+  EXPECT_EQ(b.x, 2210);
+  EXPECT_EQ(b.orientation, 3);
+  EXPECT_EQ(b.gapZ, 10);
+  EXPECT_EQ(b.cartonName, "Box 😀") << "a block without a name takes its carton's";
+}
+
+TEST(ProjectJson, aProjectWithItsResultReadsBackEqual) {
+  const FillScheme p = sampleProject();
+  const std::string text = projectToJson(p);
+  EXPECT_EQ(text.rfind("{\n \"cargolyxProject\": 2,", 0), 0u) << text.substr(0, 40);
+  FillScheme q;
+  const ProjectJsonOutcome outcome = read(text, q);
+  ASSERT_TRUE(outcome.ok()) << outcome.detail;
+  EXPECT_EQ(q, p);
+  EXPECT_EQ(projectToJson(q), text);
+  FillScheme empty;
+  ASSERT_TRUE(read(projectToJson(empty), q).ok());
+  EXPECT_EQ(q, empty);
+}
+
+struct Refusal {
+  const char* document;
+  ProjectJsonProblem problem;
+  const char* detail;  // a part of the detail
+};
+
+class ProjectJsonRefusal : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(ProjectJsonRefusal, leavesTheProjectAndSaysWhy) {
+  FillScheme p = sampleProject();
+  const FillScheme before = p;
+  const ProjectJsonOutcome outcome = read(GetParam().document, p);
+  EXPECT_EQ(outcome.problem, GetParam().problem) << outcome.detail;
+  EXPECT_NE(outcome.detail.find(GetParam().detail), std::string::npos) << outcome.detail;
+  EXPECT_EQ(p, before);
+}
+
+#define PROJECT(rest) "{\"cargolyxProject\": 2, \"container\": {\"name\": \"c\", \"length\": 100, \"width\": 100, " \
+                      "\"height\": 100, \"maxWeight\": 10}" rest "}"
+
+INSTANTIATE_TEST_SUITE_P(
+    Documents, ProjectJsonRefusal,
+    ::testing::Values(
+        Refusal{"", ProjectJsonProblem::NotAProject, ""},
+        Refusal{"CLYX200", ProjectJsonProblem::NotAProject, ""},
+        Refusal{"[1, 2]", ProjectJsonProblem::NotAProject, ""},
+        Refusal{"{\"name\": \"a shopping list\"}", ProjectJsonProblem::NotAProject, ""},
+        Refusal{"{\"cargolyxProject\": 3, \"container\": 5}", ProjectJsonProblem::NewerFormat, "3"},
+        Refusal{"{\"cargolyxProject\": 1}", ProjectJsonProblem::Damaged, "cargolyxProject: 1"},
+        Refusal{"{\"cargolyxProject\": \"2\"}", ProjectJsonProblem::Damaged, "cargolyxProject: not a format number"},
+        Refusal{"{\"cargolyxProject\": 2, \"requires\": [\"fleet\", \"pallets\"]}", ProjectJsonProblem::UnknownFeature,
+                "fleet, pallets"},
+        Refusal{"{\"cargolyxProject\": 2, \"requires\": \"fleet\"}", ProjectJsonProblem::Damaged, "requires: not a list"},
+        Refusal{"{\"cargolyxProject\": 2,\n \"container\": {\"name\": \"c\" \"length\": 1}}", ProjectJsonProblem::Damaged,
+                "line 2, column 35: syntax error"},
+        Refusal{"{\"cargolyxProject\": 2}", ProjectJsonProblem::Damaged, "container: missing"},
+        Refusal{PROJECT(""), ProjectJsonProblem::Damaged, "cartons: missing"},
+        Refusal{PROJECT(", \"cartons\": {}"), ProjectJsonProblem::Damaged, "cartons: not a list"},
+        Refusal{PROJECT(", \"cartons\": [{\"name\": \"a\", \"length\": 0, \"width\": 1, \"height\": 1, \"count\": 1}]"),
+                ProjectJsonProblem::Damaged, "cartons[0].length: not a whole number from 1"},
+        Refusal{PROJECT(", \"cartons\": [{\"name\": \"a\", \"length\": 1, \"width\": 1, \"height\": 1, \"count\": 2147483648}]"),
+                ProjectJsonProblem::Damaged, "cartons[0].count"},
+        Refusal{PROJECT(", \"cartons\": [{\"name\": \"a\", \"length\": 1.5, \"width\": 1, \"height\": 1, \"count\": 1}]"),
+                ProjectJsonProblem::Damaged, "cartons[0].length"},
+        Refusal{PROJECT(", \"cartons\": [{\"name\": \"a\", \"length\": 1, \"width\": 1, \"height\": 1, \"count\": 1, "
+                        "\"weight\": -1}]"),
+                ProjectJsonProblem::Damaged, "cartons[0].weight"},
+        Refusal{PROJECT(", \"cartons\": [{\"name\": \"a\", \"length\": 1, \"width\": 1, \"height\": 1, \"count\": 1, "
+                        "\"position\": \"roof\"}]"),
+                ProjectJsonProblem::Damaged, "cartons[0].position: not inner, free or door"},
+        Refusal{PROJECT(", \"cartons\": [{\"name\": 7, \"length\": 1, \"width\": 1, \"height\": 1, \"count\": 1}]"),
+                ProjectJsonProblem::Damaged, "cartons[0].name: not a text"},
+        Refusal{PROJECT(", \"cartons\": [], \"result\": {\"planner\": \"best\", \"containers\": []}"),
+                ProjectJsonProblem::Damaged, "result.planner"},
+        Refusal{PROJECT(", \"cartons\": [], \"result\": {\"planner\": \"sets\", \"containers\": [{\"container\": "
+                        "{\"name\": \"c\", \"length\": 1, \"width\": 1, \"height\": 1, \"maxWeight\": 1}, \"blocks\": "
+                        "[{\"x\": 0, \"y\": 0, \"z\": 0, \"sizeX\": 1, \"sizeY\": 1, \"sizeZ\": 1, \"nx\": 1, \"ny\": 1, "
+                        "\"nz\": 1, \"orientation\": 0, \"material\": 0, \"count\": 1, \"gapX\": 0, \"gapY\": 0, "
+                        "\"gapZ\": 0, \"cartonIndex\": 0}]}]}"),
+                ProjectJsonProblem::Damaged, "result.containers[0].blocks[0].cartonIndex: no carton 0"},
+        Refusal{"{\"cargolyxProject\": 2, \"n\": 1e999}", ProjectJsonProblem::Damaged, ""},
+        Refusal{"{\"cargolyxProject\": 2, \"n\": [[[[[[[[[[[[[[[[[[[[]]]]]]]]]]]]]]]]]]]}", ProjectJsonProblem::Damaged,
+                "nested deeper than 16 levels"}));
+
+TEST(ProjectJson, everyTruncatedPrefixIsRefusedAsNotAProjectOrDamaged) {
+  const std::string text = projectToJson(sampleProject());
+  for (std::size_t length = 0; length + 1 < text.size(); ++length) {
+    FillScheme p;
+    const ProjectJsonOutcome outcome = read(text.substr(0, length), p);
+    ASSERT_FALSE(outcome.ok()) << length;
+    if (length >= std::string("{\n \"cargolyxProject\"").size())
+      EXPECT_EQ(outcome.problem, ProjectJsonProblem::Damaged) << length << ": " << outcome.detail;
+    EXPECT_EQ(p, FillScheme{}) << length;
+  }
+}
+
+TEST(ProjectJson, aFileOfEitherFormatOpensAndSavesInTheFormatItsNameAsksFor) {
+  const std::string folder = ::testing::TempDir();
+  const FillScheme p = sampleProject();
+  ASSERT_TRUE(saveProjectFile(folder + "/plan.CLYX", p));
+  FillScheme q;
+  ASSERT_TRUE(loadProjectFile(folder + "/plan.CLYX", q));
+  EXPECT_EQ(q, p);
+
+  // The old format holds the container and the cartons; the spacing stays, the result goes.
+  FillScheme pak = p;
+  pak.cartons[0].name = "冰箱";
+  ASSERT_TRUE(saveProjectFile(folder + "/plan.pak", pak));
+  FillScheme r;
+  r.spacingL = 55;
+  ASSERT_TRUE(loadProjectFile(folder + "/plan.pak", r));
+  EXPECT_EQ(r.cartons, pak.cartons);
+  EXPECT_EQ(r.spacingL, 55);
+  EXPECT_TRUE(r.result.empty());
+
+  // The content decides, not the name.
+  ASSERT_TRUE(saveProjectFile(folder + "/plan2.clyx", pak));
+  std::rename((folder + "/plan2.clyx").c_str(), (folder + "/plan2.pak").c_str());
+  FillScheme s;
+  ASSERT_TRUE(loadProjectFile(folder + "/plan2.pak", s));
+  EXPECT_EQ(s, pak);
+  FillScheme foreign = pak;
+  foreign.cartons[1].name = "Box 😀";
+  foreign.container.name = std::string(50, 'c');  // GBK, but one byte too long for its field
+  EXPECT_EQ(namesPakCannotHold(foreign), (std::vector<std::string>{foreign.container.name, "Box 😀"}));
+  EXPECT_FALSE(saveProjectFile(folder + "/foreign.pak", foreign));
+}
+
+TEST(ProjectJson, aNewerFormatIsRefusedNamingItsNumber) {
+  const std::string path = ::testing::TempDir() + "/newer.clyx";
+  std::ofstream(path) << "{\"cargolyxProject\": 3, \"hologram\": true}";
+  FillScheme p;
+  OpenFailure failure;
+  EXPECT_FALSE(loadProjectFile(path, p, &failure));
+  EXPECT_EQ(failure.problem, OpenProblem::NewerFormat);
+  EXPECT_EQ(failure.detail, "3");
+}
