@@ -59,6 +59,8 @@ struct PlacedCarton {
   std::int32_t type = 0;                          // index into CheckInput::types
   std::int32_t x = 0, y = 0, z = 0;               // vertex: the corner nearest the origin
   std::int32_t sizeX = 0, sizeY = 0, sizeZ = 0;   // net extents along x, y, z
+
+  bool operator==(const PlacedCarton&) const = default;
 };
 
 struct CheckInput {
