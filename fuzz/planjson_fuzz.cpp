@@ -19,9 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   input.spacing = check::Spacing{5, 0, 10};
   input.types.resize(3);
   input.types[0] = check::CartonType{"a", 600, 400, 300, 20, 12.5};
-  input.types[1] = check::CartonType{"b", 500, 300, 200, 10, 3, check::kEdgeH,
-                                     check::kEdgeL | check::kEdgeW, 2, check::kZoneDoor};
-  input.types[2] = check::CartonType{"c", 100, 100, 100, 5, 0, check::kEdgeH, 0, 0, check::kZoneInnerEnd};
+  input.types[1] = check::CartonType{
+      "b", 500, 300, 200, 10, 3, check::kEdgeH, check::kEdgeL | check::kEdgeW, 2, check::kZoneDoor};
+  input.types[2] =
+      check::CartonType{"c", 100, 100, 100, 5, 0, check::kEdgeH, 0, 0, check::kZoneInnerEnd};
   input.supportPercent = 70;
   input.setCount = reading.plan->setCount;
   input.cartons = reading.plan->cartons;

@@ -8,7 +8,8 @@ namespace check {
 std::int64_t blockCapacity(const CartonBlock& b) {
   if (b.nx <= 0 || b.ny <= 0 || b.nz <= 0) return 0;
   const std::int64_t layer = std::int64_t{b.nx} * b.ny;
-  if (layer > std::numeric_limits<std::int64_t>::max() / b.nz) return std::numeric_limits<std::int64_t>::max();
+  if (layer > std::numeric_limits<std::int64_t>::max() / b.nz)
+    return std::numeric_limits<std::int64_t>::max();
   return layer * b.nz;
 }
 

@@ -42,11 +42,15 @@ BoxGrid::BoxGrid(const std::vector<Box>& boxes, std::int64_t width, std::int64_t
   };
   recount();
   // About two cells per box: coarsen the axis with the most cells until that holds.
-  const std::int64_t maxCells = std::max<std::int64_t>(64, 2 * static_cast<std::int64_t>(boxes.size()));
+  const std::int64_t maxCells =
+      std::max<std::int64_t>(64, 2 * static_cast<std::int64_t>(boxes.size()));
   while (countX_ * countY_ * countZ_ > maxCells) {
-    if (countX_ >= countY_ && countX_ >= countZ_) cellX_ *= 2;
-    else if (countY_ >= countZ_) cellY_ *= 2;
-    else cellZ_ *= 2;
+    if (countX_ >= countY_ && countX_ >= countZ_)
+      cellX_ *= 2;
+    else if (countY_ >= countZ_)
+      cellY_ *= 2;
+    else
+      cellZ_ *= 2;
     recount();
   }
   // Boxes far larger than the usual ones would be filed in very many cells: coarser cells.
@@ -67,8 +71,12 @@ std::int64_t BoxGrid::clampCell(std::int64_t v, std::int64_t size, std::int64_t 
 
 CellRange BoxGrid::cellsOf(const Box& b) const {
   // Half-open: the last millimetre of the box is x2 - 1 (an empty box takes its first cell).
-  return CellRange{cellX(b.x1), cellY(b.y1), cellZ(b.z1), cellX(std::max(b.x1, b.x2 - 1)),
-                   cellY(std::max(b.y1, b.y2 - 1)), cellZ(std::max(b.z1, b.z2 - 1))};
+  return CellRange{cellX(b.x1),
+                   cellY(b.y1),
+                   cellZ(b.z1),
+                   cellX(std::max(b.x1, b.x2 - 1)),
+                   cellY(std::max(b.y1, b.y2 - 1)),
+                   cellZ(std::max(b.z1, b.z2 - 1))};
 }
 
 std::int64_t BoxGrid::filedEntries(const std::vector<Box>& boxes) const {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <map>
 
 #include "check/boxgrid.h"
@@ -31,8 +32,10 @@ Stance stanceOf(const CartonType& t, const PlacedCarton& c) {
     if (others != across) continue;
     // Equal edges may read either way: the kindest reading counts.
     if (t.standingEdges & bits[up]) return Stance::Standing;
-    if ((t.lyingEdges & bits[up]) && t.lyingLayers > 0) best = Stance::Lying;
-    else if (best == Stance::WrongExtents) best = Stance::Forbidden;
+    if ((t.lyingEdges & bits[up]) && t.lyingLayers > 0)
+      best = Stance::Lying;
+    else if (best == Stance::WrongExtents)
+      best = Stance::Forbidden;
   }
   return best;
 }
@@ -68,7 +71,10 @@ class Checker {
     boxes_.reserve(n_);
     stances_.reserve(n_);
     for (const PlacedCarton& c : in_.cartons) {
-      Box b{c.x, c.y, c.z, std::int64_t(c.x) + c.sizeX + in_.spacing.gapX,
+      Box b{c.x,
+            c.y,
+            c.z,
+            std::int64_t(c.x) + c.sizeX + in_.spacing.gapX,
             std::int64_t(c.y) + c.sizeY + in_.spacing.gapY,
             std::int64_t(c.z) + c.sizeZ + in_.spacing.gapZ};
       b.x2 = std::max(b.x1, b.x2);
@@ -112,9 +118,8 @@ class Checker {
         continue;
       }
       const Box& b = boxes_[i];
-      const std::int64_t outside = std::max({std::int64_t{0}, -b.x1, -b.y1, -b.z1,
-                                             b.x2 - box.width, b.y2 - box.height,
-                                             b.z2 - box.length});
+      const std::int64_t outside = std::max({std::int64_t{0}, -b.x1, -b.y1, -b.z1, b.x2 - box.width,
+                                             b.y2 - box.height, b.z2 - box.length});
       if (outside > 0) findings_.add(Rule::Outside, {i}, double(outside));
       if (stances_[i] == Stance::WrongExtents) findings_.add(Rule::Extents, {i}, 0);
       if (stances_[i] == Stance::Forbidden) findings_.add(Rule::Orientation, {i}, 0);
@@ -124,12 +129,11 @@ class Checker {
   // No type more often than its count times the set count; the cartons beyond the
   // allowance are the last ones of the type.
   void counts() {
-    const std::int64_t sets = std::max<std::int64_t>(1, in_.setCount);
     std::vector<std::vector<std::size_t>> ofType(in_.types.size());
     for (std::size_t i = 0; i < n_; ++i)
       if (knownType(i)) ofType[static_cast<std::size_t>(in_.cartons[i].type)].push_back(i);
     for (std::size_t t = 0; t < in_.types.size(); ++t) {
-      const std::int64_t allowed = std::max<std::int64_t>(0, in_.types[t].count) * sets;
+      const std::int64_t allowed = allowedCount(in_.types[t], in_.setCount);
       const auto loaded = static_cast<std::int64_t>(ofType[t].size());
       if (loaded <= allowed) continue;
       std::vector<std::size_t> over(ofType[t].begin() + allowed, ofType[t].end());
@@ -189,8 +193,8 @@ class Checker {
   // Calls visit(j) once for each other carton whose gross box meets box i's footprint,
   // within the cell layers from y1 to y2 of the grid.
   template <typename Visit>
-  void forEachInColumn(const BoxGrid& grid, std::size_t i, std::int64_t cellY1,
-                       std::int64_t cellY2, Visit visit) {
+  void forEachInColumn(const BoxGrid& grid, std::size_t i, std::int64_t cellY1, std::int64_t cellY2,
+                       Visit visit) {
     if (cellY1 > cellY2) return;
     CellRange range = grid.cellsOf(boxes_[i]);
     range.y1 = cellY1;
@@ -266,5 +270,12 @@ class Checker {
 }  // namespace
 
 CheckReport checkPlan(const CheckInput& input) { return Checker(input).run(); }
+
+std::int64_t allowedCount(const CartonType& type, std::int64_t setCount) {
+  const std::int64_t sets = std::max<std::int64_t>(1, setCount);
+  if (type.count <= 0) return 0;
+  const std::int64_t most = std::numeric_limits<std::int64_t>::max();
+  return sets > most / type.count ? most : type.count * sets;
+}
 
 }  // namespace check

@@ -45,20 +45,20 @@ struct Spacing {
 };
 
 struct CartonType {
-  std::string name;                                 // for the wording only
-  std::int32_t length = 0, width = 0, height = 0;   // edges L, W, H, mm
-  std::int32_t count = 0;                           // cartons of this type (in one set)
-  double weight = 0;                                // kg per carton
-  std::uint8_t standingEdges = kAllEdges;  // edges that may stand vertical anywhere
-  std::uint8_t lyingEdges = 0;             // edges that may stand vertical in lying layers only
-  std::int32_t lyingLayers = 0;            // at most this many lying cartons in one column
+  std::string name;                                // for the wording only
+  std::int32_t length = 0, width = 0, height = 0;  // edges L, W, H, mm
+  std::int32_t count = 0;                          // cartons of this type (in one set)
+  double weight = 0;                               // kg per carton
+  std::uint8_t standingEdges = kAllEdges;          // edges that may stand vertical anywhere
+  std::uint8_t lyingEdges = 0;   // edges that may stand vertical in lying layers only
+  std::int32_t lyingLayers = 0;  // at most this many lying cartons in one column
   std::int32_t zone = kZoneFree;
 };
 
 struct PlacedCarton {
-  std::int32_t type = 0;                          // index into CheckInput::types
-  std::int32_t x = 0, y = 0, z = 0;               // vertex: the corner nearest the origin
-  std::int32_t sizeX = 0, sizeY = 0, sizeZ = 0;   // net extents along x, y, z
+  std::int32_t type = 0;                         // index into CheckInput::types
+  std::int32_t x = 0, y = 0, z = 0;              // vertex: the corner nearest the origin
+  std::int32_t sizeX = 0, sizeY = 0, sizeZ = 0;  // net extents along x, y, z
 
   bool operator==(const PlacedCarton&) const = default;
 };
@@ -73,17 +73,17 @@ struct CheckInput {
 };
 
 enum class Rule {
-  UnknownType,     // the carton names no type of the input
-  Outside,         // amount: mm the gross box reaches outside the container
-  Overlap,         // two cartons; amount: mm they reach into each other (the least axis)
-  Extents,         // the net extents are not the type's L, W, H
-  Orientation,     // an edge stands vertical that may not
-  OnLyingCarton,   // [lying carton, carton above it] that is not a lying carton of its type
-  LyingLayers,     // amount: lying layers beyond the type's allowance
-  Count,           // the cartons over the count; amount: how many
-  Weight,          // no cartons named; amount: kg over the maximum load
-  Zone,            // [carton, earlier-zone carton it starts before]; amount: mm too early
-  Support,         // amount: percentage points of gross base short of supportPercent
+  UnknownType,    // the carton names no type of the input
+  Outside,        // amount: mm the gross box reaches outside the container
+  Overlap,        // two cartons; amount: mm they reach into each other (the least axis)
+  Extents,        // the net extents are not the type's L, W, H
+  Orientation,    // an edge stands vertical that may not
+  OnLyingCarton,  // [lying carton, carton above it] that is not a lying carton of its type
+  LyingLayers,    // amount: lying layers beyond the type's allowance
+  Count,          // the cartons over the count; amount: how many
+  Weight,         // no cartons named; amount: kg over the maximum load
+  Zone,           // [carton, earlier-zone carton it starts before]; amount: mm too early
+  Support,        // amount: percentage points of gross base short of supportPercent
 };
 
 struct Violation {
@@ -102,5 +102,9 @@ struct CheckReport {
 };
 
 CheckReport checkPlan(const CheckInput& input);
+
+// The most cartons of a type a plan claiming setCount sets may hold: its count times the
+// sets, one set at least (and no more than INT64_MAX).
+std::int64_t allowedCount(const CartonType& type, std::int64_t setCount);
 
 }  // namespace check

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <limits>
-
 #include <nlohmann/json.hpp>
 
 #include "check/blockcartons.h"
@@ -21,9 +20,24 @@ std::string says(const std::string& chinese, const std::string& english) {
 constexpr std::array<const char*, 7> kPlacementFields = {"x",     "y",     "z",          "sizeX",
                                                          "sizeY", "sizeZ", "cartonIndex"};
 constexpr std::array<const char*, 14> kBlockFields = {
-    "x",  "y",     "z",    "sizeX", "sizeY", "sizeZ", "nx",
-    "ny", "nz",    "count", "gapX", "gapY",  "gapZ",  "cartonIndex"};
-enum BlockField { kX, kY, kZ, kSizeX, kSizeY, kSizeZ, kNx, kNy, kNz, kCount, kGapX, kGapY, kGapZ, kIndex };
+    "x",  "y",  "z",     "sizeX", "sizeY", "sizeZ", "nx",
+    "ny", "nz", "count", "gapX",  "gapY",  "gapZ",  "cartonIndex"};
+enum BlockField {
+  kX,
+  kY,
+  kZ,
+  kSizeX,
+  kSizeY,
+  kSizeZ,
+  kNx,
+  kNy,
+  kNz,
+  kCount,
+  kGapX,
+  kGapY,
+  kGapZ,
+  kIndex
+};
 
 enum class List { None, Placements, Blocks };
 
@@ -98,7 +112,8 @@ class PlanReader {
   }
   bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception&) {
     const std::string at = std::to_string(position);
-    return fail(says("不是有效的 JSON：第 " + at + " 字节处有误", "not valid JSON: error at byte " + at));
+    return fail(
+        says("不是有效的 JSON：第 " + at + " 字节处有误", "not valid JSON: error at byte " + at));
   }
 
   JsonPlanReading finish() {
@@ -112,7 +127,8 @@ class PlanReader {
       return reading;
     }
     if (!havePlacements_ && !haveBlocks_) {
-      reading.reason = says("计划中既没有 placements 也没有 blocks", "the plan has neither placements nor blocks");
+      reading.reason = says("计划中既没有 placements 也没有 blocks",
+                            "the plan has neither placements nor blocks");
       return reading;
     }
     JsonPlan plan;
@@ -143,7 +159,9 @@ class PlanReader {
   // The value at hand is a member of a list element that the plan reads.
   bool atField() const { return depth_ == 3 && inList() && fieldIndex(field_) >= 0; }
   std::string where() const { return key_ + "[" + std::to_string(element_) + "]"; }
-  std::string notObject() const { return says("计划不是 JSON 对象", "the plan is not a JSON object"); }
+  std::string notObject() const {
+    return says("计划不是 JSON 对象", "the plan is not a JSON object");
+  }
   std::string notArray() const { return says(key_ + "：应为数组", key_ + ": expected an array"); }
   std::string notElementObject() const {
     return says(where() + "：应为对象", where() + ": expected an object");
@@ -163,7 +181,8 @@ class PlanReader {
   bool enter() {
     if (++depth_ > kMaxPlanJsonDepth) {
       const std::string most = std::to_string(kMaxPlanJsonDepth);
-      return fail(says("JSON 嵌套超过 " + most + " 层", "the JSON nests deeper than " + most + " levels"));
+      return fail(
+          says("JSON 嵌套超过 " + most + " 层", "the JSON nests deeper than " + most + " levels"));
     }
     if (depth_ == 1) sawRoot_ = true;
     return true;
@@ -190,11 +209,13 @@ class PlanReader {
       return true;
     }
     if (!atField()) return scalar();
-    if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
+    if (v < std::numeric_limits<std::int32_t>::min() ||
+        v > std::numeric_limits<std::int32_t>::max())
       return fail(notWhole());
     const auto at = static_cast<std::size_t>(fieldIndex(field_));
     if (seen_[at]) {
-      return fail(says(where() + "：" + field_ + " 出现了两次", where() + ": " + field_ + " appears twice"));
+      return fail(says(where() + "：" + field_ + " 出现了两次",
+                       where() + ": " + field_ + " appears twice"));
     }
     seen_[at] = true;
     values_[at] = static_cast<std::int32_t>(v);
@@ -202,7 +223,8 @@ class PlanReader {
   }
 
   bool finishElement() {
-    const std::size_t fields = list_ == List::Placements ? kPlacementFields.size() : kBlockFields.size();
+    const std::size_t fields =
+        list_ == List::Placements ? kPlacementFields.size() : kBlockFields.size();
     for (std::size_t i = 0; i < fields; ++i) {
       if (seen_[i]) continue;
       const std::string name = list_ == List::Placements ? kPlacementFields[i] : kBlockFields[i];
@@ -214,8 +236,8 @@ class PlanReader {
       placements_.push_back(PlacedCarton{v[6], v[0], v[1], v[2], v[3], v[4], v[5]});
       return true;
     }
-    const CartonBlock block{v[kIndex], v[kX],     v[kY],    v[kZ],    v[kSizeX], v[kSizeY], v[kSizeZ],
-                            v[kNx],    v[kNy],    v[kNz],   v[kCount], v[kGapX], v[kGapY],  v[kGapZ]};
+    const CartonBlock block{v[kIndex], v[kX],  v[kY],  v[kZ],     v[kSizeX], v[kSizeY], v[kSizeZ],
+                            v[kNx],    v[kNy], v[kNz], v[kCount], v[kGapX],  v[kGapY],  v[kGapZ]};
     for (const BlockField f : {kNx, kNy, kNz, kCount}) {
       if (v[f] >= 0) continue;
       const std::string at = where() + "." + kBlockFields[f];
@@ -239,16 +261,19 @@ class PlanReader {
 
   // The vertex of the block's furthest place stays a 32-bit number on every axis.
   static bool lastCartonFits(const CartonBlock& b) {
-    const auto fits = [](std::int32_t start, std::int32_t places, std::int32_t size, std::int32_t gap) {
+    const auto fits = [](std::int32_t start, std::int32_t places, std::int32_t size,
+                         std::int32_t gap) {
       const std::int64_t last = start + (std::int64_t{places} - 1) * (std::int64_t{size} + gap);
-      return last >= std::numeric_limits<std::int32_t>::min() && last <= std::numeric_limits<std::int32_t>::max();
+      return last >= std::numeric_limits<std::int32_t>::min() &&
+             last <= std::numeric_limits<std::int32_t>::max();
     };
     return fits(b.x, b.nx, b.sizeX, b.gapX) && fits(b.y, b.ny, b.sizeY, b.gapY) &&
            fits(b.z, b.nz, b.sizeZ, b.gapZ);
   }
   bool tooManyCartons() {
     const std::string most = std::to_string(kMaxPlanCartons);
-    return fail(says("计划中的纸箱超过 " + most + " 箱", "the plan holds more than " + most + " cartons"));
+    return fail(
+        says("计划中的纸箱超过 " + most + " 箱", "the plan holds more than " + most + " cartons"));
   }
 
   int depth_ = 0;

@@ -30,7 +30,7 @@ CheckInput projectCheckInput(const FillScheme& project, std::int32_t supportPerc
         type.lyingLayers = carton.upendLayers;
       }
     }
-    type.zone = carton.spaceIndex < kSpaceNone  ? kZoneInnerEnd
+    type.zone = carton.spaceIndex < kSpaceNone   ? kZoneInnerEnd
                 : carton.spaceIndex < kSpaceDoor ? kZoneFree
                                                  : kZoneDoor;
     input.types.push_back(type);

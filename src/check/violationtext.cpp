@@ -75,8 +75,9 @@ std::string describeViolation(const Violation& v, const CheckInput& input) {
       const PlacedCarton& c = input.cartons[v.cartons.at(0)];
       const std::string size = std::to_string(c.sizeX) + "×" + std::to_string(c.sizeY) + "×" +
                                std::to_string(c.sizeZ) + " mm";
-      return says("纸箱" + a + "的尺寸 " + size + " 与其长、宽、高不符",
-                  "carton " + a + " measures " + size + ", which are not its length, width and height");
+      return says(
+          "纸箱" + a + "的尺寸 " + size + " 与其长、宽、高不符",
+          "carton " + a + " measures " + size + ", which are not its length, width and height");
     }
     case Rule::Orientation: {
       const std::string up = std::to_string(input.cartons[v.cartons.at(0)].sizeY) + " mm";
@@ -93,13 +94,13 @@ std::string describeViolation(const Violation& v, const CheckInput& input) {
                   "carton " + a + " is lying layer " + layer + ", beyond the " + most + " allowed");
     }
     case Rule::Count: {
-      const std::int64_t allowed =
-          type ? std::max<std::int64_t>(0, type->count) * std::max<std::int64_t>(1, input.setCount) : 0;
+      const std::int64_t allowed = type ? allowedCount(*type, input.setCount) : 0;
       const std::string name = type ? type->name : "?";
       const std::string loaded = std::to_string(allowed + static_cast<std::int64_t>(v.amount));
       const std::string most = std::to_string(allowed);
-      return says(name + "装入 " + loaded + " 箱，比允许的 " + most + " 箱多 " + amount + " 箱",
-                  name + ": " + loaded + " loaded, " + amount + " more than the " + most + " allowed");
+      return says(
+          name + "装入 " + loaded + " 箱，比允许的 " + most + " 箱多 " + amount + " 箱",
+          name + ": " + loaded + " loaded, " + amount + " more than the " + most + " allowed");
     }
     case Rule::Weight: {
       const double limit = input.container.maxWeight;

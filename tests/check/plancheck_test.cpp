@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <random>
 #include <set>
 #include <utility>
@@ -37,9 +38,13 @@ CheckInput emptyPlan() {
   return in;
 }
 
-PlacedCarton cube(std::int32_t x, std::int32_t y, std::int32_t z) { return {0, x, y, z, 100, 100, 100}; }
+PlacedCarton cube(std::int32_t x, std::int32_t y, std::int32_t z) {
+  return {0, x, y, z, 100, 100, 100};
+}
 // The upright type lying on its width: 300 across, 200 up, 100 along.
-PlacedCarton lying(std::int32_t x, std::int32_t y, std::int32_t z) { return {1, x, y, z, 300, 200, 100}; }
+PlacedCarton lying(std::int32_t x, std::int32_t y, std::int32_t z) {
+  return {1, x, y, z, 300, 200, 100};
+}
 
 CheckInput planOf(std::vector<PlacedCarton> cartons) {
   CheckInput in = emptyPlan();
@@ -59,12 +64,26 @@ struct RuleCase {
 std::ostream& operator<<(std::ostream& out, const RuleCase& c) { return out << c.name; }
 
 const RuleCase kRuleCases[] = {
-    {"unknownType", [] { return planOf({{3, 0, 0, 0, 100, 100, 100}}); },
-     [] { return planOf({cube(0, 0, 0)}); }, Rule::UnknownType, {0}, 3},
-    {"outsideAcross", [] { return planOf({cube(950, 0, 0)}); },
-     [] { return planOf({cube(900, 0, 0)}); }, Rule::Outside, {0}, 50},
-    {"outsideBelowTheFloor", [] { return planOf({cube(0, -5, 0)}); },
-     [] { return planOf({cube(0, 0, 0)}); }, Rule::Outside, {0}, 5},
+    {"unknownType",
+     [] {
+       return planOf({{3, 0, 0, 0, 100, 100, 100}});
+     },
+     [] { return planOf({cube(0, 0, 0)}); },
+     Rule::UnknownType,
+     {0},
+     3},
+    {"outsideAcross",
+     [] { return planOf({cube(950, 0, 0)}); },
+     [] { return planOf({cube(900, 0, 0)}); },
+     Rule::Outside,
+     {0},
+     50},
+    {"outsideBelowTheFloor",
+     [] { return planOf({cube(0, -5, 0)}); },
+     [] { return planOf({cube(0, 0, 0)}); },
+     Rule::Outside,
+     {0},
+     5},
     {"outsideByItsSpacing",
      [] {
        CheckInput in = planOf({cube(0, 0, 900)});
@@ -76,9 +95,19 @@ const RuleCase kRuleCases[] = {
        in.spacing.gapZ = 10;
        return in;
      },
-     Rule::Outside, {0}, 10},
-    {"overlap", [] { return planOf({cube(0, 0, 0), cube(60, 0, 0)}); },
-     [] { return planOf({cube(0, 0, 0), cube(100, 0, 0)}); }, Rule::Overlap, {0, 1}, 40},
+     Rule::Outside,
+     {0},
+     10},
+    {"overlap",
+     [] {
+       return planOf({cube(0, 0, 0), cube(60, 0, 0)});
+     },
+     [] {
+       return planOf({cube(0, 0, 0), cube(100, 0, 0)});
+     },
+     Rule::Overlap,
+     {0, 1},
+     40},
     {"overlapOfTheSpacing",
      [] {
        CheckInput in = planOf({cube(0, 0, 105), cube(0, 0, 0)});
@@ -90,9 +119,17 @@ const RuleCase kRuleCases[] = {
        in.spacing.gapZ = 10;
        return in;
      },
-     Rule::Overlap, {0, 1}, 5},
-    {"extentsNotItsEdges", [] { return planOf({{0, 0, 0, 0, 100, 90, 100}}); },
-     [] { return planOf({cube(0, 0, 0)}); }, Rule::Extents, {0}, 0},
+     Rule::Overlap,
+     {0, 1},
+     5},
+    {"extentsNotItsEdges",
+     [] {
+       return planOf({{0, 0, 0, 0, 100, 90, 100}});
+     },
+     [] { return planOf({cube(0, 0, 0)}); },
+     Rule::Extents,
+     {0},
+     0},
     {"standsOnAnEdgeItMayNot",
      [] {
        CheckInput in = planOf({lying(0, 0, 0)});
@@ -104,15 +141,39 @@ const RuleCase kRuleCases[] = {
        in.types[1].lyingLayers = 0;
        return in;
      },
-     Rule::Orientation, {0}, 0},
-    {"cartonOnALyingCarton", [] { return planOf({lying(0, 0, 0), cube(0, 200, 0)}); },
-     [] { return planOf({lying(0, 0, 0), cube(300, 0, 0)}); }, Rule::OnLyingCarton, {0, 1}, 0},
-    {"cartonFloatingAboveALyingCarton", [] { return planOf({lying(0, 0, 0), cube(200, 500, 0)}); },
-     [] { return planOf({lying(0, 0, 0), cube(300, 500, 0)}); }, Rule::OnLyingCarton, {0, 1}, 0},
+     Rule::Orientation,
+     {0},
+     0},
+    {"cartonOnALyingCarton",
+     [] {
+       return planOf({lying(0, 0, 0), cube(0, 200, 0)});
+     },
+     [] {
+       return planOf({lying(0, 0, 0), cube(300, 0, 0)});
+     },
+     Rule::OnLyingCarton,
+     {0, 1},
+     0},
+    {"cartonFloatingAboveALyingCarton",
+     [] {
+       return planOf({lying(0, 0, 0), cube(200, 500, 0)});
+     },
+     [] {
+       return planOf({lying(0, 0, 0), cube(300, 500, 0)});
+     },
+     Rule::OnLyingCarton,
+     {0, 1},
+     0},
     {"tooManyLyingLayers",
-     [] { return planOf({lying(0, 0, 0), lying(0, 200, 0), lying(0, 400, 0)}); },
-     [] { return planOf({lying(0, 0, 0), lying(0, 200, 0), lying(300, 0, 0)}); },
-     Rule::LyingLayers, {2}, 1},
+     [] {
+       return planOf({lying(0, 0, 0), lying(0, 200, 0), lying(0, 400, 0)});
+     },
+     [] {
+       return planOf({lying(0, 0, 0), lying(0, 200, 0), lying(300, 0, 0)});
+     },
+     Rule::LyingLayers,
+     {2},
+     1},
     {"lyingLayersCountAcrossAGap",
      [] {
        CheckInput in = planOf({lying(0, 0, 0), lying(100, 600, 0)});
@@ -124,7 +185,9 @@ const RuleCase kRuleCases[] = {
        in.types[1].lyingLayers = 1;
        return in;
      },
-     Rule::LyingLayers, {1}, 1},
+     Rule::LyingLayers,
+     {1},
+     1},
     {"overTheCount",
      [] {
        CheckInput in = planOf({cube(0, 0, 0), cube(100, 0, 0), cube(200, 0, 0)});
@@ -137,7 +200,9 @@ const RuleCase kRuleCases[] = {
        in.setCount = 2;  // two sets of two
        return in;
      },
-     Rule::Count, {2}, 1},
+     Rule::Count,
+     {2},
+     1},
     {"noSetCountIsOneSet",
      [] {
        CheckInput in = planOf({cube(0, 0, 0), cube(100, 0, 0)});
@@ -151,7 +216,9 @@ const RuleCase kRuleCases[] = {
        in.setCount = 0;
        return in;
      },
-     Rule::Count, {1}, 1},
+     Rule::Count,
+     {1},
+     1},
     {"overweight",
      [] {
        CheckInput in = planOf({cube(0, 0, 0), cube(100, 0, 0), cube(200, 0, 0)});
@@ -163,7 +230,9 @@ const RuleCase kRuleCases[] = {
        in.container.maxWeight = 30;  // exactly full
        return in;
      },
-     Rule::Weight, {}, 5},
+     Rule::Weight,
+     {},
+     5},
     {"laterZoneStartsFirst",
      [] {
        CheckInput in = planOf({cube(0, 0, 100), cube(0, 0, 0)});
@@ -181,7 +250,9 @@ const RuleCase kRuleCases[] = {
        in.cartons[1] = {2, 100, 0, 100, 100, 100, 100};  // beside it: starts where it does
        return in;
      },
-     Rule::Zone, {1, 0}, 100},
+     Rule::Zone,
+     {1, 0},
+     100},
     {"partlyCarried",
      [] {
        CheckInput in = planOf({cube(0, 0, 0), cube(50, 100, 0)});
@@ -193,7 +264,9 @@ const RuleCase kRuleCases[] = {
        in.supportPercent = 50;
        return in;
      },
-     Rule::Support, {1}, 10},
+     Rule::Support,
+     {1},
+     10},
     {"floatingAMillimetreAbove",
      [] {
        CheckInput in = planOf({cube(0, 0, 0), cube(0, 101, 0)});
@@ -205,7 +278,9 @@ const RuleCase kRuleCases[] = {
        in.supportPercent = 0;
        return in;
      },
-     Rule::Support, {1}, 1},
+     Rule::Support,
+     {1},
+     1},
 };
 
 class EachRule : public ::testing::TestWithParam<RuleCase> {};
@@ -229,11 +304,29 @@ INSTANTIATE_TEST_SUITE_P(PlanCheck, EachRule, ::testing::ValuesIn(kRuleCases),
 
 TEST(PlanCheck, aStackedPlanOfEveryKindHolds) {
   // Cubes on the floor and on each other, upright cartons standing, two lying layers on top.
-  CheckInput in = planOf({cube(0, 0, 0), cube(100, 0, 0), cube(200, 0, 0), cube(0, 100, 0),
-                          cube(100, 100, 0), cube(200, 100, 0), lying(0, 200, 0),
-                          lying(0, 400, 0), {1, 300, 0, 0, 200, 100, 300}});
+  CheckInput in = planOf({cube(0, 0, 0),
+                          cube(100, 0, 0),
+                          cube(200, 0, 0),
+                          cube(0, 100, 0),
+                          cube(100, 100, 0),
+                          cube(200, 100, 0),
+                          lying(0, 200, 0),
+                          lying(0, 400, 0),
+                          {1, 300, 0, 0, 200, 100, 300}});
   in.supportPercent = 100;
   EXPECT_TRUE(checkPlan(in).holds());
+}
+
+TEST(PlanCheck, theAllowanceGrowsWithTheSetsWithoutOverflowing) {
+  CartonType type;
+  type.count = 3;
+  EXPECT_EQ(allowedCount(type, -2), 3);
+  EXPECT_EQ(allowedCount(type, 0), 3);
+  EXPECT_EQ(allowedCount(type, 5), 15);
+  const std::int64_t most = std::numeric_limits<std::int64_t>::max();
+  EXPECT_EQ(allowedCount(type, most / 2), most);
+  type.count = 0;
+  EXPECT_EQ(allowedCount(type, 5), 0);
 }
 
 TEST(PlanCheck, supportAddsTheTopsOfEveryBoxRightBelow) {
@@ -306,7 +399,9 @@ std::set<std::pair<std::size_t, std::size_t>> overlappingPairs(const CheckInput&
 TEST(PlanCheck, findsTheSameOverlapsAsComparingEveryPair) {
   // Boxes of mixed sizes, some far larger than the rest, some reaching outside.
   std::mt19937 dice(7);
-  const auto between = [&](int lo, int hi) { return lo + static_cast<int>(dice() % unsigned(hi - lo + 1)); };
+  const auto between = [&](int lo, int hi) {
+    return lo + static_cast<int>(dice() % unsigned(hi - lo + 1));
+  };
   for (int round = 0; round < 20; ++round) {
     CheckInput in = emptyPlan();
     in.types[0].count = 100000;
@@ -338,7 +433,8 @@ TEST(PlanCheck, aHundredThousandCartonsTileTheContainer) {
   in.supportPercent = 100;
   for (std::int32_t x = 0; x < 50; ++x)
     for (std::int32_t y = 0; y < 40; ++y)
-      for (std::int32_t z = 0; z < 50; ++z) in.cartons.push_back({0, 22 * x, 22 * y, 22 * z, 20, 20, 20});
+      for (std::int32_t z = 0; z < 50; ++z)
+        in.cartons.push_back({0, 22 * x, 22 * y, 22 * z, 20, 20, 20});
   ASSERT_EQ(in.cartons.size(), 100000u);
   EXPECT_TRUE(checkPlan(in).holds());
 

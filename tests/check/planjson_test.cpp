@@ -47,9 +47,8 @@ TEST_F(PlanJson, readsThePlacementsOfTheLoadMaxFormBeforeItsBlocks) {
   ASSERT_TRUE(reading.plan) << reading.reason;
   EXPECT_TRUE(reading.plan->loadMax);
   EXPECT_EQ(reading.plan->setCount, 0);
-  const std::vector<PlacedCarton> expected = {{2, 0, 0, 0, 300, 200, 100},
-                                              {2, 300, 0, 0, 300, 200, 100},
-                                              {2, 0, 200, 0, 300, 200, 100}};
+  const std::vector<PlacedCarton> expected = {
+      {2, 0, 0, 0, 300, 200, 100}, {2, 300, 0, 0, 300, 200, 100}, {2, 0, 200, 0, 300, 200, 100}};
   EXPECT_EQ(reading.plan->cartons, expected);
 }
 
@@ -89,11 +88,12 @@ CheckInput inputOf(const FillScheme& project, const JsonPlan& plan) {
 
 TEST_F(PlanJson, thePlansPrintedForTheExamplesHold) {
   for (const char* name : {"demo", "mixed", "positions"}) {
-    const JsonPlanReading reading =
-        readPlanJson(fileText(std::string(CARGOLYX_CLI_GOLDEN_DIR) + "/" + name + ".expected.json"));
+    const JsonPlanReading reading = readPlanJson(
+        fileText(std::string(CARGOLYX_CLI_GOLDEN_DIR) + "/" + name + ".expected.json"));
     ASSERT_TRUE(reading.plan) << name << ": " << reading.reason;
     EXPECT_FALSE(reading.plan->cartons.empty());
-    const CheckReport report = checkPlan(inputOf(example(std::string(name) + ".pak"), *reading.plan));
+    const CheckReport report =
+        checkPlan(inputOf(example(std::string(name) + ".pak"), *reading.plan));
     EXPECT_TRUE(report.holds()) << name;
   }
 }
@@ -161,7 +161,8 @@ const Refusal kRefusals[] = {
     {R"({"placements": null})", "placements: expected an array"},
     {R"({"blocks": {"x": 1}})", "blocks: expected an array"},
     {R"({"blocks": [5]})", "blocks[0]: expected an object"},
-    {R"({"placements": [{"x":1,"y":2,"z":3,"sizeX":1,"sizeY":1,"sizeZ":1}]})", "placements[0]: cartonIndex is missing"},
+    {R"({"placements": [{"x":1,"y":2,"z":3,"sizeX":1,"sizeY":1,"sizeZ":1}]})",
+     "placements[0]: cartonIndex is missing"},
     {R"({"placements": [{"x":1,"y":2,"z":3,"sizeX":1,"sizeY":1,"sizeZ":1,"cartonIndex":0},
                         {"x":1.5,"y":2,"z":3,"sizeX":1,"sizeY":1,"sizeZ":1,"cartonIndex":0}]})",
      "placements[1].x"},
@@ -199,7 +200,8 @@ TEST_F(PlanJson, refusesAMalformedDocumentSayingWhatAndWhere) {
 
 TEST_F(PlanJson, nestingUpToTheLimitIsRead) {
   // Fifteen arrays inside the document: sixteen levels.
-  const JsonPlanReading reading = readPlanJson(R"({"a":[[[[[[[[[[[[[[[1]]]]]]]]]]]]]]], "blocks": []})");
+  const JsonPlanReading reading =
+      readPlanJson(R"({"a":[[[[[[[[[[[[[[[1]]]]]]]]]]]]]]], "blocks": []})");
   ASSERT_TRUE(reading.plan) << reading.reason;
   EXPECT_TRUE(reading.plan->cartons.empty());
 }

@@ -21,16 +21,18 @@ namespace {
 RandomCase withZones(RandomCase c, std::uint32_t seed) {
   std::mt19937 dice(seed);
   if (dice() % 3 == 0)
-    for (Carton& carton : c.project.cartons) carton.spaceIndex = static_cast<std::int32_t>(100 * (dice() % 3));
+    for (Carton& carton : c.project.cartons)
+      carton.spaceIndex = static_cast<std::int32_t>(100 * (dice() % 3));
   return c;
 }
 
 // The random projects of the engine tests: small containers of a few types or of many, and
 // the demo container with up to fourteen types.
 RandomCase projectOfSeed(std::uint32_t seed) {
-  return withZones(seed % 3 == 0   ? randomCase(seed)
-                   : seed % 3 == 1 ? manyTypeCase(seed)
-                                   : RandomCase{demoContainerProject(seed, 1, 14, seed % 2 == 0), 6, false},
+  return withZones(seed % 3 == 0 ? randomCase(seed)
+                   : seed % 3 == 1
+                       ? manyTypeCase(seed)
+                       : RandomCase{demoContainerProject(seed, 1, 14, seed % 2 == 0), 6, false},
                    seed);
 }
 

@@ -22,7 +22,9 @@ CheckInput planOf(std::vector<PlacedCarton> cartons) {
   return in;
 }
 
-PlacedCarton box(std::int32_t x, std::int32_t y, std::int32_t z) { return {0, x, y, z, 100, 100, 100}; }
+PlacedCarton box(std::int32_t x, std::int32_t y, std::int32_t z) {
+  return {0, x, y, z, 100, 100, 100};
+}
 
 struct Wording {
   const char* name;
@@ -34,7 +36,8 @@ std::ostream& operator<<(std::ostream& out, const Wording& w) { return out << w.
 
 std::vector<Wording> wordings() {
   std::vector<Wording> all;
-  all.push_back({"outside", planOf({box(950, 0, 0)}), {"#0", "木箱", "x 950", "y 0", "z 0", "50 mm"}});
+  all.push_back(
+      {"outside", planOf({box(950, 0, 0)}), {"#0", "木箱", "x 950", "y 0", "z 0", "50 mm"}});
   all.push_back({"overlap", planOf({box(0, 0, 0), box(0, 0, 60)}), {"#0", "#1", "z 60", "40 mm"}});
   all.push_back({"extents", planOf({{0, 0, 0, 0, 100, 90, 100}}), {"#0", "木箱", "100×90×100 mm"}});
   CheckInput standing = planOf({{1, 0, 0, 700, 100, 300, 200}});
@@ -44,10 +47,12 @@ std::vector<Wording> wordings() {
                  planOf({{1, 0, 0, 0, 300, 200, 100}, box(0, 200, 0)}),
                  {"#0", "#1", "冰箱", "木箱", "y 200"}});
   CheckInput lyingHigh = planOf({});
-  for (std::int32_t layer = 0; layer < 3; ++layer) lyingHigh.cartons.push_back({1, 0, 200 * layer, 0, 300, 200, 100});
+  for (std::int32_t layer = 0; layer < 3; ++layer)
+    lyingHigh.cartons.push_back({1, 0, 200 * layer, 0, 300, 200, 100});
   all.push_back({"lyingLayers", lyingHigh, {"#2", "y 400", "3", "2"}});
   CheckInput many = planOf({});
-  for (std::int32_t i = 0; i < 23; ++i) many.cartons.push_back(box(100 * (i % 10), 100 * (i / 10), 0));
+  for (std::int32_t i = 0; i < 23; ++i)
+    many.cartons.push_back(box(100 * (i % 10), 100 * (i / 10), 0));
   many.container.maxWeight = 1e6;
   all.push_back({"count", many, {"木箱", "23", "20"}});
   CheckInput heavy = planOf({box(0, 0, 0), box(100, 0, 0), box(200, 0, 0)});
