@@ -134,6 +134,7 @@ class PlanReader {
     JsonPlan plan;
     plan.setCount = setCount_;
     plan.loadMax = loadMax_;
+    plan.supportPercent = supportPercent_;
     if (havePlacements_) {
       plan.cartons = std::move(placements_);
     } else {
@@ -170,6 +171,10 @@ class PlanReader {
     const std::string at = where() + "." + field_;
     return says(at + "：应为 32 位范围内的整数", at + ": expected a whole number within 32 bits");
   }
+  std::string notPercent() const {
+    return says("supportPercent：应为 0 到 100 的整数",
+                "supportPercent: expected a whole number from 0 to 100");
+  }
   std::string notSetCount() const {
     return says("setCount：应为不小于 0 的整数", "setCount: expected a whole number, 0 or more");
   }
@@ -198,11 +203,17 @@ class PlanReader {
     if (depth_ == 0) return fail(notObject());
     if (depth_ == 1 && isListKey()) return fail(notArray());
     if (depth_ == 1 && key_ == "setCount") return fail(notSetCount());
+    if (depth_ == 1 && key_ == "supportPercent") return fail(notPercent());
     if (depth_ == 2 && inList()) return fail(notElementObject());
     if (atField()) return fail(notWhole());
     return true;
   }
   bool whole(std::int64_t v) {
+    if (depth_ == 1 && key_ == "supportPercent") {
+      if (v < 0 || v > 100) return fail(notPercent());
+      supportPercent_ = static_cast<std::int32_t>(v);
+      return true;
+    }
     if (depth_ == 1 && key_ == "setCount") {
       if (v < 0) return fail(notSetCount());
       setCount_ = v;
@@ -286,6 +297,7 @@ class PlanReader {
   std::array<bool, kBlockFields.size()> seen_{};
   bool havePlacements_ = false, haveBlocks_ = false, loadMax_ = false;
   std::int64_t setCount_ = 0;
+  std::optional<std::int32_t> supportPercent_;
   std::int64_t cartonTotal_ = 0;
   std::vector<PlacedCarton> placements_;
   std::vector<CartonBlock> blocks_;

@@ -7,7 +7,8 @@
 // Read: "placements" (the load-max form: x, y, z, sizeX, sizeY, sizeZ, cartonIndex per
 // carton) when present, else "blocks" (x, y, z, sizeX, sizeY, sizeZ, nx, ny, nz, count,
 // gapX, gapY, gapZ, cartonIndex per block; a block holds the first count places of its
-// grid); "setCount"; "mode". Every other member is ignored.
+// grid); "setCount"; "mode"; "supportPercent" when the planner wrote it. Every other member
+// is ignored.
 
 #include <cstddef>
 #include <cstdint>
@@ -25,9 +26,10 @@ inline constexpr int kMaxPlanJsonDepth = 16;
 inline constexpr std::int64_t kMaxPlanCartons = 4'000'000;
 
 struct JsonPlan {
-  std::vector<PlacedCarton> cartons;  // type = cartonIndex
-  std::int64_t setCount = 0;          // 0 when the document has none
-  bool loadMax = false;               // "mode" is "max": the load-max planner's plan
+  std::vector<PlacedCarton> cartons;           // type = cartonIndex
+  std::int64_t setCount = 0;                   // 0 when the document has none
+  bool loadMax = false;                        // "mode" is "max": the load-max planner's plan
+  std::optional<std::int32_t> supportPercent;  // the support the plan was made with, 0..100
 };
 
 struct JsonPlanReading {

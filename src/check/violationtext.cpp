@@ -125,4 +125,19 @@ std::string describeViolation(const Violation& v, const CheckInput& input) {
   return {};
 }
 
+std::string checkReportText(const CheckReport& report, const CheckInput& input) {
+  if (report.holds()) return inLanguage("计划符合全部规则。\n", "The plan holds.\n");
+  std::string text;
+  for (const Violation& v : report.violations) {
+    text += describeViolation(v, input);
+    text += "\n";
+  }
+  if (report.stoppedEarly) {
+    const std::string most = std::to_string(report.violations.size());
+    text += says("仅列出前 " + most + " 处违规，可能还有更多。\n",
+                 "Only the first " + most + " broken rules are listed; there may be more.\n");
+  }
+  return text;
+}
+
 }  // namespace check

@@ -11,4 +11,8 @@ namespace check {
 // The input is the one the violation was found in.
 std::string describeViolation(const Violation& violation, const CheckInput& input);
 
+// The whole report: that the plan holds, or one line per broken rule, and a last line when
+// the checker stopped listing. Every line ends in a line break.
+std::string checkReportText(const CheckReport& report, const CheckInput& input);
+
 }  // namespace check

@@ -47,9 +47,16 @@ TEST_F(PlanJson, readsThePlacementsOfTheLoadMaxFormBeforeItsBlocks) {
   ASSERT_TRUE(reading.plan) << reading.reason;
   EXPECT_TRUE(reading.plan->loadMax);
   EXPECT_EQ(reading.plan->setCount, 0);
+  EXPECT_FALSE(reading.plan->supportPercent);
   const std::vector<PlacedCarton> expected = {
       {2, 0, 0, 0, 300, 200, 100}, {2, 300, 0, 0, 300, 200, 100}, {2, 0, 200, 0, 300, 200, 100}};
   EXPECT_EQ(reading.plan->cartons, expected);
+}
+
+TEST_F(PlanJson, readsTheSupportThePlanWasMadeWith) {
+  const JsonPlanReading reading = readPlanJson(R"({"placements": [], "supportPercent": 70})");
+  ASSERT_TRUE(reading.plan) << reading.reason;
+  EXPECT_EQ(reading.plan->supportPercent, 70);
 }
 
 TEST_F(PlanJson, readsTheBlocksOfTheSetsForm) {
@@ -184,6 +191,8 @@ const Refusal kRefusals[] = {
                      "count":4002000,"gapX":0,"gapY":0,"gapZ":0,"cartonIndex":0}]})",
      "more than 4000000 cartons"},
     {R"({"setCount": -1, "blocks": []})", "setCount"},
+    {R"({"supportPercent": 101, "blocks": []})", "supportPercent"},
+    {R"({"supportPercent": "all", "blocks": []})", "supportPercent"},
     {R"({"setCount": 1.5, "blocks": []})", "setCount"},
     {"{\"blocks\": [], \"name\": \"\xff\"}", "not valid JSON"},
     {R"({"a":[[[[[[[[[[[[[[[[1]]]]]]]]]]]]]]]], "blocks": []})", "deeper than 16 levels"},

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "model/language.h"
 
 namespace check {
@@ -90,6 +92,27 @@ TEST_P(WordsOf, aViolationNamesItsCartonsAndItsAmountInEitherLanguage) {
 
 INSTANTIATE_TEST_SUITE_P(ViolationText, WordsOf, ::testing::ValuesIn(wordings()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ViolationText, aReportListsOneLinePerBrokenRule) {
+  setLanguage(Language::English);
+  const CheckInput sound = planOf({box(0, 0, 0)});
+  const std::string holds = checkReportText(checkPlan(sound), sound);
+  const CheckInput broken = planOf({box(950, 0, 0), box(0, 0, 0), box(0, 0, 60)});
+  const CheckReport report = checkPlan(broken);
+  ASSERT_EQ(report.violations.size(), 2u);
+  const std::string lines = checkReportText(report, broken);
+  EXPECT_EQ(lines, describeViolation(report.violations[0], broken) + "\n" +
+                       describeViolation(report.violations[1], broken) + "\n");
+  EXPECT_EQ(std::count(holds.begin(), holds.end(), '\n'), 1);
+  EXPECT_EQ(lines.find(holds), std::string::npos);
+
+  CheckReport cut = report;
+  cut.stoppedEarly = true;
+  const std::string more = checkReportText(cut, broken);
+  ASSERT_EQ(more.substr(0, lines.size()), lines);
+  EXPECT_NE(more.find(" 2 "), std::string::npos) << more;  // how many were listed
+  setLanguage(Language::Chinese);
+}
 
 TEST(ViolationText, anUnknownTypeIsNamedByItsNumber) {
   const CheckInput in = planOf({{7, 0, 0, 0, 100, 100, 100}});
