@@ -70,7 +70,7 @@ SetsOutcome planSets(const FillScheme& project, std::int32_t maxBlockNum) {
 }
 
 TEST(PlannerPlans, everyPlanOfTheSetsPlannerHolds) {
-  int loaded = 0, zoned = 0, lying = 0, severalSets = 0;
+  int loaded = 0, zoned = 0, lying = 0, severalSets = 0, zonesSwappedBreak = 0;
   for (std::uint32_t seed = 0; seed < 70; ++seed) {
     const RandomCase c = projectOfSeed(seed);
     const SetsOutcome outcome = planSets(c.project, c.maxBlockNum);
@@ -80,6 +80,10 @@ TEST(PlannerPlans, everyPlanOfTheSetsPlannerHolds) {
     EXPECT_TRUE(report.holds()) << "seed " << seed << ": " << firstViolation(report, input);
     ++loaded;
     zoned += outcome.mode == RunMode::Zoned;
+    // The same plan read with the door and the inner end swapped breaks the zones.
+    CheckInput swapped = input;
+    for (CartonType& type : swapped.types) type.zone = kZoneDoor - type.zone;
+    zonesSwappedBreak += !checkPlan(swapped).holds();
     lying += hasLyingCarton(outcome.result);
     severalSets += outcome.result.setCount > 1;
   }
@@ -88,6 +92,7 @@ TEST(PlannerPlans, everyPlanOfTheSetsPlannerHolds) {
   EXPECT_GT(zoned, 5);
   EXPECT_GT(lying, 10);
   EXPECT_GT(severalSets, 10);
+  EXPECT_GT(zonesSwappedBreak, 2);  // the check of zones is not idle
 }
 
 // The load-max planner with a fixed effort, so that every machine gets the same plan.
