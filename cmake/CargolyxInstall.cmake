@@ -5,6 +5,7 @@
 #   share/applications/cargolyx.desktop                 the desktop menu entry
 #   share/mime/packages/cargolyx.xml                    the project file type
 #   share/icons/hicolor/{16x16..256x256,scalable}/apps  the program icon
+#   share/doc/cargolyx/copyright                        the licence
 # The programs find the library and the template relative to their own folder (installpaths.h).
 # The installed programs carry no run path into the build folder (CMake drops it on install;
 # scripts/test checks).
@@ -12,6 +13,7 @@
 install(TARGETS cargolyx-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS boxpic LIBRARY DESTINATION ${CARGOLYX_INSTALL_LIBRARYDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/resources/template.htm DESTINATION ${CARGOLYX_INSTALL_DATADIR})
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/cargolyx RENAME copyright)
 
 if(CARGOLYX_BUILD_UI)
   install(TARGETS cargolyx RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

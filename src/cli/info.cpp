@@ -8,6 +8,7 @@
 #include "cli/reporttext.h"
 #include "cli/terminaltext.h"
 #include "cli/verbs.h"
+#include "commands/resultcheck.h"
 #include "commands/statistics.h"
 #include "model/fillscheme.h"
 
@@ -19,6 +20,10 @@ int runInfo(const CliOptions& options) {
   for (const Carton& carton : project.cartons)
     std::cout << "  " << escapeControlCharacters(carton.displayText()) << "\n";
   std::cout << cartonStatisticsText(project) << "\n";
+  if (const std::string broken = resultViolations(project); !broken.empty()) {
+    std::cerr << "cargolyx-cli: " << escapeControlCharactersByLine(brokenSavedPlanMessage(broken));
+    project.result = {};
+  }
   if (!project.result.empty()) {
     std::cout << resultTableText(project)
               << resultStatisticsText(resultStatistics(project, project.result.containers.front())) << "\n"

@@ -55,10 +55,14 @@ int main(int argc, char** argv) {
       {app.add_subcommand("plan", "calculate the loading plan and print it"), runPlan},
       {app.add_subcommand("export", "calculate the plan and write packplan.htm with its pictures into DIR"),
        runExport},
+      {app.add_subcommand("check", "check a plan printed by plan --json against the project: exit 0 when it "
+                                   "holds, 6 listing each broken rule"),
+       runCheck},
   };
   addOptions(*verbs[0].command, options, kProjectOptions);
-  addOptions(*verbs[1].command, options, kProjectOptions | kPlanOptions | kJsonOption);
-  addOptions(*verbs[2].command, options, kProjectOptions | kPlanOptions | kFolderOption);
+  addOptions(*verbs[1].command, options, kProjectOptions | kPlanOptions | kSpacingOption | kJsonOption);
+  addOptions(*verbs[2].command, options, kProjectOptions | kPlanOptions | kSpacingOption | kFolderOption);
+  addOptions(*verbs[3].command, options, kProjectOptions | kCheckOptions | kSpacingOption);
   for (const Verb& verb : verbs) verb.command->footer(exitStatusTable());
 
   // CLI11 takes the arguments last to first.

@@ -80,19 +80,6 @@ void addOptions(CLI::App& verb, CliOptions& options, unsigned groups) {
         },
         "sets: complete sets of the cartons (default); max: as many cartons as fit");
     verb.add_option_function<std::string>(
-        "--spacing",
-        [&options](const std::string& text) {
-          const std::vector<std::string> parts = commaParts(text);
-          std::optional<std::int64_t> values[3];
-          for (std::size_t i = 0; i < parts.size() && i < 3; ++i) values[i] = wholeNumber(parts[i], 0, INT32_MAX);
-          if (parts.size() != 3 || !values[0] || !values[1] || !values[2])
-            refuse("--spacing", "needs three whole millimetre values L,W,H");
-          options.spacingL = static_cast<std::int32_t>(*values[0]);
-          options.spacingW = static_cast<std::int32_t>(*values[1]);
-          options.spacingH = static_cast<std::int32_t>(*values[2]);
-        },
-        "L,W,H: mm between cartons along the length, width and height (default: the project's)");
-    verb.add_option_function<std::string>(
         "--max-blocks",
         [&options](const std::string& text) {
           const auto value = wholeNumber(text, 1, INT32_MAX);
@@ -112,6 +99,21 @@ void addOptions(CLI::App& verb, CliOptions& options, unsigned groups) {
         },
         "S: seconds (decimals allowed); the sets planner stops without a plan, the load-max "
         "planner keeps the best plan found (default 2)");
+  }
+  if (groups & kSpacingOption) {
+    verb.add_option_function<std::string>(
+        "--spacing",
+        [&options](const std::string& text) {
+          const std::vector<std::string> parts = commaParts(text);
+          std::optional<std::int64_t> values[3];
+          for (std::size_t i = 0; i < parts.size() && i < 3; ++i) values[i] = wholeNumber(parts[i], 0, INT32_MAX);
+          if (parts.size() != 3 || !values[0] || !values[1] || !values[2])
+            refuse("--spacing", "needs three whole millimetre values L,W,H");
+          options.spacingL = static_cast<std::int32_t>(*values[0]);
+          options.spacingW = static_cast<std::int32_t>(*values[1]);
+          options.spacingH = static_cast<std::int32_t>(*values[2]);
+        },
+        "L,W,H: mm between cartons along the length, width and height (default: the project's)");
   }
   if (groups & (kPlanOptions | kCheckOptions)) {
     verb.add_option_function<std::string>(

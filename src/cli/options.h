@@ -44,10 +44,11 @@ struct CliOptions {
 // The option groups a verb takes.
 enum OptionGroup : unsigned {
   kProjectOptions = 1,  // FILE and --container
-  kPlanOptions = 2,     // --mode, --spacing, --max-blocks, --time-limit, --support
+  kPlanOptions = 2,     // --mode, --max-blocks, --time-limit, --support
   kJsonOption = 4,      // --json
   kFolderOption = 8,    // --dir
   kCheckOptions = 16,   // PLAN.json and --support
+  kSpacingOption = 32,  // --spacing
 };
 
 // Adds the groups' options to a verb's command, storing into options.

@@ -24,6 +24,7 @@
 #include "commands/deletecarton.h"
 #include "commands/documentstate.h"
 #include "commands/projectfiles.h"
+#include "commands/resultcheck.h"
 #include "model/projectfile.h"
 #include "model/safefile.h"
 #include "ui/aboutbox.h"
@@ -246,12 +247,15 @@ bool TMainForm::openProjectFile(const QString& name) {
     messages_->information(QString::fromStdString(openFailedMessage(failure)));
     return false;
   }
-  // A project of format 2 brings its plan along.
+  // A project of format 2 brings its plan along, when the checker finds it within the rules.
+  const std::string broken = resultViolations(*project_);
+  if (!broken.empty()) project_->result = {};
   refreshTree(false);
   refreshResults(-1);
   document_.reset(*project_, std8(name));
   addRecentFile(name);
   updateTitle();
+  if (!broken.empty()) messages_->information(qs(brokenSavedPlanMessage(broken)));
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include "commands/exportfolder.h"
 #include "commands/fillblocks.h"
 #include "commands/leftovers.h"
+#include "commands/resultcheck.h"
 #include "commands/runcheck.h"
 #include "export/exportplan.h"
 #include "platform/opener.h"
@@ -60,6 +61,12 @@ bool TMainForm::runFinished(const CalculationRequest& request, const Calculation
     refreshTree(true);
     return false;
   }
+  // A plan is shown only when the checker finds it within every rule.
+  if (const std::string broken = resultViolations(*project_); !broken.empty()) {
+    refreshTree(true);
+    messages_->information(qs(brokenPlanMessage(broken)));
+    return false;
+  }
   refreshResults(-1);
   QApplication::alert(this);
   // After the sets planner, what it could not load may still fit loaded freely.
@@ -95,7 +102,11 @@ void TMainForm::tbFillClick() {
     refreshResults(-1);
   } else {
     messages_->information(qs(fillMessage(decision)));
+    return;
   }
+  // The fill checks no weight: say so when the filled plan breaks a rule.
+  if (const std::string broken = resultViolations(*project_); !broken.empty())
+    messages_->information(qs(filledPlanMessage(broken)));
 }
 
 void TMainForm::mnuFillCompletelyClick() { tbFillClick(); }

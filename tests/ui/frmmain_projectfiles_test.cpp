@@ -113,3 +113,15 @@ TEST(ProjectFormats, aDroppedClyxIsOpened) {
   EXPECT_EQ(d.project().cartons.size(), 1u);
   EXPECT_EQ(d.project().cartons[0].name, "拖入的纸箱");
 }
+
+// The plan in the hand-written file reaches past the container's right wall.
+TEST(ProjectFormats, aSavedPlanThatBreaksARuleIsDroppedWithItsReason) {
+  MainWindowDriver d(CARGOLYX_TEST_DATA_DIR "/fixture.clyx");
+  EXPECT_EQ(d.project().cartons.size(), 2u);
+  EXPECT_TRUE(d.project().result.empty());
+  ASSERT_EQ(d.messages().shown.size(), 1);
+  EXPECT_TRUE(d.messages().shown[0].startsWith("文件中保存的装箱方案违反了装箱规则")) << d.messages().shown[0].toStdString();
+  EXPECT_TRUE(d.messages().shown[0].contains("163 mm")) << "2210 + 305 reaches 163 mm past 2352: "
+                                                       << d.messages().shown[0].toStdString();
+  EXPECT_EQ(d.form().windowTitle(), "fixture.clyx — Cargolyx");
+}

@@ -1,0 +1,42 @@
+#pragma once
+// A plan in the command line's JSON form (`cargolyx-cli plan ... --json`, either planner),
+// read into the checker's cartons. The document is untrusted: its size, its nesting and
+// the cartons it expands to are bounded, and anything malformed is refused with a reason
+// that says what is wrong and where.
+//
+// Read: "placements" (the load-max form: x, y, z, sizeX, sizeY, sizeZ, cartonIndex per
+// carton) when present, else "blocks" (x, y, z, sizeX, sizeY, sizeZ, nx, ny, nz, count,
+// gapX, gapY, gapZ, cartonIndex per block; a block holds the first count places of its
+// grid); "setCount"; "mode"; "supportPercent" when the planner wrote it. Every other member
+// is ignored.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "check/plancheck.h"
+
+namespace check {
+
+inline constexpr std::size_t kMaxPlanJsonBytes = 64u << 20;
+inline constexpr int kMaxPlanJsonDepth = 16;
+inline constexpr std::int64_t kMaxPlanCartons = 4'000'000;
+
+struct JsonPlan {
+  std::vector<PlacedCarton> cartons;           // type = cartonIndex
+  std::int64_t setCount = 0;                   // 0 when the document has none
+  bool loadMax = false;                        // "mode" is "max": the load-max planner's plan
+  std::optional<std::int32_t> supportPercent;  // the support the plan was made with, 0..100
+};
+
+struct JsonPlanReading {
+  std::optional<JsonPlan> plan;  // nothing when the document is refused
+  std::string reason;            // why it was refused, in the program's language
+};
+
+JsonPlanReading readPlanJson(std::string_view text);
+
+}  // namespace check

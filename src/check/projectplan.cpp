@@ -1,0 +1,67 @@
+#include "check/projectplan.h"
+
+#include <cassert>
+
+#include "check/blockcartons.h"
+#include "model/fillscheme.h"
+
+namespace check {
+
+CheckInput projectCheckInput(const ProjectInput& project, std::int32_t supportPercent,
+                             std::int64_t setCount) {
+  CheckInput input;
+  const Container& box = project.container;
+  input.container = ContainerSize{box.width, box.height, box.length, double(box.maxWeight)};
+  input.spacing = Spacing{project.spacingW, project.spacingH, project.spacingL};
+  input.supportPercent = supportPercent;
+  input.setCount = setCount;
+  for (const Carton& carton : project.cartons) {
+    CartonType type;
+    type.name = carton.name;
+    type.length = carton.length;
+    type.width = carton.width;
+    type.height = carton.height;
+    type.count = carton.count;
+    type.weight = carton.weight;
+    if (carton.mustUp) {
+      type.standingEdges = kEdgeH;
+      if (carton.upendLayers > 0) {
+        type.lyingEdges = kEdgeL | kEdgeW;
+        type.lyingLayers = carton.upendLayers;
+      }
+    }
+    type.zone = carton.spaceIndex < kSpaceNone   ? kZoneInnerEnd
+                : carton.spaceIndex < kSpaceDoor ? kZoneFree
+                                                 : kZoneDoor;
+    input.types.push_back(type);
+  }
+  return input;
+}
+
+std::vector<PlacedCarton> cartonsOfBlocks(std::span<const BlockScheme> blocks) {
+  std::vector<PlacedCarton> cartons;
+  for (const BlockScheme& b : blocks) {
+    const CartonBlock block{b.cartonIndex, b.x,  b.y,  b.z,     b.sizeX, b.sizeY, b.sizeZ,
+                            b.nx,          b.ny, b.nz, b.count, b.gapX,  b.gapY,  b.gapZ};
+    // A result block never counts more cartons than its grid has places.
+    assert(b.count <= blockCapacity(block));
+    appendBlockCartons(block, cartons);
+  }
+  return cartons;
+}
+
+CheckInput loadedContainerCheckInput(const ProjectInput& project, const ProjectResult& result,
+                                     const LoadedContainer& loaded) {
+  std::int64_t entered = 0, placed = 0;
+  for (const Carton& carton : project.cartons) entered += carton.count;
+  for (const BlockScheme& block : loaded.blocks) placed += block.count;
+  const bool loadMax = result.mode == PlanningMode::LoadMax;
+  const std::int64_t sets = loadMax || entered <= 0 ? 1 : placed / entered;
+  CheckInput input = projectCheckInput(project, loadMax ? result.supportPercent : 0, sets);
+  const Container& box = loaded.container;
+  input.container = ContainerSize{box.width, box.height, box.length, double(box.maxWeight)};
+  input.cartons = cartonsOfBlocks(loaded.blocks);
+  return input;
+}
+
+}  // namespace check
