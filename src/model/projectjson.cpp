@@ -70,16 +70,20 @@ void write(const Json& value, int depth, std::string& out) {
     out += flat;
     return;
   }
-  const std::string inner = "\n" + std::string(static_cast<std::size_t>(depth + 1), ' ');
+  std::string inner = "\n";
+  inner.append(static_cast<std::size_t>(depth + 1), ' ');
   out += value.is_object() ? "{" : "[";
   bool first = true;
   for (auto it = value.begin(); it != value.end(); ++it) {
-    out += first ? inner : "," + inner;
+    if (!first) out += ",";
+    out += inner;
     first = false;
     if (value.is_object()) out += compact(Json(it.key())) + ": ";
     write(*it, depth + 1, out);
   }
-  out += "\n" + std::string(static_cast<std::size_t>(depth), ' ') + (value.is_object() ? "}" : "]");
+  out += "\n";
+  out.append(static_cast<std::size_t>(depth), ' ');
+  out += value.is_object() ? "}" : "]";
 }
 
 // ---- Reading
@@ -289,7 +293,8 @@ std::string lineAndColumn(std::span<const std::uint8_t> bytes, std::size_t posit
       ++column;  // a character, not a continuation byte
     }
   }
-  return "line " + std::to_string(line) + ", column " + std::to_string(column);
+  std::string text = "line ";
+  return text.append(std::to_string(line)).append(", column ").append(std::to_string(column));
 }
 
 ProjectJsonOutcome failure(ProjectJsonProblem problem, std::string detail) { return {problem, std::move(detail)}; }
@@ -325,7 +330,8 @@ bool looksLikeProjectJson(std::span<const std::uint8_t> bytes) {
   if (i >= bytes.size() || bytes[i] != '{') return false;
   ++i;
   skipBlanks();
-  const std::string key = "\"" + std::string(kFormatKey) + "\"";
+  std::string key = "\"";
+  key.append(kFormatKey).append("\"");
   if (bytes.size() - i < key.size()) return false;
   return std::equal(key.begin(), key.end(), bytes.begin() + static_cast<std::ptrdiff_t>(i));
 }
@@ -334,7 +340,7 @@ ProjectJsonOutcome projectFromJson(std::span<const std::uint8_t> bytes, FillSche
   const bool looksLikeProject = looksLikeProjectJson(bytes);
   if (!nestsWithin(bytes, kMaxProjectNesting))
     return failure(looksLikeProject ? ProjectJsonProblem::Damaged : ProjectJsonProblem::NotAProject,
-                   "nested deeper than " + std::to_string(kMaxProjectNesting) + " levels");
+                   std::string("nested deeper than ").append(std::to_string(kMaxProjectNesting)).append(" levels"));
   Json document;
   try {
     document = Json::parse(bytes.begin(), bytes.end());
