@@ -103,6 +103,10 @@ struct CheckReport {
 
 CheckReport checkPlan(const CheckInput& input);
 
+// The count rule alone: for the cartons of all the containers of one plan together, which
+// may load no type more often than allowed over all of them.
+CheckReport checkCounts(const CheckInput& input);
+
 // The most cartons of a type a plan claiming setCount sets may hold: its count times the
 // sets, one set at least (and no more than INT64_MAX).
 std::int64_t allowedCount(const CartonType& type, std::int64_t setCount);

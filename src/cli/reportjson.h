@@ -3,6 +3,10 @@
 // planner. Members, in order: status, message, question, maxSets, mode, blocks,
 // loadedCount, capacityCount, setCount, loadedVolume, fillRatio, netRatio; for the load-max
 // planner then placements, leftovers, loadedWeight, timedOut, supportPercent; balance last.
+// The several-containers planner: status, message, mode "fleet", goal, totalCost,
+// lowerBound {containers, cost}, containers [{type, name, cost, blocks, placements,
+// loadedCount, loadedWeight, centreOfGravity, fillRatio, netRatio}], leftovers, timedOut,
+// supportPercent.
 // Whole numbers are written as integers; other numbers read back as the same double.
 
 #include <nlohmann/json.hpp>

@@ -6,6 +6,7 @@
 #include <new>
 #include <thread>
 
+#include "commands/fleetplan.h"
 #include "commands/runcheck.h"
 #include "commands/statistics.h"
 #include "engine/loadingorder.h"
@@ -140,6 +141,8 @@ CalculationRequest calculationRequest(const FillScheme& project, const Settings&
   request.planningMode = settings.planningMode;
   request.supportPercent = settings.supportPercent;
   request.loadMaxTimeLimit = settings.loadMaxTimeLimit;
+  request.fleetGoal = settings.fleetGoal;
+  request.fleetTimeLimit = settings.fleetTimeLimit;
   return request;
 }
 
@@ -149,6 +152,8 @@ CalculationReport calculate(const CalculationRequest& request, CancelToken& toke
   report.maxSets = request.input.computeMaxSets();
   if (request.planningMode == PlanningMode::LoadMax) {
     report.message = loadMaxRefusal(request.input);
+  } else if (request.planningMode == PlanningMode::Fleet) {
+    report.message = fleetRefusal(request);
   } else {
     const PreRunCheck check = checkBeforeRun(request.input);
     if (isQuestion(check)) report.question = preRunMessage(check);
@@ -165,6 +170,9 @@ CalculationReport calculate(const CalculationRequest& request, CancelToken& toke
       break;
     case PlanningMode::LoadMax:
       planLoadMax(request, token, report);
+      break;
+    case PlanningMode::Fleet:
+      planFleetInto(request, token, report);
       break;
   }
   if (report.status == CalculationStatus::Loaded && !loadsAnything(report.result)) {

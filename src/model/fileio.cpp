@@ -217,6 +217,8 @@ std::vector<std::string> namesPakCannotHold(const ProjectInput& input) {
   return names;
 }
 
+bool hasFormatTwoFeatures(const ProjectInput& input) { return !input.fleet.empty(); }
+
 bool saveProjectFile(const std::string& path, const FillScheme& project, std::string* error,
                      FileProblem* problem) {
   if (problem) *problem = FileProblem::Other;
@@ -225,6 +227,10 @@ bool saveProjectFile(const std::string& path, const FillScheme& project, std::st
     const std::string text = projectToJson(project);
     bytes.assign(text.begin(), text.end());
   } else {
+    if (hasFormatTwoFeatures(project)) {
+      setError(error, path + ": a CLYX200 file holds one container, not several container types");
+      return false;
+    }
     auto image = project.saveToStream();
     if (!image) {
       setError(error, path + ": a name cannot be written in GBK within 49 bytes");

@@ -8,8 +8,11 @@
 //    "spacing": {"length", "width", "height"},
 //    "cartons": [{"name", "length", "width", "height", "weight", "count", "mustUp",
 //                 "upendLayers", "material", "position": "inner" | "free" | "door"}],
-//    "result": {"planner": "sets" | "max", "supportPercent", "timedOut",
-//               "containers": [{"container": {...}, "blocks": [{"x", "y", "z", "sizeX",
+//    "fleet": [{"name", "length", "width", "height", "maxWeight", "cost", "available"}],
+//                                                 several containers ("requires": "fleet")
+//    "result": {"planner": "sets" | "max" | "fleet", "supportPercent", "timedOut",
+//               "goal": "cheapest" | "fixed", "lowerBound": {"containers", "cost"} (fleet),
+//               "containers": [{"container": {...}, "fleetType", "blocks": [{"x", "y", "z", "sizeX",
 //                 "sizeY", "sizeZ", "nx", "ny", "nz", "orientation", "material", "count",
 //                 "gapX", "gapY", "gapZ", "cartonIndex", "cartonName"}]}]}}
 //

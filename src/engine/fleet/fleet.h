@@ -21,8 +21,7 @@
 
 #include "engine/maxload/maxload.h"
 #include "model/blockscheme.h"
-
-enum class FleetGoal { Cheapest, FixedFleet };
+#include "model/planningmode.h"
 
 struct FleetContainerType {
   std::int32_t containerX = 0, containerY = 0, containerZ = 0;  // inner width, height, length, mm

@@ -24,6 +24,9 @@ constexpr std::size_t kMaxPatterns = 4000;
 constexpr std::int32_t kCoverNodes = 20000;
 // Rounds of asking the model's prices for new patterns.
 constexpr int kMaxPricingRounds = 60;
+// The load-max planner's effort in a second of two threads, about, on the machines the
+// program runs on: what the time limit is turned into.
+constexpr double kEffortPerSecond = 80e6;
 
 using Counts = std::vector<std::int32_t>;
 
@@ -75,6 +78,8 @@ class Planner {
   void askPricesForPatterns();
   void chooseWithTheModel();
   bool better(const Answer& a, const Answer& b) const;
+  // Whether the best answer loads everything at the bound: nothing can do better.
+  bool atTheBound() const;
   void report() const;
 
   const FleetInput& input_;
@@ -87,6 +92,8 @@ class Planner {
   std::vector<Pattern> pool_;
   std::set<std::pair<std::int32_t, Counts>> seen_;
   Answer best_;
+  FleetBound bound_;
+  std::vector<std::int32_t> typeOrder_;  // container types by worth
 };
 
 // More loaded first (everything, when the containers allow it), then the cheaper; for a
@@ -113,14 +120,25 @@ void Planner::consider(Answer answer) {
   }
 }
 
+bool Planner::atTheBound() const {
+  if (!best_.valid || input_.goal != FleetGoal::Cheapest) return false;
+  Counts loaded(types_, 0);
+  for (const Pattern& p : best_.containers)
+    for (std::size_t i = 0; i < types_; ++i) loaded[i] += p.counts[i];
+  if (loaded != demand_) return false;
+  return best_.cost <= bound_.cost + 1e-9 ||
+         (input_.containers.size() == 1 && static_cast<std::int64_t>(best_.containers.size()) <= bound_.containers);
+}
+
 void Planner::report() const {
   if (control_.containersPlanned != nullptr)
     control_.containersPlanned->store(static_cast<std::int32_t>(best_.containers.size()), std::memory_order_relaxed);
   if (control_.bestCost != nullptr) control_.bestCost->store(best_.cost, std::memory_order_relaxed);
 }
 
-// Containers one after another. Each takes, of the container types still available, the
-// one that loads the most volume per cost. With fairShares above 0 each container is first
+// Containers one after another. Each is of the first type still available in order of
+// worth (the least cost per volume; a fixed fleet: the largest first) that loads anything,
+// and the last of the cheapest type that takes all that is left. With fairShares above 0 each container is first
 // offered only that many fair shares of every type's remaining cartons (a fair share: the
 // remaining cartons over the containers still needed at least), so that the awkward
 // cartons are spread instead of left for the last containers; a container that loads all
@@ -142,19 +160,35 @@ Answer Planner::fillOneAfterAnother(double fairShares) {
       for (std::size_t i = 0; i < types_; ++i)
         offer[i] = std::min(remaining[i], static_cast<std::int32_t>(std::ceil(remaining[i] * share)));
     }
+    // The first container type in order of worth that loads anything.
     std::optional<Pattern> chosen;
-    for (std::size_t t = 0; t < input_.containers.size(); ++t) {
-      const std::int32_t available = input_.containers[t].available;
-      if (available >= 0 && used[t] >= available) continue;
-      std::optional<Pattern> p = pack(static_cast<std::int32_t>(t), offer);
+    for (const std::int32_t t : typeOrder_) {
+      const std::int32_t available = input_.containers[static_cast<std::size_t>(t)].available;
+      if (available >= 0 && used[static_cast<std::size_t>(t)] >= available) continue;
+      std::optional<Pattern> p = pack(t, offer);
       if (!p || !loadsAnything(*p)) continue;
+      // A container that loads all it was offered of a share has room for more.
       if (offer != remaining && p->counts == offer) {
-        if (std::optional<Pattern> full = pack(static_cast<std::int32_t>(t), remaining); full && full->volume > p->volume)
-          p = std::move(full);
+        if (std::optional<Pattern> full = pack(t, remaining); full && full->volume > p->volume) p = std::move(full);
       }
-      const double worth = p->volume / std::max(costOf(p->type), 1e-12);
-      if (!chosen || worth > chosen->volume / std::max(costOf(chosen->type), 1e-12) * (1 + 1e-9))
-        chosen = std::move(p);
+      chosen = std::move(p);
+      break;
+    }
+    // The last container: a cheaper type may take all that is left as well.
+    if (chosen && chosen->counts == remaining && input_.goal == FleetGoal::Cheapest) {
+      std::vector<std::int32_t> cheaper;
+      for (std::size_t t = 0; t < input_.containers.size(); ++t)
+        if (costOf(static_cast<std::int32_t>(t)) < costOf(chosen->type)) cheaper.push_back(static_cast<std::int32_t>(t));
+      std::stable_sort(cheaper.begin(), cheaper.end(), [&](std::int32_t a, std::int32_t b) { return costOf(a) < costOf(b); });
+      for (const std::int32_t t : cheaper) {
+        const std::int32_t available = input_.containers[static_cast<std::size_t>(t)].available;
+        if (available >= 0 && used[static_cast<std::size_t>(t)] >= available) continue;
+        std::optional<Pattern> p = pack(t, remaining);
+        if (p && p->counts == remaining) {
+          chosen = std::move(p);
+          break;
+        }
+      }
     }
     if (!chosen) {
       if (packer_.mustStop()) answer.valid = false;
@@ -254,14 +288,26 @@ FleetResult Planner::run() {
   for (std::size_t i = 0; i < types_; ++i)
     if (unfit_[i] == UnfitReason::None) demand_[i] = std::max(0, input_.cargo.types[i].count);
   const FleetBound bound = lowerBound(input_, demand_);
+  bound_ = bound;
   result.lowerBoundContainers = bound.containers;
   result.lowerBoundCost = bound.cost;
   result.unfit = unfit_;
 
-  // Each load-max run gets a share of the budget that lets the fills below run several times.
-  const std::uint64_t calls = 40 + 6 * static_cast<std::uint64_t>(std::max<std::int64_t>(1, bound.containers)) *
-                                       std::max<std::size_t>(1, input_.containers.size());
-  callEffort_ = std::clamp<std::uint64_t>(input_.effortBudget / calls, 100'000, 60'000'000);
+  for (std::size_t t = 0; t < input_.containers.size(); ++t) typeOrder_.push_back(static_cast<std::int32_t>(t));
+  std::stable_sort(typeOrder_.begin(), typeOrder_.end(), [&](std::int32_t a, std::int32_t b) {
+    if (input_.goal == FleetGoal::FixedFleet) return volumeOf(a) > volumeOf(b);
+    return costOf(a) * volumeOf(b) < costOf(b) * volumeOf(a);
+  });
+
+  // Each load-max run gets a share of the effort that lets the fills below run several
+  // times within the time limit (at a rate this kind of machine reaches), so that a time
+  // limit seldom decides the answer and the same input gives the same answer.
+  std::uint64_t effort = input_.effortBudget;
+  if (input_.timeLimitSeconds > 0)
+    effort = std::min<std::uint64_t>(effort, static_cast<std::uint64_t>(input_.timeLimitSeconds * kEffortPerSecond));
+  const std::uint64_t calls = 30 + 5 * static_cast<std::uint64_t>(std::max<std::int64_t>(1, bound.containers)) +
+                              2 * types_ * input_.containers.size();
+  callEffort_ = std::clamp<std::uint64_t>(effort / calls, 100'000, 60'000'000);
 
   if (total(demand_) > 0) {
     // Containers one after another, then spreading the cartons, then the model's choice.
@@ -272,12 +318,14 @@ FleetResult Planner::run() {
     }
     consider(first);
     for (const double fairShares : {1.3, 1.8}) {
-      if (packer_.mustStop()) break;
+      if (packer_.mustStop() || atTheBound()) break;
       consider(fillOneAfterAnother(fairShares));
     }
-    packEachTypeAlone();
-    if (input_.goal == FleetGoal::Cheapest) askPricesForPatterns();
-    chooseWithTheModel();
+    if (!atTheBound()) {
+      packEachTypeAlone();
+      if (input_.goal == FleetGoal::Cheapest) askPricesForPatterns();
+      chooseWithTheModel();
+    }
   }
 
   result.cancelled = packer_.cancelled();
