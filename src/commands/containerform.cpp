@@ -2,9 +2,35 @@
 
 #include "commands/entrycheck.h"
 
+#include <cmath>
+
 ContainerRow rowOf(const Container& c) {
   return {c.name, std::to_string(c.length), std::to_string(c.width), std::to_string(c.height),
           std::to_string(c.maxWeight)};
+}
+
+ContainerRow rowOf(const ContainerType& type) {
+  ContainerRow row = rowOf(type.container);
+  if (type.cost) row.cost = numberText(*type.cost);
+  if (type.available) row.available = std::to_string(*type.available);
+  return row;
+}
+
+std::optional<ContainerType> containerTypeOf(const ContainerRow& row) {
+  std::optional<Container> container = containerOf(row);
+  if (!container) return std::nullopt;
+  ContainerType type{*container, std::nullopt, std::nullopt};
+  if (!row.cost.empty()) {
+    const auto cost = readCheckedNumber(row.cost);
+    if (!cost || *cost < 0 || !std::isfinite(*cost)) return std::nullopt;
+    type.cost = *cost;
+  }
+  if (!row.available.empty()) {
+    const auto available = readCheckedInteger(row.available);
+    if (!available) return std::nullopt;
+    type.available = *available;
+  }
+  return type;
 }
 
 std::optional<Container> containerOf(const ContainerRow& row) {
@@ -23,5 +49,6 @@ std::string checkContainerRow(const ContainerRow& row) {
   // A container without room would only make every later calculation fail.
   if (!container || container->length == 0 || container->width == 0 || container->height == 0)
     return inputProblemMessage();
+  if (!containerTypeOf(row)) return inputProblemMessage();
   return {};
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/container.h"
+#include "model/containertype.h"
 
 // One row of the list: the texts of its columns, as the container dialog wrote them.
 struct ContainerRow {
@@ -14,16 +15,25 @@ struct ContainerRow {
   std::string width;
   std::string height;
   std::string maxWeight;
+  std::string cost;       // for several containers: what one costs; empty: none given
+  std::string available;  // how many there are; empty: as many as needed
 
   bool operator==(const ContainerRow&) const = default;
 };
 
 // The row of a container, its numbers in decimal.
 ContainerRow rowOf(const Container& container);
+// The row of a container type: the container's, with its cost and count when given.
+ContainerRow rowOf(const ContainerType& type);
+// The container type a row describes; nothing when rowOf's numbers or a cost (a number of
+// at least 0) or a count (a whole number) given cannot be read.
+std::optional<ContainerType> containerTypeOf(const ContainerRow& row);
 // The container a row describes; nothing when a number column is not a whole number
 // from 0 to 2147483647.
 std::optional<Container> containerOf(const ContainerRow& row);
 
 // The container dialog's check on OK: the message to show, empty when the row is
-// accepted. Length, width and height must be above 0. The maximum load is a whole number of kilograms, like the sizes.
+// accepted. Length, width and height must be above 0. The maximum load is a whole number
+// of kilograms, like the sizes. A cost and a count, when given, are a number of at least
+// 0 and a whole number.
 std::string checkContainerRow(const ContainerRow& row);

@@ -22,6 +22,7 @@ class QLabel;
 class QMenu;
 class QSplitter;
 class QStatusBar;
+class QTabBar;
 class QTableWidget;
 class QToolBar;
 class QTreeWidget;
@@ -145,6 +146,8 @@ class TMainForm : public QMainWindow, public FormHost {
   void createViewControls();
   // The step slider takes the plan's blocks in loading order.
   void showPlanSteps();
+  // One tab per loaded container of a several-containers result; hidden otherwise.
+  void showContainerTabs();
   // The selected result rows in the view: the totals row every block, one block row the
   // loading up to that block's step with it singled out, several rows those blocks.
   void showResultSelection(const std::vector<int>& selected);
@@ -165,6 +168,7 @@ class TMainForm : public QMainWindow, public FormHost {
   std::unique_ptr<FileDialogs> fileDialogs_;
   Scene scene_;
   mutable LoadedContainer noResult_;  // shownContainer() without a result
+  std::size_t shownIndex_ = 0;        // the loaded container shown, of several
   QString startFile_;
   QString exportFolder_;  // where the last plan was exported; empty: none yet
   bool shown_ = false;
@@ -184,6 +188,8 @@ class TMainForm : public QMainWindow, public FormHost {
   QLabel* StatusText = nullptr;
   QLabel* StatusWeight = nullptr;  // after a calculation: the loaded weight
   QLabel* StatusCentre = nullptr;  // and the centre of gravity
+  QLabel* StatusFleet = nullptr;   // several containers: by type, cost, bound
+  QTabBar* tabContainers = nullptr;  // one tab per loaded container of several
   QMenu* PopupMenuBlock = nullptr;
   QAction* mnuFillCompletely = nullptr;
   QMenu* mnuRecentFiles = nullptr;

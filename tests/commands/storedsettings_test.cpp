@@ -73,9 +73,9 @@ TEST(StoredSettings, libraryRowsTheContainerDialogWouldRefuseAreLeftOut) {
   const std::string emoji = "\xF0\x9F\x98\x80";  // GBK cannot store it in a project file
   text["library/1/name"] = emoji;
   text["library/size"] = std::to_string(3);  // a third row that is not there
-  std::vector<Container> library = readStoredSettings(text).settings.containers;
+  std::vector<ContainerType> library = readStoredSettings(text).settings.containers;
   ASSERT_EQ(library.size(), 1u);
-  EXPECT_EQ(library[0].name, "四十尺 高柜");
+  EXPECT_EQ(library[0].container.name, "四十尺 高柜");
 
   text = writeStoredSettings(someChosenSettings());
   text["library/2/maxWeight"] = "20.5";
