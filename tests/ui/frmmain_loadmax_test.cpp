@@ -133,10 +133,7 @@ TEST(LoadMaxInTheWindow, theExportListsWhatIsLeftTheWeightAndTheCentreOfGravity)
   d.click("tbExport");  // the tests have no drawing library: the document is written alone
   QFile file(folder.filePath("packplan.htm"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray bytes = file.readAll();
-  const auto text = gbkToUtf8(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-  ASSERT_TRUE(text);
-  const QString document = QString::fromStdString(*text);
+  const QString document = QString::fromUtf8(file.readAll());
   const LoadBalance balance = loadBalance(d.project().cartons, loadedContainerOf(d.project()));
   EXPECT_TRUE(document.contains(QString::fromStdString(loadedWeightText(balance)))) << document.toStdString();
   EXPECT_TRUE(document.contains(QString::fromStdString(centreOfGravityText(balance))));
