@@ -108,3 +108,21 @@ TEST_F(ExportedPlanInABrowser, inEnglishHoldsNoChineseButTheProjectsOwnNames) {
   EXPECT_NE(dom.find("Step 2 of 2: 纸箱2 × 72 cartons"), std::string::npos);
   EXPECT_EQ(firstChineseCharacter(without(dom, {"纸箱1", "纸箱2", "演示集装箱"})), "") << dom;
 }
+
+TEST_F(ExportedPlanInABrowser, printsOnA4WithTheStepsThreeToAPage) {
+  // Seven steps of one carton each, along the length.
+  BlockScheme one = plan.result.containers[0].blocks[0];
+  one.nx = one.ny = one.nz = 1;
+  one.count = 1;
+  std::vector<BlockScheme> seven;
+  for (int i = 0; i < 7; ++i) {
+    one.z = 1000 * i;
+    seven.push_back(one);
+  }
+  plan.result.containers[0].blocks = seven;
+  exportPlan();
+  const std::string pdf = profile.path() + "plan.pdf";
+  ASSERT_TRUE(chromiumPdf(document, profile.path() + "print", pdf));
+  // The summary and the legend, then the steps on pages of their own: 3, 3 and 1 with the totals.
+  EXPECT_EQ(pdfPageCount(pdf), 4);
+}
