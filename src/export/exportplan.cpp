@@ -374,7 +374,7 @@ std::string ExportPlan::stepHtml(const std::vector<PlanStep>& steps, std::size_t
                        inLanguage("（沿箱宽×箱高×箱长）", " (across × up × along)");
   if (step.weight) carton += inLanguage("；本步 ", "; this step ") + kilograms(*step.weight);
   html += factLine(label("纸箱：", "Carton: "), carton);
-  html += factLine(label("放置：", "Lying: "),
+  html += factLine(label("放置：", "Orientation: "),
                    "<img class='orientation' src='" + orientationPictureName(block.cartonIndex, block.orientation) +
                        "' width=80 height=60 alt=''> " + orientationWords(block.orientation));
   html += factLine(label("起点：", "Starts: "), positionWords(block.x, block.y, block.z) +
