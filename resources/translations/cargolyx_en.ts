@@ -18,42 +18,52 @@
     <name>FileDialogs</name>
     <message>
         <location filename="../../src/ui/filedialogs.cpp" line="8"/>
-        <source>装箱方案文件(*.pak)</source>
-        <translation>Loading plans (*.pak)</translation>
+        <source>装箱方案文件(*.clyx *.pak)</source>
+        <translation>Loading plans (*.clyx *.pak)</translation>
     </message>
     <message>
         <location filename="../../src/ui/filedialogs.cpp" line="9"/>
-        <location filename="../../src/ui/filedialogs.cpp" line="14"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="19"/>
         <source>所有文件(*)</source>
         <translation>All files (*)</translation>
     </message>
     <message>
         <location filename="../../src/ui/filedialogs.cpp" line="13"/>
+        <source>装箱方案文件(*.clyx)</source>
+        <translation>Loading plans (*.clyx)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/filedialogs.cpp" line="14"/>
+        <source>旧版装箱方案文件，不含计算结果(*.pak)</source>
+        <translation>Older loading plans, without the result (*.pak)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/filedialogs.cpp" line="18"/>
         <source>装箱单(*.csv)</source>
         <translation>Packing lists (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/filedialogs.cpp" line="32"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="37"/>
         <source>打开</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location filename="../../src/ui/filedialogs.cpp" line="39"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="44"/>
         <source>保存</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../../src/ui/filedialogs.cpp" line="47"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="56"/>
         <source>导入装箱单</source>
         <translation>Import Packing List</translation>
     </message>
     <message>
-        <location filename="../../src/ui/filedialogs.cpp" line="54"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="63"/>
         <source>导出装箱单</source>
         <translation>Export Packing List</translation>
     </message>
     <message>
-        <location filename="../../src/ui/filedialogs.cpp" line="63"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="72"/>
         <source>导出装箱方案</source>
         <translation>Export plan</translation>
     </message>
@@ -208,87 +218,87 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="121"/>
+        <location filename="../../src/ui/frmmain.cpp" line="139"/>
         <source>工具栏</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="133"/>
+        <location filename="../../src/ui/frmmain.cpp" line="151"/>
         <source>新建</source>
         <translation>New</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="133"/>
+        <location filename="../../src/ui/frmmain.cpp" line="151"/>
         <source>新装箱方案</source>
         <translation>New loading plan</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="134"/>
+        <location filename="../../src/ui/frmmain.cpp" line="152"/>
         <source>打开</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="134"/>
+        <location filename="../../src/ui/frmmain.cpp" line="152"/>
         <source>打开已保存的方案</source>
         <translation>Open a saved plan</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="135"/>
+        <location filename="../../src/ui/frmmain.cpp" line="153"/>
         <source>保存</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="135"/>
+        <location filename="../../src/ui/frmmain.cpp" line="153"/>
         <source>保存当前方案到文件</source>
         <translation>Save the current plan to a file</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="137"/>
+        <location filename="../../src/ui/frmmain.cpp" line="155"/>
         <source>添加箱子</source>
         <translation>Add carton</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="138"/>
+        <location filename="../../src/ui/frmmain.cpp" line="156"/>
         <source>删除箱子</source>
         <translation>Delete carton</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="138"/>
+        <location filename="../../src/ui/frmmain.cpp" line="156"/>
         <source>删除选中的箱子</source>
         <translation>Delete the selected carton</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="139"/>
+        <location filename="../../src/ui/frmmain.cpp" line="157"/>
         <source>运行</source>
         <translation>Run</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="139"/>
+        <location filename="../../src/ui/frmmain.cpp" line="157"/>
         <source>开始装箱计算</source>
         <translation>Calculate the loading plan</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="140"/>
+        <location filename="../../src/ui/frmmain.cpp" line="158"/>
         <source>填充</source>
         <translation>Fill</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="140"/>
+        <location filename="../../src/ui/frmmain.cpp" line="158"/>
         <source>增加箱数直到填满您所选择的块</source>
         <translation>Add cartons until the selected block is full</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="141"/>
+        <location filename="../../src/ui/frmmain.cpp" line="159"/>
         <source>导出装箱方案</source>
         <translation>Export plan</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="142"/>
+        <location filename="../../src/ui/frmmain.cpp" line="160"/>
         <source>选项</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="144"/>
+        <location filename="../../src/ui/frmmain.cpp" line="162"/>
         <source>关于本软件</source>
         <translation>About</translation>
     </message>
@@ -408,29 +418,50 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
         <translation>&amp;About Cargolyx</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_results.cpp" line="110"/>
+        <location filename="../../src/ui/frmmain_results.cpp" line="113"/>
         <source>完全填充</source>
         <translation>Fill completely</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_view.cpp" line="13"/>
+        <location filename="../../src/ui/frmmain_results.cpp" line="169"/>
+        <location filename="../../src/ui/frmmain_view.cpp" line="58"/>
+        <source>■ 黑色标记：全部 %1 步所装纸箱的重心</source>
+        <translation>■ Black mark: centre of gravity of all %1 steps</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_view.cpp" line="16"/>
         <source>里端</source>
         <translation>Inner end</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_view.cpp" line="13"/>
+        <location filename="../../src/ui/frmmain_view.cpp" line="16"/>
         <source>门</source>
         <translation>Door</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_view.cpp" line="17"/>
+        <location filename="../../src/ui/frmmain_view.cpp" line="20"/>
         <source>第 %1 块：%2</source>
         <translation>Block %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_view.cpp" line="18"/>
+        <location filename="../../src/ui/frmmain_view.cpp" line="21"/>
         <source>第 %1 箱，顶点 %2,%3,%4</source>
         <translation>Carton %1, vertex %2,%3,%4</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_view.cpp" line="65"/>
+        <source>■ 黑色标记：第 1–%1 步所装纸箱的重心</source>
+        <translation>■ Black mark: centre of gravity of steps 1–%1</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_view.cpp" line="68"/>
+        <source>■ 黑色标记：所选 %1 块纸箱的重心</source>
+        <translation>■ Black mark: centre of gravity of the %1 chosen blocks</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_run.cpp" line="162"/>
+        <source>打开文件夹</source>
+        <translation>Open folder</translation>
     </message>
 </context>
 <context>

@@ -44,7 +44,7 @@ std::size_t displayWidth(const std::string& utf8) {
 }  // namespace
 
 std::string resultTableText(const FillScheme& project, std::size_t index, bool withLeftovers) {
-  std::vector<std::array<std::string, 6>> lines;
+  std::vector<std::array<std::string, kResultColumnCount>> lines;
   lines.push_back(resultColumns());
   const std::vector<Leftover> leftovers =
       withLeftovers ? leftoverCartons(project.input(), project.result) : std::vector<Leftover>{};
@@ -52,15 +52,15 @@ std::string resultTableText(const FillScheme& project, std::size_t index, bool w
     lines.push_back(row.texts);
     for (std::string& text : lines.back()) text = escapeControlCharacters(text);  // shown, never obeyed
   }
-  std::array<std::size_t, 6> widths{};
+  std::array<std::size_t, kResultColumnCount> widths{};
   for (const auto& line : lines)
-    for (std::size_t c = 0; c < 6; ++c) widths[c] = std::max(widths[c], displayWidth(line[c]));
+    for (std::size_t c = 0; c < kResultColumnCount; ++c) widths[c] = std::max(widths[c], displayWidth(line[c]));
   std::string table;
   for (const auto& line : lines) {
     std::string text;
-    for (std::size_t c = 0; c < 6; ++c) {
+    for (std::size_t c = 0; c < kResultColumnCount; ++c) {
       text += line[c];
-      if (c + 1 < 6) text += std::string(widths[c] - displayWidth(line[c]) + 2, ' ');
+      if (c + 1 < kResultColumnCount) text += std::string(widths[c] - displayWidth(line[c]) + 2, ' ');
     }
     while (!text.empty() && text.back() == ' ') text.pop_back();
     table += text + "\n";

@@ -1,6 +1,7 @@
 #include "commands/containerform.h"
 
 #include "commands/entrycheck.h"
+#include "model/language.h"
 
 #include <cmath>
 
@@ -46,9 +47,12 @@ std::string checkContainerRow(const ContainerRow& row) {
   if (!isAcceptableName(row.name)) return unstorableNameMessage();
   // A fractional load would not survive the whole-kilogram reading on OK of the options.
   const auto container = containerOf(row);
-  // A container without room would only make every later calculation fail.
-  if (!container || container->length == 0 || container->width == 0 || container->height == 0)
-    return inputProblemMessage();
+  if (!container) return inputProblemMessage();
+  // A container without room would only make every later calculation fail; the refusal
+  // names the limit beside the dialog's message.
+  if (container->length == 0 || container->width == 0 || container->height == 0)
+    return inputProblemMessage() + inLanguage("集装箱的长、宽、高须至少为 1 mm。",
+                                              " The container's length, width and height must be at least 1 mm.");
   if (!containerTypeOf(row)) return inputProblemMessage();
   return {};
 }

@@ -15,8 +15,8 @@ struct ContainerRow {
   std::string width;
   std::string height;
   std::string maxWeight;
-  std::string cost;       // for several containers: what one costs; empty: none given
-  std::string available;  // how many there are; empty: as many as needed
+  std::string cost{};       // for several containers: what one costs; empty: none given
+  std::string available{};  // how many there are; empty: as many as needed
 
   bool operator==(const ContainerRow&) const = default;
 };

@@ -194,6 +194,19 @@ struct RowResult {
   std::string message;
 };
 
+// What a whole-number column must hold: each names its own least value.
+std::string wholeNumberRule(int column) {
+  if (column == kLength || column == kWidth || column == kHeight)
+    return inLanguage("须为不小于", "must be a whole number of at least ") + std::to_string(kMinCartonEdge) +
+           inLanguage("的整数（毫米）。", " (mm).");
+  if (column == kCount) return inLanguage("须为不小于1的整数。", "must be a whole number of at least 1.");
+  return inLanguage("须为不小于0的整数。", "must be a whole number of at least 0.");
+}
+
+std::string weightRule() {
+  return inLanguage("须为不小于0的数字（千克）。", "must be a number of at least 0 (kg).");
+}
+
 RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separator, int material) {
   const auto cell = [&](int column) -> std::string {
     const int field = columns.field[column];
@@ -211,12 +224,10 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
   if (hasControlCharacter(cell(kName)))
     return refuse(kName, inLanguage("名称中不能有控制字符或换行。", "a name may not hold control characters or line breaks."));
   for (const int c : {kLength, kWidth, kHeight, kCount, kLayers})
-    if (!cell(c).empty() && !readCheckedInteger(cell(c)))
-      return refuse(c, inLanguage("须为不小于0的整数。", "must be a whole number of at least 0."));
+    if (!cell(c).empty() && !readCheckedInteger(cell(c))) return refuse(c, wholeNumberRule(c));
   std::string weight = cell(kWeight);
   if (separator == ';') std::replace(weight.begin(), weight.end(), ',', '.');  // a decimal comma
-  if (!readCheckedNumber(weight))
-    return refuse(kWeight, inLanguage("须为不小于0的数字（千克）。", "must be a number of at least 0 (kg)."));
+  if (!readCheckedNumber(weight)) return refuse(kWeight, weightRule());
   const std::optional<bool> upright = uprightOfWord(cell(kUpright));
   if (!upright)
     return refuse(kUpright, inLanguage("须为1或0、yes或no、是或否。", "must be 1 or 0, yes or no, 是 or 否."));
@@ -246,11 +257,12 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
   if (check.accepted()) return {check.carton, {}};
   switch (check.field) {
     case CartonField::Name: return refuse(kName, check.message);
-    case CartonField::Length: return refuse(kLength, check.message);
-    case CartonField::Width: return refuse(kWidth, check.message);
-    case CartonField::Height: return refuse(kHeight, check.message);
-    case CartonField::Count: return refuse(kCount, check.message);
-    case CartonField::Weight: return refuse(kWeight, check.message);
+    // Each refusal names the limit the value broke.
+    case CartonField::Length: return refuse(kLength, wholeNumberRule(kLength));
+    case CartonField::Width: return refuse(kWidth, wholeNumberRule(kWidth));
+    case CartonField::Height: return refuse(kHeight, wholeNumberRule(kHeight));
+    case CartonField::Count: return refuse(kCount, wholeNumberRule(kCount));
+    case CartonField::Weight: return refuse(kWeight, weightRule());
     case CartonField::Position: return refuse(kPosition, check.message);
     default: return {{}, cellMessage(row.line, 1, -1, check.message)};
   }

@@ -20,6 +20,9 @@ ResultStatistics resultStatistics(const ProjectInput& input, const LoadedContain
 // Statistics of the result: "套数：2，总箱数：20，总体积：...立方米，填充率...%，净装箱率...%"
 // (the number of sets only from two sets on).
 std::string resultStatisticsText(const ResultStatistics& statistics);
+// What a sets plan of more than one set loads, against what was entered: "2 套 = 460 箱
+// （输入 230 箱）"; empty for one set or none.
+std::string setsSummaryText(const ResultStatistics& statistics, std::int64_t enteredTotal);
 // The status bar's text: mode 1 the entered cartons, mode 2 the loaded container's
-// result, else "OK".
+// result (beginning with setsSummaryText when it loads more than one set), else "OK".
 std::string statisticsText(const ProjectInput& input, const LoadedContainer& loaded, int mode);

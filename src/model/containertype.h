@@ -20,8 +20,6 @@ struct ContainerType {
   std::optional<std::int32_t> available;  // containers at most; none: as many as needed
 
   double costOrOne() const { return cost.value_or(1.0); }
-  // "40尺高柜 (12032*2352*2698) × 3，费用 1700" and its kin: the tree's caption.
-  std::string displayText() const;
 
   bool operator==(const ContainerType&) const = default;
 };

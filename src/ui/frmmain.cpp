@@ -25,6 +25,7 @@
 #include "commands/documentstate.h"
 #include "commands/projectfiles.h"
 #include "commands/resultcheck.h"
+#include "commands/treecaptions.h"
 #include "model/projectfile.h"
 #include "model/safefile.h"
 #include "ui/aboutbox.h"
@@ -37,6 +38,8 @@
 #include "ui/pictures.h"
 #include "ui/qtext.h"
 #include "ui/treecaptionfit.h"
+#include "ui/elidedlabel.h"
+#include "ui/windowsize.h"
 #include "view3d/boxviewer.h"
 
 namespace {
@@ -52,6 +55,16 @@ QString firstDroppedFile(const QMimeData* data) {
 constexpr int kResultRowsShown = 6;
 
 bool isProjectFile(const QString& name) { return !name.isEmpty() && isProjectFileName(name.toStdString()); }
+
+// After a dialog that may have dropped the result: when the input is what it was before
+// (the dialog was cancelled, or closed with OK without a change), the result comes back.
+void keepResultOfUnchangedInput(TMainForm& form, const FillScheme& before) {
+  FillScheme& project = form.project();
+  if (before.result.empty() || !project.result.empty() || !(project.input() == before.input())) return;
+  project.result = before.result;
+  form.refreshTree(false);
+  form.refreshResults(-1);
+}
 
 }  // namespace
 
@@ -75,7 +88,7 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
   sbStatus = new QStatusBar(this);
   sbStatus->setObjectName("sbStatus");
   sbStatus->setSizeGripEnabled(true);
-  StatusText = new QLabel("OK", sbStatus);
+  StatusText = new ElidedLabel(sbStatus);
   StatusText->setObjectName("StatusText");
   sbStatus->addWidget(createStatusLines(), 1);
   setStatusBar(sbStatus);
@@ -87,13 +100,18 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
   OptionForm = new TOptionForm(*this, *ContainerPropForm, this);
   DoingDlg = new TDoingDlg(this);
 
-  resize(761, 518);
-  if (const QScreen* screen = this->screen()) {
+  // Most of the screen, centred on it.
+  const QScreen* screen = this->screen();
+  const QRect available = screen ? screen->availableGeometry() : QRect();
+  resize(initialWindowSize(available.size()));
+  if (screen) {
     QRect frame(QPoint(), size());
-    frame.moveCenter(screen->availableGeometry().center());
+    frame.moveCenter(available.center());
     move(frame.topLeft());
   }
   loadSettings();
+  // A window kept from a larger screen comes back within this one.
+  if (screen) setGeometry(fittedOnScreen(geometry(), available));
 }
 
 TMainForm::~TMainForm() {
@@ -220,7 +238,7 @@ void TMainForm::newProject() {
   project_ = std::make_unique<FillScheme>(::newProject(*settings_));
 
   treeCarton->clear();
-  auto* root = new QTreeWidgetItem(treeCarton, {QString::fromStdString(project_->container.displayText())});
+  auto* root = new QTreeWidgetItem(treeCarton, {QString::fromStdString(containerCaption(project_->container))});
   root->setIcon(0, treePicture(kContainerPicture));
   root->setSelected(true);
   treeCarton->setCurrentItem(root);
@@ -229,8 +247,8 @@ void TMainForm::newProject() {
   scene_.setSceneContainer(project_->container);
   refreshView(true);
   refreshResults(-1);
-  // A new project has neither cartons nor a result to describe yet.
-  showStatistics(0);
+  // The empty project's totals, as after any change of the cartons.
+  showStatistics(1);
   document_.reset(*project_, {});
   updateTitle();
 }
@@ -315,6 +333,7 @@ void TMainForm::updateTitle() {
 }
 
 void TMainForm::tbAddCartonClick() {
+  const FillScheme before = *project_;
   const Carton& carton = project_->addCarton();
   QTreeWidgetItem* node = addCartonNode(carton);
   treeCarton->expandAll();
@@ -322,6 +341,7 @@ void TMainForm::tbAddCartonClick() {
   node->setSelected(true);
   treeCarton->setCurrentItem(node);
   showCartonDialog(true);
+  keepResultOfUnchangedInput(*this, before);
 }
 
 void TMainForm::tbDelCartonClick() {
@@ -345,13 +365,17 @@ void TMainForm::tbOptionClick() { showOptionsDialog(); }
 void TMainForm::tbAboutClick() { AboutBox->exec(); }
 
 void TMainForm::showCartonDialog(bool newMode) {
+  const FillScheme before = *project_;
   CartonPropForm->newMode = newMode;
   CartonPropForm->exec();
+  if (!newMode) keepResultOfUnchangedInput(*this, before);
   updateTitle();
 }
 
 void TMainForm::showOptionsDialog() {
+  const FillScheme before = *project_;
   OptionForm->exec();
+  keepResultOfUnchangedInput(*this, before);
   updateTitle();
 }
 

@@ -31,6 +31,7 @@ class BoxViewer;
 class StepControl;
 struct CalculationReport;
 struct CalculationRequest;
+struct LoadBalance;
 class TAboutBox;
 class TCartonPropForm;
 class TDoingDlg;
@@ -151,6 +152,9 @@ class TMainForm : public QMainWindow, public FormHost {
   // The selected result rows in the view: the totals row every block, one block row the
   // loading up to that block's step with it singled out, several rows those blocks.
   void showResultSelection(const std::vector<int>& selected);
+  // Marks the centre of gravity of balance in the view, and names what it belongs to under
+  // it; neither when the centre is not known.
+  void showGravityPoint(const LoadBalance& balance, const QString& legend);
   void showCartonDialog(bool newMode);
   void showOptionsDialog();
 
@@ -182,13 +186,14 @@ class TMainForm : public QMainWindow, public FormHost {
   QFrame* pnlView = nullptr;
   BoxViewer* boxViewer = nullptr;  // the 3D view, filling pnlView
   StepControl* stepControl = nullptr;  // under the view
+  QLabel* lblGravityLegend = nullptr;  // under the slider: what the centre-of-gravity mark belongs to
   QSplitter* splitViewResults = nullptr;
   QTableWidget* lvResult = nullptr;
   QStatusBar* sbStatus = nullptr;
   QLabel* StatusText = nullptr;
   QLabel* StatusWeight = nullptr;  // after a calculation: the loaded weight
   QLabel* StatusCentre = nullptr;  // and the centre of gravity
-  QLabel* StatusFleet = nullptr;   // several containers: by type, cost, bound
+  QLabel* StatusFleet = nullptr;  // several containers: by type, cost, bound
   QTabBar* tabContainers = nullptr;  // one tab per loaded container of several
   QMenu* PopupMenuBlock = nullptr;
   QAction* mnuFillCompletely = nullptr;

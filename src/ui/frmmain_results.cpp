@@ -19,8 +19,11 @@
 #include "commands/loadbalance.h"
 #include "commands/resultlist.h"
 #include "commands/statistics.h"
+#include "commands/treecaptions.h"
+#include "ui/elidedlabel.h"
 #include "ui/frmmain.h"
 #include "ui/pictures.h"
+#include "ui/stepcontrol.h"
 #include "view3d/boxviewer.h"
 
 namespace {
@@ -31,13 +34,14 @@ struct ResultColumnLook {
   Qt::Alignment alignment;
 };
 
-const std::array<ResultColumnLook, 6> kColumnLooks = {{
+const std::array<ResultColumnLook, kResultColumnCount> kColumnLooks = {{
     {40, Qt::AlignLeft | Qt::AlignVCenter},
     {85, Qt::AlignCenter},
     {150, Qt::AlignCenter},
     {120, Qt::AlignCenter},
     {130, Qt::AlignCenter},
     {60, Qt::AlignCenter},
+    {130, Qt::AlignRight | Qt::AlignVCenter},
 }};
 constexpr int kColumnCount = static_cast<int>(kColumnLooks.size());
 
@@ -120,14 +124,14 @@ void TMainForm::createResultList() {
 QTreeWidgetItem* TMainForm::rootNode() const { return treeCarton->topLevelItem(0); }
 
 QTreeWidgetItem* TMainForm::addCartonNode(const Carton& carton) {
-  auto* node = new QTreeWidgetItem(rootNode(), {QString::fromStdString(carton.displayText())});
+  auto* node = new QTreeWidgetItem(rootNode(), {QString::fromStdString(cartonCaption(carton))});
   node->setIcon(0, treePicture(carton.material + 1));
   return node;
 }
 
 void TMainForm::refreshTree(bool clearResults) {
   treeCarton->clear();
-  auto* root = new QTreeWidgetItem(treeCarton, {QString::fromStdString(project_->container.displayText())});
+  auto* root = new QTreeWidgetItem(treeCarton, {QString::fromStdString(containerCaption(project_->container))});
   root->setIcon(0, treePicture(kContainerPicture));
   for (const Carton& carton : project_->cartons) addCartonNode(carton);
   // The container types for several containers, with their counts and costs.
@@ -135,7 +139,7 @@ void TMainForm::refreshTree(bool clearResults) {
     auto* fleet = new QTreeWidgetItem(treeCarton, {tr("多个集装箱（%1 种）").arg(project_->fleet.size())});
     fleet->setIcon(0, treePicture(kContainerPicture));
     for (const ContainerType& type : project_->fleet) {
-      auto* node = new QTreeWidgetItem(fleet, {QString::fromStdString(type.displayText())});
+      auto* node = new QTreeWidgetItem(fleet, {QString::fromStdString(containerTypeCaption(type))});
       node->setIcon(0, treePicture(kContainerPicture));
     }
   }
@@ -183,11 +187,9 @@ void TMainForm::refreshResults(int selectIndex) {
   }
   showPlanSteps();
   const int totalsRow = static_cast<int>(shownContainer().blocks.size());
-  const LoadBalance balance = loadBalance(project_->cartons, shownContainer());
-  if (balance.centreKnown)
-    scene_.setGravityPoint(GravityPoint{balance.fromLeftWall, balance.aboveFloor, balance.fromInnerEnd});
-  else
-    scene_.setGravityPoint(std::nullopt);
+  // The whole plan's centre until the selection shows less of it.
+  showGravityPoint(loadBalance(project_->cartons, shownContainer()),
+                   tr("■ 黑色标记：全部 %1 步所装纸箱的重心").arg(stepControl->stepCount()));
   selectResultRow(selectIndex >= 0 && selectIndex <= totalsRow ? selectIndex : totalsRow);
   if (resultStatistics(*project_, shownContainer()).loadedCount > 0) showStatistics(2);
   updateTitle();
@@ -212,11 +214,11 @@ QWidget* TMainForm::createStatusLines() {
   auto* layout = new QVBoxLayout(lines);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  StatusWeight = new QLabel(lines);
+  StatusWeight = new ElidedLabel(lines);
   StatusWeight->setObjectName("StatusWeight");
-  StatusFleet = new QLabel(lines);
+  StatusFleet = new ElidedLabel(lines);
   StatusFleet->setObjectName("StatusFleet");
-  StatusCentre = new QLabel(lines);
+  StatusCentre = new ElidedLabel(lines);
   StatusCentre->setObjectName("StatusCentre");
   for (QLabel* line : {StatusText, StatusWeight, StatusCentre, StatusFleet}) layout->addWidget(line);
   StatusFleet->hide();
@@ -256,6 +258,7 @@ void TMainForm::lvResultSelectItem() {
   const std::vector<int> selected = selectedResultRows();
   if (selected.empty()) {
     scene_.clearScene();
+    showGravityPoint(LoadBalance{}, {});
     refreshView(false);
     return;
   }

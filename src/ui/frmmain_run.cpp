@@ -2,12 +2,16 @@
 
 #include <QApplication>
 
+#include <QStatusBar>
+
 #include "commands/calculate.h"
+#include "commands/confirmations.h"
 #include "commands/exportfolder.h"
 #include "commands/fillblocks.h"
 #include "commands/leftovers.h"
 #include "commands/resultcheck.h"
 #include "commands/runcheck.h"
+#include "commands/runexplanations.h"
 #include "export/exportplan.h"
 #include "export/fleetexport.h"
 #include "platform/opener.h"
@@ -15,6 +19,13 @@
 #include "ui/doing.h"
 #include "ui/frmmain.h"
 #include "ui/qtext.h"
+
+namespace {
+
+// How long the status bar says where the plan was exported.
+constexpr int kExportedStatusMilliseconds = 30000;
+
+}  // namespace
 
 void TMainForm::tbRunClick() {
   CalculationRequest request = calculationRequest(*project_, *settings_);
@@ -28,11 +39,21 @@ void TMainForm::tbRunClick() {
         messages_->information(qs(preRunMessage(check)));
         return;
       }
-      // More cartons than fit: as many as fit may be loaded instead, for this run only.
-      if (!messages_->question(qs(planAgainQuestion(preRunMessage(check))))) return;
+      // More cartons than fit: as many as fit may be loaded instead, for this run only. The
+      // numbers below the message say by how much.
+      std::string message = preRunMessage(check);
+      message += '\n';
+      message += cargoAgainstContainerText(*project_);
+      if (!messages_->question(qs(planAgainQuestion(message)))) return;
       request.planningMode = PlanningMode::LoadMax;
-    } else if (isQuestion(check) && !messages_->question(qs(preRunMessage(check)))) {
-      return;
+    } else if (isQuestion(check)) {
+      // Below a question about sets, what a set is and what the run will load.
+      std::string question = preRunMessage(check);
+      if (check == PreRunCheck::AskUnderHalf) {
+        question += "\n\n";
+        question += setsMeaningText(*project_);
+      }
+      if (!messages_->question(qs(question))) return;
     }
   }
 
@@ -74,6 +95,10 @@ bool TMainForm::runFinished(const CalculationRequest& request, const Calculation
   const bool offerLoadMax = request.planningMode == PlanningMode::Sets;
   std::string message = report.message;
   if (report.status == CalculationStatus::Loaded) message = leftoverMessage(leftoverCartons(*project_, project_->result));
+  if (report.status == CalculationStatus::NothingLoaded) {
+    message += '\n';
+    message += cargoAgainstContainerText(*project_);
+  }
   const bool cartonsLeft = report.status == CalculationStatus::Loaded || report.status == CalculationStatus::NothingLoaded;
   if (message.empty()) return false;
   if (offerLoadMax && cartonsLeft) return messages_->question(qs(planAgainQuestion(message)));
@@ -146,5 +171,11 @@ void TMainForm::tbExportClick() {
     messages_->information(qs(exportFailedText(plan.failureMessage(), plan.failureReason())));
     return;
   }
-  if (!openDocument(plan.htmlFile)) messages_->information(qs(planNotOpenedMessage(plan.htmlFile)));
+  // Where the plan went, shown or not, with the way to its folder.
+  sbStatus->showMessage(qs(planExportedStatus(plan.htmlFile)), kExportedStatusMilliseconds);
+  const bool shown = openDocument(plan.htmlFile);
+  const std::string text = shown ? planExportedMessage(plan.htmlFile) : planNotOpenedMessage(plan.htmlFile);
+  if (messages_->informationWithAction(qs(text), tr("打开文件夹")) &&
+      !openDocumentWith({}, fileAssociationOpener(), plan.pictureFolder()))
+    messages_->information(qs(folderNotOpenedMessage(plan.pictureFolder())));
 }

@@ -1,12 +1,15 @@
-// The main window's 3D view: the labels of the container's ends, the carton tooltip, and
-// the step slider kept in step with the result list's selection.
+// The main window's 3D view: the labels of the container's ends, the carton tooltip, the
+// step slider kept in step with the result list's selection, and the centre of gravity of
+// what the view shows, named under the slider.
 
 #include <QFrame>
 #include <QLayout>
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "commands/loadbalance.h"
 #include "commands/resultlist.h"
+#include "ui/elidedlabel.h"
 #include "ui/frmmain.h"
 #include "ui/stepcontrol.h"
 #include "view3d/boxviewer.h"
@@ -33,6 +36,11 @@ void TMainForm::createViewControls() {
     shownIndex_ = static_cast<std::size_t>(index);
     refreshResults(-1);
   });
+  lblGravityLegend = new ElidedLabel(pnlView);
+  lblGravityLegend->setObjectName("lblGravityLegend");
+  lblGravityLegend->setContentsMargins(6, 0, 6, 2);
+  lblGravityLegend->hide();
+  pnlView->layout()->addWidget(lblGravityLegend);
   connect(stepControl, &StepControl::stepChosen, this,
           [this](int k) { selectResultRow(static_cast<int>(stepControl->rowOfStep(k))); });
 }
@@ -50,21 +58,38 @@ void TMainForm::showResultSelection(const std::vector<int>& selected) {
   }
 
   scene_.clearScene();
-  const auto show = [this, &loaded](int row) {
+  // The blocks shown, whose centre of gravity the view marks.
+  LoadedContainer shownLoad{loaded.container, {}};
+  const auto show = [this, &loaded, &shownLoad](int row) {
     scene_.addResultBlock(loaded.blocks[static_cast<std::size_t>(row)], row + 1);
+    shownLoad.blocks.push_back(loaded.blocks[static_cast<std::size_t>(row)]);
   };
+  QString legend;
   if (totals) {
     // The whole plan: every block, none singled out, at the last step.
     for (int row = 0; row < blockCount; ++row) show(row);
     stepControl->showStep(stepControl->stepCount());
+    legend = tr("■ 黑色标记：全部 %1 步所装纸箱的重心").arg(stepControl->stepCount());
   } else if (blockRows.size() == 1 && stepControl->stepOfRow(static_cast<std::size_t>(blockRows[0])) > 0) {
     // One block: the loading up to its step, with that block singled out.
     const int step = stepControl->stepOfRow(static_cast<std::size_t>(blockRows[0]));
     for (const std::size_t row : stepControl->rowsUpTo(step)) show(static_cast<int>(row));
     scene_.highlightedBlock = static_cast<std::int32_t>(scene_.sceneBlocks.size()) - 1;
     stepControl->showStep(step);
+    legend = tr("■ 黑色标记：第 1–%1 步所装纸箱的重心").arg(step);
   } else {
     for (const int row : blockRows) show(row);
+    legend = tr("■ 黑色标记：所选 %1 块纸箱的重心").arg(blockRows.size());
   }
+  showGravityPoint(loadBalance(project_->cartons, shownLoad), legend);
   refreshView(false);
+}
+
+void TMainForm::showGravityPoint(const LoadBalance& balance, const QString& legend) {
+  if (balance.centreKnown)
+    scene_.setGravityPoint(GravityPoint{balance.fromLeftWall, balance.aboveFloor, balance.fromInnerEnd});
+  else
+    scene_.setGravityPoint(std::nullopt);
+  lblGravityLegend->setText(legend);
+  lblGravityLegend->setVisible(balance.centreKnown);
 }

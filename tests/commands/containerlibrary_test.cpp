@@ -129,9 +129,11 @@ TEST(ContainerLibrary, containerRowCheck) {
   EXPECT_EQ(checkContainerRow(ContainerRow{"", "1", "1", "1", "0"}), "") << "no name and no load pass";
   EXPECT_EQ(checkContainerRow(ContainerRow{"A", "+12", "2", "3", "4"}), "");
   const std::string problem = inputProblemMessage();
-  EXPECT_EQ(checkContainerRow(ContainerRow{"A", "0", "2", "3", "4"}), problem) << "no length";
-  EXPECT_EQ(checkContainerRow(ContainerRow{"A", "1", "0", "3", "4"}), problem) << "no width";
-  EXPECT_EQ(checkContainerRow(ContainerRow{"A", "1", "2", "000", "4"}), problem) << "no height";
+  // A size of 0: the dialog's message, and the limit it broke beside it.
+  const std::string noRoom = problem + "集装箱的长、宽、高须至少为 1 mm。";
+  EXPECT_EQ(checkContainerRow(ContainerRow{"A", "0", "2", "3", "4"}), noRoom) << "no length";
+  EXPECT_EQ(checkContainerRow(ContainerRow{"A", "1", "0", "3", "4"}), noRoom) << "no width";
+  EXPECT_EQ(checkContainerRow(ContainerRow{"A", "1", "2", "000", "4"}), noRoom) << "no height";
   EXPECT_EQ(checkContainerRow(ContainerRow{"A", "", "2", "3", "4"}), problem);
   EXPECT_EQ(checkContainerRow(ContainerRow{"A", "1", "-2", "3", "4"}), problem);
   EXPECT_EQ(checkContainerRow(ContainerRow{"A", "1", "2", "3a", "4"}), problem);

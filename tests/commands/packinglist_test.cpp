@@ -231,3 +231,18 @@ TEST(PackingList, writesAndReadsFilesAndRefusesOversizedOnes) {
   EXPECT_FALSE(writePackingListFile("/nonexistent-folder/list.csv", cartons, &error));
   EXPECT_NE(error.find("无法写入装箱单"), std::string::npos);
 }
+
+TEST(PackingList, eachRefusalNamesTheLimitTheValueBroke) {
+  const struct {
+    const char* row;
+    const char* limit;
+  } cases[] = {
+      {"a,20,100,100,1,1", "第2行第2列（长）：须为不小于30的整数（毫米）。"},
+      {"a,100,-20,100,1,1", "第2行第3列（宽）：须为不小于30的整数（毫米）。"},
+      {"a,100,100,29,1,1", "第2行第4列（高）：须为不小于30的整数（毫米）。"},
+      {"a,100,100,100,1,0", "第2行第6列（数量）：须为不小于1的整数。"},
+      {"a,100,100,100,1,-2", "第2行第6列（数量）：须为不小于1的整数。"},
+      {"a,100,100,100,-3,1", "第2行第5列（重量）：须为不小于0的数字（千克）。"},
+  };
+  for (const auto& c : cases) expectMessageNames(read(kHeader + c.row + "\n"), c.limit);
+}

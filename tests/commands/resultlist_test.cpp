@@ -7,6 +7,8 @@
 
 namespace {
 
+using Texts = std::array<std::string, kResultColumnCount>;
+
 // The rows of a project whose one loaded container holds blocks.
 std::vector<ResultRow> rowsOf(FillScheme& p, std::vector<BlockScheme> blocks) {
   p.result.containers = {LoadedContainer{p.container, std::move(blocks)}};
@@ -36,15 +38,13 @@ TEST(ResultList, oneRowPerBlockThenTheTotals) {
   b.material = 0;
   const auto rows = rowsOf(p, {a, b});
   ASSERT_EQ(rows.size(), 3u);
-  EXPECT_EQ(rows[0].texts, (std::array<std::string, 6>{"1", "纸箱1", "W-H面朝门，L-W面朝上", "0,300,1200",
-                                                        "3×2×4＝24", "20"}));
+  EXPECT_EQ(rows[0].texts, (Texts{"1", "纸箱1", "W-H面朝门，L-W面朝上", "0,300,1200", "3×2×4＝24", "20", ""}));
   EXPECT_EQ(rows[0].imageIndex, 5);
   EXPECT_EQ(rows[1].texts[0], "2");
   EXPECT_EQ(rows[1].texts[2], "未知");
   EXPECT_EQ(rows[1].texts[4], "1×1×1＝1");
   EXPECT_EQ(rows[1].imageIndex, 1);
-  EXPECT_EQ(rows[2].texts,
-            (std::array<std::string, 6>{"", "合计", "重量：0.00千克", "最大载重的0.00%", "25", "21"}));
+  EXPECT_EQ(rows[2].texts, (Texts{"", "合计", "", "", "", "21", "0.00（0.00%）"}));
   EXPECT_EQ(rows[2].imageIndex, 11);
 }
 
@@ -52,10 +52,10 @@ TEST(ResultList, anEmptyResultHasOnlyTheTotals) {
   FillScheme p;
   const auto rows = resultRows(p, LoadedContainer{p.container, {}}, leftoverCartons(p, p.result));
   ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0].texts, (std::array<std::string, 6>{"", "合计", "", "", "0", "0"}));
+  EXPECT_EQ(rows[0].texts, (Texts{"", "合计", "", "", "", "0", ""}));
 }
 
-TEST(ResultList, theTotalsRowWeighsTheLoadAndLeftoversFollowIt) {
+TEST(ResultList, theWeightsSitInTheWeightColumnAndLeftoversFollowTheTotals) {
   FillScheme p;
   p.container.maxWeight = 1000;
   p.cartons.resize(3);
@@ -81,15 +81,18 @@ TEST(ResultList, theTotalsRowWeighsTheLoadAndLeftoversFollowIt) {
   b.count = 5;
   const auto rows = rowsOf(p, {a, b});
   ASSERT_EQ(rows.size(), 5u);
+  EXPECT_EQ(resultColumns()[6], "重量(kg)");
+  EXPECT_EQ(rows[0].texts[6], "300.00") << "24 cartons of 12.5 kg";
   EXPECT_EQ(rows[1].kind, ResultRowKind::Block);
-  EXPECT_EQ(rows[2].texts, (std::array<std::string, 6>{"", "合计", "重量：300.00千克", "最大载重的30.00%", "29", "29"}));
+  EXPECT_EQ(rows[1].texts[6], "") << "a carton without a weight";
+  EXPECT_EQ(rows[2].texts, (Texts{"", "合计", "", "", "", "29", "300.00（30.00%）"}));
   EXPECT_EQ(rows[2].kind, ResultRowKind::Totals);
-  EXPECT_EQ(rows[3].texts, (std::array<std::string, 6>{"", "微波炉", "未装入", "", "", "6"}));
+  EXPECT_EQ(rows[3].texts, (Texts{"", "微波炉", "未装入", "", "", "6", ""}));
   EXPECT_EQ(rows[3].imageIndex, 3);
   EXPECT_EQ(rows[3].kind, ResultRowKind::Leftover);
-  EXPECT_EQ(rows[4].texts, (std::array<std::string, 6>{"", "冰箱", "未装入", "", "", "4"}));
+  EXPECT_EQ(rows[4].texts, (Texts{"", "冰箱", "未装入", "", "", "4", ""}));
   EXPECT_EQ(rows[4].imageIndex, 7);
 
   p.container.maxWeight = 0;  // no maximum load: no share
-  EXPECT_EQ(rowsOf(p, {a, b})[2].texts[3], "");
+  EXPECT_EQ(rowsOf(p, {a, b})[2].texts[6], "300.00");
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/statistics.h"
+#include "model/language.h"
 #include "engine_test_support.h"
 
 TEST(StatisticsText, resultStatisticsNameTheSetsFromTwoOn) {
@@ -20,6 +21,25 @@ TEST(StatisticsText, resultStatisticsNameTheSetsFromTwoOn) {
   loaded.blocks[0].count = 10;
   EXPECT_EQ(resultStatisticsText(resultStatistics(p, loaded)),
             "总箱数：10，总体积：0.01立方米，填充率1.33%，净装箱率1.00%");
+}
+
+TEST(StatisticsText, theStatusBarSaysHowManySetsThePlanLoadsAgainstTheCartonsEntered) {
+  FillScheme p = projectOf(1000, 1000, 1000, {{100, 100, 100, 10}});
+  BlockScheme b;
+  b.sizeX = b.sizeY = b.sizeZ = 100;
+  b.nx = 3;
+  b.ny = 2;
+  b.nz = 4;
+  b.count = 20;  // two sets of ten
+  LoadedContainer loaded{p.container, {b}};
+  EXPECT_EQ(setsSummaryText(resultStatistics(p, loaded), 10), "2 套 = 20 箱（输入 10 箱）");
+  EXPECT_EQ(statisticsText(p, loaded, 2), "2 套 = 20 箱（输入 10 箱），总体积：0.02立方米，填充率2.00%，净装箱率2.00%");
+  setLanguage(Language::English);
+  EXPECT_EQ(setsSummaryText(resultStatistics(p, loaded), 10), "2 sets = 20 cartons (10 entered)");
+  setLanguage(Language::Chinese);
+  loaded.blocks[0].count = 19;  // one set and a part
+  EXPECT_EQ(setsSummaryText(resultStatistics(p, loaded), 10), "");
+  EXPECT_EQ(statisticsText(p, loaded, 2), resultStatisticsText(resultStatistics(p, loaded)));
 }
 
 TEST(StatisticsText, entered4294967294CartonsAreCountedWhole) {

@@ -186,6 +186,20 @@ TEST(Fleet, aCancelKeepsNoAnswer) {
   EXPECT_TRUE(r.loads.empty());
 }
 
+TEST(Fleet, aTimeLimitPassedAtOnceStillFinishesTheFirstAnswer) {
+  FleetInput input = inputOf({container(1000, 1000, 1000)}, {cube(500, 20), cube(300, 30)});
+  input.timeLimitSeconds = 1e-9;
+  const FleetResult r = planFleet(input);
+  EXPECT_TRUE(r.timedOut);
+  EXPECT_EQ(loadedOf(r, 0) + loadedOf(r, 1), 50);
+  expectEveryContainerHolds(input, r);
+
+  input.timeLimitSeconds = 0;
+  input.effortBudget = 1;  // the budget spent by the first container
+  const FleetResult spent = planFleet(input);
+  EXPECT_EQ(loadedOf(spent, 0) + loadedOf(spent, 1), 50);
+}
+
 // Random orders over random fleets: every answer keeps the rules, loads every carton that
 // fits somewhere, never costs more than filling one container after another, and never
 // less than the bound.

@@ -98,11 +98,12 @@ TEST(LoadingOrder, aCalculatedPlanComesFromTheFloorUp) {
   std::size_t previous = 0;
   for (std::size_t i = 0; i < blocks.size(); ++i) {
     const BlockScheme& b = blocks[i];
-    const std::size_t at = html.find("第" + std::to_string(i + 1) + "块");
+    const std::size_t at = html.find("<h3>第 " + std::to_string(i + 1) + " 步");
     ASSERT_NE(at, std::string::npos);
     EXPECT_GE(at, previous);
-    const std::string vertex = "顶点坐标：" + std::to_string(b.x) + "," + std::to_string(b.y) + "," + std::to_string(b.z);
-    EXPECT_EQ(html.find(vertex, at), html.find("顶点坐标：", at)) << "block " << i + 1 << " is the " << i + 1 << "th loaded";
+    const std::string vertex = "距里端 " + std::to_string(b.z) + " mm，距左壁 " + std::to_string(b.x) + " mm，离地 " +
+                               std::to_string(b.y) + " mm";
+    EXPECT_EQ(html.find(vertex, at), html.find("距里端 ", at)) << "block " << i + 1 << " is the " << i + 1 << "th loaded";
     EXPECT_NE(html.find("block" + std::to_string(i) + ".PNG", previous), std::string::npos);
     previous = at;
   }

@@ -78,7 +78,8 @@ TEST_F(ContainerDialog, okWritesTheTypedTextsIntoTheRowOnly) {
   type("txtH", "0");
   type("txtWeight", "26500");
   click("btnOK");
-  EXPECT_EQ(host.boxes.shown, QStringList{"您输入的内容存在问题，请检查后重新输入。"}) << "a container needs a height";
+  EXPECT_EQ(host.boxes.shown, QStringList{"您输入的内容存在问题，请检查后重新输入。集装箱的长、宽、高须至少为 1 mm。"})
+      << "a container needs a height";
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(library.rows()[1], rowOf(kB));
   host.boxes.shown.clear();

@@ -186,6 +186,53 @@ TEST(MenuCommands, recentFilesReopenAndF5Calculates) {
   EXPECT_EQ(d.form().windowTitle(), "demo.pak — Cargolyx") << "back to what was opened";
 }
 
+TEST(UnsavedChanges, aCalculatedPlanIsAChangeThatNewAsksAbout) {
+  QTemporaryDir dir;
+  MainWindowDriver d(copyOf(kDemoFile, dir, "demo.pak"));
+  d.click("tbRun");
+  ASSERT_GT(statisticsOf(d.project()).loadedCount, 0);
+  EXPECT_EQ(d.form().windowTitle(), "demo.pak* — Cargolyx");
+  d.click("tbNew");  // Cancel
+  EXPECT_EQ(d.messages().shown, QStringList{changedQuestion("demo.pak")});
+  EXPECT_GT(statisticsOf(d.project()).loadedCount, 0) << "the plan is still there";
+}
+
+TEST(UnsavedChanges, cancellingADialogKeepsThePlan) {
+  MainWindowDriver d(kDemoFile);
+  d.click("tbRun");
+  const std::vector<BlockScheme> plan = blocksOf(d.project());
+  ASSERT_FALSE(plan.empty());
+  const auto expectPlanKept = [&](const char* after) {
+    EXPECT_EQ(blocksOf(d.project()), plan) << after;
+    EXPECT_EQ(d.project().cartons.size(), 1u) << after;
+    EXPECT_EQ(d.resultList()->rowCount(), static_cast<int>(plan.size()) + 1) << after;
+    EXPECT_TRUE(d.statusText()->text().startsWith("总箱数：850")) << after;
+  };
+
+  d.onNextDialog([](QDialog& dialog) { MainWindowDriver::clickButton(dialog, "btnCancel"); });
+  d.click("tbAddCarton");
+  EXPECT_EQ(d.lastDialogCaption(), "纸箱属性");
+  expectPlanKept("Cancel in the new carton's dialog");
+
+  // Editing the carton and closing with OK unchanged, or cancelling the options.
+  d.onNextDialog([](QDialog& dialog) { MainWindowDriver::clickButton(dialog, "btnOK"); });
+  d.selectTreeNode(0);
+  d.pressKeyInTree(Qt::Key_Return);
+  expectPlanKept("OK without a change");
+  d.onNextDialog([](QDialog& dialog) { MainWindowDriver::clickButton(dialog, "btnCancel"); });
+  d.click("tbOption");
+  expectPlanKept("Cancel in the options");
+
+  // A real change still drops the plan.
+  d.onNextDialog([](QDialog& dialog) {
+    MainWindowDriver::typeInto(dialog, "txtCount", "800");
+    MainWindowDriver::clickButton(dialog, "btnOK");
+  });
+  d.selectTreeNode(0);
+  d.pressKeyInTree(Qt::Key_Return);
+  EXPECT_TRUE(blocksOf(d.project()).empty());
+}
+
 TEST(Leftovers, theStatusBarNamesTheCartonsLeftBehindInRed) {
   MainWindowDriver d(kMixedFile);
   ASSERT_EQ(d.project().cartons.size(), 3u);

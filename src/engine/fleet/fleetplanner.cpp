@@ -59,8 +59,10 @@ class Planner {
     if (!seen_.insert(key).second) return;
     pool_.push_back(p);
   }
-  std::optional<Pattern> pack(std::int32_t type, const Counts& counts) {
-    std::optional<Pattern> p = packer_.pack(type, counts, callEffort_);
+  // finishing: the run's first answer, finished past the deadline (only a cancel stops it).
+  std::optional<Pattern> pack(std::int32_t type, const Counts& counts, bool finishing = false) {
+    std::optional<Pattern> p =
+        finishing ? packer_.packToFinish(type, counts, callEffort_) : packer_.pack(type, counts, callEffort_);
     if (p) addToPool(*p);
     return p;
   }
@@ -73,7 +75,7 @@ class Planner {
 
   // ---- Answers
   void consider(Answer answer);
-  Answer fillOneAfterAnother(double fairShares);
+  Answer fillOneAfterAnother(double fairShares, bool finishing = false);
   void packEachTypeAlone();
   void askPricesForPatterns();
   void chooseWithTheModel();
@@ -142,14 +144,16 @@ void Planner::report() const {
 // offered only that many fair shares of every type's remaining cartons (a fair share: the
 // remaining cartons over the containers still needed at least), so that the awkward
 // cartons are spread instead of left for the last containers; a container that loads all
-// it was offered is offered everything as well, and the fuller plan goes in.
-Answer Planner::fillOneAfterAnother(double fairShares) {
+// it was offered is offered everything as well, and the fuller plan goes in. The first fill
+// is finished whatever the time (a plan a little late beats none).
+Answer Planner::fillOneAfterAnother(double fairShares, bool finishing) {
   Answer answer;
   answer.valid = true;
   Counts remaining = demand_;
   std::vector<std::int32_t> used(input_.containers.size(), 0);
+  const auto mustStop = [&] { return finishing ? packer_.cancelled() : packer_.mustStop(); };
   while (total(remaining) > 0) {
-    if (packer_.mustStop()) {
+    if (mustStop()) {
       answer.valid = false;
       break;
     }
@@ -165,11 +169,11 @@ Answer Planner::fillOneAfterAnother(double fairShares) {
     for (const std::int32_t t : typeOrder_) {
       const std::int32_t available = input_.containers[static_cast<std::size_t>(t)].available;
       if (available >= 0 && used[static_cast<std::size_t>(t)] >= available) continue;
-      std::optional<Pattern> p = pack(t, offer);
+      std::optional<Pattern> p = pack(t, offer, finishing);
       if (!p || !loadsAnything(*p)) continue;
       // A container that loads all it was offered of a share has room for more.
       if (offer != remaining && p->counts == offer) {
-        if (std::optional<Pattern> full = pack(t, remaining); full && full->volume > p->volume) p = std::move(full);
+        if (std::optional<Pattern> full = pack(t, remaining, finishing); full && full->volume > p->volume) p = std::move(full);
       }
       chosen = std::move(p);
       break;
@@ -183,7 +187,7 @@ Answer Planner::fillOneAfterAnother(double fairShares) {
       for (const std::int32_t t : cheaper) {
         const std::int32_t available = input_.containers[static_cast<std::size_t>(t)].available;
         if (available >= 0 && used[static_cast<std::size_t>(t)] >= available) continue;
-        std::optional<Pattern> p = pack(t, remaining);
+        std::optional<Pattern> p = pack(t, remaining, finishing);
         if (p && p->counts == remaining) {
           chosen = std::move(p);
           break;
@@ -191,7 +195,7 @@ Answer Planner::fillOneAfterAnother(double fairShares) {
       }
     }
     if (!chosen) {
-      if (packer_.mustStop()) answer.valid = false;
+      if (mustStop()) answer.valid = false;
       break;  // nothing more can be loaded into the containers left
     }
     ++used[static_cast<std::size_t>(chosen->type)];
@@ -311,7 +315,7 @@ FleetResult Planner::run() {
 
   if (total(demand_) > 0) {
     // Containers one after another, then spreading the cartons, then the model's choice.
-    const Answer first = fillOneAfterAnother(0);
+    const Answer first = fillOneAfterAnother(0, /*finishing=*/true);
     if (first.valid) {
       result.oneAfterAnotherContainers = static_cast<std::int64_t>(first.containers.size());
       for (const Pattern& p : first.containers) result.oneAfterAnotherCost += costOf(p.type);

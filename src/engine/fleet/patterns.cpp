@@ -24,9 +24,37 @@ bool PatternPacker::mustStop() const {
   return timedOut_;
 }
 
+namespace {
+
+// The effort of a container planned past the deadline: a quick plan, not a search.
+constexpr std::uint64_t kFinishingEffort = 1'000'000;
+
+}  // namespace
+
 std::optional<Pattern> PatternPacker::pack(std::int32_t type, const std::vector<std::int32_t>& counts,
                                            std::uint64_t effort) {
   if (mustStop()) return std::nullopt;
+  // No single plan runs past the run's deadline.
+  double timeLimit = 0;
+  if (hasDeadline_) {
+    timeLimit = std::chrono::duration<double>(deadline_ - std::chrono::steady_clock::now()).count();
+    if (timeLimit <= 0) {
+      timedOut_ = true;
+      return std::nullopt;
+    }
+  }
+  return run(type, counts, std::max<std::uint64_t>(1, std::min(effort, effortLeft())), timeLimit);
+}
+
+std::optional<Pattern> PatternPacker::packToFinish(std::int32_t type, const std::vector<std::int32_t>& counts,
+                                                   std::uint64_t effort) {
+  if (cancelled()) return std::nullopt;
+  if (!mustStop()) return pack(type, counts, effort);
+  return run(type, counts, std::min(effort, kFinishingEffort), 0);
+}
+
+std::optional<Pattern> PatternPacker::run(std::int32_t type, const std::vector<std::int32_t>& counts,
+                                          std::uint64_t effort, double timeLimitSeconds) {
   const FleetContainerType& container = input_.containers[static_cast<std::size_t>(type)];
   MaxLoadInput in = input_.cargo;
   in.containerX = container.containerX;
@@ -34,18 +62,9 @@ std::optional<Pattern> PatternPacker::pack(std::int32_t type, const std::vector<
   in.containerZ = container.containerZ;
   in.maxWeight = container.maxWeight;
   for (std::size_t i = 0; i < in.types.size(); ++i) in.types[i].count = std::min(counts[i], input_.cargo.types[i].count);
-  in.effortBudget = std::max<std::uint64_t>(1, std::min(effort, effortLeft()));
+  in.effortBudget = std::max<std::uint64_t>(1, effort);
   in.threads = input_.threads;
-  // No single plan runs past the run's deadline.
-  in.timeLimitSeconds = 0;
-  if (hasDeadline_) {
-    const double left = std::chrono::duration<double>(deadline_ - std::chrono::steady_clock::now()).count();
-    if (left <= 0) {
-      timedOut_ = true;
-      return std::nullopt;
-    }
-    in.timeLimitSeconds = left;
-  }
+  in.timeLimitSeconds = timeLimitSeconds;
   MaxLoadControl control;
   control.cancel = control_.cancel;
   const MaxLoadResult result = planMaxLoad(in, control);

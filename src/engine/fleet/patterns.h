@@ -28,6 +28,10 @@ class PatternPacker {
   // The plan of the counts (at most the cartons each type has) in one container of the
   // type, with at most the effort given; nothing once the run must stop.
   std::optional<Pattern> pack(std::int32_t type, const std::vector<std::int32_t>& counts, std::uint64_t effort);
+  // The same, for the run's first answer, which is finished past the deadline and the
+  // effort budget (with a small effort per container then): only a cancel stops it.
+  std::optional<Pattern> packToFinish(std::int32_t type, const std::vector<std::int32_t>& counts,
+                                      std::uint64_t effort);
 
   bool mustStop() const;
   bool timedOut() const { return timedOut_; }
@@ -38,6 +42,9 @@ class PatternPacker {
   }
 
  private:
+  std::optional<Pattern> run(std::int32_t type, const std::vector<std::int32_t>& counts, std::uint64_t effort,
+                             double timeLimitSeconds);
+
   const FleetInput& input_;
   FleetControl control_;
   std::uint64_t effortUsed_ = 0;
