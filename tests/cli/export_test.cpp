@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <map>
 #include <optional>
+#include <regex>
 
 #include <filesystem>
 #include <fstream>
@@ -163,6 +164,32 @@ TEST(CliExport, inEnglishTheMaxPlanOfTheMixedExampleBuildsUpStepByStepAndCountsW
   ASSERT_GT(steps, 1);
   EXPECT_GT(colouredPixels(folder.path() + "/block" + std::to_string(steps - 1) + ".PNG"),
             colouredPixels(folder.path() + "/block0.PNG"));
+}
+
+TEST(CliExport, severalContainersGiveAPlanEachUnderAnIndexThatCountsEveryCarton) {
+  ASSERT_FALSE(chromiumPath().empty()) << "Chromium is missing: scripts/bootstrap installs it";
+  ScratchFolder folder;
+  const CliResult r = runCli({"--lang", "en", "export", example("shipment.clyx"), "--mode", "fleet", "--time-limit",
+                              "1", "--dir", folder.path() + "/plans"});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  const std::string index = chromiumDom(folder.path() + "/plans/index.htm", folder.path() + "/profile");
+  EXPECT_NE(index.find("<h1>Loading plan: several containers</h1>"), std::string::npos) << index;
+  EXPECT_EQ(index.find("Cartons not loaded"), std::string::npos) << index;
+
+  // A row per container linking its own plan, whose loaded count it repeats.
+  const std::regex row("<a href=\"(container[0-9]+/packplan.htm)\">([0-9]+)</a></td><td[^>]*>[^<]+</td><td>([0-9]+)</td>");
+  int containers = 0;
+  int cartons = 0;
+  for (auto it = std::sregex_iterator(index.begin(), index.end(), row); it != std::sregex_iterator(); ++it) {
+    ++containers;
+    EXPECT_EQ((*it)[2].str(), std::to_string(containers));
+    const std::string plan = slurp(folder.path() + "/plans/" + (*it)[1].str());
+    ASSERT_FALSE(plan.empty()) << (*it)[1].str();
+    EXPECT_NE(plan.find("Cartons: " + (*it)[3].str() + " "), std::string::npos) << (*it)[1].str();
+    cartons += std::stoi((*it)[3].str());
+  }
+  EXPECT_GE(containers, 3);
+  EXPECT_EQ(cartons, 150 + 120 + 500 + 60);
 }
 
 // Sets an environment variable for the programs this test starts, and puts it back after.
