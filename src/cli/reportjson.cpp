@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "commands/fleetplan.h"
 #include "commands/loadbalance.h"
 #include "commands/statistics.h"
 #include "model/fillscheme.h"
@@ -129,9 +130,14 @@ Json fleetReportJson(const FillScheme& project, const CalculationReport& report)
       for (const BlockScheme& b : loaded.blocks)
         if (b.cartonIndex >= 0 && static_cast<std::size_t>(b.cartonIndex) < left.size())
           left[static_cast<std::size_t>(b.cartonIndex)] -= b.count;
+    // Why a type is left: it fits no container type at all, or room ran out.
+    const std::vector<std::string> unfit = unfitReasonCodes(project.input());
     for (std::size_t i = 0; i < left.size(); ++i)
       if (left[i] > 0)
-        leftovers.push_back(Json{{"cartonIndex", i}, {"cartonName", project.cartons[i].name}, {"count", left[i]}});
+        leftovers.push_back(Json{{"cartonIndex", i},
+                                 {"cartonName", project.cartons[i].name},
+                                 {"count", left[i]},
+                                 {"reason", i < unfit.size() && !unfit[i].empty() ? unfit[i] : "no-room"}});
   }
   out["leftovers"] = std::move(leftovers);
   out["timedOut"] = report.result.timedOut;

@@ -93,6 +93,12 @@ std::string fleetReportText(const FillScheme& project, const CalculationReport& 
   const std::vector<Leftover> leftovers = leftoverCartons(project.input(), project.result);
   if (leftovers.empty()) text += inLanguage("全部纸箱均已装入。", "All cartons are loaded.") + std::string("\n");
   else text += escapeControlCharacters(leftoverStatusText(leftovers)) + "\n";
+  const std::vector<std::string> unfit = unfitReasonCodes(project.input());
+  for (const Leftover& leftover : leftovers) {
+    const std::size_t i = static_cast<std::size_t>(leftover.cartonIndex);
+    if (i < unfit.size() && !unfit[i].empty())
+      text += "  " + escapeControlCharacters(leftover.name) + inLanguage("：", ": ") + unfitReasonText(unfit[i]) + "\n";
+  }
   if (report.result.timedOut) text += inLanguage("已到计算时限。", "The time limit was reached.") + std::string("\n");
   return text;
 }

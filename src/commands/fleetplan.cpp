@@ -5,6 +5,7 @@
 #include <map>
 #include <new>
 
+#include "commands/leftovers.h"
 #include "commands/runcheck.h"
 #include "engine/fleet/fit.h"
 #include "engine/fleet/fleetproject.h"
@@ -133,7 +134,28 @@ std::string fleetSummaryText(const FillScheme& project) {
                             types.size() == 1;
     if (provenBest) text += inLanguage("（已是最少）", " (the fewest possible)");
   }
+  std::int64_t left = 0;
+  for (const Leftover& leftover : leftoverCartons(project, result)) left += leftover.count;
+  if (left > 0) text += inLanguage("；未装入 ", "; not loaded: ") + std::to_string(left) + inLanguage(" 箱", " cartons");
   return text;
+}
+
+std::vector<std::string> unfitReasonCodes(const ProjectInput& input) {
+  std::vector<std::string> codes;
+  for (const UnfitReason reason : fleet::unfitTypes(fleetInputFromProject(input))) {
+    if (reason == UnfitReason::FitsNoContainer) codes.emplace_back("fits-no-container");
+    else if (reason == UnfitReason::HeavierThanEveryContainer) codes.emplace_back("heavier-than-every-container");
+    else codes.emplace_back();
+  }
+  return codes;
+}
+
+std::string unfitReasonText(const std::string& code) {
+  if (code == "fits-no-container")
+    return inLanguage("无论怎样放置都装不进任何一种集装箱", "fits no container type in any way it may be placed");
+  if (code == "heavier-than-every-container")
+    return inLanguage("比任何一种集装箱的最大载重都重", "heavier than every container type's maximum load");
+  return {};
 }
 
 std::string loadedContainerCaption(const FillScheme& project, std::size_t index) {

@@ -56,11 +56,18 @@ std::string fleetIndexHtml(const FillScheme& project) {
   html += "</table>\n";
   const std::vector<Leftover> leftovers = leftoverCartons(project, project.result);
   if (!leftovers.empty()) {
+    const std::vector<std::string> unfit = unfitReasonCodes(project);
     html += "<h2>" + inLanguage("未装入的纸箱", "Cartons not loaded") + "</h2>\n<table><tr><th>" +
-            inLanguage("纸箱", "Carton") + "</th><th>" + inLanguage("未装入数量", "Not loaded") + "</th></tr>\n";
-    for (const Leftover& leftover : leftovers)
+            inLanguage("纸箱", "Carton") + "</th><th>" + inLanguage("未装入数量", "Not loaded") + "</th><th>" +
+            inLanguage("原因", "Why") + "</th></tr>\n";
+    for (const Leftover& leftover : leftovers) {
+      const std::size_t i = static_cast<std::size_t>(leftover.cartonIndex);
+      const std::string why = i < unfit.size() && !unfit[i].empty()
+                                  ? unfitReasonText(unfit[i])
+                                  : inLanguage("集装箱已无空间", "no room left in the containers");
       html += "<tr><td style=\"text-align:left\">" + escapeHtml(leftover.name) + "</td><td>" +
-              std::to_string(leftover.count) + "</td></tr>\n";
+              std::to_string(leftover.count) + "</td><td style=\"text-align:left\">" + why + "</td></tr>\n";
+    }
     html += "</table>\n";
   }
   return html + "</body></html>\n";
