@@ -1,5 +1,6 @@
 // Reading files whole without trusting their length, and saving project files.
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -217,6 +218,13 @@ std::vector<std::string> namesPakCannotHold(const ProjectInput& input) {
   return names;
 }
 
+bool pakCannotHoldRules(const ProjectInput& input) {
+  const bool cartonRules = std::any_of(input.cartons.begin(), input.cartons.end(), [](const Carton& c) {
+    return !c.stackable || c.maxLoadOnTop || c.fragile || !c.stop.empty();
+  });
+  return cartonRules || !input.stops.empty() || input.container.balance.active() || input.container.vehicle;
+}
+
 bool saveProjectFile(const std::string& path, const FillScheme& project, std::string* error,
                      FileProblem* problem) {
   if (problem) *problem = FileProblem::Other;
@@ -224,6 +232,9 @@ bool saveProjectFile(const std::string& path, const FillScheme& project, std::st
   if (projectFormatOfName(path) == ProjectFormat::Clyx) {
     const std::string text = projectToJson(project);
     bytes.assign(text.begin(), text.end());
+  } else if (pakCannotHoldRules(project)) {
+    setError(error, path + ": a .pak file cannot hold the cargo rules (stacking, stops, balance, vehicle)");
+    return false;
   } else {
     auto image = project.saveToStream();
     if (!image) {
