@@ -149,10 +149,11 @@ CalculationReport calculate(const CalculationRequest& request, CancelToken& toke
   report.maxSets = request.input.computeMaxSets();
   if (request.planningMode == PlanningMode::LoadMax) {
     report.message = loadMaxRefusal(request.input);
+    if (report.message.empty()) report.message = loadMaxRulesMessage(request.input);
   } else {
     const PreRunCheck check = checkBeforeRun(request.input);
     if (isQuestion(check)) report.question = preRunMessage(check);
-    if (isRefusal(check)) report.message = preRunMessage(check);
+    if (isRefusal(check)) report.message = preRunMessage(check, request.input);
   }
   if (!report.message.empty()) {
     report.status = CalculationStatus::Refused;
