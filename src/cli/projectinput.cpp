@@ -37,5 +37,6 @@ bool readInputProject(const CliOptions& options, FillScheme& project) {
   }
   project.container = *options.container;
   project.cartons = std::move(list.cartons);
+  project.stops = std::move(list.stops);
   return true;
 }

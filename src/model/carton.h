@@ -28,7 +28,7 @@ struct Carton {
   bool stackable = true;                 // other cartons may rest on it
   std::optional<double> maxLoadOnTop{};  // kg it may bear; nothing: no limit
   bool fragile = false;                  // only fragile cartons may rest on it
-  std::string stop;                      // its stop (a name of the project's stops); empty: the last
+  std::string stop{};                    // its stop (a name of the project's stops); empty: the last
 
   // L x W x H in mm³, formed in floating point.
   double volume() const;

@@ -23,7 +23,7 @@ struct ProjectInput {
   std::int32_t spacingH = 0;  // along the height
   Container container;
   std::vector<Carton> cartons;  // a carton's position is its identity
-  std::vector<std::string> stops;  // delivery stops in delivery order; cartons name them
+  std::vector<std::string> stops{};  // delivery stops in delivery order; cartons name them
 
   bool operator==(const ProjectInput&) const = default;
 

@@ -18,6 +18,7 @@ void TMainForm::mnuImportPackingListClick() {
     return;
   }
   for (Carton& carton : list.cartons) project_->cartons.push_back(std::move(carton));
+  project_->stops = mergedStops(project_->stops, list.stops);
   // Other cartons make the last result meaningless.
   refreshTree(true);
 }
