@@ -11,6 +11,7 @@
 #include "engine/loadingorder.h"
 #include "engine/maxload/maxloadproject.h"
 #include "engine/runproject.h"
+#include "model/cargorules.h"
 #include "model/fillscheme.h"
 #include "model/language.h"
 #include "model/settings.h"
@@ -168,6 +169,11 @@ CalculationReport calculate(const CalculationRequest& request, CancelToken& toke
       planLoadMax(request, token, report);
       break;
   }
+  // A plan for several stops is loaded stop by stop, the last stop first, where it allows.
+  const std::vector<CargoRule> rules = cargoRulesInUse(request.input);
+  if (std::find(rules.begin(), rules.end(), CargoRule::Stops) != rules.end())
+    for (LoadedContainer& loaded : report.result.containers)
+      putInLoadingOrder(loaded.blocks, stopGroups(request.input, loaded.blocks));
   if (report.status == CalculationStatus::Loaded && !loadsAnything(report.result)) {
     report.status = CalculationStatus::NothingLoaded;
     report.message = nothingLoadedMessage();

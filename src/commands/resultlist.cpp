@@ -6,9 +6,15 @@
 #include "commands/loadbalance.h"
 #include "commands/statistics.h"
 #include "engine/loadingorder.h"
+#include "model/cargorules.h"
 #include "model/language.h"
 
 namespace {
+
+std::string stopOf(const ProjectInput& project, std::int32_t cartonIndex) {
+  if (cartonIndex < 0 || static_cast<std::size_t>(cartonIndex) >= project.cartons.size()) return {};
+  return stopNameOf(project, project.cartons[static_cast<std::size_t>(cartonIndex)]);
+}
 
 ResultRow blockRow(const BlockScheme& block, std::size_t number) {
   ResultRow row;
@@ -28,6 +34,7 @@ ResultRow leftoverRow(const Leftover& leftover, const ProjectInput& project) {
   row.texts = {"", leftover.name, inLanguage("未装入", "Not loaded"), "", "", std::to_string(leftover.count)};
   row.imageIndex = project.cartons[static_cast<std::size_t>(leftover.cartonIndex)].material + 1;
   row.kind = ResultRowKind::Leftover;
+  row.stop = stopOf(project, leftover.cartonIndex);
   return row;
 }
 
@@ -41,6 +48,7 @@ std::vector<ResultRow> resultRows(const ProjectInput& project, const LoadedConta
   std::int64_t cartons = 0;
   for (const BlockScheme& block : loaded.blocks) {
     rows.push_back(blockRow(block, rows.size() + 1));
+    rows.back().stop = stopOf(project, block.cartonIndex);
     capacity += block.capacity();
     cartons += block.count;
   }
@@ -61,7 +69,13 @@ std::vector<ResultRow> resultRows(const ProjectInput& project, const LoadedConta
   return rows;
 }
 
-std::vector<std::size_t> loadingSteps(const LoadedContainer& loaded) { return loadingOrder(loaded.blocks); }
+std::vector<std::size_t> loadingSteps(const ProjectInput& project, const LoadedContainer& loaded) {
+  return loadingOrder(loaded.blocks, stopGroups(project, loaded.blocks));
+}
+
+std::string stopColumnCaption() { return inLanguage("目的地", "Stop"); }
+
+std::int32_t stopMaterial(std::size_t stop) { return static_cast<std::int32_t>(stop % kMaterialCount); }
 
 std::array<std::string, 6> resultColumns() {
   if (currentLanguage() == Language::English)
