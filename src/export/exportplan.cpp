@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "boxpic/boxpic.h"
+#include "export/axletable.h"
 #include "model/orientation.h"
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
@@ -313,6 +314,7 @@ std::string ExportPlan::totalsHtml() const {
     html += "<br>" + escapeHtml(loadedWeightText(balance));
     if (const std::string centre = centreOfGravityText(balance); !centre.empty()) html += "<br>" + escapeHtml(centre);
   }
+  if (const std::optional<AxleLoads> axles = axleLoads(project_, loaded_)) html += axleTableHtml(*axles, project_, escapeHtml);
   // What the plan leaves behind, so that nobody counts on it arriving.
   const std::vector<Leftover>& leftovers = leftovers_;
   if (!leftovers.empty()) {
