@@ -18,42 +18,52 @@
     <name>FileDialogs</name>
     <message>
         <location filename="../../src/ui/filedialogs.cpp" line="8"/>
-        <source>装箱方案文件(*.pak)</source>
-        <translation>Loading plans (*.pak)</translation>
+        <source>装箱方案文件(*.clyx *.pak)</source>
+        <translation>Loading plans (*.clyx *.pak)</translation>
     </message>
     <message>
         <location filename="../../src/ui/filedialogs.cpp" line="9"/>
-        <location filename="../../src/ui/filedialogs.cpp" line="14"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="19"/>
         <source>所有文件(*)</source>
         <translation>All files (*)</translation>
     </message>
     <message>
         <location filename="../../src/ui/filedialogs.cpp" line="13"/>
+        <source>装箱方案文件(*.clyx)</source>
+        <translation>Loading plans (*.clyx)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/filedialogs.cpp" line="14"/>
+        <source>旧版装箱方案文件，不含计算结果(*.pak)</source>
+        <translation>Old loading plans, without results (*.pak)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/filedialogs.cpp" line="18"/>
         <source>装箱单(*.csv)</source>
         <translation>Packing lists (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/filedialogs.cpp" line="32"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="37"/>
         <source>打开</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location filename="../../src/ui/filedialogs.cpp" line="39"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="44"/>
         <source>保存</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../../src/ui/filedialogs.cpp" line="47"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="56"/>
         <source>导入装箱单</source>
         <translation>Import Packing List</translation>
     </message>
     <message>
-        <location filename="../../src/ui/filedialogs.cpp" line="54"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="63"/>
         <source>导出装箱单</source>
         <translation>Export Packing List</translation>
     </message>
     <message>
-        <location filename="../../src/ui/filedialogs.cpp" line="63"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="72"/>
         <source>导出装箱方案</source>
         <translation>Export plan</translation>
     </message>
@@ -99,92 +109,173 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
 <context>
     <name>TCartonPropForm</name>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="35"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="36"/>
         <source>纸箱属性</source>
         <translation>Carton</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="58"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="59"/>
         <source>请输入纸箱数量，成套装箱时输入装箱比例</source>
         <translation>The number of cartons; for sets, their proportion in a set</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="75"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="76"/>
         <source>名称</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="79"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="80"/>
         <source>数量</source>
         <translation>Count</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="80"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="81"/>
         <source>重量(kg)</source>
         <translation>Weight (kg)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="81"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="82"/>
         <source>颜色</source>
         <translation>Colour</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="95"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="97"/>
         <source>躺放选项</source>
         <translation>Lying down</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="96"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="98"/>
         <source>不允许躺放</source>
         <translation>Must stay upright</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="103"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="105"/>
         <source>例外：置于顶部时可躺放        层</source>
         <translation>Except: may lie in the top        layers</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="112"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="114"/>
         <source>位置要求</source>
         <translation>Position</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="116"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="118"/>
         <source>在集装箱中的位置要求：</source>
         <translation>Position in the container:</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="127"/>
+        <source>装载规则</source>
+        <translation>Loading rules</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="128"/>
+        <source>可堆叠</source>
+        <translation>Stackable</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="130"/>
+        <source>不勾选时，任何纸箱都不能压在它上面</source>
+        <translation>When unchecked, no carton may rest on it</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="131"/>
+        <source>易碎</source>
+        <translation>Fragile</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="133"/>
+        <source>只有易碎的纸箱可以压在它上面</source>
+        <translation>Only fragile cartons may rest on it</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="136"/>
+        <source>不限</source>
+        <translation>No limit</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="142"/>
+        <source>选择或输入送货的目的地；留空表示最后一站</source>
+        <translation>Choose or type the delivery stop; leave it empty for the last stop</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="148"/>
+        <source>顶部最大承重(kg)</source>
+        <translation>Maximum load on top (kg)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="149"/>
+        <source>目的地</source>
+        <translation>Stop</translation>
     </message>
 </context>
 <context>
     <name>TContainerPropForm</name>
     <message>
-        <location filename="../../src/ui/frmcontainerprop.cpp" line="28"/>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="32"/>
         <source>集装箱属性</source>
         <translation>Container</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcontainerprop.cpp" line="56"/>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="60"/>
         <source>名称</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcontainerprop.cpp" line="57"/>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="61"/>
         <source>长(mm)</source>
         <translation>Length (mm)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcontainerprop.cpp" line="58"/>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="62"/>
         <source>宽(mm)</source>
         <translation>Width (mm)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcontainerprop.cpp" line="59"/>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="63"/>
         <source>高(mm)</source>
         <translation>Height (mm)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcontainerprop.cpp" line="60"/>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="64"/>
         <source>最大容重(kg)</source>
         <translation>Maximum load (kg)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="79"/>
+        <source>重心范围</source>
+        <translation>Centre of gravity window</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="80"/>
+        <source>装载后的重心须在此范围内；留空的项不限制</source>
+        <translation>The loaded centre of gravity must lie within these bounds; an empty box sets no bound</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="87"/>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="92"/>
+        <source>不限</source>
+        <translation>No limit</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="93"/>
+        <source>纵向±5%</source>
+        <translation>±5 % along the length</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="99"/>
+        <source>纵向偏离中心（长度的±%）</source>
+        <translation>Along the length (± % of the length)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="100"/>
+        <source>横向偏离中心（宽度的±%）</source>
+        <translation>Across (± % of the width)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="101"/>
+        <source>重心离地最高(mm)</source>
+        <translation>Highest above the floor (mm)</translation>
     </message>
 </context>
 <context>
@@ -394,41 +485,46 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
     </message>
     <message>
         <location filename="../../src/ui/frmmain_menus.cpp" line="81"/>
+        <source>按目的地着色(&amp;S)</source>
+        <translation>Colour by &amp;Stop</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="87"/>
         <source>恢复初始视角(&amp;I)</source>
         <translation>&amp;Initial View</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="85"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="91"/>
         <source>帮助(&amp;H)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="87"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="93"/>
         <source>关于本软件(&amp;A)</source>
         <translation>&amp;About Cargolyx</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_results.cpp" line="110"/>
+        <location filename="../../src/ui/frmmain_results.cpp" line="116"/>
         <source>完全填充</source>
         <translation>Fill completely</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_view.cpp" line="13"/>
+        <location filename="../../src/ui/frmmain_view.cpp" line="14"/>
         <source>里端</source>
         <translation>Inner end</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_view.cpp" line="13"/>
+        <location filename="../../src/ui/frmmain_view.cpp" line="14"/>
         <source>门</source>
         <translation>Door</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_view.cpp" line="17"/>
+        <location filename="../../src/ui/frmmain_view.cpp" line="18"/>
         <source>第 %1 块：%2</source>
         <translation>Block %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_view.cpp" line="18"/>
+        <location filename="../../src/ui/frmmain_view.cpp" line="19"/>
         <source>第 %1 箱，顶点 %2,%3,%4</source>
         <translation>Carton %1, vertex %2,%3,%4</translation>
     </message>
@@ -605,6 +701,79 @@ and lists the cartons left behind.</translation>
         <translation>The search keeps the best plan found
 within the time limit. A carton off the floor
 rests on the cartons below over at least this share of its base.</translation>
+    </message>
+</context>
+<context>
+    <name>VehicleBox</name>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="25"/>
+        <source>车辆</source>
+        <translation>Vehicle</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="29"/>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="29"/>
+        <source>两轴卡车</source>
+        <translation>Rigid two-axle truck</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="29"/>
+        <source>牵引车+半挂车</source>
+        <translation>Tractor with semi-trailer</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="32"/>
+        <source>套用预设……</source>
+        <translation>Use a preset…</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="41"/>
+        <source>车型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="42"/>
+        <source>预设</source>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="43"/>
+        <source>轴距(mm)</source>
+        <translation>Wheelbase (mm)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="44"/>
+        <source>前轴到货厢里端(mm)</source>
+        <translation>Front axle to the inner end (mm)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="45"/>
+        <source>货厢里端到牵引销(mm)</source>
+        <translation>Inner end to the kingpin (mm)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="46"/>
+        <source>牵引销到挂车轴(mm)</source>
+        <translation>Kingpin to the trailer axles (mm)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="47"/>
+        <source>牵引销在驱动轴前(mm)</source>
+        <translation>Kingpin ahead of the drive axle (mm)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="50"/>
+        <source>空载轴荷(kg)</source>
+        <translation>Unladen (kg)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="51"/>
+        <source>最大轴荷(kg)</source>
+        <translation>Maximum (kg)</translation>
     </message>
 </context>
 </TS>

@@ -182,7 +182,7 @@ void TMainForm::createPanes() {
 
   createResultList();
   // The columns share the list's width; the list starts tall enough for a few blocks.
-  new ColumnStretch(lvResult);  // owned by the list
+  resultStretch_ = new ColumnStretch(lvResult);  // owned by the list
   const int resultListHeight = lvResult->horizontalHeader()->sizeHint().height() +
                                kResultRowsShown * lvResult->verticalHeader()->defaultSectionSize() +
                                2 * lvResult->frameWidth();

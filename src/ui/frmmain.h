@@ -27,6 +27,7 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class BoxViewer;
+class ColumnStretch;
 class StepControl;
 struct CalculationReport;
 struct CalculationRequest;
@@ -121,7 +122,7 @@ class TMainForm : public QMainWindow, public FormHost {
   bool runFinished(const CalculationRequest& request, const CalculationReport& report);
   void createPanes();
   void createResultList();
-  // StatusText with the lines of the result's weight and centre of gravity below it.
+  // StatusText with the lines of the result's weight, centre of gravity and axle loads below it.
   QWidget* createStatusLines();
   QAction* addToolButton(const char* name, const QString& caption, const QString& hint, int picture,
                          void (TMainForm::*handler)());
@@ -143,8 +144,10 @@ class TMainForm : public QMainWindow, public FormHost {
   void refreshView(bool resetCamera);
   // The 3D view's labels, tooltip and step slider (frmmain_view.cpp).
   void createViewControls();
-  // The step slider takes the plan's blocks in loading order.
+  // The step slider takes the plan's blocks in loading order, stop by stop.
   void showPlanSteps();
+  // The result list's stop column is shown while the project lists stops.
+  void showStopColumn(bool shown);
   // The selected result rows in the view: the totals row every block, one block row the
   // loading up to that block's step with it singled out, several rows those blocks.
   void showResultSelection(const std::vector<int>& selected);
@@ -184,6 +187,9 @@ class TMainForm : public QMainWindow, public FormHost {
   QLabel* StatusText = nullptr;
   QLabel* StatusWeight = nullptr;  // after a calculation: the loaded weight
   QLabel* StatusCentre = nullptr;  // and the centre of gravity
+  QLabel* StatusAxles = nullptr;   // and the axle loads of the vehicle, red when an axle is over
+  QAction* mnuColourByStop = nullptr;  // View > 按目的地着色: the cartons in their stop's colour
+  ColumnStretch* resultStretch_ = nullptr;  // the result list's columns, owned by the list
   QMenu* PopupMenuBlock = nullptr;
   QAction* mnuFillCompletely = nullptr;
   QMenu* mnuRecentFiles = nullptr;

@@ -78,6 +78,12 @@ void TMainForm::createMenus() {
   QAction* refresh = view->addAction(tr("刷新（清除计算结果）(&R)"));
   refresh->setObjectName("mnuRefresh");
   connect(refresh, &QAction::triggered, this, [this] { refreshTree(true); });
+  mnuColourByStop = view->addAction(tr("按目的地着色(&S)"));
+  mnuColourByStop->setObjectName("mnuColourByStop");
+  mnuColourByStop->setCheckable(true);
+  connect(mnuColourByStop, &QAction::toggled, this, [this] {
+    if (!shownContainer().blocks.empty()) showResultSelection(selectedResultRows());
+  });
   QAction* resetCamera = view->addAction(tr("恢复初始视角(&I)"));
   resetCamera->setObjectName("mnuResetView");
   connect(resetCamera, &QAction::triggered, this, [this] { refreshView(true); });

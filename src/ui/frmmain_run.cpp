@@ -23,14 +23,22 @@ void TMainForm::tbRunClick() {
     const PreRunCheck check = checkBeforeRun(*project_);
     if (check == PreRunCheck::NoCartons) refreshResults(-1);
     if (isRefusal(check)) {
-      if (!isTooMuchCargo(check)) {
+      if (!offersLoadMax(check)) {
         messages_->information(qs(preRunMessage(check)));
         return;
       }
-      // More cartons than fit: as many as fit may be loaded instead, for this run only.
-      if (!messages_->question(qs(planAgainQuestion(preRunMessage(check))))) return;
+      // More cartons than fit, or rules loading by sets does not keep: as many as fit may
+      // be loaded instead, for this run only.
+      if (!messages_->question(qs(planAgainQuestion(preRunMessage(check, *project_))))) return;
       request.planningMode = PlanningMode::LoadMax;
     } else if (isQuestion(check) && !messages_->question(qs(preRunMessage(check)))) {
+      return;
+    }
+  }
+  // Rules the load-max planner does not keep stop the run before it starts.
+  if (request.planningMode == PlanningMode::LoadMax) {
+    if (const std::string refusal = loadMaxRulesMessage(*project_); !refusal.empty()) {
+      messages_->information(qs(refusal));
       return;
     }
   }

@@ -5,6 +5,7 @@
 #include <QLayout>
 
 #include "commands/resultlist.h"
+#include "model/cargorules.h"
 #include "ui/frmmain.h"
 #include "ui/stepcontrol.h"
 #include "view3d/boxviewer.h"
@@ -23,7 +24,7 @@ void TMainForm::createViewControls() {
           [this](int k) { selectResultRow(static_cast<int>(stepControl->rowOfStep(k))); });
 }
 
-void TMainForm::showPlanSteps() { stepControl->setLoadingOrder(loadingSteps(shownContainer())); }
+void TMainForm::showPlanSteps() { stepControl->setLoadingOrder(loadingSteps(*project_, shownContainer())); }
 
 void TMainForm::showResultSelection(const std::vector<int>& selected) {
   const LoadedContainer& loaded = shownContainer();
@@ -36,8 +37,14 @@ void TMainForm::showResultSelection(const std::vector<int>& selected) {
   }
 
   scene_.clearScene();
-  const auto show = [this, &loaded](int row) {
-    scene_.addResultBlock(loaded.blocks[static_cast<std::size_t>(row)], row + 1);
+  // Coloured by stop, a block takes the colour of its cartons' stop instead of their own.
+  const bool byStop = mnuColourByStop && mnuColourByStop->isChecked() && !project_->stops.empty();
+  const auto show = [this, &loaded, byStop](int row) {
+    BlockScheme block = loaded.blocks[static_cast<std::size_t>(row)];
+    const auto carton = static_cast<std::size_t>(block.cartonIndex);
+    if (byStop && block.cartonIndex >= 0 && carton < project_->cartons.size())
+      block.material = stopMaterial(stopIndexOf(*project_, project_->cartons[carton]));
+    scene_.addResultBlock(block, row + 1);
   };
   if (totals) {
     // The whole plan: every block, none singled out, at the last step.
