@@ -287,11 +287,12 @@ bool TMainForm::saveProjectAs() {
 }
 
 bool TMainForm::writeProject(const QString& name) {
-  // A .pak holds GBK names of 49 bytes at most; a .clyx holds everything.
+  // A .pak holds GBK names of 49 bytes at most and no cargo rules; a .clyx holds everything.
   if (projectFormatOfName(std8(name)) == ProjectFormat::Pak) {
     if (const auto names = namesPakCannotHold(*project_); !names.empty()) {
       return messages_->question(qs(pakCannotHoldQuestion(names))) && saveProjectAs();
     }
+    if (pakCannotHoldRules(*project_)) return messages_->question(qs(pakCannotHoldRulesQuestion())) && saveProjectAs();
   }
   FileProblem problem = FileProblem::None;
   if (saveProjectFile(QFile::encodeName(name).toStdString(), *project_, nullptr, &problem)) {

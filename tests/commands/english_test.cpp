@@ -12,6 +12,7 @@
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
 #include "commands/optionform.h"
+#include "commands/projectfiles.h"
 #include "commands/resultlist.h"
 #include "commands/runcheck.h"
 #include "commands/exportfolder.h"
@@ -152,6 +153,9 @@ TEST(EnglishTexts, everyFixedEnglishTextIsAscii) {
   }
   truck.wheelbase = 0;
   texts.push_back(vehicleProblem(truck));
+  texts.push_back(pakCannotHoldRulesQuestion());
+  texts.push_back(loadOnTopMessage());
+  texts.push_back(stopNameMessage());
   for (int orientation = -1; orientation <= 6; ++orientation) texts.push_back(orientationName(orientation));
   for (const std::string& text : materialNames()) texts.push_back(text);
   for (const std::string& text : spaceItemTexts()) texts.push_back(text);
