@@ -299,87 +299,87 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="121"/>
+        <location filename="../../src/ui/frmmain.cpp" line="124"/>
         <source>工具栏</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="133"/>
+        <location filename="../../src/ui/frmmain.cpp" line="136"/>
         <source>新建</source>
         <translation>New</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="133"/>
+        <location filename="../../src/ui/frmmain.cpp" line="136"/>
         <source>新装箱方案</source>
         <translation>New loading plan</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="134"/>
+        <location filename="../../src/ui/frmmain.cpp" line="137"/>
         <source>打开</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="134"/>
+        <location filename="../../src/ui/frmmain.cpp" line="137"/>
         <source>打开已保存的方案</source>
         <translation>Open a saved plan</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="135"/>
+        <location filename="../../src/ui/frmmain.cpp" line="138"/>
         <source>保存</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="135"/>
+        <location filename="../../src/ui/frmmain.cpp" line="138"/>
         <source>保存当前方案到文件</source>
         <translation>Save the current plan to a file</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="137"/>
+        <location filename="../../src/ui/frmmain.cpp" line="140"/>
         <source>添加箱子</source>
         <translation>Add carton</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="138"/>
+        <location filename="../../src/ui/frmmain.cpp" line="141"/>
         <source>删除箱子</source>
         <translation>Delete carton</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="138"/>
+        <location filename="../../src/ui/frmmain.cpp" line="141"/>
         <source>删除选中的箱子</source>
         <translation>Delete the selected carton</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="139"/>
+        <location filename="../../src/ui/frmmain.cpp" line="142"/>
         <source>运行</source>
         <translation>Run</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="139"/>
+        <location filename="../../src/ui/frmmain.cpp" line="142"/>
         <source>开始装箱计算</source>
         <translation>Calculate the loading plan</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="140"/>
+        <location filename="../../src/ui/frmmain.cpp" line="143"/>
         <source>填充</source>
         <translation>Fill</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="140"/>
+        <location filename="../../src/ui/frmmain.cpp" line="143"/>
         <source>增加箱数直到填满您所选择的块</source>
         <translation>Add cartons until the selected block is full</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="141"/>
+        <location filename="../../src/ui/frmmain.cpp" line="144"/>
         <source>导出装箱方案</source>
         <translation>Export plan</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="142"/>
+        <location filename="../../src/ui/frmmain.cpp" line="145"/>
         <source>选项</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="144"/>
+        <location filename="../../src/ui/frmmain.cpp" line="147"/>
         <source>关于本软件</source>
         <translation>About</translation>
     </message>
@@ -455,51 +455,56 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
     </message>
     <message>
         <location filename="../../src/ui/frmmain_menus.cpp" line="67"/>
+        <source>送货顺序(&amp;T)...</source>
+        <translation>Delivery S&amp;tops...</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="68"/>
         <source>选项(&amp;O)...</source>
         <translation>&amp;Options...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="71"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="72"/>
         <source>计算(&amp;C)</source>
         <translation>&amp;Calculate</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="73"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="74"/>
         <source>运行(&amp;R)</source>
         <translation>&amp;Run</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="74"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="75"/>
         <source>填充(&amp;F)</source>
         <translation>&amp;Fill</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="76"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="77"/>
         <source>视图(&amp;V)</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="78"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="79"/>
         <source>刷新（清除计算结果）(&amp;R)</source>
         <translation>&amp;Refresh (Clear the Result)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="81"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="82"/>
         <source>按目的地着色(&amp;S)</source>
         <translation>Colour by &amp;Stop</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="87"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="88"/>
         <source>恢复初始视角(&amp;I)</source>
         <translation>&amp;Initial View</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="91"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="92"/>
         <source>帮助(&amp;H)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="93"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="94"/>
         <source>关于本软件(&amp;A)</source>
         <translation>&amp;About Cargolyx</translation>
     </message>
@@ -701,6 +706,34 @@ and lists the cartons left behind.</translation>
         <translation>The search keeps the best plan found
 within the time limit. A carton off the floor
 rests on the cartons below over at least this share of its base.</translation>
+    </message>
+</context>
+<context>
+    <name>TStopsForm</name>
+    <message>
+        <location filename="../../src/ui/frmstops.cpp" line="19"/>
+        <source>送货顺序</source>
+        <translation>Delivery Stops</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmstops.cpp" line="23"/>
+        <source>上移</source>
+        <translation>Move Up</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmstops.cpp" line="25"/>
+        <source>下移</source>
+        <translation>Move Down</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmstops.cpp" line="27"/>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmstops.cpp" line="37"/>
+        <source>按送货的先后排列目的地；未指定目的地的纸箱属于最后一站。</source>
+        <translation>List the stops in the order they are delivered; a carton without a stop goes to the last one.</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,7 @@
 #include "ui/frmcartonprop.h"
 #include "ui/frmcontainerprop.h"
 #include "ui/frmoption.h"
+#include "ui/frmstops.h"
 #include "ui/pictures.h"
 #include "ui/qtext.h"
 #include "ui/treecaptionfit.h"
@@ -85,6 +86,7 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
   CartonPropForm = new TCartonPropForm(*this, this);
   ContainerPropForm = new TContainerPropForm(*this, this);
   OptionForm = new TOptionForm(*this, *ContainerPropForm, this);
+  StopsForm = new TStopsForm(*this, this);
   DoingDlg = new TDoingDlg(this);
 
   resize(761, 518);
@@ -99,6 +101,7 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
 TMainForm::~TMainForm() {
   // The dialogs reach the project through this window: they go first.
   delete DoingDlg;
+  delete StopsForm;
   delete OptionForm;
   delete ContainerPropForm;
   delete CartonPropForm;
@@ -342,6 +345,11 @@ void TMainForm::tbDelCartonClick() {
 void TMainForm::tbOptionClick() { showOptionsDialog(); }
 
 void TMainForm::tbAboutClick() { AboutBox->exec(); }
+
+void TMainForm::mnuStopsClick() {
+  StopsForm->exec();
+  updateTitle();
+}
 
 void TMainForm::showCartonDialog(bool newMode) {
   CartonPropForm->newMode = newMode;

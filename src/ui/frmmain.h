@@ -36,6 +36,7 @@ class TCartonPropForm;
 class TDoingDlg;
 class TContainerPropForm;
 class TOptionForm;
+class TStopsForm;
 
 class TMainForm : public QMainWindow, public FormHost {
   Q_OBJECT
@@ -86,6 +87,8 @@ class TMainForm : public QMainWindow, public FormHost {
   void tbFillClick();
   void tbExportClick();
   void tbOptionClick();
+  // Edit > 送货顺序: the delivery stops in their order.
+  void mnuStopsClick();
   void tbAboutClick();
   // The result list's pop-up item "完全填充": the fill command.
   void mnuFillCompletelyClick();
@@ -200,5 +203,6 @@ class TMainForm : public QMainWindow, public FormHost {
   TCartonPropForm* CartonPropForm = nullptr;
   TContainerPropForm* ContainerPropForm = nullptr;
   TOptionForm* OptionForm = nullptr;
+  TStopsForm* StopsForm = nullptr;
   TDoingDlg* DoingDlg = nullptr;
 };

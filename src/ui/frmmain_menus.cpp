@@ -64,6 +64,7 @@ void TMainForm::createMenus() {
   addMenuAction(edit, "mnuDelCarton", tr("删除箱子(&D)"), &TMainForm::tbDelCartonClick, QKeySequence::keyBindings(QKeySequence::Delete));
   mnuEditFill = addMenuAction(edit, "mnuEditFillCompletely", tr("完全填充(&F)"), &TMainForm::mnuFillCompletelyClick);
   edit->addSeparator();
+  addMenuAction(edit, "mnuStops", tr("送货顺序(&T)..."), &TMainForm::mnuStopsClick);
   addMenuAction(edit, "mnuOption", tr("选项(&O)..."), &TMainForm::tbOptionClick);
   connect(edit, &QMenu::aboutToShow, this,
           [this] { mnuEditFill->setEnabled(canFillSelection(*project_, selectedResultRows())); });
