@@ -82,6 +82,11 @@ class Checker {
     return findings_.take();
   }
 
+  CheckReport runCounts() {
+    counts();
+    return findings_.take();
+  }
+
  private:
   bool knownType(const PlacedCarton& c) const {
     return c.type >= 0 && static_cast<std::size_t>(c.type) < in_.types.size();
@@ -259,6 +264,8 @@ class Checker {
 }  // namespace
 
 CheckReport checkPlan(const CheckInput& input) { return Checker(input).run(); }
+
+CheckReport checkCounts(const CheckInput& input) { return Checker(input).runCounts(); }
 
 std::int64_t allowedCount(const CartonType& type, std::int64_t setCount) {
   const std::int64_t sets = std::max<std::int64_t>(1, setCount);

@@ -163,6 +163,10 @@ struct CheckReport {
 
 CheckReport checkPlan(const CheckInput& input);
 
+// The count rule alone: for the cartons of all the containers of one plan together, which
+// may load no type more often than allowed over all of them.
+CheckReport checkCounts(const CheckInput& input);
+
 // The loaded cartons' centre of gravity, mm (x across, y up, z along the length); nothing
 // when they weigh nothing.
 struct Centre {

@@ -318,4 +318,96 @@ JsonPlanReading readPlanJson(std::string_view text) {
   return reader.finish();
 }
 
+namespace {
+
+// Whether brackets nest no deeper than the limit, strings skipped.
+bool nestsWithin(std::string_view text, int limit) {
+  int depth = 0;
+  bool inString = false, escaped = false;
+  for (const char ch : text) {
+    if (inString) {
+      if (escaped) escaped = false;
+      else if (ch == '\\') escaped = true;
+      else if (ch == '"') inString = false;
+    } else if (ch == '"') {
+      inString = true;
+    } else if (ch == '{' || ch == '[') {
+      if (++depth > limit) return false;
+    } else if (ch == '}' || ch == ']') {
+      --depth;
+    }
+  }
+  return true;
+}
+
+std::optional<json> parsedBounded(std::string_view text, std::string& reason) {
+  if (text.size() > kMaxPlanJsonBytes) {
+    const std::string most = std::to_string(kMaxPlanJsonBytes >> 20);
+    reason = says("计划大于 " + most + " MiB", "the plan is larger than " + most + " MiB");
+    return std::nullopt;
+  }
+  if (!nestsWithin(text, kMaxPlanJsonDepth)) {
+    reason = says("计划嵌套过深", "the plan is nested too deep");
+    return std::nullopt;
+  }
+  json document = json::parse(text.begin(), text.end(), nullptr, false);
+  if (document.is_discarded()) {
+    reason = says("不是 JSON 文档", "not a JSON document");
+    return std::nullopt;
+  }
+  return document;
+}
+
+}  // namespace
+
+bool isFleetPlanJson(std::string_view text) {
+  std::string ignored;
+  const std::optional<json> document = parsedBounded(text, ignored);
+  return document && document->is_object() && document->contains("containers");
+}
+
+JsonFleetPlanReading readFleetPlanJson(std::string_view text) {
+  JsonFleetPlanReading reading;
+  const std::optional<json> document = parsedBounded(text, reading.reason);
+  if (!document) return reading;
+  if (!document->is_object() || !document->contains("containers") || !(*document)["containers"].is_array()) {
+    reading.reason = says("containers：应为列表", "containers: expected a list");
+    return reading;
+  }
+  JsonFleetPlan plan;
+  if (const auto support = document->find("supportPercent"); support != document->end()) {
+    if (!support->is_number_integer() || support->get<std::int64_t>() < 0 || support->get<std::int64_t>() > 100) {
+      reading.reason = says("supportPercent：应为 0 到 100 的整数", "supportPercent: expected a whole number from 0 to 100");
+      return reading;
+    }
+    plan.supportPercent = static_cast<std::int32_t>(support->get<std::int64_t>());
+  }
+  std::int64_t cartons = 0;
+  const json& containers = (*document)["containers"];
+  for (std::size_t k = 0; k < containers.size(); ++k) {
+    const std::string where = "containers[" + std::to_string(k) + "]";
+    const json& element = containers[k];
+    if (!element.is_object() || !element.contains("type") || !element["type"].is_number_integer() ||
+        element["type"].get<std::int64_t>() < 0 || element["type"].get<std::int64_t>() > 1000000) {
+      reading.reason = where + says(".type：应为集装箱种类的序号", ".type: expected the index of a container type");
+      return reading;
+    }
+    // Each container reads as a plan of its own.
+    const JsonPlanReading one = readPlanJson(element.dump());
+    if (!one.plan) {
+      reading.reason = where + ": " + one.reason;
+      return reading;
+    }
+    cartons += static_cast<std::int64_t>(one.plan->cartons.size());
+    if (cartons > kMaxPlanCartons) {
+      reading.reason = says("计划中的纸箱过多", "the plan holds too many cartons");
+      return reading;
+    }
+    plan.containers.push_back(JsonFleetContainer{static_cast<std::int32_t>(element["type"].get<std::int64_t>()),
+                                                 one.plan->cartons});
+  }
+  reading.plan = std::move(plan);
+  return reading;
+}
+
 }  // namespace check

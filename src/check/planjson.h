@@ -39,4 +39,24 @@ struct JsonPlanReading {
 
 JsonPlanReading readPlanJson(std::string_view text);
 
+// A plan of several containers (`plan --mode fleet --json`): its "containers", each with its
+// "type" (the index of its container type) and its cartons as readPlanJson reads them, and
+// the plan's "supportPercent".
+struct JsonFleetContainer {
+  std::int32_t type = 0;
+  std::vector<PlacedCarton> cartons;
+};
+struct JsonFleetPlan {
+  std::vector<JsonFleetContainer> containers;
+  std::optional<std::int32_t> supportPercent;
+};
+struct JsonFleetPlanReading {
+  std::optional<JsonFleetPlan> plan;
+  std::string reason;
+};
+
+// Whether the document is a plan of several containers: an object with "containers".
+bool isFleetPlanJson(std::string_view text);
+JsonFleetPlanReading readFleetPlanJson(std::string_view text);
+
 }  // namespace check

@@ -85,9 +85,11 @@ CheckInput loadedContainerCheckInput(const ProjectInput& project, const ProjectR
   std::int64_t entered = 0, placed = 0;
   for (const Carton& carton : project.cartons) entered += carton.count;
   for (const BlockScheme& block : loaded.blocks) placed += block.count;
-  const bool loadMax = result.mode == PlanningMode::LoadMax;
-  const std::int64_t sets = loadMax || entered <= 0 ? 1 : placed / entered;
-  CheckInput input = projectCheckInput(project, loadMax ? result.supportPercent : 0, sets);
+  // The sets planner loads whole sets and promises no support; the others load each carton
+  // entered at most once, carried as their result says.
+  const bool wholeSets = result.mode == PlanningMode::Sets;
+  const std::int64_t sets = !wholeSets || entered <= 0 ? 1 : placed / entered;
+  CheckInput input = projectCheckInput(project, wholeSets ? 0 : result.supportPercent, sets);
   takeContainer(loaded.container, input);
   input.cartons = cartonsOfBlocks(loaded.blocks);
   return input;

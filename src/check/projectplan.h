@@ -32,8 +32,8 @@ std::vector<PlacedCarton> cartonsOfBlocks(std::span<const BlockScheme> blocks);
 // One loaded container of a project's result: the loaded container's size, load, balance
 // window and vehicle, the project's spacing, stops and cartons, the support the result
 // promises, and its blocks' cartons.
-// A load-max result may load each type at most once over; a sets result as many whole
-// sets as its cartons make.
+// A sets result may load as many whole sets as its cartons make; the others each carton
+// entered at most once (over all their containers: commands/resultcheck counts that).
 CheckInput loadedContainerCheckInput(const ProjectInput& project, const ProjectResult& result,
                                      const LoadedContainer& loaded);
 

@@ -59,6 +59,8 @@ std::optional<CalculationReport> calculateProject(const CliOptions& options, Fil
   settings.planningMode = options.mode;
   settings.supportPercent = options.supportPercent;
   if (options.mode == PlanningMode::LoadMax && options.timeLimit) settings.loadMaxTimeLimit = *options.timeLimit;
+  settings.fleetGoal = options.goal;
+  if (options.mode == PlanningMode::Fleet && options.timeLimit) settings.fleetTimeLimit = *options.timeLimit;
   const CalculationRequest request = calculationRequest(project, settings);
   CancelToken token;
   // The sets planner's search has no time limit of its own: the token stops it.
@@ -76,7 +78,9 @@ std::optional<CalculationReport> calculateProject(const CliOptions& options, Fil
     return std::nullopt;
   }
   if (report.status == CalculationStatus::TimedOut) {
-    std::cerr << "cargolyx-cli: the calculation timed out after " << *options.timeLimit
+    std::cerr << "cargolyx-cli: the calculation timed out after "
+              << options.timeLimit.value_or(options.mode == PlanningMode::Fleet ? settings.fleetTimeLimit
+                                                                                : settings.loadMaxTimeLimit)
               << " s and was stopped\n";
     *stopStatus = kExitTimedOut;
     return std::nullopt;

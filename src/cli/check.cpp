@@ -14,7 +14,49 @@
 #include "cli/terminaltext.h"
 #include "cli/verbs.h"
 #include "model/fillscheme.h"
+#include "model/language.h"
 #include "model/projectfile.h"
+
+namespace {
+
+// A plan of several containers: each container on its own, with the size and load of its
+// type, and no carton counted twice over all of them.
+int checkFleetPlan(const CliOptions& options, const FillScheme& project, std::string_view text) {
+  const check::JsonFleetPlanReading reading = check::readFleetPlanJson(text);
+  if (!reading.plan) {
+    std::cerr << "cargolyx-cli: " << escapeControlCharacters(options.planFile) << ": "
+              << escapeControlCharacters(reading.reason) << "\n";
+    return kExitBadInput;
+  }
+  const std::vector<ContainerType> types = project.fleetOrContainer();
+  const std::int32_t support =
+      options.supportGiven ? options.supportPercent : reading.plan->supportPercent.value_or(100);
+  std::string broken;
+  check::CheckInput all = check::projectCheckInput(project, support, 1);
+  for (std::size_t k = 0; k < reading.plan->containers.size(); ++k) {
+    const check::JsonFleetContainer& container = reading.plan->containers[k];
+    const std::string which = inLanguage("集装箱 ", "container ") + std::to_string(k + 1) + inLanguage("：", ": ");
+    if (static_cast<std::size_t>(container.type) >= types.size()) {
+      broken += which + inLanguage("项目中没有第 ", "the project has no container type ") +
+                std::to_string(container.type) + inLanguage(" 种集装箱", "") + "\n";
+      continue;
+    }
+    check::CheckInput input = check::projectCheckInput(project, support, 1);
+    const Container& box = types[static_cast<std::size_t>(container.type)].container;
+    input.container = check::ContainerSize{box.width, box.height, box.length, double(box.maxWeight)};
+    input.cartons = container.cartons;
+    for (const check::Violation& v : check::checkPlan(input).violations)
+      broken += which + check::describeViolation(v, input) + "\n";
+    all.cartons.insert(all.cartons.end(), container.cartons.begin(), container.cartons.end());
+  }
+  for (const check::Violation& v : check::checkCounts(all).violations)
+    broken += inLanguage("所有集装箱合计：", "over all containers: ") + check::describeViolation(v, all) + "\n";
+  if (broken.empty()) broken = check::checkReportText(check::CheckReport{}, all);
+  std::cout << escapeControlCharactersByLine(broken);
+  return broken == check::checkReportText(check::CheckReport{}, all) ? kExitLoaded : kExitPlanBroken;
+}
+
+}  // namespace
 
 int runCheck(const CliOptions& options) {
   FillScheme project;
@@ -30,8 +72,9 @@ int runCheck(const CliOptions& options) {
     std::cerr << "cargolyx-cli: " << escapeControlCharacters(error) << "\n";
     return kExitBadInput;
   }
-  const check::JsonPlanReading reading =
-      check::readPlanJson(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+  const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+  if (check::isFleetPlanJson(text)) return checkFleetPlan(options, project, text);
+  const check::JsonPlanReading reading = check::readPlanJson(text);
   if (!reading.plan) {
     std::cerr << "cargolyx-cli: " << escapeControlCharacters(options.planFile) << ": "
               << escapeControlCharacters(reading.reason) << "\n";

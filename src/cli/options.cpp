@@ -51,21 +51,50 @@ std::string exitStatusTable() {
 void addOptions(CLI::App& verb, CliOptions& options, unsigned groups) {
   if (groups & kProjectOptions) {
     verb.add_option("FILE", options.path, "the project (.pak, .clyx) or a packing list (.csv)")->required();
-    verb.add_option_function<std::string>(
-        "--container",
-        [&options](const std::string& text) {
-          const std::vector<std::string> parts = commaParts(text);
-          if (parts.size() == 4) {
-            const ContainerRow row{Container{}.name, parts[0], parts[1], parts[2], parts[3]};
-            if (checkContainerRow(row).empty()) options.container = containerOf(row);
-          }
-          if (!options.container)
-            refuse("--container",
-                   inLanguage("须为集装箱内部的长、宽、高（毫米，大于0）和最大载重（千克）四个整数，以逗号分隔，如 11800,2300,2450,20000",
-                              "needs the container's inner length, width and height (mm, above 0) and its "
-                              "maximum load (kg) as four whole numbers L,W,H,KG, such as 11800,2300,2450,20000"));
-        },
-        "L,W,H,KG: the container of a packing list (inner size in mm, maximum load in kg)");
+    verb.add_option_function<std::vector<std::string>>(
+          "--container",
+          [&options](const std::vector<std::string>& texts) {
+            for (const std::string& text : texts) {
+              const std::vector<std::string> parts = commaParts(text);
+              std::optional<Container> container;
+              std::optional<double> cost;
+              std::optional<std::int32_t> available;
+              bool valid = parts.size() >= 4 && parts.size() <= 6;
+              if (valid) {
+                const ContainerRow row{inLanguage("集装箱 ", "container ") + std::to_string(options.containers.size() + 1),
+                                       parts[0], parts[1], parts[2], parts[3]};
+                if (checkContainerRow(row).empty()) container = containerOf(row);
+                valid = container.has_value();
+              }
+              if (valid && parts.size() >= 5 && !parts[4].empty()) {
+                double value = 0;
+                const auto [end, error] = std::from_chars(parts[4].data(), parts[4].data() + parts[4].size(), value);
+                valid = error == std::errc() && end == parts[4].data() + parts[4].size() && value >= 0 &&
+                        value < 1e12;
+                cost = value;
+              }
+              if (valid && parts.size() == 6) {
+                const auto value = wholeNumber(parts[5], 0, INT32_MAX);
+                valid = value.has_value();
+                if (value) available = static_cast<std::int32_t>(*value);
+              }
+              if (!valid)
+                refuse("--container",
+                       inLanguage("须为集装箱内部的长、宽、高（毫米，大于0）和最大载重（千克）四个整数，以逗号分隔，如 "
+                                  "11800,2300,2450,20000；多个集装箱时可再加费用和可用数量：L,W,H,KG,COST,AVAILABLE",
+                                  "needs the container's inner length, width and height (mm, above 0) and its "
+                                  "maximum load (kg) as four whole numbers L,W,H,KG, such as 11800,2300,2450,20000; "
+                                  "for several containers a cost and the number available may follow: "
+                                  "L,W,H,KG,COST,AVAILABLE"));
+              options.containers.push_back(ContainerType{*container, cost, available});
+            }
+          },
+          "L,W,H,KG[,COST[,AVAILABLE]]: the container of a packing list (inner size in mm, maximum load in "
+          "kg); with --mode fleet, as often as there are container types, each with its cost and how many "
+          "there are")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->expected(1)
+        ->allow_extra_args(false);
   }
   if (groups & kCheckOptions) {
     verb.add_option("PLAN", options.planFile, "the plan to check, as plan --json prints it")->required();
@@ -76,9 +105,22 @@ void addOptions(CLI::App& verb, CliOptions& options, unsigned groups) {
         [&options](const std::string& text) {
           if (text == "sets") options.mode = PlanningMode::Sets;
           else if (text == "max") options.mode = PlanningMode::LoadMax;
-          else refuse("--mode", "takes sets (complete sets, the default) or max (as many cartons as fit)");
+          else if (text == "fleet") options.mode = PlanningMode::Fleet;
+          else
+            refuse("--mode", "takes sets (complete sets, the default), max (as many cartons as fit) or fleet "
+                             "(several containers)");
         },
-        "sets: complete sets of the cartons (default); max: as many cartons as fit");
+        "sets: complete sets of the cartons (default); max: as many cartons as fit; fleet: several "
+        "containers");
+    verb.add_option_function<std::string>(
+        "--goal",
+        [&options](const std::string& text) {
+          if (text == "cheapest") options.goal = FleetGoal::Cheapest;
+          else if (text == "fixed") options.goal = FleetGoal::FixedFleet;
+          else refuse("--goal", "takes cheapest (every carton at the least cost) or fixed (the containers available)");
+        },
+        "with --mode fleet: cheapest loads every carton at the least total cost (default); fixed loads "
+        "as much as fits into the containers available");
     verb.add_option_function<std::string>(
         "--max-blocks",
         [&options](const std::string& text) {
@@ -98,7 +140,7 @@ void addOptions(CLI::App& verb, CliOptions& options, unsigned groups) {
           options.timeLimit = value;
         },
         "S: seconds (decimals allowed); the sets planner stops without a plan, the load-max "
-        "planner keeps the best plan found (default 2)");
+        "planner (default 2) and several containers (default 10) keep the best plan found");
   }
   if (groups & kSpacingOption) {
     verb.add_option_function<std::string>(
@@ -140,7 +182,7 @@ void addOptions(CLI::App& verb, CliOptions& options, unsigned groups) {
 }
 
 bool containerFitsInput(const CliOptions& options) {
-  if (isPackingListName(options.path) && !options.container) {
+  if (isPackingListName(options.path) && options.containers.empty()) {
     std::cerr << "cargolyx-cli: "
               << inLanguage("装箱单须与 --container L,W,H,KG 一起给出（集装箱内部尺寸，毫米；最大载重，千克）。",
                             "a packing list needs --container L,W,H,KG (the container's inner size in mm and "
@@ -148,10 +190,11 @@ bool containerFitsInput(const CliOptions& options) {
               << "\n";
     return false;
   }
-  if (!isPackingListName(options.path) && options.container) {
+  if (!isPackingListName(options.path) && !options.containers.empty() && options.mode != PlanningMode::Fleet) {
     std::cerr << "cargolyx-cli: "
-              << inLanguage("--container 只用于装箱单（.csv）；项目文件自带集装箱。",
-                            "--container is for packing lists (.csv); a project file has its own container.")
+              << inLanguage("--container 只用于装箱单（.csv）或 --mode fleet；项目文件自带集装箱。",
+                            "--container is for packing lists (.csv) or --mode fleet; a project file has its own "
+                            "container.")
               << "\n";
     return false;
   }

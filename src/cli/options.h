@@ -8,7 +8,10 @@
 #include <optional>
 #include <string>
 
+#include <vector>
+
 #include "model/container.h"
+#include "model/containertype.h"
 #include "model/planningmode.h"
 
 // The exit statuses of every verb. `exitStatusTable()` words them for --help.
@@ -25,12 +28,15 @@ inline constexpr int kExitInterrupted = 130;  // 128 + SIGINT, as the shell repo
 std::string exitStatusTable();
 
 struct CliOptions {
-  std::string path;                    // the project file or packing list
-  std::optional<Container> container;  // --container L,W,H,KG, for a packing list
+  std::string path;  // the project file or packing list
+  // --container L,W,H,KG[,COST[,AVAILABLE]], as often as there are container types: the first
+  // is a packing list's container; with --mode fleet all are container types to use.
+  std::vector<ContainerType> containers;
   // --spacing L,W,H; without it the project's own spacing (0 for a .pak or a packing list).
   std::optional<std::int32_t> spacingL, spacingW, spacingH;
   std::int32_t maxBlockNum = 6;  // --max-blocks N
-  PlanningMode mode = PlanningMode::Sets;  // --mode sets|max
+  PlanningMode mode = PlanningMode::Sets;  // --mode sets|max|fleet
+  FleetGoal goal = FleetGoal::Cheapest;    // --goal cheapest|fixed
   std::int32_t supportPercent = 100;       // --support P
   bool supportGiven = false;
   // --time-limit S: the sets planner stops there without a plan; the load-max planner
@@ -44,7 +50,7 @@ struct CliOptions {
 // The option groups a verb takes.
 enum OptionGroup : unsigned {
   kProjectOptions = 1,  // FILE and --container
-  kPlanOptions = 2,     // --mode, --max-blocks, --time-limit, --support
+  kPlanOptions = 2,     // --mode, --goal, --max-blocks, --time-limit, --support
   kJsonOption = 4,      // --json
   kFolderOption = 8,    // --dir
   kCheckOptions = 16,   // PLAN.json and --support
@@ -54,6 +60,6 @@ enum OptionGroup : unsigned {
 // Adds the groups' options to a verb's command, storing into options.
 void addOptions(CLI::App& verb, CliOptions& options, unsigned groups);
 
-// After parsing: a packing list needs --container and a project file refuses it. False
-// after a message on stderr.
+// After parsing: a packing list needs --container; a project file takes it only to add
+// container types with --mode fleet. False after a message on stderr.
 bool containerFitsInput(const CliOptions& options);

@@ -23,9 +23,17 @@ bool isPackingListName(const std::string& path) {
 bool readInputProject(const CliOptions& options, FillScheme& project) {
   if (!containerFitsInput(options)) return false;
   const std::string& path = options.path;
-  if (!options.container) {
+  if (!isPackingListName(path)) {
     OpenFailure failure;
-    if (loadProjectFile(path, project, &failure)) return true;
+    if (loadProjectFile(path, project, &failure)) {
+      // --container adds container types to a project's own for several containers.
+      if (!options.containers.empty()) {
+        std::vector<ContainerType> fleet = project.fleetOrContainer();
+        fleet.insert(fleet.end(), options.containers.begin(), options.containers.end());
+        project.fleet = std::move(fleet);
+      }
+      return true;
+    }
     std::cerr << "cargolyx-cli: " << escapeControlCharacters(path) << ": "
               << escapeControlCharacters(openFailedMessage(failure)) << "\n";
     return false;
@@ -35,8 +43,10 @@ bool readInputProject(const CliOptions& options, FillScheme& project) {
     std::cerr << "cargolyx-cli: " << escapeControlCharacters(list.message) << "\n";
     return false;
   }
-  project.container = *options.container;
+  project.container = options.containers.front().container;
+  if (options.containers.size() == 1) project.container.name = Container{}.name;
   project.cartons = std::move(list.cartons);
   project.stops = std::move(list.stops);
+  if (options.mode == PlanningMode::Fleet) project.fleet = options.containers;
   return true;
 }

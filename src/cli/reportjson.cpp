@@ -137,9 +137,69 @@ Json balanceJson(const LoadBalance& balance, const Container& container) {
 // Compact JSON; a byte that is not UTF-8 in a name becomes U+FFFD rather than an error.
 std::string dumped(const Json& value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); }
 
+// The report of the several-containers planner.
+Json fleetReportJson(const FillScheme& project, const CalculationReport& report) {
+  const std::vector<ContainerType> types = project.fleetOrContainer();
+  Json out;
+  out["status"] = statusName(report.status);
+  out["message"] = report.message;
+  out["mode"] = "fleet";
+  out["goal"] = report.result.goal == FleetGoal::FixedFleet ? "fixed" : "cheapest";
+  double cost = 0;
+  Json containers = Json::array();
+  for (const LoadedContainer& loaded : report.result.containers) {
+    const ContainerType* type = loaded.fleetType >= 0 && static_cast<std::size_t>(loaded.fleetType) < types.size()
+                                    ? &types[static_cast<std::size_t>(loaded.fleetType)]
+                                    : nullptr;
+    cost += type ? type->costOrOne() : 0;
+    const ResultStatistics statistics = resultStatistics(project.input(), loaded);
+    const LoadBalance balance = loadBalance(project.cartons, loaded);
+    Json blocks = Json::array(), placements = Json::array();
+    for (std::size_t i = 0; i < loaded.blocks.size(); ++i) {
+      blocks.push_back(blockJson(loaded.blocks[i]));
+      addPlacements(placements, loaded.blocks[i], static_cast<std::int32_t>(i), stopOfBlock(project, loaded.blocks[i]));
+    }
+    Json container;
+    container["type"] = loaded.fleetType;
+    container["name"] = loaded.container.name;
+    container["cost"] = number(type ? type->costOrOne() : 0);
+    container["blocks"] = std::move(blocks);
+    container["placements"] = std::move(placements);
+    container["loadedCount"] = statistics.loadedCount;
+    container["loadedWeight"] = number(balance.loadedWeight);
+    container["centreOfGravity"] = balanceJson(balance, loaded.container)["centreOfGravity"];
+    container["fillRatio"] = number(statistics.fillRatio);
+    container["netRatio"] = number(statistics.netRatio);
+    if (const std::optional<AxleLoads> axles = axleLoads(project, loaded))
+      container["axleLoads"] = axleLoadsJson(*axles, project);
+    containers.push_back(std::move(container));
+  }
+  out["totalCost"] = number(cost);
+  out["lowerBound"] = Json{{"containers", report.result.lowerBoundContainers},
+                           {"cost", number(report.result.lowerBoundCost)}};
+  out["containers"] = std::move(containers);
+  Json leftovers = Json::array();
+  if (report.status == CalculationStatus::Loaded || report.status == CalculationStatus::NothingLoaded) {
+    std::vector<std::int64_t> left;
+    for (const Carton& c : project.cartons) left.push_back(c.count);
+    for (const LoadedContainer& loaded : report.result.containers)
+      for (const BlockScheme& b : loaded.blocks)
+        if (b.cartonIndex >= 0 && static_cast<std::size_t>(b.cartonIndex) < left.size())
+          left[static_cast<std::size_t>(b.cartonIndex)] -= b.count;
+    for (std::size_t i = 0; i < left.size(); ++i)
+      if (left[i] > 0)
+        leftovers.push_back(Json{{"cartonIndex", i}, {"cartonName", project.cartons[i].name}, {"count", left[i]}});
+  }
+  out["leftovers"] = std::move(leftovers);
+  out["timedOut"] = report.result.timedOut;
+  out["supportPercent"] = report.result.empty() ? 0 : report.result.supportPercent;
+  return out;
+}
+
 }  // namespace
 
 Json reportJson(const FillScheme& project, const CalculationReport& report) {
+  if (report.planner == PlanningMode::Fleet) return fleetReportJson(project, report);
   const bool loadMax = report.planner == PlanningMode::LoadMax;
   const LoadedContainer loaded =
       report.result.empty() ? LoadedContainer{project.container, {}} : report.result.containers.front();

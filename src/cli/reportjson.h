@@ -4,6 +4,10 @@
 // loadedCount, capacityCount, setCount, loadedVolume, fillRatio, netRatio; for the load-max
 // planner then placements, leftovers, loadedWeight, timedOut, supportPercent; balance; and
 // axleLoads last when the container has a vehicle.
+// The several-containers planner: status, message, mode "fleet", goal, totalCost,
+// lowerBound {containers, cost}, containers [{type, name, cost, blocks, placements,
+// loadedCount, loadedWeight, centreOfGravity, fillRatio, netRatio, and axleLoads when the
+// container has a vehicle}], leftovers, timedOut, supportPercent.
 // A placement names its carton's stop ("stop") when the project lists stops. The balance's
 // centre gives its offsets from the middle also as shares of the length and the width
 // (offsetAlongLengthPercent, offsetAcrossPercent), and a container with a balance window

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "cli/terminaltext.h"
+#include "commands/fleetplan.h"
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
 #include "commands/resultlist.h"
@@ -13,8 +14,9 @@
 
 namespace {
 
-LoadedContainer loadedOf(const FillScheme& project) {
-  return project.result.empty() ? LoadedContainer{project.container, {}} : project.result.containers.front();
+LoadedContainer loadedOf(const FillScheme& project, std::size_t index = 0) {
+  return index >= project.result.containers.size() ? LoadedContainer{project.container, {}}
+                                                   : project.result.containers[index];
 }
 
 // Columns on a terminal: East Asian wide and full-width characters take two.
@@ -41,11 +43,12 @@ std::size_t displayWidth(const std::string& utf8) {
 
 }  // namespace
 
-std::string resultTableText(const FillScheme& project) {
+std::string resultTableText(const FillScheme& project, std::size_t index, bool withLeftovers) {
   std::vector<std::array<std::string, 6>> lines;
   lines.push_back(resultColumns());
-  const std::vector<Leftover> leftovers = leftoverCartons(project.input(), project.result);
-  for (const ResultRow& row : resultRows(project.input(), loadedOf(project), leftovers)) {
+  const std::vector<Leftover> leftovers =
+      withLeftovers ? leftoverCartons(project.input(), project.result) : std::vector<Leftover>{};
+  for (const ResultRow& row : resultRows(project.input(), loadedOf(project, index), leftovers)) {
     lines.push_back(row.texts);
     for (std::string& text : lines.back()) text = escapeControlCharacters(text);  // shown, never obeyed
   }
@@ -65,9 +68,9 @@ std::string resultTableText(const FillScheme& project) {
   return table;
 }
 
-std::string balanceText(const FillScheme& project) {
+std::string balanceText(const FillScheme& project, std::size_t index) {
   if (project.result.empty()) return {};
-  const LoadBalance balance = loadBalance(project.cartons, loadedOf(project));
+  const LoadBalance balance = loadBalance(project.cartons, loadedOf(project, index));
   std::string text = loadedWeightText(balance) + "\n";
   if (const std::string centre = centreOfGravityText(balance); !centre.empty())
     text += escapeControlCharacters(centre) + "\n";  // carton names are shown, never obeyed
@@ -76,10 +79,33 @@ std::string balanceText(const FillScheme& project) {
   return text;
 }
 
+namespace {
+
+// Each container with its result list, statistics and balance, then the summary and what
+// is left.
+std::string fleetReportText(const FillScheme& project, const CalculationReport& report) {
+  std::string text;
+  for (std::size_t k = 0; k < project.result.containers.size(); ++k) {
+    text += inLanguage("集装箱 ", "Container ") + escapeControlCharacters(loadedContainerCaption(project, k)) + "\n";
+    text += resultTableText(project, k, false);
+    text += resultStatisticsText(resultStatistics(project.input(), loadedOf(project, k))) + "\n";
+    text += balanceText(project, k) + "\n";
+  }
+  text += escapeControlCharacters(fleetSummaryText(project)) + "\n";
+  const std::vector<Leftover> leftovers = leftoverCartons(project.input(), project.result);
+  if (leftovers.empty()) text += inLanguage("全部纸箱均已装入。", "All cartons are loaded.") + std::string("\n");
+  else text += escapeControlCharacters(leftoverStatusText(leftovers)) + "\n";
+  if (report.result.timedOut) text += inLanguage("已到计算时限。", "The time limit was reached.") + std::string("\n");
+  return text;
+}
+
+}  // namespace
+
 std::string reportText(const FillScheme& project, const CalculationReport& report) {
   std::string text;
   if (!report.question.empty()) text += report.question + "\n";
   if (report.status != CalculationStatus::Loaded) return text + escapeControlCharacters(report.message) + "\n";
+  if (report.planner == PlanningMode::Fleet) return text + fleetReportText(project, report);
   text += resultTableText(project);
   text += resultStatisticsText(resultStatistics(project.input(), loadedOf(project))) + "\n";
   if (report.planner == PlanningMode::LoadMax) {

@@ -6,6 +6,7 @@
 #include <new>
 #include <thread>
 
+#include "commands/fleetplan.h"
 #include "commands/runcheck.h"
 #include "commands/statistics.h"
 #include "engine/loadingorder.h"
@@ -141,6 +142,8 @@ CalculationRequest calculationRequest(const FillScheme& project, const Settings&
   request.planningMode = settings.planningMode;
   request.supportPercent = settings.supportPercent;
   request.loadMaxTimeLimit = settings.loadMaxTimeLimit;
+  request.fleetGoal = settings.fleetGoal;
+  request.fleetTimeLimit = settings.fleetTimeLimit;
   return request;
 }
 
@@ -151,6 +154,9 @@ CalculationReport calculate(const CalculationRequest& request, CancelToken& toke
   if (request.planningMode == PlanningMode::LoadMax) {
     report.message = loadMaxRefusal(request.input);
     if (report.message.empty()) report.message = loadMaxRulesMessage(request.input);
+  } else if (request.planningMode == PlanningMode::Fleet) {
+    report.message = fleetRefusal(request);
+    if (report.message.empty()) report.message = fleetRulesMessage(request.input);
   } else {
     const PreRunCheck check = checkBeforeRun(request.input);
     if (isQuestion(check)) report.question = preRunMessage(check);
@@ -167,6 +173,9 @@ CalculationReport calculate(const CalculationRequest& request, CancelToken& toke
       break;
     case PlanningMode::LoadMax:
       planLoadMax(request, token, report);
+      break;
+    case PlanningMode::Fleet:
+      planFleetInto(request, token, report);
       break;
   }
   // A plan for several stops is loaded stop by stop, the last stop first, where it allows.

@@ -26,6 +26,11 @@ struct CalculationRequest {
   std::int32_t supportPercent = 100;  // share of a carton's base resting on what is below
   double loadMaxTimeLimit = 2.0;      // seconds; the best plan so far is kept when it ends
   std::atomic<double>* bestFill = nullptr;  // the fill found so far, for a progress display
+  // The several-containers planner's options (the load-max planner's support as well).
+  FleetGoal fleetGoal = FleetGoal::Cheapest;
+  double fleetTimeLimit = 10.0;  // seconds for the whole run; the best complete answer is kept
+  std::atomic<std::int32_t>* containersPlanned = nullptr;  // of the best answer so far, for a progress display
+  std::atomic<double>* bestCost = nullptr;                 // its cost
 };
 
 // The snapshot of the project's input and the settings' block limit, planner and
@@ -47,7 +52,8 @@ struct CalculationReport {
   PlanningMode planner = PlanningMode::Sets;  // the planner the request named
   RunMode mode = RunMode::None;
   std::int32_t maxSets = 0;  // complete sets the container takes by volume and weight
-  // The plan: one loaded container, its blocks in loading order; empty unless Loaded.
+  // The plan: its loaded containers (one, but for the several-containers planner), their
+  // blocks in loading order; empty unless Loaded.
   ProjectResult result;
 };
 

@@ -49,12 +49,20 @@ std::string openFailedMessage(const OpenFailure& failure) {
   return openFailedMessage();
 }
 
-std::string pakCannotHoldQuestion(const std::vector<std::string>& names) {
-  std::string list;
-  for (const std::string& name : names) list += (list.empty() ? "" : inLanguage("、", ", ")) + ("“" + name + "”");
-  return inLanguage(".pak 文件只能保存 GBK 字符、不超过 49 字节的名称，无法保存：",
-                    "A .pak file holds only names of GBK characters within 49 bytes; it cannot hold ") +
-         list + inLanguage("。是否另存为 .clyx 文件（保存全部内容）？", ". Save as a .clyx file, which holds everything?");
+std::string pakCannotHoldQuestion(const std::vector<std::string>& names, std::size_t containerTypes) {
+  std::string text;
+  if (!names.empty()) {
+    std::string list;
+    for (const std::string& name : names) list += (list.empty() ? "" : inLanguage("、", ", ")) + ("“" + name + "”");
+    text += inLanguage(".pak 文件只能保存 GBK 字符、不超过 49 字节的名称，无法保存：",
+                       "A .pak file holds only names of GBK characters within 49 bytes; it cannot hold ") +
+            list + inLanguage("。", ". ");
+  }
+  if (containerTypes > 0)
+    text += inLanguage(".pak 文件只能保存一个集装箱，无法保存本项目的 ", "A .pak file holds one container, not this "
+                                                                      "project's ") +
+            std::to_string(containerTypes) + inLanguage(" 种集装箱。", " container types. ");
+  return text + inLanguage("是否另存为 .clyx 文件（保存全部内容）？", "Save as a .clyx file, which holds everything?");
 }
 
 std::string pakCannotHoldRulesQuestion() {

@@ -19,9 +19,9 @@ std::string openFailedMessage();
 // a file that is no project, a damaged one (what is wrong and where), one of a newer
 // format and one that needs features this program does not know.
 std::string openFailedMessage(const OpenFailure& failure);
-// Asked when a project is saved as .pak but holds names that format cannot: Yes saves
-// it as .clyx instead.
-std::string pakCannotHoldQuestion(const std::vector<std::string>& names);
+// Asked when a project is saved as .pak but holds names that format cannot, or several
+// container types: Yes saves it as .clyx instead.
+std::string pakCannotHoldQuestion(const std::vector<std::string>& names, std::size_t containerTypes = 0);
 // Asked when a project is saved as .pak but sets cargo rules (model/cargorules.h) that
 // format cannot hold: Yes saves it as .clyx instead.
 std::string pakCannotHoldRulesQuestion();

@@ -29,6 +29,22 @@ std::string resultViolations(const FillScheme& project) {
       ++shown;
     }
   }
+  // Over several containers, no carton is loaded twice.
+  if (project.result.containers.size() > 1) {
+    check::CheckInput all = check::projectCheckInput(project, 0, 1);
+    for (const LoadedContainer& container : project.result.containers) {
+      const std::vector<check::PlacedCarton> cartons = check::cartonsOfBlocks(container.blocks);
+      all.cartons.insert(all.cartons.end(), cartons.begin(), cartons.end());
+    }
+    for (const check::Violation& violation : check::checkCounts(all).violations) {
+      if (shown == kLinesShown) {
+        ++more;
+        continue;
+      }
+      text += inLanguage("所有集装箱合计：", "over all containers: ") + check::describeViolation(violation, all) + "\n";
+      ++shown;
+    }
+  }
   if (more > 0)
     text += inLanguage("另有 ", "and ") + std::to_string(more) + inLanguage(" 处违反规则", " more broken rules") + "\n";
   return text;

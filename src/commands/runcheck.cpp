@@ -39,6 +39,15 @@ std::vector<CargoRule> rulesNotKept(const ProjectInput& project, PlanningMode pl
   return rules;
 }
 
+std::string fleetRulesMessage(const ProjectInput& project) {
+  const std::vector<CargoRule> rules = rulesNotKept(project, PlanningMode::Fleet);
+  if (rules.empty()) return {};
+  return inLanguage("多个集装箱的计算暂不能遵守本项目设定的装箱规则：",
+                    "Loading several containers cannot keep these loading rules of the project yet: ") +
+         cargoRuleNames(rules) +
+         inLanguage("。请取消这些规则后再进行计算。", ". Please clear them, then calculate.");
+}
+
 std::string preRunMessage(PreRunCheck check, const ProjectInput& project) {
   if (check != PreRunCheck::RulesNotKept) return preRunMessage(check);
   const std::string names = cargoRuleNames(rulesNotKept(project, PlanningMode::Sets));

@@ -52,6 +52,8 @@ std::vector<CargoRule> rulesNotKept(const ProjectInput& project, PlanningMode pl
 // Refuses a load-max run of a project whose rules it does not keep, naming them; empty
 // when it keeps every rule the project sets.
 std::string loadMaxRulesMessage(const ProjectInput& project);
+// The same for the several-containers planner.
+std::string fleetRulesMessage(const ProjectInput& project);
 // Shown when a calculation that was not cancelled loaded nothing.
 std::string nothingLoadedMessage();
 // Refuses a load-max run in a container with no inside.

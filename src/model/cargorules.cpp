@@ -15,8 +15,12 @@ std::vector<CargoRule> cargoRulesInUse(const ProjectInput& input) {
     const std::size_t first = stopIndexOf(input, input.cartons.front());
     if (anyCarton([&](const Carton& c) { return stopIndexOf(input, c) != first; })) rules.push_back(CargoRule::Stops);
   }
-  if (input.container.balance.active()) rules.push_back(CargoRule::BalanceWindow);
-  if (input.container.vehicle) rules.push_back(CargoRule::AxleLoads);
+  // The project's container, and the container types of its fleet.
+  std::vector<const Container*> containers{&input.container};
+  for (const ContainerType& type : input.fleet) containers.push_back(&type.container);
+  const auto anyContainer = [&](auto test) { return std::any_of(containers.begin(), containers.end(), test); };
+  if (anyContainer([](const Container* c) { return c->balance.active(); })) rules.push_back(CargoRule::BalanceWindow);
+  if (anyContainer([](const Container* c) { return c->vehicle.has_value(); })) rules.push_back(CargoRule::AxleLoads);
   return rules;
 }
 

@@ -20,7 +20,8 @@ enum class CargoRule {
 
 // The rules the project's input sets, in the order above: a rule is in use when some
 // carton is not stackable, has a load limit or is fragile, when the cartons go to more
-// than one stop, when the container has a balance window, and when it has a vehicle.
+// than one stop, when the container (or a container type of the fleet) has a balance
+// window, and when it has a vehicle.
 std::vector<CargoRule> cargoRulesInUse(const ProjectInput& input);
 
 // The rule's name for the user, in the program's language: "不可堆叠", "顶部承重", ...

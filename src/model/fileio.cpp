@@ -218,11 +218,17 @@ std::vector<std::string> namesPakCannotHold(const ProjectInput& input) {
   return names;
 }
 
+bool hasFormatTwoFeatures(const ProjectInput& input) { return !input.fleet.empty(); }
+
 bool pakCannotHoldRules(const ProjectInput& input) {
   const bool cartonRules = std::any_of(input.cartons.begin(), input.cartons.end(), [](const Carton& c) {
     return !c.stackable || c.maxLoadOnTop || c.fragile || !c.stop.empty();
   });
-  return cartonRules || !input.stops.empty() || input.container.balance.active() || input.container.vehicle;
+  const bool containerRules = std::any_of(input.fleet.begin(), input.fleet.end(), [](const ContainerType& t) {
+    return t.container.balance.active() || t.container.vehicle;
+  });
+  return cartonRules || containerRules || !input.stops.empty() || input.container.balance.active() ||
+         input.container.vehicle;
 }
 
 bool saveProjectFile(const std::string& path, const FillScheme& project, std::string* error,
@@ -236,6 +242,10 @@ bool saveProjectFile(const std::string& path, const FillScheme& project, std::st
     setError(error, path + ": a .pak file cannot hold the cargo rules (stacking, stops, balance, vehicle)");
     return false;
   } else {
+    if (hasFormatTwoFeatures(project)) {
+      setError(error, path + ": a CLYX200 file holds one container, not several container types");
+      return false;
+    }
     auto image = project.saveToStream();
     if (!image) {
       setError(error, path + ": a name cannot be written in GBK within 49 bytes");

@@ -4,5 +4,12 @@
 
 enum class PlanningMode {
   Sets,     // complete sets of the carton list, in blocks (the Run command)
-  LoadMax,  // as many cartons as fit, with what is left over
+  LoadMax,  // as many cartons as fit into the container, with what is left over
+  Fleet,    // several containers of the project's container types
+};
+
+// What the several-containers planner aims at.
+enum class FleetGoal {
+  Cheapest,    // load every carton at the least total cost
+  FixedFleet,  // load as much as fits into the containers available, list what is left
 };

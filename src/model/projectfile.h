@@ -83,8 +83,11 @@ bool loadProjectFile(const std::string& path, FillScheme& project, OpenFailure* 
 // The names in the project that a CLYX200 file cannot hold (not GBK, or longer than its
 // 49-byte field), in list order: the container's, then the cartons'.
 std::vector<std::string> namesPakCannotHold(const ProjectInput& input);
+// Whether the project uses what only a format 2 file holds beyond names: several container
+// types.
+bool hasFormatTwoFeatures(const ProjectInput& input);
 // Whether the project sets cargo rules a CLYX200 file cannot hold: a carton's stacking
-// rules or stop, the stops, the container's balance window or vehicle.
+// rules or stop, the stops, a container's balance window or vehicle.
 bool pakCannotHoldRules(const ProjectInput& input);
 // Writes project to path safely, in the format its name asks for (projectFormatOfName). A
 // symbolic link at path is written through to its file, which keeps its owner where the

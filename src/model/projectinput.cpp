@@ -82,3 +82,8 @@ bool ProjectInput::hasMixedSpaceIndex() const {
   return std::any_of(cartons.begin(), cartons.end(),
                      [first](const Carton& c) { return c.spaceIndex != first; });
 }
+
+std::vector<ContainerType> ProjectInput::fleetOrContainer() const {
+  if (!fleet.empty()) return fleet;
+  return {ContainerType{container, std::nullopt, std::nullopt}};
+}

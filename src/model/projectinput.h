@@ -12,6 +12,7 @@
 
 #include "model/carton.h"
 #include "model/container.h"
+#include "model/containertype.h"
 
 // Sets the container takes are counted up to this; at or above it the container "holds
 // too many boxes".
@@ -23,6 +24,9 @@ struct ProjectInput {
   std::int32_t spacingH = 0;  // along the height
   Container container;
   std::vector<Carton> cartons;  // a carton's position is its identity
+  // The container types the several-containers planner may use; none: the container above,
+  // costing 1, as many as needed.
+  std::vector<ContainerType> fleet;
   std::vector<std::string> stops{};  // delivery stops in delivery order; cartons name them
 
   bool operator==(const ProjectInput&) const = default;
@@ -45,6 +49,8 @@ struct ProjectInput {
   std::int32_t computeMaxSets() const;
   // True when two cartons have different position requirements.
   bool hasMixedSpaceIndex() const;
+  // The container types the several-containers planner uses: the fleet, or the container.
+  std::vector<ContainerType> fleetOrContainer() const;
 
   // The project file image of the container and the cartons (see projectfile.cpp).
   // Nothing when a name cannot be written without loss (not GBK, or longer than its field).

@@ -86,11 +86,12 @@ Json cartonJson(const Carton& c) {
   return out;
 }
 
-// The features of "requires" the project's data needs: a reader that does not know one
-// would drop a rule the project sets.
-std::vector<std::string> requiredFeatures(const FillScheme& project) {
+// The cargo rules' features of "requires" the project's data needs: a reader that does not
+// know one would drop a rule the project sets.
+std::vector<std::string> ruleFeatures(const FillScheme& project) {
   const auto anyCarton = [&](auto test) { return std::any_of(project.cartons.begin(), project.cartons.end(), test); };
   std::vector<const Container*> containers{&project.container};
+  for (const ContainerType& type : project.fleet) containers.push_back(&type.container);
   for (const LoadedContainer& loaded : project.result.containers) containers.push_back(&loaded.container);
   const auto anyContainer = [&](auto test) { return std::any_of(containers.begin(), containers.end(), test); };
   std::vector<std::string> features;
@@ -111,38 +112,70 @@ Json blockJson(const BlockScheme& b) {
               {"cartonIndex", b.cartonIndex},         {"cartonName", b.cartonName}};
 }
 
+const char* plannerName(PlanningMode mode) {
+  return mode == PlanningMode::LoadMax ? "max" : mode == PlanningMode::Fleet ? "fleet" : "sets";
+}
+
 Json resultJson(const ProjectResult& result) {
   Json containers = Json::array();
   for (const LoadedContainer& loaded : result.containers) {
     Json blocks = Json::array();
     for (const BlockScheme& b : loaded.blocks) blocks.push_back(blockJson(b));
-    containers.push_back(Json{{"container", containerJson(loaded.container)}, {"blocks", std::move(blocks)}});
+    Json container{{"container", containerJson(loaded.container)}};
+    if (loaded.fleetType >= 0) container["fleetType"] = loaded.fleetType;
+    container["blocks"] = std::move(blocks);
+    containers.push_back(std::move(container));
   }
-  return Json{{"planner", result.mode == PlanningMode::LoadMax ? "max" : "sets"},
-              {"supportPercent", result.supportPercent},
-              {"timedOut", result.timedOut},
-              {"containers", std::move(containers)}};
+  Json out{{"planner", plannerName(result.mode)}, {"supportPercent", result.supportPercent}, {"timedOut", result.timedOut}};
+  if (result.mode == PlanningMode::Fleet) {
+    out["goal"] = result.goal == FleetGoal::FixedFleet ? "fixed" : "cheapest";
+    out["lowerBound"] = Json{{"containers", result.lowerBoundContainers}, {"cost", number(result.lowerBoundCost)}};
+  }
+  out["containers"] = std::move(containers);
+  return out;
+}
+
+Json containerTypeJson(const ContainerType& type) {
+  Json out = containerJson(type.container);
+  if (type.cost) out["cost"] = number(*type.cost);
+  if (type.available) out["available"] = *type.available;
+  return out;
+}
+
+// The features a reader must know to read the project whole.
+Json featuresOf(const FillScheme& project) {
+  Json features = Json::array();
+  if (!project.fleet.empty() || project.result.mode == PlanningMode::Fleet) features.push_back("fleet");
+  for (const std::string& rule : ruleFeatures(project)) features.push_back(rule);
+  return features;
 }
 
 std::string compact(const Json& value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); }
 
-// Short values on one line; longer objects and arrays one member or item per line.
+// Short values and objects of plain members on one line; longer objects and arrays one
+// member or item per line.
 void write(const Json& value, int depth, std::string& out) {
   const std::string flat = compact(value);
-  if (!value.is_structured() || value.empty() || flat.size() <= 100) {
+  const bool plain = value.is_object() && std::none_of(value.begin(), value.end(),
+                                                       [](const Json& member) { return member.is_structured(); });
+  if (!value.is_structured() || value.empty() || flat.size() <= 100 || plain) {
     out += flat;
     return;
   }
-  const std::string inner = "\n" + std::string(static_cast<std::size_t>(depth + 1), ' ');
+  std::string inner = "\n";
+  inner.append(static_cast<std::size_t>(depth + 1), ' ');
   out += value.is_object() ? "{" : "[";
   bool first = true;
   for (auto it = value.begin(); it != value.end(); ++it) {
-    out += first ? inner : "," + inner;
+    if (!first) out += ",";
+    out += inner;
     first = false;
     if (value.is_object()) out += compact(Json(it.key())) + ": ";
     write(*it, depth + 1, out);
   }
-  out += "\n" + std::string(static_cast<std::size_t>(depth), ' ') + (value.is_object() ? "}" : "]");
+  out += "\n";
+  out.append(static_cast<std::size_t>(depth), ' ');
+  out += value.is_object() ? "}" : "]";
 }
 
 // ---- Reading
@@ -332,13 +365,34 @@ BlockScheme readBlock(const Json& value, const std::string& path, const std::vec
   return b;
 }
 
-ProjectResult readResult(const Json& value, const std::vector<Carton>& cartons) {
+ContainerType readContainerType(const Json& value, const std::string& path) {
+  ContainerType type;
+  type.container = readContainer(value, path);
+  const Fields f(value, path);
+  if (f.find("cost")) type.cost = f.number("cost", 0);
+  if (f.find("available")) type.available = f.whole("available", 0);
+  return type;
+}
+
+ProjectResult readResult(const Json& value, const std::vector<Carton>& cartons, std::size_t fleetTypes) {
   const Fields f(value, "result");
   ProjectResult result;
   const std::string planner = f.name("planner");
   if (planner == "sets") result.mode = PlanningMode::Sets;
   else if (planner == "max") result.mode = PlanningMode::LoadMax;
-  else throw Damage{f.where("planner") + ": not sets or max"};
+  else if (planner == "fleet") result.mode = PlanningMode::Fleet;
+  else throw Damage{f.where("planner") + ": not sets, max or fleet"};
+  if (result.mode == PlanningMode::Fleet) {
+    const std::string goal = f.name("goal", std::string("cheapest"));
+    if (goal == "cheapest") result.goal = FleetGoal::Cheapest;
+    else if (goal == "fixed") result.goal = FleetGoal::FixedFleet;
+    else throw Damage{f.where("goal") + ": not cheapest or fixed"};
+    if (const Json* bound = f.find("lowerBound")) {
+      const Fields b(*bound, "result.lowerBound");
+      result.lowerBoundContainers = b.whole("containers", 0, 0);
+      result.lowerBoundCost = b.number("cost", 0);
+    }
+  }
   result.supportPercent = f.whole("supportPercent", 0, 0);
   if (result.supportPercent > 100) throw Damage{f.where("supportPercent") + ": above 100"};
   result.timedOut = f.flag("timedOut", false);
@@ -348,6 +402,11 @@ ProjectResult readResult(const Json& value, const std::vector<Carton>& cartons) 
     const Fields loaded(containers[i], path);
     LoadedContainer out;
     out.container = readContainer(loaded.required("container"), path + ".container");
+    if (result.mode == PlanningMode::Fleet) {
+      out.fleetType = loaded.whole("fleetType", 0);
+      if (static_cast<std::size_t>(out.fleetType) >= fleetTypes)
+        throw Damage{loaded.where("fleetType") + ": no container type " + std::to_string(out.fleetType) + " in the project"};
+    }
     const Json& blocks = arrayAt(loaded, "blocks");
     for (std::size_t k = 0; k < blocks.size(); ++k)
       out.blocks.push_back(readBlock(blocks[k], indexed(path + ".blocks", k), cartons));
@@ -382,8 +441,13 @@ FillScheme readProject(const Json& document) {
   const Json& cartons = arrayAt(f, "cartons");
   for (std::size_t i = 0; i < cartons.size(); ++i)
     project.cartons.push_back(readCarton(cartons[i], indexed("cartons", i), project.stops));
+  if (const Json* fleet = f.find("fleet")) {
+    if (!fleet->is_array()) throw Damage{f.where("fleet") + ": not a list"};
+    for (std::size_t i = 0; i < fleet->size(); ++i)
+      project.fleet.push_back(readContainerType((*fleet)[i], indexed("fleet", i)));
+  }
   if (const Json* result = f.find("result"); result != nullptr && !result->is_null())
-    project.result = readResult(*result, project.cartons);
+    project.result = readResult(*result, project.cartons, project.fleetOrContainer().size());
   return project;
 }
 
@@ -419,7 +483,8 @@ std::string lineAndColumn(std::span<const std::uint8_t> bytes, std::size_t posit
       ++column;  // a character, not a continuation byte
     }
   }
-  return "line " + std::to_string(line) + ", column " + std::to_string(column);
+  std::string text = "line ";
+  return text.append(std::to_string(line)).append(", column ").append(std::to_string(column));
 }
 
 ProjectJsonOutcome failure(ProjectJsonProblem problem, std::string detail) { return {problem, std::move(detail)}; }
@@ -427,20 +492,26 @@ ProjectJsonOutcome failure(ProjectJsonProblem problem, std::string detail) { ret
 }  // namespace
 
 const std::vector<std::string>& knownProjectFeatures() {
-  static const std::vector<std::string> features{kFeatureStacking, kFeatureStops, kFeatureBalance, kFeatureAxles};
+  static const std::vector<std::string> features{"fleet", kFeatureStacking, kFeatureStops, kFeatureBalance,
+                                                 kFeatureAxles};
   return features;
 }
 
 std::string projectToJson(const FillScheme& project) {
   Json document;
   document[std::string(kFormatKey)] = kProjectFormat;
-  document["requires"] = requiredFeatures(project);
+  document["requires"] = featuresOf(project);
   document["container"] = containerJson(project.container);
   document["spacing"] = Json{{"length", project.spacingL}, {"width", project.spacingW}, {"height", project.spacingH}};
   if (!project.stops.empty()) document["stops"] = project.stops;
   Json cartons = Json::array();
   for (const Carton& c : project.cartons) cartons.push_back(cartonJson(c));
   document["cartons"] = std::move(cartons);
+  if (!project.fleet.empty()) {
+    Json fleet = Json::array();
+    for (const ContainerType& type : project.fleet) fleet.push_back(containerTypeJson(type));
+    document["fleet"] = std::move(fleet);
+  }
   if (!project.result.empty()) document["result"] = resultJson(project.result);
   std::string out;
   write(document, 0, out);
@@ -456,7 +527,8 @@ bool looksLikeProjectJson(std::span<const std::uint8_t> bytes) {
   if (i >= bytes.size() || bytes[i] != '{') return false;
   ++i;
   skipBlanks();
-  const std::string key = "\"" + std::string(kFormatKey) + "\"";
+  std::string key = "\"";
+  key.append(kFormatKey).append("\"");
   if (bytes.size() - i < key.size()) return false;
   return std::equal(key.begin(), key.end(), bytes.begin() + static_cast<std::ptrdiff_t>(i));
 }
@@ -465,7 +537,7 @@ ProjectJsonOutcome projectFromJson(std::span<const std::uint8_t> bytes, FillSche
   const bool looksLikeProject = looksLikeProjectJson(bytes);
   if (!nestsWithin(bytes, kMaxProjectNesting))
     return failure(looksLikeProject ? ProjectJsonProblem::Damaged : ProjectJsonProblem::NotAProject,
-                   "nested deeper than " + std::to_string(kMaxProjectNesting) + " levels");
+                   std::string("nested deeper than ").append(std::to_string(kMaxProjectNesting)).append(" levels"));
   Json document;
   try {
     document = Json::parse(bytes.begin(), bytes.end());

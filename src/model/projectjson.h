@@ -16,8 +16,11 @@
 //    "cartons": [{"name", "length", "width", "height", "weight", "count", "mustUp",
 //                 "upendLayers", "material", "position": "inner" | "free" | "door",
 //                 "stackable", "maxLoadOnTop", "fragile", "stop"}],
-//    "result": {"planner": "sets" | "max", "supportPercent", "timedOut",
-//               "containers": [{"container": {...}, "blocks": [{"x", "y", "z", "sizeX",
+//    "fleet": [{"name", "length", "width", "height", "maxWeight", "balance", "vehicle",
+//               "cost", "available"}],        several containers ("requires": "fleet")
+//    "result": {"planner": "sets" | "max" | "fleet", "supportPercent", "timedOut",
+//               "goal": "cheapest" | "fixed", "lowerBound": {"containers", "cost"} (fleet),
+//               "containers": [{"container": {...}, "fleetType", "blocks": [{"x", "y", "z", "sizeX",
 //                 "sizeY", "sizeZ", "nx", "ny", "nz", "orientation", "material", "count",
 //                 "gapX", "gapY", "gapZ", "cartonIndex", "cartonName"}]}]}}
 //

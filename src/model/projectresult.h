@@ -13,6 +13,9 @@
 struct LoadedContainer {
   Container container;
   std::vector<BlockScheme> blocks;
+  // Of a several-containers plan: the container's type in the project's fleet (see
+  // ProjectInput::fleetOrContainer); -1 for the plan of the project's one container.
+  std::int32_t fleetType = -1;
 
   bool operator==(const LoadedContainer&) const = default;
 };
@@ -24,6 +27,11 @@ struct ProjectResult {
   // plans); 0 for plans that promise no support.
   std::int32_t supportPercent = 0;
   bool timedOut = false;  // the planner's time limit ended its search
+  // Of a several-containers plan: its goal, and lower bounds on what loading every carton
+  // takes (containers, cost): no plan does with less.
+  FleetGoal goal = FleetGoal::Cheapest;
+  std::int64_t lowerBoundContainers = 0;
+  double lowerBoundCost = 0;
 
   bool empty() const { return containers.empty(); }
   bool operator==(const ProjectResult&) const = default;

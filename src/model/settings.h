@@ -19,6 +19,8 @@ struct Settings {
   PlanningMode planningMode = PlanningMode::Sets;
   std::int32_t supportPercent = 100;  // load-max: share of a carton's base that must rest on something
   double loadMaxTimeLimit = 2.0;      // load-max: seconds the search may take
+  FleetGoal fleetGoal = FleetGoal::Cheapest;  // several containers: what to aim at
+  double fleetTimeLimit = 10.0;               // several containers: seconds for the whole run
   std::string language;  // "zh" or "en" as chosen in Options, for the next start; empty: the locale's
 
   // A copy of the first library entry, or the demo container when the library is empty.

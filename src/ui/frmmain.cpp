@@ -292,8 +292,10 @@ bool TMainForm::saveProjectAs() {
 bool TMainForm::writeProject(const QString& name) {
   // A .pak holds GBK names of 49 bytes at most and no cargo rules; a .clyx holds everything.
   if (projectFormatOfName(std8(name)) == ProjectFormat::Pak) {
-    if (const auto names = namesPakCannotHold(*project_); !names.empty()) {
-      return messages_->question(qs(pakCannotHoldQuestion(names))) && saveProjectAs();
+    const auto names = namesPakCannotHold(*project_);
+    if (!names.empty() || hasFormatTwoFeatures(*project_)) {
+      const std::size_t types = hasFormatTwoFeatures(*project_) ? project_->fleet.size() : 0;
+      return messages_->question(qs(pakCannotHoldQuestion(names, types))) && saveProjectAs();
     }
     if (pakCannotHoldRules(*project_)) return messages_->question(qs(pakCannotHoldRulesQuestion())) && saveProjectAs();
   }

@@ -81,6 +81,11 @@ TEST(Calculate, neitherPlannerRunsAProjectWhoseRulesItDoesNotKeep) {
   EXPECT_EQ(loadMax.status, CalculationStatus::Refused);
   EXPECT_EQ(loadMax.message, loadMaxRulesMessage(project));
   EXPECT_TRUE(loadMax.result.empty());
+  request.planningMode = PlanningMode::Fleet;
+  const CalculationReport fleet = calculate(request, token);
+  EXPECT_EQ(fleet.status, CalculationStatus::Refused);
+  EXPECT_EQ(fleet.message, fleetRulesMessage(project));
+  EXPECT_NE(fleet.message.find(cargoRuleName(CargoRule::Fragile)), std::string::npos);
   // Without the rules the same project loads.
   project.cartons[0].fragile = false;
   project.container.balance = BalanceWindow{};

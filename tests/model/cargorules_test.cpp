@@ -31,6 +31,15 @@ TEST(CargoRules, eachSettingPutsItsRuleInUse) {
                                     CargoRule::BalanceWindow, CargoRule::AxleLoads}));
 }
 
+TEST(CargoRules, aContainerTypeOfTheFleetSetsItsOwnRules) {
+  ProjectInput p = twoCartons();
+  p.fleet.resize(2);
+  p.fleet[1].container.vehicle = vehiclePresets().back().vehicle;
+  EXPECT_EQ(cargoRulesInUse(p), std::vector<CargoRule>{CargoRule::AxleLoads});
+  p.fleet[0].container.balance.maxHeight = 1200;
+  EXPECT_EQ(cargoRulesInUse(p), (std::vector<CargoRule>{CargoRule::BalanceWindow, CargoRule::AxleLoads}));
+}
+
 TEST(CargoRules, stopsAreInUseOnlyWhenTheCartonsGoToTwoOfThem) {
   ProjectInput p = twoCartons();
   p.stops = {"A", "B"};

@@ -265,6 +265,13 @@ TEST(ProjectFile, acceptsTheValuesTheDialogsAllow) {
 
 TEST(ProjectFile, examplesMatchTheirDefinitionsAndLoad) {
   for (const ExampleProject& example : exampleProjects()) {
+    if (projectFormatOfName(example.fileName) == ProjectFormat::Clyx) {
+      FillScheme opened;
+      ASSERT_TRUE(loadProjectFile(std::string(CARGOLYX_EXAMPLES_DIR) + "/" + example.fileName, opened))
+          << example.fileName << " is missing: write it with cargolyx-make-examples";
+      EXPECT_EQ(opened, example.project) << example.fileName << " is out of date: rebuild it with cargolyx-make-examples";
+      continue;
+    }
     std::ifstream in(std::string(CARGOLYX_EXAMPLES_DIR) + "/" + example.fileName, std::ios::binary);
     ASSERT_TRUE(in) << example.fileName;
     Bytes onDisk((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

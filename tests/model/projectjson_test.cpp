@@ -73,6 +73,21 @@ FillScheme sampleProject() {
   return p;
 }
 
+// The same with several container types, and a plan of them.
+FillScheme fleetProject() {
+  FillScheme p = sampleProject();
+  p.fleet = {ContainerType{Container{"20尺柜", 5898, 2352, 2393, 21770}, 1000.5, 3},
+             ContainerType{p.container, std::nullopt, std::nullopt}};
+  p.result.mode = PlanningMode::Fleet;
+  p.result.goal = FleetGoal::FixedFleet;
+  p.result.lowerBoundContainers = 2;
+  p.result.lowerBoundCost = 2000.25;
+  p.result.containers[0].fleetType = 1;
+  p.result.containers[1].fleetType = 0;
+  p.result.containers[1].container = p.fleet[0].container;
+  return p;
+}
+
 }  // namespace
 
 TEST(ProjectJson, readsTheDocumentWrittenByHand) {
@@ -119,6 +134,11 @@ TEST(ProjectJson, aProjectWithItsResultReadsBackEqual) {
   FillScheme empty;
   ASSERT_TRUE(read(projectToJson(empty), q).ok());
   EXPECT_EQ(q, empty);
+  const FillScheme fleet = fleetProject();
+  const std::string fleetText = projectToJson(fleet);
+  EXPECT_NE(fleetText.find("\"requires\": [\"fleet\"]"), std::string::npos) << "a reader must know the fleet";
+  ASSERT_TRUE(read(fleetText, q).ok());
+  EXPECT_EQ(q, fleet);
 }
 
 struct Refusal {
@@ -151,8 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"{\"cargolyxProject\": 3, \"container\": 5}", ProjectJsonProblem::NewerFormat, "3"},
         Refusal{"{\"cargolyxProject\": 1}", ProjectJsonProblem::Damaged, "cargolyxProject: 1"},
         Refusal{"{\"cargolyxProject\": \"2\"}", ProjectJsonProblem::Damaged, "cargolyxProject: not a format number"},
-        Refusal{"{\"cargolyxProject\": 2, \"requires\": [\"fleet\", \"pallets\"]}", ProjectJsonProblem::UnknownFeature,
-                "fleet, pallets"},
+        Refusal{"{\"cargolyxProject\": 2, \"requires\": [\"fleet\", \"hovercraft\", \"teleport\"]}",
+                ProjectJsonProblem::UnknownFeature, "hovercraft, teleport"},
         Refusal{"{\"cargolyxProject\": 2, \"requires\": \"fleet\"}", ProjectJsonProblem::Damaged, "requires: not a list"},
         Refusal{"{\"cargolyxProject\": 2,\n \"container\": {\"name\": \"c\" \"length\": 1}}", ProjectJsonProblem::Damaged,
                 "line 2, column 35: syntax error"},
@@ -274,6 +294,11 @@ TEST(ProjectJson, eachRuleRequiresItsOwnFeatureOnly) {
       {[](FillScheme& p) { p.container.balance = lengthBalancePreset(); }, "[\"balance\"]"},
       {[](FillScheme& p) { p.result.containers[1].container.vehicle = vehiclePresets().front().vehicle; },
        "[\"axles\"]"},
+      {[](FillScheme& p) {
+         p.fleet.resize(1);
+         p.fleet[0].container.balance = lengthBalancePreset();
+       },
+       "[\"fleet\",\"balance\"]"},
   };
   for (const Case& c : cases) {
     FillScheme p = sampleProject();
@@ -342,6 +367,7 @@ TEST(ProjectJson, aFileOfEitherFormatOpensAndSavesInTheFormatItsNameAsksFor) {
   FillScheme s;
   ASSERT_TRUE(loadProjectFile(folder + "/plan2.pak", s));
   EXPECT_EQ(s, pak);
+  EXPECT_FALSE(saveProjectFile(folder + "/fleet.pak", fleetProject())) << "one container only";
   FillScheme foreign = pak;
   foreign.cartons[1].name = "Box 😀";
   foreign.container.name = std::string(50, 'c');  // GBK, but one byte too long for its field

@@ -43,6 +43,9 @@ MaxLoadResult loadAsMuchAsFits(const ProjectInput& project, const MaxLoadOptions
   input.effortBudget = options.effortBudget;
   input.threads = options.threads;
   MaxLoadResult result = planMaxLoad(input, control);
-  if (result.cancelled) result = MaxLoadResult{.cancelled = true};
+  if (result.cancelled) {
+    result = MaxLoadResult{};
+    result.cancelled = true;
+  }
   return result;
 }

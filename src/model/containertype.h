@@ -1,0 +1,21 @@
+#pragma once
+// A container type the several-containers planner may use: the container, what one costs
+// and how many there are.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/container.h"
+
+struct ContainerType {
+  Container container;
+  std::optional<double> cost;             // per container; none: every container costs 1
+  std::optional<std::int32_t> available;  // containers at most; none: as many as needed
+
+  double costOrOne() const { return cost.value_or(1.0); }
+  // "40尺高柜 (12032*2352*2698) × 3，费用 1700" and its kin: the tree's caption.
+  std::string displayText() const;
+
+  bool operator==(const ContainerType&) const = default;
+};
