@@ -15,7 +15,9 @@
 #include "cli/verbs.h"
 #include "commands/exportfolder.h"
 #include "commands/statistics.h"
+#include "commands/fleetplan.h"
 #include "export/exportplan.h"
+#include "export/fleetexport.h"
 #include "export/installpaths.h"
 #include "model/fillscheme.h"
 #include "platform/userfolders.h"
@@ -81,6 +83,25 @@ int exportPlan(const FillScheme& project, const std::string& folder, std::string
   return kExitLoaded;
 }
 
+// The plans of several containers and their index, as exportPlan writes one plan.
+int exportFleet(const FillScheme& project, const std::string& folder, std::string* document) {
+  SignalsCancelExport signals;
+  std::error_code ignored;
+  std::filesystem::create_directories(folder, ignored);
+  const FleetExportResult done = exportFleetPlans(project, programFolder(), folder, planTemplatePath(),
+                                                  drawingLibraryPath(), &exportCancelled);
+  if (const int signal = exportSignal.load(); signal != 0) {
+    std::cerr << "cargolyx-cli: the export was interrupted\n";
+    return 128 + signal;
+  }
+  if (done.result != kExportDone) {
+    std::cerr << "cargolyx-cli: " << done.failureMessage << " (" << done.failureReason << ")\n";
+    return kExitExportFailed;
+  }
+  *document = done.indexFile;
+  return kExitLoaded;
+}
+
 }  // namespace
 
 int runExport(const CliOptions& options) {
@@ -101,6 +122,11 @@ int runExport(const CliOptions& options) {
     return exitStatus(report->status);
   }
   std::string document;
+  if (project.result.mode == PlanningMode::Fleet) {
+    if (const int status = exportFleet(project, folder, &document); status != kExitLoaded) return status;
+    std::cout << escapeControlCharacters(fleetSummaryText(project)) << "\n" << escapeControlCharacters(document) << "\n";
+    return kExitLoaded;
+  }
   if (const int status = exportPlan(project, folder, &document); status != kExitLoaded) return status;
   std::cout << resultStatisticsText(resultStatistics(project, project.result.containers.front())) << "\n"
             << balanceText(project) << escapeControlCharacters(document) << "\n";

@@ -61,8 +61,12 @@ void addOptions(CLI::App& verb, CliOptions& options, unsigned groups) {
               std::optional<std::int32_t> available;
               bool valid = parts.size() >= 4 && parts.size() <= 6;
               if (valid) {
-                const ContainerRow row{inLanguage("集装箱 ", "container ") + std::to_string(options.containers.size() + 1),
-                                       parts[0], parts[1], parts[2], parts[3]};
+                ContainerRow row;
+                row.name = inLanguage("集装箱 ", "container ") + std::to_string(options.containers.size() + 1);
+                row.length = parts[0];
+                row.width = parts[1];
+                row.height = parts[2];
+                row.maxWeight = parts[3];
                 if (checkContainerRow(row).empty()) container = containerOf(row);
                 valid = container.has_value();
               }

@@ -210,6 +210,12 @@ std::string elapsedTimeText(std::int64_t seconds) {
   return text;
 }
 
+std::string bestFleetText(std::int32_t containers, double cost) {
+  if (containers <= 0) return inLanguage("目前最佳方案：尚无", "Best plan so far: none yet");
+  return inLanguage("目前最佳方案：", "Best plan so far: ") + std::to_string(containers) +
+         inLanguage(" 个集装箱，费用 ", " containers, cost ") + formatTwoDecimals(cost);
+}
+
 std::string bestFillText(double fill) {
   return inLanguage("目前最佳填充率：", "Best fill so far: ") + formatTwoDecimals(fill * 100) + "%";
 }

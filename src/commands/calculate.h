@@ -73,3 +73,5 @@ bool requestMatches(const CalculationRequest& request, const FillScheme& project
 std::string elapsedTimeText(std::int64_t seconds);
 // The progress dialog's line about the load-max search: "目前最佳填充率：85.20%".
 std::string bestFillText(double fill);
+// Its line about several containers: "目前最佳方案：4 个集装箱，费用 6800".
+std::string bestFleetText(std::int32_t containers, double cost);

@@ -157,9 +157,9 @@ CartonCheck checkCartonValues(const Carton& base, const CartonEntry& entry) {
 }
 
 CartonCheck checkCartonEntry(const FillScheme& project, const Carton& edited, bool newMode,
-                             const CartonEntry& entry) {
+                             const CartonEntry& entry, bool volumeCapped) {
   CartonCheck check = checkCartonValues(edited, entry);
-  if (!check.accepted()) return check;
+  if (!check.accepted() || !volumeCapped) return check;
   const std::optional<EnteredNumbers> numbers = readNumbers(entry);
   if (std::string message = checkVolume(project, edited, newMode, *numbers); !message.empty())
     return {message, {}, CartonField::Volume};

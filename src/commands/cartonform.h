@@ -58,10 +58,11 @@ struct CartonCheck {
 
 // Checks the entry for `edited`, a carton of `project`, in the dialog's order: the
 // name, the numbers, each edge, the count, the weight, the position, the load on top, the
-// stop's name, the volume left in the container. In new mode the carton was added just
-// before, with its default size.
+// stop's name, and, when the planner loads whole sets into one container (volumeCapped),
+// the volume left in the container. In new mode the carton was added just before, with
+// its default size.
 CartonCheck checkCartonEntry(const FillScheme& project, const Carton& edited, bool newMode,
-                             const CartonEntry& entry);
+                             const CartonEntry& entry, bool volumeCapped = true);
 
 // The same checks on one carton alone, without the volume left in a container: for a
 // packing list, whose cartons need not all fit. `base` gives what the entry does not hold.

@@ -1,5 +1,7 @@
 #include "commands/containerform.h"
 
+#include <cmath>
+
 #include "commands/entrycheck.h"
 #include "model/language.h"
 
@@ -69,6 +71,30 @@ ContainerRow rowOf(const Container& c) {
   return c.vehicle ? withVehicle(row, *c.vehicle) : row;
 }
 
+ContainerRow rowOf(const ContainerType& type) {
+  ContainerRow row = rowOf(type.container);
+  if (type.cost) row.cost = numberText(*type.cost);
+  if (type.available) row.available = std::to_string(*type.available);
+  return row;
+}
+
+std::optional<ContainerType> containerTypeOf(const ContainerRow& row) {
+  std::optional<Container> container = containerOf(row);
+  if (!container) return std::nullopt;
+  ContainerType type{*container, std::nullopt, std::nullopt};
+  if (!row.cost.empty()) {
+    const auto cost = readCheckedNumber(row.cost);
+    if (!cost || *cost < 0 || !std::isfinite(*cost)) return std::nullopt;
+    type.cost = *cost;
+  }
+  if (!row.available.empty()) {
+    const auto available = readCheckedInteger(row.available);
+    if (!available) return std::nullopt;
+    type.available = *available;
+  }
+  return type;
+}
+
 std::optional<Container> containerOf(const ContainerRow& row) {
   auto length = readCheckedInteger(row.length);
   auto width = readCheckedInteger(row.width);
@@ -95,6 +121,7 @@ std::string checkContainerRow(const ContainerRow& row) {
   // A container without room would only make every later calculation fail.
   if (!container || container->length == 0 || container->width == 0 || container->height == 0)
     return inputProblemMessage();
+  if (!containerTypeOf(row)) return inputProblemMessage();
   if (container->vehicle) {
     if (std::string problem = vehicleProblem(*container->vehicle); !problem.empty()) return problem;
   }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/container.h"
+#include "model/containertype.h"
 
 // The vehicle box's items.
 enum VehicleItem : int { kItemNoVehicle = 0, kItemRigidTruck = 1, kItemSemiTrailer = 2 };
@@ -19,6 +20,8 @@ struct ContainerRow {
   std::string width;
   std::string height;
   std::string maxWeight;
+  std::string cost{};       // for several containers: what one costs; empty: none given
+  std::string available{};  // how many there are; empty: as many as needed
   std::string balanceLength{};  // ± % of the length around the middle
   std::string balanceWidth{};   // ± % of the width around the middle
   std::string balanceHeight{};  // mm above the floor at most
@@ -36,6 +39,11 @@ struct ContainerRow {
 
 // The row of a container, its numbers in decimal.
 ContainerRow rowOf(const Container& container);
+// The row of a container type: the container's, with its cost and count when given.
+ContainerRow rowOf(const ContainerType& type);
+// The container type a row describes; nothing when rowOf's numbers or a cost (a number of
+// at least 0) or a count (a whole number) given cannot be read.
+std::optional<ContainerType> containerTypeOf(const ContainerRow& row);
 // The container a row describes; nothing when a size or load column is not a whole number
 // from 0 to 2147483647, a balance column is neither empty nor such a number (a share
 // with decimals), or a vehicle number of its kind is not a whole number.
@@ -45,6 +53,7 @@ ContainerRow withVehicle(ContainerRow row, const Vehicle& vehicle);
 
 // The container dialog's check on OK: the message to show, empty when the row is
 // accepted. Length, width and height must be above 0. The maximum load is a whole number
-// of kilograms, like the sizes. The balance shares lie from 0 to 50 %; a vehicle's axle
-// loads must be workable (vehicleProblem).
+// of kilograms, like the sizes. A cost and a count, when given, are a number of at least
+// 0 and a whole number. The balance shares lie from 0 to 50 %; a vehicle's axle loads
+// must be workable (vehicleProblem).
 std::string checkContainerRow(const ContainerRow& row);

@@ -118,6 +118,12 @@ bool canFillSelection(const FillScheme& project, const std::vector<int>& selecte
   return !isFull(blocksOf(project)[static_cast<std::size_t>(row)]);
 }
 
+std::string fleetFillMessage() {
+  return inLanguage("多个集装箱的方案按输入的纸箱选定集装箱，不提供填充。",
+                    "A plan of several containers chooses the containers for the cartons entered; it offers no "
+                    "filling.");
+}
+
 std::string loadMaxFillMessage() {
   return inLanguage("当前方案按“尽量多装”计算，已装入所有能装下的纸箱，无需进行填充。",
                     "This plan loads as many cartons as fit already; there is nothing to fill.");

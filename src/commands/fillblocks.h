@@ -32,6 +32,8 @@ std::string fillMessage(FillDecision decision);
 std::string fillAllQuestion();
 // Fill after a load-max result: that plan already loads whatever fits.
 std::string loadMaxFillMessage();
+// Fill after a several-containers result: its containers are chosen for the cartons entered.
+std::string fleetFillMessage();
 // The selected block is full already.
 std::string blockAlreadyFullMessage();
 

@@ -337,15 +337,18 @@ PackingList readPackingListFile(const std::string& path, std::size_t cartonsBefo
                          cartonsBefore);
 }
 
-std::string packingListText(const std::vector<Carton>& cartons) {
+std::string packingListText(const std::vector<Carton>& cartons, const ProjectResult* result) {
   const bool english = currentLanguage() == Language::English;
+  const bool withContainers = result != nullptr && result->mode == PlanningMode::Fleet && !result->empty();
   std::string text(kByteOrderMark);
   for (int c = 0; c < kColumnCount; ++c) {
     if (c > 0) text += ',';
     text += headingText(c);
   }
+  if (withContainers) text += english ? ",containers" : ",装入集装箱";
   text += "\r\n";
-  for (const Carton& carton : cartons) {
+  for (std::size_t index = 0; index < cartons.size(); ++index) {
+    const Carton& carton = cartons[index];
     const char* position = carton.spaceIndex == kSpaceInner  ? (english ? "inner" : "里端")
                            : carton.spaceIndex == kSpaceDoor ? (english ? "door" : "门口")
                                                              : (english ? "free" : "普通");
@@ -369,13 +372,28 @@ std::string packingListText(const std::vector<Carton>& cartons) {
       if (c > 0) text += ',';
       text += fields[c];
     }
+    if (withContainers) {
+      // Container number (from 1): cartons of this type in it.
+      std::string where;
+      for (std::size_t k = 0; k < result->containers.size(); ++k) {
+        std::int64_t n = 0;
+        for (const BlockScheme& block : result->containers[k].blocks)
+          if (block.cartonIndex == static_cast<std::int32_t>(index)) n += block.count;
+        if (n <= 0) continue;
+        if (!where.empty()) where += "; ";
+        where += std::to_string(k + 1) + ":" + std::to_string(n);
+      }
+      text += ',';
+      text += csvField(where);
+    }
     text += "\r\n";
   }
   return text;
 }
 
-bool writePackingListFile(const std::string& path, const std::vector<Carton>& cartons, std::string* error) {
-  const std::string text = packingListText(cartons);
+bool writePackingListFile(const std::string& path, const std::vector<Carton>& cartons, std::string* error,
+                          const ProjectResult* result) {
+  const std::string text = packingListText(cartons, result);
   std::string reason;
   if (writeFileSafely(path, std::vector<std::uint8_t>(text.begin(), text.end()), &reason)) return true;
   if (error) *error = inLanguage("无法写入装箱单：", "The packing list cannot be written: ") + reason;

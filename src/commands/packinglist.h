@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "model/carton.h"
+#include "model/projectresult.h"
 
 // Larger files are not packing lists (some hundred thousand rows).
 inline constexpr std::size_t kMaxPackingListSize = std::size_t{16} << 20;
@@ -42,7 +43,10 @@ PackingList readPackingListFile(const std::string& path, std::size_t cartonsBefo
 // The cartons as a packing list: UTF-8 with a byte order mark (so spreadsheets know it),
 // comma separated, CRLF line ends, every column, the header and words in the program's
 // language, colours as their numbers. readPackingList gives the same cartons back.
-std::string packingListText(const std::vector<Carton>& cartons);
+// With the several-containers result of these cartons, a last column says which container
+// each type goes into and how many: "1:40; 2:20" (a column the reading leaves aside).
+std::string packingListText(const std::vector<Carton>& cartons, const ProjectResult* result = nullptr);
 // Writes the packing list to path safely (see writeFileSafely). False, with the message to
 // show in *error, when it cannot be written; an earlier file then stays as it was.
-bool writePackingListFile(const std::string& path, const std::vector<Carton>& cartons, std::string* error);
+bool writePackingListFile(const std::string& path, const std::vector<Carton>& cartons, std::string* error,
+                          const ProjectResult* result = nullptr);

@@ -16,6 +16,8 @@ const char* const kMaxBlockNum = "blocks/maxBlockNum";
 const char* const kMode = "planning/mode";
 const char* const kSupportPercent = "planning/supportPercent";
 const char* const kTimeLimit = "planning/timeLimit";
+const char* const kFleetGoal = "planning/fleetGoal";
+const char* const kFleetTimeLimit = "planning/fleetTimeLimit";
 const char* const kLibrarySize = "library/size";
 const char* const kProjectFolder = "folders/project";
 const char* const kExportFolder = "folders/export";
@@ -24,6 +26,9 @@ const char* const kRecentFile = "recent/file";  // recent/file0 (newest) to rece
 
 const char* const kModeSets = "sets";
 const char* const kModeLoadMax = "loadmax";
+const char* const kModeFleet = "fleet";
+const char* const kGoalFixed = "fixed";
+const char* const kGoalCheapest = "cheapest";
 
 // The key of one field of the library's row at 0-based index: "library/1/name" for the first.
 std::string rowKey(std::size_t index, const char* field) {
@@ -92,19 +97,20 @@ void writeRuleColumns(const ContainerRow& row, std::size_t i, SettingsText& text
   }
 }
 
-std::vector<Container> libraryOf(const SettingsText& text) {
-  std::vector<Container> library;
+std::vector<ContainerType> libraryOf(const SettingsText& text) {
+  std::vector<ContainerType> library;
   const auto size = readCheckedInteger(valueOf(text, kLibrarySize));
   if (!size) return library;
   const std::size_t rows = std::min<std::size_t>(static_cast<std::size_t>(*size), kMaxStoredContainers);
   for (std::size_t i = 0; i < rows; ++i) {
     ContainerRow row{valueOf(text, rowKey(i, "name")), valueOf(text, rowKey(i, "length")),
                      valueOf(text, rowKey(i, "width")), valueOf(text, rowKey(i, "height")),
-                     valueOf(text, rowKey(i, "maxWeight"))};
+                     valueOf(text, rowKey(i, "maxWeight")), valueOf(text, rowKey(i, "cost")),
+                     valueOf(text, rowKey(i, "available"))};
     readRuleColumns(text, i, row);
     // A row the container dialog would refuse is left out, the others stay.
     if (!checkContainerRow(row).empty()) continue;
-    if (auto container = containerOf(row)) library.push_back(*container);
+    if (auto type = containerTypeOf(row)) library.push_back(*type);
   }
   return library;
 }
@@ -123,7 +129,15 @@ StoredSettings readStoredSettings(const SettingsText& text) {
   s.containers = libraryOf(text);
 
   const std::string mode = valueOf(text, kMode);
-  s.planningMode = mode == kModeLoadMax ? PlanningMode::LoadMax : PlanningMode::Sets;
+  s.planningMode = mode == kModeLoadMax ? PlanningMode::LoadMax
+                   : mode == kModeFleet  ? PlanningMode::Fleet
+                                         : PlanningMode::Sets;
+  s.fleetGoal = valueOf(text, kFleetGoal) == kGoalFixed ? FleetGoal::FixedFleet : FleetGoal::Cheapest;
+  const auto fleetTimeLimit = readCheckedNumber(valueOf(text, kFleetTimeLimit));
+  s.fleetTimeLimit = fleetTimeLimit && std::isfinite(*fleetTimeLimit) && *fleetTimeLimit > 0.0 &&
+                             *fleetTimeLimit <= kMaxStoredTimeLimit
+                         ? *fleetTimeLimit
+                         : defaults.fleetTimeLimit;
   s.supportPercent = integerOr(text, kSupportPercent, defaults.supportPercent, 0, 100);
   const auto timeLimit = readCheckedNumber(valueOf(text, kTimeLimit));
   s.loadMaxTimeLimit = timeLimit && std::isfinite(*timeLimit) && *timeLimit > 0.0 && *timeLimit <= kMaxStoredTimeLimit
@@ -149,7 +163,11 @@ SettingsText writeStoredSettings(const StoredSettings& stored) {
       {kSpacingW, std::to_string(s.spacingW)},
       {kSpacingH, std::to_string(s.spacingH)},
       {kMaxBlockNum, std::to_string(s.maxBlockNum)},
-      {kMode, s.planningMode == PlanningMode::LoadMax ? kModeLoadMax : kModeSets},
+      {kMode, s.planningMode == PlanningMode::LoadMax ? kModeLoadMax
+              : s.planningMode == PlanningMode::Fleet ? kModeFleet
+                                                      : kModeSets},
+      {kFleetGoal, s.fleetGoal == FleetGoal::FixedFleet ? kGoalFixed : kGoalCheapest},
+      {kFleetTimeLimit, numberText(s.fleetTimeLimit)},
       {kSupportPercent, std::to_string(s.supportPercent)},
       {kTimeLimit, numberText(s.loadMaxTimeLimit)},
       {kLibrarySize, std::to_string(s.containers.size())},
@@ -161,6 +179,8 @@ SettingsText writeStoredSettings(const StoredSettings& stored) {
     text[rowKey(i, "width")] = row.width;
     text[rowKey(i, "height")] = row.height;
     text[rowKey(i, "maxWeight")] = row.maxWeight;
+    if (!row.cost.empty()) text[rowKey(i, "cost")] = row.cost;
+    if (!row.available.empty()) text[rowKey(i, "available")] = row.available;
     writeRuleColumns(row, i, text);
   }
   if (!stored.projectFolder.empty()) text[kProjectFolder] = stored.projectFolder;

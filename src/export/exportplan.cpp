@@ -34,23 +34,6 @@ std::string withTrailingSlash(std::string folder) {
   return folder;
 }
 
-// Names are the user's text, never markup: a carton called "<易碎>" shows as such.
-std::string escapeHtml(const std::string& text) {
-  std::string escaped;
-  escaped.reserve(text.size());
-  for (char ch : text) {
-    switch (ch) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += "&quot;"; break;
-      case '\'': escaped += "&#39;"; break;
-      default: escaped += ch;
-    }
-  }
-  return escaped;
-}
-
 std::string number(std::int64_t value) { return std::to_string(value); }
 
 bool pictureWritten(const std::string& file) {

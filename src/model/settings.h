@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/container.h"
+#include "model/containertype.h"
 #include "model/planningmode.h"
 
 struct Settings {
@@ -15,7 +16,9 @@ struct Settings {
   std::int32_t spacingW = 0;     // along the width
   std::int32_t spacingH = 0;     // along the height
   std::int32_t maxBlockNum = 6;  // most blocks a result of up to three carton types may have
-  std::vector<Container> containers;  // the container library; the first is the default
+  // The container library, each with its cost and count for several containers when given;
+  // the first is the default container.
+  std::vector<ContainerType> containers;
   PlanningMode planningMode = PlanningMode::Sets;
   std::int32_t supportPercent = 100;  // load-max: share of a carton's base that must rest on something
   double loadMaxTimeLimit = 2.0;      // load-max: seconds the search may take

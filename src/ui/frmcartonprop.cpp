@@ -1,5 +1,7 @@
 #include "ui/frmcartonprop.h"
 
+#include "model/settings.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -232,7 +234,9 @@ void TCartonPropForm::btnOKClick() {
   }
   FillScheme& project = host_.project();
   Carton& carton = project.cartons[static_cast<std::size_t>(editIndex)];
-  const CartonCheck check = checkCartonEntry(project, carton, newMode, entry());
+  // Loading as much as fits, or into several containers, takes orders of any size.
+  const bool capped = host_.settings().planningMode == PlanningMode::Sets;
+  const CartonCheck check = checkCartonEntry(project, carton, newMode, entry(), capped);
   if (!check.accepted()) {
     host_.messages().information(qs(check.message));
     return;

@@ -55,6 +55,14 @@ void TContainerPropForm::buildControls() {
   txtWeight = new QLineEdit(this);
   txtWeight->setObjectName(QStringLiteral("txtWeight"));
   acceptDecimalKeysOnly(txtWeight);
+  txtCost = new QLineEdit(this);
+  txtCost->setObjectName(QStringLiteral("txtCost"));
+  acceptDecimalKeysOnly(txtCost);
+  txtCost->setPlaceholderText(tr("不填：每个集装箱计 1"));
+  txtAvailable = new QLineEdit(this);
+  txtAvailable->setObjectName(QStringLiteral("txtAvailable"));
+  acceptDigitKeysOnly(txtAvailable);
+  txtAvailable->setPlaceholderText(tr("不填：不限"));
 
   auto* fields = new QFormLayout;
   fields->addRow(tr("名称"), txtName);
@@ -62,6 +70,8 @@ void TContainerPropForm::buildControls() {
   fields->addRow(tr("宽(mm)"), boxWithUpDown(txtW, UpDownW, this));
   fields->addRow(tr("高(mm)"), boxWithUpDown(txtH, UpDownH, this));
   fields->addRow(tr("最大容重(kg)"), txtWeight);
+  fields->addRow(tr("费用（多个集装箱）"), txtCost);
+  fields->addRow(tr("可用数量（多个集装箱）"), txtAvailable);
 
   auto* buttons = okCancelButtons(this, btnOK, btnCancel);
 
@@ -119,6 +129,8 @@ void TContainerPropForm::FormActivate() {
   txtW->setText(qs(shown.width));
   txtH->setText(qs(shown.height));
   txtWeight->setText(qs(shown.maxWeight));
+  txtCost->setText(qs(shown.cost));
+  txtAvailable->setText(qs(shown.available));
   txtBalanceLength->setText(qs(shown.balanceLength));
   txtBalanceWidth->setText(qs(shown.balanceWidth));
   txtBalanceHeight->setText(qs(shown.balanceHeight));
@@ -126,8 +138,8 @@ void TContainerPropForm::FormActivate() {
 }
 
 ContainerRow TContainerPropForm::row() const {
-  ContainerRow row{std8(txtName->text()), std8(txtL->text()), std8(txtW->text()), std8(txtH->text()),
-                   std8(txtWeight->text())};
+  ContainerRow row{std8(txtName->text()), std8(txtL->text()),      std8(txtW->text()),         std8(txtH->text()),
+                   std8(txtWeight->text()), std8(txtCost->text()), std8(txtAvailable->text())};
   row.balanceLength = std8(txtBalanceLength->text().trimmed());
   row.balanceWidth = std8(txtBalanceWidth->text().trimmed());
   row.balanceHeight = std8(txtBalanceHeight->text().trimmed());

@@ -47,6 +47,8 @@ class TContainerPropForm : public QDialog {
   QLineEdit* txtW = nullptr;
   QLineEdit* txtH = nullptr;
   QLineEdit* txtWeight = nullptr;
+  QLineEdit* txtCost = nullptr;       // for several containers; empty: none given
+  QLineEdit* txtAvailable = nullptr;  // how many there are; empty: as many as needed
   UpDown* UpDownL = nullptr;
   UpDown* UpDownW = nullptr;
   UpDown* UpDownH = nullptr;

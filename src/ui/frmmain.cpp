@@ -331,7 +331,7 @@ void TMainForm::tbAddCartonClick() {
 void TMainForm::tbDelCartonClick() {
   const QList<QTreeWidgetItem*> selected = treeCarton->selectedItems();
   const DeleteDecision decision =
-      decideDelete(!selected.isEmpty(), !selected.isEmpty() && selected.constFirst()->parent() != nullptr);
+      decideDelete(!selected.isEmpty(), !selected.isEmpty() && selected.constFirst()->parent() == rootNode());
   if (decision != DeleteDecision::DeleteCarton) {
     messages_->information(QString::fromStdString(deleteMessage(decision)));
     return;
@@ -369,12 +369,12 @@ int TMainForm::selectedCartonIndex() const {
   const QList<QTreeWidgetItem*> selected = treeCarton->selectedItems();
   if (selected.isEmpty()) return -1;
   QTreeWidgetItem* node = selected.constFirst();
-  return node->parent() ? node->parent()->indexOfChild(node) : -1;
+  return node->parent() != nullptr && node->parent() == rootNode() ? rootNode()->indexOfChild(node) : -1;
 }
 
 void TMainForm::deleteSelectedCartonNode() {
   const QList<QTreeWidgetItem*> selected = treeCarton->selectedItems();
-  if (!selected.isEmpty() && selected.constFirst()->parent()) delete selected.constFirst();
+  if (!selected.isEmpty() && selected.constFirst()->parent() == rootNode()) delete selected.constFirst();
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
@@ -434,7 +434,8 @@ bool TMainForm::treeCartonKeyDown(int key) {
 void TMainForm::treeCartonDblClick() {
   const QList<QTreeWidgetItem*> selected = treeCarton->selectedItems();
   if (selected.isEmpty()) return;
-  if (selected.constFirst()->parent() == nullptr) {
+  // The container and the container types are edited in the options.
+  if (selected.constFirst()->parent() != rootNode()) {
     treeCarton->expandAll();
     showOptionsDialog();
     return;

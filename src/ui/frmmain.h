@@ -22,6 +22,7 @@ class QLabel;
 class QMenu;
 class QSplitter;
 class QStatusBar;
+class QTabBar;
 class QTableWidget;
 class QToolBar;
 class QTreeWidget;
@@ -151,6 +152,8 @@ class TMainForm : public QMainWindow, public FormHost {
   void showPlanSteps();
   // The result list's stop column is shown while the project lists stops.
   void showStopColumn(bool shown);
+  // One tab per loaded container of a several-containers result; hidden otherwise.
+  void showContainerTabs();
   // The selected result rows in the view: the totals row every block, one block row the
   // loading up to that block's step with it singled out, several rows those blocks.
   void showResultSelection(const std::vector<int>& selected);
@@ -171,6 +174,7 @@ class TMainForm : public QMainWindow, public FormHost {
   std::unique_ptr<FileDialogs> fileDialogs_;
   Scene scene_;
   mutable LoadedContainer noResult_;  // shownContainer() without a result
+  std::size_t shownIndex_ = 0;        // the loaded container shown, of several
   QString startFile_;
   QString exportFolder_;  // where the last plan was exported; empty: none yet
   bool shown_ = false;
@@ -193,6 +197,8 @@ class TMainForm : public QMainWindow, public FormHost {
   QLabel* StatusAxles = nullptr;   // and the axle loads of the vehicle, red when an axle is over
   QAction* mnuColourByStop = nullptr;  // View > 按目的地着色: the cartons in their stop's colour
   ColumnStretch* resultStretch_ = nullptr;  // the result list's columns, owned by the list
+  QLabel* StatusFleet = nullptr;   // several containers: by type, cost, bound
+  QTabBar* tabContainers = nullptr;  // one tab per loaded container of several
   QMenu* PopupMenuBlock = nullptr;
   QAction* mnuFillCompletely = nullptr;
   QMenu* mnuRecentFiles = nullptr;

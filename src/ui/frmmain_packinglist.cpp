@@ -27,6 +27,6 @@ void TMainForm::mnuExportPackingListClick() {
   const QString name = fileDialogs_->packingListToSave();
   if (name.isEmpty()) return;
   std::string error;
-  if (!writePackingListFile(QFile::encodeName(name).toStdString(), project_->cartons, &error))
+  if (!writePackingListFile(QFile::encodeName(name).toStdString(), project_->cartons, &error, &project_->result))
     messages_->information(qs(error));
 }

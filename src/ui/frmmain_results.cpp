@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "commands/fillblocks.h"
+#include "commands/fleetplan.h"
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
 #include "commands/resultlist.h"
@@ -136,6 +137,15 @@ void TMainForm::refreshTree(bool clearResults) {
   auto* root = new QTreeWidgetItem(treeCarton, {QString::fromStdString(project_->container.displayText())});
   root->setIcon(0, treePicture(kContainerPicture));
   for (const Carton& carton : project_->cartons) addCartonNode(carton);
+  // The container types for several containers, with their counts and costs.
+  if (!project_->fleet.empty()) {
+    auto* fleet = new QTreeWidgetItem(treeCarton, {tr("多个集装箱（%1 种）").arg(project_->fleet.size())});
+    fleet->setIcon(0, treePicture(kContainerPicture));
+    for (const ContainerType& type : project_->fleet) {
+      auto* node = new QTreeWidgetItem(fleet, {QString::fromStdString(type.displayText())});
+      node->setIcon(0, treePicture(kContainerPicture));
+    }
+  }
   treeCarton->expandAll();
 
   scene_.clearScene();
@@ -144,12 +154,25 @@ void TMainForm::refreshTree(bool clearResults) {
   showStatistics(1);
   if (clearResults) {
     project_->result = {};
+    shownIndex_ = 0;
     refreshResults(-1);
   }
   updateTitle();
 }
 
+void TMainForm::showContainerTabs() {
+  const QSignalBlocker quiet(tabContainers);
+  const std::size_t count = project_->result.containers.size();
+  if (shownIndex_ >= count) shownIndex_ = 0;
+  while (tabContainers->count() > 0) tabContainers->removeTab(0);
+  for (std::size_t k = 0; k < count; ++k)
+    tabContainers->addTab(QString::fromStdString(loadedContainerCaption(*project_, k)));
+  tabContainers->setCurrentIndex(static_cast<int>(shownIndex_));
+  tabContainers->setVisible(project_->result.mode == PlanningMode::Fleet && count > 0);
+}
+
 void TMainForm::refreshResults(int selectIndex) {
+  showContainerTabs();
   const std::vector<ResultRow> rows =
       resultRows(*project_, shownContainer(), leftoverCartons(*project_, project_->result));
   {
@@ -207,11 +230,14 @@ QWidget* TMainForm::createStatusLines() {
   layout->setSpacing(0);
   StatusWeight = new QLabel(lines);
   StatusWeight->setObjectName("StatusWeight");
+  StatusFleet = new QLabel(lines);
+  StatusFleet->setObjectName("StatusFleet");
   StatusCentre = new QLabel(lines);
   StatusCentre->setObjectName("StatusCentre");
   StatusAxles = new QLabel(lines);
   StatusAxles->setObjectName("StatusAxles");
-  for (QLabel* line : {StatusText, StatusWeight, StatusCentre, StatusAxles}) layout->addWidget(line);
+  for (QLabel* line : {StatusText, StatusWeight, StatusCentre, StatusAxles, StatusFleet}) layout->addWidget(line);
+  StatusFleet->hide();
   StatusWeight->hide();
   StatusCentre->hide();
   StatusAxles->hide();
@@ -241,6 +267,10 @@ void TMainForm::showStatistics(int mode) {
   axlePalette.setColor(QPalette::WindowText, axles && axles->worstOverload() ? QColor(Qt::red)
                                                                              : QApplication::palette().color(QPalette::ButtonText));
   StatusAxles->setPalette(axlePalette);
+  // Several containers: the containers by type, the cost and the bound.
+  const std::string fleet = mode == 2 ? fleetSummaryText(*project_) : std::string();
+  StatusFleet->setText(QString::fromStdString(fleet));
+  StatusFleet->setVisible(!fleet.empty());
   const QString text = QString::fromStdString(shown);
   QPalette palette = StatusText->palette();
   palette.setColor(QPalette::WindowText, red ? QColor(Qt::red) : QApplication::palette().color(QPalette::ButtonText));
@@ -265,7 +295,8 @@ void TMainForm::PopupMenuBlockPopup() { mnuFillCompletely->setEnabled(canFillSel
 void TMainForm::refreshView(bool resetCamera) { ::refreshView(*boxViewer, resetCamera); }
 
 const LoadedContainer& TMainForm::shownContainer() const {
-  if (!project_->result.empty()) return project_->result.containers.front();
+  const std::vector<LoadedContainer>& loaded = project_->result.containers;
+  if (!loaded.empty()) return loaded[shownIndex_ < loaded.size() ? shownIndex_ : 0];
   noResult_.container = project_->container;
   noResult_.blocks.clear();
   return noResult_;

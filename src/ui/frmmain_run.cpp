@@ -9,6 +9,7 @@
 #include "commands/resultcheck.h"
 #include "commands/runcheck.h"
 #include "export/exportplan.h"
+#include "export/fleetexport.h"
 #include "platform/opener.h"
 #include "export/installpaths.h"
 #include "ui/doing.h"
@@ -35,12 +36,13 @@ void TMainForm::tbRunClick() {
       return;
     }
   }
-  // Rules the load-max planner does not keep stop the run before it starts.
-  if (request.planningMode == PlanningMode::LoadMax) {
-    if (const std::string refusal = loadMaxRulesMessage(*project_); !refusal.empty()) {
-      messages_->information(qs(refusal));
-      return;
-    }
+  // Rules the load-max or several-containers planner does not keep stop the run before it starts.
+  const std::string refusal = request.planningMode == PlanningMode::LoadMax ? loadMaxRulesMessage(*project_)
+                              : request.planningMode == PlanningMode::Fleet ? fleetRulesMessage(*project_)
+                                                                             : std::string();
+  if (!refusal.empty()) {
+    messages_->information(qs(refusal));
+    return;
   }
 
   for (;;) {
@@ -93,6 +95,10 @@ void TMainForm::tbFillClick() {
     messages_->information(qs(loadMaxFillMessage()));
     return;
   }
+  if (project_->result.mode == PlanningMode::Fleet && !project_->result.empty()) {
+    messages_->information(qs(fleetFillMessage()));
+    return;
+  }
   const std::vector<int> selected = selectedResultRows();
   const FillDecision decision = decideFill(*project_, selected);
   if (decision == FillDecision::FillOneBlock) {
@@ -131,6 +137,17 @@ void TMainForm::tbExportClick() {
     return;
   }
   exportFolder_ = folder;
+  if (project_->result.mode == PlanningMode::Fleet) {
+    // One plan per container and the index of them all.
+    const FleetExportResult done =
+        exportFleetPlans(*project_, programFolder(), std8(folder), planTemplatePath(), drawingLibraryPath());
+    if (done.result != kExportDone) {
+      messages_->information(qs(exportFailedText(done.failureMessage, done.failureReason)));
+      return;
+    }
+    if (!openDocument(done.indexFile)) messages_->information(qs(planNotOpenedMessage(done.indexFile)));
+    return;
+  }
   ExportPlan plan(*project_, programFolder(), std8(folder));
   plan.templateFile = planTemplatePath();
   plan.libraryFile = drawingLibraryPath();

@@ -3,6 +3,8 @@
 
 #include <QFrame>
 #include <QLayout>
+#include <QTabBar>
+#include <QVBoxLayout>
 
 #include "commands/resultlist.h"
 #include "model/cargorules.h"
@@ -20,6 +22,18 @@ void TMainForm::createViewControls() {
   };
   stepControl = new StepControl(pnlView);
   pnlView->layout()->addWidget(stepControl);
+  // Several containers: the tab chosen drives the view, the result list, the steps and the status.
+  tabContainers = new QTabBar(pnlView);
+  tabContainers->setObjectName("tabContainers");
+  tabContainers->setExpanding(false);
+  tabContainers->setUsesScrollButtons(true);
+  tabContainers->hide();
+  static_cast<QVBoxLayout*>(pnlView->layout())->insertWidget(0, tabContainers);
+  connect(tabContainers, &QTabBar::currentChanged, this, [this](int index) {
+    if (index < 0) return;
+    shownIndex_ = static_cast<std::size_t>(index);
+    refreshResults(-1);
+  });
   connect(stepControl, &StepControl::stepChosen, this,
           [this](int k) { selectResultRow(static_cast<int>(stepControl->rowOfStep(k))); });
 }

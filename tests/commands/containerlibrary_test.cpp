@@ -118,7 +118,7 @@ TEST(ContainerLibrary, readsEveryRowBackAsAContainer) {
   library.load({kA, kB}, kC);
   auto list = library.containers();
   ASSERT_TRUE(list);
-  EXPECT_EQ(*list, (std::vector<Container>{kA, kB, kC}));
+  EXPECT_EQ(*list, (std::vector<ContainerType>{kA, kB, kC}));
   library.select(0);
   library.setSelectedRow(ContainerRow{"X", "1", "2", "3", "4.5"});
   EXPECT_FALSE(library.containers()) << "a row that cannot be read is never stored half-read";

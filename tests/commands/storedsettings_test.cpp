@@ -30,14 +30,14 @@ TEST(StoredSettings, whatIsWrittenIsReadBack) {
 
 TEST(StoredSettings, theLibrarysBalanceWindowsAndVehiclesAreReadBack) {
   StoredSettings chosen = someChosenSettings();
-  std::vector<Container>& library = chosen.settings.containers;
-  library.push_back(Container{"半挂", 13600, 2450, 2700, 24000});
-  library.push_back(Container{"卡车", 7200, 2400, 2500, 9000});
+  std::vector<ContainerType>& library = chosen.settings.containers;
+  library.push_back(ContainerType{Container{"半挂", 13600, 2450, 2700, 24000}, 1500.0, 2});
+  library.push_back(ContainerType{Container{"卡车", 7200, 2400, 2500, 9000}, std::nullopt, std::nullopt});
   // A window along the length and up, and a semi-trailer; a window across and a rigid truck.
-  library[2].balance = BalanceWindow{5.0, std::nullopt, 1500};
-  library[2].vehicle = vehiclePresets().back().vehicle;
-  library[3].balance.widthPercent = 12.5;
-  library[3].vehicle = vehiclePresets().front().vehicle;
+  library[2].container.balance = BalanceWindow{5.0, std::nullopt, 1500};
+  library[2].container.vehicle = vehiclePresets().back().vehicle;
+  library[3].container.balance.widthPercent = 12.5;
+  library[3].container.vehicle = vehiclePresets().front().vehicle;
   const SettingsText text = writeStoredSettings(chosen);
   EXPECT_EQ(readStoredSettings(text), chosen);
   EXPECT_FALSE(text.contains("library/1/vehicle/kind")) << "nothing is written for a container without one";
@@ -92,9 +92,9 @@ TEST(StoredSettings, libraryRowsTheContainerDialogWouldRefuseAreLeftOut) {
   const std::string emoji = "\xF0\x9F\x98\x80";  // GBK cannot store it in a project file
   text["library/1/name"] = emoji;
   text["library/size"] = std::to_string(3);  // a third row that is not there
-  std::vector<Container> library = readStoredSettings(text).settings.containers;
+  std::vector<ContainerType> library = readStoredSettings(text).settings.containers;
   ASSERT_EQ(library.size(), 1u);
-  EXPECT_EQ(library[0].name, "四十尺 高柜");
+  EXPECT_EQ(library[0].container.name, "四十尺 高柜");
 
   text = writeStoredSettings(someChosenSettings());
   text["library/2/maxWeight"] = "20.5";

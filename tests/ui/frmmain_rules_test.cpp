@@ -81,6 +81,13 @@ TEST(RulesInTheWindow, aRunWhoseRulesNoPlannerKeepsIsRefusedNamingThem) {
   d.click("tbRun");
   ASSERT_EQ(d.messages().shown.size(), 1);
   EXPECT_EQ(d.messages().shown[0].toStdString(), loadMaxRulesMessage(d.project()));
+  // And several containers too.
+  d.messages().shown.clear();
+  d.settings().planningMode = PlanningMode::Fleet;
+  d.click("tbRun");
+  ASSERT_EQ(d.messages().shown.size(), 1);
+  EXPECT_EQ(d.messages().shown[0].toStdString(), fleetRulesMessage(d.project()));
+  EXPECT_TRUE(d.project().result.empty());
 }
 
 TEST(RulesInTheWindow, aPlanForTwoStopsShowsItsStopsAxleLoadsAndStepsStopByStop) {

@@ -512,7 +512,7 @@ TEST(MainWindowOptions, aLibraryOfTwoContainersWhoseSecondIsMadeDefaultGivesTheN
   const Container highCube{"四十尺高柜", 12032, 2350, 2698, 26000};
   ASSERT_EQ(d.settings().containers.size(), 3u);
   EXPECT_EQ(d.settings().containers[0], highCube);
-  EXPECT_EQ(d.settings().containers[2], (Container{"二十尺柜", 5898, 2352, 2393, 21000}));
+  EXPECT_EQ(d.settings().containers[2], ContainerType(Container{"二十尺柜", 5898, 2352, 2393, 21000}));
   EXPECT_EQ(d.treeCaptions().front(), "四十尺高柜 (12032*2350*2698)") << "the chosen row is the project's container";
   ASSERT_EQ(d.project().cartons.size(), 1u) << "the cartons stay";
 

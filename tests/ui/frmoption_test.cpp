@@ -117,7 +117,7 @@ TEST_F(OptionsDialog, theSelectedRowBecomesTheProjectContainerOnOk) {
   EXPECT_EQ(selectedRow(), 1);
   click("btnOK");
   EXPECT_EQ(host.scheme.container, kB);
-  EXPECT_EQ(host.config.containers, (std::vector<Container>{kA, kB}));
+  EXPECT_EQ(host.config.containers, (std::vector<ContainerType>{kA, kB}));
 }
 
 TEST_F(OptionsDialog, addThenCancelLeavesTheListAsItWas) {
@@ -149,7 +149,7 @@ TEST_F(OptionsDialog, aLibraryBuiltHereGivesTheContainerOfTheNextNewProject) {
   EXPECT_EQ(list()->topLevelItem(1)->text(0), kMarker + "1");
   EXPECT_EQ(selectedRow(), 0);
   click("btnOK");
-  EXPECT_EQ(host.config.containers, (std::vector<Container>{kB, Container{}, kA}));
+  EXPECT_EQ(host.config.containers, (std::vector<ContainerType>{kB, Container{}, kA}));
   EXPECT_EQ(host.config.defaultContainer(), kB) << "what New takes";
   EXPECT_EQ(host.scheme.container, kB);
 }
@@ -166,7 +166,7 @@ TEST_F(OptionsDialog, modifyAndDoubleClickEditTheSelectedRow) {
   });
   click("btnMod");
   EXPECT_EQ(rowTexts(0), (QStringList{kMarker + "0", "A", "5898", "2352", "2393", "22000"}));
-  EXPECT_EQ(host.config.containers[0].maxWeight, 21000) << "nothing is stored before OK";
+  EXPECT_EQ(host.config.containers[0].container.maxWeight, 21000) << "nothing is stored before OK";
 
   clickRow(1);
   whenShown(containerForm, [this] {
@@ -178,8 +178,8 @@ TEST_F(OptionsDialog, modifyAndDoubleClickEditTheSelectedRow) {
   QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
   EXPECT_EQ(names(), (QStringList{"A", "B2"}));
   click("btnOK");
-  EXPECT_EQ(host.config.containers[0].maxWeight, 22000);
-  EXPECT_EQ(host.config.containers[1].name, "B2");
+  EXPECT_EQ(host.config.containers[0].container.maxWeight, 22000);
+  EXPECT_EQ(host.config.containers[1].container.name, "B2");
   EXPECT_EQ(host.scheme.container.name, "B2");
 }
 
@@ -198,7 +198,7 @@ TEST_F(OptionsDialog, deleteAsksFirstAndLeavesNoRowSelected) {
   EXPECT_FALSE(form.findChild<QPushButton*>("btnDel")->isEnabled());
   EXPECT_FALSE(form.findChild<QPushButton*>("btnSetDefault")->isEnabled());
   click("btnOK");
-  EXPECT_EQ(host.config.containers, std::vector<Container>{kA});
+  EXPECT_EQ(host.config.containers, std::vector<ContainerType>{kA});
   EXPECT_EQ(host.scheme.container, kB) << "with no row selected the project keeps its container";
   open();
   EXPECT_EQ(names(), (QStringList{"A", "B"})) << "and it is offered again as an extra row";
@@ -218,7 +218,7 @@ TEST_F(OptionsDialog, cancelChangesNothing) {
   type("txtSpacingL", "12");
   click("btnCancel");
   EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(host.config.containers, (std::vector<Container>{kA, kB}));
+  EXPECT_EQ(host.config.containers, (std::vector<ContainerType>{kA, kB}));
   EXPECT_EQ(host.config.spacingL, 0);
   EXPECT_EQ(host.scheme.container, kA);
   EXPECT_EQ(blocksOf(host.scheme).size(), 2u);
