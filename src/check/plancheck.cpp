@@ -7,6 +7,9 @@
 #include <map>
 
 #include "check/boxgrid.h"
+#include "check/cargorules.h"
+#include "check/contacts.h"
+#include "check/findings.h"
 
 namespace check {
 namespace {
@@ -40,31 +43,6 @@ Stance stanceOf(const CartonType& t, const PlacedCarton& c) {
   return best;
 }
 
-double footprintOverlap(const Box& a, const Box& b) {
-  const std::int64_t w = std::min(a.x2, b.x2) - std::max(a.x1, b.x1);
-  const std::int64_t d = std::min(a.z2, b.z2) - std::max(a.z1, b.z1);
-  return w > 0 && d > 0 ? double(w) * double(d) : 0.0;
-}
-
-// Collects violations up to kMaxViolations.
-class Findings {
- public:
-  // False once the list is full: the caller stops looking.
-  bool add(Rule rule, std::vector<std::size_t> cartons, double amount) {
-    if (report_.violations.size() >= kMaxViolations) {
-      report_.stoppedEarly = true;
-      return false;
-    }
-    report_.violations.push_back(Violation{rule, std::move(cartons), amount});
-    return true;
-  }
-  bool full() const { return report_.stoppedEarly; }
-  CheckReport take() { return std::move(report_); }
-
- private:
-  CheckReport report_;
-};
-
 class Checker {
  public:
   explicit Checker(const CheckInput& input) : in_(input), n_(input.cartons.size()) {
@@ -94,8 +72,13 @@ class Checker {
       const BoxGrid grid(boxes_, in_.container.width, in_.container.height, in_.container.length);
       overlaps(grid);
       if (!findings_.full()) lyingCartons(grid);
-      if (!findings_.full()) support(grid);
+      const std::vector<std::vector<Contact>> contacts = restingContacts(boxes_, grid);
+      if (!findings_.full()) support(contacts);
+      if (!findings_.full()) checkResting(in_, contacts, findings_);
+      if (!findings_.full()) checkLoadOnTop(in_, boxes_, contacts, findings_);
     }
+    if (!findings_.full()) checkCentre(in_, findings_);
+    if (!findings_.full()) checkAxles(in_, findings_);
     return findings_.take();
   }
 
@@ -113,6 +96,7 @@ class Checker {
   }
   bool knownType(std::size_t i) const { return knownType(in_.cartons[i]); }
   const CartonType& typeOf(std::size_t i) const { return typeOf(in_.cartons[i]); }
+  std::int32_t stopOf(std::size_t i) const { return std::max(0, typeOf(i).stop); }
 
   // The rules of one carton alone: its type, inside the container, its orientation.
   void eachCarton() {
@@ -156,30 +140,39 @@ class Checker {
       findings_.add(Rule::Weight, {}, total - limit);
   }
 
-  // Each carton against the latest start of the zones before its own.
+  // The order along the length: by stop, the last stop first (it is loaded first), then
+  // by zone within a stop. Each carton against the latest start of the places before its own.
   void zones() {
-    std::map<std::int32_t, std::size_t> latestStart;  // zone -> carton starting furthest in
+    std::int32_t lastStop = 0;
+    for (std::size_t i = 0; i < n_; ++i)
+      if (knownType(i)) lastStop = std::max(lastStop, stopOf(i));
+    using Place = std::pair<std::int32_t, std::int32_t>;  // (stops loaded before, zone)
+    const auto placeOf = [&](std::size_t i) { return Place{lastStop - stopOf(i), typeOf(i).zone}; };
+    std::map<Place, std::size_t> latestStart;  // place -> carton starting furthest in
     for (std::size_t i = 0; i < n_; ++i) {
       if (!knownType(i)) continue;
-      const auto [at, added] = latestStart.try_emplace(typeOf(i).zone, i);
+      const auto [at, added] = latestStart.try_emplace(placeOf(i), i);
       if (!added && in_.cartons[i].z > in_.cartons[at->second].z) at->second = i;
     }
-    // For each zone, the carton of an earlier zone that starts furthest in.
-    std::map<std::int32_t, std::size_t> earlier;
+    // For each place, the carton of an earlier place that starts furthest in.
+    std::map<Place, std::size_t> earlier;
     bool any = false;
     std::size_t furthest = 0;
-    for (const auto& [zone, carton] : latestStart) {
-      if (any) earlier[zone] = furthest;
+    for (const auto& [place, carton] : latestStart) {
+      if (any) earlier[place] = furthest;
       if (!any || in_.cartons[carton].z > in_.cartons[furthest].z) furthest = carton;
       any = true;
     }
-    for (std::size_t i = 0; i < n_; ++i) {
-      if (!knownType(i)) continue;
-      const auto before = earlier.find(typeOf(i).zone);
-      if (before == earlier.end()) continue;
-      const std::int64_t start = in_.cartons[i].z, limit = in_.cartons[before->second].z;
-      if (start < limit && !findings_.add(Rule::Zone, {i, before->second}, double(limit - start)))
-        return;
+    // Zones within a stop first, then the stops.
+    for (const bool acrossStops : {false, true}) {
+      const Rule rule = acrossStops ? Rule::StopOrder : Rule::Zone;
+      for (std::size_t i = 0; i < n_; ++i) {
+        if (!knownType(i)) continue;
+        const auto before = earlier.find(placeOf(i));
+        if (before == earlier.end() || (stopOf(before->second) != stopOf(i)) != acrossStops) continue;
+        const std::int64_t start = in_.cartons[i].z, limit = in_.cartons[before->second].z;
+        if (start < limit && !findings_.add(rule, {i, before->second}, double(limit - start))) return;
+      }
     }
   }
 
@@ -244,19 +237,15 @@ class Checker {
     }
   }
 
-  void support(const BoxGrid& grid) {
+  void support(const std::vector<std::vector<Contact>>& contacts) {
     const std::int32_t percent = std::clamp(in_.supportPercent, 0, 100);
     if (percent == 0) return;
-    seen_.assign(n_, 0);
     for (std::size_t i = 0; i < n_ && !findings_.full(); ++i) {
       const Box& b = boxes_[i];
       const double base = double(b.x2 - b.x1) * double(b.z2 - b.z1);
       if (b.y1 <= 0 || base <= 0) continue;
       double carried = 0;
-      const std::int64_t layerBelow = grid.cellY(b.y1 - 1);
-      forEachInColumn(grid, i, layerBelow, layerBelow, [&](std::size_t j) {
-        if (boxes_[j].y2 == b.y1) carried += footprintOverlap(b, boxes_[j]);
-      });
+      for (const Contact& c : contacts[i]) carried += c.area;
       // Whole square millimetres: exact in a double for any container that exists.
       if (carried * 100.0 < percent * base)
         findings_.add(Rule::Support, {i}, percent - carried * 100.0 / base);

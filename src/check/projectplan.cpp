@@ -3,15 +3,41 @@
 #include <cassert>
 
 #include "check/blockcartons.h"
+#include "model/cargorules.h"
 #include "model/fillscheme.h"
 
 namespace check {
+namespace {
+
+// The container's size, load, balance window and vehicle.
+void takeContainer(const Container& box, CheckInput& input) {
+  input.container = ContainerSize{box.width, box.height, box.length, double(box.maxWeight)};
+  input.balance = BalanceWindow{box.balance.lengthPercent, box.balance.widthPercent,
+                                box.balance.maxHeight ? std::optional<double>(*box.balance.maxHeight) : std::nullopt};
+  input.vehicle.reset();
+  if (!box.vehicle) return;
+  const ::Vehicle& v = *box.vehicle;
+  Vehicle vehicle;
+  vehicle.kind = v.kind == VehicleKind::RigidTruck ? Vehicle::Kind::RigidTruck : Vehicle::Kind::SemiTrailer;
+  vehicle.wheelbase = v.wheelbase;
+  vehicle.frontAxleToCargo = v.frontAxleToCargo;
+  vehicle.kingpinSetback = v.kingpinSetback;
+  vehicle.kingpinToTrailerAxle = v.kingpinToTrailerAxle;
+  vehicle.fifthWheelLead = v.fifthWheelLead;
+  for (std::size_t axle = 0; axle < v.axleCount(); ++axle) {
+    vehicle.tare.push_back(v.tare[axle]);
+    vehicle.maxLoad.push_back(v.maxLoad[axle]);
+  }
+  input.vehicle = std::move(vehicle);
+}
+
+}  // namespace
 
 CheckInput projectCheckInput(const ProjectInput& project, std::int32_t supportPercent,
                              std::int64_t setCount) {
   CheckInput input;
-  const Container& box = project.container;
-  input.container = ContainerSize{box.width, box.height, box.length, double(box.maxWeight)};
+  takeContainer(project.container, input);
+  input.stops = project.stops;
   input.spacing = Spacing{project.spacingW, project.spacingH, project.spacingL};
   input.supportPercent = supportPercent;
   input.setCount = setCount;
@@ -33,6 +59,10 @@ CheckInput projectCheckInput(const ProjectInput& project, std::int32_t supportPe
     type.zone = carton.spaceIndex < kSpaceNone   ? kZoneInnerEnd
                 : carton.spaceIndex < kSpaceDoor ? kZoneFree
                                                  : kZoneDoor;
+    type.stackable = carton.stackable;
+    type.maxLoadOnTop = carton.maxLoadOnTop;
+    type.fragile = carton.fragile;
+    type.stop = static_cast<std::int32_t>(stopIndexOf(project, carton));
     input.types.push_back(type);
   }
   return input;
@@ -60,8 +90,7 @@ CheckInput loadedContainerCheckInput(const ProjectInput& project, const ProjectR
   const bool wholeSets = result.mode == PlanningMode::Sets;
   const std::int64_t sets = !wholeSets || entered <= 0 ? 1 : placed / entered;
   CheckInput input = projectCheckInput(project, wholeSets ? 0 : result.supportPercent, sets);
-  const Container& box = loaded.container;
-  input.container = ContainerSize{box.width, box.height, box.length, double(box.maxWeight)};
+  takeContainer(loaded.container, input);
   input.cartons = cartonsOfBlocks(loaded.blocks);
   return input;
 }

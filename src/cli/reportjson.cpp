@@ -1,10 +1,13 @@
 #include "cli/reportjson.h"
 
 #include <cmath>
+#include <optional>
+#include <string>
 
 #include "commands/fleetplan.h"
 #include "commands/loadbalance.h"
 #include "commands/statistics.h"
+#include "model/cargorules.h"
 #include "model/fillscheme.h"
 
 namespace {
@@ -49,22 +52,65 @@ Json blockJson(const BlockScheme& b) {
 
 // The loaded cartons of a block one by one: its first `count` grid places, along z first,
 // then up, then across.
-void addPlacements(Json& out, const BlockScheme& b, std::int32_t blockIndex) {
+// A project that lists its stops gives each carton its stop's name, else nothing.
+void addPlacements(Json& out, const BlockScheme& b, std::int32_t blockIndex, const std::optional<std::string>& stop) {
   std::int64_t left = b.count;
   for (std::int32_t ix = 0; ix < b.nx && left > 0; ++ix)
     for (std::int32_t iy = 0; iy < b.ny && left > 0; ++iy)
-      for (std::int32_t iz = 0; iz < b.nz && left > 0; ++iz, --left)
-        out.push_back(Json{{"x", b.x + ix * (b.sizeX + b.gapX)},
-                           {"y", b.y + iy * (b.sizeY + b.gapY)},
-                           {"z", b.z + iz * (b.sizeZ + b.gapZ)},
-                           {"sizeX", b.sizeX},
-                           {"sizeY", b.sizeY},
-                           {"sizeZ", b.sizeZ},
-                           {"cartonIndex", b.cartonIndex},
-                           {"block", blockIndex}});
+      for (std::int32_t iz = 0; iz < b.nz && left > 0; ++iz, --left) {
+        Json placement{{"x", b.x + ix * (b.sizeX + b.gapX)},
+                       {"y", b.y + iy * (b.sizeY + b.gapY)},
+                       {"z", b.z + iz * (b.sizeZ + b.gapZ)},
+                       {"sizeX", b.sizeX},
+                       {"sizeY", b.sizeY},
+                       {"sizeZ", b.sizeZ},
+                       {"cartonIndex", b.cartonIndex},
+                       {"block", blockIndex}};
+        if (stop) placement["stop"] = *stop;
+        out.push_back(std::move(placement));
+      }
 }
 
-Json balanceJson(const LoadBalance& balance) {
+std::optional<std::string> stopOfBlock(const ProjectInput& project, const BlockScheme& b) {
+  if (project.stops.empty() || b.cartonIndex < 0 || static_cast<std::size_t>(b.cartonIndex) >= project.cartons.size())
+    return std::nullopt;
+  return stopNameOf(project, project.cartons[static_cast<std::size_t>(b.cartonIndex)]);
+}
+
+// The axles by their role, whatever the language: front and rear, or front, drive and trailer.
+const char* axleKey(VehicleKind kind, std::size_t axle) {
+  if (axle == 0) return "front";
+  if (kind == VehicleKind::RigidTruck) return "rear";
+  return axle == 1 ? "drive" : "trailer";
+}
+
+Json axleLoadsJson(const AxleLoads& loads, const ProjectInput& project) {
+  const auto stopName = [&](const AxleState& state) -> Json {
+    if (!state.afterStop) return nullptr;
+    if (*state.afterStop < project.stops.size()) return project.stops[*state.afterStop];
+    return static_cast<std::int64_t>(*state.afterStop + 1);
+  };
+  Json axles = Json::array();
+  for (std::size_t axle = 0; axle < loads.maxLoads.size(); ++axle)
+    axles.push_back(Json{{"axle", axleKey(loads.kind, axle)}, {"maxLoad", number(loads.maxLoads[axle])}});
+  Json states = Json::array();
+  for (const AxleState& state : loads.states) {
+    Json values = Json::array();
+    for (const double load : state.loads) values.push_back(number(load));
+    states.push_back(Json{{"afterStop", stopName(state)}, {"loads", std::move(values)}});
+  }
+  Json overloaded = nullptr;
+  if (const auto over = loads.worstOverload())
+    overloaded = Json{{"afterStop", stopName(loads.states[over->state])},
+                      {"axle", axleKey(loads.kind, over->axle)},
+                      {"kgOver", number(over->kg)}};
+  return Json{{"vehicle", loads.kind == VehicleKind::RigidTruck ? "rigid" : "semitrailer"},
+              {"axles", std::move(axles)},
+              {"states", std::move(states)},
+              {"overloaded", std::move(overloaded)}};
+}
+
+Json balanceJson(const LoadBalance& balance, const Container& container) {
   Json missing = Json::array();
   for (const std::string& name : balance.weightlessCartons) missing.push_back(name);
   Json centre = nullptr;
@@ -73,11 +119,20 @@ Json balanceJson(const LoadBalance& balance) {
                   {"fromLeftWall", number(balance.fromLeftWall)},
                   {"aboveFloor", number(balance.aboveFloor)},
                   {"offsetAlongLength", number(balance.offsetAlongLength)},
-                  {"offsetAcross", number(balance.offsetAcross)}};
-  return Json{{"loadedWeight", number(balance.loadedWeight)},
-              {"maxLoadShare", balance.maxLoadShare ? number(*balance.maxLoadShare) : Json(nullptr)},
-              {"weightsMissing", missing},
-              {"centreOfGravity", centre}};
+                  {"offsetAcross", number(balance.offsetAcross)},
+                  {"offsetAlongLengthPercent", number(balance.offsetAlongLengthPercent)},
+                  {"offsetAcrossPercent", number(balance.offsetAcrossPercent)}};
+  Json out{{"loadedWeight", number(balance.loadedWeight)},
+           {"maxLoadShare", balance.maxLoadShare ? number(*balance.maxLoadShare) : Json(nullptr)},
+           {"weightsMissing", missing},
+           {"centreOfGravity", centre}};
+  // The container's balance window, and whether the centre lies inside (null: no centre).
+  if (const BalanceWindow& window = container.balance; window.active())
+    out["window"] = Json{{"lengthPercent", window.lengthPercent ? number(*window.lengthPercent) : Json(nullptr)},
+                         {"widthPercent", window.widthPercent ? number(*window.widthPercent) : Json(nullptr)},
+                         {"maxHeight", window.maxHeight ? Json(*window.maxHeight) : Json(nullptr)},
+                         {"inside", balance.insideWindow ? Json(*balance.insideWindow) : Json(nullptr)}};
+  return out;
 }
 
 // Compact JSON; a byte that is not UTF-8 in a name becomes U+FFFD rather than an error.
@@ -103,7 +158,7 @@ Json fleetReportJson(const FillScheme& project, const CalculationReport& report)
     Json blocks = Json::array(), placements = Json::array();
     for (std::size_t i = 0; i < loaded.blocks.size(); ++i) {
       blocks.push_back(blockJson(loaded.blocks[i]));
-      addPlacements(placements, loaded.blocks[i], static_cast<std::int32_t>(i));
+      addPlacements(placements, loaded.blocks[i], static_cast<std::int32_t>(i), stopOfBlock(project, loaded.blocks[i]));
     }
     Json container;
     container["type"] = loaded.fleetType;
@@ -113,9 +168,11 @@ Json fleetReportJson(const FillScheme& project, const CalculationReport& report)
     container["placements"] = std::move(placements);
     container["loadedCount"] = statistics.loadedCount;
     container["loadedWeight"] = number(balance.loadedWeight);
-    container["centreOfGravity"] = balanceJson(balance)["centreOfGravity"];
+    container["centreOfGravity"] = balanceJson(balance, loaded.container)["centreOfGravity"];
     container["fillRatio"] = number(statistics.fillRatio);
     container["netRatio"] = number(statistics.netRatio);
+    if (const std::optional<AxleLoads> axles = axleLoads(project, loaded))
+      container["axleLoads"] = axleLoadsJson(*axles, project);
     containers.push_back(std::move(container));
   }
   out["totalCost"] = number(cost);
@@ -172,7 +229,7 @@ Json reportJson(const FillScheme& project, const CalculationReport& report) {
   if (loadMax) {
     Json placements = Json::array();
     for (std::size_t i = 0; i < loaded.blocks.size(); ++i)
-      addPlacements(placements, loaded.blocks[i], static_cast<std::int32_t>(i));
+      addPlacements(placements, loaded.blocks[i], static_cast<std::int32_t>(i), stopOfBlock(project, loaded.blocks[i]));
     out["placements"] = std::move(placements);
     // What is left of each type: everything entered less what was loaded (nothing is
     // listed when the run was refused before it started).
@@ -192,7 +249,8 @@ Json reportJson(const FillScheme& project, const CalculationReport& report) {
     out["timedOut"] = report.result.timedOut;
     out["supportPercent"] = report.result.empty() ? 0 : report.result.supportPercent;
   }
-  out["balance"] = balanceJson(balance);
+  out["balance"] = balanceJson(balance, loaded.container);
+  if (const std::optional<AxleLoads> axles = axleLoads(project, loaded)) out["axleLoads"] = axleLoadsJson(*axles, project);
   return out;
 }
 

@@ -2,11 +2,19 @@
 // The report of a calculation as the JSON that `plan --json` prints, one writer for every
 // planner. Members, in order: status, message, question, maxSets, mode, blocks,
 // loadedCount, capacityCount, setCount, loadedVolume, fillRatio, netRatio; for the load-max
-// planner then placements, leftovers, loadedWeight, timedOut, supportPercent; balance last.
+// planner then placements, leftovers, loadedWeight, timedOut, supportPercent; balance; and
+// axleLoads last when the container has a vehicle.
 // The several-containers planner: status, message, mode "fleet", goal, totalCost,
 // lowerBound {containers, cost}, containers [{type, name, cost, blocks, placements,
-// loadedCount, loadedWeight, centreOfGravity, fillRatio, netRatio}], leftovers, timedOut,
-// supportPercent.
+// loadedCount, loadedWeight, centreOfGravity, fillRatio, netRatio, and axleLoads when the
+// container has a vehicle}], leftovers, timedOut, supportPercent.
+// A placement names its carton's stop ("stop") when the project lists stops. The balance's
+// centre gives its offsets from the middle also as shares of the length and the width
+// (offsetAlongLengthPercent, offsetAcrossPercent), and a container with a balance window
+// adds "window" (its bounds and whether the centre is "inside"). axleLoads: the vehicle
+// ("rigid" or "semitrailer"), its axles ("front", "rear" / "drive", "trailer") with their
+// maxLoad, the loads of each axle at departure (afterStop null) and after each stop, and
+// the worst overload ("overloaded": afterStop, axle, kgOver; null while every axle holds).
 // Whole numbers are written as integers; other numbers read back as the same double.
 
 #include <nlohmann/json.hpp>

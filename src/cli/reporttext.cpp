@@ -74,6 +74,8 @@ std::string balanceText(const FillScheme& project, std::size_t index) {
   std::string text = loadedWeightText(balance) + "\n";
   if (const std::string centre = centreOfGravityText(balance); !centre.empty())
     text += escapeControlCharacters(centre) + "\n";  // carton names are shown, never obeyed
+  if (const std::optional<AxleLoads> axles = axleLoads(project, loadedOf(project)))
+    text += escapeControlCharacters(axleLoadText(*axles, project)) + "\n";
   return text;
 }
 

@@ -12,6 +12,7 @@
 #include "engine/loadingorder.h"
 #include "engine/maxload/maxloadproject.h"
 #include "engine/runproject.h"
+#include "model/cargorules.h"
 #include "model/fillscheme.h"
 #include "model/language.h"
 #include "model/settings.h"
@@ -152,12 +153,14 @@ CalculationReport calculate(const CalculationRequest& request, CancelToken& toke
   report.maxSets = request.input.computeMaxSets();
   if (request.planningMode == PlanningMode::LoadMax) {
     report.message = loadMaxRefusal(request.input);
+    if (report.message.empty()) report.message = loadMaxRulesMessage(request.input);
   } else if (request.planningMode == PlanningMode::Fleet) {
     report.message = fleetRefusal(request);
+    if (report.message.empty()) report.message = fleetRulesMessage(request.input);
   } else {
     const PreRunCheck check = checkBeforeRun(request.input);
     if (isQuestion(check)) report.question = preRunMessage(check);
-    if (isRefusal(check)) report.message = preRunMessage(check);
+    if (isRefusal(check)) report.message = preRunMessage(check, request.input);
   }
   if (!report.message.empty()) {
     report.status = CalculationStatus::Refused;
@@ -175,6 +178,11 @@ CalculationReport calculate(const CalculationRequest& request, CancelToken& toke
       planFleetInto(request, token, report);
       break;
   }
+  // A plan for several stops is loaded stop by stop, the last stop first, where it allows.
+  const std::vector<CargoRule> rules = cargoRulesInUse(request.input);
+  if (std::find(rules.begin(), rules.end(), CargoRule::Stops) != rules.end())
+    for (LoadedContainer& loaded : report.result.containers)
+      putInLoadingOrder(loaded.blocks, stopGroups(request.input, loaded.blocks));
   if (report.status == CalculationStatus::Loaded && !loadsAnything(report.result)) {
     report.status = CalculationStatus::NothingLoaded;
     report.message = nothingLoadedMessage();

@@ -4,6 +4,8 @@
 
 #include "commands/statistics.h"
 #include "model/language.h"
+#include "model/projectinput.h"
+#include "model/vehicle.h"
 
 namespace {
 
@@ -32,6 +34,12 @@ constexpr OffsetWords kAlongLength{"纵向居中", "centred along the length", "
                                    "纵向偏里端", " toward the inner end"};
 constexpr OffsetWords kAcross{"横向居中", "centred across", "横向偏右", " to the right", "横向偏左", " to the left"};
 
+std::string windowText(const LoadBalance& balance) {
+  if (!balance.insideWindow) return {};
+  return *balance.insideWindow ? inLanguage("，在重心范围内", "; within the balance window")
+                               : inLanguage("，超出重心范围", "; outside the balance window");
+}
+
 }  // namespace
 
 std::string loadedWeightText(const LoadBalance& balance) {
@@ -58,5 +66,29 @@ std::string centreOfGravityText(const LoadBalance& balance) {
          inLanguage("，偏离中心：", " above the floor; off centre: ") +
          offsetText(balance.offsetAlongLength, kAlongLength) +
          inLanguage("，", ", ") +
-         offsetText(balance.offsetAcross, kAcross);
+         offsetText(balance.offsetAcross, kAcross) + windowText(balance);
+}
+
+std::string axleStateText(const AxleState& state, const ProjectInput& project) {
+  if (!state.afterStop) return inLanguage("出发时", "at departure");
+  const std::size_t stop = *state.afterStop;
+  const std::string name = stop < project.stops.size() ? project.stops[stop] : std::to_string(stop + 1);
+  return inLanguage("卸下“", "after \"") + name + inLanguage("”的货物后", "\" is unloaded");
+}
+
+std::string axleLoadText(const AxleLoads& loads, const ProjectInput& project) {
+  if (loads.states.empty()) return {};
+  std::string text = inLanguage("轴荷：", "Axle loads: ");
+  const std::vector<double>& departure = loads.states.front().loads;
+  for (std::size_t axle = 0; axle < departure.size() && axle < loads.maxLoads.size(); ++axle) {
+    if (axle > 0) text += inLanguage("，", ", ");
+    text += axleName(loads.kind, axle) + " " + std::to_string(std::llround(departure[axle])) + "/" +
+            std::to_string(std::llround(loads.maxLoads[axle])) + inLanguage("千克", " kg");
+  }
+  if (const auto over = loads.worstOverload()) {
+    const std::string when = axleStateText(loads.states[over->state], project);
+    text += inLanguage("；", "; ") + when + inLanguage("", " the ") + axleName(loads.kind, over->axle) +
+            inLanguage("超载 ", " is ") + formatTwoDecimals(over->kg) + inLanguage("千克", " kg over");
+  }
+  return text;
 }

@@ -17,7 +17,10 @@
 
 namespace {
 
-enum Column : int { kName, kLength, kWidth, kHeight, kWeight, kCount, kUpright, kLayers, kPosition, kColour, kColumnCount };
+enum Column : int {
+  kName, kLength, kWidth, kHeight, kWeight, kCount, kUpright, kLayers, kPosition, kColour,
+  kStackable, kLoadOnTop, kFragile, kStop, kColumnCount
+};
 
 struct ColumnHeading {
   const char* english;
@@ -36,6 +39,10 @@ constexpr std::array<ColumnHeading, kColumnCount> kHeadings = {{
     {"lying layers", "侧放层数", false},
     {"position", "位置", false},
     {"colour", "颜色", false},
+    {"stackable", "可堆叠", false},
+    {"maxLoadOnTop", "顶部承重", false},
+    {"fragile", "易碎", false},
+    {"stop", "目的地", false},
 }};
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -51,7 +58,7 @@ int columnOfHeading(std::string_view heading) {
   const std::string lower = lowerAscii(heading);
   if (lower == "color") return kColour;
   for (int c = 0; c < kColumnCount; ++c)
-    if (lower == kHeadings[c].english || heading == kHeadings[c].chinese) return c;
+    if (lower == lowerAscii(kHeadings[c].english) || heading == kHeadings[c].chinese) return c;
   return -1;
 }
 
@@ -113,9 +120,11 @@ bool hasControlCharacter(std::string_view text) {
   });
 }
 
-std::optional<bool> uprightOfWord(std::string_view word) {
+// 1/0, yes/no or 是/否; an empty cell gives the column's default.
+std::optional<bool> yesOrNoOfWord(std::string_view word, bool empty = false) {
   const std::string lower = lowerAscii(word);
-  if (lower.empty() || lower == "0" || lower == "no" || word == "否") return false;
+  if (lower.empty()) return empty;
+  if (lower == "0" || lower == "no" || word == "否") return false;
   if (lower == "1" || lower == "yes" || word == "是") return true;
   return std::nullopt;
 }
@@ -228,9 +237,17 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
   std::string weight = cell(kWeight);
   if (separator == ';') std::replace(weight.begin(), weight.end(), ',', '.');  // a decimal comma
   if (!readCheckedNumber(weight)) return refuse(kWeight, weightRule());
-  const std::optional<bool> upright = uprightOfWord(cell(kUpright));
-  if (!upright)
-    return refuse(kUpright, inLanguage("须为1或0、yes或no、是或否。", "must be 1 or 0, yes or no, 是 or 否."));
+  const std::string yesOrNo = inLanguage("须为1或0、yes或no、是或否。", "must be 1 or 0, yes or no, 是 or 否.");
+  const std::optional<bool> upright = yesOrNoOfWord(cell(kUpright));
+  if (!upright) return refuse(kUpright, yesOrNo);
+  const std::optional<bool> stackable = yesOrNoOfWord(cell(kStackable), true);
+  if (!stackable) return refuse(kStackable, yesOrNo);
+  const std::optional<bool> fragile = yesOrNoOfWord(cell(kFragile));
+  if (!fragile) return refuse(kFragile, yesOrNo);
+  std::string loadOnTop = cell(kLoadOnTop);
+  if (separator == ';') std::replace(loadOnTop.begin(), loadOnTop.end(), ',', '.');
+  if (hasControlCharacter(cell(kStop)))
+    return refuse(kStop, inLanguage("名称中不能有控制字符或换行。", "a name may not hold control characters or line breaks."));
   const std::optional<int> position = positionItemOfWord(cell(kPosition));
   if (!position)
     return refuse(kPosition, inLanguage("须为里端、普通或门口（inner、free或door）。",
@@ -253,6 +270,10 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
   entry.upendLayers = *upright && !cell(kLayers).empty() ? cell(kLayers) : "0";
   entry.material = *colour;
   entry.spaceItem = *position;
+  entry.stackable = *stackable;
+  entry.maxLoadOnTop = loadOnTop;
+  entry.fragile = *fragile;
+  entry.stop = cell(kStop);
   const CartonCheck check = checkCartonValues(Carton{}, entry);
   if (check.accepted()) return {check.carton, {}};
   switch (check.field) {
@@ -264,6 +285,8 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
     case CartonField::Count: return refuse(kCount, wholeNumberRule(kCount));
     case CartonField::Weight: return refuse(kWeight, weightRule());
     case CartonField::Position: return refuse(kPosition, check.message);
+    case CartonField::LoadOnTop: return refuse(kLoadOnTop, check.message);
+    case CartonField::Stop: return refuse(kStop, check.message);
     default: return {{}, cellMessage(row.line, 1, -1, check.message)};
   }
 }
@@ -299,10 +322,20 @@ PackingList readPackingList(std::string_view bytes, std::size_t cartonsBefore) {
   for (std::size_t r = 1; r < csv.records.size(); ++r) {
     const int material = static_cast<int>((cartonsBefore + list.cartons.size()) % kMaterialCount);
     RowResult row = readRow(csv.records[r], columns, separator, material);
-    if (!row.message.empty()) return {{}, row.message};
+    if (!row.message.empty()) return {{}, row.message, {}};
+    const std::string& stop = row.carton.stop;
+    if (!stop.empty() && std::find(list.stops.begin(), list.stops.end(), stop) == list.stops.end())
+      list.stops.push_back(stop);
     list.cartons.push_back(std::move(row.carton));
   }
   return list;
+}
+
+std::vector<std::string> mergedStops(const std::vector<std::string>& project, const std::vector<std::string>& list) {
+  std::vector<std::string> stops = project;
+  for (const std::string& stop : list)
+    if (std::find(stops.begin(), stops.end(), stop) == stops.end()) stops.push_back(stop);
+  return stops;
 }
 
 PackingList readPackingListFile(const std::string& path, std::size_t cartonsBefore) {
@@ -342,6 +375,10 @@ std::string packingListText(const std::vector<Carton>& cartons, const ProjectRes
         std::to_string(carton.mustUp ? carton.upendLayers : 0),
         position,
         std::to_string(carton.material),
+        carton.stackable ? (english ? "yes" : "是") : (english ? "no" : "否"),
+        carton.maxLoadOnTop ? numberText(*carton.maxLoadOnTop) : std::string(),
+        carton.fragile ? (english ? "yes" : "是") : (english ? "no" : "否"),
+        csvField(carton.stop),
     };
     for (int c = 0; c < kColumnCount; ++c) {
       if (c > 0) text += ',';

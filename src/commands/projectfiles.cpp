@@ -65,6 +65,13 @@ std::string pakCannotHoldQuestion(const std::vector<std::string>& names, std::si
   return text + inLanguage("是否另存为 .clyx 文件（保存全部内容）？", "Save as a .clyx file, which holds everything?");
 }
 
+std::string pakCannotHoldRulesQuestion() {
+  return inLanguage(".pak 文件无法保存装载规则（可堆叠、顶部承重、易碎、目的地、重心范围、车辆）。"
+                    "是否另存为 .clyx 文件（保存全部内容）？",
+                    "A .pak file cannot hold the loading rules (stackable, load on top, fragile, stops, "
+                    "centre of gravity window, vehicle). Save as a .clyx file, which holds everything?");
+}
+
 namespace {
 
 bool endsWith(std::string_view name, std::string_view suffix) {

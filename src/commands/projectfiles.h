@@ -22,6 +22,9 @@ std::string openFailedMessage(const OpenFailure& failure);
 // Asked when a project is saved as .pak but holds names that format cannot, or several
 // container types: Yes saves it as .clyx instead.
 std::string pakCannotHoldQuestion(const std::vector<std::string>& names, std::size_t containerTypes = 0);
+// Asked when a project is saved as .pak but sets cargo rules (model/cargorules.h) that
+// format cannot hold: Yes saves it as .clyx instead.
+std::string pakCannotHoldRulesQuestion();
 // Shown when a project file cannot be written.
 std::string saveFailedMessage();
 // Asked when Save meets a read-only file: Yes saves under another name.

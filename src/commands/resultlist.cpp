@@ -6,6 +6,7 @@
 #include "commands/loadbalance.h"
 #include "commands/statistics.h"
 #include "engine/loadingorder.h"
+#include "model/cargorules.h"
 #include "model/language.h"
 
 namespace {
@@ -16,6 +17,11 @@ std::string blockWeightText(const BlockScheme& block, const ProjectInput& projec
   const double weight = project.cartons[static_cast<std::size_t>(block.cartonIndex)].weight;
   if (!(weight > 0)) return {};
   return formatTwoDecimals(weight * block.count);
+}
+
+std::string stopOf(const ProjectInput& project, std::int32_t cartonIndex) {
+  if (cartonIndex < 0 || static_cast<std::size_t>(cartonIndex) >= project.cartons.size()) return {};
+  return stopNameOf(project, project.cartons[static_cast<std::size_t>(cartonIndex)]);
 }
 
 ResultRow blockRow(const BlockScheme& block, std::size_t number, const ProjectInput& project) {
@@ -29,6 +35,7 @@ ResultRow blockRow(const BlockScheme& block, std::size_t number, const ProjectIn
                std::to_string(block.count),
                blockWeightText(block, project)};
   row.imageIndex = block.material + 1;
+  row.stop = stopOf(project, block.cartonIndex);
   return row;
 }
 
@@ -37,6 +44,7 @@ ResultRow leftoverRow(const Leftover& leftover, const ProjectInput& project) {
   row.texts = {"", leftover.name, inLanguage("未装入", "Not loaded"), "", "", std::to_string(leftover.count), ""};
   row.imageIndex = project.cartons[static_cast<std::size_t>(leftover.cartonIndex)].material + 1;
   row.kind = ResultRowKind::Leftover;
+  row.stop = stopOf(project, leftover.cartonIndex);
   return row;
 }
 
@@ -68,7 +76,13 @@ std::vector<ResultRow> resultRows(const ProjectInput& project, const LoadedConta
   return rows;
 }
 
-std::vector<std::size_t> loadingSteps(const LoadedContainer& loaded) { return loadingOrder(loaded.blocks); }
+std::vector<std::size_t> loadingSteps(const ProjectInput& project, const LoadedContainer& loaded) {
+  return loadingOrder(loaded.blocks, stopGroups(project, loaded.blocks));
+}
+
+std::string stopColumnCaption() { return inLanguage("目的地", "Stop"); }
+
+std::int32_t stopMaterial(std::size_t stop) { return static_cast<std::int32_t>(stop % kMaterialCount); }
 
 std::array<std::string, kResultColumnCount> resultColumns() {
   if (currentLanguage() == Language::English)

@@ -4,6 +4,8 @@
 // table.
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,9 +18,13 @@
 inline constexpr std::size_t kResultColumnCount = 7;
 // Column captions, in the current language.
 std::array<std::string, kResultColumnCount> resultColumns();
-// The indexes of the loaded container's blocks in a loader's order (engine/loadingorder.h):
-// the steps of the step slider.
-std::vector<std::size_t> loadingSteps(const LoadedContainer& loaded);
+// The indexes of the loaded container's blocks in a loader's order (engine/loadingorder.h),
+// stop by stop (the last stop first) where the plan allows: the steps of the step slider.
+std::vector<std::size_t> loadingSteps(const ProjectInput& project, const LoadedContainer& loaded);
+// The caption of the result list's stop column: "目的地".
+std::string stopColumnCaption();
+// The colour index the view paints a stop's cartons in when it colours by stop.
+std::int32_t stopMaterial(std::size_t stop);
 
 // Small image of the totals row.
 inline constexpr int kTotalsImageIndex = 11;
@@ -27,7 +33,8 @@ enum class ResultRowKind { Block, Totals, Leftover };
 
 struct ResultRow {
   std::array<std::string, kResultColumnCount> texts;  // 块号, 包装箱, 放置方向, 顶点坐标, 码放方式, 装箱数量, 重量(kg)
-  int imageIndex = 0;                // material + 1 for a block or a leftover, 11 for the totals row
+  std::string stop;  // 目的地: the carton's stop; empty without stops and on the totals row
+  int imageIndex = 0;  // material + 1 for a block or a leftover, 11 for the totals row
   ResultRowKind kind = ResultRowKind::Block;
 };
 
@@ -36,6 +43,7 @@ struct ResultRow {
 // row: "", "合计", "", "", "", the summed count, the loaded weight with its share of the
 // maximum load ("8500.00（42.50%）"; empty without blocks); then per carton type not loaded in
 // full: "", its name, "未装入", "", "", the cartons not loaded, "".
-// The totals row's index is the number of blocks.
+// The totals row's index is the number of blocks. A block or leftover row names its
+// carton's stop when the project lists stops.
 std::vector<ResultRow> resultRows(const ProjectInput& project, const LoadedContainer& loaded,
                                   const std::vector<Leftover>& leftovers);

@@ -54,16 +54,60 @@ std::string folderOr(const SettingsText& text, const char* key) {
   return !folder.empty() && folder.front() == '/' && plain ? folder : std::string();
 }
 
+// The balance window's and the vehicle's columns of a library row, by key; a key is
+// written only when its column holds something.
+struct RowField {
+  const char* key;
+  std::string ContainerRow::*text;
+};
+constexpr RowField kRuleFields[] = {
+    {"balance/length", &ContainerRow::balanceLength},
+    {"balance/width", &ContainerRow::balanceWidth},
+    {"balance/height", &ContainerRow::balanceHeight},
+    {"vehicle/wheelbase", &ContainerRow::wheelbase},
+    {"vehicle/frontAxleToCargo", &ContainerRow::frontAxleToCargo},
+    {"vehicle/kingpinSetback", &ContainerRow::kingpinSetback},
+    {"vehicle/kingpinToTrailerAxle", &ContainerRow::kingpinToTrailerAxle},
+    {"vehicle/fifthWheelLead", &ContainerRow::fifthWheelLead},
+};
+const char* const kVehicleKind = "vehicle/kind";
+const char* const kVehicleRigid = "rigid";
+const char* const kVehicleSemi = "semitrailer";
+
+std::string axleKey(const char* what, std::size_t axle) { return std::string("vehicle/") + what + std::to_string(axle + 1); }
+
+void readRuleColumns(const SettingsText& text, std::size_t i, ContainerRow& row) {
+  for (const RowField& field : kRuleFields) row.*field.text = valueOf(text, rowKey(i, field.key));
+  const std::string kind = valueOf(text, rowKey(i, kVehicleKind));
+  row.vehicle = kind == kVehicleRigid ? kItemRigidTruck : kind == kVehicleSemi ? kItemSemiTrailer : kItemNoVehicle;
+  for (std::size_t axle = 0; axle < kMaxAxles; ++axle) {
+    row.tare[axle] = valueOf(text, rowKey(i, axleKey("tare", axle).c_str()));
+    row.maxAxleLoad[axle] = valueOf(text, rowKey(i, axleKey("maxLoad", axle).c_str()));
+  }
+}
+
+void writeRuleColumns(const ContainerRow& row, std::size_t i, SettingsText& text) {
+  for (const RowField& field : kRuleFields)
+    if (!(row.*field.text).empty()) text[rowKey(i, field.key)] = row.*field.text;
+  if (row.vehicle == kItemNoVehicle) return;
+  text[rowKey(i, kVehicleKind)] = row.vehicle == kItemRigidTruck ? kVehicleRigid : kVehicleSemi;
+  for (std::size_t axle = 0; axle < kMaxAxles; ++axle) {
+    if (!row.tare[axle].empty()) text[rowKey(i, axleKey("tare", axle).c_str())] = row.tare[axle];
+    if (!row.maxAxleLoad[axle].empty()) text[rowKey(i, axleKey("maxLoad", axle).c_str())] = row.maxAxleLoad[axle];
+  }
+}
+
 std::vector<ContainerType> libraryOf(const SettingsText& text) {
   std::vector<ContainerType> library;
   const auto size = readCheckedInteger(valueOf(text, kLibrarySize));
   if (!size) return library;
   const std::size_t rows = std::min<std::size_t>(static_cast<std::size_t>(*size), kMaxStoredContainers);
   for (std::size_t i = 0; i < rows; ++i) {
-    const ContainerRow row{valueOf(text, rowKey(i, "name")), valueOf(text, rowKey(i, "length")),
-                           valueOf(text, rowKey(i, "width")), valueOf(text, rowKey(i, "height")),
-                           valueOf(text, rowKey(i, "maxWeight")), valueOf(text, rowKey(i, "cost")),
-                           valueOf(text, rowKey(i, "available"))};
+    ContainerRow row{valueOf(text, rowKey(i, "name")), valueOf(text, rowKey(i, "length")),
+                     valueOf(text, rowKey(i, "width")), valueOf(text, rowKey(i, "height")),
+                     valueOf(text, rowKey(i, "maxWeight")), valueOf(text, rowKey(i, "cost")),
+                     valueOf(text, rowKey(i, "available"))};
+    readRuleColumns(text, i, row);
     // A row the container dialog would refuse is left out, the others stay.
     if (!checkContainerRow(row).empty()) continue;
     if (auto type = containerTypeOf(row)) library.push_back(*type);
@@ -137,6 +181,7 @@ SettingsText writeStoredSettings(const StoredSettings& stored) {
     text[rowKey(i, "maxWeight")] = row.maxWeight;
     if (!row.cost.empty()) text[rowKey(i, "cost")] = row.cost;
     if (!row.available.empty()) text[rowKey(i, "available")] = row.available;
+    writeRuleColumns(row, i, text);
   }
   if (!stored.projectFolder.empty()) text[kProjectFolder] = stored.projectFolder;
   if (!stored.exportFolder.empty()) text[kExportFolder] = stored.exportFolder;

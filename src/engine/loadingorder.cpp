@@ -4,6 +4,9 @@
 #include <queue>
 #include <tuple>
 
+#include "model/cargorules.h"
+#include "model/projectinput.h"
+
 namespace {
 
 // The room a block's grid takes along one axis: n cartons and the n - 1 gaps between them.
@@ -40,7 +43,9 @@ bool mustPrecede(const BlockRoom& first, const BlockRoom& second) {
 
 }  // namespace
 
-std::vector<std::size_t> loadingOrder(const std::vector<BlockScheme>& blocks) {
+std::vector<std::size_t> loadingOrder(const std::vector<BlockScheme>& blocks) { return loadingOrder(blocks, {}); }
+
+std::vector<std::size_t> loadingOrder(const std::vector<BlockScheme>& blocks, const std::vector<std::int32_t>& groups) {
   const std::size_t n = blocks.size();
   std::vector<BlockRoom> rooms;
   rooms.reserve(n);
@@ -57,8 +62,10 @@ std::vector<std::size_t> loadingOrder(const std::vector<BlockScheme>& blocks) {
     }
   }
 
-  using Key = std::tuple<std::int32_t, std::int32_t, std::int32_t, std::size_t>;
-  const auto keyOf = [&](std::size_t i) { return Key{blocks[i].z, blocks[i].y, blocks[i].x, i}; };
+  using Key = std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::size_t>;
+  const auto keyOf = [&](std::size_t i) {
+    return Key{i < groups.size() ? groups[i] : 0, blocks[i].z, blocks[i].y, blocks[i].x, i};
+  };
   std::priority_queue<Key, std::vector<Key>, std::greater<>> ready;
   for (std::size_t i = 0; i < n; ++i)
     if (waitingFor[i] == 0) ready.push(keyOf(i));
@@ -69,7 +76,7 @@ std::vector<std::size_t> loadingOrder(const std::vector<BlockScheme>& blocks) {
   while (order.size() < n) {
     std::size_t next = n;
     if (!ready.empty()) {
-      next = std::get<3>(ready.top());
+      next = std::get<4>(ready.top());
       ready.pop();
     } else {
       // Blocks that overlap one another can wait for each other in a circle: the nearest
@@ -86,8 +93,20 @@ std::vector<std::size_t> loadingOrder(const std::vector<BlockScheme>& blocks) {
   return order;
 }
 
-void putInLoadingOrder(std::vector<BlockScheme>& blocks) {
-  const std::vector<std::size_t> order = loadingOrder(blocks);
+std::vector<std::int32_t> stopGroups(const ProjectInput& project, const std::vector<BlockScheme>& blocks) {
+  std::vector<std::int32_t> groups;
+  groups.reserve(blocks.size());
+  const std::size_t last = project.stops.empty() ? 0 : project.stops.size() - 1;
+  for (const BlockScheme& b : blocks) {
+    const bool known = b.cartonIndex >= 0 && static_cast<std::size_t>(b.cartonIndex) < project.cartons.size();
+    const std::size_t stop = known ? stopIndexOf(project, project.cartons[static_cast<std::size_t>(b.cartonIndex)]) : last;
+    groups.push_back(static_cast<std::int32_t>(last - stop));
+  }
+  return groups;
+}
+
+void putInLoadingOrder(std::vector<BlockScheme>& blocks, const std::vector<std::int32_t>& groups) {
+  const std::vector<std::size_t> order = loadingOrder(blocks, groups);
   std::vector<BlockScheme> ordered;
   ordered.reserve(blocks.size());
   for (const std::size_t i : order) ordered.push_back(blocks[i]);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "boxpic/boxpic.h"
+#include "export/axletable.h"
 #include "model/orientation.h"
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
@@ -259,7 +260,7 @@ bool ExportPlan::stageBlockPictures(StagingFolder& staging) try {
   const auto drawOrientation = library.entry<DrawOrientationFunction>("DrawOrientation");
   if (drawOrientation == nullptr) return fail(libraryFile + ": no entry point DrawOrientation");
   const Container& container = loaded_.container;
-  const std::vector<PlanStep> steps = planSteps(project_.cartons, loaded_);
+  const std::vector<PlanStep> steps = planSteps(project_, loaded_);
   const std::string innerEnd = inLanguage("里端", "Inner end"), door = inLanguage("门", "Door");
   std::vector<BoxpicBlock> soFar;
   for (const PlanStep& step : steps) {
@@ -332,7 +333,7 @@ std::string ExportPlan::cartonLegendHtml() const {
 }
 
 std::string ExportPlan::blockPicturesHtml() const {
-  const std::vector<PlanStep> steps = planSteps(project_.cartons, loaded_);
+  const std::vector<PlanStep> steps = planSteps(project_, loaded_);
   if (steps.empty()) return {};
   std::string html = "<div class='steps'>";
   for (std::size_t k = 0; k < steps.size(); ++k) html += stepHtml(steps, k);
@@ -396,6 +397,7 @@ std::string ExportPlan::totalsHtml() const {
     html += "<br>" + escapeHtml(loadedWeightText(balance));
     if (const std::string centre = centreOfGravityText(balance); !centre.empty()) html += "<br>" + escapeHtml(centre);
   }
+  if (const std::optional<AxleLoads> axles = axleLoads(project_, loaded_)) html += axleTableHtml(*axles, project_, escapeHtml);
   // What the plan leaves behind, so that nobody counts on it arriving.
   const std::vector<Leftover>& leftovers = leftovers_;
   if (!leftovers.empty()) {

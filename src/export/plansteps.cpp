@@ -5,11 +5,12 @@
 
 #include "commands/resultlist.h"
 
-std::vector<PlanStep> planSteps(const std::vector<Carton>& cartons, const LoadedContainer& loaded) {
+std::vector<PlanStep> planSteps(const ProjectInput& project, const LoadedContainer& loaded) {
+  const std::vector<Carton>& cartons = project.cartons;
   std::vector<PlanStep> steps;
   LoadedContainer soFar{loaded.container, {}};
   std::int64_t cartonsSoFar = 0;
-  for (const std::size_t index : loadingSteps(loaded)) {
+  for (const std::size_t index : loadingSteps(project, loaded)) {
     const BlockScheme& block = loaded.blocks[index];
     PlanStep step;
     step.block = index;

@@ -10,6 +10,7 @@
 
 #include "engine/balance.h"
 #include "model/carton.h"
+#include "model/projectinput.h"
 #include "model/projectresult.h"
 
 struct PlanStep {
@@ -20,8 +21,9 @@ struct PlanStep {
   LoadBalance balanceSoFar;        // weight and centre of gravity once the step is done
 };
 
-// One step per block of loaded, in loading order; cartons gives the weights.
-std::vector<PlanStep> planSteps(const std::vector<Carton>& cartons, const LoadedContainer& loaded);
+// One step per block of loaded, in loading order (stop by stop where the project lists
+// stops); the project gives the weights.
+std::vector<PlanStep> planSteps(const ProjectInput& project, const LoadedContainer& loaded);
 
 // The blocks of steps 1 to k (k counted from 1) in loading order.
 std::vector<BlockScheme> blocksUpToStep(const LoadedContainer& loaded, const std::vector<PlanStep>& steps,

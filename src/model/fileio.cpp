@@ -1,5 +1,6 @@
 // Reading files whole without trusting their length, and saving project files.
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -219,6 +220,17 @@ std::vector<std::string> namesPakCannotHold(const ProjectInput& input) {
 
 bool hasFormatTwoFeatures(const ProjectInput& input) { return !input.fleet.empty(); }
 
+bool pakCannotHoldRules(const ProjectInput& input) {
+  const bool cartonRules = std::any_of(input.cartons.begin(), input.cartons.end(), [](const Carton& c) {
+    return !c.stackable || c.maxLoadOnTop || c.fragile || !c.stop.empty();
+  });
+  const bool containerRules = std::any_of(input.fleet.begin(), input.fleet.end(), [](const ContainerType& t) {
+    return t.container.balance.active() || t.container.vehicle;
+  });
+  return cartonRules || containerRules || !input.stops.empty() || input.container.balance.active() ||
+         input.container.vehicle;
+}
+
 bool saveProjectFile(const std::string& path, const FillScheme& project, std::string* error,
                      FileProblem* problem) {
   if (problem) *problem = FileProblem::Other;
@@ -226,6 +238,9 @@ bool saveProjectFile(const std::string& path, const FillScheme& project, std::st
   if (projectFormatOfName(path) == ProjectFormat::Clyx) {
     const std::string text = projectToJson(project);
     bytes.assign(text.begin(), text.end());
+  } else if (pakCannotHoldRules(project)) {
+    setError(error, path + ": a .pak file cannot hold the cargo rules (stacking, stops, balance, vehicle)");
+    return false;
   } else {
     if (hasFormatTwoFeatures(project)) {
       setError(error, path + ": a CLYX200 file holds one container, not several container types");

@@ -86,11 +86,15 @@ std::vector<std::string> namesPakCannotHold(const ProjectInput& input);
 // Whether the project uses what only a format 2 file holds beyond names: several container
 // types.
 bool hasFormatTwoFeatures(const ProjectInput& input);
+// Whether the project sets cargo rules a CLYX200 file cannot hold: a carton's stacking
+// rules or stop, the stops, a container's balance window or vehicle.
+bool pakCannotHoldRules(const ProjectInput& input);
 // Writes project to path safely, in the format its name asks for (projectFormatOfName). A
 // symbolic link at path is written through to its file, which keeps its owner where the
 // process may set it. False, with the reason in *error and its kind in *problem
 // (FileProblem::ReadOnly for a write-protected file), when a name cannot be saved in a
-// CLYX200 file or the file cannot be written; the old file then stays intact.
+// CLYX200 file, the project sets rules a CLYX200 file cannot hold, or the file cannot be
+// written; the old file then stays intact.
 bool saveProjectFile(const std::string& path, const FillScheme& project, std::string* error = nullptr,
                      FileProblem* problem = nullptr);
 

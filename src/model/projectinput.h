@@ -1,11 +1,13 @@
 #pragma once
-// What the user enters for a loading project: the container, the carton types to load and
-// the spacing between cartons. Two inputs are equal when every value is: that is how a
-// result is known to belong to a project, and a project to be unchanged since it was saved.
+// What the user enters for a loading project: the container, the carton types to load,
+// the spacing between cartons and the delivery stops. Two inputs are equal when every
+// value is: that is how a result is known to belong to a project, and a project to be
+// unchanged since it was saved.
 
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "model/carton.h"
@@ -25,6 +27,7 @@ struct ProjectInput {
   // The container types the several-containers planner may use; none: the container above,
   // costing 1, as many as needed.
   std::vector<ContainerType> fleet;
+  std::vector<std::string> stops{};  // delivery stops in delivery order; cartons name them
 
   bool operator==(const ProjectInput&) const = default;
 

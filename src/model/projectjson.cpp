@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -17,6 +18,12 @@ using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kFormatKey = "cargolyxProject";
 
+// The features a "requires" list may name.
+constexpr const char* kFeatureStacking = "stacking";  // not stackable, load on top, fragile
+constexpr const char* kFeatureStops = "stops";        // delivery stops
+constexpr const char* kFeatureBalance = "balance";    // a container's centre of gravity window
+constexpr const char* kFeatureAxles = "axles";        // a container's vehicle and its axle loads
+
 // ---- Writing
 
 Json number(double value) {
@@ -28,16 +35,73 @@ const char* positionName(std::int32_t spaceIndex) {
   return spaceIndex == kSpaceInner ? "inner" : spaceIndex == kSpaceDoor ? "door" : "free";
 }
 
+Json balanceJson(const BalanceWindow& window) {
+  Json out = Json::object();
+  if (window.lengthPercent) out["lengthPercent"] = number(*window.lengthPercent);
+  if (window.widthPercent) out["widthPercent"] = number(*window.widthPercent);
+  if (window.maxHeight) out["maxHeight"] = *window.maxHeight;
+  return out;
+}
+
+Json axleValues(const std::array<std::int32_t, kMaxAxles>& values, std::size_t count) {
+  Json out = Json::array();
+  for (std::size_t i = 0; i < count; ++i) out.push_back(values[i]);
+  return out;
+}
+
+Json vehicleJson(const Vehicle& v) {
+  Json out;
+  if (v.kind == VehicleKind::RigidTruck) {
+    out = Json{{"kind", "rigid"}, {"wheelbase", v.wheelbase}, {"frontAxleToCargo", v.frontAxleToCargo}};
+  } else {
+    out = Json{{"kind", "semitrailer"},
+               {"wheelbase", v.wheelbase},
+               {"kingpinSetback", v.kingpinSetback},
+               {"kingpinToTrailerAxle", v.kingpinToTrailerAxle},
+               {"fifthWheelLead", v.fifthWheelLead}};
+  }
+  out["tare"] = axleValues(v.tare, v.axleCount());
+  out["maxLoad"] = axleValues(v.maxLoad, v.axleCount());
+  return out;
+}
+
 Json containerJson(const Container& c) {
-  return Json{{"name", c.name}, {"length", c.length}, {"width", c.width}, {"height", c.height},
-              {"maxWeight", c.maxWeight}};
+  Json out{{"name", c.name}, {"length", c.length}, {"width", c.width}, {"height", c.height},
+           {"maxWeight", c.maxWeight}};
+  if (c.balance.active()) out["balance"] = balanceJson(c.balance);
+  if (c.vehicle) out["vehicle"] = vehicleJson(*c.vehicle);
+  return out;
 }
 
 Json cartonJson(const Carton& c) {
-  return Json{{"name", c.name},       {"length", c.length},           {"width", c.width},
-              {"height", c.height},   {"weight", number(c.weight)},   {"count", c.count},
-              {"mustUp", c.mustUp},   {"upendLayers", c.upendLayers}, {"material", c.material},
-              {"position", positionName(c.spaceIndex)}};
+  Json out{{"name", c.name},       {"length", c.length},           {"width", c.width},
+           {"height", c.height},   {"weight", number(c.weight)},   {"count", c.count},
+           {"mustUp", c.mustUp},   {"upendLayers", c.upendLayers}, {"material", c.material},
+           {"position", positionName(c.spaceIndex)}};
+  // The cargo rules only where a carton sets them: a project without them reads as before.
+  if (!c.stackable) out["stackable"] = false;
+  if (c.maxLoadOnTop) out["maxLoadOnTop"] = number(*c.maxLoadOnTop);
+  if (c.fragile) out["fragile"] = true;
+  if (!c.stop.empty()) out["stop"] = c.stop;
+  return out;
+}
+
+// The cargo rules' features of "requires" the project's data needs: a reader that does not
+// know one would drop a rule the project sets.
+std::vector<std::string> ruleFeatures(const FillScheme& project) {
+  const auto anyCarton = [&](auto test) { return std::any_of(project.cartons.begin(), project.cartons.end(), test); };
+  std::vector<const Container*> containers{&project.container};
+  for (const ContainerType& type : project.fleet) containers.push_back(&type.container);
+  for (const LoadedContainer& loaded : project.result.containers) containers.push_back(&loaded.container);
+  const auto anyContainer = [&](auto test) { return std::any_of(containers.begin(), containers.end(), test); };
+  std::vector<std::string> features;
+  if (anyCarton([](const Carton& c) { return !c.stackable || c.maxLoadOnTop || c.fragile; }))
+    features.push_back(kFeatureStacking);
+  if (!project.stops.empty() || anyCarton([](const Carton& c) { return !c.stop.empty(); }))
+    features.push_back(kFeatureStops);
+  if (anyContainer([](const Container* c) { return c->balance.active(); })) features.push_back(kFeatureBalance);
+  if (anyContainer([](const Container* c) { return c->vehicle.has_value(); })) features.push_back(kFeatureAxles);
+  return features;
 }
 
 Json blockJson(const BlockScheme& b) {
@@ -82,6 +146,7 @@ Json containerTypeJson(const ContainerType& type) {
 Json featuresOf(const FillScheme& project) {
   Json features = Json::array();
   if (!project.fleet.empty() || project.result.mode == PlanningMode::Fleet) features.push_back("fleet");
+  for (const std::string& rule : ruleFeatures(project)) features.push_back(rule);
   return features;
 }
 
@@ -187,6 +252,51 @@ const Json& arrayAt(const Fields& fields, std::string_view key) {
   return value;
 }
 
+BalanceWindow readBalance(const Json& value, const std::string& path) {
+  const Fields f(value, path);
+  BalanceWindow window;
+  if (f.find("lengthPercent")) window.lengthPercent = f.number("lengthPercent", 0);
+  if (f.find("widthPercent")) window.widthPercent = f.number("widthPercent", 0);
+  if (f.find("maxHeight")) window.maxHeight = f.whole("maxHeight", 0);
+  return window;
+}
+
+std::array<std::int32_t, kMaxAxles> readAxleValues(const Fields& f, std::string_view key, std::size_t count) {
+  const Json& list = arrayAt(f, key);
+  if (list.size() != count)
+    throw Damage{f.where(key) + ": not " + std::to_string(count) + " values, one for each axle"};
+  std::array<std::int32_t, kMaxAxles> values{};
+  for (std::size_t i = 0; i < count; ++i) {
+    if (!list[i].is_number_integer() || list[i].get<std::int64_t>() < 0 ||
+        list[i].get<std::int64_t>() > std::numeric_limits<std::int32_t>::max())
+      throw Damage{indexed(f.where(key), i) + ": not a whole number from 0 to 2147483647"};
+    values[i] = static_cast<std::int32_t>(list[i].get<std::int64_t>());
+  }
+  return values;
+}
+
+Vehicle readVehicle(const Json& value, const std::string& path) {
+  const Fields f(value, path);
+  Vehicle v;
+  const std::string kind = f.name("kind");
+  if (kind == "rigid") v.kind = VehicleKind::RigidTruck;
+  else if (kind == "semitrailer") v.kind = VehicleKind::SemiTrailer;
+  else throw Damage{f.where("kind") + ": not rigid or semitrailer"};
+  v.wheelbase = f.whole("wheelbase", 1);
+  if (v.kind == VehicleKind::RigidTruck) {
+    v.frontAxleToCargo = f.whole("frontAxleToCargo", 0);
+  } else {
+    v.kingpinSetback = f.whole("kingpinSetback", 0);
+    v.kingpinToTrailerAxle = f.whole("kingpinToTrailerAxle", 1);
+    v.fifthWheelLead = f.whole("fifthWheelLead", 0);
+  }
+  v.tare = readAxleValues(f, "tare", v.axleCount());
+  v.maxLoad = readAxleValues(f, "maxLoad", v.axleCount());
+  for (std::size_t i = 0; i < v.axleCount(); ++i)
+    if (v.tare[i] > v.maxLoad[i]) throw Damage{indexed(f.where("tare"), i) + ": above the axle's maxLoad"};
+  return v;
+}
+
 Container readContainer(const Json& value, const std::string& path) {
   const Fields f(value, path);
   Container c;
@@ -195,10 +305,12 @@ Container readContainer(const Json& value, const std::string& path) {
   c.width = f.whole("width", 0);
   c.height = f.whole("height", 0);
   c.maxWeight = f.whole("maxWeight", 0);
+  if (const Json* balance = f.find("balance")) c.balance = readBalance(*balance, f.where("balance"));
+  if (const Json* vehicle = f.find("vehicle")) c.vehicle = readVehicle(*vehicle, f.where("vehicle"));
   return c;
 }
 
-Carton readCarton(const Json& value, const std::string& path) {
+Carton readCarton(const Json& value, const std::string& path, const std::vector<std::string>& stops) {
   const Fields f(value, path);
   Carton c;
   c.name = f.name("name");
@@ -216,6 +328,12 @@ Carton readCarton(const Json& value, const std::string& path) {
   else if (position == "door") c.spaceIndex = kSpaceDoor;
   else if (position == "free") c.spaceIndex = kSpaceNone;
   else throw Damage{f.where("position") + ": not inner, free or door"};
+  c.stackable = f.flag("stackable", true);
+  if (f.find("maxLoadOnTop")) c.maxLoadOnTop = f.number("maxLoadOnTop", 0);
+  c.fragile = f.flag("fragile", false);
+  c.stop = f.name("stop", std::string());
+  if (!c.stop.empty() && std::find(stops.begin(), stops.end(), c.stop) == stops.end())
+    throw Damage{f.where("stop") + ": no stop of that name in stops"};
   return c;
 }
 
@@ -307,8 +425,22 @@ FillScheme readProject(const Json& document) {
     project.spacingW = s.whole("width", 0, 0);
     project.spacingH = s.whole("height", 0, 0);
   }
+  if (f.find("stops")) {
+    const Json& stops = arrayAt(f, "stops");
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+      const std::string path = indexed("stops", i);
+      if (!stops[i].is_string()) throw Damage{path + ": not a text"};
+      std::string name = stops[i].get<std::string>();
+      if (name.empty() || name.size() > kMaxStoredNameBytes)
+        throw Damage{path + ": not a name of 1 to " + std::to_string(kMaxStoredNameBytes) + " bytes"};
+      if (std::find(project.stops.begin(), project.stops.end(), name) != project.stops.end())
+        throw Damage{path + ": a second stop of the same name"};
+      project.stops.push_back(std::move(name));
+    }
+  }
   const Json& cartons = arrayAt(f, "cartons");
-  for (std::size_t i = 0; i < cartons.size(); ++i) project.cartons.push_back(readCarton(cartons[i], indexed("cartons", i)));
+  for (std::size_t i = 0; i < cartons.size(); ++i)
+    project.cartons.push_back(readCarton(cartons[i], indexed("cartons", i), project.stops));
   if (const Json* fleet = f.find("fleet")) {
     if (!fleet->is_array()) throw Damage{f.where("fleet") + ": not a list"};
     for (std::size_t i = 0; i < fleet->size(); ++i)
@@ -360,7 +492,8 @@ ProjectJsonOutcome failure(ProjectJsonProblem problem, std::string detail) { ret
 }  // namespace
 
 const std::vector<std::string>& knownProjectFeatures() {
-  static const std::vector<std::string> features = {"fleet"};
+  static const std::vector<std::string> features{"fleet", kFeatureStacking, kFeatureStops, kFeatureBalance,
+                                                 kFeatureAxles};
   return features;
 }
 
@@ -370,6 +503,7 @@ std::string projectToJson(const FillScheme& project) {
   document["requires"] = featuresOf(project);
   document["container"] = containerJson(project.container);
   document["spacing"] = Json{{"length", project.spacingL}, {"width", project.spacingW}, {"height", project.spacingH}};
+  if (!project.stops.empty()) document["stops"] = project.stops;
   Json cartons = Json::array();
   for (const Carton& c : project.cartons) cartons.push_back(cartonJson(c));
   document["cartons"] = std::move(cartons);

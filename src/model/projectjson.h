@@ -4,20 +4,31 @@
 //
 //   {"cargolyxProject": 2,                        always the first member
 //    "requires": ["..."],                         features a reader must understand
-//    "container": {"name", "length", "width", "height", "maxWeight"},
+//    "container": {"name", "length", "width", "height", "maxWeight",
+//                  "balance": {"lengthPercent", "widthPercent", "maxHeight"},
+//                  "vehicle": {"kind": "rigid", "wheelbase", "frontAxleToCargo",
+//                              "tare": [front, rear], "maxLoad": [front, rear]} or
+//                             {"kind": "semitrailer", "wheelbase", "kingpinSetback",
+//                              "kingpinToTrailerAxle", "fifthWheelLead",
+//                              "tare": [front, drive, trailer], "maxLoad": [...]}},
 //    "spacing": {"length", "width", "height"},
+//    "stops": ["...", ...],                       delivery stops in delivery order
 //    "cartons": [{"name", "length", "width", "height", "weight", "count", "mustUp",
-//                 "upendLayers", "material", "position": "inner" | "free" | "door"}],
-//    "fleet": [{"name", "length", "width", "height", "maxWeight", "cost", "available"}],
-//                                                 several containers ("requires": "fleet")
+//                 "upendLayers", "material", "position": "inner" | "free" | "door",
+//                 "stackable", "maxLoadOnTop", "fragile", "stop"}],
+//    "fleet": [{"name", "length", "width", "height", "maxWeight", "balance", "vehicle",
+//               "cost", "available"}],        several containers ("requires": "fleet")
 //    "result": {"planner": "sets" | "max" | "fleet", "supportPercent", "timedOut",
 //               "goal": "cheapest" | "fixed", "lowerBound": {"containers", "cost"} (fleet),
 //               "containers": [{"container": {...}, "fleetType", "blocks": [{"x", "y", "z", "sizeX",
 //                 "sizeY", "sizeZ", "nx", "ny", "nz", "orientation", "material", "count",
 //                 "gapX", "gapY", "gapZ", "cartonIndex", "cartonName"}]}]}}
 //
-// Names are UTF-8. A reader ignores members it does not know, but refuses a document whose
-// "requires" names a feature it does not know: such a file holds something it would lose.
+// Names are UTF-8. The cargo rules are written only where they are set (balance, vehicle,
+// stops, and a carton's stackable false, maxLoadOnTop, fragile true, stop), and "requires"
+// then names them: "stacking", "stops", "balance", "axles". A reader ignores members it
+// does not know, but refuses a document whose "requires" names a feature it does not
+// know: such a file holds something it would lose, or a rule it would not keep.
 
 #include <cstddef>
 #include <cstdint>

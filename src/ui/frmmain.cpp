@@ -35,6 +35,7 @@
 #include "ui/frmcartonprop.h"
 #include "ui/frmcontainerprop.h"
 #include "ui/frmoption.h"
+#include "ui/frmstops.h"
 #include "ui/pictures.h"
 #include "ui/qtext.h"
 #include "ui/treecaptionfit.h"
@@ -98,6 +99,7 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
   CartonPropForm = new TCartonPropForm(*this, this);
   ContainerPropForm = new TContainerPropForm(*this, this);
   OptionForm = new TOptionForm(*this, *ContainerPropForm, this);
+  StopsForm = new TStopsForm(*this, this);
   DoingDlg = new TDoingDlg(this);
 
   // Most of the screen, centred on it.
@@ -117,6 +119,7 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
 TMainForm::~TMainForm() {
   // The dialogs reach the project through this window: they go first.
   delete DoingDlg;
+  delete StopsForm;
   delete OptionForm;
   delete ContainerPropForm;
   delete CartonPropForm;
@@ -200,7 +203,7 @@ void TMainForm::createPanes() {
 
   createResultList();
   // The columns share the list's width; the list starts tall enough for a few blocks.
-  new ColumnStretch(lvResult);  // owned by the list
+  resultStretch_ = new ColumnStretch(lvResult);  // owned by the list
   const int resultListHeight = lvResult->horizontalHeader()->sizeHint().height() +
                                kResultRowsShown * lvResult->verticalHeader()->defaultSectionSize() +
                                2 * lvResult->frameWidth();
@@ -305,13 +308,14 @@ bool TMainForm::saveProjectAs() {
 }
 
 bool TMainForm::writeProject(const QString& name) {
-  // A .pak holds GBK names of 49 bytes at most; a .clyx holds everything.
+  // A .pak holds GBK names of 49 bytes at most and no cargo rules; a .clyx holds everything.
   if (projectFormatOfName(std8(name)) == ProjectFormat::Pak) {
     const auto names = namesPakCannotHold(*project_);
     if (!names.empty() || hasFormatTwoFeatures(*project_)) {
       const std::size_t types = hasFormatTwoFeatures(*project_) ? project_->fleet.size() : 0;
       return messages_->question(qs(pakCannotHoldQuestion(names, types))) && saveProjectAs();
     }
+    if (pakCannotHoldRules(*project_)) return messages_->question(qs(pakCannotHoldRulesQuestion())) && saveProjectAs();
   }
   FileProblem problem = FileProblem::None;
   if (saveProjectFile(QFile::encodeName(name).toStdString(), *project_, nullptr, &problem)) {
@@ -363,6 +367,11 @@ void TMainForm::tbDelCartonClick() {
 void TMainForm::tbOptionClick() { showOptionsDialog(); }
 
 void TMainForm::tbAboutClick() { AboutBox->exec(); }
+
+void TMainForm::mnuStopsClick() {
+  StopsForm->exec();
+  updateTitle();
+}
 
 void TMainForm::showCartonDialog(bool newMode) {
   const FillScheme before = *project_;

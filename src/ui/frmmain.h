@@ -28,6 +28,7 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class BoxViewer;
+class ColumnStretch;
 class StepControl;
 struct CalculationReport;
 struct CalculationRequest;
@@ -37,6 +38,7 @@ class TCartonPropForm;
 class TDoingDlg;
 class TContainerPropForm;
 class TOptionForm;
+class TStopsForm;
 
 class TMainForm : public QMainWindow, public FormHost {
   Q_OBJECT
@@ -87,6 +89,8 @@ class TMainForm : public QMainWindow, public FormHost {
   void tbFillClick();
   void tbExportClick();
   void tbOptionClick();
+  // Edit > 送货顺序: the delivery stops in their order.
+  void mnuStopsClick();
   void tbAboutClick();
   // The result list's pop-up item "完全填充": the fill command.
   void mnuFillCompletelyClick();
@@ -123,7 +127,7 @@ class TMainForm : public QMainWindow, public FormHost {
   bool runFinished(const CalculationRequest& request, const CalculationReport& report);
   void createPanes();
   void createResultList();
-  // StatusText with the lines of the result's weight and centre of gravity below it.
+  // StatusText with the lines of the result's weight, centre of gravity and axle loads below it.
   QWidget* createStatusLines();
   QAction* addToolButton(const char* name, const QString& caption, const QString& hint, int picture,
                          void (TMainForm::*handler)());
@@ -145,8 +149,10 @@ class TMainForm : public QMainWindow, public FormHost {
   void refreshView(bool resetCamera);
   // The 3D view's labels, tooltip and step slider (frmmain_view.cpp).
   void createViewControls();
-  // The step slider takes the plan's blocks in loading order.
+  // The step slider takes the plan's blocks in loading order, stop by stop.
   void showPlanSteps();
+  // The result list's stop column is shown while the project lists stops.
+  void showStopColumn(bool shown);
   // One tab per loaded container of a several-containers result; hidden otherwise.
   void showContainerTabs();
   // The selected result rows in the view: the totals row every block, one block row the
@@ -193,7 +199,10 @@ class TMainForm : public QMainWindow, public FormHost {
   QLabel* StatusText = nullptr;
   QLabel* StatusWeight = nullptr;  // after a calculation: the loaded weight
   QLabel* StatusCentre = nullptr;  // and the centre of gravity
-  QLabel* StatusFleet = nullptr;  // several containers: by type, cost, bound
+  QLabel* StatusAxles = nullptr;   // and the axle loads of the vehicle, red when an axle is over
+  QAction* mnuColourByStop = nullptr;  // View > 按目的地着色: the cartons in their stop's colour
+  ColumnStretch* resultStretch_ = nullptr;  // the result list's columns, owned by the list
+  QLabel* StatusFleet = nullptr;   // several containers: by type, cost, bound
   QTabBar* tabContainers = nullptr;  // one tab per loaded container of several
   QMenu* PopupMenuBlock = nullptr;
   QAction* mnuFillCompletely = nullptr;
@@ -205,5 +214,6 @@ class TMainForm : public QMainWindow, public FormHost {
   TCartonPropForm* CartonPropForm = nullptr;
   TContainerPropForm* ContainerPropForm = nullptr;
   TOptionForm* OptionForm = nullptr;
+  TStopsForm* StopsForm = nullptr;
   TDoingDlg* DoingDlg = nullptr;
 };

@@ -22,6 +22,7 @@ void TMainForm::mnuImportPackingListClick() {
   for (const Carton& carton : list.cartons) cartons += carton.count;
   const std::size_t types = list.cartons.size();
   for (Carton& carton : list.cartons) project_->cartons.push_back(std::move(carton));
+  project_->stops = mergedStops(project_->stops, list.stops);
   // Other cartons make the last result meaningless.
   refreshTree(true);
   messages_->information(qs(packingListImportedMessage(types, cartons)));

@@ -21,6 +21,7 @@
 #include "commands/statistics.h"
 #include "commands/treecaptions.h"
 #include "ui/elidedlabel.h"
+#include "ui/columnstretch.h"
 #include "ui/frmmain.h"
 #include "ui/pictures.h"
 #include "ui/stepcontrol.h"
@@ -44,6 +45,9 @@ const std::array<ResultColumnLook, kResultColumnCount> kColumnLooks = {{
     {130, Qt::AlignRight | Qt::AlignVCenter},
 }};
 constexpr int kColumnCount = static_cast<int>(kColumnLooks.size());
+// After them the stop column, shown while the project lists stops.
+constexpr int kStopColumn = kColumnCount;
+constexpr int kStopColumnWidth = 80;
 
 // Leftover rows name what the plan left behind, in red; they hold no block to select.
 QTableWidgetItem* resultItem(const std::string& text, Qt::Alignment alignment, ResultRowKind kind) {
@@ -83,12 +87,15 @@ class LeftoverRowPresses : public QObject {
 }  // namespace
 
 void TMainForm::createResultList() {
-  lvResult = new QTableWidget(0, kColumnCount);
+  lvResult = new QTableWidget(0, kColumnCount + 1);
   lvResult->setObjectName("lvResult");
   QStringList captions;
   for (const std::string& caption : resultColumns()) captions << QString::fromStdString(caption);
+  captions << QString::fromStdString(stopColumnCaption());
   lvResult->setHorizontalHeaderLabels(captions);
   for (int i = 0; i < kColumnCount; ++i) lvResult->setColumnWidth(i, kColumnLooks[static_cast<std::size_t>(i)].width);
+  lvResult->setColumnWidth(kStopColumn, kStopColumnWidth);
+  lvResult->setColumnHidden(kStopColumn, true);
   lvResult->horizontalHeader()->setStretchLastSection(false);
   lvResult->horizontalHeader()->setHighlightSections(false);
   lvResult->verticalHeader()->hide();
@@ -182,9 +189,11 @@ void TMainForm::refreshResults(int selectIndex) {
       for (int c = 0; c < kColumnCount; ++c)
         lvResult->setItem(r, c, resultItem(row.texts[static_cast<std::size_t>(c)],
                                             kColumnLooks[static_cast<std::size_t>(c)].alignment, row.kind));
+      lvResult->setItem(r, kStopColumn, resultItem(row.stop, Qt::AlignCenter, row.kind));
       lvResult->item(r, 0)->setIcon(treePicture(row.imageIndex));
     }
   }
+  showStopColumn(!project_->stops.empty());
   showPlanSteps();
   const int totalsRow = static_cast<int>(shownContainer().blocks.size());
   // The whole plan's centre until the selection shows less of it.
@@ -193,6 +202,13 @@ void TMainForm::refreshResults(int selectIndex) {
   selectResultRow(selectIndex >= 0 && selectIndex <= totalsRow ? selectIndex : totalsRow);
   if (resultStatistics(*project_, shownContainer()).loadedCount > 0) showStatistics(2);
   updateTitle();
+}
+
+void TMainForm::showStopColumn(bool shown) {
+  if (lvResult->isColumnHidden(kStopColumn) != shown) return;
+  lvResult->setColumnHidden(kStopColumn, !shown);
+  if (shown) lvResult->setColumnWidth(kStopColumn, kStopColumnWidth);
+  resultStretch_->apply();
 }
 
 void TMainForm::selectResultRow(int row) {
@@ -220,10 +236,13 @@ QWidget* TMainForm::createStatusLines() {
   StatusFleet->setObjectName("StatusFleet");
   StatusCentre = new ElidedLabel(lines);
   StatusCentre->setObjectName("StatusCentre");
-  for (QLabel* line : {StatusText, StatusWeight, StatusCentre, StatusFleet}) layout->addWidget(line);
+  StatusAxles = new QLabel(lines);
+  StatusAxles->setObjectName("StatusAxles");
+  for (QLabel* line : {StatusText, StatusWeight, StatusCentre, StatusAxles, StatusFleet}) layout->addWidget(line);
   StatusFleet->hide();
   StatusWeight->hide();
   StatusCentre->hide();
+  StatusAxles->hide();
   return lines;
 }
 
@@ -242,6 +261,14 @@ void TMainForm::showStatistics(int mode) {
   StatusWeight->setVisible(!weight.empty());
   StatusCentre->setText(QString::fromStdString(centre));
   StatusCentre->setVisible(!centre.empty());
+  const std::optional<AxleLoads> axles = mode == 2 ? axleLoads(*project_, shownContainer()) : std::nullopt;
+  const std::string axleLine = axles ? axleLoadText(*axles, *project_) : std::string();
+  StatusAxles->setText(QString::fromStdString(axleLine));
+  StatusAxles->setVisible(!axleLine.empty());
+  QPalette axlePalette = StatusAxles->palette();
+  axlePalette.setColor(QPalette::WindowText, axles && axles->worstOverload() ? QColor(Qt::red)
+                                                                             : QApplication::palette().color(QPalette::ButtonText));
+  StatusAxles->setPalette(axlePalette);
   // Several containers: the containers by type, the cost and the bound.
   const std::string fleet = mode == 2 ? fleetSummaryText(*project_) : std::string();
   StatusFleet->setText(QString::fromStdString(fleet));

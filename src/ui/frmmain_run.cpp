@@ -35,15 +35,18 @@ void TMainForm::tbRunClick() {
     const PreRunCheck check = checkBeforeRun(*project_);
     if (check == PreRunCheck::NoCartons) refreshResults(-1);
     if (isRefusal(check)) {
-      if (!isTooMuchCargo(check)) {
+      if (!offersLoadMax(check)) {
         messages_->information(qs(preRunMessage(check)));
         return;
       }
-      // More cartons than fit: as many as fit may be loaded instead, for this run only. The
-      // numbers below the message say by how much.
-      std::string message = preRunMessage(check);
-      message += '\n';
-      message += cargoAgainstContainerText(*project_);
+      // More cartons than fit, or rules loading by sets does not keep: as many as fit may
+      // be loaded instead, for this run only. Past the volume or weight, the numbers below
+      // the message say by how much.
+      std::string message = preRunMessage(check, *project_);
+      if (check != PreRunCheck::RulesNotKept) {
+        message += '\n';
+        message += cargoAgainstContainerText(*project_);
+      }
       if (!messages_->question(qs(planAgainQuestion(message)))) return;
       request.planningMode = PlanningMode::LoadMax;
     } else if (isQuestion(check)) {
@@ -55,6 +58,14 @@ void TMainForm::tbRunClick() {
       }
       if (!messages_->question(qs(question))) return;
     }
+  }
+  // Rules the load-max or several-containers planner does not keep stop the run before it starts.
+  const std::string refusal = request.planningMode == PlanningMode::LoadMax ? loadMaxRulesMessage(*project_)
+                              : request.planningMode == PlanningMode::Fleet ? fleetRulesMessage(*project_)
+                                                                             : std::string();
+  if (!refusal.empty()) {
+    messages_->information(qs(refusal));
+    return;
   }
 
   for (;;) {

@@ -10,6 +10,7 @@
 #include "commands/loadbalance.h"
 #include "commands/resultlist.h"
 #include "ui/elidedlabel.h"
+#include "model/cargorules.h"
 #include "ui/frmmain.h"
 #include "ui/stepcontrol.h"
 #include "view3d/boxviewer.h"
@@ -45,7 +46,7 @@ void TMainForm::createViewControls() {
           [this](int k) { selectResultRow(static_cast<int>(stepControl->rowOfStep(k))); });
 }
 
-void TMainForm::showPlanSteps() { stepControl->setLoadingOrder(loadingSteps(shownContainer())); }
+void TMainForm::showPlanSteps() { stepControl->setLoadingOrder(loadingSteps(*project_, shownContainer())); }
 
 void TMainForm::showResultSelection(const std::vector<int>& selected) {
   const LoadedContainer& loaded = shownContainer();
@@ -58,11 +59,17 @@ void TMainForm::showResultSelection(const std::vector<int>& selected) {
   }
 
   scene_.clearScene();
-  // The blocks shown, whose centre of gravity the view marks.
+  // The blocks shown, whose centre of gravity the view marks. Coloured by stop, a block
+  // takes the colour of its cartons' stop instead of their own.
   LoadedContainer shownLoad{loaded.container, {}};
-  const auto show = [this, &loaded, &shownLoad](int row) {
-    scene_.addResultBlock(loaded.blocks[static_cast<std::size_t>(row)], row + 1);
-    shownLoad.blocks.push_back(loaded.blocks[static_cast<std::size_t>(row)]);
+  const bool byStop = mnuColourByStop && mnuColourByStop->isChecked() && !project_->stops.empty();
+  const auto show = [this, &loaded, &shownLoad, byStop](int row) {
+    BlockScheme block = loaded.blocks[static_cast<std::size_t>(row)];
+    shownLoad.blocks.push_back(block);
+    const auto carton = static_cast<std::size_t>(block.cartonIndex);
+    if (byStop && block.cartonIndex >= 0 && carton < project_->cartons.size())
+      block.material = stopMaterial(stopIndexOf(*project_, project_->cartons[carton]));
+    scene_.addResultBlock(block, row + 1);
   };
   QString legend;
   if (totals) {

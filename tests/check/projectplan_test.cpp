@@ -145,3 +145,44 @@ TEST(ProjectPlan, aSetsResultMayLoadWholeSetsAndALoadMaxResultNoMoreThanEntered)
 
 }  // namespace
 }  // namespace check
+
+namespace check {
+namespace {
+
+TEST(ProjectPlan, takesTheCargoRulesOfTheCartonsAndOfTheLoadedContainer) {
+  FillScheme p = smallProject();
+  p.stops = {"上海", "苏州", "杭州"};
+  p.cartons[0].stop = std::string("苏州");  // the others go to 杭州, the last
+  p.cartons[1].stackable = false;
+  p.cartons[1].maxLoadOnTop = 42.5;
+  p.cartons[2].fragile = true;
+  CheckInput in = projectCheckInput(p, 0, 1);
+  EXPECT_EQ(in.stops, p.stops);
+  EXPECT_EQ(in.types[0].stop, 1);
+  EXPECT_EQ(in.types[1].stop, 2);
+  EXPECT_TRUE(in.types[0].stackable);
+  EXPECT_FALSE(in.types[1].stackable);
+  EXPECT_EQ(in.types[1].maxLoadOnTop, 42.5);
+  EXPECT_FALSE(in.types[0].maxLoadOnTop);
+  EXPECT_TRUE(in.types[2].fragile);
+  EXPECT_FALSE(in.vehicle);
+  EXPECT_FALSE(in.balance.lengthPercent || in.balance.widthPercent || in.balance.maxHeight);
+
+  // The loaded container's window and vehicle count, not the project's.
+  p.result.containers.push_back(LoadedContainer{p.container, {blockOf(0, 0, 0, 0, 1)}});
+  Container& loaded = p.result.containers[0].container;
+  loaded.balance = ::BalanceWindow{5.0, std::nullopt, 900};
+  loaded.vehicle = vehiclePresets().back().vehicle;
+  in = loadedContainerCheckInput(p, p.result, p.result.containers[0]);
+  EXPECT_EQ(in.balance.lengthPercent, 5.0);
+  EXPECT_FALSE(in.balance.widthPercent);
+  EXPECT_EQ(in.balance.maxHeight, 900.0);
+  ASSERT_TRUE(in.vehicle);
+  EXPECT_EQ(in.vehicle->kind, Vehicle::Kind::SemiTrailer);
+  EXPECT_EQ(in.vehicle->kingpinSetback, loaded.vehicle->kingpinSetback);
+  EXPECT_EQ(in.vehicle->tare, (std::vector<double>{5500, 4500, 5000}));
+  EXPECT_EQ(in.vehicle->maxLoad.size(), 3u);
+}
+
+}  // namespace
+}  // namespace check

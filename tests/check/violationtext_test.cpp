@@ -67,6 +67,52 @@ std::vector<Wording> wordings() {
   CheckInput carried = planOf({box(0, 0, 0), box(50, 100, 0)});
   carried.supportPercent = 60;
   all.push_back({"support", carried, {"#1", "y 100", "50.00%", "60%"}});
+
+  CheckInput notStackable = planOf({box(0, 0, 0), box(0, 100, 0)});
+  notStackable.types[0].stackable = false;
+  all.push_back({"notStackable", notStackable, {"#0", "#1", "y 100"}});
+  CheckInput loaded = planOf({box(0, 0, 0), box(0, 100, 0), box(0, 200, 0)});
+  loaded.types[0].maxLoadOnTop = 15;
+  loaded.types[0].count = 3;
+  all.push_back({"loadOnTop", loaded, {"#0", "20.00 kg", "15.00 kg", "5.00 kg"}});
+  CheckInput fragile = planOf({{1, 0, 0, 0, 200, 100, 300}, box(0, 100, 0)});
+  fragile.types[1].fragile = true;
+  all.push_back({"fragile", fragile, {"#0", "#1", "冰箱", "木箱"}});
+  // 木箱 goes to 上海 (first), 铁箱 to 苏州.
+  const auto twoStops = [](std::vector<PlacedCarton> cartons) {
+    CheckInput in = planOf(std::move(cartons));
+    in.types.push_back(in.types[0]);
+    in.types[2].name = "铁箱";
+    in.types[2].stop = 1;
+    in.stops = {"上海", "苏州"};
+    return in;
+  };
+  all.push_back({"stopOrder", twoStops({box(0, 0, 0), {2, 0, 0, 100, 100, 100, 100}}),
+                 {"#0", "#1", "上海", "苏州", "100 mm"}});
+  all.push_back({"stopBuried", twoStops({box(0, 0, 900), {2, 0, 100, 900, 100, 100, 100}}),
+                 {"#0", "#1", "上海", "苏州", "y 100"}});
+  CheckInput forward = planOf({box(0, 0, 0)});
+  forward.balance.lengthPercent = 5;
+  all.push_back({"centreAlongTheLength", forward, {"450.0 mm", "400.0 mm", "±5.0%", "50.0 mm"}});
+  CheckInput left = planOf({box(0, 0, 400)});
+  left.balance.widthPercent = 10;
+  all.push_back({"centreAcross", left, {"450.0 mm", "350.0 mm", "±10.0%", "100.0 mm"}});
+  CheckInput high = planOf({box(0, 0, 0)});
+  high.balance.maxHeight = 20;
+  all.push_back({"centreHeight", high, {"50.0 mm", "30.0 mm", "20.0 mm"}});
+  // A rigid truck whose front axle, 500 mm ahead of the inner end, may carry 1004 kg: a box
+  // at the inner end puts 4.5 kg on it, one at the door takes 4.5 kg off.
+  Vehicle truck;
+  truck.wheelbase = 1000;
+  truck.frontAxleToCargo = 500;
+  truck.tare = {1000, 1000};
+  truck.maxLoad = {1004, 5000};
+  CheckInput axle = planOf({box(0, 0, 0)});
+  axle.vehicle = truck;
+  all.push_back({"axleAtDeparture", axle, {"1004.50 kg", "1004.00 kg", "0.50 kg"}});
+  CheckInput unloaded = twoStops({box(0, 0, 900), {2, 0, 0, 0, 100, 100, 100}});
+  unloaded.vehicle = truck;
+  all.push_back({"axleAfterAStop", unloaded, {"上海", "1004.50 kg", "0.50 kg"}});
   return all;
 }
 

@@ -9,6 +9,8 @@
 #include "cli/options.h"
 #include "clijson.h"
 #include "clirunner.h"
+#include "model/fillscheme.h"
+#include "model/projectfile.h"
 
 namespace {
 
@@ -79,3 +81,52 @@ TEST(CliCheck, whatIsNotAPlanIsRefusedWithItsReason) {
 }
 
 }  // namespace
+
+namespace {
+
+// A project file with cargo rules: 甲 is fragile and goes to 上海, 乙 to 苏州, on a rigid
+// truck; a plan of one 甲 on the floor and one 乙 on top of it.
+struct RulesProject {
+  ScratchFolder folder;
+  std::string project;
+  Json plan;
+};
+
+RulesProject rulesProject() {
+  RulesProject r;
+  FillScheme p;
+  p.container = Container{"厢式货车", 1000, 1000, 1000, 5000};
+  p.container.vehicle = vehiclePresets().front().vehicle;
+  p.stops = {"上海", "苏州"};
+  for (const char* name : {"甲", "乙"}) {
+    Carton& c = p.addCarton();
+    c.name = name;
+    c.length = c.width = c.height = 100;
+    c.weight = 10;
+  }
+  p.cartons[0].fragile = true;
+  p.cartons[0].stop = std::string("上海");
+  r.project = r.folder.path() + "/rules.clyx";
+  EXPECT_TRUE(saveProjectFile(r.project, p));
+  const auto placement = [](int type, int y, int z) {
+    return Json{{"x", 0}, {"y", y}, {"z", z}, {"sizeX", 100}, {"sizeY", 100}, {"sizeZ", 100}, {"cartonIndex", type}};
+  };
+  r.plan = Json{{"mode", "max"}, {"supportPercent", 100}, {"placements", Json::array({placement(0, 0, 0), placement(1, 100, 0)})}};
+  return r;
+}
+
+}  // namespace
+
+TEST(CliCheck, theProjectsCargoRulesAreHeldAgainstThePlan) {
+  RulesProject r = rulesProject();
+  const CliResult broken = runCli({"check", r.project, written(r.folder, "plan.json", r.plan.dump()), "--lang", "en"});
+  EXPECT_EQ(broken.status, kExitPlanBroken);
+  EXPECT_NE(broken.out.find("which is not fragile, rests on the fragile carton #0"), std::string::npos) << broken.out;
+  EXPECT_NE(broken.out.find("rests on carton #0 (甲 at x 0, y 0, z 0) for the earlier \"上海\""), std::string::npos)
+      << broken.out;
+  // 乙 beside 甲 instead, 甲 nearer the door than 乙: every rule kept.
+  r.plan["placements"][1]["y"] = 0;
+  r.plan["placements"][1]["x"] = 100;
+  const CliResult kept = runCli({"check", r.project, written(r.folder, "beside.json", r.plan.dump()), "--lang", "en"});
+  EXPECT_EQ(kept.status, kExitLoaded) << kept.out;
+}

@@ -98,3 +98,27 @@ TEST(CliInfo, aClyxProjectShowsItsSavedPlan) {
   EXPECT_NE(r.out.find("纸箱1   未装入"), std::string::npos) << "70 of 850 are left: " << r.out;
   EXPECT_NE(r.out.find("总箱数：780，"), std::string::npos) << r.out;
 }
+
+TEST(CliInfo, aSavedPlanOnATruckShowsItsAxleLoads) {
+  ScratchFolder folder;
+  FillScheme p;
+  p.container = Container{"厢式货车", 1000, 1000, 1000, 5000};
+  p.container.vehicle = vehiclePresets().front().vehicle;
+  Carton& c = p.addCarton();
+  c.length = c.width = c.height = 100;
+  c.weight = 100;
+  BlockScheme b;
+  b.cartonIndex = 0;
+  b.cartonName = c.name;
+  b.sizeX = b.sizeY = b.sizeZ = 100;
+  b.nx = b.ny = b.nz = 1;
+  b.count = 1;
+  p.result.containers.push_back(LoadedContainer{p.container, {b}});
+  ASSERT_TRUE(saveProjectFile(folder.path() + "/truck.clyx", p));
+  const CliResult r = runCli({"info", folder.path() + "/truck.clyx", "--lang", "en"});
+  EXPECT_EQ(r.status, kExitLoaded) << r.err;
+  // 100 kg 1250 mm behind the front axle of a 5500 mm wheelbase: 77 kg on the front axle.
+  const Vehicle& v = *p.container.vehicle;
+  const std::string front = "front axle " + std::to_string(v.tare[0] + 77) + "/" + std::to_string(v.maxLoad[0]) + " kg";
+  EXPECT_NE(r.out.find("Axle loads: " + front), std::string::npos) << r.out;
+}

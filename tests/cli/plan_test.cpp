@@ -279,3 +279,53 @@ TEST(CliPlan, speaksEnglishWithLangEnOrAnEnglishLocaleAndKeepsTheJsonKeys) {
   EXPECT_NE(unknown.err.find("--lang takes en or zh"), std::string::npos) << unknown.err;
   EXPECT_EQ(runCli({"plan", example("demo.pak"), "--lang"}).status, kExitBadInput);
 }
+
+TEST(CliPlan, aProjectWhoseRulesNoPlannerKeepsIsRefusedNamingThem) {
+  ScratchFolder folder;
+  FillScheme project;
+  project.container.vehicle = vehiclePresets().front().vehicle;
+  project.container.balance = lengthBalancePreset();
+  Carton& c = project.addCarton();
+  c.length = 600;
+  c.width = 400;
+  c.height = 300;
+  c.weight = 10;
+  c.count = 850;
+  ASSERT_TRUE(saveProjectFile(folder.path() + "/truck.clyx", project));
+  for (const char* mode : {"sets", "max"}) {
+    const CliResult r = runCli({"plan", folder.path() + "/truck.clyx", "--mode", mode, "--json", "--lang", "en"});
+    EXPECT_EQ(r.status, kExitRefused) << mode;
+    const Json json = parsedJson(r.out);
+    EXPECT_NE(json["message"].get<std::string>().find("centre of gravity window, axle loads"), std::string::npos)
+        << r.out;
+    // The empty truck's axles carry their tare; the window shows without a centre.
+    const Json& axles = json["axleLoads"];
+    EXPECT_EQ(axles["vehicle"], "rigid");
+    ASSERT_EQ(axles["axles"].size(), 2u);
+    EXPECT_EQ(axles["axles"][0]["axle"], "front");
+    EXPECT_EQ(axles["axles"][1]["maxLoad"], project.container.vehicle->maxLoad[1]);
+    ASSERT_EQ(axles["states"].size(), 1u);
+    EXPECT_TRUE(axles["states"][0]["afterStop"].is_null());
+    EXPECT_EQ(axles["states"][0]["loads"][0], project.container.vehicle->tare[0]);
+    EXPECT_TRUE(axles["overloaded"].is_null());
+    EXPECT_EQ(json["balance"]["window"]["lengthPercent"], 5);
+    EXPECT_TRUE(json["balance"]["window"]["inside"].is_null());
+  }
+}
+
+TEST(CliPlan, placementsNameTheirStopAndAPackingListBringsItsStops) {
+  // Every carton to one of the two stops named: a single stop in use, so the plan runs.
+  ScratchFolder folder;
+  const std::string list = folder.path() + "/list.csv";
+  std::ofstream(list) << "name,length,width,height,weight,count,stop\na,600,400,300,10,40,北京\n";
+  const CliResult r = runCli({"plan", list, "--container", "11800,2300,2450,20000", "--mode", "max", "--json",
+                              "--time-limit", "0.2"});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err << r.out;
+  const Json json = parsedJson(r.out);
+  ASSERT_FALSE(json["placements"].empty());
+  for (const Json& placement : json["placements"]) EXPECT_EQ(placement["stop"], "北京");
+  EXPECT_FALSE(json.contains("axleLoads")) << "no vehicle";
+  // Without stops a placement names none.
+  const CliResult plain = runCli({"plan", example("demo.pak"), "--mode", "max", "--json", "--time-limit", "0.2"});
+  EXPECT_FALSE(parsedJson(plain.out)["placements"][0].contains("stop"));
+}

@@ -65,6 +65,33 @@ TEST(Calculate, refusesWhatTheChecksRefuseWithTheirMessage) {
   EXPECT_TRUE(report.result.empty());
 }
 
+TEST(Calculate, neitherPlannerRunsAProjectWhoseRulesItDoesNotKeep) {
+  FillScheme project = quickProject();
+  project.cartons[0].fragile = true;
+  project.container.balance = lengthBalancePreset();
+  CancelToken token;
+  const CalculationReport sets = calculate(requestOf(project), token);
+  EXPECT_EQ(sets.status, CalculationStatus::Refused);
+  EXPECT_EQ(sets.message, preRunMessage(PreRunCheck::RulesNotKept, project));
+  EXPECT_NE(sets.message.find(cargoRuleNames({CargoRule::Fragile, CargoRule::BalanceWindow})), std::string::npos);
+  EXPECT_TRUE(sets.result.empty());
+  CalculationRequest request = requestOf(project);
+  request.planningMode = PlanningMode::LoadMax;
+  const CalculationReport loadMax = calculate(request, token);
+  EXPECT_EQ(loadMax.status, CalculationStatus::Refused);
+  EXPECT_EQ(loadMax.message, loadMaxRulesMessage(project));
+  EXPECT_TRUE(loadMax.result.empty());
+  request.planningMode = PlanningMode::Fleet;
+  const CalculationReport fleet = calculate(request, token);
+  EXPECT_EQ(fleet.status, CalculationStatus::Refused);
+  EXPECT_EQ(fleet.message, fleetRulesMessage(project));
+  EXPECT_NE(fleet.message.find(cargoRuleName(CargoRule::Fragile)), std::string::npos);
+  // Without the rules the same project loads.
+  project.cartons[0].fragile = false;
+  project.container.balance = BalanceWindow{};
+  EXPECT_EQ(calculate(requestOf(project), token).status, CalculationStatus::Loaded);
+}
+
 TEST(Calculate, carriesTheQuestionTheCallerHadToAsk) {
   FillScheme project = projectOf(11800, 2300, 2450, {{600, 400, 300, 400}});  // about 43 %
   CancelToken token;

@@ -145,6 +145,49 @@ TEST(ContainerLibrary, containerRowCheck) {
             unstorableNameMessage());
 }
 
+TEST(ContainerLibrary, theBalanceWindowAndTheVehicleGoIntoTheRowAndBack) {
+  Container c{"挂车", 13600, 2450, 2700, 24000};
+  EXPECT_EQ(rowOf(c).vehicle, kItemNoVehicle);
+  EXPECT_EQ(rowOf(c).balanceLength, "");
+  c.balance = BalanceWindow{5.0, 2.5, 1400};
+  for (const VehiclePreset& preset : vehiclePresets()) {
+    c.vehicle = preset.vehicle;
+    const ContainerRow row = rowOf(c);
+    EXPECT_EQ(row.balanceLength, "5");
+    EXPECT_EQ(row.balanceWidth, "2.5");
+    EXPECT_EQ(row.balanceHeight, "1400");
+    EXPECT_EQ(containerOf(row), c) << preset.name;
+    EXPECT_EQ(checkContainerRow(row), "");
+  }
+  // A preset replaces the vehicle's columns only.
+  const ContainerRow rigid = withVehicle(rowOf(c), vehiclePresets().front().vehicle);
+  EXPECT_EQ(rigid.vehicle, kItemRigidTruck);
+  EXPECT_EQ(rigid.kingpinSetback, "");
+  EXPECT_EQ(rigid.tare[2], "");
+  EXPECT_EQ(rigid.balanceLength, "5");
+}
+
+TEST(ContainerLibrary, refusesABalanceWindowOrAVehicleThatCannotBeKept) {
+  const std::string problem = inputProblemMessage();
+  ContainerRow row = rowOf(Container{"A", 1000, 1000, 1000, 100});
+  row.balanceLength = "51";
+  EXPECT_EQ(checkContainerRow(row), problem) << "beyond half the length";
+  row.balanceLength = "";
+  row.balanceWidth = "x";
+  EXPECT_EQ(checkContainerRow(row), problem);
+  row.balanceWidth = "";
+  row.balanceHeight = "1.5";
+  EXPECT_EQ(checkContainerRow(row), problem);
+  row.balanceHeight = "";
+  row = withVehicle(row, vehiclePresets().front().vehicle);
+  row.tare[0] = "";
+  EXPECT_EQ(checkContainerRow(row), problem) << "an axle without its tare";
+  row = withVehicle(row, vehiclePresets().front().vehicle);
+  row.wheelbase = "0";
+  EXPECT_EQ(checkContainerRow(row), vehicleProblem(*containerOf(row)->vehicle));
+  EXPECT_NE(checkContainerRow(row), "");
+}
+
 TEST(ContainerLibrary, deleteAsksWithTheRowsName) {
   EXPECT_EQ(deleteRowQuestion(rowOf(kA)), "确实要从集装箱列表中删除“A”吗？");
 }

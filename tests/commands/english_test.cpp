@@ -12,6 +12,7 @@
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
 #include "commands/optionform.h"
+#include "commands/projectfiles.h"
 #include "commands/resultlist.h"
 #include "commands/runcheck.h"
 #include "commands/exportfolder.h"
@@ -120,8 +121,42 @@ TEST(EnglishTexts, everyFixedEnglishTextIsAscii) {
   texts.push_back(centreOfGravityText(balanceOf(weighed)));
   for (PreRunCheck check : {PreRunCheck::NoCartons, PreRunCheck::TooManySets, PreRunCheck::OverWeight,
                             PreRunCheck::DoesNotFit, PreRunCheck::MixedUnderHalf, PreRunCheck::AskUnderHalf,
-                            PreRunCheck::AskUnder85})
+                            PreRunCheck::AskUnder85, PreRunCheck::RulesNotKept})
     texts.push_back(preRunMessage(check));
+  // Every cargo rule, a balance window the centre misses and a truck whose axles are over.
+  FillScheme ruled = weighed;
+  ruled.cartons[0].stackable = false;
+  ruled.cartons[0].maxLoadOnTop = 5;
+  ruled.cartons[0].fragile = true;
+  ruled.stops = {"A", "B"};
+  ruled.cartons[0].stop = std::string("A");
+  Vehicle truck = vehiclePresets().front().vehicle;
+  truck.maxLoad = truck.tare;
+  for (LoadedContainer& loaded : ruled.result.containers) {
+    loaded.container.balance = BalanceWindow{0.0, 0.0, 0};
+    loaded.container.vehicle = truck;
+  }
+  ruled.container = ruled.result.containers.front().container;
+  texts.push_back(preRunMessage(PreRunCheck::RulesNotKept, ruled));
+  texts.push_back(loadMaxRulesMessage(ruled));
+  texts.push_back(fleetRulesMessage(ruled));
+  texts.push_back(centreOfGravityText(balanceOf(ruled)));
+  const std::optional<AxleLoads> axles = axleLoads(ruled, loadedContainerOf(ruled));
+  ASSERT_TRUE(axles && axles->worstOverload());
+  texts.push_back(axleLoadText(*axles, ruled));
+  texts.push_back(axleStateText(axles->states.back(), ruled));
+  for (const CargoRule rule : cargoRulesInUse(ruled)) texts.push_back(cargoRuleName(rule));
+  for (const VehiclePreset& preset : vehiclePresets()) {
+    texts.push_back(preset.name);
+    texts.push_back(vehicleKindName(preset.vehicle.kind));
+    for (std::size_t axle = 0; axle < preset.vehicle.axleCount(); ++axle)
+      texts.push_back(axleName(preset.vehicle.kind, axle));
+  }
+  truck.wheelbase = 0;
+  texts.push_back(vehicleProblem(truck));
+  texts.push_back(pakCannotHoldRulesQuestion());
+  texts.push_back(loadOnTopMessage());
+  texts.push_back(stopNameMessage());
   for (int orientation = -1; orientation <= 6; ++orientation) texts.push_back(orientationName(orientation));
   for (const std::string& text : materialNames()) texts.push_back(text);
   for (const std::string& text : spaceItemTexts()) texts.push_back(text);

@@ -126,3 +126,34 @@ TEST(LoadBalance, aCentredLoadAndNoLoadAtAll) {
   EXPECT_FALSE(none.centreKnown);
   EXPECT_EQ(centreOfGravityText(none), "");
 }
+
+TEST(LoadBalance, theCentreLineSaysWhetherItLiesInTheBalanceWindow) {
+  FillScheme plan = handComputedPlan();  // the centre 43 mm (4.29 %) toward the inner end
+  const std::string plain = centreOfGravityText(loadBalance(plan.cartons, loadedContainerOf(plan)));
+  plan.result.containers[0].container.balance.lengthPercent = 5;
+  EXPECT_EQ(centreOfGravityText(loadBalance(plan.cartons, loadedContainerOf(plan))), plain + "，在重心范围内");
+  plan.result.containers[0].container.balance.lengthPercent = 4;
+  EXPECT_EQ(centreOfGravityText(loadBalance(plan.cartons, loadedContainerOf(plan))), plain + "，超出重心范围");
+}
+
+TEST(AxleLoadText, eachAxleAgainstItsMaximumAndTheWorstOverload) {
+  FillScheme plan = handComputedPlan();
+  // 70 kg with its moment of 32000 kg mm about the inner end, on a rigid truck with its
+  // front axle 500 mm ahead of the inner end and a wheelbase of 2000 mm: 33.5 kg on the
+  // rear axle, 36.5 kg on the front one.
+  Vehicle truck;
+  truck.wheelbase = 2000;
+  truck.frontAxleToCargo = 500;
+  truck.tare = {1000, 1000, 0};
+  truck.maxLoad = {1100, 1100, 0};
+  plan.result.containers[0].container.vehicle = truck;
+  std::optional<AxleLoads> loads = axleLoads(plan, loadedContainerOf(plan));
+  ASSERT_TRUE(loads);
+  EXPECT_EQ(axleLoadText(*loads, plan), "轴荷：前轴 1037/1100千克，后轴 1034/1100千克");
+  plan.result.containers[0].container.vehicle->maxLoad[0] = 1030;
+  loads = axleLoads(plan, loadedContainerOf(plan));
+  EXPECT_EQ(axleLoadText(*loads, plan), "轴荷：前轴 1037/1030千克，后轴 1034/1100千克；出发时前轴超载 6.50千克");
+  plan.stops = {"上海", "苏州"};
+  EXPECT_EQ(axleStateText(AxleState{0, {}}, plan), "卸下“上海”的货物后");
+  EXPECT_EQ(axleStateText(AxleState{std::nullopt, {}}, plan), "出发时");
+}

@@ -96,3 +96,30 @@ TEST(ResultList, theWeightsSitInTheWeightColumnAndLeftoversFollowTheTotals) {
   p.container.maxWeight = 0;  // no maximum load: no share
   EXPECT_EQ(rowsOf(p, {a, b})[2].texts[6], "300.00");
 }
+
+TEST(ResultList, blockAndLeftoverRowsNameTheirStopAndTheStepsGoStopByStop) {
+  FillScheme p = projectOf(1000, 1000, 1000, {{100, 100, 100, 2}, {100, 100, 100, 2}});
+  BlockScheme first;  // 纸箱1 to 上海, at the inner end
+  first.cartonIndex = 0;
+  first.sizeX = first.sizeY = first.sizeZ = 100;
+  first.nx = first.ny = first.nz = 1;
+  first.count = 1;
+  BlockScheme second = first;  // 纸箱2 to 苏州, the last stop, beside it
+  second.cartonIndex = 1;
+  second.x = 500;
+  std::vector<ResultRow> rows = rowsOf(p, {first, second});
+  EXPECT_EQ(rows[0].stop, "") << "no stops";
+  EXPECT_EQ(loadingSteps(p, p.result.containers.front()), (std::vector<std::size_t>{0, 1}));
+  p.stops = {"上海", "苏州"};
+  p.cartons[0].stop = std::string("上海");
+  rows = rowsOf(p, {first, second});
+  ASSERT_EQ(rows.size(), 5u);  // two blocks, the totals, two leftovers
+  EXPECT_EQ(rows[0].stop, "上海");
+  EXPECT_EQ(rows[1].stop, "苏州");
+  EXPECT_EQ(rows[2].stop, "");
+  EXPECT_EQ(rows[3].stop, "上海");
+  EXPECT_EQ(rows[4].stop, "苏州");
+  // The loader loads 苏州's block first.
+  EXPECT_EQ(loadingSteps(p, p.result.containers.front()), (std::vector<std::size_t>{1, 0}));
+  EXPECT_NE(stopMaterial(0), stopMaterial(1));
+}

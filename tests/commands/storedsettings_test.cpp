@@ -28,6 +28,25 @@ TEST(StoredSettings, whatIsWrittenIsReadBack) {
   EXPECT_EQ(readStoredSettings(writeStoredSettings(chosen)).settings.defaultContainer().name, "A");
 }
 
+TEST(StoredSettings, theLibrarysBalanceWindowsAndVehiclesAreReadBack) {
+  StoredSettings chosen = someChosenSettings();
+  std::vector<ContainerType>& library = chosen.settings.containers;
+  library.push_back(ContainerType{Container{"半挂", 13600, 2450, 2700, 24000}, 1500.0, 2});
+  library.push_back(ContainerType{Container{"卡车", 7200, 2400, 2500, 9000}, std::nullopt, std::nullopt});
+  // A window along the length and up, and a semi-trailer; a window across and a rigid truck.
+  library[2].container.balance = BalanceWindow{5.0, std::nullopt, 1500};
+  library[2].container.vehicle = vehiclePresets().back().vehicle;
+  library[3].container.balance.widthPercent = 12.5;
+  library[3].container.vehicle = vehiclePresets().front().vehicle;
+  const SettingsText text = writeStoredSettings(chosen);
+  EXPECT_EQ(readStoredSettings(text), chosen);
+  EXPECT_FALSE(text.contains("library/1/vehicle/kind")) << "nothing is written for a container without one";
+  // A vehicle that cannot be worked out leaves its row out.
+  SettingsText broken = text;
+  broken["library/4/vehicle/wheelbase"] = "0";
+  EXPECT_EQ(readStoredSettings(broken).settings.containers.size(), 3u);
+}
+
 TEST(StoredSettings, nothingStoredGivesTheDefaults) {
   EXPECT_EQ(readStoredSettings({}), StoredSettings{});
 }

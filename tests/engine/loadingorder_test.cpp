@@ -110,3 +110,28 @@ TEST(LoadingOrder, aCalculatedPlanComesFromTheFloorUp) {
 }
 
 }  // namespace
+
+TEST(LoadingOrder, goesGroupByGroupWhereTheBlocksAllow) {
+  // Four blocks along the floor; the two nearer the door are of group 0 (the last stop).
+  const std::vector<BlockScheme> blocks = {blockAt(0, 0, 0), blockAt(200, 0, 0), blockAt(0, 0, 200),
+                                           blockAt(200, 0, 200)};
+  EXPECT_EQ(loadingOrder(blocks, {1, 0, 1, 0}), (Order{1, 3, 0, 2}));
+  // A block of a later group that another rests on still goes first.
+  const std::vector<BlockScheme> stacked = {blockAt(0, 0, 0), blockAt(0, 100, 0)};
+  EXPECT_EQ(loadingOrder(stacked, {1, 0}), (Order{0, 1}));
+  // No groups: the order of old.
+  EXPECT_EQ(loadingOrder(blocks, {}), loadingOrder(blocks));
+}
+
+TEST(LoadingOrder, theLastStopsBlocksFormTheFirstGroup) {
+  FillScheme p = projectOf(1000, 1000, 1000, {{100, 100, 100, 1}, {100, 100, 100, 1}, {100, 100, 100, 1}});
+  p.stops = {"A", "B", "C"};
+  p.cartons[0].stop = std::string("A");
+  p.cartons[1].stop = std::string("B");  // the third goes to C, the last
+  std::vector<BlockScheme> blocks = {blockAt(0, 0, 0), blockAt(0, 0, 0), blockAt(0, 0, 0), blockAt(0, 0, 0)};
+  for (int i = 0; i < 3; ++i) blocks[static_cast<std::size_t>(i)].cartonIndex = i;
+  blocks[3].cartonIndex = 7;  // a carton no longer in the list: with the last stop
+  EXPECT_EQ(stopGroups(p, blocks), (std::vector<std::int32_t>{2, 1, 0, 0}));
+  p.stops.clear();
+  EXPECT_EQ(stopGroups(p, blocks), (std::vector<std::int32_t>{0, 0, 0, 0}));
+}

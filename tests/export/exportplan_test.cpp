@@ -156,6 +156,16 @@ TEST(ExportPlanTexts, totalsListTheCartonsLeftBehind) {
                 "<tr><td>&lt;b&gt;冰箱</td><td>28</td></tr></table>");
 }
 
+TEST(ExportPlanTexts, totalsShowTheAxleLoadsOfAVehicle) {
+  FillScheme plan = samplePlan();
+  const std::string without = ExportPlan(plan, "/opt/cargolyx/").totalsHtml();
+  plan.result.containers.front().container.vehicle = vehiclePresets().front().vehicle;
+  const std::string with = ExportPlan(plan, "/opt/cargolyx/").totalsHtml();
+  EXPECT_EQ(with.substr(0, without.size()), without);
+  EXPECT_NE(with.find("<br>轴荷（千克）：<table"), std::string::npos) << with;
+  EXPECT_NE(with.find("<tr><td>出发时</td>"), std::string::npos) << with;
+}
+
 TEST(ExportPlanTexts, containerIsNameAndSizes) {
   FillScheme plan = samplePlan();
   EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").containerHtml(), kContainer);

@@ -11,7 +11,7 @@ TEST(PlanSteps, oneStepPerBlockInLoadingOrderWithWhatIsLoadedSoFar) {
   plan.cartons[1].weight = 20;
   std::swap(resultBlocks(plan)[0], resultBlocks(plan)[1]);  // the inner end's block listed second
   const LoadedContainer& loaded = plan.result.containers[0];
-  const std::vector<PlanStep> steps = planSteps(plan.cartons, loaded);
+  const std::vector<PlanStep> steps = planSteps(plan, loaded);
   ASSERT_EQ(steps.size(), 2u);
   EXPECT_EQ(steps[0].block, 1u);
   EXPECT_EQ(steps[1].block, 0u);
@@ -32,7 +32,7 @@ TEST(PlanSteps, oneStepPerBlockInLoadingOrderWithWhatIsLoadedSoFar) {
 
 TEST(PlanSteps, aStepOfCartonsWithoutWeightHasNone) {
   const FillScheme plan = samplePlan();
-  const std::vector<PlanStep> steps = planSteps(plan.cartons, plan.result.containers[0]);
+  const std::vector<PlanStep> steps = planSteps(plan, plan.result.containers[0]);
   ASSERT_EQ(steps.size(), 2u);
   EXPECT_FALSE(steps[0].weight.has_value());
   EXPECT_FALSE(steps[1].balanceSoFar.centreKnown);

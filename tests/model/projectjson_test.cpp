@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -200,9 +201,133 @@ INSTANTIATE_TEST_SUITE_P(
                         "\"nz\": 1, \"orientation\": 0, \"material\": 0, \"count\": 1, \"gapX\": 0, \"gapY\": 0, "
                         "\"gapZ\": 0, \"cartonIndex\": 0}]}]}"),
                 ProjectJsonProblem::Damaged, "result.containers[0].blocks[0].cartonIndex: no carton 0"},
+        Refusal{PROJECT(", \"stops\": [\"A\"], \"cartons\": [{\"name\": \"a\", \"length\": 1, \"width\": 1, "
+                        "\"height\": 1, \"count\": 1, \"stop\": \"B\"}]"),
+                ProjectJsonProblem::Damaged, "cartons[0].stop: no stop of that name"},
+        Refusal{PROJECT(", \"stops\": [\"A\", \"A\"], \"cartons\": []"), ProjectJsonProblem::Damaged,
+                "stops[1]: a second stop"},
+        Refusal{PROJECT(", \"stops\": [\"\"], \"cartons\": []"), ProjectJsonProblem::Damaged, "stops[0]: not a name"},
+        Refusal{PROJECT(", \"cartons\": [{\"name\": \"a\", \"length\": 1, \"width\": 1, \"height\": 1, \"count\": 1, "
+                        "\"maxLoadOnTop\": -5}]"),
+                ProjectJsonProblem::Damaged, "cartons[0].maxLoadOnTop"},
+        Refusal{PROJECT(", \"cartons\": [{\"name\": \"a\", \"length\": 1, \"width\": 1, \"height\": 1, \"count\": 1, "
+                        "\"fragile\": \"yes\"}]"),
+                ProjectJsonProblem::Damaged, "cartons[0].fragile: not true or false"},
+        Refusal{"{\"cargolyxProject\": 2, \"container\": {\"name\": \"c\", \"length\": 1, \"width\": 1, \"height\": 1, "
+                "\"maxWeight\": 1, \"vehicle\": {\"kind\": \"bus\"}}, \"cartons\": []}",
+                ProjectJsonProblem::Damaged, "container.vehicle.kind: not rigid or semitrailer"},
+        Refusal{"{\"cargolyxProject\": 2, \"container\": {\"name\": \"c\", \"length\": 1, \"width\": 1, \"height\": 1, "
+                "\"maxWeight\": 1, \"vehicle\": {\"kind\": \"rigid\", \"wheelbase\": 0, \"frontAxleToCargo\": 0, "
+                "\"tare\": [1, 1], \"maxLoad\": [2, 2]}}, \"cartons\": []}",
+                ProjectJsonProblem::Damaged, "container.vehicle.wheelbase"},
+        Refusal{"{\"cargolyxProject\": 2, \"container\": {\"name\": \"c\", \"length\": 1, \"width\": 1, \"height\": 1, "
+                "\"maxWeight\": 1, \"vehicle\": {\"kind\": \"semitrailer\", \"wheelbase\": 1, \"kingpinSetback\": 0, "
+                "\"kingpinToTrailerAxle\": 1, \"fifthWheelLead\": 0, \"tare\": [1, 1], \"maxLoad\": [2, 2]}}, "
+                "\"cartons\": []}",
+                ProjectJsonProblem::Damaged, "container.vehicle.tare: not 3 values"},
+        Refusal{"{\"cargolyxProject\": 2, \"container\": {\"name\": \"c\", \"length\": 1, \"width\": 1, \"height\": 1, "
+                "\"maxWeight\": 1, \"vehicle\": {\"kind\": \"rigid\", \"wheelbase\": 1, \"frontAxleToCargo\": 0, "
+                "\"tare\": [1, 3], \"maxLoad\": [2, 2]}}, \"cartons\": []}",
+                ProjectJsonProblem::Damaged, "container.vehicle.tare[1]: above the axle's maxLoad"},
+        Refusal{"{\"cargolyxProject\": 2, \"container\": {\"name\": \"c\", \"length\": 1, \"width\": 1, \"height\": 1, "
+                "\"maxWeight\": 1, \"balance\": {\"lengthPercent\": \"5\"}}, \"cartons\": []}",
+                ProjectJsonProblem::Damaged, "container.balance.lengthPercent"},
+        Refusal{"{\"cargolyxProject\": 2, \"requires\": [\"stacking\", \"loadingRamp\"]}", ProjectJsonProblem::UnknownFeature,
+                "loadingRamp"},
         Refusal{"{\"cargolyxProject\": 2, \"n\": 1e999}", ProjectJsonProblem::Damaged, ""},
         Refusal{"{\"cargolyxProject\": 2, \"n\": [[[[[[[[[[[[[[[[[[[[]]]]]]]]]]]]]]]]]]]}", ProjectJsonProblem::Damaged,
                 "nested deeper than 16 levels"}));
+
+namespace {
+
+// The sample project with every cargo rule: stops, a carton of each stacking rule, a
+// balance window and a vehicle on the container and on its loaded containers.
+FillScheme projectWithRules() {
+  FillScheme p = sampleProject();
+  p.stops = {"上海", "Suzhou \"2\""};
+  p.cartons[0].stackable = false;
+  p.cartons[0].maxLoadOnTop = 12.5;
+  p.cartons[0].stop = "Suzhou \"2\"";
+  p.cartons[1].fragile = true;
+  p.cartons[1].maxLoadOnTop = 0;
+  p.container.balance = BalanceWindow{5.0, 12.5, 1200};
+  p.container.vehicle = vehiclePresets().back().vehicle;
+  for (LoadedContainer& loaded : p.result.containers) loaded.container = p.container;
+  return p;
+}
+
+std::string requiresOf(const std::string& text) {
+  const std::size_t from = text.find("\"requires\": ");
+  return text.substr(from, text.find(']', from) + 1 - from);
+}
+
+}  // namespace
+
+TEST(ProjectJson, theCargoRulesReadBackEqualAndAreRequired) {
+  const FillScheme p = projectWithRules();
+  const std::string text = projectToJson(p);
+  EXPECT_EQ(requiresOf(text), "\"requires\": [\"stacking\",\"stops\",\"balance\",\"axles\"]");
+  FillScheme q;
+  const ProjectJsonOutcome outcome = read(text, q);
+  ASSERT_TRUE(outcome.ok()) << outcome.detail;
+  EXPECT_EQ(q, p);
+  EXPECT_EQ(projectToJson(q), text);
+  // A rigid truck and a window along the width only.
+  FillScheme rigid = p;
+  rigid.container.vehicle = vehiclePresets().front().vehicle;
+  rigid.container.balance = BalanceWindow{std::nullopt, 3.0, std::nullopt};
+  ASSERT_TRUE(read(projectToJson(rigid), q).ok());
+  EXPECT_EQ(q, rigid);
+}
+
+TEST(ProjectJson, eachRuleRequiresItsOwnFeatureOnly) {
+  struct Case {
+    std::function<void(FillScheme&)> set;
+    const char* features;
+  };
+  const Case cases[] = {
+      {[](FillScheme&) {}, "[]"},
+      {[](FillScheme& p) { p.cartons[1].stackable = false; }, "[\"stacking\"]"},
+      {[](FillScheme& p) { p.cartons[1].maxLoadOnTop = 80; }, "[\"stacking\"]"},
+      {[](FillScheme& p) { p.cartons[0].fragile = true; }, "[\"stacking\"]"},
+      {[](FillScheme& p) { p.stops = {"A"}; }, "[\"stops\"]"},
+      {[](FillScheme& p) { p.container.balance = lengthBalancePreset(); }, "[\"balance\"]"},
+      {[](FillScheme& p) { p.result.containers[1].container.vehicle = vehiclePresets().front().vehicle; },
+       "[\"axles\"]"},
+      {[](FillScheme& p) {
+         p.fleet.resize(1);
+         p.fleet[0].container.balance = lengthBalancePreset();
+       },
+       "[\"fleet\",\"balance\"]"},
+  };
+  for (const Case& c : cases) {
+    FillScheme p = sampleProject();
+    c.set(p);
+    EXPECT_EQ(requiresOf(projectToJson(p)), std::string("\"requires\": ") + c.features);
+  }
+}
+
+TEST(ProjectJson, aPakRefusesTheCargoRules) {
+  const std::string folder = ::testing::TempDir();
+  FillScheme p = sampleProject();
+  p.cartons[0].name = "冰箱";
+  EXPECT_FALSE(pakCannotHoldRules(p));
+  EXPECT_TRUE(saveProjectFile(folder + "/plain.pak", p));
+  const std::function<void(FillScheme&)> rules[] = {
+      [](FillScheme& q) { q.cartons[0].stackable = false; }, [](FillScheme& q) { q.cartons[0].maxLoadOnTop = 1; },
+      [](FillScheme& q) { q.cartons[0].fragile = true; },     [](FillScheme& q) { q.stops = {"A"}; },
+      [](FillScheme& q) { q.container.balance.maxHeight = 900; },
+      [](FillScheme& q) { q.container.vehicle = vehiclePresets().front().vehicle; }};
+  for (const auto& set : rules) {
+    FillScheme q = p;
+    set(q);
+    EXPECT_TRUE(pakCannotHoldRules(q));
+    std::string error;
+    EXPECT_FALSE(saveProjectFile(folder + "/rules.pak", q, &error));
+    EXPECT_NE(error.find("cargo rules"), std::string::npos) << error;
+    EXPECT_TRUE(saveProjectFile(folder + "/rules.clyx", q));
+  }
+}
 
 TEST(ProjectJson, everyTruncatedPrefixIsRefusedAsNotAProjectOrDamaged) {
   const std::string text = projectToJson(sampleProject());

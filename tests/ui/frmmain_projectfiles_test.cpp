@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "mainwindowdriver.h"
+#include "commands/projectfiles.h"
 #include "model/projectfile.h"
 #include "resultblocks.h"
 
@@ -75,6 +76,24 @@ TEST(ProjectFormats, aNameThePakCannotHoldOffersTheClyx) {
   d.fileDialogs().saveNames << dir.filePath("again.pak");
   trigger(d, "mnuSaveAs");  // answered No: nothing is written
   EXPECT_FALSE(QFile::exists(dir.filePath("again.pak")));
+}
+
+TEST(ProjectFormats, cargoRulesThePakCannotHoldOfferTheClyx) {
+  QTemporaryDir dir;
+  MainWindowDriver d(kDemoFile);
+  d.project().cartons[0].fragile = true;
+  d.project().container.balance = lengthBalancePreset();
+  d.form().refreshTree(true);
+  d.fileDialogs().saveNames << dir.filePath("plan.pak") << dir.filePath("plan.clyx");
+  d.messages().answers.push_back(true);  // save as .clyx instead
+  trigger(d, "mnuSaveAs");
+  ASSERT_EQ(d.messages().shown.size(), 1);
+  EXPECT_EQ(d.messages().shown[0].toStdString(), pakCannotHoldRulesQuestion());
+  EXPECT_FALSE(QFile::exists(dir.filePath("plan.pak")));
+  FillScheme saved;
+  ASSERT_TRUE(loadProjectFile(QFile::encodeName(dir.filePath("plan.clyx")).toStdString(), saved));
+  EXPECT_TRUE(saved.cartons[0].fragile);
+  EXPECT_EQ(saved.container.balance, lengthBalancePreset());
 }
 
 TEST(ProjectFormats, eachFileThatCannotBeOpenedGetsItsOwnMessage) {

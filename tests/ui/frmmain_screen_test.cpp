@@ -73,6 +73,7 @@ TEST(MainWindowOnScreen, afterACalculationTheViewShowsTheCartonsAndNothingIsCut)
   const QFontMetrics metrics(list->font());
   for (int r = 0; r < list->rowCount(); ++r)
     for (int c = 0; c < list->columnCount(); ++c) {
+      if (list->isColumnHidden(c)) continue;
       const QTableWidgetItem* item = list->item(r, c);
       const int iconWidth = item->icon().isNull() ? 0 : list->iconSize().width() + 4;
       EXPECT_LE(metrics.horizontalAdvance(item->text()) + iconWidth + 6, list->columnWidth(c))

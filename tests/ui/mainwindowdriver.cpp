@@ -57,7 +57,8 @@ void MainWindowDriver::pressKeyInTree(Qt::Key key) { QTest::keyClick(tree(), key
 
 QStringList MainWindowDriver::rowTexts(int row) const {
   QStringList texts;
-  for (int c = 0; c < resultList()->columnCount(); ++c) texts << resultList()->item(row, c)->text();
+  for (int c = 0; c < resultList()->columnCount(); ++c)
+    if (!resultList()->isColumnHidden(c)) texts << resultList()->item(row, c)->text();
   return texts;
 }
 
