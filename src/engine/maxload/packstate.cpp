@@ -15,6 +15,13 @@ bool contains(const Space& outer, const Space& inner) {
 
 bool removed(const Space& s) { return s.x1 >= s.x2; }
 
+void compact(std::vector<Space>& spaces) {
+  std::size_t kept = 0;
+  for (const Space& space : spaces)
+    if (!removed(space)) spaces[kept++] = space;
+  spaces.resize(kept);
+}
+
 std::int64_t overlapArea(std::int32_t ax1, std::int32_t az1, std::int32_t ax2, std::int32_t az2,
                          const Top& t) {
   const std::int32_t w = std::min(ax2, t.x2) - std::max(ax1, t.x1);
@@ -51,7 +58,10 @@ void Packer::start(PackState& s) const {
   s.zoneFloor = s.zoneLastStart = 0;
   s.finished = false;
   const Problem& p = problem_;
-  if (p.X > 0 && p.Y > 0 && p.Z > 0) s.spaces.push_back(Space{0, 0, 0, p.X, p.Y, p.Z, false});
+  if (p.X > 0 && p.Y > 0 && p.Z > 0) {
+    s.spaces.push_back(Space{0, 0, 0, p.X, p.Y, p.Z, false});
+    rank(s.spaces.back(), s.zone);
+  }
 }
 
 std::int32_t Packer::smallestLeft(const PackState& s) const {
@@ -69,34 +79,84 @@ void Packer::enterZone(PackState& s, std::int32_t zone) const {
     space.dead = false;
     space.z1 = std::max(space.z1, s.zoneFloor);
     if (space.z1 >= space.z2) space.x2 = space.x1;  // nothing left of it
+    rank(space, zone);
   }
-  removeContained(s.spaces, 0);
+  removeContainedAmong(s.spaces, 0, s.spaces.size());
+  compact(s.spaces);
 }
 
-void Packer::removeContained(std::vector<Space>& spaces, std::size_t firstNew) const {
-  const std::size_t n = spaces.size();
-  for (std::size_t i = firstNew; i < n; ++i) {
-    Space& candidate = spaces[i];
-    if (removed(candidate)) continue;
-    bool inside = false;
-    // Against the spaces kept from before (none of them lies inside another).
-    for (std::size_t j = 0; j < firstNew && !inside; ++j) {
-      const Space& other = spaces[j];
-      inside = other.x1 <= candidate.x1 && candidate.x2 <= other.x2 && other.z1 <= candidate.z1 &&
-               candidate.z2 <= other.z2 && other.y1 <= candidate.y1 && candidate.y2 <= other.y2 &&
-               !removed(other);
+void Packer::rank(Space& space, std::int32_t zone) const {
+  const Problem& p = problem_;
+  // While a later zone waits, the load grows from the inner end only.
+  const bool doorCorners = !laterZoneLoaded_[static_cast<std::size_t>(zone)];
+  constexpr std::int32_t kMost = (1 << 21) - 1;
+  bool found = false;
+  for (int corner = 0; corner < (doorCorners ? 4 : 2); ++corner) {
+    const bool right = (corner & 1) != 0, door = (corner & 2) != 0;
+    std::int32_t key[3] = {right ? p.X - space.x2 : space.x1, space.y1,
+                           door ? p.Z - space.z2 : space.z1};
+    std::sort(key, key + 3);
+    const std::uint64_t nearness = (std::uint64_t(std::min(key[0], kMost)) << 42) |
+                                   (std::uint64_t(std::min(key[1], kMost)) << 21) |
+                                   std::uint64_t(std::min(key[2], kMost));
+    if (!found || nearness < space.nearness) {
+      found = true;
+      space.nearness = nearness;
+      space.fromRight = right;
+      space.fromDoor = door;
     }
-    // Against the other new ones; of two equal spaces the later one goes.
-    for (std::size_t j = firstNew; j < n && !inside; ++j) {
-      if (j == i || removed(spaces[j])) continue;
-      inside = contains(spaces[j], candidate) && (j < i || !contains(candidate, spaces[j]));
-    }
-    if (inside) candidate.x2 = candidate.x1;
   }
-  std::size_t kept = 0;
-  for (std::size_t i = 0; i < n; ++i)
-    if (!removed(spaces[i])) spaces[kept++] = spaces[i];
-  spaces.resize(kept);
+}
+
+void Packer::removeContained(std::vector<Space>& spaces, const std::size_t (&faceStart)[7],
+                             const Space& cut) const {
+  const std::size_t firstNew = faceStart[0];
+  // A new space lies against a face of the box cut out and overlaps it across that face,
+  // so an older space holding it lies against the same face: only those compare.
+  for (std::size_t j = 0; j < firstNew; ++j) {
+    const Space& other = spaces[j];
+    const bool acrossX = other.x1 < cut.x2 && cut.x1 < other.x2;
+    const bool acrossY = other.y1 < cut.y2 && cut.y1 < other.y2;
+    const bool acrossZ = other.z1 < cut.z2 && cut.z1 < other.z2;
+    int face = -1;
+    if (acrossY && acrossZ) face = other.x2 == cut.x1 ? 0 : other.x1 == cut.x2 ? 1 : -1;
+    else if (acrossX && acrossZ) face = other.y2 == cut.y1 ? 2 : other.y1 == cut.y2 ? 3 : -1;
+    else if (acrossX && acrossY) face = other.z2 == cut.z1 ? 4 : other.z1 == cut.z2 ? 5 : -1;
+    if (face < 0) continue;
+    for (std::size_t i = faceStart[face]; i < faceStart[face + 1]; ++i) {
+      Space& candidate = spaces[i];
+      if (!removed(candidate) && contains(other, candidate)) candidate.x2 = candidate.x1;
+    }
+  }
+  // The new ones against the same face among themselves.
+  for (int face = 0; face < 6; ++face)
+    removeContainedAmong(spaces, faceStart[face], faceStart[face + 1]);
+  compact(spaces);
+}
+
+void Packer::removeContainedAmong(std::vector<Space>& spaces, std::size_t from,
+                                  std::size_t to) const {
+  // Largest first (insertion sort: the groups are small; equal volumes keep their order),
+  // so that a space can lie only inside one before it; of two equal spaces the later goes.
+  for (std::size_t i = from + 1; i < to; ++i) {
+    const Space moving = spaces[i];
+    const std::int64_t volume = moving.volume();
+    std::size_t at = i;
+    while (at > from && spaces[at - 1].volume() < volume) {
+      spaces[at] = spaces[at - 1];
+      --at;
+    }
+    spaces[at] = moving;
+  }
+  for (std::size_t i = from + 1; i < to; ++i) {
+    Space& candidate = spaces[i];
+    for (std::size_t j = from; j < i; ++j) {
+      if (!removed(spaces[j]) && contains(spaces[j], candidate)) {
+        candidate.x2 = candidate.x1;
+        break;
+      }
+    }
+  }
 }
 
 bool Packer::nextAnchor(PackState& s, Anchor& anchor) const {
@@ -108,10 +168,8 @@ bool Packer::nextAnchor(PackState& s, Anchor& anchor) const {
                                           static_cast<std::int32_t>(p.types[t].zone) == s.zone);
     if (zoneHasCartons) {
       const std::int32_t smallest = smallestLeft(s);
-      // While a later zone waits, the load grows from the inner end only.
-      const bool doorCorners = !laterZoneLoaded_[static_cast<std::size_t>(s.zone)];
       bool found = false;
-      std::int32_t bestKey[3] = {0, 0, 0};
+      std::uint64_t bestNearness = 0;
       std::int64_t bestVolume = 0;
       for (std::size_t i = 0; i < s.spaces.size(); ++i) {
         Space& sp = s.spaces[i];
@@ -120,25 +178,13 @@ bool Packer::nextAnchor(PackState& s, Anchor& anchor) const {
           sp.dead = true;
           continue;
         }
+        if (found && sp.nearness > bestNearness) continue;
         const std::int64_t volume = sp.volume();
-        for (int corner = 0; corner < (doorCorners ? 4 : 2); ++corner) {
-          const bool right = (corner & 1) != 0, door = (corner & 2) != 0;
-          std::int32_t key[3] = {right ? p.X - sp.x2 : sp.x1, sp.y1, door ? p.Z - sp.z2 : sp.z1};
-          std::sort(key, key + 3);
-          bool better = !found;
-          if (found) {
-            if (key[0] != bestKey[0]) better = key[0] < bestKey[0];
-            else if (key[1] != bestKey[1]) better = key[1] < bestKey[1];
-            else if (key[2] != bestKey[2]) better = key[2] < bestKey[2];
-            else better = volume > bestVolume;
-          }
-          if (better) {
-            found = true;
-            std::copy(key, key + 3, bestKey);
-            bestVolume = volume;
-            anchor = Anchor{static_cast<std::int32_t>(i), right, door};
-          }
-        }
+        if (found && sp.nearness == bestNearness && volume <= bestVolume) continue;
+        found = true;
+        bestNearness = sp.nearness;
+        bestVolume = volume;
+        anchor = Anchor{static_cast<std::int32_t>(i), sp.fromRight, sp.fromDoor};
       }
       if (!laterZoneLoaded_[static_cast<std::size_t>(s.zone)]) {
         // In the last zone a space that takes nothing now never will: forget it.
@@ -255,42 +301,56 @@ void Packer::place(PackState& s, const Placed& where) const {
   const Space box{where.x, where.y, where.z, where.x + b.sx, b.lying ? problem_.Y : where.y + b.sy,
                   where.z + b.sz, false};
   const std::int32_t smallest = smallestLeft(s);
-  const auto keep = [&](const Space& piece) {
-    if (piece.x2 - piece.x1 >= smallest && piece.y2 - piece.y1 >= smallest &&
-        piece.z2 - piece.z1 >= smallest)
-      s.spaces.push_back(piece);
-  };
+  // The spaces the box overlaps are cut up: each leaves the pieces beside the box's six
+  // faces. The pieces go to the end face by face, so that those against one face, the
+  // only ones that may hold each other, lie together.
   const std::size_t n = s.spaces.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    const Space sp = s.spaces[i];
-    if (box.x1 >= sp.x2 || sp.x1 >= box.x2 || box.y1 >= sp.y2 || sp.y1 >= box.y2 ||
-        box.z1 >= sp.z2 || sp.z1 >= box.z2)
-      continue;
-    if (sp.x1 < box.x1) keep(Space{sp.x1, sp.y1, sp.z1, box.x1, sp.y2, sp.z2, sp.dead});
-    if (box.x2 < sp.x2) keep(Space{box.x2, sp.y1, sp.z1, sp.x2, sp.y2, sp.z2, sp.dead});
-    if (sp.y1 < box.y1) keep(Space{sp.x1, sp.y1, sp.z1, sp.x2, box.y1, sp.z2, sp.dead});
-    if (box.y2 < sp.y2) {
-      if (problem_.supportPercent >= 100) {
-        // Where cartons must be carried in full, the room above the block is what it can
-        // carry. (A partly carried carton may bridge a gap, so then the room stays whole.)
-        keep(Space{std::max(sp.x1, box.x1), box.y2, std::max(sp.z1, box.z1),
-                   std::min(sp.x2, box.x2), sp.y2, std::min(sp.z2, box.z2), sp.dead});
-      } else {
-        keep(Space{sp.x1, box.y2, sp.z1, sp.x2, sp.y2, sp.z2, sp.dead});
+  for (Space& sp : s.spaces)
+    sp.overlapped = box.x1 < sp.x2 && sp.x1 < box.x2 && box.y1 < sp.y2 && sp.y1 < box.y2 &&
+              box.z1 < sp.z2 && sp.z1 < box.z2;
+  std::size_t faceStart[7];
+  for (int face = 0; face < 6; ++face) {
+    faceStart[face] = s.spaces.size();
+    for (std::size_t i = 0; i < n; ++i) {
+      const Space sp = s.spaces[i];
+      if (!sp.overlapped) continue;
+      Space piece = sp;
+      switch (face) {
+        case 0: piece.x2 = box.x1; break;
+        case 1: piece.x1 = box.x2; break;
+        case 2: piece.y2 = box.y1; break;
+        case 3:
+          piece.y1 = box.y2;
+          if (problem_.supportPercent >= 100) {
+            // Where cartons must be carried in full, the room above the block is what it
+            // can carry. (A partly carried carton may bridge a gap, so then the room stays
+            // whole.)
+            piece.x1 = std::max(sp.x1, box.x1);
+            piece.x2 = std::min(sp.x2, box.x2);
+            piece.z1 = std::max(sp.z1, box.z1);
+            piece.z2 = std::min(sp.z2, box.z2);
+          }
+          break;
+        case 4: piece.z2 = box.z1; break;
+        default: piece.z1 = box.z2; break;
       }
+      if (piece.x2 - piece.x1 >= smallest && piece.y2 - piece.y1 >= smallest &&
+          piece.z2 - piece.z1 >= smallest)
+        s.spaces.push_back(piece);
     }
-    if (sp.z1 < box.z1) keep(Space{sp.x1, sp.y1, sp.z1, sp.x2, sp.y2, box.z1, sp.dead});
-    if (box.z2 < sp.z2) keep(Space{sp.x1, sp.y1, box.z2, sp.x2, sp.y2, sp.z2, sp.dead});
-    s.spaces[i].x2 = s.spaces[i].x1;  // cut up
   }
+  faceStart[6] = s.spaces.size();
   // Survivors first, then the new pieces, each group in its order.
   std::size_t kept = 0;
   for (std::size_t i = 0; i < n; ++i)
-    if (!removed(s.spaces[i])) s.spaces[kept++] = s.spaces[i];
-  const std::size_t firstNew = kept;
+    if (!s.spaces[i].overlapped) s.spaces[kept++] = s.spaces[i];
+  const std::size_t removedCount = n - kept;
   for (std::size_t i = n; i < s.spaces.size(); ++i) s.spaces[kept++] = s.spaces[i];
   s.spaces.resize(kept);
-  removeContained(s.spaces, firstNew);
+  for (std::size_t& start : faceStart) start -= removedCount;
+  removeContained(s.spaces, faceStart, box);
+  // The older spaces all stay, in front of the new ones.
+  for (std::size_t i = faceStart[0]; i < s.spaces.size(); ++i) rank(s.spaces[i], s.zone);
 }
 
 }  // namespace maxload

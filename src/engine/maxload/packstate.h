@@ -12,6 +12,11 @@ namespace maxload {
 struct Space {
   std::int32_t x1, y1, z1, x2, y2, z2;
   bool dead;  // nothing of the current zone fits here
+  // The container corner the space is filled from and how near it lies: its distances to
+  // that corner along x, y and z, sorted, packed 21 bits each; lower is filled first.
+  bool fromRight = false, fromDoor = false;
+  bool overlapped = false;  // while a placement cuts the spaces: the placed box overlaps it
+  std::uint64_t nearness = 0;
   std::int64_t volume() const { return std::int64_t(x2 - x1) * (y2 - y1) * (z2 - z1); }
 };
 
@@ -84,7 +89,16 @@ class Packer {
   bool supported(const PackState& s, const Block& b, std::int32_t x, std::int32_t y,
                  std::int32_t z) const;
   void enterZone(PackState& s, std::int32_t zone) const;
-  void removeContained(std::vector<Space>& spaces, std::size_t firstNew) const;
+  // Sets the space's corner and nearness for the zone being loaded.
+  void rank(Space& space, std::int32_t zone) const;
+  // After a placement: drops the new spaces that lie inside another space. The new ones
+  // follow the older ones (none of which lies inside another), grouped by the face of the
+  // box cut out that they lie against; faceStart[f] is where the group of face f begins,
+  // faceStart[6] the end.
+  void removeContained(std::vector<Space>& spaces, const std::size_t (&faceStart)[7],
+                       const Space& cut) const;
+  // Drops the spaces in [from, to) that lie inside another of them; marks them only.
+  void removeContainedAmong(std::vector<Space>& spaces, std::size_t from, std::size_t to) const;
 
   const Problem& problem_;
   const std::vector<Block>& blocks_;
