@@ -34,6 +34,7 @@ std::int64_t overlapArea(std::int32_t ax1, std::int32_t az1, std::int32_t ax2, s
 void PackState::reserve(std::size_t spaceCount, std::size_t blockCount) {
   spaces.reserve(spaceCount);
   tops.reserve(blockCount * kMaxLeaves);
+  boxes.reserve(blockCount * kMaxLeaves);
   placed.reserve(blockCount);
 }
 
@@ -50,6 +51,7 @@ Packer::Packer(const Problem& problem, const std::vector<Block>& blocks)
 void Packer::start(PackState& s) const {
   s.spaces.clear();
   s.tops.clear();
+  s.boxes.clear();
   s.placed.clear();
   s.remaining.clear();
   for (const MaxLoadType& t : problem_.types) s.remaining.push_back(t.count);
@@ -242,6 +244,28 @@ bool Packer::supported(const PackState& s, const Block& b, std::int32_t x, std::
   return true;
 }
 
+double Packer::contactArea(const Placed& where, const Box* boxes, std::size_t boxCount) const {
+  const Block& b = blocks_[static_cast<std::size_t>(where.block)];
+  const Problem& p = problem_;
+  const std::int32_t x1 = where.x, y1 = where.y, z1 = where.z;
+  const std::int32_t x2 = x1 + b.sx, y2 = y1 + b.sy, z2 = z1 + b.sz;
+  const double faceX = double(b.sy) * b.sz, faceY = double(b.sx) * b.sz, faceZ = double(b.sx) * b.sy;
+  double area = 0;
+  area += (x1 == 0 ? faceX : 0) + (x2 == p.X ? faceX : 0);
+  area += (y1 == 0 ? faceY : 0) + (y2 == p.Y ? faceY : 0);
+  area += (z1 == 0 ? faceZ : 0) + (z2 == p.Z ? faceZ : 0);
+  for (std::size_t i = 0; i < boxCount; ++i) {
+    const Box& o = boxes[i];
+    const std::int32_t ox = std::min(x2, o.x2) - std::max(x1, o.x1);
+    const std::int32_t oy = std::min(y2, o.y2) - std::max(y1, o.y1);
+    const std::int32_t oz = std::min(z2, o.z2) - std::max(z1, o.z1);
+    if ((o.x2 == x1 || o.x1 == x2) && oy > 0 && oz > 0) area += double(oy) * oz;
+    if ((o.y2 == y1 || o.y1 == y2) && ox > 0 && oz > 0) area += double(ox) * oz;
+    if ((o.z2 == z1 || o.z1 == z2) && ox > 0 && oy > 0) area += double(ox) * oy;
+  }
+  return area;
+}
+
 bool Packer::carried(const PackState& s, const Placed& where) const {
   return supported(s, blocks_[static_cast<std::size_t>(where.block)], where.x, where.y, where.z);
 }
@@ -293,6 +317,8 @@ void Packer::place(PackState& s, const Placed& where) const {
   for (int li = 0; li < b.leafCount; ++li) {
     const Leaf& leaf = b.leaves[li];
     s.zoneLastStart = std::max(s.zoneLastStart, where.z + leaf.oz + (leaf.nz - 1) * leaf.cz);
+    const std::int32_t bx = where.x + leaf.ox, by = where.y + leaf.oy, bz = where.z + leaf.oz;
+    s.boxes.push_back(Box{bx, by, bz, bx + leaf.sx(), by + leaf.sy(), bz + leaf.sz()});
     if (!b.lying) {
       const std::int32_t x1 = where.x + leaf.ox, z1 = where.z + leaf.oz;
       s.tops.push_back(Top{where.y + leaf.oy + leaf.sy(), x1, z1, x1 + leaf.sx(), z1 + leaf.sz()});

@@ -25,6 +25,11 @@ struct Top {
   std::int32_t y, x1, z1, x2, z2;
 };
 
+// A loaded simple block's gross box.
+struct Box {
+  std::int32_t x1, y1, z1, x2, y2, z2;
+};
+
 struct Placed {
   std::int32_t block;
   std::int32_t x, y, z;
@@ -40,6 +45,7 @@ struct Anchor {
 struct PackState {
   std::vector<Space> spaces;
   std::vector<Top> tops;
+  std::vector<Box> boxes;
   std::vector<Placed> placed;
   std::vector<std::int32_t> remaining;
   double volume = 0, weight = 0;
@@ -75,6 +81,9 @@ class Packer {
   // Where's block placed at the anchor, or failing that against the corner of a top it
   // may stand on inside the same space, so that it is carried. False when neither is.
   bool findCarried(const PackState& s, const Anchor& a, Placed& where) const;
+  // The area of the faces of a block placed there that touch the container's walls or
+  // the given boxes (those of the loaded cartons near it).
+  double contactArea(const Placed& where, const Box* boxes, std::size_t boxCount) const;
   // The smallest gross extent of any carton left.
   std::int32_t smallestLeft(const PackState& s) const;
   void place(PackState& s, const Placed& where) const;

@@ -1,6 +1,7 @@
 #include "engine/maxload/search.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace maxload {
@@ -22,7 +23,9 @@ Search::Search(const Packer& packer, const SearchSettings& settings)
   work_.reserve(kSpaceReserve, kBlockReserve);
   packer_.start(best_);
   settings_.branching = std::clamp(settings_.branching, 1, kMaxBranching);
-  choice_.resize(static_cast<std::size_t>(settings_.branching));
+  settings_.contactRerank = std::clamp(settings_.contactRerank, 0, kMaxBranching);
+  choice_.resize(static_cast<std::size_t>(kMaxBranching));
+  near_.reserve(kBlockReserve * kMaxLeaves);
 }
 
 bool Search::stop() {
@@ -72,6 +75,8 @@ void Search::consider(const PackState& s) {
 
 std::int32_t Search::candidates(const PackState& s, const Anchor& a, std::int32_t k,
                                 Placed* out) {
+  const std::int32_t wanted = k;
+  k = std::max(k, settings_.contactRerank);
   const auto& blocks = packer_.blocks();
   const Space& sp = s.spaces[static_cast<std::size_t>(a.space)];
   const std::int32_t smallest = packer_.smallestLeft(s);
@@ -117,17 +122,46 @@ std::int32_t Search::candidates(const PackState& s, const Anchor& a, std::int32_
     score[at] = value;
     out[at] = where;
   }
-  return found;
+  // The first few judged again with their contact, best first.
+  const std::int32_t judged = std::min(found, settings_.contactRerank);
+  if (judged > 1 && settings_.contactWeight > 0) {
+    // Only loaded cartons touching the space can touch a block inside it.
+    near_.clear();
+    for (const Box& o : s.boxes)
+      if (o.x1 <= sp.x2 && sp.x1 <= o.x2 && o.y1 <= sp.y2 && sp.y1 <= o.y2 && o.z1 <= sp.z2 &&
+          sp.z1 <= o.z2)
+        near_.push_back(o);
+    for (std::int32_t i = 0; i < judged; ++i) {
+      const Block& block = blocks[static_cast<std::size_t>(out[i].block)];
+      const double surface =
+          2.0 * (double(block.sx) * block.sy + double(block.sy) * block.sz + double(block.sx) * block.sz);
+      const double share = packer_.contactArea(out[i], near_.data(), near_.size()) / surface;
+      score[i] = std::max(score[i], 0.0) * std::pow(share, settings_.contactWeight);
+    }
+    for (std::int32_t i = 1; i < judged; ++i) {
+      const double value = score[i];
+      const Placed where = out[i];
+      std::int32_t at = i;
+      while (at > 0 && score[at - 1] < value) {
+        score[at] = score[at - 1];
+        out[at] = out[at - 1];
+        --at;
+      }
+      score[at] = value;
+      out[at] = where;
+    }
+  }
+  return std::min(found, wanted);
 }
 
 void Search::greedy(PackState& s) {
   Anchor a;
-  Placed p{};
+  Placed p[kMaxBranching];
   while (!stop()) {
     if (!packer_.nextAnchor(s, a)) break;
     ++effort_;
-    if (candidates(s, a, 1, &p) == 1) {
-      packer_.place(s, p);
+    if (candidates(s, a, 1, p) == 1) {
+      packer_.place(s, p[0]);
     } else {
       packer_.markDead(s, a);
     }
@@ -147,8 +181,13 @@ void Search::beam(std::int32_t width) {
       pool.back().reserve(kSpaceReserve, kBlockReserve);
     }
   };
+  const auto growValues = [](std::vector<double>& values, std::size_t size) {
+    if (values.size() < size) values.resize(size);
+  };
   grow(beam_, 1);
+  growValues(beamValue_, 1);
   packer_.start(beam_[0]);
+  beamValue_[0] = greedyValue_;
   std::size_t beamCount = 1;
   while (beamCount > 0 && !stop()) {
     std::size_t childCount = 0;
@@ -168,16 +207,20 @@ void Search::beam(std::int32_t width) {
       }
       for (std::int32_t c = 0; c < n && !stop(); ++c) {
         grow(children_, childCount + 1);
-        if (childValue_.size() <= childCount) {
-          childValue_.resize(childCount + 1);
-          order_.resize(childCount + 1);
-        }
+        growValues(childValue_, childCount + 1);
+        if (order_.size() <= childCount) order_.resize(childCount + 1);
         PackState& child = children_[childCount];
         child = parent;
         packer_.place(child, choice_[static_cast<std::size_t>(c)]);
-        work_ = child;
-        greedy(work_);
-        childValue_[childCount] = work_.volume;
+        if (c == 0) {
+          // The best block is the one the greedy load of the parent placed next: the child
+          // completes to the parent's value.
+          childValue_[childCount] = beamValue_[i];
+        } else {
+          work_ = child;
+          greedy(work_);
+          childValue_[childCount] = work_.volume;
+        }
         ++childCount;
       }
     }
@@ -189,7 +232,12 @@ void Search::beam(std::int32_t width) {
                      });
     beamCount = std::min(childCount, w);
     grow(beam_, beamCount);
-    for (std::size_t i = 0; i < beamCount; ++i) std::swap(beam_[i], children_[static_cast<std::size_t>(order_[i])]);
+    growValues(beamValue_, beamCount);
+    for (std::size_t i = 0; i < beamCount; ++i) {
+      const auto from = static_cast<std::size_t>(order_[i]);
+      std::swap(beam_[i], children_[from]);
+      beamValue_[i] = childValue_[from];
+    }
   }
 }
 
@@ -197,6 +245,7 @@ void Search::run() {
   // A greedy load, then beams of doubling width while effort and time remain.
   packer_.start(work_);
   greedy(work_);
+  greedyValue_ = work_.volume;
   for (std::int32_t width = 1; width <= kWidestBeam && !stop() && !allLoaded(); width *= 2)
     beam(width);
 }
