@@ -1,7 +1,7 @@
 // The load-max planner on the published BR and LN container-loading instances: per class
 // the mean volume utilisation and time per instance, every plan checked geometrically.
 //
-//   maxload_bench [--data DIR] [--first N] [--time-limits S1,S2,...] [--effort STEPS]
+//   maxload_bench [--data DIR] [--first N] [--skip N] [--time-limits S1,S2,...] [--effort STEPS]
 //                 [--threads 1|2] [--support P] [--classes LIST] [--plans DIR]
 //
 // DIR holds br/BR0.txt ... br/BR15.txt and ln/LN.txt (default: ../shared/bench next to
@@ -245,7 +245,7 @@ void printGroups(const std::vector<ClassRow>& rows, int support, std::size_t lim
 int main(int argc, char** argv) {
   std::string data = defaultDataDir();
   std::string plans;
-  std::size_t first = 10;
+  std::size_t first = 10, skip = 0;
   std::vector<double> limits = {2.0};
   std::uint64_t effort = 0;
   std::int32_t threads = 2;
@@ -257,13 +257,14 @@ int main(int argc, char** argv) {
     if (arg == "--data" && hasValue) data = argv[++i];
     else if (arg == "--plans" && hasValue) plans = argv[++i];
     else if (arg == "--first" && hasValue) first = std::stoul(argv[++i]);
+    else if (arg == "--skip" && hasValue) skip = std::stoul(argv[++i]);
     else if ((arg == "--time-limit" || arg == "--time-limits") && hasValue) limits = parseLimits(argv[++i]);
     else if (arg == "--effort" && hasValue) effort = std::stoull(argv[++i]);
     else if (arg == "--threads" && hasValue) threads = std::stoi(argv[++i]);
     else if (arg == "--support" && hasValue) supports = {std::stoi(argv[++i])};
     else if (arg == "--classes" && hasValue) filter = parseClasses(argv[++i]);
     else {
-      std::cerr << "usage: maxload_bench [--data DIR] [--first N] [--time-limits S1,S2,...]\n"
+      std::cerr << "usage: maxload_bench [--data DIR] [--first N] [--skip N] [--time-limits S1,S2,...]\n"
                    "                     [--effort STEPS] [--threads 1|2] [--support P]\n"
                    "                     [--classes BR1-7,LN] [--plans DIR]\n";
       return 2;
@@ -274,9 +275,12 @@ int main(int argc, char** argv) {
   for (int k = 0; k <= 15; ++k) {
     const std::string name = "BR" + std::to_string(k);
     if (filter.wants(name))
-      classes.emplace_back(name, readThpack(data + "/br/" + name + ".txt", name, true, first));
+      classes.emplace_back(name, readThpack(data + "/br/" + name + ".txt", name, true, skip + first));
   }
-  if (filter.wants("LN")) classes.emplace_back("LN", readThpack(data + "/ln/LN.txt", "LN", false, first));
+  if (filter.wants("LN")) classes.emplace_back("LN", readThpack(data + "/ln/LN.txt", "LN", false, skip + first));
+  // The first N after skipping some: other instances than those tuned on.
+  for (auto& [name, instances] : classes)
+    instances.erase(instances.begin(), instances.begin() + static_cast<std::ptrdiff_t>(std::min(skip, instances.size())));
 
   if (effort > 0) {
     std::printf("effort budget %llu steps, no time limit, first %zu instances, threads %d\n",

@@ -184,7 +184,7 @@ std::vector<Block> generateBlocks(const Problem& p, std::size_t maxBlocks,
 
   // Pairs of the largest simple blocks, then pairs of those with simple blocks once more.
   std::vector<Block> blocks = simple;
-  const double minFill = 0.98;
+  double minFill = 0.98;
   const bool flatTops = p.supportPercent > 0;
   const std::size_t seeds = std::min<std::size_t>(simple.size(), 1500);
   std::vector<Block> general;

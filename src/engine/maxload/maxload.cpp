@@ -143,7 +143,8 @@ MaxLoadResult planMaxLoad(const MaxLoadInput& input, const MaxLoadControl& contr
   const Problem problem = makeProblem(input);
   // The two searches differ in their blocks: general blocks help strongly mixed cargo,
   // simple blocks alone often suit cargo of few types better.
-  const std::vector<Block> blocks = generateBlocks(problem, kMaxBlocks, true);
+  std::size_t maxBlocks = kMaxBlocks;
+  const std::vector<Block> blocks = generateBlocks(problem, maxBlocks, true);
   const std::vector<Block> simpleBlocks = generateBlocks(problem, kMaxBlocks, false);
   const Packer packer(problem, blocks);
   const Packer simplePacker(problem, simpleBlocks);

@@ -40,7 +40,13 @@ void PackState::reserve(std::size_t spaceCount, std::size_t blockCount) {
 
 Packer::Packer(const Problem& problem, const std::vector<Block>& blocks)
     : problem_(problem), blocks_(blocks), laterZoneLoaded_(kZoneCount, false) {
-  for (const Block& b : blocks) keys_.push_back(BlockKey{b.sx, b.sy, b.sz, b.zone, b.volume});
+  for (const Block& b : blocks) {
+    keys_.sx.push_back(b.sx);
+    keys_.sy.push_back(b.sy);
+    keys_.sz.push_back(b.sz);
+    keys_.zone.push_back(b.zone);
+    keys_.volume.push_back(b.volume);
+  }
   for (const MaxLoadType& t : problem.types) {
     if (t.count <= 0) continue;
     for (std::int32_t z = 0; z < static_cast<std::int32_t>(t.zone); ++z)
@@ -110,9 +116,8 @@ void Packer::rank(Space& space, std::int32_t zone) const {
   }
 }
 
-void Packer::removeContained(std::vector<Space>& spaces, const std::size_t (&faceStart)[7],
-                             const Space& cut) const {
-  const std::size_t firstNew = faceStart[0];
+void Packer::removeContained(std::vector<Space>& spaces, std::size_t firstNew,
+                             const FaceGroups& groups, const Space& cut) const {
   // A new space lies against a face of the box cut out and overlaps it across that face,
   // so an older space holding it lies against the same face: only those compare.
   for (std::size_t j = 0; j < firstNew; ++j) {
@@ -125,15 +130,57 @@ void Packer::removeContained(std::vector<Space>& spaces, const std::size_t (&fac
     else if (acrossX && acrossZ) face = other.y2 == cut.y1 ? 2 : other.y1 == cut.y2 ? 3 : -1;
     else if (acrossX && acrossY) face = other.z2 == cut.z1 ? 4 : other.z1 == cut.z2 ? 5 : -1;
     if (face < 0) continue;
-    for (std::size_t i = faceStart[face]; i < faceStart[face + 1]; ++i) {
+    for (std::size_t i = groups.begin[face]; i < groups.end[face]; ++i) {
       Space& candidate = spaces[i];
       if (!removed(candidate) && contains(other, candidate)) candidate.x2 = candidate.x1;
     }
   }
   // The new ones against the same face among themselves.
-  for (int face = 0; face < 6; ++face)
-    removeContainedAmong(spaces, faceStart[face], faceStart[face + 1]);
+  for (int face = 0; face < 6; ++face) removeContainedAmong(spaces, groups.begin[face], groups.end[face]);
   compact(spaces);
+}
+
+void Packer::joinRoomsAbove(PackState& s, std::size_t oldCount, std::size_t firstRoom,
+                            std::int32_t smallest) const {
+  // Where cartons must be carried in full, the room above a block covers only its top;
+  // next to a room on tops of the same height it makes one more room across both.
+  const std::size_t roomEnd = s.spaces.size();
+  for (std::size_t r = firstRoom; r < roomEnd; ++r) {
+    for (std::size_t o = 0; o < oldCount; ++o) {
+      const Space room = s.spaces[r];
+      Space& other = s.spaces[o];
+      if (other.overlapped || other.y1 != room.y1) continue;
+      const bool touchX = other.x1 <= room.x2 && room.x1 <= other.x2;
+      const bool touchZ = other.z1 <= room.z2 && room.z1 <= other.z2;
+      const std::int32_t overlapX = std::min(other.x2, room.x2) - std::max(other.x1, room.x1);
+      const std::int32_t overlapZ = std::min(other.z2, room.z2) - std::max(other.z1, room.z1);
+      const std::int32_t top = std::min(other.y2, room.y2);
+      for (int across = 0; across < 2; ++across) {
+        Space joined = room;
+        joined.y2 = top;
+        if (across == 0) {  // side by side along x, over the length both share
+          if (!touchX || overlapZ <= 0) continue;
+          joined.x1 = std::min(other.x1, room.x1);
+          joined.x2 = std::max(other.x2, room.x2);
+          joined.z1 = std::max(other.z1, room.z1);
+          joined.z2 = std::min(other.z2, room.z2);
+        } else {  // one behind the other along z, over the width both share
+          if (!touchZ || overlapX <= 0) continue;
+          joined.z1 = std::min(other.z1, room.z1);
+          joined.z2 = std::max(other.z2, room.z2);
+          joined.x1 = std::max(other.x1, room.x1);
+          joined.x2 = std::min(other.x2, room.x2);
+        }
+        if (contains(room, joined) || contains(other, joined)) continue;
+        if (joined.x2 - joined.x1 < smallest || joined.y2 - joined.y1 < smallest ||
+            joined.z2 - joined.z1 < smallest)
+          continue;
+        s.spaces.push_back(joined);
+        // An older room the joined one holds goes with the spaces the block cut up.
+        if (contains(joined, other)) other.overlapped = true;
+      }
+    }
+  }
 }
 
 void Packer::removeContainedAmong(std::vector<Space>& spaces, std::size_t from,
@@ -334,9 +381,11 @@ void Packer::place(PackState& s, const Placed& where) const {
   for (Space& sp : s.spaces)
     sp.overlapped = box.x1 < sp.x2 && sp.x1 < box.x2 && box.y1 < sp.y2 && sp.y1 < box.y2 &&
               box.z1 < sp.z2 && sp.z1 < box.z2;
-  std::size_t faceStart[7];
-  for (int face = 0; face < 6; ++face) {
-    faceStart[face] = s.spaces.size();
+  // The room above the box last, so that the rooms it joins with (below) extend its group.
+  constexpr int kFaceOrder[6] = {0, 1, 2, 4, 5, 3};
+  FaceGroups groups;
+  for (const int face : kFaceOrder) {
+    groups.begin[face] = s.spaces.size();
     for (std::size_t i = 0; i < n; ++i) {
       const Space sp = s.spaces[i];
       if (!sp.overlapped) continue;
@@ -364,8 +413,10 @@ void Packer::place(PackState& s, const Placed& where) const {
           piece.z2 - piece.z1 >= smallest)
         s.spaces.push_back(piece);
     }
+    groups.end[face] = s.spaces.size();
   }
-  faceStart[6] = s.spaces.size();
+  if (problem_.supportPercent >= 100) joinRoomsAbove(s, n, groups.begin[3], smallest);
+  groups.end[3] = s.spaces.size();
   // Survivors first, then the new pieces, each group in its order.
   std::size_t kept = 0;
   for (std::size_t i = 0; i < n; ++i)
@@ -373,10 +424,13 @@ void Packer::place(PackState& s, const Placed& where) const {
   const std::size_t removedCount = n - kept;
   for (std::size_t i = n; i < s.spaces.size(); ++i) s.spaces[kept++] = s.spaces[i];
   s.spaces.resize(kept);
-  for (std::size_t& start : faceStart) start -= removedCount;
-  removeContained(s.spaces, faceStart, box);
+  for (int face = 0; face < 6; ++face) {
+    groups.begin[face] -= removedCount;
+    groups.end[face] -= removedCount;
+  }
+  removeContained(s.spaces, n - removedCount, groups, box);
   // The older spaces all stay, in front of the new ones.
-  for (std::size_t i = faceStart[0]; i < s.spaces.size(); ++i) rank(s.spaces[i], s.zone);
+  for (std::size_t i = n - removedCount; i < s.spaces.size(); ++i) rank(s.spaces[i], s.zone);
 }
 
 }  // namespace maxload

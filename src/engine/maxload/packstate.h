@@ -57,10 +57,17 @@ struct PackState {
   void reserve(std::size_t spaceCount, std::size_t blockCount);
 };
 
-// The part of a block the scan for candidates reads first, kept small and together.
-struct BlockKey {
-  std::int32_t sx, sy, sz, zone;
-  double volume;
+// The parts of the blocks the scan for candidates reads first, one array each, so that
+// the sizes of many blocks compare at once.
+struct BlockKeys {
+  std::vector<std::int32_t> sx, sy, sz, zone;
+  std::vector<double> volume;
+};
+
+// Where the new spaces of a placement lie, by the face of the placed box they lie against
+// (0/1 low/high x, 2/3 y, 4/5 z): [begin, end).
+struct FaceGroups {
+  std::size_t begin[6] = {}, end[6] = {};
 };
 
 // What every search step reads and never changes.
@@ -92,7 +99,7 @@ class Packer {
 
   const Problem& problem() const { return problem_; }
   const std::vector<Block>& blocks() const { return blocks_; }
-  const std::vector<BlockKey>& keys() const { return keys_; }
+  const BlockKeys& keys() const { return keys_; }
 
  private:
   bool supported(const PackState& s, const Block& b, std::int32_t x, std::int32_t y,
@@ -100,19 +107,23 @@ class Packer {
   void enterZone(PackState& s, std::int32_t zone) const;
   // Sets the space's corner and nearness for the zone being loaded.
   void rank(Space& space, std::int32_t zone) const;
-  // After a placement: drops the new spaces that lie inside another space. The new ones
-  // follow the older ones (none of which lies inside another), grouped by the face of the
-  // box cut out that they lie against; faceStart[f] is where the group of face f begins,
-  // faceStart[6] the end.
-  void removeContained(std::vector<Space>& spaces, const std::size_t (&faceStart)[7],
+  // After a placement: drops the new spaces that lie inside another space. The new ones,
+  // from firstNew on, follow the older ones (none of which lies inside another), grouped
+  // by the face of the box cut out that they lie against.
+  void removeContained(std::vector<Space>& spaces, std::size_t firstNew, const FaceGroups& groups,
                        const Space& cut) const;
+  // Adds the rooms that join a new room above the block (from firstRoom on) with an older
+  // room on tops of the same height, in full support; marks the older rooms they hold as
+  // overlapped.
+  void joinRoomsAbove(PackState& s, std::size_t oldCount, std::size_t firstRoom,
+                      std::int32_t smallest) const;
   // Drops the spaces in [from, to) that lie inside another of them; marks them only.
   void removeContainedAmong(std::vector<Space>& spaces, std::size_t from, std::size_t to) const;
 
   const Problem& problem_;
   const std::vector<Block>& blocks_;
   std::vector<bool> laterZoneLoaded_;
-  std::vector<BlockKey> keys_;  // per zone: some later zone has cartons
+  BlockKeys keys_;
 };
 
 }  // namespace maxload

@@ -1,6 +1,7 @@
 #include "engine/maxload/search.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <numeric>
 
@@ -86,41 +87,57 @@ std::int32_t Search::candidates(const PackState& s, const Anchor& a, std::int32_
   std::int32_t found = 0;
   double score[kMaxBranching];
   Placed where{};
-  const auto& keys = packer_.keys();
+  const BlockKeys& keys = packer_.keys();
+  const std::size_t count = keys.volume.size();
   // Nothing larger than the space fits in it.
   const double spaceVolume = double(spaceX) * spaceY * spaceZ;
-  const auto first = std::partition_point(keys.begin(), keys.end(), [&](const BlockKey& key) {
-    return key.volume > spaceVolume;
-  });
-  for (auto b = static_cast<std::size_t>(first - keys.begin()); b < keys.size(); ++b) {
-    const BlockKey& key = keys[b];
-    if (found == k && key.volume <= score[k - 1]) break;
-    if (key.sx > spaceX || key.sy > spaceY || key.sz > spaceZ || key.zone != s.zone) continue;
-    if (!packer_.fitsSpace(s, a, static_cast<std::int32_t>(b), where)) continue;
-    const Block& block = blocks[b];
-    // A gap left beside the block that no carton fills is lost with it.
-    const std::int32_t ex = spaceX - block.sx < smallest ? spaceX : block.sx;
-    const std::int32_t ey = spaceY - block.sy < smallest ? spaceY : block.sy;
-    const std::int32_t ez = spaceZ - block.sz < smallest ? spaceZ : block.sz;
-    const double lost = double(ex) * ey * ez - block.grossVolume;
-    const double value = block.volume - lost;
-    if (found == k && value <= score[k - 1]) continue;
-    // Blocks of the same size as one already chosen add little to the choice.
-    std::int32_t same = -1;
-    for (std::int32_t i = 0; i < found && same < 0; ++i) {
-      const Block& other = blocks[static_cast<std::size_t>(out[i].block)];
-      if (other.sx == block.sx && other.sy == block.sy && other.sz == block.sz) same = i;
+  const std::size_t first = static_cast<std::size_t>(
+      std::partition_point(keys.volume.begin(), keys.volume.end(),
+                           [&](double volume) { return volume > spaceVolume; }) -
+      keys.volume.begin());
+  // Blocks of 64 at a time: a mask of those whose sizes and zone fit, then each of them.
+  bool full = false;
+  for (std::size_t chunk = first; chunk < count && !full; chunk += 64) {
+    if (found == k && keys.volume[chunk] <= score[k - 1]) break;
+    const std::size_t end = std::min(count, chunk + 64);
+    std::uint64_t fitting = 0;
+    for (std::size_t i = chunk; i < end; ++i) {
+      const bool fits = (keys.sx[i] <= spaceX) & (keys.sy[i] <= spaceY) & (keys.sz[i] <= spaceZ) &
+                        (keys.zone[i] == s.zone);
+      fitting |= std::uint64_t(fits) << (i - chunk);
     }
-    if (same >= 0 && value <= score[same]) continue;
-    if (!packer_.findCarried(s, a, where)) continue;
-    std::int32_t at = same >= 0 ? same : (found < k ? found++ : k - 1);
-    while (at > 0 && score[at - 1] < value) {
-      score[at] = score[at - 1];
-      out[at] = out[at - 1];
-      --at;
+    for (; fitting != 0; fitting &= fitting - 1) {
+      const std::size_t b = chunk + static_cast<std::size_t>(std::countr_zero(fitting));
+      if (found == k && keys.volume[b] <= score[k - 1]) {
+        full = true;
+        break;
+      }
+      if (!packer_.fitsSpace(s, a, static_cast<std::int32_t>(b), where)) continue;
+      const Block& block = blocks[b];
+      // A gap left beside the block that no carton fills is lost with it.
+      const std::int32_t ex = spaceX - block.sx < smallest ? spaceX : block.sx;
+      const std::int32_t ey = spaceY - block.sy < smallest ? spaceY : block.sy;
+      const std::int32_t ez = spaceZ - block.sz < smallest ? spaceZ : block.sz;
+      const double lost = double(ex) * ey * ez - block.grossVolume;
+      const double value = block.volume - lost;
+      if (found == k && value <= score[k - 1]) continue;
+      // Blocks of the same size as one already chosen add little to the choice.
+      std::int32_t same = -1;
+      for (std::int32_t i = 0; i < found && same < 0; ++i) {
+        const Block& other = blocks[static_cast<std::size_t>(out[i].block)];
+        if (other.sx == block.sx && other.sy == block.sy && other.sz == block.sz) same = i;
+      }
+      if (same >= 0 && value <= score[same]) continue;
+      if (!packer_.findCarried(s, a, where)) continue;
+      std::int32_t at = same >= 0 ? same : (found < k ? found++ : k - 1);
+      while (at > 0 && score[at - 1] < value) {
+        score[at] = score[at - 1];
+        out[at] = out[at - 1];
+        --at;
+      }
+      score[at] = value;
+      out[at] = where;
     }
-    score[at] = value;
-    out[at] = where;
   }
   // The first few judged again with their contact, best first.
   const std::int32_t judged = std::min(found, settings_.contactRerank);
