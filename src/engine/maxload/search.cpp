@@ -186,6 +186,21 @@ void Search::greedy(PackState& s) {
   consider(s);
 }
 
+void Search::reservePools() {
+  // Every partial load passes through the completion's state, so its room is the most any
+  // of them needs: with it, copying a partial load into a pool never allocates.
+  const auto reserve = [&](PackState& state) {
+    state.spaces.reserve(work_.spaces.capacity());
+    state.tops.reserve(work_.tops.capacity());
+    state.boxes.reserve(work_.boxes.capacity());
+    state.placed.reserve(work_.placed.capacity());
+  };
+  reserve(best_);
+  for (PackState& state : beam_) reserve(state);
+  for (PackState& state : children_) reserve(state);
+  near_.reserve(work_.boxes.capacity());
+}
+
 void Search::beam(std::int32_t width) {
   // Up to branching blocks per partial load, fewer while the beam is narrow, and never
   // more partial loads per level than kMostChildren.
@@ -201,6 +216,7 @@ void Search::beam(std::int32_t width) {
   const auto growValues = [](std::vector<double>& values, std::size_t size) {
     if (values.size() < size) values.resize(size);
   };
+  reservePools();
   grow(beam_, 1);
   growValues(beamValue_, 1);
   packer_.start(beam_[0]);
@@ -242,12 +258,16 @@ void Search::beam(std::int32_t width) {
       }
     }
     if (stopped_) break;
+    // The w best children; of equal ones the earlier. (A total order: no sort buffer.)
     std::iota(order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(childCount), 0);
-    std::stable_sort(order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(childCount),
-                     [&](std::int32_t a, std::int32_t b) {
-                       return childValue_[static_cast<std::size_t>(a)] > childValue_[static_cast<std::size_t>(b)];
-                     });
     beamCount = std::min(childCount, w);
+    std::partial_sort(order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(beamCount),
+                      order_.begin() + static_cast<std::ptrdiff_t>(childCount),
+                      [&](std::int32_t a, std::int32_t b) {
+                        const double va = childValue_[static_cast<std::size_t>(a)];
+                        const double vb = childValue_[static_cast<std::size_t>(b)];
+                        return va != vb ? va > vb : a < b;
+                      });
     grow(beam_, beamCount);
     growValues(beamValue_, beamCount);
     for (std::size_t i = 0; i < beamCount; ++i) {
@@ -259,12 +279,27 @@ void Search::beam(std::int32_t width) {
 }
 
 void Search::run() {
-  // A greedy load, then beams of doubling width while effort and time remain.
-  packer_.start(work_);
-  greedy(work_);
-  greedyValue_ = work_.volume;
-  for (std::int32_t width = 1; width <= kWidestBeam && !stop() && !allLoaded(); width *= 2)
-    beam(width);
+  // From the start again: the same search, in the memory the last run grew.
+  effort_ = loadedEverythingAt_ = 0;
+  sinceClock_ = 0;
+  stopped_ = timedOut_ = cancelled_ = false;
+  packer_.start(best_);
+  // A greedy load, then beams of doubling width while effort and time remain; once the
+  // widest beam is done, the same again with blocks judged by a stronger weight of their
+  // contact, and so on.
+  const double firstWeight = settings_.contactWeight;
+  for (std::int32_t round = 0; !stop() && !allLoaded(); ++round) {
+    settings_.contactWeight = firstWeight * (1 + round);
+    const std::uint64_t effortBefore = effort_;
+    packer_.start(work_);
+    greedy(work_);
+    greedyValue_ = work_.volume;
+    for (std::int32_t width = 1; width <= kWidestBeam && !stop() && !allLoaded(); width *= 2)
+      beam(width);
+    // Every round would be the same, or no round has a step to take.
+    if (firstWeight <= 0 || effort_ == effortBefore) break;
+  }
+  settings_.contactWeight = firstWeight;
 }
 
 }  // namespace maxload

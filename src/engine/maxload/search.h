@@ -35,7 +35,7 @@ class Search {
   Search(const Packer& packer, const SearchSettings& settings);
 
   // Searches until the budget or the time is spent, the cancel flag is raised, or
-  // everything is loaded.
+  // everything is loaded. Another run searches the same again, from the start.
   void run();
 
   const PackState& best() const { return best_; }
@@ -50,6 +50,8 @@ class Search {
   bool stop();
   void greedy(PackState& s);
   void beam(std::int32_t width);
+  // Gives every partial load in the pools room for the largest one seen.
+  void reservePools();
   // Up to k placements of the best blocks that may go at the anchor, best first; out has
   // room for kMaxBranching.
   std::int32_t candidates(const PackState& s, const Anchor& a, std::int32_t k, Placed* out);
