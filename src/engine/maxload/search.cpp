@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 #include <numeric>
 
 namespace maxload {
@@ -88,55 +89,64 @@ std::int32_t Search::candidates(const PackState& s, const Anchor& a, std::int32_
   double score[kMaxBranching];
   Placed where{};
   const BlockKeys& keys = packer_.keys();
-  const std::size_t count = keys.volume.size();
+  // Takes block b, whose size fits the space, if it is among the k best; false once no
+  // later block can be.
+  const auto offer = [&](std::size_t b) {
+    if (found == k && keys.volume[b] <= score[k - 1]) return false;
+    if (!packer_.fitsSpace(s, a, static_cast<std::int32_t>(b), where)) return true;
+    const Block& block = blocks[b];
+    // A gap left beside the block that no carton fills is lost with it.
+    const std::int32_t ex = spaceX - block.sx < smallest ? spaceX : block.sx;
+    const std::int32_t ey = spaceY - block.sy < smallest ? spaceY : block.sy;
+    const std::int32_t ez = spaceZ - block.sz < smallest ? spaceZ : block.sz;
+    const double lost = double(ex) * ey * ez - block.grossVolume;
+    const double value = block.volume - lost;
+    if (found == k && value <= score[k - 1]) return true;
+    // Blocks of the same size as one already chosen add little to the choice.
+    std::int32_t same = -1;
+    for (std::int32_t i = 0; i < found && same < 0; ++i) {
+      const Block& other = blocks[static_cast<std::size_t>(out[i].block)];
+      if (other.sx == block.sx && other.sy == block.sy && other.sz == block.sz) same = i;
+    }
+    if (same >= 0 && value <= score[same]) return true;
+    if (!packer_.findCarried(s, a, where)) return true;
+    std::int32_t at = same >= 0 ? same : (found < k ? found++ : k - 1);
+    while (at > 0 && score[at - 1] < value) {
+      score[at] = score[at - 1];
+      out[at] = out[at - 1];
+      --at;
+    }
+    score[at] = value;
+    out[at] = where;
+    return true;
+  };
   // Nothing larger than the space fits in it.
   const double spaceVolume = double(spaceX) * spaceY * spaceZ;
+  const std::size_t count = keys.volume.size();
   const std::size_t first = static_cast<std::size_t>(
       std::partition_point(keys.volume.begin(), keys.volume.end(),
                            [&](double volume) { return volume > spaceVolume; }) -
       keys.volume.begin());
-  // Blocks of 64 at a time: a mask of those whose sizes and zone fit, then each of them.
-  bool full = false;
-  for (std::size_t chunk = first; chunk < count && !full; chunk += 64) {
+  // 64 blocks at a time: one byte each, 1 where its size and zone fit (a loop the compiler
+  // turns into vector compares), then the blocks of the bytes set, eight bytes at a time.
+  alignas(8) std::uint8_t fits[64];
+  bool more = true;
+  for (std::size_t chunk = first; chunk < count && more; chunk += 64) {
     if (found == k && keys.volume[chunk] <= score[k - 1]) break;
-    const std::size_t end = std::min(count, chunk + 64);
-    std::uint64_t fitting = 0;
-    for (std::size_t i = chunk; i < end; ++i) {
-      const bool fits = (keys.sx[i] <= spaceX) & (keys.sy[i] <= spaceY) & (keys.sz[i] <= spaceZ) &
-                        (keys.zone[i] == s.zone);
-      fitting |= std::uint64_t(fits) << (i - chunk);
-    }
-    for (; fitting != 0; fitting &= fitting - 1) {
-      const std::size_t b = chunk + static_cast<std::size_t>(std::countr_zero(fitting));
-      if (found == k && keys.volume[b] <= score[k - 1]) {
-        full = true;
-        break;
-      }
-      if (!packer_.fitsSpace(s, a, static_cast<std::int32_t>(b), where)) continue;
-      const Block& block = blocks[b];
-      // A gap left beside the block that no carton fills is lost with it.
-      const std::int32_t ex = spaceX - block.sx < smallest ? spaceX : block.sx;
-      const std::int32_t ey = spaceY - block.sy < smallest ? spaceY : block.sy;
-      const std::int32_t ez = spaceZ - block.sz < smallest ? spaceZ : block.sz;
-      const double lost = double(ex) * ey * ez - block.grossVolume;
-      const double value = block.volume - lost;
-      if (found == k && value <= score[k - 1]) continue;
-      // Blocks of the same size as one already chosen add little to the choice.
-      std::int32_t same = -1;
-      for (std::int32_t i = 0; i < found && same < 0; ++i) {
-        const Block& other = blocks[static_cast<std::size_t>(out[i].block)];
-        if (other.sx == block.sx && other.sy == block.sy && other.sz == block.sz) same = i;
-      }
-      if (same >= 0 && value <= score[same]) continue;
-      if (!packer_.findCarried(s, a, where)) continue;
-      std::int32_t at = same >= 0 ? same : (found < k ? found++ : k - 1);
-      while (at > 0 && score[at - 1] < value) {
-        score[at] = score[at - 1];
-        out[at] = out[at - 1];
-        --at;
-      }
-      score[at] = value;
-      out[at] = where;
+    const std::size_t n = std::min<std::size_t>(count - chunk, 64);
+    const std::int32_t* sx = keys.sx.data() + chunk;
+    const std::int32_t* sy = keys.sy.data() + chunk;
+    const std::int32_t* sz = keys.sz.data() + chunk;
+    const std::int32_t* zone = keys.zone.data() + chunk;
+    for (std::size_t i = 0; i < n; ++i)
+      fits[i] = static_cast<std::uint8_t>((sx[i] <= spaceX) & (sy[i] <= spaceY) &
+                                          (sz[i] <= spaceZ) & (zone[i] == s.zone));
+    std::fill(fits + n, fits + 64, std::uint8_t{0});
+    for (std::size_t word = 0; word < n && more; word += 8) {
+      std::uint64_t any;
+      std::memcpy(&any, fits + word, sizeof any);
+      for (std::size_t i = word; any != 0 && i < word + 8 && more; ++i)
+        if (fits[i] != 0) more = offer(chunk + i);
     }
   }
   // The first few judged again with their contact, best first.
