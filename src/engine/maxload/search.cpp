@@ -268,16 +268,23 @@ void Search::beam(std::int32_t width) {
       }
     }
     if (stopped_) break;
-    // The w best children; of equal ones the earlier. (A total order: no sort buffer.)
+    // The w best children, of equal ones the earlier (a total order: the sort needs no
+    // buffer). Children whose greedy loads end equal mostly reach the same load, so only
+    // the first of them goes on.
     std::iota(order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(childCount), 0);
-    beamCount = std::min(childCount, w);
-    std::partial_sort(order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(beamCount),
-                      order_.begin() + static_cast<std::ptrdiff_t>(childCount),
-                      [&](std::int32_t a, std::int32_t b) {
-                        const double va = childValue_[static_cast<std::size_t>(a)];
-                        const double vb = childValue_[static_cast<std::size_t>(b)];
-                        return va != vb ? va > vb : a < b;
-                      });
+    std::sort(order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(childCount),
+              [&](std::int32_t a, std::int32_t b) {
+                const double va = childValue_[static_cast<std::size_t>(a)];
+                const double vb = childValue_[static_cast<std::size_t>(b)];
+                return va != vb ? va > vb : a < b;
+              });
+    beamCount = 0;
+    for (std::size_t i = 0; i < childCount && beamCount < w; ++i) {
+      const double value = childValue_[static_cast<std::size_t>(order_[i])];
+      if (beamCount > 0 && value == childValue_[static_cast<std::size_t>(order_[beamCount - 1])])
+        continue;
+      order_[beamCount++] = order_[i];
+    }
     grow(beam_, beamCount);
     growValues(beamValue_, beamCount);
     for (std::size_t i = 0; i < beamCount; ++i) {
