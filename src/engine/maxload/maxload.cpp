@@ -161,10 +161,11 @@ MaxLoadResult planMaxLoad(const MaxLoadInput& input, const MaxLoadControl& contr
                                     std::chrono::duration<double>(input.timeLimitSeconds));
   }
   // Up to 32 blocks tried per partial load (fewer while the beam is narrower); the six
-  // best by volume and waste judged again by their contact.
+  // best by volume and waste judged again by their contact, which counts for more where
+  // the room above a block stays whole (support below 100 %).
   base.branching = 32;
   base.contactRerank = 6;
-  base.contactWeight = 1;
+  base.contactWeight = problem.supportPercent >= 100 ? 1 : 2;
   SearchSettings second = base;
   Search first(packer, base);
   Search other(simplePacker, second);
