@@ -149,7 +149,7 @@ void Packer::joinRoomsAbove(PackState& s, std::size_t oldCount, std::size_t firs
     for (std::size_t o = 0; o < oldCount; ++o) {
       const Space room = s.spaces[r];
       Space& other = s.spaces[o];
-      if (other.overlapped || other.y1 != room.y1) continue;
+      if (other.heldByJoin || other.y1 != room.y1) continue;
       const bool touchX = other.x1 <= room.x2 && room.x1 <= other.x2;
       const bool touchZ = other.z1 <= room.z2 && room.z1 <= other.z2;
       const std::int32_t overlapX = std::min(other.x2, room.x2) - std::max(other.x1, room.x1);
@@ -177,7 +177,7 @@ void Packer::joinRoomsAbove(PackState& s, std::size_t oldCount, std::size_t firs
           continue;
         s.spaces.push_back(joined);
         // An older room the joined one holds goes with the spaces the block cut up.
-        if (contains(joined, other)) other.overlapped = true;
+        if (contains(joined, other)) other.heldByJoin = true;
       }
     }
   }
@@ -185,26 +185,45 @@ void Packer::joinRoomsAbove(PackState& s, std::size_t oldCount, std::size_t firs
 
 void Packer::removeContainedAmong(std::vector<Space>& spaces, std::size_t from,
                                   std::size_t to) const {
-  // Largest first (insertion sort: the groups are small; equal volumes keep their order),
-  // so that a space can lie only inside one before it; of two equal spaces the later goes.
-  for (std::size_t i = from + 1; i < to; ++i) {
-    const Space moving = spaces[i];
-    const std::int64_t volume = moving.volume();
-    std::size_t at = i;
-    while (at > from && spaces[at - 1].volume() < volume) {
-      spaces[at] = spaces[at - 1];
-      --at;
+  // A space goes if another holds it; of two equal spaces the later goes. Whether one is
+  // held does not depend on which others go (what holds a space that goes holds all it
+  // held), so every pair is compared as it came: in groups of up to kAtOnce, loops without
+  // branches over arrays of the corners, which the compiler turns into vector compares.
+  constexpr std::size_t kAtOnce = 256;
+  const std::size_t m = to - from;
+  if (m < 2) return;
+  if (m > kAtOnce) {
+    for (std::size_t i = from; i < to; ++i) {
+      bool inside = false;
+      for (std::size_t j = from; j < to && !inside; ++j)
+        inside = j != i && contains(spaces[j], spaces[i]) &&
+                 (j < i || !contains(spaces[i], spaces[j]));
+      if (inside) spaces[i].x2 = spaces[i].x1;
     }
-    spaces[at] = moving;
+    return;
   }
-  for (std::size_t i = from + 1; i < to; ++i) {
-    Space& candidate = spaces[i];
-    for (std::size_t j = from; j < i; ++j) {
-      if (!removed(spaces[j]) && contains(spaces[j], candidate)) {
-        candidate.x2 = candidate.x1;
-        break;
-      }
-    }
+  std::int32_t x1[kAtOnce], y1[kAtOnce], z1[kAtOnce], x2[kAtOnce], y2[kAtOnce], z2[kAtOnce];
+  for (std::size_t i = 0; i < m; ++i) {
+    const Space& space = spaces[from + i];
+    x1[i] = space.x1;
+    y1[i] = space.y1;
+    z1[i] = space.z1;
+    x2[i] = space.x2;
+    y2[i] = space.y2;
+    z2[i] = space.z2;
+  }
+  for (std::size_t i = 0; i < m; ++i) {
+    const std::int32_t ax1 = x1[i], ay1 = y1[i], az1 = z1[i], ax2 = x2[i], ay2 = y2[i], az2 = z2[i];
+    int inside = 0;
+    for (std::size_t j = 0; j < i; ++j)  // an earlier one that holds it, equal or not
+      inside |= (x1[j] <= ax1) & (ax2 <= x2[j]) & (y1[j] <= ay1) & (ay2 <= y2[j]) &
+                (z1[j] <= az1) & (az2 <= z2[j]);
+    for (std::size_t j = i + 1; j < m; ++j)  // a later one that holds more
+      inside |= (x1[j] <= ax1) & (ax2 <= x2[j]) & (y1[j] <= ay1) & (ay2 <= y2[j]) &
+                (z1[j] <= az1) & (az2 <= z2[j]) &
+                ((x1[j] < ax1) | (ax2 < x2[j]) | (y1[j] < ay1) | (ay2 < y2[j]) | (z1[j] < az1) |
+                 (az2 < z2[j]));
+    if (inside != 0) spaces[from + i].x2 = spaces[from + i].x1;
   }
 }
 
@@ -375,20 +394,27 @@ void Packer::place(PackState& s, const Placed& where) const {
                   where.z + b.sz, false};
   const std::int32_t smallest = smallestLeft(s);
   // The spaces the box overlaps are cut up: each leaves the pieces beside the box's six
-  // faces. The pieces go to the end face by face, so that those against one face, the
-  // only ones that may hold each other, lie together.
+  // faces. The others keep their order at the front; those cut go behind them all, and
+  // their pieces after them, face by face, so that those against one face, the only ones
+  // that may hold each other, lie together.
   const std::size_t n = s.spaces.size();
-  for (Space& sp : s.spaces)
-    sp.overlapped = box.x1 < sp.x2 && sp.x1 < box.x2 && box.y1 < sp.y2 && sp.y1 < box.y2 &&
-              box.z1 < sp.z2 && sp.z1 < box.z2;
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const Space sp = s.spaces[i];
+    if (box.x1 < sp.x2 && sp.x1 < box.x2 && box.y1 < sp.y2 && sp.y1 < box.y2 && box.z1 < sp.z2 &&
+        sp.z1 < box.z2)
+      s.spaces.push_back(sp);
+    else
+      s.spaces[kept++] = sp;
+  }
+  const std::size_t cutEnd = s.spaces.size();
   // The room above the box last, so that the rooms it joins with (below) extend its group.
   constexpr int kFaceOrder[6] = {0, 1, 2, 4, 5, 3};
   FaceGroups groups;
   for (const int face : kFaceOrder) {
     groups.begin[face] = s.spaces.size();
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = n; i < cutEnd; ++i) {
       const Space sp = s.spaces[i];
-      if (!sp.overlapped) continue;
       Space piece = sp;
       switch (face) {
         case 0: piece.x2 = box.x1; break;
@@ -415,22 +441,26 @@ void Packer::place(PackState& s, const Placed& where) const {
     }
     groups.end[face] = s.spaces.size();
   }
-  if (problem_.supportPercent >= 100) joinRoomsAbove(s, n, groups.begin[3], smallest);
-  groups.end[3] = s.spaces.size();
-  // Survivors first, then the new pieces, each group in its order.
-  std::size_t kept = 0;
-  for (std::size_t i = 0; i < n; ++i)
-    if (!s.spaces[i].overlapped) s.spaces[kept++] = s.spaces[i];
-  const std::size_t removedCount = n - kept;
-  for (std::size_t i = n; i < s.spaces.size(); ++i) s.spaces[kept++] = s.spaces[i];
-  s.spaces.resize(kept);
-  for (int face = 0; face < 6; ++face) {
-    groups.begin[face] -= removedCount;
-    groups.end[face] -= removedCount;
+  if (problem_.supportPercent >= 100) {
+    joinRoomsAbove(s, kept, groups.begin[3], smallest);
+    groups.end[3] = s.spaces.size();
+    // The older rooms a joined one holds go.
+    std::size_t left = 0;
+    for (std::size_t i = 0; i < kept; ++i)
+      if (!s.spaces[i].heldByJoin) s.spaces[left++] = s.spaces[i];
+    kept = left;
   }
-  removeContained(s.spaces, n - removedCount, groups, box);
+  // The new pieces right after the spaces kept.
+  const std::size_t shift = cutEnd - kept;
+  for (std::size_t i = cutEnd; i < s.spaces.size(); ++i) s.spaces[i - shift] = s.spaces[i];
+  s.spaces.resize(s.spaces.size() - shift);
+  for (int face = 0; face < 6; ++face) {
+    groups.begin[face] -= shift;
+    groups.end[face] -= shift;
+  }
+  removeContained(s.spaces, kept, groups, box);
   // The older spaces all stay, in front of the new ones.
-  for (std::size_t i = n - removedCount; i < s.spaces.size(); ++i) rank(s.spaces[i], s.zone);
+  for (std::size_t i = kept; i < s.spaces.size(); ++i) rank(s.spaces[i], s.zone);
 }
 
 }  // namespace maxload

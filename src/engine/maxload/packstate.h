@@ -15,7 +15,7 @@ struct Space {
   // The container corner the space is filled from and how near it lies: its distances to
   // that corner along x, y and z, sorted, packed 21 bits each; lower is filled first.
   bool fromRight = false, fromDoor = false;
-  bool overlapped = false;  // while a placement cuts the spaces: the placed box overlaps it
+  bool heldByJoin = false;  // while a placement cuts the spaces: a joined room holds it
   std::uint64_t nearness = 0;
   std::int64_t volume() const { return std::int64_t(x2 - x1) * (y2 - y1) * (z2 - z1); }
 };
@@ -113,8 +113,8 @@ class Packer {
   void removeContained(std::vector<Space>& spaces, std::size_t firstNew, const FaceGroups& groups,
                        const Space& cut) const;
   // Adds the rooms that join a new room above the block (from firstRoom on) with an older
-  // room on tops of the same height, in full support; marks the older rooms they hold as
-  // overlapped.
+  // room (before oldCount) on tops of the same height, in full support; marks the older
+  // rooms they hold.
   void joinRoomsAbove(PackState& s, std::size_t oldCount, std::size_t firstRoom,
                       std::int32_t smallest) const;
   // Drops the spaces in [from, to) that lie inside another of them; marks them only.
