@@ -61,6 +61,7 @@ void Packer::start(PackState& s) const {
   s.placed.clear();
   s.remaining.clear();
   for (const MaxLoadType& t : problem_.types) s.remaining.push_back(t.count);
+  updateSmallest(s);
   s.volume = s.weight = 0;
   s.zone = 0;
   s.zoneFloor = s.zoneLastStart = 0;
@@ -72,11 +73,10 @@ void Packer::start(PackState& s) const {
   }
 }
 
-std::int32_t Packer::smallestLeft(const PackState& s) const {
-  std::int32_t smallest = std::numeric_limits<std::int32_t>::max();
+void Packer::updateSmallest(PackState& s) const {
+  s.smallest = std::numeric_limits<std::int32_t>::max();
   for (std::size_t t = 0; t < s.remaining.size(); ++t)
-    if (s.remaining[t] > 0) smallest = std::min(smallest, problem_.typeMinDim[t]);
-  return smallest;
+    if (s.remaining[t] > 0) s.smallest = std::min(s.smallest, problem_.typeMinDim[t]);
 }
 
 void Packer::enterZone(PackState& s, std::int32_t zone) const {
@@ -101,12 +101,13 @@ void Packer::rank(Space& space, std::int32_t zone) const {
   bool found = false;
   for (int corner = 0; corner < (doorCorners ? 4 : 2); ++corner) {
     const bool right = (corner & 1) != 0, door = (corner & 2) != 0;
-    std::int32_t key[3] = {right ? p.X - space.x2 : space.x1, space.y1,
-                           door ? p.Z - space.z2 : space.z1};
-    std::sort(key, key + 3);
-    const std::uint64_t nearness = (std::uint64_t(std::min(key[0], kMost)) << 42) |
-                                   (std::uint64_t(std::min(key[1], kMost)) << 21) |
-                                   std::uint64_t(std::min(key[2], kMost));
+    const std::int32_t a = std::min(right ? p.X - space.x2 : space.x1, kMost);
+    const std::int32_t b = std::min(space.y1, kMost);
+    const std::int32_t c = std::min(door ? p.Z - space.z2 : space.z1, kMost);
+    const std::int32_t low = std::min({a, b, c}), high = std::max({a, b, c});
+    const std::int32_t middle = a + b + c - low - high;
+    const std::uint64_t nearness =
+        (std::uint64_t(low) << 42) | (std::uint64_t(middle) << 21) | std::uint64_t(high);
     if (!found || nearness < space.nearness) {
       found = true;
       space.nearness = nearness;
@@ -235,7 +236,7 @@ bool Packer::nextAnchor(PackState& s, Anchor& anchor) const {
       zoneHasCartons = zoneHasCartons || (s.remaining[t] > 0 &&
                                           static_cast<std::int32_t>(p.types[t].zone) == s.zone);
     if (zoneHasCartons) {
-      const std::int32_t smallest = smallestLeft(s);
+      const std::int32_t smallest = s.smallest;
       bool found = false;
       std::uint64_t bestNearness = 0;
       std::int64_t bestVolume = 0;
@@ -392,7 +393,8 @@ void Packer::place(PackState& s, const Placed& where) const {
   }
   const Space box{where.x, where.y, where.z, where.x + b.sx, b.lying ? problem_.Y : where.y + b.sy,
                   where.z + b.sz, false};
-  const std::int32_t smallest = smallestLeft(s);
+  updateSmallest(s);
+  const std::int32_t smallest = s.smallest;
   // The spaces the box overlaps are cut up: each leaves the pieces beside the box's six
   // faces. The others keep their order at the front; those cut go behind them all, and
   // their pieces after them, face by face, so that those against one face, the only ones

@@ -48,6 +48,7 @@ struct PackState {
   std::vector<Box> boxes;
   std::vector<Placed> placed;
   std::vector<std::int32_t> remaining;
+  std::int32_t smallest = 0;  // the smallest gross extent of any carton left
   double volume = 0, weight = 0;
   std::int32_t zone = 0;        // the zone being loaded
   std::int32_t zoneFloor = 0;   // cartons of this zone start at or beyond it
@@ -91,8 +92,8 @@ class Packer {
   // The area of the faces of a block placed there that touch the container's walls or
   // the given boxes (those of the loaded cartons near it).
   double contactArea(const Placed& where, const Box* boxes, std::size_t boxCount) const;
-  // The smallest gross extent of any carton left.
-  std::int32_t smallestLeft(const PackState& s) const;
+  // Sets the smallest gross extent of any carton left.
+  void updateSmallest(PackState& s) const;
   void place(PackState& s, const Placed& where) const;
   // Marks the anchor's space as holding nothing of the current zone.
   void markDead(PackState& s, const Anchor& a) const;

@@ -81,7 +81,7 @@ std::int32_t Search::candidates(const PackState& s, const Anchor& a, std::int32_
   k = std::max(k, settings_.contactRerank);
   const auto& blocks = packer_.blocks();
   const Space& sp = s.spaces[static_cast<std::size_t>(a.space)];
-  const std::int32_t smallest = packer_.smallestLeft(s);
+  const std::int32_t smallest = s.smallest;
   const std::int32_t spaceX = sp.x2 - sp.x1, spaceY = sp.y2 - sp.y1, spaceZ = sp.z2 - sp.z1;
   // The k best by score, best first. A block's score never exceeds its volume, and the
   // blocks come largest first, so the scan ends once no later block can enter.
