@@ -1,20 +1,28 @@
 // The load-max planner on the published BR and LN container-loading instances: per class
 // the mean volume utilisation and time per instance, every plan checked geometrically.
 //
-//   maxload_bench [--data DIR] [--first N] [--time-limit S] [--support P] [--classes LIST]
-//                 [--plans DIR]
+//   maxload_bench [--data DIR] [--first N] [--skip N] [--time-limits S1,S2,...] [--effort STEPS]
+//                 [--threads 1|2] [--support P] [--classes LIST] [--plans DIR]
 //
 // DIR holds br/BR0.txt ... br/BR15.txt and ln/LN.txt (default: ../shared/bench next to
 // the project). Without --support both 0 % and 100 % are run. LIST names classes, e.g.
-// "BR1,BR2,LN" or "BR1-7" (default BR1-15 and LN).
+// "BR1,BR2,LN" or "BR1-7" (default BR1-15 and LN). --time-limits (or --time-limit, default
+// 2) runs every instance once, up to the last limit, and prints the fill reached at each
+// limit; the plan checked is the one returned at the last. --effort runs without a time
+// limit on a fixed budget of search steps: the same figures on every machine.
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <mutex>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cli/reportjson.h"
@@ -165,13 +173,95 @@ std::string defaultDataDir() {
   return (root.parent_path() / "shared" / "bench").string();
 }
 
+// The comma-separated list of positive numbers, ascending.
+std::vector<double> parseLimits(const std::string& text) {
+  std::vector<double> limits;
+  std::stringstream in(text);
+  std::string part;
+  while (std::getline(in, part, ','))
+    if (!part.empty()) limits.push_back(std::stod(part));
+  std::sort(limits.begin(), limits.end());
+  limits.erase(std::remove_if(limits.begin(), limits.end(), [](double s) { return s <= 0; }),
+               limits.end());
+  return limits;
+}
+
+// Runs the planner up to the last limit and reads its best fill so far at each limit: the
+// fill a run stopped at that limit returns (the search does not look at its limit until it
+// reaches it). The last entry is the fill of the plan returned.
+struct TimedRun {
+  MaxLoadResult result;
+  std::vector<double> fillAt;
+  double seconds = 0;
+};
+
+TimedRun runWithLimits(const MaxLoadInput& input, const std::vector<double>& limits) {
+  TimedRun run;
+  std::atomic<double> bestFill{0};
+  std::mutex mutex;
+  std::condition_variable finished;
+  bool done = false;
+  const auto t0 = std::chrono::steady_clock::now();
+  std::thread watcher([&] {
+    std::unique_lock lock(mutex);
+    for (std::size_t i = 0; i + 1 < limits.size(); ++i) {
+      const auto at = t0 + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                               std::chrono::duration<double>(limits[i]));
+      finished.wait_until(lock, at, [&] { return done; });
+      if (done) break;
+      run.fillAt.push_back(bestFill.load());
+    }
+  });
+  MaxLoadControl control;
+  control.bestFill = &bestFill;
+  run.result = planMaxLoad(input, control);
+  run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+  {
+    std::lock_guard lock(mutex);
+    done = true;
+  }
+  finished.notify_one();
+  watcher.join();
+  // Limits the run did not reach: it ended with its plan before them.
+  while (run.fillAt.size() < limits.size()) run.fillAt.push_back(run.result.fillRatio);
+  return run;
+}
+
+struct ClassRow {
+  std::string name;
+  int support = 0;
+  std::vector<double> util;  // mean % per limit
+};
+
+// Means over the classes of a group (BR1-7, BR8-15, BR1-15) that were run.
+void printGroups(const std::vector<ClassRow>& rows, int support, std::size_t limitCount) {
+  const struct { const char* name; int from, to; } groups[] = {{"BR1-7", 1, 7}, {"BR8-15", 8, 15}, {"BR1-15", 1, 15}};
+  for (const auto& g : groups) {
+    std::vector<double> sum(limitCount, 0);
+    int classes = 0;
+    for (const ClassRow& row : rows) {
+      if (row.support != support || row.name.rfind("BR", 0) != 0) continue;
+      const int k = std::stoi(row.name.substr(2));
+      if (k < g.from || k > g.to) continue;
+      ++classes;
+      for (std::size_t i = 0; i < limitCount; ++i) sum[i] += row.util[i];
+    }
+    if (classes != g.to - g.from + 1) continue;
+    std::printf("%-7s %7d%% %5s", g.name, support, "");
+    for (std::size_t i = 0; i < limitCount; ++i) std::printf(" %8.2f", sum[i] / classes);
+    std::printf("\n");
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string data = defaultDataDir();
   std::string plans;
-  std::size_t first = 10;
-  double timeLimit = 2.0;
+  std::size_t first = 10, skip = 0;
+  std::vector<double> limits = {2.0};
+  std::uint64_t effort = 0;
+  std::int32_t threads = 2;
   std::vector<int> supports = {0, 100};
   ClassFilter filter = parseClasses("BR1-15,LN");
   for (int i = 1; i < argc; ++i) {
@@ -180,46 +270,70 @@ int main(int argc, char** argv) {
     if (arg == "--data" && hasValue) data = argv[++i];
     else if (arg == "--plans" && hasValue) plans = argv[++i];
     else if (arg == "--first" && hasValue) first = std::stoul(argv[++i]);
-    else if (arg == "--time-limit" && hasValue) timeLimit = std::stod(argv[++i]);
+    else if (arg == "--skip" && hasValue) skip = std::stoul(argv[++i]);
+    else if ((arg == "--time-limit" || arg == "--time-limits") && hasValue) limits = parseLimits(argv[++i]);
+    else if (arg == "--effort" && hasValue) effort = std::stoull(argv[++i]);
+    else if (arg == "--threads" && hasValue) threads = std::stoi(argv[++i]);
     else if (arg == "--support" && hasValue) supports = {std::stoi(argv[++i])};
     else if (arg == "--classes" && hasValue) filter = parseClasses(argv[++i]);
     else {
-      std::cerr << "usage: maxload_bench [--data DIR] [--first N] [--time-limit S] [--support P]"
-                   " [--classes BR1-7,LN] [--plans DIR]\n";
+      std::cerr << "usage: maxload_bench [--data DIR] [--first N] [--skip N] [--time-limits S1,S2,...]\n"
+                   "                     [--effort STEPS] [--threads 1|2] [--support P]\n"
+                   "                     [--classes BR1-7,LN] [--plans DIR]\n";
       return 2;
     }
   }
+  if (limits.empty() || effort > 0) limits = {0};  // an effort budget runs without a time limit
   std::vector<std::pair<std::string, std::vector<Instance>>> classes;
   for (int k = 0; k <= 15; ++k) {
     const std::string name = "BR" + std::to_string(k);
     if (filter.wants(name))
-      classes.emplace_back(name, readThpack(data + "/br/" + name + ".txt", name, true, first));
+      classes.emplace_back(name, readThpack(data + "/br/" + name + ".txt", name, true, skip + first));
   }
-  if (filter.wants("LN")) classes.emplace_back("LN", readThpack(data + "/ln/LN.txt", "LN", false, first));
+  if (filter.wants("LN")) classes.emplace_back("LN", readThpack(data + "/ln/LN.txt", "LN", false, skip + first));
+  // The first N after skipping some: other instances than those tuned on.
+  for (auto& [name, instances] : classes)
+    instances.erase(instances.begin(), instances.begin() + static_cast<std::ptrdiff_t>(std::min(skip, instances.size())));
 
-  std::printf("time limit %.1f s, first %zu instances, threads 2\n", timeLimit, first);
-  std::printf("%-6s %8s %5s %12s %12s %10s %9s %8s %12s\n", "class", "support", "n", "mean util %",
-              "bound %", "s/inst", "timedOut", "invalid", "steps/inst");
+  if (effort > 0) {
+    std::printf("effort budget %llu steps, no time limit, first %zu instances, threads %d\n",
+                static_cast<unsigned long long>(effort), first, threads);
+  } else {
+    std::printf("time limits");
+    for (const double s : limits) std::printf(" %g", s);
+    std::printf(" s, first %zu instances, threads %d\n", first, threads);
+  }
+  std::printf("%-7s %8s %5s", "class", "support", "n");
+  for (const double s : limits) {
+    if (effort > 0) std::printf(" %8s", "util %");
+    else std::printf(" %7gs", s);
+  }
+  std::printf(" %8s %8s %9s %8s %11s %10s\n", "bound %", "s/inst", "timedOut", "invalid",
+              "steps/inst", "steps/s");
   int invalid = 0;
+  std::vector<ClassRow> rows;
   for (const int support : supports) {
     for (auto& [name, instances] : classes) {
       if (instances.empty()) {
-        std::printf("%-6s: no instances read from %s\n", name.c_str(), data.c_str());
+        std::printf("%-7s: no instances read from %s\n", name.c_str(), data.c_str());
         continue;
       }
-      double util = 0, bound = 0, seconds = 0, effort = 0;
+      std::vector<double> util(limits.size(), 0);
+      double bound = 0, seconds = 0, steps = 0;
       int timedOut = 0, bad = 0, allLoaded = 0, canHoldAll = 0;
       for (Instance& inst : instances) {
         inst.input.supportPercent = support;
-        inst.input.timeLimitSeconds = timeLimit;
-        const auto t0 = std::chrono::steady_clock::now();
-        const MaxLoadResult r = planMaxLoad(inst.input);
-        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        inst.input.timeLimitSeconds = limits.back();
+        inst.input.threads = threads;
+        if (effort > 0) inst.input.effortBudget = effort;
+        const TimedRun run = runWithLimits(inst.input, limits);
+        const MaxLoadResult& r = run.result;
+        seconds += run.seconds;
         const double container = double(inst.input.containerX) * inst.input.containerY * inst.input.containerZ;
-        util += r.loadedVolume / container;
+        for (std::size_t i = 0; i < limits.size(); ++i) util[i] += run.fillAt[i];
         bound += std::min(1.0, inst.cargoVolume / container);
         timedOut += r.timedOut ? 1 : 0;
-        effort += double(r.effortUsed);
+        steps += double(r.effortUsed);
         const auto problems = problemsOf(inst.input, r);
         if (!problems.empty()) {
           ++bad;
@@ -233,13 +347,20 @@ int main(int argc, char** argv) {
       }
       invalid += bad;
       const double n = double(instances.size());
-      std::printf("%-6s %7d%% %5zu %12.2f %12.2f %10.2f %9d %8d %12.0f", name.c_str(), support,
-                  instances.size(), 100 * util / n, 100 * bound / n, seconds / n, timedOut, bad,
-                  effort / n);
+      ClassRow row{name, support, {}};
+      std::printf("%-7s %7d%% %5zu", name.c_str(), support, instances.size());
+      for (const double u : util) {
+        row.util.push_back(100 * u / n);
+        std::printf(" %8.2f", 100 * u / n);
+      }
+      std::printf(" %8.2f %8.2f %9d %8d %11.0f %10.0f", 100 * bound / n, seconds / n, timedOut,
+                  bad, steps / n, seconds > 0 ? steps / seconds : 0);
       if (name == "LN") std::printf("   all loaded %d (volume allows %d)", allLoaded, canHoldAll);
       std::printf("\n");
       std::fflush(stdout);
+      rows.push_back(row);
     }
+    printGroups(rows, support, limits.size());
   }
   return invalid == 0 ? 0 : 1;
 }

@@ -50,29 +50,32 @@ bool blockOrder(const Block& a, const Block& b) {
   return a.leafCount < b.leafCount;
 }
 
-// Cartons of each type the block uses do not exceed the counts.
-bool withinCounts(const Block& b, const Problem& p) {
-  for (int i = 0; i < b.useCount; ++i)
-    if (b.useCartons[i] > p.types[static_cast<std::size_t>(b.useType[i])].count) return false;
-  return true;
-}
-
-// Joins a and b along axis (0 = x, 1 = y, 2 = z); b goes after a on that axis.
+// Joins a and b along axis (0 = x, 1 = y, 2 = z); b goes after a on that axis. Checks
+// everything on the sizes first: most pairs fail there.
 bool join(const Block& a, const Block& b, int axis, const Problem& p, double minFill,
           bool flatTops, Block& out) {
   if (a.leafCount + b.leafCount > kMaxLeaves || a.zone != b.zone || a.lying || b.lying)
     return false;
-  out = Block{};
-  out.sx = axis == 0 ? a.sx + b.sx : std::max(a.sx, b.sx);
-  out.sy = axis == 1 ? a.sy + b.sy : std::max(a.sy, b.sy);
-  out.sz = axis == 2 ? a.sz + b.sz : std::max(a.sz, b.sz);
-  if (out.sx > p.X || out.sy > p.Y || out.sz > p.Z) return false;
-  if (a.grossVolume + b.grossVolume < minFill * double(out.sx) * out.sy * out.sz) return false;
+  const std::int32_t sx = axis == 0 ? a.sx + b.sx : std::max(a.sx, b.sx);
+  const std::int32_t sy = axis == 1 ? a.sy + b.sy : std::max(a.sy, b.sy);
+  const std::int32_t sz = axis == 2 ? a.sz + b.sz : std::max(a.sz, b.sz);
+  if (sx > p.X || sy > p.Y || sz > p.Z) return false;
+  if (a.grossVolume + b.grossVolume < minFill * double(sx) * sy * sz) return false;
   if (flatTops) {
     // What stands on b must be carried in full by a's flat top, which b covers.
     if (axis == 1 && (!a.flatTop || a.sx != b.sx || a.sz != b.sz)) return false;
     if (axis != 1 && a.sy != b.sy) return false;
   }
+  // Cartons of a type both use must not exceed its count.
+  for (int i = 0; i < a.useCount; ++i)
+    for (int j = 0; j < b.useCount; ++j)
+      if (a.useType[i] == b.useType[j] &&
+          a.useCartons[i] + b.useCartons[j] > p.types[static_cast<std::size_t>(a.useType[i])].count)
+        return false;
+  out = Block{};
+  out.sx = sx;
+  out.sy = sy;
+  out.sz = sz;
   const bool footprintsTile = axis == 0   ? a.sz == b.sz
                               : axis == 2 ? a.sx == b.sx
                                           : b.sx == out.sx && b.sz == out.sz;
@@ -91,7 +94,7 @@ bool join(const Block& a, const Block& b, int axis, const Problem& p, double min
   }
   for (int i = 0; i < a.useCount; ++i) addUse(out, a.useType[i], a.useCartons[i]);
   for (int i = 0; i < b.useCount; ++i) addUse(out, b.useType[i], b.useCartons[i]);
-  return withinCounts(out, p);
+  return true;
 }
 
 }  // namespace
@@ -163,7 +166,7 @@ std::vector<Block> generateBlocks(const Problem& p, std::size_t maxBlocks,
 
   // Pairs of the largest simple blocks, then pairs of those with simple blocks once more.
   std::vector<Block> blocks = simple;
-  const double minFill = 0.98;
+  double minFill = 0.98;
   const bool flatTops = p.supportPercent > 0;
   const std::size_t seeds = std::min<std::size_t>(simple.size(), 1500);
   std::vector<Block> general;

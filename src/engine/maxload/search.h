@@ -15,6 +15,10 @@ inline constexpr std::int32_t kMaxBranching = 64;
 
 struct SearchSettings {
   std::int32_t branching = 4;  // blocks tried per partial load
+  // The best blocks by volume and waste that are judged again by their contact; the
+  // greedy load takes the best of them.
+  std::int32_t contactRerank = 0;
+  double contactWeight = 0;  // exponent of the share of a block's surface in contact
   std::uint64_t effortBudget = 0;
   bool hasDeadline = false;
   std::chrono::steady_clock::time_point deadline;
@@ -31,7 +35,7 @@ class Search {
   Search(const Packer& packer, const SearchSettings& settings);
 
   // Searches until the budget or the time is spent, the cancel flag is raised, or
-  // everything is loaded.
+  // everything is loaded. Another run searches the same again, from the start.
   void run();
 
   const PackState& best() const { return best_; }
@@ -46,7 +50,10 @@ class Search {
   bool stop();
   void greedy(PackState& s);
   void beam(std::int32_t width);
-  // Up to k placements of the best blocks that may go at the anchor, best first.
+  // Gives every partial load in the pools room for the largest one seen.
+  void reservePools();
+  // Up to k placements of the best blocks that may go at the anchor, best first; out has
+  // room for kMaxBranching.
   std::int32_t candidates(const PackState& s, const Anchor& a, std::int32_t k, Placed* out);
   void consider(const PackState& s);
   bool allLoaded() const;
@@ -55,9 +62,11 @@ class Search {
   SearchSettings settings_;
   PackState best_, work_;
   std::vector<PackState> beam_, children_;
-  std::vector<double> childValue_;
+  std::vector<double> childValue_, beamValue_;  // the volumes their greedy loads reach
+  double greedyValue_ = 0;  // of the empty container
   std::vector<std::int32_t> order_;
   std::vector<Placed> choice_;
+  std::vector<Box> near_;  // loaded cartons touching the space being filled
   std::uint64_t effort_ = 0;
   std::uint64_t loadedEverythingAt_ = 0;
   std::uint32_t sinceClock_ = 0;
