@@ -223,7 +223,7 @@ TimedRun runWithLimits(const MaxLoadInput& input, const std::vector<double>& lim
   finished.notify_one();
   watcher.join();
   // Limits the run did not reach: it ended with its plan before them.
-  while (run.fillAt.size() < limits.size()) run.fillAt.push_back(run.result.fillRatio);
+  while (run.fillAt.size() < limits.size()) run.fillAt.push_back(run.result.netRatio);
   return run;
 }
 

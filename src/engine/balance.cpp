@@ -51,8 +51,9 @@ bool insideWindow(const LoadBalance& balance, const Container& box) {
   return !window.maxHeight || !exceeds(balance.aboveFloor, *window.maxHeight);
 }
 
-// The axles' loads with mass kg of cartons whose moment about the inner end is moment kg mm.
-std::vector<double> axleLoadsOf(const Vehicle& v, double mass, double moment) {
+}  // namespace
+
+std::vector<double> vehicleAxleLoads(const Vehicle& v, double mass, double moment) {
   std::vector<double> loads;
   for (std::size_t axle = 0; axle < v.axleCount(); ++axle) loads.push_back(v.tare[axle]);
   if (v.kind == VehicleKind::RigidTruck) {
@@ -72,8 +73,6 @@ std::vector<double> axleLoadsOf(const Vehicle& v, double mass, double moment) {
   }
   return loads;
 }
-
-}  // namespace
 
 LoadBalance loadBalance(const std::vector<Carton>& cartons, const LoadedContainer& loaded) {
   LoadBalance balance;
@@ -157,7 +156,7 @@ std::optional<AxleLoads> axleLoads(const ProjectInput& project, const LoadedCont
     }
     AxleState state;
     if (first > 0) state.afterStop = first - 1;
-    state.loads = axleLoadsOf(vehicle, m, mz);
+    state.loads = vehicleAxleLoads(vehicle, m, mz);
     loads.states.push_back(std::move(state));
   }
   return loads;

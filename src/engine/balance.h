@@ -63,6 +63,11 @@ struct AxleLoads {
   std::optional<Overload> worstOverload() const;
 };
 
+// The axles' loads, kg, of the vehicle when it carries mass kg of cartons whose moment about
+// the container's inner end is moment kg mm: each axle's tare and its share of the cartons
+// by static equilibrium. The vehicle's axle loads can be worked out (vehicleProblem).
+std::vector<double> vehicleAxleLoads(const Vehicle& vehicle, double mass, double moment);
+
 // The axle loads by static equilibrium: each carton's weight at the middle of its length,
 // the vehicle's geometry as model/vehicle.h gives it. Cartons without a weight weigh
 // nothing; nothing at all when the loaded container has no vehicle or its axle loads cannot

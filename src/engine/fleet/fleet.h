@@ -17,6 +17,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/maxload/maxload.h"
@@ -28,6 +29,8 @@ struct FleetContainerType {
   double maxWeight = 0;                                         // kg
   double cost = 1;                                              // per container
   std::int32_t available = -1;                                  // containers at most; -1: as many as needed
+  BalanceWindow balance{};            // where the centre of gravity of its load may lie
+  std::optional<Vehicle> vehicle{};   // whose axle loads its load keeps
 };
 
 // Effort is counted in the load-max planner's effort units over all its runs; the same
@@ -36,8 +39,9 @@ inline constexpr std::uint64_t kDefaultFleetEffort = 3'000'000'000;
 
 struct FleetInput {
   std::vector<FleetContainerType> containers;
-  // The cartons and the rules of every container: types (counts = cartons to load), spacing,
-  // support. Its container size and maximum load are not used.
+  // The cartons and the rules of every container: types (counts = cartons to load) with their
+  // cargo rules, spacing, support. Its container size, maximum load, balance window and
+  // vehicle are not used: each container type has its own.
   MaxLoadInput cargo;
   FleetGoal goal = FleetGoal::Cheapest;
   double timeLimitSeconds = 10;  // <= 0: no limit

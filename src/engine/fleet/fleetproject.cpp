@@ -13,6 +13,8 @@ FleetInput fleetInputFromProject(const ProjectInput& project) {
     c.maxWeight = type.container.maxWeight;
     c.cost = type.costOrOne();
     c.available = type.available.value_or(-1);
+    c.balance = type.container.balance;
+    c.vehicle = type.container.vehicle;
     input.containers.push_back(c);
   }
   input.cargo = maxLoadInputFromProject(project);

@@ -61,6 +61,8 @@ std::optional<Pattern> PatternPacker::run(std::int32_t type, const std::vector<s
   in.containerY = container.containerY;
   in.containerZ = container.containerZ;
   in.maxWeight = container.maxWeight;
+  in.balance = container.balance;
+  in.vehicle = container.vehicle;
   for (std::size_t i = 0; i < in.types.size(); ++i) in.types[i].count = std::min(counts[i], input_.cargo.types[i].count);
   in.effortBudget = std::max<std::uint64_t>(1, effort);
   in.threads = input_.threads;

@@ -4,6 +4,8 @@
 #include <array>
 #include <limits>
 
+#include "engine/maxload/rulekeeper.h"
+
 namespace maxload {
 namespace {
 
@@ -54,8 +56,9 @@ bool blockOrder(const Block& a, const Block& b) {
 // everything on the sizes first: most pairs fail there.
 bool join(const Block& a, const Block& b, int axis, const Problem& p, double minFill,
           bool flatTops, Block& out) {
-  if (a.leafCount + b.leafCount > kMaxLeaves || a.zone != b.zone || a.lying || b.lying)
-    return false;
+  if (a.leafCount + b.leafCount > kMaxLeaves || a.zone != b.zone || a.lying || b.lying) return false;
+  // A closed top carries nothing; a block that closes its top may still stand on another.
+  if (axis == 1 && (a.closedTop || !mayCarryInBlock(p, a, b))) return false;
   const std::int32_t sx = axis == 0 ? a.sx + b.sx : std::max(a.sx, b.sx);
   const std::int32_t sy = axis == 1 ? a.sy + b.sy : std::max(a.sy, b.sy);
   const std::int32_t sz = axis == 2 ? a.sz + b.sz : std::max(a.sz, b.sz);
@@ -84,6 +87,7 @@ bool join(const Block& a, const Block& b, int axis, const Problem& p, double min
   out.grossVolume = a.grossVolume + b.grossVolume;
   out.weight = a.weight + b.weight;
   out.zone = a.zone;
+  out.closedTop = a.closedTop || b.closedTop;
   for (int i = 0; i < a.leafCount; ++i) out.leaves[out.leafCount++] = a.leaves[i];
   for (int i = 0; i < b.leafCount; ++i) {
     Leaf leaf = b.leaves[i];
@@ -115,6 +119,11 @@ Problem makeProblem(const MaxLoadInput& input) {
     if (t.length <= 0 || t.width <= 0 || t.height <= 0) t.count = 0;
     t.count = std::max(0, t.count);
   }
+  std::int32_t lastStop = 0;
+  for (const MaxLoadType& t : p.types) lastStop = std::max(lastStop, t.stop);
+  for (const MaxLoadType& t : p.types)
+    p.typeRank.push_back((lastStop - std::max(0, t.stop)) * 3 + static_cast<std::int32_t>(t.zone));
+  p.zoneCount = (lastStop + 1) * 3;
   for (const MaxLoadType& t : p.types) {
     const double v = double(t.length) * t.width * t.height;
     p.typeVolume.push_back(v);
@@ -136,7 +145,8 @@ std::vector<Block> generateBlocks(const Problem& p, std::size_t maxBlocks,
     for (const Orientation& o : orientationsOf(t)) {
       const std::int32_t cx = o.netX + p.gapX, cy = o.netY + p.gapY, cz = o.netZ + p.gapZ;
       if (cx > p.X || cy > p.Y || cz > p.Z) continue;
-      const std::int32_t maxY = o.lying ? std::min(t.lyingLayers, p.Y / cy) : p.Y / cy;
+      const std::int32_t maxY = std::min(o.lying ? std::min(t.lyingLayers, p.Y / cy) : p.Y / cy,
+                                         layersCarried(t));
       for (std::int32_t nx = 1; nx <= p.X / cx && nx <= t.count; ++nx) {
         for (std::int32_t ny = 1; ny <= maxY && nx * ny <= t.count; ++ny) {
           for (std::int32_t nz = 1; nz <= p.Z / cz && nx * ny * nz <= t.count; ++nz) {
@@ -152,8 +162,9 @@ std::vector<Block> generateBlocks(const Problem& p, std::size_t maxBlocks,
             b.volume = p.typeVolume[ti] * n;
             b.grossVolume = double(b.sx) * b.sy * b.sz;
             b.weight = t.weight * n;
-            b.zone = static_cast<std::int32_t>(t.zone);
+            b.zone = p.typeRank[ti];
             b.lying = o.lying;
+            b.closedTop = o.lying || !t.stackable;
             addUse(b, static_cast<std::int32_t>(ti), n);
             simple.push_back(b);
           }

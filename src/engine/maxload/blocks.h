@@ -31,6 +31,7 @@ struct Block {
   double weight = 0;                    // kg
   std::int32_t zone = 1;
   bool lying = false;                   // holds cartons lying on an edge they may only lie on
+  bool closedTop = false;               // nothing may stand on it: lying or not stackable cartons
   bool flatTop = true;                  // its top is one face over its whole footprint
   std::int32_t leafCount = 0;
   Leaf leaves[kMaxLeaves];
@@ -51,6 +52,10 @@ struct Problem {
   std::vector<double> typeVolume;   // net volume of one carton
   std::vector<std::int32_t> typeMinDim;  // smallest gross extent over its orientations
   double cargoVolume = 0;           // net volume of everything available
+  // The zones along the length in loading order: the stops, the last first, each with its
+  // inner-end, free and door zones. A type's rank is its place in that order.
+  std::vector<std::int32_t> typeRank;
+  std::int32_t zoneCount = 3;
 };
 
 Problem makeProblem(const MaxLoadInput& input);

@@ -1,10 +1,12 @@
 #include "engine/maxload/maxload.h"
 
 #include <algorithm>
+#include <memory>
 #include <thread>
 
 #include "engine/maxload/blocks.h"
 #include "engine/loadingorder.h"
+#include "engine/maxload/rulekeeper.h"
 #include "engine/maxload/search.h"
 
 namespace maxload {
@@ -100,8 +102,14 @@ MaxLoadResult planMaxLoad(const MaxLoadInput& input, const MaxLoadControl& contr
   std::size_t maxBlocks = kMaxBlocks;
   const std::vector<Block> blocks = generateBlocks(problem, maxBlocks, true);
   const std::vector<Block> simpleBlocks = generateBlocks(problem, kMaxBlocks, false);
-  const Packer packer(problem, blocks);
-  const Packer simplePacker(problem, simpleBlocks);
+  // The cargo rules, where the input sets them: a keeper for each search thread.
+  std::unique_ptr<RuleKeeper> keeper, simpleKeeper;
+  if (setsCargoRules(input)) {
+    keeper = std::make_unique<RuleKeeper>(input, problem, blocks);
+    simpleKeeper = std::make_unique<RuleKeeper>(input, problem, simpleBlocks);
+  }
+  const Packer packer(problem, blocks, keeper.get());
+  const Packer simplePacker(problem, simpleBlocks, simpleKeeper.get());
 
   std::atomic<std::uint64_t> everythingLoadedAt{UINT64_MAX};
   SearchSettings base;

@@ -14,14 +14,25 @@
 // gross base; only allowed vertical edges; a carton lying on an edge it may only lie on
 // (lyingEdges) carries nothing but the lying cartons of its own stack, at most lyingLayers
 // high.
+//
+// And the cargo rules, where the input sets them (rulekeeper.h says how they are kept): a
+// carton not stackable carries nothing; a carton's load on top (its cartons above, spread
+// down by contact area) stays within its maximum; only fragile cartons rest on a fragile
+// one; the stops order the load along the length (the last stop at the inner end, the
+// zones within a stop) and no carton rests on one of a stop delivered earlier; the loaded
+// cartons' centre of gravity lies within the balance window; the vehicle's axles stay
+// within their maxima at departure and after each stop is unloaded.
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "model/balancewindow.h"
 #include "model/blockscheme.h"
 #include "model/orientation.h"
+#include "model/vehicle.h"
 
 // Carton edges as bits of MaxLoadType::verticalEdges and lyingEdges: kEdgeLength and its
 // kin of model/orientation.h.
@@ -39,6 +50,10 @@ struct MaxLoadType {
   std::uint8_t lyingEdges = 0;    // edges that may stand vertical only in lying top layers
   std::int32_t lyingLayers = 0;   // at most this many such layers in one stack
   LoadZone zone = LoadZone::Free;
+  bool stackable = true;                 // something may rest on it
+  std::optional<double> maxLoadOnTop{};  // kg it may bear; nothing: no limit
+  bool fragile = false;                  // only fragile cartons may rest on it
+  std::int32_t stop = 0;                 // delivery stop, 0 delivered first
 };
 
 // Effort is counted in placements tried by the greedy completions; the same input and
@@ -51,6 +66,8 @@ struct MaxLoadInput {
   std::int32_t gapX = 0, gapY = 0, gapZ = 0;  // spacing along x, y, z (spacingW, H, L)
   std::vector<MaxLoadType> types;             // index = cartonIndex of the result
   std::int32_t supportPercent = 100;          // 0..100
+  BalanceWindow balance{};                    // where the centre of gravity may lie
+  std::optional<Vehicle> vehicle{};           // whose axle loads the plan keeps
   double timeLimitSeconds = 2.0;              // <= 0: no limit
   std::uint64_t effortBudget = kDefaultEffortBudget;
   std::int32_t threads = 2;                   // 1 or 2 search threads

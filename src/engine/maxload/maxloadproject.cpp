@@ -1,5 +1,6 @@
 #include "engine/maxload/maxloadproject.h"
 
+#include "model/cargorules.h"
 #include "model/projectinput.h"
 
 MaxLoadInput maxLoadInputFromProject(const ProjectInput& project) {
@@ -11,6 +12,8 @@ MaxLoadInput maxLoadInputFromProject(const ProjectInput& project) {
   input.gapX = project.spacingW;
   input.gapY = project.spacingH;
   input.gapZ = project.spacingL;
+  input.balance = project.container.balance;
+  input.vehicle = project.container.vehicle;
   for (const Carton& carton : project.cartons) {
     MaxLoadType type;
     type.name = carton.name;
@@ -30,6 +33,10 @@ MaxLoadInput maxLoadInputFromProject(const ProjectInput& project) {
     type.zone = carton.spaceIndex < kSpaceNone    ? LoadZone::InnerEnd
                 : carton.spaceIndex < kSpaceDoor ? LoadZone::Free
                                                  : LoadZone::Door;
+    type.stackable = carton.stackable;
+    type.maxLoadOnTop = carton.maxLoadOnTop;
+    type.fragile = carton.fragile;
+    type.stop = static_cast<std::int32_t>(stopIndexOf(project, carton));
     input.types.push_back(type);
   }
   return input;

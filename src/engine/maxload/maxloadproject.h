@@ -8,8 +8,10 @@ struct ProjectInput;
 // The container, the project's spacings (spacingW across, spacingH up, spacingL along the
 // length) and every carton type in list order, so that a type's index is its cartonIndex.
 // A mustUp carton stands on its height; with upendLayers it may also lie in that many top
-// layers. spaceIndex 0 / 100 / 200 becomes the inner-end / free / door zone. The search
-// options keep their defaults.
+// layers. spaceIndex 0 / 100 / 200 becomes the inner-end / free / door zone. The cargo
+// rules come along: each carton's stacking, load limit, fragility and stop (its index in
+// the project's stops), the container's balance window and vehicle. The search options
+// keep their defaults.
 MaxLoadInput maxLoadInputFromProject(const ProjectInput& project);
 
 // The search options a caller chooses.

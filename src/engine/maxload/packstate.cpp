@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <limits>
 
+#include "engine/maxload/rulekeeper.h"
+
 namespace maxload {
 namespace {
-
-constexpr std::int32_t kZoneCount = 3;
 
 bool contains(const Space& outer, const Space& inner) {
   return outer.x1 <= inner.x1 && inner.x2 <= outer.x2 && outer.y1 <= inner.y1 &&
@@ -38,8 +38,12 @@ void PackState::reserve(std::size_t spaceCount, std::size_t blockCount) {
   placed.reserve(blockCount);
 }
 
-Packer::Packer(const Problem& problem, const std::vector<Block>& blocks)
-    : problem_(problem), blocks_(blocks), laterZoneLoaded_(kZoneCount, false) {
+Packer::Packer(const Problem& problem, const std::vector<Block>& blocks, const RuleKeeper* keeper)
+    : problem_(problem),
+      blocks_(blocks),
+      keeper_(keeper),
+      zoneCount_(problem.zoneCount),
+      laterZoneLoaded_(static_cast<std::size_t>(problem.zoneCount), false) {
   for (const Block& b : blocks) {
     keys_.sx.push_back(b.sx);
     keys_.sy.push_back(b.sy);
@@ -47,10 +51,9 @@ Packer::Packer(const Problem& problem, const std::vector<Block>& blocks)
     keys_.zone.push_back(b.zone);
     keys_.volume.push_back(b.volume);
   }
-  for (const MaxLoadType& t : problem.types) {
-    if (t.count <= 0) continue;
-    for (std::int32_t z = 0; z < static_cast<std::int32_t>(t.zone); ++z)
-      laterZoneLoaded_[static_cast<std::size_t>(z)] = true;
+  for (std::size_t t = 0; t < problem.types.size(); ++t) {
+    if (problem.types[t].count <= 0) continue;
+    for (std::int32_t z = 0; z < problem.typeRank[t]; ++z) laterZoneLoaded_[static_cast<std::size_t>(z)] = true;
   }
 }
 
@@ -71,6 +74,7 @@ void Packer::start(PackState& s) const {
     s.spaces.push_back(Space{0, 0, 0, p.X, p.Y, p.Z, false});
     rank(s.spaces.back(), s.zone);
   }
+  if (keeper_ != nullptr) keeper_->start(s);
 }
 
 void Packer::updateSmallest(PackState& s) const {
@@ -230,11 +234,10 @@ void Packer::removeContainedAmong(std::vector<Space>& spaces, std::size_t from,
 
 bool Packer::nextAnchor(PackState& s, Anchor& anchor) const {
   const Problem& p = problem_;
-  while (s.zone < kZoneCount) {
+  while (s.zone < zoneCount_) {
     bool zoneHasCartons = false;
     for (std::size_t t = 0; t < s.remaining.size(); ++t)
-      zoneHasCartons = zoneHasCartons || (s.remaining[t] > 0 &&
-                                          static_cast<std::int32_t>(p.types[t].zone) == s.zone);
+      zoneHasCartons = zoneHasCartons || (s.remaining[t] > 0 && p.typeRank[t] == s.zone);
     if (zoneHasCartons) {
       const std::int32_t smallest = s.smallest;
       bool found = false;
@@ -267,7 +270,7 @@ bool Packer::nextAnchor(PackState& s, Anchor& anchor) const {
       }
       if (found) return true;
     }
-    if (s.zone + 1 >= kZoneCount) break;
+    if (s.zone + 1 >= zoneCount_) break;
     enterZone(s, s.zone + 1);
   }
   s.finished = true;
@@ -333,6 +336,8 @@ double Packer::contactArea(const Placed& where, const Box* boxes, std::size_t bo
   return area;
 }
 
+bool Packer::keptByKeeper(const PackState& s, const Placed& where) const { return keeper_->allows(s, where); }
+
 bool Packer::carried(const PackState& s, const Placed& where) const {
   return supported(s, blocks_[static_cast<std::size_t>(where.block)], where.x, where.y, where.z);
 }
@@ -367,7 +372,7 @@ bool Packer::fitsSpace(const PackState& s, const Anchor& a, std::int32_t bi, Pla
   for (int i = 0; i < b.useCount; ++i)
     if (s.remaining[static_cast<std::size_t>(b.useType[i])] < b.useCartons[i]) return false;
   if (b.weight > 0 && s.weight + b.weight > problem_.maxWeight * (1 + 1e-12)) return false;
-  if (b.lying && sp.y2 != problem_.Y) return false;  // nothing may ever stand on it
+  if (b.closedTop && sp.y2 != problem_.Y) return false;  // nothing may ever stand on it
   where.block = bi;
   where.x = a.fromRight ? sp.x2 - b.sx : sp.x1;
   where.y = sp.y1;
@@ -377,6 +382,7 @@ bool Packer::fitsSpace(const PackState& s, const Anchor& a, std::int32_t bi, Pla
 
 void Packer::place(PackState& s, const Placed& where) const {
   const Block& b = blocks_[static_cast<std::size_t>(where.block)];
+  if (keeper_ != nullptr) keeper_->place(s, where);
   s.placed.push_back(where);
   s.volume += b.volume;
   s.weight += b.weight;
@@ -386,12 +392,12 @@ void Packer::place(PackState& s, const Placed& where) const {
     s.zoneLastStart = std::max(s.zoneLastStart, where.z + leaf.oz + (leaf.nz - 1) * leaf.cz);
     const std::int32_t bx = where.x + leaf.ox, by = where.y + leaf.oy, bz = where.z + leaf.oz;
     s.boxes.push_back(Box{bx, by, bz, bx + leaf.sx(), by + leaf.sy(), bz + leaf.sz()});
-    if (!b.lying) {
+    if (!b.closedTop) {
       const std::int32_t x1 = where.x + leaf.ox, z1 = where.z + leaf.oz;
       s.tops.push_back(Top{where.y + leaf.oy + leaf.sy(), x1, z1, x1 + leaf.sx(), z1 + leaf.sz()});
     }
   }
-  const Space box{where.x, where.y, where.z, where.x + b.sx, b.lying ? problem_.Y : where.y + b.sy,
+  const Space box{where.x, where.y, where.z, where.x + b.sx, b.closedTop ? problem_.Y : where.y + b.sy,
                   where.z + b.sz, false};
   updateSmallest(s);
   const std::int32_t smallest = s.smallest;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/maxload/blocks.h"
+#include "engine/maxload/rulestate.h"
 
 namespace maxload {
 
@@ -54,6 +55,7 @@ struct PackState {
   std::int32_t zoneFloor = 0;   // cartons of this zone start at or beyond it
   std::int32_t zoneLastStart = 0;  // largest start along z of this zone's cartons so far
   bool finished = false;
+  RuleState rules;  // what the cargo rules need to know of the load; empty without them
 
   void reserve(std::size_t spaceCount, std::size_t blockCount);
 };
@@ -74,7 +76,8 @@ struct FaceGroups {
 // What every search step reads and never changes.
 class Packer {
  public:
-  Packer(const Problem& problem, const std::vector<Block>& blocks);
+  // keeper: the cargo rules to keep, or null where the input sets none.
+  Packer(const Problem& problem, const std::vector<Block>& blocks, const RuleKeeper* keeper = nullptr);
 
   // The empty container, its first zone entered.
   void start(PackState& s) const;
@@ -95,14 +98,20 @@ class Packer {
   // Sets the smallest gross extent of any carton left.
   void updateSmallest(PackState& s) const;
   void place(PackState& s, const Placed& where) const;
+  // Whether a block placed there keeps the cargo rules (always without them).
+  bool keepsRules(const PackState& s, const Placed& where) const {
+    return keeper_ == nullptr || keptByKeeper(s, where);
+  }
   // Marks the anchor's space as holding nothing of the current zone.
   void markDead(PackState& s, const Anchor& a) const;
 
   const Problem& problem() const { return problem_; }
   const std::vector<Block>& blocks() const { return blocks_; }
   const BlockKeys& keys() const { return keys_; }
+  const RuleKeeper* keeper() const { return keeper_; }
 
  private:
+  bool keptByKeeper(const PackState& s, const Placed& where) const;
   bool supported(const PackState& s, const Block& b, std::int32_t x, std::int32_t y,
                  std::int32_t z) const;
   void enterZone(PackState& s, std::int32_t zone) const;
@@ -123,6 +132,8 @@ class Packer {
 
   const Problem& problem_;
   const std::vector<Block>& blocks_;
+  const RuleKeeper* keeper_;
+  std::int32_t zoneCount_;
   std::vector<bool> laterZoneLoaded_;
   BlockKeys keys_;
 };

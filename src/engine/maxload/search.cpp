@@ -6,6 +6,8 @@
 #include <cstring>
 #include <numeric>
 
+#include "engine/maxload/rulekeeper.h"
+
 namespace maxload {
 namespace {
 
@@ -46,14 +48,34 @@ bool Search::stop() {
   return stopped_;
 }
 
+bool Search::betterBalanced(const PackState& s) const {
+  // Of two loads of equal volume, the one whose centre of gravity lies nearer the middle.
+  const RuleKeeper* keeper = packer_.keeper();
+  return keeper != nullptr && keeper->settles() && s.volume == best_.volume && !s.placed.empty() &&
+         keeper->imbalance(s) < keeper->imbalance(best_);
+}
+
 bool Search::allLoaded() const {
   for (const std::int32_t left : best_.remaining)
     if (left > 0) return false;
   return true;
 }
 
-void Search::consider(const PackState& s) {
-  if (s.volume <= best_.volume && !(best_.placed.empty() && !s.placed.empty())) return;
+double Search::consider(const PackState& s) {
+  const RuleKeeper* keeper = packer_.keeper();
+  if (keeper == nullptr || !keeper->settles()) {
+    takeIfBetter(s);
+    return s.volume;
+  }
+  // A load that breaks the balance is judged by what settling it leaves.
+  settled_ = s;
+  keeper->settle(settled_);
+  takeIfBetter(settled_);
+  return settled_.volume;
+}
+
+void Search::takeIfBetter(const PackState& s) {
+  if (s.volume <= best_.volume && !(best_.placed.empty() && !s.placed.empty()) && !betterBalanced(s)) return;
   best_ = s;
   if (loadedEverythingAt_ == 0 && allLoaded()) {
     loadedEverythingAt_ = std::max<std::uint64_t>(effort_, 1);
@@ -110,6 +132,7 @@ std::int32_t Search::candidates(const PackState& s, const Anchor& a, std::int32_
     }
     if (same >= 0 && value <= score[same]) return true;
     if (!packer_.findCarried(s, a, where)) return true;
+    if (!packer_.keepsRules(s, where)) return true;
     std::int32_t at = same >= 0 ? same : (found < k ? found++ : k - 1);
     while (at > 0 && score[at - 1] < value) {
       score[at] = score[at - 1];
@@ -181,7 +204,7 @@ std::int32_t Search::candidates(const PackState& s, const Anchor& a, std::int32_
   return std::min(found, wanted);
 }
 
-void Search::greedy(PackState& s) {
+double Search::greedy(PackState& s) {
   Anchor a;
   Placed p[kMaxBranching];
   while (!stop()) {
@@ -193,7 +216,7 @@ void Search::greedy(PackState& s) {
       packer_.markDead(s, a);
     }
   }
-  consider(s);
+  return consider(s);
 }
 
 void Search::reservePools() {
@@ -261,8 +284,7 @@ void Search::beam(std::int32_t width) {
           childValue_[childCount] = beamValue_[i];
         } else {
           work_ = child;
-          greedy(work_);
-          childValue_[childCount] = work_.volume;
+          childValue_[childCount] = greedy(work_);
         }
         ++childCount;
       }
@@ -309,8 +331,7 @@ void Search::run() {
     settings_.contactWeight = firstWeight * (1 + round);
     const std::uint64_t effortBefore = effort_;
     packer_.start(work_);
-    greedy(work_);
-    greedyValue_ = work_.volume;
+    greedyValue_ = greedy(work_);
     for (std::int32_t width = 1; width <= kWidestBeam && !stop() && !allLoaded(); width *= 2)
       beam(width);
     // Every round would be the same, or no round has a step to take.

@@ -48,19 +48,23 @@ class Search {
  private:
   // The one stopping predicate: cancel, budget, time.
   bool stop();
-  void greedy(PackState& s);
+  // Completes the load greedily; returns the volume it is worth (after settling its balance).
+  double greedy(PackState& s);
   void beam(std::int32_t width);
   // Gives every partial load in the pools room for the largest one seen.
   void reservePools();
   // Up to k placements of the best blocks that may go at the anchor, best first; out has
   // room for kMaxBranching.
   std::int32_t candidates(const PackState& s, const Anchor& a, std::int32_t k, Placed* out);
-  void consider(const PackState& s);
+  // Offers a complete load as the best; returns the volume it is worth.
+  double consider(const PackState& s);
+  void takeIfBetter(const PackState& s);
+  bool betterBalanced(const PackState& s) const;
   bool allLoaded() const;
 
   const Packer& packer_;
   SearchSettings settings_;
-  PackState best_, work_;
+  PackState best_, work_, settled_;
   std::vector<PackState> beam_, children_;
   std::vector<double> childValue_, beamValue_;  // the volumes their greedy loads reach
   double greedyValue_ = 0;  // of the empty container
