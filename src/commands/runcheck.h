@@ -44,8 +44,10 @@ std::string preRunMessage(PreRunCheck check);
 // The same for this project: a refusal for rules not kept names them.
 std::string preRunMessage(PreRunCheck check, const ProjectInput& project);
 
-// Whether the planner keeps the cargo rule in its plans. Neither keeps any yet: a project
-// that sets one is refused rather than planned without it.
+// Whether the planner keeps the cargo rule in its plans. The sets planner keeps none; the
+// load-max planner, and the several-containers planner through it, keep what rests on
+// what (not stackable, fragile, the load on top) and the stops. A project that sets a rule
+// its planner does not keep is refused rather than planned without it.
 bool plannerKeeps(PlanningMode planner, CargoRule rule);
 // The rules the project sets that the planner does not keep, in cargoRulesInUse order.
 std::vector<CargoRule> rulesNotKept(const ProjectInput& project, PlanningMode planner);

@@ -85,7 +85,7 @@ TEST(Calculate, neitherPlannerRunsAProjectWhoseRulesItDoesNotKeep) {
   const CalculationReport fleet = calculate(request, token);
   EXPECT_EQ(fleet.status, CalculationStatus::Refused);
   EXPECT_EQ(fleet.message, fleetRulesMessage(project));
-  EXPECT_NE(fleet.message.find(cargoRuleName(CargoRule::Fragile)), std::string::npos);
+  EXPECT_NE(fleet.message.find(cargoRuleName(CargoRule::BalanceWindow)), std::string::npos);
   // Without the rules the same project loads.
   project.cartons[0].fragile = false;
   project.container.balance = BalanceWindow{};
