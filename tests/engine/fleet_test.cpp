@@ -63,7 +63,26 @@ void expectEveryContainerHolds(const FleetInput& input, const FleetResult& r) {
     in.spacing = check::Spacing{input.cargo.gapX, input.cargo.gapY, input.cargo.gapZ};
     in.supportPercent = input.cargo.supportPercent;
     in.setCount = 1;
+    if (c.balance.lengthPercent) in.balance.lengthPercent = *c.balance.lengthPercent;
+    if (c.balance.widthPercent) in.balance.widthPercent = *c.balance.widthPercent;
+    if (c.balance.maxHeight) in.balance.maxHeight = double(*c.balance.maxHeight);
+    if (c.vehicle) {
+      const Vehicle& v = *c.vehicle;
+      check::Vehicle vehicle;
+      vehicle.kind = v.kind == VehicleKind::RigidTruck ? check::Vehicle::Kind::RigidTruck : check::Vehicle::Kind::SemiTrailer;
+      vehicle.wheelbase = v.wheelbase;
+      vehicle.frontAxleToCargo = v.frontAxleToCargo;
+      vehicle.kingpinSetback = v.kingpinSetback;
+      vehicle.kingpinToTrailerAxle = v.kingpinToTrailerAxle;
+      vehicle.fifthWheelLead = v.fifthWheelLead;
+      for (std::size_t axle = 0; axle < v.axleCount(); ++axle) {
+        vehicle.tare.push_back(v.tare[axle]);
+        vehicle.maxLoad.push_back(v.maxLoad[axle]);
+      }
+      in.vehicle = vehicle;
+    }
     for (const MaxLoadType& t : input.cargo.types) {
+      while (static_cast<std::int32_t>(in.stops.size()) <= t.stop) in.stops.push_back("stop " + std::to_string(in.stops.size()));
       check::CartonType type;
       type.length = t.length;
       type.width = t.width;
@@ -71,12 +90,18 @@ void expectEveryContainerHolds(const FleetInput& input, const FleetResult& r) {
       type.count = t.count;
       type.weight = t.weight;
       type.standingEdges = t.verticalEdges;
+      type.stackable = t.stackable;
+      type.maxLoadOnTop = t.maxLoadOnTop;
+      type.fragile = t.fragile;
+      type.stop = t.stop;
       in.types.push_back(type);
     }
     in.cartons = check::cartonsOfBlocks(r.loads[k].blocks);
     EXPECT_FALSE(in.cartons.empty()) << "container " << k << " is empty";
     for (const check::PlacedCarton& p : in.cartons) ++loaded[static_cast<std::size_t>(p.type)];
-    EXPECT_TRUE(check::checkPlan(in).holds()) << "container " << k;
+    const check::CheckReport report = check::checkPlan(in);
+    EXPECT_TRUE(report.holds()) << "container " << k << ": rule "
+                                << (report.holds() ? -1 : static_cast<int>(report.violations[0].rule));
   }
   for (std::size_t i = 0; i < loaded.size(); ++i)
     EXPECT_EQ(loaded[i] + r.leftovers[i], input.cargo.types[i].count) << "carton type " << i;
@@ -234,5 +259,41 @@ TEST(Fleet, randomOrdersKeepEveryRuleAndBeatFillingOneAfterAnother) {
     EXPECT_LE(r.totalCost, r.oneAfterAnotherCost + 1e-9);
     EXPECT_GE(r.totalCost, r.lowerBoundCost - 1e-9);
     EXPECT_GE(static_cast<std::int64_t>(r.loads.size()), r.lowerBoundContainers);
+  }
+}
+
+// Random orders whose cartons set every resting rule and three stops: every container's
+// plan keeps them, and every carton that fits a container on its own is loaded.
+TEST(Fleet, randomOrdersWithCargoRulesKeepThemInEveryContainer) {
+  for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 dice(seed);
+    const auto between = [&](int lo, int hi) { return lo + static_cast<int>(dice() % static_cast<unsigned>(hi - lo + 1)); };
+    std::vector<FleetContainerType> containers;
+    for (int t = between(1, 2); t > 0; --t)
+      containers.push_back(container(between(10, 20) * 100, between(10, 20) * 100, between(15, 40) * 100, between(1, 5)));
+    std::vector<MaxLoadType> types;
+    for (int i = between(2, 5); i > 0; --i) {
+      MaxLoadType t = cube(0, between(2, 25), between(5, 60));
+      t.length = between(2, 9) * 100;
+      t.width = between(2, 9) * 100;
+      t.height = between(2, 9) * 100;
+      if (dice() % 3 == 0) t.verticalEdges = kEdgeHeight;
+      t.stackable = dice() % 5 != 0;
+      if (dice() % 3 == 0) t.maxLoadOnTop = t.weight * between(1, 40) / 10.0;
+      t.fragile = dice() % 4 == 0;
+      t.stop = between(0, 2);
+      types.push_back(t);
+    }
+    FleetInput input = inputOf(containers, types);
+    input.cargo.supportPercent = 100;
+    input.effortBudget = 5'000'000;
+    const FleetResult r = planFleet(input);
+    expectEveryContainerHolds(input, r);
+    for (std::size_t i = 0; i < types.size(); ++i) {
+      if (r.unfit[i] == UnfitReason::None) {
+        EXPECT_EQ(r.leftovers[i], 0) << "type " << i;
+      }
+    }
   }
 }
