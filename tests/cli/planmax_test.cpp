@@ -84,4 +84,46 @@ TEST(PlanMax, AProjectWithoutCartonsIsRefused) {
   EXPECT_EQ(json["message"].get<std::string>().rfind("您没有输入纸箱数据", 0), 0u);
 }
 
+// A project that sets the cargo rules: the plan made with them is what the checker, given
+// the same project, accepts; each placement names its stop.
+TEST(PlanMax, APlanOfAProjectWithCargoRulesPassesTheCheck) {
+  FillScheme p;
+  p.container = Container{"小柜", 2400, 1200, 1200, 5000};
+  p.stops = {"上海", "苏州", "无锡"};
+  const struct {
+    const char* name;
+    int length, width, height, count;
+    double weight;
+  } cartons[] = {{"甲", 600, 400, 400, 12, 30}, {"乙", 400, 400, 300, 10, 8}, {"丙", 500, 300, 300, 10, 12}};
+  for (const auto& c : cartons) {
+    Carton& carton = p.addCarton();
+    carton.name = c.name;
+    carton.length = c.length;
+    carton.width = c.width;
+    carton.height = c.height;
+    carton.count = c.count;
+    carton.weight = c.weight;
+  }
+  p.cartons[0].maxLoadOnTop = 40;
+  p.cartons[0].stop = "无锡";
+  p.cartons[1].fragile = true;
+  p.cartons[1].stop = "上海";
+  p.cartons[2].stackable = false;
+  p.cartons[2].stop = "苏州";
+  ScratchFolder folder;
+  const std::string project = folder.path() + "/rules.clyx";
+  ASSERT_TRUE(saveProjectFile(project, p));
+
+  const CliResult r = runCli({"plan", project, "--mode", "max", "--json", "--time-limit", "0.3"});
+  ASSERT_EQ(r.status, 0) << r.out << r.err;
+  const Json json = parsedJson(r.out);
+  ASSERT_FALSE(json["placements"].empty());
+  for (const Json& placement : json["placements"]) EXPECT_TRUE(placement.contains("stop")) << placement.dump();
+  const std::string plan = folder.path() + "/plan.json";
+  std::ofstream(plan) << r.out;
+  const CliResult checked = runCli({"check", project, plan, "--lang", "en"});
+  EXPECT_EQ(checked.status, 0) << checked.out << checked.err;
+  EXPECT_EQ(checked.out, "The plan holds.\n");
+}
+
 }  // namespace
