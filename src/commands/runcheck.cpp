@@ -30,20 +30,7 @@ bool isTooMuchCargo(PreRunCheck check) {
 
 bool offersLoadMax(PreRunCheck check) { return isTooMuchCargo(check) || check == PreRunCheck::RulesNotKept; }
 
-bool plannerKeeps(PlanningMode planner, CargoRule rule) {
-  if (planner == PlanningMode::Sets) return false;
-  switch (rule) {
-    case CargoRule::NotStackable:
-    case CargoRule::LoadOnTop:
-    case CargoRule::Fragile:
-    case CargoRule::Stops:
-      return true;
-    case CargoRule::BalanceWindow:
-    case CargoRule::AxleLoads:
-      return false;
-  }
-  return false;
-}
+bool plannerKeeps(PlanningMode planner, CargoRule) { return planner != PlanningMode::Sets; }
 
 std::vector<CargoRule> rulesNotKept(const ProjectInput& project, PlanningMode planner) {
   std::vector<CargoRule> rules;

@@ -45,9 +45,9 @@ std::string preRunMessage(PreRunCheck check);
 std::string preRunMessage(PreRunCheck check, const ProjectInput& project);
 
 // Whether the planner keeps the cargo rule in its plans. The sets planner keeps none; the
-// load-max planner, and the several-containers planner through it, keep what rests on
-// what (not stackable, fragile, the load on top) and the stops. A project that sets a rule
-// its planner does not keep is refused rather than planned without it.
+// load-max planner, and the several-containers planner through it, keep every one. A
+// project that sets a rule its planner does not keep is refused rather than planned
+// without it.
 bool plannerKeeps(PlanningMode planner, CargoRule rule);
 // The rules the project sets that the planner does not keep, in cargoRulesInUse order.
 std::vector<CargoRule> rulesNotKept(const ProjectInput& project, PlanningMode planner);

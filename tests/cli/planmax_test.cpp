@@ -10,6 +10,7 @@
 #include "clirunner.h"
 #include "model/fillscheme.h"
 #include "model/projectfile.h"
+#include "model/vehicle.h"
 
 namespace {
 
@@ -110,6 +111,8 @@ TEST(PlanMax, APlanOfAProjectWithCargoRulesPassesTheCheck) {
   p.cartons[1].stop = "上海";
   p.cartons[2].stackable = false;
   p.cartons[2].stop = "苏州";
+  p.container.balance = lengthBalancePreset();
+  p.container.vehicle = vehiclePresets()[1].vehicle;
   ScratchFolder folder;
   const std::string project = folder.path() + "/rules.clyx";
   ASSERT_TRUE(saveProjectFile(project, p));
@@ -119,6 +122,7 @@ TEST(PlanMax, APlanOfAProjectWithCargoRulesPassesTheCheck) {
   const Json json = parsedJson(r.out);
   ASSERT_FALSE(json["placements"].empty());
   for (const Json& placement : json["placements"]) EXPECT_TRUE(placement.contains("stop")) << placement.dump();
+  EXPECT_TRUE(json.contains("axleLoads")) << r.out;
   const std::string plan = folder.path() + "/plan.json";
   std::ofstream(plan) << r.out;
   const CliResult checked = runCli({"check", project, plan, "--lang", "en"});

@@ -188,6 +188,16 @@ TEST(FleetTrim, takesOutOnlyCartonsThatCarryNothing) {
   EXPECT_EQ(fleet::takeOut(blocks, 0, 2), 0) << "the carton on top holds the column";
   EXPECT_EQ(fleet::takeOut(blocks, 1, 1), 1) << "the top carton (nearest the door first)";
   EXPECT_EQ(fleet::takeOut(blocks, 0, 2), 2);
+  // What must still hold once a carton is out keeps the rest in: here, at least two cubes.
+  std::vector<BlockScheme> kept = {column, beside};
+  const auto atLeastTwo = [](const std::vector<BlockScheme>& b) {
+    std::int32_t n = 0;
+    for (const BlockScheme& block : b) n += block.count;
+    return n >= 2;
+  };
+  EXPECT_EQ(fleet::takeOut(kept, 0, 3, atLeastTwo), 2);
+  ASSERT_EQ(kept.size(), 2u);
+  EXPECT_EQ(kept[0].count, 1);
   ASSERT_EQ(blocks.size(), 2u);
   EXPECT_EQ(blocks[0].count, 1);
 }
@@ -262,8 +272,8 @@ TEST(Fleet, randomOrdersKeepEveryRuleAndBeatFillingOneAfterAnother) {
   }
 }
 
-// Random orders whose cartons set every resting rule and three stops: every container's
-// plan keeps them, and every carton that fits a container on its own is loaded.
+// Random orders whose cartons set every resting rule and three stops, in container types
+// with balance windows and trucks: every container's plan keeps them all.
 TEST(Fleet, randomOrdersWithCargoRulesKeepThemInEveryContainer) {
   for (std::uint32_t seed = 1; seed <= 6; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
@@ -285,6 +295,12 @@ TEST(Fleet, randomOrdersWithCargoRulesKeepThemInEveryContainer) {
       t.stop = between(0, 2);
       types.push_back(t);
     }
+    // Some container types keep a balance window, some ride on a truck whose axles bind.
+    for (FleetContainerType& c : containers) {
+      if (dice() % 2 == 0) c.balance = lengthBalancePreset();
+      if (dice() % 2 == 0) c.vehicle = vehiclePresets()[dice() % 3].vehicle;
+    }
+    for (MaxLoadType& t : types) t.weight *= 10;
     FleetInput input = inputOf(containers, types);
     input.cargo.supportPercent = 100;
     input.effortBudget = 5'000'000;

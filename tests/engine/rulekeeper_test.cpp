@@ -145,7 +145,58 @@ TEST(RuleKeeper, stopsOrderTheLoadFromTheDoorAndNeverBuryAnEarlierStop) {
     EXPECT_EQ(c.z, (2 - c.cartonIndex) * 600) << "type " << c.cartonIndex;
 }
 
-// Random projects with every resting rule and stops mixed: every plan keeps them all.
+// Two heavy cartons among eight light ones fill a 6 m container in a row: they must lie
+// near the middle for the centre of gravity to stay within 5 % of it.
+FillScheme heavyAmongLight(double heavy) {
+  return projectOf(6000, 1200, 1200, {{600, 1200, 1200, 2, true, 0, heavy}, {600, 1200, 1200, 8, true, 0, 10}});
+}
+
+double centreAlongLength(const MaxLoadResult& plan, const FillScheme& p) {
+  double mass = 0, moment = 0;
+  for (const MaxLoadPlacement& c : plan.placements) {
+    const double w = p.cartons[static_cast<std::size_t>(c.cartonIndex)].weight;
+    mass += w;
+    moment += w * (c.z + c.sizeZ / 2.0);
+  }
+  return moment / mass;
+}
+
+TEST(RuleKeeper, theBalanceWindowPutsHeavyCartonsNearTheMiddle) {
+  FillScheme p = heavyAmongLight(800);
+  const FillScheme free = p;
+  p.container.balance = lengthBalancePreset();
+  const Planned kept = planAndCheck(p);
+  EXPECT_TRUE(kept.report.holds()) << describe(kept.report);
+  EXPECT_NEAR(centreAlongLength(kept.plan, p), 3000, 300);
+  EXPECT_EQ(kept.plan.loadedCount, 10);
+  EXPECT_TRUE(breaks(planWithoutRuleCheckedWithIt(p, free), check::Rule::CentreAlongLength));
+}
+
+TEST(RuleKeeper, anOverloadedRearAxleSendsHeavyCartonsForward) {
+  // On the 12 t truck 4 t of cartons may lie no further back than about 5.3 m from the
+  // inner end of a 6 m body; without the truck the heavy cartons go by the door.
+  FillScheme p = heavyAmongLight(2000);
+  const FillScheme free = p;
+  p.container.vehicle = vehiclePresets()[1].vehicle;
+  const Planned kept = planAndCheck(p);
+  EXPECT_TRUE(kept.report.holds()) << describe(kept.report);
+  EXPECT_EQ(kept.plan.loadedCount, 10);
+  const check::CheckReport without = planWithoutRuleCheckedWithIt(p, free);
+  ASSERT_TRUE(breaks(without, check::Rule::AxleLoad));
+  EXPECT_EQ(without.violations[0].axle, 1);
+}
+
+TEST(RuleKeeper, whatNoArrangementKeepsIsLeftOutUntilTheAxlesHold) {
+  // Ten cartons of 1.5 t: no order keeps the 12 t truck's axles with all of them on it.
+  FillScheme p = projectOf(6000, 1200, 1200, {{600, 1200, 1200, 10, true, 0, 1500}}, 1'000'000);
+  p.container.vehicle = vehiclePresets()[1].vehicle;
+  const Planned kept = planAndCheck(p);
+  EXPECT_TRUE(kept.report.holds()) << describe(kept.report);
+  EXPECT_GT(kept.plan.loadedCount, 0);
+  EXPECT_LT(kept.plan.loadedCount, 10);
+}
+
+// Random projects with every rule mixed: every plan keeps them all.
 TEST(RuleKeeper, randomProjectsWithEveryRuleMixedPassTheChecker) {
   std::mt19937 random(20261208);
   const auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
@@ -168,6 +219,12 @@ TEST(RuleKeeper, randomProjectsWithEveryRuleMixedPassTheChecker) {
       c.fragile = chance(25);
       if (chance(75)) c.stop = p.stops[static_cast<std::size_t>(between(0, 2))];
       if (chance(15)) c.spaceIndex = chance(50) ? kSpaceInner : kSpaceDoor;
+    }
+    if (chance(40)) p.container.balance = BalanceWindow{between(2, 10), chance(50) ? std::optional<double>(between(2, 10)) : std::nullopt,
+                                                        chance(30) ? std::optional<std::int32_t>(between(300, 700)) : std::nullopt};
+    if (chance(40)) {
+      p.container.vehicle = vehiclePresets()[static_cast<std::size_t>(between(0, 2))].vehicle;
+      for (Carton& c : p.cartons) c.weight *= 20;  // heavy enough for the axles to matter
     }
     const Planned planned = planAndCheck(p, 5'000);
     EXPECT_TRUE(planned.report.holds()) << "round " << round << "\n" << describe(planned.report);

@@ -14,6 +14,7 @@
 #include "engine/fleet/pricing.h"
 #include "engine/fleet/setcover.h"
 #include "engine/fleet/trim.h"
+#include "engine/maxload/balancekeeper.h"
 
 namespace fleet {
 namespace {
@@ -67,6 +68,18 @@ class Planner {
     return p;
   }
 
+  // What a container of the type must keep when cartons are taken out of it: its balance.
+  KeepsAfterTaking balanceOf(std::int32_t type) const {
+    const FleetContainerType& c = input_.containers[static_cast<std::size_t>(type)];
+    if (!c.balance.active() && !c.vehicle) return {};
+    MaxLoadInput in = input_.cargo;
+    in.containerX = c.containerX;
+    in.containerY = c.containerY;
+    in.containerZ = c.containerZ;
+    in.balance = c.balance;
+    in.vehicle = c.vehicle;
+    return [in = std::move(in)](const std::vector<BlockScheme>& blocks) { return maxload::blocksKeepBalance(in, blocks); };
+  }
   double costOf(std::int32_t type) const { return input_.containers[static_cast<std::size_t>(type)].cost; }
   double volumeOf(std::int32_t type) const {
     const FleetContainerType& c = input_.containers[static_cast<std::size_t>(type)];
@@ -270,7 +283,8 @@ void Planner::chooseWithTheModel() {
     for (auto it = answer.containers.rbegin(); it != answer.containers.rend(); ++it) {
       for (std::size_t i = 0; i < types_; ++i) {
         if (excess[i] <= 0 || it->counts[i] == 0) continue;
-        const std::int32_t taken = takeOut(it->blocks, static_cast<std::int32_t>(i), std::min(excess[i], it->counts[i]));
+        const std::int32_t taken = takeOut(it->blocks, static_cast<std::int32_t>(i), std::min(excess[i], it->counts[i]),
+                                           balanceOf(it->type));
         it->counts[i] -= taken;
         excess[i] -= taken;
         it->volume -= taken * netVolume(input_.cargo.types[i]);

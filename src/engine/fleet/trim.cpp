@@ -42,7 +42,8 @@ bool carriesSomething(const std::vector<BlockScheme>& blocks, const Box& box) {
 
 }  // namespace
 
-std::int32_t takeOut(std::vector<BlockScheme>& blocks, std::int32_t cartonType, std::int32_t count) {
+std::int32_t takeOut(std::vector<BlockScheme>& blocks, std::int32_t cartonType, std::int32_t count,
+                     const KeepsAfterTaking& keeps) {
   std::int32_t taken = 0;
   // Blocks nearest the door first: they are loaded last and unloaded first.
   std::vector<std::size_t> order(blocks.size());
@@ -58,6 +59,10 @@ std::int32_t takeOut(std::vector<BlockScheme>& blocks, std::int32_t cartonType, 
       while (taken < count && b.cartonIndex == cartonType && b.count > 0 &&
              !carriesSomething(blocks, placeBox(b, b.count - 1))) {
         --b.count;
+        if (keeps && !keeps(blocks)) {
+          ++b.count;
+          break;
+        }
         ++taken;
         progress = true;
       }

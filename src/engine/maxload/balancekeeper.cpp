@@ -22,6 +22,54 @@ double series(double first, double step, std::int32_t n) { return n * first + st
 
 }  // namespace
 
+bool blocksKeepBalance(const MaxLoadInput& input, const std::vector<BlockScheme>& blocks) {
+  if (!BalanceKeeper::needed(input)) return true;
+  std::int32_t stops = 1;
+  for (const MaxLoadType& t : input.types) stops = std::max(stops, std::max(0, t.stop) + 1);
+  double mass = 0, mx = 0, my = 0, mz = 0;
+  std::vector<double> stopMass(static_cast<std::size_t>(stops), 0.0), stopMz(static_cast<std::size_t>(stops), 0.0);
+  for (const BlockScheme& b : blocks) {
+    if (b.cartonIndex < 0 || static_cast<std::size_t>(b.cartonIndex) >= input.types.size()) continue;
+    const MaxLoadType& t = input.types[static_cast<std::size_t>(b.cartonIndex)];
+    const double w = std::isfinite(t.weight) && t.weight > 0 ? t.weight : 0.0;
+    if (w <= 0 || b.ny <= 0 || b.nz <= 0) continue;
+    const std::int64_t slice = std::int64_t{b.ny} * b.nz;
+    for (std::int64_t k = 0; k < b.count; ++k) {
+      const double cx = b.x + double(k / slice) * (b.sizeX + b.gapX) + b.sizeX / 2.0;
+      const double cy = b.y + double((k % slice) / b.nz) * (b.sizeY + b.gapY) + b.sizeY / 2.0;
+      const double cz = b.z + double(k % b.nz) * (b.sizeZ + b.gapZ) + b.sizeZ / 2.0;
+      mass += w;
+      mx += w * cx;
+      my += w * cy;
+      mz += w * cz;
+      stopMass[static_cast<std::size_t>(std::max(0, t.stop))] += w;
+      stopMz[static_cast<std::size_t>(std::max(0, t.stop))] += w * cz;
+    }
+  }
+  if (mass <= 0) return true;
+  const BalanceWindow& window = input.balance;
+  const auto within = [](double centre, double size, const std::optional<double>& percent) {
+    return !percent || std::abs(centre - size / 2.0) <= *percent / 100.0 * size - kSpare;
+  };
+  if (!within(mz / mass, input.containerZ, window.lengthPercent)) return false;
+  if (!within(mx / mass, input.containerX, window.widthPercent)) return false;
+  if (window.maxHeight && my / mass > *window.maxHeight - kSpare) return false;
+  if (!input.vehicle || !workable(*input.vehicle)) return true;
+  // At departure, then after each stop while cartons are left.
+  for (std::int32_t after = -1; after < stops - 1; ++after) {
+    double left = 0, moment = 0;
+    for (std::int32_t k = after + 1; k < stops; ++k) {
+      left += stopMass[static_cast<std::size_t>(k)];
+      moment += stopMz[static_cast<std::size_t>(k)];
+    }
+    if (left <= 0) break;
+    const std::vector<double> loads = vehicleAxleLoads(*input.vehicle, left, moment);
+    for (std::size_t axle = 0; axle < loads.size(); ++axle)
+      if (loads[axle] > input.vehicle->maxLoad[axle] - kSpare) return false;
+  }
+  return true;
+}
+
 bool BalanceKeeper::needed(const MaxLoadInput& input) {
   return input.balance.active() || (input.vehicle && workable(*input.vehicle));
 }

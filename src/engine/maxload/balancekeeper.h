@@ -17,8 +17,14 @@
 #include <vector>
 
 #include "engine/maxload/packstate.h"
+#include "model/blockscheme.h"
 
 namespace maxload {
+
+// Whether the cartons of the blocks (each holds the first count places of its grid: along
+// z, then up, then across) keep the input's balance window and axle maxima, with the same
+// margin the settling keeps. True when the input sets neither.
+bool blocksKeepBalance(const MaxLoadInput& input, const std::vector<BlockScheme>& blocks);
 
 class BalanceKeeper {
  public:
