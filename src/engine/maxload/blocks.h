@@ -31,7 +31,7 @@ struct Block {
   double weight = 0;                    // kg
   std::int32_t zone = 1;
   bool lying = false;                   // holds cartons lying on an edge they may only lie on
-  bool closedTop = false;               // nothing may stand on it: lying or not stackable cartons
+  bool closedTop = false;               // nothing may stand on it: it holds lying or not stackable cartons
   bool flatTop = true;                  // its top is one face over its whole footprint
   std::int32_t leafCount = 0;
   Leaf leaves[kMaxLeaves];

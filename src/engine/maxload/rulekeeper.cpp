@@ -175,7 +175,6 @@ bool RuleKeeper::spreadLoad(const PackState& s, const Placed& where, RuleState* 
     return state.stacks[static_cast<std::size_t>(a)].y1 < state.stacks[static_cast<std::size_t>(c)].y1;
   };
   std::make_heap(touched_.begin(), touched_.end(), lower);
-  std::vector<std::int32_t> done;
   while (!touched_.empty()) {
     std::pop_heap(touched_.begin(), touched_.end(), lower);
     const std::int32_t at = touched_.back();
