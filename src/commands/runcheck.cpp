@@ -30,7 +30,9 @@ bool isTooMuchCargo(PreRunCheck check) {
 
 bool offersLoadMax(PreRunCheck check) { return isTooMuchCargo(check) || check == PreRunCheck::RulesNotKept; }
 
-bool plannerKeeps(PlanningMode planner, CargoRule) { return planner != PlanningMode::Sets; }
+bool plannerKeeps(PlanningMode planner, CargoRule) {
+  return planner == PlanningMode::LoadMax || planner == PlanningMode::Fleet;
+}
 
 std::vector<CargoRule> rulesNotKept(const ProjectInput& project, PlanningMode planner) {
   std::vector<CargoRule> rules;

@@ -44,8 +44,8 @@ std::string preRunMessage(PreRunCheck check);
 // The same for this project: a refusal for rules not kept names them.
 std::string preRunMessage(PreRunCheck check, const ProjectInput& project);
 
-// Whether the planner keeps the cargo rule in its plans. The sets planner keeps none; the
-// load-max planner, and the several-containers planner through it, keep every one. A
+// Whether the planner keeps the cargo rule in its plans. The load-max planner, and the
+// several-containers planner through it, keep every one; the sets planner keeps none. A
 // project that sets a rule its planner does not keep is refused rather than planned
 // without it.
 bool plannerKeeps(PlanningMode planner, CargoRule rule);
