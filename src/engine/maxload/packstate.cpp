@@ -108,10 +108,16 @@ void Packer::rank(Space& space, std::int32_t zone) const {
     const std::int32_t a = std::min(right ? p.X - space.x2 : space.x1, kMost);
     const std::int32_t b = std::min(space.y1, kMost);
     const std::int32_t c = std::min(door ? p.Z - space.z2 : space.z1, kMost);
-    const std::int32_t low = std::min({a, b, c}), high = std::max({a, b, c});
-    const std::int32_t middle = a + b + c - low - high;
-    const std::uint64_t nearness =
-        (std::uint64_t(low) << 42) | (std::uint64_t(middle) << 21) | std::uint64_t(high);
+    std::uint64_t nearness;
+    if (doorCorners) {
+      const std::int32_t low = std::min({a, b, c}), high = std::max({a, b, c});
+      const std::int32_t middle = a + b + c - low - high;
+      nearness = (std::uint64_t(low) << 42) | (std::uint64_t(middle) << 21) | std::uint64_t(high);
+    } else {
+      // A later zone starts beyond the furthest start of this one: the zone grows as walls
+      // from the inner end, the nearest space along the length first.
+      nearness = (std::uint64_t(c) << 42) | (std::uint64_t(std::min(a, b)) << 21) | std::uint64_t(std::max(a, b));
+    }
     if (!found || nearness < space.nearness) {
       found = true;
       space.nearness = nearness;
