@@ -117,9 +117,11 @@ std::int32_t Search::candidates(const PackState& s, const Anchor& a, std::int32_
     if (found == k && keys.volume[b] <= score[k - 1]) return false;
     if (!packer_.fitsSpace(s, a, static_cast<std::int32_t>(b), where)) return true;
     const Block& block = blocks[b];
-    // A gap left beside the block that no carton fills is lost with it.
+    // A gap left beside the block that no carton fills is lost with it, and so is the room
+    // above cartons that are not stackable.
+    const bool closedAbove = block.closedTop && !block.lying;
     const std::int32_t ex = spaceX - block.sx < smallest ? spaceX : block.sx;
-    const std::int32_t ey = spaceY - block.sy < smallest ? spaceY : block.sy;
+    const std::int32_t ey = closedAbove || spaceY - block.sy < smallest ? spaceY : block.sy;
     const std::int32_t ez = spaceZ - block.sz < smallest ? spaceZ : block.sz;
     const double lost = double(ex) * ey * ez - block.grossVolume;
     const double value = block.volume - lost;
