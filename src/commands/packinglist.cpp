@@ -17,7 +17,7 @@
 
 namespace {
 
-enum Column : int { kName, kLength, kWidth, kHeight, kWeight, kCount, kUpright, kLayers, kPosition, kColour, kColumnCount };
+enum Column : int { kName, kLength, kWidth, kHeight, kWeight, kCount, kUpright, kLayers, kPosition, kColour, kPallet, kColumnCount };
 
 struct ColumnHeading {
   const char* english;
@@ -36,6 +36,7 @@ constexpr std::array<ColumnHeading, kColumnCount> kHeadings = {{
     {"lying layers", "侧放层数", false},
     {"position", "位置", false},
     {"colour", "颜色", false},
+    {"pallet", "托盘", false},
 }};
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -194,7 +195,8 @@ struct RowResult {
   std::string message;
 };
 
-RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separator, int material) {
+RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separator, int material,
+                  const std::vector<PalletType>& palletTypes) {
   const auto cell = [&](int column) -> std::string {
     const int field = columns.field[column];
     if (field < 0 || static_cast<std::size_t>(field) >= row.fields.size()) return {};
@@ -230,6 +232,12 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
     return refuse(kColour, inLanguage("须为颜色编号0至9、颜色名称或其中一种颜色的#RRGGBB。",
                                    "must be a colour number 0 to 9, a colour's name or the #RRGGBB of one of them."));
 
+  const PalletType* pallet = findPalletType(palletTypes, cell(kPallet));
+  if (!cell(kPallet).empty() && pallet == nullptr)
+    return refuse(kPallet, inLanguage("须为托盘类型的名称（EUR、ISO、US 或项目中的托盘类型），留空表示散装。",
+                                      "must name a pallet type (EUR, ISO, US or one of the project's), or be empty for "
+                                      "loose cartons."));
+
   CartonEntry entry;
   entry.name = cell(kName);
   entry.length = cell(kLength);
@@ -243,7 +251,11 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
   entry.material = *colour;
   entry.spaceItem = *position;
   const CartonCheck check = checkCartonValues(Carton{}, entry);
-  if (check.accepted()) return {check.carton, {}};
+  if (check.accepted()) {
+    Carton carton = check.carton;
+    carton.pallet = pallet ? pallet->name : std::string();
+    return {carton, {}};
+  }
   switch (check.field) {
     case CartonField::Name: return refuse(kName, check.message);
     case CartonField::Length: return refuse(kLength, check.message);
@@ -258,7 +270,8 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
 
 }  // namespace
 
-PackingList readPackingList(std::string_view bytes, std::size_t cartonsBefore) {
+PackingList readPackingList(std::string_view bytes, std::size_t cartonsBefore,
+                            const std::vector<PalletType>& palletTypes) {
   const std::optional<std::string> text = decodedText(bytes);
   if (!text)
     return {{}, inLanguage("装箱单既不是UTF-8也不是GBK编码的文本。", "The packing list is neither UTF-8 nor GBK text.")};
@@ -286,14 +299,15 @@ PackingList readPackingList(std::string_view bytes, std::size_t cartonsBefore) {
   PackingList list;
   for (std::size_t r = 1; r < csv.records.size(); ++r) {
     const int material = static_cast<int>((cartonsBefore + list.cartons.size()) % kMaterialCount);
-    RowResult row = readRow(csv.records[r], columns, separator, material);
+    RowResult row = readRow(csv.records[r], columns, separator, material, palletTypes);
     if (!row.message.empty()) return {{}, row.message};
     list.cartons.push_back(std::move(row.carton));
   }
   return list;
 }
 
-PackingList readPackingListFile(const std::string& path, std::size_t cartonsBefore) {
+PackingList readPackingListFile(const std::string& path, std::size_t cartonsBefore,
+                                const std::vector<PalletType>& palletTypes) {
   std::string error;
   const auto bytes = readWholeFile(path, &error, kMaxPackingListSize);
   if (!bytes)
@@ -301,13 +315,16 @@ PackingList readPackingListFile(const std::string& path, std::size_t cartonsBefo
                            "The packing list cannot be read (it must be a regular file of at most 16 MiB): ") +
                     error};
   return readPackingList(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
-                         cartonsBefore);
+                         cartonsBefore, palletTypes);
 }
 
 std::string packingListText(const std::vector<Carton>& cartons) {
   const bool english = currentLanguage() == Language::English;
+  // The pallet column only when a carton goes onto a pallet.
+  const bool pallets = std::any_of(cartons.begin(), cartons.end(), [](const Carton& c) { return !c.pallet.empty(); });
+  const int columnCount = pallets ? kColumnCount : kPallet;
   std::string text(kByteOrderMark);
-  for (int c = 0; c < kColumnCount; ++c) {
+  for (int c = 0; c < columnCount; ++c) {
     if (c > 0) text += ',';
     text += headingText(c);
   }
@@ -327,8 +344,9 @@ std::string packingListText(const std::vector<Carton>& cartons) {
         std::to_string(carton.mustUp ? carton.upendLayers : 0),
         position,
         std::to_string(carton.material),
+        csvField(carton.pallet),
     };
-    for (int c = 0; c < kColumnCount; ++c) {
+    for (int c = 0; c < columnCount; ++c) {
       if (c > 0) text += ',';
       text += fields[c];
     }

@@ -24,6 +24,9 @@ struct Carton {
   std::int32_t material = 0;  // colour index 0-9
   std::int32_t count = 1;     // cartons of this type (the ratio within one set)
   std::int32_t spaceIndex = kSpaceNone;
+  // The pallet type the cartons are built onto, by name (model/pallettype.h: a type of the
+  // project's own or a preset's short name); empty: loaded loose.
+  std::string pallet = {};
 
   // L x W x H in mm³, formed in floating point.
   double volume() const;

@@ -217,7 +217,9 @@ std::vector<std::string> namesPakCannotHold(const ProjectInput& input) {
   return names;
 }
 
-bool hasFormatTwoFeatures(const ProjectInput& input) { return !input.fleet.empty(); }
+bool hasFormatTwoFeatures(const ProjectInput& input) {
+  return !input.fleet.empty() || !input.palletTypes.empty() || input.usesPallets();
+}
 
 bool saveProjectFile(const std::string& path, const FillScheme& project, std::string* error,
                      FileProblem* problem) {
@@ -228,7 +230,8 @@ bool saveProjectFile(const std::string& path, const FillScheme& project, std::st
     bytes.assign(text.begin(), text.end());
   } else {
     if (hasFormatTwoFeatures(project)) {
-      setError(error, path + ": a CLYX200 file holds one container, not several container types");
+      setError(error, path + ": a CLYX200 file holds one container and loose cartons, not several container types "
+                            "or pallets");
       return false;
     }
     auto image = project.saveToStream();

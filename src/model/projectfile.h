@@ -84,7 +84,7 @@ bool loadProjectFile(const std::string& path, FillScheme& project, OpenFailure* 
 // 49-byte field), in list order: the container's, then the cartons'.
 std::vector<std::string> namesPakCannotHold(const ProjectInput& input);
 // Whether the project uses what only a format 2 file holds beyond names: several container
-// types.
+// types, pallet types, cartons built onto pallets.
 bool hasFormatTwoFeatures(const ProjectInput& input);
 // Writes project to path safely, in the format its name asks for (projectFormatOfName). A
 // symbolic link at path is written through to its file, which keeps its owner where the

@@ -7,14 +7,23 @@
 //    "container": {"name", "length", "width", "height", "maxWeight"},
 //    "spacing": {"length", "width", "height"},
 //    "cartons": [{"name", "length", "width", "height", "weight", "count", "mustUp",
-//                 "upendLayers", "material", "position": "inner" | "free" | "door"}],
+//                 "upendLayers", "material", "position": "inner" | "free" | "door",
+//                 "pallet" (a pallet type's name; none: loose)}],
 //    "fleet": [{"name", "length", "width", "height", "maxWeight", "cost", "available"}],
 //                                                 several containers ("requires": "fleet")
-//    "result": {"planner": "sets" | "max" | "fleet", "supportPercent", "timedOut",
-//               "goal": "cheapest" | "fixed", "lowerBound": {"containers", "cost"} (fleet),
+//    "palletTypes": [{"name", "length", "width", "baseHeight", "tareWeight", "maxHeight",
+//                     "maxGrossWeight", "overhang", "stackable", "maxLoadOnTop",
+//                     "forkEntry": "all" | "ends" | "sides"}]
+//                                                 pallets ("requires": "pallets", also when a
+//                                                 carton names a pallet type)
+//    "result": {"planner": "sets" | "max" | "fleet" | "pallets", "supportPercent", "timedOut",
+//               "goal": "cheapest" | "fixed", "lowerBound": {"containers", "cost"} (fleet, pallets),
+//               "pallets": [{"type": {a pallet type}, "height", "grossWeight",
+//                 "centreOfGravity": {"x", "y", "z"}, "blocks": [...]}] (pallets),
 //               "containers": [{"container": {...}, "fleetType", "blocks": [{"x", "y", "z", "sizeX",
 //                 "sizeY", "sizeZ", "nx", "ny", "nz", "orientation", "material", "count",
-//                 "gapX", "gapY", "gapZ", "cartonIndex", "cartonName"}]}]}}
+//                 "gapX", "gapY", "gapZ", "cartonIndex", "cartonName"}],
+//                 "pallets": [{"pallet", "x", "y", "z", "turned"}] (pallets)}]}}
 //
 // Names are UTF-8. A reader ignores members it does not know, but refuses a document whose
 // "requires" names a feature it does not know: such a file holds something it would lose.

@@ -1,6 +1,6 @@
 #pragma once
 // Choices that outlive one project: the gaps between cartons, the block limit, the
-// planner and its options, and the container library. The window keeps them between
+// planner and its options, the container library and the pallet library. The window keeps them between
 // starts (commands/storedsettings.h reads them back).
 
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/container.h"
+#include "model/pallettype.h"
 #include "model/planningmode.h"
 
 struct Settings {
@@ -16,6 +17,7 @@ struct Settings {
   std::int32_t spacingH = 0;     // along the height
   std::int32_t maxBlockNum = 6;  // most blocks a result of up to three carton types may have
   std::vector<Container> containers;  // the container library; the first is the default
+  std::vector<PalletType> pallets;    // the pallet library: the user's own pallet types
   PlanningMode planningMode = PlanningMode::Sets;
   std::int32_t supportPercent = 100;  // load-max: share of a carton's base that must rest on something
   double loadMaxTimeLimit = 2.0;      // load-max: seconds the search may take
