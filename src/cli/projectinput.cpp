@@ -46,6 +46,7 @@ bool readInputProject(const CliOptions& options, FillScheme& project) {
   project.container = options.containers.front().container;
   if (options.containers.size() == 1) project.container.name = Container{}.name;
   project.cartons = std::move(list.cartons);
-  if (options.mode == PlanningMode::Fleet) project.fleet = options.containers;
+  if (options.mode == PlanningMode::Fleet || (options.mode == PlanningMode::Pallets && options.containers.size() > 1))
+    project.fleet = options.containers;
   return true;
 }

@@ -7,6 +7,12 @@
 // lowerBound {containers, cost}, containers [{type, name, cost, blocks, placements,
 // loadedCount, loadedWeight, centreOfGravity, fillRatio, netRatio}], leftovers, timedOut,
 // supportPercent.
+// The pallet planner: status, message, mode "pallets", loading "max" | "fleet", goal (fleet),
+// pallets [{type, height, grossWeight, centreOfGravity {x, y, z}, footprint {x, z, sizeX,
+// sizeZ}, cartonCount, placements (pallet coordinates)}], containers [{type, name, cost
+// (fleet), blocks (loose), placements (loose cartons with cartonIndex, then pallets with
+// pallet and turned), palletCount, loadedCount, loadedWeight, centreOfGravity, netRatio}],
+// totalCost and lowerBound (fleet), leftovers, timedOut, supportPercent.
 // Whole numbers are written as integers; other numbers read back as the same double.
 
 #include <nlohmann/json.hpp>
