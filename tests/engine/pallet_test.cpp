@@ -89,7 +89,9 @@ TEST(PalletPlanner, aPalletIsLimitedByWeightBeforeHeight) {
   // Eight to a layer and six layers by height would be 48; by weight 23 at most.
   project.cartons = {carton("铸件", 400, 300, 250, 20, 46, "重托")};
   const pallet::Tiers tiers = *pallet::tiersOf(heavy, 1, 2698, 0);
-  const pallet::SingleTypePallet capacity = pallet::singleTypeCapacity(heavy, MaxLoadType{"铸件", 0, 400, 300, 250, 46, 20, kEdgeHeight}, tiers);
+  const MaxLoadType castings{"铸件", 0, 400, 300, 250, 46, 20, kEdgeHeight};
+  const pallet::SingleTypePallet capacity =
+      pallet::singleTypeCapacity(heavy, castings, tiers, pallet::layersOf(heavy, castings));
   EXPECT_EQ(capacity.cartons, 23);
   EXPECT_EQ(capacity.perLayer, 8);
   const Planned planned = plan(project);

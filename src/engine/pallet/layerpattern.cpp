@@ -12,12 +12,6 @@ constexpr std::int64_t kFiveBlockPairs = 256;
 // ...and the whole rectangle, when its raster has at most this many pairs.
 constexpr std::int64_t kTopFiveBlockPairs = 5000;
 
-// The largest raster point at or below v (the raster holds 0).
-std::int32_t rasterIndex(const std::vector<std::int32_t>& raster, std::int64_t v) {
-  const auto it = std::upper_bound(raster.begin(), raster.end(), v);
-  return static_cast<std::int32_t>(it - raster.begin()) - 1;
-}
-
 enum class Choice : std::uint8_t { Empty, Straight, Turned, CutX, CutZ, FiveBlock };
 
 struct State {
@@ -31,7 +25,7 @@ class Partitioning {
  public:
   Partitioning(std::int32_t X, std::int32_t Z, std::int32_t a, std::int32_t b)
       : a_(a), b_(b), rx_(rasterPoints(X, a, b)), rz_(rasterPoints(Z, a, b)), nz_(rz_.size()),
-        states_(rx_.size() * rz_.size()) {}
+        states_(rx_.size() * rz_.size()), indexX_(lookup(rx_)), indexZ_(lookup(rz_)) {}
 
   LayerPattern solve() {
     for (std::size_t i = 0; i < rx_.size(); ++i)
@@ -49,10 +43,24 @@ class Partitioning {
  private:
   State& at(std::size_t i, std::size_t j) { return states_[i * nz_ + j]; }
   std::int32_t value(std::size_t i, std::size_t j) const { return states_[i * nz_ + j].value; }
+  // For every length up to the largest raster point, the index of the raster point at or
+  // below it.
+  static std::vector<std::int32_t> lookup(const std::vector<std::int32_t>& raster) {
+    std::vector<std::int32_t> index(static_cast<std::size_t>(raster.back()) + 1, 0);
+    std::size_t k = 0;
+    for (std::size_t v = 0; v < index.size(); ++v) {
+      while (k + 1 < raster.size() && static_cast<std::size_t>(raster[k + 1]) <= v) ++k;
+      index[v] = static_cast<std::int32_t>(k);
+    }
+    return index;
+  }
+  std::size_t indexOf(const std::vector<std::int32_t>& index, std::int64_t v) const {
+    return static_cast<std::size_t>(index[static_cast<std::size_t>(std::min<std::int64_t>(v, std::int64_t(index.size()) - 1))]);
+  }
   // The value of a rectangle of any size, cut down to the raster.
   std::int32_t valueOf(std::int64_t x, std::int64_t z) const {
     if (x <= 0 || z <= 0) return 0;
-    return value(static_cast<std::size_t>(rasterIndex(rx_, x)), static_cast<std::size_t>(rasterIndex(rz_, z)));
+    return value(indexOf(indexX_, x), indexOf(indexZ_, z));
   }
 
   void evaluate(std::size_t i, std::size_t j) {
@@ -99,7 +107,7 @@ class Partitioning {
   // The blocks of a rectangle of any size at (ox, oz).
   void emitAny(std::int64_t x, std::int64_t z, std::int32_t ox, std::int32_t oz, std::vector<LayerBlock>& out) const {
     if (x <= 0 || z <= 0) return;
-    emit(static_cast<std::size_t>(rasterIndex(rx_, x)), static_cast<std::size_t>(rasterIndex(rz_, z)), ox, oz, out);
+    emit(indexOf(indexX_, x), indexOf(indexZ_, z), ox, oz, out);
   }
 
   void emit(std::size_t i, std::size_t j, std::int32_t ox, std::int32_t oz, std::vector<LayerBlock>& out) const {
@@ -138,6 +146,7 @@ class Partitioning {
   const std::vector<std::int32_t> rx_, rz_;
   const std::size_t nz_;
   std::vector<State> states_;
+  const std::vector<std::int32_t> indexX_, indexZ_;
 };
 
 // The exact search over the raster grid: cells between consecutive raster points, taken

@@ -12,9 +12,10 @@
 //
 // Stage 2 loads. Identical built pallets become one cargo type that stands upright, turns
 // only as its forklift sides allow (a forklift comes through the door, along the length),
-// and stands in stacks of its own kind as high as the pallet type allows. They are loaded
-// with the loose cartons, pallets first within each zone, by the load-max planner into one
-// container or by the several-containers planner into as many as needed.
+// and stands in stacks of its own kind as high as the pallet type allows, in the zone of its
+// earliest carton. They are loaded with the loose cartons by the load-max planner into one
+// container or by the several-containers planner into as many as needed; a stack the
+// planner puts on loose cartons is left out (a pallet stands on the floor or on pallets).
 //
 // Axes as everywhere in the engine; cartons on a pallet in pallet coordinates
 // (model/pallettype.h).

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/pallet/layerpattern.h"
 #include "model/orientation.h"
 
 namespace pallet {
@@ -129,13 +128,14 @@ class Builder {
     if (left_[i] <= 0) return;
     const PalletType& type = palletOf(i);
     const MaxLoadType& carton = input_.cargo.types[i];
+    const EdgeLayers layers = layersOf(type, carton);
     std::optional<Tiers> chosen;
     SingleTypePallet best;
     std::int64_t bestPerPlace = 0;
     for (std::int32_t k = 1; k <= kMostTiers; ++k) {
       const std::optional<Tiers> tiers = tiersOf(type, k, roof_, input_.cargo.gapY);
       if (!tiers) continue;
-      const SingleTypePallet capacity = singleTypeCapacity(type, carton, *tiers);
+      const SingleTypePallet capacity = singleTypeCapacity(type, carton, *tiers, layers);
       if (std::int64_t{k} * capacity.cartons > bestPerPlace) {
         bestPerPlace = std::int64_t{k} * capacity.cartons;
         best = capacity;
@@ -143,7 +143,8 @@ class Builder {
       }
     }
     if (!chosen || best.cartons <= 0) return;
-    const std::vector<BlockScheme> blocks = singleTypeBlocks(type, carton, static_cast<std::int32_t>(i), best, best.cartons);
+    const std::vector<BlockScheme> blocks =
+        singleTypeBlocks(type, carton, static_cast<std::int32_t>(i), best, best.cartons, layers);
     const LoadedPallet pallet = loadedPallet(type, blocks, weights_);
     while (left_[i] >= best.cartons) {
       out_.pallets.push_back(pallet);
@@ -259,7 +260,18 @@ std::optional<Tiers> tiersOf(const PalletType& type, std::int32_t count, std::in
   return tiers;
 }
 
-SingleTypePallet singleTypeCapacity(const PalletType& pallet, const MaxLoadType& carton, const Tiers& tiers) {
+EdgeLayers layersOf(const PalletType& pallet, const MaxLoadType& carton) {
+  EdgeLayers layers;
+  const std::array<std::int32_t, 3> e = edgesOf(carton);
+  for (std::size_t up = 0; up < 3; ++up) {
+    if ((carton.verticalEdges & kEdgeBits[up]) == 0 || e[up] <= 0) continue;
+    layers[up] = bestLayer(pallet.loadWidth(), pallet.loadLength(), e[(up + 1) % 3], e[(up + 2) % 3]);
+  }
+  return layers;
+}
+
+SingleTypePallet singleTypeCapacity(const PalletType& pallet, const MaxLoadType& carton, const Tiers& tiers,
+                                    const EdgeLayers& layers) {
   SingleTypePallet best;
   if (carton.weight > tiers.payload) return best;
   const std::array<std::int32_t, 3> e = edgesOf(carton);
@@ -267,27 +279,26 @@ SingleTypePallet singleTypeCapacity(const PalletType& pallet, const MaxLoadType&
   for (std::int32_t up = 0; up < 3; ++up) {
     if ((carton.verticalEdges & kEdgeBits[static_cast<std::size_t>(up)]) == 0) continue;
     const std::int32_t h = e[static_cast<std::size_t>(up)];
-    if (h <= 0 || h > room) continue;
-    const std::int32_t p = e[static_cast<std::size_t>((up + 1) % 3)], q = e[static_cast<std::size_t>((up + 2) % 3)];
-    const LayerPattern layer = bestLayer(pallet.loadWidth(), pallet.loadLength(), p, q);
-    if (layer.count <= 0) continue;
-    std::int64_t cartons = layer.count * (room / h);
+    const std::optional<LayerPattern>& layer = layers[static_cast<std::size_t>(up)];
+    if (h <= 0 || h > room || !layer || layer->count <= 0) continue;
+    std::int64_t cartons = layer->count * (room / h);
     if (carton.weight > 0)
       cartons = std::min<std::int64_t>(cartons, static_cast<std::int64_t>(std::floor(tiers.payload / carton.weight + 1e-9)));
     cartons = std::min<std::int64_t>(cartons, std::numeric_limits<std::int32_t>::max());
-    if (cartons > best.cartons) best = SingleTypePallet{static_cast<std::int32_t>(cartons), up, layer.count};
+    if (cartons > best.cartons) best = SingleTypePallet{static_cast<std::int32_t>(cartons), up, layer->count};
   }
   return best;
 }
 
 std::vector<BlockScheme> singleTypeBlocks(const PalletType& pallet, const MaxLoadType& carton, std::int32_t cartonIndex,
-                                          const SingleTypePallet& capacity, std::int32_t cartons) {
+                                          const SingleTypePallet& capacity, std::int32_t cartons,
+                                          const EdgeLayers& layers) {
   std::vector<BlockScheme> blocks;
-  if (capacity.perLayer <= 0 || cartons <= 0) return blocks;
-  const std::array<std::int32_t, 3> e = edgesOf(carton);
   const auto up = static_cast<std::size_t>(capacity.vertical);
+  if (capacity.perLayer <= 0 || cartons <= 0 || !layers[up]) return blocks;
+  const std::array<std::int32_t, 3> e = edgesOf(carton);
   const std::int32_t h = e[up], p = e[(up + 1) % 3], q = e[(up + 2) % 3];
-  const LayerPattern layer = bestLayer(pallet.loadWidth(), pallet.loadLength(), p, q);
+  const LayerPattern& layer = *layers[up];
   const auto fullLayers = static_cast<std::int32_t>(cartons / layer.count);
   const auto rest = static_cast<std::int32_t>(cartons % layer.count);
   const auto block = [&](std::int32_t x, std::int32_t y, std::int32_t z, std::int32_t nx, std::int32_t ny,

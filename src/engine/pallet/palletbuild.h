@@ -1,10 +1,12 @@
 #pragma once
 // Stage 1 of the pallet planner: building the pallets of each pallet type (pallet.h).
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "engine/pallet/layerpattern.h"
 #include "engine/pallet/pallet.h"
 
 namespace pallet {
@@ -32,14 +34,21 @@ struct SingleTypePallet {
   std::int64_t perLayer = 0;
 };
 
+// The best layer on the pallet's loading area of the carton standing on each of its edges
+// L, W, H (nothing for an edge it may not stand on): worked out once, used for every tier.
+using EdgeLayers = std::array<std::optional<LayerPattern>, 3>;
+EdgeLayers layersOf(const PalletType& pallet, const MaxLoadType& carton);
+
 // The most cartons of the type one pallet holds within the tiers, over the edges the type
 // may stand on.
-SingleTypePallet singleTypeCapacity(const PalletType& pallet, const MaxLoadType& carton, const Tiers& tiers);
+SingleTypePallet singleTypeCapacity(const PalletType& pallet, const MaxLoadType& carton, const Tiers& tiers,
+                                    const EdgeLayers& layers);
 
 // The blocks of a pallet holding `cartons` cartons (at most its capacity) of carton type
 // `cartonIndex`, pallet coordinates.
 std::vector<BlockScheme> singleTypeBlocks(const PalletType& pallet, const MaxLoadType& carton, std::int32_t cartonIndex,
-                                          const SingleTypePallet& capacity, std::int32_t cartons);
+                                          const SingleTypePallet& capacity, std::int32_t cartons,
+                                          const EdgeLayers& layers);
 
 struct BuiltPallets {
   std::vector<LoadedPallet> pallets;
