@@ -13,9 +13,10 @@
 // Stage 2 loads. Identical built pallets become one cargo type that stands upright, turns
 // only as its forklift sides allow (a forklift comes through the door, along the length),
 // and stands in stacks of its own kind as high as the pallet type allows, in the zone of its
-// earliest carton. They are loaded with the loose cartons by the load-max planner into one
-// container or by the several-containers planner into as many as needed; a stack the
-// planner puts on loose cartons is left out (a pallet stands on the floor or on pallets).
+// earliest carton, before the loose cartons of that zone. They are loaded with the loose
+// cartons by the load-max planner into one container, or into as many as needed: containers
+// one after another by the load-max planner, then the several-containers planner with the
+// time left, the answer that loads more (then the cheaper) kept.
 //
 // Axes as everywhere in the engine; cartons on a pallet in pallet coordinates
 // (model/pallettype.h).

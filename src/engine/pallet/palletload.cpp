@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <set>
 #include <utility>
 
 namespace pallet {
@@ -144,13 +145,37 @@ class Loader {
     return shortest;
   }
 
-  // The loose cartons as they are, then the units of pallets, a cargo type each. A pallet
-  // goes into the zone of its earliest carton. Pallets and loose cartons share the zones:
-  // nothing stands on a pallet (it carries only the pallets of its own stack), and a stack
-  // the planner puts on loose cartons is left out (unpack).
+  // The zones of stage 2. A pallet belongs to the zone of its earliest carton; within each
+  // zone the pallets go first, so that no pallet stands on a loose carton (nothing ever
+  // stands on a pallet but the pallets of its stack). The load-max planner knows three
+  // zones: when pallets and loose cartons need more, they share their zones, and a stack
+  // the planner puts on loose cartons is left out (kept).
+  std::vector<std::int32_t> zoneLevels(std::vector<std::int32_t>& looseLevel) const {
+    std::set<std::pair<std::int32_t, int>> used;  // zone, then 0 for pallets, 1 for loose cartons
+    for (const Group& g : groups_) used.insert({g.zone, 0});
+    for (std::size_t i = 0; i < cartons_; ++i)
+      if (looseCount(i) > 0) used.insert({static_cast<std::int32_t>(input_.cargo.types[i].zone), 1});
+    const bool share = used.size() > 3;
+    const auto level = [&](std::int32_t zone, int kind) {
+      return share ? zone : static_cast<std::int32_t>(std::distance(used.begin(), used.find({zone, kind})));
+    };
+    std::vector<std::int32_t> groupLevel;
+    for (const Group& g : groups_) groupLevel.push_back(level(g.zone, 0));
+    looseLevel.assign(cartons_, static_cast<std::int32_t>(LoadZone::Free));
+    for (std::size_t i = 0; i < cartons_; ++i)
+      if (looseCount(i) > 0) looseLevel[i] = level(static_cast<std::int32_t>(input_.cargo.types[i].zone), 1);
+    return groupLevel;
+  }
+
+  // The loose cartons as they are, then the units of pallets, a cargo type each.
   MaxLoadInput stageCargo() {
+    std::vector<std::int32_t> looseLevel;
+    const std::vector<std::int32_t> groupLevel = zoneLevels(looseLevel);
     MaxLoadInput cargo = input_.cargo;
-    for (std::size_t i = 0; i < cartons_; ++i) cargo.types[i].count = looseCount(i);
+    for (std::size_t i = 0; i < cartons_; ++i) {
+      cargo.types[i].count = looseCount(i);
+      cargo.types[i].zone = static_cast<LoadZone>(looseLevel[i]);
+    }
     const std::int32_t gapZ = std::max(0, cargo.gapZ);
     for (std::size_t g = 0; g < groups_.size(); ++g) {
       const Group& group = groups_[g];
@@ -162,7 +187,7 @@ class Loader {
       type.verticalEdges = 0;
       type.lyingEdges = kEdgeHeight;  // upright, and only pallets of its own kind above it
       type.lyingLayers = stackHeight(pallet);
-      type.zone = static_cast<LoadZone>(group.zone);
+      type.zone = static_cast<LoadZone>(groupLevel[g]);
       if (group.straight && group.turned) {
         type.length = group.box.sizeZ;
         type.width = group.box.sizeX;
