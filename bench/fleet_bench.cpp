@@ -1,9 +1,10 @@
 // The several-containers planner on the published multi-container instances (Ivancic,
 // Mathur and Mohanty: identical containers, fewest containers) and on generated orders for
-// several container types with costs. Every answer is checked container by container with
+// several container types with costs, some of them with a cheapest mix known by
+// construction (--constructed). Every answer is checked container by container with
 // the plan checker, and all cartons must be loaded once. A plain program:
 //   build/bench/fleet_bench [--data FILE] [--time-limit S] [--first N] [--support P]
-//                           [--generated N]
+//                           [--generated N] [--constructed]
 // FILE is thpack9.txt (default: ../shared/bench/ivancic/thpack9.txt next to the project).
 
 #include <algorithm>
@@ -142,6 +143,47 @@ FleetInput generatedOrder(std::uint32_t seed) {
   return input;
 }
 
+// Orders whose cheapest mix is known by construction. The containers have round inner
+// sizes; the cartons stand upright (1200 x 800 x 600), so a 6 m container holds exactly 60
+// of them and a 12 m one 120 (15 to a layer, four layers; the high-cube's extra 300 mm takes
+// no fifth layer), unless the weight limit comes first. The cheapest mix is then plain
+// arithmetic over the counts each container holds.
+struct ConstructedOrder {
+  const char* name;
+  std::int32_t cartons;
+  double cartonWeight;
+  double optimumCost;  // the cheapest mix, worked out by hand
+};
+
+FleetInput constructedOrder(const ConstructedOrder& order) {
+  FleetInput input;
+  input.containers = {{2400, 2400, 6000, 21770, 1000, -1},
+                      {2400, 2400, 12000, 26680, 1600, -1},
+                      {2400, 2700, 12000, 26500, 1700, -1}};
+  MaxLoadType t;
+  t.name = "pallet-size carton";
+  t.length = 1200;
+  t.width = 800;
+  t.height = 600;
+  t.weight = order.cartonWeight;
+  t.count = order.cartons;
+  t.verticalEdges = kEdgeHeight;
+  input.cargo.types.push_back(t);
+  return input;
+}
+
+// 300 light cartons: two 12 m and one 6 m (120 + 120 + 60) at 4200; three 12 m cost 4800.
+// 180 light cartons: one 12 m and one 6 m at 2600; two 12 m cost 3200, three 6 m 3000.
+// 120 cartons of 400 kg: the weight limits hold 54 in a 6 m and 66 in a 12 m container, so
+// one of each (120) at 2600; two 12 m cost 3200, three 6 m 3000.
+// 600 light cartons: five 12 m at 8000; any 6 m in the mix costs more per carton.
+constexpr ConstructedOrder kConstructedOrders[] = {
+    {"300 light", 300, 10, 4200},
+    {"180 light", 180, 10, 2600},
+    {"120 heavy", 120, 400, 2600},
+    {"600 light", 600, 10, 8000},
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -150,6 +192,7 @@ int main(int argc, char** argv) {
   std::size_t first = 1000;
   std::int32_t support = 0;
   int generated = 0;
+  bool constructed = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
@@ -158,8 +201,9 @@ int main(int argc, char** argv) {
     else if (arg == "--first" && hasValue) first = std::stoul(argv[++i]);
     else if (arg == "--support" && hasValue) support = std::stoi(argv[++i]);
     else if (arg == "--generated" && hasValue) generated = std::stoi(argv[++i]);
+    else if (arg == "--constructed") constructed = true;
     else {
-      std::cerr << "usage: fleet_bench [--data FILE] [--time-limit S] [--first N] [--support P] [--generated N]\n";
+      std::cerr << "usage: fleet_bench [--data FILE] [--time-limit S] [--first N] [--support P] [--generated N] [--constructed]\n";
       return 2;
     }
   }
@@ -220,6 +264,27 @@ int main(int argc, char** argv) {
       std::printf("%-9d %10s %12.0f %12.0f %10.0f %8.2f  %s\n", k + 1, mix.c_str(), result.totalCost,
                   result.oneAfterAnotherCost, result.lowerBoundCost, s, problemsOf(input, result).c_str());
       std::fflush(stdout);
+    }
+  }
+  if (constructed) {
+    std::printf("\n%-10s %10s %10s %10s %10s %8s\n", "order", "containers", "cost", "optimum", "bound", "seconds");
+    for (const ConstructedOrder& order : kConstructedOrders) {
+      FleetInput input = constructedOrder(order);
+      input.cargo.supportPercent = support;
+      input.timeLimitSeconds = timeLimit;
+      const auto start = std::chrono::steady_clock::now();
+      const FleetResult result = planFleet(input);
+      const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      std::string mix;
+      for (std::size_t t = 0; t < input.containers.size(); ++t)
+        mix += std::to_string(std::count_if(result.loads.begin(), result.loads.end(),
+                                            [&](const FleetLoad& l) { return l.type == static_cast<std::int32_t>(t); })) +
+               (t + 1 < input.containers.size() ? "/" : "");
+      const std::string problems = problemsOf(input, result);
+      std::printf("%-10s %10s %10.0f %10.0f %10.0f %8.2f  %s\n", order.name, mix.c_str(), result.totalCost,
+                  order.optimumCost, result.lowerBoundCost, s, problems.c_str());
+      std::fflush(stdout);
+      broken += !problems.empty();
     }
   }
   return broken > 0 ? 1 : 0;

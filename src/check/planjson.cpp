@@ -410,4 +410,136 @@ JsonFleetPlanReading readFleetPlanJson(std::string_view text) {
   return reading;
 }
 
+namespace {
+
+// Something wrong in a pallet plan: where and what, in the program's language.
+struct PlanFault {
+  std::string reason;
+};
+
+std::int32_t wholeAt(const json& object, const std::string& where, const char* key) {
+  const auto it = object.find(key);
+  if (it == object.end()) throw PlanFault{says(where + "：缺少 " + key, where + ": " + key + " is missing")};
+  if (!it->is_number_integer() || it->get<std::int64_t>() < std::numeric_limits<std::int32_t>::min() ||
+      it->get<std::int64_t>() > std::numeric_limits<std::int32_t>::max())
+    throw PlanFault{says(where + "." + key + "：应为 32 位范围内的整数", where + "." + key + ": expected a whole number within 32 bits")};
+  return static_cast<std::int32_t>(it->get<std::int64_t>());
+}
+
+std::optional<std::int32_t> optionalWhole(const json& object, const std::string& where, const char* key) {
+  if (!object.contains(key)) return std::nullopt;
+  return wholeAt(object, where, key);
+}
+
+const json& listAt(const json& object, const std::string& where, const char* key) {
+  const auto it = object.find(key);
+  if (it == object.end() || !it->is_array())
+    throw PlanFault{says(where + key + "：应为列表", where + key + ": expected a list")};
+  return *it;
+}
+
+void checkObject(const json& value, const std::string& where) {
+  if (!value.is_object()) throw PlanFault{says(where + "：应为对象", where + ": expected an object")};
+}
+
+PlacedCarton cartonAt(const json& p, const std::string& where) {
+  return PlacedCarton{wholeAt(p, where, "cartonIndex"), wholeAt(p, where, "x"),     wholeAt(p, where, "y"),
+                      wholeAt(p, where, "z"),           wholeAt(p, where, "sizeX"), wholeAt(p, where, "sizeY"),
+                      wholeAt(p, where, "sizeZ")};
+}
+
+JsonPalletPlan palletPlanOf(const json& document) {
+  checkObject(document, says("计划", "the plan"));
+  JsonPalletPlan plan;
+  if (const auto support = document.find("supportPercent"); support != document.end()) {
+    if (!support->is_number_integer() || support->get<std::int64_t>() < 0 || support->get<std::int64_t>() > 100)
+      throw PlanFault{says("supportPercent：应为 0 到 100 的整数", "supportPercent: expected a whole number from 0 to 100")};
+    plan.supportPercent = static_cast<std::int32_t>(support->get<std::int64_t>());
+  }
+  std::int64_t cartons = 0;
+  const auto count = [&](std::size_t more) {
+    cartons += static_cast<std::int64_t>(more);
+    if (cartons > kMaxPlanCartons) throw PlanFault{says("计划中的纸箱过多", "the plan holds too many cartons")};
+  };
+  const json& pallets = listAt(document, "", "pallets");
+  for (std::size_t k = 0; k < pallets.size(); ++k) {
+    const std::string where = "pallets[" + std::to_string(k) + "]";
+    const json& element = pallets[k];
+    checkObject(element, where);
+    JsonPallet pallet;
+    if (!element.contains("type") || !element["type"].is_string())
+      throw PlanFault{says(where + ".type：应为托盘类型的名称", where + ".type: expected the name of a pallet type")};
+    pallet.type = element["type"].get<std::string>();
+    pallet.height = optionalWhole(element, where, "height");
+    if (element.contains("grossWeight")) {
+      if (!element["grossWeight"].is_number())
+        throw PlanFault{says(where + ".grossWeight：应为数字", where + ".grossWeight: expected a number")};
+      pallet.grossWeight = element["grossWeight"].get<double>();
+    }
+    const json& placements = listAt(element, where + ".", "placements");
+    count(placements.size());
+    for (std::size_t i = 0; i < placements.size(); ++i) {
+      const std::string at = where + ".placements[" + std::to_string(i) + "]";
+      checkObject(placements[i], at);
+      pallet.cartons.push_back(cartonAt(placements[i], at));
+    }
+    plan.pallets.push_back(std::move(pallet));
+  }
+  const json& containers = listAt(document, "", "containers");
+  for (std::size_t c = 0; c < containers.size(); ++c) {
+    const std::string where = "containers[" + std::to_string(c) + "]";
+    const json& element = containers[c];
+    checkObject(element, where);
+    JsonPalletContainer container;
+    container.type = wholeAt(element, where, "type");
+    if (container.type < 0) throw PlanFault{says(where + ".type：应为集装箱种类的序号", where + ".type: expected the index of a container type")};
+    const json& placements = listAt(element, where + ".", "placements");
+    count(placements.size());
+    for (std::size_t i = 0; i < placements.size(); ++i) {
+      const std::string at = where + ".placements[" + std::to_string(i) + "]";
+      const json& p = placements[i];
+      checkObject(p, at);
+      if (!p.contains("pallet")) {
+        container.cartons.push_back(cartonAt(p, at));
+        continue;
+      }
+      PlacedPallet placed;
+      placed.pallet = wholeAt(p, at, "pallet");
+      placed.x = wholeAt(p, at, "x");
+      placed.y = wholeAt(p, at, "y");
+      placed.z = wholeAt(p, at, "z");
+      if (p.contains("turned")) {
+        if (!p["turned"].is_boolean()) throw PlanFault{says(at + ".turned：应为 true 或 false", at + ".turned: expected true or false")};
+        placed.turned = p["turned"].get<bool>();
+      }
+      placed.statedSizeX = optionalWhole(p, at, "sizeX");
+      placed.statedSizeY = optionalWhole(p, at, "sizeY");
+      placed.statedSizeZ = optionalWhole(p, at, "sizeZ");
+      container.pallets.push_back(placed);
+    }
+    plan.containers.push_back(std::move(container));
+  }
+  return plan;
+}
+
+}  // namespace
+
+bool isPalletPlanJson(std::string_view text) {
+  std::string ignored;
+  const std::optional<json> document = parsedBounded(text, ignored);
+  return document && document->is_object() && document->contains("pallets");
+}
+
+JsonPalletPlanReading readPalletPlanJson(std::string_view text) {
+  JsonPalletPlanReading reading;
+  const std::optional<json> document = parsedBounded(text, reading.reason);
+  if (!document) return reading;
+  try {
+    reading.plan = palletPlanOf(*document);
+  } catch (const PlanFault& fault) {
+    reading.reason = fault.reason;
+  }
+  return reading;
+}
+
 }  // namespace check

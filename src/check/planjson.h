@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "check/palletcheck.h"
 #include "check/plancheck.h"
 
 namespace check {
@@ -58,5 +59,36 @@ struct JsonFleetPlanReading {
 // Whether the document is a plan of several containers: an object with "containers".
 bool isFleetPlanJson(std::string_view text);
 JsonFleetPlanReading readFleetPlanJson(std::string_view text);
+
+// A pallet plan (`plan --mode pallets --json`): its "pallets", each with its "type" (the name
+// of its pallet type), its "height" and "grossWeight" when given, and its cartons as
+// "placements" in pallet coordinates (x, y, z, sizeX, sizeY, sizeZ, cartonIndex); its
+// "containers", each with its "type" (the index of its container type) and its
+// "placements": loose cartons as above, and pallets (x, y, z, "pallet": an index into
+// "pallets", "turned", and sizeX, sizeY, sizeZ when given); and the plan's "supportPercent".
+struct JsonPallet {
+  std::string type;
+  std::optional<std::int32_t> height;
+  std::optional<double> grossWeight;
+  std::vector<PlacedCarton> cartons;
+};
+struct JsonPalletContainer {
+  std::int32_t type = 0;
+  std::vector<PlacedCarton> cartons;
+  std::vector<PlacedPallet> pallets;
+};
+struct JsonPalletPlan {
+  std::vector<JsonPallet> pallets;
+  std::vector<JsonPalletContainer> containers;
+  std::optional<std::int32_t> supportPercent;
+};
+struct JsonPalletPlanReading {
+  std::optional<JsonPalletPlan> plan;
+  std::string reason;
+};
+
+// Whether the document is a pallet plan: an object with "pallets".
+bool isPalletPlanJson(std::string_view text);
+JsonPalletPlanReading readPalletPlanJson(std::string_view text);
 
 }  // namespace check

@@ -5,6 +5,7 @@
 #include "check/blockcartons.h"
 #include "model/cargorules.h"
 #include "model/fillscheme.h"
+#include "model/language.h"
 
 namespace check {
 namespace {
@@ -93,6 +94,88 @@ CheckInput loadedContainerCheckInput(const ProjectInput& project, const ProjectR
   takeContainer(loaded.container, input);
   input.cartons = cartonsOfBlocks(loaded.blocks);
   return input;
+}
+
+PalletKind palletKindOf(const PalletType& type) {
+  PalletKind kind;
+  kind.name = type.name;
+  kind.length = type.length;
+  kind.width = type.width;
+  kind.baseHeight = type.baseHeight;
+  kind.tareWeight = type.tareWeight;
+  kind.maxHeight = type.maxHeight;
+  kind.maxGrossWeight = type.maxGrossWeight;
+  kind.overhang = type.overhang;
+  kind.stackable = type.stackable;
+  kind.maxLoadOnTop = type.maxLoadOnTop;
+  kind.forkEntry = static_cast<std::uint8_t>((type.forkEntry & kForkFromEnds ? kForkEnds : 0) |
+                                             (type.forkEntry & kForkFromSides ? kForkSides : 0));
+  return kind;
+}
+
+NestedPlan nestedPlanOfResult(const ProjectInput& project, const ProjectResult& result) {
+  NestedPlan plan;
+  const CheckInput base = projectCheckInput(project, result.supportPercent, 1);
+  plan.spacing = base.spacing;
+  plan.types = base.types;
+  plan.supportPercent = result.supportPercent;
+  for (const Carton& carton : project.cartons) {
+    const PalletType* type = project.palletTypeOf(carton);
+    plan.typePallets.push_back(type ? type->name : carton.pallet);
+  }
+  for (const LoadedPallet& pallet : result.pallets) {
+    BuiltPallet built;
+    built.kind = palletKindOf(pallet.type);
+    built.cartons = cartonsOfBlocks(pallet.blocks);
+    built.statedHeight = pallet.height;
+    built.statedGrossWeight = pallet.grossWeight;
+    plan.pallets.push_back(std::move(built));
+  }
+  for (const LoadedContainer& loaded : result.containers) {
+    NestedContainer container;
+    const Container& box = loaded.container;
+    container.container = ContainerSize{box.width, box.height, box.length, double(box.maxWeight)};
+    container.cartons = cartonsOfBlocks(loaded.blocks);
+    for (const PalletPlacement& placement : loaded.pallets)
+      container.pallets.push_back(PlacedPallet{placement.pallet, placement.x, placement.y, placement.z, placement.turned,
+                                               std::nullopt, std::nullopt, std::nullopt});
+    plan.containers.push_back(std::move(container));
+  }
+  return plan;
+}
+
+NestedPlanReading nestedPlanOfJson(const ProjectInput& project, const JsonPalletPlan& json,
+                                   std::int32_t supportPercent) {
+  NestedPlanReading reading;
+  ProjectResult none;
+  none.supportPercent = supportPercent;
+  NestedPlan plan = nestedPlanOfResult(project, none);
+  for (std::size_t k = 0; k < json.pallets.size(); ++k) {
+    const JsonPallet& pallet = json.pallets[k];
+    const PalletType* type = findPalletType(project.palletTypes, pallet.type);
+    if (type == nullptr) {
+      const std::string at = "pallets[" + std::to_string(k) + "]";
+      reading.reason = inLanguage((at + "：项目中没有名为“" + pallet.type + "”的托盘类型").c_str(),
+                                  (at + ": the project has no pallet type named \"" + pallet.type + "\"").c_str());
+      return reading;
+    }
+    plan.pallets.push_back(BuiltPallet{palletKindOf(*type), pallet.cartons, pallet.height, pallet.grossWeight});
+  }
+  const std::vector<ContainerType> types = project.fleetOrContainer();
+  for (std::size_t c = 0; c < json.containers.size(); ++c) {
+    const JsonPalletContainer& container = json.containers[c];
+    if (static_cast<std::size_t>(container.type) >= types.size()) {
+      const std::string at = "containers[" + std::to_string(c) + "]";
+      reading.reason = inLanguage((at + "：项目中没有第 " + std::to_string(container.type) + " 种集装箱").c_str(),
+                                  (at + ": the project has no container type " + std::to_string(container.type)).c_str());
+      return reading;
+    }
+    const Container& box = types[static_cast<std::size_t>(container.type)].container;
+    plan.containers.push_back(NestedContainer{ContainerSize{box.width, box.height, box.length, double(box.maxWeight)},
+                                              container.cartons, container.pallets});
+  }
+  reading.plan = std::move(plan);
+  return reading;
 }
 
 }  // namespace check

@@ -3,12 +3,17 @@
 // types, and a plan given as result blocks or as cartons.
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
+#include "check/palletcheck.h"
+#include "check/planjson.h"
 #include "check/plancheck.h"
 
 struct BlockScheme;
+struct PalletType;
 struct LoadedContainer;
 struct ProjectInput;
 struct ProjectResult;
@@ -36,5 +41,27 @@ std::vector<PlacedCarton> cartonsOfBlocks(std::span<const BlockScheme> blocks);
 // entered at most once (over all their containers: commands/resultcheck counts that).
 CheckInput loadedContainerCheckInput(const ProjectInput& project, const ProjectResult& result,
                                      const LoadedContainer& loaded);
+
+// A pallet type as the checker takes it.
+PalletKind palletKindOf(const PalletType& type);
+
+// The plan of a project's pallet result (PlanningMode::Pallets) as the pallet checker takes
+// it: the project's spacing and cartons (each counted once over the plan, each with the
+// pallet type it names, by the name of the type found), the support the result promises,
+// its built pallets with the heights and gross weights it states, its loaded containers
+// with their loose cartons and placed pallets.
+NestedPlan nestedPlanOfResult(const ProjectInput& project, const ProjectResult& result);
+
+// A pallet plan read from JSON, against the project: its pallet types by name (the
+// project's own, then the presets), its containers by the index of their type
+// (ProjectInput::fleetOrContainer), the project's spacing and cartons, the support given.
+// Nothing, with the reason in the program's language, when a name or an index names
+// nothing of the project.
+struct NestedPlanReading {
+  std::optional<NestedPlan> plan;
+  std::string reason;
+};
+NestedPlanReading nestedPlanOfJson(const ProjectInput& project, const JsonPalletPlan& json,
+                                   std::int32_t supportPercent);
 
 }  // namespace check

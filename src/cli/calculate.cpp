@@ -61,7 +61,8 @@ std::optional<CalculationReport> calculateProject(const CliOptions& options, Fil
   if (options.mode == PlanningMode::LoadMax && options.timeLimit) settings.loadMaxTimeLimit = *options.timeLimit;
   settings.fleetGoal = options.goal;
   if (options.mode == PlanningMode::Fleet && options.timeLimit) settings.fleetTimeLimit = *options.timeLimit;
-  const CalculationRequest request = calculationRequest(project, settings);
+  CalculationRequest request = calculationRequest(project, settings);
+  if (options.timeLimit) request.palletTimeLimit = *options.timeLimit;
   CancelToken token;
   // The sets planner's search has no time limit of its own: the token stops it.
   if (options.timeLimit && options.mode == PlanningMode::Sets)
@@ -79,8 +80,9 @@ std::optional<CalculationReport> calculateProject(const CliOptions& options, Fil
   }
   if (report.status == CalculationStatus::TimedOut) {
     std::cerr << "cargolyx-cli: the calculation timed out after "
-              << options.timeLimit.value_or(options.mode == PlanningMode::Fleet ? settings.fleetTimeLimit
-                                                                                : settings.loadMaxTimeLimit)
+              << options.timeLimit.value_or(options.mode == PlanningMode::Fleet     ? settings.fleetTimeLimit
+                                            : options.mode == PlanningMode::Pallets ? request.palletTimeLimit
+                                                                                    : settings.loadMaxTimeLimit)
               << " s and was stopped\n";
     *stopStatus = kExitTimedOut;
     return std::nullopt;

@@ -1,11 +1,12 @@
 // cargolyx-cli check PROJECT PLAN.json [--support P] [--spacing L,W,H]: checks a plan in the form plan --json
-// prints it (either planner) against the project, with the checker that shares nothing
+// prints it (any planner; a pallet plan on both levels) against the project, with the checker that shares nothing
 // with the planners. Exit 0 with "plan holds", or 6 listing each broken rule with the
 // cartons it concerns and by how much.
 
 #include <iostream>
 #include <string>
 
+#include "check/pallettext.h"
 #include "check/planjson.h"
 #include "check/projectplan.h"
 #include "check/violationtext.h"
@@ -56,6 +57,28 @@ int checkFleetPlan(const CliOptions& options, const FillScheme& project, std::st
   return broken == check::checkReportText(check::CheckReport{}, all) ? kExitLoaded : kExitPlanBroken;
 }
 
+// A pallet plan: the cartons on each pallet, the pallets and loose cartons in each
+// container, and the plan as a whole.
+int checkPalletPlan(const CliOptions& options, const FillScheme& project, std::string_view text) {
+  const check::JsonPalletPlanReading reading = check::readPalletPlanJson(text);
+  if (!reading.plan) {
+    std::cerr << "cargolyx-cli: " << escapeControlCharacters(options.planFile) << ": "
+              << escapeControlCharacters(reading.reason) << "\n";
+    return kExitBadInput;
+  }
+  const std::int32_t support =
+      options.supportGiven ? options.supportPercent : reading.plan->supportPercent.value_or(100);
+  const check::NestedPlanReading nested = check::nestedPlanOfJson(project, *reading.plan, support);
+  if (!nested.plan) {
+    std::cerr << "cargolyx-cli: " << escapeControlCharacters(options.planFile) << ": "
+              << escapeControlCharacters(nested.reason) << "\n";
+    return kExitBadInput;
+  }
+  const check::NestedReport report = check::checkNestedPlan(*nested.plan);
+  std::cout << escapeControlCharactersByLine(check::nestedReportText(report, *nested.plan));
+  return report.holds() ? kExitLoaded : kExitPlanBroken;
+}
+
 }  // namespace
 
 int runCheck(const CliOptions& options) {
@@ -73,6 +96,7 @@ int runCheck(const CliOptions& options) {
     return kExitBadInput;
   }
   const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+  if (check::isPalletPlanJson(text)) return checkPalletPlan(options, project, text);
   if (check::isFleetPlanJson(text)) return checkFleetPlan(options, project, text);
   const check::JsonPlanReading reading = check::readPlanJson(text);
   if (!reading.plan) {

@@ -110,11 +110,15 @@ void addOptions(CLI::App& verb, CliOptions& options, unsigned groups) {
           if (text == "sets") options.mode = PlanningMode::Sets;
           else if (text == "max") options.mode = PlanningMode::LoadMax;
           else if (text == "fleet") options.mode = PlanningMode::Fleet;
+          else if (text == "pallets") options.mode = PlanningMode::Pallets;
           else
-            refuse("--mode", "takes sets (complete sets, the default), max (as many cartons as fit) or fleet "
-                             "(several containers)");
+            refuse("--mode", "takes sets (complete sets, the default), max (as many cartons as fit), fleet "
+                             "(several containers) or pallets (cartons onto pallets, then pallets and loose cartons "
+                             "into the container, or the project's containers)");
         },
         "sets: complete sets of the cartons (default); max: as many cartons as fit; fleet: several "
+        "containers; pallets: cartons onto pallets first (also whenever a carton names a pallet type), then the "
+        "pallets and the loose cartons as much as fits into the container, or into the project's several "
         "containers");
     verb.add_option_function<std::string>(
         "--goal",
@@ -144,7 +148,7 @@ void addOptions(CLI::App& verb, CliOptions& options, unsigned groups) {
           options.timeLimit = value;
         },
         "S: seconds (decimals allowed); the sets planner stops without a plan, the load-max "
-        "planner (default 2) and several containers (default 10) keep the best plan found");
+        "planner (default 2), several containers (default 10) and pallets (default 10) keep the best plan found");
   }
   if (groups & kSpacingOption) {
     verb.add_option_function<std::string>(

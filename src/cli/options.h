@@ -35,7 +35,7 @@ struct CliOptions {
   // --spacing L,W,H; without it the project's own spacing (0 for a .pak or a packing list).
   std::optional<std::int32_t> spacingL, spacingW, spacingH;
   std::int32_t maxBlockNum = 6;  // --max-blocks N
-  PlanningMode mode = PlanningMode::Sets;  // --mode sets|max|fleet
+  PlanningMode mode = PlanningMode::Sets;  // --mode sets|max|fleet|pallets
   FleetGoal goal = FleetGoal::Cheapest;    // --goal cheapest|fixed
   std::int32_t supportPercent = 100;       // --support P
   bool supportGiven = false;

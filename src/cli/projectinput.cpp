@@ -47,6 +47,7 @@ bool readInputProject(const CliOptions& options, FillScheme& project) {
   if (options.containers.size() == 1) project.container.name = Container{}.name;
   project.cartons = std::move(list.cartons);
   project.stops = std::move(list.stops);
-  if (options.mode == PlanningMode::Fleet) project.fleet = options.containers;
+  if (options.mode == PlanningMode::Fleet || (options.mode == PlanningMode::Pallets && options.containers.size() > 1))
+    project.fleet = options.containers;
   return true;
 }

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "commands/fleetplan.h"
+#include "commands/leftovers.h"
 #include "commands/loadbalance.h"
+#include "commands/palletplan.h"
 #include "commands/statistics.h"
 #include "model/cargorules.h"
 #include "model/fillscheme.h"
@@ -202,9 +204,105 @@ Json fleetReportJson(const FillScheme& project, const CalculationReport& report)
   return out;
 }
 
+// What a pallet plan left: per carton type, neither on a loaded pallet nor loaded loose.
+Json leftoversJson(const FillScheme& project, const CalculationReport& report) {
+  Json leftovers = Json::array();
+  if (report.status != CalculationStatus::Loaded && report.status != CalculationStatus::NothingLoaded) return leftovers;
+  for (const Leftover& leftover : leftoverCartons(project.input(), project.result))
+    leftovers.push_back(Json{{"cartonIndex", leftover.cartonIndex}, {"cartonName", leftover.name}, {"count", leftover.count}});
+  if (report.status == CalculationStatus::NothingLoaded)
+    for (std::size_t i = 0; i < project.cartons.size(); ++i)
+      if (project.cartons[i].count > 0)
+        leftovers.push_back(Json{{"cartonIndex", i}, {"cartonName", project.cartons[i].name}, {"count", project.cartons[i].count}});
+  return leftovers;
+}
+
+// The report of the pallet planner: the loaded pallets with their cartons in pallet
+// coordinates, then the containers with their loose cartons and the pallets they place.
+Json palletReportJson(const FillScheme& project, const CalculationReport& report) {
+  const ProjectResult& result = report.result;
+  const bool several = !result.containers.empty() && result.containers.front().fleetType >= 0;
+  const std::vector<ContainerType> types = project.fleetOrContainer();
+  Json out;
+  out["status"] = statusName(report.status);
+  out["message"] = report.message;
+  out["mode"] = "pallets";
+  out["loading"] = several ? "fleet" : "max";
+  if (several) out["goal"] = result.goal == FleetGoal::FixedFleet ? "fixed" : "cheapest";
+  Json pallets = Json::array();
+  for (const LoadedPallet& pallet : result.pallets) {
+    Json placements = Json::array();
+    std::int64_t cartons = 0;
+    for (std::size_t i = 0; i < pallet.blocks.size(); ++i) {
+      addPlacements(placements, pallet.blocks[i], static_cast<std::int32_t>(i), stopOfBlock(project, pallet.blocks[i]));
+      cartons += pallet.blocks[i].count;
+    }
+    const PlacedBox box = palletBox(pallet);
+    pallets.push_back(Json{{"type", pallet.type.name},
+                           {"height", pallet.height},
+                           {"grossWeight", number(pallet.grossWeight)},
+                           {"centreOfGravity", Json{{"x", number(pallet.centreX)}, {"y", number(pallet.centreY)},
+                                                    {"z", number(pallet.centreZ)}}},
+                           {"footprint", Json{{"x", box.x}, {"z", box.z}, {"sizeX", box.sizeX}, {"sizeZ", box.sizeZ}}},
+                           {"cartonCount", cartons},
+                           {"placements", std::move(placements)}});
+  }
+  out["pallets"] = std::move(pallets);
+  double cost = 0;
+  Json containers = Json::array();
+  for (std::size_t k = 0; k < result.containers.size(); ++k) {
+    const LoadedContainer& loaded = result.containers[k];
+    const ContainerType* type = loaded.fleetType >= 0 && static_cast<std::size_t>(loaded.fleetType) < types.size()
+                                    ? &types[static_cast<std::size_t>(loaded.fleetType)]
+                                    : nullptr;
+    cost += type ? type->costOrOne() : 0;
+    Json placements = Json::array();
+    for (std::size_t i = 0; i < loaded.blocks.size(); ++i)
+      addPlacements(placements, loaded.blocks[i], static_cast<std::int32_t>(i), stopOfBlock(project, loaded.blocks[i]));
+    for (const PalletPlacement& placement : loaded.pallets) {
+      if (placement.pallet < 0 || static_cast<std::size_t>(placement.pallet) >= result.pallets.size()) continue;
+      const PlacedBox box = placedPalletBox(result.pallets[static_cast<std::size_t>(placement.pallet)], placement);
+      placements.push_back(Json{{"x", box.x},
+                                {"y", box.y},
+                                {"z", box.z},
+                                {"sizeX", box.sizeX},
+                                {"sizeY", box.sizeY},
+                                {"sizeZ", box.sizeZ},
+                                {"pallet", placement.pallet},
+                                {"turned", placement.turned}});
+    }
+    Json blocks = Json::array();
+    for (const BlockScheme& b : loaded.blocks) blocks.push_back(blockJson(b));
+    const ResultStatistics statistics = resultStatistics(project.input(), containerWithPalletCartons(project, k));
+    const LoadBalance balance = palletLoadBalance(project, k);
+    Json container;
+    container["type"] = several ? loaded.fleetType : 0;
+    container["name"] = loaded.container.name;
+    if (several) container["cost"] = number(type ? type->costOrOne() : 0);
+    container["blocks"] = std::move(blocks);
+    container["placements"] = std::move(placements);
+    container["palletCount"] = loaded.pallets.size();
+    container["loadedCount"] = statistics.loadedCount;
+    container["loadedWeight"] = number(balance.loadedWeight);
+    container["centreOfGravity"] = balanceJson(balance, loaded.container)["centreOfGravity"];
+    container["netRatio"] = number(statistics.netRatio);
+    containers.push_back(std::move(container));
+  }
+  if (several) {
+    out["totalCost"] = number(cost);
+    out["lowerBound"] = Json{{"containers", result.lowerBoundContainers}, {"cost", number(result.lowerBoundCost)}};
+  }
+  out["containers"] = std::move(containers);
+  out["leftovers"] = leftoversJson(project, report);
+  out["timedOut"] = result.timedOut;
+  out["supportPercent"] = result.empty() ? 0 : result.supportPercent;
+  return out;
+}
+
 }  // namespace
 
 Json reportJson(const FillScheme& project, const CalculationReport& report) {
+  if (report.planner == PlanningMode::Pallets) return palletReportJson(project, report);
   if (report.planner == PlanningMode::Fleet) return fleetReportJson(project, report);
   const bool loadMax = report.planner == PlanningMode::LoadMax;
   const LoadedContainer loaded =

@@ -15,6 +15,14 @@
 // ("rigid" or "semitrailer"), its axles ("front", "rear" / "drive", "trailer") with their
 // maxLoad, the loads of each axle at departure (afterStop null) and after each stop, and
 // the worst overload ("overloaded": afterStop, axle, kgOver; null while every axle holds).
+// A leftover of several containers gives its reason: "fits-no-container",
+// "heavier-than-every-container" or "no-room".
+// The pallet planner: status, message, mode "pallets", loading "max" | "fleet", goal (fleet),
+// pallets [{type, height, grossWeight, centreOfGravity {x, y, z}, footprint {x, z, sizeX,
+// sizeZ}, cartonCount, placements (pallet coordinates)}], containers [{type, name, cost
+// (fleet), blocks (loose), placements (loose cartons with cartonIndex, then pallets with
+// pallet and turned), palletCount, loadedCount, loadedWeight, centreOfGravity, netRatio}],
+// totalCost and lowerBound (fleet), leftovers, timedOut, supportPercent.
 // Whole numbers are written as integers; other numbers read back as the same double.
 
 #include <nlohmann/json.hpp>

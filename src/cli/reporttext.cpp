@@ -7,6 +7,7 @@
 #include "commands/fleetplan.h"
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
+#include "commands/palletplan.h"
 #include "commands/resultlist.h"
 #include "commands/statistics.h"
 #include "model/fillscheme.h"
@@ -105,6 +106,40 @@ std::string fleetReportText(const FillScheme& project, const CalculationReport& 
   return text;
 }
 
+// Each container: its pallets one per line, its loose cartons as a result list, its weight
+// and balance; then the summary and what is left.
+std::string palletReportText(const FillScheme& project, const CalculationReport& report) {
+  std::string text;
+  const ProjectResult& result = project.result;
+  for (std::size_t k = 0; k < result.containers.size(); ++k) {
+    const LoadedContainer& loaded = result.containers[k];
+    text += inLanguage("集装箱 ", "Container ") + escapeControlCharacters(loadedContainerCaption(project, k)) + "\n";
+    for (const PalletPlacement& placement : loaded.pallets) {
+      if (placement.pallet < 0 || static_cast<std::size_t>(placement.pallet) >= result.pallets.size()) continue;
+      const LoadedPallet& pallet = result.pallets[static_cast<std::size_t>(placement.pallet)];
+      std::int64_t cartons = 0;
+      for (const BlockScheme& b : pallet.blocks) cartons += b.count;
+      text += "  " + inLanguage("托盘 #", "pallet #") + std::to_string(placement.pallet) + " " +
+              escapeControlCharacters(pallet.type.name) + inLanguage("：", ": ") + std::to_string(cartons) +
+              inLanguage(" 箱，高 ", " cartons, ") + std::to_string(pallet.height) + inLanguage(" mm，毛重 ", " mm high, ") +
+              formatTwoDecimals(pallet.grossWeight) + inLanguage(" kg，位于 x ", " kg gross, at x ") +
+              std::to_string(placement.x) + ", y " + std::to_string(placement.y) + ", z " + std::to_string(placement.z) +
+              (placement.turned ? inLanguage("（横放）", " (turned)") : "") + "\n";
+    }
+    if (!loaded.blocks.empty()) text += resultTableText(project, k, false);
+    const LoadBalance balance = palletLoadBalance(project, k);
+    text += loadedWeightText(balance) + "\n";
+    if (const std::string centre = centreOfGravityText(balance); !centre.empty()) text += escapeControlCharacters(centre) + "\n";
+    text += "\n";
+  }
+  text += escapeControlCharacters(palletSummaryText(project)) + "\n";
+  const std::vector<Leftover> leftovers = leftoverCartons(project.input(), project.result);
+  if (leftovers.empty()) text += inLanguage("全部纸箱均已装入。", "All cartons are loaded.") + std::string("\n");
+  else text += escapeControlCharacters(leftoverStatusText(leftovers)) + "\n";
+  if (report.result.timedOut) text += inLanguage("已到计算时限。", "The time limit was reached.") + std::string("\n");
+  return text;
+}
+
 }  // namespace
 
 std::string reportText(const FillScheme& project, const CalculationReport& report) {
@@ -112,6 +147,7 @@ std::string reportText(const FillScheme& project, const CalculationReport& repor
   if (!report.question.empty()) text += report.question + "\n";
   if (report.status != CalculationStatus::Loaded) return text + escapeControlCharacters(report.message) + "\n";
   if (report.planner == PlanningMode::Fleet) return text + fleetReportText(project, report);
+  if (report.planner == PlanningMode::Pallets) return text + palletReportText(project, report);
   text += resultTableText(project);
   text += resultStatisticsText(resultStatistics(project.input(), loadedOf(project))) + "\n";
   if (report.planner == PlanningMode::LoadMax) {

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "commands/fleetplan.h"
+#include "commands/palletplan.h"
 #include "commands/runcheck.h"
 #include "commands/statistics.h"
 #include "engine/loadingorder.h"
@@ -127,9 +128,11 @@ std::string loadMaxRefusal(const ProjectInput& project) {
 }
 
 bool loadsAnything(const ProjectResult& result) {
-  for (const LoadedContainer& loaded : result.containers)
+  for (const LoadedContainer& loaded : result.containers) {
+    if (!loaded.pallets.empty()) return true;
     for (const BlockScheme& block : loaded.blocks)
       if (block.count > 0) return true;
+  }
   return false;
 }
 
@@ -149,9 +152,11 @@ CalculationRequest calculationRequest(const FillScheme& project, const Settings&
 
 CalculationReport calculate(const CalculationRequest& request, CancelToken& token) {
   CalculationReport report;
-  report.planner = request.planningMode;
+  report.planner = runsPalletPlanner(request) ? PlanningMode::Pallets : request.planningMode;
   report.maxSets = request.input.computeMaxSets();
-  if (request.planningMode == PlanningMode::LoadMax) {
+  if (report.planner == PlanningMode::Pallets) {
+    report.message = palletRefusal(request);
+  } else if (request.planningMode == PlanningMode::LoadMax) {
     report.message = loadMaxRefusal(request.input);
     if (report.message.empty()) report.message = loadMaxRulesMessage(request.input);
   } else if (request.planningMode == PlanningMode::Fleet) {
@@ -167,7 +172,7 @@ CalculationReport calculate(const CalculationRequest& request, CancelToken& toke
     return report;
   }
   report.status = CalculationStatus::Loaded;
-  switch (request.planningMode) {
+  switch (report.planner) {
     case PlanningMode::Sets:
       planSets(request, token, report);
       break;
@@ -176,6 +181,9 @@ CalculationReport calculate(const CalculationRequest& request, CancelToken& toke
       break;
     case PlanningMode::Fleet:
       planFleetInto(request, token, report);
+      break;
+    case PlanningMode::Pallets:
+      planPalletsInto(request, token, report);
       break;
   }
   // A plan for several stops is loaded stop by stop, the last stop first, where it allows.

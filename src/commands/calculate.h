@@ -31,6 +31,9 @@ struct CalculationRequest {
   double fleetTimeLimit = 10.0;  // seconds for the whole run; the best complete answer is kept
   std::atomic<std::int32_t>* containersPlanned = nullptr;  // of the best answer so far, for a progress display
   std::atomic<double>* bestCost = nullptr;                 // its cost
+  // The pallet planner's time for its whole run (building and loading), when no other
+  // planner's time limit applies (commands/palletplan.h).
+  double palletTimeLimit = 10.0;
 };
 
 // The snapshot of the project's input and the settings' block limit, planner and
@@ -49,7 +52,9 @@ struct CalculationReport {
   CalculationStatus status = CalculationStatus::Refused;
   std::string message;   // why it was refused, or that nothing could be loaded; else empty
   std::string question;  // the question the caller had to ask before the run, or empty
-  PlanningMode planner = PlanningMode::Sets;  // the planner the request named
+  // The planner the request named; the pallet planner whenever it ran (a carton named a
+  // pallet type).
+  PlanningMode planner = PlanningMode::Sets;
   RunMode mode = RunMode::None;
   std::int32_t maxSets = 0;  // complete sets the container takes by volume and weight
   // The plan: its loaded containers (one, but for the several-containers planner), their

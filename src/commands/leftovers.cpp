@@ -12,6 +12,11 @@ std::vector<Leftover> leftoverCartons(const ProjectInput& project, const Project
     for (const BlockScheme& block : container.blocks)
       if (block.cartonIndex >= 0 && static_cast<std::size_t>(block.cartonIndex) < loaded.size())
         loaded[static_cast<std::size_t>(block.cartonIndex)] += block.count;
+  // The cartons on the pallets loaded: each loaded pallet stands in one of the containers.
+  for (const LoadedPallet& pallet : result.pallets)
+    for (const BlockScheme& block : pallet.blocks)
+      if (block.cartonIndex >= 0 && static_cast<std::size_t>(block.cartonIndex) < loaded.size())
+        loaded[static_cast<std::size_t>(block.cartonIndex)] += block.count;
   for (std::size_t i = 0; i < project.cartons.size(); ++i) {
     const std::int64_t missing = static_cast<std::int64_t>(project.cartons[i].count) - loaded[i];
     if (missing > 0) leftovers.push_back({static_cast<int>(i), project.cartons[i].name, missing});

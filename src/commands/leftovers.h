@@ -1,6 +1,6 @@
 #pragma once
 // The cartons a calculation left behind: per carton type, the entered count less the
-// cartons its result blocks hold.
+// cartons its result blocks hold, loose and on the loaded pallets.
 
 #include <cstdint>
 #include <string>

@@ -19,7 +19,7 @@ namespace {
 
 enum Column : int {
   kName, kLength, kWidth, kHeight, kWeight, kCount, kUpright, kLayers, kPosition, kColour,
-  kStackable, kLoadOnTop, kFragile, kStop, kColumnCount
+  kStackable, kLoadOnTop, kFragile, kStop, kPallet, kColumnCount
 };
 
 struct ColumnHeading {
@@ -43,6 +43,7 @@ constexpr std::array<ColumnHeading, kColumnCount> kHeadings = {{
     {"maxLoadOnTop", "顶部承重", false},
     {"fragile", "易碎", false},
     {"stop", "目的地", false},
+    {"pallet", "托盘", false},
 }};
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -216,7 +217,8 @@ std::string weightRule() {
   return inLanguage("须为不小于0的数字（千克）。", "must be a number of at least 0 (kg).");
 }
 
-RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separator, int material) {
+RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separator, int material,
+                  const std::vector<PalletType>& palletTypes) {
   const auto cell = [&](int column) -> std::string {
     const int field = columns.field[column];
     if (field < 0 || static_cast<std::size_t>(field) >= row.fields.size()) return {};
@@ -258,6 +260,12 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
     return refuse(kColour, inLanguage("须为颜色编号0至9、颜色名称或其中一种颜色的#RRGGBB。",
                                    "must be a colour number 0 to 9, a colour's name or the #RRGGBB of one of them."));
 
+  const PalletType* pallet = findPalletType(palletTypes, cell(kPallet));
+  if (!cell(kPallet).empty() && pallet == nullptr)
+    return refuse(kPallet, inLanguage("须为托盘类型的名称（EUR、ISO、US 或项目中的托盘类型），留空表示散装。",
+                                      "must name a pallet type (EUR, ISO, US or one of the project's), or be empty for "
+                                      "loose cartons."));
+
   CartonEntry entry;
   entry.name = cell(kName);
   entry.length = cell(kLength);
@@ -275,7 +283,11 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
   entry.fragile = *fragile;
   entry.stop = cell(kStop);
   const CartonCheck check = checkCartonValues(Carton{}, entry);
-  if (check.accepted()) return {check.carton, {}};
+  if (check.accepted()) {
+    Carton carton = check.carton;
+    carton.pallet = pallet ? pallet->name : std::string();
+    return {carton, {}};
+  }
   switch (check.field) {
     case CartonField::Name: return refuse(kName, check.message);
     // Each refusal names the limit the value broke.
@@ -293,7 +305,8 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
 
 }  // namespace
 
-PackingList readPackingList(std::string_view bytes, std::size_t cartonsBefore) {
+PackingList readPackingList(std::string_view bytes, std::size_t cartonsBefore,
+                            const std::vector<PalletType>& palletTypes) {
   const std::optional<std::string> text = decodedText(bytes);
   if (!text)
     return {{}, inLanguage("装箱单既不是UTF-8也不是GBK编码的文本。", "The packing list is neither UTF-8 nor GBK text.")};
@@ -321,7 +334,7 @@ PackingList readPackingList(std::string_view bytes, std::size_t cartonsBefore) {
   PackingList list;
   for (std::size_t r = 1; r < csv.records.size(); ++r) {
     const int material = static_cast<int>((cartonsBefore + list.cartons.size()) % kMaterialCount);
-    RowResult row = readRow(csv.records[r], columns, separator, material);
+    RowResult row = readRow(csv.records[r], columns, separator, material, palletTypes);
     if (!row.message.empty()) return {{}, row.message, {}};
     const std::string& stop = row.carton.stop;
     if (!stop.empty() && std::find(list.stops.begin(), list.stops.end(), stop) == list.stops.end())
@@ -338,7 +351,8 @@ std::vector<std::string> mergedStops(const std::vector<std::string>& project, co
   return stops;
 }
 
-PackingList readPackingListFile(const std::string& path, std::size_t cartonsBefore) {
+PackingList readPackingListFile(const std::string& path, std::size_t cartonsBefore,
+                                const std::vector<PalletType>& palletTypes) {
   std::string error;
   const auto bytes = readWholeFile(path, &error, kMaxPackingListSize);
   if (!bytes)
@@ -346,14 +360,17 @@ PackingList readPackingListFile(const std::string& path, std::size_t cartonsBefo
                            "The packing list cannot be read (it must be a regular file of at most 16 MiB): ") +
                     error};
   return readPackingList(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
-                         cartonsBefore);
+                         cartonsBefore, palletTypes);
 }
 
 std::string packingListText(const std::vector<Carton>& cartons, const ProjectResult* result) {
   const bool english = currentLanguage() == Language::English;
   const bool withContainers = result != nullptr && result->mode == PlanningMode::Fleet && !result->empty();
+  // The pallet column only when a carton goes onto a pallet.
+  const bool pallets = std::any_of(cartons.begin(), cartons.end(), [](const Carton& c) { return !c.pallet.empty(); });
+  const int columnCount = pallets ? kColumnCount : kPallet;
   std::string text(kByteOrderMark);
-  for (int c = 0; c < kColumnCount; ++c) {
+  for (int c = 0; c < columnCount; ++c) {
     if (c > 0) text += ',';
     text += headingText(c);
   }
@@ -379,8 +396,9 @@ std::string packingListText(const std::vector<Carton>& cartons, const ProjectRes
         carton.maxLoadOnTop ? numberText(*carton.maxLoadOnTop) : std::string(),
         carton.fragile ? (english ? "yes" : "是") : (english ? "no" : "否"),
         csvField(carton.stop),
+        csvField(carton.pallet),
     };
-    for (int c = 0; c < kColumnCount; ++c) {
+    for (int c = 0; c < columnCount; ++c) {
       if (c > 0) text += ',';
       text += fields[c];
     }

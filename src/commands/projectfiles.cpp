@@ -49,7 +49,7 @@ std::string openFailedMessage(const OpenFailure& failure) {
   return openFailedMessage();
 }
 
-std::string pakCannotHoldQuestion(const std::vector<std::string>& names, std::size_t containerTypes) {
+std::string pakCannotHoldQuestion(const std::vector<std::string>& names, std::size_t containerTypes, bool pallets) {
   std::string text;
   if (!names.empty()) {
     std::string list;
@@ -62,7 +62,17 @@ std::string pakCannotHoldQuestion(const std::vector<std::string>& names, std::si
     text += inLanguage(".pak 文件只能保存一个集装箱，无法保存本项目的 ", "A .pak file holds one container, not this "
                                                                       "project's ") +
             std::to_string(containerTypes) + inLanguage(" 种集装箱。", " container types. ");
+  if (pallets)
+    text += inLanguage(".pak 文件不能保存托盘类型和纸箱所用的托盘。",
+                       "A .pak file holds no pallet types and no pallets for the cartons. ");
   return text + inLanguage("是否另存为 .clyx 文件（保存全部内容）？", "Save as a .clyx file, which holds everything?");
+}
+
+std::string pakCannotHoldQuestion(const ProjectInput& input) {
+  if (pakCannotHoldRules(input) && namesPakCannotHold(input).empty() && !hasFormatTwoFeatures(input))
+    return pakCannotHoldRulesQuestion();
+  return pakCannotHoldQuestion(namesPakCannotHold(input), input.fleet.size(),
+                               !input.palletTypes.empty() || input.usesPallets());
 }
 
 std::string pakCannotHoldRulesQuestion() {

@@ -19,12 +19,16 @@ std::string openFailedMessage();
 // a file that is no project, a damaged one (what is wrong and where), one of a newer
 // format and one that needs features this program does not know.
 std::string openFailedMessage(const OpenFailure& failure);
-// Asked when a project is saved as .pak but holds names that format cannot, or several
-// container types: Yes saves it as .clyx instead.
-std::string pakCannotHoldQuestion(const std::vector<std::string>& names, std::size_t containerTypes = 0);
+// Asked when a project is saved as .pak but holds names that format cannot, several
+// container types, or pallets: Yes saves it as .clyx instead.
+std::string pakCannotHoldQuestion(const std::vector<std::string>& names, std::size_t containerTypes = 0,
+                                  bool pallets = false);
 // Asked when a project is saved as .pak but sets cargo rules (model/cargorules.h) that
 // format cannot hold: Yes saves it as .clyx instead.
 std::string pakCannotHoldRulesQuestion();
+// The question for everything in the project a .pak cannot hold: names, container types,
+// pallets, or else the cargo rules.
+std::string pakCannotHoldQuestion(const ProjectInput& input);
 // Shown when a project file cannot be written.
 std::string saveFailedMessage();
 // Asked when Save meets a read-only file: Yes saves under another name.

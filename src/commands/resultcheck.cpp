@@ -1,5 +1,6 @@
 #include "commands/resultcheck.h"
 
+#include "check/pallettext.h"
 #include "check/projectplan.h"
 #include "check/violationtext.h"
 #include "model/language.h"
@@ -10,7 +11,26 @@ constexpr std::size_t kLinesShown = 5;
 
 }  // namespace
 
+namespace {
+
+// A pallet result, both levels: the cartons on each pallet, the pallets and loose cartons
+// in each container, and the plan as a whole.
+std::string palletResultViolations(const FillScheme& project) {
+  const check::NestedPlan plan = check::nestedPlanOfResult(project, project.result);
+  const check::NestedReport report = check::checkNestedPlan(plan);
+  std::string text;
+  for (std::size_t i = 0; i < report.violations.size() && i < kLinesShown; ++i)
+    text += check::describeNestedViolation(report.violations[i], plan) + "\n";
+  if (report.violations.size() > kLinesShown)
+    text += inLanguage("另有 ", "and ") + std::to_string(report.violations.size() - kLinesShown) +
+            inLanguage(" 处违反规则", " more broken rules") + "\n";
+  return text;
+}
+
+}  // namespace
+
 std::string resultViolations(const FillScheme& project) {
+  if (project.result.mode == PlanningMode::Pallets) return palletResultViolations(project);
   std::string text;
   std::size_t shown = 0, more = 0;
   for (std::size_t i = 0; i < project.result.containers.size(); ++i) {

@@ -19,6 +19,7 @@ const char* const kTimeLimit = "planning/timeLimit";
 const char* const kFleetGoal = "planning/fleetGoal";
 const char* const kFleetTimeLimit = "planning/fleetTimeLimit";
 const char* const kLibrarySize = "library/size";
+const char* const kPalletLibrarySize = "pallets/size";
 const char* const kProjectFolder = "folders/project";
 const char* const kExportFolder = "folders/export";
 const char* const kLanguage = "window/language";
@@ -115,6 +116,38 @@ std::vector<ContainerType> libraryOf(const SettingsText& text) {
   return library;
 }
 
+// The key of one field of the pallet library's row at 0-based index: "pallets/1/name" for the first.
+std::string palletKey(std::size_t index, const char* field) {
+  return "pallets/" + std::to_string(index + 1) + "/" + field;
+}
+
+// The pallet library: a row with a value missing or out of range, or that makes no pallet,
+// is left out.
+std::vector<PalletType> palletLibraryOf(const SettingsText& text) {
+  std::vector<PalletType> library;
+  const auto size = readCheckedInteger(valueOf(text, kPalletLibrarySize));
+  if (!size) return library;
+  const std::size_t rows = std::min<std::size_t>(static_cast<std::size_t>(*size), kMaxStoredPallets);
+  for (std::size_t i = 0; i < rows; ++i) {
+    const auto whole = [&](const char* field) { return readCheckedInteger(valueOf(text, palletKey(i, field))); };
+    const auto number = [&](const char* field) {
+      const auto value = readCheckedNumber(valueOf(text, palletKey(i, field)));
+      return value && std::isfinite(*value) ? value : std::nullopt;
+    };
+    const std::string stackable = valueOf(text, palletKey(i, "stackable"));
+    const auto length = whole("length"), width = whole("width"), base = whole("baseHeight");
+    const auto maxHeight = whole("maxHeight"), overhang = whole("overhang");
+    const auto tare = number("tareWeight"), gross = number("maxGrossWeight"), onTop = number("maxLoadOnTop");
+    if (!length || !width || !base || !maxHeight || !overhang || !tare || !gross || !onTop ||
+        (stackable != "0" && stackable != "1"))
+      continue;
+    PalletType type{valueOf(text, palletKey(i, "name")), *length, *width, *base, *tare, *maxHeight, *gross,
+                    *overhang, stackable == "1", *onTop, forkEntryOfName(valueOf(text, palletKey(i, "forkEntry")))};
+    if (type.isUsable()) library.push_back(std::move(type));
+  }
+  return library;
+}
+
 }  // namespace
 
 StoredSettings readStoredSettings(const SettingsText& text) {
@@ -127,6 +160,7 @@ StoredSettings readStoredSettings(const SettingsText& text) {
   s.spacingH = integerOr(text, kSpacingH, defaults.spacingH, 0, kMaxInt);
   s.maxBlockNum = integerOr(text, kMaxBlockNum, defaults.maxBlockNum, 1, kMaxInt);
   s.containers = libraryOf(text);
+  s.pallets = palletLibraryOf(text);
 
   const std::string mode = valueOf(text, kMode);
   s.planningMode = mode == kModeLoadMax ? PlanningMode::LoadMax
@@ -182,6 +216,21 @@ SettingsText writeStoredSettings(const StoredSettings& stored) {
     if (!row.cost.empty()) text[rowKey(i, "cost")] = row.cost;
     if (!row.available.empty()) text[rowKey(i, "available")] = row.available;
     writeRuleColumns(row, i, text);
+  }
+  if (!s.pallets.empty()) text[kPalletLibrarySize] = std::to_string(s.pallets.size());
+  for (std::size_t i = 0; i < s.pallets.size(); ++i) {
+    const PalletType& type = s.pallets[i];
+    text[palletKey(i, "name")] = type.name;
+    text[palletKey(i, "length")] = std::to_string(type.length);
+    text[palletKey(i, "width")] = std::to_string(type.width);
+    text[palletKey(i, "baseHeight")] = std::to_string(type.baseHeight);
+    text[palletKey(i, "tareWeight")] = numberText(type.tareWeight);
+    text[palletKey(i, "maxHeight")] = std::to_string(type.maxHeight);
+    text[palletKey(i, "maxGrossWeight")] = numberText(type.maxGrossWeight);
+    text[palletKey(i, "overhang")] = std::to_string(type.overhang);
+    text[palletKey(i, "stackable")] = std::to_string(type.stackable ? 1 : 0);
+    text[palletKey(i, "maxLoadOnTop")] = numberText(type.maxLoadOnTop);
+    text[palletKey(i, "forkEntry")] = forkEntryName(type.forkEntry);
   }
   if (!stored.projectFolder.empty()) text[kProjectFolder] = stored.projectFolder;
   if (!stored.exportFolder.empty()) text[kExportFolder] = stored.exportFolder;

@@ -29,6 +29,9 @@ struct Carton {
   std::optional<double> maxLoadOnTop{};  // kg it may bear; nothing: no limit
   bool fragile = false;                  // only fragile cartons may rest on it
   std::string stop{};                    // its stop (a name of the project's stops); empty: the last
+  // The pallet type the cartons are built onto, by name (model/pallettype.h: a type of the
+  // project's own or a preset's short name); empty: loaded loose.
+  std::string pallet = {};
 
   // L x W x H in mm³, formed in floating point.
   double volume() const;

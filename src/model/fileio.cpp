@@ -218,7 +218,9 @@ std::vector<std::string> namesPakCannotHold(const ProjectInput& input) {
   return names;
 }
 
-bool hasFormatTwoFeatures(const ProjectInput& input) { return !input.fleet.empty(); }
+bool hasFormatTwoFeatures(const ProjectInput& input) {
+  return !input.fleet.empty() || !input.palletTypes.empty() || input.usesPallets();
+}
 
 bool pakCannotHoldRules(const ProjectInput& input) {
   const bool cartonRules = std::any_of(input.cartons.begin(), input.cartons.end(), [](const Carton& c) {
@@ -243,7 +245,8 @@ bool saveProjectFile(const std::string& path, const FillScheme& project, std::st
     return false;
   } else {
     if (hasFormatTwoFeatures(project)) {
-      setError(error, path + ": a CLYX200 file holds one container, not several container types");
+      setError(error, path + ": a CLYX200 file holds one container and loose cartons, not several container types "
+                            "or pallets");
       return false;
     }
     auto image = project.saveToStream();

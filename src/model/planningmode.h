@@ -6,6 +6,7 @@ enum class PlanningMode {
   Sets,     // complete sets of the carton list, in blocks (the Run command)
   LoadMax,  // as many cartons as fit into the container, with what is left over
   Fleet,    // several containers of the project's container types
+  Pallets,  // cartons built onto pallets, then the pallets and the loose cartons loaded
 };
 
 // What the several-containers planner aims at.

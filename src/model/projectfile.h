@@ -84,7 +84,7 @@ bool loadProjectFile(const std::string& path, FillScheme& project, OpenFailure* 
 // 49-byte field), in list order: the container's, then the cartons'.
 std::vector<std::string> namesPakCannotHold(const ProjectInput& input);
 // Whether the project uses what only a format 2 file holds beyond names: several container
-// types.
+// types, pallet types, cartons built onto pallets.
 bool hasFormatTwoFeatures(const ProjectInput& input);
 // Whether the project sets cargo rules a CLYX200 file cannot hold: a carton's stacking
 // rules or stop, the stops, a container's balance window or vehicle.

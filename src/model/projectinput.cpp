@@ -87,3 +87,11 @@ std::vector<ContainerType> ProjectInput::fleetOrContainer() const {
   if (!fleet.empty()) return fleet;
   return {ContainerType{container, std::nullopt, std::nullopt}};
 }
+
+const PalletType* ProjectInput::palletTypeOf(const Carton& carton) const {
+  return findPalletType(palletTypes, carton.pallet);
+}
+
+bool ProjectInput::usesPallets() const {
+  return std::any_of(cartons.begin(), cartons.end(), [](const Carton& c) { return !c.pallet.empty(); });
+}

@@ -13,6 +13,7 @@
 #include "model/carton.h"
 #include "model/container.h"
 #include "model/containertype.h"
+#include "model/pallettype.h"
 
 // Sets the container takes are counted up to this; at or above it the container "holds
 // too many boxes".
@@ -28,6 +29,8 @@ struct ProjectInput {
   // costing 1, as many as needed.
   std::vector<ContainerType> fleet;
   std::vector<std::string> stops{};  // delivery stops in delivery order; cartons name them
+  // The project's own pallet types; a carton names one of these or a preset (Carton::pallet).
+  std::vector<PalletType> palletTypes;
 
   bool operator==(const ProjectInput&) const = default;
 
@@ -51,6 +54,11 @@ struct ProjectInput {
   bool hasMixedSpaceIndex() const;
   // The container types the several-containers planner uses: the fleet, or the container.
   std::vector<ContainerType> fleetOrContainer() const;
+  // The pallet type a carton names (findPalletType); nullptr for a loose carton or a name
+  // that names no pallet type.
+  const PalletType* palletTypeOf(const Carton& carton) const;
+  // Whether some carton names a pallet type: the cartons are built onto pallets first.
+  bool usesPallets() const;
 
   // The project file image of the container and the cartons (see projectfile.cpp).
   // Nothing when a name cannot be written without loss (not GBK, or longer than its field).

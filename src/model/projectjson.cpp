@@ -83,6 +83,7 @@ Json cartonJson(const Carton& c) {
   if (c.maxLoadOnTop) out["maxLoadOnTop"] = number(*c.maxLoadOnTop);
   if (c.fragile) out["fragile"] = true;
   if (!c.stop.empty()) out["stop"] = c.stop;
+  if (!c.pallet.empty()) out["pallet"] = c.pallet;
   return out;
 }
 
@@ -113,7 +114,41 @@ Json blockJson(const BlockScheme& b) {
 }
 
 const char* plannerName(PlanningMode mode) {
-  return mode == PlanningMode::LoadMax ? "max" : mode == PlanningMode::Fleet ? "fleet" : "sets";
+  switch (mode) {
+    case PlanningMode::Sets: return "sets";
+    case PlanningMode::LoadMax: return "max";
+    case PlanningMode::Fleet: return "fleet";
+    case PlanningMode::Pallets: return "pallets";
+  }
+  return "sets";
+}
+
+Json palletTypeJson(const PalletType& t) {
+  return Json{{"name", t.name},
+              {"length", t.length},
+              {"width", t.width},
+              {"baseHeight", t.baseHeight},
+              {"tareWeight", number(t.tareWeight)},
+              {"maxHeight", t.maxHeight},
+              {"maxGrossWeight", number(t.maxGrossWeight)},
+              {"overhang", t.overhang},
+              {"stackable", t.stackable},
+              {"maxLoadOnTop", number(t.maxLoadOnTop)},
+              {"forkEntry", forkEntryName(t.forkEntry)}};
+}
+
+Json loadedPalletJson(const LoadedPallet& pallet) {
+  Json blocks = Json::array();
+  for (const BlockScheme& b : pallet.blocks) blocks.push_back(blockJson(b));
+  return Json{{"type", palletTypeJson(pallet.type)},
+              {"height", pallet.height},
+              {"grossWeight", number(pallet.grossWeight)},
+              {"centreOfGravity", Json{{"x", number(pallet.centreX)}, {"y", number(pallet.centreY)}, {"z", number(pallet.centreZ)}}},
+              {"blocks", std::move(blocks)}};
+}
+
+Json placementJson(const PalletPlacement& p) {
+  return Json{{"pallet", p.pallet}, {"x", p.x}, {"y", p.y}, {"z", p.z}, {"turned", p.turned}};
 }
 
 Json resultJson(const ProjectResult& result) {
@@ -124,12 +159,22 @@ Json resultJson(const ProjectResult& result) {
     Json container{{"container", containerJson(loaded.container)}};
     if (loaded.fleetType >= 0) container["fleetType"] = loaded.fleetType;
     container["blocks"] = std::move(blocks);
+    if (result.mode == PlanningMode::Pallets) {
+      Json pallets = Json::array();
+      for (const PalletPlacement& p : loaded.pallets) pallets.push_back(placementJson(p));
+      container["pallets"] = std::move(pallets);
+    }
     containers.push_back(std::move(container));
   }
   Json out{{"planner", plannerName(result.mode)}, {"supportPercent", result.supportPercent}, {"timedOut", result.timedOut}};
-  if (result.mode == PlanningMode::Fleet) {
+  if (result.mode == PlanningMode::Fleet || result.mode == PlanningMode::Pallets) {
     out["goal"] = result.goal == FleetGoal::FixedFleet ? "fixed" : "cheapest";
     out["lowerBound"] = Json{{"containers", result.lowerBoundContainers}, {"cost", number(result.lowerBoundCost)}};
+  }
+  if (result.mode == PlanningMode::Pallets) {
+    Json pallets = Json::array();
+    for (const LoadedPallet& pallet : result.pallets) pallets.push_back(loadedPalletJson(pallet));
+    out["pallets"] = std::move(pallets);
   }
   out["containers"] = std::move(containers);
   return out;
@@ -147,6 +192,8 @@ Json featuresOf(const FillScheme& project) {
   Json features = Json::array();
   if (!project.fleet.empty() || project.result.mode == PlanningMode::Fleet) features.push_back("fleet");
   for (const std::string& rule : ruleFeatures(project)) features.push_back(rule);
+  if (!project.palletTypes.empty() || project.usesPallets() || project.result.mode == PlanningMode::Pallets)
+    features.push_back("pallets");
   return features;
 }
 
@@ -334,7 +381,28 @@ Carton readCarton(const Json& value, const std::string& path, const std::vector<
   c.stop = f.name("stop", std::string());
   if (!c.stop.empty() && std::find(stops.begin(), stops.end(), c.stop) == stops.end())
     throw Damage{f.where("stop") + ": no stop of that name in stops"};
+  c.pallet = f.name("pallet", std::string());
   return c;
+}
+
+PalletType readPalletType(const Json& value, const std::string& path) {
+  const Fields f(value, path);
+  PalletType t;
+  t.name = f.name("name");
+  t.length = f.whole("length", 1);
+  t.width = f.whole("width", 1);
+  t.baseHeight = f.whole("baseHeight", 1);
+  t.tareWeight = f.number("tareWeight", 0.0);
+  t.maxHeight = f.whole("maxHeight", 1);
+  t.maxGrossWeight = f.number("maxGrossWeight", 0.0);
+  t.overhang = f.whole("overhang", 0, 0);
+  t.stackable = f.flag("stackable", false);
+  t.maxLoadOnTop = f.number("maxLoadOnTop", 0.0);
+  t.forkEntry = forkEntryOfName(f.name("forkEntry", std::string("all")));
+  if (t.forkEntry == 0) throw Damage{f.where("forkEntry") + ": not all, ends or sides"};
+  if (!t.isUsable())
+    throw Damage{path + ": not a pallet (a name, a base lower than the highest pallet, a gross weight above the tare)"};
+  return t;
 }
 
 BlockScheme readBlock(const Json& value, const std::string& path, const std::vector<Carton>& cartons) {
@@ -365,6 +433,37 @@ BlockScheme readBlock(const Json& value, const std::string& path, const std::vec
   return b;
 }
 
+LoadedPallet readLoadedPallet(const Json& value, const std::string& path, const std::vector<Carton>& cartons) {
+  const Fields f(value, path);
+  LoadedPallet pallet;
+  pallet.type = readPalletType(f.required("type"), path + ".type");
+  pallet.height = f.whole("height", 0);
+  pallet.grossWeight = f.number("grossWeight", 0.0);
+  if (const Json* centre = f.find("centreOfGravity")) {
+    const Fields c(*centre, path + ".centreOfGravity");
+    pallet.centreX = c.number("x", 0.0);
+    pallet.centreY = c.number("y", 0.0);
+    pallet.centreZ = c.number("z", 0.0);
+  }
+  const Json& blocks = arrayAt(f, "blocks");
+  for (std::size_t k = 0; k < blocks.size(); ++k)
+    pallet.blocks.push_back(readBlock(blocks[k], indexed(path + ".blocks", k), cartons));
+  return pallet;
+}
+
+PalletPlacement readPlacement(const Json& value, const std::string& path, std::size_t pallets) {
+  const Fields f(value, path);
+  PalletPlacement p;
+  p.pallet = f.whole("pallet", 0);
+  if (static_cast<std::size_t>(p.pallet) >= pallets)
+    throw Damage{f.where("pallet") + ": no pallet " + std::to_string(p.pallet) + " in the result"};
+  p.x = f.whole("x", 0);
+  p.y = f.whole("y", 0);
+  p.z = f.whole("z", 0);
+  p.turned = f.flag("turned", false);
+  return p;
+}
+
 ContainerType readContainerType(const Json& value, const std::string& path) {
   ContainerType type;
   type.container = readContainer(value, path);
@@ -381,8 +480,9 @@ ProjectResult readResult(const Json& value, const std::vector<Carton>& cartons, 
   if (planner == "sets") result.mode = PlanningMode::Sets;
   else if (planner == "max") result.mode = PlanningMode::LoadMax;
   else if (planner == "fleet") result.mode = PlanningMode::Fleet;
-  else throw Damage{f.where("planner") + ": not sets, max or fleet"};
-  if (result.mode == PlanningMode::Fleet) {
+  else if (planner == "pallets") result.mode = PlanningMode::Pallets;
+  else throw Damage{f.where("planner") + ": not sets, max, fleet or pallets"};
+  if (result.mode == PlanningMode::Fleet || result.mode == PlanningMode::Pallets) {
     const std::string goal = f.name("goal", std::string("cheapest"));
     if (goal == "cheapest") result.goal = FleetGoal::Cheapest;
     else if (goal == "fixed") result.goal = FleetGoal::FixedFleet;
@@ -396,13 +496,18 @@ ProjectResult readResult(const Json& value, const std::vector<Carton>& cartons, 
   result.supportPercent = f.whole("supportPercent", 0, 0);
   if (result.supportPercent > 100) throw Damage{f.where("supportPercent") + ": above 100"};
   result.timedOut = f.flag("timedOut", false);
+  if (result.mode == PlanningMode::Pallets) {
+    const Json& pallets = arrayAt(f, "pallets");
+    for (std::size_t i = 0; i < pallets.size(); ++i)
+      result.pallets.push_back(readLoadedPallet(pallets[i], indexed("result.pallets", i), cartons));
+  }
   const Json& containers = arrayAt(f, "containers");
   for (std::size_t i = 0; i < containers.size(); ++i) {
     const std::string path = indexed("result.containers", i);
     const Fields loaded(containers[i], path);
     LoadedContainer out;
     out.container = readContainer(loaded.required("container"), path + ".container");
-    if (result.mode == PlanningMode::Fleet) {
+    if (result.mode == PlanningMode::Fleet || (result.mode == PlanningMode::Pallets && loaded.find("fleetType"))) {
       out.fleetType = loaded.whole("fleetType", 0);
       if (static_cast<std::size_t>(out.fleetType) >= fleetTypes)
         throw Damage{loaded.where("fleetType") + ": no container type " + std::to_string(out.fleetType) + " in the project"};
@@ -410,6 +515,11 @@ ProjectResult readResult(const Json& value, const std::vector<Carton>& cartons, 
     const Json& blocks = arrayAt(loaded, "blocks");
     for (std::size_t k = 0; k < blocks.size(); ++k)
       out.blocks.push_back(readBlock(blocks[k], indexed(path + ".blocks", k), cartons));
+    if (result.mode == PlanningMode::Pallets) {
+      const Json& pallets = arrayAt(loaded, "pallets");
+      for (std::size_t k = 0; k < pallets.size(); ++k)
+        out.pallets.push_back(readPlacement(pallets[k], indexed(path + ".pallets", k), result.pallets.size()));
+    }
     result.containers.push_back(std::move(out));
   }
   return result;
@@ -445,6 +555,11 @@ FillScheme readProject(const Json& document) {
     if (!fleet->is_array()) throw Damage{f.where("fleet") + ": not a list"};
     for (std::size_t i = 0; i < fleet->size(); ++i)
       project.fleet.push_back(readContainerType((*fleet)[i], indexed("fleet", i)));
+  }
+  if (const Json* pallets = f.find("palletTypes")) {
+    if (!pallets->is_array()) throw Damage{f.where("palletTypes") + ": not a list"};
+    for (std::size_t i = 0; i < pallets->size(); ++i)
+      project.palletTypes.push_back(readPalletType((*pallets)[i], indexed("palletTypes", i)));
   }
   if (const Json* result = f.find("result"); result != nullptr && !result->is_null())
     project.result = readResult(*result, project.cartons, project.fleetOrContainer().size());
@@ -492,8 +607,8 @@ ProjectJsonOutcome failure(ProjectJsonProblem problem, std::string detail) { ret
 }  // namespace
 
 const std::vector<std::string>& knownProjectFeatures() {
-  static const std::vector<std::string> features{"fleet", kFeatureStacking, kFeatureStops, kFeatureBalance,
-                                                 kFeatureAxles};
+  static const std::vector<std::string> features{"fleet", "pallets", kFeatureStacking, kFeatureStops,
+                                                 kFeatureBalance, kFeatureAxles};
   return features;
 }
 
@@ -511,6 +626,11 @@ std::string projectToJson(const FillScheme& project) {
     Json fleet = Json::array();
     for (const ContainerType& type : project.fleet) fleet.push_back(containerTypeJson(type));
     document["fleet"] = std::move(fleet);
+  }
+  if (!project.palletTypes.empty()) {
+    Json pallets = Json::array();
+    for (const PalletType& type : project.palletTypes) pallets.push_back(palletTypeJson(type));
+    document["palletTypes"] = std::move(pallets);
   }
   if (!project.result.empty()) document["result"] = resultJson(project.result);
   std::string out;

@@ -15,14 +15,23 @@
 //    "stops": ["...", ...],                       delivery stops in delivery order
 //    "cartons": [{"name", "length", "width", "height", "weight", "count", "mustUp",
 //                 "upendLayers", "material", "position": "inner" | "free" | "door",
-//                 "stackable", "maxLoadOnTop", "fragile", "stop"}],
+//                 "stackable", "maxLoadOnTop", "fragile", "stop",
+//                 "pallet" (a pallet type's name; none: loose)}],
 //    "fleet": [{"name", "length", "width", "height", "maxWeight", "balance", "vehicle",
 //               "cost", "available"}],        several containers ("requires": "fleet")
-//    "result": {"planner": "sets" | "max" | "fleet", "supportPercent", "timedOut",
-//               "goal": "cheapest" | "fixed", "lowerBound": {"containers", "cost"} (fleet),
+//    "palletTypes": [{"name", "length", "width", "baseHeight", "tareWeight", "maxHeight",
+//                     "maxGrossWeight", "overhang", "stackable", "maxLoadOnTop",
+//                     "forkEntry": "all" | "ends" | "sides"}]
+//                                                 pallets ("requires": "pallets", also when a
+//                                                 carton names a pallet type)
+//    "result": {"planner": "sets" | "max" | "fleet" | "pallets", "supportPercent", "timedOut",
+//               "goal": "cheapest" | "fixed", "lowerBound": {"containers", "cost"} (fleet, pallets),
+//               "pallets": [{"type": {a pallet type}, "height", "grossWeight",
+//                 "centreOfGravity": {"x", "y", "z"}, "blocks": [...]}] (pallets),
 //               "containers": [{"container": {...}, "fleetType", "blocks": [{"x", "y", "z", "sizeX",
 //                 "sizeY", "sizeZ", "nx", "ny", "nz", "orientation", "material", "count",
-//                 "gapX", "gapY", "gapZ", "cartonIndex", "cartonName"}]}]}}
+//                 "gapX", "gapY", "gapZ", "cartonIndex", "cartonName"}],
+//                 "pallets": [{"pallet", "x", "y", "z", "turned"}] (pallets)}]}}
 //
 // Names are UTF-8. The cargo rules are written only where they are set (balance, vehicle,
 // stops, and a carton's stackable false, maxLoadOnTop, fragile true, stop), and "requires"

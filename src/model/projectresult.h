@@ -7,6 +7,7 @@
 
 #include "model/blockscheme.h"
 #include "model/container.h"
+#include "model/loadedpallet.h"
 #include "model/planningmode.h"
 
 // One loaded container: the container and the blocks in it, in loading order.
@@ -16,6 +17,9 @@ struct LoadedContainer {
   // Of a several-containers plan: the container's type in the project's fleet (see
   // ProjectInput::fleetOrContainer); -1 for the plan of the project's one container.
   std::int32_t fleetType = -1;
+  // Of a pallet plan: the loaded pallets in it, in loading order; `blocks` are its loose
+  // cartons.
+  std::vector<PalletPlacement> pallets = {};
 
   bool operator==(const LoadedContainer&) const = default;
 };
@@ -32,6 +36,10 @@ struct ProjectResult {
   FleetGoal goal = FleetGoal::Cheapest;
   std::int64_t lowerBoundContainers = 0;
   double lowerBoundCost = 0;
+  // Of a pallet plan: the built pallets that were loaded, each placed once in one of the
+  // containers (LoadedContainer::pallets). The bounds above then count containers for them
+  // and the loose cartons.
+  std::vector<LoadedPallet> pallets = {};
 
   bool empty() const { return containers.empty(); }
   bool operator==(const ProjectResult&) const = default;

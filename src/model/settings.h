@@ -1,6 +1,6 @@
 #pragma once
 // Choices that outlive one project: the gaps between cartons, the block limit, the
-// planner and its options, and the container library. The window keeps them between
+// planner and its options, the container library and the pallet library. The window keeps them between
 // starts (commands/storedsettings.h reads them back).
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 
 #include "model/container.h"
 #include "model/containertype.h"
+#include "model/pallettype.h"
 #include "model/planningmode.h"
 
 struct Settings {
@@ -19,6 +20,7 @@ struct Settings {
   // The container library, each with its cost and count for several containers when given;
   // the first is the default container.
   std::vector<ContainerType> containers;
+  std::vector<PalletType> pallets;  // the pallet library: the user's own pallet types
   PlanningMode planningMode = PlanningMode::Sets;
   std::int32_t supportPercent = 100;  // load-max: share of a carton's base that must rest on something
   double loadMaxTimeLimit = 2.0;      // load-max: seconds the search may take

@@ -310,12 +310,8 @@ bool TMainForm::saveProjectAs() {
 bool TMainForm::writeProject(const QString& name) {
   // A .pak holds GBK names of 49 bytes at most and no cargo rules; a .clyx holds everything.
   if (projectFormatOfName(std8(name)) == ProjectFormat::Pak) {
-    const auto names = namesPakCannotHold(*project_);
-    if (!names.empty() || hasFormatTwoFeatures(*project_)) {
-      const std::size_t types = hasFormatTwoFeatures(*project_) ? project_->fleet.size() : 0;
-      return messages_->question(qs(pakCannotHoldQuestion(names, types))) && saveProjectAs();
-    }
-    if (pakCannotHoldRules(*project_)) return messages_->question(qs(pakCannotHoldRulesQuestion())) && saveProjectAs();
+    if (!namesPakCannotHold(*project_).empty() || hasFormatTwoFeatures(*project_) || pakCannotHoldRules(*project_))
+      return messages_->question(qs(pakCannotHoldQuestion(*project_))) && saveProjectAs();
   }
   FileProblem problem = FileProblem::None;
   if (saveProjectFile(QFile::encodeName(name).toStdString(), *project_, nullptr, &problem)) {

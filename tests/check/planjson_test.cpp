@@ -244,5 +244,64 @@ TEST_F(PlanJson, theReasonComesInTheProgramsLanguage) {
   EXPECT_NE(reading.reason, readPlanJson(R"({"blocks": [5]})").reason);
 }
 
+// A pallet plan: one EUR pallet with two cartons of type 0, placed turned in container
+// type 0, and a loose carton of type 1 beside it.
+const char* const kPalletPlan = R"({"status": "loaded", "mode": "pallets", "supportPercent": 100,
+ "pallets": [{"type": "EUR", "height": 344, "grossWeight": 65,
+              "placements": [{"x":0,"y":144,"z":0,"sizeX":400,"sizeY":200,"sizeZ":600,"cartonIndex":0},
+                             {"x":400,"y":144,"z":0,"sizeX":400,"sizeY":200,"sizeZ":600,"cartonIndex":0}]}],
+ "containers": [{"type": 0, "placements": [
+   {"x":0,"y":0,"z":0,"sizeX":1200,"sizeY":344,"sizeZ":800,"pallet":0,"turned":true},
+   {"x":1300,"y":0,"z":0,"sizeX":300,"sizeY":300,"sizeZ":300,"cartonIndex":1}]}]})";
+
+TEST_F(PlanJson, readsAPalletPlanWithItsPalletsAndItsContainers) {
+  EXPECT_TRUE(isPalletPlanJson(kPalletPlan));
+  EXPECT_FALSE(isPalletPlanJson(kLoadMaxPlan));
+  const JsonPalletPlanReading reading = readPalletPlanJson(kPalletPlan);
+  ASSERT_TRUE(reading.plan) << reading.reason;
+  const JsonPalletPlan& plan = *reading.plan;
+  EXPECT_EQ(plan.supportPercent, 100);
+  ASSERT_EQ(plan.pallets.size(), 1u);
+  EXPECT_EQ(plan.pallets[0].type, "EUR");
+  EXPECT_EQ(plan.pallets[0].height, 344);
+  EXPECT_EQ(plan.pallets[0].grossWeight, 65.0);
+  ASSERT_EQ(plan.pallets[0].cartons.size(), 2u);
+  EXPECT_EQ(plan.pallets[0].cartons[1], (PlacedCarton{0, 400, 144, 0, 400, 200, 600}));
+  ASSERT_EQ(plan.containers.size(), 1u);
+  ASSERT_EQ(plan.containers[0].pallets.size(), 1u);
+  const PlacedPallet& placed = plan.containers[0].pallets[0];
+  EXPECT_EQ(placed.pallet, 0);
+  EXPECT_TRUE(placed.turned);
+  EXPECT_EQ(placed.statedSizeX, 1200);
+  ASSERT_EQ(plan.containers[0].cartons.size(), 1u);
+  EXPECT_EQ(plan.containers[0].cartons[0].type, 1);
+}
+
+TEST_F(PlanJson, refusesAPalletPlanSayingWhatAndWhere) {
+  std::string text = kPalletPlan;
+  text.replace(text.find("\"pallet\":0"), 10, "\"pallet\":\"a\"");
+  const JsonPalletPlanReading reading = readPalletPlanJson(text);
+  EXPECT_FALSE(reading.plan);
+  EXPECT_NE(reading.reason.find("containers[0].placements[0].pallet"), std::string::npos) << reading.reason;
+  std::string noType = kPalletPlan;
+  noType.replace(noType.find("\"type\": \"EUR\""), 13, "\"type\": 3");
+  EXPECT_NE(readPalletPlanJson(noType).reason.find("pallets[0].type"), std::string::npos);
+}
+
+TEST_F(PlanJson, aPalletPlanNamesPalletTypesAndContainerTypesOfTheProject) {
+  FillScheme project;
+  project.cartons.resize(2);
+  const JsonPalletPlan plan = *readPalletPlanJson(kPalletPlan).plan;
+  const NestedPlanReading reading = nestedPlanOfJson(project, plan, 100);
+  ASSERT_TRUE(reading.plan) << reading.reason;
+  EXPECT_EQ(reading.plan->pallets[0].kind.width, 800) << "the preset EUR";
+  JsonPalletPlan unknown = plan;
+  unknown.pallets[0].type = "CHEP";
+  EXPECT_NE(nestedPlanOfJson(project, unknown, 100).reason.find("CHEP"), std::string::npos);
+  JsonPalletPlan noContainer = plan;
+  noContainer.containers[0].type = 1;
+  EXPECT_FALSE(nestedPlanOfJson(project, noContainer, 100).plan);
+}
+
 }  // namespace
 }  // namespace check

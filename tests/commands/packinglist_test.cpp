@@ -290,3 +290,36 @@ TEST(PackingList, refusesBadCargoRuleCells) {
   expectMessageNames(read(header + "a,100,100,100,1,1,,,," + std::string(31, 'x') + "\n"), "第2行第10列（目的地）");
   expectMessageNames(read(header + "a,100,100,100,1,1,,,,\"a\nb\"\n"), "第2行第10列（目的地）");
 }
+
+TEST(PackingList, thePalletColumnNamesAPresetOrAProjectsPalletType) {
+  PalletType own;
+  own.name = "半托";
+  const std::vector<PalletType> types = {own};
+  const PackingList list = readPackingList(
+      "名称,长,宽,高,重量,数量,托盘\n"
+      "a,600,400,300,10,5,eur\n"
+      "b,600,400,300,10,5,半托\n"
+      "c,600,400,300,10,5,\n",
+      0, types);
+  ASSERT_TRUE(list.ok()) << list.message;
+  ASSERT_EQ(list.cartons.size(), 3u);
+  EXPECT_EQ(list.cartons[0].pallet, "EUR") << "a preset by its short name as the presets spell it";
+  EXPECT_EQ(list.cartons[1].pallet, "半托");
+  EXPECT_EQ(list.cartons[2].pallet, "") << "empty: loose";
+  expectMessageNames(read(kHeader.substr(0, kHeader.size() - 1) + ",pallet\na,1,1,1,1,1,半托\n"), "第2行第7列（托盘）");
+}
+
+TEST(PackingList, writesThePalletColumnOnlyWhenACartonGoesOntoAPallet) {
+  std::vector<Carton> cartons(2);
+  cartons[0] = {"a", 600, 400, 300, false, 0, 10, 0, 5, kSpaceNone};
+  cartons[0].pallet = "US";
+  cartons[1] = {"b", 600, 400, 300, false, 0, 10, 1, 5, kSpaceNone};
+  const std::string text = packingListText(cartons);
+  EXPECT_NE(text.find(",托盘\r\n"), std::string::npos);
+  const PackingList back = readPackingList(text);
+  ASSERT_TRUE(back.ok()) << back.message;
+  EXPECT_EQ(back.cartons[0].pallet, "US");
+  EXPECT_EQ(back.cartons[1].pallet, "");
+  cartons[0].pallet.clear();
+  EXPECT_EQ(packingListText(cartons).find("托盘"), std::string::npos);
+}

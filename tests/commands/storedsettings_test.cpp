@@ -16,6 +16,8 @@ StoredSettings someChosenSettings() {
   stored.exportFolder = "/home/user/Documents/Cargolyx";
   stored.recentFiles = {"/home/user/项目/demo.pak", "/tmp/a.pak"};
   s.language = "en";
+  PalletType half{"半托 800", 800, 600, 120, 12.5, 1400, 600.5, 20, false, 0, kForkFromEnds};
+  s.pallets = {half, palletPresets()[1]};
   return stored;
 }
 
@@ -106,4 +108,15 @@ TEST(StoredSettings, libraryRowsTheContainerDialogWouldRefuseAreLeftOut) {
   EXPECT_EQ(readStoredSettings(text).settings.containers.size(), 1u);
   text["library/size"] = "many";
   EXPECT_TRUE(readStoredSettings(text).settings.containers.empty());
+}
+
+TEST(StoredSettings, palletLibraryRowsThatMakeNoPalletAreLeftOut) {
+  SettingsText text = writeStoredSettings(someChosenSettings());
+  ASSERT_EQ(text.at("pallets/size"), "2");
+  text["pallets/1/maxHeight"] = "100";  // below the base
+  const Settings read = readStoredSettings(text).settings;
+  ASSERT_EQ(read.pallets.size(), 1u);
+  EXPECT_EQ(read.pallets[0].name, "ISO");
+  text["pallets/2/stackable"] = "maybe";
+  EXPECT_TRUE(readStoredSettings(text).settings.pallets.empty());
 }

@@ -88,6 +88,45 @@ FillScheme fleetProject() {
   return p;
 }
 
+// The same with pallets: a type of the project's own, cartons on it and on a preset, and a
+// plan of two built pallets in one container, one of them turned.
+FillScheme palletProject() {
+  FillScheme p = sampleProject();
+  PalletType own;
+  own.name = "半托";
+  own.length = 800;
+  own.width = 600;
+  own.baseHeight = 120;
+  own.tareWeight = 12.5;
+  own.maxHeight = 1500;
+  own.maxGrossWeight = 600.25;
+  own.overhang = 30;
+  own.stackable = false;
+  own.maxLoadOnTop = 0;
+  own.forkEntry = kForkFromEnds;
+  p.palletTypes = {own};
+  p.cartons[0].pallet = "半托";
+  p.cartons[1].pallet = "EUR";
+  LoadedPallet pallet;
+  pallet.type = own;
+  BlockScheme onPallet = p.result.containers[0].blocks[0];
+  onPallet.x = 30;
+  onPallet.y = 120;
+  onPallet.z = 30;
+  onPallet.gapY = onPallet.gapZ = 0;
+  pallet.blocks = {onPallet};
+  pallet.height = 1920;
+  pallet.grossWeight = 512.75;
+  pallet.centreX = 330.5;
+  pallet.centreY = 900;
+  pallet.centreZ = 430;
+  p.result.mode = PlanningMode::Pallets;
+  p.result.pallets = {pallet, pallet};
+  p.result.containers.resize(1);
+  p.result.containers[0].pallets = {PalletPlacement{0, 0, 0, 0, false}, PalletPlacement{1, 900, 0, 0, true}};
+  return p;
+}
+
 }  // namespace
 
 TEST(ProjectJson, readsTheDocumentWrittenByHand) {
@@ -139,6 +178,37 @@ TEST(ProjectJson, aProjectWithItsResultReadsBackEqual) {
   EXPECT_NE(fleetText.find("\"requires\": [\"fleet\"]"), std::string::npos) << "a reader must know the fleet";
   ASSERT_TRUE(read(fleetText, q).ok());
   EXPECT_EQ(q, fleet);
+}
+
+TEST(ProjectJson, palletTypesCartonsOnPalletsAndAPalletPlanReadBackEqual) {
+  const FillScheme p = palletProject();
+  const std::string text = projectToJson(p);
+  EXPECT_NE(text.find("\"requires\": [\"pallets\"]"), std::string::npos) << "a reader must know pallets";
+  FillScheme q;
+  const ProjectJsonOutcome outcome = read(text, q);
+  ASSERT_TRUE(outcome.ok()) << outcome.detail;
+  EXPECT_EQ(q, p);
+  EXPECT_EQ(projectToJson(q), text);
+  // A carton naming a preset needs the feature as well, with no type of the project's own.
+  FillScheme preset = sampleProject();
+  preset.result = {};
+  preset.cartons[1].pallet = "EUR";
+  EXPECT_NE(projectToJson(preset).find("\"requires\": [\"pallets\"]"), std::string::npos);
+  preset.cartons[1].pallet.clear();
+  EXPECT_NE(projectToJson(preset).find("\"requires\": []"), std::string::npos);
+}
+
+TEST(ProjectJson, aPakCannotHoldPallets) {
+  const std::string folder = ::testing::TempDir();
+  FillScheme p = sampleProject();
+  p.result = {};
+  p.cartons[1].pallet = "EUR";
+  EXPECT_TRUE(hasFormatTwoFeatures(p));
+  EXPECT_FALSE(saveProjectFile(folder + "/pallets.pak", p));
+  EXPECT_TRUE(saveProjectFile(folder + "/pallets.clyx", p));
+  p.cartons[1].pallet.clear();
+  p.palletTypes = {PalletType{}};
+  EXPECT_TRUE(hasFormatTwoFeatures(p)) << "a pallet type of the project's own";
 }
 
 struct Refusal {
@@ -234,6 +304,16 @@ INSTANTIATE_TEST_SUITE_P(
                 ProjectJsonProblem::Damaged, "container.balance.lengthPercent"},
         Refusal{"{\"cargolyxProject\": 2, \"requires\": [\"stacking\", \"loadingRamp\"]}", ProjectJsonProblem::UnknownFeature,
                 "loadingRamp"},
+        Refusal{PROJECT(", \"cartons\": [], \"palletTypes\": [{\"name\": \"p\", \"length\": 1200, \"width\": 800, "
+                        "\"baseHeight\": 144, \"maxHeight\": 100, \"maxGrossWeight\": 1000}]"),
+                ProjectJsonProblem::Damaged, "palletTypes[0]: not a pallet"},
+        Refusal{PROJECT(", \"cartons\": [], \"palletTypes\": [{\"name\": \"p\", \"length\": 1200, \"width\": 800, "
+                        "\"baseHeight\": 144, \"maxHeight\": 1000, \"maxGrossWeight\": 1000, \"forkEntry\": \"top\"}]"),
+                ProjectJsonProblem::Damaged, "palletTypes[0].forkEntry: not all, ends or sides"},
+        Refusal{PROJECT(", \"cartons\": [], \"result\": {\"planner\": \"pallets\", \"pallets\": [], \"containers\": "
+                        "[{\"container\": {\"name\": \"c\", \"length\": 1, \"width\": 1, \"height\": 1, \"maxWeight\": 1}, "
+                        "\"blocks\": [], \"pallets\": [{\"pallet\": 0, \"x\": 0, \"y\": 0, \"z\": 0}]}]}"),
+                ProjectJsonProblem::Damaged, "result.containers[0].pallets[0].pallet: no pallet 0"},
         Refusal{"{\"cargolyxProject\": 2, \"n\": 1e999}", ProjectJsonProblem::Damaged, ""},
         Refusal{"{\"cargolyxProject\": 2, \"n\": [[[[[[[[[[[[[[[[[[[[]]]]]]]]]]]]]]]]]]]}", ProjectJsonProblem::Damaged,
                 "nested deeper than 16 levels"}));

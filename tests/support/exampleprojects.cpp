@@ -59,5 +59,16 @@ std::vector<ExampleProject> exampleProjects() {
   shipment.project.cartons.push_back(carton("冰箱", 700, 650, 1700, 75.0, 60, 1, true));
   examples.push_back(shipment);
 
+  // Cartons built onto EUR pallets, two types, and a third loaded loose beside the pallets
+  // (a format 2 project: its cartons name a pallet type).
+  ExampleProject pallets{"pallets.clyx", {}};
+  pallets.project.container = Container{"40尺高柜", 12032, 2352, 2698, 26500};
+  pallets.project.cartons.push_back(carton("微波炉", 500, 400, 300, 15.0, 300, 6, true));
+  pallets.project.cartons.push_back(carton("电饭煲", 400, 300, 250, 6.0, 420, 3, true));
+  pallets.project.cartons.push_back(carton("冰箱", 700, 650, 1700, 75.0, 20, 1, true));
+  pallets.project.cartons[0].pallet = "EUR";
+  pallets.project.cartons[1].pallet = "EUR";
+  examples.push_back(pallets);
+
   return examples;
 }

@@ -3,6 +3,7 @@
 // for, and the model's choice among them.
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <numeric>
 #include <set>
@@ -23,11 +24,16 @@ namespace {
 constexpr std::size_t kMaxPatterns = 4000;
 // Branch-and-bound nodes the model may take for its whole-number choice.
 constexpr std::int32_t kCoverNodes = 20000;
+// The least time the model gets for its whole-number choice when the time limit is near.
+constexpr double kLeastModelSeconds = 0.5;
 // Rounds of asking the model's prices for new patterns.
 constexpr int kMaxPricingRounds = 60;
-// The load-max planner's effort in a second of two threads, about, on the machines the
-// program runs on: what the time limit is turned into.
-constexpr double kEffortPerSecond = 80e6;
+// The effort of a load-max run: at least this, and this much while the rate of the
+// machine on this cargo is not yet known.
+constexpr std::uint64_t kLeastCallEffort = 20'000;
+constexpr std::uint64_t kFirstCallEffort = 100'000;
+// At most this, however long the time limit.
+constexpr std::uint64_t kMostCallEffort = 60'000'000;
 
 using Counts = std::vector<std::int32_t>;
 
@@ -62,8 +68,9 @@ class Planner {
   }
   // finishing: the run's first answer, finished past the deadline (only a cancel stops it).
   std::optional<Pattern> pack(std::int32_t type, const Counts& counts, bool finishing = false) {
+    const std::uint64_t effort = callEffort();
     std::optional<Pattern> p =
-        finishing ? packer_.packToFinish(type, counts, callEffort_) : packer_.pack(type, counts, callEffort_);
+        finishing ? packer_.packToFinish(type, counts, effort) : packer_.pack(type, counts, effort);
     if (p) addToPool(*p);
     return p;
   }
@@ -103,7 +110,11 @@ class Planner {
   std::size_t types_;
   Counts demand_;
   std::vector<UnfitReason> unfit_;
-  std::uint64_t callEffort_ = 0;
+  std::uint64_t callEffort() const;
+
+  std::uint64_t budgetCallEffort_ = 0;  // the effort budget over the runs planned
+  std::uint64_t plannedCalls_ = 1;
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
   std::vector<Pattern> pool_;
   std::set<std::pair<std::int32_t, Counts>> seen_;
   Answer best_;
@@ -268,7 +279,10 @@ void Planner::chooseWithTheModel() {
   for (const Pattern& p : pool_) problem.patternValue.push_back(problem.cheapest ? costOf(p.type) : p.volume);
   problem.demand = demand_;
   for (const FleetContainerType& c : input_.containers) problem.available.push_back(c.available);
-  const std::optional<std::vector<std::int32_t>> choice = chooseWhole(problem, kCoverNodes);
+  // Past the deadline the model still gets a moment to turn the patterns into an answer.
+  const std::optional<double> left = packer_.secondsLeft();
+  const std::optional<std::vector<std::int32_t>> choice =
+      chooseWhole(problem, kCoverNodes, left ? std::max(*left, kLeastModelSeconds) : 0.0);
   if (!choice) return;
   Answer answer;
   answer.valid = true;
@@ -299,6 +313,16 @@ void Planner::chooseWithTheModel() {
   consider(std::move(answer));
 }
 
+std::uint64_t Planner::callEffort() const {
+  if (input_.timeLimitSeconds <= 0) return budgetCallEffort_;
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+  const std::uint64_t used = packer_.effortUsed();
+  if (used < kFirstCallEffort || seconds <= 0) return std::min(budgetCallEffort_, kFirstCallEffort);
+  const double perSecond = static_cast<double>(used) / seconds;
+  const double share = perSecond * input_.timeLimitSeconds / static_cast<double>(plannedCalls_);
+  return std::clamp<std::uint64_t>(static_cast<std::uint64_t>(share), kLeastCallEffort, budgetCallEffort_);
+}
+
 FleetResult Planner::run() {
   FleetResult result;
   unfit_ = unfitTypes(input_);
@@ -318,14 +342,11 @@ FleetResult Planner::run() {
   });
 
   // Each load-max run gets a share of the effort that lets the fills below run several
-  // times within the time limit (at a rate this kind of machine reaches), so that a time
-  // limit seldom decides the answer and the same input gives the same answer.
-  std::uint64_t effort = input_.effortBudget;
-  if (input_.timeLimitSeconds > 0)
-    effort = std::min<std::uint64_t>(effort, static_cast<std::uint64_t>(input_.timeLimitSeconds * kEffortPerSecond));
-  const std::uint64_t calls = 30 + 5 * static_cast<std::uint64_t>(std::max<std::int64_t>(1, bound.containers)) +
-                              2 * types_ * input_.containers.size();
-  callEffort_ = std::clamp<std::uint64_t>(effort / calls, 100'000, 60'000'000);
+  // times: of the effort budget (the same input gives the same answer), and under a time
+  // limit of what this machine does on this cargo in that time.
+  plannedCalls_ = 30 + 5 * static_cast<std::uint64_t>(std::max<std::int64_t>(1, bound.containers)) +
+                  2 * types_ * input_.containers.size();
+  budgetCallEffort_ = std::clamp<std::uint64_t>(input_.effortBudget / plannedCalls_, kLeastCallEffort, kMostCallEffort);
 
   if (total(demand_) > 0) {
     // Containers one after another, then spreading the cartons, then the model's choice.

@@ -27,9 +27,14 @@ bool PatternPacker::mustStop() const {
 namespace {
 
 // The effort of a container planned past the deadline: a quick plan, not a search.
-constexpr std::uint64_t kFinishingEffort = 1'000'000;
+constexpr std::uint64_t kFinishingEffort = 20'000;
 
 }  // namespace
+
+std::optional<double> PatternPacker::secondsLeft() const {
+  if (!hasDeadline_) return std::nullopt;
+  return std::max(0.0, std::chrono::duration<double>(deadline_ - std::chrono::steady_clock::now()).count());
+}
 
 std::optional<Pattern> PatternPacker::pack(std::int32_t type, const std::vector<std::int32_t>& counts,
                                            std::uint64_t effort) {

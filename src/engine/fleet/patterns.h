@@ -34,6 +34,8 @@ class PatternPacker {
                                       std::uint64_t effort);
 
   bool mustStop() const;
+  // Seconds until the deadline (0 when it has passed); nothing without a deadline.
+  std::optional<double> secondsLeft() const;
   bool timedOut() const { return timedOut_; }
   bool cancelled() const;
   std::uint64_t effortUsed() const { return effortUsed_; }

@@ -62,7 +62,8 @@ Matrix matrixOf(const CoverProblem& p) {
 
 }  // namespace
 
-std::optional<std::vector<std::int32_t>> chooseWhole(const CoverProblem& problem, std::int32_t nodeLimit) {
+std::optional<std::vector<std::int32_t>> chooseWhole(const CoverProblem& problem, std::int32_t nodeLimit,
+                                                     double maxSeconds) {
   if (problem.patterns == nullptr || problem.patterns->empty()) return std::nullopt;
   const Matrix m = matrixOf(problem);
   std::unique_ptr<Cbc_Model, void (*)(Cbc_Model*)> model(Cbc_newModel(), Cbc_deleteModel);
@@ -70,9 +71,11 @@ std::optional<std::vector<std::int32_t>> chooseWhole(const CoverProblem& problem
   Cbc_loadProblem(model.get(), m.cols, m.rows, m.start.data(), m.index.data(), m.value.data(), m.colLower.data(),
                   m.colUpper.data(), m.objective.data(), m.rowLower.data(), m.rowUpper.data());
   for (int c = 0; c < m.cols; ++c) Cbc_setInteger(model.get(), c);
-  // A node limit, not a time limit: the same problem gives the same choice on every machine.
+  // A node limit: the same problem gives the same choice on every machine, unless the
+  // caller's time runs out first.
   Cbc_setParameter(model.get(), "maxNodes", std::to_string(nodeLimit).c_str());
   Cbc_setParameter(model.get(), "threads", "1");
+  if (maxSeconds > 0) Cbc_setMaximumSeconds(model.get(), maxSeconds);
   Cbc_solve(model.get());
   if (Cbc_isProvenInfeasible(model.get())) return std::nullopt;
   const double* x = Cbc_getColSolution(model.get());

@@ -25,7 +25,9 @@ struct CoverProblem {
 
 // The whole-number choice, or nothing when there is none (or the solver found none within
 // its node limit). The same problem gives the same choice.
-std::optional<std::vector<std::int32_t>> chooseWhole(const CoverProblem& problem, std::int32_t nodeLimit);
+// maxSeconds above 0 also bounds its time: then it keeps the best choice found by then.
+std::optional<std::vector<std::int32_t>> chooseWhole(const CoverProblem& problem, std::int32_t nodeLimit,
+                                                     double maxSeconds = 0);
 
 // The prices of the covering rows in the relaxation of a Cheapest problem (x_p real): what
 // one more carton of each type is worth. Nothing when the relaxation has no solution.
