@@ -126,6 +126,10 @@ void TMainForm::tbFillClick() {
     messages_->information(qs(fleetFillMessage()));
     return;
   }
+  if (project_->result.mode == PlanningMode::Pallets && !project_->result.empty()) {
+    messages_->information(qs(palletFillMessage()));
+    return;
+  }
   const std::vector<int> selected = selectedResultRows();
   const FillDecision decision = decideFill(*project_, selected);
   if (decision == FillDecision::FillOneBlock) {
