@@ -196,19 +196,34 @@ ResultListing resultListing(const FillScheme& project, std::size_t k) {
   return blockListing(project, containers[k]);
 }
 
-LoadBalance partsBalance(const ProjectInput& project, const Container& container,
-                         const std::vector<const ShownPart*>& parts) {
-  std::vector<Carton> cartons = project.cartons;
-  LoadedContainer shown{container, {}};
+WeighedLoad weighedLoad(const ProjectInput& project, const Container& container,
+                        const std::vector<const ShownPart*>& parts) {
+  WeighedLoad load{project.cartons, LoadedContainer{container, {}}};
   for (const ShownPart* part : parts) {
-    shown.blocks.insert(shown.blocks.end(), part->blocks.begin(), part->blocks.end());
+    load.loaded.blocks.insert(load.loaded.blocks.end(), part->blocks.begin(), part->blocks.end());
     if (!part->palletBase || !(part->tareWeight > 0)) continue;
     // The base: a carton of its own that weighs the tare.
     Carton base;
     base.name = part->palletType;
     base.weight = part->tareWeight;
-    cartons.push_back(base);
-    shown.blocks.push_back(boxBlock(*part->palletBase, static_cast<std::int32_t>(cartons.size() - 1)));
+    load.cartons.push_back(base);
+    load.loaded.blocks.push_back(boxBlock(*part->palletBase, static_cast<std::int32_t>(load.cartons.size() - 1)));
   }
-  return loadBalance(cartons, shown);
+  return load;
+}
+
+LoadBalance partsBalance(const ProjectInput& project, const Container& container,
+                         const std::vector<const ShownPart*>& parts) {
+  const WeighedLoad load = weighedLoad(project, container, parts);
+  return loadBalance(load.cartons, load.loaded);
+}
+
+std::optional<AxleLoads> listingAxleLoads(const ProjectInput& project, const Container& container,
+                                          const ResultListing& listing) {
+  std::vector<const ShownPart*> parts;
+  for (const ShownPart& part : listing.parts) parts.push_back(&part);
+  WeighedLoad load = weighedLoad(project, container, parts);
+  ProjectInput weighed = project;
+  weighed.cartons = std::move(load.cartons);
+  return axleLoads(weighed, load.loaded);
 }

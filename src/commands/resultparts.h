@@ -44,7 +44,21 @@ struct ResultListing {
 // result, the totals row of an empty container and the leftovers.
 ResultListing resultListing(const FillScheme& project, std::size_t k);
 
+// The given parts as a load to weigh: the project's cartons and a carton more per pallet
+// base, weighing its tare; the parts' blocks and a block per base, in a container.
+struct WeighedLoad {
+  std::vector<Carton> cartons;
+  LoadedContainer loaded;
+};
+WeighedLoad weighedLoad(const ProjectInput& project, const Container& container,
+                        const std::vector<const ShownPart*>& parts);
+
 // The weight and the centre of gravity of the given parts: their cartons, and each
 // pallet's tare at the middle of its base.
 LoadBalance partsBalance(const ProjectInput& project, const Container& container,
                          const std::vector<const ShownPart*>& parts);
+
+// The axle loads of the whole listing's parts, the pallets' tares included; nothing when
+// the project names no vehicle.
+std::optional<AxleLoads> listingAxleLoads(const ProjectInput& project, const Container& container,
+                                          const ResultListing& listing);

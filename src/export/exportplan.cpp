@@ -285,6 +285,8 @@ bool ExportPlan::stageBlockPictures(StagingFolder& staging) try {
   if (drawStep == nullptr) return fail(libraryFile + ": no entry point DrawStep");
   const auto drawOrientation = library.entry<DrawOrientationFunction>("DrawOrientation");
   if (drawOrientation == nullptr) return fail(libraryFile + ": no entry point DrawOrientation");
+  const auto drawPallet = library.entry<DrawPalletFunction>("DrawPallet");
+  if (hasPallets() && drawPallet == nullptr) return fail(libraryFile + ": no entry point DrawPallet");
   const Container& container = loaded_.container;
   const std::vector<PlanStep> steps = this->steps();
   const std::string innerEnd = inLanguage("里端", "Inner end"), door = inLanguage("门", "Door");
@@ -325,15 +327,13 @@ bool ExportPlan::stageBlockPictures(StagingFolder& staging) try {
     });
     if (!drawn) return false;
   }
-  return stagePalletPictures(staging, library);
+  return stagePalletPictures(staging, drawPallet);
 } catch (const std::exception& e) {
   return fail(libraryFile + ": " + e.what());
 }
 
-bool ExportPlan::stagePalletPictures(StagingFolder& staging, DynamicLibrary& library) {
+bool ExportPlan::stagePalletPictures(StagingFolder& staging, DrawPalletFunction drawPallet) {
   if (!hasPallets()) return true;
-  const auto drawPallet = library.entry<DrawPalletFunction>("DrawPallet");
-  if (drawPallet == nullptr) return fail(libraryFile + ": no entry point DrawPallet");
   const PalletList list = palletList(loaded_, pallets_);
   const std::string layerPrefix = inLanguage("第 ", "Layer "), layerSuffix = inLanguage(" 层", "");
   for (std::size_t i = 0; i < list.distinct.size(); ++i) {
@@ -549,7 +549,10 @@ std::string ExportPlan::totalsHtml() const {
       if (placement.pallet >= 0 && static_cast<std::size_t>(placement.pallet) < pallets_.size()) ++pallets;
     html += "<br>" + inLanguage("托盘：", "Pallets: ") + number(pallets);
   }
-  if (const std::optional<AxleLoads> axles = axleLoads(project_, all)) html += axleTableHtml(*axles, project_, escapeHtml);
+  const std::optional<AxleLoads> axles = hasPallets()
+                                            ? listingAxleLoads(project_, loaded_.container, resultListing(planOfContainer(), 0))
+                                            : axleLoads(project_, loaded_);
+  if (axles) html += axleTableHtml(*axles, project_, escapeHtml);
   // What the plan leaves behind, so that nobody counts on it arriving.
   const std::vector<Leftover>& leftovers = leftovers_;
   if (!leftovers.empty()) {

@@ -18,13 +18,13 @@
 #include <string>
 #include <string_view>
 
+#include "boxpic/boxpic.h"
 #include "commands/leftovers.h"
 #include "engine/balance.h"
 #include "model/fillscheme.h"
 #include "model/language.h"
 #include "platform/programfolder.h"
 
-class DynamicLibrary;
 class StagingFolder;
 struct PlanStep;
 
@@ -143,7 +143,8 @@ class ExportPlan {
   LoadedContainer allCartons() const;
   // The weight and balance of everything loaded, the pallets' tares too.
   LoadBalance wholeBalance() const;
-  bool stagePalletPictures(StagingFolder& staging, DynamicLibrary& library);
+  // The layers of each distinct pallet, drawn by the library's DrawPallet.
+  bool stagePalletPictures(StagingFolder& staging, DrawPalletFunction drawPallet);
   bool cancelled() const { return cancel_ != nullptr && cancel_->load(); }
   // The three steps, writing into staging.
   bool stageHtml(StagingFolder& staging);

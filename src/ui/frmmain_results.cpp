@@ -265,7 +265,8 @@ void TMainForm::showStatistics(int mode) {
   StatusWeight->setVisible(!weight.empty());
   StatusCentre->setText(QString::fromStdString(centre));
   StatusCentre->setVisible(!centre.empty());
-  const std::optional<AxleLoads> axles = mode == 2 ? axleLoads(*project_, counted) : std::nullopt;
+  const std::optional<AxleLoads> axles =
+      mode == 2 ? listingAxleLoads(*project_, shownContainer().container, listing_) : std::nullopt;
   const std::string axleLine = axles ? axleLoadText(*axles, *project_) : std::string();
   StatusAxles->setText(QString::fromStdString(axleLine));
   StatusAxles->setVisible(!axleLine.empty());

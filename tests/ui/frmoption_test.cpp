@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -256,4 +257,45 @@ TEST_F(OptionsDialog, thePlanningPageShowsAndChecksTheLoadMaxOptions) {
   EXPECT_TRUE(sets->isChecked());
   EXPECT_EQ(box(&form, "txtTimeLimit")->text(), "2");
   EXPECT_EQ(box(&form, "txtSupportPercent")->text(), "100");
+}
+
+TEST_F(OptionsDialog, thePalletPageEditsTheProjectsOwnPalletTypes) {
+  PalletType own = palletPresets()[1];
+  own.name = "大托";
+  host.scheme.palletTypes = {own};
+  open();
+  pages()->setCurrentWidget(form.findChild<QWidget*>("SheetPallets"));
+  auto* table = form.findChild<QTableWidget*>("lvPallets");
+  ASSERT_NE(table, nullptr);
+  ASSERT_EQ(table->rowCount(), 1);
+  EXPECT_EQ(table->item(0, 0)->text(), "大托");
+
+  // A new row starts as a EUR pallet with a name of its own; typed changes are stored on OK.
+  click("btnAddPallet");
+  ASSERT_EQ(table->rowCount(), 2);
+  EXPECT_EQ(table->item(1, 0)->text(), "托盘1");
+  table->item(1, 1)->setText("1000");
+  table->item(1, 2)->setText("600");
+  click("btnOK");
+  ASSERT_TRUE(host.boxes.shown.isEmpty()) << host.boxes.shown.join("\n").toStdString();
+  ASSERT_EQ(host.scheme.palletTypes.size(), 2u);
+  EXPECT_EQ(host.scheme.palletTypes[0], own);
+  EXPECT_EQ(host.scheme.palletTypes[1].name, "托盘1");
+  EXPECT_EQ(host.scheme.palletTypes[1].length, 1000);
+  EXPECT_EQ(host.scheme.palletTypes[1].width, 600);
+
+  // A row that makes no pallet keeps the dialog open on it and stores nothing.
+  open();
+  pages()->setCurrentWidget(form.findChild<QWidget*>("SheetPallets"));
+  table->item(0, 3)->setText("0");
+  click("btnOK");
+  EXPECT_EQ(host.boxes.shown.size(), 1);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(host.scheme.palletTypes[0], own);
+  table->selectRow(1);
+  click("btnDelPallet");
+  table->item(0, 3)->setText("144");
+  click("btnOK");
+  ASSERT_EQ(host.scheme.palletTypes.size(), 1u);
+  EXPECT_EQ(host.scheme.palletTypes[0].name, "大托");
 }
