@@ -823,8 +823,10 @@ rests on the cartons below over at least this share of its base.</translation>
     </message>
     <message>
         <location filename="../../src/ui/frmoption.cpp" line="453"/>
-        <source>本项目自己的托盘类型。EUR、ISO、US 三种预设总可选用；与预设同名的类型代替该预设。</source>
-        <translation>The project's own pallet types. The presets EUR, ISO and US can always be chosen; a type named like a preset takes its place.</translation>
+        <source>托盘库：您自己的托盘类型，在各项目间保留；勾选的是本项目所用的类型。
+EUR、ISO、US 三种预设总可选用；与预设同名的类型代替该预设。</source>
+        <translation>The pallet library: your own pallet types, kept from project to project; the ticked ones are this project&apos;s.
+The presets EUR, ISO and US can always be chosen; a type named like a preset takes its place.</translation>
     </message>
 </context>
 <context>

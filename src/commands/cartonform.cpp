@@ -221,7 +221,8 @@ std::string volumeExceededMessage(bool newMode, double roomFor) {
   return message;
 }
 
-std::vector<PalletChoice> palletChoices(const ProjectInput& project, const std::string& current) {
+std::vector<PalletChoice> palletChoices(const ProjectInput& project, const std::string& current,
+                                        const std::vector<PalletType>& library) {
   std::vector<PalletChoice> choices{{std::string(), inLanguage("散装", "Loose")}};
   const auto listed = [&choices](const std::string& name) {
     return std::any_of(choices.begin() + 1, choices.end(), [&name](const PalletChoice& c) { return c.name == name; });
@@ -232,6 +233,8 @@ std::vector<PalletChoice> palletChoices(const ProjectInput& project, const std::
   }
   for (const PalletType& own : project.palletTypes)
     if (!own.name.empty() && !listed(own.name)) choices.push_back({own.name, own.displayText()});
+  for (const PalletType& kept : library)
+    if (!kept.name.empty() && !listed(kept.name)) choices.push_back({kept.name, kept.displayText()});
   if (!current.empty() && findPalletType(project.palletTypes, current) == nullptr && !listed(current))
     choices.push_back({current, current + inLanguage("（未定义）", " (not defined)")});
   return choices;
@@ -244,4 +247,12 @@ int palletChoiceOf(const std::vector<PalletChoice>& choices, const ProjectInput&
   for (std::size_t i = 1; i < choices.size(); ++i)
     if (choices[i].name == name) return static_cast<int>(i);
   return 0;
+}
+
+void adoptLibraryPallet(ProjectInput& project, const std::vector<PalletType>& library, const std::string& name) {
+  if (name.empty()) return;
+  const auto named = [&name](const PalletType& type) { return type.name == name; };
+  if (std::any_of(project.palletTypes.begin(), project.palletTypes.end(), named)) return;
+  const auto kept = std::find_if(library.begin(), library.end(), named);
+  if (kept != library.end()) project.palletTypes.push_back(*kept);
 }

@@ -107,3 +107,22 @@ PalletType newPalletType(const std::vector<PalletRow>& rows) {
       return type;
   }
 }
+
+PalletTable palletTable(const std::vector<PalletType>& library, const std::vector<PalletType>& project) {
+  PalletTable table;
+  const auto inProject = [&project](const std::string& name) {
+    return std::find_if(project.begin(), project.end(), [&name](const PalletType& t) { return t.name == name; });
+  };
+  for (const PalletType& kept : library) {
+    const auto own = inProject(kept.name);
+    table.types.push_back(own == project.end() ? kept : *own);
+    table.inProject.push_back(own != project.end());
+  }
+  for (const PalletType& own : project) {
+    const bool listed = std::any_of(library.begin(), library.end(), [&own](const PalletType& t) { return t.name == own.name; });
+    if (listed) continue;
+    table.types.push_back(own);
+    table.inProject.push_back(true);
+  }
+  return table;
+}

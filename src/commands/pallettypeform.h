@@ -1,8 +1,10 @@
 #pragma once
-// The project's own pallet types as the options dialog edits them: a table with a row of
-// texts per type, read back into pallet types on OK, with the reason when a row makes no
-// pallet. The presets EUR, ISO and US are not in the table; a type of the project's own
-// with a preset's name takes the preset's place for this project.
+// The pallet library as the options dialog edits it: a table with a row of texts per
+// pallet type, each marked when the project uses it as one of its own, read back on OK
+// into the library (every row, kept between starts) and the project's own types (the
+// marked rows), with the reason when a row makes no pallet. The presets EUR, ISO and US
+// are not in the table; a type of the project's own with a preset's name takes the
+// preset's place for this project.
 
 #include <array>
 #include <cstddef>
@@ -35,6 +37,15 @@ struct PalletRowsCheck {
   bool accepted() const { return message.empty(); }
 };
 PalletRowsCheck readPalletRows(const std::vector<PalletRow>& rows);
+
+// The table's pallet types: the library's (a type the project has under the same name as
+// the project has it), then the project's own types the library lacks; and which of them
+// are the project's.
+struct PalletTable {
+  std::vector<PalletType> types;
+  std::vector<bool> inProject;
+};
+PalletTable palletTable(const std::vector<PalletType>& library, const std::vector<PalletType>& project);
 
 // A new row's pallet type: EUR's sizes and limits, named "托盘1" ("Pallet 1"), the first
 // number not yet taken by a row.

@@ -204,7 +204,7 @@ void TCartonPropForm::showEntry(const CartonEntry& e) {
   else cbStop->setEditText(qs(e.stop));
   // The items are the carton's data: its pallet name goes back as it came unless another is chosen.
   cbPallet->clear();
-  const std::vector<PalletChoice> pallets = palletChoices(host_.project(), e.pallet);
+  const std::vector<PalletChoice> pallets = palletChoices(host_.project(), e.pallet, host_.settings().pallets);
   for (const PalletChoice& choice : pallets) cbPallet->addItem(qs(choice.text), qs(choice.name));
   cbPallet->setCurrentIndex(palletChoiceOf(pallets, host_.project(), e.pallet));
   chkMustUpClick();
@@ -253,6 +253,7 @@ void TCartonPropForm::btnOKClick() {
   }
   carton = check.carton;
   addStopIfNew(project, carton.stop);
+  adoptLibraryPallet(project, host_.settings().pallets, carton.pallet);
   host_.refreshTree(true);
   newMode = false;
   accept();

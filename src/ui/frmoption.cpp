@@ -277,7 +277,7 @@ void TOptionForm::showSettings(const Settings& settings) {
   showSpacings(shown);
   showPlanning(shown);
   workingList.load(settings.containers, host_.project().container, host_.project().fleet);
-  showPalletTypes(host_.project().palletTypes);
+  showPalletTypes(settings.pallets, host_.project().palletTypes);
   showLibrary();
 }
 
@@ -401,10 +401,15 @@ void TOptionForm::btnOKClick() {
     host_.messages().information(qs(pallets.message));
     return;
   }
-  host_.project().palletTypes = pallets.types;
+  std::vector<PalletType> own;
+  const std::vector<bool> ticked = palletRowsTicked();
+  for (std::size_t i = 0; i < pallets.types.size(); ++i)
+    if (ticked[i]) own.push_back(pallets.types[i]);
+  host_.project().palletTypes = own;
   // After "恢复默认设置" what the dialog does not show goes back too.
   if (defaultsChosen_) host_.settings() = Settings{};
   applyOptions(check.values, host_.settings(), host_.project());
+  host_.settings().pallets = pallets.types;
   // A language other than this start's is kept for the next start; choosing the one in
   // effect leaves the stored choice, or the locale, deciding.
   const std::string language = cbeLanguage->currentData().toString().toStdString();
@@ -428,7 +433,7 @@ QWidget* TOptionForm::buildPalletPage() {
   auto* btnAddPallet = button(tr("增加托盘类型"), "btnAddPallet", SheetPallets);
   auto* btnDelPallet = button(tr("删除托盘类型"), "btnDelPallet", SheetPallets);
   connect(btnAddPallet, &QPushButton::clicked, this, [this] {
-    addPalletRow(palletRowOf(newPalletType(palletRowsShown())));
+    addPalletRow(palletRowOf(newPalletType(palletRowsShown())), true);
     lvPallets->selectRow(lvPallets->rowCount() - 1);
   });
   connect(btnDelPallet, &QPushButton::clicked, this, [this] {
@@ -439,16 +444,18 @@ QWidget* TOptionForm::buildPalletPage() {
   buttons->addWidget(btnDelPallet);
   buttons->addStretch();
   auto* layout = new QVBoxLayout(SheetPallets);
-  layout->addWidget(noteLabels(tr("本项目自己的托盘类型。EUR、ISO、US 三种预设总可选用；与预设同名的类型代替该预设。"),
+  layout->addWidget(noteLabels(tr("托盘库：您自己的托盘类型，在各项目间保留；勾选的是本项目所用的类型。\n"
+                                  "EUR、ISO、US 三种预设总可选用；与预设同名的类型代替该预设。"),
                                SheetPallets));
   layout->addWidget(lvPallets, 1);
   layout->addLayout(buttons);
   return SheetPallets;
 }
 
-void TOptionForm::showPalletTypes(const std::vector<PalletType>& types) {
+void TOptionForm::showPalletTypes(const std::vector<PalletType>& library, const std::vector<PalletType>& project) {
   lvPallets->setRowCount(0);
-  for (const PalletType& type : types) addPalletRow(palletRowOf(type));
+  const PalletTable table = palletTable(library, project);
+  for (std::size_t i = 0; i < table.types.size(); ++i) addPalletRow(palletRowOf(table.types[i]), table.inProject[i]);
 }
 
 namespace {
@@ -466,7 +473,7 @@ QComboBox* choiceBox(const std::vector<std::string>& texts, const std::string& c
 
 }  // namespace
 
-void TOptionForm::addPalletRow(const PalletRow& row) {
+void TOptionForm::addPalletRow(const PalletRow& row, bool inProject) {
   const int r = lvPallets->rowCount();
   lvPallets->insertRow(r);
   for (int c = 0; c < static_cast<int>(kPalletColumnCount); ++c) {
@@ -478,6 +485,16 @@ void TOptionForm::addPalletRow(const PalletRow& row) {
     else
       lvPallets->setItem(r, c, new QTableWidgetItem(qs(text)));
   }
+  // The name's box ticked: the project uses the type.
+  lvPallets->item(r, 0)->setFlags(lvPallets->item(r, 0)->flags() | Qt::ItemIsUserCheckable);
+  lvPallets->item(r, 0)->setCheckState(inProject ? Qt::Checked : Qt::Unchecked);
+}
+
+std::vector<bool> TOptionForm::palletRowsTicked() const {
+  std::vector<bool> ticked;
+  for (int r = 0; r < lvPallets->rowCount(); ++r)
+    ticked.push_back(lvPallets->item(r, 0) != nullptr && lvPallets->item(r, 0)->checkState() == Qt::Checked);
+  return ticked;
 }
 
 std::vector<PalletRow> TOptionForm::palletRowsShown() const {

@@ -322,3 +322,23 @@ TEST(CartonFormPallet, theChosenPalletIsStoredAndShownAgain) {
   e.pallet = "";
   EXPECT_EQ(checkCartonEntry(p.project, check.carton, false, e, false).carton.pallet, "") << "back to loose";
 }
+
+TEST(CartonFormPallet, theLibrarysTypesFollowTheProjectsAndOneChosenJoinsTheProject) {
+  FillScheme p;
+  PalletType own = palletPresets()[0];
+  own.name = "半托";
+  PalletType kept = palletPresets()[1];
+  kept.name = "大托";
+  p.palletTypes = {own};
+  const std::vector<PalletChoice> choices = palletChoices(p, "", {kept, own});
+  ASSERT_EQ(choices.size(), 6u) << "the library's 半托 is the project's, listed once";
+  EXPECT_EQ(choices[4].name, "半托");
+  EXPECT_EQ(choices[5].name, "大托");
+
+  adoptLibraryPallet(p, {kept, own}, "大托");
+  ASSERT_EQ(p.palletTypes.size(), 2u);
+  EXPECT_EQ(p.palletTypes[1], kept);
+  // A type the project has, a preset and loose add nothing.
+  for (const char* name : {"大托", "半托", "EUR", ""}) adoptLibraryPallet(p, {kept, own}, name);
+  EXPECT_EQ(p.palletTypes.size(), 2u);
+}

@@ -89,3 +89,19 @@ TEST(PalletTypeForm, aNewRowIsAEurPalletWithTheFirstFreeName) {
   EXPECT_TRUE(added.isUsable());
   EXPECT_EQ(newPalletType({}).name, "托盘1");
 }
+
+TEST(PalletTypeForm, theTableIsTheLibraryWithTheProjectsVersionsAndTheProjectsOthersTicked) {
+  PalletType kept = halfPallet();
+  PalletType projectsHalf = halfPallet();
+  projectsHalf.maxHeight = 1400;  // the project has 半托 as it was when its plan was made
+  PalletType other = palletPresets()[1];
+  other.name = "大托";
+  PalletType onlyInProject = palletPresets()[2];
+  onlyInProject.name = "美托";
+  const PalletTable table = palletTable({other, kept}, {onlyInProject, projectsHalf});
+  ASSERT_EQ(table.types.size(), 3u);
+  EXPECT_EQ(table.types[0], other);
+  EXPECT_EQ(table.types[1], projectsHalf) << "the project's version of a type it has";
+  EXPECT_EQ(table.types[2], onlyInProject);
+  EXPECT_EQ(table.inProject, (std::vector<bool>{false, true, true}));
+}

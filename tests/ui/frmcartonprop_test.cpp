@@ -337,3 +337,18 @@ TEST_F(CartonDialog, thePalletChoiceIsStoredAndShownAgain) {
   click("btnOK");
   EXPECT_EQ(host.scheme.cartons.at(0).pallet, "") << "loose again";
 }
+
+TEST_F(CartonDialog, aPalletTypeOfTheLibraryChosenJoinsTheProject) {
+  PalletType kept = palletPresets()[1];
+  kept.name = "大托";
+  host.config.pallets = {kept};
+  openNew();
+  auto* pallet = control<QComboBox>("cbPallet");
+  ASSERT_EQ(pallet->count(), 5) << "loose, the presets and the library's type";
+  typeCarton("600", "400", "300", "5");
+  pallet->setCurrentIndex(4);
+  click("btnOK");
+  ASSERT_TRUE(host.boxes.shown.isEmpty()) << host.boxes.shown.join("\n").toStdString();
+  EXPECT_EQ(host.scheme.cartons.at(0).pallet, "大托");
+  EXPECT_EQ(host.scheme.palletTypes, std::vector<PalletType>{kept}) << "the project holds what its cartons name";
+}
