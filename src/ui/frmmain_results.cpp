@@ -180,6 +180,13 @@ void TMainForm::refreshResults(int selectIndex) {
   showContainerTabs();
   listing_ = resultListing(*project_, shownIndex_);
   const std::vector<ResultRow>& rows = listing_.rows;
+  // The view draws the container shown: of several, each tab's own type.
+  const Container& shown = shownContainer().container;
+  const SceneSize& drawn = scene_.sceneSize;
+  if (drawn.length != shown.length || drawn.width != shown.width || drawn.height != shown.height) {
+    scene_.setSceneContainer(shown);
+    refreshView(true);
+  }
   {
     const QSignalBlocker quiet(lvResult);
     lvResult->clearSelection();
