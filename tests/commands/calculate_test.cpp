@@ -65,7 +65,7 @@ TEST(Calculate, refusesWhatTheChecksRefuseWithTheirMessage) {
   EXPECT_TRUE(report.result.empty());
 }
 
-TEST(Calculate, neitherPlannerRunsAProjectWhoseRulesItDoesNotKeep) {
+TEST(Calculate, noPlannerRunsAProjectWhoseRulesItDoesNotKeep) {
   FillScheme project = quickProject();
   project.cartons[0].fragile = true;
   project.container.balance = lengthBalancePreset();
@@ -86,9 +86,22 @@ TEST(Calculate, neitherPlannerRunsAProjectWhoseRulesItDoesNotKeep) {
   EXPECT_EQ(fleet.status, CalculationStatus::Refused);
   EXPECT_EQ(fleet.message, fleetRulesMessage(project));
   EXPECT_NE(fleet.message.find(cargoRuleName(CargoRule::Fragile)), std::string::npos);
-  // Without the rules the same project loads.
+  // Cartons on pallets go to the pallet planner whatever the mode: it refuses the rules too.
+  project.cartons[0].pallet = "EUR";
+  request = requestOf(project);
+  request.planningMode = PlanningMode::LoadMax;
+  const CalculationReport pallets = calculate(request, token);
+  EXPECT_EQ(pallets.status, CalculationStatus::Refused);
+  EXPECT_EQ(pallets.message, palletRulesMessage(project));
+  EXPECT_NE(pallets.message.find(cargoRuleName(CargoRule::Fragile)), std::string::npos);
+  EXPECT_TRUE(pallets.result.empty());
+  // Without the rules the same projects load.
   project.cartons[0].fragile = false;
   project.container.balance = BalanceWindow{};
+  request = requestOf(project);
+  request.planningMode = PlanningMode::LoadMax;
+  EXPECT_EQ(calculate(request, token).status, CalculationStatus::Loaded);
+  project.cartons[0].pallet.clear();
   EXPECT_EQ(calculate(requestOf(project), token).status, CalculationStatus::Loaded);
 }
 

@@ -140,6 +140,7 @@ TEST(EnglishTexts, everyFixedEnglishTextIsAscii) {
   texts.push_back(preRunMessage(PreRunCheck::RulesNotKept, ruled));
   texts.push_back(loadMaxRulesMessage(ruled));
   texts.push_back(fleetRulesMessage(ruled));
+  texts.push_back(palletRulesMessage(ruled));
   texts.push_back(centreOfGravityText(balanceOf(ruled)));
   const std::optional<AxleLoads> axles = axleLoads(ruled, loadedContainerOf(ruled));
   ASSERT_TRUE(axles && axles->worstOverload());
