@@ -22,20 +22,6 @@ std::string weightText(const ProjectInput& project, std::int32_t cartonIndex, st
   return formatTwoDecimals(carton->weight * static_cast<double>(count));
 }
 
-// A block standing for a box as a whole: one place of the box's size.
-BlockScheme boxBlock(const PlacedBox& box, std::int32_t cartonIndex) {
-  BlockScheme block;
-  block.x = box.x;
-  block.y = box.y;
-  block.z = box.z;
-  block.sizeX = box.sizeX;
-  block.sizeY = box.sizeY;
-  block.sizeZ = box.sizeZ;
-  block.nx = block.ny = block.nz = block.count = 1;
-  block.cartonIndex = cartonIndex;
-  return block;
-}
-
 // The cartons of a pallet by type, in order of first appearance.
 struct CartonsOfType {
   std::int32_t cartonIndex = -1;
