@@ -143,6 +143,16 @@ FleetInput generatedOrder(std::uint32_t seed) {
   return input;
 }
 
+// How many containers of each type an answer uses: "1/2/0".
+std::string mixOf(const FleetInput& input, const FleetResult& result) {
+  std::string mix;
+  for (std::size_t t = 0; t < input.containers.size(); ++t)
+    mix += std::to_string(std::count_if(result.loads.begin(), result.loads.end(),
+                                        [&](const FleetLoad& l) { return l.type == static_cast<std::int32_t>(t); })) +
+           (t + 1 < input.containers.size() ? "/" : "");
+  return mix;
+}
+
 // Orders whose cheapest mix is known by construction. The containers have round inner
 // sizes; the cartons stand upright (1200 x 800 x 600), so a 6 m container holds exactly 60
 // of them and a 12 m one 120 (15 to a layer, four layers; the high-cube's extra 300 mm takes
@@ -256,11 +266,7 @@ int main(int argc, char** argv) {
       const auto start = std::chrono::steady_clock::now();
       const FleetResult result = planFleet(input);
       const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-      std::string mix;
-      for (std::size_t t = 0; t < input.containers.size(); ++t)
-        mix += std::to_string(std::count_if(result.loads.begin(), result.loads.end(),
-                                            [&](const FleetLoad& l) { return l.type == static_cast<std::int32_t>(t); })) +
-               (t + 1 < input.containers.size() ? "/" : "");
+      const std::string mix = mixOf(input, result);
       std::printf("%-9d %10s %12.0f %12.0f %10.0f %8.2f  %s\n", k + 1, mix.c_str(), result.totalCost,
                   result.oneAfterAnotherCost, result.lowerBoundCost, s, problemsOf(input, result).c_str());
       std::fflush(stdout);
@@ -275,11 +281,7 @@ int main(int argc, char** argv) {
       const auto start = std::chrono::steady_clock::now();
       const FleetResult result = planFleet(input);
       const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-      std::string mix;
-      for (std::size_t t = 0; t < input.containers.size(); ++t)
-        mix += std::to_string(std::count_if(result.loads.begin(), result.loads.end(),
-                                            [&](const FleetLoad& l) { return l.type == static_cast<std::int32_t>(t); })) +
-               (t + 1 < input.containers.size() ? "/" : "");
+      const std::string mix = mixOf(input, result);
       const std::string problems = problemsOf(input, result);
       std::printf("%-10s %10s %10.0f %10.0f %10.0f %8.2f  %s\n", order.name, mix.c_str(), result.totalCost,
                   order.optimumCost, result.lowerBoundCost, s, problems.c_str());

@@ -208,6 +208,16 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
         <source>目的地</source>
         <translation>Stop</translation>
     </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="147"/>
+        <source>装在哪种托盘上；散装表示不上托盘，直接装入集装箱</source>
+        <translation>The pallet the cartons go onto; Loose: straight into the container, on no pallet</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="155"/>
+        <source>托盘</source>
+        <translation>Pallet</translation>
+    </message>
 </context>
 <context>
     <name>TContainerPropForm</name>
@@ -579,6 +589,11 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
         <source>打开文件夹</source>
         <translation>Open folder</translation>
     </message>
+    <message>
+        <location filename="../../src/ui/frmmain_view.cpp" line="70"/>
+        <source> 托盘</source>
+        <translation> pallet</translation>
+    </message>
 </context>
 <context>
     <name>TOptionForm</name>
@@ -790,6 +805,28 @@ or loads as many cartons as fit into the containers available of each type.</tra
         <translation>The search keeps the best plan found
 within the time limit. A carton off the floor
 rests on the cartons below over at least this share of its base.</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="67"/>
+        <source>托盘</source>
+        <translation>Pallets</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="440"/>
+        <source>增加托盘类型</source>
+        <translation>Add pallet type</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="441"/>
+        <source>删除托盘类型</source>
+        <translation>Delete pallet type</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="453"/>
+        <source>托盘库：您自己的托盘类型，在各项目间保留；勾选的是本项目所用的类型。
+EUR、ISO、US 三种预设总可选用；与预设同名的类型代替该预设。</source>
+        <translation>The pallet library: your own pallet types, kept from project to project; the ticked ones are this project&apos;s.
+The presets EUR, ISO and US can always be chosen; a type named like a preset takes its place.</translation>
     </message>
 </context>
 <context>

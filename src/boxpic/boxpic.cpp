@@ -5,6 +5,7 @@
 #include <exception>
 #include <string>
 
+#include "boxpic/palletpicture.h"
 #include "boxpic/pictures.h"
 #include "boxpic/steppicture.h"
 
@@ -110,5 +111,29 @@ extern "C" BOXPIC_API int32_t DrawOrientation(const char* file, int32_t pictureW
     picture.edgeAlongZ = edgeAlongZ;
     picture.color = color;
     return boxpic::drawOrientationPicture(picture, file);
+  });
+}
+
+extern "C" BOXPIC_API int32_t DrawPallet(const char* file, int32_t pictureWidth, int32_t pictureHeight,
+                                         double palletWidth, double palletLength, double overhang,
+                                         const BoxpicBlock* blocks, int32_t blockCount, const char* layerPrefix,
+                                         const char* layerSuffix) {
+  if (!validPicture(file, pictureWidth, pictureHeight) || blockCount < 0 || (blockCount > 0 && blocks == nullptr))
+    return BOXPIC_BAD_ARGUMENT;
+  return guarded([&] {
+    boxpic::PalletPicture picture;
+    picture.pictureWidth = pictureWidth;
+    picture.pictureHeight = pictureHeight;
+    picture.palletWidth = palletWidth;
+    picture.palletLength = palletLength;
+    picture.overhang = overhang;
+    for (int32_t i = 0; i < blockCount; ++i) {
+      const BoxpicBlock& b = blocks[i];
+      picture.blocks.push_back({{b.x, b.y, b.z}, {b.sizeX, b.sizeY, b.sizeZ}, {b.pitchX, b.pitchY, b.pitchZ},
+                                b.nx, b.ny, b.nz, b.count, b.color});
+    }
+    if (layerPrefix != nullptr) picture.layerPrefix = layerPrefix;
+    if (layerSuffix != nullptr) picture.layerSuffix = layerSuffix;
+    return boxpic::drawPalletPicture(picture, file);
   });
 }

@@ -3,7 +3,8 @@
  * The plan export loads libboxpic.so from the program folder at run time and looks up the
  * entry points by name. Each writes one PNG picture of the given size to the file it is
  * given: DrawCarton one carton type, DrawBlock the container with one block in its place,
- * DrawStep one loading step (what is loaded so far), DrawOrientation how a carton lies.
+ * DrawStep one loading step (what is loaded so far), DrawOrientation how a carton lies,
+ * DrawPallet the layers of a built pallet.
  *
  * Axes as everywhere in Cargolyx: x across the container width, y up, z along the length
  * from the inner end (z = 0) toward the door. Lengths are millimetres. Colours are packed
@@ -78,6 +79,16 @@ BOXPIC_API int32_t DrawOrientation(const char* file, int32_t pictureWidth, int32
                                    double sizeX, double sizeY, double sizeZ, int32_t edgeAlongX,
                                    int32_t edgeAlongY, int32_t edgeAlongZ, int32_t color);
 
+/* A built pallet's layers for the warehouse that builds it, one beside the other, each seen
+ * from above with the pallet's base under it. Pallet coordinates: x across the pallet, y up,
+ * z along its length, the origin at the corner of the loading area (the base of
+ * palletWidth x palletLength with overhang on every side). The cartons are given as blocks
+ * (see BoxpicBlock); cartons whose bottoms lie at one height make a layer. Each layer is
+ * captioned layerPrefix, its number from 1, layerSuffix (UTF-8; NULL for none). */
+BOXPIC_API int32_t DrawPallet(const char* file, int32_t pictureWidth, int32_t pictureHeight, double palletWidth,
+                              double palletLength, double overhang, const BoxpicBlock* blocks, int32_t blockCount,
+                              const char* layerPrefix, const char* layerSuffix);
+
 /* The entry points' types, for dlsym. */
 typedef int32_t (*DrawCartonFunction)(const char*, int32_t, int32_t, double, double, double, int32_t);
 typedef int32_t (*DrawBlockFunction)(const char*, int32_t, int32_t, double, double, double, double,
@@ -87,6 +98,8 @@ typedef int32_t (*DrawStepFunction)(const char*, int32_t, int32_t, double, doubl
                                     int32_t, const double*, const char*, const char*);
 typedef int32_t (*DrawOrientationFunction)(const char*, int32_t, int32_t, double, double, double, int32_t,
                                            int32_t, int32_t, int32_t);
+typedef int32_t (*DrawPalletFunction)(const char*, int32_t, int32_t, double, double, double, const BoxpicBlock*,
+                                      int32_t, const char*, const char*);
 
 #ifdef __cplusplus
 }

@@ -16,6 +16,8 @@
 #include "commands/exportfolder.h"
 #include "commands/statistics.h"
 #include "commands/fleetplan.h"
+#include "commands/loadbalance.h"
+#include "commands/palletplan.h"
 #include "export/exportplan.h"
 #include "export/fleetexport.h"
 #include "export/installpaths.h"
@@ -122,12 +124,22 @@ int runExport(const CliOptions& options) {
     return exitStatus(report->status);
   }
   std::string document;
-  if (project.result.mode == PlanningMode::Fleet) {
+  const bool pallets = project.result.mode == PlanningMode::Pallets;
+  if (project.result.mode == PlanningMode::Fleet || project.result.containers.size() > 1) {
     if (const int status = exportFleet(project, folder, &document); status != kExitLoaded) return status;
-    std::cout << escapeControlCharacters(fleetSummaryText(project)) << "\n" << escapeControlCharacters(document) << "\n";
+    const std::string summary = pallets ? palletSummaryText(project) : fleetSummaryText(project);
+    std::cout << escapeControlCharacters(summary) << "\n" << escapeControlCharacters(document) << "\n";
     return kExitLoaded;
   }
   if (const int status = exportPlan(project, folder, &document); status != kExitLoaded) return status;
+  if (pallets) {
+    // The cartons on the pallets count as loaded, and the pallets weigh their tare as well.
+    std::cout << resultStatisticsText(resultStatistics(project, containerWithPalletCartons(project, 0))) << "\n"
+              << escapeControlCharacters(palletSummaryText(project)) << "\n"
+              << loadedWeightText(palletLoadBalance(project, 0)) << "\n"
+              << escapeControlCharacters(document) << "\n";
+    return kExitLoaded;
+  }
   std::cout << resultStatisticsText(resultStatistics(project, project.result.containers.front())) << "\n"
             << balanceText(project) << escapeControlCharacters(document) << "\n";
   return kExitLoaded;

@@ -156,6 +156,7 @@ CalculationReport calculate(const CalculationRequest& request, CancelToken& toke
   report.maxSets = request.input.computeMaxSets();
   if (report.planner == PlanningMode::Pallets) {
     report.message = palletRefusal(request);
+    if (report.message.empty()) report.message = palletRulesMessage(request.input);
   } else if (request.planningMode == PlanningMode::LoadMax) {
     report.message = loadMaxRefusal(request.input);
     if (report.message.empty()) report.message = loadMaxRulesMessage(request.input);

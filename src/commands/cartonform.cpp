@@ -74,6 +74,7 @@ Carton withEntry(Carton carton, const CartonEntry& e, const EnteredNumbers& n) {
   if (const auto limit = readCheckedNumber(e.maxLoadOnTop)) carton.maxLoadOnTop = *limit == 0.0 ? 0.0 : *limit;
   carton.fragile = e.fragile;
   carton.stop = e.stop;
+  carton.pallet = e.pallet;
   return carton;
 }
 
@@ -136,6 +137,7 @@ CartonEntry cartonEntryOf(const Carton& c) {
   e.maxLoadOnTop = c.maxLoadOnTop ? numberText(*c.maxLoadOnTop) : std::string();
   e.fragile = c.fragile;
   e.stop = c.stop;
+  e.pallet = c.pallet;
   return e;
 }
 
@@ -217,4 +219,40 @@ std::string volumeExceededMessage(bool newMode, double roomFor) {
                           " Even all the remaining space holds only ") +
                wholeNumberText(roomFor) + inLanguage("个。", " cartons of this size.");
   return message;
+}
+
+std::vector<PalletChoice> palletChoices(const ProjectInput& project, const std::string& current,
+                                        const std::vector<PalletType>& library) {
+  std::vector<PalletChoice> choices{{std::string(), inLanguage("散装", "Loose")}};
+  const auto listed = [&choices](const std::string& name) {
+    return std::any_of(choices.begin() + 1, choices.end(), [&name](const PalletChoice& c) { return c.name == name; });
+  };
+  for (const PalletType& preset : palletPresets()) {
+    const PalletType* type = findPalletType(project.palletTypes, preset.name);
+    choices.push_back({type->name, type->displayText()});
+  }
+  for (const PalletType& own : project.palletTypes)
+    if (!own.name.empty() && !listed(own.name)) choices.push_back({own.name, own.displayText()});
+  for (const PalletType& kept : library)
+    if (!kept.name.empty() && !listed(kept.name)) choices.push_back({kept.name, kept.displayText()});
+  if (!current.empty() && findPalletType(project.palletTypes, current) == nullptr && !listed(current))
+    choices.push_back({current, current + inLanguage("（未定义）", " (not defined)")});
+  return choices;
+}
+
+int palletChoiceOf(const std::vector<PalletChoice>& choices, const ProjectInput& project, const std::string& current) {
+  if (current.empty()) return 0;
+  const PalletType* type = findPalletType(project.palletTypes, current);
+  const std::string& name = type != nullptr ? type->name : current;
+  for (std::size_t i = 1; i < choices.size(); ++i)
+    if (choices[i].name == name) return static_cast<int>(i);
+  return 0;
+}
+
+void adoptLibraryPallet(ProjectInput& project, const std::vector<PalletType>& library, const std::string& name) {
+  if (name.empty()) return;
+  const auto named = [&name](const PalletType& type) { return type.name == name; };
+  if (std::any_of(project.palletTypes.begin(), project.palletTypes.end(), named)) return;
+  const auto kept = std::find_if(library.begin(), library.end(), named);
+  if (kept != library.end()) project.palletTypes.push_back(*kept);
 }

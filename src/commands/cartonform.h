@@ -40,7 +40,29 @@ struct CartonEntry {
   std::string maxLoadOnTop;  // 顶部最大承重, kg; empty: no limit
   bool fragile = false;      // 易碎
   std::string stop;          // 目的地: a stop's name; empty: the last stop
+  std::string pallet;        // 托盘: the pallet type's name; empty: loaded loose
 };
+
+// An item of the pallet box: the name stored in Carton::pallet and the text shown.
+struct PalletChoice {
+  std::string name;  // empty: loaded loose
+  std::string text;  // "散装", "EUR (1200*800*144)"
+
+  bool operator==(const PalletChoice&) const = default;
+};
+// The pallet box's items: loose first, then the presets EUR, ISO and US (a pallet type of
+// the project's own with a preset's name in its place), then the project's other pallet
+// types, then those of the user's pallet library (Settings::pallets) the project does not
+// have. A name `current` that none of them is stays listed last, marked as not defined,
+// so that opening and closing the dialog does not change the carton.
+std::vector<PalletChoice> palletChoices(const ProjectInput& project, const std::string& current = {},
+                                        const std::vector<PalletType>& library = {});
+// A carton that names a pallet type of the library the project does not have brings that
+// type into the project, so that the project holds every pallet type its cartons name.
+void adoptLibraryPallet(ProjectInput& project, const std::vector<PalletType>& library, const std::string& name);
+// The item of choices that stands for the carton's pallet name `current` (a preset's short
+// name in any letter case is that preset); 0, loose, for an empty name.
+int palletChoiceOf(const std::vector<PalletChoice>& choices, const ProjectInput& project, const std::string& current);
 
 // The boxes for a carton when the dialog opens.
 CartonEntry cartonEntryOf(const Carton& carton);

@@ -110,6 +110,7 @@ long long fillAllBlocks(FillScheme& project) {
 }
 
 bool canFillSelection(const FillScheme& project, const std::vector<int>& selectedRows) {
+  if (project.result.mode == PlanningMode::Pallets) return false;  // its rows are no blocks
   const ResultStatistics statistics = statisticsOf(project);
   if (statistics.setCount != 1 || rowCount(project) <= 1) return false;
   const int row = singleSelectedRow(project, selectedRows);
@@ -122,6 +123,11 @@ std::string fleetFillMessage() {
   return inLanguage("多个集装箱的方案按输入的纸箱选定集装箱，不提供填充。",
                     "A plan of several containers chooses the containers for the cartons entered; it offers no "
                     "filling.");
+}
+
+std::string palletFillMessage() {
+  return inLanguage("托盘方案按输入的纸箱组建托盘，不提供填充。",
+                    "A pallet plan builds its pallets from the cartons entered; it offers no filling.");
 }
 
 std::string loadMaxFillMessage() {

@@ -34,6 +34,8 @@ std::string fillAllQuestion();
 std::string loadMaxFillMessage();
 // Fill after a several-containers result: its containers are chosen for the cartons entered.
 std::string fleetFillMessage();
+// Fill after a pallet result: its pallets are built from the cartons entered.
+std::string palletFillMessage();
 // The selected block is full already.
 std::string blockAlreadyFullMessage();
 

@@ -28,6 +28,17 @@ std::string quotedNames(const std::vector<std::string>& names) {
 
 }  // namespace
 
+std::string uncountedFleetMessage(const std::vector<ContainerType>& types) {
+  std::vector<std::string> unlimited;
+  for (const ContainerType& type : types)
+    if (!type.available) unlimited.push_back(type.container.name);
+  if (unlimited.empty()) return {};
+  return inLanguage("只用现有集装箱时，每种集装箱都须给出可用数量，以下集装箱没有：",
+                    "To load only the containers available, every container type needs its count; these have "
+                    "none: ") +
+         quotedNames(unlimited) + inLanguage("。", ".");
+}
+
 std::string fleetRefusal(const CalculationRequest& request) {
   const ProjectInput& input = request.input;
   if (input.cartonTotal() <= 0) return preRunMessage(PreRunCheck::NoCartons);
@@ -36,17 +47,7 @@ std::string fleetRefusal(const CalculationRequest& request) {
     const Container& c = type.container;
     if (c.length <= 0 || c.width <= 0 || c.height <= 0) return emptyContainerMessage();
   }
-  if (request.fleetGoal == FleetGoal::FixedFleet) {
-    std::vector<std::string> unlimited;
-    for (const ContainerType& type : types)
-      if (!type.available) unlimited.push_back(type.container.name);
-    if (!unlimited.empty())
-      return inLanguage("只用现有集装箱时，每种集装箱都须给出可用数量，以下集装箱没有：",
-                        "To load only the containers available, every container type needs its count; these have "
-                        "none: ") +
-             quotedNames(unlimited) + inLanguage("。", ".");
-    return {};
-  }
+  if (request.fleetGoal == FleetGoal::FixedFleet) return uncountedFleetMessage(types);
   // Loading every carton: a carton no container takes makes that impossible.
   const std::vector<UnfitReason> unfit = fleet::unfitTypes(fleetInputFromProject(input));
   std::vector<std::string> tooLarge, tooHeavy;

@@ -15,6 +15,9 @@ struct ProjectInput;
 // container type without room, cartons no container type takes (loading every carton),
 // a container type without an available count (loading a fixed fleet). Empty: it may run.
 std::string fleetRefusal(const CalculationRequest& request);
+// Loading only the containers available needs every type's count: the refusal naming the
+// types without one, empty when all have it.
+std::string uncountedFleetMessage(const std::vector<ContainerType>& types);
 
 // Runs the planner on the request and puts its answer into the report.
 void planFleetInto(const CalculationRequest& request, CancelToken& token, CalculationReport& report);

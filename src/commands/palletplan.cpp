@@ -4,6 +4,7 @@
 #include <map>
 #include <new>
 
+#include "commands/fleetplan.h"
 #include "commands/runcheck.h"
 #include "engine/pallet/palletproject.h"
 #include "model/fillscheme.h"
@@ -63,16 +64,7 @@ std::string palletRefusal(const CalculationRequest& request) {
   if (!unusable.empty())
     return inLanguage("以下托盘类型的尺寸或重量不成立：", "These pallet types have sizes or weights that make no pallet: ") +
            quotedNames(unusable) + inLanguage("。", ".");
-  if (several && request.fleetGoal == FleetGoal::FixedFleet) {
-    std::vector<std::string> unlimited;
-    for (const ContainerType& type : types)
-      if (!type.available) unlimited.push_back(type.container.name);
-    if (!unlimited.empty())
-      return inLanguage("只用现有集装箱时，每种集装箱都须给出可用数量，以下集装箱没有：",
-                        "To load only the containers available, every container type needs its count; these have "
-                        "none: ") +
-             quotedNames(unlimited) + inLanguage("。", ".");
-  }
+  if (several && request.fleetGoal == FleetGoal::FixedFleet) return uncountedFleetMessage(types);
   return {};
 }
 
@@ -177,15 +169,7 @@ LoadBalance palletLoadBalance(const FillScheme& project, std::size_t container) 
     base.weight = pallet.type.tareWeight;
     cartons.push_back(base);
     const PlacedBox box = placedPalletBase(pallet, placement);
-    BlockScheme block;
-    block.x = box.x;
-    block.y = box.y;
-    block.z = box.z;
-    block.sizeX = box.sizeX;
-    block.sizeY = box.sizeY;
-    block.sizeZ = box.sizeZ;
-    block.nx = block.ny = block.nz = block.count = 1;
-    block.cartonIndex = static_cast<std::int32_t>(cartons.size() - 1);
+    BlockScheme block = boxBlock(box, static_cast<std::int32_t>(cartons.size() - 1));
     block.cartonName = base.name;
     loaded.blocks.push_back(block);
   }

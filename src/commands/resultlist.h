@@ -36,6 +36,8 @@ struct ResultRow {
   std::string stop;  // 目的地: the carton's stop; empty without stops and on the totals row
   int imageIndex = 0;  // material + 1 for a block or a leftover, 11 for the totals row
   ResultRowKind kind = ResultRowKind::Block;
+
+  bool operator==(const ResultRow&) const = default;
 };
 
 // One row per block of the loaded container: "1", cartonName, orientation text, "x,y,z", "nx×ny×nz＝capacity",

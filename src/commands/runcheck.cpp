@@ -57,6 +57,15 @@ std::string preRunMessage(PreRunCheck check, const ProjectInput& project) {
          names + inLanguage("。", ".");
 }
 
+std::string palletRulesMessage(const ProjectInput& project) {
+  const std::vector<CargoRule> rules = rulesNotKept(project, PlanningMode::Pallets);
+  if (rules.empty()) return {};
+  return inLanguage("托盘装载的计算暂不能遵守本项目设定的装箱规则：",
+                    "Loading on pallets cannot keep these loading rules of the project yet: ") +
+         cargoRuleNames(rules) +
+         inLanguage("。请取消这些规则后再进行计算。", ". Please clear them, then calculate.");
+}
+
 std::string loadMaxRulesMessage(const ProjectInput& project) {
   const std::vector<CargoRule> rules = rulesNotKept(project, PlanningMode::LoadMax);
   if (rules.empty()) return {};

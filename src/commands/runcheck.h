@@ -56,6 +56,8 @@ std::vector<CargoRule> rulesNotKept(const ProjectInput& project, PlanningMode pl
 std::string loadMaxRulesMessage(const ProjectInput& project);
 // The same for the several-containers planner.
 std::string fleetRulesMessage(const ProjectInput& project);
+// The same for a run that builds pallets (whichever planner loads them).
+std::string palletRulesMessage(const ProjectInput& project);
 // Shown when a calculation that was not cancelled loaded nothing.
 std::string nothingLoadedMessage();
 // Refuses a load-max run in a container with no inside.

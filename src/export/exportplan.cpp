@@ -16,6 +16,9 @@
 #include "commands/statistics.h"
 #include "export/dynamiclibrary.h"
 #include "export/installpaths.h"
+#include "export/palletlist.h"
+#include "commands/palletplan.h"
+#include "commands/resultparts.h"
 #include "export/plansteps.h"
 #include "export/stagingfolder.h"
 #include "export/stepwords.h"
@@ -35,6 +38,24 @@ constexpr std::int32_t kStepPictureWidth = 600;
 constexpr std::int32_t kStepPictureHeight = 640;
 constexpr std::int32_t kOrientationPictureWidth = 160;
 constexpr std::int32_t kOrientationPictureHeight = 120;
+constexpr std::int32_t kPalletPictureWidth = 600;
+constexpr std::int32_t kPalletPictureHeight = 400;
+
+// A block's cartons as the drawing library takes them: one carton plus the block's own gaps apart.
+BoxpicBlock boxpicBlock(const BlockScheme& block, std::int32_t color) {
+  return {static_cast<double>(block.x), static_cast<double>(block.y), static_cast<double>(block.z),
+          static_cast<double>(block.sizeX), static_cast<double>(block.sizeY), static_cast<double>(block.sizeZ),
+          static_cast<double>(block.sizeX) + block.gapX, static_cast<double>(block.sizeY) + block.gapY,
+          static_cast<double>(block.sizeZ) + block.gapZ, block.nx, block.ny, block.nz, block.count, color};
+}
+
+// A box drawn as one carton of its size.
+BoxpicBlock boxpicBox(const PlacedBox& box, std::uint32_t color) {
+  return {static_cast<double>(box.x), static_cast<double>(box.y), static_cast<double>(box.z),
+          static_cast<double>(box.sizeX), static_cast<double>(box.sizeY), static_cast<double>(box.sizeZ),
+          static_cast<double>(box.sizeX), static_cast<double>(box.sizeY), static_cast<double>(box.sizeZ),
+          1, 1, 1, 1, static_cast<std::int32_t>(color)};
+}
 
 std::string withTrailingSlash(std::string folder) {
   if (folder.empty()) return "./";
@@ -76,7 +97,9 @@ ExportPlan::ExportPlan(const FillScheme& project, const std::string& programFold
                        const std::string& outputFolder)
     : ExportPlan(project.input(),
                  project.result.empty() ? LoadedContainer{project.container, {}} : project.result.containers.front(),
-                 leftoverCartons(project.input(), project.result), programFolder, outputFolder) {}
+                 leftoverCartons(project.input(), project.result), programFolder, outputFolder) {
+  if (project.result.mode == PlanningMode::Pallets) pallets_ = project.result.pallets;
+}
 
 ExportPlan::ExportPlan(const ProjectInput& input, const LoadedContainer& loaded, std::vector<Leftover> leftovers,
                        const std::string& programFolder, const std::string& outputFolder)
@@ -87,6 +110,7 @@ ExportPlan::ExportPlan(const ProjectInput& input, const LoadedContainer& loaded,
   pictureExt = ".PNG";
   cartonPrefix = "carton";
   blockPrefix = "block";
+  palletPrefix = "pallet";
   libraryFile = program + "libboxpic.so";
 }
 
@@ -132,7 +156,8 @@ bool ExportPlan::staged(Step step) {
 
 int ExportPlan::stepOfFile(const std::string& name) const {
   if (name.rfind(cartonPrefix, 0) == 0) return kExportCartonPicturesFailed;
-  if (name.rfind(blockPrefix, 0) == 0 || name.rfind(kOrientationPrefix, 0) == 0) return kExportBlockPicturesFailed;
+  if (name.rfind(blockPrefix, 0) == 0 || name.rfind(kOrientationPrefix, 0) == 0 || name.rfind(palletPrefix, 0) == 0)
+    return kExportBlockPicturesFailed;
   return kExportDocumentFailed;
 }
 
@@ -191,6 +216,7 @@ std::optional<std::string> ExportPlan::fillTemplate(std::string_view templateByt
     check(loaded_.container.name);
     for (const Carton& carton : project_.cartons) check(carton.name);
     for (const BlockScheme& block : loaded_.blocks) check(block.cartonName);
+    for (const LoadedPallet& pallet : pallets_) check(pallet.type.name);
     *error = name.empty() ? std::string("a name in the plan cannot be written in GBK")
                           : "the name \"" + name + "\" cannot be written in GBK";
   }
@@ -259,22 +285,28 @@ bool ExportPlan::stageBlockPictures(StagingFolder& staging) try {
   if (drawStep == nullptr) return fail(libraryFile + ": no entry point DrawStep");
   const auto drawOrientation = library.entry<DrawOrientationFunction>("DrawOrientation");
   if (drawOrientation == nullptr) return fail(libraryFile + ": no entry point DrawOrientation");
+  const auto drawPallet = library.entry<DrawPalletFunction>("DrawPallet");
+  if (hasPallets() && drawPallet == nullptr) return fail(libraryFile + ": no entry point DrawPallet");
   const Container& container = loaded_.container;
-  const std::vector<PlanStep> steps = planSteps(project_, loaded_);
+  const std::vector<PlanStep> steps = this->steps();
   const std::string innerEnd = inLanguage("里端", "Inner end"), door = inLanguage("门", "Door");
   std::vector<BoxpicBlock> soFar;
   for (const PlanStep& step : steps) {
-    const BlockScheme& block = loaded_.blocks[step.block];
-    // The cartons as the plan places them: one carton plus the block's own gaps apart.
-    soFar.push_back({static_cast<double>(block.x), static_cast<double>(block.y), static_cast<double>(block.z),
-                     static_cast<double>(block.sizeX), static_cast<double>(block.sizeY),
-                     static_cast<double>(block.sizeZ), static_cast<double>(block.sizeX) + block.gapX,
-                     static_cast<double>(block.sizeY) + block.gapY, static_cast<double>(block.sizeZ) + block.gapZ,
-                     block.nx, block.ny, block.nz, block.count,
-                     static_cast<std::int32_t>(materialColor(block.material))});
+    std::string name;
+    if (step.placement >= 0) {
+      // A pallet goes in as one load: its box, in the colour of wood.
+      const PalletPlacement& placement = loaded_.pallets[static_cast<std::size_t>(step.placement)];
+      soFar.push_back(boxpicBox(placedPalletBox(pallets_[static_cast<std::size_t>(placement.pallet)], placement),
+                                kPalletBaseColor));
+      name = palletStepPictureName(static_cast<std::size_t>(step.placement));
+    } else {
+      const BlockScheme& block = loaded_.blocks[step.block];
+      soFar.push_back(boxpicBlock(block, static_cast<std::int32_t>(materialColor(block.material))));
+      name = blockPictureName(step.block);
+    }
     const LoadBalance& balance = step.balanceSoFar;
     const double centre[3] = {balance.fromLeftWall, balance.aboveFloor, balance.fromInnerEnd};
-    const bool drawn = stagePicture(staging, blockPictureName(step.block), [&](const char* file) {
+    const bool drawn = stagePicture(staging, name, [&](const char* file) {
       drawStep(file, kStepPictureWidth, kStepPictureHeight, container.width, container.height, container.length,
                soFar.data(), static_cast<std::int32_t>(soFar.size()), balance.centreKnown ? centre : nullptr,
                innerEnd.c_str(), door.c_str());
@@ -295,9 +327,49 @@ bool ExportPlan::stageBlockPictures(StagingFolder& staging) try {
     });
     if (!drawn) return false;
   }
-  return true;
+  return stagePalletPictures(staging, drawPallet);
 } catch (const std::exception& e) {
   return fail(libraryFile + ": " + e.what());
+}
+
+bool ExportPlan::stagePalletPictures(StagingFolder& staging, DrawPalletFunction drawPallet) {
+  if (!hasPallets()) return true;
+  const PalletList list = palletList(loaded_, pallets_);
+  const std::string layerPrefix = inLanguage("第 ", "Layer "), layerSuffix = inLanguage(" 层", "");
+  for (std::size_t i = 0; i < list.distinct.size(); ++i) {
+    const LoadedPallet& pallet = pallets_[list.distinct[i]];
+    std::vector<BoxpicBlock> blocks;
+    for (const BlockScheme& block : pallet.blocks)
+      blocks.push_back(boxpicBlock(block, static_cast<std::int32_t>(materialColor(block.material))));
+    const bool drawn = stagePicture(staging, palletPictureName(i), [&](const char* file) {
+      drawPallet(file, kPalletPictureWidth, kPalletPictureHeight, pallet.type.width, pallet.type.length,
+                 pallet.type.overhang, blocks.data(), static_cast<std::int32_t>(blocks.size()), layerPrefix.c_str(),
+                 layerSuffix.c_str());
+    });
+    if (!drawn) return false;
+  }
+  return true;
+}
+
+FillScheme ExportPlan::planOfContainer() const {
+  FillScheme plan;
+  plan.input() = project_;
+  plan.result.mode = PlanningMode::Pallets;
+  plan.result.pallets = pallets_;
+  plan.result.containers = {loaded_};
+  return plan;
+}
+
+std::vector<PlanStep> ExportPlan::steps() const {
+  return hasPallets() ? palletPlanSteps(planOfContainer(), 0) : planSteps(project_, loaded_);
+}
+
+LoadedContainer ExportPlan::allCartons() const {
+  return hasPallets() ? containerWithPalletCartons(planOfContainer(), 0) : loaded_;
+}
+
+LoadBalance ExportPlan::wholeBalance() const {
+  return hasPallets() ? palletLoadBalance(planOfContainer(), 0) : loadBalance(project_.cartons, loaded_);
 }
 
 std::string ExportPlan::cartonPictureName(std::size_t index) const {
@@ -308,13 +380,21 @@ std::string ExportPlan::blockPictureName(std::size_t index) const {
   return blockPrefix + std::to_string(index) + pictureExt;
 }
 
+std::string ExportPlan::palletStepPictureName(std::size_t placement) const {
+  return blockPrefix + "p" + std::to_string(placement) + pictureExt;
+}
+
+std::string ExportPlan::palletPictureName(std::size_t index) const {
+  return palletPrefix + std::to_string(index) + pictureExt;
+}
+
 std::string ExportPlan::orientationPictureName(int cartonIndex, int orientation) const {
   return kOrientationPrefix + std::to_string(cartonIndex) + "-" + std::to_string(orientation) + pictureExt;
 }
 
 std::string ExportPlan::cartonLegendHtml() const {
   if (project_.cartons.empty()) return {};
-  const std::vector<std::int64_t> loaded = loadedCountsByType(project_.cartons.size(), loaded_);
+  const std::vector<std::int64_t> loaded = loadedCountsByType(project_.cartons.size(), allCartons());
   std::string html = "<table class='legend' border=1 cellspacing=0 cellpadding=4><tr><th></th><th>" +
                      label("纸箱", "Carton") + "</th><th>" + label("尺寸 L×W×H", "Size L×W×H") + "</th><th>" +
                      label("每箱重量", "Weight each") + "</th><th>" + label("输入", "Entered") + "</th><th>" +
@@ -333,11 +413,43 @@ std::string ExportPlan::cartonLegendHtml() const {
 }
 
 std::string ExportPlan::blockPicturesHtml() const {
-  const std::vector<PlanStep> steps = planSteps(project_, loaded_);
+  const std::vector<PlanStep> steps = this->steps();
   if (steps.empty()) return {};
-  std::string html = "<div class='steps'>";
-  for (std::size_t k = 0; k < steps.size(); ++k) html += stepHtml(steps, k);
+  std::string html = palletListHtml() + "<div class='steps'>";
+  for (std::size_t k = 0; k < steps.size(); ++k)
+    html += steps[k].placement >= 0 ? palletStepHtml(steps, k) : stepHtml(steps, k);
   return html + "</div>";
+}
+
+std::string ExportPlan::palletListHtml() const {
+  if (!hasPallets()) return {};
+  const PalletList list = palletList(loaded_, pallets_);
+  std::string html = "<h3>" + label("托盘清单", "Pallet list") +
+                     "</h3><table class='pallets' border=1 cellspacing=0 cellpadding=4><tr><th>" +
+                     label("托盘", "Pallet") + "</th><th>" + label("类型", "Type") + "</th><th>" +
+                     label("所装纸箱", "Cartons on it") + "</th><th>" + label("高度", "Height") + "</th><th>" +
+                     label("毛重", "Gross weight") + "</th><th>" + label("码放图", "Layers") + "</th></tr>";
+  for (const PalletListRow& row : list.rows) {
+    std::string contents;
+    for (const PalletContent& c : row.contents)
+      contents += (contents.empty() ? "" : "<br>") + escapeHtml(c.carton) + " × " + number(c.count);
+    html += "<tr class='pallet'><td>P" + number(static_cast<std::int64_t>(row.number)) + "</td><td>" +
+            escapeHtml(row.type) + "</td><td>" + contents + "</td><td>" + number(row.height) + " mm</td><td>" +
+            kilograms(row.grossWeight) + "</td><td>" + label("图 ", "Picture ") +
+            number(static_cast<std::int64_t>(row.picture) + 1) + "</td></tr>";
+  }
+  html += "</table>";
+  for (std::size_t i = 0; i < list.distinct.size(); ++i) {
+    const LoadedPallet& pallet = pallets_[list.distinct[i]];
+    std::string numbers;
+    for (const PalletListRow& row : list.rows)
+      if (row.picture == i) numbers += (numbers.empty() ? "P" : ", P") + number(static_cast<std::int64_t>(row.number));
+    html += "<div class='palletPicture'><h4>" + label("图 ", "Picture ") + number(static_cast<std::int64_t>(i) + 1) +
+            inLanguage("：", ": ") + escapeHtml(pallet.type.name) + inLanguage(" 托盘（", " pallet (") + numbers +
+            inLanguage("），逐层码放，自下而上", "), layer by layer from the bottom up") + "</h4><img src='" +
+            palletPictureName(i) + "' width=600 height=400 alt=''></div>";
+  }
+  return html;
 }
 
 std::string ExportPlan::stepHtml(const std::vector<PlanStep>& steps, std::size_t k) const {
@@ -379,9 +491,43 @@ std::string ExportPlan::stepHtml(const std::vector<PlanStep>& steps, std::size_t
   return html + "</td></tr></table>";
 }
 
+std::string ExportPlan::palletStepHtml(const std::vector<PlanStep>& steps, std::size_t k) const {
+  const PlanStep& step = steps[k];
+  const PalletPlacement& placement = loaded_.pallets[static_cast<std::size_t>(step.placement)];
+  const LoadedPallet& pallet = pallets_[static_cast<std::size_t>(placement.pallet)];
+  const PalletList list = palletList(loaded_, pallets_);
+  const auto row = *std::find_if(list.rows.begin(), list.rows.end(), [&step](const PalletListRow& r) {
+    return r.placement == static_cast<std::size_t>(step.placement);
+  });
+  const std::string stepNumber = number(static_cast<std::int64_t>(k) + 1);
+  const std::string palletName = "P" + number(static_cast<std::int64_t>(row.number));
+  const PlacedBox box = placedPalletBox(pallet, placement);
+  std::string html = "<table class='step'><tr><td class='picture'><img class='stepPicture' src='" +
+                     palletStepPictureName(static_cast<std::size_t>(step.placement)) + "' width=360 alt='" +
+                     inLanguage("第 ", "Step ") + stepNumber + inLanguage(" 步'", "'") + "></td><td class='facts'>";
+  html += "<h3>" + inLanguage("第 ", "Step ") + stepNumber + inLanguage(" 步（共 ", " of ") +
+          number(static_cast<std::int64_t>(steps.size())) + inLanguage(" 步）：托盘 ", ": pallet ") + palletName +
+          inLanguage("（", " (") + escapeHtml(pallet.type.name) + inLanguage("）", ")") + "</h3>";
+  std::string facts = number(step.cartons) + inLanguage(" 箱，高 ", " cartons, height ") + number(pallet.height) +
+                      " mm" + inLanguage("，毛重 ", ", gross weight ") + kilograms(pallet.grossWeight) +
+                      inLanguage("；码放见图 ", "; built as in picture ") + number(static_cast<std::int64_t>(row.picture) + 1);
+  html += factLine(label("托盘：", "Pallet: "), facts);
+  html += factLine(label("起点：", "Starts: "),
+                   positionWords(box.x, box.y, box.z) +
+                       (placement.turned ? inLanguage("，托盘长边横放", ", its length across the container")
+                                         : inLanguage("，托盘长边顺着箱长", ", its length along the container")));
+  html += factLine(label("累计已装：", "Loaded so far: "),
+                   number(step.cartonsSoFar) + inLanguage(" 箱；", " cartons; ") +
+                       escapeHtml(loadedWeightText(step.balanceSoFar)));
+  if (const std::string centre = centreOfGravityText(step.balanceSoFar); !centre.empty())
+    html += "<p>" + escapeHtml(centre) + "</p>";
+  return html + "</td></tr></table>";
+}
+
 std::string ExportPlan::totalsHtml() const {
   std::string html;
-  const ResultStatistics statistics = resultStatistics(project_, loaded_);
+  const LoadedContainer all = allCartons();
+  const ResultStatistics statistics = resultStatistics(project_, all);
   if (const std::string sets = setsSummaryText(statistics, project_.cartonTotal()); !sets.empty())
     html += "<b>" + sets + "</b>" +
             inLanguage("（按套装载：输入的纸箱为一套，方案装入能装下的最多整套）<br>",
@@ -392,12 +538,21 @@ std::string ExportPlan::totalsHtml() const {
           inLanguage("立方米", " cubic metres");
   html += inLanguage(" 填充率：", " Fill ratio: ") + formatTwoDecimals(statistics.fillRatio * 100) + "%";
   html += inLanguage(" 净装箱率：", " Net loading ratio: ") + formatTwoDecimals(statistics.netRatio * 100) + "%";
-  if (!loaded_.blocks.empty()) {
-    const LoadBalance balance = loadBalance(project_.cartons, loaded_);
+  if (!all.blocks.empty()) {
+    const LoadBalance balance = wholeBalance();
     html += "<br>" + escapeHtml(loadedWeightText(balance));
     if (const std::string centre = centreOfGravityText(balance); !centre.empty()) html += "<br>" + escapeHtml(centre);
   }
-  if (const std::optional<AxleLoads> axles = axleLoads(project_, loaded_)) html += axleTableHtml(*axles, project_, escapeHtml);
+  if (hasPallets()) {
+    std::int64_t pallets = 0;
+    for (const PalletPlacement& placement : loaded_.pallets)
+      if (placement.pallet >= 0 && static_cast<std::size_t>(placement.pallet) < pallets_.size()) ++pallets;
+    html += "<br>" + inLanguage("托盘：", "Pallets: ") + number(pallets);
+  }
+  const std::optional<AxleLoads> axles = hasPallets()
+                                            ? listingAxleLoads(project_, loaded_.container, resultListing(planOfContainer(), 0))
+                                            : axleLoads(project_, loaded_);
+  if (axles) html += axleTableHtml(*axles, project_, escapeHtml);
   // What the plan leaves behind, so that nobody counts on it arriving.
   const std::vector<Leftover>& leftovers = leftovers_;
   if (!leftovers.empty()) {

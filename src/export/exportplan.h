@@ -18,7 +18,9 @@
 #include <string>
 #include <string_view>
 
+#include "boxpic/boxpic.h"
 #include "commands/leftovers.h"
+#include "engine/balance.h"
 #include "model/fillscheme.h"
 #include "model/language.h"
 #include "platform/programfolder.h"
@@ -59,7 +61,12 @@ class ExportPlan {
   std::string pictureExt;    // ".PNG"
   std::string cartonPrefix;  // "carton"
   std::string blockPrefix;   // "block"
+  std::string palletPrefix;  // "pallet"
   std::string libraryFile;   // program folder + "libboxpic.so"
+
+  // The built pallets of a pallet plan (ProjectResult::pallets), which the loaded container's
+  // pallet placements point into. The plan of a project takes them from its result.
+  void setPallets(std::vector<LoadedPallet> pallets) { pallets_ = std::move(pallets); }
 
   // Writes the document, then the carton pictures, then the block pictures, stopping at the
   // first failure: kExportDone, or the kExport...Failed of the step that failed.
@@ -85,20 +92,29 @@ class ExportPlan {
   std::optional<std::string> fillTemplate(std::string_view templateBytes, std::string* error) const;
   // Has the library draw "carton<i>.PNG" for every carton type, 200 x 200.
   bool drawCartonPictures();
-  // Has the library draw the picture of every step, "block<i>.PNG" for the step of block i,
-  // 600 x 640, and how each carton type lies, "orient<type>-<orientation>.PNG", 160 x 120.
+  // Has the library draw the picture of every step, "block<i>.PNG" for the step of block i
+  // ("blockp<k>.PNG" for the step of the container's pallet k), 600 x 640, how each carton
+  // type lies, "orient<type>-<orientation>.PNG", 160 x 120, and the layers of each distinct
+  // pallet, "pallet<i>.PNG", 600 x 400.
   bool drawBlockPictures();
 
   // The four texts that replace "[纸箱图例]" (a table of the carton types: entered, loaded
   // and left behind), "[装箱图示]" (the steps), "[装箱合计]" and "[集装箱描述]".
   std::string cartonLegendHtml() const;
+  // Of a pallet plan, "[装箱图示]" begins with the pallet list (number, type, contents by
+  // carton type, height, gross weight) and the picture of each distinct pallet's layers.
   std::string blockPicturesHtml() const;
+  std::string palletListHtml() const;
   std::string totalsHtml() const;
   std::string containerHtml() const;
 
   // File name of a picture, without a folder: "carton0.PNG", "block3.PNG".
   std::string cartonPictureName(std::size_t index) const;
   std::string blockPictureName(std::size_t index) const;
+  // "blockp2.PNG": the step of the container's pallet 2 (from 0).
+  std::string palletStepPictureName(std::size_t placement) const;
+  // "pallet0.PNG": the layers of the first distinct pallet.
+  std::string palletPictureName(std::size_t index) const;
   // "orient2-5.PNG": carton type 2 in orientation 5.
   std::string orientationPictureName(int cartonIndex, int orientation) const;
   // The folder of htmlFile, where the pictures go, with a trailing '/'.
@@ -108,6 +124,7 @@ class ExportPlan {
   ProjectInput project_;
   LoadedContainer loaded_;
   std::vector<Leftover> leftovers_;
+  std::vector<LoadedPallet> pallets_;
   int failedStep_ = kExportDone;
   std::string failureReason_;
   const std::atomic<bool>* cancel_ = nullptr;
@@ -115,6 +132,19 @@ class ExportPlan {
   bool fail(const std::string& reason);
   // The picture and the facts of step k of steps.
   std::string stepHtml(const std::vector<PlanStep>& steps, std::size_t k) const;
+  std::string palletStepHtml(const std::vector<PlanStep>& steps, std::size_t k) const;
+  // Whether the loaded container holds built pallets.
+  bool hasPallets() const { return !loaded_.pallets.empty(); }
+  // The plan as a project of this one loaded container and the result's pallets.
+  FillScheme planOfContainer() const;
+  // The loading steps: one per block, and of a pallet plan one per pallet.
+  std::vector<PlanStep> steps() const;
+  // Every carton loaded, in container coordinates: the loose ones and those on the pallets.
+  LoadedContainer allCartons() const;
+  // The weight and balance of everything loaded, the pallets' tares too.
+  LoadBalance wholeBalance() const;
+  // The layers of each distinct pallet, drawn by the library's DrawPallet.
+  bool stagePalletPictures(StagingFolder& staging, DrawPalletFunction drawPallet);
   bool cancelled() const { return cancel_ != nullptr && cancel_->load(); }
   // The three steps, writing into staging.
   bool stageHtml(StagingFolder& staging);

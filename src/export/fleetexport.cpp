@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "commands/fleetplan.h"
+#include "commands/palletplan.h"
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
 #include "commands/statistics.h"
@@ -35,6 +36,8 @@ std::string fleetIndexHtml(const FillScheme& project) {
                      "td,th{border:1px solid #888;padding:3px 8px}td{text-align:right}</style></head><body>\n";
   html += "<h1>" + inLanguage("装箱方案：多个集装箱", "Loading plan: several containers") + "</h1>\n";
   html += "<p>" + escapeHtml(fleetSummaryText(project)) + "</p>\n";
+  if (const std::string pallets = palletSummaryText(project); !pallets.empty())
+    html += "<p>" + escapeHtml(pallets) + "</p>\n";
   html += "<table><tr><th>" + inLanguage("集装箱", "Container") + "</th><th>" + inLanguage("种类", "Type") +
           "</th><th>" + inLanguage("箱数", "Cartons") + "</th><th>" + inLanguage("重量（千克）", "Weight (kg)") +
           "</th><th>" + inLanguage("填充率", "Fill") + "</th><th>" +
@@ -42,8 +45,10 @@ std::string fleetIndexHtml(const FillScheme& project) {
           "</th></tr>\n";
   for (std::size_t k = 0; k < project.result.containers.size(); ++k) {
     const LoadedContainer& loaded = project.result.containers[k];
-    const ResultStatistics statistics = resultStatistics(project, loaded);
-    const LoadBalance balance = loadBalance(project.cartons, loaded);
+    // Of a pallet plan, the cartons on the pallets and the pallets' tares count as well.
+    const ResultStatistics statistics = resultStatistics(project, containerWithPalletCartons(project, k));
+    const LoadBalance balance = project.result.mode == PlanningMode::Pallets ? palletLoadBalance(project, k)
+                                                                             : loadBalance(project.cartons, loaded);
     const std::string centre = balance.centreKnown ? millimetres(balance.fromInnerEnd) + ", " +
                                                          millimetres(balance.fromLeftWall) + ", " +
                                                          millimetres(balance.aboveFloor)
@@ -87,6 +92,7 @@ FleetExportResult exportFleetPlans(const FillScheme& project, const std::string&
     plan.templateFile = templateFile;
     plan.libraryFile = libraryFile;
     plan.setCancelFlag(cancel);
+    if (project.result.mode == PlanningMode::Pallets) plan.setPallets(project.result.pallets);
     out.result = plan.run();
     if (out.result != kExportDone) {
       out.failureMessage = plan.failureMessage();

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "commands/resultlist.h"
+#include "commands/resultparts.h"
+#include "model/fillscheme.h"
 
 std::vector<PlanStep> planSteps(const ProjectInput& project, const LoadedContainer& loaded) {
   const std::vector<Carton>& cartons = project.cartons;
@@ -42,4 +44,39 @@ std::vector<std::int64_t> loadedCountsByType(std::size_t typeCount, const Loaded
     if (block.cartonIndex >= 0 && static_cast<std::size_t>(block.cartonIndex) < typeCount)
       counts[static_cast<std::size_t>(block.cartonIndex)] += block.count;
   return counts;
+}
+
+std::vector<PlanStep> palletPlanSteps(const FillScheme& plan, std::size_t k) {
+  if (k >= plan.result.containers.size()) return {};
+  const ResultListing listing = resultListing(plan, k);
+  const Container& container = plan.result.containers[k].container;
+  const std::vector<Carton>& cartons = plan.cartons;
+  std::vector<PlanStep> steps;
+  std::vector<const ShownPart*> soFar;
+  std::int64_t cartonsSoFar = 0;
+  for (const std::size_t row : listing.stepRows) {
+    const ShownPart& part = *listing.partAt(row);
+    PlanStep step;
+    step.placement = part.placement;
+    step.block = part.blockNumber > 0 ? static_cast<std::size_t>(part.blockNumber - 1) : 0;
+    double weight = part.tareWeight;
+    bool weighed = part.palletBase.has_value();
+    for (const BlockScheme& block : part.blocks) {
+      const std::int64_t count = std::clamp<std::int64_t>(block.count, 0, block.capacity());
+      step.cartons += count;
+      if (block.cartonIndex < 0 || static_cast<std::size_t>(block.cartonIndex) >= cartons.size()) continue;
+      const double each = cartons[static_cast<std::size_t>(block.cartonIndex)].weight;
+      if (each > 0 && std::isfinite(each)) {
+        weight += each * static_cast<double>(count);
+        weighed = true;
+      }
+    }
+    if (weighed) step.weight = weight;
+    cartonsSoFar += step.cartons;
+    step.cartonsSoFar = cartonsSoFar;
+    soFar.push_back(&part);
+    step.balanceSoFar = partsBalance(plan, container, soFar);
+    steps.push_back(step);
+  }
+  return steps;
 }

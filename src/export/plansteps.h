@@ -13,10 +13,15 @@
 #include "model/projectinput.h"
 #include "model/projectresult.h"
 
+struct FillScheme;
+
 struct PlanStep {
   std::size_t block = 0;           // index into the loaded container's blocks
+  // Of a step that loads a built pallet: its index into the loaded container's pallets
+  // (`block` then means nothing); -1 for a block of loose cartons.
+  std::int32_t placement = -1;
   std::int64_t cartons = 0;        // the cartons this step loads
-  std::optional<double> weight;    // kg of this step's cartons; nothing when their type has no weight
+  std::optional<double> weight;    // kg of this step's cartons (of a pallet: its gross weight); nothing when their type has no weight
   std::int64_t cartonsSoFar = 0;   // loaded once the step is done
   LoadBalance balanceSoFar;        // weight and centre of gravity once the step is done
 };
@@ -24,6 +29,11 @@ struct PlanStep {
 // One step per block of loaded, in loading order (stop by stop where the project lists
 // stops); the project gives the weights.
 std::vector<PlanStep> planSteps(const ProjectInput& project, const LoadedContainer& loaded);
+
+// The steps of loaded container k of a pallet plan: each block of loose cartons and each
+// placed pallet is a step, in loading order; the balance counts each pallet's tare at the
+// middle of its base.
+std::vector<PlanStep> palletPlanSteps(const FillScheme& plan, std::size_t k);
 
 // The blocks of steps 1 to k (k counted from 1) in loading order.
 std::vector<BlockScheme> blocksUpToStep(const LoadedContainer& loaded, const std::vector<PlanStep>& steps,

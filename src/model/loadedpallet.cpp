@@ -3,6 +3,19 @@
 #include <algorithm>
 #include <limits>
 
+BlockScheme boxBlock(const PlacedBox& box, std::int32_t cartonIndex) {
+  BlockScheme block;
+  block.x = box.x;
+  block.y = box.y;
+  block.z = box.z;
+  block.sizeX = box.sizeX;
+  block.sizeY = box.sizeY;
+  block.sizeZ = box.sizeZ;
+  block.nx = block.ny = block.nz = block.count = 1;
+  block.cartonIndex = cartonIndex;
+  return block;
+}
+
 PlacedBox palletBox(const LoadedPallet& pallet) {
   const PalletType& t = pallet.type;
   std::int64_t x1 = t.overhang, z1 = t.overhang;

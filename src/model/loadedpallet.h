@@ -43,6 +43,10 @@ struct PlacedBox {
   bool operator==(const PlacedBox&) const = default;
 };
 
+// A block standing for a box as a whole: one place of the box's size, for the carton index.
+BlockScheme boxBlock(const PlacedBox& box, std::int32_t cartonIndex);
+
+
 // The box of a built pallet in its own coordinates: the base and every carton on it.
 PlacedBox palletBox(const LoadedPallet& pallet);
 

@@ -142,6 +142,9 @@ QWidget* TCartonPropForm::buildRulesGroup() {
   cbStop->setEditable(true);
   cbStop->setInsertPolicy(QComboBox::NoInsert);
   cbStop->setToolTip(tr("选择或输入送货的目的地；留空表示最后一站"));
+  cbPallet = new QComboBox(group);
+  cbPallet->setObjectName(QStringLiteral("cbPallet"));
+  cbPallet->setToolTip(tr("装在哪种托盘上；散装表示不上托盘，直接装入集装箱"));
   auto* checks = new QHBoxLayout;
   checks->addWidget(chkStackable);
   checks->addWidget(chkFragile);
@@ -149,6 +152,7 @@ QWidget* TCartonPropForm::buildRulesGroup() {
   auto* fields = new QFormLayout;
   fields->addRow(tr("顶部最大承重(kg)"), txtMaxLoadOnTop);
   fields->addRow(tr("目的地"), cbStop);
+  fields->addRow(tr("托盘"), cbPallet);
   auto* layout = new QVBoxLayout(group);
   layout->addLayout(checks);
   layout->addLayout(fields);
@@ -198,6 +202,11 @@ void TCartonPropForm::showEntry(const CartonEntry& e) {
   const int stopItem = cbStop->findText(qs(e.stop));
   if (stopItem >= 0) cbStop->setCurrentIndex(stopItem);
   else cbStop->setEditText(qs(e.stop));
+  // The items are the carton's data: its pallet name goes back as it came unless another is chosen.
+  cbPallet->clear();
+  const std::vector<PalletChoice> pallets = palletChoices(host_.project(), e.pallet, host_.settings().pallets);
+  for (const PalletChoice& choice : pallets) cbPallet->addItem(qs(choice.text), qs(choice.name));
+  cbPallet->setCurrentIndex(palletChoiceOf(pallets, host_.project(), e.pallet));
   chkMustUpClick();
 }
 
@@ -217,6 +226,7 @@ CartonEntry TCartonPropForm::entry() const {
   e.maxLoadOnTop = std8(txtMaxLoadOnTop->text().trimmed());
   e.fragile = chkFragile->isChecked();
   e.stop = std8(cbStop->currentText().trimmed());
+  e.pallet = std8(cbPallet->currentData().toString());
   return e;
 }
 
@@ -243,6 +253,7 @@ void TCartonPropForm::btnOKClick() {
   }
   carton = check.carton;
   addStopIfNew(project, carton.stop);
+  adoptLibraryPallet(project, host_.settings().pallets, carton.pallet);
   host_.refreshTree(true);
   newMode = false;
   accept();

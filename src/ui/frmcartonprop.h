@@ -68,6 +68,7 @@ class TCartonPropForm : public QDialog {
   QLineEdit* txtMaxLoadOnTop = nullptr;  // 顶部最大承重(kg), empty: no limit
   QCheckBox* chkFragile = nullptr;     // 易碎
   QComboBox* cbStop = nullptr;         // 目的地: a stop of the project, or a new one typed in
+  QComboBox* cbPallet = nullptr;       // 托盘: loose, a preset or a pallet type of the project's own
   GapLabel* lblUpendLayers = nullptr;
   QPushButton* btnOK = nullptr;
   QPushButton* btnCancel = nullptr;

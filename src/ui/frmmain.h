@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "commands/documentstate.h"
+#include "commands/resultparts.h"
 #include "model/fillscheme.h"
 #include "model/settings.h"
 #include "ui/filedialogs.h"
@@ -161,6 +162,8 @@ class TMainForm : public QMainWindow, public FormHost {
   // Marks the centre of gravity of balance in the view, and names what it belongs to under
   // it; neither when the centre is not known.
   void showGravityPoint(const LoadBalance& balance, const QString& legend);
+  // The weight and balance of the whole loaded container shown: its cartons and pallets.
+  LoadBalance shownBalance() const;
   void showCartonDialog(bool newMode);
   void showOptionsDialog();
 
@@ -179,6 +182,7 @@ class TMainForm : public QMainWindow, public FormHost {
   Scene scene_;
   mutable LoadedContainer noResult_;  // shownContainer() without a result
   std::size_t shownIndex_ = 0;        // the loaded container shown, of several
+  ResultListing listing_;             // the result list's rows and parts for the container shown
   QString startFile_;
   QString exportFolder_;  // where the last plan was exported; empty: none yet
   bool shown_ = false;

@@ -83,7 +83,7 @@ void TMainForm::createMenus() {
   mnuColourByStop->setObjectName("mnuColourByStop");
   mnuColourByStop->setCheckable(true);
   connect(mnuColourByStop, &QAction::toggled, this, [this] {
-    if (!shownContainer().blocks.empty()) showResultSelection(selectedResultRows());
+    if (!listing_.parts.empty()) showResultSelection(selectedResultRows());
   });
   QAction* resetCamera = view->addAction(tr("恢复初始视角(&I)"));
   resetCamera->setObjectName("mnuResetView");

@@ -17,6 +17,7 @@
 #include "commands/fleetplan.h"
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
+#include "commands/palletplan.h"
 #include "commands/resultlist.h"
 #include "commands/statistics.h"
 #include "commands/treecaptions.h"
@@ -114,7 +115,7 @@ void TMainForm::createResultList() {
   lvResult->setPalette(palette);
   connect(lvResult, &QTableWidget::itemSelectionChanged, this, [this] { lvResultSelectItem(); });
   lvResult->viewport()->installEventFilter(
-      new LeftoverRowPresses(lvResult, [this] { return static_cast<int>(shownContainer().blocks.size()); }));
+      new LeftoverRowPresses(lvResult, [this] { return static_cast<int>(listing_.totalsRow); }));
 
   PopupMenuBlock = new QMenu(this);
   PopupMenuBlock->setObjectName("PopupMenuBlock");
@@ -172,13 +173,20 @@ void TMainForm::showContainerTabs() {
   for (std::size_t k = 0; k < count; ++k)
     tabContainers->addTab(QString::fromStdString(loadedContainerCaption(*project_, k)));
   tabContainers->setCurrentIndex(static_cast<int>(shownIndex_));
-  tabContainers->setVisible(project_->result.mode == PlanningMode::Fleet && count > 0);
+  tabContainers->setVisible((project_->result.mode == PlanningMode::Fleet && count > 0) || count > 1);
 }
 
 void TMainForm::refreshResults(int selectIndex) {
   showContainerTabs();
-  const std::vector<ResultRow> rows =
-      resultRows(*project_, shownContainer(), leftoverCartons(*project_, project_->result));
+  listing_ = resultListing(*project_, shownIndex_);
+  const std::vector<ResultRow>& rows = listing_.rows;
+  // The view draws the container shown: of several, each tab's own type.
+  const Container& shown = shownContainer().container;
+  const SceneSize& drawn = scene_.sceneSize;
+  if (drawn.length != shown.length || drawn.width != shown.width || drawn.height != shown.height) {
+    scene_.setSceneContainer(shown);
+    refreshView(true);
+  }
   {
     const QSignalBlocker quiet(lvResult);
     lvResult->clearSelection();
@@ -195,12 +203,12 @@ void TMainForm::refreshResults(int selectIndex) {
   }
   showStopColumn(!project_->stops.empty());
   showPlanSteps();
-  const int totalsRow = static_cast<int>(shownContainer().blocks.size());
+  const int totalsRow = static_cast<int>(listing_.totalsRow);
   // The whole plan's centre until the selection shows less of it.
-  showGravityPoint(loadBalance(project_->cartons, shownContainer()),
+  showGravityPoint(shownBalance(),
                    tr("■ 黑色标记：全部 %1 步所装纸箱的重心").arg(stepControl->stepCount()));
   selectResultRow(selectIndex >= 0 && selectIndex <= totalsRow ? selectIndex : totalsRow);
-  if (resultStatistics(*project_, shownContainer()).loadedCount > 0) showStatistics(2);
+  if (!listing_.parts.empty()) showStatistics(2);
   updateTitle();
 }
 
@@ -251,17 +259,21 @@ void TMainForm::showStatistics(int mode) {
   const std::string leftovers =
       mode == 2 ? leftoverStatusText(leftoverCartons(*project_, project_->result)) : std::string();
   const bool red = (mode == 1 && cartonVolumeExceedsContainer(*project_)) || !leftovers.empty();
-  std::string shown = statisticsText(*project_, shownContainer(), mode);
+  // Of a pallet result, the cartons on the pallets count as loaded too.
+  const LoadedContainer loaded = containerWithPalletCartons(*project_, shownIndex_);
+  const LoadedContainer& counted = project_->result.empty() ? shownContainer() : loaded;
+  std::string shown = statisticsText(*project_, counted, mode);
   if (!leftovers.empty()) shown += "    " + leftovers;
   // The weight and the balance of a result, each on a line of its own below.
-  const LoadBalance balance = loadBalance(project_->cartons, shownContainer());
+  const LoadBalance balance = shownBalance();
   const std::string weight = mode == 2 ? loadedWeightText(balance) : std::string();
   const std::string centre = mode == 2 ? centreOfGravityText(balance) : std::string();
   StatusWeight->setText(QString::fromStdString(weight));
   StatusWeight->setVisible(!weight.empty());
   StatusCentre->setText(QString::fromStdString(centre));
   StatusCentre->setVisible(!centre.empty());
-  const std::optional<AxleLoads> axles = mode == 2 ? axleLoads(*project_, shownContainer()) : std::nullopt;
+  const std::optional<AxleLoads> axles =
+      mode == 2 ? listingAxleLoads(*project_, shownContainer().container, listing_) : std::nullopt;
   const std::string axleLine = axles ? axleLoadText(*axles, *project_) : std::string();
   StatusAxles->setText(QString::fromStdString(axleLine));
   StatusAxles->setVisible(!axleLine.empty());
@@ -269,8 +281,10 @@ void TMainForm::showStatistics(int mode) {
   axlePalette.setColor(QPalette::WindowText, axles && axles->worstOverload() ? QColor(Qt::red)
                                                                              : QApplication::palette().color(QPalette::ButtonText));
   StatusAxles->setPalette(axlePalette);
-  // Several containers: the containers by type, the cost and the bound.
-  const std::string fleet = mode == 2 ? fleetSummaryText(*project_) : std::string();
+  // Several containers: the containers by type, the cost and the bound; pallets: how many of each type.
+  std::string fleet = mode == 2 ? fleetSummaryText(*project_) : std::string();
+  if (const std::string pallets = mode == 2 ? palletSummaryText(*project_) : std::string(); !pallets.empty())
+    fleet += (fleet.empty() ? "" : "    ") + pallets;
   StatusFleet->setText(QString::fromStdString(fleet));
   StatusFleet->setVisible(!fleet.empty());
   const QString text = QString::fromStdString(shown);
@@ -281,7 +295,6 @@ void TMainForm::showStatistics(int mode) {
 }
 
 void TMainForm::lvResultSelectItem() {
-  const int totalsRow = static_cast<int>(shownContainer().blocks.size());
   const std::vector<int> selected = selectedResultRows();
   if (selected.empty()) {
     scene_.clearScene();
@@ -289,7 +302,7 @@ void TMainForm::lvResultSelectItem() {
     refreshView(false);
     return;
   }
-  if (totalsRow == 0) return;  // only the totals row: nothing to show
+  if (listing_.parts.empty()) return;  // only the totals row: nothing to show
   showResultSelection(selected);
 }
 
@@ -303,4 +316,10 @@ const LoadedContainer& TMainForm::shownContainer() const {
   noResult_.container = project_->container;
   noResult_.blocks.clear();
   return noResult_;
+}
+
+LoadBalance TMainForm::shownBalance() const {
+  std::vector<const ShownPart*> parts;
+  for (const ShownPart& part : listing_.parts) parts.push_back(&part);
+  return partsBalance(*project_, shownContainer().container, parts);
 }

@@ -8,6 +8,7 @@
 #include "commands/confirmations.h"
 #include "commands/exportfolder.h"
 #include "commands/fillblocks.h"
+#include "commands/palletplan.h"
 #include "commands/leftovers.h"
 #include "commands/resultcheck.h"
 #include "commands/runcheck.h"
@@ -30,8 +31,10 @@ constexpr int kExportedStatusMilliseconds = 30000;
 void TMainForm::tbRunClick() {
   CalculationRequest request = calculationRequest(*project_, *settings_);
   // The sets planner's checks and questions are about sets; the load-max planner loads
-  // what fits of whatever was entered.
-  if (request.planningMode == PlanningMode::Sets) {
+  // what fits of whatever was entered, and so does the pallet planner, which runs in any
+  // mode once a carton names a pallet type (the calculation says what stops it).
+  const bool pallets = runsPalletPlanner(request);
+  if (request.planningMode == PlanningMode::Sets && !pallets) {
     const PreRunCheck check = checkBeforeRun(*project_);
     if (check == PreRunCheck::NoCartons) refreshResults(-1);
     if (isRefusal(check)) {
@@ -60,7 +63,8 @@ void TMainForm::tbRunClick() {
     }
   }
   // Rules the load-max or several-containers planner does not keep stop the run before it starts.
-  const std::string refusal = request.planningMode == PlanningMode::LoadMax ? loadMaxRulesMessage(*project_)
+  const std::string refusal = pallets                                       ? std::string()
+                              : request.planningMode == PlanningMode::LoadMax ? loadMaxRulesMessage(*project_)
                               : request.planningMode == PlanningMode::Fleet ? fleetRulesMessage(*project_)
                                                                              : std::string();
   if (!refusal.empty()) {
@@ -126,6 +130,10 @@ void TMainForm::tbFillClick() {
     messages_->information(qs(fleetFillMessage()));
     return;
   }
+  if (project_->result.mode == PlanningMode::Pallets && !project_->result.empty()) {
+    messages_->information(qs(palletFillMessage()));
+    return;
+  }
   const std::vector<int> selected = selectedResultRows();
   const FillDecision decision = decideFill(*project_, selected);
   if (decision == FillDecision::FillOneBlock) {
@@ -164,7 +172,7 @@ void TMainForm::tbExportClick() {
     return;
   }
   exportFolder_ = folder;
-  if (project_->result.mode == PlanningMode::Fleet) {
+  if (project_->result.mode == PlanningMode::Fleet || project_->result.containers.size() > 1) {
     // One plan per container and the index of them all.
     const FleetExportResult done =
         exportFleetPlans(*project_, programFolder(), std8(folder), planTemplatePath(), drawingLibraryPath());

@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "commands/loadbalance.h"
 #include "commands/resultlist.h"
@@ -21,6 +22,8 @@ void TMainForm::createViewControls() {
     QString text;
     if (block.blockNumber > 0)
       text = tr("第 %1 块：%2").arg(block.blockNumber).arg(QString::fromStdString(block.cartonName)) + "\n";
+    else if (!block.cartonName.empty())
+      text = QString::fromStdString(block.cartonName) + "\n";  // a pallet's base or a carton on a pallet
     return text + tr("第 %1 箱，顶点 %2,%3,%4").arg(carton.carton).arg(carton.x).arg(carton.y).arg(carton.z);
   };
   stepControl = new StepControl(pnlView);
@@ -46,49 +49,60 @@ void TMainForm::createViewControls() {
           [this](int k) { selectResultRow(static_cast<int>(stepControl->rowOfStep(k))); });
 }
 
-void TMainForm::showPlanSteps() { stepControl->setLoadingOrder(loadingSteps(*project_, shownContainer())); }
+void TMainForm::showPlanSteps() { stepControl->setLoadingOrder(listing_.stepRows); }
 
 void TMainForm::showResultSelection(const std::vector<int>& selected) {
-  const LoadedContainer& loaded = shownContainer();
-  const int blockCount = static_cast<int>(loaded.blocks.size());
-  std::vector<int> blockRows;
+  // The parts the selected rows show, each once: a pallet's rows all show the pallet.
+  std::vector<std::size_t> partRows;
   bool totals = false;
   for (const int row : selected) {
-    if (row >= 0 && row < blockCount) blockRows.push_back(row);
-    totals = totals || row == blockCount;
+    if (row < 0) continue;
+    const auto r = static_cast<std::size_t>(row);
+    totals = totals || r == listing_.totalsRow;
+    if (const ShownPart* part = listing_.partAt(r))
+      if (std::find(partRows.begin(), partRows.end(), part->headRow) == partRows.end()) partRows.push_back(part->headRow);
   }
 
   scene_.clearScene();
-  // The blocks shown, whose centre of gravity the view marks. Coloured by stop, a block
+  // The parts shown, whose centre of gravity the view marks. Coloured by stop, a block
   // takes the colour of its cartons' stop instead of their own.
-  LoadedContainer shownLoad{loaded.container, {}};
+  std::vector<const ShownPart*> shownParts;
   const bool byStop = mnuColourByStop && mnuColourByStop->isChecked() && !project_->stops.empty();
-  const auto show = [this, &loaded, &shownLoad, byStop](int row) {
-    BlockScheme block = loaded.blocks[static_cast<std::size_t>(row)];
-    shownLoad.blocks.push_back(block);
-    const auto carton = static_cast<std::size_t>(block.cartonIndex);
-    if (byStop && block.cartonIndex >= 0 && carton < project_->cartons.size())
-      block.material = stopMaterial(stopIndexOf(*project_, project_->cartons[carton]));
-    scene_.addResultBlock(block, row + 1);
+  const auto show = [this, &shownParts, byStop](std::size_t headRow) {
+    const ShownPart& part = *listing_.partAt(headRow);
+    shownParts.push_back(&part);
+    if (part.palletBase)
+      scene_.addPalletBase(*part.palletBase, part.palletType + tr(" 托盘").toStdString());
+    for (BlockScheme block : part.blocks) {
+      const auto carton = static_cast<std::size_t>(block.cartonIndex);
+      if (byStop && block.cartonIndex >= 0 && carton < project_->cartons.size())
+        block.material = stopMaterial(stopIndexOf(*project_, project_->cartons[carton]));
+      scene_.addResultBlock(block, part.blockNumber);
+    }
   };
   QString legend;
   if (totals) {
-    // The whole plan: every block, none singled out, at the last step.
-    for (int row = 0; row < blockCount; ++row) show(row);
+    // The whole plan: every part, none singled out, at the last step.
+    for (const ShownPart& part : listing_.parts) show(part.headRow);
     stepControl->showStep(stepControl->stepCount());
     legend = tr("■ 黑色标记：全部 %1 步所装纸箱的重心").arg(stepControl->stepCount());
-  } else if (blockRows.size() == 1 && stepControl->stepOfRow(static_cast<std::size_t>(blockRows[0])) > 0) {
-    // One block: the loading up to its step, with that block singled out.
-    const int step = stepControl->stepOfRow(static_cast<std::size_t>(blockRows[0]));
-    for (const std::size_t row : stepControl->rowsUpTo(step)) show(static_cast<int>(row));
-    scene_.highlightedBlock = static_cast<std::int32_t>(scene_.sceneBlocks.size()) - 1;
+  } else if (partRows.size() == 1 && stepControl->stepOfRow(partRows[0]) > 0) {
+    // One part: the loading up to its step, with that part singled out.
+    const int step = stepControl->stepOfRow(partRows[0]);
+    std::size_t before = 0;
+    for (const std::size_t row : stepControl->rowsUpTo(step)) {
+      before = scene_.sceneBlocks.size();
+      show(row);
+    }
+    scene_.highlightedBlock = static_cast<std::int32_t>(before);
+    scene_.highlightedCount = static_cast<std::int32_t>(scene_.sceneBlocks.size() - before);
     stepControl->showStep(step);
     legend = tr("■ 黑色标记：第 1–%1 步所装纸箱的重心").arg(step);
   } else {
-    for (const int row : blockRows) show(row);
-    legend = tr("■ 黑色标记：所选 %1 块纸箱的重心").arg(blockRows.size());
+    for (const std::size_t row : partRows) show(row);
+    legend = tr("■ 黑色标记：所选 %1 块纸箱的重心").arg(partRows.size());
   }
-  showGravityPoint(loadBalance(project_->cartons, shownLoad), legend);
+  showGravityPoint(partsBalance(*project_, shownContainer().container, shownParts), legend);
   refreshView(false);
 }
 

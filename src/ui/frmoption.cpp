@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QTableWidget>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -63,6 +64,7 @@ TOptionForm::TOptionForm(FormHost& host, TContainerPropForm& containerForm, QWid
   pcOptions->addTab(buildContainerPage(), tr("集装箱"));
   pcOptions->addTab(buildSpacingPage(), tr("装箱设置"));
   pcOptions->addTab(buildPlanningPage(), tr("装载方式"));
+  pcOptions->addTab(buildPalletPage(), tr("托盘"));
 
   auto* buttons = okCancelButtons(this, btnOK, btnCancel);
   btnDefaults = button(tr("恢复默认设置(&R)"), "btnDefaults", this);
@@ -275,6 +277,7 @@ void TOptionForm::showSettings(const Settings& settings) {
   showSpacings(shown);
   showPlanning(shown);
   workingList.load(settings.containers, host_.project().container, host_.project().fleet);
+  showPalletTypes(settings.pallets, host_.project().palletTypes);
   showLibrary();
 }
 
@@ -391,9 +394,22 @@ void TOptionForm::btnOKClick() {
     host_.messages().information(qs(check.message));
     return;
   }
+  const PalletRowsCheck pallets = readPalletRows(palletRowsShown());
+  if (!pallets.accepted()) {
+    pcOptions->setCurrentWidget(SheetPallets);
+    lvPallets->selectRow(static_cast<int>(pallets.row));
+    host_.messages().information(qs(pallets.message));
+    return;
+  }
+  std::vector<PalletType> own;
+  const std::vector<bool> ticked = palletRowsTicked();
+  for (std::size_t i = 0; i < pallets.types.size(); ++i)
+    if (ticked[i]) own.push_back(pallets.types[i]);
+  host_.project().palletTypes = own;
   // After "恢复默认设置" what the dialog does not show goes back too.
   if (defaultsChosen_) host_.settings() = Settings{};
   applyOptions(check.values, host_.settings(), host_.project());
+  host_.settings().pallets = pallets.types;
   // A language other than this start's is kept for the next start; choosing the one in
   // effect leaves the stored choice, or the locale, deciding.
   const std::string language = cbeLanguage->currentData().toString().toStdString();
@@ -401,4 +417,97 @@ void TOptionForm::btnOKClick() {
   host_.refreshTree(true);
   host_.settingsChanged();
   accept();
+}
+
+QWidget* TOptionForm::buildPalletPage() {
+  SheetPallets = new QWidget(this);
+  SheetPallets->setObjectName(QStringLiteral("SheetPallets"));
+  lvPallets = new QTableWidget(0, static_cast<int>(kPalletColumnCount), SheetPallets);
+  lvPallets->setObjectName(QStringLiteral("lvPallets"));
+  QStringList captions;
+  for (const std::string& caption : palletColumns()) captions << qs(caption);
+  lvPallets->setHorizontalHeaderLabels(captions);
+  lvPallets->verticalHeader()->hide();
+  lvPallets->setSelectionBehavior(QAbstractItemView::SelectRows);
+  lvPallets->setSelectionMode(QAbstractItemView::SingleSelection);
+  auto* btnAddPallet = button(tr("增加托盘类型"), "btnAddPallet", SheetPallets);
+  auto* btnDelPallet = button(tr("删除托盘类型"), "btnDelPallet", SheetPallets);
+  connect(btnAddPallet, &QPushButton::clicked, this, [this] {
+    addPalletRow(palletRowOf(newPalletType(palletRowsShown())), true);
+    lvPallets->selectRow(lvPallets->rowCount() - 1);
+  });
+  connect(btnDelPallet, &QPushButton::clicked, this, [this] {
+    if (lvPallets->currentRow() >= 0) lvPallets->removeRow(lvPallets->currentRow());
+  });
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(btnAddPallet);
+  buttons->addWidget(btnDelPallet);
+  buttons->addStretch();
+  auto* layout = new QVBoxLayout(SheetPallets);
+  layout->addWidget(noteLabels(tr("托盘库：您自己的托盘类型，在各项目间保留；勾选的是本项目所用的类型。\n"
+                                  "EUR、ISO、US 三种预设总可选用；与预设同名的类型代替该预设。"),
+                               SheetPallets));
+  layout->addWidget(lvPallets, 1);
+  layout->addLayout(buttons);
+  return SheetPallets;
+}
+
+void TOptionForm::showPalletTypes(const std::vector<PalletType>& library, const std::vector<PalletType>& project) {
+  lvPallets->setRowCount(0);
+  const PalletTable table = palletTable(library, project);
+  for (std::size_t i = 0; i < table.types.size(); ++i) addPalletRow(palletRowOf(table.types[i]), table.inProject[i]);
+}
+
+namespace {
+
+// The columns chosen from a list rather than typed.
+constexpr int kStackableColumn = 8;
+constexpr int kForkEntryColumn = 10;
+
+QComboBox* choiceBox(const std::vector<std::string>& texts, const std::string& current) {
+  auto* box = new QComboBox;
+  for (const std::string& text : texts) box->addItem(qs(text));
+  box->setCurrentText(qs(current));
+  return box;
+}
+
+}  // namespace
+
+void TOptionForm::addPalletRow(const PalletRow& row, bool inProject) {
+  const int r = lvPallets->rowCount();
+  lvPallets->insertRow(r);
+  for (int c = 0; c < static_cast<int>(kPalletColumnCount); ++c) {
+    const std::string& text = row[static_cast<std::size_t>(c)];
+    if (c == kStackableColumn)
+      lvPallets->setCellWidget(r, c, choiceBox(stackableTexts(), text));
+    else if (c == kForkEntryColumn)
+      lvPallets->setCellWidget(r, c, choiceBox(forkEntryTexts(), text));
+    else
+      lvPallets->setItem(r, c, new QTableWidgetItem(qs(text)));
+  }
+  // The name's box ticked: the project uses the type.
+  lvPallets->item(r, 0)->setFlags(lvPallets->item(r, 0)->flags() | Qt::ItemIsUserCheckable);
+  lvPallets->item(r, 0)->setCheckState(inProject ? Qt::Checked : Qt::Unchecked);
+}
+
+std::vector<bool> TOptionForm::palletRowsTicked() const {
+  std::vector<bool> ticked;
+  for (int r = 0; r < lvPallets->rowCount(); ++r)
+    ticked.push_back(lvPallets->item(r, 0) != nullptr && lvPallets->item(r, 0)->checkState() == Qt::Checked);
+  return ticked;
+}
+
+std::vector<PalletRow> TOptionForm::palletRowsShown() const {
+  std::vector<PalletRow> rows;
+  for (int r = 0; r < lvPallets->rowCount(); ++r) {
+    PalletRow row;
+    for (int c = 0; c < static_cast<int>(kPalletColumnCount); ++c) {
+      if (auto* box = qobject_cast<QComboBox*>(lvPallets->cellWidget(r, c)))
+        row[static_cast<std::size_t>(c)] = std8(box->currentText());
+      else if (const QTableWidgetItem* item = lvPallets->item(r, c))
+        row[static_cast<std::size_t>(c)] = std8(item->text().trimmed());
+    }
+    rows.push_back(row);
+  }
+  return rows;
 }

@@ -3,13 +3,15 @@
 // is chosen (and, ticked, the container types for several containers, with their costs
 // and counts), the loading settings (gaps between cartons, block limit), the planner
 // (按套装载, 尽量多装 with its time limit and support, or 多个集装箱 with its goal and time
-// limit) and the language of the next start. Every edit
+// limit), the pallet library with the project's own pallet types and the language of the
+// next start. Every edit
 // is made on a working copy; OK applies them all at once, Cancel none.
 
 #include <QDialog>
 
 #include "commands/containerlibrary.h"
 #include "commands/optionform.h"
+#include "commands/pallettypeform.h"
 #include "model/settings.h"
 
 class FormHost;
@@ -17,6 +19,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTableWidget;
 class QTabWidget;
 class QTreeWidget;
 class TContainerPropForm;
@@ -52,6 +55,13 @@ class TOptionForm : public QDialog {
   QWidget* buildSpacingGroup();
   QWidget* buildBlockGroup();
   QWidget* buildPlanningPage();
+  // The pallet library and the project's own pallet types (the rows ticked): a row each,
+  // added and deleted here, read back on OK.
+  QWidget* buildPalletPage();
+  void showPalletTypes(const std::vector<PalletType>& library, const std::vector<PalletType>& project);
+  void addPalletRow(const PalletRow& row, bool inProject);
+  std::vector<PalletRow> palletRowsShown() const;
+  std::vector<bool> palletRowsTicked() const;
   QLayout* buildLanguageRow();
   QLineEdit* numberBox(const char* name, const char* upDownName, int minimum, int maximum, UpDown*& upDown);
   // Shows the working list's rows and its selection.
@@ -76,6 +86,8 @@ class TOptionForm : public QDialog {
   QWidget* SheetContainer = nullptr;
   QWidget* SheetSpacing = nullptr;
   QWidget* SheetPlanning = nullptr;
+  QWidget* SheetPallets = nullptr;
+  QTableWidget* lvPallets = nullptr;  // the pallet library; ticked: the project's own pallet types
   QTreeWidget* lvContainers = nullptr;
   QPushButton* btnAdd = nullptr;
   QPushButton* btnMod = nullptr;

@@ -2,11 +2,13 @@
 
 #include "model/blockscheme.h"
 #include "model/container.h"
+#include "model/loadedpallet.h"
 #include "model/palette.h"
 
 void Scene::clearScene() {
   sceneBlocks.clear();
   highlightedBlock = -1;
+  highlightedCount = 1;
 }
 
 void Scene::addSceneBlock(std::int32_t sizeX, std::int32_t sizeY, std::int32_t sizeZ,
@@ -28,4 +30,9 @@ void Scene::addResultBlock(const BlockScheme& b, std::int32_t blockNumber) {
                 b.count, materialColor(b.material));
   sceneBlocks.back().blockNumber = blockNumber;
   sceneBlocks.back().cartonName = b.cartonName;
+}
+
+void Scene::addPalletBase(const PlacedBox& base, const std::string& caption) {
+  addSceneBlock(base.sizeX, base.sizeY, base.sizeZ, 0, base.x, base.y, base.z, 1, 1, 1, 0, 0, 0, 1, kPalletBaseColor);
+  sceneBlocks.back().cartonName = caption;
 }

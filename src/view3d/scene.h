@@ -12,6 +12,7 @@
 
 struct BlockScheme;
 struct Container;
+struct PlacedBox;
 
 // The container drawn, used for centring and scaling. Starts as the demo container.
 struct SceneSize {
@@ -44,8 +45,10 @@ class Scene {
  public:
   SceneSize sceneSize;
   std::vector<CubeBlock> sceneBlocks;  // in drawing order
-  // The block drawn with white, wider edges (the current loading step); -1: none.
+  // The blocks drawn with white, wider edges (the current loading step): highlightedCount
+  // blocks from highlightedBlock; -1: none.
   std::int32_t highlightedBlock = -1;
+  std::int32_t highlightedCount = 1;
 
   std::optional<GravityPoint> gravityPoint;  // the result's centre of gravity, marked when set
 
@@ -60,6 +63,9 @@ class Scene {
   // Adds a result block as the view shows it (see kCartonSeam), with its number in the
   // result list (from 1; 0 for none) for the tooltip.
   void addResultBlock(const BlockScheme& block, std::int32_t blockNumber = 0);
+  // Adds a pallet's base, a box of the base's size in the colour of wood; the tooltip
+  // names caption.
+  void addPalletBase(const PlacedBox& base, const std::string& caption);
   // Takes the container's length, width and height; name and weight are not kept.
   void setSceneContainer(const Container& container);
 };

@@ -36,7 +36,9 @@ int faceShade(std::int32_t orientation, FaceAxis axis) {
 namespace {
 
 bool isHighlighted(const Scene& scene, std::size_t block) {
-  return static_cast<std::int64_t>(block) == scene.highlightedBlock;
+  const auto index = static_cast<std::int64_t>(block);
+  return scene.highlightedBlock >= 0 && index >= scene.highlightedBlock &&
+         index < std::int64_t{scene.highlightedBlock} + scene.highlightedCount;
 }
 
 std::uint32_t blockEdgeColor(const Scene& scene, std::size_t block) {

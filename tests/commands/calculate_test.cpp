@@ -90,6 +90,21 @@ TEST(Calculate, onlyThePlannersThatKeepTheRulesRunAProjectThatSetsThem) {
     applyReport(report, planned);
     EXPECT_EQ(resultViolations(planned), "");
   }
+  // Cartons on pallets go to the pallet planner whatever the mode: it refuses the rules.
+  project.cartons[0].pallet = "EUR";
+  CalculationRequest request = requestOf(project);
+  request.planningMode = PlanningMode::LoadMax;
+  const CalculationReport pallets = calculate(request, token);
+  EXPECT_EQ(pallets.status, CalculationStatus::Refused);
+  EXPECT_EQ(pallets.message, palletRulesMessage(project));
+  EXPECT_NE(pallets.message.find(cargoRuleName(CargoRule::Fragile)), std::string::npos);
+  EXPECT_TRUE(pallets.result.empty());
+  // Without the rules the pallets load.
+  project.cartons[0].fragile = false;
+  project.container.balance = BalanceWindow{};
+  request = requestOf(project);
+  request.planningMode = PlanningMode::LoadMax;
+  EXPECT_EQ(calculate(request, token).status, CalculationStatus::Loaded);
 }
 
 TEST(Calculate, carriesTheQuestionTheCallerHadToAsk) {

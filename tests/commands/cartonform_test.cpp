@@ -266,3 +266,79 @@ TEST(CartonForm, aNewStopJoinsTheListAsTheLast) {
   addStopIfNew(p, "上海");
   EXPECT_EQ(p.stops, (std::vector<std::string>{"上海", "苏州"}));
 }
+
+TEST(CartonFormPallet, offersLooseFirstThenThePresetsThenTheProjectsOwnTypes) {
+  FillScheme p;
+  PalletType own = palletPresets()[0];
+  own.name = "半托";
+  own.length = 800;
+  own.width = 600;
+  p.palletTypes = {own};
+  const std::vector<PalletChoice> choices = palletChoices(p);
+  ASSERT_EQ(choices.size(), 5u);
+  EXPECT_EQ(choices[0].name, "") << "loose stores no pallet";
+  EXPECT_EQ(choices[1].name, "EUR");
+  EXPECT_EQ(choices[2].name, "ISO");
+  EXPECT_EQ(choices[3].name, "US");
+  EXPECT_EQ(choices[4].name, "半托");
+  EXPECT_EQ(choices[1].text, palletPresets()[0].displayText());
+  EXPECT_EQ(choices[4].text, own.displayText());
+}
+
+TEST(CartonFormPallet, aTypeOfTheProjectsOwnNamedLikeAPresetTakesThePresetsPlace) {
+  FillScheme p;
+  PalletType ownEur = palletPresets()[0];
+  ownEur.baseHeight = 160;  // the project's own EUR pallets are higher
+  p.palletTypes = {ownEur};
+  const std::vector<PalletChoice> choices = palletChoices(p);
+  ASSERT_EQ(choices.size(), 4u) << "listed once";
+  EXPECT_EQ(choices[1].name, "EUR");
+  EXPECT_EQ(choices[1].text, ownEur.displayText()) << "the type the planner uses";
+}
+
+TEST(CartonFormPallet, theCartonsPalletIsChosenAndANameThatNamesNoTypeIsKept) {
+  FillScheme p;
+  const std::vector<PalletChoice> plain = palletChoices(p, "eur");
+  EXPECT_EQ(plain.size(), 4u) << "a preset's short name in other letters is that preset";
+  EXPECT_EQ(palletChoiceOf(plain, p, "eur"), 1);
+  EXPECT_EQ(palletChoiceOf(plain, p, "US"), 3);
+  EXPECT_EQ(palletChoiceOf(plain, p, ""), 0);
+
+  const std::vector<PalletChoice> unknown = palletChoices(p, "Chep");
+  ASSERT_EQ(unknown.size(), 5u);
+  EXPECT_EQ(unknown.back().name, "Chep");
+  EXPECT_NE(unknown.back().text.find("Chep"), std::string::npos);
+  EXPECT_EQ(palletChoiceOf(unknown, p, "Chep"), 4) << "closing the dialog keeps it";
+}
+
+TEST(CartonFormPallet, theChosenPalletIsStoredAndShownAgain) {
+  NewCartonProject p;
+  CartonEntry e = entry("500", "400", "300", "10");
+  e.pallet = "ISO";
+  const CartonCheck check = checkCartonEntry(p.project, p.added, true, e, false);
+  ASSERT_TRUE(check.accepted()) << check.message;
+  EXPECT_EQ(check.carton.pallet, "ISO");
+  EXPECT_EQ(cartonEntryOf(check.carton).pallet, "ISO");
+  e.pallet = "";
+  EXPECT_EQ(checkCartonEntry(p.project, check.carton, false, e, false).carton.pallet, "") << "back to loose";
+}
+
+TEST(CartonFormPallet, theLibrarysTypesFollowTheProjectsAndOneChosenJoinsTheProject) {
+  FillScheme p;
+  PalletType own = palletPresets()[0];
+  own.name = "半托";
+  PalletType kept = palletPresets()[1];
+  kept.name = "大托";
+  p.palletTypes = {own};
+  const std::vector<PalletChoice> choices = palletChoices(p, "", {kept, own});
+  ASSERT_EQ(choices.size(), 6u) << "the library's 半托 is the project's, listed once";
+  EXPECT_EQ(choices[4].name, "半托");
+  EXPECT_EQ(choices[5].name, "大托");
+
+  adoptLibraryPallet(p, {kept, own}, "大托");
+  ASSERT_EQ(p.palletTypes.size(), 2u);
+  EXPECT_EQ(p.palletTypes[1], kept);
+  // A type the project has, a preset and loose add nothing.
+  for (const char* name : {"大托", "半托", "EUR", ""}) adoptLibraryPallet(p, {kept, own}, name);
+  EXPECT_EQ(p.palletTypes.size(), 2u);
+}

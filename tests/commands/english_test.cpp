@@ -138,6 +138,7 @@ TEST(EnglishTexts, everyFixedEnglishTextIsAscii) {
   }
   ruled.container = ruled.result.containers.front().container;
   texts.push_back(preRunMessage(PreRunCheck::RulesNotKept, ruled));
+  texts.push_back(palletRulesMessage(ruled));
   texts.push_back(centreOfGravityText(balanceOf(ruled)));
   const std::optional<AxleLoads> axles = axleLoads(ruled, loadedContainerOf(ruled));
   ASSERT_TRUE(axles && axles->worstOverload());

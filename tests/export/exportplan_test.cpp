@@ -13,8 +13,10 @@
 #include <thread>
 
 #include "exportfixture.h"
+#include "commands/statistics.h"
 #include "model/language.h"
 #include "resultblocks.h"
+#include "palletresult.h"
 #include "pngfile.h"
 
 namespace {
@@ -583,4 +585,58 @@ TEST_F(ExportPlanRun, aReadOnlyDocumentOrPictureIsNotReplaced) {
   EXPECT_NE(exporter.failureReason().find("block1.PNG: the file is read-only"), std::string::npos)
       << exporter.failureReason();
   EXPECT_EQ(readBytes(file("block1.PNG")), "a picture someone protected");
+}
+
+// A pallet plan: the pallet list, a picture per distinct pallet, a step per pallet.
+class ExportPalletPlan : public ::testing::Test {
+ protected:
+  ExportPalletPlan() {
+    setLanguage(Language::Chinese);
+    // A third pallet built as the second, placed nearer the door.
+    plan.cartons[0].count += 8;
+    plan.result.pallets.push_back(plan.result.pallets[1]);
+    plan.result.containers[0].pallets.push_back(PalletPlacement{2, 0, 0, 2400, false});
+  }
+  FillScheme plan = palletPlan();
+  TempFolder output;
+  std::string file(const std::string& name) const { return output.path() + name; }
+};
+
+TEST_F(ExportPalletPlan, listsEachPalletAndDrawsEachDistinctPalletOnce) {
+  ExportPlan exporter(plan, CARGOLYX_PROGRAM_DIR, output.path());
+  ASSERT_EQ(exporter.run(), kExportDone) << exporter.failureReason();
+  const std::string document = readBytes(exporter.htmlFile);
+  std::size_t rows = 0;
+  for (std::size_t at = document.find("<tr class='pallet'>"); at != std::string::npos;
+       at = document.find("<tr class='pallet'>", at + 1))
+    ++rows;
+  EXPECT_EQ(rows, 3u);
+  EXPECT_NE(document.find("<td>P1</td><td>EUR</td><td>微波炉 × 8<br>电饭煲 × 4</td>"), std::string::npos);
+  EXPECT_NE(document.find("图 2：EUR 托盘（P2, P3）"), std::string::npos) << "alike pallets share a picture";
+  for (const char* name : {"pallet0.PNG", "pallet1.PNG"})
+    EXPECT_EQ(readPngSize(file(name)), (PngSize{600, 400})) << name;
+  EXPECT_FALSE(exists(file("pallet2.PNG")));
+  // Three pallet steps and the fridge's.
+  for (const char* name : {"blockp0.PNG", "blockp1.PNG", "blockp2.PNG", "block0.PNG"})
+    EXPECT_EQ(readPngSize(file(name)), (PngSize{600, 640})) << name;
+  EXPECT_NE(document.find("第 4 步（共 4 步）：托盘 P3（EUR）"), std::string::npos) << "the pallet nearest the door last";
+}
+
+TEST_F(ExportPalletPlan, theLegendAndTheTotalsCountTheCartonsOnThePallets) {
+  const ExportPlan exporter(plan, CARGOLYX_PROGRAM_DIR, output.path());
+  // 24 microwaves and 4 rice cookers on pallets, the fridge loose.
+  EXPECT_NE(exporter.cartonLegendHtml().find("<td>24</td><td>24</td><td>0</td>"), std::string::npos)
+      << exporter.cartonLegendHtml();
+  const std::string totals = exporter.totalsHtml();
+  EXPECT_NE(totals.find("总箱数：29"), std::string::npos) << totals;
+  EXPECT_NE(totals.find("托盘：3"), std::string::npos) << totals;
+  const double weight = 24 * 15 + 4 * 6 + 75 + 3 * palletPresets()[0].tareWeight;
+  EXPECT_NE(totals.find(formatTwoDecimals(weight)), std::string::npos) << "the tares weigh too: " << totals;
+}
+
+TEST_F(ExportPalletPlan, aLibraryWithoutThePalletPictureFailsThePictures) {
+  ExportPlan exporter(plan, CARGOLYX_PROGRAM_DIR, output.path());
+  exporter.libraryFile = kTestLibraries + "libboxpic_recording.so";
+  EXPECT_EQ(exporter.run(), kExportBlockPicturesFailed);
+  EXPECT_NE(exporter.failureReason().find("DrawPallet"), std::string::npos) << exporter.failureReason();
 }

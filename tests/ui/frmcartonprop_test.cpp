@@ -304,3 +304,51 @@ TEST_F(CartonDialog, theLoadingRulesAreStoredAndANewStopJoinsTheList) {
   EXPECT_TRUE(form.isVisible());
   form.reject();
 }
+
+TEST_F(CartonDialog, thePalletChoiceIsStoredAndShownAgain) {
+  PalletType own = palletPresets()[0];
+  own.name = "半托";
+  host.scheme.palletTypes = {own};
+  openNew();
+  auto* pallet = control<QComboBox>("cbPallet");
+  ASSERT_EQ(pallet->count(), 5) << "loose, EUR, ISO, US and the project's own";
+  EXPECT_EQ(pallet->currentIndex(), 0) << "a new carton goes loose";
+  EXPECT_EQ(pallet->itemText(0), "散装");
+  typeCarton("600", "400", "300", "5");
+  pallet->setCurrentIndex(1);
+  click("btnOK");
+  ASSERT_TRUE(host.boxes.shown.isEmpty()) << host.boxes.shown.join("\n").toStdString();
+  EXPECT_EQ(host.scheme.cartons.at(0).pallet, "EUR");
+
+  openEdit(0);
+  EXPECT_EQ(pallet->currentText().toStdString(), palletPresets()[0].displayText());
+  pallet->setCurrentIndex(4);
+  click("btnOK");
+  EXPECT_EQ(host.scheme.cartons.at(0).pallet, "半托");
+
+  // A name that names no pallet type stays as it is when the dialog is closed with OK.
+  host.scheme.cartons.at(0).pallet = "Chep";
+  openEdit(0);
+  EXPECT_TRUE(pallet->currentText().startsWith("Chep"));
+  click("btnOK");
+  EXPECT_EQ(host.scheme.cartons.at(0).pallet, "Chep");
+  openEdit(0);
+  pallet->setCurrentIndex(0);
+  click("btnOK");
+  EXPECT_EQ(host.scheme.cartons.at(0).pallet, "") << "loose again";
+}
+
+TEST_F(CartonDialog, aPalletTypeOfTheLibraryChosenJoinsTheProject) {
+  PalletType kept = palletPresets()[1];
+  kept.name = "大托";
+  host.config.pallets = {kept};
+  openNew();
+  auto* pallet = control<QComboBox>("cbPallet");
+  ASSERT_EQ(pallet->count(), 5) << "loose, the presets and the library's type";
+  typeCarton("600", "400", "300", "5");
+  pallet->setCurrentIndex(4);
+  click("btnOK");
+  ASSERT_TRUE(host.boxes.shown.isEmpty()) << host.boxes.shown.join("\n").toStdString();
+  EXPECT_EQ(host.scheme.cartons.at(0).pallet, "大托");
+  EXPECT_EQ(host.scheme.palletTypes, std::vector<PalletType>{kept}) << "the project holds what its cartons name";
+}

@@ -70,6 +70,8 @@ TEST(FleetInTheWindow, runLoadsEveryCartonIntoSeveralContainersShownATabEach) {
     d.settle();
     const LoadedContainer& shown = result.containers[static_cast<std::size_t>(k)];
     EXPECT_EQ(d.form().scene().sceneBlocks.size(), shown.blocks.size()) << "tab " << k;
+    EXPECT_EQ(d.form().scene().sceneSize.length, shown.container.length) << "the tab's own container is drawn";
+    EXPECT_EQ(d.form().scene().sceneSize.height, shown.container.height) << "tab " << k;
     EXPECT_TRUE(tabs(d)->tabText(k).contains(QString::fromStdString(shown.container.name)));
     listed += listedCartons(d, static_cast<std::size_t>(k));
   }

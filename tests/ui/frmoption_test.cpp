@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -256,4 +257,55 @@ TEST_F(OptionsDialog, thePlanningPageShowsAndChecksTheLoadMaxOptions) {
   EXPECT_TRUE(sets->isChecked());
   EXPECT_EQ(box(&form, "txtTimeLimit")->text(), "2");
   EXPECT_EQ(box(&form, "txtSupportPercent")->text(), "100");
+}
+
+TEST_F(OptionsDialog, thePalletPageEditsTheLibraryAndTicksTheProjectsOwnTypes) {
+  PalletType own = palletPresets()[1];
+  own.name = "大托";
+  PalletType kept = palletPresets()[0];
+  kept.name = "半托";
+  host.scheme.palletTypes = {own};
+  host.config.pallets = {kept};
+  open();
+  pages()->setCurrentWidget(form.findChild<QWidget*>("SheetPallets"));
+  auto* table = form.findChild<QTableWidget*>("lvPallets");
+  ASSERT_NE(table, nullptr);
+  ASSERT_EQ(table->rowCount(), 2) << "the library's type, then the project's own";
+  EXPECT_EQ(table->item(0, 0)->text(), "半托");
+  EXPECT_EQ(table->item(0, 0)->checkState(), Qt::Unchecked);
+  EXPECT_EQ(table->item(1, 0)->text(), "大托");
+  EXPECT_EQ(table->item(1, 0)->checkState(), Qt::Checked);
+
+  // A new row starts as a EUR pallet with a name of its own, ticked; typed changes are stored on OK.
+  click("btnAddPallet");
+  ASSERT_EQ(table->rowCount(), 3);
+  EXPECT_EQ(table->item(2, 0)->text(), "托盘1");
+  EXPECT_EQ(table->item(2, 0)->checkState(), Qt::Checked);
+  table->item(2, 1)->setText("1000");
+  table->item(2, 2)->setText("600");
+  click("btnOK");
+  ASSERT_TRUE(host.boxes.shown.isEmpty()) << host.boxes.shown.join("\n").toStdString();
+  ASSERT_EQ(host.config.pallets.size(), 3u) << "every row is kept in the library";
+  ASSERT_EQ(host.scheme.palletTypes.size(), 2u) << "the ticked rows are the project's";
+  EXPECT_EQ(host.scheme.palletTypes[0], own);
+  EXPECT_EQ(host.scheme.palletTypes[1].name, "托盘1");
+  EXPECT_EQ(host.scheme.palletTypes[1].length, 1000);
+  EXPECT_EQ(host.scheme.palletTypes[1].width, 600);
+
+  // A row that makes no pallet keeps the dialog open on it and stores nothing.
+  open();
+  pages()->setCurrentWidget(form.findChild<QWidget*>("SheetPallets"));
+  table->item(1, 3)->setText("0");
+  click("btnOK");
+  EXPECT_EQ(host.boxes.shown.size(), 1);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(host.scheme.palletTypes[0], own);
+  // Deleted, a type leaves the library and the project; unticked, only the project.
+  table->item(1, 3)->setText("144");
+  table->selectRow(2);
+  click("btnDelPallet");
+  table->item(1, 0)->setCheckState(Qt::Unchecked);
+  click("btnOK");
+  EXPECT_EQ(host.config.pallets.size(), 2u);
+  EXPECT_TRUE(host.scheme.palletTypes.empty());
 }

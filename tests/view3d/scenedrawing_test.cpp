@@ -7,6 +7,7 @@
 #include <set>
 
 #include "model/blockscheme.h"
+#include "model/loadedpallet.h"
 #include "model/palette.h"
 #include "recordingcanvas.h"
 
@@ -255,6 +256,29 @@ TEST(DrawScene, givesEveryCartonFaceItsEdgesAndTheHighlightedBlockWhiteOnes) {
 
   scene.clearScene();
   EXPECT_EQ(scene.highlightedBlock, -1) << "cleared with the blocks";
+}
+
+TEST(DrawScene, aPalletStepSinglesOutItsBaseAndEveryCartonOnIt) {
+  Scene scene;
+  scene.addSceneBlock(97, 97, 97, 3, 0, 0, 0, 1, 1, 1, 3, 3, 3, 1, materialColor(5));  // a loose carton
+  scene.addPalletBase(PlacedBox{200, 0, 0, 800, 144, 1200}, "EUR 托盘");
+  for (int i = 0; i < 2; ++i) scene.addSceneBlock(97, 97, 97, 3, 200 + i * 400, 144, 0, 1, 1, 1, 3, 3, 3, 1, materialColor(5));
+  EXPECT_EQ(scene.sceneBlocks[1].color, kPalletBaseColor);
+  EXPECT_EQ(scene.sceneBlocks[1].cartonName, "EUR 托盘");
+  scene.highlightedBlock = 1;
+  scene.highlightedCount = 3;
+  RecordingCanvas canvas;
+  drawScene(scene, canvas);
+  std::size_t highlighted = 0;
+  for (std::size_t i = 6; i < canvas.faces.size(); ++i) {
+    const double left = canvas.faces[i].corners[0].x + scene.sceneSize.width * 0.5;
+    const bool onPallet = left >= 200;
+    EXPECT_EQ(canvas.faces[i].edgeColor == kHighlightEdgeColor, onPallet) << i;
+    highlighted += onPallet;
+  }
+  EXPECT_GT(highlighted, 0u);
+  scene.clearScene();
+  EXPECT_EQ(scene.highlightedCount, 1) << "one block again once cleared";
 }
 
 }  // namespace
