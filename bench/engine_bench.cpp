@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "engine/calculation.h"
+#include "engine/runproject.h"
 #include "engine/containerplan.h"
 #include "model/projectfile.h"
 #include "model/settings.h"
@@ -72,7 +73,7 @@ void singleRun(benchmark::State& state, const FillScheme& p) {
   std::int32_t result = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    auto plan = buildPlan(p, -1, p.container.length);
+    auto plan = buildPlan(RunProject(p.input()), -1, p.container.length);
     state.ResumeTiming();
     result = plan->run(settings.maxBlockNum, false).sets;
     nodes += plan->statistics().searchNodes;
@@ -88,7 +89,7 @@ void calculation(benchmark::State& state, const FillScheme& original) {
   bool success = false;
   for (auto _ : state) {
     state.PauseTiming();
-    FillScheme p = original;
+    RunProject p(original.input());
     CalculationRun run;
     run.startRun(p);
     state.ResumeTiming();

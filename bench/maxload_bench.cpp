@@ -25,7 +25,8 @@
 #include <thread>
 #include <vector>
 
-#include "cli/maxloadjson.h"
+#include "cli/reportjson.h"
+#include "model/fillscheme.h"
 #include "engine/maxload/maxload.h"
 #include "plancheck.h"
 
@@ -106,20 +107,32 @@ std::vector<std::string> problemsOf(const MaxLoadInput& input, const MaxLoadResu
 }
 
 void writePlan(const std::string& dir, const Instance& inst, int support, const MaxLoadResult& r) {
-  MaxLoadReport report;
-  report.status = r.loadedCount > 0 ? "loaded" : "nothing-loaded";
-  report.loadedCount = report.capacityCount = r.loadedCount;
-  report.loadedVolume = r.loadedVolume;
-  const double container = double(inst.input.containerX) * inst.input.containerY * inst.input.containerZ;
-  double gross = 0;
-  for (const BlockScheme& b : r.blocks) gross += b.grossVolume();
-  report.fillRatio = container > 0 ? std::min(1.0, gross / container) : 0;
-  report.netRatio = r.fillRatio;
-  std::vector<std::string> names;
-  for (const MaxLoadType& t : inst.input.types) names.push_back(t.name);
+  // The plan in the command line's JSON form, so that cargolyx-cli check can read it.
+  FillScheme project;
+  project.container = Container{inst.name, inst.input.containerZ, inst.input.containerX, inst.input.containerY,
+                                static_cast<std::int32_t>(std::min(inst.input.maxWeight, 2e9))};
+  for (const MaxLoadType& t : inst.input.types) {
+    Carton c;
+    c.name = t.name;
+    c.length = t.length;
+    c.width = t.width;
+    c.height = t.height;
+    c.count = t.count;
+    c.weight = t.weight;
+    project.cartons.push_back(c);
+  }
+  CalculationReport report;
+  report.status = r.loadedCount > 0 ? CalculationStatus::Loaded : CalculationStatus::NothingLoaded;
+  report.planner = PlanningMode::LoadMax;
+  report.mode = RunMode::Single;
+  report.result.mode = PlanningMode::LoadMax;
+  report.result.supportPercent = support;
+  report.result.timedOut = r.timedOut;
+  report.result.containers.push_back(LoadedContainer{project.container, r.blocks});
+  project.result = report.result;
   std::filesystem::create_directories(dir);
   std::ofstream(dir + "/" + inst.name + "-s" + std::to_string(support) + ".json")
-      << maxLoadJson(report, r, names) << "\n";
+      << reportJsonText(reportJson(project, report)) << "\n";
 }
 
 struct ClassFilter {
@@ -210,7 +223,7 @@ TimedRun runWithLimits(const MaxLoadInput& input, const std::vector<double>& lim
   finished.notify_one();
   watcher.join();
   // Limits the run did not reach: it ended with its plan before them.
-  while (run.fillAt.size() < limits.size()) run.fillAt.push_back(run.result.fillRatio);
+  while (run.fillAt.size() < limits.size()) run.fillAt.push_back(run.result.netRatio);
   return run;
 }
 

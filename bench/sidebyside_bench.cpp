@@ -61,12 +61,12 @@ struct GroupRun {
   bool gaveUp = false;
 };
 
-GroupRun resultOf(const FillScheme& p, std::int32_t group, const ContainerPlan& plan,
+GroupRun resultOf(const RunProject& p, std::int32_t group, const ContainerPlan& plan,
                   std::int32_t result) {
   GroupRun r;
   r.result = result;
   r.usedLength = plan.result().usedLength;
-  FillScheme assembled = p;
+  RunProject assembled = p;
   assembled.blocks.clear();
   assembleResults(plan, assembled, 0, group);
   r.blocks = std::move(assembled.blocks);
@@ -76,7 +76,7 @@ GroupRun resultOf(const FillScheme& p, std::int32_t group, const ContainerPlan& 
 // The engine keeps one plan while a zoned group is shrunk, as the calculation does.
 struct EngineSide {
   std::unique_ptr<ContainerPlan> plan;
-  GroupRun operator()(const FillScheme& p, std::int32_t group, std::int32_t length, bool stopAtFirst,
+  GroupRun operator()(const RunProject& p, std::int32_t group, std::int32_t length, bool stopAtFirst,
                       bool sameGroup) {
     if (sameGroup && plan) plan->changeLength(length);
     else plan = buildPlan(p, group, length);
@@ -85,7 +85,7 @@ struct EngineSide {
 };
 
 struct LiteralSide {
-  GroupRun operator()(const FillScheme& p, std::int32_t group, std::int32_t length, bool stopAtFirst,
+  GroupRun operator()(const RunProject& p, std::int32_t group, std::int32_t length, bool stopAtFirst,
                       bool /*sameGroup*/) const {
     auto plan = buildPlan(p, group, length);
     const LiteralOutcome o = runLiterally(*plan, kMaxBlockNum, stopAtFirst, kLiteralCalls);
@@ -99,18 +99,18 @@ struct LiteralSide {
 };
 
 template <typename Side>
-Outcome single(const FillScheme& p, Side& run) {
-  const GroupRun r = run(p, -1, p.container.length, false, false);
+Outcome single(const RunProject& p, Side& run) {
+  const GroupRun r = run(p, -1, p.input.container.length, false, false);
   return {describe(r.blocks), r.result, r.gaveUp};
 }
 
 // The zoned run: groups one behind the other, each but the last in its shortest length.
 template <typename Side>
-Outcome zoned(const FillScheme& p, Side& run) {
+Outcome zoned(const RunProject& p, Side& run) {
   Outcome out;
-  std::int32_t remaining = p.container.length;
+  std::int32_t remaining = p.input.container.length;
   std::int32_t lastKey = kSpaceNone;
-  for (const Carton& c : p.cartons) lastKey = std::max(lastKey, c.groupKey);
+  for (const std::int32_t key : p.groupKeys) lastKey = std::max(lastKey, key);
   for (std::int32_t key = kSpaceNone; key <= lastKey; ++key) {
     std::int32_t used = 0;
     if (key < lastKey) {
@@ -129,7 +129,7 @@ Outcome zoned(const FillScheme& p, Side& run) {
     const GroupRun r = run(p, key, key < lastKey ? used : remaining, true, key < lastKey);
     if (r.gaveUp) return {"", 0, true};
     std::ostringstream zone;
-    zone << "|" << p.container.length - remaining << ":" << describe(r.blocks);
+    zone << "|" << p.input.container.length - remaining << ":" << describe(r.blocks);
     out.blocks += zone.str();
     out.result = r.result;
     remaining -= used;
@@ -150,7 +150,7 @@ constexpr int kProjectsPerGroup = 12;
 // within about 0.2 s), and gives the shortest time: on a shared machine a run of a few
 // milliseconds is often slowed by others, and only repeats find its own time.
 template <typename Side>
-Outcome timed(const FillScheme& p, bool isZoned, Side run, double& seconds) {
+Outcome timed(const RunProject& p, bool isZoned, Side run, double& seconds) {
   Outcome out;
   seconds = 0;
   double spent = 0;
@@ -170,7 +170,7 @@ void sideBySide(benchmark::State& state, const Group& g) {
   int compared = 0, skipped = 0;
   for (auto _ : state) {
     for (std::uint32_t seed = g.firstSeed; seed < g.firstSeed + kProjectsPerGroup; ++seed) {
-      const FillScheme p = demoContainerProject(seed, g.minTypes, g.maxTypes, g.zoned);
+      const RunProject p = demoContainerProject(seed, g.minTypes, g.maxTypes, g.zoned);
       double literalTime = 0, engineTime = 0;
       const Outcome literal = timed(p, g.zoned, LiteralSide{}, literalTime);
       if (literal.gaveUp) {

@@ -1,17 +1,20 @@
 # What cmake --install puts under the prefix:
 #   bin/cargolyx, bin/cargolyx-cli                     the programs
 #   lib/cargolyx/libboxpic.so                           the drawing library the export loads
-#   share/cargolyx/template.htm                         the template of the exported plan
+#   share/cargolyx/template.htm, template_en.htm        the templates of the exported plan
 #   share/applications/cargolyx.desktop                 the desktop menu entry
 #   share/mime/packages/cargolyx.xml                    the project file type
 #   share/icons/hicolor/{16x16..256x256,scalable}/apps  the program icon
+#   share/doc/cargolyx/copyright                        the licence
 # The programs find the library and the template relative to their own folder (installpaths.h).
 # The installed programs carry no run path into the build folder (CMake drops it on install;
 # scripts/test checks).
 
 install(TARGETS cargolyx-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS boxpic LIBRARY DESTINATION ${CARGOLYX_INSTALL_LIBRARYDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/resources/template.htm DESTINATION ${CARGOLYX_INSTALL_DATADIR})
+install(FILES ${PROJECT_SOURCE_DIR}/resources/template.htm ${PROJECT_SOURCE_DIR}/resources/template_en.htm
+        DESTINATION ${CARGOLYX_INSTALL_DATADIR})
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/cargolyx RENAME copyright)
 
 if(CARGOLYX_BUILD_UI)
   install(TARGETS cargolyx RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

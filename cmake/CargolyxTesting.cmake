@@ -14,6 +14,7 @@ function(cargolyx_add_test name)
   else()
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   endif()
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     CARGOLYX_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"

@@ -1,7 +1,7 @@
 # Fails when a file of the core library includes a Qt header.
 # cmake -DSOURCE_DIR=<src> -P CheckCoreHasNoQt.cmake
 set(offenders "")
-foreach(folder model engine export platform commands cli)
+foreach(folder model engine check export platform commands cli)
   file(GLOB_RECURSE files "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
   foreach(f ${files})
     file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")

@@ -1,7 +1,7 @@
 // Fills the export's template from arbitrary bytes. The first byte gives the length of a
 // carton name taken from the bytes after it (GBK, as in a project file); the rest is the
-// template. Whatever the bytes, the fill ends, and a template without "[" passes through
-// unchanged up to its first zero byte.
+// template. Whatever the bytes, the fill ends, a template without "[" passes through
+// unchanged up to its first zero byte, and the document is text in the template's encoding.
 
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "export/exportplan.h"
+#include "export/templateencoding.h"
 #include "model/fillscheme.h"
 #include "model/gbk.h"
 
@@ -33,13 +34,7 @@ FillScheme planWithName(const std::string& name) {
   block.orientation = 5;
   block.cartonIndex = 0;
   block.cartonName = name;
-  plan.blocks.push_back(block);
-  plan.loadedCount = 20;
-  plan.capacityCount = 24;
-  plan.setCount = 2;
-  plan.loadedVolume = 1.44e9;
-  plan.fillRatio = 0.05;
-  plan.netRatio = 0.05;
+  plan.result.containers.push_back(LoadedContainer{plan.container, {block}});
   return plan;
 }
 
@@ -57,9 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string error;
   const auto document = exportPlan.fillTemplate(templateBytes, &error);
   const std::string_view text = templateBytes.substr(0, templateBytes.find('\0'));
-  const bool templateIsGbk = gbkToUtf8(text).has_value();
-  if (document.has_value() != templateIsGbk) std::abort();
+  const bool utf8 = templateEncoding(text) == TextEncoding::Utf8;
+  const bool templateIsText = utf8 ? isValidUtf8(text) : gbkToUtf8(text).has_value();
+  if (document.has_value() != templateIsText) std::abort();
   if (document && text.find('[') == std::string_view::npos && *document != text) std::abort();
-  if (document && !gbkToUtf8(*document)) std::abort();  // the document is GBK as a whole
+  // The document is text of the template's encoding as a whole.
+  if (document && (utf8 ? !isValidUtf8(*document) : !gbkToUtf8(*document))) std::abort();
   return 0;
 }

@@ -18,42 +18,52 @@
     <name>FileDialogs</name>
     <message>
         <location filename="../../src/ui/filedialogs.cpp" line="8"/>
-        <source>装箱方案文件(*.pak)</source>
-        <translation>Loading plans (*.pak)</translation>
+        <source>装箱方案文件(*.clyx *.pak)</source>
+        <translation>Loading plans (*.clyx *.pak)</translation>
     </message>
     <message>
         <location filename="../../src/ui/filedialogs.cpp" line="9"/>
-        <location filename="../../src/ui/filedialogs.cpp" line="14"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="19"/>
         <source>所有文件(*)</source>
         <translation>All files (*)</translation>
     </message>
     <message>
         <location filename="../../src/ui/filedialogs.cpp" line="13"/>
+        <source>装箱方案文件(*.clyx)</source>
+        <translation>Loading plans (*.clyx)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/filedialogs.cpp" line="14"/>
+        <source>旧版装箱方案文件，不含计算结果(*.pak)</source>
+        <translation>Old loading plans, without results (*.pak)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/filedialogs.cpp" line="18"/>
         <source>装箱单(*.csv)</source>
         <translation>Packing lists (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/filedialogs.cpp" line="32"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="37"/>
         <source>打开</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location filename="../../src/ui/filedialogs.cpp" line="39"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="44"/>
         <source>保存</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../../src/ui/filedialogs.cpp" line="47"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="56"/>
         <source>导入装箱单</source>
         <translation>Import Packing List</translation>
     </message>
     <message>
-        <location filename="../../src/ui/filedialogs.cpp" line="54"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="63"/>
         <source>导出装箱单</source>
         <translation>Export Packing List</translation>
     </message>
     <message>
-        <location filename="../../src/ui/filedialogs.cpp" line="63"/>
+        <location filename="../../src/ui/filedialogs.cpp" line="72"/>
         <source>导出装箱方案</source>
         <translation>Export plan</translation>
     </message>
@@ -99,92 +109,193 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
 <context>
     <name>TCartonPropForm</name>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="35"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="38"/>
         <source>纸箱属性</source>
         <translation>Carton</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="58"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="61"/>
         <source>请输入纸箱数量，成套装箱时输入装箱比例</source>
         <translation>The number of cartons; for sets, their proportion in a set</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="75"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="78"/>
         <source>名称</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="79"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="82"/>
         <source>数量</source>
         <translation>Count</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="80"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="83"/>
         <source>重量(kg)</source>
         <translation>Weight (kg)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="81"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="84"/>
         <source>颜色</source>
         <translation>Colour</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="95"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="99"/>
         <source>躺放选项</source>
         <translation>Lying down</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="96"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="100"/>
         <source>不允许躺放</source>
         <translation>Must stay upright</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="103"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="107"/>
         <source>例外：置于顶部时可躺放        层</source>
         <translation>Except: may lie in the top        layers</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="112"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="116"/>
         <source>位置要求</source>
         <translation>Position</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcartonprop.cpp" line="116"/>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="120"/>
         <source>在集装箱中的位置要求：</source>
         <translation>Position in the container:</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="129"/>
+        <source>装载规则</source>
+        <translation>Loading rules</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="130"/>
+        <source>可堆叠</source>
+        <translation>Stackable</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="132"/>
+        <source>不勾选时，任何纸箱都不能压在它上面</source>
+        <translation>When unchecked, no carton may rest on it</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="133"/>
+        <source>易碎</source>
+        <translation>Fragile</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="135"/>
+        <source>只有易碎的纸箱可以压在它上面</source>
+        <translation>Only fragile cartons may rest on it</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="138"/>
+        <source>不限</source>
+        <translation>No limit</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="144"/>
+        <source>选择或输入送货的目的地；留空表示最后一站</source>
+        <translation>Choose or type the delivery stop; leave it empty for the last stop</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="150"/>
+        <source>顶部最大承重(kg)</source>
+        <translation>Maximum load on top (kg)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="151"/>
+        <source>目的地</source>
+        <translation>Stop</translation>
     </message>
 </context>
 <context>
     <name>TContainerPropForm</name>
     <message>
-        <location filename="../../src/ui/frmcontainerprop.cpp" line="28"/>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="32"/>
         <source>集装箱属性</source>
         <translation>Container</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcontainerprop.cpp" line="56"/>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="61"/>
+        <source>不填：每个集装箱计 1</source>
+        <translation>Empty: 1 per container</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="65"/>
+        <source>不填：不限</source>
+        <translation>Empty: no limit</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="68"/>
         <source>名称</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcontainerprop.cpp" line="57"/>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="69"/>
         <source>长(mm)</source>
         <translation>Length (mm)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcontainerprop.cpp" line="58"/>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="70"/>
         <source>宽(mm)</source>
         <translation>Width (mm)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcontainerprop.cpp" line="59"/>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="71"/>
         <source>高(mm)</source>
         <translation>Height (mm)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmcontainerprop.cpp" line="60"/>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="72"/>
         <source>最大容重(kg)</source>
         <translation>Maximum load (kg)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="73"/>
+        <source>费用（多个集装箱）</source>
+        <translation>Cost (several containers)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="74"/>
+        <source>可用数量（多个集装箱）</source>
+        <translation>Available (several containers)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="89"/>
+        <source>重心范围</source>
+        <translation>Centre of gravity window</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="90"/>
+        <source>装载后的重心须在此范围内；留空的项不限制</source>
+        <translation>The loaded centre of gravity must lie within these bounds; an empty box sets no bound</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="97"/>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="102"/>
+        <source>不限</source>
+        <translation>No limit</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="103"/>
+        <source>纵向±5%</source>
+        <translation>±5 % along the length</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="109"/>
+        <source>纵向偏离中心（长度的±%）</source>
+        <translation>Along the length (± % of the length)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="110"/>
+        <source>横向偏离中心（宽度的±%）</source>
+        <translation>Across (± % of the width)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmcontainerprop.cpp" line="111"/>
+        <source>重心离地最高(mm)</source>
+        <translation>Highest above the floor (mm)</translation>
     </message>
 </context>
 <context>
@@ -208,87 +319,87 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="121"/>
+        <location filename="../../src/ui/frmmain.cpp" line="142"/>
         <source>工具栏</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="133"/>
+        <location filename="../../src/ui/frmmain.cpp" line="154"/>
         <source>新建</source>
         <translation>New</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="133"/>
+        <location filename="../../src/ui/frmmain.cpp" line="154"/>
         <source>新装箱方案</source>
         <translation>New loading plan</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="134"/>
+        <location filename="../../src/ui/frmmain.cpp" line="155"/>
         <source>打开</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="134"/>
+        <location filename="../../src/ui/frmmain.cpp" line="155"/>
         <source>打开已保存的方案</source>
         <translation>Open a saved plan</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="135"/>
+        <location filename="../../src/ui/frmmain.cpp" line="156"/>
         <source>保存</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="135"/>
+        <location filename="../../src/ui/frmmain.cpp" line="156"/>
         <source>保存当前方案到文件</source>
         <translation>Save the current plan to a file</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="137"/>
+        <location filename="../../src/ui/frmmain.cpp" line="158"/>
         <source>添加箱子</source>
         <translation>Add carton</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="138"/>
+        <location filename="../../src/ui/frmmain.cpp" line="159"/>
         <source>删除箱子</source>
         <translation>Delete carton</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="138"/>
+        <location filename="../../src/ui/frmmain.cpp" line="159"/>
         <source>删除选中的箱子</source>
         <translation>Delete the selected carton</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="139"/>
+        <location filename="../../src/ui/frmmain.cpp" line="160"/>
         <source>运行</source>
         <translation>Run</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="139"/>
+        <location filename="../../src/ui/frmmain.cpp" line="160"/>
         <source>开始装箱计算</source>
         <translation>Calculate the loading plan</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="140"/>
+        <location filename="../../src/ui/frmmain.cpp" line="161"/>
         <source>填充</source>
         <translation>Fill</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="140"/>
+        <location filename="../../src/ui/frmmain.cpp" line="161"/>
         <source>增加箱数直到填满您所选择的块</source>
         <translation>Add cartons until the selected block is full</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="141"/>
+        <location filename="../../src/ui/frmmain.cpp" line="162"/>
         <source>导出装箱方案</source>
         <translation>Export plan</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="142"/>
+        <location filename="../../src/ui/frmmain.cpp" line="163"/>
         <source>选项</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain.cpp" line="144"/>
+        <location filename="../../src/ui/frmmain.cpp" line="165"/>
         <source>关于本软件</source>
         <translation>About</translation>
     </message>
@@ -364,73 +475,109 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
     </message>
     <message>
         <location filename="../../src/ui/frmmain_menus.cpp" line="67"/>
+        <source>送货顺序(&amp;T)...</source>
+        <translation>Delivery S&amp;tops...</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="68"/>
         <source>选项(&amp;O)...</source>
         <translation>&amp;Options...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="71"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="72"/>
         <source>计算(&amp;C)</source>
         <translation>&amp;Calculate</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="73"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="74"/>
         <source>运行(&amp;R)</source>
         <translation>&amp;Run</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="74"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="75"/>
         <source>填充(&amp;F)</source>
         <translation>&amp;Fill</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="76"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="77"/>
         <source>视图(&amp;V)</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="78"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="79"/>
         <source>刷新（清除计算结果）(&amp;R)</source>
         <translation>&amp;Refresh (Clear the Result)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="81"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="82"/>
+        <source>按目的地着色(&amp;S)</source>
+        <translation>Colour by &amp;Stop</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="88"/>
         <source>恢复初始视角(&amp;I)</source>
         <translation>&amp;Initial View</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="85"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="92"/>
         <source>帮助(&amp;H)</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_menus.cpp" line="87"/>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="94"/>
         <source>关于本软件(&amp;A)</source>
         <translation>&amp;About Cargolyx</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_results.cpp" line="110"/>
+        <location filename="../../src/ui/frmmain_results.cpp" line="121"/>
         <source>完全填充</source>
         <translation>Fill completely</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_view.cpp" line="13"/>
+        <location filename="../../src/ui/frmmain_results.cpp" line="146"/>
+        <source>多个集装箱（%1 种）</source>
+        <translation>Several containers (%1 types)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_results.cpp" line="201"/>
+        <location filename="../../src/ui/frmmain_view.cpp" line="79"/>
+        <source>■ 黑色标记：全部 %1 步所装纸箱的重心</source>
+        <translation>■ Black mark: centre of gravity of all %1 steps</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_view.cpp" line="19"/>
         <source>里端</source>
         <translation>Inner end</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_view.cpp" line="13"/>
+        <location filename="../../src/ui/frmmain_view.cpp" line="19"/>
         <source>门</source>
         <translation>Door</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_view.cpp" line="17"/>
+        <location filename="../../src/ui/frmmain_view.cpp" line="23"/>
         <source>第 %1 块：%2</source>
         <translation>Block %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmmain_view.cpp" line="18"/>
+        <location filename="../../src/ui/frmmain_view.cpp" line="24"/>
         <source>第 %1 箱，顶点 %2,%3,%4</source>
         <translation>Carton %1, vertex %2,%3,%4</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_view.cpp" line="86"/>
+        <source>■ 黑色标记：第 1–%1 步所装纸箱的重心</source>
+        <translation>■ Black mark: centre of gravity of steps 1–%1</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_view.cpp" line="89"/>
+        <source>■ 黑色标记：所选 %1 块纸箱的重心</source>
+        <translation>■ Black mark: centre of gravity of the %1 chosen blocks</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_run.cpp" line="189"/>
+        <source>打开文件夹</source>
+        <translation>Open folder</translation>
     </message>
 </context>
 <context>
@@ -452,7 +599,7 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
     </message>
     <message>
         <location filename="../../src/ui/frmoption.cpp" line="65"/>
-        <location filename="../../src/ui/frmoption.cpp" line="194"/>
+        <location filename="../../src/ui/frmoption.cpp" line="201"/>
         <source>装载方式</source>
         <translation>Loading method</translation>
     </message>
@@ -462,72 +609,87 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
         <translation>&amp;Restore Defaults</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="96"/>
+        <location filename="../../src/ui/frmoption.cpp" line="102"/>
         <source>名称</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="96"/>
+        <location filename="../../src/ui/frmoption.cpp" line="102"/>
         <source>长</source>
         <translation>Length</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="96"/>
+        <location filename="../../src/ui/frmoption.cpp" line="102"/>
         <source>宽</source>
         <translation>Width</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="96"/>
+        <location filename="../../src/ui/frmoption.cpp" line="102"/>
         <source>高</source>
         <translation>Height</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="96"/>
+        <location filename="../../src/ui/frmoption.cpp" line="102"/>
         <source>最大容重</source>
         <translation>Maximum load</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="111"/>
+        <location filename="../../src/ui/frmoption.cpp" line="102"/>
+        <source>费用</source>
+        <translation>Cost</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="102"/>
+        <source>可用数量</source>
+        <translation>Available</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="116"/>
+        <source>勾选名称：用作多个集装箱装载时的集装箱种类</source>
+        <translation>Tick a name: a container type for loading several containers</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="118"/>
         <source>增加(&amp;A)...</source>
         <translation>&amp;Add...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="112"/>
+        <location filename="../../src/ui/frmoption.cpp" line="119"/>
         <source>修改(&amp;M)...</source>
         <translation>&amp;Modify...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="113"/>
+        <location filename="../../src/ui/frmoption.cpp" line="120"/>
         <source>删除(&amp;D)...</source>
         <translation>&amp;Delete...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="114"/>
+        <location filename="../../src/ui/frmoption.cpp" line="121"/>
         <source>设为默认(&amp;S)</source>
         <translation>&amp;Set as Default</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="137"/>
+        <location filename="../../src/ui/frmoption.cpp" line="144"/>
         <source>箱间空隙</source>
         <translation>Gaps between cartons</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="142"/>
+        <location filename="../../src/ui/frmoption.cpp" line="149"/>
         <source>长方向空隙(mm)</source>
         <translation>Along the length (mm)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="143"/>
+        <location filename="../../src/ui/frmoption.cpp" line="150"/>
         <source>宽方向空隙(mm)</source>
         <translation>Along the width (mm)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="144"/>
+        <location filename="../../src/ui/frmoption.cpp" line="151"/>
         <source>高方向空隙(mm)</source>
         <translation>Along the height (mm)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="146"/>
+        <location filename="../../src/ui/frmoption.cpp" line="153"/>
         <source>&#x3000;&#x3000;纸箱间空隙设置。您可以分别
 设置在集装箱长、宽、高方向的箱
 间空隙。</source>
@@ -537,17 +699,17 @@ container&apos;s length, width
 and height separately.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="153"/>
+        <location filename="../../src/ui/frmoption.cpp" line="160"/>
         <source>块数限制（2种纸箱以下）</source>
         <translation>Block limit (up to 2 carton types)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="157"/>
+        <location filename="../../src/ui/frmoption.cpp" line="164"/>
         <source>最大允许块数</source>
         <translation>Most blocks</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="159"/>
+        <location filename="../../src/ui/frmoption.cpp" line="166"/>
         <source>&#x3000;&#x3000;计算结果是分块显示的，
 在这里您可以设定结算结果的
 最大块数。减少此数值可简化
@@ -560,51 +722,175 @@ blocks make a simpler plan
 but may load fewer cartons.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="171"/>
+        <location filename="../../src/ui/frmoption.cpp" line="178"/>
         <source>语言在下次启动时生效。</source>
         <translation>The language takes effect the next time the program starts.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="195"/>
+        <location filename="../../src/ui/frmoption.cpp" line="202"/>
         <source>按套装载</source>
         <translation>Load in sets</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="197"/>
-        <location filename="../../src/ui/frmoption.cpp" line="206"/>
+        <location filename="../../src/ui/frmoption.cpp" line="204"/>
+        <location filename="../../src/ui/frmoption.cpp" line="233"/>
         <source>尽量多装</source>
         <translation>Load as much as fits</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="201"/>
+        <location filename="../../src/ui/frmoption.cpp" line="206"/>
+        <source>多个集装箱</source>
+        <translation>Several containers</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="210"/>
+        <source>全部装完、费用最低</source>
+        <translation>Load everything at the lowest cost</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="211"/>
+        <source>只用现有集装箱</source>
+        <translation>Only the containers available</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="224"/>
         <source>&#x3000;&#x3000;按输入的纸箱数量成套装载，可装多套时按套数计算。</source>
         <translation>Loads the entered cartons in sets; when several sets fit, whole sets are loaded.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="203"/>
+        <location filename="../../src/ui/frmoption.cpp" line="226"/>
         <source>&#x3000;&#x3000;在集装箱和最大载重允许的范围内装入尽量多的纸箱，
 并列出未能装入的纸箱。</source>
         <translation>Loads as many cartons as the container and its maximum load allow,
 and lists the cartons left behind.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="216"/>
+        <location filename="../../src/ui/frmoption.cpp" line="219"/>
+        <location filename="../../src/ui/frmoption.cpp" line="243"/>
         <source>计算时限(秒)</source>
         <translation>Time limit (s)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="217"/>
+        <location filename="../../src/ui/frmoption.cpp" line="229"/>
+        <source>&#x3000;&#x3000;用“集装箱”页中勾选的集装箱种类（未勾选时用当前集装箱）装载全部纸箱，
+费用最低；或只用各种集装箱的可用数量，装入尽量多的纸箱。</source>
+        <translation>Loads every carton at the lowest cost into the container types ticked on the Containers page (the current container when none is ticked),
+or loads as many cartons as fit into the containers available of each type.</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmoption.cpp" line="244"/>
         <source>支撑面积(%)</source>
         <translation>Support (%)</translation>
     </message>
     <message>
-        <location filename="../../src/ui/frmoption.cpp" line="219"/>
+        <location filename="../../src/ui/frmoption.cpp" line="246"/>
         <source>&#x3000;&#x3000;计算在时限内找出最好的方案。
 悬空的纸箱底面至少有这一比例
 落在下面的纸箱上。</source>
         <translation>The search keeps the best plan found
 within the time limit. A carton off the floor
 rests on the cartons below over at least this share of its base.</translation>
+    </message>
+</context>
+<context>
+    <name>TStopsForm</name>
+    <message>
+        <location filename="../../src/ui/frmstops.cpp" line="19"/>
+        <source>送货顺序</source>
+        <translation>Delivery Stops</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmstops.cpp" line="23"/>
+        <source>上移</source>
+        <translation>Move Up</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmstops.cpp" line="25"/>
+        <source>下移</source>
+        <translation>Move Down</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmstops.cpp" line="27"/>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmstops.cpp" line="37"/>
+        <source>按送货的先后排列目的地；未指定目的地的纸箱属于最后一站。</source>
+        <translation>List the stops in the order they are delivered; a carton without a stop goes to the last one.</translation>
+    </message>
+</context>
+<context>
+    <name>VehicleBox</name>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="25"/>
+        <source>车辆</source>
+        <translation>Vehicle</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="29"/>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="29"/>
+        <source>两轴卡车</source>
+        <translation>Rigid two-axle truck</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="29"/>
+        <source>牵引车+半挂车</source>
+        <translation>Tractor with semi-trailer</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="32"/>
+        <source>套用预设……</source>
+        <translation>Use a preset…</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="41"/>
+        <source>车型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="42"/>
+        <source>预设</source>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="43"/>
+        <source>轴距(mm)</source>
+        <translation>Wheelbase (mm)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="44"/>
+        <source>前轴到货厢里端(mm)</source>
+        <translation>Front axle to the inner end (mm)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="45"/>
+        <source>货厢里端到牵引销(mm)</source>
+        <translation>Inner end to the kingpin (mm)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="46"/>
+        <source>牵引销到挂车轴(mm)</source>
+        <translation>Kingpin to the trailer axles (mm)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="47"/>
+        <source>牵引销在驱动轴前(mm)</source>
+        <translation>Kingpin ahead of the drive axle (mm)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="50"/>
+        <source>空载轴荷(kg)</source>
+        <translation>Unladen (kg)</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/vehiclebox.cpp" line="51"/>
+        <source>最大轴荷(kg)</source>
+        <translation>Maximum (kg)</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "boxpic/pictures.h"
+#include "boxpic/steppicture.h"
 
 namespace {
 
@@ -67,5 +68,47 @@ extern "C" BOXPIC_API int32_t DrawBlock(const char* file, int32_t pictureWidth, 
     picture.edgeAlongX = edgeAlongX;
     picture.color = color;
     return boxpic::drawBlockPicture(picture, file);
+  });
+}
+
+extern "C" BOXPIC_API int32_t DrawStep(const char* file, int32_t pictureWidth, int32_t pictureHeight,
+                                       double containerWidth, double containerHeight, double containerLength,
+                                       const BoxpicBlock* blocks, int32_t blockCount, const double* centre,
+                                       const char* innerEndLabel, const char* doorLabel) {
+  if (!validPicture(file, pictureWidth, pictureHeight) || blockCount < 0 || (blockCount > 0 && blocks == nullptr))
+    return BOXPIC_BAD_ARGUMENT;
+  return guarded([&] {
+    boxpic::StepPicture picture;
+    picture.pictureWidth = pictureWidth;
+    picture.pictureHeight = pictureHeight;
+    picture.containerWidth = containerWidth;
+    picture.containerHeight = containerHeight;
+    picture.containerLength = containerLength;
+    for (int32_t i = 0; i < blockCount; ++i) {
+      const BoxpicBlock& b = blocks[i];
+      picture.blocks.push_back({{b.x, b.y, b.z}, {b.sizeX, b.sizeY, b.sizeZ}, {b.pitchX, b.pitchY, b.pitchZ},
+                                b.nx, b.ny, b.nz, b.count, b.color});
+    }
+    if (centre != nullptr) picture.centreOfGravity = boxpic::Vec3{centre[0], centre[1], centre[2]};
+    if (innerEndLabel != nullptr) picture.innerEndLabel = innerEndLabel;
+    if (doorLabel != nullptr) picture.doorLabel = doorLabel;
+    return boxpic::drawStepPicture(picture, file);
+  });
+}
+
+extern "C" BOXPIC_API int32_t DrawOrientation(const char* file, int32_t pictureWidth, int32_t pictureHeight,
+                                              double sizeX, double sizeY, double sizeZ, int32_t edgeAlongX,
+                                              int32_t edgeAlongY, int32_t edgeAlongZ, int32_t color) {
+  if (!validPicture(file, pictureWidth, pictureHeight)) return BOXPIC_BAD_ARGUMENT;
+  return guarded([&] {
+    boxpic::OrientationPicture picture;
+    picture.pictureWidth = pictureWidth;
+    picture.pictureHeight = pictureHeight;
+    picture.size = {sizeX, sizeY, sizeZ};
+    picture.edgeAlongX = edgeAlongX;
+    picture.edgeAlongY = edgeAlongY;
+    picture.edgeAlongZ = edgeAlongZ;
+    picture.color = color;
+    return boxpic::drawOrientationPicture(picture, file);
   });
 }

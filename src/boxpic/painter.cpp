@@ -16,10 +16,6 @@ constexpr int kMaxGridLines = 2000;      // per axis and face
 constexpr Rgb kOutline = {0.10, 0.10, 0.10};
 constexpr Rgb kContainerEdge = {0.25, 0.25, 0.25};
 
-Rgb mix(Rgb a, Rgb b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-
 double luminance(Rgb c) { return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b; }
 
 void setColor(cairo_t* cr, Rgb c) { cairo_set_source_rgb(cr, c.r, c.g, c.b); }
@@ -66,7 +62,23 @@ Rgb gridColorOn(Rgb face) {
   return luminance(face) > 0.4 ? mix(face, kOutline, 0.65) : mix(face, Rgb{1, 1, 1}, 0.6);
 }
 
+// The three faces a viewer of a View sees: the x = low side, the top and the door side.
+struct VisibleFaces {
+  std::array<Vec3, 4> side, top, door;
+};
+
+VisibleFaces visibleFaces(const Box& box) {
+  const Vec3 l = box.low, h = box.high;
+  return {{{{l.x, l.y, l.z}, {l.x, h.y, l.z}, {l.x, h.y, h.z}, {l.x, l.y, h.z}}},
+          {{{l.x, h.y, l.z}, {h.x, h.y, l.z}, {h.x, h.y, h.z}, {l.x, h.y, h.z}}},
+          {{{l.x, l.y, h.z}, {l.x, h.y, h.z}, {h.x, h.y, h.z}, {h.x, l.y, h.z}}}};
+}
+
 }  // namespace
+
+Rgb mix(Rgb a, Rgb b, double t) {
+  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
 
 Rgb unpackColor(std::int32_t packed) {
   const auto value = static_cast<std::uint32_t>(packed);
@@ -148,6 +160,54 @@ void drawSolidBox(cairo_t* cr, const View& view, const Box& box, const Shades& s
   }
 }
 
+void drawCartonBox(cairo_t* cr, const View& view, const Box& box, const Shades& shades, Rgb outline,
+                   double lineWidth) {
+  const VisibleFaces faces = visibleFaces(box);
+  fillFace(cr, view, faces.side, shades.front);
+  fillFace(cr, view, faces.top, shades.top);
+  fillFace(cr, view, faces.door, shades.door);
+  if (lineWidth <= 0) return;
+  cairo_set_line_width(cr, lineWidth);
+  setColor(cr, outline);
+  for (const auto& face : {faces.side, faces.top, faces.door}) {
+    tracePolygon(cr, view, face);
+    cairo_stroke(cr);
+  }
+}
+
+void drawFreePlace(cairo_t* cr, const View& view, const Box& box, Rgb color, double lineWidth) {
+  const VisibleFaces faces = visibleFaces(box);
+  const double dashes[] = {3.0, 2.0};
+  cairo_set_dash(cr, dashes, 2, 0);
+  cairo_set_line_width(cr, lineWidth);
+  setColor(cr, color);
+  for (const auto& face : {faces.side, faces.top, faces.door}) {
+    tracePolygon(cr, view, face);
+    cairo_stroke(cr);
+  }
+  cairo_set_dash(cr, nullptr, 0, 0);
+}
+
+void drawPointMark(cairo_t* cr, const Point& at, double radius) {
+  cairo_save(cr);
+  cairo_new_path(cr);
+  cairo_arc(cr, at.u, at.v, radius + 2, 0, 2 * 3.14159265358979323846);
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_fill(cr);
+  cairo_set_line_width(cr, 2);
+  setColor(cr, {0, 0, 0});
+  cairo_arc(cr, at.u, at.v, radius, 0, 2 * 3.14159265358979323846);
+  cairo_stroke(cr);
+  cairo_move_to(cr, at.u - radius - 4, at.v);
+  cairo_line_to(cr, at.u + radius + 4, at.v);
+  cairo_move_to(cr, at.u, at.v - radius - 4);
+  cairo_line_to(cr, at.u, at.v + radius + 4);
+  cairo_stroke(cr);
+  cairo_arc(cr, at.u, at.v, radius / 3, 0, 2 * 3.14159265358979323846);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
 void drawContainerBehind(cairo_t* cr, const View& view, const Box& c) {
   const Vec3 l = c.low, h = c.high;
   // The faces turned away from the viewer, seen through the others: floor, far wall and
@@ -181,12 +241,13 @@ void drawContainerBehind(cairo_t* cr, const View& view, const Box& c) {
   for (const auto& edge : outline) strokeLine(cr, view, edge[0], edge[1]);
 }
 
-void drawContainerInFront(cairo_t* cr, const View& view, const Box& c) {
+void drawContainerInFront(cairo_t* cr, const View& view, const Box& c, double strength) {
   const Vec3 l = c.low, h = c.high;
+  const Rgb white = {1, 1, 1};
   // The three edges of the near top corner at the door lie in front of everything.
   const Vec3 near = {l.x, h.y, h.z};
   cairo_set_line_width(cr, 1.4);
-  setColor(cr, kContainerEdge);
+  setColor(cr, mix(white, kContainerEdge, strength));
   strokeLine(cr, view, near, {l.x, h.y, l.z});
   strokeLine(cr, view, near, {h.x, h.y, h.z});
   strokeLine(cr, view, near, {l.x, l.y, h.z});
@@ -195,7 +256,7 @@ void drawContainerInFront(cairo_t* cr, const View& view, const Box& c) {
   const double dashes[] = {5.0, 3.0};
   cairo_set_dash(cr, dashes, 2, 0);
   cairo_set_line_width(cr, 1.0);
-  setColor(cr, {0.45, 0.45, 0.45});
+  setColor(cr, mix(white, {0.45, 0.45, 0.45}, strength));
   const double middle = (l.x + h.x) / 2;
   strokeLine(cr, view, {middle, l.y, h.z}, {middle, h.y, h.z});
   cairo_set_dash(cr, nullptr, 0, 0);

@@ -24,6 +24,8 @@ struct Shades {
   Rgb top, front, door;
 };
 Shades shadesOf(Rgb color);
+// A colour mixed with another: t = 0 gives a, t = 1 gives b.
+Rgb mix(Rgb a, Rgb b, double t);
 
 // An image with a white background that can be saved as PNG.
 class Canvas {
@@ -56,11 +58,21 @@ struct Grid {
 // (where they are far enough apart to be told apart) and a dark outline.
 void drawSolidBox(cairo_t* cr, const View& view, const Box& box, const Shades& shades, const Grid* grid);
 
+// One carton of a step picture: its three visible faces filled with shades and outlined
+// in outline, lineWidth pixels wide.
+void drawCartonBox(cairo_t* cr, const View& view, const Box& box, const Shades& shades, Rgb outline,
+                   double lineWidth);
+// A free place of a block: the edges of its three visible faces, dashed, in color.
+void drawFreePlace(cairo_t* cr, const View& view, const Box& box, Rgb color, double lineWidth);
+// A mark over a point: a ring with a cross, black on a white backing, radius pixels wide.
+void drawPointMark(cairo_t* cr, const Point& at, double radius);
+
 // The container as a glass box, in two parts: what lies behind anything inside it (floor and
 // far walls in light greys, the far corner's edges dashed, the outline), and what lies in
-// front (the edges of the near corner and where the door's two leaves meet).
+// front (the edges of the near corner and where the door's two leaves meet). strength from
+// 0 to 1 fades the lines in front, so that they do not hide what is inside.
 void drawContainerBehind(cairo_t* cr, const View& view, const Box& container);
-void drawContainerInFront(cairo_t* cr, const View& view, const Box& container);
+void drawContainerInFront(cairo_t* cr, const View& view, const Box& container, double strength = 1.0);
 
 // The floor under a box that does not stand on it, with dashed lines down from its lower
 // corners, so that its height and depth in the container can be read.

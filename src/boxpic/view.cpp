@@ -12,6 +12,20 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kYawDegrees = 22;    // from straight beside the container toward the door
 constexpr double kPitchDegrees = 28;  // from level upward
+// The step pictures: from straight in front of the door toward the left wall, and upward.
+constexpr double kDoorYawDegrees = 34;
+constexpr double kDoorPitchDegrees = 40;
+
+double radians(double degrees) { return degrees * kPi / 180; }
+
+Vec3 cross(const Vec3& a, const Vec3& b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+Vec3 normalized(const Vec3& v) {
+  const double length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+  return length > 0 ? Vec3{v.x / length, v.y / length, v.z / length} : Vec3{0, 0, 1};
+}
 
 double dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
@@ -25,13 +39,22 @@ std::array<Vec3, 8> corners(const Box& box) {
 
 }  // namespace
 
-View::View() {
-  const double yaw = kYawDegrees * kPi / 180;
-  const double pitch = kPitchDegrees * kPi / 180;
-  // The viewer looks along -(-cos p cos y, sin p, cos p sin y); these are the picture's axes.
-  rightAxis_ = {std::sin(yaw), 0, std::cos(yaw)};
-  upAxis_ = {std::sin(pitch) * std::cos(yaw), std::cos(pitch), -std::sin(pitch) * std::sin(yaw)};
+View::View()
+    : View(Vec3{-std::cos(radians(kPitchDegrees)) * std::cos(radians(kYawDegrees)), std::sin(radians(kPitchDegrees)),
+                std::cos(radians(kPitchDegrees)) * std::sin(radians(kYawDegrees))}) {}
+
+View::View(const Vec3& towardViewer) : towardViewer_(normalized(towardViewer)) {
+  // The picture's axes: right is level, up is square to right and to the view direction.
+  rightAxis_ = normalized(cross({0, 1, 0}, towardViewer_));
+  upAxis_ = cross(towardViewer_, rightAxis_);
 }
+
+View View::fromDoor() {
+  const double yaw = radians(kDoorYawDegrees), pitch = radians(kDoorPitchDegrees);
+  return View({-std::sin(yaw) * std::cos(pitch), std::sin(pitch), std::cos(yaw) * std::cos(pitch)});
+}
+
+double View::nearness(const Vec3& p) const { return dot(p, towardViewer_); }
 
 double View::right(const Vec3& p) const { return dot(p, rightAxis_); }
 

@@ -1,4 +1,4 @@
-// cargolyx-cli export FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--dir DIR]
+// cargolyx-cli export FILE [--mode sets|max] [options] [--dir DIR]
 // Calculates the project as `plan` does and writes the loading plan "packplan.htm" with its
 // pictures into DIR (by default the "Cargolyx" folder in the user's documents, where the
 // window's export starts too).
@@ -8,21 +8,21 @@
 #include <filesystem>
 #include <iostream>
 
-#include "cli/balanceoutput.h"
 #include "cli/calculate.h"
-#include "cli/cli.h"
+#include "cli/options.h"
+#include "cli/reporttext.h"
 #include "cli/terminaltext.h"
-#include "engine/statistics.h"
+#include "cli/verbs.h"
+#include "commands/exportfolder.h"
+#include "commands/statistics.h"
+#include "commands/fleetplan.h"
 #include "export/exportplan.h"
+#include "export/fleetexport.h"
 #include "export/installpaths.h"
 #include "model/fillscheme.h"
 #include "platform/userfolders.h"
 
 namespace {
-
-const char* const kUsage =
-    "usage: cargolyx-cli export FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--dir DIR]\n"
-    "       cargolyx-cli export LIST.csv --container L,W,H,KG [options as above]\n";
 
 // ---- Ctrl-C and SIGTERM during the export: the handler only notes the signal; the export
 // stops at its next file and removes what it had written.
@@ -83,29 +83,36 @@ int exportPlan(const FillScheme& project, const std::string& folder, std::string
   return kExitLoaded;
 }
 
+// The plans of several containers and their index, as exportPlan writes one plan.
+int exportFleet(const FillScheme& project, const std::string& folder, std::string* document) {
+  SignalsCancelExport signals;
+  std::error_code ignored;
+  std::filesystem::create_directories(folder, ignored);
+  const FleetExportResult done = exportFleetPlans(project, programFolder(), folder, planTemplatePath(),
+                                                  drawingLibraryPath(), &exportCancelled);
+  if (const int signal = exportSignal.load(); signal != 0) {
+    std::cerr << "cargolyx-cli: the export was interrupted\n";
+    return 128 + signal;
+  }
+  if (done.result != kExportDone) {
+    std::cerr << "cargolyx-cli: " << done.failureMessage << " (" << done.failureReason << ")\n";
+    return kExitExportFailed;
+  }
+  *document = done.indexFile;
+  return kExitLoaded;
+}
+
 }  // namespace
 
-int runExport(const std::vector<std::string>& args) {
-  std::string folder;
-  const auto dirOption = [&](const std::vector<std::string>& all, std::size_t at) {
-    if (all[at] != "--dir") return 0;
-    if (at + 1 >= all.size() || all[at + 1].empty()) {
-      std::cerr << "cargolyx-cli: --dir needs a folder\n";
-      return -1;
-    }
-    folder = all[at + 1];
-    return 2;
-  };
-  const auto options = parseCalculationOptions(args, kUsage, dirOption);
-  if (!options) return kExitBadInput;
-  if (folder.empty()) folder = defaultExportFolder();
+int runExport(const CliOptions& options) {
+  std::string folder = options.folder.empty() ? defaultExportFolder() : options.folder;
   if (folder.empty()) {
     std::cerr << "cargolyx-cli: no home folder to export into; name one with --dir\n";
     return kExitBadInput;
   }
   FillScheme project;
   int stopStatus = kExitBadInput;
-  const auto report = calculateProject(*options, project, &stopStatus);
+  const auto report = calculateProject(options, project, &stopStatus);
   if (!report) return stopStatus;
 
   if (!report->question.empty()) std::cout << report->question << "\n";
@@ -115,8 +122,13 @@ int runExport(const std::vector<std::string>& args) {
     return exitStatus(report->status);
   }
   std::string document;
+  if (project.result.mode == PlanningMode::Fleet) {
+    if (const int status = exportFleet(project, folder, &document); status != kExitLoaded) return status;
+    std::cout << escapeControlCharacters(fleetSummaryText(project)) << "\n" << escapeControlCharacters(document) << "\n";
+    return kExitLoaded;
+  }
   if (const int status = exportPlan(project, folder, &document); status != kExitLoaded) return status;
-  std::cout << resultStatisticsText(project) << "\n"
+  std::cout << resultStatisticsText(resultStatistics(project, project.result.containers.front())) << "\n"
             << balanceText(project) << escapeControlCharacters(document) << "\n";
   return kExitLoaded;
 }

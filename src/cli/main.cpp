@@ -1,4 +1,4 @@
-// cargolyx-cli: plan, inspect and export loading projects without a window.
+// cargolyx-cli: plan, inspect, export and check loading projects without a window.
 // Messages come in the locale's language (platform/language.h); --lang en|zh, anywhere on
 // the line, chooses instead. JSON keys stay the same in both languages.
 
@@ -8,28 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli.h"
+#include "cli/options.h"
+#include "cli/verbs.h"
 #include "platform/language.h"
 
 namespace {
-
-void printUsage(std::ostream& out) {
-  out << "usage: cargolyx-cli VERB FILE.pak [options] [--lang en|zh]\n"
-         "verbs:\n"
-         "  info FILE.pak    the container, the cartons and their statistics\n"
-         "  plan FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--json]\n"
-         "                   calculate the loading plan and print its blocks\n"
-         "  plan FILE.pak --mode max [--time-limit S] [--support P] [--spacing L,W,H] [--json]\n"
-         "                   load as many cartons as fit; also print what is left\n"
-         "  export FILE.pak [--spacing L,W,H] [--max-blocks N] [--time-limit S] [--dir DIR]\n"
-         "                   calculate the plan and write packplan.htm with its pictures\n"
-         "                   into DIR (default: Cargolyx in the documents folder)\n"
-         "  info|plan|export LIST.csv --container L,W,H,KG [options]\n"
-         "                   a packing list (CSV: name, length, width, height, weight, count,\n"
-         "                   ...) as the project, in the container L x W x H mm, KG kg\n"
-         "  --lang en|zh     messages in English or Chinese (default: the locale's language,\n"
-         "                   English when LC_ALL, LC_MESSAGES or LANG starts with \"en\")\n";
-}
 
 // Takes --lang CODE out of args and sets the language: the code's, else the locale's.
 // False for a missing or unknown code.
@@ -50,25 +33,60 @@ bool chooseLanguage(std::vector<std::string>& args) {
   return true;
 }
 
+struct Verb {
+  CLI::App* command;
+  int (*run)(const CliOptions&);
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (!chooseLanguage(args)) return kExitBadInput;
-  if (args.empty()) {
-    printUsage(std::cerr);
+
+  CLI::App app("cargolyx-cli: plan, inspect, export and check loading projects", "cargolyx-cli");
+  app.require_subcommand(1);
+  app.footer("  --lang en|zh  messages in English or Chinese, anywhere on the line (default: the locale's\n"
+             "               language, English when LC_ALL, LC_MESSAGES or LANG starts with \"en\")\n\n" +
+             exitStatusTable());
+  CliOptions options;
+  const std::vector<Verb> verbs = {
+      {app.add_subcommand("info", "the container, the cartons and their statistics, and a saved plan"), runInfo},
+      {app.add_subcommand("plan", "calculate the loading plan and print it"), runPlan},
+      {app.add_subcommand("export", "calculate the plan and write packplan.htm with its pictures into DIR"),
+       runExport},
+      {app.add_subcommand("check", "check a plan printed by plan --json against the project: exit 0 when it "
+                                   "holds, 6 listing each broken rule"),
+       runCheck},
+  };
+  addOptions(*verbs[0].command, options, kProjectOptions);
+  addOptions(*verbs[1].command, options, kProjectOptions | kPlanOptions | kSpacingOption | kJsonOption);
+  addOptions(*verbs[2].command, options, kProjectOptions | kPlanOptions | kSpacingOption | kFolderOption);
+  addOptions(*verbs[3].command, options, kProjectOptions | kCheckOptions | kSpacingOption);
+  for (const Verb& verb : verbs) verb.command->footer(exitStatusTable());
+
+  // CLI11 takes the arguments last to first.
+  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  try {
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    std::cout << app.help();
+    return kExitLoaded;
+  } catch (const CLI::ParseError& error) {
+    const CLI::App* failed = &app;
+    for (const Verb& verb : verbs)
+      if (verb.command->parsed()) failed = verb.command;
+    std::cerr << "cargolyx-cli: " << error.what() << "\n\n" << failed->help("", CLI::AppFormatMode::Normal);
     return kExitBadInput;
   }
-  const std::string verb = args.front();
-  args.erase(args.begin());
-  if (verb == "info") return runInfo(args);
-  if (verb == "plan") return runPlan(args);
-  if (verb == "export") return runExport(args);
-  if (verb == "--help" || verb == "-h" || verb == "help") {
-    printUsage(std::cout);
-    return 0;
+  for (const Verb& verb : verbs) {
+    if (!verb.command->parsed()) continue;
+    if (!containerFitsInput(options)) {
+      std::cerr << verb.command->help();
+      return kExitBadInput;
+    }
+    return verb.run(options);
   }
-  std::cerr << "cargolyx-cli: unknown verb \"" << verb << "\"\n";
-  printUsage(std::cerr);
+  std::cerr << app.help();
   return kExitBadInput;
 }

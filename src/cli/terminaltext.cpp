@@ -29,3 +29,15 @@ std::string escapeControlCharacters(std::string_view utf8) {
   }
   return out;
 }
+
+std::string escapeControlCharactersByLine(std::string_view utf8) {
+  std::string out;
+  for (std::size_t start = 0; start < utf8.size();) {
+    const std::size_t end = utf8.find('\n', start);
+    out += escapeControlCharacters(utf8.substr(start, end == std::string_view::npos ? end : end - start));
+    if (end == std::string_view::npos) break;
+    out += '\n';
+    start = end + 1;
+  }
+  return out;
+}

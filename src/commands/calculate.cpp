@@ -6,26 +6,19 @@
 #include <new>
 #include <thread>
 
-#include "commands/loadingorder.h"
+#include "commands/fleetplan.h"
+#include "commands/palletplan.h"
 #include "commands/runcheck.h"
+#include "commands/statistics.h"
+#include "engine/loadingorder.h"
 #include "engine/maxload/maxloadproject.h"
-#include "engine/statistics.h"
+#include "engine/runproject.h"
+#include "model/cargorules.h"
 #include "model/fillscheme.h"
 #include "model/language.h"
 #include "model/settings.h"
 
 namespace {
-
-// The project the planner works on: the request's container, cartons and spacings.
-FillScheme workingProject(const CalculationRequest& request) {
-  FillScheme project;
-  project.container = request.container;
-  project.cartons = request.cartons;
-  project.spacingL = request.spacingL;
-  project.spacingW = request.spacingW;
-  project.spacingH = request.spacingH;
-  return project;
-}
 
 // Expires the token at its deadline, unless the calculation has ended before.
 class DeadlineWatch {
@@ -57,19 +50,23 @@ class DeadlineWatch {
   std::thread watcher_;
 };
 
-ResultStatistics statisticsOf(const FillScheme& project) {
-  return {project.loadedCount,  project.capacityCount, project.setCount,
-          project.loadedVolume, project.fillRatio,     project.netRatio};
+// One loaded container of the request's container, holding blocks.
+ProjectResult resultOf(const CalculationRequest& request, std::vector<BlockScheme> blocks) {
+  ProjectResult result;
+  result.mode = request.planningMode;
+  result.containers.push_back(LoadedContainer{request.input.container, std::move(blocks)});
+  if (request.planningMode == PlanningMode::LoadMax) result.supportPercent = request.supportPercent;
+  return result;
 }
 
 // The sets planner: zoned or single, as the Run command does it.
-void planSets(FillScheme& project, std::int32_t maxBlockNum, CancelToken& token,
-              CalculationReport& report) {
+void planSets(const CalculationRequest& request, CancelToken& token, CalculationReport& report) {
+  RunProject project(request.input);
   CalculationRun run;
   run.stopOn(token.flag());
   run.startRun(project);
   Settings settings;
-  settings.maxBlockNum = maxBlockNum;
+  settings.maxBlockNum = request.maxBlockNum;
   RunOutcome outcome;
   {
     DeadlineWatch watch(token);
@@ -81,120 +78,131 @@ void planSets(FillScheme& project, std::int32_t maxBlockNum, CancelToken& token,
   }
   report.mode = outcome.mode;
   run.finishRun(project, outcome.success);
-  // The plan lists a lying stack against the top before the blocks it rests on; the
-  // loader, the view's steps and the exported plan take them from the floor up.
-  putInLoadingOrder(project.blocks);
   if (token.timedOut() && !token.cancelRequested()) {
     report.status = CalculationStatus::TimedOut;
   } else if (token.cancelRequested()) {
     report.status = CalculationStatus::Cancelled;
+  } else {
+    // The plan lists a lying stack against the top before the blocks it rests on; the
+    // loader, the view's steps and the exported plan take them from the floor up.
+    putInLoadingOrder(project.blocks);
+    report.result = resultOf(request, std::move(project.blocks));
   }
 }
 
 // The load-max planner: as many cartons as fit. Its own time limit keeps the best plan
 // found; the token's cancel (or deadline) discards it.
-void planLoadMax(FillScheme& project, const CalculationRequest& request, CancelToken& token,
-                 CalculationReport& report) {
+void planLoadMax(const CalculationRequest& request, CancelToken& token, CalculationReport& report) {
   MaxLoadOptions options;
   options.supportPercent = request.supportPercent;
   options.timeLimitSeconds = request.loadMaxTimeLimit;
   MaxLoadControl control;
   control.cancel = &token.flag();
   control.bestFill = request.bestFill;
+  MaxLoadResult plan;
   {
     DeadlineWatch watch(token);
     try {
-      report.loadMax = loadAsMuchAsFits(project, options, control);
+      plan = loadAsMuchAsFits(request.input, options, control);
     } catch (const std::bad_alloc&) {
-      report.loadMax = {};  // out of memory in the search: nothing loaded
-      project.blocks.clear();
+      plan = {};  // out of memory in the search: nothing loaded
     }
   }
-  report.loadMax.blocks.clear();  // the report's blocks are project.blocks
   report.mode = RunMode::Single;
   if (token.timedOut() && !token.cancelRequested()) {
     report.status = CalculationStatus::TimedOut;
-  } else if (token.cancelRequested() || report.loadMax.cancelled) {
+  } else if (token.cancelRequested() || plan.cancelled) {
     report.status = CalculationStatus::Cancelled;
+  } else {
+    report.result = resultOf(request, std::move(plan.blocks));
+    report.result.timedOut = plan.timedOut;
   }
-  if (report.status != CalculationStatus::Loaded) project.blocks.clear();
 }
 
 // What stops a load-max run before it starts: no cartons, or a container without room.
-std::string loadMaxRefusal(const FillScheme& project) {
+std::string loadMaxRefusal(const ProjectInput& project) {
   if (project.cartonTotal() <= 0) return preRunMessage(PreRunCheck::NoCartons);
   const Container& box = project.container;
   if (box.length <= 0 || box.width <= 0 || box.height <= 0) return emptyContainerMessage();
   return {};
 }
 
+bool loadsAnything(const ProjectResult& result) {
+  for (const LoadedContainer& loaded : result.containers) {
+    if (!loaded.pallets.empty()) return true;
+    for (const BlockScheme& block : loaded.blocks)
+      if (block.count > 0) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 CalculationRequest calculationRequest(const FillScheme& project, const Settings& settings) {
   CalculationRequest request;
-  request.container = project.container;
-  request.cartons = project.cartons;
-  request.spacingL = project.spacingL;
-  request.spacingW = project.spacingW;
-  request.spacingH = project.spacingH;
+  request.input = project.input();
   request.maxBlockNum = settings.maxBlockNum;
   request.planningMode = settings.planningMode;
   request.supportPercent = settings.supportPercent;
   request.loadMaxTimeLimit = settings.loadMaxTimeLimit;
+  request.fleetGoal = settings.fleetGoal;
+  request.fleetTimeLimit = settings.fleetTimeLimit;
   return request;
 }
 
 CalculationReport calculate(const CalculationRequest& request, CancelToken& token) {
-  FillScheme project = workingProject(request);
   CalculationReport report;
-  if (request.planningMode == PlanningMode::LoadMax) {
-    report.maxSets = project.computeMaxSets();
-    report.message = loadMaxRefusal(project);
+  report.planner = runsPalletPlanner(request) ? PlanningMode::Pallets : request.planningMode;
+  report.maxSets = request.input.computeMaxSets();
+  if (report.planner == PlanningMode::Pallets) {
+    report.message = palletRefusal(request);
+  } else if (request.planningMode == PlanningMode::LoadMax) {
+    report.message = loadMaxRefusal(request.input);
+    if (report.message.empty()) report.message = loadMaxRulesMessage(request.input);
+  } else if (request.planningMode == PlanningMode::Fleet) {
+    report.message = fleetRefusal(request);
+    if (report.message.empty()) report.message = fleetRulesMessage(request.input);
   } else {
-    const PreRunCheck check = checkBeforeRun(project);
-    report.maxSets = project.maxSets;
+    const PreRunCheck check = checkBeforeRun(request.input);
     if (isQuestion(check)) report.question = preRunMessage(check);
-    if (isRefusal(check)) report.message = preRunMessage(check);
+    if (isRefusal(check)) report.message = preRunMessage(check, request.input);
   }
   if (!report.message.empty()) {
     report.status = CalculationStatus::Refused;
     return report;
   }
   report.status = CalculationStatus::Loaded;
-  switch (request.planningMode) {
+  switch (report.planner) {
     case PlanningMode::Sets:
-      planSets(project, request.maxBlockNum, token, report);
+      planSets(request, token, report);
       break;
     case PlanningMode::LoadMax:
-      planLoadMax(project, request, token, report);
+      planLoadMax(request, token, report);
+      break;
+    case PlanningMode::Fleet:
+      planFleetInto(request, token, report);
+      break;
+    case PlanningMode::Pallets:
+      planPalletsInto(request, token, report);
       break;
   }
-  refreshResultStatistics(project);
-  if (report.status == CalculationStatus::Loaded && project.loadedCount == 0) {
+  // A plan for several stops is loaded stop by stop, the last stop first, where it allows.
+  const std::vector<CargoRule> rules = cargoRulesInUse(request.input);
+  if (std::find(rules.begin(), rules.end(), CargoRule::Stops) != rules.end())
+    for (LoadedContainer& loaded : report.result.containers)
+      putInLoadingOrder(loaded.blocks, stopGroups(request.input, loaded.blocks));
+  if (report.status == CalculationStatus::Loaded && !loadsAnything(report.result)) {
     report.status = CalculationStatus::NothingLoaded;
     report.message = nothingLoadedMessage();
+    report.result = {};
   }
-  report.blocks = std::move(project.blocks);
-  report.statistics = statisticsOf(project);
   return report;
 }
 
-void applyReport(const CalculationReport& report, FillScheme& project) {
-  project.blocks = report.blocks;
-  project.maxSets = report.maxSets;
-  refreshResultStatistics(project);
-}
+void applyReport(const CalculationReport& report, FillScheme& project) { project.result = report.result; }
 
 bool requestMatches(const CalculationRequest& request, const FillScheme& project) {
-  const auto sameCarton = [](const Carton& a, const Carton& b) {
-    return a.name == b.name && a.length == b.length && a.width == b.width && a.height == b.height &&
-           a.mustUp == b.mustUp && a.upendLayers == b.upendLayers && a.weight == b.weight &&
-           a.material == b.material && a.count == b.count && a.spaceIndex == b.spaceIndex;
-  };
-  return request.container == project.container && request.spacingL == project.spacingL &&
-         request.spacingW == project.spacingW && request.spacingH == project.spacingH &&
-         std::equal(request.cartons.begin(), request.cartons.end(), project.cartons.begin(),
-                    project.cartons.end(), sameCarton);
+  return request.input == project.input();
 }
 
 std::string elapsedTimeText(std::int64_t seconds) {
@@ -208,6 +216,12 @@ std::string elapsedTimeText(std::int64_t seconds) {
     text += std::to_string(seconds) + inLanguage("秒", " s");
   }
   return text;
+}
+
+std::string bestFleetText(std::int32_t containers, double cost) {
+  if (containers <= 0) return inLanguage("目前最佳方案：尚无", "Best plan so far: none yet");
+  return inLanguage("目前最佳方案：", "Best plan so far: ") + std::to_string(containers) +
+         inLanguage(" 个集装箱，费用 ", " containers, cost ") + formatTwoDecimals(cost);
 }
 
 std::string bestFillText(double fill) {

@@ -12,28 +12,32 @@
 
 #include "engine/calculation.h"
 #include "engine/canceltoken.h"
-#include "engine/maxload/maxload.h"
-#include "model/blockscheme.h"
-#include "model/carton.h"
-#include "model/container.h"
+#include "model/projectinput.h"
+#include "model/projectresult.h"
 #include "model/settings.h"
 
 struct FillScheme;
 
 struct CalculationRequest {
+  ProjectInput input;  // the container, the cartons and the spacings to plan with
   PlanningMode planningMode = PlanningMode::Sets;
-  Container container;
-  std::vector<Carton> cartons;
-  std::int32_t spacingL = 0, spacingW = 0, spacingH = 0;  // mm between cartons
-  std::int32_t maxBlockNum = 6;                           // the block limit
+  std::int32_t maxBlockNum = 6;  // the block limit
   // The load-max planner's options.
   std::int32_t supportPercent = 100;  // share of a carton's base resting on what is below
   double loadMaxTimeLimit = 2.0;      // seconds; the best plan so far is kept when it ends
   std::atomic<double>* bestFill = nullptr;  // the fill found so far, for a progress display
+  // The several-containers planner's options (the load-max planner's support as well).
+  FleetGoal fleetGoal = FleetGoal::Cheapest;
+  double fleetTimeLimit = 10.0;  // seconds for the whole run; the best complete answer is kept
+  std::atomic<std::int32_t>* containersPlanned = nullptr;  // of the best answer so far, for a progress display
+  std::atomic<double>* bestCost = nullptr;                 // its cost
+  // The pallet planner's time for its whole run (building and loading), when no other
+  // planner's time limit applies (commands/palletplan.h).
+  double palletTimeLimit = 10.0;
 };
 
-// The snapshot of the project's container, cartons and spacings and the settings' block
-// limit, planner and load-max options.
+// The snapshot of the project's input and the settings' block limit, planner and
+// load-max options.
 CalculationRequest calculationRequest(const FillScheme& project, const Settings& settings);
 
 enum class CalculationStatus {
@@ -44,43 +48,35 @@ enum class CalculationStatus {
   TimedOut,       // stopped by the time limit; no plan
 };
 
-// The result statistics of a plan, as the status bar and the export show them.
-struct ResultStatistics {
-  std::int64_t loadedCount = 0;
-  std::int64_t capacityCount = 0;
-  std::int64_t setCount = 0;
-  double loadedVolume = 0.0;  // mm³
-  double fillRatio = 0.0;
-  double netRatio = 0.0;
-};
-
 struct CalculationReport {
   CalculationStatus status = CalculationStatus::Refused;
   std::string message;   // why it was refused, or that nothing could be loaded; else empty
   std::string question;  // the question the caller had to ask before the run, or empty
+  // The planner the request named; the pallet planner whenever it ran (a carton named a
+  // pallet type).
+  PlanningMode planner = PlanningMode::Sets;
   RunMode mode = RunMode::None;
   std::int32_t maxSets = 0;  // complete sets the container takes by volume and weight
-  std::vector<BlockScheme> blocks;  // the plan; empty when refused, stopped or failed
-  ResultStatistics statistics;
-  // Load-max only: the placements, leftovers per type, loaded weight, centre of gravity
-  // and whether its time limit cut the search short (its blocks are in blocks above).
-  MaxLoadResult loadMax;
+  // The plan: its loaded containers (one, but for the several-containers planner), their
+  // blocks in loading order; empty unless Loaded.
+  ProjectResult result;
 };
 
 // Checks, then runs the planner the request names until it ends or the token stops it
 // (the token's deadline included). Call it from any one thread; only the token is shared.
 CalculationReport calculate(const CalculationRequest& request, CancelToken& token);
 
-// Puts a report into the project it was calculated for: the blocks, maxSets and the
-// result statistics.
+// Puts a report's result into the project it was calculated for.
 void applyReport(const CalculationReport& report, FillScheme& project);
 
-// Whether the project still holds what the request was taken from (container, spacings,
-// cartons): only then does a report belong to it. A project edited, replaced or reopened
-// during a run no longer matches, and the report is dropped.
+// Whether the project still holds the input the request was taken from: only then does a
+// report belong to it. A project edited, replaced or reopened during a run no longer
+// matches, and the report is dropped.
 bool requestMatches(const CalculationRequest& request, const FillScheme& project);
 
 // The progress dialog's line about the time spent so far: "已用时间：1分05秒".
 std::string elapsedTimeText(std::int64_t seconds);
 // The progress dialog's line about the load-max search: "目前最佳填充率：85.20%".
 std::string bestFillText(double fill);
+// Its line about several containers: "目前最佳方案：4 个集装箱，费用 6800".
+std::string bestFleetText(std::int32_t containers, double cost);

@@ -1,5 +1,6 @@
 #include "commands/cartonform.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -68,7 +69,19 @@ Carton withEntry(Carton carton, const CartonEntry& e, const EnteredNumbers& n) {
   carton.weight = n.weight == 0.0 ? 0.0 : n.weight;  // no "-0" in the box next time
   if (e.material >= 0 && e.material < kMaterialCount) carton.material = e.material;
   carton.spaceIndex = spaceIndexOfItem(e.spaceItem);
+  carton.stackable = e.stackable;
+  carton.maxLoadOnTop.reset();
+  if (const auto limit = readCheckedNumber(e.maxLoadOnTop)) carton.maxLoadOnTop = *limit == 0.0 ? 0.0 : *limit;
+  carton.fragile = e.fragile;
+  carton.stop = e.stop;
   return carton;
+}
+
+// An empty box: no limit; else a number of at least 0.
+bool isLoadOnTop(const std::string& text) {
+  if (text.empty()) return true;
+  const auto value = readCheckedNumber(text);
+  return value && *value >= 0.0;
 }
 
 }  // namespace
@@ -119,6 +132,10 @@ CartonEntry cartonEntryOf(const Carton& c) {
   e.mustUp = c.mustUp;
   e.material = c.material;
   e.spaceItem = itemOfSpaceIndex(c.spaceIndex);
+  e.stackable = c.stackable;
+  e.maxLoadOnTop = c.maxLoadOnTop ? numberText(*c.maxLoadOnTop) : std::string();
+  e.fragile = c.fragile;
+  e.stop = c.stop;
   return e;
 }
 
@@ -134,13 +151,15 @@ CartonCheck checkCartonValues(const Carton& base, const CartonEntry& entry) {
   if (numbers->weight < 0.0) return {cartonWeightMessage(), {}, CartonField::Weight};
   if (entry.spaceItem < kItemNoRequirement || entry.spaceItem > kItemDoor)
     return {spaceRequirementMessage(), {}, CartonField::Position};
+  if (!isLoadOnTop(entry.maxLoadOnTop)) return {loadOnTopMessage(), {}, CartonField::LoadOnTop};
+  if (!entry.stop.empty() && !isAcceptableName(entry.stop)) return {stopNameMessage(), {}, CartonField::Stop};
   return {{}, withEntry(base, entry, *numbers)};
 }
 
 CartonCheck checkCartonEntry(const FillScheme& project, const Carton& edited, bool newMode,
-                             const CartonEntry& entry) {
+                             const CartonEntry& entry, bool volumeCapped) {
   CartonCheck check = checkCartonValues(edited, entry);
-  if (!check.accepted()) return check;
+  if (!check.accepted() || !volumeCapped) return check;
   const std::optional<EnteredNumbers> numbers = readNumbers(entry);
   if (std::string message = checkVolume(project, edited, newMode, *numbers); !message.empty())
     return {message, {}, CartonField::Volume};
@@ -168,6 +187,23 @@ std::string cartonWeightMessage() {
 std::string spaceRequirementMessage() {
   return inLanguage("您没有正确选择位置要求，请检查后重新输入。",
                     "No valid position requirement is chosen; please check it and choose again.");
+}
+
+std::string loadOnTopMessage() {
+  return inLanguage("您输入的顶部最大承重不正确，请检查后重新输入。不限承重时请留空。",
+                    "The maximum load on top you entered is not valid; please check it and enter it again. "
+                    "Leave it empty for no limit.");
+}
+
+std::string stopNameMessage() {
+  return inLanguage("您输入的目的地名称过长或含有无法保存的字符，请检查后重新输入。",
+                    "The stop's name you entered is too long or holds characters that cannot be saved; please "
+                    "check it and enter it again.");
+}
+
+void addStopIfNew(ProjectInput& project, const std::string& stop) {
+  if (stop.empty() || std::find(project.stops.begin(), project.stops.end(), stop) != project.stops.end()) return;
+  project.stops.push_back(stop);
 }
 
 std::string volumeExceededMessage(bool newMode, double roomFor) {

@@ -36,13 +36,17 @@ struct CartonEntry {
   bool mustUp = false;
   int material = 0;   // colour box item
   int spaceItem = 0;  // position box item, -1 when none is chosen
+  bool stackable = true;     // 可堆叠
+  std::string maxLoadOnTop;  // 顶部最大承重, kg; empty: no limit
+  bool fragile = false;      // 易碎
+  std::string stop;          // 目的地: a stop's name; empty: the last stop
 };
 
 // The boxes for a carton when the dialog opens.
 CartonEntry cartonEntryOf(const Carton& carton);
 
 // The box a refused entry is refused for.
-enum class CartonField { None, Name, Numbers, Length, Width, Height, Count, Weight, Position, Volume };
+enum class CartonField { None, Name, Numbers, Length, Width, Height, Count, Weight, Position, LoadOnTop, Stop, Volume };
 
 // The outcome of OK: the message to show, or the carton to store.
 struct CartonCheck {
@@ -53,10 +57,12 @@ struct CartonCheck {
 };
 
 // Checks the entry for `edited`, a carton of `project`, in the dialog's order: the
-// name, the numbers, each edge, the count, the weight, the position, the volume left in
-// the container. In new mode the carton was added just before, with its default size.
+// name, the numbers, each edge, the count, the weight, the position, the load on top, the
+// stop's name, and, when the planner loads whole sets into one container (volumeCapped),
+// the volume left in the container. In new mode the carton was added just before, with
+// its default size.
 CartonCheck checkCartonEntry(const FillScheme& project, const Carton& edited, bool newMode,
-                             const CartonEntry& entry);
+                             const CartonEntry& entry, bool volumeCapped = true);
 
 // The same checks on one carton alone, without the volume left in a container: for a
 // packing list, whose cartons need not all fit. `base` gives what the entry does not hold.
@@ -67,6 +73,12 @@ std::string edgeTooSmallMessage(const std::string& edge);
 std::string cartonCountMessage();
 std::string cartonWeightMessage();
 std::string spaceRequirementMessage();
+std::string loadOnTopMessage();
+std::string stopNameMessage();
+
+// A stop the carton goes to that the project does not list yet joins the list as its last
+// stop; an empty stop (the last stop) adds nothing.
+void addStopIfNew(ProjectInput& project, const std::string& stop);
 // The volume message; when roomFor > 0 it ends with how many cartons of the entered
 // size the remaining space could hold at most.
 std::string volumeExceededMessage(bool newMode, double roomFor);

@@ -1,5 +1,7 @@
 #include "commands/containerlibrary.h"
 
+#include <algorithm>
+
 #include "model/language.h"
 
 namespace {
@@ -18,18 +20,32 @@ std::string deleteRowQuestion(const ContainerRow& row) {
          inLanguage("”吗？", "\" from the container list?");
 }
 
-void ContainerLibrary::load(const std::vector<Container>& library, const Container& current) {
+void ContainerLibrary::load(const std::vector<ContainerType>& library, const Container& current,
+                            const std::vector<ContainerType>& fleet) {
   rows_.clear();
+  inFleet_.clear();
   selected_.reset();
   selectedBeforeAdd_.reset();
-  for (const Container& c : library) {
-    if (!selected_ && c == current) selected_ = rows_.size();
-    rows_.push_back(rowOf(c));
+  for (const ContainerType& type : library) {
+    if (!selected_ && type.container == current) selected_ = rows_.size();
+    rows_.push_back(rowOf(type));
+    inFleet_.push_back(std::find(fleet.begin(), fleet.end(), type) != fleet.end());
+  }
+  for (const ContainerType& type : fleet) {
+    if (std::find(library.begin(), library.end(), type) != library.end()) continue;
+    if (!selected_ && type.container == current) selected_ = rows_.size();
+    rows_.push_back(rowOf(type));
+    inFleet_.push_back(true);
   }
   if (!selected_) {
     selected_ = rows_.size();
     rows_.push_back(rowOf(current));
+    inFleet_.push_back(false);
   }
+}
+
+void ContainerLibrary::setInFleet(std::size_t row, bool marked) {
+  if (row < inFleet_.size()) inFleet_[row] = marked;
 }
 
 void ContainerLibrary::select(std::optional<std::size_t> row) {
@@ -50,6 +66,7 @@ bool ContainerLibrary::setSelectedRow(const ContainerRow& row) {
 void ContainerLibrary::addRow() {
   selectedBeforeAdd_ = selected_;
   rows_.emplace_back();
+  inFleet_.push_back(false);
   selected_ = rows_.size() - 1;
 }
 
@@ -63,8 +80,11 @@ bool ContainerLibrary::discardNewRow() {
 bool ContainerLibrary::moveSelectedToTop() {
   if (!selected_) return false;
   ContainerRow row = std::move(rows_[*selected_]);
+  const bool marked = inFleet_[*selected_];
   rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(*selected_));
+  inFleet_.erase(inFleet_.begin() + static_cast<std::ptrdiff_t>(*selected_));
   rows_.insert(rows_.begin(), std::move(row));
+  inFleet_.insert(inFleet_.begin(), marked);
   selected_ = 0;
   selectedBeforeAdd_.reset();
   return true;
@@ -73,17 +93,29 @@ bool ContainerLibrary::moveSelectedToTop() {
 bool ContainerLibrary::removeSelected() {
   if (!selected_) return false;
   rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(*selected_));
+  inFleet_.erase(inFleet_.begin() + static_cast<std::ptrdiff_t>(*selected_));
   selected_.reset();
   selectedBeforeAdd_.reset();
   return true;
 }
 
-std::optional<std::vector<Container>> ContainerLibrary::containers() const {
-  std::vector<Container> list;
+std::optional<std::vector<ContainerType>> ContainerLibrary::containers() const {
+  std::vector<ContainerType> list;
   for (const ContainerRow& row : rows_) {
-    std::optional<Container> c = containerOf(row);
-    if (!c) return std::nullopt;
-    list.push_back(std::move(*c));
+    std::optional<ContainerType> type = containerTypeOf(row);
+    if (!type) return std::nullopt;
+    list.push_back(std::move(*type));
+  }
+  return list;
+}
+
+std::optional<std::vector<ContainerType>> ContainerLibrary::fleet() const {
+  std::vector<ContainerType> list;
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    if (!inFleet_[i]) continue;
+    std::optional<ContainerType> type = containerTypeOf(rows_[i]);
+    if (!type) return std::nullopt;
+    list.push_back(std::move(*type));
   }
   return list;
 }

@@ -11,6 +11,7 @@
 
 #include "commands/containerform.h"
 #include "model/container.h"
+#include "model/containertype.h"
 
 // The caption of a row's marker column: 94 spaces, then "0" for the first row (the
 // default container) and "1" for every other row, so the digit stays out of sight.
@@ -23,7 +24,10 @@ class ContainerLibrary {
  public:
   // A row per library container, in order; the first equal to `current` in all five
   // fields is selected. When none is, an extra row for `current` is added and selected.
-  void load(const std::vector<Container>& library, const Container& current);
+  // The rows equal to a type of `fleet` are marked as the project's container types; a
+  // fleet type not in the library gets a marked row of its own.
+  void load(const std::vector<ContainerType>& library, const Container& current,
+            const std::vector<ContainerType>& fleet = {});
 
   const std::vector<ContainerRow>& rows() const { return rows_; }
   std::optional<std::size_t> selected() const { return selected_; }
@@ -44,11 +48,18 @@ class ContainerLibrary {
   // Delete: removes the selected row; afterwards no row is selected.
   bool removeSelected();
 
-  // Every row as a container, top to bottom; nothing when some row cannot be read.
-  std::optional<std::vector<Container>> containers() const;
+  // Whether a row is one of the project's container types for several containers.
+  bool inFleet(std::size_t row) const { return row < inFleet_.size() && inFleet_[row]; }
+  void setInFleet(std::size_t row, bool marked);
+
+  // Every row as a container type, top to bottom; nothing when some row cannot be read.
+  std::optional<std::vector<ContainerType>> containers() const;
+  // The marked rows, top to bottom; nothing when one cannot be read.
+  std::optional<std::vector<ContainerType>> fleet() const;
 
  private:
   std::vector<ContainerRow> rows_;
+  std::vector<bool> inFleet_;  // one per row
   std::optional<std::size_t> selected_;
   std::optional<std::size_t> selectedBeforeAdd_;
 };

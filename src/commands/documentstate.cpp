@@ -1,6 +1,5 @@
 #include "commands/documentstate.h"
 
-#include "model/fillscheme.h"
 #include "model/language.h"
 
 namespace {
@@ -14,14 +13,12 @@ std::string shownName(std::string_view filePath) {
 }  // namespace
 
 void DocumentState::reset(const FillScheme& project, std::string filePath) {
-  savedImage_ = project.saveToStream();
+  saved_ = project;
   filePath_ = std::move(filePath);
 }
 
 bool DocumentState::isModified(const FillScheme& project) const {
-  if (!savedImage_) return true;
-  const auto image = project.saveToStream();
-  return !image || *image != *savedImage_;
+  return !(project == saved_);
 }
 
 std::string windowTitle(std::string_view filePath, bool modified) {

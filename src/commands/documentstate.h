@@ -2,26 +2,22 @@
 // The window's open project as a document: the file it came from or was last saved to,
 // whether it changed since, the window title and the question asked before it is set aside.
 
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
-struct FillScheme;
+#include "model/fillscheme.h"
 
 class DocumentState {
  public:
   // After New, Open or a successful Save: project is what the file holds (filePath empty
   // for a project never saved).
   void reset(const FillScheme& project, std::string filePath);
-  // Whether project differs from what was opened or last saved. A project that cannot be
-  // written (a name the file cannot hold) counts as changed.
+  // Whether project (its input or its result) differs from what was opened or last saved.
   bool isModified(const FillScheme& project) const;
   const std::string& filePath() const { return filePath_; }
 
  private:
-  std::optional<std::vector<std::uint8_t>> savedImage_;
+  FillScheme saved_;
   std::string filePath_;
 };
 

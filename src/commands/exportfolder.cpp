@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "export/exportplan.h"
 #include "model/language.h"
 
 std::string prepareExportFolder(const std::string& folder) {
@@ -24,4 +23,14 @@ std::string exportFailedText(const std::string& message, const std::string& reas
 std::string planNotOpenedMessage(const std::string& document) {
   return openDocumentFailedMessage() + inLanguage("\n装箱方案已写入 ", "\nThe loading plan was written to ") +
          document;
+}
+
+std::string nothingToExportMessage() {
+  return inLanguage("没有运算结果可供导出，请先进行运算。",
+                    "There is no result to export; please calculate first.");
+}
+
+std::string openDocumentFailedMessage() {
+  return inLanguage("自动打开文件失败，请您选择其它程序进行打开。",
+                    "The file could not be opened automatically; please open it with another program.");
 }

@@ -10,3 +10,7 @@ std::string prepareExportFolder(const std::string& folder);
 std::string exportFailedText(const std::string& message, const std::string& reason);
 // The plan was written but no program could show it: where it is.
 std::string planNotOpenedMessage(const std::string& document);
+// The message when there is no result to export: "没有运算结果可供导出，请先进行运算。"
+std::string nothingToExportMessage();
+// The message when the exported document could not be opened automatically.
+std::string openDocumentFailedMessage();

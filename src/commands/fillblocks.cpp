@@ -3,14 +3,26 @@
 #include <cstdint>
 #include <limits>
 
+#include "commands/statistics.h"
 #include "model/fillscheme.h"
 #include "model/language.h"
 
 namespace {
 
-int rowCount(const FillScheme& project) { return static_cast<int>(project.blocks.size()) + 1; }
+// The blocks of the one loaded container the fill command works on; none without a result.
+const std::vector<BlockScheme>& blocksOf(const FillScheme& project) {
+  static const std::vector<BlockScheme> none;
+  return project.result.empty() ? none : project.result.containers.front().blocks;
+}
 
-int totalsRow(const FillScheme& project) { return static_cast<int>(project.blocks.size()); }
+ResultStatistics statisticsOf(const FillScheme& project) {
+  return project.result.empty() ? ResultStatistics{}
+                                 : resultStatistics(project.input(), project.result.containers.front());
+}
+
+int rowCount(const FillScheme& project) { return static_cast<int>(blocksOf(project).size()) + 1; }
+
+int totalsRow(const FillScheme& project) { return static_cast<int>(blocksOf(project).size()); }
 
 // The one selected row when exactly one valid row is selected, else -1.
 int singleSelectedRow(const FillScheme& project, const std::vector<int>& selectedRows) {
@@ -42,9 +54,10 @@ long long fill(FillScheme& project, BlockScheme& block) {
 }  // namespace
 
 FillDecision decideFill(const FillScheme& project, const std::vector<int>& selectedRows) {
-  if (project.loadedCount == 0) return FillDecision::NoResult;
-  if (project.loadedCount == project.capacityCount) return FillDecision::NothingToFill;
-  if (project.setCount != 1) return FillDecision::SeveralSets;
+  const ResultStatistics statistics = statisticsOf(project);
+  if (statistics.loadedCount == 0) return FillDecision::NoResult;
+  if (statistics.loadedCount == statistics.capacityCount) return FillDecision::NothingToFill;
+  if (statistics.setCount != 1) return FillDecision::SeveralSets;
   const int row = singleSelectedRow(project, selectedRows);
   if (rowCount(project) <= 1 || row < 0) return FillDecision::NoSingleSelection;
   return row == totalsRow(project) ? FillDecision::FillAllBlocks : FillDecision::FillOneBlock;
@@ -83,22 +96,32 @@ std::string blockAlreadyFullMessage() {
 }
 
 bool fillBlock(FillScheme& project, std::size_t index) {
-  if (index >= project.blocks.size()) return false;
-  return fill(project, project.blocks[index]) > 0;
+  if (project.result.empty()) return false;
+  std::vector<BlockScheme>& blocks = project.result.containers.front().blocks;
+  if (index >= blocks.size()) return false;
+  return fill(project, blocks[index]) > 0;
 }
 
 long long fillAllBlocks(FillScheme& project) {
   long long added = 0;
-  for (BlockScheme& block : project.blocks) added += fill(project, block);
+  if (project.result.empty()) return added;
+  for (BlockScheme& block : project.result.containers.front().blocks) added += fill(project, block);
   return added;
 }
 
 bool canFillSelection(const FillScheme& project, const std::vector<int>& selectedRows) {
-  if (project.setCount != 1 || rowCount(project) <= 1) return false;
+  const ResultStatistics statistics = statisticsOf(project);
+  if (statistics.setCount != 1 || rowCount(project) <= 1) return false;
   const int row = singleSelectedRow(project, selectedRows);
   if (row < 0) return false;
-  if (row == totalsRow(project)) return project.loadedCount != project.capacityCount;
-  return !isFull(project.blocks[static_cast<std::size_t>(row)]);
+  if (row == totalsRow(project)) return statistics.loadedCount != statistics.capacityCount;
+  return !isFull(blocksOf(project)[static_cast<std::size_t>(row)]);
+}
+
+std::string fleetFillMessage() {
+  return inLanguage("多个集装箱的方案按输入的纸箱选定集装箱，不提供填充。",
+                    "A plan of several containers chooses the containers for the cartons entered; it offers no "
+                    "filling.");
 }
 
 std::string loadMaxFillMessage() {

@@ -4,8 +4,9 @@
 // the same amount, so that the entered cartons grow with the plan. It neither runs the
 // engine nor checks the weight limit; it only completes grids already placed.
 //
-// The rows of the result list are the project's blocks in order, then the totals row
-// (row index blocks.size()). A selection is the list of the selected row indexes.
+// It works on a result of one loaded container. The rows of the result list are its blocks
+// in order, then the totals row (row index blocks.size()). A selection is the list of the
+// selected row indexes.
 
 #include <cstddef>
 #include <string>
@@ -31,6 +32,8 @@ std::string fillMessage(FillDecision decision);
 std::string fillAllQuestion();
 // Fill after a load-max result: that plan already loads whatever fits.
 std::string loadMaxFillMessage();
+// Fill after a several-containers result: its containers are chosen for the cartons entered.
+std::string fleetFillMessage();
 // The selected block is full already.
 std::string blockAlreadyFullMessage();
 

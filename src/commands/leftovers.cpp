@@ -1,15 +1,22 @@
 #include "commands/leftovers.h"
 
-#include "model/fillscheme.h"
+#include "model/projectinput.h"
+#include "model/projectresult.h"
 #include "model/language.h"
 
-std::vector<Leftover> leftoverCartons(const FillScheme& project) {
+std::vector<Leftover> leftoverCartons(const ProjectInput& project, const ProjectResult& result) {
   std::vector<Leftover> leftovers;
-  if (project.blocks.empty()) return leftovers;
+  if (result.empty()) return leftovers;
   std::vector<std::int64_t> loaded(project.cartons.size(), 0);
-  for (const BlockScheme& block : project.blocks)
-    if (block.cartonIndex >= 0 && static_cast<std::size_t>(block.cartonIndex) < loaded.size())
-      loaded[static_cast<std::size_t>(block.cartonIndex)] += block.count;
+  for (const LoadedContainer& container : result.containers)
+    for (const BlockScheme& block : container.blocks)
+      if (block.cartonIndex >= 0 && static_cast<std::size_t>(block.cartonIndex) < loaded.size())
+        loaded[static_cast<std::size_t>(block.cartonIndex)] += block.count;
+  // The cartons on the pallets loaded: each loaded pallet stands in one of the containers.
+  for (const LoadedPallet& pallet : result.pallets)
+    for (const BlockScheme& block : pallet.blocks)
+      if (block.cartonIndex >= 0 && static_cast<std::size_t>(block.cartonIndex) < loaded.size())
+        loaded[static_cast<std::size_t>(block.cartonIndex)] += block.count;
   for (std::size_t i = 0; i < project.cartons.size(); ++i) {
     const std::int64_t missing = static_cast<std::int64_t>(project.cartons[i].count) - loaded[i];
     if (missing > 0) leftovers.push_back({static_cast<int>(i), project.cartons[i].name, missing});

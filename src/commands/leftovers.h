@@ -1,24 +1,26 @@
 #pragma once
 // The cartons a calculation left behind: per carton type, the entered count less the
-// cartons its result blocks hold.
+// cartons its result blocks hold, loose and on the loaded pallets.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-struct FillScheme;
+struct ProjectInput;
+struct ProjectResult;
 
 struct Leftover {
-  int cartonIndex = -1;  // position in FillScheme::cartons
+  int cartonIndex = -1;  // position in the project's cartons
   std::string name;
   std::int64_t count = 0;  // cartons not loaded, > 0
 
   bool operator==(const Leftover&) const = default;
 };
 
-// The carton types of which fewer were loaded than entered, in the carton list's order;
-// empty when there is no result or everything entered was loaded.
-std::vector<Leftover> leftoverCartons(const FillScheme& project);
+// The carton types of which fewer were loaded than entered, over all loaded containers,
+// in the carton list's order; empty when there is no result or everything entered was
+// loaded.
+std::vector<Leftover> leftoverCartons(const ProjectInput& project, const ProjectResult& result);
 // "未装入：微波炉 3 箱，冰箱 5 箱（共 8 箱）"; empty for no leftovers.
 std::string leftoverStatusText(const std::vector<Leftover>& leftovers);
 // The message after a run that left cartons behind; empty for no leftovers.

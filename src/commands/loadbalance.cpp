@@ -1,44 +1,13 @@
 #include "commands/loadbalance.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstdint>
 
-#include "engine/statistics.h"
-#include "model/fillscheme.h"
+#include "commands/statistics.h"
 #include "model/language.h"
+#include "model/projectinput.h"
+#include "model/vehicle.h"
 
 namespace {
-
-// first + (first + step) + ... over n terms.
-double arithmeticSum(double first, double step, std::int64_t n) {
-  const auto count = static_cast<double>(n);
-  return count * first + step * count * (count - 1) / 2;
-}
-
-// The sums of the centres of the block's loaded cartons along x, y and z, in closed form:
-// a block may hold more cartons than are worth visiting one by one.
-struct CentreSums {
-  double x = 0, y = 0, z = 0;
-};
-
-CentreSums centreSums(const BlockScheme& b, std::int64_t count) {
-  CentreSums sums;
-  if (count <= 0 || b.ny <= 0 || b.nz <= 0) return sums;
-  const double x0 = b.x + b.sizeX / 2.0, dx = double(b.sizeX) + b.gapX;
-  const double y0 = b.y + b.sizeY / 2.0, dy = double(b.sizeY) + b.gapY;
-  const double z0 = b.z + b.sizeZ / 2.0, dz = double(b.sizeZ) + b.gapZ;
-  const std::int64_t slice = std::int64_t{b.ny} * b.nz;  // cartons of one x position
-  const std::int64_t fullSlices = count / slice, rest = count % slice;
-  const std::int64_t fullRows = rest / b.nz, lastRow = rest % b.nz;
-  const double columnZ = arithmeticSum(z0, dz, b.nz);  // one full row along z
-  sums.x = double(slice) * arithmeticSum(x0, dx, fullSlices) + double(rest) * (x0 + double(fullSlices) * dx);
-  sums.y = double(fullSlices) * double(b.nz) * arithmeticSum(y0, dy, b.ny) +
-           double(b.nz) * arithmeticSum(y0, dy, fullRows) + double(lastRow) * (y0 + double(fullRows) * dy);
-  sums.z = double(fullSlices) * double(b.ny) * columnZ + double(fullRows) * columnZ +
-           arithmeticSum(z0, dz, lastRow);
-  return sums;
-}
 
 std::string millimetres(double value) {
   return std::to_string(std::llround(value)) + inLanguage("mm", " mm");
@@ -65,46 +34,13 @@ constexpr OffsetWords kAlongLength{"纵向居中", "centred along the length", "
                                    "纵向偏里端", " toward the inner end"};
 constexpr OffsetWords kAcross{"横向居中", "centred across", "横向偏右", " to the right", "横向偏左", " to the left"};
 
-}  // namespace
-
-LoadBalance loadBalance(const FillScheme& project) {
-  LoadBalance balance;
-  std::vector<bool> weightless(project.cartons.size(), false);
-  double sumX = 0, sumY = 0, sumZ = 0, mass = 0;
-  std::vector<std::string> unknownCartons;  // blocks of a carton type no longer in the list
-  for (const BlockScheme& block : project.blocks) {
-    const std::int64_t count = std::min<std::int64_t>(block.count, block.capacity());
-    if (count <= 0) continue;
-    const bool known = block.cartonIndex >= 0 && static_cast<std::size_t>(block.cartonIndex) < project.cartons.size();
-    const double weight = known ? project.cartons[static_cast<std::size_t>(block.cartonIndex)].weight : 0;
-    if (!(weight > 0) || !std::isfinite(weight)) {
-      if (known) weightless[static_cast<std::size_t>(block.cartonIndex)] = true;
-      else if (std::find(unknownCartons.begin(), unknownCartons.end(), block.cartonName) == unknownCartons.end())
-        unknownCartons.push_back(block.cartonName);
-      continue;
-    }
-    const CentreSums sums = centreSums(block, count);
-    balance.loadedWeight += weight * double(count);
-    mass += weight * double(count);
-    sumX += weight * sums.x;
-    sumY += weight * sums.y;
-    sumZ += weight * sums.z;
-  }
-  for (std::size_t i = 0; i < weightless.size(); ++i)
-    if (weightless[i]) balance.weightlessCartons.push_back(project.cartons[i].name);
-  balance.weightlessCartons.insert(balance.weightlessCartons.end(), unknownCartons.begin(), unknownCartons.end());
-  const Container& box = project.container;
-  if (box.maxWeight > 0) balance.maxLoadShare = balance.loadedWeight / box.maxWeight;
-  if (mass > 0 && balance.weightlessCartons.empty()) {
-    balance.centreKnown = true;
-    balance.fromLeftWall = sumX / mass;
-    balance.aboveFloor = sumY / mass;
-    balance.fromInnerEnd = sumZ / mass;
-    balance.offsetAlongLength = balance.fromInnerEnd - box.length / 2.0;
-    balance.offsetAcross = balance.fromLeftWall - box.width / 2.0;
-  }
-  return balance;
+std::string windowText(const LoadBalance& balance) {
+  if (!balance.insideWindow) return {};
+  return *balance.insideWindow ? inLanguage("，在重心范围内", "; within the balance window")
+                               : inLanguage("，超出重心范围", "; outside the balance window");
 }
+
+}  // namespace
 
 std::string loadedWeightText(const LoadBalance& balance) {
   std::string text = inLanguage("装载重量：", "Loaded weight: ") + formatTwoDecimals(balance.loadedWeight) +
@@ -130,5 +66,29 @@ std::string centreOfGravityText(const LoadBalance& balance) {
          inLanguage("，偏离中心：", " above the floor; off centre: ") +
          offsetText(balance.offsetAlongLength, kAlongLength) +
          inLanguage("，", ", ") +
-         offsetText(balance.offsetAcross, kAcross);
+         offsetText(balance.offsetAcross, kAcross) + windowText(balance);
+}
+
+std::string axleStateText(const AxleState& state, const ProjectInput& project) {
+  if (!state.afterStop) return inLanguage("出发时", "at departure");
+  const std::size_t stop = *state.afterStop;
+  const std::string name = stop < project.stops.size() ? project.stops[stop] : std::to_string(stop + 1);
+  return inLanguage("卸下“", "after \"") + name + inLanguage("”的货物后", "\" is unloaded");
+}
+
+std::string axleLoadText(const AxleLoads& loads, const ProjectInput& project) {
+  if (loads.states.empty()) return {};
+  std::string text = inLanguage("轴荷：", "Axle loads: ");
+  const std::vector<double>& departure = loads.states.front().loads;
+  for (std::size_t axle = 0; axle < departure.size() && axle < loads.maxLoads.size(); ++axle) {
+    if (axle > 0) text += inLanguage("，", ", ");
+    text += axleName(loads.kind, axle) + " " + std::to_string(std::llround(departure[axle])) + "/" +
+            std::to_string(std::llround(loads.maxLoads[axle])) + inLanguage("千克", " kg");
+  }
+  if (const auto over = loads.worstOverload()) {
+    const std::string when = axleStateText(loads.states[over->state], project);
+    text += inLanguage("；", "; ") + when + inLanguage("", " the ") + axleName(loads.kind, over->axle) +
+            inLanguage("超载 ", " is ") + formatTwoDecimals(over->kg) + inLanguage("千克", " kg over");
+  }
+  return text;
 }

@@ -1,37 +1,20 @@
 #pragma once
-// The weight and balance of a result: how much the loaded cartons weigh, against the
-// container's maximum load, and where their centre of gravity lies.
-//
-// Positions are in mm: from the inner end (z = 0) toward the door, from the left wall
-// (x = 0, on the left of someone looking in from the door) and above the floor (y = 0).
-// A block holding fewer cartons than its grid holds the first `count` places of the grid,
-// along z first, then up along y, then across along x, as the 3D view draws them.
+// The words for the weight and balance of a loaded container (engine/balance.h).
 
-#include <optional>
 #include <string>
-#include <vector>
 
-struct FillScheme;
-
-struct LoadBalance {
-  double loadedWeight = 0;  // kg
-  // loadedWeight / the container's maximum load; nothing when the container has none.
-  std::optional<double> maxLoadShare;
-  // Loaded carton types without a weight, in the carton list's order: while there are
-  // any, the centre of gravity would be meaningless and is not given.
-  std::vector<std::string> weightlessCartons;
-  bool centreKnown = false;  // a weighted load and no weightless cartons in it
-  double fromInnerEnd = 0, fromLeftWall = 0, aboveFloor = 0;
-  // The centre's offset from the middle of the container: along the length (> 0 toward
-  // the door) and across (> 0 toward the right wall).
-  double offsetAlongLength = 0, offsetAcross = 0;
-};
-
-// The balance of the project's result blocks; all zero without a result.
-LoadBalance loadBalance(const FillScheme& project);
+#include "engine/balance.h"
 
 // "装载重量：8500.00千克（最大载重的42.50%）"; without a maximum load only the weight.
 std::string loadedWeightText(const LoadBalance& balance);
 // "重心：距里端5900mm，距左壁1150mm，离地1225mm，偏离中心：纵向偏门口12mm，横向居中", or
-// that the weights of the named cartons are missing. Empty when nothing is loaded.
+// that the weights of the named cartons are missing. Empty when nothing is loaded. With a
+// balance window, whether the centre lies inside it follows: "，在重心范围内".
 std::string centreOfGravityText(const LoadBalance& balance);
+
+// The axle loads at departure, each against its maximum: "轴荷：前轴 5200/7100千克，后轴
+// 9800/11500千克"; when an axle is over at any moment, the worst overload follows:
+// "；卸下“上海”的货物后前轴超载 120.00千克". project names the stops.
+std::string axleLoadText(const AxleLoads& loads, const ProjectInput& project);
+// "出发时" or "卸下“上海”的货物后": the moment of a state of the axle loads.
+std::string axleStateText(const AxleState& state, const ProjectInput& project);

@@ -16,6 +16,8 @@ OptionEntry optionEntryOf(const Settings& s) {
   entry.planningMode = s.planningMode;
   entry.loadMaxTimeLimit = numberText(s.loadMaxTimeLimit);
   entry.supportPercent = std::to_string(s.supportPercent);
+  entry.fleetGoal = s.fleetGoal;
+  entry.fleetTimeLimit = numberText(s.fleetTimeLimit);
   return entry;
 }
 
@@ -31,17 +33,32 @@ OptionCheck checkOptionEntry(const OptionEntry& entry, const ContainerLibrary& l
   if (!timeLimit || !(*timeLimit > 0) || *timeLimit > kMaxStoredTimeLimit) return {timeLimitProblemMessage(), {}};
   const auto support = readCheckedInteger(entry.supportPercent);
   if (!support || *support > 100) return {supportProblemMessage(), {}};
+  const auto fleetTimeLimit = readCheckedNumber(entry.fleetTimeLimit);
+  if (!fleetTimeLimit || !(*fleetTimeLimit > 0) || *fleetTimeLimit > kMaxStoredTimeLimit)
+    return {timeLimitProblemMessage(), {}};
   auto containers = library.containers();
-  if (!containers) return {inputProblemMessage(), {}};
+  auto fleet = library.fleet();
+  if (!containers || !fleet) return {inputProblemMessage(), {}};
 
-  OptionValues values{*spacingL, *spacingW,  *spacingH, *maxBlockNum, entry.planningMode,
-                      *timeLimit, *support, std::move(*containers), {}};
-  if (library.selected()) values.projectContainer = values.library[*library.selected()];
+  OptionValues values;
+  values.spacingL = *spacingL;
+  values.spacingW = *spacingW;
+  values.spacingH = *spacingH;
+  values.maxBlockNum = *maxBlockNum;
+  values.planningMode = entry.planningMode;
+  values.loadMaxTimeLimit = *timeLimit;
+  values.supportPercent = *support;
+  values.fleetGoal = entry.fleetGoal;
+  values.fleetTimeLimit = *fleetTimeLimit;
+  values.library = std::move(*containers);
+  values.projectFleet = std::move(*fleet);
+  if (library.selected()) values.projectContainer = values.library[*library.selected()].container;
   return {{}, std::move(values)};
 }
 
 void applyOptions(const OptionValues& values, Settings& settings, FillScheme& project) {
   if (values.projectContainer) project.container = *values.projectContainer;
+  project.fleet = values.projectFleet;
   settings.containers = values.library;
   settings.spacingL = values.spacingL;
   settings.spacingW = values.spacingW;
@@ -50,6 +67,8 @@ void applyOptions(const OptionValues& values, Settings& settings, FillScheme& pr
   settings.planningMode = values.planningMode;
   settings.loadMaxTimeLimit = values.loadMaxTimeLimit;
   settings.supportPercent = values.supportPercent;
+  settings.fleetGoal = values.fleetGoal;
+  settings.fleetTimeLimit = values.fleetTimeLimit;
   project.spacingL = values.spacingL;
   project.spacingW = values.spacingW;
   project.spacingH = values.spacingH;

@@ -24,6 +24,8 @@ struct OptionEntry {
   PlanningMode planningMode = PlanningMode::Sets;
   std::string loadMaxTimeLimit = "2";  // seconds
   std::string supportPercent = "100";
+  FleetGoal fleetGoal = FleetGoal::Cheapest;
+  std::string fleetTimeLimit = "10";   // seconds
 };
 
 // The three spacing texts of the settings.
@@ -41,8 +43,11 @@ struct OptionValues {
   PlanningMode planningMode = PlanningMode::Sets;
   double loadMaxTimeLimit = 2.0;
   std::int32_t supportPercent = 100;
-  std::vector<Container> library;             // every row, top to bottom
+  FleetGoal fleetGoal = FleetGoal::Cheapest;
+  double fleetTimeLimit = 10.0;
+  std::vector<ContainerType> library;         // every row, top to bottom
   std::optional<Container> projectContainer;  // the selected row, when one is
+  std::vector<ContainerType> projectFleet;    // the marked rows: the project's container types
 };
 
 struct OptionCheck {
@@ -53,13 +58,15 @@ struct OptionCheck {
 
 // Checks the spacings, then the block limit (a whole number of at least 1), then the
 // load-max time limit (seconds above 0, at most kMaxStoredTimeLimit) and support (a whole
-// percentage up to 100), then that every row of the library can be read.
+// percentage up to 100), the several-containers time limit (the same bounds), then that
+// every row of the library can be read.
 OptionCheck checkOptionEntry(const OptionEntry& entry, const ContainerLibrary& library);
 
-// Stores accepted values: the library, spacings, block limit, planner and its options in the
-// settings; the spacings and the selected container in the project.
 // Why a time limit or a support percentage is refused.
 std::string timeLimitProblemMessage();
 std::string supportProblemMessage();
 
+// Stores accepted values: the library, spacings, block limit, planner and its options in the
+// settings; the spacings, the selected container and the marked container types in the
+// project.
 void applyOptions(const OptionValues& values, Settings& settings, FillScheme& project);

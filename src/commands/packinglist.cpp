@@ -17,7 +17,10 @@
 
 namespace {
 
-enum Column : int { kName, kLength, kWidth, kHeight, kWeight, kCount, kUpright, kLayers, kPosition, kColour, kColumnCount };
+enum Column : int {
+  kName, kLength, kWidth, kHeight, kWeight, kCount, kUpright, kLayers, kPosition, kColour,
+  kStackable, kLoadOnTop, kFragile, kStop, kPallet, kColumnCount
+};
 
 struct ColumnHeading {
   const char* english;
@@ -36,6 +39,11 @@ constexpr std::array<ColumnHeading, kColumnCount> kHeadings = {{
     {"lying layers", "侧放层数", false},
     {"position", "位置", false},
     {"colour", "颜色", false},
+    {"stackable", "可堆叠", false},
+    {"maxLoadOnTop", "顶部承重", false},
+    {"fragile", "易碎", false},
+    {"stop", "目的地", false},
+    {"pallet", "托盘", false},
 }};
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -51,7 +59,7 @@ int columnOfHeading(std::string_view heading) {
   const std::string lower = lowerAscii(heading);
   if (lower == "color") return kColour;
   for (int c = 0; c < kColumnCount; ++c)
-    if (lower == kHeadings[c].english || heading == kHeadings[c].chinese) return c;
+    if (lower == lowerAscii(kHeadings[c].english) || heading == kHeadings[c].chinese) return c;
   return -1;
 }
 
@@ -113,9 +121,11 @@ bool hasControlCharacter(std::string_view text) {
   });
 }
 
-std::optional<bool> uprightOfWord(std::string_view word) {
+// 1/0, yes/no or 是/否; an empty cell gives the column's default.
+std::optional<bool> yesOrNoOfWord(std::string_view word, bool empty = false) {
   const std::string lower = lowerAscii(word);
-  if (lower.empty() || lower == "0" || lower == "no" || word == "否") return false;
+  if (lower.empty()) return empty;
+  if (lower == "0" || lower == "no" || word == "否") return false;
   if (lower == "1" || lower == "yes" || word == "是") return true;
   return std::nullopt;
 }
@@ -194,7 +204,21 @@ struct RowResult {
   std::string message;
 };
 
-RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separator, int material) {
+// What a whole-number column must hold: each names its own least value.
+std::string wholeNumberRule(int column) {
+  if (column == kLength || column == kWidth || column == kHeight)
+    return inLanguage("须为不小于", "must be a whole number of at least ") + std::to_string(kMinCartonEdge) +
+           inLanguage("的整数（毫米）。", " (mm).");
+  if (column == kCount) return inLanguage("须为不小于1的整数。", "must be a whole number of at least 1.");
+  return inLanguage("须为不小于0的整数。", "must be a whole number of at least 0.");
+}
+
+std::string weightRule() {
+  return inLanguage("须为不小于0的数字（千克）。", "must be a number of at least 0 (kg).");
+}
+
+RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separator, int material,
+                  const std::vector<PalletType>& palletTypes) {
   const auto cell = [&](int column) -> std::string {
     const int field = columns.field[column];
     if (field < 0 || static_cast<std::size_t>(field) >= row.fields.size()) return {};
@@ -211,15 +235,21 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
   if (hasControlCharacter(cell(kName)))
     return refuse(kName, inLanguage("名称中不能有控制字符或换行。", "a name may not hold control characters or line breaks."));
   for (const int c : {kLength, kWidth, kHeight, kCount, kLayers})
-    if (!cell(c).empty() && !readCheckedInteger(cell(c)))
-      return refuse(c, inLanguage("须为不小于0的整数。", "must be a whole number of at least 0."));
+    if (!cell(c).empty() && !readCheckedInteger(cell(c))) return refuse(c, wholeNumberRule(c));
   std::string weight = cell(kWeight);
   if (separator == ';') std::replace(weight.begin(), weight.end(), ',', '.');  // a decimal comma
-  if (!readCheckedNumber(weight))
-    return refuse(kWeight, inLanguage("须为不小于0的数字（千克）。", "must be a number of at least 0 (kg)."));
-  const std::optional<bool> upright = uprightOfWord(cell(kUpright));
-  if (!upright)
-    return refuse(kUpright, inLanguage("须为1或0、yes或no、是或否。", "must be 1 or 0, yes or no, 是 or 否."));
+  if (!readCheckedNumber(weight)) return refuse(kWeight, weightRule());
+  const std::string yesOrNo = inLanguage("须为1或0、yes或no、是或否。", "must be 1 or 0, yes or no, 是 or 否.");
+  const std::optional<bool> upright = yesOrNoOfWord(cell(kUpright));
+  if (!upright) return refuse(kUpright, yesOrNo);
+  const std::optional<bool> stackable = yesOrNoOfWord(cell(kStackable), true);
+  if (!stackable) return refuse(kStackable, yesOrNo);
+  const std::optional<bool> fragile = yesOrNoOfWord(cell(kFragile));
+  if (!fragile) return refuse(kFragile, yesOrNo);
+  std::string loadOnTop = cell(kLoadOnTop);
+  if (separator == ';') std::replace(loadOnTop.begin(), loadOnTop.end(), ',', '.');
+  if (hasControlCharacter(cell(kStop)))
+    return refuse(kStop, inLanguage("名称中不能有控制字符或换行。", "a name may not hold control characters or line breaks."));
   const std::optional<int> position = positionItemOfWord(cell(kPosition));
   if (!position)
     return refuse(kPosition, inLanguage("须为里端、普通或门口（inner、free或door）。",
@@ -229,6 +259,12 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
   if (!colour)
     return refuse(kColour, inLanguage("须为颜色编号0至9、颜色名称或其中一种颜色的#RRGGBB。",
                                    "must be a colour number 0 to 9, a colour's name or the #RRGGBB of one of them."));
+
+  const PalletType* pallet = findPalletType(palletTypes, cell(kPallet));
+  if (!cell(kPallet).empty() && pallet == nullptr)
+    return refuse(kPallet, inLanguage("须为托盘类型的名称（EUR、ISO、US 或项目中的托盘类型），留空表示散装。",
+                                      "must name a pallet type (EUR, ISO, US or one of the project's), or be empty for "
+                                      "loose cartons."));
 
   CartonEntry entry;
   entry.name = cell(kName);
@@ -242,23 +278,35 @@ RowResult readRow(const CsvRecord& row, const HeaderColumns& columns, char separ
   entry.upendLayers = *upright && !cell(kLayers).empty() ? cell(kLayers) : "0";
   entry.material = *colour;
   entry.spaceItem = *position;
+  entry.stackable = *stackable;
+  entry.maxLoadOnTop = loadOnTop;
+  entry.fragile = *fragile;
+  entry.stop = cell(kStop);
   const CartonCheck check = checkCartonValues(Carton{}, entry);
-  if (check.accepted()) return {check.carton, {}};
+  if (check.accepted()) {
+    Carton carton = check.carton;
+    carton.pallet = pallet ? pallet->name : std::string();
+    return {carton, {}};
+  }
   switch (check.field) {
     case CartonField::Name: return refuse(kName, check.message);
-    case CartonField::Length: return refuse(kLength, check.message);
-    case CartonField::Width: return refuse(kWidth, check.message);
-    case CartonField::Height: return refuse(kHeight, check.message);
-    case CartonField::Count: return refuse(kCount, check.message);
-    case CartonField::Weight: return refuse(kWeight, check.message);
+    // Each refusal names the limit the value broke.
+    case CartonField::Length: return refuse(kLength, wholeNumberRule(kLength));
+    case CartonField::Width: return refuse(kWidth, wholeNumberRule(kWidth));
+    case CartonField::Height: return refuse(kHeight, wholeNumberRule(kHeight));
+    case CartonField::Count: return refuse(kCount, wholeNumberRule(kCount));
+    case CartonField::Weight: return refuse(kWeight, weightRule());
     case CartonField::Position: return refuse(kPosition, check.message);
+    case CartonField::LoadOnTop: return refuse(kLoadOnTop, check.message);
+    case CartonField::Stop: return refuse(kStop, check.message);
     default: return {{}, cellMessage(row.line, 1, -1, check.message)};
   }
 }
 
 }  // namespace
 
-PackingList readPackingList(std::string_view bytes, std::size_t cartonsBefore) {
+PackingList readPackingList(std::string_view bytes, std::size_t cartonsBefore,
+                            const std::vector<PalletType>& palletTypes) {
   const std::optional<std::string> text = decodedText(bytes);
   if (!text)
     return {{}, inLanguage("装箱单既不是UTF-8也不是GBK编码的文本。", "The packing list is neither UTF-8 nor GBK text.")};
@@ -286,14 +334,25 @@ PackingList readPackingList(std::string_view bytes, std::size_t cartonsBefore) {
   PackingList list;
   for (std::size_t r = 1; r < csv.records.size(); ++r) {
     const int material = static_cast<int>((cartonsBefore + list.cartons.size()) % kMaterialCount);
-    RowResult row = readRow(csv.records[r], columns, separator, material);
-    if (!row.message.empty()) return {{}, row.message};
+    RowResult row = readRow(csv.records[r], columns, separator, material, palletTypes);
+    if (!row.message.empty()) return {{}, row.message, {}};
+    const std::string& stop = row.carton.stop;
+    if (!stop.empty() && std::find(list.stops.begin(), list.stops.end(), stop) == list.stops.end())
+      list.stops.push_back(stop);
     list.cartons.push_back(std::move(row.carton));
   }
   return list;
 }
 
-PackingList readPackingListFile(const std::string& path, std::size_t cartonsBefore) {
+std::vector<std::string> mergedStops(const std::vector<std::string>& project, const std::vector<std::string>& list) {
+  std::vector<std::string> stops = project;
+  for (const std::string& stop : list)
+    if (std::find(stops.begin(), stops.end(), stop) == stops.end()) stops.push_back(stop);
+  return stops;
+}
+
+PackingList readPackingListFile(const std::string& path, std::size_t cartonsBefore,
+                                const std::vector<PalletType>& palletTypes) {
   std::string error;
   const auto bytes = readWholeFile(path, &error, kMaxPackingListSize);
   if (!bytes)
@@ -301,18 +360,24 @@ PackingList readPackingListFile(const std::string& path, std::size_t cartonsBefo
                            "The packing list cannot be read (it must be a regular file of at most 16 MiB): ") +
                     error};
   return readPackingList(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
-                         cartonsBefore);
+                         cartonsBefore, palletTypes);
 }
 
-std::string packingListText(const std::vector<Carton>& cartons) {
+std::string packingListText(const std::vector<Carton>& cartons, const ProjectResult* result) {
   const bool english = currentLanguage() == Language::English;
+  const bool withContainers = result != nullptr && result->mode == PlanningMode::Fleet && !result->empty();
+  // The pallet column only when a carton goes onto a pallet.
+  const bool pallets = std::any_of(cartons.begin(), cartons.end(), [](const Carton& c) { return !c.pallet.empty(); });
+  const int columnCount = pallets ? kColumnCount : kPallet;
   std::string text(kByteOrderMark);
-  for (int c = 0; c < kColumnCount; ++c) {
+  for (int c = 0; c < columnCount; ++c) {
     if (c > 0) text += ',';
     text += headingText(c);
   }
+  if (withContainers) text += english ? ",containers" : ",装入集装箱";
   text += "\r\n";
-  for (const Carton& carton : cartons) {
+  for (std::size_t index = 0; index < cartons.size(); ++index) {
+    const Carton& carton = cartons[index];
     const char* position = carton.spaceIndex == kSpaceInner  ? (english ? "inner" : "里端")
                            : carton.spaceIndex == kSpaceDoor ? (english ? "door" : "门口")
                                                              : (english ? "free" : "普通");
@@ -327,18 +392,38 @@ std::string packingListText(const std::vector<Carton>& cartons) {
         std::to_string(carton.mustUp ? carton.upendLayers : 0),
         position,
         std::to_string(carton.material),
+        carton.stackable ? (english ? "yes" : "是") : (english ? "no" : "否"),
+        carton.maxLoadOnTop ? numberText(*carton.maxLoadOnTop) : std::string(),
+        carton.fragile ? (english ? "yes" : "是") : (english ? "no" : "否"),
+        csvField(carton.stop),
+        csvField(carton.pallet),
     };
-    for (int c = 0; c < kColumnCount; ++c) {
+    for (int c = 0; c < columnCount; ++c) {
       if (c > 0) text += ',';
       text += fields[c];
+    }
+    if (withContainers) {
+      // Container number (from 1): cartons of this type in it.
+      std::string where;
+      for (std::size_t k = 0; k < result->containers.size(); ++k) {
+        std::int64_t n = 0;
+        for (const BlockScheme& block : result->containers[k].blocks)
+          if (block.cartonIndex == static_cast<std::int32_t>(index)) n += block.count;
+        if (n <= 0) continue;
+        if (!where.empty()) where += "; ";
+        where += std::to_string(k + 1) + ":" + std::to_string(n);
+      }
+      text += ',';
+      text += csvField(where);
     }
     text += "\r\n";
   }
   return text;
 }
 
-bool writePackingListFile(const std::string& path, const std::vector<Carton>& cartons, std::string* error) {
-  const std::string text = packingListText(cartons);
+bool writePackingListFile(const std::string& path, const std::vector<Carton>& cartons, std::string* error,
+                          const ProjectResult* result) {
+  const std::string text = packingListText(cartons, result);
   std::string reason;
   if (writeFileSafely(path, std::vector<std::uint8_t>(text.begin(), text.end()), &reason)) return true;
   if (error) *error = inLanguage("无法写入装箱单：", "The packing list cannot be written: ") + reason;

@@ -4,13 +4,27 @@
 
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
-#include "engine/statistics.h"
-#include "model/fillscheme.h"
+#include "commands/statistics.h"
+#include "engine/loadingorder.h"
+#include "model/cargorules.h"
 #include "model/language.h"
 
 namespace {
 
-ResultRow blockRow(const BlockScheme& block, std::size_t number) {
+// The weight of the block's cartons; empty when their type has no weight.
+std::string blockWeightText(const BlockScheme& block, const ProjectInput& project) {
+  if (block.cartonIndex < 0 || static_cast<std::size_t>(block.cartonIndex) >= project.cartons.size()) return {};
+  const double weight = project.cartons[static_cast<std::size_t>(block.cartonIndex)].weight;
+  if (!(weight > 0)) return {};
+  return formatTwoDecimals(weight * block.count);
+}
+
+std::string stopOf(const ProjectInput& project, std::int32_t cartonIndex) {
+  if (cartonIndex < 0 || static_cast<std::size_t>(cartonIndex) >= project.cartons.size()) return {};
+  return stopNameOf(project, project.cartons[static_cast<std::size_t>(cartonIndex)]);
+}
+
+ResultRow blockRow(const BlockScheme& block, std::size_t number, const ProjectInput& project) {
   ResultRow row;
   row.texts = {std::to_string(number),
                block.cartonName,
@@ -18,50 +32,60 @@ ResultRow blockRow(const BlockScheme& block, std::size_t number) {
                std::to_string(block.x) + "," + std::to_string(block.y) + "," + std::to_string(block.z),
                std::to_string(block.nx) + "×" + std::to_string(block.ny) + "×" +
                    std::to_string(block.nz) + "＝" + std::to_string(block.capacity()),
-               std::to_string(block.count)};
+               std::to_string(block.count),
+               blockWeightText(block, project)};
   row.imageIndex = block.material + 1;
+  row.stop = stopOf(project, block.cartonIndex);
   return row;
 }
 
-ResultRow leftoverRow(const Leftover& leftover, const FillScheme& project) {
+ResultRow leftoverRow(const Leftover& leftover, const ProjectInput& project) {
   ResultRow row;
-  row.texts = {"", leftover.name, inLanguage("未装入", "Not loaded"), "", "", std::to_string(leftover.count)};
+  row.texts = {"", leftover.name, inLanguage("未装入", "Not loaded"), "", "", std::to_string(leftover.count), ""};
   row.imageIndex = project.cartons[static_cast<std::size_t>(leftover.cartonIndex)].material + 1;
   row.kind = ResultRowKind::Leftover;
+  row.stop = stopOf(project, leftover.cartonIndex);
   return row;
 }
 
 }  // namespace
 
-std::vector<ResultRow> resultRows(const FillScheme& project) {
+std::vector<ResultRow> resultRows(const ProjectInput& project, const LoadedContainer& loaded,
+                                  const std::vector<Leftover>& leftovers) {
   std::vector<ResultRow> rows;
-  rows.reserve(project.blocks.size() + 1);
-  std::int64_t capacity = 0;
-  std::int64_t loaded = 0;
-  for (const BlockScheme& block : project.blocks) {
-    rows.push_back(blockRow(block, rows.size() + 1));
-    capacity += block.capacity();
-    loaded += block.count;
+  rows.reserve(loaded.blocks.size() + 1 + leftovers.size());
+  std::int64_t cartons = 0;
+  for (const BlockScheme& block : loaded.blocks) {
+    rows.push_back(blockRow(block, rows.size() + 1, project));
+    cartons += block.count;
   }
   ResultRow totals;
-  totals.texts = {"", inLanguage("合计", "Total"), "", "", std::to_string(capacity), std::to_string(loaded)};
+  totals.texts = {"", inLanguage("合计", "Total"), "", "", "", std::to_string(cartons), ""};
   totals.imageIndex = kTotalsImageIndex;
   totals.kind = ResultRowKind::Totals;
-  if (!project.blocks.empty()) {
-    const LoadBalance balance = loadBalance(project);
-    totals.texts[2] = inLanguage("重量：", "Weight: ") + formatTwoDecimals(balance.loadedWeight) +
-                      inLanguage("千克", " kg");
+  if (!loaded.blocks.empty()) {
+    // The weight under the weight column; its share of the maximum load beside it.
+    const LoadBalance balance = loadBalance(project.cartons, loaded);
+    totals.texts[6] = formatTwoDecimals(balance.loadedWeight);
     if (balance.maxLoadShare)
-      totals.texts[3] = inLanguage("最大载重的", "") + formatTwoDecimals(*balance.maxLoadShare * 100) +
-                        inLanguage("%", "% of the maximum load");
+      totals.texts[6] += inLanguage("（", " (") + formatTwoDecimals(*balance.maxLoadShare * 100) +
+                         inLanguage("%）", "%)");
   }
   rows.push_back(totals);
-  for (const Leftover& leftover : leftoverCartons(project)) rows.push_back(leftoverRow(leftover, project));
+  for (const Leftover& leftover : leftovers) rows.push_back(leftoverRow(leftover, project));
   return rows;
 }
 
-std::array<std::string, 6> resultColumns() {
+std::vector<std::size_t> loadingSteps(const ProjectInput& project, const LoadedContainer& loaded) {
+  return loadingOrder(loaded.blocks, stopGroups(project, loaded.blocks));
+}
+
+std::string stopColumnCaption() { return inLanguage("目的地", "Stop"); }
+
+std::int32_t stopMaterial(std::size_t stop) { return static_cast<std::int32_t>(stop % kMaterialCount); }
+
+std::array<std::string, kResultColumnCount> resultColumns() {
   if (currentLanguage() == Language::English)
-    return {"Block", "Carton", "Orientation", "Vertex", "Arrangement", "Cartons loaded"};
-  return {"块号", "包装箱", "放置方向", "顶点坐标", "码放方式", "装箱数量"};
+    return {"Block", "Carton", "Orientation", "Vertex", "Arrangement", "Cartons loaded", "Weight (kg)"};
+  return {"块号", "包装箱", "放置方向", "顶点坐标", "码放方式", "装箱数量", "重量(kg)"};
 }

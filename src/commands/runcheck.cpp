@@ -1,14 +1,16 @@
 #include "commands/runcheck.h"
 
-#include "model/fillscheme.h"
+#include "model/projectinput.h"
+#include "model/planningmode.h"
 #include "model/language.h"
 
-PreRunCheck checkBeforeRun(FillScheme& project) {
-  project.computeMaxSets();
+PreRunCheck checkBeforeRun(const ProjectInput& project) {
+  const std::int32_t maxSets = project.computeMaxSets();
   if (project.cartons.empty()) return PreRunCheck::NoCartons;
-  if (project.maxSets > kMaxRunnableSets) return PreRunCheck::TooManySets;
-  if (project.maxSets == -1) return PreRunCheck::OverWeight;
-  if (project.maxSets <= 0) return PreRunCheck::DoesNotFit;
+  if (!rulesNotKept(project, PlanningMode::Sets).empty()) return PreRunCheck::RulesNotKept;
+  if (maxSets > kMaxRunnableSets) return PreRunCheck::TooManySets;
+  if (maxSets == -1) return PreRunCheck::OverWeight;
+  if (maxSets <= 0) return PreRunCheck::DoesNotFit;
   const double ratio = project.volumeRatio();
   if (project.hasMixedSpaceIndex() && ratio <= 0.5) return PreRunCheck::MixedUnderHalf;
   if (ratio > 0.2 && ratio <= 0.5) return PreRunCheck::AskUnderHalf;
@@ -24,6 +26,42 @@ bool isRefusal(PreRunCheck check) { return check != PreRunCheck::Go && !isQuesti
 
 bool isTooMuchCargo(PreRunCheck check) {
   return check == PreRunCheck::DoesNotFit || check == PreRunCheck::OverWeight;
+}
+
+bool offersLoadMax(PreRunCheck check) { return isTooMuchCargo(check) || check == PreRunCheck::RulesNotKept; }
+
+bool plannerKeeps(PlanningMode, CargoRule) { return false; }
+
+std::vector<CargoRule> rulesNotKept(const ProjectInput& project, PlanningMode planner) {
+  std::vector<CargoRule> rules;
+  for (const CargoRule rule : cargoRulesInUse(project))
+    if (!plannerKeeps(planner, rule)) rules.push_back(rule);
+  return rules;
+}
+
+std::string fleetRulesMessage(const ProjectInput& project) {
+  const std::vector<CargoRule> rules = rulesNotKept(project, PlanningMode::Fleet);
+  if (rules.empty()) return {};
+  return inLanguage("多个集装箱的计算暂不能遵守本项目设定的装箱规则：",
+                    "Loading several containers cannot keep these loading rules of the project yet: ") +
+         cargoRuleNames(rules) +
+         inLanguage("。请取消这些规则后再进行计算。", ". Please clear them, then calculate.");
+}
+
+std::string preRunMessage(PreRunCheck check, const ProjectInput& project) {
+  if (check != PreRunCheck::RulesNotKept) return preRunMessage(check);
+  const std::string names = cargoRuleNames(rulesNotKept(project, PlanningMode::Sets));
+  return inLanguage("按套装载的计算不能遵守本项目设定的装箱规则：", "Loading by sets cannot keep the loading rules this project sets: ") +
+         names + inLanguage("。", ".");
+}
+
+std::string loadMaxRulesMessage(const ProjectInput& project) {
+  const std::vector<CargoRule> rules = rulesNotKept(project, PlanningMode::LoadMax);
+  if (rules.empty()) return {};
+  return inLanguage("“尽量多装”的计算暂不能遵守本项目设定的装箱规则：",
+                    "Loading as many as fit cannot keep these loading rules of the project yet: ") +
+         cargoRuleNames(rules) +
+         inLanguage("。请取消这些规则后再进行计算。", ". Please clear them, then calculate.");
 }
 
 std::string preRunMessage(PreRunCheck check) {
@@ -58,6 +96,9 @@ std::string preRunMessage(PreRunCheck check) {
           "您所输入的纸箱净体积不足集装箱的50%，系统将以此纸箱数据为单位，计算集装箱能够容纳的总套数，是否开始计算？",
           "The cartons fill less than 50% of the container. The program will take them as one "
           "set and calculate how many sets the container holds. Start the calculation?");
+    case PreRunCheck::RulesNotKept:
+      return inLanguage("按套装载的计算不能遵守本项目设定的装箱规则。",
+                        "Loading by sets cannot keep the loading rules this project sets.");
     case PreRunCheck::AskUnder85:
       return inLanguage(
           "您所输入的纸箱净体积不足集装箱的85%，可能无法得到满意的结果，是否开始计算？",

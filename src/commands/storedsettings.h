@@ -26,6 +26,7 @@ struct StoredSettings {
 
 // Bounds of what is read back: a longer library is cut there, a longer time limit refused.
 inline constexpr std::size_t kMaxStoredContainers = 1000;
+inline constexpr std::size_t kMaxStoredPallets = 1000;
 inline constexpr double kMaxStoredTimeLimit = 3600.0;
 inline constexpr std::size_t kMaxRecentFiles = 8;
 

@@ -5,7 +5,6 @@
 
 #include "engine/resultassembly.h"
 #include "engine/truncate.h"
-#include "model/fillscheme.h"
 #include "model/settings.h"
 
 namespace {
@@ -17,50 +16,50 @@ constexpr std::int32_t kRequirementBases[] = {kSpaceInner, kSpaceNone, kSpaceDoo
 
 }  // namespace
 
-void assignGroupKeys(FillScheme& project) {
+void assignGroupKeys(RunProject& project) {
   std::map<std::int32_t, std::int64_t> seen;  // cartons so far per spaceIndex
-  for (Carton& carton : project.cartons) {
+  project.groupKeys.clear();
+  for (const Carton& carton : project.input.cartons) {
     const std::int64_t before = seen[carton.spaceIndex]++;
-    carton.groupKey = clampToInt32(carton.spaceIndex + before / kGroupSize);
+    project.groupKeys.push_back(clampToInt32(carton.spaceIndex + before / kGroupSize));
   }
 }
 
-bool groupExists(const FillScheme& project, std::int32_t key) {
-  return std::any_of(project.cartons.begin(), project.cartons.end(),
-                     [key](const Carton& c) { return c.groupKey == key; });
+bool groupExists(const RunProject& project, std::int32_t key) {
+  return std::find(project.groupKeys.begin(), project.groupKeys.end(), key) != project.groupKeys.end();
 }
 
-bool laterGroupExists(const FillScheme& project, std::int32_t key) {
-  return std::any_of(project.cartons.begin(), project.cartons.end(),
-                     [key](const Carton& c) { return c.groupKey > key; });
+bool laterGroupExists(const RunProject& project, std::int32_t key) {
+  return std::any_of(project.groupKeys.begin(), project.groupKeys.end(),
+                     [key](std::int32_t k) { return k > key; });
 }
 
-bool hasSeveralGroups(const FillScheme& project) {
-  if (project.cartons.empty()) return false;
-  const std::int32_t first = project.cartons.front().groupKey;
-  return std::any_of(project.cartons.begin(), project.cartons.end(),
-                     [first](const Carton& c) { return c.groupKey != first; });
+bool hasSeveralGroups(const RunProject& project) {
+  if (project.groupKeys.empty()) return false;
+  const std::int32_t first = project.groupKeys.front();
+  return std::any_of(project.groupKeys.begin(), project.groupKeys.end(),
+                     [first](std::int32_t k) { return k != first; });
 }
 
-void clearBlocks(FillScheme& project) { project.blocks.clear(); }
+void clearBlocks(RunProject& project) { project.blocks.clear(); }
 
-ContainerPlan& CalculationRun::buildPlan(const FillScheme& project, std::int32_t group,
+ContainerPlan& CalculationRun::buildPlan(const RunProject& project, std::int32_t group,
                                          std::int32_t length) {
   engine = ::buildPlan(project, group, length);
   engine->setCancelFlag(stopFlag_);
   return *engine;
 }
 
-void CalculationRun::startRun(FillScheme& project) {
+void CalculationRun::startRun(RunProject& project) {
   cancelRequested.store(false);
   assignGroupKeys(project);
 }
 
-RunOutcome CalculationRun::execute(FillScheme& project, const Settings& settings) {
+RunOutcome CalculationRun::execute(RunProject& project, const Settings& settings) {
   clearBlocks(project);
   RunOutcome outcome;
   std::int32_t result = 0;
-  if (project.volumeRatio() > 0.5 && hasSeveralGroups(project)) {
+  if (project.input.volumeRatio() > 0.5 && hasSeveralGroups(project)) {
     outcome.mode = RunMode::Zoned;
     result = runZoned(project, settings.maxBlockNum);
   } else {
@@ -71,21 +70,21 @@ RunOutcome CalculationRun::execute(FillScheme& project, const Settings& settings
   return outcome;
 }
 
-void CalculationRun::finishRun(FillScheme& project, bool success) {
+void CalculationRun::finishRun(RunProject& project, bool success) {
   if (!success || stopFlag_->load()) clearBlocks(project);
 }
 
-std::int32_t CalculationRun::runSingle(FillScheme& project, std::int32_t maxBlockNum) {
-  buildPlan(project, -1, project.container.length);
+std::int32_t CalculationRun::runSingle(RunProject& project, std::int32_t maxBlockNum) {
+  buildPlan(project, -1, project.input.container.length);
   const std::int32_t result = engine->run(maxBlockNum, false).sets;
   assembleResults(*engine, project, 0, -1);
   return result;
 }
 
-std::int32_t CalculationRun::runZoned(FillScheme& project, std::int32_t maxBlockNum) {
+std::int32_t CalculationRun::runZoned(RunProject& project, std::int32_t maxBlockNum) {
   // Groups go one behind the other along the length, inner-end cartons first and door
   // cartons last; each but the last is squeezed into the shortest slab it fits in.
-  const std::int32_t containerLength = project.container.length;
+  const std::int32_t containerLength = project.input.container.length;
   std::int32_t remainingLength = containerLength;
   std::int32_t result = 0;
   // A requirement with more than 600 carton types runs on into the next one's keys;
@@ -110,7 +109,7 @@ std::int32_t CalculationRun::runZoned(FillScheme& project, std::int32_t maxBlock
   return result;
 }
 
-std::int32_t CalculationRun::shortestFittingLength(const FillScheme& project, std::int32_t key,
+std::int32_t CalculationRun::shortestFittingLength(const RunProject& project, std::int32_t key,
                                                    std::int32_t length,
                                                    std::int32_t maxBlockNum) {
   // Shrinks the slab to just below the length the group's plan occupies until it no longer

@@ -12,21 +12,22 @@
 
 #include "engine/containerplan.h"
 
-struct FillScheme;
+#include "engine/runproject.h"
+
 struct Settings;
 
-// Gives every carton its groupKey: its spaceIndex plus the number of cartons with the same
+// Gives every carton its group key: its spaceIndex plus the number of cartons with the same
 // spaceIndex before it in the list, divided by 6. So each position requirement splits into
 // groups of at most six carton types in list order.
-void assignGroupKeys(FillScheme& project);
-// Some carton has this groupKey.
-bool groupExists(const FillScheme& project, std::int32_t key);
-// Some carton has a larger groupKey.
-bool laterGroupExists(const FillScheme& project, std::int32_t key);
-// The cartons do not all share one groupKey.
-bool hasSeveralGroups(const FillScheme& project);
+void assignGroupKeys(RunProject& project);
+// Some carton has this group key.
+bool groupExists(const RunProject& project, std::int32_t key);
+// Some carton has a larger group key.
+bool laterGroupExists(const RunProject& project, std::int32_t key);
+// The cartons do not all share one group key.
+bool hasSeveralGroups(const RunProject& project);
 // Empties the result blocks.
-void clearBlocks(FillScheme& project);
+void clearBlocks(RunProject& project);
 
 enum class RunMode { None, Single, Zoned };
 struct RunOutcome {
@@ -43,21 +44,21 @@ class CalculationRun {
 
   // What showing the progress dialog does before the worker starts (main thread):
   // clears cancelRequested and assigns the group keys.
-  void startRun(FillScheme& project);
+  void startRun(RunProject& project);
   // The worker's work up to the hand-over: clears the blocks, runs zoned or single,
   // assembles the result blocks into project.blocks. Runs on the worker thread.
-  RunOutcome execute(FillScheme& project, const Settings& settings);
+  RunOutcome execute(RunProject& project, const Settings& settings);
   // The hand-over on the main thread: clears the blocks after a failure or a cancel.
-  void finishRun(FillScheme& project, bool success);
+  void finishRun(RunProject& project, bool success);
 
   // A new plan for the cartons of group (all when negative) in a free box of the given
   // length, polling cancelRequested; it becomes engine.
-  ContainerPlan& buildPlan(const FillScheme& project, std::int32_t group, std::int32_t length);
+  ContainerPlan& buildPlan(const RunProject& project, std::int32_t group, std::int32_t length);
 
  private:
   const std::atomic<bool>* stopFlag_ = &cancelRequested;
-  std::int32_t runZoned(FillScheme& project, std::int32_t maxBlockNum);
-  std::int32_t runSingle(FillScheme& project, std::int32_t maxBlockNum);
-  std::int32_t shortestFittingLength(const FillScheme& project, std::int32_t key,
+  std::int32_t runZoned(RunProject& project, std::int32_t maxBlockNum);
+  std::int32_t runSingle(RunProject& project, std::int32_t maxBlockNum);
+  std::int32_t shortestFittingLength(const RunProject& project, std::int32_t key,
                                      std::int32_t length, std::int32_t maxBlockNum);
 };

@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "engine/truncate.h"
-#include "model/fillscheme.h"
+#include "engine/runproject.h"
 
 std::array<double, 3> sortDescending3(double a, double b, double c) {
   const double largest = std::max({a, b, c});
@@ -49,14 +49,15 @@ ContainerPlan::ContainerPlan(PlanInput input) : input_(std::move(input)) {
   prepare();
 }
 
-std::unique_ptr<ContainerPlan> buildPlan(const FillScheme& project, std::int32_t group,
+std::unique_ptr<ContainerPlan> buildPlan(const RunProject& project, std::int32_t group,
                                          std::int32_t length) {
-  const Container& container = project.container;
+  const Container& container = project.input.container;
   PlanInput input(container.width, container.height, length, container.maxWeight,
-                  project.spacingW, project.spacingH, project.spacingL);
-  input.types.reserve(project.cartons.size());
-  for (const Carton& carton : project.cartons) {
-    if (group >= 0 && carton.groupKey != group) continue;
+                  project.input.spacingW, project.input.spacingH, project.input.spacingL);
+  input.types.reserve(project.input.cartons.size());
+  for (std::size_t i = 0; i < project.input.cartons.size(); ++i) {
+    const Carton& carton = project.input.cartons[i];
+    if (group >= 0 && project.groupKeyOf(i) != group) continue;
     input.types.emplace_back(carton.width, carton.height, carton.length, carton.weight,
                              carton.mustUp ? kStandUpright : kStandAny, carton.upendLayers,
                              carton.count);
@@ -146,26 +147,19 @@ void ContainerPlan::sizeArrays() {
 
 namespace {
 
-// Whether orientation code may be used by a type, and its layer limit.
+// Whether orientation code may be used by a type, and its layer limit: standing on H
+// needs the H bit; standing on L or W needs its bit, or the exception that lets an
+// upright-only carton lie in a few top layers.
 bool orientationAllowed(const PlanCarton& type, int code) {
-  const bool upendable = type.upendLayers != 0;
-  switch (code) {
-    case 0:
-    case 4: return (type.standMask & kStandL) != 0 || upendable;
-    case 1:
-    case 5: return (type.standMask & kStandW) != 0 || upendable;
-    default: return (type.standMask & kStandH) != 0;
-  }
+  const std::int32_t standsOn = edgeBit(verticalEdge(code));
+  if (standsOn == kStandH) return (type.standMask & kStandH) != 0;
+  return (type.standMask & standsOn) != 0 || type.upendLayers != 0;
 }
 
 std::int32_t layerLimitOf(const PlanCarton& type, int code) {
-  switch (code) {
-    case 0:
-    case 4: return (type.standMask & kStandL) != 0 ? kNoLayerLimit : type.upendLayers;
-    case 1:
-    case 5: return (type.standMask & kStandW) != 0 ? kNoLayerLimit : type.upendLayers;
-    default: return kNoLayerLimit;
-  }
+  const std::int32_t standsOn = edgeBit(verticalEdge(code));
+  if (standsOn == kStandH || (type.standMask & standsOn) != 0) return kNoLayerLimit;
+  return type.upendLayers;
 }
 
 }  // namespace

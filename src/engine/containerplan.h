@@ -16,8 +16,9 @@
 
 #include "engine/failedbranches.h"
 #include "engine/fruitlessbranches.h"
+#include "model/orientation.h"
 
-struct FillScheme;
+struct RunProject;
 
 // Layer limit of a candidate that may be stacked without limit.
 inline constexpr std::int32_t kNoLayerLimit = 55555;
@@ -44,22 +45,29 @@ inline constexpr std::uint64_t kNodesBeforeFruitlessTable = 2000;
 // Gross volume (mm3) still to place below which every carton counts as placed.
 inline constexpr double kAllPlacedVolume = 1e-6;
 
-// standMask bits: which carton edge may stand vertical.
-inline constexpr std::int32_t kStandW = 1, kStandH = 2, kStandL = 4;
+// standMask bits: which carton edge may stand vertical (the edge bits of model/orientation.h).
+inline constexpr std::int32_t kStandW = edgeBit(Edge::Width), kStandH = edgeBit(Edge::Height),
+                              kStandL = edgeBit(Edge::Length);
 inline constexpr std::int32_t kStandUpright = kStandH;
 inline constexpr std::int32_t kStandAny = kStandW | kStandH | kStandL;
 
 // Dimension indexes of PlanCarton::dims: 0 = W, 1 = H, 2 = L.
-// kOrientations[code] gives the dimension lying along x, y and z. Read as axis indexes,
-// its first three rows give for a cutting axis a the triple (a, r1, r2).
-inline constexpr std::array<std::array<int, 3>, 6> kOrientations = {{
-    {0, 2, 1},  // 0: W along x, L up, H along z
-    {1, 0, 2},  // 1: H, W, L
-    {2, 1, 0},  // 2: L, H, W (upright)
-    {0, 1, 2},  // 3: W, H, L (upright)
-    {1, 2, 0},  // 4: H, L, W
-    {2, 0, 1},  // 5: L, W, H
-}};
+constexpr int dimensionIndex(Edge e) { return e == Edge::Width ? 0 : e == Edge::Height ? 1 : 2; }
+
+// kOrientations[code] gives the dimension lying along x, y and z, from kOrientationEdges.
+// Read as axis indexes, its first three rows give for a cutting axis a the triple (a, r1, r2).
+inline constexpr std::array<std::array<int, 3>, 6> kOrientations = [] {
+  std::array<std::array<int, 3>, 6> rows{};
+  for (std::size_t code = 0; code < rows.size(); ++code) {
+    const OrientationEdges& e = kOrientationEdges[code];
+    rows[code] = {dimensionIndex(e.alongX), dimensionIndex(e.alongY), dimensionIndex(e.alongZ)};
+  }
+  return rows;
+}();
+static_assert(kOrientations[0][0] == 0 && kOrientations[1][0] == 1 && kOrientations[2][0] == 2,
+              "rows 0-2 start with their own axis: the slab search reads them as axis triples");
+static_assert(kOrientations[0] == std::array<int, 3>{0, 2, 1} && kOrientations[2] == std::array<int, 3>{2, 1, 0},
+              "code 0: W along x, L up, H along z; code 2: L, H, W (upright)");
 
 // The three values largest first; the middle one is the sum less the largest and the smallest.
 std::array<double, 3> sortDescending3(double a, double b, double c);
@@ -354,5 +362,5 @@ class ContainerPlan {
 
 // A plan for the cartons of one group key (all cartons when group is negative) in a free
 // box of the container's width and height and the given length; already prepared.
-std::unique_ptr<ContainerPlan> buildPlan(const FillScheme& project, std::int32_t group,
+std::unique_ptr<ContainerPlan> buildPlan(const RunProject& project, std::int32_t group,
                                          std::int32_t length);

@@ -5,16 +5,16 @@
 
 #include "engine/containerplan.h"
 #include "engine/truncate.h"
-#include "model/fillscheme.h"
+#include "engine/runproject.h"
 
 namespace {
 
 // Position in the whole carton list of the group's carton numbered typeIndex; -1 when the
 // group has fewer cartons.
-std::int32_t cartonIndexOf(const FillScheme& project, std::int32_t group, std::int32_t typeIndex) {
+std::int32_t cartonIndexOf(const RunProject& project, std::int32_t group, std::int32_t typeIndex) {
   std::int32_t member = 0;
-  for (std::size_t i = 0; i < project.cartons.size(); ++i) {
-    if (group >= 0 && project.cartons[i].groupKey != group) continue;
+  for (std::size_t i = 0; i < project.input.cartons.size(); ++i) {
+    if (group >= 0 && project.groupKeyOf(i) != group) continue;
     if (member == typeIndex) return static_cast<std::int32_t>(i);
     ++member;
   }
@@ -23,7 +23,7 @@ std::int32_t cartonIndexOf(const FillScheme& project, std::int32_t group, std::i
 
 }  // namespace
 
-void assembleResults(const ContainerPlan& plan, FillScheme& project, std::int32_t zOffset,
+void assembleResults(const ContainerPlan& plan, RunProject& project, std::int32_t zOffset,
                      std::int32_t group) {
   const PlanInput& input = plan.input();
   const PlanResult& result = plan.result();
@@ -44,7 +44,7 @@ void assembleResults(const ContainerPlan& plan, FillScheme& project, std::int32_
     quota[type] -= count;
     block.count = clampToInt32(count);
     if (cartonIndex >= 0) {
-      const Carton& carton = project.cartons[static_cast<std::size_t>(cartonIndex)];
+      const Carton& carton = project.input.cartons[static_cast<std::size_t>(cartonIndex)];
       block.cartonName = carton.name;
       block.material = carton.material;
     }
@@ -61,7 +61,7 @@ void assembleResults(const ContainerPlan& plan, FillScheme& project, std::int32_
     block.y = truncateToInt32(yOff);
     block.z = truncateToInt32(zOff);
 
-    const bool upright = b.orientation == 2 || b.orientation == 3;
+    const bool upright = verticalEdge(b.orientation) == Edge::Height;
     if (b.axis == 0) {
       xOff += b.extentX;
     } else if (b.axis == 2) {

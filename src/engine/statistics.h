@@ -1,24 +1,22 @@
 #pragma once
-// The statistics texts of the status bar, shared by the window and the command line.
+// The figures of a loaded container: cartons loaded, what its blocks could hold, complete
+// sets, the loaded volume and the fill ratios.
 
-#include <string>
+#include <cstdint>
 
-struct FillScheme;
+#include "model/projectresult.h"
 
-// F(v): a value with two decimals, at least three characters ("%3.2f").
-std::string formatTwoDecimals(double value);
+struct ResultStatistics {
+  std::int64_t loadedCount = 0;    // sum of count over the blocks
+  std::int64_t capacityCount = 0;  // sum of nx*ny*nz over the blocks
+  std::int64_t setCount = 0;       // loadedCount / the cartons of one set
+  double loadedVolume = 0.0;       // net volume of the loaded cartons, mm³
+  double fillRatio = 0.0;          // gross volume (cartons with spacing) / container volume, at most 1
+  double netRatio = 0.0;           // net volume / container volume, at most 1
 
-// Statistics of the entered cartons: "已输入纸箱总数：10，总体积：0.72立方米，净装箱率1.08%".
-std::string cartonStatisticsText(const FillScheme& project);
-// True when the entered cartons exceed the container by volume (the text then shows in red).
-bool cartonVolumeExceedsContainer(const FillScheme& project);
+  bool operator==(const ResultStatistics&) const = default;
+};
 
-// The result statistics of the blocks, stored in the project: loadedCount, capacityCount,
-// setCount, loadedVolume, fillRatio and netRatio (the ratios at most 1, and 0 like
-// loadedVolume when the container has no volume).
-void refreshResultStatistics(FillScheme& project);
-// Statistics of the result: "套数：2，总箱数：20，总体积：...立方米，填充率...%，净装箱率...%"
-// (the number of sets only from two sets on).
-std::string resultStatisticsText(const FillScheme& project);
-// The status bar's text: mode 1 the entered cartons, mode 2 the result, else "OK".
-std::string statisticsText(const FillScheme& project, int mode);
+// The figures of the blocks in their container; setTotal is the number of cartons in one
+// set (the entered cartons). The ratios and the volume are 0 when the container has none.
+ResultStatistics resultStatistics(const LoadedContainer& loaded, std::int64_t setTotal);

@@ -3,16 +3,23 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <exception>
 #include <vector>
 
 #include "boxpic/boxpic.h"
+#include "export/axletable.h"
+#include "model/orientation.h"
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
-#include "engine/statistics.h"
+#include "commands/statistics.h"
 #include "export/dynamiclibrary.h"
+#include "export/installpaths.h"
+#include "export/plansteps.h"
 #include "export/stagingfolder.h"
+#include "export/stepwords.h"
+#include "export/templateencoding.h"
 #include "export/textreplace.h"
 #include "model/fillscheme.h"
 #include "model/language.h"
@@ -23,8 +30,11 @@
 namespace {
 
 constexpr std::int32_t kCartonPictureSize = 200;
-constexpr std::int32_t kBlockPictureWidth = 600;
-constexpr std::int32_t kBlockPictureHeight = 350;
+constexpr const char* kOrientationPrefix = "orient";
+constexpr std::int32_t kStepPictureWidth = 600;
+constexpr std::int32_t kStepPictureHeight = 640;
+constexpr std::int32_t kOrientationPictureWidth = 160;
+constexpr std::int32_t kOrientationPictureHeight = 120;
 
 std::string withTrailingSlash(std::string folder) {
   if (folder.empty()) return "./";
@@ -32,24 +42,21 @@ std::string withTrailingSlash(std::string folder) {
   return folder;
 }
 
-// Names are the user's text, never markup: a carton called "<易碎>" shows as such.
-std::string escapeHtml(const std::string& text) {
-  std::string escaped;
-  escaped.reserve(text.size());
-  for (char ch : text) {
-    switch (ch) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += "&quot;"; break;
-      case '\'': escaped += "&#39;"; break;
-      default: escaped += ch;
-    }
-  }
-  return escaped;
+std::string number(std::int64_t value) { return std::to_string(value); }
+
+std::string kilograms(double value) { return formatTwoDecimals(value) + " kg"; }
+
+// "600×400×300 mm"
+std::string sizeText(std::int64_t x, std::int64_t y, std::int64_t z) {
+  return number(x) + "×" + number(y) + "×" + number(z) + " mm";
 }
 
-std::string number(std::int64_t value) { return std::to_string(value); }
+// One fact of a step: its label in bold, then the text (already markup).
+std::string factLine(const std::string& label, const std::string& html) {
+  return "<p><b>" + label + "</b>" + html + "</p>";
+}
+
+std::string label(const char* chinese, const char* english) { return inLanguage(chinese, english); }
 
 bool pictureWritten(const std::string& file) {
   struct stat st {};
@@ -58,12 +65,25 @@ bool pictureWritten(const std::string& file) {
 
 }  // namespace
 
+// Made from resources/template_en.htm at build time.
+std::string_view builtInEnglishPlanTemplate();
+
+std::string_view builtInPlanTemplate(Language language) {
+  return language == Language::English ? builtInEnglishPlanTemplate() : builtInPlanTemplate();
+}
+
 ExportPlan::ExportPlan(const FillScheme& project, const std::string& programFolder,
                        const std::string& outputFolder)
-    : project_(project) {
+    : ExportPlan(project.input(),
+                 project.result.empty() ? LoadedContainer{project.container, {}} : project.result.containers.front(),
+                 leftoverCartons(project.input(), project.result), programFolder, outputFolder) {}
+
+ExportPlan::ExportPlan(const ProjectInput& input, const LoadedContainer& loaded, std::vector<Leftover> leftovers,
+                       const std::string& programFolder, const std::string& outputFolder)
+    : project_(input), loaded_(loaded), leftovers_(std::move(leftovers)) {
   const std::string program = withTrailingSlash(programFolder);
   htmlFile = (outputFolder.empty() ? program : withTrailingSlash(outputFolder)) + "packplan.htm";
-  templateFile = program + "template.htm";
+  templateFile = program + std::string(planTemplateName());
   pictureExt = ".PNG";
   cartonPrefix = "carton";
   blockPrefix = "block";
@@ -112,7 +132,7 @@ bool ExportPlan::staged(Step step) {
 
 int ExportPlan::stepOfFile(const std::string& name) const {
   if (name.rfind(cartonPrefix, 0) == 0) return kExportCartonPicturesFailed;
-  if (name.rfind(blockPrefix, 0) == 0) return kExportBlockPicturesFailed;
+  if (name.rfind(blockPrefix, 0) == 0 || name.rfind(kOrientationPrefix, 0) == 0) return kExportBlockPicturesFailed;
   return kExportDocumentFailed;
 }
 
@@ -143,9 +163,13 @@ bool ExportPlan::drawBlockPictures() {
 
 std::optional<std::string> ExportPlan::fillTemplate(std::string_view templateBytes, std::string* error) const {
   const std::string_view raw = templateBytes.substr(0, templateBytes.find('\0'));  // a zero byte ends it
-  const auto text = gbkToUtf8(raw);
+  // The document keeps the template's encoding: UTF-8, or GBK for a template of the user's own.
+  const TextEncoding encoding = templateEncoding(raw);
+  const auto text = encoding == TextEncoding::Utf8
+                        ? (isValidUtf8(raw) ? std::optional<std::string>(std::string(raw)) : std::nullopt)
+                        : gbkToUtf8(raw);
   if (!text) {
-    if (error) *error = templateFile + ": not GBK text";
+    if (error) *error = templateFile + (encoding == TextEncoding::Utf8 ? ": not UTF-8 text" : ": not GBK text");
     return std::nullopt;
   }
   const std::string legend = cartonLegendHtml();
@@ -156,8 +180,20 @@ std::optional<std::string> ExportPlan::fillTemplate(std::string_view templateByt
   document = replaceAll(document, "[装箱图示]", pictures);
   document = replaceAll(document, "[装箱合计]", totals);
   document = replaceAll(document, "[集装箱描述]", container);
+  if (encoding == TextEncoding::Utf8) return document;
   auto gbk = utf8ToGbk(document);
-  if (!gbk && error) *error = "a name in the plan cannot be written in GBK";
+  if (!gbk && error) {
+    // Name the first name the document cannot hold.
+    std::string name;
+    const auto check = [&name](const std::string& candidate) {
+      if (name.empty() && !utf8ToGbk(candidate)) name = candidate;
+    };
+    check(loaded_.container.name);
+    for (const Carton& carton : project_.cartons) check(carton.name);
+    for (const BlockScheme& block : loaded_.blocks) check(block.cartonName);
+    *error = name.empty() ? std::string("a name in the plan cannot be written in GBK")
+                          : "the name \"" + name + "\" cannot be written in GBK";
+  }
   return gbk;
 }
 
@@ -169,7 +205,8 @@ bool ExportPlan::stageHtml(StagingFolder& staging) try {
     if (!bytes) return fail(error);
   }
   const std::string_view templateText =
-      bytes ? std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()) : builtInPlanTemplate();
+      bytes ? std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size())
+            : builtInPlanTemplate(currentLanguage());
   const auto document = fillTemplate(templateText, &error);
   if (!document) return fail(error);
   const std::string name = htmlFile.substr(htmlFile.rfind('/') + 1);
@@ -218,20 +255,43 @@ bool ExportPlan::stageCartonPictures(StagingFolder& staging) try {
 bool ExportPlan::stageBlockPictures(StagingFolder& staging) try {
   DynamicLibrary library(libraryFile);
   if (!library.isLoaded()) return fail(library.error());
-  const auto drawBlock = library.entry<DrawBlockFunction>("DrawBlock");
-  if (drawBlock == nullptr) return fail(libraryFile + ": no entry point DrawBlock");
-  const Container& container = project_.container;
-  for (std::size_t i = 0; i < project_.blocks.size(); ++i) {
-    const BlockScheme& block = project_.blocks[i];
+  const auto drawStep = library.entry<DrawStepFunction>("DrawStep");
+  if (drawStep == nullptr) return fail(libraryFile + ": no entry point DrawStep");
+  const auto drawOrientation = library.entry<DrawOrientationFunction>("DrawOrientation");
+  if (drawOrientation == nullptr) return fail(libraryFile + ": no entry point DrawOrientation");
+  const Container& container = loaded_.container;
+  const std::vector<PlanStep> steps = planSteps(project_, loaded_);
+  const std::string innerEnd = inLanguage("里端", "Inner end"), door = inLanguage("门", "Door");
+  std::vector<BoxpicBlock> soFar;
+  for (const PlanStep& step : steps) {
+    const BlockScheme& block = loaded_.blocks[step.block];
+    // The cartons as the plan places them: one carton plus the block's own gaps apart.
+    soFar.push_back({static_cast<double>(block.x), static_cast<double>(block.y), static_cast<double>(block.z),
+                     static_cast<double>(block.sizeX), static_cast<double>(block.sizeY),
+                     static_cast<double>(block.sizeZ), static_cast<double>(block.sizeX) + block.gapX,
+                     static_cast<double>(block.sizeY) + block.gapY, static_cast<double>(block.sizeZ) + block.gapZ,
+                     block.nx, block.ny, block.nz, block.count,
+                     static_cast<std::int32_t>(materialColor(block.material))});
+    const LoadBalance& balance = step.balanceSoFar;
+    const double centre[3] = {balance.fromLeftWall, balance.aboveFloor, balance.fromInnerEnd};
+    const bool drawn = stagePicture(staging, blockPictureName(step.block), [&](const char* file) {
+      drawStep(file, kStepPictureWidth, kStepPictureHeight, container.width, container.height, container.length,
+               soFar.data(), static_cast<std::int32_t>(soFar.size()), balance.centreKnown ? centre : nullptr,
+               innerEnd.c_str(), door.c_str());
+    });
+    if (!drawn) return false;
+  }
+  // How each carton type lies, once per orientation it is loaded in.
+  std::vector<std::string> drawnNames;
+  for (const BlockScheme& block : loaded_.blocks) {
+    const std::string name = orientationPictureName(block.cartonIndex, block.orientation);
+    if (std::find(drawnNames.begin(), drawnNames.end(), name) != drawnNames.end()) continue;
+    drawnNames.push_back(name);
     const OrientationCodes codes = orientationCodes(block.orientation);
-    const bool drawn = stagePicture(staging, blockPictureName(i), [&](const char* file) {
-      // The pitch takes the project's spacings, not the gaps stored in the block.
-      drawBlock(file, kBlockPictureWidth, kBlockPictureHeight, container.width, container.height,
-                container.length, block.x, block.y, block.z,
-                static_cast<double>(block.sizeX) + project_.spacingW,
-                static_cast<double>(block.sizeY) + project_.spacingH,
-                static_cast<double>(block.sizeZ) + project_.spacingL, block.nx, block.ny, block.nz,
-                codes.alongY, codes.alongZ, codes.alongX, static_cast<std::int32_t>(materialColor(block.material)));
+    const bool drawn = stagePicture(staging, name, [&](const char* file) {
+      drawOrientation(file, kOrientationPictureWidth, kOrientationPictureHeight, block.sizeX, block.sizeY,
+                      block.sizeZ, codes.alongX, codes.alongY, codes.alongZ,
+                      static_cast<std::int32_t>(materialColor(block.material)));
     });
     if (!drawn) return false;
   }
@@ -248,54 +308,98 @@ std::string ExportPlan::blockPictureName(std::size_t index) const {
   return blockPrefix + std::to_string(index) + pictureExt;
 }
 
+std::string ExportPlan::orientationPictureName(int cartonIndex, int orientation) const {
+  return kOrientationPrefix + std::to_string(cartonIndex) + "-" + std::to_string(orientation) + pictureExt;
+}
+
 std::string ExportPlan::cartonLegendHtml() const {
-  std::string html;
+  if (project_.cartons.empty()) return {};
+  const std::vector<std::int64_t> loaded = loadedCountsByType(project_.cartons.size(), loaded_);
+  std::string html = "<table class='legend' border=1 cellspacing=0 cellpadding=4><tr><th></th><th>" +
+                     label("纸箱", "Carton") + "</th><th>" + label("尺寸 L×W×H", "Size L×W×H") + "</th><th>" +
+                     label("每箱重量", "Weight each") + "</th><th>" + label("输入", "Entered") + "</th><th>" +
+                     label("装入", "Loaded") + "</th><th>" + label("未装入", "Not loaded") + "</th></tr>";
   for (std::size_t i = 0; i < project_.cartons.size(); ++i) {
     const Carton& carton = project_.cartons[i];
-    html += "<table border=0><tr><td><img src='" + cartonPictureName(i) + "' border=0></td><td>";
-    html += escapeHtml(carton.name) + ":  L=" + number(carton.length) + " W=" + number(carton.width) +
-            " H=" + number(carton.height) + inLanguage(" 数量：", " count: ") + number(carton.count);
-    html += "</td></tr></table><br><hr>";
+    std::int64_t left = 0;
+    for (const Leftover& leftover : leftovers_)
+      if (leftover.cartonIndex == static_cast<int>(i)) left = leftover.count;
+    html += "<tr><td><img src='" + cartonPictureName(i) + "' width=100 height=100 alt=''></td><td>" +
+            escapeHtml(carton.name) + "</td><td>" + sizeText(carton.length, carton.width, carton.height) +
+            "</td><td>" + (carton.weight > 0 ? kilograms(carton.weight) : std::string("—")) + "</td><td>" +
+            number(carton.count) + "</td><td>" + number(loaded[i]) + "</td><td>" + number(left) + "</td></tr>";
   }
-  return html;
+  return html + "</table>";
 }
 
 std::string ExportPlan::blockPicturesHtml() const {
-  std::string html;
-  for (std::size_t i = 0; i < project_.blocks.size(); ++i) {
-    const BlockScheme& block = project_.blocks[i];
-    html += "<img src='" + blockPictureName(i) + "' border=0><br>";
-    html += inLanguage("第", "Block ") + number(static_cast<std::int64_t>(i) + 1) +
-            inLanguage("块  所用纸箱：", "  carton: ") + escapeHtml(block.cartonName);
-    html += inLanguage("<br>放置方向：", "<br>orientation: ") + block.orientationText();
-    html += inLanguage("<br>顶点坐标：", "<br>vertex: ") + number(block.x) + "," + number(block.y) + "," +
-            number(block.z);
-    html += inLanguage("<br>码放方式：", "<br>arrangement: ") + number(block.nx) + "×" + number(block.ny) +
-            "×" + number(block.nz);
-    html += inLanguage("<br>码放数量：", "<br>cartons loaded: ") + number(block.count);
-    if (block.count != block.capacity())
-      html += inLanguage(" (注：本区域可容纳", " (note: this block holds ") + number(block.capacity()) +
-              inLanguage("个纸箱（见图），实际无需放满）", " cartons (see the picture); it need not be full)");
-    html += "<br><hr>";
-  }
-  return html;
+  const std::vector<PlanStep> steps = planSteps(project_, loaded_);
+  if (steps.empty()) return {};
+  std::string html = "<div class='steps'>";
+  for (std::size_t k = 0; k < steps.size(); ++k) html += stepHtml(steps, k);
+  return html + "</div>";
+}
+
+std::string ExportPlan::stepHtml(const std::vector<PlanStep>& steps, std::size_t k) const {
+  const PlanStep& step = steps[k];
+  const BlockScheme& block = loaded_.blocks[step.block];
+  const std::string stepNumber = number(static_cast<std::int64_t>(k) + 1);
+  const std::string stepCount = number(static_cast<std::int64_t>(steps.size()));
+  const std::string name = escapeHtml(block.cartonName);
+  const std::string cartons = number(step.cartons);
+  std::string html = "<table class='step'><tr><td class='picture'><img class='stepPicture' src='" +
+                     blockPictureName(step.block) + "' width=360 alt='" + inLanguage("第 ", "Step ") + stepNumber +
+                     inLanguage(" 步'", "'") + "></td><td class='facts'>";
+  html += "<h3>" + inLanguage("第 ", "Step ") + stepNumber + inLanguage(" 步（共 ", " of ") + stepCount +
+          inLanguage(" 步）：", ": ") + name + " × " + cartons + inLanguage(" 箱", " cartons") + "</h3>";
+
+  // The carton, its size and the weight of the step.
+  std::string carton = name + inLanguage("，", ", ") + sizeText(block.sizeX, block.sizeY, block.sizeZ) +
+                       inLanguage("（沿箱宽×箱高×箱长）", " (across × up × along)");
+  if (step.weight) carton += inLanguage("；本步 ", "; this step ") + kilograms(*step.weight);
+  html += factLine(label("纸箱：", "Carton: "), carton);
+  html += factLine(label("放置：", "Orientation: "),
+                   "<img class='orientation' src='" + orientationPictureName(block.cartonIndex, block.orientation) +
+                       "' width=80 height=60 alt=''> " + orientationWords(block.orientation));
+  html += factLine(label("起点：", "Starts: "), positionWords(block.x, block.y, block.z) +
+                                                 inLanguage("（本块最靠里、靠左、最低的角）",
+                                                            " (the block's corner nearest the inner end, the left wall "
+                                                            "and the floor)"));
+  std::string stacking = arrangementWords(block.nx, block.ny, block.nz);
+  const std::int64_t empty = block.capacity() - step.cartons;
+  if (empty > 0)
+    stacking += inLanguage("，装 ", ", ") + cartons + inLanguage(" 箱，", " loaded, ") + number(empty) +
+                inLanguage(" 个位置空着（图中虚线框）", " places left empty (dashed in the picture)");
+  html += factLine(label("码放：", "Stacking: "), stacking);
+  html += factLine(label("累计已装：", "Loaded so far: "),
+                   number(step.cartonsSoFar) + inLanguage(" 箱；", " cartons; ") +
+                       escapeHtml(loadedWeightText(step.balanceSoFar)));
+  if (const std::string centre = centreOfGravityText(step.balanceSoFar); !centre.empty())
+    html += "<p>" + escapeHtml(centre) + "</p>";
+  return html + "</td></tr></table>";
 }
 
 std::string ExportPlan::totalsHtml() const {
   std::string html;
-  if (project_.setCount > 1) html += inLanguage("套数：", "Sets: ") + number(project_.setCount);
-  html += inLanguage(" 总箱数：", " Cartons: ") + number(project_.loadedCount);
-  html += inLanguage(" 总体积：", " Volume: ") + formatTwoDecimals(project_.loadedVolume * 1e-9) +
+  const ResultStatistics statistics = resultStatistics(project_, loaded_);
+  if (const std::string sets = setsSummaryText(statistics, project_.cartonTotal()); !sets.empty())
+    html += "<b>" + sets + "</b>" +
+            inLanguage("（按套装载：输入的纸箱为一套，方案装入能装下的最多整套）<br>",
+                       " (loaded in sets: the cartons entered make one set, and the plan loads as many whole "
+                       "sets as fit)<br>");
+  html += inLanguage("总箱数：", "Cartons: ") + number(statistics.loadedCount);
+  html += inLanguage(" 总体积：", " Volume: ") + formatTwoDecimals(statistics.loadedVolume * 1e-9) +
           inLanguage("立方米", " cubic metres");
-  html += inLanguage(" 填充率：", " Fill ratio: ") + formatTwoDecimals(project_.fillRatio * 100) + "%";
-  html += inLanguage(" 净装箱率：", " Net loading ratio: ") + formatTwoDecimals(project_.netRatio * 100) + "%";
-  if (!project_.blocks.empty()) {
-    const LoadBalance balance = loadBalance(project_);
+  html += inLanguage(" 填充率：", " Fill ratio: ") + formatTwoDecimals(statistics.fillRatio * 100) + "%";
+  html += inLanguage(" 净装箱率：", " Net loading ratio: ") + formatTwoDecimals(statistics.netRatio * 100) + "%";
+  if (!loaded_.blocks.empty()) {
+    const LoadBalance balance = loadBalance(project_.cartons, loaded_);
     html += "<br>" + escapeHtml(loadedWeightText(balance));
     if (const std::string centre = centreOfGravityText(balance); !centre.empty()) html += "<br>" + escapeHtml(centre);
   }
+  if (const std::optional<AxleLoads> axles = axleLoads(project_, loaded_)) html += axleTableHtml(*axles, project_, escapeHtml);
   // What the plan leaves behind, so that nobody counts on it arriving.
-  const std::vector<Leftover> leftovers = leftoverCartons(project_);
+  const std::vector<Leftover>& leftovers = leftovers_;
   if (!leftovers.empty()) {
     html += inLanguage("<br>未装入的纸箱：<table border=1 cellspacing=0 cellpadding=3><tr><th>纸箱</th><th>未装入数量</th></tr>",
                        "<br>Cartons not loaded:<table border=1 cellspacing=0 cellpadding=3><tr><th>Carton</th>"
@@ -308,34 +412,20 @@ std::string ExportPlan::totalsHtml() const {
 }
 
 std::string ExportPlan::containerHtml() const {
-  const Container& container = project_.container;
+  const Container& container = loaded_.container;
   return escapeHtml(container.name) + " L=" + number(container.length) + " W=" + number(container.width) +
          " H=" + number(container.height);
 }
 
 OrientationCodes orientationCodes(int orientation) {
-  // Edges along y, z and x of the orientation codes 0-5 (L = 2, W = 1, H = 0).
-  static constexpr std::array<OrientationCodes, 6> codes = {{
-      {2, 0, 1},  // W, L, H along x, y, z
-      {1, 2, 0},  // H, W, L
-      {0, 1, 2},  // L, H, W
-      {0, 2, 1},  // W, H, L
-      {2, 1, 0},  // H, L, W
-      {1, 0, 2},  // L, W, H
-  }};
-  if (orientation < 0 || orientation >= static_cast<int>(codes.size())) return {};
-  return codes[static_cast<std::size_t>(orientation)];
+  if (!isOrientationCode(orientation)) return {};
+  // The drawing library numbers the edges L = 2, W = 1, H = 0.
+  const auto code = [](Edge e) { return e == Edge::Length ? 2 : e == Edge::Width ? 1 : 0; };
+  const OrientationEdges& e = kOrientationEdges[static_cast<std::size_t>(orientation)];
+  return {code(e.alongY), code(e.alongZ), code(e.alongX)};
 }
 
-std::string nothingToExportMessage() {
-  return inLanguage("没有运算结果可供导出，请先进行运算。",
-                    "There is no result to export; please calculate first.");
-}
 
-std::string openDocumentFailedMessage() {
-  return inLanguage("自动打开文件失败，请您选择其它程序进行打开。",
-                    "The file could not be opened automatically; please open it with another program.");
-}
 
 std::string exportFailureMessage(int result) {
   switch (result) {

@@ -1,11 +1,15 @@
 #pragma once
-// The loading plan as an HTML document: the template "template.htm" filled with the carton
-// legend, one picture and description per block, the container and the totals, written
-// as "packplan.htm" next to the pictures that the drawing library libboxpic.so draws.
+// The loading plan as an HTML document: the template "template.htm" (English:
+// "template_en.htm") filled with the carton legend, one picture and description per loading
+// step, the container and the totals, written as "packplan.htm" next to the pictures that the
+// drawing library libboxpic.so draws. Each step's picture shows what is loaded so far, seen
+// from the door, with the step's cartons in their colour.
 //
-// The template and the document are GBK. The texts are built in UTF-8; the template is
-// converted to UTF-8 before the placeholders are replaced and the document back to GBK
-// as a whole, so a placeholder is never found across the bytes of a Chinese character.
+// The document has the template's encoding: UTF-8 for the templates that come with the
+// program, GBK for a GBK template of the user's own (templateencoding.h). The texts are built
+// in UTF-8; a GBK template is converted to UTF-8 before the placeholders are replaced and
+// the document back to GBK as a whole, so a placeholder is never found across the bytes of
+// a Chinese character.
 
 #include <atomic>
 #include <cstddef>
@@ -14,13 +18,18 @@
 #include <string>
 #include <string_view>
 
+#include "commands/leftovers.h"
+#include "model/fillscheme.h"
+#include "model/language.h"
 #include "platform/programfolder.h"
 
-struct FillScheme;
 class StagingFolder;
+struct PlanStep;
 
 // The default template as the program was built with it (resources/template.htm).
 std::string_view builtInPlanTemplate();
+// The default template of a language: resources/template.htm or resources/template_en.htm.
+std::string_view builtInPlanTemplate(Language language);
 
 // Results of ExportPlan::run.
 inline constexpr int kExportDone = 0;
@@ -35,13 +44,18 @@ inline constexpr std::size_t kMaxTemplateSize = std::size_t{16} << 20;
 
 class ExportPlan {
  public:
-  // The template and libboxpic.so come from programFolder; the document and the pictures
-  // are written into outputFolder (the program folder when empty). Folders end in '/'.
+  // The plan of one loaded container of a project, with the cartons the whole result
+  // leaves behind. The template and libboxpic.so come from programFolder; the document
+  // and the pictures are written into outputFolder (the program folder when empty).
+  // Folders end in '/'.
+  ExportPlan(const ProjectInput& input, const LoadedContainer& loaded, std::vector<Leftover> leftovers,
+             const std::string& programFolder = ::programFolder(), const std::string& outputFolder = "");
+  // The plan of a project with one loaded container (its first one).
   explicit ExportPlan(const FillScheme& project, const std::string& programFolder = ::programFolder(),
                       const std::string& outputFolder = "");
 
   std::string htmlFile;      // output folder + "packplan.htm"
-  std::string templateFile;  // program folder + "template.htm"; empty: builtInPlanTemplate()
+  std::string templateFile;  // program folder + planTemplateName(); empty: builtInPlanTemplate(language)
   std::string pictureExt;    // ".PNG"
   std::string cartonPrefix;  // "carton"
   std::string blockPrefix;   // "block"
@@ -71,10 +85,12 @@ class ExportPlan {
   std::optional<std::string> fillTemplate(std::string_view templateBytes, std::string* error) const;
   // Has the library draw "carton<i>.PNG" for every carton type, 200 x 200.
   bool drawCartonPictures();
-  // Has the library draw "block<i>.PNG" for every block, 600 x 350.
+  // Has the library draw the picture of every step, "block<i>.PNG" for the step of block i,
+  // 600 x 640, and how each carton type lies, "orient<type>-<orientation>.PNG", 160 x 120.
   bool drawBlockPictures();
 
-  // The four texts that replace "[纸箱图例]", "[装箱图示]", "[装箱合计]" and "[集装箱描述]".
+  // The four texts that replace "[纸箱图例]" (a table of the carton types: entered, loaded
+  // and left behind), "[装箱图示]" (the steps), "[装箱合计]" and "[集装箱描述]".
   std::string cartonLegendHtml() const;
   std::string blockPicturesHtml() const;
   std::string totalsHtml() const;
@@ -83,16 +99,22 @@ class ExportPlan {
   // File name of a picture, without a folder: "carton0.PNG", "block3.PNG".
   std::string cartonPictureName(std::size_t index) const;
   std::string blockPictureName(std::size_t index) const;
+  // "orient2-5.PNG": carton type 2 in orientation 5.
+  std::string orientationPictureName(int cartonIndex, int orientation) const;
   // The folder of htmlFile, where the pictures go, with a trailing '/'.
   std::string pictureFolder() const;
 
  private:
-  const FillScheme& project_;
+  ProjectInput project_;
+  LoadedContainer loaded_;
+  std::vector<Leftover> leftovers_;
   int failedStep_ = kExportDone;
   std::string failureReason_;
   const std::atomic<bool>* cancel_ = nullptr;
 
   bool fail(const std::string& reason);
+  // The picture and the facts of step k of steps.
+  std::string stepHtml(const std::vector<PlanStep>& steps, std::size_t k) const;
   bool cancelled() const { return cancel_ != nullptr && cancel_->load(); }
   // The three steps, writing into staging.
   bool stageHtml(StagingFolder& staging);
@@ -116,9 +138,5 @@ struct OrientationCodes {
 };
 OrientationCodes orientationCodes(int orientation);
 
-// The message when there is no result to export: "没有运算结果可供导出，请先进行运算。"
-std::string nothingToExportMessage();
-// The message when the exported document could not be opened automatically.
-std::string openDocumentFailedMessage();
 // The message of each result of run; empty for kExportDone.
 std::string exportFailureMessage(int result);

@@ -24,8 +24,11 @@ std::string shippedFilePath(const std::string& programFolder, std::string_view r
 
 // libboxpic.so, the drawing library of the plan export.
 std::string drawingLibraryPath(const std::string& programFolder = ::programFolder());
-// template.htm, the template of the exported plan: the user's own in userFolder first (one
-// they edited), then the one beside the program, then the installed one. Empty when there is
-// none of them: the export then uses the template built into the program.
+// The template's file name in the program's language: "template.htm" for Chinese,
+// "template_en.htm" for English.
+std::string_view planTemplateName();
+// The template of the exported plan (planTemplateName()): the user's own in userFolder first
+// (one they edited), then the one beside the program, then the installed one. Empty when
+// there is none of them: the export then uses the template built into the program.
 std::string planTemplatePath(const std::string& programFolder = ::programFolder(),
                              const std::string& userFolder = userDataFolder());

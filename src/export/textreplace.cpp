@@ -18,3 +18,19 @@ std::string replaceAll(std::string_view source, std::string_view pattern, std::s
   if (zero != std::string::npos) text.resize(zero);
   return text;
 }
+
+std::string escapeHtml(const std::string& text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (char ch : text) {
+    switch (ch) {
+      case '&': escaped += "&amp;"; break;
+      case '<': escaped += "&lt;"; break;
+      case '>': escaped += "&gt;"; break;
+      case '"': escaped += "&quot;"; break;
+      case '\'': escaped += "&#39;"; break;
+      default: escaped += ch;
+    }
+  }
+  return escaped;
+}

@@ -13,7 +13,7 @@ struct BlockScheme {
   std::int32_t material = 0;                     // colour index of the carton type
   std::int32_t count = 0;                        // cartons actually placed, <= nx*ny*nz
   std::int32_t gapX = 0, gapY = 0, gapZ = 0;     // spacing the block was computed with
-  std::int32_t cartonIndex = -1;                 // position of the carton type in FillScheme::cartons
+  std::int32_t cartonIndex = -1;                 // position of the carton type in the project's cartons
   std::string cartonName;                        // the carton type's name at calculation time
 
   // nx*ny*nz: the cartons the block's grid can hold.
@@ -24,6 +24,8 @@ struct BlockScheme {
   double grossVolume() const;
   // "L-W面朝门，W-H面朝上" and its kin; "未知" for a code outside 0-5.
   std::string orientationText() const;
+
+  bool operator==(const BlockScheme&) const = default;
 };
 
 // The name of an orientation code, as BlockScheme::orientationText gives it.

@@ -2,6 +2,7 @@
 // One carton type: its size, weight, how many, and how it may be placed.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Values of Carton::spaceIndex: the position requirement as a rank.
@@ -24,10 +25,18 @@ struct Carton {
   std::int32_t material = 0;  // colour index 0-9
   std::int32_t count = 1;     // cartons of this type (the ratio within one set)
   std::int32_t spaceIndex = kSpaceNone;
-  std::int32_t groupKey = kSpaceNone;  // working key of a calculation run; never saved
+  bool stackable = true;                 // other cartons may rest on it
+  std::optional<double> maxLoadOnTop{};  // kg it may bear; nothing: no limit
+  bool fragile = false;                  // only fragile cartons may rest on it
+  std::string stop{};                    // its stop (a name of the project's stops); empty: the last
+  // The pallet type the cartons are built onto, by name (model/pallettype.h: a type of the
+  // project's own or a preset's short name); empty: loaded loose.
+  std::string pallet = {};
 
   // L x W x H in mm³, formed in floating point.
   double volume() const;
   // Caption of the carton in the tree: "纸箱1 (600*400*300:50)".
   std::string displayText() const;
+
+  bool operator==(const Carton&) const = default;
 };

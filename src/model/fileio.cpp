@@ -1,5 +1,7 @@
 // Reading files whole without trusting their length, and saving project files.
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -8,8 +10,10 @@
 #include <unistd.h>
 
 #include "model/fillscheme.h"
+#include "model/gbk.h"
 #include "model/language.h"
 #include "model/projectfile.h"
+#include "model/projectjson.h"
 #include "model/safefile.h"
 
 namespace {
@@ -127,38 +131,130 @@ bool writeFileSafely(const std::string& path, const std::vector<std::uint8_t>& b
   return written;
 }
 
-bool loadProjectFile(const std::string& path, FillScheme& project, std::string* error) {
-  // The header says how long the file must be: nothing more is read from one that is not.
-  ReadableFile file(path, error);
-  if (!file.isOpen()) return false;
-  const std::string invalid = path + ": not a valid project file";
-  if (file.size() < kProjectHeaderSize || file.size() > kMaxProjectFileSize) {
-    setError(error, invalid + " (" + std::to_string(file.size()) + " bytes)");
-    return false;
-  }
-  std::vector<std::uint8_t> bytes;
-  if (!file.readInto(bytes, kProjectHeaderSize, error)) return false;
+ProjectFormat projectFormatOfName(std::string_view path) {
+  constexpr std::string_view suffix = ".clyx";
+  if (path.size() < suffix.size()) return ProjectFormat::Pak;
+  const std::string_view end = path.substr(path.size() - suffix.size());
+  for (std::size_t i = 0; i < suffix.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(end[i])) != suffix[i]) return ProjectFormat::Pak;
+  return ProjectFormat::Clyx;
+}
+
+namespace {
+
+bool fail(OpenFailure* failure, OpenProblem problem, std::string detail = {}) {
+  if (failure) *failure = OpenFailure{problem, std::move(detail)};
+  return false;
+}
+
+// A CLYX200 file: the header says how long the file must be, and nothing more is read
+// from one that is not that long.
+bool loadPakFile(ReadableFile& file, std::vector<std::uint8_t>& bytes, FillScheme& project, OpenFailure* failure) {
+  std::string error;
+  if (bytes.size() < kProjectHeaderSize && !file.readInto(bytes, kProjectHeaderSize - bytes.size(), &error))
+    return fail(failure, OpenProblem::Unreadable, error);
   const std::uint64_t expected = expectedProjectFileSize(bytes);
-  if (expected != file.size()) {
-    setError(error, invalid + " (its length does not match its number of carton types)");
-    return false;
+  if (expected == 0) {  // a short header, or a negative carton count
+    FillScheme ignored;
+    return fail(failure, OpenProblem::Damaged, readProjectImage(bytes, ignored).value_or(""));
   }
+  if (expected != file.size() || file.size() > kMaxProjectFileSize)
+    return fail(failure, OpenProblem::Damaged,
+                std::to_string(file.size()) + " bytes where its " +
+                    std::to_string((expected - kProjectHeaderSize) / kProjectRecordSize) + " carton types take " +
+                    std::to_string(expected));
   bytes.reserve(static_cast<std::size_t>(expected));
-  if (!file.readInto(bytes, static_cast<std::size_t>(expected) - kProjectHeaderSize, error)) return false;
-  if (!project.loadFromStream(bytes)) {
-    setError(error, invalid);
-    return false;
-  }
+  if (!file.readInto(bytes, static_cast<std::size_t>(expected) - bytes.size(), &error))
+    return fail(failure, OpenProblem::Unreadable, error);
+  ProjectInput input = project.input();
+  if (auto problem = readProjectImage(bytes, input)) return fail(failure, OpenProblem::Damaged, *problem);
+  project.container = std::move(input.container);
+  project.cartons = std::move(input.cartons);
+  project.result = {};
   return true;
+}
+
+bool loadJsonFile(ReadableFile& file, std::vector<std::uint8_t>& bytes, FillScheme& project, OpenFailure* failure) {
+  if (file.size() > kMaxProjectJsonSize)
+    return fail(failure, OpenProblem::Damaged,
+                "larger than " + std::to_string(kMaxProjectJsonSize >> 20) + " MiB, not read");
+  std::string error;
+  if (!file.readInto(bytes, kMaxProjectJsonSize + 1 - bytes.size(), &error))
+    return fail(failure, OpenProblem::Unreadable, error);
+  if (bytes.size() > kMaxProjectJsonSize)
+    return fail(failure, OpenProblem::Damaged,
+                "larger than " + std::to_string(kMaxProjectJsonSize >> 20) + " MiB, not read");
+  const ProjectJsonOutcome outcome = projectFromJson(bytes, project);
+  switch (outcome.problem) {
+    case ProjectJsonProblem::None: return true;
+    case ProjectJsonProblem::NotAProject: return fail(failure, OpenProblem::NotAProject);
+    case ProjectJsonProblem::Damaged: return fail(failure, OpenProblem::Damaged, outcome.detail);
+    case ProjectJsonProblem::NewerFormat: return fail(failure, OpenProblem::NewerFormat, outcome.detail);
+    case ProjectJsonProblem::UnknownFeature: return fail(failure, OpenProblem::UnknownFeature, outcome.detail);
+  }
+  return fail(failure, OpenProblem::Damaged);
+}
+
+}  // namespace
+
+bool loadProjectFile(const std::string& path, FillScheme& project, OpenFailure* failure) {
+  std::string error;
+  ReadableFile file(path, &error);
+  if (!file.isOpen()) return fail(failure, OpenProblem::Unreadable, error);
+  // Enough of the beginning to tell the formats apart.
+  std::vector<std::uint8_t> bytes;
+  if (!file.readInto(bytes, 4096, &error)) return fail(failure, OpenProblem::Unreadable, error);
+  if (hasProjectMagic(bytes)) return loadPakFile(file, bytes, project, failure);
+  if (looksLikeProjectJson(bytes) || projectFormatOfName(path) == ProjectFormat::Clyx)
+    return loadJsonFile(file, bytes, project, failure);
+  return fail(failure, OpenProblem::NotAProject);
+}
+
+std::vector<std::string> namesPakCannotHold(const ProjectInput& input) {
+  std::vector<std::string> names;
+  if (!isStorableName(input.container.name)) names.push_back(input.container.name);
+  for (const Carton& c : input.cartons)
+    if (!isStorableName(c.name)) names.push_back(c.name);
+  return names;
+}
+
+bool hasFormatTwoFeatures(const ProjectInput& input) {
+  return !input.fleet.empty() || !input.palletTypes.empty() || input.usesPallets();
+}
+
+bool pakCannotHoldRules(const ProjectInput& input) {
+  const bool cartonRules = std::any_of(input.cartons.begin(), input.cartons.end(), [](const Carton& c) {
+    return !c.stackable || c.maxLoadOnTop || c.fragile || !c.stop.empty();
+  });
+  const bool containerRules = std::any_of(input.fleet.begin(), input.fleet.end(), [](const ContainerType& t) {
+    return t.container.balance.active() || t.container.vehicle;
+  });
+  return cartonRules || containerRules || !input.stops.empty() || input.container.balance.active() ||
+         input.container.vehicle;
 }
 
 bool saveProjectFile(const std::string& path, const FillScheme& project, std::string* error,
                      FileProblem* problem) {
   if (problem) *problem = FileProblem::Other;
-  auto bytes = project.saveToStream();
-  if (!bytes) {
-    setError(error, path + ": a name cannot be written in GBK within 49 bytes");
+  std::vector<std::uint8_t> bytes;
+  if (projectFormatOfName(path) == ProjectFormat::Clyx) {
+    const std::string text = projectToJson(project);
+    bytes.assign(text.begin(), text.end());
+  } else if (pakCannotHoldRules(project)) {
+    setError(error, path + ": a .pak file cannot hold the cargo rules (stacking, stops, balance, vehicle)");
     return false;
+  } else {
+    if (hasFormatTwoFeatures(project)) {
+      setError(error, path + ": a CLYX200 file holds one container and loose cartons, not several container types "
+                            "or pallets");
+      return false;
+    }
+    auto image = project.saveToStream();
+    if (!image) {
+      setError(error, path + ": a name cannot be written in GBK within 49 bytes");
+      return false;
+    }
+    bytes = std::move(*image);
   }
   // The user chose this name: a link there is written through to its file, which keeps
   // its owner.
@@ -167,7 +263,7 @@ bool saveProjectFile(const std::string& path, const FillScheme& project, std::st
   options.throughLinks = true;
   options.keepOwner = true;
   const bool written = replaceFile(
-      path, [&](int fd) { return writeAllTo(fd, bytes->data(), bytes->size()); }, options, &failure);
+      path, [&](int fd) { return writeAllTo(fd, bytes.data(), bytes.size()); }, options, &failure);
   if (!written) setError(error, failure.reason);
   if (problem) *problem = failure.problem;
   return written;

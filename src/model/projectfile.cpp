@@ -10,8 +10,9 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <optional>
 
-#include "model/fillscheme.h"
+#include "model/projectinput.h"
 #include "model/gbk.h"
 #include "model/projectfile.h"
 
@@ -75,11 +76,16 @@ class Reader {
   std::span<const std::uint8_t> in_;
 };
 
-bool isValidCarton(const Carton& c) {
-  return c.length >= 1 && c.width >= 1 && c.height >= 1 && c.upendLayers >= 0 &&
-         std::isfinite(c.weight) && c.weight >= 0.0 && c.material >= 0 &&
-         c.material < kMaterialCount && c.count >= 1 &&
-         (c.spaceIndex == kSpaceInner || c.spaceIndex == kSpaceNone || c.spaceIndex == kSpaceDoor);
+// What is wrong with a carton record, or nothing.
+std::optional<std::string> cartonProblem(const Carton& c) {
+  if (c.length < 1 || c.width < 1 || c.height < 1) return "an edge below 1 mm";
+  if (c.upendLayers < 0) return "fewer than 0 lying layers";
+  if (!std::isfinite(c.weight) || c.weight < 0.0) return "a weight that is not a number of at least 0";
+  if (c.material < 0 || c.material >= kMaterialCount) return "a colour outside 0-9";
+  if (c.count < 1) return "a count below 1";
+  if (c.spaceIndex != kSpaceInner && c.spaceIndex != kSpaceNone && c.spaceIndex != kSpaceDoor)
+    return "a position requirement other than 0, 100 or 200";
+  return std::nullopt;
 }
 
 bool isValidContainer(const Container& c) {
@@ -88,7 +94,7 @@ bool isValidContainer(const Container& c) {
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> FillScheme::saveToStream() const {
+std::optional<std::vector<std::uint8_t>> ProjectInput::saveToStream() const {
   auto gbkName = [](const std::string& name) -> std::optional<std::string> {
     if (!isStorableName(name)) return std::nullopt;
     return utf8ToGbk(name);
@@ -128,52 +134,66 @@ std::uint64_t expectedProjectFileSize(std::span<const std::uint8_t> header) {
   return kProjectHeaderSize + static_cast<std::uint64_t>(n) * kProjectRecordSize;
 }
 
-bool FillScheme::loadFromStream(std::span<const std::uint8_t> stream) {
-  if (stream.size() < kProjectHeaderSize) return false;
-  if (!std::equal(kMagic.begin(), kMagic.end(), stream.begin())) return false;
+bool hasProjectMagic(std::span<const std::uint8_t> bytes) {
+  constexpr std::size_t kName = 7;  // "CLYX200"; the three zeros after it are checked as the header is read
+  return bytes.size() >= kName && std::equal(kMagic.begin(), kMagic.begin() + kName, bytes.begin());
+}
+
+std::optional<std::string> readProjectImage(std::span<const std::uint8_t> stream, ProjectInput& input) {
+  if (!hasProjectMagic(stream)) return "no CLYX200 header";
+  if (stream.size() < kProjectHeaderSize)
+    return "the header ends after " + std::to_string(stream.size()) + " of its " + std::to_string(kProjectHeaderSize) + " bytes";
+  if (!std::equal(kMagic.begin(), kMagic.end(), stream.begin())) return "bytes 7-9: not the zeros after CLYX200";
   Reader in(stream);
   for (std::size_t at = 10; at < 22; at += 4)
-    if (in.int32(at) != kVersionMark) return false;
+    if (in.int32(at) != kVersionMark) return "byte " + std::to_string(at) + ": not the header's version mark";
   const std::int32_t n = in.int32(88);
-  if (n < 0) return false;
+  if (n < 0) return "byte 88: a carton count of " + std::to_string(n);
   const std::uint64_t expected =
       kProjectHeaderSize + static_cast<std::uint64_t>(n) * kProjectRecordSize;
-  if (stream.size() != expected) return false;
+  if (stream.size() != expected)
+    return std::to_string(stream.size()) + " bytes where " + std::to_string(n) + " carton types take " +
+           std::to_string(expected);
 
   Container loadedContainer;
   auto containerName = in.name(22);
-  if (!containerName) return false;
+  if (!containerName) return "byte 22: the container's name is not GBK text ending in zeros";
   loadedContainer.name = std::move(*containerName);
   loadedContainer.length = in.int32(72);
   loadedContainer.width = in.int32(76);
   loadedContainer.height = in.int32(80);
   loadedContainer.maxWeight = in.int32(84);
-  if (!isValidContainer(loadedContainer)) return false;
+  if (!isValidContainer(loadedContainer)) return "bytes 72-87: a container size or load below 0";
 
   std::vector<Carton> loadedCartons;
   loadedCartons.reserve(static_cast<std::size_t>(n));
   for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i) {
     const std::size_t at = kProjectHeaderSize + i * kProjectRecordSize;
+    const std::string where = "carton " + std::to_string(i + 1) + " (byte " + std::to_string(at) + "): ";
     Carton c;
     auto name = in.name(at);
-    if (!name) return false;
+    if (!name) return where + "the name is not GBK text ending in zeros";
     c.name = std::move(*name);
     c.length = in.int32(at + 50);
     c.width = in.int32(at + 54);
     c.height = in.int32(at + 58);
     const std::uint8_t mustUp = in.uint8(at + 62);
-    if (mustUp > 1) return false;
+    if (mustUp > 1) return where + "an upright mark other than 0 or 1";
     c.mustUp = mustUp == 1;
     c.upendLayers = in.int32(at + 63);
     c.weight = in.float64(at + 67);
     c.material = in.int32(at + 75);
     c.count = in.int32(at + 79);
     c.spaceIndex = in.int32(at + 83);
-    if (!isValidCarton(c)) return false;
+    if (auto problem = cartonProblem(c)) return where + *problem;
     loadedCartons.push_back(std::move(c));
   }
 
-  container = std::move(loadedContainer);
-  cartons = std::move(loadedCartons);
-  return true;
+  input.container = std::move(loadedContainer);
+  input.cartons = std::move(loadedCartons);
+  return std::nullopt;
+}
+
+bool ProjectInput::loadFromStream(std::span<const std::uint8_t> stream) {
+  return !readProjectImage(stream, *this);
 }

@@ -1,5 +1,5 @@
 #include "model/settings.h"
 
 Container Settings::defaultContainer() const {
-  return containers.empty() ? Container{} : containers.front();
+  return containers.empty() ? Container{} : containers.front().container;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Choices that outlive one project: the gaps between cartons, the block limit, the
-// planner and its options, and the container library. The window keeps them between
+// planner and its options, the container library and the pallet library. The window keeps them between
 // starts (commands/storedsettings.h reads them back).
 
 #include <cstdint>
@@ -8,23 +8,24 @@
 #include <vector>
 
 #include "model/container.h"
-
-// Which planner runs. Each planner adds its own options to the request and its own
-// results to the report.
-enum class PlanningMode {
-  Sets,     // complete sets of the carton list, in blocks (the Run command)
-  LoadMax,  // as many cartons as fit, with what is left over
-};
+#include "model/containertype.h"
+#include "model/pallettype.h"
+#include "model/planningmode.h"
 
 struct Settings {
   std::int32_t spacingL = 0;     // gap between cartons along the container length, mm
   std::int32_t spacingW = 0;     // along the width
   std::int32_t spacingH = 0;     // along the height
   std::int32_t maxBlockNum = 6;  // most blocks a result of up to three carton types may have
-  std::vector<Container> containers;  // the container library; the first is the default
+  // The container library, each with its cost and count for several containers when given;
+  // the first is the default container.
+  std::vector<ContainerType> containers;
+  std::vector<PalletType> pallets;  // the pallet library: the user's own pallet types
   PlanningMode planningMode = PlanningMode::Sets;
   std::int32_t supportPercent = 100;  // load-max: share of a carton's base that must rest on something
   double loadMaxTimeLimit = 2.0;      // load-max: seconds the search may take
+  FleetGoal fleetGoal = FleetGoal::Cheapest;  // several containers: what to aim at
+  double fleetTimeLimit = 10.0;               // several containers: seconds for the whole run
   std::string language;  // "zh" or "en" as chosen in Options, for the next start; empty: the locale's
 
   // A copy of the first library entry, or the demo container when the library is empty.

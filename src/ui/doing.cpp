@@ -95,9 +95,16 @@ void TDoingDlg::FormShow() {
   TheAnimate->play();
   started_.start();
   bestFill_.store(0.0);
+  containersPlanned_.store(0);
+  bestCost_.store(0.0);
   CalculationRequest request = request_;
   request.bestFill = request.planningMode == PlanningMode::LoadMax ? &bestFill_ : nullptr;
-  lblBestFill->setVisible(request.bestFill != nullptr);
+  fleetRun_ = request.planningMode == PlanningMode::Fleet;
+  if (fleetRun_) {
+    request.containersPlanned = &containersPlanned_;
+    request.bestCost = &bestCost_;
+  }
+  lblBestFill->setVisible(request.bestFill != nullptr || fleetRun_);
   showProgress();
   elapsedClock->start();
   token_ = std::make_unique<CancelToken>();
@@ -119,7 +126,8 @@ void TDoingDlg::finishRun(CalculationReport report) {
 
 void TDoingDlg::showProgress() {
   lblElapsed->setText(qs(elapsedTimeText(started_.elapsed() / 1000)));
-  lblBestFill->setText(qs(bestFillText(bestFill_.load())));
+  lblBestFill->setText(fleetRun_ ? qs(bestFleetText(containersPlanned_.load(), bestCost_.load()))
+                                 : qs(bestFillText(bestFill_.load())));
 }
 
 void TDoingDlg::CancelBtnClick() {

@@ -54,6 +54,9 @@ class TDoingDlg : public QDialog {
   CalculationReport report_;
   std::unique_ptr<CancelToken> token_;  // one per run; the worker holds it until it ends
   std::atomic<double> bestFill_{0.0};    // written by the load-max search, read by the clock
+  std::atomic<std::int32_t> containersPlanned_{0};  // written by several containers, read by the clock
+  std::atomic<double> bestCost_{0.0};
+  bool fleetRun_ = false;  // the run plans several containers
   QElapsedTimer started_;
 
   LoadingAnimation* TheAnimate;

@@ -5,8 +5,13 @@
 #include <QFileInfo>
 
 QStringList projectFileFilters() {
-  return {QCoreApplication::translate("FileDialogs", "装箱方案文件(*.pak)"),
+  return {QCoreApplication::translate("FileDialogs", "装箱方案文件(*.clyx *.pak)"),
           QCoreApplication::translate("FileDialogs", "所有文件(*)")};
+}
+
+QStringList projectSaveFilters() {
+  return {QCoreApplication::translate("FileDialogs", "装箱方案文件(*.clyx)"),
+          QCoreApplication::translate("FileDialogs", "旧版装箱方案文件，不含计算结果(*.pak)")};
 }
 
 QStringList packingListFilters() {
@@ -39,8 +44,12 @@ QString QtFileDialogs::saveFileName() {
   QFileDialog dialog(parent_, QCoreApplication::translate("FileDialogs", "保存"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setDefaultSuffix("pak");
-  return runDialog(dialog, lastFolder_);
+  // The extension added to a name typed without one follows the chosen file type.
+  dialog.setDefaultSuffix("clyx");
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+    dialog.setDefaultSuffix(filter == projectSaveFilters().value(1) ? "pak" : "clyx");
+  });
+  return runDialog(dialog, lastFolder_, projectSaveFilters());
 }
 
 QString QtFileDialogs::packingListToOpen() {

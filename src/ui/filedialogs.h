@@ -12,8 +12,9 @@ class FileDialogs {
   virtual ~FileDialogs() = default;
   // An existing file to open.
   virtual QString openFileName() = 0;
-  // A file to save to; the extension "pak" is added when none is typed, and an existing
-  // file is replaced only after the user agreed.
+  // A file to save to: a .clyx project, or an old .pak one as its file type is chosen; that
+  // extension is added when none is typed, and an existing file is replaced only after
+  // the user agreed.
   virtual QString saveFileName() = 0;
   // A packing list (CSV) to import, and one to export the carton list to (the extension
   // "csv" is added when none is typed). They start in the same folder as the others.
@@ -26,8 +27,10 @@ class FileDialogs {
   virtual void setLastFolder(const QString& folder) = 0;
 };
 
-// The filter of both dialogs: project files, all files.
+// The filter of the open dialog: project files of both formats, all files.
 QStringList projectFileFilters();
+// The file types of the save dialog: .clyx, then .pak.
+QStringList projectSaveFilters();
 // The filter of the packing list dialogs: CSV files, all files.
 QStringList packingListFilters();
 

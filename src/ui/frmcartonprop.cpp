@@ -1,10 +1,13 @@
 #include "ui/frmcartonprop.h"
 
+#include "model/settings.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -87,6 +90,7 @@ void TCartonPropForm::buildControls() {
   layout->addLayout(fields);
   layout->addWidget(buildLyingGroup());
   layout->addWidget(buildPositionGroup());
+  layout->addWidget(buildRulesGroup());
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -121,6 +125,42 @@ QWidget* TCartonPropForm::buildPositionGroup() {
   return group;
 }
 
+QWidget* TCartonPropForm::buildRulesGroup() {
+  auto* group = new QGroupBox(tr("装载规则"), this);
+  chkStackable = new QCheckBox(tr("可堆叠"), group);
+  chkStackable->setObjectName(QStringLiteral("chkStackable"));
+  chkStackable->setToolTip(tr("不勾选时，任何纸箱都不能压在它上面"));
+  chkFragile = new QCheckBox(tr("易碎"), group);
+  chkFragile->setObjectName(QStringLiteral("chkFragile"));
+  chkFragile->setToolTip(tr("只有易碎的纸箱可以压在它上面"));
+  txtMaxLoadOnTop = new QLineEdit(group);
+  txtMaxLoadOnTop->setObjectName(QStringLiteral("txtMaxLoadOnTop"));
+  txtMaxLoadOnTop->setPlaceholderText(tr("不限"));
+  acceptDecimalKeysOnly(txtMaxLoadOnTop);
+  cbStop = new QComboBox(group);
+  cbStop->setObjectName(QStringLiteral("cbStop"));
+  cbStop->setEditable(true);
+  cbStop->setInsertPolicy(QComboBox::NoInsert);
+  cbStop->setToolTip(tr("选择或输入送货的目的地；留空表示最后一站"));
+  auto* checks = new QHBoxLayout;
+  checks->addWidget(chkStackable);
+  checks->addWidget(chkFragile);
+  checks->addStretch();
+  auto* fields = new QFormLayout;
+  fields->addRow(tr("顶部最大承重(kg)"), txtMaxLoadOnTop);
+  fields->addRow(tr("目的地"), cbStop);
+  auto* layout = new QVBoxLayout(group);
+  layout->addLayout(checks);
+  layout->addLayout(fields);
+  return group;
+}
+
+void TCartonPropForm::fillStopBox() {
+  cbStop->clear();
+  cbStop->addItem(QString());
+  for (const std::string& stop : host_.project().stops) cbStop->addItem(qs(stop));
+}
+
 void TCartonPropForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
@@ -151,6 +191,13 @@ void TCartonPropForm::showEntry(const CartonEntry& e) {
   txtWeight->setText(qs(e.weight));
   cbeMaterial->setCurrentIndex(e.material);
   cbSpaceIndex->setCurrentIndex(e.spaceItem);
+  chkStackable->setChecked(e.stackable);
+  txtMaxLoadOnTop->setText(qs(e.maxLoadOnTop));
+  chkFragile->setChecked(e.fragile);
+  fillStopBox();
+  const int stopItem = cbStop->findText(qs(e.stop));
+  if (stopItem >= 0) cbStop->setCurrentIndex(stopItem);
+  else cbStop->setEditText(qs(e.stop));
   chkMustUpClick();
 }
 
@@ -166,6 +213,10 @@ CartonEntry TCartonPropForm::entry() const {
   e.mustUp = chkMustUp->isChecked();
   e.material = cbeMaterial->currentIndex();
   e.spaceItem = cbSpaceIndex->currentIndex();
+  e.stackable = chkStackable->isChecked();
+  e.maxLoadOnTop = std8(txtMaxLoadOnTop->text().trimmed());
+  e.fragile = chkFragile->isChecked();
+  e.stop = std8(cbStop->currentText().trimmed());
   return e;
 }
 
@@ -183,12 +234,15 @@ void TCartonPropForm::btnOKClick() {
   }
   FillScheme& project = host_.project();
   Carton& carton = project.cartons[static_cast<std::size_t>(editIndex)];
-  const CartonCheck check = checkCartonEntry(project, carton, newMode, entry());
+  // Loading as much as fits, or into several containers, takes orders of any size.
+  const bool capped = host_.settings().planningMode == PlanningMode::Sets;
+  const CartonCheck check = checkCartonEntry(project, carton, newMode, entry(), capped);
   if (!check.accepted()) {
     host_.messages().information(qs(check.message));
     return;
   }
   carton = check.carton;
+  addStopIfNew(project, carton.stop);
   host_.refreshTree(true);
   newMode = false;
   accept();

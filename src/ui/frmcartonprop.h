@@ -1,6 +1,6 @@
 #pragma once
 // The carton dialog "纸箱属性": edits one carton of the project, the one of the carton
-// tree's selected node. New mode follows the add-carton command, whose carton Cancel
+// tree's selected node, with its loading rules (stackable, load on top, fragile, stop). New mode follows the add-carton command, whose carton Cancel
 // removes again; edit mode follows a double-click on a carton node.
 
 #include <QDialog>
@@ -40,6 +40,9 @@ class TCartonPropForm : public QDialog {
   void buildControls();
   QWidget* buildLyingGroup();
   QWidget* buildPositionGroup();
+  QWidget* buildRulesGroup();
+  // The stop box's items: none (the last stop), then the project's stops.
+  void fillStopBox();
   QLineEdit* numberBox(const char* name);
   CartonEntry entry() const;
   void showEntry(const CartonEntry& entry);
@@ -61,6 +64,10 @@ class TCartonPropForm : public QDialog {
   QComboBox* cbeMaterial = nullptr;
   QComboBox* cbSpaceIndex = nullptr;
   QCheckBox* chkMustUp = nullptr;
+  QCheckBox* chkStackable = nullptr;   // 可堆叠
+  QLineEdit* txtMaxLoadOnTop = nullptr;  // 顶部最大承重(kg), empty: no limit
+  QCheckBox* chkFragile = nullptr;     // 易碎
+  QComboBox* cbStop = nullptr;         // 目的地: a stop of the project, or a new one typed in
   GapLabel* lblUpendLayers = nullptr;
   QPushButton* btnOK = nullptr;
   QPushButton* btnCancel = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 // The container dialog "集装箱属性": edits the selected row of the options dialog's
-// container list. It never touches the settings or the project; the options dialog
+// container list: the size, the load, the balance window and the vehicle. It never touches the settings or the project; the options dialog
 // stores the list when it is confirmed itself.
 
 #include <QDialog>
@@ -11,6 +11,7 @@ class FormHost;
 class QLineEdit;
 class QPushButton;
 class UpDown;
+class VehicleBox;
 
 class TContainerPropForm : public QDialog {
   Q_OBJECT
@@ -35,6 +36,7 @@ class TContainerPropForm : public QDialog {
 
  private:
   void buildControls();
+  QWidget* buildBalanceGroup();
   QLineEdit* sizeBox(const char* name, const char* upDownName, UpDown*& upDown);
   ContainerRow row() const;
 
@@ -45,9 +47,17 @@ class TContainerPropForm : public QDialog {
   QLineEdit* txtW = nullptr;
   QLineEdit* txtH = nullptr;
   QLineEdit* txtWeight = nullptr;
+  QLineEdit* txtCost = nullptr;       // for several containers; empty: none given
+  QLineEdit* txtAvailable = nullptr;  // how many there are; empty: as many as needed
   UpDown* UpDownL = nullptr;
   UpDown* UpDownW = nullptr;
   UpDown* UpDownH = nullptr;
+  // The balance window: ± % of the length and of the width, a height; empty boxes: off.
+  QLineEdit* txtBalanceLength = nullptr;
+  QLineEdit* txtBalanceWidth = nullptr;
+  QLineEdit* txtBalanceHeight = nullptr;
+  QPushButton* btnBalancePreset = nullptr;  // ±5 % along the length
+  VehicleBox* grpVehicle = nullptr;
   QPushButton* btnOK = nullptr;
   QPushButton* btnCancel = nullptr;
 };

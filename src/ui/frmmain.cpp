@@ -24,7 +24,8 @@
 #include "commands/deletecarton.h"
 #include "commands/documentstate.h"
 #include "commands/projectfiles.h"
-#include "engine/calculation.h"
+#include "commands/resultcheck.h"
+#include "commands/treecaptions.h"
 #include "model/projectfile.h"
 #include "model/safefile.h"
 #include "ui/aboutbox.h"
@@ -34,9 +35,12 @@
 #include "ui/frmcartonprop.h"
 #include "ui/frmcontainerprop.h"
 #include "ui/frmoption.h"
+#include "ui/frmstops.h"
 #include "ui/pictures.h"
 #include "ui/qtext.h"
 #include "ui/treecaptionfit.h"
+#include "ui/elidedlabel.h"
+#include "ui/windowsize.h"
 #include "view3d/boxviewer.h"
 
 namespace {
@@ -52,6 +56,16 @@ QString firstDroppedFile(const QMimeData* data) {
 constexpr int kResultRowsShown = 6;
 
 bool isProjectFile(const QString& name) { return !name.isEmpty() && isProjectFileName(name.toStdString()); }
+
+// After a dialog that may have dropped the result: when the input is what it was before
+// (the dialog was cancelled, or closed with OK without a change), the result comes back.
+void keepResultOfUnchangedInput(TMainForm& form, const FillScheme& before) {
+  FillScheme& project = form.project();
+  if (before.result.empty() || !project.result.empty() || !(project.input() == before.input())) return;
+  project.result = before.result;
+  form.refreshTree(false);
+  form.refreshResults(-1);
+}
 
 }  // namespace
 
@@ -75,7 +89,7 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
   sbStatus = new QStatusBar(this);
   sbStatus->setObjectName("sbStatus");
   sbStatus->setSizeGripEnabled(true);
-  StatusText = new QLabel("OK", sbStatus);
+  StatusText = new ElidedLabel(sbStatus);
   StatusText->setObjectName("StatusText");
   sbStatus->addWidget(createStatusLines(), 1);
   setStatusBar(sbStatus);
@@ -85,20 +99,27 @@ TMainForm::TMainForm(QString startFile, std::unique_ptr<MessageBoxes> messages,
   CartonPropForm = new TCartonPropForm(*this, this);
   ContainerPropForm = new TContainerPropForm(*this, this);
   OptionForm = new TOptionForm(*this, *ContainerPropForm, this);
+  StopsForm = new TStopsForm(*this, this);
   DoingDlg = new TDoingDlg(this);
 
-  resize(761, 518);
-  if (const QScreen* screen = this->screen()) {
+  // Most of the screen, centred on it.
+  const QScreen* screen = this->screen();
+  const QRect available = screen ? screen->availableGeometry() : QRect();
+  resize(initialWindowSize(available.size()));
+  if (screen) {
     QRect frame(QPoint(), size());
-    frame.moveCenter(screen->availableGeometry().center());
+    frame.moveCenter(available.center());
     move(frame.topLeft());
   }
   loadSettings();
+  // A window kept from a larger screen comes back within this one.
+  if (screen) setGeometry(fittedOnScreen(geometry(), available));
 }
 
 TMainForm::~TMainForm() {
   // The dialogs reach the project through this window: they go first.
   delete DoingDlg;
+  delete StopsForm;
   delete OptionForm;
   delete ContainerPropForm;
   delete CartonPropForm;
@@ -182,7 +203,7 @@ void TMainForm::createPanes() {
 
   createResultList();
   // The columns share the list's width; the list starts tall enough for a few blocks.
-  new ColumnStretch(lvResult);  // owned by the list
+  resultStretch_ = new ColumnStretch(lvResult);  // owned by the list
   const int resultListHeight = lvResult->horizontalHeader()->sizeHint().height() +
                                kResultRowsShown * lvResult->verticalHeader()->defaultSectionSize() +
                                2 * lvResult->frameWidth();
@@ -217,26 +238,20 @@ void TMainForm::tbNewClick() {
 }
 
 void TMainForm::newProject() {
-  auto fresh = std::make_unique<FillScheme>();
-  fresh->spacingL = settings_->spacingL;
-  fresh->spacingW = settings_->spacingW;
-  fresh->spacingH = settings_->spacingH;
-  fresh->container = settings_->defaultContainer();
-  project_ = std::move(fresh);
+  project_ = std::make_unique<FillScheme>(::newProject(*settings_));
 
   treeCarton->clear();
-  auto* root = new QTreeWidgetItem(treeCarton, {QString::fromStdString(project_->container.displayText())});
+  auto* root = new QTreeWidgetItem(treeCarton, {QString::fromStdString(containerCaption(project_->container))});
   root->setIcon(0, treePicture(kContainerPicture));
   root->setSelected(true);
   treeCarton->setCurrentItem(root);
 
-  clearBlocks(*project_);
   scene_.clearScene();
   scene_.setSceneContainer(project_->container);
   refreshView(true);
   refreshResults(-1);
-  // A new project has neither cartons nor a result to describe yet.
-  showStatistics(0);
+  // The empty project's totals, as after any change of the cartons.
+  showStatistics(1);
   document_.reset(*project_, {});
   updateTitle();
 }
@@ -248,14 +263,20 @@ void TMainForm::tbOpenClick() {
 }
 
 bool TMainForm::openProjectFile(const QString& name) {
-  if (!loadProjectFile(QFile::encodeName(name).toStdString(), *project_)) {
-    messages_->information(QString::fromStdString(openFailedMessage()));
+  OpenFailure failure;
+  if (!loadProjectFile(QFile::encodeName(name).toStdString(), *project_, &failure)) {
+    messages_->information(QString::fromStdString(openFailedMessage(failure)));
     return false;
   }
-  refreshTree(true);
+  // A project of format 2 brings its plan along, when the checker finds it within the rules.
+  const std::string broken = resultViolations(*project_);
+  if (!broken.empty()) project_->result = {};
+  refreshTree(false);
+  refreshResults(-1);
   document_.reset(*project_, std8(name));
   addRecentFile(name);
   updateTitle();
+  if (!broken.empty()) messages_->information(qs(brokenSavedPlanMessage(broken)));
   return true;
 }
 
@@ -287,6 +308,11 @@ bool TMainForm::saveProjectAs() {
 }
 
 bool TMainForm::writeProject(const QString& name) {
+  // A .pak holds GBK names of 49 bytes at most and no cargo rules; a .clyx holds everything.
+  if (projectFormatOfName(std8(name)) == ProjectFormat::Pak) {
+    if (!namesPakCannotHold(*project_).empty() || hasFormatTwoFeatures(*project_) || pakCannotHoldRules(*project_))
+      return messages_->question(qs(pakCannotHoldQuestion(*project_))) && saveProjectAs();
+  }
   FileProblem problem = FileProblem::None;
   if (saveProjectFile(QFile::encodeName(name).toStdString(), *project_, nullptr, &problem)) {
     document_.reset(*project_, std8(name));
@@ -307,6 +333,7 @@ void TMainForm::updateTitle() {
 }
 
 void TMainForm::tbAddCartonClick() {
+  const FillScheme before = *project_;
   const Carton& carton = project_->addCarton();
   QTreeWidgetItem* node = addCartonNode(carton);
   treeCarton->expandAll();
@@ -314,12 +341,13 @@ void TMainForm::tbAddCartonClick() {
   node->setSelected(true);
   treeCarton->setCurrentItem(node);
   showCartonDialog(true);
+  keepResultOfUnchangedInput(*this, before);
 }
 
 void TMainForm::tbDelCartonClick() {
   const QList<QTreeWidgetItem*> selected = treeCarton->selectedItems();
   const DeleteDecision decision =
-      decideDelete(!selected.isEmpty(), !selected.isEmpty() && selected.constFirst()->parent() != nullptr);
+      decideDelete(!selected.isEmpty(), !selected.isEmpty() && selected.constFirst()->parent() == rootNode());
   if (decision != DeleteDecision::DeleteCarton) {
     messages_->information(QString::fromStdString(deleteMessage(decision)));
     return;
@@ -336,14 +364,23 @@ void TMainForm::tbOptionClick() { showOptionsDialog(); }
 
 void TMainForm::tbAboutClick() { AboutBox->exec(); }
 
+void TMainForm::mnuStopsClick() {
+  StopsForm->exec();
+  updateTitle();
+}
+
 void TMainForm::showCartonDialog(bool newMode) {
+  const FillScheme before = *project_;
   CartonPropForm->newMode = newMode;
   CartonPropForm->exec();
+  if (!newMode) keepResultOfUnchangedInput(*this, before);
   updateTitle();
 }
 
 void TMainForm::showOptionsDialog() {
+  const FillScheme before = *project_;
   OptionForm->exec();
+  keepResultOfUnchangedInput(*this, before);
   updateTitle();
 }
 
@@ -352,12 +389,12 @@ int TMainForm::selectedCartonIndex() const {
   const QList<QTreeWidgetItem*> selected = treeCarton->selectedItems();
   if (selected.isEmpty()) return -1;
   QTreeWidgetItem* node = selected.constFirst();
-  return node->parent() ? node->parent()->indexOfChild(node) : -1;
+  return node->parent() != nullptr && node->parent() == rootNode() ? rootNode()->indexOfChild(node) : -1;
 }
 
 void TMainForm::deleteSelectedCartonNode() {
   const QList<QTreeWidgetItem*> selected = treeCarton->selectedItems();
-  if (!selected.isEmpty() && selected.constFirst()->parent()) delete selected.constFirst();
+  if (!selected.isEmpty() && selected.constFirst()->parent() == rootNode()) delete selected.constFirst();
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
@@ -417,7 +454,8 @@ bool TMainForm::treeCartonKeyDown(int key) {
 void TMainForm::treeCartonDblClick() {
   const QList<QTreeWidgetItem*> selected = treeCarton->selectedItems();
   if (selected.isEmpty()) return;
-  if (selected.constFirst()->parent() == nullptr) {
+  // The container and the container types are edited in the options.
+  if (selected.constFirst()->parent() != rootNode()) {
     treeCarton->expandAll();
     showOptionsDialog();
     return;

@@ -22,19 +22,23 @@ class QLabel;
 class QMenu;
 class QSplitter;
 class QStatusBar;
+class QTabBar;
 class QTableWidget;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class BoxViewer;
+class ColumnStretch;
 class StepControl;
 struct CalculationReport;
 struct CalculationRequest;
+struct LoadBalance;
 class TAboutBox;
 class TCartonPropForm;
 class TDoingDlg;
 class TContainerPropForm;
 class TOptionForm;
+class TStopsForm;
 
 class TMainForm : public QMainWindow, public FormHost {
   Q_OBJECT
@@ -70,6 +74,9 @@ class TMainForm : public QMainWindow, public FormHost {
   // The status bar: 1 the entered cartons, 2 the result, anything else "OK".
   void showStatistics(int mode);
   const Scene& scene() const { return scene_; }
+  // The loaded container the result list, the view and the status bar show: the result's
+  // first, or the project's container without blocks when there is no result.
+  const LoadedContainer& shownContainer() const;
 
   // The toolbar commands.
   void tbNewClick();
@@ -82,6 +89,8 @@ class TMainForm : public QMainWindow, public FormHost {
   void tbFillClick();
   void tbExportClick();
   void tbOptionClick();
+  // Edit > 送货顺序: the delivery stops in their order.
+  void mnuStopsClick();
   void tbAboutClick();
   // The result list's pop-up item "完全填充": the fill command.
   void mnuFillCompletelyClick();
@@ -118,7 +127,7 @@ class TMainForm : public QMainWindow, public FormHost {
   bool runFinished(const CalculationRequest& request, const CalculationReport& report);
   void createPanes();
   void createResultList();
-  // StatusText with the lines of the result's weight and centre of gravity below it.
+  // StatusText with the lines of the result's weight, centre of gravity and axle loads below it.
   QWidget* createStatusLines();
   QAction* addToolButton(const char* name, const QString& caption, const QString& hint, int picture,
                          void (TMainForm::*handler)());
@@ -140,11 +149,18 @@ class TMainForm : public QMainWindow, public FormHost {
   void refreshView(bool resetCamera);
   // The 3D view's labels, tooltip and step slider (frmmain_view.cpp).
   void createViewControls();
-  // The step slider takes the plan's blocks in loading order.
+  // The step slider takes the plan's blocks in loading order, stop by stop.
   void showPlanSteps();
+  // The result list's stop column is shown while the project lists stops.
+  void showStopColumn(bool shown);
+  // One tab per loaded container of a several-containers result; hidden otherwise.
+  void showContainerTabs();
   // The selected result rows in the view: the totals row every block, one block row the
   // loading up to that block's step with it singled out, several rows those blocks.
   void showResultSelection(const std::vector<int>& selected);
+  // Marks the centre of gravity of balance in the view, and names what it belongs to under
+  // it; neither when the centre is not known.
+  void showGravityPoint(const LoadBalance& balance, const QString& legend);
   void showCartonDialog(bool newMode);
   void showOptionsDialog();
 
@@ -161,13 +177,14 @@ class TMainForm : public QMainWindow, public FormHost {
   std::unique_ptr<MessageBoxes> messages_;
   std::unique_ptr<FileDialogs> fileDialogs_;
   Scene scene_;
+  mutable LoadedContainer noResult_;  // shownContainer() without a result
+  std::size_t shownIndex_ = 0;        // the loaded container shown, of several
   QString startFile_;
   QString exportFolder_;  // where the last plan was exported; empty: none yet
   bool shown_ = false;
   DocumentState document_;
   QStringList recentFiles_;
   bool closeAfterRun_ = false;  // the window was closed during a calculation
-  PlanningMode resultMode_ = PlanningMode::Sets;  // the planner of the result shown
 
   QToolBar* tbMain = nullptr;
   QTreeWidget* treeCarton = nullptr;
@@ -175,12 +192,18 @@ class TMainForm : public QMainWindow, public FormHost {
   QFrame* pnlView = nullptr;
   BoxViewer* boxViewer = nullptr;  // the 3D view, filling pnlView
   StepControl* stepControl = nullptr;  // under the view
+  QLabel* lblGravityLegend = nullptr;  // under the slider: what the centre-of-gravity mark belongs to
   QSplitter* splitViewResults = nullptr;
   QTableWidget* lvResult = nullptr;
   QStatusBar* sbStatus = nullptr;
   QLabel* StatusText = nullptr;
   QLabel* StatusWeight = nullptr;  // after a calculation: the loaded weight
   QLabel* StatusCentre = nullptr;  // and the centre of gravity
+  QLabel* StatusAxles = nullptr;   // and the axle loads of the vehicle, red when an axle is over
+  QAction* mnuColourByStop = nullptr;  // View > 按目的地着色: the cartons in their stop's colour
+  ColumnStretch* resultStretch_ = nullptr;  // the result list's columns, owned by the list
+  QLabel* StatusFleet = nullptr;   // several containers: by type, cost, bound
+  QTabBar* tabContainers = nullptr;  // one tab per loaded container of several
   QMenu* PopupMenuBlock = nullptr;
   QAction* mnuFillCompletely = nullptr;
   QMenu* mnuRecentFiles = nullptr;
@@ -191,5 +214,6 @@ class TMainForm : public QMainWindow, public FormHost {
   TCartonPropForm* CartonPropForm = nullptr;
   TContainerPropForm* ContainerPropForm = nullptr;
   TOptionForm* OptionForm = nullptr;
+  TStopsForm* StopsForm = nullptr;
   TDoingDlg* DoingDlg = nullptr;
 };

@@ -64,6 +64,7 @@ void TMainForm::createMenus() {
   addMenuAction(edit, "mnuDelCarton", tr("删除箱子(&D)"), &TMainForm::tbDelCartonClick, QKeySequence::keyBindings(QKeySequence::Delete));
   mnuEditFill = addMenuAction(edit, "mnuEditFillCompletely", tr("完全填充(&F)"), &TMainForm::mnuFillCompletelyClick);
   edit->addSeparator();
+  addMenuAction(edit, "mnuStops", tr("送货顺序(&T)..."), &TMainForm::mnuStopsClick);
   addMenuAction(edit, "mnuOption", tr("选项(&O)..."), &TMainForm::tbOptionClick);
   connect(edit, &QMenu::aboutToShow, this,
           [this] { mnuEditFill->setEnabled(canFillSelection(*project_, selectedResultRows())); });
@@ -78,6 +79,12 @@ void TMainForm::createMenus() {
   QAction* refresh = view->addAction(tr("刷新（清除计算结果）(&R)"));
   refresh->setObjectName("mnuRefresh");
   connect(refresh, &QAction::triggered, this, [this] { refreshTree(true); });
+  mnuColourByStop = view->addAction(tr("按目的地着色(&S)"));
+  mnuColourByStop->setObjectName("mnuColourByStop");
+  mnuColourByStop->setCheckable(true);
+  connect(mnuColourByStop, &QAction::toggled, this, [this] {
+    if (!shownContainer().blocks.empty()) showResultSelection(selectedResultRows());
+  });
   QAction* resetCamera = view->addAction(tr("恢复初始视角(&I)"));
   resetCamera->setObjectName("mnuResetView");
   connect(resetCamera, &QAction::triggered, this, [this] { refreshView(true); });

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "commands/confirmations.h"
 #include "commands/packinglist.h"
 #include "ui/doing.h"
 #include "ui/frmmain.h"
@@ -17,15 +18,24 @@ void TMainForm::mnuImportPackingListClick() {
     messages_->information(qs(list.message));
     return;
   }
+  std::int64_t cartons = 0;
+  for (const Carton& carton : list.cartons) cartons += carton.count;
+  const std::size_t types = list.cartons.size();
   for (Carton& carton : list.cartons) project_->cartons.push_back(std::move(carton));
+  project_->stops = mergedStops(project_->stops, list.stops);
   // Other cartons make the last result meaningless.
   refreshTree(true);
+  messages_->information(qs(packingListImportedMessage(types, cartons)));
 }
 
 void TMainForm::mnuExportPackingListClick() {
   const QString name = fileDialogs_->packingListToSave();
   if (name.isEmpty()) return;
   std::string error;
-  if (!writePackingListFile(QFile::encodeName(name).toStdString(), project_->cartons, &error))
+  if (!writePackingListFile(QFile::encodeName(name).toStdString(), project_->cartons, &error, &project_->result)) {
     messages_->information(qs(error));
+    return;
+  }
+  messages_->information(
+      qs(packingListExportedMessage(project_->cartons.size(), project_->cartonTotal(), std8(name))));
 }

@@ -13,14 +13,18 @@
 #include <array>
 #include <functional>
 
-#include "engine/calculation.h"
 #include "commands/fillblocks.h"
+#include "commands/fleetplan.h"
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
 #include "commands/resultlist.h"
-#include "engine/statistics.h"
+#include "commands/statistics.h"
+#include "commands/treecaptions.h"
+#include "ui/elidedlabel.h"
+#include "ui/columnstretch.h"
 #include "ui/frmmain.h"
 #include "ui/pictures.h"
+#include "ui/stepcontrol.h"
 #include "view3d/boxviewer.h"
 
 namespace {
@@ -31,15 +35,19 @@ struct ResultColumnLook {
   Qt::Alignment alignment;
 };
 
-const std::array<ResultColumnLook, 6> kColumnLooks = {{
+const std::array<ResultColumnLook, kResultColumnCount> kColumnLooks = {{
     {40, Qt::AlignLeft | Qt::AlignVCenter},
     {85, Qt::AlignCenter},
     {150, Qt::AlignCenter},
     {120, Qt::AlignCenter},
     {130, Qt::AlignCenter},
     {60, Qt::AlignCenter},
+    {130, Qt::AlignRight | Qt::AlignVCenter},
 }};
 constexpr int kColumnCount = static_cast<int>(kColumnLooks.size());
+// After them the stop column, shown while the project lists stops.
+constexpr int kStopColumn = kColumnCount;
+constexpr int kStopColumnWidth = 80;
 
 // Leftover rows name what the plan left behind, in red; they hold no block to select.
 QTableWidgetItem* resultItem(const std::string& text, Qt::Alignment alignment, ResultRowKind kind) {
@@ -79,12 +87,15 @@ class LeftoverRowPresses : public QObject {
 }  // namespace
 
 void TMainForm::createResultList() {
-  lvResult = new QTableWidget(0, kColumnCount);
+  lvResult = new QTableWidget(0, kColumnCount + 1);
   lvResult->setObjectName("lvResult");
   QStringList captions;
   for (const std::string& caption : resultColumns()) captions << QString::fromStdString(caption);
+  captions << QString::fromStdString(stopColumnCaption());
   lvResult->setHorizontalHeaderLabels(captions);
   for (int i = 0; i < kColumnCount; ++i) lvResult->setColumnWidth(i, kColumnLooks[static_cast<std::size_t>(i)].width);
+  lvResult->setColumnWidth(kStopColumn, kStopColumnWidth);
+  lvResult->setColumnHidden(kStopColumn, true);
   lvResult->horizontalHeader()->setStretchLastSection(false);
   lvResult->horizontalHeader()->setHighlightSections(false);
   lvResult->verticalHeader()->hide();
@@ -103,7 +114,7 @@ void TMainForm::createResultList() {
   lvResult->setPalette(palette);
   connect(lvResult, &QTableWidget::itemSelectionChanged, this, [this] { lvResultSelectItem(); });
   lvResult->viewport()->installEventFilter(
-      new LeftoverRowPresses(lvResult, [this] { return static_cast<int>(project_->blocks.size()); }));
+      new LeftoverRowPresses(lvResult, [this] { return static_cast<int>(shownContainer().blocks.size()); }));
 
   PopupMenuBlock = new QMenu(this);
   PopupMenuBlock->setObjectName("PopupMenuBlock");
@@ -120,16 +131,25 @@ void TMainForm::createResultList() {
 QTreeWidgetItem* TMainForm::rootNode() const { return treeCarton->topLevelItem(0); }
 
 QTreeWidgetItem* TMainForm::addCartonNode(const Carton& carton) {
-  auto* node = new QTreeWidgetItem(rootNode(), {QString::fromStdString(carton.displayText())});
+  auto* node = new QTreeWidgetItem(rootNode(), {QString::fromStdString(cartonCaption(carton))});
   node->setIcon(0, treePicture(carton.material + 1));
   return node;
 }
 
 void TMainForm::refreshTree(bool clearResults) {
   treeCarton->clear();
-  auto* root = new QTreeWidgetItem(treeCarton, {QString::fromStdString(project_->container.displayText())});
+  auto* root = new QTreeWidgetItem(treeCarton, {QString::fromStdString(containerCaption(project_->container))});
   root->setIcon(0, treePicture(kContainerPicture));
   for (const Carton& carton : project_->cartons) addCartonNode(carton);
+  // The container types for several containers, with their counts and costs.
+  if (!project_->fleet.empty()) {
+    auto* fleet = new QTreeWidgetItem(treeCarton, {tr("多个集装箱（%1 种）").arg(project_->fleet.size())});
+    fleet->setIcon(0, treePicture(kContainerPicture));
+    for (const ContainerType& type : project_->fleet) {
+      auto* node = new QTreeWidgetItem(fleet, {QString::fromStdString(containerTypeCaption(type))});
+      node->setIcon(0, treePicture(kContainerPicture));
+    }
+  }
   treeCarton->expandAll();
 
   scene_.clearScene();
@@ -137,15 +157,28 @@ void TMainForm::refreshTree(bool clearResults) {
   refreshView(true);
   showStatistics(1);
   if (clearResults) {
-    clearBlocks(*project_);
+    project_->result = {};
+    shownIndex_ = 0;
     refreshResults(-1);
   }
   updateTitle();
 }
 
+void TMainForm::showContainerTabs() {
+  const QSignalBlocker quiet(tabContainers);
+  const std::size_t count = project_->result.containers.size();
+  if (shownIndex_ >= count) shownIndex_ = 0;
+  while (tabContainers->count() > 0) tabContainers->removeTab(0);
+  for (std::size_t k = 0; k < count; ++k)
+    tabContainers->addTab(QString::fromStdString(loadedContainerCaption(*project_, k)));
+  tabContainers->setCurrentIndex(static_cast<int>(shownIndex_));
+  tabContainers->setVisible(project_->result.mode == PlanningMode::Fleet && count > 0);
+}
+
 void TMainForm::refreshResults(int selectIndex) {
-  refreshResultStatistics(*project_);
-  const std::vector<ResultRow> rows = resultRows(*project_);
+  showContainerTabs();
+  const std::vector<ResultRow> rows =
+      resultRows(*project_, shownContainer(), leftoverCartons(*project_, project_->result));
   {
     const QSignalBlocker quiet(lvResult);
     lvResult->clearSelection();
@@ -156,19 +189,26 @@ void TMainForm::refreshResults(int selectIndex) {
       for (int c = 0; c < kColumnCount; ++c)
         lvResult->setItem(r, c, resultItem(row.texts[static_cast<std::size_t>(c)],
                                             kColumnLooks[static_cast<std::size_t>(c)].alignment, row.kind));
+      lvResult->setItem(r, kStopColumn, resultItem(row.stop, Qt::AlignCenter, row.kind));
       lvResult->item(r, 0)->setIcon(treePicture(row.imageIndex));
     }
   }
+  showStopColumn(!project_->stops.empty());
   showPlanSteps();
-  const int totalsRow = static_cast<int>(project_->blocks.size());
-  const LoadBalance balance = loadBalance(*project_);
-  if (balance.centreKnown)
-    scene_.setGravityPoint(GravityPoint{balance.fromLeftWall, balance.aboveFloor, balance.fromInnerEnd});
-  else
-    scene_.setGravityPoint(std::nullopt);
+  const int totalsRow = static_cast<int>(shownContainer().blocks.size());
+  // The whole plan's centre until the selection shows less of it.
+  showGravityPoint(loadBalance(project_->cartons, shownContainer()),
+                   tr("■ 黑色标记：全部 %1 步所装纸箱的重心").arg(stepControl->stepCount()));
   selectResultRow(selectIndex >= 0 && selectIndex <= totalsRow ? selectIndex : totalsRow);
-  if (project_->loadedCount > 0) showStatistics(2);
+  if (resultStatistics(*project_, shownContainer()).loadedCount > 0) showStatistics(2);
   updateTitle();
+}
+
+void TMainForm::showStopColumn(bool shown) {
+  if (lvResult->isColumnHidden(kStopColumn) != shown) return;
+  lvResult->setColumnHidden(kStopColumn, !shown);
+  if (shown) lvResult->setColumnWidth(kStopColumn, kStopColumnWidth);
+  resultStretch_->apply();
 }
 
 void TMainForm::selectResultRow(int row) {
@@ -190,30 +230,49 @@ QWidget* TMainForm::createStatusLines() {
   auto* layout = new QVBoxLayout(lines);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  StatusWeight = new QLabel(lines);
+  StatusWeight = new ElidedLabel(lines);
   StatusWeight->setObjectName("StatusWeight");
-  StatusCentre = new QLabel(lines);
+  StatusFleet = new ElidedLabel(lines);
+  StatusFleet->setObjectName("StatusFleet");
+  StatusCentre = new ElidedLabel(lines);
   StatusCentre->setObjectName("StatusCentre");
-  for (QLabel* line : {StatusText, StatusWeight, StatusCentre}) layout->addWidget(line);
+  StatusAxles = new QLabel(lines);
+  StatusAxles->setObjectName("StatusAxles");
+  for (QLabel* line : {StatusText, StatusWeight, StatusCentre, StatusAxles, StatusFleet}) layout->addWidget(line);
+  StatusFleet->hide();
   StatusWeight->hide();
   StatusCentre->hide();
+  StatusAxles->hide();
   return lines;
 }
 
 void TMainForm::showStatistics(int mode) {
   // The result's statistics name the cartons it left behind, in red.
-  const std::string leftovers = mode == 2 ? leftoverStatusText(leftoverCartons(*project_)) : std::string();
+  const std::string leftovers =
+      mode == 2 ? leftoverStatusText(leftoverCartons(*project_, project_->result)) : std::string();
   const bool red = (mode == 1 && cartonVolumeExceedsContainer(*project_)) || !leftovers.empty();
-  std::string shown = statisticsText(*project_, mode);
+  std::string shown = statisticsText(*project_, shownContainer(), mode);
   if (!leftovers.empty()) shown += "    " + leftovers;
   // The weight and the balance of a result, each on a line of its own below.
-  const LoadBalance balance = loadBalance(*project_);
+  const LoadBalance balance = loadBalance(project_->cartons, shownContainer());
   const std::string weight = mode == 2 ? loadedWeightText(balance) : std::string();
   const std::string centre = mode == 2 ? centreOfGravityText(balance) : std::string();
   StatusWeight->setText(QString::fromStdString(weight));
   StatusWeight->setVisible(!weight.empty());
   StatusCentre->setText(QString::fromStdString(centre));
   StatusCentre->setVisible(!centre.empty());
+  const std::optional<AxleLoads> axles = mode == 2 ? axleLoads(*project_, shownContainer()) : std::nullopt;
+  const std::string axleLine = axles ? axleLoadText(*axles, *project_) : std::string();
+  StatusAxles->setText(QString::fromStdString(axleLine));
+  StatusAxles->setVisible(!axleLine.empty());
+  QPalette axlePalette = StatusAxles->palette();
+  axlePalette.setColor(QPalette::WindowText, axles && axles->worstOverload() ? QColor(Qt::red)
+                                                                             : QApplication::palette().color(QPalette::ButtonText));
+  StatusAxles->setPalette(axlePalette);
+  // Several containers: the containers by type, the cost and the bound.
+  const std::string fleet = mode == 2 ? fleetSummaryText(*project_) : std::string();
+  StatusFleet->setText(QString::fromStdString(fleet));
+  StatusFleet->setVisible(!fleet.empty());
   const QString text = QString::fromStdString(shown);
   QPalette palette = StatusText->palette();
   palette.setColor(QPalette::WindowText, red ? QColor(Qt::red) : QApplication::palette().color(QPalette::ButtonText));
@@ -222,10 +281,11 @@ void TMainForm::showStatistics(int mode) {
 }
 
 void TMainForm::lvResultSelectItem() {
-  const int totalsRow = static_cast<int>(project_->blocks.size());
+  const int totalsRow = static_cast<int>(shownContainer().blocks.size());
   const std::vector<int> selected = selectedResultRows();
   if (selected.empty()) {
     scene_.clearScene();
+    showGravityPoint(LoadBalance{}, {});
     refreshView(false);
     return;
   }
@@ -236,3 +296,11 @@ void TMainForm::lvResultSelectItem() {
 void TMainForm::PopupMenuBlockPopup() { mnuFillCompletely->setEnabled(canFillSelection(*project_, selectedResultRows())); }
 
 void TMainForm::refreshView(bool resetCamera) { ::refreshView(*boxViewer, resetCamera); }
+
+const LoadedContainer& TMainForm::shownContainer() const {
+  const std::vector<LoadedContainer>& loaded = project_->result.containers;
+  if (!loaded.empty()) return loaded[shownIndex_ < loaded.size() ? shownIndex_ : 0];
+  noResult_.container = project_->container;
+  noResult_.blocks.clear();
+  return noResult_;
+}

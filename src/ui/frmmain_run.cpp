@@ -2,17 +2,30 @@
 
 #include <QApplication>
 
+#include <QStatusBar>
+
 #include "commands/calculate.h"
+#include "commands/confirmations.h"
 #include "commands/exportfolder.h"
 #include "commands/fillblocks.h"
 #include "commands/leftovers.h"
+#include "commands/resultcheck.h"
 #include "commands/runcheck.h"
+#include "commands/runexplanations.h"
 #include "export/exportplan.h"
+#include "export/fleetexport.h"
 #include "platform/opener.h"
 #include "export/installpaths.h"
 #include "ui/doing.h"
 #include "ui/frmmain.h"
 #include "ui/qtext.h"
+
+namespace {
+
+// How long the status bar says where the plan was exported.
+constexpr int kExportedStatusMilliseconds = 30000;
+
+}  // namespace
 
 void TMainForm::tbRunClick() {
   CalculationRequest request = calculationRequest(*project_, *settings_);
@@ -22,16 +35,37 @@ void TMainForm::tbRunClick() {
     const PreRunCheck check = checkBeforeRun(*project_);
     if (check == PreRunCheck::NoCartons) refreshResults(-1);
     if (isRefusal(check)) {
-      if (!isTooMuchCargo(check)) {
+      if (!offersLoadMax(check)) {
         messages_->information(qs(preRunMessage(check)));
         return;
       }
-      // More cartons than fit: as many as fit may be loaded instead, for this run only.
-      if (!messages_->question(qs(planAgainQuestion(preRunMessage(check))))) return;
+      // More cartons than fit, or rules loading by sets does not keep: as many as fit may
+      // be loaded instead, for this run only. Past the volume or weight, the numbers below
+      // the message say by how much.
+      std::string message = preRunMessage(check, *project_);
+      if (check != PreRunCheck::RulesNotKept) {
+        message += '\n';
+        message += cargoAgainstContainerText(*project_);
+      }
+      if (!messages_->question(qs(planAgainQuestion(message)))) return;
       request.planningMode = PlanningMode::LoadMax;
-    } else if (isQuestion(check) && !messages_->question(qs(preRunMessage(check)))) {
-      return;
+    } else if (isQuestion(check)) {
+      // Below a question about sets, what a set is and what the run will load.
+      std::string question = preRunMessage(check);
+      if (check == PreRunCheck::AskUnderHalf) {
+        question += "\n\n";
+        question += setsMeaningText(*project_);
+      }
+      if (!messages_->question(qs(question))) return;
     }
+  }
+  // Rules the load-max or several-containers planner does not keep stop the run before it starts.
+  const std::string refusal = request.planningMode == PlanningMode::LoadMax ? loadMaxRulesMessage(*project_)
+                              : request.planningMode == PlanningMode::Fleet ? fleetRulesMessage(*project_)
+                                                                             : std::string();
+  if (!refusal.empty()) {
+    messages_->information(qs(refusal));
+    return;
   }
 
   for (;;) {
@@ -56,9 +90,14 @@ bool TMainForm::runFinished(const CalculationRequest& request, const Calculation
     return false;
   }
   applyReport(report, *project_);
-  resultMode_ = request.planningMode;
   if (report.status == CalculationStatus::Cancelled) {
     refreshTree(true);
+    return false;
+  }
+  // A plan is shown only when the checker finds it within every rule.
+  if (const std::string broken = resultViolations(*project_); !broken.empty()) {
+    refreshTree(true);
+    messages_->information(qs(brokenPlanMessage(broken)));
     return false;
   }
   refreshResults(-1);
@@ -66,7 +105,11 @@ bool TMainForm::runFinished(const CalculationRequest& request, const Calculation
   // After the sets planner, what it could not load may still fit loaded freely.
   const bool offerLoadMax = request.planningMode == PlanningMode::Sets;
   std::string message = report.message;
-  if (report.status == CalculationStatus::Loaded) message = leftoverMessage(leftoverCartons(*project_));
+  if (report.status == CalculationStatus::Loaded) message = leftoverMessage(leftoverCartons(*project_, project_->result));
+  if (report.status == CalculationStatus::NothingLoaded) {
+    message += '\n';
+    message += cargoAgainstContainerText(*project_);
+  }
   const bool cartonsLeft = report.status == CalculationStatus::Loaded || report.status == CalculationStatus::NothingLoaded;
   if (message.empty()) return false;
   if (offerLoadMax && cartonsLeft) return messages_->question(qs(planAgainQuestion(message)));
@@ -75,8 +118,12 @@ bool TMainForm::runFinished(const CalculationRequest& request, const Calculation
 }
 
 void TMainForm::tbFillClick() {
-  if (resultMode_ == PlanningMode::LoadMax && project_->loadedCount > 0) {
+  if (project_->result.mode == PlanningMode::LoadMax && !project_->result.empty()) {
     messages_->information(qs(loadMaxFillMessage()));
+    return;
+  }
+  if (project_->result.mode == PlanningMode::Fleet && !project_->result.empty()) {
+    messages_->information(qs(fleetFillMessage()));
     return;
   }
   const std::vector<int> selected = selectedResultRows();
@@ -96,13 +143,17 @@ void TMainForm::tbFillClick() {
     refreshResults(-1);
   } else {
     messages_->information(qs(fillMessage(decision)));
+    return;
   }
+  // The fill checks no weight: say so when the filled plan breaks a rule.
+  if (const std::string broken = resultViolations(*project_); !broken.empty())
+    messages_->information(qs(filledPlanMessage(broken)));
 }
 
 void TMainForm::mnuFillCompletelyClick() { tbFillClick(); }
 
 void TMainForm::tbExportClick() {
-  if (project_->loadedCount == 0) {
+  if (project_->result.empty()) {
     messages_->information(qs(nothingToExportMessage()));
     return;
   }
@@ -113,6 +164,17 @@ void TMainForm::tbExportClick() {
     return;
   }
   exportFolder_ = folder;
+  if (project_->result.mode == PlanningMode::Fleet) {
+    // One plan per container and the index of them all.
+    const FleetExportResult done =
+        exportFleetPlans(*project_, programFolder(), std8(folder), planTemplatePath(), drawingLibraryPath());
+    if (done.result != kExportDone) {
+      messages_->information(qs(exportFailedText(done.failureMessage, done.failureReason)));
+      return;
+    }
+    if (!openDocument(done.indexFile)) messages_->information(qs(planNotOpenedMessage(done.indexFile)));
+    return;
+  }
   ExportPlan plan(*project_, programFolder(), std8(folder));
   plan.templateFile = planTemplatePath();
   plan.libraryFile = drawingLibraryPath();
@@ -120,5 +182,11 @@ void TMainForm::tbExportClick() {
     messages_->information(qs(exportFailedText(plan.failureMessage(), plan.failureReason())));
     return;
   }
-  if (!openDocument(plan.htmlFile)) messages_->information(qs(planNotOpenedMessage(plan.htmlFile)));
+  // Where the plan went, shown or not, with the way to its folder.
+  sbStatus->showMessage(qs(planExportedStatus(plan.htmlFile)), kExportedStatusMilliseconds);
+  const bool shown = openDocument(plan.htmlFile);
+  const std::string text = shown ? planExportedMessage(plan.htmlFile) : planNotOpenedMessage(plan.htmlFile);
+  if (messages_->informationWithAction(qs(text), tr("打开文件夹")) &&
+      !openDocumentWith({}, fileAssociationOpener(), plan.pictureFolder()))
+    messages_->information(qs(folderNotOpenedMessage(plan.pictureFolder())));
 }

@@ -79,6 +79,11 @@ TOptionForm::TOptionForm(FormHost& host, TContainerPropForm& containerForm, QWid
   connect(pcOptions, &QTabWidget::currentChanged, this, &TOptionForm::PageControl1Change);
   connect(lvContainers, &QTreeWidget::itemSelectionChanged, this, &TOptionForm::lvContainersSelectItem);
   connect(lvContainers, &QTreeWidget::itemDoubleClicked, this, &TOptionForm::lvContainersDblClick);
+  connect(lvContainers, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int column) {
+    if (column != 1) return;
+    workingList.setInFleet(static_cast<std::size_t>(lvContainers->indexOfTopLevelItem(item)),
+                           item->checkState(1) == Qt::Checked);
+  });
   connect(btnAdd, &QPushButton::clicked, this, &TOptionForm::btnAddClick);
   connect(btnMod, &QPushButton::clicked, this, &TOptionForm::btnModClick);
   connect(btnDel, &QPushButton::clicked, this, &TOptionForm::btnDelClick);
@@ -93,10 +98,11 @@ QWidget* TOptionForm::buildContainerPage() {
   SheetContainer->setObjectName(QStringLiteral("SheetContainer"));
   lvContainers = new QTreeWidget(SheetContainer);
   lvContainers->setObjectName(QStringLiteral("lvContainers"));
-  lvContainers->setHeaderLabels({QString(), tr("名称"), tr("长"), tr("宽"), tr("高"), tr("最大容重")});
+  lvContainers->setHeaderLabels(
+      {QString(), tr("名称"), tr("长"), tr("宽"), tr("高"), tr("最大容重"), tr("费用"), tr("可用数量")});
   lvContainers->header()->setMinimumSectionSize(8);  // room for the narrow marker column
-  const int widths[] = {20, 100, 70, 60, 60, 100};
-  for (int column = 0; column < 6; ++column) lvContainers->setColumnWidth(column, widths[column]);
+  const int widths[] = {20, 100, 70, 60, 60, 100, 60, 70};
+  for (int column = 0; column < 8; ++column) lvContainers->setColumnWidth(column, widths[column]);
   lvContainers->header()->setStretchLastSection(false);
   lvContainers->header()->setSectionsMovable(false);
   lvContainers->setRootIsDecorated(false);
@@ -106,7 +112,8 @@ QWidget* TOptionForm::buildContainerPage() {
   lvContainers->setSelectionBehavior(QAbstractItemView::SelectRows);
   lvContainers->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lvContainers->setTextElideMode(Qt::ElideNone);  // the marker digit stays out of sight
-  lvContainers->setMinimumSize(20 + 100 + 70 + 60 + 60 + 100 + 24, 220);
+  lvContainers->setMinimumSize(20 + 100 + 70 + 60 + 60 + 100 + 60 + 70 + 24, 220);
+  lvContainers->setToolTip(tr("勾选名称：用作多个集装箱装载时的集装箱种类"));
 
   btnAdd = button(tr("增加(&A)..."), "btnAdd", SheetContainer);
   btnMod = button(tr("修改(&M)..."), "btnMod", SheetContainer);
@@ -196,11 +203,31 @@ QWidget* TOptionForm::buildPlanningPage() {
   rbSets->setObjectName(QStringLiteral("rbSets"));
   rbLoadMax = new QRadioButton(tr("尽量多装"), modeGroup);
   rbLoadMax->setObjectName(QStringLiteral("rbLoadMax"));
+  rbFleet = new QRadioButton(tr("多个集装箱"), modeGroup);
+  rbFleet->setObjectName(QStringLiteral("rbFleet"));
+  cbFleetGoal = new QComboBox(modeGroup);
+  cbFleetGoal->setObjectName(QStringLiteral("cbFleetGoal"));
+  cbFleetGoal->addItem(tr("全部装完、费用最低"));
+  cbFleetGoal->addItem(tr("只用现有集装箱"));
+  txtFleetTimeLimit = new QLineEdit(modeGroup);
+  txtFleetTimeLimit->setObjectName(QStringLiteral("txtFleetTimeLimit"));
+  txtFleetTimeLimit->setFixedWidth(60);
+  acceptDecimalKeysOnly(txtFleetTimeLimit);
+  auto* fleetRow = new QHBoxLayout;
+  fleetRow->addWidget(rbFleet);
+  fleetRow->addWidget(cbFleetGoal);
+  fleetRow->addWidget(new QLabel(tr("计算时限(秒)"), modeGroup));
+  fleetRow->addWidget(txtFleetTimeLimit);
+  fleetRow->addStretch();
   auto* modes = new QVBoxLayout(modeGroup);
   modes->addWidget(rbSets);
   modes->addWidget(new QLabel(tr("　　按输入的纸箱数量成套装载，可装多套时按套数计算。"), modeGroup));
   modes->addWidget(rbLoadMax);
   modes->addWidget(new QLabel(tr("　　在集装箱和最大载重允许的范围内装入尽量多的纸箱，\n并列出未能装入的纸箱。"),
+                              modeGroup));
+  modes->addLayout(fleetRow);
+  modes->addWidget(new QLabel(tr("　　用“集装箱”页中勾选的集装箱种类（未勾选时用当前集装箱）装载全部纸箱，\n"
+                                 "费用最低；或只用各种集装箱的可用数量，装入尽量多的纸箱。"),
                               modeGroup));
 
   auto* loadMaxGroup = new QGroupBox(tr("尽量多装"), SheetPlanning);
@@ -247,7 +274,7 @@ void TOptionForm::showSettings(const Settings& settings) {
   const OptionEntry shown = optionEntryOf(settings);
   showSpacings(shown);
   showPlanning(shown);
-  workingList.load(settings.containers, host_.project().container);
+  workingList.load(settings.containers, host_.project().container, host_.project().fleet);
   showLibrary();
 }
 
@@ -271,7 +298,10 @@ void TOptionForm::showSpacings(const OptionEntry& e) {
 }
 
 void TOptionForm::showPlanning(const OptionEntry& e) {
-  (e.planningMode == PlanningMode::LoadMax ? rbLoadMax : rbSets)->setChecked(true);
+  (e.planningMode == PlanningMode::LoadMax ? rbLoadMax : e.planningMode == PlanningMode::Fleet ? rbFleet : rbSets)
+      ->setChecked(true);
+  cbFleetGoal->setCurrentIndex(e.fleetGoal == FleetGoal::FixedFleet ? 1 : 0);
+  txtFleetTimeLimit->setText(qs(e.fleetTimeLimit));
   txtTimeLimit->setText(qs(e.loadMaxTimeLimit));
   txtSupportPercent->setText(qs(e.supportPercent));
 }
@@ -283,7 +313,9 @@ void TOptionForm::showLibrary() {
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const ContainerRow& r = rows[i];
     auto* item = new QTreeWidgetItem(lvContainers, {qs(rowMarker(i)), qs(r.name), qs(r.length), qs(r.width),
-                                                    qs(r.height), qs(r.maxWeight)});
+                                                    qs(r.height), qs(r.maxWeight), qs(r.cost), qs(r.available)});
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(1, workingList.inFleet(i) ? Qt::Checked : Qt::Unchecked);
     if (workingList.selected() == i) {
       item->setSelected(true);
       lvContainers->setCurrentItem(item);
@@ -338,13 +370,19 @@ void TOptionForm::btnSetDefaultClick() {
 }
 
 OptionEntry TOptionForm::entry() const {
-  return {std8(txtSpacingL->text()),
-          std8(txtSpacingW->text()),
-          std8(txtSpacingH->text()),
-          std8(txtMaxBlockNum->text()),
-          rbLoadMax->isChecked() ? PlanningMode::LoadMax : PlanningMode::Sets,
-          std8(txtTimeLimit->text()),
-          std8(txtSupportPercent->text())};
+  OptionEntry e;
+  e.spacingL = std8(txtSpacingL->text());
+  e.spacingW = std8(txtSpacingW->text());
+  e.spacingH = std8(txtSpacingH->text());
+  e.maxBlockNum = std8(txtMaxBlockNum->text());
+  e.planningMode = rbLoadMax->isChecked() ? PlanningMode::LoadMax
+                   : rbFleet->isChecked() ? PlanningMode::Fleet
+                                          : PlanningMode::Sets;
+  e.loadMaxTimeLimit = std8(txtTimeLimit->text());
+  e.supportPercent = std8(txtSupportPercent->text());
+  e.fleetGoal = cbFleetGoal->currentIndex() == 1 ? FleetGoal::FixedFleet : FleetGoal::Cheapest;
+  e.fleetTimeLimit = std8(txtFleetTimeLimit->text());
+  return e;
 }
 
 void TOptionForm::btnOKClick() {

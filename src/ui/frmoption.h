@@ -1,8 +1,9 @@
 #pragma once
 // The options dialog "选项": the container library, from which the project's container
-// is chosen, the loading settings (gaps between cartons, block limit), the planner
-// (按套装载 or 尽量多装, with the load-max time limit and support) and the language of the
-// next start. Every edit
+// is chosen (and, ticked, the container types for several containers, with their costs
+// and counts), the loading settings (gaps between cartons, block limit), the planner
+// (按套装载, 尽量多装 with its time limit and support, or 多个集装箱 with its goal and time
+// limit) and the language of the next start. Every edit
 // is made on a working copy; OK applies them all at once, Cancel none.
 
 #include <QDialog>
@@ -90,6 +91,9 @@ class TOptionForm : public QDialog {
   UpDown* UpDownMaxBlockNum = nullptr;
   QRadioButton* rbSets = nullptr;     // 按套装载
   QRadioButton* rbLoadMax = nullptr;  // 尽量多装
+  QRadioButton* rbFleet = nullptr;    // 多个集装箱
+  QComboBox* cbFleetGoal = nullptr;   // 全部装完、费用最低 / 只用现有集装箱
+  QLineEdit* txtFleetTimeLimit = nullptr;
   QLineEdit* txtTimeLimit = nullptr;
   QLineEdit* txtSupportPercent = nullptr;
   QPushButton* btnDefaults = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/messages.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 const char* const kCaption = "Cargolyx";
@@ -28,4 +29,12 @@ SaveChoice QtMessageBoxes::askToSave(const QString& text) {
     default:
       return SaveChoice::Cancel;
   }
+}
+
+bool QtMessageBoxes::informationWithAction(const QString& text, const QString& action) {
+  QMessageBox box(QMessageBox::Information, kCaption, text, QMessageBox::Ok, parent_);
+  QPushButton* step = box.addButton(action, QMessageBox::ActionRole);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.exec();
+  return box.clickedButton() == step;
 }

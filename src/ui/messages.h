@@ -20,6 +20,9 @@ class MessageBoxes {
   virtual bool question(const QString& text) = 0;
   // The text, the warning icon, Save, Discard and Cancel (Escape).
   virtual SaveChoice askToSave(const QString& text) = 0;
+  // An information box with a button for a further step beside OK ("打开文件夹"): true
+  // when that button was chosen.
+  virtual bool informationWithAction(const QString& text, const QString& action) = 0;
 };
 
 // Modal QMessageBox windows with the caption "Cargolyx".
@@ -29,6 +32,7 @@ class QtMessageBoxes : public MessageBoxes {
   void information(const QString& text) override;
   bool question(const QString& text) override;
   SaveChoice askToSave(const QString& text) override;
+  bool informationWithAction(const QString& text, const QString& action) override;
 
  private:
   QWidget* parent_;
@@ -53,7 +57,18 @@ class RecordingMessageBoxes : public MessageBoxes {
     return answer;
   }
 
+  bool informationWithAction(const QString& text, const QString& action) override {
+    shown.append(text);
+    actions.append(action);
+    if (actionAnswers.empty()) return false;
+    const bool answer = actionAnswers.front();
+    actionAnswers.pop_front();
+    return answer;
+  }
+
   QStringList shown;          // every text, information and question alike, in order
+  QStringList actions;        // the further steps offered beside OK, in order
   std::deque<bool> answers;   // the answers to the coming questions
+  std::deque<bool> actionAnswers;  // whether the coming further steps are chosen (not when empty)
   std::deque<SaveChoice> saveAnswers;  // the answers to the coming save questions (Cancel when empty)
 };

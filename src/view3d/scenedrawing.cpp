@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/orientation.h"
 #include "view3d/coveredfaces.h"
 
 #include "view3d/gravitymarker.h"
@@ -16,25 +17,20 @@ namespace {
 constexpr float kFrameLineWidth = 1.5f;
 constexpr float kCartonLineWidth = 1.0f;
 
-// Shades of the faces perpendicular to x, y and z for each orientation code.
-constexpr std::array<std::array<int, 3>, 6> kFaceShades{{
-    {kShadeMiddle, kShadeDark, kShadeLight},  // 0: W, L, H along x, y, z
-    {kShadeLight, kShadeMiddle, kShadeDark},  // 1: H, W, L
-    {kShadeDark, kShadeLight, kShadeMiddle},  // 2: L, H, W
-    {kShadeMiddle, kShadeLight, kShadeDark},  // 3: W, H, L
-    {kShadeLight, kShadeDark, kShadeMiddle},  // 4: H, L, W
-    {kShadeDark, kShadeMiddle, kShadeLight},  // 5: L, W, H
-}};
-
-bool knownOrientation(std::int32_t orientation) {
-  return orientation >= 0 && orientation < static_cast<std::int32_t>(kFaceShades.size());
+// A face perpendicular to an axis is shaded by the carton edge along that axis, so each
+// face of a carton keeps its shade whichever way the carton is turned.
+int shadeOfFaceAcross(Edge edge) {
+  return edge == Edge::Length ? kShadeDark : edge == Edge::Width ? kShadeMiddle : kShadeLight;
 }
+
+bool knownOrientation(std::int32_t orientation) { return isOrientationCode(orientation); }
 
 }  // namespace
 
 int faceShade(std::int32_t orientation, FaceAxis axis) {
   if (!knownOrientation(orientation)) return kShadeDark;
-  return kFaceShades[static_cast<std::size_t>(orientation)][static_cast<std::size_t>(axis)];
+  const OrientationEdges& e = kOrientationEdges[static_cast<std::size_t>(orientation)];
+  return shadeOfFaceAcross(axis == FaceAxis::X ? e.alongX : axis == FaceAxis::Y ? e.alongY : e.alongZ);
 }
 
 namespace {

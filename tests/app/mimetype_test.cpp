@@ -55,6 +55,16 @@ TEST_F(MimeDataFolder, knowsAProjectByItsMagicNotByItsName) {
   EXPECT_EQ(db.mimeTypeForFile("plan.pak", QMimeDatabase::MatchExtension).name(), "application/x-pak");
 }
 
+TEST_F(MimeDataFolder, knowsAFormatTwoProjectByItsFirstMember) {
+  QMimeDatabase db;
+  const QByteArray project = "{\n \"cargolyxProject\": 2,\n \"requires\": []}\n";
+  EXPECT_EQ(db.mimeTypeForFile(writeFile("plan.clyx", project)).name(), "application/x-cargolyx-project-2");
+  EXPECT_EQ(db.mimeTypeForFile(writeFile("plan.bin", project)).name(), "application/x-cargolyx-project-2")
+      << "the content decides";
+  EXPECT_EQ(db.mimeTypeForFile(writeFile("other.json", "{\"name\": \"cargolyxProject\"}")).name(), "application/json");
+  EXPECT_EQ(db.mimeTypeForFile("plan.clyx", QMimeDatabase::MatchExtension).name(), "application/x-cargolyx-project-2");
+}
+
 TEST_F(MimeDataFolder, describesTheTypeWithTheProgramIcon) {
   const QMimeType type = QMimeDatabase().mimeTypeForName(kProjectType);
   ASSERT_TRUE(type.isValid());

@@ -54,7 +54,7 @@ bool isGrey(Rgb8 c) { return std::abs(c.r - c.g) < 8 && std::abs(c.g - c.b) < 8 
 
 }  // namespace
 
-TEST_F(BoxpicLibrary, exportsOnlyItsTwoEntryPoints) {
+TEST_F(BoxpicLibrary, exportsOnlyItsEntryPoints) {
   // The C++ insides are hidden: not even the picture functions can be looked up.
   EXPECT_EQ(dlsym(handle_, "_ZN6boxpic11unpackColorEi"), nullptr);  // boxpic::unpackColor(int)
   EXPECT_EQ(dlsym(handle_, "_ZN6boxpic9sideLabelB5cxx11Eiib"), nullptr);

@@ -10,16 +10,19 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <optional>
+#include <regex>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "chromium.h"
-#include "cli/cli.h"
+#include "cli/options.h"
+#include "clijson.h"
 #include "clirunner.h"
 #include "model/fillscheme.h"
 #include "model/gbk.h"
@@ -73,19 +76,20 @@ TEST_P(ExportExample, writesTheDocumentAndAPictureOfEveryCartonAndBlock) {
   EXPECT_EQ(lastLine(r.out), document);
   EXPECT_NE(r.out.find("总箱数：" + std::to_string(jsonInteger(plan.out, "loadedCount"))), std::string::npos);
 
-  const auto text = gbkToUtf8(slurp(document));
-  ASSERT_TRUE(text) << "the document is GBK";
-  EXPECT_EQ(occurrences(*text, "<img src='carton"), static_cast<int>(loaded.cartons.size()));
-  EXPECT_EQ(occurrences(*text, "<img src='block"), blocks);
-  EXPECT_EQ(occurrences(*text, "块  所用纸箱："), blocks);
-  EXPECT_NE(text->find("总箱数：" + std::to_string(jsonInteger(plan.out, "loadedCount"))), std::string::npos);
+  const std::string text = slurp(document);
+  EXPECT_NE(text.find("<meta charset=\"utf-8\">"), std::string::npos);
+  EXPECT_EQ(occurrences(text, "<img src='carton"), static_cast<int>(loaded.cartons.size()));
+  EXPECT_EQ(occurrences(text, "<img class='stepPicture' src='block"), blocks);
+  EXPECT_EQ(occurrences(text, " 步（共 " + std::to_string(blocks) + " 步）："), blocks);
+
+  EXPECT_NE(text.find("总箱数：" + std::to_string(jsonInteger(plan.out, "loadedCount"))), std::string::npos);
   for (std::size_t i = 0; i < loaded.cartons.size(); ++i) {
     const std::string picture = folder.path() + "/carton" + std::to_string(i) + ".PNG";
     EXPECT_EQ(readPngSize(picture), (PngSize{200, 200})) << picture;
   }
   for (int i = 0; i < blocks; ++i) {
     const std::string picture = folder.path() + "/block" + std::to_string(i) + ".PNG";
-    EXPECT_EQ(readPngSize(picture), (PngSize{600, 350})) << picture;
+    EXPECT_EQ(readPngSize(picture), (PngSize{600, 640})) << picture;
   }
   EXPECT_FALSE(std::filesystem::exists(folder.path() + "/block" + std::to_string(blocks) + ".PNG"));
 }
@@ -98,16 +102,94 @@ TEST(CliExport, theDemoPlanShowsInABrowser) {
   const CliResult r = runCli({"export", example("demo.pak"), "--dir", folder.path() + "/plan"});
   ASSERT_EQ(r.status, kExitLoaded) << r.err;
   const std::string dom = chromiumDom(folder.path() + "/plan/packplan.htm", folder.path() + "/profile");
-  EXPECT_NE(dom.find("纸箱1:  L=600 W=400 H=300 数量：850"), std::string::npos) << dom;
+  EXPECT_NE(dom.find("<td>纸箱1</td><td>600×400×300 mm</td>"), std::string::npos) << dom;
+  EXPECT_NE(dom.find("<td>850</td><td>850</td><td>0</td>"), std::string::npos) << "entered, loaded, left";
   EXPECT_EQ(occurrences(dom, "<img src=\"carton"), 1);
-  EXPECT_EQ(occurrences(dom, "<img src=\"block"), 2);
-  EXPECT_NE(dom.find("第1块  所用纸箱：纸箱1<br>放置方向：L-W面朝门，W-H面朝上<br>顶点坐标：0,0,0<br>码放方式：5×4×39"
-                     "<br>码放数量：780<br>"),
-            std::string::npos);
-  EXPECT_NE(dom.find("第2块  所用纸箱：纸箱1<br>放置方向：W-H面朝门，L-H面朝上<br>顶点坐标：2000,0,0<br>码放方式：1×6×19"
-                     "<br>码放数量：70 (注：本区域可容纳114个纸箱（见图），实际无需放满）<br>"),
-            std::string::npos);
+  EXPECT_EQ(occurrences(dom, "<img class=\"stepPicture\" src=\"block"), 2);
+  EXPECT_NE(dom.find("第 1 步（共 2 步）：纸箱1 × 780 箱"), std::string::npos);
+  EXPECT_NE(dom.find("距里端 0 mm，距左壁 0 mm，离地 0 mm"), std::string::npos);
+  EXPECT_NE(dom.find("第 2 步（共 2 步）：纸箱1 × 70 箱"), std::string::npos);
+  EXPECT_NE(dom.find("距里端 0 mm，距左壁 2000 mm，离地 0 mm"), std::string::npos);
+  EXPECT_NE(dom.find("= 114 个位置，装 70 箱，44 个位置空着"), std::string::npos);
   EXPECT_EQ(occurrences(dom, "总箱数：850 总体积：61.20立方米 填充率：92.04% 净装箱率：92.04%"), 2);
+}
+
+// Pixels of a step picture in a carton's colour, pale or not: neither white nor grey.
+int colouredPixels(const std::string& picture) {
+  const auto image = PngImage::load(picture);
+  if (!image) return -1;
+  return image->count([](Rgb8 c) { return std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}) > 30; });
+}
+
+TEST(CliExport, inEnglishTheMaxPlanOfTheMixedExampleBuildsUpStepByStepAndCountsWhatItLoads) {
+  ASSERT_FALSE(chromiumPath().empty()) << "Chromium is missing: scripts/bootstrap installs it";
+  ScratchFolder folder;
+  const CliResult plan = runCli({"--lang", "en", "plan", example("mixed.pak"), "--mode", "max", "--json"});
+  ASSERT_EQ(plan.status, kExitLoaded) << plan.err;
+  const CliResult r = runCli({"--lang", "en", "export", example("mixed.pak"), "--mode", "max", "--dir", folder.path()});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  const std::string dom = chromiumDom(folder.path() + "/packplan.htm", folder.path() + "/profile");
+  ASSERT_FALSE(dom.empty());
+  EXPECT_NE(dom.find("<h1>Loading plan</h1>"), std::string::npos) << dom;
+
+  // The legend: entered, loaded (as the plan's blocks hold them) and left of every type.
+  FillScheme project;
+  ASSERT_TRUE(loadProjectFile(example("mixed.pak"), project));
+  const Json json = parsedJson(plan.out);
+  std::map<int, int> loaded;
+  for (const Json& block : json["blocks"]) loaded[block["cartonIndex"].get<int>()] += block["count"].get<int>();
+  for (std::size_t i = 0; i < project.cartons.size(); ++i) {
+    const Carton& c = project.cartons[i];
+    const int n = loaded[static_cast<int>(i)];
+    const std::string cells = "<td>" + std::to_string(c.count) + "</td><td>" + std::to_string(n) + "</td><td>" +
+                              std::to_string(c.count - n) + "</td></tr>";
+    const std::size_t row = dom.find("<td>" + c.name + "</td>");
+    ASSERT_NE(row, std::string::npos) << c.name;
+    EXPECT_EQ(dom.find(cells, row), dom.find("</td></tr>", row) - (cells.size() - 10)) << c.name << ": " << cells;
+  }
+
+  // No Chinese but the project's own names.
+  std::string english = dom;
+  std::vector<std::string> names = {project.container.name};
+  for (const Carton& c : project.cartons) names.push_back(c.name);
+  for (const std::string& name : names)
+    for (auto at = english.find(name); at != std::string::npos; at = english.find(name)) english.erase(at, name.size());
+  for (std::size_t i = 0; i < english.size(); ++i)
+    ASSERT_LT(static_cast<unsigned char>(english[i]), 0xE3) << english.substr(i > 80 ? i - 80 : 0, 160);
+
+  // A step per block, and the steps build up: the last step's picture holds every carton,
+  // the first only its own.
+  const int steps = occurrences(dom, "<img class=\"stepPicture\"");
+  EXPECT_EQ(steps, static_cast<int>(json["blocks"].size()));
+  ASSERT_GT(steps, 1);
+  EXPECT_GT(colouredPixels(folder.path() + "/block" + std::to_string(steps - 1) + ".PNG"),
+            colouredPixels(folder.path() + "/block0.PNG"));
+}
+
+TEST(CliExport, severalContainersGiveAPlanEachUnderAnIndexThatCountsEveryCarton) {
+  ASSERT_FALSE(chromiumPath().empty()) << "Chromium is missing: scripts/bootstrap installs it";
+  ScratchFolder folder;
+  const CliResult r = runCli({"--lang", "en", "export", example("shipment.clyx"), "--mode", "fleet", "--time-limit",
+                              "1", "--dir", folder.path() + "/plans"});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  const std::string index = chromiumDom(folder.path() + "/plans/index.htm", folder.path() + "/profile");
+  EXPECT_NE(index.find("<h1>Loading plan: several containers</h1>"), std::string::npos) << index;
+  EXPECT_EQ(index.find("Cartons not loaded"), std::string::npos) << index;
+
+  // A row per container linking its own plan, whose loaded count it repeats.
+  const std::regex row("<a href=\"(container[0-9]+/packplan.htm)\">([0-9]+)</a></td><td[^>]*>[^<]+</td><td>([0-9]+)</td>");
+  int containers = 0;
+  int cartons = 0;
+  for (auto it = std::sregex_iterator(index.begin(), index.end(), row); it != std::sregex_iterator(); ++it) {
+    ++containers;
+    EXPECT_EQ((*it)[2].str(), std::to_string(containers));
+    const std::string plan = slurp(folder.path() + "/plans/" + (*it)[1].str());
+    ASSERT_FALSE(plan.empty()) << (*it)[1].str();
+    EXPECT_NE(plan.find("Cartons: " + (*it)[3].str() + " "), std::string::npos) << (*it)[1].str();
+    cartons += std::stoi((*it)[3].str());
+  }
+  EXPECT_GE(containers, 3);
+  EXPECT_EQ(cartons, 150 + 120 + 500 + 60);
 }
 
 // Sets an environment variable for the programs this test starts, and puts it back after.
@@ -138,7 +220,7 @@ TEST(CliExport, writesIntoCargolyxInTheDocumentsByDefaultNeverTheProgramFolder) 
     const CliResult r = runCli({"export", example("demo.pak")});
     ASSERT_EQ(r.status, kExitLoaded) << r.err;
     EXPECT_EQ(lastLine(r.out), documents + "/Cargolyx/packplan.htm");
-    EXPECT_EQ(readPngSize(documents + "/Cargolyx/block1.PNG"), (PngSize{600, 350}));
+    EXPECT_EQ(readPngSize(documents + "/Cargolyx/block1.PNG"), (PngSize{600, 640}));
   }
   // Without the variable: the desktop's user-dirs.dirs, else Documents in the home folder.
   ScopedEnvironment noDocumentsDir("XDG_DOCUMENTS_DIR", nullptr);

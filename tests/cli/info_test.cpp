@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "cli/cli.h"
+#include "cli/options.h"
 #include "clirunner.h"
 #include "model/fillscheme.h"
 #include "model/projectfile.h"
@@ -45,7 +45,13 @@ TEST(CliInfo, missingOrInvalidFilesGiveStatusThree) {
   std::ofstream(folder.path() + "/bad.pak") << "CLYX200 but not really";
   CliResult bad = runCli({"info", folder.path() + "/bad.pak"});
   EXPECT_EQ(bad.status, kExitBadInput);
-  EXPECT_NE(bad.err.find("not a valid project file"), std::string::npos) << bad.err;
+  EXPECT_NE(bad.err.find("装箱方案文件已损坏：the header ends after 22 of its 92 bytes"), std::string::npos) << bad.err;
+
+  std::ofstream(folder.path() + "/newer.clyx") << "{\"cargolyxProject\": 3}";
+  CliResult newer = runCli({"info", folder.path() + "/newer.clyx", "--lang", "en"});
+  EXPECT_EQ(newer.status, kExitBadInput);
+  EXPECT_NE(newer.err.find("Saved by a newer Cargolyx: format 3; this one reads up to 2."), std::string::npos)
+      << newer.err;
 
   EXPECT_EQ(runCli({"info"}).status, kExitBadInput);
   EXPECT_EQ(runCli({"frobnicate", example("demo.pak")}).status, kExitBadInput);
@@ -66,4 +72,53 @@ TEST(CliInfo, controlCharactersInNamesArePrintedEscaped) {
   EXPECT_NE(r.out.find("柜\\x1b]0;title\\x07 ("), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("  a\\x1b[31mred\\x07\\rX\\t (100*100*100:1)"), std::string::npos) << r.out;
   for (const char raw : {'\x1b', '\x07', '\r', '\t'}) EXPECT_EQ(r.out.find(raw), std::string::npos) << int(raw);
+}
+
+TEST(CliInfo, aClyxProjectShowsItsSavedPlan) {
+  ScratchFolder folder;
+  FillScheme p;
+  ASSERT_TRUE(loadProjectFile(example("demo.pak"), p));
+  p.spacingL = 0;
+  BlockScheme block;
+  block.sizeX = 400;
+  block.sizeY = 600;
+  block.sizeZ = 300;
+  block.nx = 5;
+  block.ny = 4;
+  block.nz = 39;
+  block.count = 780;
+  block.cartonName = "纸箱1";
+  block.cartonIndex = 0;
+  p.result.containers.push_back(LoadedContainer{p.container, {block}});
+  ASSERT_TRUE(saveProjectFile(folder.path() + "/demo.clyx", p));
+  const CliResult r = runCli({"info", folder.path() + "/demo.clyx"});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  EXPECT_EQ(r.out.rfind("演示集装箱 (11800*2300*2450)\n  纸箱1 (600*400*300:850)\n", 0), 0u) << r.out;
+  EXPECT_NE(r.out.find("5×4×39＝780  780"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("纸箱1   未装入"), std::string::npos) << "70 of 850 are left: " << r.out;
+  EXPECT_NE(r.out.find("总箱数：780，"), std::string::npos) << r.out;
+}
+
+TEST(CliInfo, aSavedPlanOnATruckShowsItsAxleLoads) {
+  ScratchFolder folder;
+  FillScheme p;
+  p.container = Container{"厢式货车", 1000, 1000, 1000, 5000};
+  p.container.vehicle = vehiclePresets().front().vehicle;
+  Carton& c = p.addCarton();
+  c.length = c.width = c.height = 100;
+  c.weight = 100;
+  BlockScheme b;
+  b.cartonIndex = 0;
+  b.cartonName = c.name;
+  b.sizeX = b.sizeY = b.sizeZ = 100;
+  b.nx = b.ny = b.nz = 1;
+  b.count = 1;
+  p.result.containers.push_back(LoadedContainer{p.container, {b}});
+  ASSERT_TRUE(saveProjectFile(folder.path() + "/truck.clyx", p));
+  const CliResult r = runCli({"info", folder.path() + "/truck.clyx", "--lang", "en"});
+  EXPECT_EQ(r.status, kExitLoaded) << r.err;
+  // 100 kg 1250 mm behind the front axle of a 5500 mm wheelbase: 77 kg on the front axle.
+  const Vehicle& v = *p.container.vehicle;
+  const std::string front = "front axle " + std::to_string(v.tare[0] + 77) + "/" + std::to_string(v.maxLoad[0]) + " kg";
+  EXPECT_NE(r.out.find("Axle loads: " + front), std::string::npos) << r.out;
 }

@@ -3,7 +3,7 @@
 
 #include <fstream>
 
-#include "cli/cli.h"
+#include "cli/options.h"
 #include "clirunner.h"
 
 namespace {
@@ -48,7 +48,7 @@ TEST(CliPackingList, aMissingOrBadContainerIsABadArgument) {
     EXPECT_EQ(r.status, kExitBadInput) << args.back();
     EXPECT_EQ(r.out, "");
     EXPECT_TRUE(has(r.err, "--container")) << r.err;
-    EXPECT_TRUE(has(r.err, "usage:")) << r.err;
+    EXPECT_TRUE(has(r.err, "Usage:")) << r.err;
   }
   const CliResult pak = runCli({"plan", std::string(CARGOLYX_EXAMPLES_DIR) + "/demo.pak", "--container", kContainer});
   EXPECT_EQ(pak.status, kExitBadInput);

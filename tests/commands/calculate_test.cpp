@@ -9,6 +9,7 @@
 #include <chrono>
 #include <thread>
 
+#include "commands/leftovers.h"
 #include "commands/runcheck.h"
 #include "engine_test_support.h"
 #include "model/fillscheme.h"
@@ -28,6 +29,13 @@ FillScheme quickProject() { return projectOf(11800, 2300, 2450, {{600, 400, 300,
 
 CalculationRequest requestOf(const FillScheme& project) { return calculationRequest(project, Settings{}); }
 
+std::int64_t loadedCartons(const ProjectResult& result) {
+  std::int64_t n = 0;
+  for (const LoadedContainer& loaded : result.containers)
+    for (const BlockScheme& b : loaded.blocks) n += b.count;
+  return n;
+}
+
 }  // namespace
 
 TEST(Calculate, aLoadedPlanComesWithItsBlocksAndStatistics) {
@@ -37,15 +45,14 @@ TEST(Calculate, aLoadedPlanComesWithItsBlocksAndStatistics) {
   EXPECT_EQ(report.status, CalculationStatus::Loaded);
   EXPECT_EQ(report.mode, RunMode::Single);
   EXPECT_TRUE(report.message.empty());
-  EXPECT_FALSE(report.blocks.empty());
-  EXPECT_EQ(report.statistics.loadedCount, 850);
-  EXPECT_GT(report.statistics.fillRatio, 0.0);
-  EXPECT_TRUE(project.blocks.empty()) << "the call works on its own copy";
+  ASSERT_EQ(report.result.containers.size(), 1u);
+  EXPECT_EQ(report.result.containers[0].container, project.container);
+  EXPECT_EQ(loadedCartons(report.result), 850);
+  EXPECT_EQ(report.result.mode, PlanningMode::Sets);
+  EXPECT_TRUE(project.result.empty()) << "the call works on its own copy";
 
   applyReport(report, project);
-  EXPECT_EQ(project.blocks.size(), report.blocks.size());
-  EXPECT_EQ(project.loadedCount, 850);
-  EXPECT_EQ(project.maxSets, report.maxSets);
+  EXPECT_EQ(project.result, report.result);
 }
 
 TEST(Calculate, refusesWhatTheChecksRefuseWithTheirMessage) {
@@ -55,7 +62,34 @@ TEST(Calculate, refusesWhatTheChecksRefuseWithTheirMessage) {
   EXPECT_EQ(report.status, CalculationStatus::Refused);
   EXPECT_EQ(report.message, preRunMessage(PreRunCheck::NoCartons));
   EXPECT_EQ(report.mode, RunMode::None);
-  EXPECT_TRUE(report.blocks.empty());
+  EXPECT_TRUE(report.result.empty());
+}
+
+TEST(Calculate, neitherPlannerRunsAProjectWhoseRulesItDoesNotKeep) {
+  FillScheme project = quickProject();
+  project.cartons[0].fragile = true;
+  project.container.balance = lengthBalancePreset();
+  CancelToken token;
+  const CalculationReport sets = calculate(requestOf(project), token);
+  EXPECT_EQ(sets.status, CalculationStatus::Refused);
+  EXPECT_EQ(sets.message, preRunMessage(PreRunCheck::RulesNotKept, project));
+  EXPECT_NE(sets.message.find(cargoRuleNames({CargoRule::Fragile, CargoRule::BalanceWindow})), std::string::npos);
+  EXPECT_TRUE(sets.result.empty());
+  CalculationRequest request = requestOf(project);
+  request.planningMode = PlanningMode::LoadMax;
+  const CalculationReport loadMax = calculate(request, token);
+  EXPECT_EQ(loadMax.status, CalculationStatus::Refused);
+  EXPECT_EQ(loadMax.message, loadMaxRulesMessage(project));
+  EXPECT_TRUE(loadMax.result.empty());
+  request.planningMode = PlanningMode::Fleet;
+  const CalculationReport fleet = calculate(request, token);
+  EXPECT_EQ(fleet.status, CalculationStatus::Refused);
+  EXPECT_EQ(fleet.message, fleetRulesMessage(project));
+  EXPECT_NE(fleet.message.find(cargoRuleName(CargoRule::Fragile)), std::string::npos);
+  // Without the rules the same project loads.
+  project.cartons[0].fragile = false;
+  project.container.balance = BalanceWindow{};
+  EXPECT_EQ(calculate(requestOf(project), token).status, CalculationStatus::Loaded);
 }
 
 TEST(Calculate, carriesTheQuestionTheCallerHadToAsk) {
@@ -81,8 +115,7 @@ TEST(Calculate, aCancelBeforeTheRunReportsCancelledWithNoPlan) {
   token.cancel();
   const CalculationReport report = calculate(requestOf(quickProject()), token);
   EXPECT_EQ(report.status, CalculationStatus::Cancelled);
-  EXPECT_TRUE(report.blocks.empty());
-  EXPECT_EQ(report.statistics.loadedCount, 0);
+  EXPECT_TRUE(report.result.empty());
 }
 
 TEST(Calculate, stopsAtItsTimeLimitAndSaysSo) {
@@ -92,7 +125,7 @@ TEST(Calculate, stopsAtItsTimeLimitAndSaysSo) {
   EXPECT_EQ(report.status, CalculationStatus::TimedOut);
   EXPECT_TRUE(token.timedOut());
   EXPECT_FALSE(token.cancelRequested());
-  EXPECT_TRUE(report.blocks.empty());
+  EXPECT_TRUE(report.result.empty());
 }
 
 TEST(Calculate, aTimeLimitThatIsNotReachedChangesNothing) {
@@ -120,14 +153,14 @@ TEST(RunInProgress, theProjectIsEditedAndReplacedWhileTheWorkerCalculates) {
     project.addCarton();
     project.cartons.back().count = i;
     project.removeCarton(0);
-    project.blocks.clear();
+    project.result = {};
   }
   project = quickProject();  // a file dropped over it
   token.cancel();            // the window closed
   worker.join();
 
   EXPECT_EQ(report.status, CalculationStatus::Cancelled);
-  EXPECT_TRUE(report.blocks.empty());
+  EXPECT_TRUE(report.result.empty());
   EXPECT_EQ(project.cartons.size(), 1u);
   EXPECT_EQ(project.cartons[0].count, 850);
   EXPECT_FALSE(requestMatches(request, project)) << "the report is not applied to another project";
@@ -146,11 +179,11 @@ TEST(RunInProgress, aFinishedReportFitsOnlyTheProjectItWasTakenFrom) {
   project.cartons[0].count = 850;
   project.spacingL = 1;
   EXPECT_FALSE(requestMatches(request, project));
-  project.spacingL = request.spacingL;
+  project.spacingL = request.input.spacingL;
   project.container.maxWeight = 1;
   EXPECT_FALSE(requestMatches(request, project));
-  project.container = request.container;
-  project.cartons[0].groupKey = 7;  // a working key of a run, not the user's input
+  project.container = request.input.container;
+  project.result = {};  // the result is not the input
   EXPECT_TRUE(requestMatches(request, project));
 }
 
@@ -173,14 +206,12 @@ TEST(CalculateLoadMax, loadsWhatFitsAndReportsTheRest) {
   const CalculationReport report = calculate(request, token);
   EXPECT_EQ(report.status, CalculationStatus::Loaded);
   EXPECT_TRUE(report.question.empty()) << "load-max asks nothing before it runs";
-  EXPECT_EQ(report.statistics.loadedCount, 8);
-  ASSERT_EQ(report.loadMax.leftovers.size(), 1u);
-  EXPECT_EQ(report.loadMax.leftovers[0], 2);
-  EXPECT_EQ(report.loadMax.placements.size(), 8u);
-  std::int64_t inBlocks = 0;
-  for (const BlockScheme& block : report.blocks) inBlocks += block.count;
-  EXPECT_EQ(inBlocks, 8);
-  EXPECT_NEAR(report.loadMax.centreZ, 500.0, 1e-6);
+  EXPECT_EQ(loadedCartons(report.result), 8);
+  EXPECT_EQ(report.result.mode, PlanningMode::LoadMax);
+  EXPECT_EQ(report.result.supportPercent, 100);
+  EXPECT_FALSE(report.result.timedOut);
+  applyReport(report, project);
+  EXPECT_EQ(leftoverCartons(project, project.result), (std::vector<Leftover>{{0, "纸箱1", 2}}));
 }
 
 TEST(CalculateLoadMax, refusesAContainerWithoutRoomAndNothingElse) {
@@ -200,7 +231,7 @@ TEST(CalculateLoadMax, refusesAContainerWithoutRoomAndNothingElse) {
   request.loadMaxTimeLimit = 0;
   const CalculationReport loaded = calculate(request, token);
   EXPECT_EQ(loaded.status, CalculationStatus::Loaded);
-  EXPECT_EQ(loaded.statistics.loadedCount, 10);
+  EXPECT_EQ(loadedCartons(loaded.result), 10);
 }
 
 TEST(CalculateLoadMax, aCancelledRunKeepsNoPlan) {
@@ -211,6 +242,5 @@ TEST(CalculateLoadMax, aCancelledRunKeepsNoPlan) {
   token.cancel();
   const CalculationReport report = calculate(request, token);
   EXPECT_EQ(report.status, CalculationStatus::Cancelled);
-  EXPECT_TRUE(report.blocks.empty());
-  EXPECT_EQ(report.statistics.loadedCount, 0);
+  EXPECT_TRUE(report.result.empty());
 }

@@ -181,7 +181,6 @@ TEST(CartonForm, editedCartonsCountWithoutTheirOldVolume) {
 TEST(CartonForm, anAcceptedEntryGivesTheEditedCarton) {
   FillScheme project;
   project.cartons.push_back(makeCarton(600, 400, 300, 5));
-  project.cartons[0].groupKey = 203;
   CartonEntry e = entry("40000", "30", "30", "7");  // beyond the arrows' range is fine
   e.name = "电视机";
   e.weight = "12.5";
@@ -202,7 +201,6 @@ TEST(CartonForm, anAcceptedEntryGivesTheEditedCarton) {
   EXPECT_EQ(c.upendLayers, 4);
   EXPECT_EQ(c.material, 9);
   EXPECT_EQ(c.spaceIndex, 200);
-  EXPECT_EQ(c.groupKey, 203) << "the run's working key is not the dialog's business";
 }
 
 TEST(CartonForm, negativeZeroWeightIsStoredAsZero) {
@@ -212,4 +210,59 @@ TEST(CartonForm, negativeZeroWeightIsStoredAsZero) {
   CartonCheck check = checkCartonEntry(p.project, p.added, true, e);
   ASSERT_TRUE(check.accepted());
   EXPECT_EQ(cartonEntryOf(check.carton).weight, "0");
+}
+
+TEST(CartonForm, theCargoRulesGoIntoTheCartonAndBackIntoTheBoxes) {
+  Carton c;
+  c.length = c.width = c.height = 300;
+  CartonEntry e = cartonEntryOf(c);
+  EXPECT_TRUE(e.stackable);
+  EXPECT_EQ(e.maxLoadOnTop, "");
+  EXPECT_FALSE(e.fragile);
+  EXPECT_EQ(e.stop, "");
+  e.stackable = false;
+  e.maxLoadOnTop = "80.5";
+  e.fragile = true;
+  e.stop = "上海";
+  const CartonCheck check = checkCartonValues(c, e);
+  ASSERT_TRUE(check.accepted()) << check.message;
+  EXPECT_FALSE(check.carton.stackable);
+  EXPECT_EQ(check.carton.maxLoadOnTop, 80.5);
+  EXPECT_TRUE(check.carton.fragile);
+  EXPECT_EQ(check.carton.stop, "上海");
+  const CartonEntry back = cartonEntryOf(check.carton);
+  EXPECT_EQ(back.maxLoadOnTop, "80.5");
+  EXPECT_EQ(back.stop, "上海");
+  // A limit of 0 is a limit; an emptied box none.
+  e.maxLoadOnTop = "0";
+  EXPECT_EQ(checkCartonValues(check.carton, e).carton.maxLoadOnTop, 0.0);
+  e.maxLoadOnTop = "";
+  EXPECT_FALSE(checkCartonValues(check.carton, e).carton.maxLoadOnTop);
+}
+
+TEST(CartonForm, refusesABadLoadOnTopAndAStopNameItCannotSave) {
+  Carton c;
+  c.length = c.width = c.height = 300;
+  CartonEntry e = cartonEntryOf(c);
+  for (const char* bad : {"-1", "heavy", "1.2.3"}) {
+    e.maxLoadOnTop = bad;
+    const CartonCheck check = checkCartonValues(c, e);
+    EXPECT_EQ(check.field, CartonField::LoadOnTop) << bad;
+    EXPECT_EQ(check.message, loadOnTopMessage());
+  }
+  e.maxLoadOnTop = "";
+  e.stop = std::string(31, 's');
+  EXPECT_EQ(checkCartonValues(c, e).field, CartonField::Stop);
+  e.stop = "Box ☃";  // not in GBK
+  EXPECT_EQ(checkCartonValues(c, e).message, stopNameMessage());
+}
+
+TEST(CartonForm, aNewStopJoinsTheListAsTheLast) {
+  FillScheme p;
+  addStopIfNew(p, "");
+  EXPECT_TRUE(p.stops.empty());
+  addStopIfNew(p, "上海");
+  addStopIfNew(p, "苏州");
+  addStopIfNew(p, "上海");
+  EXPECT_EQ(p.stops, (std::vector<std::string>{"上海", "苏州"}));
 }

@@ -118,7 +118,7 @@ TEST(ContainerLibrary, readsEveryRowBackAsAContainer) {
   library.load({kA, kB}, kC);
   auto list = library.containers();
   ASSERT_TRUE(list);
-  EXPECT_EQ(*list, (std::vector<Container>{kA, kB, kC}));
+  EXPECT_EQ(*list, (std::vector<ContainerType>{kA, kB, kC}));
   library.select(0);
   library.setSelectedRow(ContainerRow{"X", "1", "2", "3", "4.5"});
   EXPECT_FALSE(library.containers()) << "a row that cannot be read is never stored half-read";
@@ -129,9 +129,11 @@ TEST(ContainerLibrary, containerRowCheck) {
   EXPECT_EQ(checkContainerRow(ContainerRow{"", "1", "1", "1", "0"}), "") << "no name and no load pass";
   EXPECT_EQ(checkContainerRow(ContainerRow{"A", "+12", "2", "3", "4"}), "");
   const std::string problem = inputProblemMessage();
-  EXPECT_EQ(checkContainerRow(ContainerRow{"A", "0", "2", "3", "4"}), problem) << "no length";
-  EXPECT_EQ(checkContainerRow(ContainerRow{"A", "1", "0", "3", "4"}), problem) << "no width";
-  EXPECT_EQ(checkContainerRow(ContainerRow{"A", "1", "2", "000", "4"}), problem) << "no height";
+  // A size of 0: the dialog's message, and the limit it broke beside it.
+  const std::string noRoom = problem + "集装箱的长、宽、高须至少为 1 mm。";
+  EXPECT_EQ(checkContainerRow(ContainerRow{"A", "0", "2", "3", "4"}), noRoom) << "no length";
+  EXPECT_EQ(checkContainerRow(ContainerRow{"A", "1", "0", "3", "4"}), noRoom) << "no width";
+  EXPECT_EQ(checkContainerRow(ContainerRow{"A", "1", "2", "000", "4"}), noRoom) << "no height";
   EXPECT_EQ(checkContainerRow(ContainerRow{"A", "", "2", "3", "4"}), problem);
   EXPECT_EQ(checkContainerRow(ContainerRow{"A", "1", "-2", "3", "4"}), problem);
   EXPECT_EQ(checkContainerRow(ContainerRow{"A", "1", "2", "3a", "4"}), problem);
@@ -141,6 +143,49 @@ TEST(ContainerLibrary, containerRowCheck) {
   EXPECT_EQ(checkContainerRow(ContainerRow{"集装箱😀", "1", "2", "3", "4"}), unstorableNameMessage());
   EXPECT_EQ(checkContainerRow(ContainerRow{std::string(31, 'a'), "1", "2", "3", "4"}),
             unstorableNameMessage());
+}
+
+TEST(ContainerLibrary, theBalanceWindowAndTheVehicleGoIntoTheRowAndBack) {
+  Container c{"挂车", 13600, 2450, 2700, 24000};
+  EXPECT_EQ(rowOf(c).vehicle, kItemNoVehicle);
+  EXPECT_EQ(rowOf(c).balanceLength, "");
+  c.balance = BalanceWindow{5.0, 2.5, 1400};
+  for (const VehiclePreset& preset : vehiclePresets()) {
+    c.vehicle = preset.vehicle;
+    const ContainerRow row = rowOf(c);
+    EXPECT_EQ(row.balanceLength, "5");
+    EXPECT_EQ(row.balanceWidth, "2.5");
+    EXPECT_EQ(row.balanceHeight, "1400");
+    EXPECT_EQ(containerOf(row), c) << preset.name;
+    EXPECT_EQ(checkContainerRow(row), "");
+  }
+  // A preset replaces the vehicle's columns only.
+  const ContainerRow rigid = withVehicle(rowOf(c), vehiclePresets().front().vehicle);
+  EXPECT_EQ(rigid.vehicle, kItemRigidTruck);
+  EXPECT_EQ(rigid.kingpinSetback, "");
+  EXPECT_EQ(rigid.tare[2], "");
+  EXPECT_EQ(rigid.balanceLength, "5");
+}
+
+TEST(ContainerLibrary, refusesABalanceWindowOrAVehicleThatCannotBeKept) {
+  const std::string problem = inputProblemMessage();
+  ContainerRow row = rowOf(Container{"A", 1000, 1000, 1000, 100});
+  row.balanceLength = "51";
+  EXPECT_EQ(checkContainerRow(row), problem) << "beyond half the length";
+  row.balanceLength = "";
+  row.balanceWidth = "x";
+  EXPECT_EQ(checkContainerRow(row), problem);
+  row.balanceWidth = "";
+  row.balanceHeight = "1.5";
+  EXPECT_EQ(checkContainerRow(row), problem);
+  row.balanceHeight = "";
+  row = withVehicle(row, vehiclePresets().front().vehicle);
+  row.tare[0] = "";
+  EXPECT_EQ(checkContainerRow(row), problem) << "an axle without its tare";
+  row = withVehicle(row, vehiclePresets().front().vehicle);
+  row.wheelbase = "0";
+  EXPECT_EQ(checkContainerRow(row), vehicleProblem(*containerOf(row)->vehicle));
+  EXPECT_NE(checkContainerRow(row), "");
 }
 
 TEST(ContainerLibrary, deleteAsksWithTheRowsName) {

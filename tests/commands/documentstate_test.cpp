@@ -25,16 +25,15 @@ TEST(DocumentState, changedUntilTheProjectIsBackToWhatWasSaved) {
 
   project.addCarton().name = "冰箱";
   EXPECT_TRUE(document.isModified(project)) << "a carton's name";
-}
-
-TEST(DocumentState, aProjectTheFileCannotHoldCountsAsChanged) {
-  FillScheme project;
-  DocumentState document;
-  document.reset(project, {});
-  project.addCarton().name = "纸箱😀";
-  EXPECT_TRUE(document.isModified(project));
-  document.reset(project, {});
-  EXPECT_TRUE(document.isModified(project)) << "nothing that could be written was saved";
+  document.reset(project, "/home/me/other.pak");
+  project.cartons[0].upendLayers = 2;
+  EXPECT_TRUE(document.isModified(project)) << "any field of a carton";
+  project.cartons[0].upendLayers = 0;
+  project.spacingW = 5;
+  EXPECT_TRUE(document.isModified(project)) << "the spacing";
+  project.spacingW = 0;
+  project.result.containers.push_back(LoadedContainer{project.container, {BlockScheme{}}});
+  EXPECT_TRUE(document.isModified(project)) << "a result";
 }
 
 TEST(DocumentState, titleAndQuestionNameTheFileWithoutItsFolder) {

@@ -21,12 +21,11 @@ FillScheme oneSetWithRoomLeft() {
   FillScheme p;
   p.addCarton().count = 20;
   p.addCarton().count = 30;
-  p.blocks = {block(3, 2, 4, 20, 0), block(2, 2, 8, 30, 1)};
-  p.loadedCount = 50;
-  p.capacityCount = 56;
-  p.setCount = 1;
+  p.result.containers.push_back(LoadedContainer{p.container, {block(3, 2, 4, 20, 0), block(2, 2, 8, 30, 1)}});
   return p;
 }
+
+std::vector<BlockScheme>& blocksOf(FillScheme& p) { return p.result.containers.at(0).blocks; }
 
 constexpr int kTotalsRow = 2;
 
@@ -34,18 +33,21 @@ constexpr int kTotalsRow = 2;
 
 TEST(FillDecision, refusesInOrderNoResultAllFullSeveralSets) {
   FillScheme p = oneSetWithRoomLeft();
-  p.loadedCount = 0;
+  p.result = {};
   EXPECT_EQ(decideFill(p, {0}), FillDecision::NoResult);
 
   p = oneSetWithRoomLeft();
-  p.capacityCount = p.loadedCount;
-  p.setCount = 3;  // the full test comes before the sets test
+  blocksOf(p)[0].count = 24;
+  blocksOf(p)[1].count = 32;
+  p.cartons[0].count = 6;  // three sets of 18: the full test comes before the sets test
+  p.cartons[1].count = 12;
   EXPECT_EQ(decideFill(p, {0}), FillDecision::NothingToFill);
 
   p = oneSetWithRoomLeft();
-  p.setCount = 2;
+  p.cartons[0].count = 10;  // two sets of 25
+  p.cartons[1].count = 15;
   EXPECT_EQ(decideFill(p, {0}), FillDecision::SeveralSets);
-  p.setCount = 0;
+  p.cartons[0].count = 40;  // not one whole set
   EXPECT_EQ(decideFill(p, {0}), FillDecision::SeveralSets);
 }
 
@@ -60,48 +62,29 @@ TEST(FillDecision, needsExactlyOneValidRow) {
   EXPECT_EQ(decideFill(p, {kTotalsRow}), FillDecision::FillAllBlocks);
 }
 
-TEST(FillDecision, onlyTheTotalsRowLeftIsNoSelection) {
-  FillScheme p = oneSetWithRoomLeft();
-  p.blocks.clear();  // statistics say loaded, but the list holds only the totals row
-  EXPECT_EQ(decideFill(p, {0}), FillDecision::NoSingleSelection);
-}
-
-TEST(FillMessages, textsOfEveryStop) {
-  EXPECT_EQ(fillMessage(FillDecision::NoResult), "没有运算结果可供操作，请先进行运算。");
-  EXPECT_EQ(fillMessage(FillDecision::NothingToFill),
-            "可装纸箱总数和实装纸箱总数已经相等，无需进行填充。");
-  EXPECT_EQ(fillMessage(FillDecision::SeveralSets),
-            "您现在的运行结果为多套装箱，因纸箱数有比例要求，不能填充剩余的空间。");
-  EXPECT_EQ(fillMessage(FillDecision::NoSingleSelection),
-            "填充操作未执行。若要对某块进行填充，请选择单个块，要填充所有块请选择合计数据。");
-  EXPECT_EQ(fillMessage(FillDecision::FillOneBlock), "");
-  EXPECT_EQ(fillAllQuestion(), "本操作将填充所有未填满的块，确定吗？");
-  EXPECT_EQ(blockAlreadyFullMessage(), "您选择的块中可装箱数和实装箱数已经相等，无需进行填充。");
-}
-
 TEST(FillBlock, raisesTheBlockAndItsCartonTypeBySameAmount) {
   FillScheme p = oneSetWithRoomLeft();
   ASSERT_TRUE(fillBlock(p, 0));
-  EXPECT_EQ(p.blocks[0].count, 24);
+  EXPECT_EQ(blocksOf(p)[0].count, 24);
   EXPECT_EQ(p.cartons[0].count, 24);
-  EXPECT_EQ(p.blocks[1].count, 30) << "other blocks stay";
+  EXPECT_EQ(blocksOf(p)[1].count, 30) << "other blocks stay";
   EXPECT_EQ(p.cartons[1].count, 30);
 }
 
 TEST(FillBlock, aFullBlockOrMissingBlockChangesNothing) {
   FillScheme p = oneSetWithRoomLeft();
-  p.blocks[0].count = 24;
+  blocksOf(p)[0].count = 24;
   EXPECT_FALSE(fillBlock(p, 0));
   EXPECT_FALSE(fillBlock(p, 2));
-  EXPECT_EQ(p.blocks[0].count, 24);
+  EXPECT_EQ(blocksOf(p)[0].count, 24);
   EXPECT_EQ(p.cartons[0].count, 20);
 }
 
 TEST(FillBlock, aBlockWithoutValidCartonStillFillsAndTouchesNoCarton) {
   FillScheme p = oneSetWithRoomLeft();
-  p.blocks[0].cartonIndex = 7;
+  blocksOf(p)[0].cartonIndex = 7;
   ASSERT_TRUE(fillBlock(p, 0));
-  EXPECT_EQ(p.blocks[0].count, 24);
+  EXPECT_EQ(blocksOf(p)[0].count, 24);
   EXPECT_EQ(p.cartons[0].count, 20);
   EXPECT_EQ(p.cartons[1].count, 30);
 }
@@ -109,14 +92,14 @@ TEST(FillBlock, aBlockWithoutValidCartonStillFillsAndTouchesNoCarton) {
 TEST(FillAllBlocks, fillsEveryBlockAndSumsPerCartonType) {
   FillScheme p = oneSetWithRoomLeft();
   // A third block of the first type, already full, and a fourth of it with room.
-  p.blocks.push_back(block(1, 1, 5, 5, 0));
-  p.blocks.push_back(block(1, 2, 3, 1, 0));
+  blocksOf(p).push_back(block(1, 1, 5, 5, 0));
+  blocksOf(p).push_back(block(1, 2, 3, 1, 0));
   p.cartons[0].count = 26;
   EXPECT_EQ(fillAllBlocks(p), 4 + 2 + 0 + 5);
-  EXPECT_EQ(p.blocks[0].count, 24);
-  EXPECT_EQ(p.blocks[1].count, 32);
-  EXPECT_EQ(p.blocks[2].count, 5);
-  EXPECT_EQ(p.blocks[3].count, 6);
+  EXPECT_EQ(blocksOf(p)[0].count, 24);
+  EXPECT_EQ(blocksOf(p)[1].count, 32);
+  EXPECT_EQ(blocksOf(p)[2].count, 5);
+  EXPECT_EQ(blocksOf(p)[3].count, 6);
   EXPECT_EQ(p.cartons[0].count, 26 + 4 + 5);
   EXPECT_EQ(p.cartons[1].count, 32);
 }
@@ -128,19 +111,23 @@ TEST(FillPopup, enabledOnlyForOneSetAndOneRowWithRoom) {
   EXPECT_FALSE(canFillSelection(p, {0, 1})) << "two rows";
   EXPECT_FALSE(canFillSelection(p, {})) << "no row";
 
-  p.blocks[0].count = 24;  // a full block while the other is not
+  blocksOf(p)[0].count = 24;  // a full block while the other is not
   EXPECT_FALSE(canFillSelection(p, {0}));
   EXPECT_TRUE(canFillSelection(p, {1}));
 
   p = oneSetWithRoomLeft();
-  p.setCount = 2;
+  p.cartons[0].count = 10;  // two sets
+  p.cartons[1].count = 15;
   EXPECT_FALSE(canFillSelection(p, {0}));
   EXPECT_FALSE(canFillSelection(p, {kTotalsRow}));
 
   p = oneSetWithRoomLeft();
-  p.capacityCount = p.loadedCount;
-  EXPECT_FALSE(canFillSelection(p, {kTotalsRow})) << "totals say all full";
+  blocksOf(p)[0].count = 24;
+  blocksOf(p)[1].count = 32;
+  p.cartons[0].count = 24;
+  p.cartons[1].count = 32;
+  EXPECT_FALSE(canFillSelection(p, {kTotalsRow})) << "all full";
 
-  p.blocks.clear();
+  blocksOf(p).clear();
   EXPECT_FALSE(canFillSelection(p, {0})) << "only the totals row";
 }

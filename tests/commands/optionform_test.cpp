@@ -12,7 +12,7 @@ OptionEntry entry(const char* l, const char* w, const char* h, const char* block
   return {l, w, h, blocks};
 }
 
-ContainerLibrary libraryOf(const std::vector<Container>& list, const Container& current) {
+ContainerLibrary libraryOf(const std::vector<ContainerType>& list, const Container& current) {
   ContainerLibrary library;
   library.load(list, current);
   return library;
@@ -49,7 +49,7 @@ TEST(OptionForm, okStoresSpacingsBlockLimitLibraryAndProjectContainer) {
   EXPECT_EQ(settings.spacingW, 5);
   EXPECT_EQ(settings.spacingH, 5);
   EXPECT_EQ(settings.maxBlockNum, 4);
-  EXPECT_EQ(settings.containers, (std::vector<Container>{kA, kB}));
+  EXPECT_EQ(settings.containers, (std::vector<ContainerType>{kA, kB}));
   EXPECT_EQ(project.spacingL, 10);
   EXPECT_EQ(project.spacingW, 5);
   EXPECT_EQ(project.spacingH, 5);
@@ -89,7 +89,7 @@ TEST(OptionForm, withoutASelectedRowTheProjectKeepsItsContainer) {
   ASSERT_TRUE(check.accepted());
   applyOptions(check.values, settings, project);
   EXPECT_EQ(project.container, kB);
-  EXPECT_EQ(settings.containers, (std::vector<Container>{kA}));
+  EXPECT_EQ(settings.containers, (std::vector<ContainerType>{kA}));
 }
 
 TEST(OptionForm, refusesALibraryRowThatCannotBeRead) {

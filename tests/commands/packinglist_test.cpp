@@ -183,8 +183,8 @@ TEST(PackingList, speaksEnglishWhenTheProgramDoes) {
 
 TEST(PackingList, readsBackWhatItWrites) {
   std::vector<Carton> cartons(3);
-  cartons[0] = {"电视机, \"大\"", 1100, 300, 700, true, 2, 25.25, 7, 40, kSpaceInner};
-  cartons[1] = {"", 30, 40, 50, false, 0, 0.0, 0, 1, kSpaceDoor};
+  cartons[0] = {"电视机, \"大\"", 1100, 300, 700, true, 2, 25.25, 7, 40, kSpaceInner, false, 80.5, true, "苏州, 2"};
+  cartons[1] = {"", 30, 40, 50, false, 0, 0.0, 0, 1, kSpaceDoor, true, 0.0};
   cartons[2] = {" padded ", 600, 400, 300, false, 0, 1e-3, 9, 123456, kSpaceNone};
   for (const Language language : {Language::Chinese, Language::English}) {
     setLanguage(language);
@@ -206,10 +206,15 @@ TEST(PackingList, readsBackWhatItWrites) {
       EXPECT_EQ(a.material, b.material);
       EXPECT_EQ(a.count, b.count);
       EXPECT_EQ(a.spaceIndex, b.spaceIndex);
+      EXPECT_EQ(a.stackable, b.stackable);
+      EXPECT_EQ(a.maxLoadOnTop, b.maxLoadOnTop);
+      EXPECT_EQ(a.fragile, b.fragile);
+      EXPECT_EQ(a.stop, b.stop);
     }
+    EXPECT_EQ(back.stops, std::vector<std::string>{"苏州, 2"});
   }
   setLanguage(Language::Chinese);
-  EXPECT_EQ(packingListText({}).substr(3), "名称,长,宽,高,重量,数量,直立,侧放层数,位置,颜色\r\n");
+  EXPECT_EQ(packingListText({}).substr(3), "名称,长,宽,高,重量,数量,直立,侧放层数,位置,颜色,可堆叠,顶部承重,易碎,目的地\r\n");
 }
 
 TEST(PackingList, writesAndReadsFilesAndRefusesOversizedOnes) {
@@ -230,4 +235,91 @@ TEST(PackingList, writesAndReadsFilesAndRefusesOversizedOnes) {
   expectMessageNames(readPackingListFile("/dev/null"), "无法读取装箱单");
   EXPECT_FALSE(writePackingListFile("/nonexistent-folder/list.csv", cartons, &error));
   EXPECT_NE(error.find("无法写入装箱单"), std::string::npos);
+}
+
+TEST(PackingList, eachRefusalNamesTheLimitTheValueBroke) {
+  const struct {
+    const char* row;
+    const char* limit;
+  } cases[] = {
+      {"a,20,100,100,1,1", "第2行第2列（长）：须为不小于30的整数（毫米）。"},
+      {"a,100,-20,100,1,1", "第2行第3列（宽）：须为不小于30的整数（毫米）。"},
+      {"a,100,100,29,1,1", "第2行第4列（高）：须为不小于30的整数（毫米）。"},
+      {"a,100,100,100,1,0", "第2行第6列（数量）：须为不小于1的整数。"},
+      {"a,100,100,100,1,-2", "第2行第6列（数量）：须为不小于1的整数。"},
+      {"a,100,100,100,-3,1", "第2行第5列（重量）：须为不小于0的数字（千克）。"},
+  };
+  for (const auto& c : cases) expectMessageNames(read(kHeader + c.row + "\n"), c.limit);
+}
+
+TEST(PackingList, readsTheCargoRulesAndTheStopsInTheOrderTheyFirstAppear) {
+  const std::string header = "name,length,width,height,weight,count,stackable,maxLoadOnTop,fragile,stop\n";
+  const PackingList list = read(header +
+                                "a,100,100,100,1,1,no,80,yes,苏州\n"
+                                "b,100,100,100,1,1,,,,\n"
+                                "c,100,100,100,1,1,是,0,否,上海\n"
+                                "d,100,100,100,1,1,1,12.5,0,苏州\n");
+  ASSERT_TRUE(list.ok()) << list.message;
+  const auto& c = list.cartons;
+  EXPECT_FALSE(c[0].stackable);
+  EXPECT_EQ(c[0].maxLoadOnTop, 80.0);
+  EXPECT_TRUE(c[0].fragile);
+  EXPECT_EQ(c[0].stop, "苏州");
+  EXPECT_TRUE(c[1].stackable) << "an empty cell: stackable";
+  EXPECT_FALSE(c[1].maxLoadOnTop) << "an empty cell: no limit";
+  EXPECT_FALSE(c[1].fragile);
+  EXPECT_EQ(c[1].stop, "");
+  EXPECT_EQ(c[2].maxLoadOnTop, 0.0);
+  EXPECT_EQ(c[3].maxLoadOnTop, 12.5);
+  EXPECT_EQ(list.stops, (std::vector<std::string>{"苏州", "上海"}));
+  // A project that lists its stops keeps their order; new ones follow.
+  EXPECT_EQ(mergedStops({"上海", "北京"}, list.stops), (std::vector<std::string>{"上海", "北京", "苏州"}));
+  // The Chinese headings, and a decimal comma after "sep=;".
+  const PackingList chinese = read("sep=;\n名称;长;宽;高;重量;数量;可堆叠;顶部承重;易碎;目的地\na;100;100;100;1;1;否;7,5;是;杭州\n");
+  ASSERT_TRUE(chinese.ok()) << chinese.message;
+  EXPECT_EQ(chinese.cartons[0].maxLoadOnTop, 7.5);
+  EXPECT_EQ(chinese.cartons[0].stop, "杭州");
+}
+
+TEST(PackingList, refusesBadCargoRuleCells) {
+  const std::string header = "name,length,width,height,weight,count,stackable,maxLoadOnTop,fragile,stop\n";
+  expectMessageNames(read(header + "a,100,100,100,1,1,maybe,,,\n"), "第2行第7列（可堆叠）");
+  expectMessageNames(read(header + "a,100,100,100,1,1,,-5,,\n"), "第2行第8列（顶部承重）");
+  expectMessageNames(read(header + "a,100,100,100,1,1,,heavy,,\n"), "第2行第8列（顶部承重）");
+  expectMessageNames(read(header + "a,100,100,100,1,1,,,2,\n"), "第2行第9列（易碎）");
+  expectMessageNames(read(header + "a,100,100,100,1,1,,,," + std::string(31, 'x') + "\n"), "第2行第10列（目的地）");
+  expectMessageNames(read(header + "a,100,100,100,1,1,,,,\"a\nb\"\n"), "第2行第10列（目的地）");
+}
+
+TEST(PackingList, thePalletColumnNamesAPresetOrAProjectsPalletType) {
+  PalletType own;
+  own.name = "半托";
+  const std::vector<PalletType> types = {own};
+  const PackingList list = readPackingList(
+      "名称,长,宽,高,重量,数量,托盘\n"
+      "a,600,400,300,10,5,eur\n"
+      "b,600,400,300,10,5,半托\n"
+      "c,600,400,300,10,5,\n",
+      0, types);
+  ASSERT_TRUE(list.ok()) << list.message;
+  ASSERT_EQ(list.cartons.size(), 3u);
+  EXPECT_EQ(list.cartons[0].pallet, "EUR") << "a preset by its short name as the presets spell it";
+  EXPECT_EQ(list.cartons[1].pallet, "半托");
+  EXPECT_EQ(list.cartons[2].pallet, "") << "empty: loose";
+  expectMessageNames(read(kHeader.substr(0, kHeader.size() - 1) + ",pallet\na,1,1,1,1,1,半托\n"), "第2行第7列（托盘）");
+}
+
+TEST(PackingList, writesThePalletColumnOnlyWhenACartonGoesOntoAPallet) {
+  std::vector<Carton> cartons(2);
+  cartons[0] = {"a", 600, 400, 300, false, 0, 10, 0, 5, kSpaceNone};
+  cartons[0].pallet = "US";
+  cartons[1] = {"b", 600, 400, 300, false, 0, 10, 1, 5, kSpaceNone};
+  const std::string text = packingListText(cartons);
+  EXPECT_NE(text.find(",托盘\r\n"), std::string::npos);
+  const PackingList back = readPackingList(text);
+  ASSERT_TRUE(back.ok()) << back.message;
+  EXPECT_EQ(back.cartons[0].pallet, "US");
+  EXPECT_EQ(back.cartons[1].pallet, "");
+  cartons[0].pallet.clear();
+  EXPECT_EQ(packingListText(cartons).find("托盘"), std::string::npos);
 }

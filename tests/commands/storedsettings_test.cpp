@@ -16,6 +16,8 @@ StoredSettings someChosenSettings() {
   stored.exportFolder = "/home/user/Documents/Cargolyx";
   stored.recentFiles = {"/home/user/项目/demo.pak", "/tmp/a.pak"};
   s.language = "en";
+  PalletType half{"半托 800", 800, 600, 120, 12.5, 1400, 600.5, 20, false, 0, kForkFromEnds};
+  s.pallets = {half, palletPresets()[1]};
   return stored;
 }
 
@@ -26,6 +28,25 @@ TEST(StoredSettings, whatIsWrittenIsReadBack) {
   EXPECT_EQ(readStoredSettings(writeStoredSettings(chosen)), chosen);
   // The library's order is kept: the first row stays the default container.
   EXPECT_EQ(readStoredSettings(writeStoredSettings(chosen)).settings.defaultContainer().name, "A");
+}
+
+TEST(StoredSettings, theLibrarysBalanceWindowsAndVehiclesAreReadBack) {
+  StoredSettings chosen = someChosenSettings();
+  std::vector<ContainerType>& library = chosen.settings.containers;
+  library.push_back(ContainerType{Container{"半挂", 13600, 2450, 2700, 24000}, 1500.0, 2});
+  library.push_back(ContainerType{Container{"卡车", 7200, 2400, 2500, 9000}, std::nullopt, std::nullopt});
+  // A window along the length and up, and a semi-trailer; a window across and a rigid truck.
+  library[2].container.balance = BalanceWindow{5.0, std::nullopt, 1500};
+  library[2].container.vehicle = vehiclePresets().back().vehicle;
+  library[3].container.balance.widthPercent = 12.5;
+  library[3].container.vehicle = vehiclePresets().front().vehicle;
+  const SettingsText text = writeStoredSettings(chosen);
+  EXPECT_EQ(readStoredSettings(text), chosen);
+  EXPECT_FALSE(text.contains("library/1/vehicle/kind")) << "nothing is written for a container without one";
+  // A vehicle that cannot be worked out leaves its row out.
+  SettingsText broken = text;
+  broken["library/4/vehicle/wheelbase"] = "0";
+  EXPECT_EQ(readStoredSettings(broken).settings.containers.size(), 3u);
 }
 
 TEST(StoredSettings, nothingStoredGivesTheDefaults) {
@@ -73,9 +94,9 @@ TEST(StoredSettings, libraryRowsTheContainerDialogWouldRefuseAreLeftOut) {
   const std::string emoji = "\xF0\x9F\x98\x80";  // GBK cannot store it in a project file
   text["library/1/name"] = emoji;
   text["library/size"] = std::to_string(3);  // a third row that is not there
-  std::vector<Container> library = readStoredSettings(text).settings.containers;
+  std::vector<ContainerType> library = readStoredSettings(text).settings.containers;
   ASSERT_EQ(library.size(), 1u);
-  EXPECT_EQ(library[0].name, "四十尺 高柜");
+  EXPECT_EQ(library[0].container.name, "四十尺 高柜");
 
   text = writeStoredSettings(someChosenSettings());
   text["library/2/maxWeight"] = "20.5";
@@ -87,4 +108,15 @@ TEST(StoredSettings, libraryRowsTheContainerDialogWouldRefuseAreLeftOut) {
   EXPECT_EQ(readStoredSettings(text).settings.containers.size(), 1u);
   text["library/size"] = "many";
   EXPECT_TRUE(readStoredSettings(text).settings.containers.empty());
+}
+
+TEST(StoredSettings, palletLibraryRowsThatMakeNoPalletAreLeftOut) {
+  SettingsText text = writeStoredSettings(someChosenSettings());
+  ASSERT_EQ(text.at("pallets/size"), "2");
+  text["pallets/1/maxHeight"] = "100";  // below the base
+  const Settings read = readStoredSettings(text).settings;
+  ASSERT_EQ(read.pallets.size(), 1u);
+  EXPECT_EQ(read.pallets[0].name, "ISO");
+  text["pallets/2/stackable"] = "maybe";
+  EXPECT_TRUE(readStoredSettings(text).settings.pallets.empty());
 }

@@ -36,11 +36,11 @@ long allocationsDuringRun(ContainerPlan& plan, std::int32_t maxBlockNum, bool st
 
 TEST(Allocation, searchPlanAllocatesNothing) {
   // Three types, upright and lying cartons: tens of thousands of search calls.
-  FillScheme p = projectOf(12030, 2350, 2690,
+  RunProject p = runProjectOf(12030, 2350, 2690,
                            {{1100, 300, 700, 40, false, 0, 28.5}, {650, 600, 900, 30, true, 0, 62},
                             {520, 420, 330, 160, true, 2, 14}},
                            26000);
-  auto plan = buildPlan(p, -1, p.container.length);
+  auto plan = buildPlan(p, -1, p.input.container.length);
   EXPECT_EQ(allocationsDuringRun(*plan, 6, false), 0);
   EXPECT_GT(plan->statistics().searchNodes, 10000u);
   EXPECT_EQ(plan->result().sets, 2);
@@ -48,10 +48,10 @@ TEST(Allocation, searchPlanAllocatesNothing) {
 }
 
 TEST(Allocation, wholeSlabsAndTheBisectionAllocateNothing) {
-  FillScheme p = projectOf(11800, 2300, 2450,
+  RunProject p = runProjectOf(11800, 2300, 2450,
                            {{600, 400, 300, 4}, {500, 400, 400, 2}, {800, 600, 500, 1},
                             {400, 300, 300, 6, true}, {1000, 500, 450, 1}});
-  auto plan = buildPlan(p, -1, p.container.length);
+  auto plan = buildPlan(p, -1, p.input.container.length);
   EXPECT_EQ(allocationsDuringRun(*plan, 6, false), 0);
   EXPECT_GT(plan->statistics().searchNodes, 100u);
   EXPECT_GT(plan->cartonsPerSet(0), 4);  // the bisection found several sets
@@ -117,6 +117,6 @@ TEST(Allocation, aLoadMaxSearchAllocatesNothingOnceItsPoolsHaveGrown) {
 
 TEST(Allocation, theCounterSeesAllocations) {
   const long before = allocations.load();
-  auto plan = buildPlan(projectOf(1000, 1000, 1000, {{100, 100, 100, 1}}), -1, 1000);
+  auto plan = buildPlan(runProjectOf(1000, 1000, 1000, {{100, 100, 100, 1}}), -1, 1000);
   EXPECT_GT(allocations.load() - before, 0);
 }

@@ -18,12 +18,12 @@ std::vector<std::int32_t> probedSets(const ContainerPlan& plan) {
 }
 
 // W 400 x H 300 x L 600 cartons in a box 1200 wide, 600 high and 1200 long.
-FillScheme twelveCartonBox(int count) { return projectOf(1200, 1200, 600, {{600, 400, 300, count}}); }
+RunProject twelveCartonBox(int count) { return runProjectOf(1200, 1200, 600, {{600, 400, 300, count}}); }
 
 }  // namespace
 
 TEST(BlockSearch, oneLayerOfTheFirstCandidateHoldsAllTwelveCartons) {
-  FillScheme p = twelveCartonBox(12);
+  RunProject p = twelveCartonBox(12);
   auto plan = buildPlan(p, -1, 1200);
   EXPECT_EQ(plan->input().setsEstimate, 1);
   EXPECT_EQ(plan->run(6, false).sets, 1);
@@ -33,7 +33,7 @@ TEST(BlockSearch, oneLayerOfTheFirstCandidateHoldsAllTwelveCartons) {
 }
 
 TEST(BlockSearch, extraSetsPlacedAtOnceRaiseTheSetCount) {
-  FillScheme p = twelveCartonBox(1);
+  RunProject p = twelveCartonBox(1);
   auto plan = buildPlan(p, -1, 1200);
   EXPECT_EQ(plan->input().setsEstimate, 12);
   EXPECT_EQ(plan->run(6, false).sets, 12);
@@ -42,7 +42,7 @@ TEST(BlockSearch, extraSetsPlacedAtOnceRaiseTheSetCount) {
 }
 
 TEST(BlockSearch, stoppingAtTheFirstPlanKeepsOneSet) {
-  FillScheme p = twelveCartonBox(1);
+  RunProject p = twelveCartonBox(1);
   auto plan = buildPlan(p, -1, 1200);
   EXPECT_EQ(plan->run(6, true).sets, 1);
   EXPECT_EQ(plan->result().sets, 1);
@@ -50,7 +50,7 @@ TEST(BlockSearch, stoppingAtTheFirstPlanKeepsOneSet) {
 }
 
 TEST(BlockSearch, twoTypesGoIntoWholeSlabsSideBySide) {
-  FillScheme p = projectOf(2400, 1200, 600, {{600, 400, 300, 12}, {600, 400, 300, 12}});
+  RunProject p = runProjectOf(2400, 1200, 600, {{600, 400, 300, 12}, {600, 400, 300, 12}});
   auto plan = buildPlan(p, -1, 2400);
   EXPECT_EQ(plan->input().setsEstimate, 1);
   EXPECT_EQ(plan->run(6, false).sets, 1);
@@ -61,7 +61,7 @@ TEST(BlockSearch, twoTypesGoIntoWholeSlabsSideBySide) {
 
 TEST(BlockSearch, aBlockLimitOfOneAllowsOnlySingleBlockPlans) {
   // 850 cartons of the demo need two blocks; no single grid holds them.
-  FillScheme p = projectOf(11800, 2300, 2450, {{600, 400, 300, 850, false, 0, 10}});
+  RunProject p = runProjectOf(11800, 2300, 2450, {{600, 400, 300, 850, false, 0, 10}});
   auto one = buildPlan(p, -1, 11800);
   EXPECT_EQ(one->run(1, false).sets, 0);
   EXPECT_EQ(one->setup().maxDepth, 0u);
@@ -70,7 +70,7 @@ TEST(BlockSearch, aBlockLimitOfOneAllowsOnlySingleBlockPlans) {
   EXPECT_EQ(two->run(2, false).sets, 1);
   EXPECT_EQ(two->result().blockCount, 2u);
   // 780 cartons fit one grid.
-  p.cartons[0].count = 780;
+  p.input.cartons[0].count = 780;
   auto single = buildPlan(p, -1, 11800);
   EXPECT_EQ(single->run(1, false).sets, 1);
   EXPECT_EQ(single->result().blockCount, 1u);
@@ -78,18 +78,18 @@ TEST(BlockSearch, aBlockLimitOfOneAllowsOnlySingleBlockPlans) {
 
 TEST(BlockSearch, anUprightCartonLiesOnlyInItsTopLayers) {
   // Upright the cartons fit once (300 of 400 mm); lying on W they fill the height.
-  FillScheme p = projectOf(1200, 1200, 400, {{600, 400, 300, 8, true, 1}});
+  RunProject p = runProjectOf(1200, 1200, 400, {{600, 400, 300, 8, true, 1}});
   auto plan = buildPlan(p, -1, 1200);
   EXPECT_EQ(plan->run(6, false).sets, 1);
   EXPECT_EQ(bestPlan(*plan), std::vector<PlanBlock>{planBlock(1200, 400, 1200, 0, 4, 1, 2, 1, 1)});
   // Not allowed to lie at all, they do not fit.
-  p.cartons[0].upendLayers = 0;
+  p.input.cartons[0].upendLayers = 0;
   EXPECT_EQ(buildPlan(p, -1, 1200)->run(6, false).sets, 0);
 }
 
 TEST(BlockSearch, aLyingStackIsAtMostItsLayerLimitHigh) {
   // Two lying layers would be needed for 16 cartons; only one is allowed.
-  FillScheme p = projectOf(1200, 1200, 800, {{600, 400, 300, 16, true, 1}});
+  RunProject p = runProjectOf(1200, 1200, 800, {{600, 400, 300, 16, true, 1}});
   auto plan = buildPlan(p, -1, 1200);
   plan->run(6, false).sets;
   for (std::uint32_t i = 0; i < plan->result().blockCount; ++i) {
@@ -111,7 +111,7 @@ class SetBisection : public ::testing::TestWithParam<BisectionCase> {};
 TEST_P(SetBisection, findsTheMostSetsUpToTheEstimate) {
   // Four types of 100 mm cubes, one of each in a set; every box estimates 10 sets.
   const BisectionCase c = GetParam();
-  FillScheme p = projectOf(c.length, c.width, c.height,
+  RunProject p = runProjectOf(c.length, c.width, c.height,
                            {{100, 100, 100}, {100, 100, 100}, {100, 100, 100}, {100, 100, 100}});
   auto plan = buildPlan(p, -1, c.length);
   ASSERT_EQ(plan->input().setsEstimate, 10);
@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SetBisection, loadsTheEstimateWhenItFits) {
   // Four types of 2000 kg: 2 sets by weight, and the demo container has room for more.
-  FillScheme p = projectOf(11800, 2300, 2450,
+  RunProject p = runProjectOf(11800, 2300, 2450,
                            {{1200, 1000, 800, 1, false, 0, 2000}, {1000, 800, 600, 1, false, 0, 2000},
                             {800, 600, 500, 1, false, 0, 2000}, {600, 500, 400, 1, false, 0, 2000}});
   auto plan = buildPlan(p, -1, 11800);
@@ -158,7 +158,7 @@ TEST(SetBisection, loadsTheEstimateWhenItFits) {
 
 TEST(SetBisection, failingTheFirstProbeLoadsNothing) {
   // The cartons fit by volume, but standing they are wider than the box.
-  FillScheme p = projectOf(3000, 150, 150,
+  RunProject p = runProjectOf(3000, 150, 150,
                            {{160, 160, 100, 1, true}, {160, 160, 100, 1, true},
                             {160, 160, 100, 1, true}, {160, 160, 100, 1, true}});
   auto plan = buildPlan(p, -1, 3000);
@@ -172,10 +172,10 @@ TEST(SetBisection, failingTheFirstProbeLoadsNothing) {
 TEST(BlockSearch, aCartonTypeWithoutCartonsIsLeftAside) {
   // A count of 0 never comes from the dialogs or the project file; it must not upset the
   // search: the type gets no block and sets no bound on the complete sets.
-  FillScheme p = twelveCartonBox(1);
-  Carton empty = p.cartons[0];
+  RunProject p = twelveCartonBox(1);
+  Carton empty = p.input.cartons[0];
   empty.count = 0;
-  p.cartons.push_back(empty);
+  p.input.cartons.push_back(empty);
   auto plan = buildPlan(p, -1, 1200);
   EXPECT_EQ(plan->input().setsEstimate, 12);
   EXPECT_EQ(plan->run(6, false).sets, 12);
@@ -183,8 +183,8 @@ TEST(BlockSearch, aCartonTypeWithoutCartonsIsLeftAside) {
 }
 
 TEST(BlockSearch, aCartonWithoutExtentIsNeverStacked) {
-  FillScheme p = twelveCartonBox(12);
-  p.cartons[0].height = 0;
+  RunProject p = twelveCartonBox(12);
+  p.input.cartons[0].height = 0;
   auto plan = buildPlan(p, -1, 1200);
   EXPECT_EQ(plan->run(6, false).sets, 0);
   EXPECT_EQ(plan->setup().candidateCount, 0u);
@@ -194,15 +194,15 @@ TEST(BlockSearch, aCartonWithoutExtentIsNeverStacked) {
 // search calls made show where they stopped: on the first branch, one call per level.
 
 TEST(Cancel, endsTheLayerSearchOnItsFirstBranch) {
-  FillScheme p = projectOf(12030, 2350, 2690,
+  RunProject p = runProjectOf(12030, 2350, 2690,
                            {{1100, 300, 700, 40, false, 0, 28.5}, {650, 600, 900, 30, true, 0, 62},
                             {520, 420, 330, 160, true, 2, 14}},
                            26000);
-  auto whole = buildPlan(p, -1, p.container.length);
+  auto whole = buildPlan(p, -1, p.input.container.length);
   ASSERT_TRUE(whole->run(6, false).found());
   ASSERT_GT(whole->statistics().searchNodes, 1000u);
 
-  auto plan = buildPlan(p, -1, p.container.length);
+  auto plan = buildPlan(p, -1, p.input.container.length);
   std::atomic<bool> cancel{true};
   plan->setCancelFlag(&cancel);
   EXPECT_EQ(plan->run(6, false).status, RunStatus::Cancelled);
@@ -213,14 +213,14 @@ TEST(Cancel, endsTheLayerSearchOnItsFirstBranch) {
 
 TEST(Cancel, endsTheWholeSlabSearchOnItsFirstBranch) {
   // Six types that do not go into whole slabs: the search visits thousands of branches.
-  FillScheme p = projectOf(1061, 1061, 2686,
+  RunProject p = runProjectOf(1061, 1061, 2686,
                            {{480, 300, 280, 5, true}, {560, 520, 600, 2}, {410, 490, 460, 6, true},
                             {420, 420, 450, 5}, {720, 370, 380, 2}, {650, 470, 360, 3}});
-  auto whole = buildPlan(p, -1, p.container.length);
+  auto whole = buildPlan(p, -1, p.input.container.length);
   ASSERT_EQ(whole->run(6, true).status, RunStatus::Nothing);
   ASSERT_GT(whole->statistics().searchNodes, 100u);
 
-  auto plan = buildPlan(p, -1, p.container.length);
+  auto plan = buildPlan(p, -1, p.input.container.length);
   std::atomic<bool> cancel{true};
   plan->setCancelFlag(&cancel);
   EXPECT_EQ(plan->run(6, true).status, RunStatus::Cancelled);
@@ -229,10 +229,10 @@ TEST(Cancel, endsTheWholeSlabSearchOnItsFirstBranch) {
 }
 
 TEST(Cancel, theSetBisectionKeepsNoPlan) {
-  FillScheme p = projectOf(11800, 2300, 2450,
+  RunProject p = runProjectOf(11800, 2300, 2450,
                            {{600, 400, 300, 4}, {500, 400, 400, 2}, {800, 600, 500, 1},
                             {400, 300, 300, 6, true}, {1000, 500, 450, 1}});
-  auto plan = buildPlan(p, -1, p.container.length);
+  auto plan = buildPlan(p, -1, p.input.container.length);
   std::atomic<bool> cancel{true};
   plan->setCancelFlag(&cancel);
   const RunResult r = plan->run(6, false);

@@ -7,26 +7,23 @@
 #include <thread>
 
 #include "engine/calculation.h"
+#include "engine/runproject.h"
 #include "engine_test_support.h"
 #include "model/settings.h"
 
 namespace {
 
-std::vector<int> groupKeys(const FillScheme& p) {
-  std::vector<int> keys;
-  for (const Carton& c : p.cartons) keys.push_back(c.groupKey);
-  return keys;
-}
+std::vector<int> groupKeys(const RunProject& p) { return {p.groupKeys.begin(), p.groupKeys.end()}; }
 
-FillScheme withRequirements(std::initializer_list<int> spaceIndexes) {
+RunProject withRequirements(std::initializer_list<int> spaceIndexes) {
   FillScheme p = projectOf(11800, 2300, 2450, {});
   for (int s : spaceIndexes) p.addCarton().spaceIndex = s;
-  return p;
+  return RunProject(p.input());
 }
 
 // Seven types of 600 x 400 x 300 cartons in the demo container, none with a position
 // requirement; 831 cartons fill 90 % of it.
-FillScheme sevenTypes(int eachOfTheFirstSix, int seventh) {
+RunProject sevenTypes(int eachOfTheFirstSix, int seventh) {
   FillScheme p = projectOf(11800, 2300, 2450, {});
   for (int i = 0; i < 7; ++i) {
     Carton& c = p.addCarton();
@@ -35,34 +32,34 @@ FillScheme sevenTypes(int eachOfTheFirstSix, int seventh) {
     c.height = 300;
     c.count = i < 6 ? eachOfTheFirstSix : seventh;
   }
-  return p;
+  return RunProject(p.input());
 }
 
 // The far end along the length of a block's cartons.
 int farEnd(const BlockScheme& b) { return b.z + b.nz * (b.sizeZ + b.gapZ); }
 
 // Three types of small cartons: some hundred thousand search calls, many seconds.
-FillScheme longSearch() {
+RunProject longSearch() {
   FillScheme p = projectOf(11800, 2300, 2450, {{120, 100, 80, 2}, {110, 90, 70, 1}, {130, 85, 75, 1}});
   p.spacingL = 10;
   p.spacingW = p.spacingH = 5;
-  return p;
+  return RunProject(p.input());
 }
 
 }  // namespace
 
 TEST(GroupKeys, sixTypesPerGroupWithinEachRequirement) {
-  FillScheme p = withRequirements({100, 100, 100, 100, 100, 100, 100});
+  RunProject p = withRequirements({100, 100, 100, 100, 100, 100, 100});
   assignGroupKeys(p);
   EXPECT_EQ(groupKeys(p), (std::vector<int>{100, 100, 100, 100, 100, 100, 101}));
 
-  FillScheme mixed = withRequirements({0, 200, 0, 100, 0, 0, 0, 0, 200, 0, 0, 0, 0, 0, 0, 0});
+  RunProject mixed = withRequirements({0, 200, 0, 100, 0, 0, 0, 0, 200, 0, 0, 0, 0, 0, 0, 0});
   assignGroupKeys(mixed);
   EXPECT_EQ(groupKeys(mixed), (std::vector<int>{0, 200, 0, 100, 0, 0, 0, 0, 200, 1, 1, 1, 1, 1, 1, 2}));
 }
 
 TEST(GroupKeys, questionsAboutGroups) {
-  FillScheme p = withRequirements({200, 0, 0});
+  RunProject p = withRequirements({200, 0, 0});
   assignGroupKeys(p);
   EXPECT_TRUE(groupExists(p, 0));
   EXPECT_TRUE(groupExists(p, 200));
@@ -76,7 +73,7 @@ TEST(GroupKeys, questionsAboutGroups) {
 }
 
 TEST(CalculationRun, aSingleRunPlacesEveryCarton) {
-  FillScheme p = projectOf(11800, 2300, 2450, {{600, 400, 300, 850}});
+  RunProject p(projectOf(11800, 2300, 2450, {{600, 400, 300, 850}}).input());
   p.blocks.push_back(BlockScheme{});  // the last result goes
   CalculationRun run;
   run.startRun(p);
@@ -92,8 +89,8 @@ TEST(CalculationRun, aSingleRunPlacesEveryCarton) {
 }
 
 TEST(CalculationRun, sevenTypesFillingNinetyPercentRunInTwoZones) {
-  FillScheme p = sevenTypes(119, 117);
-  ASSERT_NEAR(p.volumeRatio(), 0.9, 0.001);
+  RunProject p = sevenTypes(119, 117);
+  ASSERT_NEAR(p.input.volumeRatio(), 0.9, 0.001);
   CalculationRun run;
   run.startRun(p);
   EXPECT_EQ(groupKeys(p), (std::vector<int>{100, 100, 100, 100, 100, 100, 101}));
@@ -119,8 +116,8 @@ TEST(CalculationRun, sevenTypesFillingNinetyPercentRunInTwoZones) {
 }
 
 TEST(CalculationRun, sevenTypesFillingLessThanHalfRunTogether) {
-  FillScheme p = sevenTypes(53, 53);
-  ASSERT_LT(p.volumeRatio(), 0.5);
+  RunProject p = sevenTypes(53, 53);
+  ASSERT_LT(p.input.volumeRatio(), 0.5);
   CalculationRun run;
   run.startRun(p);
   const RunOutcome outcome = run.execute(p, Settings{});
@@ -129,10 +126,10 @@ TEST(CalculationRun, sevenTypesFillingLessThanHalfRunTogether) {
 }
 
 TEST(CalculationRun, requirementsGoFromTheInnerEndToTheDoor) {
-  FillScheme p = projectOf(11800, 2300, 2450,
+  RunProject p(projectOf(11800, 2300, 2450,
                            {{600, 400, 300, 250, false, 0, 0, kSpaceDoor},
                             {600, 400, 300, 250, false, 0, 0, kSpaceNone},
-                            {600, 400, 300, 250, false, 0, 0, kSpaceInner}});
+                            {600, 400, 300, 250, false, 0, 0, kSpaceInner}}).input());
   CalculationRun run;
   run.startRun(p);
   const RunOutcome outcome = run.execute(p, Settings{});
@@ -152,9 +149,9 @@ TEST(CalculationRun, requirementsGoFromTheInnerEndToTheDoor) {
 
 TEST(CalculationRun, aGroupThatNeverFitsTakesOneMillimetre) {
   // The inner-end cartons are taller than the container whichever way they stand.
-  FillScheme p = projectOf(11800, 2300, 2450,
+  RunProject p(projectOf(11800, 2300, 2450,
                            {{3000, 3000, 3000, 1, false, 0, 0, kSpaceInner},
-                            {600, 400, 300, 800, false, 0, 0, kSpaceNone}});
+                            {600, 400, 300, 800, false, 0, 0, kSpaceNone}}).input());
   CalculationRun run;
   run.startRun(p);
   const RunOutcome outcome = run.execute(p, Settings{});
@@ -171,7 +168,7 @@ TEST(CalculationRun, aGroupThatNeverFitsTakesOneMillimetre) {
 }
 
 TEST(CalculationRun, aFailedRunLeavesNoBlocks) {
-  FillScheme p = projectOf(1200, 1200, 600, {{600, 400, 300, 1000}});
+  RunProject p(projectOf(1200, 1200, 600, {{600, 400, 300, 1000}}).input());
   CalculationRun run;
   run.startRun(p);
   const RunOutcome outcome = run.execute(p, Settings{});
@@ -181,7 +178,7 @@ TEST(CalculationRun, aFailedRunLeavesNoBlocks) {
 }
 
 TEST(CalculationRun, startingARunClearsAnEarlierCancel) {
-  FillScheme p = projectOf(11800, 2300, 2450, {{600, 400, 300, 850}});
+  RunProject p(projectOf(11800, 2300, 2450, {{600, 400, 300, 850}}).input());
   CalculationRun run;
   run.cancelRequested = true;
   run.startRun(p);
@@ -190,7 +187,7 @@ TEST(CalculationRun, startingARunClearsAnEarlierCancel) {
 }
 
 TEST(CalculationRun, aCancelFromAnotherThreadEndsTheSearchAndLeavesNoBlocks) {
-  FillScheme p = longSearch();
+  RunProject p = longSearch();
   CalculationRun run;
   run.startRun(p);
   RunOutcome outcome;
@@ -205,7 +202,7 @@ TEST(CalculationRun, aCancelFromAnotherThreadEndsTheSearchAndLeavesNoBlocks) {
 }
 
 TEST(CalculationRun, aCancelledZonedRunLeavesNoBlocks) {
-  FillScheme p = sevenTypes(119, 117);
+  RunProject p = sevenTypes(119, 117);
   CalculationRun run;
   run.startRun(p);
   run.cancelRequested = true;  // as if pressed the moment the worker started
@@ -216,7 +213,7 @@ TEST(CalculationRun, aCancelledZonedRunLeavesNoBlocks) {
 }
 
 TEST(CalculationRun, aSuccessfulRunKeepsItsBlocksUnlessCancelled) {
-  FillScheme p = projectOf(11800, 2300, 2450, {{600, 400, 300, 850}});
+  RunProject p(projectOf(11800, 2300, 2450, {{600, 400, 300, 850}}).input());
   CalculationRun run;
   run.startRun(p);
   const RunOutcome outcome = run.execute(p, Settings{});

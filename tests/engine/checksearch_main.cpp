@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   int differing = 0;
   for (std::uint32_t seed = first; seed < end; ++seed) {
     RandomCase c = randomCase(seed);
-    auto plan = buildPlan(c.project, -1, c.project.container.length);
+    auto plan = buildPlan(c.project, -1, c.project.input.container.length);
     const LiteralOutcome expected = runLiterally(*plan, c.maxBlockNum, c.stopAtFirst);
     const std::int32_t result = plan->run(c.maxBlockNum, c.stopAtFirst).sets;
     const PlanResult& r = plan->result();

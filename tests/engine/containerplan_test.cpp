@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/containerplan.h"
+#include "engine/runproject.h"
 #include "model/fillscheme.h"
 
 namespace {
@@ -19,12 +20,13 @@ Carton carton(int l, int w, int h, double weight, int count, bool mustUp = false
   return c;
 }
 
-FillScheme projectWith(std::vector<Carton> cartons, int spacingL = 0, int spacingW = 0, int spacingH = 0) {
-  FillScheme p;
-  p.spacingL = spacingL;
-  p.spacingW = spacingW;
-  p.spacingH = spacingH;
-  p.cartons = std::move(cartons);
+RunProject projectWith(std::vector<Carton> cartons, int spacingL = 0, int spacingW = 0, int spacingH = 0) {
+  RunProject p;
+  p.input.spacingL = spacingL;
+  p.input.spacingW = spacingW;
+  p.input.spacingH = spacingH;
+  p.input.cartons = std::move(cartons);
+  p.groupKeys.assign(p.input.cartons.size(), kSpaceNone);
   return p;
 }
 
@@ -34,8 +36,8 @@ struct Extents {
   int layerLimit;
 };
 
-std::vector<Extents> candidatesOf(const FillScheme& p) {
-  auto plan = buildPlan(p, -1, p.container.length);
+std::vector<Extents> candidatesOf(const RunProject& p) {
+  auto plan = buildPlan(p, -1, p.input.container.length);
   plan->run(6, true).sets;
   std::vector<Extents> out;
   for (std::uint32_t i = 0; i < plan->setup().candidateCount; ++i) {
@@ -67,7 +69,7 @@ TEST(SortDescending3, largestFirstWithTheMiddleFromTheSum) {
 }
 
 TEST(BuildPlan, copiesTheContainerSpacingAndCartonsAsEngineTypes) {
-  FillScheme p = projectWith({carton(600, 400, 300, 10, 100, true, 2)}, 10, 5, 6);
+  RunProject p = projectWith({carton(600, 400, 300, 10, 100, true, 2)}, 10, 5, 6);
   auto plan = buildPlan(p, -1, 7000);
   EXPECT_EQ(plan->input().spaceX, 2300);
   EXPECT_EQ(plan->input().spaceY, 2450);
@@ -83,18 +85,18 @@ TEST(BuildPlan, copiesTheContainerSpacingAndCartonsAsEngineTypes) {
   EXPECT_EQ(t.dimH, 300);
   EXPECT_EQ(t.dimL, 600);
   EXPECT_EQ(t.volume, 72000000.0);
-  EXPECT_EQ(t.standMask, 2);
+  EXPECT_EQ(t.standMask, kStandUpright);
   EXPECT_EQ(t.upendLayers, 2);
   EXPECT_EQ(t.count, 100);
 }
 
 TEST(BuildPlan, takesOnlyTheGroupsCartonsInListOrder) {
-  FillScheme p = projectWith({carton(100, 100, 100, 1, 1), carton(200, 200, 200, 1, 2),
+  RunProject p = projectWith({carton(100, 100, 100, 1, 1), carton(200, 200, 200, 1, 2),
                               carton(300, 300, 300, 1, 3), carton(400, 400, 400, 1, 4)});
-  p.cartons[0].groupKey = 100;
-  p.cartons[1].groupKey = 0;
-  p.cartons[2].groupKey = 100;
-  p.cartons[3].groupKey = 101;
+  p.groupKeys[0] = 100;
+  p.groupKeys[1] = 0;
+  p.groupKeys[2] = 100;
+  p.groupKeys[3] = 101;
   auto group = buildPlan(p, 100, 11800);
   ASSERT_EQ(group->typeCount(), 2u);
   EXPECT_EQ(group->input().types[0].count, 1);
@@ -106,13 +108,13 @@ TEST(BuildPlan, takesOnlyTheGroupsCartonsInListOrder) {
 
 TEST(Prepare, estimatesSetsByVolumeAndWeight) {
   // 66 493 000 000 / 7 200 000 000 = 9.235 by volume, 20000 / 1000 = 20 by weight.
-  FillScheme p = projectWith({carton(600, 400, 300, 10, 100)});
+  RunProject p = projectWith({carton(600, 400, 300, 10, 100)});
   EXPECT_EQ(buildPlan(p, -1, 11800)->input().setsEstimate, 9);
   // Heavier cartons: 20000 / 4000 = 5 sets by weight.
-  p.cartons[0].weight = 40;
+  p.input.cartons[0].weight = 40;
   EXPECT_EQ(buildPlan(p, -1, 11800)->input().setsEstimate, 5);
   // Weightless cartons: the volume alone.
-  p.cartons[0].weight = 0;
+  p.input.cartons[0].weight = 0;
   auto plan = buildPlan(p, -1, 11800);
   EXPECT_EQ(plan->input().setsEstimate, 9);
   plan->prepare();
@@ -121,7 +123,7 @@ TEST(Prepare, estimatesSetsByVolumeAndWeight) {
 
 TEST(Prepare, pairsTheLargestGapWithTheLargestEdge) {
   // (600 + 10) x (400 + 5) x (300 + 5) = 75 353 250 per carton, whatever the orientation.
-  FillScheme p = projectWith({carton(600, 400, 300, 0, 1)}, 5, 10, 5);
+  RunProject p = projectWith({carton(600, 400, 300, 0, 1)}, 5, 10, 5);
   auto plan = buildPlan(p, -1, 11800);
   EXPECT_EQ(plan->input().setsEstimate, static_cast<int>(66493000000.0 / 75353250.0));
   plan->run(6, true).sets;
@@ -129,7 +131,7 @@ TEST(Prepare, pairsTheLargestGapWithTheLargestEdge) {
 }
 
 TEST(Prepare, aPlanWithoutCartonsToLoadEstimatesNothing) {
-  FillScheme p = projectWith({});
+  RunProject p = projectWith({});
   EXPECT_EQ(buildPlan(p, -1, 11800)->input().setsEstimate, 0);
 }
 
@@ -182,9 +184,9 @@ class DepthLimit : public ::testing::TestWithParam<DepthCase> {};
 TEST_P(DepthLimit, followsTypesEstimateAndBlockLimit) {
   const DepthCase d = GetParam();
   // One 1 mm cube of each type in a 1 x 1 x (sets x types) mm box.
-  FillScheme p = projectWith(std::vector<Carton>(static_cast<std::size_t>(d.types), carton(1, 1, 1, 0, 1)));
-  p.container = Container{"c", d.setsEstimate * d.types, 1, 1, 20000};
-  auto plan = buildPlan(p, -1, p.container.length);
+  RunProject p = projectWith(std::vector<Carton>(static_cast<std::size_t>(d.types), carton(1, 1, 1, 0, 1)));
+  p.input.container = Container{"c", d.setsEstimate * d.types, 1, 1, 20000};
+  auto plan = buildPlan(p, -1, p.input.container.length);
   ASSERT_EQ(plan->input().setsEstimate, d.setsEstimate);
   std::atomic<bool> cancelled{true};  // the depth is set before any search starts
   plan->setCancelFlag(&cancelled);

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "engine/containerplan.h"
+#include "engine/runproject.h"
 #include "model/fillscheme.h"
 
 struct CartonSpec {
@@ -34,6 +35,12 @@ inline FillScheme projectOf(int length, int width, int height, std::initializer_
     c.spaceIndex = s.spaceIndex;
   }
   return p;
+}
+
+// The same project as a sets run's own copy.
+inline RunProject runProjectOf(int length, int width, int height, std::initializer_list<CartonSpec> cartons,
+                               int maxWeight = 20000) {
+  return RunProject(projectOf(length, width, height, cartons, maxWeight).input());
 }
 
 // A block of a plan: its region, type, grid, cutting axis and orientation.

@@ -350,8 +350,12 @@ LiteralOutcome runLiterally(const ContainerPlan& built, std::int32_t maxBlockNum
   l.gap[1] = in.gapY;
   l.gap[2] = in.gapZ;
   l.setsEstimate = in.setsEstimate;
-  for (const PlanCarton& t : in.types)
-    l.types.push_back({{t.dimW, t.dimH, t.dimL}, t.count, t.standMask, t.upendLayers});
+  for (const PlanCarton& t : in.types) {
+    // The literal copy keeps its own mask bits: W = 1, H = 2, L = 4.
+    const int mask = ((t.standMask & kStandW) ? 1 : 0) | ((t.standMask & kStandH) ? 2 : 0) |
+                     ((t.standMask & kStandL) ? 4 : 0);
+    l.types.push_back({{t.dimW, t.dimH, t.dimL}, t.count, mask, t.upendLayers});
+  }
   LiteralOutcome out;
   out.result = l.run(maxBlockNum, stopAtFirst);
   out.bestBlocks = l.best;
@@ -363,10 +367,10 @@ LiteralOutcome runLiterally(const ContainerPlan& built, std::int32_t maxBlockNum
   return out;
 }
 
-#include "model/fillscheme.h"
+#include "engine/runproject.h"
 
 std::vector<BlockScheme> assembleLiterally(const LiteralOutcome& outcome, const ContainerPlan& built,
-                                           const FillScheme& project, std::int32_t zOffset,
+                                           const RunProject& project, std::int32_t zOffset,
                                            std::int32_t group) {
   std::vector<long long> quota;
   const PlanInput& in = built.input();
@@ -376,15 +380,15 @@ std::vector<BlockScheme> assembleLiterally(const LiteralOutcome& outcome, const 
   for (const PlanBlock& b : outcome.bestBlocks) {
     BlockScheme s;
     int number = 0, index = -1;
-    for (std::size_t i = 0; i < project.cartons.size(); ++i) {
-      if (group >= 0 && project.cartons[i].groupKey != group) continue;
+    for (std::size_t i = 0; i < project.input.cartons.size(); ++i) {
+      if (group >= 0 && project.groupKeyOf(i) != group) continue;
       if (number == b.typeIndex) {
         index = static_cast<int>(i);
         break;
       }
       ++number;
     }
-    const Carton& carton = project.cartons[index];
+    const Carton& carton = project.input.cartons[index];
     long long n = static_cast<long long>(b.nx) * b.ny * b.nz;
     s.count = static_cast<int>(std::min(quota[b.typeIndex], n));
     quota[b.typeIndex] -= s.count;
@@ -404,7 +408,7 @@ std::vector<BlockScheme> assembleLiterally(const LiteralOutcome& outcome, const 
     s.z = static_cast<int>(zOff);
     if (b.axis == 0) xOff += b.extentX;
     else if (b.axis == 2) zOff += b.extentZ;
-    else if (b.orientation == 2 || b.orientation == 3 || t.standMask != 2) yOff += b.extentY;
+    else if (b.orientation == 2 || b.orientation == 3 || t.standMask != kStandUpright) yOff += b.extentY;
     else {
       s.y = static_cast<int>(topY - b.extentY);
       topY -= b.extentY;

@@ -23,9 +23,9 @@ LiteralOutcome runLiterally(const ContainerPlan& built, std::int32_t maxBlockNum
                             std::uint64_t maxCalls = 0);
 
 struct BlockScheme;
-struct FillScheme;
+struct RunProject;
 
 // The result blocks of a literal outcome, placed and counted step by step.
 std::vector<BlockScheme> assembleLiterally(const LiteralOutcome& outcome, const ContainerPlan& built,
-                                           const FillScheme& project, std::int32_t zOffset,
+                                           const RunProject& project, std::int32_t zOffset,
                                            std::int32_t group);

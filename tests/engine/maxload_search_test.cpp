@@ -160,7 +160,7 @@ TEST(MaxLoadSearch, BestFillSoFarIsReported) {
   control.bestFill = &bestFill;
   const MaxLoadResult r = planMaxLoad(input, control);
   EXPECT_DOUBLE_EQ(bestFill.load(), 0.5);
-  EXPECT_DOUBLE_EQ(r.fillRatio, 0.5);
+  EXPECT_DOUBLE_EQ(r.netRatio, 0.5);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ namespace {
 
 RandomCase smallContainerCase(Dice& dice, int types) {
   RandomCase c;
-  FillScheme& p = c.project;
+  ProjectInput& p = c.project.input;
   p.spacingL = dice.chance(60) ? 0 : dice.between(0, 10);
   p.spacingW = dice.chance(60) ? 0 : dice.between(0, 10);
   p.spacingH = dice.chance(60) ? 0 : dice.between(0, 10);
@@ -40,6 +40,7 @@ RandomCase smallContainerCase(Dice& dice, int types) {
   p.container.height = dice.between(1000, 3000);
   p.container.length = dice.chance(15) ? p.container.width : dice.between(1000, 5000);
   p.container.maxWeight = dice.chance(20) ? dice.between(50, 500) : 20000;
+  c.project.groupKeys.assign(p.cartons.size(), kSpaceNone);
   c.maxBlockNum = dice.chance(70) ? 6 : dice.between(1, 6);
   c.stopAtFirst = dice.chance(25);
   return c;
@@ -59,9 +60,9 @@ RandomCase manyTypeCase(std::uint32_t seed) {
   return smallContainerCase(dice, types);
 }
 
-FillScheme demoContainerProject(std::uint32_t seed, int minTypes, int maxTypes, bool zoned) {
+RunProject demoContainerProject(std::uint32_t seed, int minTypes, int maxTypes, bool zoned) {
   Dice dice(seed * 7919u + 17u);
-  FillScheme p;
+  ProjectInput p;
   p.container = Container{"演示集装箱", 11800, 2300, 2450, 20000};
   p.spacingL = dice.chance(70) ? 0 : dice.between(0, 10);
   p.spacingW = dice.chance(70) ? 0 : dice.between(0, 10);
@@ -76,12 +77,13 @@ FillScheme demoContainerProject(std::uint32_t seed, int minTypes, int maxTypes, 
     carton.count = dice.between(1, 6);
     carton.mustUp = dice.chance(30);
     carton.upendLayers = carton.mustUp && dice.chance(50) ? dice.between(1, 3) : 0;
-    carton.groupKey = kSpaceNone + i / 6;
   }
   if (zoned) {
     for (int round = 0; round < 64 && p.volumeRatio() <= 0.5; ++round) {
       for (Carton& carton : p.cartons) carton.count += 1 + carton.count / 4;
     }
   }
-  return p;
+  RunProject run(p);
+  for (int i = 0; i < types; ++i) run.groupKeys[static_cast<std::size_t>(i)] = kSpaceNone + i / 6;
+  return run;
 }

@@ -3,10 +3,11 @@
 
 #include <cstdint>
 
+#include "engine/runproject.h"
 #include "model/fillscheme.h"
 
 struct RandomCase {
-  FillScheme project;
+  RunProject project;
   std::int32_t maxBlockNum = 6;
   bool stopAtFirst = false;
 };
@@ -22,4 +23,4 @@ RandomCase manyTypeCase(std::uint32_t seed);
 // fit (the set bisection has work to do). With zoned, the counts are raised until the
 // cartons fill more than half of the container, and each six types in list order share a
 // group key, as the zoned run plans them.
-FillScheme demoContainerProject(std::uint32_t seed, int minTypes, int maxTypes, bool zoned = false);
+RunProject demoContainerProject(std::uint32_t seed, int minTypes, int maxTypes, bool zoned = false);

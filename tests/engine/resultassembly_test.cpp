@@ -10,8 +10,8 @@
 namespace {
 
 // A plan of the project's cartons holding the given blocks as its best plan.
-std::unique_ptr<ContainerPlan> planWith(const FillScheme& p, std::vector<PlanBlock> blocks, int group = -1) {
-  auto plan = buildPlan(p, group, p.container.length);
+std::unique_ptr<ContainerPlan> planWith(const RunProject& p, std::vector<PlanBlock> blocks, int group = -1) {
+  auto plan = buildPlan(p, group, p.input.container.length);
   plan->setResultForTesting(std::move(blocks), 1);
   return plan;
 }
@@ -21,7 +21,7 @@ struct Vertex {
   bool operator==(const Vertex&) const = default;
 };
 
-std::vector<Vertex> vertices(const FillScheme& p) {
+std::vector<Vertex> vertices(const RunProject& p) {
   std::vector<Vertex> out;
   for (const BlockScheme& b : p.blocks) out.push_back({b.x, b.y, b.z});
   return out;
@@ -30,7 +30,7 @@ std::vector<Vertex> vertices(const FillScheme& p) {
 }  // namespace
 
 TEST(ResultAssembly, theTwelveCartonBlockStartsAtTheOrigin) {
-  FillScheme p = projectOf(1200, 1200, 600, {{600, 400, 300, 12}});
+  RunProject p = runProjectOf(1200, 1200, 600, {{600, 400, 300, 12}});
   auto plan = buildPlan(p, -1, 1200);
   ASSERT_EQ(plan->run(6, false).sets, 1);
   assembleResults(*plan, p, 0, -1);
@@ -50,7 +50,7 @@ TEST(ResultAssembly, theTwelveCartonBlockStartsAtTheOrigin) {
 }
 
 TEST(ResultAssembly, extraSetsFillTheBlock) {
-  FillScheme p = projectOf(1200, 1200, 600, {{600, 400, 300, 1}});
+  RunProject p = runProjectOf(1200, 1200, 600, {{600, 400, 300, 1}});
   auto plan = buildPlan(p, -1, 1200);
   ASSERT_EQ(plan->run(6, false).sets, 12);
   assembleResults(*plan, p, 0, -1);
@@ -59,7 +59,7 @@ TEST(ResultAssembly, extraSetsFillTheBlock) {
 }
 
 TEST(ResultAssembly, twoTypesStandSideBySide) {
-  FillScheme p = projectOf(2400, 1200, 600, {{600, 400, 300, 12}, {600, 400, 300, 12}});
+  RunProject p = runProjectOf(2400, 1200, 600, {{600, 400, 300, 12}, {600, 400, 300, 12}});
   auto plan = buildPlan(p, -1, 2400);
   ASSERT_EQ(plan->run(6, false).sets, 1);
   assembleResults(*plan, p, 0, -1);
@@ -78,7 +78,7 @@ TEST(ResultAssembly, twoTypesStandSideBySide) {
 TEST(ResultAssembly, cartonsAreHandedOutInPlanOrderAndEmptyBlocksLeftOut) {
   // Ten cartons: the first block takes 8, the second the last 2, the third none and is
   // left out, yet the fourth still starts behind it.
-  FillScheme p = projectOf(3000, 2000, 1000, {{100, 100, 100, 10}, {100, 100, 100, 5}});
+  RunProject p = runProjectOf(3000, 2000, 1000, {{100, 100, 100, 10}, {100, 100, 100, 5}});
   auto plan = planWith(p, {planBlock(200, 1000, 3000, 0, 2, 2, 2, 0, 3), planBlock(300, 1000, 3000, 0, 3, 3, 3, 0, 3),
                            planBlock(100, 1000, 3000, 0, 1, 1, 1, 0, 3), planBlock(1400, 1000, 3000, 1, 1, 1, 5, 0, 3)});
   assembleResults(*plan, p, 0, -1);
@@ -92,7 +92,7 @@ TEST(ResultAssembly, cartonsAreHandedOutInPlanOrderAndEmptyBlocksLeftOut) {
 }
 
 TEST(ResultAssembly, aZoneIsShiftedAlongTheLength) {
-  FillScheme p = projectOf(11800, 2300, 2450, {{600, 400, 300, 400}});
+  RunProject p = runProjectOf(11800, 2300, 2450, {{600, 400, 300, 400}});
   auto plan = buildPlan(p, -1, 8800);
   ASSERT_GT(plan->run(6, false).sets, 0);
   p.blocks.push_back(BlockScheme{});  // a block of an earlier zone stays first
@@ -104,10 +104,10 @@ TEST(ResultAssembly, aZoneIsShiftedAlongTheLength) {
 }
 
 TEST(ResultAssembly, aGroupsTypesMapBackToTheirPlaceInTheWholeList) {
-  FillScheme p = projectOf(3000, 2000, 1000, {{100, 100, 100, 4}, {200, 100, 100, 4}, {300, 100, 100, 4}});
-  p.cartons[0].groupKey = 100;
-  p.cartons[1].groupKey = 101;
-  p.cartons[2].groupKey = 100;
+  RunProject p = runProjectOf(3000, 2000, 1000, {{100, 100, 100, 4}, {200, 100, 100, 4}, {300, 100, 100, 4}});
+  p.groupKeys[0] = 100;
+  p.groupKeys[1] = 101;
+  p.groupKeys[2] = 100;
   auto plan = planWith(p, {planBlock(100, 1000, 3000, 0, 1, 1, 4, 0, 3), planBlock(100, 1000, 3000, 1, 1, 1, 2, 0, 3),
                            planBlock(1800, 1000, 3000, 1, 1, 1, 2, 0, 3)},
                        100);
@@ -123,7 +123,7 @@ TEST(ResultAssembly, aGroupsTypesMapBackToTheirPlaceInTheWholeList) {
 
 TEST(ResultAssembly, aLyingStackOfUprightCartonsGoesOnTop) {
   // Upright cartons (H 300) and a lying stack (L 600 up) cut along y in a 2450 mm box.
-  FillScheme p = projectOf(6000, 2400, 2450, {{600, 400, 300, 2000, true, 1}});
+  RunProject p = runProjectOf(6000, 2400, 2450, {{600, 400, 300, 2000, true, 1}});
   auto plan = planWith(p, {planBlock(2400, 600, 6000, 0, 6, 2, 10, 1, 3), planBlock(2400, 600, 6000, 0, 6, 1, 20, 1, 0),
                            planBlock(2400, 300, 6000, 0, 6, 1, 10, 1, 3), planBlock(2400, 950, 6000, 0, 6, 3, 10, 1, 3)});
   assembleResults(*plan, p, 0, -1);
@@ -131,14 +131,14 @@ TEST(ResultAssembly, aLyingStackOfUprightCartonsGoesOnTop) {
 }
 
 TEST(ResultAssembly, aLastLyingStackLandsOnTheCurrentFloor) {
-  FillScheme p = projectOf(6000, 2400, 2450, {{600, 400, 300, 2000, true, 1}});
+  RunProject p = runProjectOf(6000, 2400, 2450, {{600, 400, 300, 2000, true, 1}});
   auto plan = planWith(p, {planBlock(2400, 1800, 6000, 0, 6, 6, 10, 1, 3), planBlock(2400, 650, 6000, 0, 6, 1, 20, 1, 0)});
   assembleResults(*plan, p, 0, -1);
   EXPECT_EQ(vertices(p), (std::vector<Vertex>{{0, 0, 0}, {0, 1800, 0}}));
 }
 
 TEST(ResultAssembly, aPlanWithoutBlocksAddsNothing) {
-  FillScheme p = projectOf(1200, 1200, 600, {{600, 400, 300, 1000}});
+  RunProject p = runProjectOf(1200, 1200, 600, {{600, 400, 300, 1000}});
   auto plan = buildPlan(p, -1, 1200);
   EXPECT_EQ(plan->run(6, false).sets, 0);
   assembleResults(*plan, p, 0, -1);
@@ -146,10 +146,10 @@ TEST(ResultAssembly, aPlanWithoutBlocksAddsNothing) {
 }
 
 TEST(ResultAssembly, blocksCarryThePlansSpacing) {
-  FillScheme p = projectOf(11800, 2300, 2450, {{600, 400, 300, 100}});
-  p.spacingL = 10;
-  p.spacingW = 5;
-  p.spacingH = 6;
+  RunProject p = runProjectOf(11800, 2300, 2450, {{600, 400, 300, 100}});
+  p.input.spacingL = 10;
+  p.input.spacingW = 5;
+  p.input.spacingH = 6;
   auto plan = buildPlan(p, -1, 11800);
   ASSERT_GT(plan->run(6, false).sets, 0);
   assembleResults(*plan, p, 0, -1);

@@ -71,7 +71,7 @@ constexpr std::uint32_t kManyTypeSeeds = 5;
 
 // Runs the engine and the literal copy on the case; false when the literal copy gave up.
 bool sameAsLiteral(const RandomCase& c) {
-  auto plan = buildPlan(c.project, -1, c.project.container.length);
+  auto plan = buildPlan(c.project, -1, c.project.input.container.length);
   const LiteralOutcome expected = runLiterally(*plan, c.maxBlockNum, c.stopAtFirst, kLiteralCalls);
   if (expected.gaveUp) return false;
   const RunResult run = plan->run(c.maxBlockNum, c.stopAtFirst);
@@ -88,7 +88,7 @@ bool sameAsLiteral(const RandomCase& c) {
   expectPlanWithinTheRules(*plan);
   for (std::uint32_t i = 0; i < plan->typeCount(); ++i) EXPECT_EQ(plan->cartonsPerSet(i), expected.counts[i]);
 
-  FillScheme assembled = c.project;
+  RunProject assembled = c.project;
   assembleResults(*plan, assembled, 250, -1);
   const auto literalBlocks = assembleLiterally(expected, *plan, c.project, 250, -1);
   EXPECT_EQ(describe(assembled.blocks, assembled.blocks.size()),
@@ -135,8 +135,8 @@ TEST_P(EqualGapsEquivalence, engineFindsTheLiteralPlan) {
   for (std::uint32_t seed = GetParam(); seed < GetParam() + kManyTypeSeeds; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     RandomCase c = manyTypeCase(seed);
-    c.project.spacingW = c.project.spacingL;
-    if (seed % 2 == 0) c.project.container.length = c.project.container.width;
+    c.project.input.spacingW = c.project.input.spacingL;
+    if (seed % 2 == 0) c.project.input.container.length = c.project.input.container.width;
     compared += sameAsLiteral(c);
     if (HasFailure()) return;
   }
@@ -162,9 +162,9 @@ TEST(DemoContainerEquivalence, engineFindsTheLiteralPlan) {
 // whole-slab branches earlier lengths proved to fail; at every length, and once more a
 // millimetre longer than the last fit, it finds what the literal copy finds afresh.
 bool shrinksAsLiteral(const RandomCase& c) {
-  const FillScheme& p = c.project;
-  auto plan = buildPlan(p, -1, p.container.length);
-  std::int32_t length = p.container.length;
+  const RunProject& p = c.project;
+  auto plan = buildPlan(p, -1, p.input.container.length);
+  std::int32_t length = p.input.container.length;
   std::int32_t lastFit = 0;
   for (int step = 0; step < 60; ++step) {
     SCOPED_TRACE("length " + std::to_string(length));
@@ -206,7 +206,7 @@ TEST(ShrinkingEquivalence, onePlanShrunkStepByStepFindsTheLiteralPlans) {
     RandomCase c = seed % 2 == 0 ? manyTypeCase(20000 + seed) : randomCase(20000 + seed);
     // Most with the gaps across and along equal: there the failures cover smaller boxes
     // and stay in the table from one length to the next.
-    if (seed % 4 != 3) c.project.spacingW = c.project.spacingL;
+    if (seed % 4 != 3) c.project.input.spacingW = c.project.input.spacingL;
     compared += shrinksAsLiteral(c);
     if (HasFailure()) return;
   }

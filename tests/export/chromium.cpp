@@ -43,6 +43,23 @@ bool chromiumScreenshot(const std::string& document, const std::string& profile,
   return runChromium(document, profile, options, "/dev/null") && std::filesystem::exists(png);
 }
 
+bool chromiumPdf(const std::string& document, const std::string& profile, const std::string& pdf) {
+  return runChromium(document, profile, "--no-pdf-header-footer --print-to-pdf='" + pdf + "'", "/dev/null") &&
+         std::filesystem::exists(pdf);
+}
+
+int pdfPageCount(const std::string& pdf) {
+  std::ifstream in(pdf, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  const std::string text = bytes.str();
+  // Each page is an object "/Type /Page"; the page tree is "/Type /Pages".
+  int pages = 0;
+  for (auto at = text.find("/Type /Page"); at != std::string::npos; at = text.find("/Type /Page", at + 1))
+    pages += at + 11 >= text.size() || text[at + 11] != 's';
+  return pages;
+}
+
 int occurrences(const std::string& text, const std::string& what) {
   int n = 0;
   for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;

@@ -13,5 +13,10 @@ std::string chromiumDom(const std::string& document, const std::string& profile)
 bool chromiumScreenshot(const std::string& document, const std::string& profile, const std::string& png,
                         int width, int height);
 
+// Prints the document to a PDF file as the browser prints it (A4 by its style); true when written.
+bool chromiumPdf(const std::string& document, const std::string& profile, const std::string& pdf);
+// The pages of a PDF file Chromium wrote.
+int pdfPageCount(const std::string& pdf);
+
 // How often what occurs in text.
 int occurrences(const std::string& text, const std::string& what);

@@ -16,14 +16,14 @@ FillScheme samplePlan() {
   first.length = 600;
   first.width = 400;
   first.height = 300;
-  first.count = 10;
+  first.count = 20;
   first.material = 0;
   Carton second;
   second.name = "纸箱2";
   second.length = 500;
   second.width = 500;
   second.height = 400;
-  second.count = 5;
+  second.count = 72;
   second.material = 1;
   plan.cartons = {first, second};
 
@@ -51,14 +51,7 @@ FillScheme samplePlan() {
   upright.count = 72;
   upright.cartonIndex = 1;
   upright.cartonName = "纸箱2";
-  plan.blocks = {lying, upright};
-
-  plan.loadedCount = 92;
-  plan.capacityCount = 96;
-  plan.setCount = 1;
-  plan.loadedVolume = 8.64e9;
-  plan.netRatio = 8.64e9 / plan.container.volume();
-  plan.fillRatio = 0.14;
+  plan.result.containers.push_back(LoadedContainer{plan.container, {lying, upright}});
   return plan;
 }
 

@@ -13,55 +13,134 @@
 #include <thread>
 
 #include "exportfixture.h"
+#include "model/language.h"
+#include "resultblocks.h"
 #include "pngfile.h"
 
 namespace {
 
 const std::string kTestLibraries = CARGOLYX_TEST_LIBRARY_DIR "/";
 
-const std::string kFirstLegend =
-    "<table border=0><tr><td><img src='carton0.PNG' border=0></td><td>纸箱1:  L=600 W=400 H=300 "
-    "数量：10</td></tr></table><br><hr>";
-const std::string kSecondLegend =
-    "<table border=0><tr><td><img src='carton1.PNG' border=0></td><td>纸箱2:  L=500 W=500 H=400 "
-    "数量：5</td></tr></table><br><hr>";
-const std::string kFirstBlock =
-    "<img src='block0.PNG' border=0><br>第1块  所用纸箱：纸箱1<br>放置方向：L-W面朝门，L-H面朝上"
-    "<br>顶点坐标：0,0,0<br>码放方式：3×2×4<br>码放数量：20 (注：本区域可容纳24个纸箱（见图），实际无需放满）<br><hr>";
-const std::string kSecondBlock =
-    "<img src='block1.PNG' border=0><br>第2块  所用纸箱：纸箱2<br>放置方向：W-H面朝门，L-W面朝上"
-    "<br>顶点坐标：0,0,1240<br>码放方式：4×6×3<br>码放数量：72<br><hr>";
-const std::string kStatistics = " 总箱数：92 总体积：8.64立方米 填充率：14.00% 净装箱率：12.99%";
+const std::string kStatistics = "总箱数：92 总体积：8.64立方米 填充率：12.99% 净装箱率：12.99%";
 // The sample cartons have no weights.
 const std::string kBalance = "<br>装载重量：0.00千克（最大载重的0.00%）<br>重心：纸箱1、纸箱2未填写重量，无法确定";
 const std::string kTotals = kStatistics + kBalance;
 const std::string kContainer = "演示集装箱 L=11800 W=2300 H=2450";
 
+// The texts of the cells of the table row that holds name, one string per cell.
+std::vector<std::string> rowCells(const std::string& html, const std::string& name) {
+  std::vector<std::string> cells;
+  const std::size_t at = html.find("<td>" + name + "</td>");
+  if (at == std::string::npos) return cells;
+  const std::size_t rowStart = html.rfind("<tr>", at), rowEnd = html.find("</tr>", at);
+  std::string row = html.substr(rowStart, rowEnd - rowStart);
+  for (std::size_t open = row.find("<td>"); open != std::string::npos; open = row.find("<td>", open + 4)) {
+    const std::size_t close = row.find("</td>", open);
+    cells.push_back(row.substr(open + 4, close - open - 4));
+  }
+  return cells;
+}
+
+// The text of step k (from 1) of the steps' markup.
+std::string stepText(const std::string& html, int k) {
+  const std::size_t at = html.find("<h3>第 " + std::to_string(k) + " 步");
+  if (at == std::string::npos) return {};
+  return html.substr(at, html.find("</table>", at) - at);
+}
+
 bool exists(const std::string& path) { return std::filesystem::exists(path); }
+
+int occurrences(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
+  return n;
+}
 
 }  // namespace
 
-TEST(ExportPlanTexts, legendHasATableForEveryCartonType) {
-  const FillScheme plan = samplePlan();
-  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").cartonLegendHtml(), kFirstLegend + kSecondLegend);
+TEST(ExportPlanTexts, theLegendGivesEachTypeEnteredLoadedAndLeftBehind) {
+  FillScheme plan = samplePlan();
+  plan.cartons[1].count = 100;  // 72 loaded
+  plan.cartons[1].weight = 12.5;
+  const std::string legend = ExportPlan(plan, "/opt/cargolyx/").cartonLegendHtml();
+  EXPECT_EQ(rowCells(legend, "纸箱1"),
+            (std::vector<std::string>{"<img src='carton0.PNG' width=100 height=100 alt=''>", "纸箱1", "600×400×300 mm",
+                                      "—", "20", "20", "0"}));
+  EXPECT_EQ(rowCells(legend, "纸箱2"),
+            (std::vector<std::string>{"<img src='carton1.PNG' width=100 height=100 alt=''>", "纸箱2", "500×500×400 mm",
+                                      "12.50 kg", "100", "72", "28"}));
 }
 
-TEST(ExportPlanTexts, everyBlockHasItsPictureAndDescriptionWithANoteWhenNotFull) {
-  const FillScheme plan = samplePlan();
-  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").blockPicturesHtml(), kFirstBlock + kSecondBlock);
+TEST(ExportPlanTexts, inSetsTheLegendCountsWhatIsLoadedNotWhatWasEntered) {
+  FillScheme plan = samplePlan();
+  plan.cartons[0].count = 5;  // sets of 29 cartons: 92 loaded are three of them (20 and 72)
+  plan.cartons[1].count = 24;
+  const std::string legend = ExportPlan(plan, "/opt/cargolyx/").cartonLegendHtml();
+  EXPECT_EQ(rowCells(legend, "纸箱1").at(4), "5");
+  EXPECT_EQ(rowCells(legend, "纸箱1").at(5), "20");
+  EXPECT_EQ(rowCells(legend, "纸箱1").at(6), "0");
+  EXPECT_EQ(rowCells(legend, "纸箱2").at(5), "72");
 }
 
-TEST(ExportPlanTexts, totalsNameTheSetsOnlyAboveOne) {
+TEST(ExportPlanTexts, eachStepHasItsPictureAndSaysWhatItLoadsWhereAndWhatIsLoadedSoFar) {
+  FillScheme plan = samplePlan();
+  plan.cartons[0].weight = 10;
+  plan.cartons[1].weight = 20;
+  const std::string html = ExportPlan(plan, "/opt/cargolyx/").blockPicturesHtml();
+  const std::string first = stepText(html, 1), second = stepText(html, 2);
+  ASSERT_FALSE(first.empty()) << html;
+  ASSERT_FALSE(second.empty()) << html;
+  EXPECT_NE(html.find("src='block0.PNG'"), std::string::npos);
+  EXPECT_LT(html.find("src='block0.PNG'"), html.find("<h3>第 1 步")) << "the picture beside its facts";
+  EXPECT_NE(first.find("第 1 步（共 2 步）：纸箱1 × 20 箱"), std::string::npos) << first;
+  EXPECT_NE(first.find("<img class='orientation' src='orient0-5.PNG'"), std::string::npos) << first;
+  EXPECT_NE(first.find("侧放（宽边朝上），高边沿箱长"), std::string::npos) << first;
+  EXPECT_NE(first.find("距里端 0 mm，距左壁 0 mm，离地 0 mm"), std::string::npos) << first;
+  EXPECT_NE(first.find("沿箱宽 3 × 沿箱高 2 × 沿箱长 4 = 24 个位置，装 20 箱，4 个位置空着"), std::string::npos) << first;
+  EXPECT_NE(first.find("本步 200.00 kg"), std::string::npos) << first;
+  EXPECT_NE(first.find("累计已装：</b>20 箱；装载重量：200.00千克"), std::string::npos) << first;
+  EXPECT_NE(second.find("距里端 1240 mm，距左壁 0 mm，离地 0 mm"), std::string::npos) << second;
+  EXPECT_EQ(second.find("空着"), std::string::npos) << "a full block has no empty places";
+  EXPECT_NE(second.find("累计已装：</b>92 箱；装载重量：1640.00千克"), std::string::npos) << second;
+  EXPECT_NE(second.find("重心：距里端1820mm"), std::string::npos) << "the centre of all loaded by then";
+}
+
+TEST(ExportPlanTexts, stepsFollowTheLoadingOrderNotTheListOrder) {
+  FillScheme plan = samplePlan();
+  std::swap(resultBlocks(plan)[0], resultBlocks(plan)[1]);  // the block at the inner end listed second
+  const std::string html = ExportPlan(plan, "/opt/cargolyx/").blockPicturesHtml();
+  EXPECT_NE(stepText(html, 1).find("纸箱1 × 20 箱"), std::string::npos);
+  EXPECT_LT(html.find("src='block1.PNG'"), html.find("src='block0.PNG'")) << "the picture of list block 1 first";
+}
+
+TEST(ExportPlanTexts, inEnglishTheStepsHaveNoChineseButTheNames) {
+  setLanguage(Language::English);
+  FillScheme plan = samplePlan();
+  plan.cartons[0].weight = 10;
+  plan.cartons[1].weight = 20;
+  const ExportPlan exporter(plan, "/opt/cargolyx/");
+  std::string text = exporter.blockPicturesHtml() + exporter.cartonLegendHtml() + exporter.totalsHtml();
+  setLanguage(Language::Chinese);
+  for (const std::string name : {"纸箱1", "纸箱2"})
+    for (auto at = text.find(name); at != std::string::npos; at = text.find(name)) text.erase(at, name.size());
+  for (const unsigned char c : text) EXPECT_LT(c, 0xE3) << "a CJK character in: " << text;
+  EXPECT_NE(text.find("Step 1 of 2:  × 20 cartons"), std::string::npos) << text;
+  EXPECT_NE(text.find("on its side (width up), height along the container"), std::string::npos);
+  EXPECT_NE(text.find("0 mm from the inner end, 0 mm from the left wall, 0 mm above the floor"), std::string::npos);
+}
+
+TEST(ExportPlanTexts, totalsSayHowManySetsThePlanLoadsAgainstTheCartonsEntered) {
   FillScheme plan = samplePlan();
   EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml(), kTotals);
-  plan.setCount = 3;
-  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml(), "套数：3" + kTotals);
-  plan.setCount = 1;
-  plan.loadedCount = 4294967294;  // beyond the int32 range
-  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").totalsHtml().substr(0, 24), " 总箱数：4294967294 ");
+  plan.cartons[0].count = 5;  // sets of 29 cartons: 92 loaded are three of them
+  plan.cartons[1].count = 24;
+  const std::string totals = ExportPlan(plan, "/opt/cargolyx/").totalsHtml();
+  EXPECT_EQ(totals.find("<b>3 套 = 92 箱（输入 29 箱）</b>"), 0u) << totals;
+  EXPECT_NE(totals.find("输入的纸箱为一套"), std::string::npos) << totals;
+  EXPECT_NE(totals.find("<br>" + kTotals), std::string::npos) << totals;
   const FillScheme empty;
   EXPECT_EQ(ExportPlan(empty, "/opt/cargolyx/").totalsHtml(),
-            " 总箱数：0 总体积：0.00立方米 填充率：0.00% 净装箱率：0.00%");
+            "总箱数：0 总体积：0.00立方米 填充率：0.00% 净装箱率：0.00%");
 }
 
 TEST(ExportPlanTexts, totalsListTheCartonsLeftBehind) {
@@ -77,11 +156,22 @@ TEST(ExportPlanTexts, totalsListTheCartonsLeftBehind) {
                 "<tr><td>&lt;b&gt;冰箱</td><td>28</td></tr></table>");
 }
 
+TEST(ExportPlanTexts, totalsShowTheAxleLoadsOfAVehicle) {
+  FillScheme plan = samplePlan();
+  const std::string without = ExportPlan(plan, "/opt/cargolyx/").totalsHtml();
+  plan.result.containers.front().container.vehicle = vehiclePresets().front().vehicle;
+  const std::string with = ExportPlan(plan, "/opt/cargolyx/").totalsHtml();
+  EXPECT_EQ(with.substr(0, without.size()), without);
+  EXPECT_NE(with.find("<br>轴荷（千克）：<table"), std::string::npos) << with;
+  EXPECT_NE(with.find("<tr><td>出发时</td>"), std::string::npos) << with;
+}
+
 TEST(ExportPlanTexts, containerIsNameAndSizes) {
   FillScheme plan = samplePlan();
   EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").containerHtml(), kContainer);
   plan.container.name = "A";
   plan.container.length = -5;
+  plan.result.containers[0].container = plan.container;
   EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").containerHtml(), "A L=-5 W=2300 H=2450");
 }
 
@@ -95,11 +185,12 @@ TEST(ExportPlanTexts, anEmptyPlanHasNoLegendAndNoBlocks) {
 TEST(ExportPlanTexts, namesShowAsTextNotAsMarkup) {
   FillScheme plan = samplePlan();
   plan.cartons[0].name = "<易碎>&'B\"";
-  plan.blocks[0].cartonName = "<易碎>";
+  resultBlocks(plan)[0].cartonName = "<易碎>";
   plan.container.name = "<20GP>";
+  plan.result.containers[0].container = plan.container;
   ExportPlan exportPlan(plan, "/opt/cargolyx/");
-  EXPECT_NE(exportPlan.cartonLegendHtml().find("<td>&lt;易碎&gt;&amp;&#39;B&quot;:  L=600"), std::string::npos);
-  EXPECT_NE(exportPlan.blockPicturesHtml().find("所用纸箱：&lt;易碎&gt;<br>"), std::string::npos);
+  EXPECT_NE(exportPlan.cartonLegendHtml().find("<td>&lt;易碎&gt;&amp;&#39;B&quot;</td>"), std::string::npos);
+  EXPECT_NE(exportPlan.blockPicturesHtml().find("：&lt;易碎&gt; × 20 箱"), std::string::npos);
   EXPECT_EQ(exportPlan.containerHtml(), "&lt;20GP&gt; L=11800 W=2300 H=2450");
 }
 
@@ -108,6 +199,9 @@ TEST(ExportPlanTexts, filesLieInTheProgramAndOutputFolders) {
   ExportPlan inProgramFolder(plan, "/opt/cargolyx/");
   EXPECT_EQ(inProgramFolder.htmlFile, "/opt/cargolyx/packplan.htm");
   EXPECT_EQ(inProgramFolder.templateFile, "/opt/cargolyx/template.htm");
+  setLanguage(Language::English);
+  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").templateFile, "/opt/cargolyx/template_en.htm");
+  setLanguage(Language::Chinese);
   EXPECT_EQ(inProgramFolder.libraryFile, "/opt/cargolyx/libboxpic.so");
   EXPECT_EQ(inProgramFolder.pictureExt, ".PNG");
   EXPECT_EQ(inProgramFolder.cartonPrefix, "carton");
@@ -134,8 +228,6 @@ TEST(ExportPlanTexts, orientationCodesNameTheEdgesAlongYZAndX) {
 }
 
 TEST(ExportPlanTexts, messages) {
-  EXPECT_EQ(nothingToExportMessage(), "没有运算结果可供导出，请先进行运算。");
-  EXPECT_EQ(openDocumentFailedMessage(), "自动打开文件失败，请您选择其它程序进行打开。");
   EXPECT_EQ(exportFailureMessage(kExportDone), "");
   EXPECT_EQ(exportFailureMessage(kExportDocumentFailed), "导出HTML文件失败。");
   EXPECT_EQ(exportFailureMessage(kExportCartonPicturesFailed), "导出纸箱图例文件失败。");
@@ -166,30 +258,44 @@ TEST_F(ExportPlanDocument, aTemplateWithoutPlaceholdersIsCopiedByteForByte) {
 }
 
 TEST_F(ExportPlanDocument, replacesEveryPlaceholderEveryTime) {
-  writeTemplate(gbk("<title>[集装箱描述]</title>[装箱合计]|[纸箱图例]|[装箱图示]|[装箱合计]"));
+  writeTemplate("<title>[集装箱描述]</title>[装箱合计]|[纸箱图例]|[装箱图示]|[装箱合计]");
   ASSERT_TRUE(exportDocument());
-  EXPECT_EQ(document(), gbk("<title>" + kContainer + "</title>" + kTotals + "|" + kFirstLegend + kSecondLegend +
-                            "|" + kFirstBlock + kSecondBlock + "|" + kTotals));
+  const ExportPlan texts(plan, folder.path());
+  EXPECT_EQ(document(), "<title>" + kContainer + "</title>" + kTotals + "|" + texts.cartonLegendHtml() + "|" +
+                            texts.blockPicturesHtml() + "|" + kTotals);
+}
+
+TEST_F(ExportPlanDocument, aGbkTemplateOfTheUsersOwnMakesAGbkDocument) {
+  writeTemplate(gbk("<meta charset=\"gb2312\"><h1>装箱方案</h1>[集装箱描述]|[装箱合计]"));
+  ASSERT_TRUE(exportDocument());
+  EXPECT_EQ(document(), gbk("<meta charset=\"gb2312\"><h1>装箱方案</h1>" + kContainer + "|" + kTotals));
+}
+
+TEST_F(ExportPlanDocument, aUtf8TemplateMakesAUtf8DocumentWhateverTheNames) {
+  plan.cartons[1].name = "箱\xF0\x9F\x93\xA6";  // an emoji: no GBK code, and no harm in UTF-8
+  writeTemplate("<meta charset=\"utf-8\">[纸箱图例]");
+  ASSERT_TRUE(exportDocument());
+  EXPECT_NE(document().find("<td>箱\xF0\x9F\x93\xA6</td>"), std::string::npos);
 }
 
 TEST_F(ExportPlanDocument, aZeroByteEndsTheTemplate) {
-  writeTemplate(gbk("前[装箱合计]") + std::string(1, '\0') + gbk("后[装箱合计]"));
+  writeTemplate("前[装箱合计]" + std::string(1, '\0') + "后[装箱合计]");
   ASSERT_TRUE(exportDocument());
-  EXPECT_EQ(document(), gbk("前" + kTotals));
+  EXPECT_EQ(document(), "前" + kTotals);
 }
 
 TEST_F(ExportPlanDocument, aCartonNamedLikeAPlaceholderIsReplacedByTheLaterPass) {
   // The totals pass runs after the legend was inserted, and finds the name there;
   // the legend pass, before the blocks were inserted, does not see their names.
   plan.cartons[0].name = "[装箱合计]";
-  plan.blocks[0].cartonName = "[纸箱图例]";
-  writeTemplate(gbk("[纸箱图例]\n[装箱图示]"));
+  resultBlocks(plan)[0].cartonName = "[纸箱图例]";
+  writeTemplate("[纸箱图例]\n[装箱图示]");
   ASSERT_TRUE(exportDocument());
   const std::string text = document();
   const std::string totals =
       kStatistics + "<br>装载重量：0.00千克（最大载重的0.00%）<br>重心：[装箱合计]、纸箱2未填写重量，无法确定";
-  EXPECT_NE(text.find(gbk("<td>" + totals + ":  L=600 W=400")), std::string::npos);
-  EXPECT_NE(text.find(gbk("所用纸箱：[纸箱图例]<br>")), std::string::npos);
+  EXPECT_NE(text.find("<td>" + totals + "</td><td>600×400×300 mm"), std::string::npos) << text;
+  EXPECT_NE(text.find("：[纸箱图例] × 20 箱"), std::string::npos);
 }
 
 TEST_F(ExportPlanDocument, neverFindsAPlaceholderInsideAChineseCharacter) {
@@ -198,7 +304,7 @@ TEST_F(ExportPlanDocument, neverFindsAPlaceholderInsideAChineseCharacter) {
   const std::string bytes = "\x81" + gbk("[纸箱图例]") + gbk(" [纸箱图例]");
   writeTemplate(bytes);
   ASSERT_TRUE(exportDocument());
-  EXPECT_EQ(document(), "\x81" + gbk("[纸箱图例] ") + gbk(kFirstLegend + kSecondLegend));
+  EXPECT_EQ(document(), "\x81" + gbk("[纸箱图例] ") + gbk(ExportPlan(plan, folder.path()).cartonLegendHtml()));
 }
 
 TEST_F(ExportPlanDocument, aTemplateThatIsNotGbkFailsAndKeepsTheOldDocument) {
@@ -231,12 +337,27 @@ TEST_F(ExportPlanDocument, withoutATemplateFileTheOneBuiltIntoTheProgramIsFilled
   exportPlan.templateFile.clear();
   ASSERT_TRUE(exportPlan.writeHtml()) << exportPlan.failureReason();
   EXPECT_EQ(document(), *exportPlan.fillTemplate(shipped, nullptr));
-  EXPECT_NE(document().find(gbk("演示集装箱 L=11800 W=2300 H=2450")), std::string::npos);
+  EXPECT_NE(document().find("<meta charset=\"utf-8\">"), std::string::npos);
+  EXPECT_NE(document().find("演示集装箱 L=11800 W=2300 H=2450"), std::string::npos);
 }
 
-TEST_F(ExportPlanDocument, aNameWithoutGbkCodeFailsAndKeepsTheOldDocument) {
+TEST_F(ExportPlanDocument, inEnglishTheBuiltInTemplateIsTheEnglishOne) {
+  const std::string shipped = readBytes(CARGOLYX_TEST_DATA_DIR "/../../resources/template_en.htm");
+  EXPECT_EQ(builtInPlanTemplate(Language::English), shipped);
+  EXPECT_EQ(builtInPlanTemplate(Language::Chinese), builtInPlanTemplate());
+  setLanguage(Language::English);
+  ExportPlan exportPlan(plan, folder.path());
+  exportPlan.templateFile.clear();
+  const bool written = exportPlan.writeHtml();
+  setLanguage(Language::Chinese);
+  ASSERT_TRUE(written) << exportPlan.failureReason();
+  EXPECT_NE(document().find("<h1>Loading plan</h1>"), std::string::npos);
+  EXPECT_NE(document().find("Step 1 of 2"), std::string::npos);
+}
+
+TEST_F(ExportPlanDocument, aNameWithoutGbkCodeFailsInAGbkTemplateAndKeepsTheOldDocument) {
   writeBytes(folder.path() + "packplan.htm", "the earlier plan");
-  writeTemplate(gbk("[纸箱图例]"));
+  writeTemplate(gbk("<meta charset=gbk>[纸箱图例]"));
   plan.cartons[1].name = "箱\xF0\x9F\x93\xA6";  // an emoji has no GBK code
   ExportPlan exportPlan(plan, folder.path());
   EXPECT_EQ(exportPlan.run(), kExportDocumentFailed);
@@ -297,13 +418,15 @@ TEST_F(ExportPlanRun, writesTheDocumentAndEveryPicture) {
   ASSERT_EQ(exporter.run(), kExportDone) << exporter.failureReason();
   EXPECT_EQ(exporter.failureMessage(), "");
   const std::string document = readBytes(exporter.htmlFile);
-  EXPECT_NE(document.find(gbk(kFirstLegend + kSecondLegend)), std::string::npos);
-  EXPECT_NE(document.find(gbk(kFirstBlock + kSecondBlock)), std::string::npos);
-  EXPECT_NE(document.find("charset=gbk"), std::string::npos);
+  EXPECT_NE(document.find(exporter.cartonLegendHtml()), std::string::npos);
+  EXPECT_NE(document.find(exporter.blockPicturesHtml()), std::string::npos);
+  EXPECT_NE(document.find("charset=\"utf-8\""), std::string::npos);
   for (const char* name : {"carton0.PNG", "carton1.PNG"})
     EXPECT_EQ(readPngSize(file(name)), (PngSize{200, 200})) << name;
   for (const char* name : {"block0.PNG", "block1.PNG"})
-    EXPECT_EQ(readPngSize(file(name)), (PngSize{600, 350})) << name;
+    EXPECT_EQ(readPngSize(file(name)), (PngSize{600, 640})) << name;
+  for (const char* name : {"orient0-5.PNG", "orient1-3.PNG"})
+    EXPECT_EQ(readPngSize(file(name)), (PngSize{160, 120})) << name;
   EXPECT_FALSE(exists(file("block2.PNG")));
 }
 
@@ -314,26 +437,52 @@ TEST_F(ExportPlanRun, exportingAgainReplacesTheDocumentAndThePictures) {
   ExportPlan exporter = exportPlan();
   ASSERT_EQ(exporter.run(), kExportDone) << exporter.failureReason();
   EXPECT_NE(readBytes(file("packplan.htm")), "old");
-  EXPECT_EQ(readPngSize(file("block1.PNG")), (PngSize{600, 350}));
+  EXPECT_EQ(readPngSize(file("block1.PNG")), (PngSize{600, 640}));
   EXPECT_EQ(readBytes(file("block7.PNG")), "a picture of a longer plan") << "higher numbers stay";
 }
 
-TEST_F(ExportPlanRun, passesTheArgumentListsOfBothEntryPoints) {
-  plan.spacingL = 10;
+TEST_F(ExportPlanRun, passesTheArgumentListsOfTheEntryPoints) {
+  plan.spacingL = 10;  // not used: the blocks' own gaps place the cartons
   plan.spacingW = 5;
   plan.spacingH = 3;
-  for (BlockScheme& block : plan.blocks) block.gapX = block.gapY = block.gapZ = 99;  // not used
+  for (BlockScheme& block : resultBlocks(plan)) {
+    block.gapX = 5;
+    block.gapY = 3;
+    block.gapZ = 10;
+  }
+  plan.cartons[0].weight = 10;
+  plan.cartons[1].weight = 20;
   ExportPlan exporter = exportPlan();
   exporter.libraryFile = kTestLibraries + "libboxpic_recording.so";
   ::setenv("CARGOLYX_BOXPIC_CALLS", file("calls.txt").c_str(), 1);
   const int result = exporter.run();
   ::unsetenv("CARGOLYX_BOXPIC_CALLS");
   ASSERT_EQ(result, kExportDone) << exporter.failureReason();
+  // Each step draws the blocks loaded so far; the step's own is the last. The centre is
+  // that of the cartons loaded by then.
   EXPECT_EQ(readBytes(file("calls.txt")),
             "DrawCarton|carton0.PNG|200|200|400|300|600|65280\n"
             "DrawCarton|carton1.PNG|200|200|500|400|500|255\n"
-            "DrawBlock|block0.PNG|600|350|2300|2450|11800|0|0|0|605|403|310|3|2|4|1|0|2|65280\n"
-            "DrawBlock|block1.PNG|600|350|2300|2450|11800|0|0|1240|505|403|510|4|6|3|0|2|1|255\n");
+            "DrawStep|block0.PNG|600|640|2300|2450|11800|1|0|0|0|600|400|300|605|403|310|3|2|4|20|65280"
+            "|784|361.2|615|里端|门\n"
+            "DrawStep|block1.PNG|600|640|2300|2450|11800|2|0|0|1240|500|400|500|505|403|510|4|6|3|72|255"
+            "|980.244|1104.29|1831.1|里端|门\n"
+            "DrawOrientation|orient0-5.PNG|160|120|600|400|300|2|1|0|65280\n"
+            "DrawOrientation|orient1-3.PNG|160|120|500|400|500|1|0|2|255\n");
+}
+
+TEST_F(ExportPlanRun, inEnglishThePicturesAreLabelledInEnglish) {
+  setLanguage(Language::English);
+  ExportPlan exporter = exportPlan();
+  exporter.libraryFile = kTestLibraries + "libboxpic_recording.so";
+  ::setenv("CARGOLYX_BOXPIC_CALLS", file("calls.txt").c_str(), 1);
+  const int result = exporter.run();
+  ::unsetenv("CARGOLYX_BOXPIC_CALLS");
+  setLanguage(Language::Chinese);
+  ASSERT_EQ(result, kExportDone) << exporter.failureReason();
+  const std::string calls = readBytes(file("calls.txt"));
+  EXPECT_EQ(occurrences(calls, "|Inner end|Door\n"), 2) << calls;
+  EXPECT_EQ(calls.find("门"), std::string::npos);
 }
 
 TEST_F(ExportPlanRun, aMissingLibraryFailsTheCartonPicturesAfterTheDocument) {
@@ -346,12 +495,12 @@ TEST_F(ExportPlanRun, aMissingLibraryFailsTheCartonPicturesAfterTheDocument) {
   EXPECT_FALSE(exists(file("carton0.PNG")));
 }
 
-TEST_F(ExportPlanRun, aLibraryWithoutDrawBlockFailsTheBlockPictures) {
+TEST_F(ExportPlanRun, aLibraryWithoutDrawStepFailsTheStepPictures) {
   ExportPlan exporter = exportPlan();
-  exporter.libraryFile = kTestLibraries + "libboxpic_without_drawblock.so";
+  exporter.libraryFile = kTestLibraries + "libboxpic_without_drawstep.so";
   EXPECT_EQ(exporter.run(), kExportBlockPicturesFailed);
   EXPECT_EQ(exporter.failureMessage(), "导出装箱方案分解示意图失败。");
-  EXPECT_NE(exporter.failureReason().find("DrawBlock"), std::string::npos);
+  EXPECT_NE(exporter.failureReason().find("DrawStep"), std::string::npos);
   EXPECT_TRUE(exists(exporter.htmlFile));
   EXPECT_TRUE(exists(file("carton0.PNG")));
   EXPECT_TRUE(exists(file("carton1.PNG")));
@@ -400,9 +549,9 @@ TEST_F(ExportPlanRun, neverWritesThroughLinksPlantedInTheOutputFolder) {
   ASSERT_EQ(exporter.run(), kExportDone) << exporter.failureReason();
   EXPECT_EQ(readBytes(victim), "the other file's content");
   EXPECT_FALSE(std::filesystem::is_symlink(file("packplan.htm")));
-  EXPECT_NE(readBytes(file("packplan.htm")).find(gbk(kFirstLegend)), std::string::npos);
+  EXPECT_NE(readBytes(file("packplan.htm")).find(exporter.cartonLegendHtml()), std::string::npos);
   EXPECT_EQ(readPngSize(file("carton0.PNG")), (PngSize{200, 200}));
-  EXPECT_EQ(readPngSize(file("block1.PNG")), (PngSize{600, 350}));
+  EXPECT_EQ(readPngSize(file("block1.PNG")), (PngSize{600, 640}));
 }
 
 TEST_F(ExportPlanRun, aCancelledExportLeavesTheFolderAsItWas) {

@@ -1,8 +1,8 @@
 // Stand-ins for libboxpic.so, built in three variants:
 // BOXPIC_RECORDING writes a one-pixel picture and notes every call with its arguments in
 //   the file CARGOLYX_BOXPIC_CALLS names;
-// BOXPIC_WITHOUT_DRAWBLOCK writes the carton pictures but has no DrawBlock;
-// BOXPIC_DRAWING_NOTHING has both entry points and writes no file.
+// BOXPIC_WITHOUT_DRAWSTEP writes the carton pictures but has no DrawStep;
+// BOXPIC_DRAWING_NOTHING has every entry point and writes no file.
 
 #include <cstdio>
 #include <cstdlib>
@@ -73,7 +73,6 @@ extern "C" BOXPIC_API int32_t DrawCarton(const char* file, int32_t pictureWidth,
   return writePicture(file);
 }
 
-#ifndef BOXPIC_WITHOUT_DRAWBLOCK
 extern "C" BOXPIC_API int32_t DrawBlock(const char* file, int32_t pictureWidth, int32_t pictureHeight,
                                         double containerWidth, double containerHeight, double containerLength,
                                         double x, double y, double z, double pitchX, double pitchY,
@@ -85,4 +84,32 @@ extern "C" BOXPIC_API int32_t DrawBlock(const char* file, int32_t pictureWidth, 
                    arg(edgeAlongZ) + arg(edgeAlongX) + arg(color));
   return writePicture(file);
 }
+
+#ifndef BOXPIC_WITHOUT_DRAWSTEP
+// Notes the container, the number of blocks, the step's block (the last), the centre and
+// the labels.
+extern "C" BOXPIC_API int32_t DrawStep(const char* file, int32_t pictureWidth, int32_t pictureHeight,
+                                       double containerWidth, double containerHeight, double containerLength,
+                                       const BoxpicBlock* blocks, int32_t blockCount, const double* centre,
+                                       const char* innerEndLabel, const char* doorLabel) {
+  std::string call = "DrawStep|" + fileName(file) + arg(pictureWidth) + arg(pictureHeight) + arg(containerWidth) +
+                     arg(containerHeight) + arg(containerLength) + arg(blockCount);
+  if (blockCount > 0) {
+    const BoxpicBlock& b = blocks[blockCount - 1];
+    call += arg(b.x) + arg(b.y) + arg(b.z) + arg(b.sizeX) + arg(b.sizeY) + arg(b.sizeZ) + arg(b.pitchX) +
+            arg(b.pitchY) + arg(b.pitchZ) + arg(b.nx) + arg(b.ny) + arg(b.nz) + arg(b.count) + arg(b.color);
+  }
+  call += centre ? arg(centre[0]) + arg(centre[1]) + arg(centre[2]) : std::string("|no centre");
+  call += std::string("|") + (innerEndLabel ? innerEndLabel : "") + "|" + (doorLabel ? doorLabel : "");
+  record(file, call);
+  return writePicture(file);
+}
 #endif
+
+extern "C" BOXPIC_API int32_t DrawOrientation(const char* file, int32_t pictureWidth, int32_t pictureHeight,
+                                              double sizeX, double sizeY, double sizeZ, int32_t edgeAlongX,
+                                              int32_t edgeAlongY, int32_t edgeAlongZ, int32_t color) {
+  record(file, "DrawOrientation|" + fileName(file) + arg(pictureWidth) + arg(pictureHeight) + arg(sizeX) +
+                   arg(sizeY) + arg(sizeZ) + arg(edgeAlongX) + arg(edgeAlongY) + arg(edgeAlongZ) + arg(color));
+  return writePicture(file);
+}

@@ -1,4 +1,5 @@
 #include "export/installpaths.h"
+#include "model/language.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -79,7 +80,23 @@ TEST_F(InstalledTree, namesTheInstalledPlaceOfAMissingFile) {
             (fs::path(programFolder()) / installedLibraryFolder() / "libboxpic.so").lexically_normal().string());
 }
 
+TEST_F(InstalledTree, eachLanguageHasATemplateOfItsOwn) {
+  const std::string chinese = put("template.htm");
+  setLanguage(Language::English);
+  EXPECT_EQ(planTemplateName(), "template_en.htm");
+  EXPECT_EQ(planTemplatePath(programFolder(), userFolder()), "") << "the Chinese one is not used for English";
+  const std::string english = put("template_en.htm");
+  EXPECT_EQ(planTemplatePath(programFolder(), userFolder()), english);
+  const std::string own = put("../data/cargolyx/template_en.htm");
+  EXPECT_EQ(planTemplatePath(programFolder(), userFolder()), own);
+  setLanguage(Language::Chinese);
+  EXPECT_EQ(planTemplatePath(programFolder(), userFolder()), chinese);
+}
+
 TEST(ShippedFiles, areFoundBesideTheProgramInTheBuildFolder) {
   EXPECT_TRUE(fs::equivalent(drawingLibraryPath(CARGOLYX_PROGRAM_DIR "/"), CARGOLYX_PROGRAM_DIR "/libboxpic.so"));
   EXPECT_TRUE(fs::equivalent(planTemplatePath(CARGOLYX_PROGRAM_DIR "/", ""), CARGOLYX_PROGRAM_DIR "/template.htm"));
+  setLanguage(Language::English);
+  EXPECT_TRUE(fs::equivalent(planTemplatePath(CARGOLYX_PROGRAM_DIR "/", ""), CARGOLYX_PROGRAM_DIR "/template_en.htm"));
+  setLanguage(Language::Chinese);
 }

@@ -189,12 +189,14 @@ TEST(FileIo, projectFilesRoundTripThroughDisk) {
   std::string error;
   ASSERT_TRUE(saveProjectFile(file, p, &error)) << error;
   FillScheme q;
-  ASSERT_TRUE(loadProjectFile(file, q, &error)) << error;
+  OpenFailure failure;
+  ASSERT_TRUE(loadProjectFile(file, q, &failure)) << failure.detail;
   ASSERT_EQ(q.cartons.size(), 1u);
   EXPECT_EQ(q.cartons[0].displayText(), "纸箱1 (600*400*300:1)");
 
   std::ofstream(folder.path() + "/junk.pak") << "not a project";
-  EXPECT_FALSE(loadProjectFile(folder.path() + "/junk.pak", q, &error));
+  EXPECT_FALSE(loadProjectFile(folder.path() + "/junk.pak", q, &failure));
+  EXPECT_EQ(failure.problem, OpenProblem::NotAProject);
   EXPECT_EQ(q.cartons.size(), 1u);
 }
 
@@ -216,10 +218,11 @@ TEST(FileIo, aProjectWhoseLengthBetraysItIsRefusedBeforeItIsRead) {
   const std::string path = sparseProject(folder, off_t{1} << 31);
   const long before = peakMemoryKiB();
   FillScheme project;
-  std::string error;
-  EXPECT_FALSE(loadProjectFile(path, project, &error));
+  OpenFailure failure;
+  EXPECT_FALSE(loadProjectFile(path, project, &failure));
   EXPECT_LT(peakMemoryKiB() - before, 16 * 1024) << "the file was read";
-  EXPECT_NE(error.find("not a valid project file"), std::string::npos) << error;
+  EXPECT_EQ(failure.problem, OpenProblem::Damaged);
+  EXPECT_EQ(failure.detail, "2147483648 bytes where its 0 carton types take 92");
 }
 
 TEST(FileIo, aFileLargerThanItsLimitIsRefusedBeforeItIsRead) {
@@ -238,18 +241,19 @@ TEST(FileIo, pipesDevicesAndFoldersAreRefusedWithTheirReasonWithoutWaiting) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_TRUE(passesWithinFiveSeconds([&] {
     FillScheme project;
-    std::string error;
-    return !loadProjectFile(fifo, project, &error) && isRealReason(error, "named pipe");
+    OpenFailure failure;
+    return !loadProjectFile(fifo, project, &failure) && failure.problem == OpenProblem::Unreadable &&
+           isRealReason(failure.detail, "named pipe");
   })) << "a named pipe as the project";
   EXPECT_TRUE(passesWithinFiveSeconds([&] {
     std::string error;
     return !readWholeFile(fifo, &error) && isRealReason(error, "named pipe");
   })) << "a named pipe read whole";
   for (const char* device : {"/dev/zero", "/dev/null"}) {
-    std::string error;
+    OpenFailure failure;
     FillScheme project;
-    EXPECT_FALSE(loadProjectFile(device, project, &error));
-    EXPECT_TRUE(isRealReason(error, "device")) << error;
+    EXPECT_FALSE(loadProjectFile(device, project, &failure));
+    EXPECT_TRUE(isRealReason(failure.detail, "device")) << failure.detail;
   }
   std::string error;
   EXPECT_FALSE(readWholeFile(folder.path(), &error));
@@ -294,7 +298,7 @@ TEST(FileIo, savingThroughALinkWritesTheFileItNames) {
   ASSERT_EQ(::lstat(chain.c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
   FillScheme q;
-  ASSERT_TRUE(loadProjectFile(real, q, &error)) << error;
+  ASSERT_TRUE(loadProjectFile(real, q));
   EXPECT_EQ(q.container.length, 1234) << "the file the links name has the new project";
   EXPECT_EQ(folder.entries(), 3);
 }

@@ -131,8 +131,7 @@ TEST(ProjectFile, savingTwiceGivesTheSameBytes) {
 TEST(ProjectFile, roundTripKeepsInputButNotResultOrSpacing) {
   FillScheme p = projectWithTwoCartons();
   p.container = Container{"A", 5898, 2352, 2393, 21000};
-  p.blocks.emplace_back();
-  p.loadedCount = 12;
+  p.result.containers.push_back(LoadedContainer{p.container, {BlockScheme{}}});
   auto bytes = p.saveToStream();
   ASSERT_TRUE(bytes);
 
@@ -266,6 +265,13 @@ TEST(ProjectFile, acceptsTheValuesTheDialogsAllow) {
 
 TEST(ProjectFile, examplesMatchTheirDefinitionsAndLoad) {
   for (const ExampleProject& example : exampleProjects()) {
+    if (projectFormatOfName(example.fileName) == ProjectFormat::Clyx) {
+      FillScheme opened;
+      ASSERT_TRUE(loadProjectFile(std::string(CARGOLYX_EXAMPLES_DIR) + "/" + example.fileName, opened))
+          << example.fileName << " is missing: write it with cargolyx-make-examples";
+      EXPECT_EQ(opened, example.project) << example.fileName << " is out of date: rebuild it with cargolyx-make-examples";
+      continue;
+    }
     std::ifstream in(std::string(CARGOLYX_EXAMPLES_DIR) + "/" + example.fileName, std::ios::binary);
     ASSERT_TRUE(in) << example.fileName;
     Bytes onDisk((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -274,5 +280,11 @@ TEST(ProjectFile, examplesMatchTheirDefinitionsAndLoad) {
     FillScheme loaded;
     ASSERT_TRUE(loaded.loadFromStream(onDisk)) << example.fileName;
     expectSameInput(example.project, loaded);
+    // Opened and saved as the window does: the same bytes again.
+    FillScheme opened;
+    ASSERT_TRUE(loadProjectFile(std::string(CARGOLYX_EXAMPLES_DIR) + "/" + example.fileName, opened));
+    const std::string copy = ::testing::TempDir() + "/" + example.fileName;
+    ASSERT_TRUE(saveProjectFile(copy, opened));
+    EXPECT_EQ(readWholeFile(copy), onDisk) << example.fileName;
   }
 }

@@ -12,6 +12,7 @@
 #include "model/settings.h"
 #include "ui/formhost.h"
 #include "ui/messages.h"
+#include "resultblocks.h"
 
 class DialogTestHost : public FormHost {
  public:
@@ -34,7 +35,7 @@ class DialogTestHost : public FormHost {
   void refreshTree(bool clearResults) override {
     ++treeRebuilds;
     lastRebuildCleared = clearResults;
-    if (clearResults) scheme.blocks.clear();
+    if (clearResults) scheme.result = {};
   }
 };
 

@@ -10,6 +10,7 @@
 #include "mainwindowdriver.h"
 #include "ui/doing.h"
 #include "ui/loadinganimation.h"
+#include "resultblocks.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ TEST(DoingDlg, cancelEndsALongRunWithNoBlocksAndNoMessage) {
   EXPECT_FALSE(doingDialog(d)->isVisible());
   EXPECT_TRUE(doingDialog(d)->cancelRequested());
   EXPECT_TRUE(d.messages().shown.isEmpty());
-  EXPECT_TRUE(d.project().blocks.empty());
+  EXPECT_TRUE(blocksOf(d.project()).empty());
   EXPECT_EQ(d.resultList()->rowCount(), 1);
   EXPECT_FALSE(doingDialog(d)->findChild<LoadingAnimation*>("TheAnimate")->isPlaying());
 }
@@ -101,13 +102,13 @@ TEST(DoingDlg, cancelEndsALongRunWithNoBlocksAndNoMessage) {
 TEST(DoingDlg, aCancelledRunClearsTheViewAndShowsTheEnteredCartons) {
   MainWindowDriver d;
   enterLongSearch(d);
-  d.project().blocks = {makeBlock(0, 0, 2, 2, 2, 8)};
+  resultBlocks(d.project()) = {makeBlock(0, 0, 2, 2, 2, 8)};
   d.form().refreshResults(-1);
   ASSERT_EQ(d.form().scene().sceneBlocks.size(), 1u);
   ASSERT_FALSE(d.statusText()->text().startsWith("已输入纸箱总数："));
   QTimer::singleShot(300, &d.form(), [&d] { doingDialog(d)->CancelBtnClick(); });
   d.click("tbRun");
-  EXPECT_TRUE(d.project().blocks.empty());
+  EXPECT_TRUE(blocksOf(d.project()).empty());
   EXPECT_TRUE(d.form().scene().sceneBlocks.empty());
   EXPECT_EQ(d.statusText()->text().left(8), "已输入纸箱总数：");
   EXPECT_TRUE(d.messages().shown.isEmpty());
@@ -120,7 +121,7 @@ TEST(DoingDlg, escapeCancelsTooAndTheNextRunStartsAfresh) {
   watchRun(d, seen, [](TDoingDlg& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
   d.click("tbRun");
   EXPECT_TRUE(seen.dialogShown);
-  EXPECT_TRUE(d.project().blocks.empty());
+  EXPECT_TRUE(blocksOf(d.project()).empty());
   EXPECT_TRUE(d.messages().shown.isEmpty());
 
   // A quick project runs to its end: the cancel of the last run is forgotten.
@@ -131,7 +132,7 @@ TEST(DoingDlg, escapeCancelsTooAndTheNextRunStartsAfresh) {
   d.form().refreshTree(true);
   d.click("tbRun");
   EXPECT_FALSE(doingDialog(d)->cancelRequested());
-  EXPECT_EQ(d.project().loadedCount, 850);
+  EXPECT_EQ(statisticsOf(d.project()).loadedCount, 850);
   EXPECT_EQ(d.messages().shown, QStringList());
 }
 
@@ -192,15 +193,15 @@ TEST(RunInProgress, anEditDuringTheRunKeepsTheEditAndDropsTheOldResult) {
   ASSERT_TRUE(edit.done);
   EXPECT_EQ(d.project().cartons.size(), 1u);
   EXPECT_EQ(d.project().cartons[0].count, 10);
-  EXPECT_TRUE(d.project().blocks.empty()) << "850 cartons were planned, 10 are entered";
-  EXPECT_EQ(d.project().loadedCount, 0);
+  EXPECT_TRUE(blocksOf(d.project()).empty()) << "850 cartons were planned, 10 are entered";
+  EXPECT_EQ(statisticsOf(d.project()).loadedCount, 0);
   EXPECT_EQ(d.resultList()->rowCount(), 1);
 
   // Calculated again, the edited project gets its own result.
   d.click("tbRun");
-  EXPECT_GT(d.project().loadedCount, 0);
-  EXPECT_EQ(d.project().loadedCount % 10, 0) << "whole sets of the 10 cartons now entered";
-  for (const BlockScheme& b : d.project().blocks) EXPECT_EQ(b.cartonIndex, 0);
+  EXPECT_GT(statisticsOf(d.project()).loadedCount, 0);
+  EXPECT_EQ(statisticsOf(d.project()).loadedCount % 10, 0) << "whole sets of the 10 cartons now entered";
+  for (const BlockScheme& b : blocksOf(d.project())) EXPECT_EQ(b.cartonIndex, 0);
 }
 
 // The window is closed while the worker searches: the calculation stops, the window
@@ -219,7 +220,7 @@ TEST(RunInProgress, closingTheWindowDuringARunCancelsIt) {
   EXPECT_TRUE(closedDuringRun);
   EXPECT_TRUE(doingDialog(d)->cancelRequested());
   EXPECT_FALSE(d.form().isVisible());
-  EXPECT_TRUE(d.project().blocks.empty());
+  EXPECT_TRUE(blocksOf(d.project()).empty());
   EXPECT_EQ(d.messages().shown, QStringList{"当前装箱方案尚未保存，是否先保存？"});
 }
 
@@ -258,7 +259,7 @@ TEST(DoingDlg, aLoadMaxRunShowsTheBestFillSoFarAndNothingRunsIntoTheButton) {
   EXPECT_TRUE(layoutChecked);
   EXPECT_TRUE(bestFill.contains(QRegularExpression(QStringLiteral("^目前最佳填充率：[1-9][0-9]?\\.[0-9]{2}%$"))))
       << bestFill.toStdString();
-  EXPECT_TRUE(d.project().blocks.empty()) << "a cancelled load-max run keeps no plan either";
+  EXPECT_TRUE(blocksOf(d.project()).empty()) << "a cancelled load-max run keeps no plan either";
 }
 
 TEST(DoingDlg, aSetsRunHasNoBestFillLine) {

@@ -10,6 +10,7 @@
 #include "dialogtesthost.h"
 #include "ui/frmcartonprop.h"
 #include "ui/updown.h"
+#include "resultblocks.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ TEST_F(CartonDialog, newModeShowsTheNewCartonWithEmptySizes) {
 }
 
 TEST_F(CartonDialog, okStoresTheTypedCartonAndRebuildsTheTree) {
-  host.scheme.blocks.resize(2);  // a result that the change makes stale
+  resultBlocks(host.scheme).resize(2);  // a result that the change makes stale
   openNew();
   type("txtName", "电视机");
   typeCarton("600", "400", "300", "50");
@@ -109,7 +110,7 @@ TEST_F(CartonDialog, okStoresTheTypedCartonAndRebuildsTheTree) {
   EXPECT_FALSE(form.newMode);
   EXPECT_EQ(host.treeRebuilds, 1);
   EXPECT_TRUE(host.lastRebuildCleared);
-  EXPECT_TRUE(host.scheme.blocks.empty());
+  EXPECT_TRUE(blocksOf(host.scheme).empty());
   ASSERT_EQ(host.scheme.cartons.size(), 1u);
   const Carton& c = host.scheme.cartons[0];
   EXPECT_EQ(c.displayText(), "电视机 (600*400*300:50)");
@@ -260,4 +261,46 @@ TEST_F(CartonDialog, opensAfreshEachTime) {
   click("btnCancel");
   openEdit(0);
   EXPECT_EQ(text("txtL"), "600");
+}
+
+TEST_F(CartonDialog, theLoadingRulesAreStoredAndANewStopJoinsTheList) {
+  host.scheme.stops = {"上海"};
+  openNew();
+  EXPECT_TRUE(control<QCheckBox>("chkStackable")->isChecked()) << "a new carton may carry others";
+  EXPECT_FALSE(control<QCheckBox>("chkFragile")->isChecked());
+  EXPECT_EQ(text("txtMaxLoadOnTop"), "");
+  auto* stop = control<QComboBox>("cbStop");
+  ASSERT_EQ(stop->count(), 2) << "none, then the project's stops";
+  EXPECT_EQ(stop->currentText(), "");
+  typeCarton("600", "400", "300", "5");
+  control<QCheckBox>("chkStackable")->setChecked(false);
+  control<QCheckBox>("chkFragile")->setChecked(true);
+  type("txtMaxLoadOnTop", "80.5");
+  stop->setCurrentText("苏州");
+  click("btnOK");
+  ASSERT_TRUE(host.boxes.shown.isEmpty()) << host.boxes.shown.join("\n").toStdString();
+  const Carton& c = host.scheme.cartons.at(0);
+  EXPECT_FALSE(c.stackable);
+  EXPECT_TRUE(c.fragile);
+  EXPECT_EQ(c.maxLoadOnTop, 80.5);
+  EXPECT_EQ(c.stop, "苏州");
+  EXPECT_EQ(host.scheme.stops, (std::vector<std::string>{"上海", "苏州"}));
+
+  // Opened again, the boxes show the carton's rules and the stop is among the items.
+  openEdit(0);
+  EXPECT_FALSE(control<QCheckBox>("chkStackable")->isChecked());
+  EXPECT_EQ(text("txtMaxLoadOnTop"), "80.5");
+  EXPECT_EQ(stop->count(), 3);
+  EXPECT_EQ(stop->currentIndex(), 2);
+  // An emptied load box is no limit; a load that is no number is refused.
+  type("txtMaxLoadOnTop", "");
+  click("btnOK");
+  EXPECT_FALSE(host.scheme.cartons.at(0).maxLoadOnTop);
+  openEdit(0);
+  type("txtMaxLoadOnTop", "1.2.3");
+  click("btnOK");
+  ASSERT_EQ(host.boxes.shown.size(), 1);
+  EXPECT_EQ(host.boxes.shown[0].toStdString(), loadOnTopMessage());
+  EXPECT_TRUE(form.isVisible());
+  form.reject();
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -78,7 +79,8 @@ TEST_F(ContainerDialog, okWritesTheTypedTextsIntoTheRowOnly) {
   type("txtH", "0");
   type("txtWeight", "26500");
   click("btnOK");
-  EXPECT_EQ(host.boxes.shown, QStringList{"您输入的内容存在问题，请检查后重新输入。"}) << "a container needs a height";
+  EXPECT_EQ(host.boxes.shown, QStringList{"您输入的内容存在问题，请检查后重新输入。集装箱的长、宽、高须至少为 1 mm。"})
+      << "a container needs a height";
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(library.rows()[1], rowOf(kB));
   host.boxes.shown.clear();
@@ -151,4 +153,41 @@ TEST_F(ContainerDialog, okAfterAddKeepsTheFilledRow) {
   EXPECT_FALSE(form.isVisible());
   ASSERT_EQ(library.rows().size(), 3u);
   EXPECT_EQ(library.rows()[2], (ContainerRow{"C", "13556", "2440", "2698", "26000"}));
+}
+
+TEST_F(ContainerDialog, theBalanceWindowAndAVehiclePresetGoIntoTheRow) {
+  openOnRow(0);
+  EXPECT_EQ(text("txtBalanceLength"), "");
+  auto* kind = form.findChild<QComboBox*>("cbVehicle");
+  ASSERT_NE(kind, nullptr);
+  EXPECT_EQ(kind->currentIndex(), kItemNoVehicle);
+  EXPECT_FALSE(box("txtWheelbase")->isEnabled()) << "no vehicle, nothing to enter";
+  click("btnBalancePreset");
+  EXPECT_EQ(text("txtBalanceLength"), "5");
+  type("txtBalanceHeight", "1300");
+  // The tractor with semi-trailer preset: three axles, the rigid truck's box disabled.
+  auto* presets = form.findChild<QComboBox*>("cbVehiclePreset");
+  ASSERT_EQ(presets->count(), static_cast<int>(vehiclePresets().size()) + 1);
+  presets->activated(presets->count() - 1);
+  EXPECT_EQ(kind->currentIndex(), kItemSemiTrailer);
+  EXPECT_TRUE(box("txtMaxAxleLoad3")->isEnabled());
+  EXPECT_FALSE(box("txtFrontAxleToCargo")->isEnabled());
+  click("btnOK");
+  EXPECT_TRUE(host.boxes.shown.isEmpty()) << host.boxes.shown.join("\n").toStdString();
+  const std::optional<Container> stored = containerOf(library.rows()[0]);
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->balance, (BalanceWindow{5.0, std::nullopt, 1300}));
+  EXPECT_EQ(stored->vehicle, vehiclePresets().back().vehicle);
+
+  // A rigid truck without its wheelbase is refused with the reason.
+  openOnRow(0);
+  kind->setCurrentIndex(kItemRigidTruck);
+  EXPECT_EQ(box("txtTare3")->isEnabled(), false) << "a rigid truck has two axles";
+  presets->activated(1);
+  type("txtWheelbase", "0");
+  click("btnOK");
+  ASSERT_EQ(host.boxes.shown.size(), 1);
+  EXPECT_NE(host.boxes.shown[0].indexOf("轴距"), -1) << host.boxes.shown[0].toStdString();
+  form.reject();
+  EXPECT_EQ(containerOf(library.rows()[0])->vehicle, vehiclePresets().back().vehicle) << "cancel keeps the row";
 }

@@ -13,6 +13,7 @@
 #include "commands/loadbalance.h"
 #include "mainwindowdriver.h"
 #include "model/gbk.h"
+#include "resultblocks.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ void enterTooMuchMixedCargo(MainWindowDriver& d) {
   d.form().refreshTree(true);
 }
 
-int totalsRow(MainWindowDriver& d) { return static_cast<int>(d.project().blocks.size()); }
+int totalsRow(MainWindowDriver& d) { return static_cast<int>(blocksOf(d.project()).size()); }
 
 }  // namespace
 
@@ -54,17 +55,17 @@ TEST(LoadMaxInTheWindow, chosenInOptionsItLoadsWhatFitsAndListsWhatIsLeft) {
   d.click("tbRun");
   ASSERT_EQ(d.messages().shown.size(), 1) << "no question about sets, one message about what is left";
   EXPECT_TRUE(d.messages().shown[0].startsWith("并非所有纸箱都已装入集装箱")) << d.messages().shown[0].toStdString();
-  ASSERT_GT(d.project().loadedCount, 0);
+  ASSERT_GT(statisticsOf(d.project()).loadedCount, 0);
 
   // The blocks, the totals row with the weight, then one red row per carton type left over.
   const int totals = totalsRow(d);
   const QStringList totalsTexts = d.rowTexts(totals);
   EXPECT_EQ(totalsTexts[1], "合计");
-  EXPECT_EQ(totalsTexts[5], QString::number(d.project().loadedCount));
-  const LoadBalance balance = loadBalance(d.project());
+  EXPECT_EQ(totalsTexts[5], QString::number(statisticsOf(d.project()).loadedCount));
+  const LoadBalance balance = loadBalance(d.project().cartons, loadedContainerOf(d.project()));
   EXPECT_GT(balance.loadedWeight, 0);
-  EXPECT_EQ(totalsTexts[2], QString("重量：%1千克").arg(balance.loadedWeight, 0, 'f', 2));
-  EXPECT_TRUE(totalsTexts[3].startsWith("最大载重的")) << totalsTexts[3].toStdString();
+  EXPECT_TRUE(totalsTexts[6].startsWith(QString("%1（").arg(balance.loadedWeight, 0, 'f', 2)))
+      << totalsTexts[6].toStdString() << ": the weight under the weight column";
   std::int64_t left = 0;
   for (int row = totals + 1; row < d.resultList()->rowCount(); ++row) {
     EXPECT_EQ(d.rowTexts(row)[2], "未装入");
@@ -72,12 +73,12 @@ TEST(LoadMaxInTheWindow, chosenInOptionsItLoadsWhatFitsAndListsWhatIsLeft) {
     left += d.rowTexts(row)[5].toLongLong();
   }
   EXPECT_GT(left, 0);
-  EXPECT_EQ(d.project().loadedCount + left, d.project().cartonTotal()) << "every carton is loaded or listed";
+  EXPECT_EQ(statisticsOf(d.project()).loadedCount + left, d.project().cartonTotal()) << "every carton is loaded or listed";
   EXPECT_EQ(d.selectedResultRows(), std::vector<int>{totals});
-  EXPECT_EQ(d.form().scene().sceneBlocks.size(), d.project().blocks.size());
+  EXPECT_EQ(d.form().scene().sceneBlocks.size(), blocksOf(d.project()).size());
   d.clickResultRow(totals + 1);
   EXPECT_EQ(d.selectedResultRows(), std::vector<int>{totals}) << "a leftover row holds nothing to show";
-  EXPECT_EQ(d.form().scene().sceneBlocks.size(), d.project().blocks.size());
+  EXPECT_EQ(d.form().scene().sceneBlocks.size(), blocksOf(d.project()).size());
 
   EXPECT_TRUE(d.statusText()->text().contains("未装入：")) << d.statusText()->text().toStdString();
   EXPECT_EQ(d.form().findChild<QLabel*>("StatusWeight")->text(), QString::fromStdString(loadedWeightText(balance)));
@@ -98,11 +99,13 @@ TEST(LoadMaxInTheWindow, moreCartonsThanFitOffersToLoadWhatFitsAndYesDoesIt) {
   MainWindowDriver d(kDemoFile);
   d.project().cartons[0].count = 1000;  // 894 fit
   d.form().refreshTree(true);
-  const QString refusal = "该集装箱无法装下给定的纸箱系列，请确认您输入的集装箱与纸箱的尺寸和重量数据是否正确。";
+  // The specified refusal, then the numbers that show the cargo is merely too big.
+  const QString refusal = "该集装箱无法装下给定的纸箱系列，请确认您输入的集装箱与纸箱的尺寸和重量数据是否正确。"
+                          "\n纸箱总体积 72.00 立方米，集装箱容积 66.49 立方米；纸箱总重 10000.00 千克，最大载重 20000 千克。";
 
   d.click("tbRun");  // No
   EXPECT_EQ(d.messages().shown, QStringList{refusal + kOffer});
-  EXPECT_TRUE(d.project().blocks.empty());
+  EXPECT_TRUE(blocksOf(d.project()).empty());
 
   d.settings().loadMaxTimeLimit = 0.5;
   d.messages().shown.clear();
@@ -111,11 +114,11 @@ TEST(LoadMaxInTheWindow, moreCartonsThanFitOffersToLoadWhatFitsAndYesDoesIt) {
   ASSERT_EQ(d.messages().shown.size(), 2);
   EXPECT_EQ(d.messages().shown[0], refusal + kOffer);
   EXPECT_TRUE(d.messages().shown[1].startsWith("并非所有纸箱都已装入集装箱")) << d.messages().shown[1].toStdString();
-  EXPECT_GT(d.project().loadedCount, 800);
+  EXPECT_GT(statisticsOf(d.project()).loadedCount, 800);
   const int totals = totalsRow(d);
   ASSERT_EQ(d.resultList()->rowCount(), totals + 2) << "one carton type left over";
   EXPECT_EQ(d.rowTexts(totals + 1),
-            (QStringList{"", "纸箱1", "未装入", "", "", QString::number(1000 - d.project().loadedCount)}));
+            (QStringList{"", "纸箱1", "未装入", "", "", QString::number(1000 - statisticsOf(d.project()).loadedCount), ""}));
   EXPECT_EQ(d.settings().planningMode, PlanningMode::Sets) << "only that run loaded freely";
 }
 
@@ -125,18 +128,15 @@ TEST(LoadMaxInTheWindow, theExportListsWhatIsLeftTheWeightAndTheCentreOfGravity)
   d.settings().planningMode = PlanningMode::LoadMax;
   d.settings().loadMaxTimeLimit = 0.5;
   d.click("tbRun");
-  ASSERT_GT(d.project().loadedCount, 0);
+  ASSERT_GT(statisticsOf(d.project()).loadedCount, 0);
 
   QTemporaryDir folder;
   d.fileDialogs().exportFolders << folder.path();
   d.click("tbExport");  // the tests have no drawing library: the document is written alone
   QFile file(folder.filePath("packplan.htm"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray bytes = file.readAll();
-  const auto text = gbkToUtf8(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-  ASSERT_TRUE(text);
-  const QString document = QString::fromStdString(*text);
-  const LoadBalance balance = loadBalance(d.project());
+  const QString document = QString::fromUtf8(file.readAll());
+  const LoadBalance balance = loadBalance(d.project().cartons, loadedContainerOf(d.project()));
   EXPECT_TRUE(document.contains(QString::fromStdString(loadedWeightText(balance)))) << document.toStdString();
   EXPECT_TRUE(document.contains(QString::fromStdString(centreOfGravityText(balance))));
   EXPECT_TRUE(document.contains("<th>纸箱</th><th>未装入数量</th>"));
@@ -158,9 +158,11 @@ TEST(LoadMaxInTheWindow, aSetsRunThatLoadsNothingOffersToLoadWhatFitsAndYesDoesI
   d.messages().answers = {true};
   d.click("tbRun");
   ASSERT_EQ(d.messages().shown.size(), 2);
-  EXPECT_EQ(d.messages().shown[0], "该集装箱无法装下给定的纸箱系列，您可能需要调整纸箱尺寸或减少纸箱数量。" + kOffer);
+  EXPECT_EQ(d.messages().shown[0], "该集装箱无法装下给定的纸箱系列，您可能需要调整纸箱尺寸或减少纸箱数量。"
+                                   "\n纸箱总体积 60.00 立方米，集装箱容积 66.49 立方米；纸箱总重 6000.00 千克，最大载重 20000 千克。" +
+                                       kOffer);
   EXPECT_TRUE(d.messages().shown[1].startsWith("并非所有纸箱都已装入集装箱")) << d.messages().shown[1].toStdString();
-  EXPECT_EQ(d.project().loadedCount, 44) << "the load-max plan";
-  EXPECT_EQ(d.rowTexts(totalsRow(d) + 1), (QStringList{"", "纸箱1", "未装入", "", "", "16"}));
+  EXPECT_EQ(statisticsOf(d.project()).loadedCount, 44) << "the load-max plan";
+  EXPECT_EQ(d.rowTexts(totalsRow(d) + 1), (QStringList{"", "纸箱1", "未装入", "", "", "16", ""}));
   EXPECT_EQ(d.form().findChild<QLabel*>("StatusWeight")->text(), "装载重量：4400.00千克（最大载重的22.00%）");
 }

@@ -5,7 +5,10 @@
 #include <QSettings>
 #include <QSplitter>
 
+#include <QScreen>
+
 #include "mainwindowdriver.h"
+#include "ui/windowsize.h"
 #include "ui/settingsstore.h"
 
 namespace {
@@ -48,7 +51,7 @@ TEST(MainWindowSettings, whatWasChosenComesBackAfterARestart) {
   }
   {
     MainWindowDriver d({}, true);
-    d.form().resize(900, 640);
+    d.form().resize(780, 600);  // within the screen
     d.settle();
     auto* tree = d.form().findChild<QSplitter*>("splitTreeView");
     tree->setSizes({300, tree->sizes().at(0) + tree->sizes().at(1) - 300});
@@ -74,6 +77,21 @@ TEST(MainWindowSettings, whatWasChosenComesBackAfterARestart) {
   EXPECT_EQ(restarted.project().spacingH, 5);
 }
 
+TEST(MainWindowSettings, aWindowKeptWiderThanTheScreenComesBackWithinIt) {
+  QRect available;
+  {
+    MainWindowDriver d;
+    available = d.form().screen()->availableGeometry();
+    d.form().resize(available.width() + 400, available.height() + 300);  // kept from a larger screen
+    d.settle();
+    d.form().close();
+  }
+  MainWindowDriver restarted({}, true);
+  EXPECT_LE(restarted.form().width(), available.width());
+  EXPECT_LE(restarted.form().height(), available.height());
+  EXPECT_TRUE(available.contains(restarted.form().geometry().topLeft()));
+}
+
 TEST(MainWindowSettings, aDamagedSettingsFileGivesTheDefaultsAndIsReplacedOnClose) {
   SettingsStore().clear();
   QFile file(settingsFile());
@@ -85,8 +103,8 @@ TEST(MainWindowSettings, aDamagedSettingsFileGivesTheDefaultsAndIsReplacedOnClos
   {
     MainWindowDriver d({}, true);
     EXPECT_EQ(d.settings(), Settings{});
-    EXPECT_EQ(d.form().size(), QSize(761, 518));
-    EXPECT_EQ(d.treeCaptions(), QStringList{"演示集装箱 (11800*2300*2450)"});
+    EXPECT_EQ(d.form().size(), initialWindowSize(d.form().screen()->availableGeometry().size()));
+    EXPECT_EQ(d.treeCaptions(), QStringList{"演示集装箱 11800×2300×2450 mm，最大载重 20000 kg"});
     d.form().close();
   }
   const QSettings rewritten(settingsFile(), QSettings::IniFormat);

@@ -11,6 +11,7 @@
 #include "ui/stepcontrol.h"
 #include "view3d/boxviewer.h"
 #include "view3d/colors.h"
+#include "resultblocks.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ TEST(MainWindowSteps, stepOneShowsTheFirstBlockAloneAndTheLastStepEveryBlock) {
   MainWindowDriver d(CARGOLYX_EXAMPLES_DIR "/mixed.pak");
   d.messages().answers = {true};  // "calculate all the same?" when the sets fill the container poorly
   d.click("tbRun");
-  const std::vector<BlockScheme>& blocks = d.project().blocks;
+  const std::vector<BlockScheme>& blocks = blocksOf(d.project());
   ASSERT_GE(blocks.size(), 2u);
   std::vector<std::uint32_t> colors;
   for (const BlockScheme& b : blocks) colors.push_back(materialColor(b.material));

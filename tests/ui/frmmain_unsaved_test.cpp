@@ -11,6 +11,7 @@
 
 #include "mainwindowdriver.h"
 #include "model/projectfile.h"
+#include "resultblocks.h"
 
 namespace {
 
@@ -177,18 +178,66 @@ TEST(MenuCommands, recentFilesReopenAndF5Calculates) {
 
   d.selectTreeNode(-1);
   d.pressKeyInTree(Qt::Key_F5);
-  EXPECT_GT(d.project().loadedCount, 0);
-  EXPECT_EQ(d.form().windowTitle(), "demo.pak — Cargolyx") << "a result is not saved with the project";
+  EXPECT_GT(statisticsOf(d.project()).loadedCount, 0);
+  EXPECT_EQ(d.form().windowTitle(), "demo.pak* — Cargolyx") << "a new result is a change to save";
   trigger(d, "mnuRefresh");
-  EXPECT_EQ(d.project().loadedCount, 0);
-  EXPECT_TRUE(d.project().blocks.empty());
+  EXPECT_EQ(statisticsOf(d.project()).loadedCount, 0);
+  EXPECT_TRUE(blocksOf(d.project()).empty());
+  EXPECT_EQ(d.form().windowTitle(), "demo.pak — Cargolyx") << "back to what was opened";
+}
+
+TEST(UnsavedChanges, aCalculatedPlanIsAChangeThatNewAsksAbout) {
+  QTemporaryDir dir;
+  MainWindowDriver d(copyOf(kDemoFile, dir, "demo.pak"));
+  d.click("tbRun");
+  ASSERT_GT(statisticsOf(d.project()).loadedCount, 0);
+  EXPECT_EQ(d.form().windowTitle(), "demo.pak* — Cargolyx");
+  d.click("tbNew");  // Cancel
+  EXPECT_EQ(d.messages().shown, QStringList{changedQuestion("demo.pak")});
+  EXPECT_GT(statisticsOf(d.project()).loadedCount, 0) << "the plan is still there";
+}
+
+TEST(UnsavedChanges, cancellingADialogKeepsThePlan) {
+  MainWindowDriver d(kDemoFile);
+  d.click("tbRun");
+  const std::vector<BlockScheme> plan = blocksOf(d.project());
+  ASSERT_FALSE(plan.empty());
+  const auto expectPlanKept = [&](const char* after) {
+    EXPECT_EQ(blocksOf(d.project()), plan) << after;
+    EXPECT_EQ(d.project().cartons.size(), 1u) << after;
+    EXPECT_EQ(d.resultList()->rowCount(), static_cast<int>(plan.size()) + 1) << after;
+    EXPECT_TRUE(d.statusText()->text().startsWith("总箱数：850")) << after;
+  };
+
+  d.onNextDialog([](QDialog& dialog) { MainWindowDriver::clickButton(dialog, "btnCancel"); });
+  d.click("tbAddCarton");
+  EXPECT_EQ(d.lastDialogCaption(), "纸箱属性");
+  expectPlanKept("Cancel in the new carton's dialog");
+
+  // Editing the carton and closing with OK unchanged, or cancelling the options.
+  d.onNextDialog([](QDialog& dialog) { MainWindowDriver::clickButton(dialog, "btnOK"); });
+  d.selectTreeNode(0);
+  d.pressKeyInTree(Qt::Key_Return);
+  expectPlanKept("OK without a change");
+  d.onNextDialog([](QDialog& dialog) { MainWindowDriver::clickButton(dialog, "btnCancel"); });
+  d.click("tbOption");
+  expectPlanKept("Cancel in the options");
+
+  // A real change still drops the plan.
+  d.onNextDialog([](QDialog& dialog) {
+    MainWindowDriver::typeInto(dialog, "txtCount", "800");
+    MainWindowDriver::clickButton(dialog, "btnOK");
+  });
+  d.selectTreeNode(0);
+  d.pressKeyInTree(Qt::Key_Return);
+  EXPECT_TRUE(blocksOf(d.project()).empty());
 }
 
 TEST(Leftovers, theStatusBarNamesTheCartonsLeftBehindInRed) {
   MainWindowDriver d(kMixedFile);
   ASSERT_EQ(d.project().cartons.size(), 3u);
   const Carton& first = d.project().cartons[0];
-  d.project().blocks = {makeBlock(0, first.material, 1, 1, 1, 1)};
+  resultBlocks(d.project()) = {makeBlock(0, first.material, 1, 1, 1, 1)};
   d.form().refreshResults(-1);
   const QString text = d.statusText()->text();
   EXPECT_TRUE(text.contains("未装入：" + QString::fromStdString(first.name) + " " +

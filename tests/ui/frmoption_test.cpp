@@ -10,6 +10,7 @@
 #include "dialogtesthost.h"
 #include "ui/frmcontainerprop.h"
 #include "ui/frmoption.h"
+#include "resultblocks.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ class OptionsDialog : public ::testing::Test {
 }  // namespace
 
 TEST_F(OptionsDialog, okWithNewSpacingsChangesSettingsAndProjectAndClearsTheResult) {
-  host.scheme.blocks.resize(3);
+  resultBlocks(host.scheme).resize(3);
   open();
   showSpacingPage();
   type("txtSpacingL", "10");
@@ -95,7 +96,7 @@ TEST_F(OptionsDialog, okWithNewSpacingsChangesSettingsAndProjectAndClearsTheResu
   EXPECT_EQ(host.scheme.spacingW, 5);
   EXPECT_EQ(host.scheme.spacingH, 5);
   EXPECT_EQ(host.treeRebuilds, 1);
-  EXPECT_TRUE(host.scheme.blocks.empty());
+  EXPECT_TRUE(blocksOf(host.scheme).empty());
 }
 
 TEST_F(OptionsDialog, comingBackToTheSpacingPageShowsTheStoredSpacings) {
@@ -116,7 +117,7 @@ TEST_F(OptionsDialog, theSelectedRowBecomesTheProjectContainerOnOk) {
   EXPECT_EQ(selectedRow(), 1);
   click("btnOK");
   EXPECT_EQ(host.scheme.container, kB);
-  EXPECT_EQ(host.config.containers, (std::vector<Container>{kA, kB}));
+  EXPECT_EQ(host.config.containers, (std::vector<ContainerType>{kA, kB}));
 }
 
 TEST_F(OptionsDialog, addThenCancelLeavesTheListAsItWas) {
@@ -148,7 +149,7 @@ TEST_F(OptionsDialog, aLibraryBuiltHereGivesTheContainerOfTheNextNewProject) {
   EXPECT_EQ(list()->topLevelItem(1)->text(0), kMarker + "1");
   EXPECT_EQ(selectedRow(), 0);
   click("btnOK");
-  EXPECT_EQ(host.config.containers, (std::vector<Container>{kB, Container{}, kA}));
+  EXPECT_EQ(host.config.containers, (std::vector<ContainerType>{kB, Container{}, kA}));
   EXPECT_EQ(host.config.defaultContainer(), kB) << "what New takes";
   EXPECT_EQ(host.scheme.container, kB);
 }
@@ -165,7 +166,7 @@ TEST_F(OptionsDialog, modifyAndDoubleClickEditTheSelectedRow) {
   });
   click("btnMod");
   EXPECT_EQ(rowTexts(0), (QStringList{kMarker + "0", "A", "5898", "2352", "2393", "22000"}));
-  EXPECT_EQ(host.config.containers[0].maxWeight, 21000) << "nothing is stored before OK";
+  EXPECT_EQ(host.config.containers[0].container.maxWeight, 21000) << "nothing is stored before OK";
 
   clickRow(1);
   whenShown(containerForm, [this] {
@@ -177,8 +178,8 @@ TEST_F(OptionsDialog, modifyAndDoubleClickEditTheSelectedRow) {
   QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
   EXPECT_EQ(names(), (QStringList{"A", "B2"}));
   click("btnOK");
-  EXPECT_EQ(host.config.containers[0].maxWeight, 22000);
-  EXPECT_EQ(host.config.containers[1].name, "B2");
+  EXPECT_EQ(host.config.containers[0].container.maxWeight, 22000);
+  EXPECT_EQ(host.config.containers[1].container.name, "B2");
   EXPECT_EQ(host.scheme.container.name, "B2");
 }
 
@@ -197,7 +198,7 @@ TEST_F(OptionsDialog, deleteAsksFirstAndLeavesNoRowSelected) {
   EXPECT_FALSE(form.findChild<QPushButton*>("btnDel")->isEnabled());
   EXPECT_FALSE(form.findChild<QPushButton*>("btnSetDefault")->isEnabled());
   click("btnOK");
-  EXPECT_EQ(host.config.containers, std::vector<Container>{kA});
+  EXPECT_EQ(host.config.containers, std::vector<ContainerType>{kA});
   EXPECT_EQ(host.scheme.container, kB) << "with no row selected the project keeps its container";
   open();
   EXPECT_EQ(names(), (QStringList{"A", "B"})) << "and it is offered again as an extra row";
@@ -207,7 +208,7 @@ TEST_F(OptionsDialog, deleteAsksFirstAndLeavesNoRowSelected) {
 TEST_F(OptionsDialog, cancelChangesNothing) {
   host.config.containers = {kA, kB};
   host.scheme.container = kA;
-  host.scheme.blocks.resize(2);
+  resultBlocks(host.scheme).resize(2);
   open();
   host.boxes.answers = {true};
   click("btnDel");
@@ -217,10 +218,10 @@ TEST_F(OptionsDialog, cancelChangesNothing) {
   type("txtSpacingL", "12");
   click("btnCancel");
   EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(host.config.containers, (std::vector<Container>{kA, kB}));
+  EXPECT_EQ(host.config.containers, (std::vector<ContainerType>{kA, kB}));
   EXPECT_EQ(host.config.spacingL, 0);
   EXPECT_EQ(host.scheme.container, kA);
-  EXPECT_EQ(host.scheme.blocks.size(), 2u);
+  EXPECT_EQ(blocksOf(host.scheme).size(), 2u);
   EXPECT_EQ(host.treeRebuilds, 0);
   open();
   EXPECT_EQ(names(), (QStringList{"A", "B"})) << "the next opening starts from the settings again";

@@ -41,7 +41,7 @@ class MainWindowDriver {
   // Selects a tree node by a mouse click: -1 the root, else the carton node at index.
   void selectTreeNode(int cartonIndex);
   void pressKeyInTree(Qt::Key key);
-  // The texts of a result list row.
+  // The texts of a result list row, in its shown columns.
   QStringList rowTexts(int row) const;
   // Clicks result rows; with control held the clicks add to the selection.
   void clickResultRow(int row, bool addToSelection = false);

@@ -7,24 +7,6 @@
 namespace maxload {
 namespace {
 
-// For each orientation code 0-5: the carton edge along x, y and z (0 = L, 1 = W, 2 = H).
-constexpr std::array<std::array<int, 3>, 6> kEdgesOf = {{
-    {1, 0, 2},  // 0: W, L, H
-    {2, 1, 0},  // 1: H, W, L
-    {0, 2, 1},  // 2: L, H, W
-    {1, 2, 0},  // 3: W, H, L
-    {2, 0, 1},  // 4: H, L, W
-    {0, 1, 2},  // 5: L, W, H
-}};
-
-std::int32_t edge(const MaxLoadType& t, int e) {
-  return e == 0 ? t.length : e == 1 ? t.width : t.height;
-}
-
-std::uint8_t edgeBit(int e) {
-  return e == 0 ? kEdgeLength : e == 1 ? kEdgeWidth : kEdgeHeight;
-}
-
 struct Orientation {
   std::int32_t code = 0;
   std::int32_t netX = 0, netY = 0, netZ = 0;
@@ -34,10 +16,10 @@ struct Orientation {
 // The allowed orientations of a type, without repeats of the same extents.
 std::vector<Orientation> orientationsOf(const MaxLoadType& t) {
   std::vector<Orientation> out;
-  for (int code = 0; code < 6; ++code) {
-    const auto& e = kEdgesOf[static_cast<std::size_t>(code)];
-    const std::uint8_t up = edgeBit(e[1]);
-    Orientation o{code, edge(t, e[0]), edge(t, e[1]), edge(t, e[2]), false};
+  for (int code = 0; code < kOrientationCount; ++code) {
+    const std::uint8_t up = edgeBit(verticalEdge(code));
+    const auto [netX, netY, netZ] = orientedExtents(code, t.length, t.width, t.height);
+    Orientation o{code, netX, netY, netZ, false};
     if ((t.verticalEdges & up) == 0) {
       if ((t.lyingEdges & up) == 0 || t.lyingLayers <= 0) continue;
       o.lying = true;

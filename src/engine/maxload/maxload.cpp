@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "engine/maxload/blocks.h"
+#include "engine/loadingorder.h"
 #include "engine/maxload/search.h"
 
 namespace maxload {
@@ -17,77 +18,51 @@ struct Piece {
   std::int32_t x = 0, y = 0, z = 0;  // gross vertex
 };
 
-// A loader's order: from the inner end toward the door and from the floor up, never a
-// piece before those it stands on.
-std::vector<Piece> loaderOrder(std::vector<Piece> pieces) {
-  const std::size_t n = pieces.size();
-  std::vector<std::int32_t> waitingFor(n, 0);
-  const auto carries = [&](const Piece& below, const Piece& above) {
-    return below.y + below.leaf.sy() == above.y && below.x < above.x + above.leaf.sx() &&
-           above.x < below.x + below.leaf.sx() && below.z < above.z + above.leaf.sz() &&
-           above.z < below.z + below.leaf.sz();
-  };
-  for (std::size_t i = 0; i < n; ++i)
-    for (std::size_t j = 0; j < n; ++j)
-      if (i != j && carries(pieces[j], pieces[i])) ++waitingFor[i];
-  std::vector<bool> done(n, false);
-  std::vector<Piece> out;
-  for (std::size_t round = 0; round < n; ++round) {
-    std::size_t pick = n;
-    for (std::size_t i = 0; i < n; ++i) {
-      if (done[i] || waitingFor[i] > 0) continue;
-      const auto key = [&](std::size_t k) {
-        return std::tuple(pieces[k].z, pieces[k].y, pieces[k].x);
-      };
-      if (pick == n || key(i) < key(pick)) pick = i;
-    }
-    if (pick == n) break;  // cannot happen: what carries lies lower
-    done[pick] = true;
-    out.push_back(pieces[pick]);
-    for (std::size_t i = 0; i < n; ++i)
-      if (!done[i] && carries(pieces[pick], pieces[i])) --waitingFor[i];
-  }
-  return out;
+BlockScheme blockOf(const Problem& p, const Piece& piece) {
+  const Leaf& leaf = piece.leaf;
+  const MaxLoadType& type = p.types[static_cast<std::size_t>(leaf.type)];
+  BlockScheme block;
+  block.x = piece.x;
+  block.y = piece.y;
+  block.z = piece.z;
+  block.sizeX = leaf.netX;
+  block.sizeY = leaf.netY;
+  block.sizeZ = leaf.netZ;
+  block.nx = leaf.nx;
+  block.ny = leaf.ny;
+  block.nz = leaf.nz;
+  block.orientation = leaf.orientation;
+  block.material = type.material;
+  block.count = leaf.nx * leaf.ny * leaf.nz;
+  block.gapX = p.gapX;
+  block.gapY = p.gapY;
+  block.gapZ = p.gapZ;
+  block.cartonIndex = leaf.type;
+  block.cartonName = type.name;
+  return block;
 }
 
 MaxLoadResult buildResult(const Problem& p, const std::vector<Block>& blocks, const PackState& s) {
   MaxLoadResult r;
   std::vector<Piece> pieces;
+  std::vector<BlockScheme> unordered;
   for (const Placed& placed : s.placed) {
     const Block& b = blocks[static_cast<std::size_t>(placed.block)];
     for (int li = 0; li < b.leafCount; ++li) {
       const Leaf& leaf = b.leaves[li];
       pieces.push_back(Piece{leaf, placed.x + leaf.ox, placed.y + leaf.oy, placed.z + leaf.oz});
+      unordered.push_back(blockOf(p, pieces.back()));
     }
   }
-  pieces = loaderOrder(std::move(pieces));
   r.leftovers.resize(p.types.size());
   for (std::size_t t = 0; t < p.types.size(); ++t) r.leftovers[t] = p.available[t];
-  double massX = 0, massY = 0, massZ = 0, mass = 0, volX = 0, volY = 0, volZ = 0;
-  for (const Piece& piece : pieces) {
+  // The blocks go out in a loader's order, as every plan's blocks do.
+  for (const std::size_t i : loadingOrder(unordered)) {
+    const Piece& piece = pieces[i];
     const Leaf& leaf = piece.leaf;
-    const MaxLoadType& type = p.types[static_cast<std::size_t>(leaf.type)];
-    BlockScheme block;
-    block.x = piece.x;
-    block.y = piece.y;
-    block.z = piece.z;
-    block.sizeX = leaf.netX;
-    block.sizeY = leaf.netY;
-    block.sizeZ = leaf.netZ;
-    block.nx = leaf.nx;
-    block.ny = leaf.ny;
-    block.nz = leaf.nz;
-    block.orientation = leaf.orientation;
-    block.material = type.material;
-    block.count = leaf.nx * leaf.ny * leaf.nz;
-    block.gapX = p.gapX;
-    block.gapY = p.gapY;
-    block.gapZ = p.gapZ;
-    block.cartonIndex = leaf.type;
-    block.cartonName = type.name;
     const auto blockIndex = static_cast<std::int32_t>(r.blocks.size());
-    r.blocks.push_back(block);
-    r.leftovers[static_cast<std::size_t>(leaf.type)] -= block.count;
+    r.blocks.push_back(unordered[i]);
+    r.leftovers[static_cast<std::size_t>(leaf.type)] -= r.blocks.back().count;
     for (std::int32_t iz = 0; iz < leaf.nz; ++iz) {
       for (std::int32_t iy = 0; iy < leaf.ny; ++iy) {
         for (std::int32_t ix = 0; ix < leaf.nx; ++ix) {
@@ -102,35 +77,14 @@ MaxLoadResult buildResult(const Problem& p, const std::vector<Block>& blocks, co
           c.orientation = leaf.orientation;
           c.block = blockIndex;
           r.placements.push_back(c);
-          const double v = double(leaf.netX) * leaf.netY * leaf.netZ;
-          const double cx = c.x + leaf.netX / 2.0, cy = c.y + leaf.netY / 2.0,
-                       cz = c.z + leaf.netZ / 2.0;
-          r.loadedVolume += v;
-          r.loadedWeight += type.weight;
-          mass += type.weight;
-          massX += type.weight * cx;
-          massY += type.weight * cy;
-          massZ += type.weight * cz;
-          volX += v * cx;
-          volY += v * cy;
-          volZ += v * cz;
+          r.loadedVolume += double(leaf.netX) * leaf.netY * leaf.netZ;
         }
       }
     }
   }
   r.loadedCount = static_cast<std::int64_t>(r.placements.size());
-  if (mass > 0) {
-    r.centreX = massX / mass;
-    r.centreY = massY / mass;
-    r.centreZ = massZ / mass;
-  } else if (r.loadedVolume > 0) {
-    // Weightless cartons: the centre of their volume.
-    r.centreX = volX / r.loadedVolume;
-    r.centreY = volY / r.loadedVolume;
-    r.centreZ = volZ / r.loadedVolume;
-  }
   const double containerVolume = double(p.X) * p.Y * p.Z;
-  r.fillRatio = containerVolume > 0 ? r.loadedVolume / containerVolume : 0;
+  r.netRatio = containerVolume > 0 ? r.loadedVolume / containerVolume : 0;
   return r;
 }
 

@@ -21,10 +21,10 @@
 #include <vector>
 
 #include "model/blockscheme.h"
+#include "model/orientation.h"
 
-// Carton edges, as bits of MaxLoadType::verticalEdges and lyingEdges.
-inline constexpr std::uint8_t kEdgeLength = 1, kEdgeWidth = 2, kEdgeHeight = 4;
-inline constexpr std::uint8_t kEveryEdge = kEdgeLength | kEdgeWidth | kEdgeHeight;
+// Carton edges as bits of MaxLoadType::verticalEdges and lyingEdges: kEdgeLength and its
+// kin of model/orientation.h.
 
 // Zones along the container length, loaded in this order.
 enum class LoadZone : std::int32_t { InnerEnd = 0, Free = 1, Door = 2 };
@@ -72,15 +72,12 @@ struct MaxLoadPlacement {
 };
 
 struct MaxLoadResult {
-  std::vector<BlockScheme> blocks;            // in loading order: inner end to door, bottom up
+  std::vector<BlockScheme> blocks;            // in loading order (engine/loadingorder.h)
   std::vector<MaxLoadPlacement> placements;   // one per loaded carton, block by block
   std::vector<std::int32_t> leftovers;        // per type: cartons not loaded
   std::int64_t loadedCount = 0;
   double loadedVolume = 0;   // net mm³
-  double fillRatio = 0;      // loadedVolume / container volume
-  double loadedWeight = 0;   // kg
-  // Centre of gravity in mm; for weightless cartons the centre of their volume.
-  double centreX = 0, centreY = 0, centreZ = 0;
+  double netRatio = 0;       // loadedVolume / container volume
   bool timedOut = false;     // the time limit ended the search before its effort budget
   bool cancelled = false;    // the cancel flag ended it
   std::uint64_t effortUsed = 0;

@@ -1,9 +1,8 @@
 #include "engine/maxload/maxloadproject.h"
 
-#include "engine/statistics.h"
-#include "model/fillscheme.h"
+#include "model/projectinput.h"
 
-MaxLoadInput maxLoadInputFromProject(const FillScheme& project) {
+MaxLoadInput maxLoadInputFromProject(const ProjectInput& project) {
   MaxLoadInput input;
   input.containerX = project.container.width;
   input.containerY = project.container.height;
@@ -36,7 +35,7 @@ MaxLoadInput maxLoadInputFromProject(const FillScheme& project) {
   return input;
 }
 
-MaxLoadResult loadAsMuchAsFits(FillScheme& project, const MaxLoadOptions& options,
+MaxLoadResult loadAsMuchAsFits(const ProjectInput& project, const MaxLoadOptions& options,
                                const MaxLoadControl& control) {
   MaxLoadInput input = maxLoadInputFromProject(project);
   input.supportPercent = options.supportPercent;
@@ -44,8 +43,9 @@ MaxLoadResult loadAsMuchAsFits(FillScheme& project, const MaxLoadOptions& option
   input.effortBudget = options.effortBudget;
   input.threads = options.threads;
   MaxLoadResult result = planMaxLoad(input, control);
-  project.blocks.clear();
-  if (!result.cancelled) project.blocks = result.blocks;
-  refreshResultStatistics(project);
+  if (result.cancelled) {
+    result = MaxLoadResult{};
+    result.cancelled = true;
+  }
   return result;
 }

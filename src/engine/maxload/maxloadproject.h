@@ -3,14 +3,14 @@
 
 #include "engine/maxload/maxload.h"
 
-struct FillScheme;
+struct ProjectInput;
 
 // The container, the project's spacings (spacingW across, spacingH up, spacingL along the
 // length) and every carton type in list order, so that a type's index is its cartonIndex.
 // A mustUp carton stands on its height; with upendLayers it may also lie in that many top
 // layers. spaceIndex 0 / 100 / 200 becomes the inner-end / free / door zone. The search
 // options keep their defaults.
-MaxLoadInput maxLoadInputFromProject(const FillScheme& project);
+MaxLoadInput maxLoadInputFromProject(const ProjectInput& project);
 
 // The search options a caller chooses.
 struct MaxLoadOptions {
@@ -20,9 +20,7 @@ struct MaxLoadOptions {
   std::int32_t threads = 2;
 };
 
-// The whole load-max calculation on a project: plans with the project's container,
-// spacings and cartons, puts the result blocks into project.blocks (none when cancelled)
-// and refreshes the project's result statistics. Returns the plan with its placements,
-// leftovers, weight and centre of gravity.
-MaxLoadResult loadAsMuchAsFits(FillScheme& project, const MaxLoadOptions& options,
+// The whole load-max calculation on a project's input: plans with its container, spacings
+// and cartons. A cancelled plan holds nothing but its cancelled mark.
+MaxLoadResult loadAsMuchAsFits(const ProjectInput& project, const MaxLoadOptions& options,
                                const MaxLoadControl& control = {});

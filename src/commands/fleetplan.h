@@ -1,0 +1,34 @@
+#pragma once
+// The several-containers planner behind the calculation call, and its words: what stops a
+// run before it starts, and the summary of a plan (containers by type, cost, the bound,
+// what is left).
+
+#include <string>
+#include <vector>
+
+#include "commands/calculate.h"
+
+struct FillScheme;
+struct ProjectInput;
+
+// What stops a run of the several-containers planner before it starts: no cartons, a
+// container type without room, cartons no container type takes (loading every carton),
+// a container type without an available count (loading a fixed fleet). Empty: it may run.
+std::string fleetRefusal(const CalculationRequest& request);
+
+// Runs the planner on the request and puts its answer into the report.
+void planFleetInto(const CalculationRequest& request, CancelToken& token, CalculationReport& report);
+
+// "4 × 40尺高柜，1 × 20尺柜；费用 7400；至少需要 5 个集装箱，费用至少 7200": the containers by
+// type, the total cost and the bound. Empty without a several-containers result.
+std::string fleetSummaryText(const FillScheme& project);
+// Why each carton type of the project cannot be loaded at all, one per carton type:
+// "fits-no-container", "heavier-than-every-container", or empty when some container type
+// takes it (a carton of it left behind found no room).
+std::vector<std::string> unfitReasonCodes(const ProjectInput& input);
+// The same in words, for the cartons left behind: "装不进任何一种集装箱" and its kin; empty
+// when some container type takes it.
+std::string unfitReasonText(const std::string& code);
+
+// The caption of a loaded container's tab: "1 · 40尺高柜".
+std::string loadedContainerCaption(const FillScheme& project, std::size_t index);

@@ -1,0 +1,352 @@
+#include "engine/pallet/palletbuild.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "model/orientation.h"
+
+namespace pallet {
+namespace {
+
+// The most tiers looked at: no container stacks more pallets than this.
+constexpr std::int32_t kMostTiers = 8;
+
+std::array<std::int32_t, 3> edgesOf(const MaxLoadType& t) { return {t.length, t.width, t.height}; }
+
+constexpr std::array<std::uint8_t, 3> kEdgeBits = {kEdgeLength, kEdgeWidth, kEdgeHeight};
+
+// The orientation code of a carton standing on the vertical edge with extents ex across
+// and ez along.
+std::int32_t orientationOf(const MaxLoadType& t, std::int32_t vertical, std::int32_t ex, std::int32_t ez) {
+  for (std::int32_t code = 0; code < kOrientationCount; ++code) {
+    if (edgeBit(verticalEdge(code)) != kEdgeBits[static_cast<std::size_t>(vertical)]) continue;
+    const auto [x, y, z] = orientedExtents(code, t.length, t.width, t.height);
+    (void)y;
+    if (x == ex && z == ez) return code;
+  }
+  return 0;
+}
+
+// Moves blocks so that the box of their footprint is centred on the loading area.
+void centre(std::vector<BlockScheme>& blocks, const PalletType& pallet) {
+  if (blocks.empty()) return;
+  std::int64_t x1 = std::numeric_limits<std::int64_t>::max(), z1 = x1, x2 = 0, z2 = 0;
+  for (const BlockScheme& b : blocks) {
+    x1 = std::min<std::int64_t>(x1, b.x);
+    z1 = std::min<std::int64_t>(z1, b.z);
+    x2 = std::max<std::int64_t>(x2, b.x + std::int64_t{b.nx} * (b.sizeX + b.gapX) - b.gapX);
+    z2 = std::max<std::int64_t>(z2, b.z + std::int64_t{b.nz} * (b.sizeZ + b.gapZ) - b.gapZ);
+  }
+  const std::int64_t dx = (pallet.loadWidth() - (x2 - x1)) / 2 - x1;
+  const std::int64_t dz = (pallet.loadLength() - (z2 - z1)) / 2 - z1;
+  for (BlockScheme& b : blocks) {
+    b.x = static_cast<std::int32_t>(b.x + dx);
+    b.z = static_cast<std::int32_t>(b.z + dz);
+  }
+}
+
+std::vector<Carton> weightsOf(const MaxLoadInput& cargo) {
+  std::vector<Carton> cartons;
+  for (const MaxLoadType& t : cargo.types) {
+    Carton c;
+    c.name = t.name;
+    c.weight = t.weight;
+    cartons.push_back(c);
+  }
+  return cartons;
+}
+
+LoadedPallet loadedPallet(const PalletType& type, std::vector<BlockScheme> blocks, const std::vector<Carton>& weights) {
+  LoadedPallet pallet;
+  pallet.type = type;
+  pallet.blocks = std::move(blocks);
+  measurePallet(pallet, weights);
+  return pallet;
+}
+
+bool fitsOnPallet(const PalletType& pallet, const MaxLoadType& carton, const Tiers& tiers) {
+  if (carton.weight > tiers.payload) return false;
+  const std::array<std::int32_t, 3> e = edgesOf(carton);
+  for (std::size_t up = 0; up < 3; ++up) {
+    if ((carton.verticalEdges & kEdgeBits[up]) == 0) continue;
+    const std::int32_t p = e[(up + 1) % 3], q = e[(up + 2) % 3];
+    const bool across = (p <= pallet.loadWidth() && q <= pallet.loadLength()) ||
+                        (q <= pallet.loadWidth() && p <= pallet.loadLength());
+    if (across && e[up] <= tiers.maxHeight - pallet.baseHeight) return true;
+  }
+  return false;
+}
+
+class Builder {
+ public:
+  Builder(const PalletPlanInput& input, double timeLimitSeconds, const PalletControl& control)
+      : input_(input), control_(control), timeLimit_(timeLimitSeconds), weights_(weightsOf(input.cargo)),
+        roof_(lowestRoof(input)) {
+    out_.unbuilt.assign(input.cargo.types.size(), 0);
+    left_.assign(input.cargo.types.size(), 0);
+    for (std::size_t i = 0; i < left_.size(); ++i)
+      if (onPallet(i)) left_[i] = std::max(0, input.cargo.types[i].count);
+  }
+
+  BuiltPallets run() {
+    for (std::size_t i = 0; i < left_.size(); ++i) fullPallets(i);
+    // The mixed pallets share the time among the pallet types that still have cartons.
+    std::vector<std::size_t> types;
+    for (std::size_t p = 0; p < input_.palletTypes.size(); ++p)
+      if (leftFor(p) > 0) types.push_back(p);
+    for (std::size_t k = 0; k < types.size(); ++k) {
+      if (cancelled()) break;
+      const double share = timeLimit_ > 0 ? timeLimit_ / double(types.size()) : 0;
+      mixedPallets(types[k], share);
+    }
+    out_.cancelled = out_.cancelled || cancelled();
+    for (std::size_t i = 0; i < left_.size(); ++i) out_.unbuilt[i] += left_[i];
+    return std::move(out_);
+  }
+
+ private:
+  bool onPallet(std::size_t carton) const {
+    return carton < input_.cartonPallet.size() && input_.cartonPallet[carton] >= 0 &&
+           static_cast<std::size_t>(input_.cartonPallet[carton]) < input_.palletTypes.size();
+  }
+  const PalletType& palletOf(std::size_t carton) const {
+    return input_.palletTypes[static_cast<std::size_t>(input_.cartonPallet[carton])];
+  }
+  bool cancelled() const { return control_.cancel && control_.cancel->load(std::memory_order_relaxed); }
+  std::int64_t leftFor(std::size_t pallet) const {
+    std::int64_t n = 0;
+    for (std::size_t i = 0; i < left_.size(); ++i)
+      if (onPallet(i) && static_cast<std::size_t>(input_.cartonPallet[i]) == pallet) n += left_[i];
+    return n;
+  }
+
+  // Full pallets of one carton type, with as many tiers as carry the most cartons per place
+  // on the floor.
+  void fullPallets(std::size_t i) {
+    if (left_[i] <= 0) return;
+    const PalletType& type = palletOf(i);
+    const MaxLoadType& carton = input_.cargo.types[i];
+    const EdgeLayers layers = layersOf(type, carton);
+    std::optional<Tiers> chosen;
+    SingleTypePallet best;
+    std::int64_t bestPerPlace = 0;
+    for (std::int32_t k = 1; k <= kMostTiers; ++k) {
+      const std::optional<Tiers> tiers = tiersOf(type, k, roof_, input_.cargo.gapY);
+      if (!tiers) continue;
+      const SingleTypePallet capacity = singleTypeCapacity(type, carton, *tiers, layers);
+      if (std::int64_t{k} * capacity.cartons > bestPerPlace) {
+        bestPerPlace = std::int64_t{k} * capacity.cartons;
+        best = capacity;
+        chosen = tiers;
+      }
+    }
+    if (!chosen || best.cartons <= 0) return;
+    const std::vector<BlockScheme> blocks =
+        singleTypeBlocks(type, carton, static_cast<std::int32_t>(i), best, best.cartons, layers);
+    const LoadedPallet pallet = loadedPallet(type, blocks, weights_);
+    while (left_[i] >= best.cartons) {
+      out_.pallets.push_back(pallet);
+      left_[i] -= best.cartons;
+    }
+  }
+
+  // The tiers for mixed pallets of the type: those that leave the most room (by volume, or
+  // by weight for heavy cartons) per place on the floor, among those every carton fits.
+  std::optional<Tiers> mixedTiers(std::size_t p) const {
+    const PalletType& type = input_.palletTypes[p];
+    double volume = 0, weight = 0;
+    for (std::size_t i = 0; i < left_.size(); ++i) {
+      if (left_[i] <= 0 || static_cast<std::size_t>(input_.cartonPallet[i]) != p || !onPallet(i)) continue;
+      const MaxLoadType& t = input_.cargo.types[i];
+      volume += double(left_[i]) * t.length * t.width * t.height;
+      weight += double(left_[i]) * t.weight;
+    }
+    const double density = volume > 0 ? weight / volume : 0;
+    std::optional<Tiers> best;
+    double bestRoom = 0;
+    for (std::int32_t k = 1; k <= kMostTiers; ++k) {
+      const std::optional<Tiers> tiers = tiersOf(type, k, roof_, input_.cargo.gapY);
+      if (!tiers) continue;
+      bool allFit = true;
+      for (std::size_t i = 0; i < left_.size() && allFit; ++i)
+        if (left_[i] > 0 && onPallet(i) && static_cast<std::size_t>(input_.cartonPallet[i]) == p)
+          allFit = fitsOnPallet(type, input_.cargo.types[i], *tiers);
+      if (!allFit) continue;
+      double room = double(type.loadWidth()) * type.loadLength() * (tiers->maxHeight - type.baseHeight);
+      if (density > 0) room = std::min(room, tiers->payload / density);
+      if (k * room > bestRoom * (1 + 1e-9)) {
+        bestRoom = k * room;
+        best = tiers;
+      }
+    }
+    if (!best) best = tiersOf(type, 1, roof_, input_.cargo.gapY);
+    return best;
+  }
+
+  // Mixed pallets of what is left for the pallet type: the several-containers planner with
+  // the pallet as its one container type.
+  void mixedPallets(std::size_t p, double seconds) {
+    const PalletType& type = input_.palletTypes[p];
+    const std::optional<Tiers> tiers = mixedTiers(p);
+    if (!tiers) return;
+    FleetInput fleet;
+    FleetContainerType area;
+    area.containerX = type.loadWidth();
+    area.containerY = tiers->maxHeight - type.baseHeight;
+    area.containerZ = type.loadLength();
+    area.maxWeight = tiers->payload;
+    fleet.containers = {area};
+    fleet.cargo = input_.cargo;
+    fleet.cargo.gapX = fleet.cargo.gapY = fleet.cargo.gapZ = 0;  // cartons stand tight on a pallet
+    fleet.cargo.supportPercent = 100;
+    for (std::size_t i = 0; i < fleet.cargo.types.size(); ++i) {
+      MaxLoadType& t = fleet.cargo.types[i];
+      t.count = onPallet(i) && static_cast<std::size_t>(input_.cartonPallet[i]) == p ? left_[i] : 0;
+      t.zone = LoadZone::Free;  // positions in the container say nothing about a pallet
+    }
+    fleet.goal = FleetGoal::Cheapest;
+    fleet.timeLimitSeconds = seconds;
+    fleet.threads = input_.threads;
+    FleetControl control;
+    control.cancel = control_.cancel;
+    const FleetResult result = planFleet(fleet, control);
+    if (result.cancelled) {
+      out_.cancelled = true;
+      return;
+    }
+    out_.timedOut = out_.timedOut || result.timedOut;
+    for (const FleetLoad& load : result.loads) {
+      std::vector<BlockScheme> blocks = load.blocks;
+      for (BlockScheme& b : blocks) b.y += type.baseHeight;
+      centre(blocks, type);
+      for (const BlockScheme& b : blocks)
+        if (b.cartonIndex >= 0 && static_cast<std::size_t>(b.cartonIndex) < left_.size())
+          left_[static_cast<std::size_t>(b.cartonIndex)] -= b.count;
+      out_.pallets.push_back(loadedPallet(type, std::move(blocks), weights_));
+    }
+  }
+
+  const PalletPlanInput& input_;
+  const PalletControl& control_;
+  const double timeLimit_;
+  const std::vector<Carton> weights_;
+  const std::int32_t roof_;
+  std::vector<std::int32_t> left_;  // per carton type: cartons meant for pallets not on one yet
+  BuiltPallets out_;
+};
+
+}  // namespace
+
+std::int32_t lowestRoof(const PalletPlanInput& input) {
+  if (input.containers.empty()) return 0;
+  if (input.loading == PalletLoading::OneContainer) return input.containers.front().containerY;
+  std::int32_t roof = std::numeric_limits<std::int32_t>::max();
+  for (const FleetContainerType& c : input.containers) roof = std::min(roof, c.containerY);
+  return roof;
+}
+
+std::optional<Tiers> tiersOf(const PalletType& type, std::int32_t count, std::int32_t containerHeight, std::int32_t gapY) {
+  if (count < 1 || (count > 1 && !type.stackable)) return std::nullopt;
+  const std::int64_t perTier = std::int64_t{containerHeight} / count - gapY;
+  Tiers tiers;
+  tiers.count = count;
+  tiers.maxHeight = static_cast<std::int32_t>(std::min<std::int64_t>(type.maxHeight, perTier));
+  double gross = type.maxGrossWeight;
+  if (count > 1) gross = std::min(gross, type.maxLoadOnTop / (count - 1));
+  tiers.payload = gross - type.tareWeight;
+  if (tiers.maxHeight <= type.baseHeight || tiers.payload <= 0) return std::nullopt;
+  return tiers;
+}
+
+EdgeLayers layersOf(const PalletType& pallet, const MaxLoadType& carton) {
+  EdgeLayers layers;
+  const std::array<std::int32_t, 3> e = edgesOf(carton);
+  for (std::size_t up = 0; up < 3; ++up) {
+    if ((carton.verticalEdges & kEdgeBits[up]) == 0 || e[up] <= 0) continue;
+    layers[up] = bestLayer(pallet.loadWidth(), pallet.loadLength(), e[(up + 1) % 3], e[(up + 2) % 3]);
+  }
+  return layers;
+}
+
+SingleTypePallet singleTypeCapacity(const PalletType& pallet, const MaxLoadType& carton, const Tiers& tiers,
+                                    const EdgeLayers& layers) {
+  SingleTypePallet best;
+  if (carton.weight > tiers.payload) return best;
+  const std::array<std::int32_t, 3> e = edgesOf(carton);
+  const std::int32_t room = tiers.maxHeight - pallet.baseHeight;
+  for (std::int32_t up = 0; up < 3; ++up) {
+    if ((carton.verticalEdges & kEdgeBits[static_cast<std::size_t>(up)]) == 0) continue;
+    const std::int32_t h = e[static_cast<std::size_t>(up)];
+    const std::optional<LayerPattern>& layer = layers[static_cast<std::size_t>(up)];
+    if (h <= 0 || h > room || !layer || layer->count <= 0) continue;
+    std::int64_t cartons = layer->count * (room / h);
+    if (carton.weight > 0)
+      cartons = std::min<std::int64_t>(cartons, static_cast<std::int64_t>(std::floor(tiers.payload / carton.weight + 1e-9)));
+    cartons = std::min<std::int64_t>(cartons, std::numeric_limits<std::int32_t>::max());
+    if (cartons > best.cartons) best = SingleTypePallet{static_cast<std::int32_t>(cartons), up, layer->count};
+  }
+  return best;
+}
+
+std::vector<BlockScheme> singleTypeBlocks(const PalletType& pallet, const MaxLoadType& carton, std::int32_t cartonIndex,
+                                          const SingleTypePallet& capacity, std::int32_t cartons,
+                                          const EdgeLayers& layers) {
+  std::vector<BlockScheme> blocks;
+  const auto up = static_cast<std::size_t>(capacity.vertical);
+  if (capacity.perLayer <= 0 || cartons <= 0 || !layers[up]) return blocks;
+  const std::array<std::int32_t, 3> e = edgesOf(carton);
+  const std::int32_t h = e[up], p = e[(up + 1) % 3], q = e[(up + 2) % 3];
+  const LayerPattern& layer = *layers[up];
+  const auto fullLayers = static_cast<std::int32_t>(cartons / layer.count);
+  const auto rest = static_cast<std::int32_t>(cartons % layer.count);
+  const auto block = [&](std::int32_t x, std::int32_t y, std::int32_t z, std::int32_t nx, std::int32_t ny,
+                         std::int32_t nz, bool turned) {
+    BlockScheme b;
+    b.x = x;
+    b.y = y;
+    b.z = z;
+    b.sizeX = turned ? q : p;
+    b.sizeY = h;
+    b.sizeZ = turned ? p : q;
+    b.nx = nx;
+    b.ny = ny;
+    b.nz = nz;
+    b.count = nx * ny * nz;
+    b.orientation = orientationOf(carton, capacity.vertical, b.sizeX, b.sizeZ);
+    b.material = carton.material;
+    b.cartonIndex = cartonIndex;
+    b.cartonName = carton.name;
+    return b;
+  };
+  if (fullLayers > 0)
+    for (const LayerBlock& lb : layer.blocks)
+      blocks.push_back(block(lb.x, pallet.baseHeight, lb.z, lb.nx, fullLayers, lb.nz, lb.turned));
+  const std::vector<LayerBox> boxes = layerBoxes(layer, p, q);
+  for (std::int32_t k = 0; k < rest && static_cast<std::size_t>(k) < boxes.size(); ++k) {
+    const LayerBox& box = boxes[static_cast<std::size_t>(k)];
+    blocks.push_back(block(box.x, pallet.baseHeight + fullLayers * h, box.z, 1, 1, 1, box.turned));
+  }
+  // The layer as planned on the whole loading area, centred on the base.
+  std::vector<BlockScheme> footprint;
+  for (const LayerBlock& lb : layer.blocks) footprint.push_back(block(lb.x, 0, lb.z, lb.nx, 1, lb.nz, lb.turned));
+  std::int64_t x2 = 0, z2 = 0;
+  for (const BlockScheme& b : footprint) {
+    x2 = std::max<std::int64_t>(x2, b.x + std::int64_t{b.nx} * b.sizeX);
+    z2 = std::max<std::int64_t>(z2, b.z + std::int64_t{b.nz} * b.sizeZ);
+  }
+  const auto dx = static_cast<std::int32_t>((pallet.loadWidth() - x2) / 2);
+  const auto dz = static_cast<std::int32_t>((pallet.loadLength() - z2) / 2);
+  for (BlockScheme& b : blocks) {
+    b.x += dx;
+    b.z += dz;
+  }
+  return blocks;
+}
+
+BuiltPallets buildPallets(const PalletPlanInput& input, double timeLimitSeconds, const PalletControl& control) {
+  return Builder(input, timeLimitSeconds, control).run();
+}
+
+}  // namespace pallet

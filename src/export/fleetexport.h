@@ -1,0 +1,29 @@
+#pragma once
+// The plan of several containers as documents: one loading plan per container, each in a
+// folder of its own ("container1/packplan.htm" and its pictures, as ExportPlan writes a
+// plan), and "index.htm" beside them: the summary (containers by type, cost, the bound,
+// what is left) and a table of the containers (type, cartons, weight, fill, centre of
+// gravity) linking to each plan. The index is UTF-8.
+
+#include <atomic>
+#include <string>
+
+#include "model/fillscheme.h"
+
+struct FleetExportResult {
+  int result = 0;              // kExportDone, or the failed step's kExport... of the plan that failed
+  std::string indexFile;       // folder + "index.htm"
+  std::string failureMessage;  // for the user, empty when done
+  std::string failureReason;   // the file and the system's reason
+};
+
+// Writes the plans, then the index. templateFile and libraryFile as ExportPlan takes them
+// (empty template: the built-in one). A cancel flag raised stops at the next file.
+FleetExportResult exportFleetPlans(const FillScheme& project, const std::string& programFolder,
+                                   const std::string& folder, const std::string& templateFile,
+                                   const std::string& libraryFile, const std::atomic<bool>* cancel = nullptr);
+
+// The index page's text.
+std::string fleetIndexHtml(const FillScheme& project);
+// The folder, relative to the index, of container number k (from 0): "container1".
+std::string containerFolderName(std::size_t k);
