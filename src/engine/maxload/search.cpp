@@ -293,8 +293,9 @@ void Search::beam(std::int32_t width) {
     }
     if (stopped_) break;
     // The w best children, of equal ones the earlier (a total order: the sort needs no
-    // buffer). Children whose greedy loads end equal mostly reach the same load, so only
-    // the first of them goes on.
+    // buffer). Children whose greedy loads end equal mostly reach the same load, so the
+    // first of each value goes on first; the others only fill the room left. Where most
+    // children end equal (a tight fit, every one a carton short) they are all the beam has.
     std::iota(order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(childCount), 0);
     std::sort(order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(childCount),
               [&](std::int32_t a, std::int32_t b) {
@@ -302,19 +303,18 @@ void Search::beam(std::int32_t width) {
                 const double vb = childValue_[static_cast<std::size_t>(b)];
                 return va != vb ? va > vb : a < b;
               });
+    const auto valueAt = [&](std::size_t i) { return childValue_[static_cast<std::size_t>(order_[i])]; };
+    grow(beam_, std::min(childCount, w));
+    growValues(beamValue_, std::min(childCount, w));
     beamCount = 0;
-    for (std::size_t i = 0; i < childCount && beamCount < w; ++i) {
-      const double value = childValue_[static_cast<std::size_t>(order_[i])];
-      if (beamCount > 0 && value == childValue_[static_cast<std::size_t>(order_[beamCount - 1])])
-        continue;
-      order_[beamCount++] = order_[i];
-    }
-    grow(beam_, beamCount);
-    growValues(beamValue_, beamCount);
-    for (std::size_t i = 0; i < beamCount; ++i) {
-      const auto from = static_cast<std::size_t>(order_[i]);
-      std::swap(beam_[i], children_[from]);
-      beamValue_[i] = childValue_[from];
+    for (const bool firstOfValue : {true, false}) {
+      for (std::size_t i = 0; i < childCount && beamCount < w; ++i) {
+        if ((i == 0 || valueAt(i) != valueAt(i - 1)) != firstOfValue) continue;
+        const auto from = static_cast<std::size_t>(order_[i]);
+        std::swap(beam_[beamCount], children_[from]);
+        beamValue_[beamCount] = childValue_[from];
+        ++beamCount;
+      }
     }
   }
 }
