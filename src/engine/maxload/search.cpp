@@ -61,6 +61,8 @@ bool Search::allLoaded() const {
   return true;
 }
 
+bool Search::unbeatable() const { return allLoaded() || best_.volume >= containerVolume_; }
+
 double Search::consider(const PackState& s) {
   const RuleKeeper* keeper = packer_.keeper();
   if (keeper == nullptr || !keeper->settles()) {
@@ -77,7 +79,7 @@ double Search::consider(const PackState& s) {
 void Search::takeIfBetter(const PackState& s) {
   if (s.volume <= best_.volume && !(best_.placed.empty() && !s.placed.empty()) && !betterBalanced(s)) return;
   best_ = s;
-  if (loadedEverythingAt_ == 0 && allLoaded()) {
+  if (loadedEverythingAt_ == 0 && unbeatable()) {
     loadedEverythingAt_ = std::max<std::uint64_t>(effort_, 1);
     if (settings_.everythingLoadedAt != nullptr) {
       std::uint64_t seen = settings_.everythingLoadedAt->load(std::memory_order_relaxed);
@@ -329,12 +331,12 @@ void Search::run() {
   // widest beam is done, the same again with blocks judged by a stronger weight of their
   // contact, and so on.
   const double firstWeight = settings_.contactWeight;
-  for (std::int32_t round = 0; !stop() && !allLoaded(); ++round) {
+  for (std::int32_t round = 0; !stop() && !unbeatable(); ++round) {
     settings_.contactWeight = firstWeight * (1 + round);
     const std::uint64_t effortBefore = effort_;
     packer_.start(work_);
     greedyValue_ = greedy(work_);
-    for (std::int32_t width = 1; width <= kWidestBeam && !stop() && !allLoaded(); width *= 2)
+    for (std::int32_t width = 1; width <= kWidestBeam && !stop() && !unbeatable(); width *= 2)
       beam(width);
     // Every round would be the same, or no round has a step to take.
     if (firstWeight <= 0 || effort_ == effortBefore) break;

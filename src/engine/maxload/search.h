@@ -24,9 +24,9 @@ struct SearchSettings {
   std::chrono::steady_clock::time_point deadline;
   const std::atomic<bool>* cancel = nullptr;
   std::atomic<double>* bestFill = nullptr;
-  // Shared by the threads: the least effort at which one of them loaded everything. A
-  // thread goes on up to that effort, so the earliest complete load is found whichever
-  // thread runs faster.
+  // Shared by the threads: the least effort at which one of them loaded everything (or
+  // filled the container: a load nothing can beat). A thread goes on up to that effort, so
+  // the earliest such load is found whichever thread runs faster.
   std::atomic<std::uint64_t>* everythingLoadedAt = nullptr;
 };
 
@@ -61,6 +61,8 @@ class Search {
   void takeIfBetter(const PackState& s);
   bool betterBalanced(const PackState& s) const;
   bool allLoaded() const;
+  // Nothing can beat the best load: every carton is in, or the cartons fill the container.
+  bool unbeatable() const;
 
   const Packer& packer_;
   SearchSettings settings_;
