@@ -3,22 +3,11 @@
 #include <cstdio>
 
 #include "check/violationtext.h"
+#include "check/wording.h"
 #include "model/language.h"
 
 namespace check {
 namespace {
-
-std::string says(const std::string& chinese, const std::string& english) {
-  return inLanguage(chinese.c_str(), english.c_str());
-}
-
-std::string twoDecimals(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.2f", value);
-  return text;
-}
-
-std::string whole(double value) { return std::to_string(static_cast<long long>(value)); }
 
 // "托盘 #3（EUR）" or "pallet #3 (EUR)".
 std::string palletName(const NestedPlan& plan, std::size_t pallet) {

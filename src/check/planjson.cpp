@@ -5,16 +5,13 @@
 #include <nlohmann/json.hpp>
 
 #include "check/blockcartons.h"
+#include "check/wording.h"
 #include "model/language.h"
 
 namespace check {
 namespace {
 
 using nlohmann::json;
-
-std::string says(const std::string& chinese, const std::string& english) {
-  return inLanguage(chinese.c_str(), english.c_str());
-}
 
 // The members of one element of "placements" or "blocks", all whole numbers.
 constexpr std::array<const char*, 7> kPlacementFields = {"x",     "y",     "z",          "sizeX",

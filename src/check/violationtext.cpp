@@ -4,24 +4,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "check/wording.h"
 #include "model/language.h"
 
 namespace check {
 namespace {
-
-// The Chinese or the English sentence, after the program's language.
-std::string says(const std::string& chinese, const std::string& english) {
-  return inLanguage(chinese.c_str(), english.c_str());
-}
-
-std::string twoDecimals(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.2f", value);
-  return text;
-}
-
-// Whole millimetres, cartons and layers are whole numbers in every amount.
-std::string whole(double value) { return std::to_string(static_cast<long long>(value)); }
 
 std::string typeName(const CheckInput& input, std::int32_t type) {
   if (type < 0 || static_cast<std::size_t>(type) >= input.types.size()) return "?";
