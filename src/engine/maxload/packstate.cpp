@@ -158,8 +158,9 @@ void Packer::joinRoomsAbove(PackState& s, std::size_t oldCount, std::size_t firs
   const std::size_t roomEnd = s.spaces.size();
   for (std::size_t r = firstRoom; r < roomEnd; ++r) {
     for (std::size_t o = 0; o < oldCount; ++o) {
+      // Copies: pushing a joined room may move the spaces.
       const Space room = s.spaces[r];
-      Space& other = s.spaces[o];
+      const Space other = s.spaces[o];
       if (other.heldByJoin || other.y1 != room.y1) continue;
       const bool touchX = other.x1 <= room.x2 && room.x1 <= other.x2;
       const bool touchZ = other.z1 <= room.z2 && room.z1 <= other.z2;
@@ -188,7 +189,7 @@ void Packer::joinRoomsAbove(PackState& s, std::size_t oldCount, std::size_t firs
           continue;
         s.spaces.push_back(joined);
         // An older room the joined one holds goes with the spaces the block cut up.
-        if (contains(joined, other)) other.heldByJoin = true;
+        if (contains(joined, other)) s.spaces[o].heldByJoin = true;
       }
     }
   }
