@@ -288,6 +288,8 @@ CheckInput containerCheckInput(const NestedPlan& plan, std::size_t container) {
   const NestedContainer& c = plan.containers[container];
   CheckInput input;
   input.container = c.container;
+  input.balance = c.balance;
+  input.vehicle = c.vehicle;
   input.spacing = plan.spacing;
   input.supportPercent = plan.supportPercent;
   input.setCount = 1;

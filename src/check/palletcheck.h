@@ -77,6 +77,8 @@ struct PlacedPallet {
 
 struct NestedContainer {
   ContainerSize container;
+  BalanceWindow balance{};            // where the centre of gravity of its load may lie
+  std::optional<Vehicle> vehicle{};   // the vehicle under it, whose axles carry the load
   std::vector<PlacedCarton> cartons;  // the loose cartons
   std::vector<PlacedPallet> pallets;
 };

@@ -1,14 +1,23 @@
 #pragma once
-// A plan in the command line's JSON form (`cargolyx-cli plan ... --json`, either planner),
-// read into the checker's cartons. The document is untrusted: its size, its nesting and
-// the cartons it expands to are bounded, and anything malformed is refused with a reason
-// that says what is wrong and where.
+// A plan in the command line's JSON form (`cargolyx-cli plan ... --json`, every planner),
+// read in one pass into the checker's own structures. The document is untrusted: its size,
+// its nesting, its containers and the cartons it expands to are bounded, a key given twice
+// in one object is refused, and anything that is not a plan is refused with a reason that
+// says what is wrong and where.
 //
-// Read: "placements" (the load-max form: x, y, z, sizeX, sizeY, sizeZ, cartonIndex per
-// carton) when present, else "blocks" (x, y, z, sizeX, sizeY, sizeZ, nx, ny, nz, count,
-// gapX, gapY, gapZ, cartonIndex per block; a block holds the first count places of its
-// grid); "setCount"; "mode"; "supportPercent" when the planner wrote it. Every other member
-// is ignored.
+// Every plan names its planner ("mode": single, zoned, none for the sets planner; max,
+// fleet, pallets) and has its loaded containers in "containers", each with its "type" (the
+// index of its container type) and its cartons: "placements" (x, y, z, sizeX, sizeY,
+// sizeZ, cartonIndex per carton; of a pallet plan also pallets: x, y, z, "pallet" (an index
+// into "pallets"), "turned", and sizeX, sizeY, sizeZ when given) and "blocks" (x, y, z,
+// sizeX, sizeY, sizeZ, nx, ny, nz, count, gapX, gapY, gapZ, cartonIndex per block; a block
+// holds the first count places of its grid). Where both lists are given they must hold the
+// same cartons. A plan of one container may give its lists at the top instead, as the sets
+// and load-max planners also do. A pallet plan has "pallets", each with its "type" (the name
+// of its pallet type), "height" and "grossWeight" when given, and its cartons as
+// "placements" in pallet coordinates. Also read: "status" (a report that holds no plan is
+// refused), "setCount", "supportPercent", and of a pallet plan "loading" (fleet: its
+// container types are the project's fleet). Every other member is ignored.
 
 #include <cstddef>
 #include <cstdint>
@@ -24,71 +33,42 @@ namespace check {
 
 inline constexpr std::size_t kMaxPlanJsonBytes = 64u << 20;
 inline constexpr int kMaxPlanJsonDepth = 16;
-inline constexpr std::int64_t kMaxPlanCartons = 4'000'000;
+// No real plan comes near these; a plan beyond them is refused before it is expanded.
+inline constexpr std::int64_t kMaxPlanCartons = 500'000;
+inline constexpr std::int64_t kMaxPlanContainers = 10'000;
 
-struct JsonPlan {
-  std::vector<PlacedCarton> cartons;           // type = cartonIndex
-  std::int64_t setCount = 0;                   // 0 when the document has none
-  bool loadMax = false;                        // "mode" is "max": the load-max planner's plan
-  std::optional<std::int32_t> supportPercent;  // the support the plan was made with, 0..100
+enum class PlanKind { Sets, LoadMax, Fleet, Pallets };
+
+struct PlanContainer {
+  std::int32_t type = 0;                // index of its container type
+  std::vector<PlacedCarton> cartons;    // loose cartons; type = cartonIndex
+  std::vector<PlacedPallet> pallets;    // of a pallet plan
 };
 
-struct JsonPlanReading {
-  std::optional<JsonPlan> plan;  // nothing when the document is refused
-  std::string reason;            // why it was refused, in the program's language
-};
-
-JsonPlanReading readPlanJson(std::string_view text);
-
-// A plan of several containers (`plan --mode fleet --json`): its "containers", each with its
-// "type" (the index of its container type) and its cartons as readPlanJson reads them, and
-// the plan's "supportPercent".
-struct JsonFleetContainer {
-  std::int32_t type = 0;
-  std::vector<PlacedCarton> cartons;
-};
-struct JsonFleetPlan {
-  std::vector<JsonFleetContainer> containers;
-  std::optional<std::int32_t> supportPercent;
-};
-struct JsonFleetPlanReading {
-  std::optional<JsonFleetPlan> plan;
-  std::string reason;
-};
-
-// Whether the document is a plan of several containers: an object with "containers".
-bool isFleetPlanJson(std::string_view text);
-JsonFleetPlanReading readFleetPlanJson(std::string_view text);
-
-// A pallet plan (`plan --mode pallets --json`): its "pallets", each with its "type" (the name
-// of its pallet type), its "height" and "grossWeight" when given, and its cartons as
-// "placements" in pallet coordinates (x, y, z, sizeX, sizeY, sizeZ, cartonIndex); its
-// "containers", each with its "type" (the index of its container type) and its
-// "placements": loose cartons as above, and pallets (x, y, z, "pallet": an index into
-// "pallets", "turned", and sizeX, sizeY, sizeZ when given); and the plan's "supportPercent".
-struct JsonPallet {
-  std::string type;
+struct PlanPallet {
+  std::string type;  // the name of its pallet type
   std::optional<std::int32_t> height;
   std::optional<double> grossWeight;
-  std::vector<PlacedCarton> cartons;
-};
-struct JsonPalletContainer {
-  std::int32_t type = 0;
-  std::vector<PlacedCarton> cartons;
-  std::vector<PlacedPallet> pallets;
-};
-struct JsonPalletPlan {
-  std::vector<JsonPallet> pallets;
-  std::vector<JsonPalletContainer> containers;
-  std::optional<std::int32_t> supportPercent;
-};
-struct JsonPalletPlanReading {
-  std::optional<JsonPalletPlan> plan;
-  std::string reason;
+  std::vector<PlacedCarton> cartons;  // pallet coordinates
 };
 
-// Whether the document is a pallet plan: an object with "pallets".
-bool isPalletPlanJson(std::string_view text);
-JsonPalletPlanReading readPalletPlanJson(std::string_view text);
+struct PlanDocument {
+  PlanKind kind = PlanKind::LoadMax;
+  // The containers' types index the project's container types (ProjectInput::fleetOrContainer):
+  // several containers, or pallets loaded into several containers. Otherwise the one
+  // container is the project's own.
+  bool fleetTypes = false;
+  std::int64_t setCount = 0;                   // 0 when the document has none
+  std::optional<std::int32_t> supportPercent;  // the support the plan was made with, 0..100
+  std::vector<PlanPallet> pallets;
+  std::vector<PlanContainer> containers;
+};
+
+struct PlanReading {
+  std::optional<PlanDocument> plan;  // nothing when the document is refused
+  std::string reason;                // why it was refused, in the program's language
+};
+
+PlanReading readPlanJson(std::string_view text);
 
 }  // namespace check

@@ -34,11 +34,12 @@ CheckInput projectCheckInput(const ProjectInput& project, std::int32_t supportPe
 // grid: along z first, then up along y, then across along x.
 std::vector<PlacedCarton> cartonsOfBlocks(std::span<const BlockScheme> blocks);
 
-// One loaded container of a project's result: the loaded container's size, load, balance
-// window and vehicle, the project's spacing, stops and cartons, the support the result
-// promises, and its blocks' cartons.
+// One loaded container of a project's result, against the project's own container type
+// (the project's container, or its type in the fleet; never the container stored with the
+// plan): that type's size, load, balance window and vehicle, the project's spacing, stops
+// and cartons, the support the result promises, and its blocks' cartons.
 // A sets result may load as many whole sets as its cartons make; the others each carton
-// entered at most once (over all their containers: commands/resultcheck counts that).
+// entered at most once (over all their containers: checkProjectPlan counts that).
 CheckInput loadedContainerCheckInput(const ProjectInput& project, const ProjectResult& result,
                                      const LoadedContainer& loaded);
 
@@ -52,16 +53,30 @@ PalletKind palletKindOf(const PalletType& type);
 // with their loose cartons and placed pallets.
 NestedPlan nestedPlanOfResult(const ProjectInput& project, const ProjectResult& result);
 
-// A pallet plan read from JSON, against the project: its pallet types by name (the
-// project's own, then the presets), its containers by the index of their type
-// (ProjectInput::fleetOrContainer), the project's spacing and cartons, the support given.
-// Nothing, with the reason in the program's language, when a name or an index names
-// nothing of the project.
-struct NestedPlanReading {
-  std::optional<NestedPlan> plan;
-  std::string reason;
+// ---- One check for every plan: the window's result, a saved plan and cargolyx-cli check.
+
+// A plan in the checker's terms, as the JSON reader gives it (planjson.h), from a project's
+// result.
+PlanDocument planOfResult(const ProjectResult& result);
+
+// What the check found.
+struct PlanVerdict {
+  // The plan does not belong to the project (a container type, a pallet type or a planner
+  // it does not have): nothing else is checked.
+  std::string refusal;
+  std::vector<std::string> broken;  // one line per broken rule, naming its container among several
+  bool stoppedEarly = false;        // the checker stopped listing; there may be more
+  bool holds() const { return refusal.empty() && broken.empty(); }
 };
-NestedPlanReading nestedPlanOfJson(const ProjectInput& project, const JsonPalletPlan& json,
-                                   std::int32_t supportPercent);
+
+// Checks the plan against the project: each container against its own type (size, maximum
+// load, balance window, vehicle), no type used more often than it is available, every rule
+// of its cartons (and of its pallets), and no carton type loaded more often than entered
+// over all containers. The support is the plan's own (0 for the sets planner, which
+// promises none, and 100 for the others when the plan does not say).
+PlanVerdict checkProjectPlan(const ProjectInput& project, const PlanDocument& plan);
+
+// That the plan holds, or its broken rules, one a line.
+std::string planVerdictText(const PlanVerdict& verdict);
 
 }  // namespace check

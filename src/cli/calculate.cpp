@@ -7,6 +7,7 @@
 #include "cli/options.h"
 #include "cli/projectinput.h"
 #include "model/fillscheme.h"
+#include "model/language.h"
 #include "model/settings.h"
 
 namespace {
@@ -41,6 +42,9 @@ class InterruptCancels {
   struct sigaction previous_ {};
 };
 
+// Plans the project read with the planner settled.
+std::optional<CalculationReport> calculateWith(const CliOptions& options, FillScheme& project, int* stopStatus);
+
 }  // namespace
 
 std::optional<CalculationReport> calculateProject(const CliOptions& options, FillScheme& project,
@@ -54,6 +58,24 @@ std::optional<CalculationReport> calculateProject(const CliOptions& options, Fil
     project.spacingW = *options.spacingW;
     project.spacingH = *options.spacingH;
   }
+  // The planner asked for, or the one the project calls for.
+  CliOptions chosen = options;
+  chosen.mode = plannerForProject(project.input(), options.mode);
+  if (options.goalGiven && chosen.mode != PlanningMode::Fleet && !project.usesPallets()) {
+    std::cerr << "cargolyx-cli: "
+              << inLanguage("--goal 只用于多个集装箱（--mode fleet，或有多种集装箱的项目）。",
+                            "--goal is for several containers (--mode fleet, or a project of several container "
+                            "types).")
+              << "\n";
+    *stopStatus = kExitBadInput;
+    return std::nullopt;
+  }
+  return calculateWith(chosen, project, stopStatus);
+}
+
+namespace {
+
+std::optional<CalculationReport> calculateWith(const CliOptions& options, FillScheme& project, int* stopStatus) {
   Settings settings;
   settings.maxBlockNum = options.maxBlockNum;
   settings.planningMode = options.mode;
@@ -90,6 +112,8 @@ std::optional<CalculationReport> calculateProject(const CliOptions& options, Fil
   applyReport(report, project);
   return report;
 }
+
+}  // namespace
 
 int exitStatus(CalculationStatus status) {
   switch (status) {

@@ -123,6 +123,7 @@ void addOptions(CLI::App& verb, CliOptions& options, unsigned groups) {
     verb.add_option_function<std::string>(
         "--goal",
         [&options](const std::string& text) {
+          options.goalGiven = true;
           if (text == "cheapest") options.goal = FleetGoal::Cheapest;
           else if (text == "fixed") options.goal = FleetGoal::FixedFleet;
           else refuse("--goal", "takes cheapest (every carton at the least cost) or fixed (the containers available)");

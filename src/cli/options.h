@@ -37,6 +37,7 @@ struct CliOptions {
   std::int32_t maxBlockNum = 6;  // --max-blocks N
   PlanningMode mode = PlanningMode::Sets;  // --mode sets|max|fleet|pallets
   FleetGoal goal = FleetGoal::Cheapest;    // --goal cheapest|fixed
+  bool goalGiven = false;
   std::int32_t supportPercent = 100;       // --support P
   bool supportGiven = false;
   // --time-limit S: the sets planner stops there without a plan; the load-max planner

@@ -47,7 +47,8 @@ bool readInputProject(const CliOptions& options, FillScheme& project) {
   if (options.containers.size() == 1) project.container.name = Container{}.name;
   project.cartons = std::move(list.cartons);
   project.stops = std::move(list.stops);
-  if (options.mode == PlanningMode::Fleet || (options.mode == PlanningMode::Pallets && options.containers.size() > 1))
+  // Several containers given are the container types of several containers, whichever verb reads them.
+  if (options.mode == PlanningMode::Fleet || options.containers.size() > 1)
     project.fleet = options.containers;
   return true;
 }

@@ -170,7 +170,8 @@ Json fleetReportJson(const FillScheme& project, const CalculationReport& report)
     container["placements"] = std::move(placements);
     container["loadedCount"] = statistics.loadedCount;
     container["loadedWeight"] = number(balance.loadedWeight);
-    container["centreOfGravity"] = balanceJson(balance, loaded.container)["centreOfGravity"];
+    container["balance"] = balanceJson(balance, loaded.container);
+    container["centreOfGravity"] = container["balance"]["centreOfGravity"];
     container["fillRatio"] = number(statistics.fillRatio);
     container["netRatio"] = number(statistics.netRatio);
     if (const std::optional<AxleLoads> axles = axleLoads(project, loaded))
@@ -284,7 +285,8 @@ Json palletReportJson(const FillScheme& project, const CalculationReport& report
     container["palletCount"] = loaded.pallets.size();
     container["loadedCount"] = statistics.loadedCount;
     container["loadedWeight"] = number(balance.loadedWeight);
-    container["centreOfGravity"] = balanceJson(balance, loaded.container)["centreOfGravity"];
+    container["balance"] = balanceJson(balance, loaded.container);
+    container["centreOfGravity"] = container["balance"]["centreOfGravity"];
     container["netRatio"] = number(statistics.netRatio);
     containers.push_back(std::move(container));
   }
@@ -348,7 +350,23 @@ Json reportJson(const FillScheme& project, const CalculationReport& report) {
     out["supportPercent"] = report.result.empty() ? 0 : report.result.supportPercent;
   }
   out["balance"] = balanceJson(balance, loaded.container);
-  if (const std::optional<AxleLoads> axles = axleLoads(project, loaded)) out["axleLoads"] = axleLoadsJson(*axles, project);
+  std::optional<AxleLoads> axles = axleLoads(project, loaded);
+  if (axles) out["axleLoads"] = axleLoadsJson(*axles, project);
+  // Every planner's plan lists its loaded containers: here the project's one container.
+  Json containers = Json::array();
+  if (!report.result.empty()) {
+    Json container;
+    container["type"] = 0;
+    container["name"] = loaded.container.name;
+    container["blocks"] = out["blocks"];
+    if (loadMax) container["placements"] = out["placements"];
+    container["loadedCount"] = statistics.loadedCount;
+    container["loadedWeight"] = number(balance.loadedWeight);
+    container["balance"] = out["balance"];
+    if (axles) container["axleLoads"] = out["axleLoads"];
+    containers.push_back(std::move(container));
+  }
+  out["containers"] = std::move(containers);
   return out;
 }
 

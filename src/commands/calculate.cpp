@@ -138,11 +138,16 @@ bool loadsAnything(const ProjectResult& result) {
 
 }  // namespace
 
+PlanningMode plannerForProject(const ProjectInput& input, PlanningMode chosen) {
+  if (chosen == PlanningMode::Sets && input.fleet.size() > 1) return PlanningMode::Fleet;
+  return chosen;
+}
+
 CalculationRequest calculationRequest(const FillScheme& project, const Settings& settings) {
   CalculationRequest request;
   request.input = project.input();
   request.maxBlockNum = settings.maxBlockNum;
-  request.planningMode = settings.planningMode;
+  request.planningMode = plannerForProject(project.input(), settings.planningMode);
   request.supportPercent = settings.supportPercent;
   request.loadMaxTimeLimit = settings.loadMaxTimeLimit;
   request.fleetGoal = settings.fleetGoal;

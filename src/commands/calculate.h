@@ -39,6 +39,10 @@ struct CalculationRequest {
 // The snapshot of the project's input and the settings' block limit, planner and
 // load-max options.
 CalculationRequest calculationRequest(const FillScheme& project, const Settings& settings);
+// The planner a project is planned with when the sets planner, the default, is chosen: a
+// project of several container types is planned for several containers (the sets planner
+// fills one container and would refuse it). Any other choice stands.
+PlanningMode plannerForProject(const ProjectInput& input, PlanningMode chosen);
 
 enum class CalculationStatus {
   Loaded,         // a plan with at least one carton

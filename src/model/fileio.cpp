@@ -68,21 +68,26 @@ class ReadableFile {
 
   // Appends up to count bytes to bytes; false with the reason in *error on a read error.
   // Fewer bytes than asked are appended only at the end of the file.
+  // The buffer grows with what is read, never to count ahead of the bytes: a small file
+  // read with a large limit takes little memory.
   bool readInto(std::vector<std::uint8_t>& bytes, std::size_t count, std::string* error) {
-    const std::size_t start = bytes.size();
-    bytes.resize(start + count);
+    constexpr std::size_t kChunk = 64 * 1024;
     std::size_t done = 0;
     while (done < count) {
-      const ssize_t got = ::read(fd_, bytes.data() + start + done, count - done);
+      const std::size_t start = bytes.size();
+      const std::size_t ask = std::min(kChunk, count - done);
+      bytes.resize(start + ask);
+      const ssize_t got = ::read(fd_, bytes.data() + start, ask);
       if (got < 0) {
+        bytes.resize(start);
         if (errno == EINTR) continue;
         setError(error, withReason(path_, errno));
         return false;
       }
+      bytes.resize(start + static_cast<std::size_t>(got));
       if (got == 0) break;
       done += static_cast<std::size_t>(got);
     }
-    bytes.resize(start + done);
     return true;
   }
 
@@ -179,6 +184,7 @@ bool loadJsonFile(ReadableFile& file, std::vector<std::uint8_t>& bytes, FillSche
     return fail(failure, OpenProblem::Damaged,
                 "larger than " + std::to_string(kMaxProjectJsonSize >> 20) + " MiB, not read");
   std::string error;
+  bytes.reserve(static_cast<std::size_t>(file.size()) + 1);
   if (!file.readInto(bytes, kMaxProjectJsonSize + 1 - bytes.size(), &error))
     return fail(failure, OpenProblem::Unreadable, error);
   if (bytes.size() > kMaxProjectJsonSize)

@@ -6,7 +6,9 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <optional>
+#include <set>
 #include <string_view>
 
 #include "model/fillscheme.h"
@@ -429,7 +431,10 @@ BlockScheme readBlock(const Json& value, const std::string& path, const std::vec
   b.cartonIndex = f.whole("cartonIndex", 0);
   if (static_cast<std::size_t>(b.cartonIndex) >= cartons.size())
     throw Damage{f.where("cartonIndex") + ": no carton " + std::to_string(b.cartonIndex) + " in the project"};
-  b.cartonName = f.name("cartonName", cartons[static_cast<std::size_t>(b.cartonIndex)].name);
+  // The block shows its carton by the project's name: a name stored with it that differs
+  // (an edited file) is not shown as though it were the carton's.
+  (void)f.name("cartonName", std::string());
+  b.cartonName = cartons[static_cast<std::size_t>(b.cartonIndex)].name;
   return b;
 }
 
@@ -502,6 +507,8 @@ ProjectResult readResult(const Json& value, const std::vector<Carton>& cartons, 
       result.pallets.push_back(readLoadedPallet(pallets[i], indexed("result.pallets", i), cartons));
   }
   const Json& containers = arrayAt(f, "containers");
+  if (containers.size() > kMaxSavedPlanContainers)
+    throw Damage{f.where("containers") + ": more than " + std::to_string(kMaxSavedPlanContainers) + " containers"};
   for (std::size_t i = 0; i < containers.size(); ++i) {
     const std::string path = indexed("result.containers", i);
     const Fields loaded(containers[i], path);
@@ -522,6 +529,16 @@ ProjectResult readResult(const Json& value, const std::vector<Carton>& cartons, 
     }
     result.containers.push_back(std::move(out));
   }
+  // Checking a plan takes its cartons one by one: a plan of more than any container holds
+  // is refused before that, whatever its blocks claim.
+  std::int64_t cartonTotal = 0;
+  const auto add = [&](const std::vector<BlockScheme>& blocks) {
+    for (const BlockScheme& b : blocks) cartonTotal += b.count;
+  };
+  for (const LoadedPallet& pallet : result.pallets) add(pallet.blocks);
+  for (const LoadedContainer& loaded : result.containers) add(loaded.blocks);
+  if (cartonTotal > kMaxSavedPlanCartons)
+    throw Damage{"result: more than " + std::to_string(kMaxSavedPlanCartons) + " cartons loaded"};
   return result;
 }
 
@@ -604,6 +621,31 @@ std::string lineAndColumn(std::span<const std::uint8_t> bytes, std::size_t posit
 
 ProjectJsonOutcome failure(ProjectJsonProblem problem, std::string detail) { return {problem, std::move(detail)}; }
 
+// A key given twice in one object: JSON leaves open which one counts, so the file is
+// refused rather than read one way here and another way elsewhere.
+struct RepeatedKey {
+  std::string key;
+};
+
+// A parser callback that throws RepeatedKey at the second of two equal keys of an object.
+Json::parser_callback_t refuseRepeatedKeys() {
+  auto keys = std::make_shared<std::vector<std::set<std::string>>>();
+  return [keys](int, Json::parse_event_t event, Json& parsed) {
+    switch (event) {
+      case Json::parse_event_t::object_start: keys->emplace_back(); break;
+      case Json::parse_event_t::object_end:
+        if (!keys->empty()) keys->pop_back();
+        break;
+      case Json::parse_event_t::key:
+        if (!keys->empty() && !keys->back().insert(parsed.get<std::string>()).second)
+          throw RepeatedKey{parsed.get<std::string>()};
+        break;
+      default: break;
+    }
+    return true;
+  };
+}
+
 }  // namespace
 
 const std::vector<std::string>& knownProjectFeatures() {
@@ -660,7 +702,10 @@ ProjectJsonOutcome projectFromJson(std::span<const std::uint8_t> bytes, FillSche
                    std::string("nested deeper than ").append(std::to_string(kMaxProjectNesting)).append(" levels"));
   Json document;
   try {
-    document = Json::parse(bytes.begin(), bytes.end());
+    document = Json::parse(bytes.begin(), bytes.end(), refuseRepeatedKeys());
+  } catch (const RepeatedKey& repeated) {
+    if (!looksLikeProject) return failure(ProjectJsonProblem::NotAProject, "");
+    return failure(ProjectJsonProblem::Damaged, "\"" + repeated.key + "\": given twice in one object");
   } catch (const Json::parse_error& e) {
     if (!looksLikeProject) return failure(ProjectJsonProblem::NotAProject, "");
     std::string what = e.what();

@@ -50,6 +50,10 @@ struct FillScheme;
 inline constexpr int kProjectFormat = 2;
 // A document deeper than this is not a project; no project comes near it.
 inline constexpr int kMaxProjectNesting = 16;
+// A saved result of more containers or cartons than this is damaged: no plan comes near
+// it, and checking one takes its cartons one by one.
+inline constexpr std::size_t kMaxSavedPlanContainers = 10'000;
+inline constexpr std::int64_t kMaxSavedPlanCartons = 500'000;
 // The longest name a format 2 file may hold, in bytes.
 inline constexpr std::size_t kMaxStoredNameBytes = 1000;
 

@@ -168,9 +168,13 @@ TEST(ProjectPlan, takesTheCargoRulesOfTheCartonsAndOfTheLoadedContainer) {
   EXPECT_FALSE(in.vehicle);
   EXPECT_FALSE(in.balance.lengthPercent || in.balance.widthPercent || in.balance.maxHeight);
 
-  // The loaded container's window and vehicle count, not the project's.
+  // The project's own container type counts, not the container stored with the plan: a
+  // window stored there alone is not the project's.
   p.result.containers.push_back(LoadedContainer{p.container, {blockOf(0, 0, 0, 0, 1)}});
-  Container& loaded = p.result.containers[0].container;
+  p.result.containers[0].container.balance = ::BalanceWindow{1.0, 1.0, 100};
+  in = loadedContainerCheckInput(p, p.result, p.result.containers[0]);
+  EXPECT_FALSE(in.balance.lengthPercent || in.balance.widthPercent || in.balance.maxHeight);
+  Container& loaded = p.container;
   loaded.balance = ::BalanceWindow{5.0, std::nullopt, 900};
   loaded.vehicle = vehiclePresets().back().vehicle;
   in = loadedContainerCheckInput(p, p.result, p.result.containers[0]);

@@ -63,7 +63,7 @@ TEST_P(ExportExample, writesTheDocumentAndAPictureOfEveryCartonAndBlock) {
   const std::string project = example(GetParam());
   const CliResult plan = runCli({"plan", project, "--json"});
   ASSERT_EQ(plan.status, kExitLoaded) << plan.err;
-  const int blocks = occurrences(plan.out, "\"cartonIndex\"");
+  const int blocks = static_cast<int>(parsedJson(plan.out)["blocks"].size());
   ASSERT_GT(blocks, 0);
   FillScheme loaded;
   ASSERT_TRUE(loadProjectFile(project, loaded));

@@ -29,7 +29,8 @@ TEST_P(PlanMaxExample, JsonPlanKeepsTheRules) {
     EXPECT_EQ(keysOf(json), (std::vector<std::string>{"status", "message", "question", "maxSets", "mode", "blocks",
                                                       "loadedCount", "capacityCount", "setCount", "loadedVolume",
                                                       "fillRatio", "netRatio", "placements", "leftovers",
-                                                      "loadedWeight", "timedOut", "supportPercent", "balance"}));
+                                                      "loadedWeight", "timedOut", "supportPercent", "balance",
+                                                      "containers"}));
     EXPECT_EQ(json["mode"], "max");
     EXPECT_EQ(json["setCount"], 0);
     EXPECT_EQ(json["supportPercent"], support);

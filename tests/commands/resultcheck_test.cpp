@@ -50,11 +50,11 @@ const RuleCase kRules[] = {
        p.stops = {"上海", "苏州"};
        p.cartons[0].stop = std::string("上海");
      }, "“上海”"},
-    {"balance", [](FillScheme& p) { p.result.containers[0].container.balance.lengthPercent = 10; }, "重心纵向"},
+    {"balance", [](FillScheme& p) { p.container.balance.lengthPercent = 10; }, "重心纵向"},
     {"axles", [](FillScheme& p) {
        Vehicle truck = vehiclePresets().front().vehicle;
        truck.maxLoad = truck.tare;
-       p.result.containers[0].container.vehicle = truck;
+       p.container.vehicle = truck;
      }, "超出最大轴荷"},
 };
 
@@ -71,12 +71,17 @@ TEST_P(EachRule, aResultBreakingItIsNotShown) {
 INSTANTIATE_TEST_SUITE_P(ResultCheck, EachRule, ::testing::ValuesIn(kRules),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ResultCheck, theLoadedContainersOwnRulesCountNotTheProjects) {
-  // The project's container has a window the plan misses; the plan was made for another.
+TEST(ResultCheck, theProjectsContainerCountsNotTheOneStoredWithThePlan) {
+  // A window stored with the plan alone is not the project's; the project's own is kept.
   FillScheme p = stackedPlan();
-  p.container.balance.lengthPercent = 1;
-  EXPECT_EQ(resultViolations(p), "");
   p.result.containers[0].container.balance.lengthPercent = 1;
+  EXPECT_EQ(resultViolations(p), "");
+  p.container.balance.lengthPercent = 1;
+  EXPECT_NE(resultViolations(p), "");
+  // A plan stored with a longer container than the project's is held to the project's.
+  p.container.balance = {};
+  p.result.containers[0].blocks[0].z = p.container.length;
+  p.result.containers[0].container.length = 2 * p.container.length;
   EXPECT_NE(resultViolations(p), "");
 }
 

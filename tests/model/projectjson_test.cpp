@@ -315,6 +315,17 @@ INSTANTIATE_TEST_SUITE_P(
                         "\"blocks\": [], \"pallets\": [{\"pallet\": 0, \"x\": 0, \"y\": 0, \"z\": 0}]}]}"),
                 ProjectJsonProblem::Damaged, "result.containers[0].pallets[0].pallet: no pallet 0"},
         Refusal{"{\"cargolyxProject\": 2, \"n\": 1e999}", ProjectJsonProblem::Damaged, ""},
+        Refusal{PROJECT(", \"cartons\": [{\"name\": \"a\", \"length\": 1, \"width\": 1, \"height\": 1, \"count\": 1, "
+                        "\"count\": 9}]"),
+                ProjectJsonProblem::Damaged, "\"count\": given twice"},
+        Refusal{PROJECT(", \"cartons\": [], \"cartons\": []"), ProjectJsonProblem::Damaged, "\"cartons\": given twice"},
+        Refusal{PROJECT(", \"cartons\": [{\"name\": \"a\", \"length\": 1, \"width\": 1, \"height\": 1, \"count\": 1}], "
+                        "\"result\": {\"planner\": \"max\", \"containers\": [{\"container\": "
+                        "{\"name\": \"c\", \"length\": 1, \"width\": 1, \"height\": 1, \"maxWeight\": 1}, \"blocks\": "
+                        "[{\"x\": 0, \"y\": 0, \"z\": 0, \"sizeX\": 1, \"sizeY\": 1, \"sizeZ\": 1, \"nx\": 1000, "
+                        "\"ny\": 1000, \"nz\": 1, \"orientation\": 0, \"material\": 0, \"count\": 500001, \"gapX\": 0, "
+                        "\"gapY\": 0, \"gapZ\": 0, \"cartonIndex\": 0}]}]}"),
+                ProjectJsonProblem::Damaged, "result: more than 500000 cartons"},
         Refusal{"{\"cargolyxProject\": 2, \"n\": [[[[[[[[[[[[[[[[[[[[]]]]]]]]]]]]]]]]]]]}", ProjectJsonProblem::Damaged,
                 "nested deeper than 16 levels"}));
 
@@ -433,6 +444,9 @@ TEST(ProjectJson, aFileOfEitherFormatOpensAndSavesInTheFormatItsNameAsksFor) {
   // The old format holds the container and the cartons; the spacing stays, the result goes.
   FillScheme pak = p;
   pak.cartons[0].name = "冰箱";
+  for (LoadedContainer& loaded : pak.result.containers)
+    for (BlockScheme& b : loaded.blocks)
+      if (b.cartonIndex == 0) b.cartonName = "冰箱";
   ASSERT_TRUE(saveProjectFile(folder + "/plan.pak", pak));
   FillScheme r;
   r.spacingL = 55;
@@ -447,6 +461,13 @@ TEST(ProjectJson, aFileOfEitherFormatOpensAndSavesInTheFormatItsNameAsksFor) {
   FillScheme s;
   ASSERT_TRUE(loadProjectFile(folder + "/plan2.pak", s));
   EXPECT_EQ(s, pak);
+  // A saved block shows its carton by the project's name, whatever name it stored.
+  FillScheme renamed = p;
+  renamed.result.containers[0].blocks[0].cartonName = "NOT A";
+  ASSERT_TRUE(saveProjectFile(folder + "/renamed.clyx", renamed));
+  FillScheme t;
+  ASSERT_TRUE(loadProjectFile(folder + "/renamed.clyx", t));
+  EXPECT_EQ(t.result.containers[0].blocks[0].cartonName, p.cartons[0].name);
   EXPECT_FALSE(saveProjectFile(folder + "/fleet.pak", fleetProject())) << "one container only";
   FillScheme foreign = pak;
   foreign.cartons[1].name = "Box 😀";
