@@ -175,6 +175,11 @@ bool loadPakFile(ReadableFile& file, std::vector<std::uint8_t>& bytes, FillSchem
   if (auto problem = readProjectImage(bytes, input)) return fail(failure, OpenProblem::Damaged, *problem);
   project.container = std::move(input.container);
   project.cartons = std::move(input.cartons);
+  // A CLYX200 file holds one container and loose cartons: what an earlier project had beyond
+  // that (container types, stops, pallet types) is not this one's. The spacing stays.
+  project.fleet.clear();
+  project.stops.clear();
+  project.palletTypes.clear();
   project.result = {};
   return true;
 }

@@ -109,3 +109,15 @@ TEST(CliPlanFleet, aCartonThatFitsNoContainerIsRefusedOrLeftBehind) {
                 .status,
             kExitBadInput);
 }
+
+TEST(CliPlanFleet, aProjectOfSeveralContainerTypesIsPlannedForSeveralContainersWithoutBeingAsked) {
+  const CliResult r = runCli({"plan", example("shipment.clyx"), "--json", "--time-limit", "1"});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  const Json plan = parsedJson(r.out);
+  EXPECT_EQ(plan["mode"], "fleet");
+  EXPECT_FALSE(plan["containers"].empty());
+  // A goal is a choice among several containers: with one container it is refused, not ignored.
+  const CliResult goal = runCli({"plan", example("demo.pak"), "--mode", "max", "--goal", "fixed", "--lang", "en"});
+  EXPECT_EQ(goal.status, kExitBadInput);
+  EXPECT_NE(goal.err.find("--goal is for several containers"), std::string::npos) << goal.err;
+}

@@ -450,10 +450,16 @@ TEST(ProjectJson, aFileOfEitherFormatOpensAndSavesInTheFormatItsNameAsksFor) {
   ASSERT_TRUE(saveProjectFile(folder + "/plan.pak", pak));
   FillScheme r;
   r.spacingL = 55;
+  r.fleet = fleetProject().fleet;  // what the project open before had
+  r.stops = {"上海"};
+  r.palletTypes = {PalletType{}};
   ASSERT_TRUE(loadProjectFile(folder + "/plan.pak", r));
   EXPECT_EQ(r.cartons, pak.cartons);
   EXPECT_EQ(r.spacingL, 55);
   EXPECT_TRUE(r.result.empty());
+  EXPECT_TRUE(r.fleet.empty()) << "a .pak opens with its one container";
+  EXPECT_TRUE(r.stops.empty());
+  EXPECT_TRUE(r.palletTypes.empty());
 
   // The content decides, not the name.
   ASSERT_TRUE(saveProjectFile(folder + "/plan2.clyx", pak));
