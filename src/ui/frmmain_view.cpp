@@ -44,7 +44,10 @@ void TMainForm::createViewControls() {
   lblGravityLegend->setObjectName("lblGravityLegend");
   lblGravityLegend->setContentsMargins(6, 0, 6, 2);
   lblGravityLegend->hide();
+  // One line high: the view takes every pixel of height the other controls do not need.
+  lblGravityLegend->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   pnlView->layout()->addWidget(lblGravityLegend);
+  static_cast<QVBoxLayout*>(pnlView->layout())->setStretchFactor(boxViewer, 1);
   connect(stepControl, &StepControl::stepChosen, this,
           [this](int k) { selectResultRow(static_cast<int>(stepControl->rowOfStep(k))); });
 }
