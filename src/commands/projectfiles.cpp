@@ -75,6 +75,13 @@ std::string pakCannotHoldQuestion(const ProjectInput& input) {
                                !input.palletTypes.empty() || input.usesPallets());
 }
 
+std::string pakDropsPlanQuestion() {
+  return inLanguage(".pak 文件只保存集装箱和纸箱，不保存装箱方案。是否另存为 .clyx 文件（保存方案在内的全部内容）？"
+                    "选“否”则保存为不含方案的 .pak 文件。",
+                    "A .pak file keeps the container and the cartons, not the plan. Save as a .clyx file, which "
+                    "keeps the plan too? No saves the .pak without the plan.");
+}
+
 std::string pakCannotHoldRulesQuestion() {
   return inLanguage(".pak 文件无法保存装载规则（可堆叠、顶部承重、易碎、目的地、重心范围、车辆）。"
                     "是否另存为 .clyx 文件（保存全部内容）？",

@@ -29,6 +29,9 @@ std::string pakCannotHoldRulesQuestion();
 // The question for everything in the project a .pak cannot hold: names, container types,
 // pallets, or else the cargo rules.
 std::string pakCannotHoldQuestion(const ProjectInput& input);
+// Asked when a project with a plan is saved as .pak, which keeps the container and the
+// cartons only: Yes saves it as .clyx instead, No saves the .pak without the plan.
+std::string pakDropsPlanQuestion();
 // Shown when a project file cannot be written.
 std::string saveFailedMessage();
 // Asked when Save meets a read-only file: Yes saves under another name.

@@ -31,6 +31,18 @@ QString runDialog(QFileDialog& dialog, QString& lastFolder, const QStringList& f
   return name;
 }
 
+// The save dialog in folder with fileName chosen; folder becomes where it was accepted.
+QString runDialogAt(QFileDialog& dialog, QString& folder, const QString& fileName) {
+  dialog.setNameFilters(projectSaveFilters());
+  dialog.setDirectory(folder);
+  dialog.selectFile(fileName);
+  if (fileName.endsWith(".pak", Qt::CaseInsensitive)) dialog.selectNameFilter(projectSaveFilters().value(1));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  const QString name = dialog.selectedFiles().constFirst();
+  folder = QFileInfo(name).absolutePath();
+  return name;
+}
+
 }  // namespace
 
 QString QtFileDialogs::openFileName() {
@@ -40,7 +52,7 @@ QString QtFileDialogs::openFileName() {
   return runDialog(dialog, lastFolder_);
 }
 
-QString QtFileDialogs::saveFileName() {
+QString QtFileDialogs::saveFileName(const QString& suggestion) {
   QFileDialog dialog(parent_, QCoreApplication::translate("FileDialogs", "保存"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -49,7 +61,12 @@ QString QtFileDialogs::saveFileName() {
   QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
     dialog.setDefaultSuffix(filter == projectSaveFilters().value(1) ? "pak" : "clyx");
   });
-  return runDialog(dialog, lastFolder_, projectSaveFilters());
+  if (suggestion.isEmpty()) return runDialog(dialog, lastFolder_, projectSaveFilters());
+  // In the project's folder, under its name.
+  QString folder = QFileInfo(suggestion).absolutePath();
+  const QString name = runDialogAt(dialog, folder, QFileInfo(suggestion).fileName());
+  if (!name.isEmpty()) lastFolder_ = folder;
+  return name;
 }
 
 QString QtFileDialogs::packingListToOpen() {

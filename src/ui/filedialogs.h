@@ -14,8 +14,8 @@ class FileDialogs {
   virtual QString openFileName() = 0;
   // A file to save to: a .clyx project, or an old .pak one as its file type is chosen; that
   // extension is added when none is typed, and an existing file is replaced only after
-  // the user agreed.
-  virtual QString saveFileName() = 0;
+  // the user agreed. It starts at suggestion (the project's own file) when one is given.
+  virtual QString saveFileName(const QString& suggestion) = 0;
   // A packing list (CSV) to import, and one to export the carton list to (the extension
   // "csv" is added when none is typed). They start in the same folder as the others.
   virtual QString packingListToOpen() = 0;
@@ -38,7 +38,7 @@ class QtFileDialogs : public FileDialogs {
  public:
   explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
   QString openFileName() override;
-  QString saveFileName() override;
+  QString saveFileName(const QString& suggestion) override;
   QString packingListToOpen() override;
   QString packingListToSave() override;
   QString exportFolder(const QString& startFolder) override;
@@ -54,7 +54,10 @@ class QtFileDialogs : public FileDialogs {
 class ScriptedFileDialogs : public FileDialogs {
  public:
   QString openFileName() override { return openNames.isEmpty() ? QString() : openNames.takeFirst(); }
-  QString saveFileName() override { return saveNames.isEmpty() ? QString() : saveNames.takeFirst(); }
+  QString saveFileName(const QString& suggestion) override {
+    saveSuggestions << suggestion;
+    return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+  }
   QString packingListToOpen() override { return listOpenNames.isEmpty() ? QString() : listOpenNames.takeFirst(); }
   QString packingListToSave() override { return listSaveNames.isEmpty() ? QString() : listSaveNames.takeFirst(); }
   QString exportFolder(const QString& startFolder) override {
@@ -70,5 +73,6 @@ class ScriptedFileDialogs : public FileDialogs {
   QStringList listSaveNames;
   QStringList exportFolders;
   QStringList exportStartFolders;  // where each folder dialog started
+  QStringList saveSuggestions;     // the file each save dialog started at
   QString folder;
 };

@@ -303,7 +303,7 @@ bool TMainForm::saveProject() {
 }
 
 bool TMainForm::saveProjectAs() {
-  const QString name = fileDialogs_->saveFileName();
+  const QString name = fileDialogs_->saveFileName(qs(document_.filePath()));
   return !name.isEmpty() && writeProject(name);
 }
 
@@ -312,6 +312,8 @@ bool TMainForm::writeProject(const QString& name) {
   if (projectFormatOfName(std8(name)) == ProjectFormat::Pak) {
     if (!namesPakCannotHold(*project_).empty() || hasFormatTwoFeatures(*project_) || pakCannotHoldRules(*project_))
       return messages_->question(qs(pakCannotHoldQuestion(*project_))) && saveProjectAs();
+    // The plan is not lost without a word: the user may keep it in a .clyx instead.
+    if (!project_->result.empty() && messages_->question(qs(pakDropsPlanQuestion()))) return saveProjectAs();
   }
   FileProblem problem = FileProblem::None;
   if (saveProjectFile(QFile::encodeName(name).toStdString(), *project_, nullptr, &problem)) {

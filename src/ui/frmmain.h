@@ -185,6 +185,7 @@ class TMainForm : public QMainWindow, public FormHost {
   ResultListing listing_;             // the result list's rows and parts for the container shown
   QString startFile_;
   QString exportFolder_;  // where the last plan was exported; empty: none yet
+  QString exportedFrom_;  // the project file whose plan went there
   bool shown_ = false;
   DocumentState document_;
   QStringList recentFiles_;

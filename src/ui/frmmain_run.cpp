@@ -172,6 +172,7 @@ void TMainForm::tbExportClick() {
     return;
   }
   exportFolder_ = folder;
+  exportedFrom_ = qs(document_.filePath());
   if (project_->result.mode == PlanningMode::Fleet || project_->result.containers.size() > 1) {
     // One plan per container and the index of them all.
     const FleetExportResult done =

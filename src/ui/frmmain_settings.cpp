@@ -1,6 +1,7 @@
 // The main window's settings kept between starts, and the folders it remembers.
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSplitter>
 #include <QStandardPaths>
 
@@ -35,6 +36,11 @@ void TMainForm::saveSettings() {
 }
 
 QString TMainForm::exportStartFolder() const {
+  // A saved project's plan goes beside it, unless another folder was chosen for it before.
+  if (!document_.filePath().empty()) {
+    const QString own = QFileInfo(qs(document_.filePath())).absolutePath();
+    if (exportFolder_.isEmpty() || !QDir(exportFolder_).exists() || exportedFrom_ != qs(document_.filePath())) return own;
+  }
   if (!exportFolder_.isEmpty() && QDir(exportFolder_).exists()) return exportFolder_;
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   const QString folder = QDir(documents.isEmpty() ? QDir::homePath() : documents).filePath("Cargolyx");

@@ -87,7 +87,7 @@ struct CalculatedDemo {
 
 }  // namespace
 
-TEST(MainWindowExport, writesIntoTheChosenFolderStartingInDocumentsThenWhereItLastWent) {
+TEST(MainWindowExport, writesIntoTheChosenFolderStartingBesideTheProjectThenWhereItLastWent) {
   StandInPrograms programs{"x-www-browser"};
   QTemporaryDir chosen;
   CalculatedDemo demo;
@@ -96,8 +96,8 @@ TEST(MainWindowExport, writesIntoTheChosenFolderStartingInDocumentsThenWhereItLa
 
   d.fileDialogs().exportFolders << chosen.path();
   d.click("tbExport");
-  EXPECT_EQ(d.fileDialogs().exportStartFolders, QStringList{documentsCargolyx()});
-  EXPECT_TRUE(QDir(documentsCargolyx()).exists()) << "the default folder is made for the dialog";
+  EXPECT_EQ(d.fileDialogs().exportStartFolders, QStringList{QFileInfo(kDemoFile).absolutePath()})
+      << "a saved project's plan starts beside it";
   const QByteArray document = fileBytes(chosen.filePath("packplan.htm"));
   EXPECT_TRUE(document.contains("演示集装箱 L=11800 W=2300 H=2450"));
   EXPECT_TRUE(QFile::exists(chosen.filePath("block1.PNG")));

@@ -78,6 +78,32 @@ TEST(ProjectFormats, aNameThePakCannotHoldOffersTheClyx) {
   EXPECT_FALSE(QFile::exists(dir.filePath("again.pak")));
 }
 
+TEST(ProjectFormats, aPlanThePakCannotKeepIsNotDroppedWithoutAWord) {
+  QTemporaryDir dir;
+  MainWindowDriver d(kDemoFile);
+  d.click("tbRun");
+  ASSERT_FALSE(d.project().result.empty());
+  d.messages().shown.clear();
+  d.fileDialogs().saveNames << dir.filePath("plan.pak") << dir.filePath("plan.clyx");
+  d.messages().answers.push_back(true);  // keep the plan in a .clyx
+  trigger(d, "mnuSaveAs");
+  ASSERT_EQ(d.messages().shown.size(), 1);
+  EXPECT_EQ(d.messages().shown[0].toStdString(), pakDropsPlanQuestion());
+  EXPECT_EQ(d.fileDialogs().saveSuggestions.value(0), kDemoFile) << "Save As starts at the project's own file";
+  EXPECT_FALSE(QFile::exists(dir.filePath("plan.pak")));
+  FillScheme saved;
+  ASSERT_TRUE(loadProjectFile(QFile::encodeName(dir.filePath("plan.clyx")).toStdString(), saved));
+  EXPECT_FALSE(saved.result.empty());
+
+  d.fileDialogs().saveNames << dir.filePath("old.pak");
+  d.messages().answers.push_back(false);  // the .pak all the same, without the plan
+  trigger(d, "mnuSaveAs");
+  FillScheme old;
+  ASSERT_TRUE(loadProjectFile(QFile::encodeName(dir.filePath("old.pak")).toStdString(), old));
+  EXPECT_TRUE(old.result.empty());
+  EXPECT_EQ(old.cartons, d.project().cartons);
+}
+
 TEST(ProjectFormats, cargoRulesThePakCannotHoldOfferTheClyx) {
   QTemporaryDir dir;
   MainWindowDriver d(kDemoFile);
