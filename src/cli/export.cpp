@@ -85,7 +85,8 @@ int exportPlan(const FillScheme& project, const std::string& folder, std::string
   return kExitLoaded;
 }
 
-// The plans of several containers and their index, as exportPlan writes one plan.
+// The plans of several containers and their index, as exportPlan writes one plan: the
+// earlier plans in the folder are replaced whole, or after a failure or a signal stay whole.
 int exportFleet(const FillScheme& project, const std::string& folder, std::string* document) {
   SignalsCancelExport signals;
   std::error_code ignored;
@@ -93,7 +94,8 @@ int exportFleet(const FillScheme& project, const std::string& folder, std::strin
   const FleetExportResult done = exportFleetPlans(project, programFolder(), folder, planTemplatePath(),
                                                   drawingLibraryPath(), &exportCancelled);
   if (const int signal = exportSignal.load(); signal != 0) {
-    std::cerr << "cargolyx-cli: the export was interrupted\n";
+    std::cerr << "cargolyx-cli: the export was interrupted; "
+              << (done.result == kExportCancelled ? "no file was changed\n" : "the plans had been written\n");
     return 128 + signal;
   }
   if (done.result != kExportDone) {

@@ -1,6 +1,11 @@
 #include "export/fleetexport.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 
 #include "commands/fleetplan.h"
@@ -9,6 +14,7 @@
 #include "commands/loadbalance.h"
 #include "commands/statistics.h"
 #include "export/exportplan.h"
+#include "export/planswap.h"
 #include "export/textreplace.h"
 #include "model/language.h"
 #include "model/projectfile.h"
@@ -78,35 +84,55 @@ std::string fleetIndexHtml(const FillScheme& project) {
   return html + "</body></html>\n";
 }
 
+bool isEarlierFleetPart(const std::string& folder, const std::string& name) {
+  if (name == "index.htm") return true;
+  // "container<k>" folders of an earlier export, each with its plan.
+  if (name.size() <= 9 || name.compare(0, 9, "container") != 0 || name[9] == '0') return false;
+  if (!std::all_of(name.begin() + 9, name.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
+  struct stat st {};
+  if (::lstat((folder + name).c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+  return ::lstat((folder + name + "/packplan.htm").c_str(), &st) == 0;
+}
+
 FleetExportResult exportFleetPlans(const FillScheme& project, const std::string& programFolder,
                                    const std::string& folder, const std::string& templateFile,
                                    const std::string& libraryFile, const std::atomic<bool>* cancel) {
   FleetExportResult out;
-  const std::string base = withTrailingSlash(folder);
+  const auto failed = [&out](int result, const std::string& reason) {
+    out.result = result;
+    out.failureMessage = exportFailureMessage(result);
+    out.failureReason = reason;
+    return out;
+  };
+  const auto cancelled = [cancel] { return cancel != nullptr && cancel->load(); };
+  PlanSwap swap(withTrailingSlash(folder));
+  if (!swap.isReady()) return failed(kExportDocumentFailed, swap.error());
   const std::vector<Leftover> leftovers = leftoverCartons(project, project.result);
   for (std::size_t k = 0; k < project.result.containers.size(); ++k) {
-    const std::string sub = base + containerFolderName(k) + "/";
-    std::error_code ignored;  // a folder that cannot be made fails the plan's export below
-    std::filesystem::create_directories(sub, ignored);
+    if (cancelled()) return failed(kExportCancelled, "cancelled; nothing was written");
+    const std::string sub = swap.stagingFolder() + containerFolderName(k) + "/";
+    if (::mkdir(sub.c_str(), 0777) != 0) return failed(kExportDocumentFailed, sub + ": " + std::strerror(errno));
     ExportPlan plan(project, project.result.containers[k], leftovers, programFolder, sub);
     plan.templateFile = templateFile;
     plan.libraryFile = libraryFile;
     plan.setCancelFlag(cancel);
     if (project.result.mode == PlanningMode::Pallets) plan.setPallets(project.result.pallets);
-    out.result = plan.run();
-    if (out.result != kExportDone) {
+    const int result = plan.run();
+    if (result == kExportCancelled) return failed(kExportCancelled, plan.failureReason());
+    if (result != kExportDone) {
+      failed(result, plan.failureReason());
       out.failureMessage = plan.failureMessage();
-      out.failureReason = plan.failureReason();
       return out;
     }
   }
-  out.indexFile = base + "index.htm";
   const std::string html = fleetIndexHtml(project);
   std::string reason;
-  if (!writeFileSafely(out.indexFile, std::vector<std::uint8_t>(html.begin(), html.end()), &reason)) {
-    out.result = kExportDocumentFailed;
-    out.failureMessage = exportFailureMessage(kExportDocumentFailed);
-    out.failureReason = reason;
-  }
+  if (!writeFileSafely(swap.stagingFolder() + "index.htm", std::vector<std::uint8_t>(html.begin(), html.end()),
+                       &reason))
+    return failed(kExportDocumentFailed, reason);
+  if (cancelled()) return failed(kExportCancelled, "cancelled; nothing was written");
+  // From here on the earlier plan is replaced whole, or stays whole.
+  if (!swap.swapIn(isEarlierFleetPart, &reason)) return failed(kExportDocumentFailed, reason);
+  out.indexFile = swap.targetFolder() + "index.htm";
   return out;
 }

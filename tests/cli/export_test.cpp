@@ -348,3 +348,102 @@ TEST(CliExport, anInterruptedExportLeavesTheEarlierOneAsItWas) {
     EXPECT_TRUE(snapshot(folder.path()) == earlier) << "signal " << signal << ": no file added, removed or replaced";
   }
 }
+
+namespace {
+
+// Every entry under folder by its path from there, with its inode and, for a file, its bytes.
+std::map<std::string, std::pair<ino_t, std::string>> treeSnapshot(const std::string& folder) {
+  std::map<std::string, std::pair<ino_t, std::string>> tree;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    struct stat st {};
+    ::lstat(entry.path().c_str(), &st);
+    tree[std::filesystem::relative(entry.path(), folder).string()] = {
+        st.st_ino, S_ISREG(st.st_mode) ? slurp(entry.path().string()) : std::string()};
+  }
+  return tree;
+}
+
+// Runs `export project --mode fleet --dir folder` and sends signal once the plan of the
+// first container is written (the second container's folder appears in the private folder
+// the export writes into). The exit status, or 128 + the signal that ended it.
+int fleetExportInterruptedBy(int signal, const std::string& project, const std::string& folder) {
+  const int watch = inotify_init1(IN_CLOEXEC);
+  inotify_add_watch(watch, folder.c_str(), IN_CREATE);
+  const std::string program = std::string(CARGOLYX_PROGRAM_DIR) + "/cargolyx-cli";
+  std::vector<std::string> args = {program, "export", project, "--mode", "fleet", "--time-limit", "1", "--dir", folder};
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  pid_t pid = 0;
+  const bool started = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0;
+  posix_spawn_file_actions_destroy(&actions);
+  if (!started) return -1;
+  alignas(inotify_event) char events[4096];
+  std::string staging;
+  while (staging.empty()) {  // the private folder, the first entry the export makes
+    const ssize_t n = ::read(watch, events, sizeof events);
+    for (ssize_t at = 0; at < n;) {
+      const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+      if (event->len > 0 && (event->mask & IN_ISDIR)) staging = folder + "/" + event->name;
+      at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+    }
+  }
+  inotify_add_watch(watch, staging.c_str(), IN_CREATE);
+  bool second = std::filesystem::exists(staging + "/container2");
+  while (!second) {
+    const ssize_t n = ::read(watch, events, sizeof events);
+    for (ssize_t at = 0; at < n;) {
+      const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+      if (event->len > 0 && std::string(event->name) == "container2") second = true;
+      at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+    }
+  }
+  ::kill(pid, signal);
+  ::close(watch);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+}  // namespace
+
+TEST(CliExport, aFleetExportInterruptedHalfwayLeavesTheEarlierPlanWholeAndNothingOfItsOwn) {
+  ScratchFolder folder;
+  const std::string plans = folder.path() + "/plans";
+  ASSERT_EQ(runCli({"export", example("shipment.clyx"), "--mode", "fleet", "--time-limit", "1", "--dir", plans}).status,
+            kExitLoaded);
+  const auto earlier = treeSnapshot(plans);
+  ASSERT_TRUE(earlier.count("container3/packplan.htm"));
+  // Ctrl-C in an export of 200 carton types in several containers, and SIGTERM in another
+  // of the same project, each once the first container's plan is written.
+  const std::pair<int, std::string> runs[] = {
+      {SIGINT, std::string(CARGOLYX_TEST_DATA_DIR) + "/fleet-200-types.clyx"},
+      {SIGTERM, example("shipment.clyx")}};
+  for (const auto& [signal, project] : runs) {
+    EXPECT_EQ(fleetExportInterruptedBy(signal, project, plans), 128 + signal) << "signal " << signal;
+    EXPECT_TRUE(treeSnapshot(plans) == earlier) << "signal " << signal << ": no entry added, removed or replaced";
+  }
+}
+
+TEST(CliExport, aFleetExportOverALongerOneLeavesOnlyItsOwnContainers) {
+  ScratchFolder folder;
+  const std::string plans = folder.path() + "/plans";
+  for (const char* name : {"container1", "container4", "container7"}) {
+    std::filesystem::create_directories(plans + "/" + name);
+    std::ofstream(plans + "/" + name + "/packplan.htm") << "an earlier plan";
+  }
+  const CliResult r =
+      runCli({"export", example("shipment.clyx"), "--mode", "fleet", "--time-limit", "1", "--dir", plans});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(plans)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  ASSERT_GE(names.size(), 3u);
+  EXPECT_EQ(names.back(), "index.htm");
+  for (std::size_t k = 0; k + 1 < names.size(); ++k) EXPECT_EQ(names[k], "container" + std::to_string(k + 1));
+  EXPECT_NE(slurp(plans + "/container1/packplan.htm"), "an earlier plan");
+}
