@@ -87,12 +87,14 @@ int exportPlan(const FillScheme& project, const std::string& folder, std::string
 
 // The plans of several containers and their index, as exportPlan writes one plan: the
 // earlier plans in the folder are replaced whole, or after a failure or a signal stay whole.
-int exportFleet(const FillScheme& project, const std::string& folder, std::string* document) {
+int exportFleet(const FillScheme& project, const std::string& projectFile, const std::string& folder,
+                std::string* document) {
   SignalsCancelExport signals;
   std::error_code ignored;
   std::filesystem::create_directories(folder, ignored);
+  const ShipmentFacts facts{std::filesystem::path(projectFile).stem().string(), {}};
   const FleetExportResult done = exportFleetPlans(project, programFolder(), folder, planTemplatePath(),
-                                                  drawingLibraryPath(), &exportCancelled);
+                                                  drawingLibraryPath(), &exportCancelled, facts);
   if (const int signal = exportSignal.load(); signal != 0) {
     std::cerr << "cargolyx-cli: the export was interrupted; "
               << (done.result == kExportCancelled ? "no file was changed\n" : "the plans had been written\n");
@@ -128,7 +130,7 @@ int runExport(const CliOptions& options) {
   std::string document;
   const bool pallets = project.result.mode == PlanningMode::Pallets;
   if (project.result.mode == PlanningMode::Fleet || project.result.containers.size() > 1) {
-    if (const int status = exportFleet(project, folder, &document); status != kExitLoaded) return status;
+    if (const int status = exportFleet(project, options.path, folder, &document); status != kExitLoaded) return status;
     const std::string summary = pallets ? palletSummaryText(project) : fleetSummaryText(project);
     std::cout << escapeControlCharacters(summary) << "\n" << escapeControlCharacters(document) << "\n";
     return kExitLoaded;

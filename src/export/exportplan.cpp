@@ -84,6 +84,21 @@ bool pictureWritten(const std::string& file) {
   return ::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0;
 }
 
+// The document with the page heading in place of its placeholder, or right after the
+// <body> tag when the template has no placeholder (at the start when it has no such tag).
+std::string withPageHeading(const std::string& document, const std::string& heading) {
+  if (document.find(kPageHeadingPlaceholder) != std::string::npos)
+    return replaceAll(document, std::string(kPageHeadingPlaceholder), heading);
+  if (heading.empty()) return document;
+  std::string lower = document;
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+  std::size_t at = 0;
+  if (const std::size_t body = lower.find("<body"); body != std::string::npos)
+    if (const std::size_t end = lower.find('>', body); end != std::string::npos) at = end + 1;
+  return document.substr(0, at) + heading + document.substr(at);
+}
+
 }  // namespace
 
 // Made from resources/template_en.htm at build time.
@@ -210,6 +225,7 @@ std::optional<std::string> ExportPlan::fillTemplate(std::string_view templateByt
   document = replaceAll(document, "[装箱图示]", pictures);
   document = replaceAll(document, "[装箱合计]", totals);
   document = replaceAll(document, "[集装箱描述]", container);
+  document = withPageHeading(document, pageHeadingHtml());
   if (encoding == TextEncoding::Utf8) return document;
   auto gbk = utf8ToGbk(document);
   if (!gbk && error) {
@@ -393,22 +409,40 @@ std::string ExportPlan::orientationPictureName(int cartonIndex, int orientation)
   return kOrientationPrefix + std::to_string(cartonIndex) + "-" + std::to_string(orientation) + pictureExt;
 }
 
+std::string ExportPlan::cartonLegendLines() const {
+  std::string html;
+  for (std::size_t i = 0; i < project_.cartons.size(); ++i) {
+    const Carton& carton = project_.cartons[i];
+    html += "<table border=0><tr><td><img src='" + cartonPictureName(i) + "' border=0></td><td>" +
+            escapeHtml(carton.name) + ":  L=" + number(carton.length) + " W=" + number(carton.width) +
+            " H=" + number(carton.height) + inLanguage(" 数量：", " count: ") + number(carton.count) +
+            "</td></tr></table><br><hr>";
+  }
+  return html;
+}
+
 std::string ExportPlan::cartonLegendHtml() const {
   if (project_.cartons.empty()) return {};
   const std::vector<std::int64_t> loaded = loadedCountsByType(project_.cartons.size(), allCartons());
-  std::string html = "<table class='legend' border=1 cellspacing=0 cellpadding=4><tr><th></th><th>" +
+  const bool several = !page_.loadedElsewhere.empty();
+  std::string html = cartonLegendLines() + "<table class='legend' border=1 cellspacing=0 cellpadding=4><tr><th>" +
                      label("纸箱", "Carton") + "</th><th>" + label("尺寸 L×W×H", "Size L×W×H") + "</th><th>" +
                      label("每箱重量", "Weight each") + "</th><th>" + label("输入", "Entered") + "</th><th>" +
-                     label("装入", "Loaded") + "</th><th>" + label("未装入", "Not loaded") + "</th></tr>";
+                     (several ? label("本柜装入", "In this container") + "</th><th>" +
+                                    label("其他柜装入", "In other containers")
+                              : label("装入", "Loaded")) +
+                     "</th><th>" + label("未装入", "Not loaded") + "</th></tr>";
   for (std::size_t i = 0; i < project_.cartons.size(); ++i) {
     const Carton& carton = project_.cartons[i];
     std::int64_t left = 0;
     for (const Leftover& leftover : leftovers_)
       if (leftover.cartonIndex == static_cast<int>(i)) left = leftover.count;
-    html += "<tr><td><img src='" + cartonPictureName(i) + "' width=100 height=100 alt=''></td><td>" +
-            escapeHtml(carton.name) + "</td><td>" + sizeText(carton.length, carton.width, carton.height) +
+    html += "<tr><td>" + escapeHtml(carton.name) + "</td><td>" + sizeText(carton.length, carton.width, carton.height) +
             "</td><td>" + (carton.weight > 0 ? kilograms(carton.weight) : std::string("—")) + "</td><td>" +
-            number(carton.count) + "</td><td>" + number(loaded[i]) + "</td><td>" + number(left) + "</td></tr>";
+            number(carton.count) + "</td><td>" + number(loaded[i]) + "</td><td>" +
+            (several ? number(i < page_.loadedElsewhere.size() ? page_.loadedElsewhere[i] : 0) + "</td><td>"
+                     : std::string()) +
+            number(left) + "</td></tr>";
   }
   return html + "</table>";
 }
@@ -489,7 +523,23 @@ std::string ExportPlan::stepHtml(const std::vector<PlanStep>& steps, std::size_t
                        escapeHtml(loadedWeightText(step.balanceSoFar)));
   if (const std::string centre = centreOfGravityText(step.balanceSoFar); !centre.empty())
     html += "<p>" + escapeHtml(centre) + "</p>";
-  return html + "</td></tr></table>";
+  return html + "<p class='blockCaption'>" + blockCaption(step.block) + "</p></td></tr></table>";
+}
+
+std::string ExportPlan::blockCaption(std::size_t index) const {
+  const BlockScheme& block = loaded_.blocks[index];
+  std::string html = inLanguage("第", "Block ") + number(static_cast<std::int64_t>(index) + 1) +
+                     inLanguage("块  所用纸箱：", "  carton: ") + escapeHtml(block.cartonName);
+  html += inLanguage("<br>放置方向：", "<br>orientation: ") + block.orientationText();
+  html += inLanguage("<br>顶点坐标：", "<br>vertex: ") + number(block.x) + "," + number(block.y) + "," +
+          number(block.z);
+  html += inLanguage("<br>码放方式：", "<br>arrangement: ") + number(block.nx) + "×" + number(block.ny) + "×" +
+          number(block.nz);
+  html += inLanguage("<br>码放数量：", "<br>cartons stacked: ") + number(block.count);
+  if (block.count != block.capacity())
+    html += inLanguage(" (注：本区域可容纳", " (note: this block holds ") + number(block.capacity()) +
+            inLanguage("个纸箱（见图），实际无需放满）", " cartons (see the picture); it need not be full)");
+  return html;
 }
 
 std::string ExportPlan::palletStepHtml(const std::vector<PlanStep>& steps, std::size_t k) const {
@@ -529,16 +579,17 @@ std::string ExportPlan::totalsHtml() const {
   std::string html;
   const LoadedContainer all = allCartons();
   const ResultStatistics statistics = resultStatistics(project_, all);
-  if (const std::string sets = setsSummaryText(statistics, project_.cartonTotal()); !sets.empty())
-    html += "<b>" + sets + "</b>" +
-            inLanguage("（按套装载：输入的纸箱为一套，方案装入能装下的最多整套）<br>",
-                       " (loaded in sets: the cartons entered make one set, and the plan loads as many whole "
-                       "sets as fit)<br>");
-  html += inLanguage("总箱数：", "Cartons: ") + number(statistics.loadedCount);
+  if (statistics.setCount > 1) html += inLanguage("套数：", "Sets: ") + number(statistics.setCount);
+  html += inLanguage(" 总箱数：", " Cartons: ") + number(statistics.loadedCount);
   html += inLanguage(" 总体积：", " Volume: ") + formatTwoDecimals(statistics.loadedVolume * 1e-9) +
           inLanguage("立方米", " cubic metres");
   html += inLanguage(" 填充率：", " Fill ratio: ") + formatTwoDecimals(statistics.fillRatio * 100) + "%";
   html += inLanguage(" 净装箱率：", " Net loading ratio: ") + formatTwoDecimals(statistics.netRatio * 100) + "%";
+  if (const std::string sets = setsSummaryText(statistics, project_.cartonTotal()); !sets.empty())
+    html += "<br><b>" + sets + "</b>" +
+            inLanguage("（按套装载：输入的纸箱为一套，方案装入能装下的最多整套）",
+                       " (loaded in sets: the cartons entered make one set, and the plan loads as many whole "
+                       "sets as fit)");
   if (!all.blocks.empty()) {
     const LoadBalance balance = wholeBalance();
     html += "<br>" + escapeHtml(loadedWeightText(balance));
@@ -571,6 +622,19 @@ std::string ExportPlan::containerHtml() const {
   const Container& container = loaded_.container;
   return escapeHtml(container.name) + " L=" + number(container.length) + " W=" + number(container.width) +
          " H=" + number(container.height);
+}
+
+std::string ExportPlan::pageHeadingHtml() const {
+  if (page_.count == 0) return {};
+  std::string facts = "<a href='" + escapeHtml(page_.indexLink) + "'>" + label("← 返回总览", "← Back to the index") +
+                      "</a>";
+  if (!page_.projectName.empty())
+    facts += inLanguage(" · 项目：", " · Project: ") + escapeHtml(page_.projectName);
+  if (!page_.planDate.empty()) facts += inLanguage(" · 方案日期：", " · Plan of ") + escapeHtml(page_.planDate);
+  return "<p class='pageHeading'>" + facts + "</p><h2 class='containerOf'>" +
+         inLanguage("集装箱 ", "Container ") + number(static_cast<std::int64_t>(page_.number)) +
+         inLanguage(" / 共 ", " of ") + number(static_cast<std::int64_t>(page_.count)) + " · " +
+         escapeHtml(loaded_.container.name) + "</h2>";
 }
 
 OrientationCodes orientationCodes(int orientation) {

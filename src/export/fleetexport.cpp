@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 
 #include "commands/fleetplan.h"
@@ -14,6 +15,7 @@
 #include "commands/loadbalance.h"
 #include "commands/statistics.h"
 #include "export/exportplan.h"
+#include "export/plansteps.h"
 #include "export/planswap.h"
 #include "export/textreplace.h"
 #include "model/language.h"
@@ -33,7 +35,15 @@ std::string millimetres(double value) { return std::to_string(std::llround(value
 
 std::string containerFolderName(std::size_t k) { return "container" + std::to_string(k + 1); }
 
-std::string fleetIndexHtml(const FillScheme& project) {
+std::string todaysDate() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local {};
+  char text[16] = "";
+  if (::localtime_r(&now, &local) != nullptr) std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+  return text;
+}
+
+std::string fleetIndexHtml(const FillScheme& project, const ShipmentFacts& facts) {
   const bool english = currentLanguage() == Language::English;
   std::string html = "<!DOCTYPE html>\n<html lang=\"" + std::string(english ? "en" : "zh") +
                      "\"><head><meta charset=\"utf-8\"><title>" +
@@ -41,6 +51,11 @@ std::string fleetIndexHtml(const FillScheme& project) {
                      "</title>\n<style>body{font-family:sans-serif}table{border-collapse:collapse}"
                      "td,th{border:1px solid #888;padding:3px 8px}td{text-align:right}</style></head><body>\n";
   html += "<h1>" + inLanguage("装箱方案：多个集装箱", "Loading plan: several containers") + "</h1>\n";
+  std::string shipment;
+  if (!facts.projectName.empty()) shipment += inLanguage("项目：", "Project: ") + escapeHtml(facts.projectName);
+  if (!facts.planDate.empty())
+    shipment += (shipment.empty() ? "" : " · ") + inLanguage("方案日期：", "Plan of ") + escapeHtml(facts.planDate);
+  if (!shipment.empty()) html += "<p class=\"shipment\">" + shipment + "</p>\n";
   html += "<p>" + escapeHtml(fleetSummaryText(project)) + "</p>\n";
   if (const std::string pallets = palletSummaryText(project); !pallets.empty())
     html += "<p>" + escapeHtml(pallets) + "</p>\n";
@@ -96,8 +111,11 @@ bool isEarlierFleetPart(const std::string& folder, const std::string& name) {
 
 FleetExportResult exportFleetPlans(const FillScheme& project, const std::string& programFolder,
                                    const std::string& folder, const std::string& templateFile,
-                                   const std::string& libraryFile, const std::atomic<bool>* cancel) {
+                                   const std::string& libraryFile, const std::atomic<bool>* cancel,
+                                   const ShipmentFacts& shipmentFacts) {
   FleetExportResult out;
+  ShipmentFacts facts = shipmentFacts;
+  if (facts.planDate.empty()) facts.planDate = todaysDate();
   const auto failed = [&out](int result, const std::string& reason) {
     out.result = result;
     out.failureMessage = exportFailureMessage(result);
@@ -108,7 +126,17 @@ FleetExportResult exportFleetPlans(const FillScheme& project, const std::string&
   PlanSwap swap(withTrailingSlash(folder));
   if (!swap.isReady()) return failed(kExportDocumentFailed, swap.error());
   const std::vector<Leftover> leftovers = leftoverCartons(project, project.result);
-  for (std::size_t k = 0; k < project.result.containers.size(); ++k) {
+  const std::size_t containers = project.result.containers.size();
+  // The cartons of each type in each container, those on its pallets too.
+  std::vector<std::vector<std::int64_t>> loaded;
+  std::vector<std::int64_t> loadedInAll(project.cartons.size(), 0);
+  for (std::size_t k = 0; k < containers; ++k) {
+    loaded.push_back(loadedCountsByType(project.cartons.size(), project.result.mode == PlanningMode::Pallets
+                                                                    ? containerWithPalletCartons(project, k)
+                                                                    : project.result.containers[k]));
+    for (std::size_t i = 0; i < loadedInAll.size(); ++i) loadedInAll[i] += loaded[k][i];
+  }
+  for (std::size_t k = 0; k < containers; ++k) {
     if (cancelled()) return failed(kExportCancelled, "cancelled; nothing was written");
     const std::string sub = swap.stagingFolder() + containerFolderName(k) + "/";
     if (::mkdir(sub.c_str(), 0777) != 0) return failed(kExportDocumentFailed, sub + ": " + std::strerror(errno));
@@ -117,6 +145,9 @@ FleetExportResult exportFleetPlans(const FillScheme& project, const std::string&
     plan.libraryFile = libraryFile;
     plan.setCancelFlag(cancel);
     if (project.result.mode == PlanningMode::Pallets) plan.setPallets(project.result.pallets);
+    ContainerPage page{k + 1, containers, facts.projectName, facts.planDate, "../index.htm", {}};
+    for (std::size_t i = 0; i < loadedInAll.size(); ++i) page.loadedElsewhere.push_back(loadedInAll[i] - loaded[k][i]);
+    plan.setContainerPage(std::move(page));
     const int result = plan.run();
     if (result == kExportCancelled) return failed(kExportCancelled, plan.failureReason());
     if (result != kExportDone) {
@@ -125,7 +156,7 @@ FleetExportResult exportFleetPlans(const FillScheme& project, const std::string&
       return out;
     }
   }
-  const std::string html = fleetIndexHtml(project);
+  const std::string html = fleetIndexHtml(project, facts);
   std::string reason;
   if (!writeFileSafely(swap.stagingFolder() + "index.htm", std::vector<std::uint8_t>(html.begin(), html.end()),
                        &reason))

@@ -10,6 +10,12 @@
 
 #include "model/fillscheme.h"
 
+// What every page of the shipment names besides its containers.
+struct ShipmentFacts {
+  std::string projectName;  // the project's name (its file's, without the extension); empty: not shown
+  std::string planDate;     // "2026-12-08"; empty: today's
+};
+
 struct FleetExportResult {
   int result = 0;              // kExportDone, or the failed step's kExport... of the plan that failed
   std::string indexFile;       // folder + "index.htm"
@@ -25,13 +31,16 @@ struct FleetExportResult {
 // the next file, with kExportCancelled.
 FleetExportResult exportFleetPlans(const FillScheme& project, const std::string& programFolder,
                                    const std::string& folder, const std::string& templateFile,
-                                   const std::string& libraryFile, const std::atomic<bool>* cancel = nullptr);
+                                   const std::string& libraryFile, const std::atomic<bool>* cancel = nullptr,
+                                   const ShipmentFacts& facts = {});
 
 // Whether the entry name of folder belongs to an earlier exported plan of several
 // containers: "index.htm", or a folder "container<k>" holding a "packplan.htm".
 bool isEarlierFleetPart(const std::string& folder, const std::string& name);
 
 // The index page's text.
-std::string fleetIndexHtml(const FillScheme& project);
+std::string fleetIndexHtml(const FillScheme& project, const ShipmentFacts& facts = {});
+// Today's date in the local time zone: "2026-12-08".
+std::string todaysDate();
 // The folder, relative to the index, of container number k (from 0): "container1".
 std::string containerFolderName(std::size_t k);

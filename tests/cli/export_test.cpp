@@ -114,6 +114,24 @@ TEST(CliExport, theDemoPlanShowsInABrowser) {
   EXPECT_EQ(occurrences(dom, "总箱数：850 总体积：61.20立方米 填充率：92.04% 净装箱率：92.04%"), 2);
 }
 
+TEST(CliExport, theChineseDemoPlanHoldsTheLegendLineBlockCaptionsAndTotalsLoadersKnow) {
+  ScratchFolder folder;
+  const CliResult r = runCli({"export", example("demo.pak"), "--dir", folder.path()});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  const std::string text = slurp(folder.path() + "/packplan.htm");
+  for (const std::string piece :
+       {"<table border=0><tr><td><img src='carton0.PNG' border=0></td><td>纸箱1:  L=600 W=400 H=300 数量：850</td>"
+        "</tr></table><br><hr>",
+        "第1块  所用纸箱：纸箱1<br>放置方向：L-W面朝门，W-H面朝上<br>顶点坐标：0,0,0<br>码放方式：5×4×39<br>码放数量：780<",
+        "第2块  所用纸箱：纸箱1<br>放置方向：W-H面朝门，L-H面朝上<br>顶点坐标：2000,0,0<br>码放方式：1×6×19<br>"
+        "码放数量：70 (注：本区域可容纳114个纸箱（见图），实际无需放满）",
+        " 总箱数：850 总体积：61.20立方米 填充率：92.04% 净装箱率：92.04%"})
+    EXPECT_NE(text.find(piece), std::string::npos) << piece;
+  // Beside the loader's newer facts, not instead of them.
+  EXPECT_NE(text.find("第 2 步（共 2 步）：纸箱1 × 70 箱"), std::string::npos);
+  EXPECT_NE(text.find("<table class='legend'"), std::string::npos);
+}
+
 // Pixels of a step picture in a carton's colour, pale or not: neither white nor grey.
 int colouredPixels(const std::string& picture) {
   const auto image = PngImage::load(picture);

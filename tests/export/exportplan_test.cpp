@@ -23,7 +23,7 @@ namespace {
 
 const std::string kTestLibraries = CARGOLYX_TEST_LIBRARY_DIR "/";
 
-const std::string kStatistics = "总箱数：92 总体积：8.64立方米 填充率：12.99% 净装箱率：12.99%";
+const std::string kStatistics = " 总箱数：92 总体积：8.64立方米 填充率：12.99% 净装箱率：12.99%";
 // The sample cartons have no weights.
 const std::string kBalance = "<br>装载重量：0.00千克（最大载重的0.00%）<br>重心：纸箱1、纸箱2未填写重量，无法确定";
 const std::string kTotals = kStatistics + kBalance;
@@ -66,11 +66,46 @@ TEST(ExportPlanTexts, theLegendGivesEachTypeEnteredLoadedAndLeftBehind) {
   plan.cartons[1].weight = 12.5;
   const std::string legend = ExportPlan(plan, "/opt/cargolyx/").cartonLegendHtml();
   EXPECT_EQ(rowCells(legend, "纸箱1"),
-            (std::vector<std::string>{"<img src='carton0.PNG' width=100 height=100 alt=''>", "纸箱1", "600×400×300 mm",
-                                      "—", "20", "20", "0"}));
+            (std::vector<std::string>{"纸箱1", "600×400×300 mm", "—", "20", "20", "0"}));
   EXPECT_EQ(rowCells(legend, "纸箱2"),
-            (std::vector<std::string>{"<img src='carton1.PNG' width=100 height=100 alt=''>", "纸箱2", "500×500×400 mm",
-                                      "12.50 kg", "100", "72", "28"}));
+            (std::vector<std::string>{"纸箱2", "500×500×400 mm", "12.50 kg", "100", "72", "28"}));
+}
+
+TEST(ExportPlanTexts, theLegendBeginsWithTheLinesLoadersKnowAPictureAndALineEachType) {
+  FillScheme plan = samplePlan();
+  plan.cartons[0].count = 10;
+  const std::string legend = ExportPlan(plan, "/opt/cargolyx/").cartonLegendHtml();
+  EXPECT_EQ(legend.find("<table border=0><tr><td><img src='carton0.PNG' border=0></td><td>纸箱1:  L=600 W=400 H=300 "
+                        "数量：10</td></tr></table><br><hr><table border=0><tr><td><img src='carton1.PNG' border=0>"
+                        "</td><td>纸箱2:  L=500 W=500 H=400 数量：72</td></tr></table><br><hr><table class='legend'"),
+            0u)
+      << legend;
+  setLanguage(Language::English);
+  const std::string english = ExportPlan(plan, "/opt/cargolyx/").cartonLegendHtml();
+  setLanguage(Language::Chinese);
+  EXPECT_NE(english.find("<td>纸箱1:  L=600 W=400 H=300 count: 10</td>"), std::string::npos) << english;
+}
+
+TEST(ExportPlanTexts, eachStepCarriesItsBlocksCaptionAsLoadersKnowIt) {
+  FillScheme plan = samplePlan();
+  std::swap(resultBlocks(plan)[0], resultBlocks(plan)[1]);  // numbered as listed, told in loading order
+  const std::string html = ExportPlan(plan, "/opt/cargolyx/").blockPicturesHtml();
+  EXPECT_NE(stepText(html, 1).find("<p class='blockCaption'>第2块  所用纸箱：纸箱1<br>放置方向：L-W面朝门，L-H面朝上"
+                                   "<br>顶点坐标：0,0,0<br>码放方式：3×2×4<br>码放数量：20 (注：本区域可容纳24个纸箱"
+                                   "（见图），实际无需放满）</p>"),
+            std::string::npos)
+      << html;
+  EXPECT_NE(stepText(html, 2).find("<p class='blockCaption'>第1块  所用纸箱：纸箱2<br>放置方向：W-H面朝门，L-W面朝上"
+                                   "<br>顶点坐标：0,0,1240<br>码放方式：4×6×3<br>码放数量：72</p>"),
+            std::string::npos)
+      << "a full block has no note: " << html;
+  setLanguage(Language::English);
+  const std::string english = ExportPlan(plan, "/opt/cargolyx/").blockPicturesHtml();
+  setLanguage(Language::Chinese);
+  EXPECT_NE(english.find("Block 2  carton: 纸箱1<br>orientation: L-W face to the door, L-H face up<br>vertex: 0,0,0"
+                         "<br>arrangement: 3×2×4<br>cartons stacked: 20 (note: this block holds 24 cartons"),
+            std::string::npos)
+      << english;
 }
 
 TEST(ExportPlanTexts, inSetsTheLegendCountsWhatIsLoadedNotWhatWasEntered) {
@@ -78,10 +113,10 @@ TEST(ExportPlanTexts, inSetsTheLegendCountsWhatIsLoadedNotWhatWasEntered) {
   plan.cartons[0].count = 5;  // sets of 29 cartons: 92 loaded are three of them (20 and 72)
   plan.cartons[1].count = 24;
   const std::string legend = ExportPlan(plan, "/opt/cargolyx/").cartonLegendHtml();
-  EXPECT_EQ(rowCells(legend, "纸箱1").at(4), "5");
-  EXPECT_EQ(rowCells(legend, "纸箱1").at(5), "20");
-  EXPECT_EQ(rowCells(legend, "纸箱1").at(6), "0");
-  EXPECT_EQ(rowCells(legend, "纸箱2").at(5), "72");
+  EXPECT_EQ(rowCells(legend, "纸箱1").at(3), "5");
+  EXPECT_EQ(rowCells(legend, "纸箱1").at(4), "20");
+  EXPECT_EQ(rowCells(legend, "纸箱1").at(5), "0");
+  EXPECT_EQ(rowCells(legend, "纸箱2").at(4), "72");
 }
 
 TEST(ExportPlanTexts, eachStepHasItsPictureAndSaysWhatItLoadsWhereAndWhatIsLoadedSoFar) {
@@ -137,12 +172,12 @@ TEST(ExportPlanTexts, totalsSayHowManySetsThePlanLoadsAgainstTheCartonsEntered) 
   plan.cartons[0].count = 5;  // sets of 29 cartons: 92 loaded are three of them
   plan.cartons[1].count = 24;
   const std::string totals = ExportPlan(plan, "/opt/cargolyx/").totalsHtml();
-  EXPECT_EQ(totals.find("<b>3 套 = 92 箱（输入 29 箱）</b>"), 0u) << totals;
+  EXPECT_EQ(totals.find("套数：3" + kStatistics + "<br><b>3 套 = 92 箱（输入 29 箱）</b>"), 0u) << totals;
   EXPECT_NE(totals.find("输入的纸箱为一套"), std::string::npos) << totals;
-  EXPECT_NE(totals.find("<br>" + kTotals), std::string::npos) << totals;
+  EXPECT_NE(totals.find(kBalance), std::string::npos) << totals;
   const FillScheme empty;
   EXPECT_EQ(ExportPlan(empty, "/opt/cargolyx/").totalsHtml(),
-            "总箱数：0 总体积：0.00立方米 填充率：0.00% 净装箱率：0.00%");
+            " 总箱数：0 总体积：0.00立方米 填充率：0.00% 净装箱率：0.00%");
 }
 
 TEST(ExportPlanTexts, totalsListTheCartonsLeftBehind) {
