@@ -203,11 +203,62 @@ TEST(CliExport, severalContainersGiveAPlanEachUnderAnIndexThatCountsEveryCarton)
     EXPECT_EQ((*it)[2].str(), std::to_string(containers));
     const std::string plan = slurp(folder.path() + "/plans/" + (*it)[1].str());
     ASSERT_FALSE(plan.empty()) << (*it)[1].str();
-    EXPECT_NE(plan.find("Cartons: " + (*it)[3].str() + " "), std::string::npos) << (*it)[1].str();
+    EXPECT_NE(plan.find(" Cartons: " + (*it)[3].str() + " "), std::string::npos) << (*it)[1].str();
+    EXPECT_NE(plan.find("<h2 class='containerOf'>Container " + std::to_string(containers) + " of "), std::string::npos);
+    EXPECT_NE(plan.find("<a href='../index.htm'>← Back to the index</a> · Project: shipment · Plan of "),
+              std::string::npos);
+    EXPECT_NE(plan.find("<th>In this container</th><th>In other containers</th>"), std::string::npos);
     cartons += std::stoi((*it)[3].str());
   }
   EXPECT_GE(containers, 3);
   EXPECT_EQ(cartons, 150 + 120 + 500 + 60);
+}
+
+TEST(CliExport, eachContainersPageNamesItsPlaceInTheShipmentLinksBackAndCountsEveryCartonOnce) {
+  ScratchFolder folder;
+  const CliResult r = runCli(
+      {"export", example("shipment.clyx"), "--mode", "fleet", "--time-limit", "1", "--dir", folder.path() + "/plans"});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  const std::string index = slurp(folder.path() + "/plans/index.htm");
+  EXPECT_NE(index.find("项目：shipment · 方案日期："), std::string::npos) << index;
+  const std::regex link("<a href=\"(container([0-9]+)/packplan.htm)\">");
+  std::vector<std::string> pages;
+  for (auto it = std::sregex_iterator(index.begin(), index.end(), link); it != std::sregex_iterator(); ++it) {
+    EXPECT_EQ((*it)[2].str(), std::to_string(pages.size() + 1));
+    pages.push_back((*it)[1].str());
+  }
+  ASSERT_GE(pages.size(), 2u);
+  const std::string n = std::to_string(pages.size());
+
+  // Per carton type: entered, and the sums over the pages of what each loads.
+  std::map<std::string, int> entered, loadedHere, notLoaded;
+  const std::regex row("<tr><td>([^<]+)</td><td>[^<]*</td><td>[^<]*</td><td>([0-9]+)</td><td>([0-9]+)</td>"
+                       "<td>([0-9]+)</td><td>([0-9]+)</td></tr>");
+  for (std::size_t k = 0; k < pages.size(); ++k) {
+    const std::string page = slurp(folder.path() + "/plans/" + pages[k]);
+    ASSERT_FALSE(page.empty()) << pages[k];
+    EXPECT_NE(page.find("<h2 class='containerOf'>集装箱 " + std::to_string(k + 1) + " / 共 " + n + " · "),
+              std::string::npos)
+        << pages[k];
+    EXPECT_NE(page.find("<a href='../index.htm'>← 返回总览</a> · 项目：shipment · 方案日期："), std::string::npos)
+        << pages[k];
+    const std::size_t legend = page.find("<table class='legend'");
+    ASSERT_NE(legend, std::string::npos) << pages[k];
+    const std::string table = page.substr(legend, page.find("</table>", legend) - legend);
+    EXPECT_NE(table.find("<th>输入</th><th>本柜装入</th><th>其他柜装入</th><th>未装入</th>"), std::string::npos);
+    int types = 0;
+    for (auto it = std::sregex_iterator(table.begin(), table.end(), row); it != std::sregex_iterator(); ++it, ++types) {
+      const std::string name = (*it)[1];
+      const int in = std::stoi((*it)[2]), here = std::stoi((*it)[3]), others = std::stoi((*it)[4]),
+                left = std::stoi((*it)[5]);
+      EXPECT_EQ(in, here + others + left) << pages[k] << ": " << name;
+      entered[name] = in;
+      loadedHere[name] += here;
+      notLoaded[name] = left;
+    }
+    EXPECT_EQ(types, 4) << table;
+  }
+  for (const auto& [name, in] : entered) EXPECT_EQ(loadedHere[name] + notLoaded[name], in) << name;
 }
 
 // Sets an environment variable for the programs this test starts, and puts it back after.

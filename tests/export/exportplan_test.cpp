@@ -294,6 +294,22 @@ TEST_F(ExportPlanDocument, aTemplateWithoutPlaceholdersIsCopiedByteForByte) {
   EXPECT_EQ(document(), bytes);
 }
 
+TEST_F(ExportPlanDocument, aContainersPageAmongSeveralHasItsHeadingInAnyTemplate) {
+  ExportPlan exportPlan(plan, folder.path());
+  ASSERT_EQ(exportPlan.pageHeadingHtml(), "") << "a plan of one container has none";
+  EXPECT_EQ(*exportPlan.fillTemplate("<p>[页眉]</p>", nullptr), "<p></p>");
+  exportPlan.setContainerPage(ContainerPage{2, 3, "<发货>", "2026-12-08", "../index.htm", {0, 0}});
+  const std::string heading =
+      "<p class='pageHeading'><a href='../index.htm'>← 返回总览</a> · 项目：&lt;发货&gt; · 方案日期：2026-12-08</p>"
+      "<h2 class='containerOf'>集装箱 2 / 共 3 · 演示集装箱</h2>";
+  EXPECT_EQ(exportPlan.pageHeadingHtml(), heading);
+  EXPECT_EQ(*exportPlan.fillTemplate("<p>[页眉]</p>", nullptr), "<p>" + heading + "</p>");
+  // A template of the user's own, without the placeholder: right after the body tag.
+  EXPECT_EQ(*exportPlan.fillTemplate("<html><BODY class=x>plan</BODY></html>", nullptr),
+            "<html><BODY class=x>" + heading + "plan</BODY></html>");
+  EXPECT_EQ(*exportPlan.fillTemplate("plan", nullptr), heading + "plan");
+}
+
 TEST_F(ExportPlanDocument, replacesEveryPlaceholderEveryTime) {
   writeTemplate("<title>[集装箱描述]</title>[装箱合计]|[纸箱图例]|[装箱图示]|[装箱合计]");
   ASSERT_TRUE(exportDocument());
