@@ -496,7 +496,8 @@ std::string ExportPlan::stepHtml(const std::vector<PlanStep>& steps, std::size_t
   const std::string cartons = number(step.cartons);
   std::string html = "<table class='step'><tr><td class='picture'><img class='stepPicture' src='" +
                      blockPictureName(step.block) + "' width=360 alt='" + inLanguage("第 ", "Step ") + stepNumber +
-                     inLanguage(" 步'", "'") + "></td><td class='facts'>";
+                     inLanguage(" 步'", "'") + "><p class='blockCaption'>" + blockCaption(step.block) +
+                     "</p></td><td class='facts'>";
   html += "<h3>" + inLanguage("第 ", "Step ") + stepNumber + inLanguage(" 步（共 ", " of ") + stepCount +
           inLanguage(" 步）：", ": ") + name + " × " + cartons + inLanguage(" 箱", " cartons") + "</h3>";
 
@@ -523,7 +524,7 @@ std::string ExportPlan::stepHtml(const std::vector<PlanStep>& steps, std::size_t
                        escapeHtml(loadedWeightText(step.balanceSoFar)));
   if (const std::string centre = centreOfGravityText(step.balanceSoFar); !centre.empty())
     html += "<p>" + escapeHtml(centre) + "</p>";
-  return html + "<p class='blockCaption'>" + blockCaption(step.block) + "</p></td></tr></table>";
+  return html + "</td></tr></table>";
 }
 
 std::string ExportPlan::blockCaption(std::size_t index) const {

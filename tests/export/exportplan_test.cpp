@@ -90,12 +90,19 @@ TEST(ExportPlanTexts, eachStepCarriesItsBlocksCaptionAsLoadersKnowIt) {
   FillScheme plan = samplePlan();
   std::swap(resultBlocks(plan)[0], resultBlocks(plan)[1]);  // numbered as listed, told in loading order
   const std::string html = ExportPlan(plan, "/opt/cargolyx/").blockPicturesHtml();
-  EXPECT_NE(stepText(html, 1).find("<p class='blockCaption'>第2块  所用纸箱：纸箱1<br>放置方向：L-W面朝门，L-H面朝上"
+  // Under each step's picture, before the step's facts.
+  const std::size_t second = html.find("第2块  所用纸箱"), first = html.find("第1块  所用纸箱");
+  EXPECT_LT(html.find("src='block1.PNG'"), second);
+  EXPECT_LT(second, html.find("<h3>第 1 步"));
+  EXPECT_LT(html.find("<h3>第 1 步"), html.find("src='block0.PNG'"));
+  EXPECT_LT(html.find("src='block0.PNG'"), first);
+  EXPECT_LT(first, html.find("<h3>第 2 步"));
+  EXPECT_NE(html.find("<p class='blockCaption'>第2块  所用纸箱：纸箱1<br>放置方向：L-W面朝门，L-H面朝上"
                                    "<br>顶点坐标：0,0,0<br>码放方式：3×2×4<br>码放数量：20 (注：本区域可容纳24个纸箱"
                                    "（见图），实际无需放满）</p>"),
             std::string::npos)
       << html;
-  EXPECT_NE(stepText(html, 2).find("<p class='blockCaption'>第1块  所用纸箱：纸箱2<br>放置方向：W-H面朝门，L-W面朝上"
+  EXPECT_NE(html.find("<p class='blockCaption'>第1块  所用纸箱：纸箱2<br>放置方向：W-H面朝门，L-W面朝上"
                                    "<br>顶点坐标：0,0,1240<br>码放方式：4×6×3<br>码放数量：72</p>"),
             std::string::npos)
       << "a full block has no note: " << html;
