@@ -10,6 +10,7 @@
 
 #include "boxpic/boxpic.h"
 #include "export/axletable.h"
+#include "model/cargorules.h"
 #include "model/orientation.h"
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
@@ -351,7 +352,7 @@ bool ExportPlan::stageBlockPictures(StagingFolder& staging) try {
 
 bool ExportPlan::stagePalletPictures(StagingFolder& staging, DrawPalletFunction drawPallet) {
   if (!hasPallets()) return true;
-  const PalletList list = palletList(loaded_, pallets_);
+  const PalletList list = palletsInLoadingOrder();
   const std::string layerPrefix = inLanguage("第 ", "Layer "), layerSuffix = inLanguage(" 层", "");
   for (std::size_t i = 0; i < list.distinct.size(); ++i) {
     const LoadedPallet& pallet = pallets_[list.distinct[i]];
@@ -450,7 +451,7 @@ std::string ExportPlan::cartonLegendHtml() const {
 std::string ExportPlan::blockPicturesHtml() const {
   const std::vector<PlanStep> steps = this->steps();
   if (steps.empty()) return {};
-  std::string html = palletListHtml() + "<div class='steps'>";
+  std::string html = palletListHtml() + unloadingListHtml() + "<div class='steps'>";
   for (std::size_t k = 0; k < steps.size(); ++k)
     html += steps[k].placement >= 0 ? palletStepHtml(steps, k) : stepHtml(steps, k);
   return html + "</div>";
@@ -458,7 +459,7 @@ std::string ExportPlan::blockPicturesHtml() const {
 
 std::string ExportPlan::palletListHtml() const {
   if (!hasPallets()) return {};
-  const PalletList list = palletList(loaded_, pallets_);
+  const PalletList list = palletsInLoadingOrder();
   std::string html = "<h3>" + label("托盘清单", "Pallet list") +
                      "</h3><table class='pallets' border=1 cellspacing=0 cellpadding=4><tr><th>" +
                      label("托盘", "Pallet") + "</th><th>" + label("类型", "Type") + "</th><th>" +
@@ -498,8 +499,7 @@ std::string ExportPlan::stepHtml(const std::vector<PlanStep>& steps, std::size_t
                      blockPictureName(step.block) + "' width=360 alt='" + inLanguage("第 ", "Step ") + stepNumber +
                      inLanguage(" 步'", "'") + "><p class='blockCaption'>" + blockCaption(step.block) +
                      "</p></td><td class='facts'>";
-  html += "<h3>" + inLanguage("第 ", "Step ") + stepNumber + inLanguage(" 步（共 ", " of ") + stepCount +
-          inLanguage(" 步）：", ": ") + name + " × " + cartons + inLanguage(" 箱", " cartons") + "</h3>";
+  html += "<h3>" + stepHeading(steps, k) + name + " × " + cartons + inLanguage(" 箱", " cartons") + "</h3>";
 
   // The carton, its size and the weight of the step.
   std::string carton = name + inLanguage("，", ", ") + sizeText(block.sizeX, block.sizeY, block.sizeZ) +
@@ -527,6 +527,93 @@ std::string ExportPlan::stepHtml(const std::vector<PlanStep>& steps, std::size_t
   return html + "</td></tr></table>";
 }
 
+PalletList ExportPlan::palletsInLoadingOrder() const {
+  std::vector<std::size_t> order;
+  for (const PlanStep& step : steps())
+    if (step.placement >= 0) order.push_back(static_cast<std::size_t>(step.placement));
+  return palletList(loaded_, pallets_, order);
+}
+
+std::vector<std::pair<int, std::int64_t>> ExportPlan::stepCartons(const PlanStep& step) const {
+  std::vector<std::pair<int, std::int64_t>> cartons;
+  const auto add = [&cartons](const BlockScheme& block) {
+    const std::int64_t count = std::clamp<std::int64_t>(block.count, 0, block.capacity());
+    for (auto& [type, n] : cartons)
+      if (type == block.cartonIndex) {
+        n += count;
+        return;
+      }
+    cartons.emplace_back(block.cartonIndex, count);
+  };
+  if (step.placement < 0) {
+    add(loaded_.blocks[step.block]);
+  } else {
+    const PalletPlacement& placement = loaded_.pallets[static_cast<std::size_t>(step.placement)];
+    for (const BlockScheme& block : pallets_[static_cast<std::size_t>(placement.pallet)].blocks) add(block);
+  }
+  return cartons;
+}
+
+std::optional<std::size_t> ExportPlan::stepStop(const PlanStep& step) const {
+  if (project_.stops.empty()) return std::nullopt;
+  // A pallet comes out whole, at the first stop any of its cartons goes to.
+  std::optional<std::size_t> stop;
+  for (const auto& [type, count] : stepCartons(step)) {
+    if (type < 0 || static_cast<std::size_t>(type) >= project_.cartons.size()) continue;
+    const std::size_t index = stopIndexOf(project_, project_.cartons[static_cast<std::size_t>(type)]);
+    if (!stop || index < *stop) stop = index;
+  }
+  return stop;
+}
+
+std::string ExportPlan::stepHeading(const std::vector<PlanStep>& steps, std::size_t k) const {
+  const std::string stepNumber = number(static_cast<std::int64_t>(k) + 1);
+  const std::string stepCount = number(static_cast<std::int64_t>(steps.size()));
+  const std::optional<std::size_t> stop = stepStop(steps[k]);
+  const std::string stopName = stop ? " · " + escapeHtml(project_.stops[*stop]) : std::string();
+  if (currentLanguage() == Language::English) return "Step " + stepNumber + " of " + stepCount + stopName + ": ";
+  return "第 " + stepNumber + " 步" + stopName + "（共 " + stepCount + " 步）：";
+}
+
+std::string ExportPlan::unloadingListHtml() const {
+  if (project_.stops.empty()) return {};
+  const std::vector<PlanStep> steps = this->steps();
+  const PalletList pallets = hasPallets() ? palletsInLoadingOrder() : PalletList{};
+  std::string rows;
+  for (std::size_t stop = 0; stop < project_.stops.size(); ++stop) {
+    std::string out;
+    std::int64_t total = 0;
+    // What was loaded last comes out first.
+    for (std::size_t k = steps.size(); k-- > 0;) {
+      if (stepStop(steps[k]) != stop) continue;
+      std::string what;
+      for (const auto& [type, count] : stepCartons(steps[k])) {
+        const std::string name = type >= 0 && static_cast<std::size_t>(type) < project_.cartons.size()
+                                     ? project_.cartons[static_cast<std::size_t>(type)].name
+                                     : loaded_.blocks[steps[k].block].cartonName;
+        what += (what.empty() ? "" : inLanguage("、", ", ")) + escapeHtml(name) + " × " + number(count);
+        total += count;
+      }
+      if (steps[k].placement >= 0) {
+        for (const PalletListRow& row : pallets.rows)
+          if (row.placement == static_cast<std::size_t>(steps[k].placement))
+            what = inLanguage("托盘 P", "pallet P") + number(static_cast<std::int64_t>(row.number)) +
+                   inLanguage("（", " (") + what + inLanguage("）", ")");
+      }
+      out += (out.empty() ? "" : "<br>") + what + inLanguage("（第 ", " (step ") +
+             number(static_cast<std::int64_t>(k) + 1) + inLanguage(" 步）", ")");
+    }
+    if (out.empty()) continue;
+    rows += "<tr class='stop'><td>" + number(static_cast<std::int64_t>(stop) + 1) + "</td><td>" +
+            escapeHtml(project_.stops[stop]) + "</td><td>" + out + "</td><td>" + number(total) + "</td></tr>";
+  }
+  if (rows.empty()) return {};
+  return "<h3>" + label("卸货清单（按送货顺序，每站先卸的在前）", "Unloading list (stop by stop, first out first)") +
+         "</h3><table class='unloading' border=1 cellspacing=0 cellpadding=4><tr><th>" + label("站", "No.") +
+         "</th><th>" + label("目的地", "Stop") + "</th><th>" + label("卸下的货物", "What comes out") + "</th><th>" +
+         label("箱数", "Cartons") + "</th></tr>" + rows + "</table>";
+}
+
 std::string ExportPlan::blockCaption(std::size_t index) const {
   const BlockScheme& block = loaded_.blocks[index];
   std::string html = inLanguage("第", "Block ") + number(static_cast<std::int64_t>(index) + 1) +
@@ -547,7 +634,7 @@ std::string ExportPlan::palletStepHtml(const std::vector<PlanStep>& steps, std::
   const PlanStep& step = steps[k];
   const PalletPlacement& placement = loaded_.pallets[static_cast<std::size_t>(step.placement)];
   const LoadedPallet& pallet = pallets_[static_cast<std::size_t>(placement.pallet)];
-  const PalletList list = palletList(loaded_, pallets_);
+  const PalletList list = palletsInLoadingOrder();
   const auto row = *std::find_if(list.rows.begin(), list.rows.end(), [&step](const PalletListRow& r) {
     return r.placement == static_cast<std::size_t>(step.placement);
   });
@@ -557,8 +644,7 @@ std::string ExportPlan::palletStepHtml(const std::vector<PlanStep>& steps, std::
   std::string html = "<table class='step'><tr><td class='picture'><img class='stepPicture' src='" +
                      palletStepPictureName(static_cast<std::size_t>(step.placement)) + "' width=360 alt='" +
                      inLanguage("第 ", "Step ") + stepNumber + inLanguage(" 步'", "'") + "></td><td class='facts'>";
-  html += "<h3>" + inLanguage("第 ", "Step ") + stepNumber + inLanguage(" 步（共 ", " of ") +
-          number(static_cast<std::int64_t>(steps.size())) + inLanguage(" 步）：托盘 ", ": pallet ") + palletName +
+  html += "<h3>" + stepHeading(steps, k) + inLanguage("托盘 ", "pallet ") + palletName +
           inLanguage("（", " (") + escapeHtml(pallet.type.name) + inLanguage("）", ")") + "</h3>";
   std::string facts = number(step.cartons) + inLanguage(" 箱，高 ", " cartons, height ") + number(pallet.height) +
                       " mm" + inLanguage("，毛重 ", ", gross weight ") + kilograms(pallet.grossWeight) +

@@ -27,6 +27,7 @@
 
 class StagingFolder;
 struct PlanStep;
+struct PalletList;
 
 // The default template as the program was built with it (resources/template.htm).
 std::string_view builtInPlanTemplate();
@@ -127,6 +128,10 @@ class ExportPlan {
   // carton type, height, gross weight) and the picture of each distinct pallet's layers.
   std::string blockPicturesHtml() const;
   std::string palletListHtml() const;
+  // Of a project with delivery stops, "[装箱图示]" names each step's stop ("第 4 步 · 天津")
+  // and begins with the unloading list: stop by stop in delivery order, what comes out there,
+  // the last loaded first.
+  std::string unloadingListHtml() const;
   // What each block's step says of it as the loader's lists have always put it: "第1块  所用纸箱：纸箱1<br>放置方向：
   // …<br>顶点坐标：0,0,0<br>码放方式：3×2×4<br>码放数量：20", with a note when the block is not full.
   std::string blockCaption(std::size_t index) const;
@@ -161,6 +166,14 @@ class ExportPlan {
   // The picture and the facts of step k of steps.
   std::string stepHtml(const std::vector<PlanStep>& steps, std::size_t k) const;
   std::string palletStepHtml(const std::vector<PlanStep>& steps, std::size_t k) const;
+  // "第 4 步 · 天津（共 10 步）：" / "Step 4 of 10 · 天津: "; without stops no stop.
+  std::string stepHeading(const std::vector<PlanStep>& steps, std::size_t k) const;
+  // The carton types a step loads with their counts, in order of first appearance.
+  std::vector<std::pair<int, std::int64_t>> stepCartons(const PlanStep& step) const;
+  // The index of the stop where the step's cartons come out; nothing without stops.
+  std::optional<std::size_t> stepStop(const PlanStep& step) const;
+  // The container's pallets, numbered in loading order.
+  PalletList palletsInLoadingOrder() const;
   // Whether the loaded container holds built pallets.
   bool hasPallets() const { return !loaded_.pallets.empty(); }
   // The plan as a project of this one loaded container and the result's pallets.

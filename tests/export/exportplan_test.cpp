@@ -149,6 +149,38 @@ TEST(ExportPlanTexts, eachStepHasItsPictureAndSaysWhatItLoadsWhereAndWhatIsLoade
   EXPECT_NE(second.find("重心：距里端1820mm"), std::string::npos) << "the centre of all loaded by then";
 }
 
+TEST(ExportPlanTexts, withStopsEachStepNamesItsStopAndTheUnloadingListGoesStopByStop) {
+  FillScheme plan = samplePlan();
+  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").unloadingListHtml(), "") << "no stops, no list";
+  plan.stops = {"北京", "天津"};
+  plan.cartons[0].stop = "天津";  // at the inner end: delivered last
+  plan.cartons[1].stop = "北京";
+  std::string html = ExportPlan(plan, "/opt/cargolyx/").blockPicturesHtml();
+  EXPECT_NE(html.find("<h3>第 1 步 · 天津（共 2 步）：纸箱1 × 20 箱</h3>"), std::string::npos) << html;
+  EXPECT_NE(html.find("<h3>第 2 步 · 北京（共 2 步）：纸箱2 × 72 箱</h3>"), std::string::npos) << html;
+  EXPECT_NE(html.find("<tr class='stop'><td>1</td><td>北京</td><td>纸箱2 × 72（第 2 步）</td><td>72</td></tr>"
+                      "<tr class='stop'><td>2</td><td>天津</td><td>纸箱1 × 20（第 1 步）</td><td>20</td></tr>"),
+            std::string::npos)
+      << html;
+  EXPECT_LT(html.find("卸货清单"), html.find("<div class='steps'>"));
+
+  // Both to the last stop (a carton without a stop goes there): what went in last comes out first.
+  plan.cartons[1].stop.clear();
+  html = ExportPlan(plan, "/opt/cargolyx/").blockPicturesHtml();
+  EXPECT_NE(html.find("<h3>第 2 步 · 天津（共 2 步）："), std::string::npos) << html;
+  EXPECT_NE(html.find("<tr class='stop'><td>2</td><td>天津</td><td>纸箱2 × 72（第 2 步）<br>纸箱1 × 20（第 1 步）</td>"
+                      "<td>92</td></tr></table>"),
+            std::string::npos)
+      << html;
+  EXPECT_EQ(html.find("<td>北京</td>"), std::string::npos) << "a stop with nothing in this container is left out";
+
+  setLanguage(Language::English);
+  html = ExportPlan(plan, "/opt/cargolyx/").blockPicturesHtml();
+  setLanguage(Language::Chinese);
+  EXPECT_NE(html.find("<h3>Step 1 of 2 · 天津: 纸箱1 × 20 cartons</h3>"), std::string::npos) << html;
+  EXPECT_NE(html.find("纸箱2 × 72 (step 2)<br>纸箱1 × 20 (step 1)"), std::string::npos) << html;
+}
+
 TEST(ExportPlanTexts, stepsFollowTheLoadingOrderNotTheListOrder) {
   FillScheme plan = samplePlan();
   std::swap(resultBlocks(plan)[0], resultBlocks(plan)[1]);  // the block at the inner end listed second
@@ -671,8 +703,17 @@ TEST_F(ExportPalletPlan, listsEachPalletAndDrawsEachDistinctPalletOnce) {
        at = document.find("<tr class='pallet'>", at + 1))
     ++rows;
   EXPECT_EQ(rows, 3u);
-  EXPECT_NE(document.find("<td>P1</td><td>EUR</td><td>微波炉 × 8<br>电饭煲 × 4</td>"), std::string::npos);
-  EXPECT_NE(document.find("图 2：EUR 托盘（P2, P3）"), std::string::npos) << "alike pallets share a picture";
+  // Numbered as they are loaded, from the inner end: the plain pallet at 0, the mixed one at
+  // 1200, the other plain one at 2400.
+  EXPECT_NE(document.find("<td>P1</td><td>EUR</td><td>微波炉 × 8</td>"), std::string::npos);
+  EXPECT_NE(document.find("<td>P2</td><td>EUR</td><td>微波炉 × 8<br>电饭煲 × 4</td>"), std::string::npos);
+  EXPECT_NE(document.find("图 1：EUR 托盘（P1, P3）"), std::string::npos) << "alike pallets share a picture";
+  std::size_t previous = 0;
+  for (const char* pallet : {"托盘 P1（", "托盘 P2（", "托盘 P3（"}) {
+    const std::size_t at = document.find(pallet, document.find("<div class='steps'>"));
+    EXPECT_GT(at, previous) << pallet << " loaded after the one before";
+    previous = at == std::string::npos ? previous : at;
+  }
   for (const char* name : {"pallet0.PNG", "pallet1.PNG"})
     EXPECT_EQ(readPngSize(file(name)), (PngSize{600, 400})) << name;
   EXPECT_FALSE(exists(file("pallet2.PNG")));
@@ -680,6 +721,22 @@ TEST_F(ExportPalletPlan, listsEachPalletAndDrawsEachDistinctPalletOnce) {
   for (const char* name : {"blockp0.PNG", "blockp1.PNG", "blockp2.PNG", "block0.PNG"})
     EXPECT_EQ(readPngSize(file(name)), (PngSize{600, 640})) << name;
   EXPECT_NE(document.find("第 4 步（共 4 步）：托盘 P3（EUR）"), std::string::npos) << "the pallet nearest the door last";
+}
+
+TEST_F(ExportPalletPlan, aPalletComesOutWholeAtTheFirstStopOfItsCartons) {
+  plan.stops = {"北京", "上海"};
+  plan.cartons[0].stop = "上海";  // microwaves: on every pallet
+  plan.cartons[1].stop = "北京";  // rice cookers: on the mixed pallet only
+  plan.cartons[2].stop = "上海";
+  const std::string list = ExportPlan(plan, CARGOLYX_PROGRAM_DIR, output.path()).unloadingListHtml();
+  const std::size_t beijing = list.find("<td>北京</td>"), shanghai = list.find("<td>上海</td>");
+  ASSERT_NE(beijing, std::string::npos) << list;
+  ASSERT_NE(shanghai, std::string::npos) << list;
+  EXPECT_LT(beijing, shanghai);
+  const std::string first = list.substr(beijing, shanghai - beijing);
+  EXPECT_NE(first.find("托盘 P"), std::string::npos) << first;
+  EXPECT_NE(first.find("微波炉 × 8、电饭煲 × 4"), std::string::npos) << "the whole mixed pallet: " << first;
+  EXPECT_EQ(list.find("电饭煲", shanghai), std::string::npos) << list;
 }
 
 TEST_F(ExportPalletPlan, theLegendAndTheTotalsCountTheCartonsOnThePallets) {
