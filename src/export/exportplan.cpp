@@ -154,13 +154,10 @@ int ExportPlan::finish(StagingFolder& staging, int result) {
     failureReason_ = "cancelled; nothing was written";
     return kExportCancelled;
   }
-  if (result != kExportDone) {
-    // A plan with a step missing is no plan: the earlier one stays whole.
-    staging.discard();
-    return result;
-  }
+  // What was finished goes in after a failure too: the document stays when its pictures
+  // cannot be drawn (without a drawing library, the document alone is the plan).
   std::string failedName, error;
-  if (!staging.commit(&failedName, &error)) {
+  if (!staging.commit(&failedName, &error) && result == kExportDone) {
     fail(error);
     return stepOfFile(failedName);
   }
@@ -273,7 +270,11 @@ bool ExportPlan::stagePicture(StagingFolder& staging, const std::string& name, c
   if (const std::string why = staging.checkReplaceable(name); !why.empty()) return fail(why);
   const std::string file = staging.stagedPath(name);
   draw(file.c_str());
-  if (!pictureWritten(file)) return fail(staging.finalPath(name) + ": the picture was not written");
+  if (!pictureWritten(file)) {
+    // An earlier picture of this name must not pass for this plan's.
+    ::unlink(staging.finalPath(name).c_str());
+    return fail(staging.finalPath(name) + ": the picture was not written");
+  }
   staging.add(name);
   return true;
 }

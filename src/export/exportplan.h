@@ -92,9 +92,9 @@ class ExportPlan {
   // Writes the document, then the carton pictures, then the block pictures, stopping at the
   // first failure: kExportDone, or the kExport...Failed of the step that failed.
   // Every file is first written into a private folder inside the output folder and moved
-  // into place only when all are written: after a failure or a cancel the earlier plan
-  // stays as it was. A link at a file's name is replaced, never written through; a
-  // read-only file fails its step.
+  // into place at the end: what was finished goes in after a failure too, nothing after a
+  // cancel. A link at a file's name is replaced, never written through; a read-only file
+  // fails its step. (The plans of several containers are replaced whole: fleetexport.h.)
   int run();
   // While *flag is true the export stops at the next file and run gives kExportCancelled,
   // leaving the output folder as it found it. The flag may be raised by a signal handler.
