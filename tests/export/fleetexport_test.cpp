@@ -10,6 +10,7 @@
 #include <regex>
 
 #include "export/exportplan.h"
+#include "export/planswap.h"
 #include "exportfixture.h"
 
 namespace {
@@ -114,6 +115,37 @@ TEST_F(FleetExport, theEarlierPlanIsKnownByItsIndexAndContainerFoldersWithAPlan)
   EXPECT_FALSE(isEarlierFleetPart(output.path(), "container04")) << "never a name the export gives";
   EXPECT_FALSE(isEarlierFleetPart(output.path(), "container5")) << "not a folder";
   EXPECT_FALSE(isEarlierFleetPart(output.path(), "packplan.htm"));
+}
+
+TEST(PlanSwap, whenAMoveFailsEveryEntryGoesBackWhereItWas) {
+  TempFolder folder;
+  writeBytes(folder.path() + "index.htm", "the earlier index");
+  std::filesystem::create_directory(folder.path() + "container1");
+  writeBytes(folder.path() + "container1/packplan.htm", "the earlier plan");
+  writeBytes(folder.path() + "notes.txt", "the user's own file");
+  const Tree earlier = snapshot(folder.path());
+  {
+    PlanSwap swap(folder.path());
+    ASSERT_TRUE(swap.isReady()) << swap.error();
+    std::filesystem::create_directory(swap.stagingFolder() + "container1");
+    writeBytes(swap.stagingFolder() + "container1/packplan.htm", "the new plan");
+    writeBytes(swap.stagingFolder() + "index.htm", "the new index");
+    writeBytes(swap.stagingFolder() + "late.htm", "a new file");
+    // While the earlier plan is sorted out, something else takes the name of a new file
+    // with a folder that is not empty: that move fails after the others were made.
+    const auto earlierPart = [&](const std::string& target, const std::string& name) {
+      if (!std::filesystem::exists(target + "late.htm")) {
+        std::filesystem::create_directory(target + "late.htm");
+        writeBytes(target + "late.htm/x", "in the way");
+      }
+      return isEarlierFleetPart(target, name);
+    };
+    std::string error;
+    EXPECT_FALSE(swap.swapIn(earlierPart, &error));
+    EXPECT_NE(error.find("late.htm"), std::string::npos) << error;
+  }
+  std::filesystem::remove_all(folder.path() + "late.htm");
+  EXPECT_TRUE(snapshot(folder.path()) == earlier) << "the earlier plan back in place, nothing of the new one left";
 }
 
 }  // namespace
