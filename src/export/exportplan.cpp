@@ -412,7 +412,8 @@ std::string ExportPlan::orientationPictureName(int cartonIndex, int orientation)
 }
 
 std::string ExportPlan::cartonLegendLines() const {
-  std::string html;
+  if (project_.cartons.empty()) return {};
+  std::string html = "<div class='cartonLines'>";
   for (std::size_t i = 0; i < project_.cartons.size(); ++i) {
     const Carton& carton = project_.cartons[i];
     html += "<table border=0><tr><td><img src='" + cartonPictureName(i) + "' border=0></td><td>" +
@@ -420,7 +421,7 @@ std::string ExportPlan::cartonLegendLines() const {
             " H=" + number(carton.height) + inLanguage(" 数量：", " count: ") + number(carton.count) +
             "</td></tr></table><br><hr>";
   }
-  return html;
+  return html + "</div>";
 }
 
 std::string ExportPlan::cartonLegendHtml() const {

@@ -75,9 +75,10 @@ TEST(ExportPlanTexts, theLegendBeginsWithTheLinesLoadersKnowAPictureAndALineEach
   FillScheme plan = samplePlan();
   plan.cartons[0].count = 10;
   const std::string legend = ExportPlan(plan, "/opt/cargolyx/").cartonLegendHtml();
-  EXPECT_EQ(legend.find("<table border=0><tr><td><img src='carton0.PNG' border=0></td><td>纸箱1:  L=600 W=400 H=300 "
+  EXPECT_EQ(legend.find("<div class='cartonLines'><table border=0><tr><td><img src='carton0.PNG' border=0></td><td>"
+                        "纸箱1:  L=600 W=400 H=300 "
                         "数量：10</td></tr></table><br><hr><table border=0><tr><td><img src='carton1.PNG' border=0>"
-                        "</td><td>纸箱2:  L=500 W=500 H=400 数量：72</td></tr></table><br><hr><table class='legend'"),
+                        "</td><td>纸箱2:  L=500 W=500 H=400 数量：72</td></tr></table><br><hr></div><table class='legend'"),
             0u)
       << legend;
   setLanguage(Language::English);
