@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/inotify.h>
@@ -436,7 +437,7 @@ std::map<std::string, std::pair<ino_t, std::string>> treeSnapshot(const std::str
 // first container is written (the second container's folder appears in the private folder
 // the export writes into). The exit status, or 128 + the signal that ended it.
 int fleetExportInterruptedBy(int signal, const std::string& project, const std::string& folder) {
-  const int watch = inotify_init1(IN_CLOEXEC);
+  const int watch = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
   inotify_add_watch(watch, folder.c_str(), IN_CREATE);
   const std::string program = std::string(CARGOLYX_PROGRAM_DIR) + "/cargolyx-cli";
   std::vector<std::string> args = {program, "export", project, "--mode", "fleet", "--time-limit", "1", "--dir", folder};
@@ -451,29 +452,40 @@ int fleetExportInterruptedBy(int signal, const std::string& project, const std::
   const bool started = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0;
   posix_spawn_file_actions_destroy(&actions);
   if (!started) return -1;
-  alignas(inotify_event) char events[4096];
-  std::string staging;
-  while (staging.empty()) {  // the private folder, the first entry the export makes
-    const ssize_t n = ::read(watch, events, sizeof events);
-    for (ssize_t at = 0; at < n;) {
-      const auto* event = reinterpret_cast<const inotify_event*>(events + at);
-      if (event->len > 0 && (event->mask & IN_ISDIR)) staging = folder + "/" + event->name;
-      at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-    }
-  }
-  inotify_add_watch(watch, staging.c_str(), IN_CREATE);
-  bool second = std::filesystem::exists(staging + "/container2");
-  while (!second) {
-    const ssize_t n = ::read(watch, events, sizeof events);
-    for (ssize_t at = 0; at < n;) {
-      const auto* event = reinterpret_cast<const inotify_event*>(events + at);
-      if (event->len > 0 && std::string(event->name) == "container2") second = true;
-      at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-    }
-  }
-  ::kill(pid, signal);
-  ::close(watch);
   int status = 0;
+  bool ended = false;
+  // The names of the entries created next; empty once the export has ended on its own.
+  const auto created = [&]() {
+    std::vector<std::string> names;
+    alignas(inotify_event) char events[4096];
+    while (names.empty() && !ended) {
+      pollfd readable{watch, POLLIN, 0};
+      if (::poll(&readable, 1, 100) <= 0) {
+        ended = ::waitpid(pid, &status, WNOHANG) == pid;
+        continue;
+      }
+      const ssize_t n = ::read(watch, events, sizeof events);
+      for (ssize_t at = 0; at < n;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+        if (event->len > 0) names.emplace_back(event->name);
+        at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+      }
+    }
+    return names;
+  };
+  // The private folder is the first entry the export makes; the second container's folder
+  // appears in it once the first container's plan is written.
+  std::string staging;
+  while (staging.empty() && !ended)
+    for (const std::string& name : created())
+      if (std::filesystem::is_directory(folder + "/" + name)) staging = folder + "/" + name;
+  if (!ended) inotify_add_watch(watch, staging.c_str(), IN_CREATE);
+  bool second = !ended && std::filesystem::exists(staging + "/container2");
+  while (!second && !ended)
+    for (const std::string& name : created()) second = second || name == "container2";
+  ::close(watch);
+  if (ended) return -2;  // the export ended before it could be interrupted
+  ::kill(pid, signal);
   ::waitpid(pid, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
