@@ -22,6 +22,7 @@
 #include "export/fleetexport.h"
 #include "export/installpaths.h"
 #include "model/fillscheme.h"
+#include "model/language.h"
 #include "platform/userfolders.h"
 
 namespace {
@@ -36,6 +37,14 @@ static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<int>::is_alw
 extern "C" void onExportSignal(int signal) {
   exportSignal.store(signal);
   exportCancelled.store(true);
+}
+
+// What an interrupted export left: the earlier plan as it was, or the complete new one (the
+// signal came after the last file went in).
+std::string interruptedMessage(bool cancelled) {
+  return cancelled ? inLanguage("导出已中断，原有文件未作任何改动", "the export was interrupted; no file was changed")
+                   : inLanguage("导出已中断，但装箱方案已全部写完",
+                                "the export was interrupted after the plan had been written");
 }
 
 // Routes SIGINT and SIGTERM to the cancel flag while it lives.
@@ -73,8 +82,7 @@ int exportPlan(const FillScheme& project, const std::string& folder, std::string
   exporter.setCancelFlag(&exportCancelled);
   const int result = exporter.run();
   if (const int signal = exportSignal.load(); signal != 0) {
-    std::cerr << "cargolyx-cli: the export was interrupted; "
-              << (result == kExportCancelled ? "no file was changed\n" : "the plan had been written\n");
+    std::cerr << "cargolyx-cli: " << interruptedMessage(result == kExportCancelled) << "\n";
     return 128 + signal;
   }
   if (result != kExportDone) {
@@ -85,15 +93,18 @@ int exportPlan(const FillScheme& project, const std::string& folder, std::string
   return kExitLoaded;
 }
 
-// The plans of several containers and their index, as exportPlan writes one plan.
-int exportFleet(const FillScheme& project, const std::string& folder, std::string* document) {
+// The plans of several containers and their index, as exportPlan writes one plan: the
+// earlier plans in the folder are replaced whole, or after a failure or a signal stay whole.
+int exportFleet(const FillScheme& project, const std::string& projectFile, const std::string& folder,
+                std::string* document) {
   SignalsCancelExport signals;
   std::error_code ignored;
   std::filesystem::create_directories(folder, ignored);
+  const ShipmentFacts facts{std::filesystem::path(projectFile).stem().string(), {}};
   const FleetExportResult done = exportFleetPlans(project, programFolder(), folder, planTemplatePath(),
-                                                  drawingLibraryPath(), &exportCancelled);
+                                                  drawingLibraryPath(), &exportCancelled, facts);
   if (const int signal = exportSignal.load(); signal != 0) {
-    std::cerr << "cargolyx-cli: the export was interrupted\n";
+    std::cerr << "cargolyx-cli: " << interruptedMessage(done.result == kExportCancelled) << "\n";
     return 128 + signal;
   }
   if (done.result != kExportDone) {
@@ -126,7 +137,7 @@ int runExport(const CliOptions& options) {
   std::string document;
   const bool pallets = project.result.mode == PlanningMode::Pallets;
   if (project.result.mode == PlanningMode::Fleet || project.result.containers.size() > 1) {
-    if (const int status = exportFleet(project, folder, &document); status != kExitLoaded) return status;
+    if (const int status = exportFleet(project, options.path, folder, &document); status != kExitLoaded) return status;
     const std::string summary = pallets ? palletSummaryText(project) : fleetSummaryText(project);
     std::cout << escapeControlCharacters(summary) << "\n" << escapeControlCharacters(document) << "\n";
     return kExitLoaded;

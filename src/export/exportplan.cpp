@@ -10,6 +10,7 @@
 
 #include "boxpic/boxpic.h"
 #include "export/axletable.h"
+#include "model/cargorules.h"
 #include "model/orientation.h"
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
@@ -84,6 +85,21 @@ bool pictureWritten(const std::string& file) {
   return ::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0;
 }
 
+// The document with the page heading in place of its placeholder, or right after the
+// <body> tag when the template has no placeholder (at the start when it has no such tag).
+std::string withPageHeading(const std::string& document, const std::string& heading) {
+  if (document.find(kPageHeadingPlaceholder) != std::string::npos)
+    return replaceAll(document, std::string(kPageHeadingPlaceholder), heading);
+  if (heading.empty()) return document;
+  std::string lower = document;
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+  std::size_t at = 0;
+  if (const std::size_t body = lower.find("<body"); body != std::string::npos)
+    if (const std::size_t end = lower.find('>', body); end != std::string::npos) at = end + 1;
+  return document.substr(0, at) + heading + document.substr(at);
+}
+
 }  // namespace
 
 // Made from resources/template_en.htm at build time.
@@ -138,6 +154,8 @@ int ExportPlan::finish(StagingFolder& staging, int result) {
     failureReason_ = "cancelled; nothing was written";
     return kExportCancelled;
   }
+  // What was finished goes in after a failure too: the document stays when its pictures
+  // cannot be drawn (without a drawing library, the document alone is the plan).
   std::string failedName, error;
   if (!staging.commit(&failedName, &error) && result == kExportDone) {
     fail(error);
@@ -205,6 +223,7 @@ std::optional<std::string> ExportPlan::fillTemplate(std::string_view templateByt
   document = replaceAll(document, "[装箱图示]", pictures);
   document = replaceAll(document, "[装箱合计]", totals);
   document = replaceAll(document, "[集装箱描述]", container);
+  document = withPageHeading(document, pageHeadingHtml());
   if (encoding == TextEncoding::Utf8) return document;
   auto gbk = utf8ToGbk(document);
   if (!gbk && error) {
@@ -334,7 +353,7 @@ bool ExportPlan::stageBlockPictures(StagingFolder& staging) try {
 
 bool ExportPlan::stagePalletPictures(StagingFolder& staging, DrawPalletFunction drawPallet) {
   if (!hasPallets()) return true;
-  const PalletList list = palletList(loaded_, pallets_);
+  const PalletList list = palletsInLoadingOrder();
   const std::string layerPrefix = inLanguage("第 ", "Layer "), layerSuffix = inLanguage(" 层", "");
   for (std::size_t i = 0; i < list.distinct.size(); ++i) {
     const LoadedPallet& pallet = pallets_[list.distinct[i]];
@@ -392,22 +411,41 @@ std::string ExportPlan::orientationPictureName(int cartonIndex, int orientation)
   return kOrientationPrefix + std::to_string(cartonIndex) + "-" + std::to_string(orientation) + pictureExt;
 }
 
+std::string ExportPlan::cartonLegendLines() const {
+  if (project_.cartons.empty()) return {};
+  std::string html = "<div class='cartonLines'>";
+  for (std::size_t i = 0; i < project_.cartons.size(); ++i) {
+    const Carton& carton = project_.cartons[i];
+    html += "<table border=0><tr><td><img src='" + cartonPictureName(i) + "' border=0></td><td>" +
+            escapeHtml(carton.name) + ":  L=" + number(carton.length) + " W=" + number(carton.width) +
+            " H=" + number(carton.height) + inLanguage(" 数量：", " count: ") + number(carton.count) +
+            "</td></tr></table><br><hr>";
+  }
+  return html + "</div>";
+}
+
 std::string ExportPlan::cartonLegendHtml() const {
   if (project_.cartons.empty()) return {};
   const std::vector<std::int64_t> loaded = loadedCountsByType(project_.cartons.size(), allCartons());
-  std::string html = "<table class='legend' border=1 cellspacing=0 cellpadding=4><tr><th></th><th>" +
+  const bool several = !page_.loadedElsewhere.empty();
+  std::string html = cartonLegendLines() + "<table class='legend' border=1 cellspacing=0 cellpadding=4><tr><th>" +
                      label("纸箱", "Carton") + "</th><th>" + label("尺寸 L×W×H", "Size L×W×H") + "</th><th>" +
                      label("每箱重量", "Weight each") + "</th><th>" + label("输入", "Entered") + "</th><th>" +
-                     label("装入", "Loaded") + "</th><th>" + label("未装入", "Not loaded") + "</th></tr>";
+                     (several ? label("本柜装入", "In this container") + "</th><th>" +
+                                    label("其他柜装入", "In other containers")
+                              : label("装入", "Loaded")) +
+                     "</th><th>" + label("未装入", "Not loaded") + "</th></tr>";
   for (std::size_t i = 0; i < project_.cartons.size(); ++i) {
     const Carton& carton = project_.cartons[i];
     std::int64_t left = 0;
     for (const Leftover& leftover : leftovers_)
       if (leftover.cartonIndex == static_cast<int>(i)) left = leftover.count;
-    html += "<tr><td><img src='" + cartonPictureName(i) + "' width=100 height=100 alt=''></td><td>" +
-            escapeHtml(carton.name) + "</td><td>" + sizeText(carton.length, carton.width, carton.height) +
+    html += "<tr><td>" + escapeHtml(carton.name) + "</td><td>" + sizeText(carton.length, carton.width, carton.height) +
             "</td><td>" + (carton.weight > 0 ? kilograms(carton.weight) : std::string("—")) + "</td><td>" +
-            number(carton.count) + "</td><td>" + number(loaded[i]) + "</td><td>" + number(left) + "</td></tr>";
+            number(carton.count) + "</td><td>" + number(loaded[i]) + "</td><td>" +
+            (several ? number(i < page_.loadedElsewhere.size() ? page_.loadedElsewhere[i] : 0) + "</td><td>"
+                     : std::string()) +
+            number(left) + "</td></tr>";
   }
   return html + "</table>";
 }
@@ -415,7 +453,7 @@ std::string ExportPlan::cartonLegendHtml() const {
 std::string ExportPlan::blockPicturesHtml() const {
   const std::vector<PlanStep> steps = this->steps();
   if (steps.empty()) return {};
-  std::string html = palletListHtml() + "<div class='steps'>";
+  std::string html = palletListHtml() + unloadingListHtml() + "<div class='steps'>";
   for (std::size_t k = 0; k < steps.size(); ++k)
     html += steps[k].placement >= 0 ? palletStepHtml(steps, k) : stepHtml(steps, k);
   return html + "</div>";
@@ -423,7 +461,7 @@ std::string ExportPlan::blockPicturesHtml() const {
 
 std::string ExportPlan::palletListHtml() const {
   if (!hasPallets()) return {};
-  const PalletList list = palletList(loaded_, pallets_);
+  const PalletList list = palletsInLoadingOrder();
   std::string html = "<h3>" + label("托盘清单", "Pallet list") +
                      "</h3><table class='pallets' border=1 cellspacing=0 cellpadding=4><tr><th>" +
                      label("托盘", "Pallet") + "</th><th>" + label("类型", "Type") + "</th><th>" +
@@ -461,9 +499,9 @@ std::string ExportPlan::stepHtml(const std::vector<PlanStep>& steps, std::size_t
   const std::string cartons = number(step.cartons);
   std::string html = "<table class='step'><tr><td class='picture'><img class='stepPicture' src='" +
                      blockPictureName(step.block) + "' width=360 alt='" + inLanguage("第 ", "Step ") + stepNumber +
-                     inLanguage(" 步'", "'") + "></td><td class='facts'>";
-  html += "<h3>" + inLanguage("第 ", "Step ") + stepNumber + inLanguage(" 步（共 ", " of ") + stepCount +
-          inLanguage(" 步）：", ": ") + name + " × " + cartons + inLanguage(" 箱", " cartons") + "</h3>";
+                     inLanguage(" 步'", "'") + "><p class='blockCaption'>" + blockCaption(step.block) +
+                     "</p></td><td class='facts'>";
+  html += "<h3>" + stepHeading(steps, k) + name + " × " + cartons + inLanguage(" 箱", " cartons") + "</h3>";
 
   // The carton, its size and the weight of the step.
   std::string carton = name + inLanguage("，", ", ") + sizeText(block.sizeX, block.sizeY, block.sizeZ) +
@@ -491,11 +529,114 @@ std::string ExportPlan::stepHtml(const std::vector<PlanStep>& steps, std::size_t
   return html + "</td></tr></table>";
 }
 
+PalletList ExportPlan::palletsInLoadingOrder() const {
+  std::vector<std::size_t> order;
+  for (const PlanStep& step : steps())
+    if (step.placement >= 0) order.push_back(static_cast<std::size_t>(step.placement));
+  return palletList(loaded_, pallets_, order);
+}
+
+std::vector<std::pair<int, std::int64_t>> ExportPlan::stepCartons(const PlanStep& step) const {
+  std::vector<std::pair<int, std::int64_t>> cartons;
+  const auto add = [&cartons](const BlockScheme& block) {
+    const std::int64_t count = std::clamp<std::int64_t>(block.count, 0, block.capacity());
+    for (auto& [type, n] : cartons)
+      if (type == block.cartonIndex) {
+        n += count;
+        return;
+      }
+    cartons.emplace_back(block.cartonIndex, count);
+  };
+  if (step.placement < 0) {
+    add(loaded_.blocks[step.block]);
+  } else {
+    const PalletPlacement& placement = loaded_.pallets[static_cast<std::size_t>(step.placement)];
+    for (const BlockScheme& block : pallets_[static_cast<std::size_t>(placement.pallet)].blocks) add(block);
+  }
+  return cartons;
+}
+
+std::optional<std::size_t> ExportPlan::stepStop(const PlanStep& step) const {
+  if (project_.stops.empty()) return std::nullopt;
+  // A pallet comes out whole, at the first stop any of its cartons goes to.
+  std::optional<std::size_t> stop;
+  for (const auto& [type, count] : stepCartons(step)) {
+    if (type < 0 || static_cast<std::size_t>(type) >= project_.cartons.size()) continue;
+    const std::size_t index = stopIndexOf(project_, project_.cartons[static_cast<std::size_t>(type)]);
+    if (!stop || index < *stop) stop = index;
+  }
+  return stop;
+}
+
+std::string ExportPlan::stepHeading(const std::vector<PlanStep>& steps, std::size_t k) const {
+  const std::string stepNumber = number(static_cast<std::int64_t>(k) + 1);
+  const std::string stepCount = number(static_cast<std::int64_t>(steps.size()));
+  const std::optional<std::size_t> stop = stepStop(steps[k]);
+  const std::string stopName = stop ? " · " + escapeHtml(project_.stops[*stop]) : std::string();
+  if (currentLanguage() == Language::English) return "Step " + stepNumber + " of " + stepCount + stopName + ": ";
+  return "第 " + stepNumber + " 步" + stopName + "（共 " + stepCount + " 步）：";
+}
+
+std::string ExportPlan::unloadingListHtml() const {
+  if (project_.stops.empty()) return {};
+  const std::vector<PlanStep> steps = this->steps();
+  const PalletList pallets = hasPallets() ? palletsInLoadingOrder() : PalletList{};
+  std::string rows;
+  for (std::size_t stop = 0; stop < project_.stops.size(); ++stop) {
+    std::string out;
+    std::int64_t total = 0;
+    // What was loaded last comes out first.
+    for (std::size_t k = steps.size(); k-- > 0;) {
+      if (stepStop(steps[k]) != stop) continue;
+      std::string what;
+      for (const auto& [type, count] : stepCartons(steps[k])) {
+        const std::string name = type >= 0 && static_cast<std::size_t>(type) < project_.cartons.size()
+                                     ? project_.cartons[static_cast<std::size_t>(type)].name
+                                     : loaded_.blocks[steps[k].block].cartonName;
+        what += (what.empty() ? "" : inLanguage("、", ", ")) + escapeHtml(name) + " × " + number(count);
+        total += count;
+      }
+      if (steps[k].placement >= 0) {
+        for (const PalletListRow& row : pallets.rows)
+          if (row.placement == static_cast<std::size_t>(steps[k].placement))
+            what = inLanguage("托盘 P", "pallet P") + number(static_cast<std::int64_t>(row.number)) +
+                   inLanguage("（", " (") + what + inLanguage("）", ")");
+      }
+      out += (out.empty() ? "" : "<br>") + what + inLanguage("（第 ", " (step ") +
+             number(static_cast<std::int64_t>(k) + 1) + inLanguage(" 步）", ")");
+    }
+    if (out.empty()) continue;
+    rows += "<tr class='stop'><td>" + number(static_cast<std::int64_t>(stop) + 1) + "</td><td>" +
+            escapeHtml(project_.stops[stop]) + "</td><td>" + out + "</td><td>" + number(total) + "</td></tr>";
+  }
+  if (rows.empty()) return {};
+  return "<h3>" + label("卸货清单（按送货顺序，每站先卸的在前）", "Unloading list (stop by stop, first out first)") +
+         "</h3><table class='unloading' border=1 cellspacing=0 cellpadding=4><tr><th>" + label("站", "No.") +
+         "</th><th>" + label("目的地", "Stop") + "</th><th>" + label("卸下的货物", "What comes out") + "</th><th>" +
+         label("箱数", "Cartons") + "</th></tr>" + rows + "</table>";
+}
+
+std::string ExportPlan::blockCaption(std::size_t index) const {
+  const BlockScheme& block = loaded_.blocks[index];
+  std::string html = inLanguage("第", "Block ") + number(static_cast<std::int64_t>(index) + 1) +
+                     inLanguage("块  所用纸箱：", "  carton: ") + escapeHtml(block.cartonName);
+  html += inLanguage("<br>放置方向：", "<br>orientation: ") + block.orientationText();
+  html += inLanguage("<br>顶点坐标：", "<br>vertex: ") + number(block.x) + "," + number(block.y) + "," +
+          number(block.z);
+  html += inLanguage("<br>码放方式：", "<br>arrangement: ") + number(block.nx) + "×" + number(block.ny) + "×" +
+          number(block.nz);
+  html += inLanguage("<br>码放数量：", "<br>cartons stacked: ") + number(block.count);
+  if (block.count != block.capacity())
+    html += inLanguage(" (注：本区域可容纳", " (note: this block holds ") + number(block.capacity()) +
+            inLanguage("个纸箱（见图），实际无需放满）", " cartons (see the picture); it need not be full)");
+  return html;
+}
+
 std::string ExportPlan::palletStepHtml(const std::vector<PlanStep>& steps, std::size_t k) const {
   const PlanStep& step = steps[k];
   const PalletPlacement& placement = loaded_.pallets[static_cast<std::size_t>(step.placement)];
   const LoadedPallet& pallet = pallets_[static_cast<std::size_t>(placement.pallet)];
-  const PalletList list = palletList(loaded_, pallets_);
+  const PalletList list = palletsInLoadingOrder();
   const auto row = *std::find_if(list.rows.begin(), list.rows.end(), [&step](const PalletListRow& r) {
     return r.placement == static_cast<std::size_t>(step.placement);
   });
@@ -505,8 +646,7 @@ std::string ExportPlan::palletStepHtml(const std::vector<PlanStep>& steps, std::
   std::string html = "<table class='step'><tr><td class='picture'><img class='stepPicture' src='" +
                      palletStepPictureName(static_cast<std::size_t>(step.placement)) + "' width=360 alt='" +
                      inLanguage("第 ", "Step ") + stepNumber + inLanguage(" 步'", "'") + "></td><td class='facts'>";
-  html += "<h3>" + inLanguage("第 ", "Step ") + stepNumber + inLanguage(" 步（共 ", " of ") +
-          number(static_cast<std::int64_t>(steps.size())) + inLanguage(" 步）：托盘 ", ": pallet ") + palletName +
+  html += "<h3>" + stepHeading(steps, k) + inLanguage("托盘 ", "pallet ") + palletName +
           inLanguage("（", " (") + escapeHtml(pallet.type.name) + inLanguage("）", ")") + "</h3>";
   std::string facts = number(step.cartons) + inLanguage(" 箱，高 ", " cartons, height ") + number(pallet.height) +
                       " mm" + inLanguage("，毛重 ", ", gross weight ") + kilograms(pallet.grossWeight) +
@@ -528,16 +668,17 @@ std::string ExportPlan::totalsHtml() const {
   std::string html;
   const LoadedContainer all = allCartons();
   const ResultStatistics statistics = resultStatistics(project_, all);
-  if (const std::string sets = setsSummaryText(statistics, project_.cartonTotal()); !sets.empty())
-    html += "<b>" + sets + "</b>" +
-            inLanguage("（按套装载：输入的纸箱为一套，方案装入能装下的最多整套）<br>",
-                       " (loaded in sets: the cartons entered make one set, and the plan loads as many whole "
-                       "sets as fit)<br>");
-  html += inLanguage("总箱数：", "Cartons: ") + number(statistics.loadedCount);
+  if (statistics.setCount > 1) html += inLanguage("套数：", "Sets: ") + number(statistics.setCount);
+  html += inLanguage(" 总箱数：", " Cartons: ") + number(statistics.loadedCount);
   html += inLanguage(" 总体积：", " Volume: ") + formatTwoDecimals(statistics.loadedVolume * 1e-9) +
           inLanguage("立方米", " cubic metres");
   html += inLanguage(" 填充率：", " Fill ratio: ") + formatTwoDecimals(statistics.fillRatio * 100) + "%";
   html += inLanguage(" 净装箱率：", " Net loading ratio: ") + formatTwoDecimals(statistics.netRatio * 100) + "%";
+  if (const std::string sets = setsSummaryText(statistics, project_.cartonTotal()); !sets.empty())
+    html += "<br><b>" + sets + "</b>" +
+            inLanguage("（按套装载：输入的纸箱为一套，方案装入能装下的最多整套）",
+                       " (loaded in sets: the cartons entered make one set, and the plan loads as many whole "
+                       "sets as fit)");
   if (!all.blocks.empty()) {
     const LoadBalance balance = wholeBalance();
     html += "<br>" + escapeHtml(loadedWeightText(balance));
@@ -570,6 +711,19 @@ std::string ExportPlan::containerHtml() const {
   const Container& container = loaded_.container;
   return escapeHtml(container.name) + " L=" + number(container.length) + " W=" + number(container.width) +
          " H=" + number(container.height);
+}
+
+std::string ExportPlan::pageHeadingHtml() const {
+  if (page_.count == 0) return {};
+  std::string facts = "<a href='" + escapeHtml(page_.indexLink) + "'>" + label("← 返回总览", "← Back to the index") +
+                      "</a>";
+  if (!page_.projectName.empty())
+    facts += inLanguage(" · 项目：", " · Project: ") + escapeHtml(page_.projectName);
+  if (!page_.planDate.empty()) facts += inLanguage(" · 方案日期：", " · Plan of ") + escapeHtml(page_.planDate);
+  return "<p class='pageHeading'>" + facts + "</p><h2 class='containerOf'>" +
+         inLanguage("集装箱 ", "Container ") + number(static_cast<std::int64_t>(page_.number)) +
+         inLanguage(" / 共 ", " of ") + number(static_cast<std::int64_t>(page_.count)) + " · " +
+         escapeHtml(loaded_.container.name) + "</h2>";
 }
 
 OrientationCodes orientationCodes(int orientation) {

@@ -27,6 +27,7 @@
 
 class StagingFolder;
 struct PlanStep;
+struct PalletList;
 
 // The default template as the program was built with it (resources/template.htm).
 std::string_view builtInPlanTemplate();
@@ -43,6 +44,22 @@ inline constexpr int kExportCancelled = 4;
 
 // No real template comes near this size; a larger file is refused before it is read.
 inline constexpr std::size_t kMaxTemplateSize = std::size_t{16} << 20;
+
+// Of the plan of one container among several: where it stands in the shipment, for the
+// heading of its page and its legend.
+struct ContainerPage {
+  std::size_t number = 0;   // from 1
+  std::size_t count = 0;    // containers in the plan
+  std::string projectName;  // empty: not shown
+  std::string planDate;     // "2026-12-08"; empty: not shown
+  std::string indexLink;    // the index page, from this page: "../index.htm"
+  // Per carton type: the cartons loaded into the other containers.
+  std::vector<std::int64_t> loadedElsewhere;
+};
+
+// The placeholder of the page heading in the templates that come with the program; a
+// template without it gets the heading right after its <body> tag.
+inline constexpr std::string_view kPageHeadingPlaceholder = "[页眉]";
 
 class ExportPlan {
  public:
@@ -67,13 +84,17 @@ class ExportPlan {
   // The built pallets of a pallet plan (ProjectResult::pallets), which the loaded container's
   // pallet placements point into. The plan of a project takes them from its result.
   void setPallets(std::vector<LoadedPallet> pallets) { pallets_ = std::move(pallets); }
+  // Makes the document the page of one container among several: a heading "集装箱 2 / 共 3 ·
+  // 40尺高柜" with the project, the date and a link to the index, and a legend that counts
+  // the cartons of this container and of the others apart.
+  void setContainerPage(ContainerPage page) { page_ = std::move(page); }
 
   // Writes the document, then the carton pictures, then the block pictures, stopping at the
   // first failure: kExportDone, or the kExport...Failed of the step that failed.
   // Every file is first written into a private folder inside the output folder and moved
   // into place at the end: what was finished goes in after a failure too, nothing after a
   // cancel. A link at a file's name is replaced, never written through; a read-only file
-  // fails its step.
+  // fails its step. (The plans of several containers are replaced whole: fleetexport.h.)
   int run();
   // While *flag is true the export stops at the next file and run gives kExportCancelled,
   // leaving the output folder as it found it. The flag may be raised by a signal handler.
@@ -100,13 +121,24 @@ class ExportPlan {
 
   // The four texts that replace "[纸箱图例]" (a table of the carton types: entered, loaded
   // and left behind), "[装箱图示]" (the steps), "[装箱合计]" and "[集装箱描述]".
+  // It begins with a line per carton type, its picture, "纸箱1:  L=600 W=400 H=300 数量：10".
   std::string cartonLegendHtml() const;
+  std::string cartonLegendLines() const;
   // Of a pallet plan, "[装箱图示]" begins with the pallet list (number, type, contents by
   // carton type, height, gross weight) and the picture of each distinct pallet's layers.
   std::string blockPicturesHtml() const;
   std::string palletListHtml() const;
+  // Of a project with delivery stops, "[装箱图示]" names each step's stop ("第 4 步 · 天津")
+  // and begins with the unloading list: stop by stop in delivery order, what comes out there,
+  // the last loaded first.
+  std::string unloadingListHtml() const;
+  // What each block's step says of it as the loader's lists have always put it: "第1块  所用纸箱：纸箱1<br>放置方向：
+  // …<br>顶点坐标：0,0,0<br>码放方式：3×2×4<br>码放数量：20", with a note when the block is not full.
+  std::string blockCaption(std::size_t index) const;
   std::string totalsHtml() const;
   std::string containerHtml() const;
+  // The heading of a container's page among several; empty for the plan of one container.
+  std::string pageHeadingHtml() const;
 
   // File name of a picture, without a folder: "carton0.PNG", "block3.PNG".
   std::string cartonPictureName(std::size_t index) const;
@@ -125,6 +157,7 @@ class ExportPlan {
   LoadedContainer loaded_;
   std::vector<Leftover> leftovers_;
   std::vector<LoadedPallet> pallets_;
+  ContainerPage page_;
   int failedStep_ = kExportDone;
   std::string failureReason_;
   const std::atomic<bool>* cancel_ = nullptr;
@@ -133,6 +166,14 @@ class ExportPlan {
   // The picture and the facts of step k of steps.
   std::string stepHtml(const std::vector<PlanStep>& steps, std::size_t k) const;
   std::string palletStepHtml(const std::vector<PlanStep>& steps, std::size_t k) const;
+  // "第 4 步 · 天津（共 10 步）：" / "Step 4 of 10 · 天津: "; without stops no stop.
+  std::string stepHeading(const std::vector<PlanStep>& steps, std::size_t k) const;
+  // The carton types a step loads with their counts, in order of first appearance.
+  std::vector<std::pair<int, std::int64_t>> stepCartons(const PlanStep& step) const;
+  // The index of the stop where the step's cartons come out; nothing without stops.
+  std::optional<std::size_t> stepStop(const PlanStep& step) const;
+  // The container's pallets, numbered in loading order.
+  PalletList palletsInLoadingOrder() const;
   // Whether the loaded container holds built pallets.
   bool hasPallets() const { return !loaded_.pallets.empty(); }
   // The plan as a project of this one loaded container and the result's pallets.

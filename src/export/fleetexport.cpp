@@ -1,6 +1,12 @@
 #include "export/fleetexport.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <ctime>
 #include <filesystem>
 
 #include "commands/fleetplan.h"
@@ -9,6 +15,8 @@
 #include "commands/loadbalance.h"
 #include "commands/statistics.h"
 #include "export/exportplan.h"
+#include "export/plansteps.h"
+#include "export/planswap.h"
 #include "export/textreplace.h"
 #include "model/language.h"
 #include "model/projectfile.h"
@@ -27,7 +35,15 @@ std::string millimetres(double value) { return std::to_string(std::llround(value
 
 std::string containerFolderName(std::size_t k) { return "container" + std::to_string(k + 1); }
 
-std::string fleetIndexHtml(const FillScheme& project) {
+std::string todaysDate() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local {};
+  char text[16] = "";
+  if (::localtime_r(&now, &local) != nullptr) std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+  return text;
+}
+
+std::string fleetIndexHtml(const FillScheme& project, const ShipmentFacts& facts) {
   const bool english = currentLanguage() == Language::English;
   std::string html = "<!DOCTYPE html>\n<html lang=\"" + std::string(english ? "en" : "zh") +
                      "\"><head><meta charset=\"utf-8\"><title>" +
@@ -35,6 +51,11 @@ std::string fleetIndexHtml(const FillScheme& project) {
                      "</title>\n<style>body{font-family:sans-serif}table{border-collapse:collapse}"
                      "td,th{border:1px solid #888;padding:3px 8px}td{text-align:right}</style></head><body>\n";
   html += "<h1>" + inLanguage("装箱方案：多个集装箱", "Loading plan: several containers") + "</h1>\n";
+  std::string shipment;
+  if (!facts.projectName.empty()) shipment += inLanguage("项目：", "Project: ") + escapeHtml(facts.projectName);
+  if (!facts.planDate.empty())
+    shipment += (shipment.empty() ? "" : " · ") + inLanguage("方案日期：", "Plan of ") + escapeHtml(facts.planDate);
+  if (!shipment.empty()) html += "<p class=\"shipment\">" + shipment + "</p>\n";
   html += "<p>" + escapeHtml(fleetSummaryText(project)) + "</p>\n";
   if (const std::string pallets = palletSummaryText(project); !pallets.empty())
     html += "<p>" + escapeHtml(pallets) + "</p>\n";
@@ -78,35 +99,71 @@ std::string fleetIndexHtml(const FillScheme& project) {
   return html + "</body></html>\n";
 }
 
+bool isEarlierFleetPart(const std::string& folder, const std::string& name) {
+  if (name == "index.htm") return true;
+  // "container<k>" folders of an earlier export, each with its plan.
+  if (name.size() <= 9 || name.compare(0, 9, "container") != 0 || name[9] == '0') return false;
+  if (!std::all_of(name.begin() + 9, name.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
+  struct stat st {};
+  if (::lstat((folder + name).c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+  return ::lstat((folder + name + "/packplan.htm").c_str(), &st) == 0;
+}
+
 FleetExportResult exportFleetPlans(const FillScheme& project, const std::string& programFolder,
                                    const std::string& folder, const std::string& templateFile,
-                                   const std::string& libraryFile, const std::atomic<bool>* cancel) {
+                                   const std::string& libraryFile, const std::atomic<bool>* cancel,
+                                   const ShipmentFacts& shipmentFacts) {
   FleetExportResult out;
-  const std::string base = withTrailingSlash(folder);
+  ShipmentFacts facts = shipmentFacts;
+  if (facts.planDate.empty()) facts.planDate = todaysDate();
+  const auto failed = [&out](int result, const std::string& reason) {
+    out.result = result;
+    out.failureMessage = exportFailureMessage(result);
+    out.failureReason = reason;
+    return out;
+  };
+  const auto cancelled = [cancel] { return cancel != nullptr && cancel->load(); };
+  PlanSwap swap(withTrailingSlash(folder));
+  if (!swap.isReady()) return failed(kExportDocumentFailed, swap.error());
   const std::vector<Leftover> leftovers = leftoverCartons(project, project.result);
-  for (std::size_t k = 0; k < project.result.containers.size(); ++k) {
-    const std::string sub = base + containerFolderName(k) + "/";
-    std::error_code ignored;  // a folder that cannot be made fails the plan's export below
-    std::filesystem::create_directories(sub, ignored);
+  const std::size_t containers = project.result.containers.size();
+  // The cartons of each type in each container, those on its pallets too.
+  std::vector<std::vector<std::int64_t>> loaded;
+  std::vector<std::int64_t> loadedInAll(project.cartons.size(), 0);
+  for (std::size_t k = 0; k < containers; ++k) {
+    loaded.push_back(loadedCountsByType(project.cartons.size(), project.result.mode == PlanningMode::Pallets
+                                                                    ? containerWithPalletCartons(project, k)
+                                                                    : project.result.containers[k]));
+    for (std::size_t i = 0; i < loadedInAll.size(); ++i) loadedInAll[i] += loaded[k][i];
+  }
+  for (std::size_t k = 0; k < containers; ++k) {
+    if (cancelled()) return failed(kExportCancelled, "cancelled; nothing was written");
+    const std::string sub = swap.stagingFolder() + containerFolderName(k) + "/";
+    if (::mkdir(sub.c_str(), 0777) != 0) return failed(kExportDocumentFailed, sub + ": " + std::strerror(errno));
     ExportPlan plan(project, project.result.containers[k], leftovers, programFolder, sub);
     plan.templateFile = templateFile;
     plan.libraryFile = libraryFile;
     plan.setCancelFlag(cancel);
     if (project.result.mode == PlanningMode::Pallets) plan.setPallets(project.result.pallets);
-    out.result = plan.run();
-    if (out.result != kExportDone) {
+    ContainerPage page{k + 1, containers, facts.projectName, facts.planDate, "../index.htm", {}};
+    for (std::size_t i = 0; i < loadedInAll.size(); ++i) page.loadedElsewhere.push_back(loadedInAll[i] - loaded[k][i]);
+    plan.setContainerPage(std::move(page));
+    const int result = plan.run();
+    if (result == kExportCancelled) return failed(kExportCancelled, plan.failureReason());
+    if (result != kExportDone) {
+      failed(result, plan.failureReason());
       out.failureMessage = plan.failureMessage();
-      out.failureReason = plan.failureReason();
       return out;
     }
   }
-  out.indexFile = base + "index.htm";
-  const std::string html = fleetIndexHtml(project);
+  const std::string html = fleetIndexHtml(project, facts);
   std::string reason;
-  if (!writeFileSafely(out.indexFile, std::vector<std::uint8_t>(html.begin(), html.end()), &reason)) {
-    out.result = kExportDocumentFailed;
-    out.failureMessage = exportFailureMessage(kExportDocumentFailed);
-    out.failureReason = reason;
-  }
+  if (!writeFileSafely(swap.stagingFolder() + "index.htm", std::vector<std::uint8_t>(html.begin(), html.end()),
+                       &reason))
+    return failed(kExportDocumentFailed, reason);
+  if (cancelled()) return failed(kExportCancelled, "cancelled; nothing was written");
+  // From here on the earlier plan is replaced whole, or stays whole.
+  if (!swap.swapIn(isEarlierFleetPart, &reason)) return failed(kExportDocumentFailed, reason);
+  out.indexFile = swap.targetFolder() + "index.htm";
   return out;
 }

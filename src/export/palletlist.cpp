@@ -19,9 +19,15 @@ std::vector<PalletContent> contentsOf(const LoadedPallet& pallet) {
 
 }  // namespace
 
-PalletList palletList(const LoadedContainer& loaded, const std::vector<LoadedPallet>& pallets) {
+PalletList palletList(const LoadedContainer& loaded, const std::vector<LoadedPallet>& pallets,
+                      const std::vector<std::size_t>& loadingOrder) {
+  std::vector<std::size_t> order;
+  for (const std::size_t p : loadingOrder)
+    if (p < loaded.pallets.size() && std::find(order.begin(), order.end(), p) == order.end()) order.push_back(p);
+  for (std::size_t p = 0; p < loaded.pallets.size(); ++p)
+    if (std::find(order.begin(), order.end(), p) == order.end()) order.push_back(p);
   PalletList list;
-  for (std::size_t p = 0; p < loaded.pallets.size(); ++p) {
+  for (const std::size_t p : order) {
     const PalletPlacement& placement = loaded.pallets[p];
     if (placement.pallet < 0 || static_cast<std::size_t>(placement.pallet) >= pallets.size()) continue;
     const auto index = static_cast<std::size_t>(placement.pallet);

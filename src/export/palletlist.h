@@ -35,5 +35,8 @@ struct PalletList {
 };
 
 // The list of loaded's placed pallets; pallets are the result's built pallets. A placement
-// that names no pallet is left out.
-PalletList palletList(const LoadedContainer& loaded, const std::vector<LoadedPallet>& pallets);
+// that names no pallet is left out. loadingOrder, when given, lists the placements in the
+// order they are loaded: the rows, their numbers and the pictures follow it (placements it
+// leaves out come after, in their own order), so that P1 is loaded first.
+PalletList palletList(const LoadedContainer& loaded, const std::vector<LoadedPallet>& pallets,
+                      const std::vector<std::size_t>& loadingOrder = {});

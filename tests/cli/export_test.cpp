@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/inotify.h>
@@ -114,6 +115,24 @@ TEST(CliExport, theDemoPlanShowsInABrowser) {
   EXPECT_EQ(occurrences(dom, "总箱数：850 总体积：61.20立方米 填充率：92.04% 净装箱率：92.04%"), 2);
 }
 
+TEST(CliExport, theChineseDemoPlanHoldsTheLegendLineBlockCaptionsAndTotalsLoadersKnow) {
+  ScratchFolder folder;
+  const CliResult r = runCli({"export", example("demo.pak"), "--dir", folder.path()});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  const std::string text = slurp(folder.path() + "/packplan.htm");
+  for (const std::string piece :
+       {"<table border=0><tr><td><img src='carton0.PNG' border=0></td><td>纸箱1:  L=600 W=400 H=300 数量：850</td>"
+        "</tr></table><br><hr>",
+        "第1块  所用纸箱：纸箱1<br>放置方向：L-W面朝门，W-H面朝上<br>顶点坐标：0,0,0<br>码放方式：5×4×39<br>码放数量：780<",
+        "第2块  所用纸箱：纸箱1<br>放置方向：W-H面朝门，L-H面朝上<br>顶点坐标：2000,0,0<br>码放方式：1×6×19<br>"
+        "码放数量：70 (注：本区域可容纳114个纸箱（见图），实际无需放满）",
+        " 总箱数：850 总体积：61.20立方米 填充率：92.04% 净装箱率：92.04%"})
+    EXPECT_NE(text.find(piece), std::string::npos) << piece;
+  // Beside the loader's newer facts, not instead of them.
+  EXPECT_NE(text.find("第 2 步（共 2 步）：纸箱1 × 70 箱"), std::string::npos);
+  EXPECT_NE(text.find("<table class='legend'"), std::string::npos);
+}
+
 // Pixels of a step picture in a carton's colour, pale or not: neither white nor grey.
 int colouredPixels(const std::string& picture) {
   const auto image = PngImage::load(picture);
@@ -185,11 +204,62 @@ TEST(CliExport, severalContainersGiveAPlanEachUnderAnIndexThatCountsEveryCarton)
     EXPECT_EQ((*it)[2].str(), std::to_string(containers));
     const std::string plan = slurp(folder.path() + "/plans/" + (*it)[1].str());
     ASSERT_FALSE(plan.empty()) << (*it)[1].str();
-    EXPECT_NE(plan.find("Cartons: " + (*it)[3].str() + " "), std::string::npos) << (*it)[1].str();
+    EXPECT_NE(plan.find(" Cartons: " + (*it)[3].str() + " "), std::string::npos) << (*it)[1].str();
+    EXPECT_NE(plan.find("<h2 class='containerOf'>Container " + std::to_string(containers) + " of "), std::string::npos);
+    EXPECT_NE(plan.find("<a href='../index.htm'>← Back to the index</a> · Project: shipment · Plan of "),
+              std::string::npos);
+    EXPECT_NE(plan.find("<th>In this container</th><th>In other containers</th>"), std::string::npos);
     cartons += std::stoi((*it)[3].str());
   }
   EXPECT_GE(containers, 3);
   EXPECT_EQ(cartons, 150 + 120 + 500 + 60);
+}
+
+TEST(CliExport, eachContainersPageNamesItsPlaceInTheShipmentLinksBackAndCountsEveryCartonOnce) {
+  ScratchFolder folder;
+  const CliResult r = runCli(
+      {"export", example("shipment.clyx"), "--mode", "fleet", "--time-limit", "1", "--dir", folder.path() + "/plans"});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  const std::string index = slurp(folder.path() + "/plans/index.htm");
+  EXPECT_NE(index.find("项目：shipment · 方案日期："), std::string::npos) << index;
+  const std::regex link("<a href=\"(container([0-9]+)/packplan.htm)\">");
+  std::vector<std::string> pages;
+  for (auto it = std::sregex_iterator(index.begin(), index.end(), link); it != std::sregex_iterator(); ++it) {
+    EXPECT_EQ((*it)[2].str(), std::to_string(pages.size() + 1));
+    pages.push_back((*it)[1].str());
+  }
+  ASSERT_GE(pages.size(), 2u);
+  const std::string n = std::to_string(pages.size());
+
+  // Per carton type: entered, and the sums over the pages of what each loads.
+  std::map<std::string, int> entered, loadedHere, notLoaded;
+  const std::regex row("<tr><td>([^<]+)</td><td>[^<]*</td><td>[^<]*</td><td>([0-9]+)</td><td>([0-9]+)</td>"
+                       "<td>([0-9]+)</td><td>([0-9]+)</td></tr>");
+  for (std::size_t k = 0; k < pages.size(); ++k) {
+    const std::string page = slurp(folder.path() + "/plans/" + pages[k]);
+    ASSERT_FALSE(page.empty()) << pages[k];
+    EXPECT_NE(page.find("<h2 class='containerOf'>集装箱 " + std::to_string(k + 1) + " / 共 " + n + " · "),
+              std::string::npos)
+        << pages[k];
+    EXPECT_NE(page.find("<a href='../index.htm'>← 返回总览</a> · 项目：shipment · 方案日期："), std::string::npos)
+        << pages[k];
+    const std::size_t legend = page.find("<table class='legend'");
+    ASSERT_NE(legend, std::string::npos) << pages[k];
+    const std::string table = page.substr(legend, page.find("</table>", legend) - legend);
+    EXPECT_NE(table.find("<th>输入</th><th>本柜装入</th><th>其他柜装入</th><th>未装入</th>"), std::string::npos);
+    int types = 0;
+    for (auto it = std::sregex_iterator(table.begin(), table.end(), row); it != std::sregex_iterator(); ++it, ++types) {
+      const std::string name = (*it)[1];
+      const int in = std::stoi((*it)[2]), here = std::stoi((*it)[3]), others = std::stoi((*it)[4]),
+                left = std::stoi((*it)[5]);
+      EXPECT_EQ(in, here + others + left) << pages[k] << ": " << name;
+      entered[name] = in;
+      loadedHere[name] += here;
+      notLoaded[name] = left;
+    }
+    EXPECT_EQ(types, 4) << table;
+  }
+  for (const auto& [name, in] : entered) EXPECT_EQ(loadedHere[name] + notLoaded[name], in) << name;
 }
 
 // Sets an environment variable for the programs this test starts, and puts it back after.
@@ -347,4 +417,114 @@ TEST(CliExport, anInterruptedExportLeavesTheEarlierOneAsItWas) {
     EXPECT_EQ(status, 128 + signal) << "signal " << signal;
     EXPECT_TRUE(snapshot(folder.path()) == earlier) << "signal " << signal << ": no file added, removed or replaced";
   }
+}
+
+namespace {
+
+// Every entry under folder by its path from there, with its inode and, for a file, its bytes.
+std::map<std::string, std::pair<ino_t, std::string>> treeSnapshot(const std::string& folder) {
+  std::map<std::string, std::pair<ino_t, std::string>> tree;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    struct stat st {};
+    ::lstat(entry.path().c_str(), &st);
+    tree[std::filesystem::relative(entry.path(), folder).string()] = {
+        st.st_ino, S_ISREG(st.st_mode) ? slurp(entry.path().string()) : std::string()};
+  }
+  return tree;
+}
+
+// Runs `export project --mode fleet --dir folder` and sends signal once the plan of the
+// first container is written (the second container's folder appears in the private folder
+// the export writes into). The exit status, or 128 + the signal that ended it.
+int fleetExportInterruptedBy(int signal, const std::string& project, const std::string& folder) {
+  const int watch = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+  inotify_add_watch(watch, folder.c_str(), IN_CREATE);
+  const std::string program = std::string(CARGOLYX_PROGRAM_DIR) + "/cargolyx-cli";
+  std::vector<std::string> args = {program, "export", project, "--mode", "fleet", "--time-limit", "1", "--dir", folder};
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  pid_t pid = 0;
+  const bool started = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0;
+  posix_spawn_file_actions_destroy(&actions);
+  if (!started) return -1;
+  int status = 0;
+  bool ended = false;
+  // The names of the entries created next; empty once the export has ended on its own.
+  const auto created = [&]() {
+    std::vector<std::string> names;
+    alignas(inotify_event) char events[4096];
+    while (names.empty() && !ended) {
+      pollfd readable{watch, POLLIN, 0};
+      if (::poll(&readable, 1, 100) <= 0) {
+        ended = ::waitpid(pid, &status, WNOHANG) == pid;
+        continue;
+      }
+      const ssize_t n = ::read(watch, events, sizeof events);
+      for (ssize_t at = 0; at < n;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+        if (event->len > 0) names.emplace_back(event->name);
+        at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+      }
+    }
+    return names;
+  };
+  // The private folder is the first entry the export makes; the second container's folder
+  // appears in it once the first container's plan is written.
+  std::string staging;
+  while (staging.empty() && !ended)
+    for (const std::string& name : created())
+      if (std::filesystem::is_directory(folder + "/" + name)) staging = folder + "/" + name;
+  if (!ended) inotify_add_watch(watch, staging.c_str(), IN_CREATE);
+  bool second = !ended && std::filesystem::exists(staging + "/container2");
+  while (!second && !ended)
+    for (const std::string& name : created()) second = second || name == "container2";
+  ::close(watch);
+  if (ended) return -2;  // the export ended before it could be interrupted
+  ::kill(pid, signal);
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+}  // namespace
+
+TEST(CliExport, aFleetExportInterruptedHalfwayLeavesTheEarlierPlanWholeAndNothingOfItsOwn) {
+  ScratchFolder folder;
+  const std::string plans = folder.path() + "/plans";
+  ASSERT_EQ(runCli({"export", example("shipment.clyx"), "--mode", "fleet", "--time-limit", "1", "--dir", plans}).status,
+            kExitLoaded);
+  const auto earlier = treeSnapshot(plans);
+  ASSERT_TRUE(earlier.count("container3/packplan.htm"));
+  // Ctrl-C in an export of 200 carton types in several containers, and SIGTERM in another
+  // of the same project, each once the first container's plan is written.
+  const std::pair<int, std::string> runs[] = {
+      {SIGINT, std::string(CARGOLYX_TEST_DATA_DIR) + "/fleet-200-types.clyx"},
+      {SIGTERM, example("shipment.clyx")}};
+  for (const auto& [signal, project] : runs) {
+    EXPECT_EQ(fleetExportInterruptedBy(signal, project, plans), 128 + signal) << "signal " << signal;
+    EXPECT_TRUE(treeSnapshot(plans) == earlier) << "signal " << signal << ": no entry added, removed or replaced";
+  }
+}
+
+TEST(CliExport, aFleetExportOverALongerOneLeavesOnlyItsOwnContainers) {
+  ScratchFolder folder;
+  const std::string plans = folder.path() + "/plans";
+  for (const char* name : {"container1", "container4", "container7"}) {
+    std::filesystem::create_directories(plans + "/" + name);
+    std::ofstream(plans + "/" + name + "/packplan.htm") << "an earlier plan";
+  }
+  const CliResult r =
+      runCli({"export", example("shipment.clyx"), "--mode", "fleet", "--time-limit", "1", "--dir", plans});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(plans)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  ASSERT_GE(names.size(), 3u);
+  EXPECT_EQ(names.back(), "index.htm");
+  for (std::size_t k = 0; k + 1 < names.size(); ++k) EXPECT_EQ(names[k], "container" + std::to_string(k + 1));
+  EXPECT_NE(slurp(plans + "/container1/packplan.htm"), "an earlier plan");
 }

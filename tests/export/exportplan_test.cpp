@@ -23,7 +23,7 @@ namespace {
 
 const std::string kTestLibraries = CARGOLYX_TEST_LIBRARY_DIR "/";
 
-const std::string kStatistics = "总箱数：92 总体积：8.64立方米 填充率：12.99% 净装箱率：12.99%";
+const std::string kStatistics = " 总箱数：92 总体积：8.64立方米 填充率：12.99% 净装箱率：12.99%";
 // The sample cartons have no weights.
 const std::string kBalance = "<br>装载重量：0.00千克（最大载重的0.00%）<br>重心：纸箱1、纸箱2未填写重量，无法确定";
 const std::string kTotals = kStatistics + kBalance;
@@ -66,11 +66,54 @@ TEST(ExportPlanTexts, theLegendGivesEachTypeEnteredLoadedAndLeftBehind) {
   plan.cartons[1].weight = 12.5;
   const std::string legend = ExportPlan(plan, "/opt/cargolyx/").cartonLegendHtml();
   EXPECT_EQ(rowCells(legend, "纸箱1"),
-            (std::vector<std::string>{"<img src='carton0.PNG' width=100 height=100 alt=''>", "纸箱1", "600×400×300 mm",
-                                      "—", "20", "20", "0"}));
+            (std::vector<std::string>{"纸箱1", "600×400×300 mm", "—", "20", "20", "0"}));
   EXPECT_EQ(rowCells(legend, "纸箱2"),
-            (std::vector<std::string>{"<img src='carton1.PNG' width=100 height=100 alt=''>", "纸箱2", "500×500×400 mm",
-                                      "12.50 kg", "100", "72", "28"}));
+            (std::vector<std::string>{"纸箱2", "500×500×400 mm", "12.50 kg", "100", "72", "28"}));
+}
+
+TEST(ExportPlanTexts, theLegendBeginsWithTheLinesLoadersKnowAPictureAndALineEachType) {
+  FillScheme plan = samplePlan();
+  plan.cartons[0].count = 10;
+  const std::string legend = ExportPlan(plan, "/opt/cargolyx/").cartonLegendHtml();
+  EXPECT_EQ(legend.find("<div class='cartonLines'><table border=0><tr><td><img src='carton0.PNG' border=0></td><td>"
+                        "纸箱1:  L=600 W=400 H=300 "
+                        "数量：10</td></tr></table><br><hr><table border=0><tr><td><img src='carton1.PNG' border=0>"
+                        "</td><td>纸箱2:  L=500 W=500 H=400 数量：72</td></tr></table><br><hr></div><table class='legend'"),
+            0u)
+      << legend;
+  setLanguage(Language::English);
+  const std::string english = ExportPlan(plan, "/opt/cargolyx/").cartonLegendHtml();
+  setLanguage(Language::Chinese);
+  EXPECT_NE(english.find("<td>纸箱1:  L=600 W=400 H=300 count: 10</td>"), std::string::npos) << english;
+}
+
+TEST(ExportPlanTexts, eachStepCarriesItsBlocksCaptionAsLoadersKnowIt) {
+  FillScheme plan = samplePlan();
+  std::swap(resultBlocks(plan)[0], resultBlocks(plan)[1]);  // numbered as listed, told in loading order
+  const std::string html = ExportPlan(plan, "/opt/cargolyx/").blockPicturesHtml();
+  // Under each step's picture, before the step's facts.
+  const std::size_t second = html.find("第2块  所用纸箱"), first = html.find("第1块  所用纸箱");
+  EXPECT_LT(html.find("src='block1.PNG'"), second);
+  EXPECT_LT(second, html.find("<h3>第 1 步"));
+  EXPECT_LT(html.find("<h3>第 1 步"), html.find("src='block0.PNG'"));
+  EXPECT_LT(html.find("src='block0.PNG'"), first);
+  EXPECT_LT(first, html.find("<h3>第 2 步"));
+  EXPECT_NE(html.find("<p class='blockCaption'>第2块  所用纸箱：纸箱1<br>放置方向：L-W面朝门，L-H面朝上"
+                                   "<br>顶点坐标：0,0,0<br>码放方式：3×2×4<br>码放数量：20 (注：本区域可容纳24个纸箱"
+                                   "（见图），实际无需放满）</p>"),
+            std::string::npos)
+      << html;
+  EXPECT_NE(html.find("<p class='blockCaption'>第1块  所用纸箱：纸箱2<br>放置方向：W-H面朝门，L-W面朝上"
+                                   "<br>顶点坐标：0,0,1240<br>码放方式：4×6×3<br>码放数量：72</p>"),
+            std::string::npos)
+      << "a full block has no note: " << html;
+  setLanguage(Language::English);
+  const std::string english = ExportPlan(plan, "/opt/cargolyx/").blockPicturesHtml();
+  setLanguage(Language::Chinese);
+  EXPECT_NE(english.find("Block 2  carton: 纸箱1<br>orientation: L-W face to the door, L-H face up<br>vertex: 0,0,0"
+                         "<br>arrangement: 3×2×4<br>cartons stacked: 20 (note: this block holds 24 cartons"),
+            std::string::npos)
+      << english;
 }
 
 TEST(ExportPlanTexts, inSetsTheLegendCountsWhatIsLoadedNotWhatWasEntered) {
@@ -78,10 +121,10 @@ TEST(ExportPlanTexts, inSetsTheLegendCountsWhatIsLoadedNotWhatWasEntered) {
   plan.cartons[0].count = 5;  // sets of 29 cartons: 92 loaded are three of them (20 and 72)
   plan.cartons[1].count = 24;
   const std::string legend = ExportPlan(plan, "/opt/cargolyx/").cartonLegendHtml();
-  EXPECT_EQ(rowCells(legend, "纸箱1").at(4), "5");
-  EXPECT_EQ(rowCells(legend, "纸箱1").at(5), "20");
-  EXPECT_EQ(rowCells(legend, "纸箱1").at(6), "0");
-  EXPECT_EQ(rowCells(legend, "纸箱2").at(5), "72");
+  EXPECT_EQ(rowCells(legend, "纸箱1").at(3), "5");
+  EXPECT_EQ(rowCells(legend, "纸箱1").at(4), "20");
+  EXPECT_EQ(rowCells(legend, "纸箱1").at(5), "0");
+  EXPECT_EQ(rowCells(legend, "纸箱2").at(4), "72");
 }
 
 TEST(ExportPlanTexts, eachStepHasItsPictureAndSaysWhatItLoadsWhereAndWhatIsLoadedSoFar) {
@@ -105,6 +148,38 @@ TEST(ExportPlanTexts, eachStepHasItsPictureAndSaysWhatItLoadsWhereAndWhatIsLoade
   EXPECT_EQ(second.find("空着"), std::string::npos) << "a full block has no empty places";
   EXPECT_NE(second.find("累计已装：</b>92 箱；装载重量：1640.00千克"), std::string::npos) << second;
   EXPECT_NE(second.find("重心：距里端1820mm"), std::string::npos) << "the centre of all loaded by then";
+}
+
+TEST(ExportPlanTexts, withStopsEachStepNamesItsStopAndTheUnloadingListGoesStopByStop) {
+  FillScheme plan = samplePlan();
+  EXPECT_EQ(ExportPlan(plan, "/opt/cargolyx/").unloadingListHtml(), "") << "no stops, no list";
+  plan.stops = {"北京", "天津"};
+  plan.cartons[0].stop = "天津";  // at the inner end: delivered last
+  plan.cartons[1].stop = "北京";
+  std::string html = ExportPlan(plan, "/opt/cargolyx/").blockPicturesHtml();
+  EXPECT_NE(html.find("<h3>第 1 步 · 天津（共 2 步）：纸箱1 × 20 箱</h3>"), std::string::npos) << html;
+  EXPECT_NE(html.find("<h3>第 2 步 · 北京（共 2 步）：纸箱2 × 72 箱</h3>"), std::string::npos) << html;
+  EXPECT_NE(html.find("<tr class='stop'><td>1</td><td>北京</td><td>纸箱2 × 72（第 2 步）</td><td>72</td></tr>"
+                      "<tr class='stop'><td>2</td><td>天津</td><td>纸箱1 × 20（第 1 步）</td><td>20</td></tr>"),
+            std::string::npos)
+      << html;
+  EXPECT_LT(html.find("卸货清单"), html.find("<div class='steps'>"));
+
+  // Both to the last stop (a carton without a stop goes there): what went in last comes out first.
+  plan.cartons[1].stop.clear();
+  html = ExportPlan(plan, "/opt/cargolyx/").blockPicturesHtml();
+  EXPECT_NE(html.find("<h3>第 2 步 · 天津（共 2 步）："), std::string::npos) << html;
+  EXPECT_NE(html.find("<tr class='stop'><td>2</td><td>天津</td><td>纸箱2 × 72（第 2 步）<br>纸箱1 × 20（第 1 步）</td>"
+                      "<td>92</td></tr></table>"),
+            std::string::npos)
+      << html;
+  EXPECT_EQ(html.find("<td>北京</td>"), std::string::npos) << "a stop with nothing in this container is left out";
+
+  setLanguage(Language::English);
+  html = ExportPlan(plan, "/opt/cargolyx/").blockPicturesHtml();
+  setLanguage(Language::Chinese);
+  EXPECT_NE(html.find("<h3>Step 1 of 2 · 天津: 纸箱1 × 20 cartons</h3>"), std::string::npos) << html;
+  EXPECT_NE(html.find("纸箱2 × 72 (step 2)<br>纸箱1 × 20 (step 1)"), std::string::npos) << html;
 }
 
 TEST(ExportPlanTexts, stepsFollowTheLoadingOrderNotTheListOrder) {
@@ -137,12 +212,12 @@ TEST(ExportPlanTexts, totalsSayHowManySetsThePlanLoadsAgainstTheCartonsEntered) 
   plan.cartons[0].count = 5;  // sets of 29 cartons: 92 loaded are three of them
   plan.cartons[1].count = 24;
   const std::string totals = ExportPlan(plan, "/opt/cargolyx/").totalsHtml();
-  EXPECT_EQ(totals.find("<b>3 套 = 92 箱（输入 29 箱）</b>"), 0u) << totals;
+  EXPECT_EQ(totals.find("套数：3" + kStatistics + "<br><b>3 套 = 92 箱（输入 29 箱）</b>"), 0u) << totals;
   EXPECT_NE(totals.find("输入的纸箱为一套"), std::string::npos) << totals;
-  EXPECT_NE(totals.find("<br>" + kTotals), std::string::npos) << totals;
+  EXPECT_NE(totals.find(kBalance), std::string::npos) << totals;
   const FillScheme empty;
   EXPECT_EQ(ExportPlan(empty, "/opt/cargolyx/").totalsHtml(),
-            "总箱数：0 总体积：0.00立方米 填充率：0.00% 净装箱率：0.00%");
+            " 总箱数：0 总体积：0.00立方米 填充率：0.00% 净装箱率：0.00%");
 }
 
 TEST(ExportPlanTexts, totalsListTheCartonsLeftBehind) {
@@ -257,6 +332,22 @@ TEST_F(ExportPlanDocument, aTemplateWithoutPlaceholdersIsCopiedByteForByte) {
   writeTemplate(bytes);
   ASSERT_TRUE(exportDocument());
   EXPECT_EQ(document(), bytes);
+}
+
+TEST_F(ExportPlanDocument, aContainersPageAmongSeveralHasItsHeadingInAnyTemplate) {
+  ExportPlan exportPlan(plan, folder.path());
+  ASSERT_EQ(exportPlan.pageHeadingHtml(), "") << "a plan of one container has none";
+  EXPECT_EQ(*exportPlan.fillTemplate("<p>[页眉]</p>", nullptr), "<p></p>");
+  exportPlan.setContainerPage(ContainerPage{2, 3, "<发货>", "2026-12-08", "../index.htm", {0, 0}});
+  const std::string heading =
+      "<p class='pageHeading'><a href='../index.htm'>← 返回总览</a> · 项目：&lt;发货&gt; · 方案日期：2026-12-08</p>"
+      "<h2 class='containerOf'>集装箱 2 / 共 3 · 演示集装箱</h2>";
+  EXPECT_EQ(exportPlan.pageHeadingHtml(), heading);
+  EXPECT_EQ(*exportPlan.fillTemplate("<p>[页眉]</p>", nullptr), "<p>" + heading + "</p>");
+  // A template of the user's own, without the placeholder: right after the body tag.
+  EXPECT_EQ(*exportPlan.fillTemplate("<html><BODY class=x>plan</BODY></html>", nullptr),
+            "<html><BODY class=x>" + heading + "plan</BODY></html>");
+  EXPECT_EQ(*exportPlan.fillTemplate("plan", nullptr), heading + "plan");
 }
 
 TEST_F(ExportPlanDocument, replacesEveryPlaceholderEveryTime) {
@@ -611,8 +702,17 @@ TEST_F(ExportPalletPlan, listsEachPalletAndDrawsEachDistinctPalletOnce) {
        at = document.find("<tr class='pallet'>", at + 1))
     ++rows;
   EXPECT_EQ(rows, 3u);
-  EXPECT_NE(document.find("<td>P1</td><td>EUR</td><td>微波炉 × 8<br>电饭煲 × 4</td>"), std::string::npos);
-  EXPECT_NE(document.find("图 2：EUR 托盘（P2, P3）"), std::string::npos) << "alike pallets share a picture";
+  // Numbered as they are loaded, from the inner end: the plain pallet at 0, the mixed one at
+  // 1200, the other plain one at 2400.
+  EXPECT_NE(document.find("<td>P1</td><td>EUR</td><td>微波炉 × 8</td>"), std::string::npos);
+  EXPECT_NE(document.find("<td>P2</td><td>EUR</td><td>微波炉 × 8<br>电饭煲 × 4</td>"), std::string::npos);
+  EXPECT_NE(document.find("图 1：EUR 托盘（P1, P3）"), std::string::npos) << "alike pallets share a picture";
+  std::size_t previous = 0;
+  for (const char* pallet : {"托盘 P1（", "托盘 P2（", "托盘 P3（"}) {
+    const std::size_t at = document.find(pallet, document.find("<div class='steps'>"));
+    EXPECT_GT(at, previous) << pallet << " loaded after the one before";
+    previous = at == std::string::npos ? previous : at;
+  }
   for (const char* name : {"pallet0.PNG", "pallet1.PNG"})
     EXPECT_EQ(readPngSize(file(name)), (PngSize{600, 400})) << name;
   EXPECT_FALSE(exists(file("pallet2.PNG")));
@@ -620,6 +720,22 @@ TEST_F(ExportPalletPlan, listsEachPalletAndDrawsEachDistinctPalletOnce) {
   for (const char* name : {"blockp0.PNG", "blockp1.PNG", "blockp2.PNG", "block0.PNG"})
     EXPECT_EQ(readPngSize(file(name)), (PngSize{600, 640})) << name;
   EXPECT_NE(document.find("第 4 步（共 4 步）：托盘 P3（EUR）"), std::string::npos) << "the pallet nearest the door last";
+}
+
+TEST_F(ExportPalletPlan, aPalletComesOutWholeAtTheFirstStopOfItsCartons) {
+  plan.stops = {"北京", "上海"};
+  plan.cartons[0].stop = "上海";  // microwaves: on every pallet
+  plan.cartons[1].stop = "北京";  // rice cookers: on the mixed pallet only
+  plan.cartons[2].stop = "上海";
+  const std::string list = ExportPlan(plan, CARGOLYX_PROGRAM_DIR, output.path()).unloadingListHtml();
+  const std::size_t beijing = list.find("<td>北京</td>"), shanghai = list.find("<td>上海</td>");
+  ASSERT_NE(beijing, std::string::npos) << list;
+  ASSERT_NE(shanghai, std::string::npos) << list;
+  EXPECT_LT(beijing, shanghai);
+  const std::string first = list.substr(beijing, shanghai - beijing);
+  EXPECT_NE(first.find("托盘 P"), std::string::npos) << first;
+  EXPECT_NE(first.find("微波炉 × 8、电饭煲 × 4"), std::string::npos) << "the whole mixed pallet: " << first;
+  EXPECT_EQ(list.find("电饭煲", shanghai), std::string::npos) << list;
 }
 
 TEST_F(ExportPalletPlan, theLegendAndTheTotalsCountTheCartonsOnThePallets) {

@@ -2,10 +2,13 @@
 // BOXPIC_RECORDING writes a one-pixel picture and notes every call with its arguments in
 //   the file CARGOLYX_BOXPIC_CALLS names;
 // BOXPIC_WITHOUT_DRAWSTEP writes the carton pictures but has no DrawStep;
-// BOXPIC_DRAWING_NOTHING has every entry point and writes no file.
+// BOXPIC_DRAWING_NOTHING has every entry point and writes no file;
+// BOXPIC_FAILING_ON writes every picture but those whose path holds the text that
+//   CARGOLYX_BOXPIC_FAIL_ON names.
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "boxpic/boxpic.h"
@@ -24,6 +27,10 @@ int32_t writePicture(const char* file) {
   (void)file;
   return BOXPIC_OK;
 #else
+#ifdef BOXPIC_FAILING_ON
+  const char* failOn = std::getenv("CARGOLYX_BOXPIC_FAIL_ON");
+  if (failOn != nullptr && std::strstr(file, failOn) != nullptr) return BOXPIC_WRITE_FAILED;
+#endif
   std::FILE* out = std::fopen(file, "wb");
   if (out == nullptr) return BOXPIC_WRITE_FAILED;
   const bool written = std::fwrite(kOnePixelPng, sizeof kOnePixelPng, 1, out) == 1;

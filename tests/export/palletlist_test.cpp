@@ -75,3 +75,25 @@ TEST(PalletList, aPlacementThatNamesNoPalletIsLeftOut) {
   EXPECT_EQ(list.rows[0].placement, 2u);
   EXPECT_TRUE(palletList(LoadedContainer{}, pallets).rows.empty());
 }
+
+TEST(PalletList, numbersFollowTheLoadingOrderWhenItIsGiven) {
+  const LoadedPallet full = pallet("EUR", {cartons(0, "微波炉", 144, 4)}, 444, 85);
+  LoadedPallet other = full;
+  other.type.name = "ISO";
+  const std::vector<LoadedPallet> pallets = {full, other, full};
+  LoadedContainer loaded;
+  loaded.pallets = {PalletPlacement{0, 0, 0, 0, false}, PalletPlacement{1, 0, 0, 1200, false},
+                    PalletPlacement{2, 0, 0, 2400, false}};
+  // Loaded third, first, second; a repeated or unknown placement changes nothing.
+  const PalletList list = palletList(loaded, pallets, {2, 0, 2, 7, 1});
+  ASSERT_EQ(list.rows.size(), 3u);
+  EXPECT_EQ(list.rows[0].placement, 2u);
+  EXPECT_EQ(list.rows[1].placement, 0u);
+  EXPECT_EQ(list.rows[2].placement, 1u);
+  for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(list.rows[k].number, k + 1);
+  EXPECT_EQ(list.distinct, (std::vector<std::size_t>{2, 1})) << "picture 1 is the first pallet loaded";
+  EXPECT_EQ(list.rows[1].picture, 0u);
+  // Placements the order leaves out come after it.
+  EXPECT_EQ(palletList(loaded, pallets, {1}).rows[0].placement, 1u);
+  EXPECT_EQ(palletList(loaded, pallets, {1}).rows[1].placement, 0u);
+}
