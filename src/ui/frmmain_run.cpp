@@ -1,6 +1,7 @@
 // The main window's calculation and fill commands.
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <QStatusBar>
 
@@ -176,7 +177,8 @@ void TMainForm::tbExportClick() {
   if (project_->result.mode == PlanningMode::Fleet || project_->result.containers.size() > 1) {
     // One plan per container and the index of them all.
     const FleetExportResult done =
-        exportFleetPlans(*project_, programFolder(), std8(folder), planTemplatePath(), drawingLibraryPath());
+        exportFleetPlans(*project_, programFolder(), std8(folder), planTemplatePath(), drawingLibraryPath(), nullptr,
+                         ShipmentFacts{std8(QFileInfo(qs(document_.filePath())).completeBaseName()), {}});
     if (done.result != kExportDone) {
       messages_->information(qs(exportFailedText(done.failureMessage, done.failureReason)));
       return;
