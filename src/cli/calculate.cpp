@@ -58,9 +58,18 @@ std::optional<CalculationReport> calculateProject(const CliOptions& options, Fil
     project.spacingW = *options.spacingW;
     project.spacingH = *options.spacingH;
   }
-  // The planner asked for, or the one the project calls for.
+  // The planner asked for, else the project's own (a .clyx keeps it), else the sets planner;
+  // then the one the project calls for.
   CliOptions chosen = options;
-  chosen.mode = plannerForProject(project.input(), options.mode);
+  if (project.planner) {
+    if (!options.modeGiven) chosen.mode = project.planner->mode;
+    if (!options.goalGiven) chosen.goal = project.planner->goal;
+    if (!options.supportGiven) chosen.supportPercent = project.planner->supportPercent;
+    if (!options.timeLimit && chosen.mode == PlanningMode::LoadMax) chosen.timeLimit = project.planner->loadMaxTimeLimit;
+    if (!options.timeLimit && chosen.mode == PlanningMode::Fleet) chosen.timeLimit = project.planner->fleetTimeLimit;
+  }
+  chosen.mode = plannerForProject(project.input(), chosen.mode);
+  project.planner.reset();  // planned as chosen here
   if (options.goalGiven && chosen.mode != PlanningMode::Fleet && !project.usesPallets()) {
     std::cerr << "cargolyx-cli: "
               << inLanguage("--goal 只用于多个集装箱（--mode fleet，或有多种集装箱的项目）。",

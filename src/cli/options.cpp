@@ -107,6 +107,7 @@ void addOptions(CLI::App& verb, CliOptions& options, unsigned groups) {
     verb.add_option_function<std::string>(
         "--mode",
         [&options](const std::string& text) {
+          options.modeGiven = true;
           if (text == "sets") options.mode = PlanningMode::Sets;
           else if (text == "max") options.mode = PlanningMode::LoadMax;
           else if (text == "fleet") options.mode = PlanningMode::Fleet;

@@ -36,6 +36,7 @@ struct CliOptions {
   std::optional<std::int32_t> spacingL, spacingW, spacingH;
   std::int32_t maxBlockNum = 6;  // --max-blocks N
   PlanningMode mode = PlanningMode::Sets;  // --mode sets|max|fleet|pallets
+  bool modeGiven = false;                  // else the project's own planner
   FleetGoal goal = FleetGoal::Cheapest;    // --goal cheapest|fixed
   bool goalGiven = false;
   std::int32_t supportPercent = 100;       // --support P

@@ -147,11 +147,13 @@ CalculationRequest calculationRequest(const FillScheme& project, const Settings&
   CalculationRequest request;
   request.input = project.input();
   request.maxBlockNum = settings.maxBlockNum;
-  request.planningMode = plannerForProject(project.input(), settings.planningMode);
-  request.supportPercent = settings.supportPercent;
-  request.loadMaxTimeLimit = settings.loadMaxTimeLimit;
-  request.fleetGoal = settings.fleetGoal;
-  request.fleetTimeLimit = settings.fleetTimeLimit;
+  // The project's own planner, or for a project without one (a .pak) the one Options choose.
+  const PlannerChoice planner = project.planner.value_or(settings.plannerChoice());
+  request.planningMode = plannerForProject(project.input(), planner.mode);
+  request.supportPercent = planner.supportPercent;
+  request.loadMaxTimeLimit = planner.loadMaxTimeLimit;
+  request.fleetGoal = planner.goal;
+  request.fleetTimeLimit = planner.fleetTimeLimit;
   return request;
 }
 

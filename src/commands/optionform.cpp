@@ -10,7 +10,15 @@ OptionEntry spacingEntryOf(const Settings& s) {
   return {std::to_string(s.spacingL), std::to_string(s.spacingW), std::to_string(s.spacingH), {}};
 }
 
-OptionEntry optionEntryOf(const Settings& s) {
+OptionEntry optionEntryOf(const Settings& settings, const std::optional<PlannerChoice>& projectPlanner) {
+  Settings s = settings;
+  if (projectPlanner) {
+    s.planningMode = projectPlanner->mode;
+    s.fleetGoal = projectPlanner->goal;
+    s.loadMaxTimeLimit = projectPlanner->loadMaxTimeLimit;
+    s.fleetTimeLimit = projectPlanner->fleetTimeLimit;
+    s.supportPercent = projectPlanner->supportPercent;
+  }
   OptionEntry entry = spacingEntryOf(s);
   entry.maxBlockNum = std::to_string(std::min(s.maxBlockNum, kMaxShownBlockNum));
   entry.planningMode = s.planningMode;
@@ -57,6 +65,7 @@ OptionCheck checkOptionEntry(const OptionEntry& entry, const ContainerLibrary& l
 }
 
 void applyOptions(const OptionValues& values, Settings& settings, FillScheme& project) {
+  const PlannerChoice before = project.planner.value_or(settings.plannerChoice());
   if (values.projectContainer) project.container = *values.projectContainer;
   project.fleet = values.projectFleet;
   settings.containers = values.library;
@@ -69,6 +78,9 @@ void applyOptions(const OptionValues& values, Settings& settings, FillScheme& pr
   settings.supportPercent = values.supportPercent;
   settings.fleetGoal = values.fleetGoal;
   settings.fleetTimeLimit = values.fleetTimeLimit;
+  // The project is planned as chosen; a project without a planner of its own (a .pak)
+  // takes one only when the choice changes, so that OK alone changes nothing.
+  if (project.planner || settings.plannerChoice() != before) project.planner = settings.plannerChoice();
   project.spacingL = values.spacingL;
   project.spacingW = values.spacingW;
   project.spacingH = values.spacingH;

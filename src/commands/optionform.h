@@ -32,7 +32,8 @@ struct OptionEntry {
 OptionEntry spacingEntryOf(const Settings& settings);
 // Every box of the settings: the spacings, the block limit shown as at most 6, the planner
 // and its load-max options.
-OptionEntry optionEntryOf(const Settings& settings);
+// The planner's boxes show the project's own planner where it has one.
+OptionEntry optionEntryOf(const Settings& settings, const std::optional<PlannerChoice>& projectPlanner = {});
 
 // What an accepted OK stores.
 struct OptionValues {

@@ -10,6 +10,7 @@ FillScheme newProject(const Settings& settings) {
   project.spacingW = settings.spacingW;
   project.spacingH = settings.spacingH;
   project.container = settings.defaultContainer();
+  project.planner = settings.plannerChoice();
   return project;
 }
 

@@ -180,6 +180,7 @@ bool loadPakFile(ReadableFile& file, std::vector<std::uint8_t>& bytes, FillSchem
   project.fleet.clear();
   project.stops.clear();
   project.palletTypes.clear();
+  project.planner.reset();  // planned as Options say
   project.result = {};
   return true;
 }

@@ -182,6 +182,14 @@ Json resultJson(const ProjectResult& result) {
   return out;
 }
 
+Json plannerJson(const PlannerChoice& p) {
+  return Json{{"mode", plannerName(p.mode)},
+              {"goal", p.goal == FleetGoal::FixedFleet ? "fixed" : "cheapest"},
+              {"loadMaxTimeLimit", number(p.loadMaxTimeLimit)},
+              {"fleetTimeLimit", number(p.fleetTimeLimit)},
+              {"supportPercent", p.supportPercent}};
+}
+
 Json containerTypeJson(const ContainerType& type) {
   Json out = containerJson(type.container);
   if (type.cost) out["cost"] = number(*type.cost);
@@ -542,6 +550,40 @@ ProjectResult readResult(const Json& value, const std::vector<Carton>& cartons, 
   return result;
 }
 
+PlanningMode readPlannerName(const Fields& f, std::string_view key) {
+  const std::string name = f.name(key);
+  if (name == "sets") return PlanningMode::Sets;
+  if (name == "max") return PlanningMode::LoadMax;
+  if (name == "fleet") return PlanningMode::Fleet;
+  if (name == "pallets") return PlanningMode::Pallets;
+  throw Damage{f.where(key) + ": not sets, max, fleet or pallets"};
+}
+
+// The longest time limit a project may ask for, in seconds.
+constexpr double kMaxPlannerSeconds = 3600;
+
+double readSeconds(const Fields& f, std::string_view key, double fallback) {
+  const double seconds = f.number(key, fallback);
+  if (!(seconds > 0) || seconds > kMaxPlannerSeconds)
+    throw Damage{f.where(key) + ": not a number of seconds above 0 and at most 3600"};
+  return seconds;
+}
+
+PlannerChoice readPlanner(const Json& value) {
+  const Fields f(value, "planner");
+  PlannerChoice p;
+  p.mode = readPlannerName(f, "mode");
+  const std::string goal = f.name("goal", std::string("cheapest"));
+  if (goal == "cheapest") p.goal = FleetGoal::Cheapest;
+  else if (goal == "fixed") p.goal = FleetGoal::FixedFleet;
+  else throw Damage{f.where("goal") + ": not cheapest or fixed"};
+  p.loadMaxTimeLimit = readSeconds(f, "loadMaxTimeLimit", p.loadMaxTimeLimit);
+  p.fleetTimeLimit = readSeconds(f, "fleetTimeLimit", p.fleetTimeLimit);
+  p.supportPercent = f.whole("supportPercent", 0, p.supportPercent);
+  if (p.supportPercent > 100) throw Damage{f.where("supportPercent") + ": above 100"};
+  return p;
+}
+
 FillScheme readProject(const Json& document) {
   const Fields f(document, "");
   FillScheme project;
@@ -578,6 +620,7 @@ FillScheme readProject(const Json& document) {
     for (std::size_t i = 0; i < pallets->size(); ++i)
       project.palletTypes.push_back(readPalletType((*pallets)[i], indexed("palletTypes", i)));
   }
+  if (const Json* planner = f.find("planner")) project.planner = readPlanner(*planner);
   if (const Json* result = f.find("result"); result != nullptr && !result->is_null())
     project.result = readResult(*result, project.cartons, project.fleetOrContainer().size());
   return project;
@@ -674,6 +717,7 @@ std::string projectToJson(const FillScheme& project) {
     for (const PalletType& type : project.palletTypes) pallets.push_back(palletTypeJson(type));
     document["palletTypes"] = std::move(pallets);
   }
+  if (project.planner) document["planner"] = plannerJson(*project.planner);
   if (!project.result.empty()) document["result"] = resultJson(project.result);
   std::string out;
   write(document, 0, out);

@@ -24,6 +24,9 @@
 //                     "forkEntry": "all" | "ends" | "sides"}]
 //                                                 pallets ("requires": "pallets", also when a
 //                                                 carton names a pallet type)
+//    "planner": {"mode": "sets" | "max" | "fleet" | "pallets", "goal": "cheapest" | "fixed",
+//                "loadMaxTimeLimit", "fleetTimeLimit", "supportPercent"}
+//                                                 the planner the project is planned with
 //    "result": {"planner": "sets" | "max" | "fleet" | "pallets", "supportPercent", "timedOut",
 //               "goal": "cheapest" | "fixed", "lowerBound": {"containers", "cost"} (fleet, pallets),
 //               "pallets": [{"type": {a pallet type}, "height", "grossWeight",

@@ -10,6 +10,7 @@
 #include "model/container.h"
 #include "model/containertype.h"
 #include "model/pallettype.h"
+#include "model/plannerchoice.h"
 #include "model/planningmode.h"
 
 struct Settings {
@@ -30,6 +31,10 @@ struct Settings {
 
   // A copy of the first library entry, or the demo container when the library is empty.
   Container defaultContainer() const;
+  // The planner and its options as chosen here.
+  PlannerChoice plannerChoice() const {
+    return PlannerChoice{planningMode, fleetGoal, loadMaxTimeLimit, fleetTimeLimit, supportPercent};
+  }
 
   bool operator==(const Settings&) const = default;
 };

@@ -245,7 +245,7 @@ void TCartonPropForm::btnOKClick() {
   FillScheme& project = host_.project();
   Carton& carton = project.cartons[static_cast<std::size_t>(editIndex)];
   // Loading as much as fits, or into several containers, takes orders of any size.
-  const bool capped = host_.settings().planningMode == PlanningMode::Sets;
+  const bool capped = host_.project().planner.value_or(host_.settings().plannerChoice()).mode == PlanningMode::Sets;
   const CartonCheck check = checkCartonEntry(project, carton, newMode, entry(), capped);
   if (!check.accepted()) {
     host_.messages().information(qs(check.message));

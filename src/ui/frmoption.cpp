@@ -263,17 +263,17 @@ void TOptionForm::showEvent(QShowEvent* event) {
 
 void TOptionForm::FormActivate() {
   defaultsChosen_ = false;
-  showSettings(host_.settings());
+  showSettings(host_.settings(), host_.project().planner);
   pcOptions->setCurrentWidget(SheetContainer);
   lvContainers->setFocus();
 }
 
-void TOptionForm::showSettings(const Settings& settings) {
+void TOptionForm::showSettings(const Settings& settings, const std::optional<PlannerChoice>& projectPlanner) {
   // The stored choice, else the language this start speaks.
   const std::string language =
       languageFromCode(settings.language) ? settings.language : languageCode(currentLanguage());
   cbeLanguage->setCurrentIndex(cbeLanguage->findData(QString::fromStdString(language)));
-  const OptionEntry shown = optionEntryOf(settings);
+  const OptionEntry shown = optionEntryOf(settings, projectPlanner);
   showSpacings(shown);
   showPlanning(shown);
   workingList.load(settings.containers, host_.project().container, host_.project().fleet);

@@ -67,7 +67,8 @@ class TOptionForm : public QDialog {
   // Shows the working list's rows and its selection.
   void showLibrary();
   // The boxes and the library of these settings, with the project's container selected.
-  void showSettings(const Settings& settings);
+  // The settings' boxes; the planner's show the project's own planner where it has one.
+  void showSettings(const Settings& settings, const std::optional<PlannerChoice>& projectPlanner = {});
   // Modify, Delete and Set default need a selected row.
   void enableRowButtons();
   void showSpacings(const OptionEntry& entry);

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "cli/options.h"
 #include "clijson.h"
 #include "clirunner.h"
 #include "model/fillscheme.h"
@@ -132,3 +133,18 @@ TEST(PlanMax, APlanOfAProjectWithCargoRulesPassesTheCheck) {
 }
 
 }  // namespace
+
+TEST(CliPlanner, aProjectFileIsPlannedWithItsOwnPlannerUnlessAnotherIsAsked) {
+  ScratchFolder folder;
+  FillScheme project;
+  ASSERT_TRUE(loadProjectFile(example("demo.pak"), project));
+  project.planner = PlannerChoice{PlanningMode::LoadMax, FleetGoal::Cheapest, 0.2, 10, 100};
+  const std::string file = folder.path() + "/max.clyx";
+  ASSERT_TRUE(saveProjectFile(file, project));
+  const CliResult own = runCli({"plan", file, "--json"});
+  ASSERT_EQ(own.status, kExitLoaded) << own.err;
+  EXPECT_EQ(parsedJson(own.out)["mode"], "max");
+  const CliResult asked = runCli({"plan", file, "--json", "--mode", "sets"});
+  ASSERT_EQ(asked.status, kExitLoaded) << asked.err;
+  EXPECT_EQ(parsedJson(asked.out)["mode"], "single");
+}

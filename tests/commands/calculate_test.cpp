@@ -259,3 +259,22 @@ TEST(CalculateLoadMax, aCancelledRunKeepsNoPlan) {
   EXPECT_EQ(report.status, CalculationStatus::Cancelled);
   EXPECT_TRUE(report.result.empty());
 }
+
+TEST(CalculationRequest, aProjectIsPlannedWithItsOwnPlannerElseAsOptionsSay) {
+  Settings settings;
+  settings.planningMode = PlanningMode::Sets;
+  settings.supportPercent = 100;
+  FillScheme project;
+  project.addCarton();
+  EXPECT_EQ(calculationRequest(project, settings).planningMode, PlanningMode::Sets) << "a .pak has no planner";
+  project.planner = PlannerChoice{PlanningMode::LoadMax, FleetGoal::Cheapest, 0.5, 10, 60};
+  const CalculationRequest own = calculationRequest(project, settings);
+  EXPECT_EQ(own.planningMode, PlanningMode::LoadMax);
+  EXPECT_EQ(own.supportPercent, 60);
+  EXPECT_EQ(own.loadMaxTimeLimit, 0.5);
+  // Several container types call for several containers where the sets planner is chosen.
+  project.planner->mode = PlanningMode::Sets;
+  project.fleet = {ContainerType{Container{}}, ContainerType{Container{}}};
+  EXPECT_EQ(calculationRequest(project, settings).planningMode, PlanningMode::Fleet);
+}
+

@@ -135,3 +135,25 @@ TEST(OptionForm, thePlannerAndItsLoadMaxOptionsAreCheckedAndStored) {
   e.supportPercent = "100";
   EXPECT_TRUE(checkOptionEntry(e, library).accepted());
 }
+
+TEST(OptionForm, thePlannerChosenBelongsToTheProjectAndOkAloneChangesNothing) {
+  Settings settings;
+  FillScheme project;  // opened from a .pak: no planner of its own
+  OptionEntry entry = optionEntryOf(settings);
+  const ContainerLibrary library = libraryOf({kA}, kA);
+  OptionCheck check = checkOptionEntry(entry, library);
+  ASSERT_TRUE(check.accepted()) << check.message;
+  applyOptions(check.values, settings, project);
+  EXPECT_FALSE(project.planner) << "OK alone leaves a project without a planner as it was";
+  entry.planningMode = PlanningMode::LoadMax;
+  entry.supportPercent = "70";
+  check = checkOptionEntry(entry, library);
+  ASSERT_TRUE(check.accepted()) << check.message;
+  applyOptions(check.values, settings, project);
+  ASSERT_TRUE(project.planner);
+  EXPECT_EQ(project.planner->mode, PlanningMode::LoadMax);
+  EXPECT_EQ(project.planner->supportPercent, 70);
+  // The dialog shows the project's own planner, whatever the settings say.
+  settings.planningMode = PlanningMode::Sets;
+  EXPECT_EQ(optionEntryOf(settings, project.planner).planningMode, PlanningMode::LoadMax);
+}

@@ -173,6 +173,10 @@ TEST(ProjectJson, aProjectWithItsResultReadsBackEqual) {
   FillScheme empty;
   ASSERT_TRUE(read(projectToJson(empty), q).ok());
   EXPECT_EQ(q, empty);
+  FillScheme planned = sampleProject();
+  planned.planner = PlannerChoice{PlanningMode::Fleet, FleetGoal::FixedFleet, 0.5, 12.25, 70};
+  ASSERT_TRUE(read(projectToJson(planned), q).ok());
+  EXPECT_EQ(q.planner, planned.planner) << "the planner belongs to the project";
   const FillScheme fleet = fleetProject();
   const std::string fleetText = projectToJson(fleet);
   EXPECT_NE(fleetText.find("\"requires\": [\"fleet\"]"), std::string::npos) << "a reader must know the fleet";
@@ -319,6 +323,12 @@ INSTANTIATE_TEST_SUITE_P(
                         "\"count\": 9}]"),
                 ProjectJsonProblem::Damaged, "\"count\": given twice"},
         Refusal{PROJECT(", \"cartons\": [], \"cartons\": []"), ProjectJsonProblem::Damaged, "\"cartons\": given twice"},
+        Refusal{PROJECT(", \"cartons\": [], \"planner\": {\"mode\": \"best\"}"), ProjectJsonProblem::Damaged,
+                "planner.mode: not sets, max, fleet or pallets"},
+        Refusal{PROJECT(", \"cartons\": [], \"planner\": {\"mode\": \"max\", \"loadMaxTimeLimit\": 0}"),
+                ProjectJsonProblem::Damaged, "planner.loadMaxTimeLimit"},
+        Refusal{PROJECT(", \"cartons\": [], \"planner\": {\"mode\": \"max\", \"supportPercent\": 101}"),
+                ProjectJsonProblem::Damaged, "planner.supportPercent"},
         Refusal{PROJECT(", \"cartons\": [{\"name\": \"a\", \"length\": 1, \"width\": 1, \"height\": 1, \"count\": 1}], "
                         "\"result\": {\"planner\": \"max\", \"containers\": [{\"container\": "
                         "{\"name\": \"c\", \"length\": 1, \"width\": 1, \"height\": 1, \"maxWeight\": 1}, \"blocks\": "

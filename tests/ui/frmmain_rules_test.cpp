@@ -70,8 +70,8 @@ TEST(RulesInTheWindow, theSetsPlannerRefusesTheRulesAndLoadingAsManyAsFitKeepsTh
   carton.fragile = true;
   carton.maxLoadOnTop = 25;
   d.form().refreshTree(true);
-  d.settings().loadMaxTimeLimit = 0.5;
-  d.settings().fleetTimeLimit = 1;
+  // The project's own planner, as Options set it.
+  d.project().planner = PlannerChoice{PlanningMode::Sets, FleetGoal::Cheapest, 0.5, 1, 100};
   const std::string offer = planAgainQuestion(preRunMessage(PreRunCheck::RulesNotKept, d.project()));
   EXPECT_NE(offer.find("易碎"), std::string::npos);
   d.messages().answers = {true};  // load as many as fit instead
@@ -84,7 +84,7 @@ TEST(RulesInTheWindow, theSetsPlannerRefusesTheRulesAndLoadingAsManyAsFitKeepsTh
   for (const PlanningMode mode : {PlanningMode::LoadMax, PlanningMode::Fleet}) {
     d.messages().shown.clear();
     d.project().result = {};
-    d.settings().planningMode = mode;
+    d.project().planner->mode = mode;
     d.click("tbRun");
     for (const QString& shown : d.messages().shown) EXPECT_EQ(shown.indexOf("易碎"), -1) << shown.toStdString();
     ASSERT_FALSE(d.project().result.empty());
