@@ -45,12 +45,17 @@ struct PalletPlanInput {
   PalletLoading loading = PalletLoading::OneContainer;
   FleetGoal goal = FleetGoal::Cheapest;
   double timeLimitSeconds = 10;  // for the whole run; <= 0: no limit
+  // Effort over the whole run, counted in the load-max planner's units as the
+  // several-containers planner counts it: the same input and budget give the same plan on
+  // every machine unless the time limit cuts first.
+  std::uint64_t effortBudget = kDefaultFleetEffort;
   std::int32_t threads = 2;
 };
 
 struct PalletControl {
   const std::atomic<bool>* cancel = nullptr;
 };
+
 
 // One loaded container.
 struct PalletLoad {
@@ -72,4 +77,6 @@ struct PalletPlanResult {
   bool cancelled = false;  // the answer is to be dropped
 };
 
+// The pallets built of one type are at most as many as the containers of the run could
+// take (one container, or the most containers a run plans); the cartons beyond are left over.
 PalletPlanResult planPallets(const PalletPlanInput& input, const PalletControl& control = {});

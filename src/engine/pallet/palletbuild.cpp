@@ -81,9 +81,11 @@ bool fitsOnPallet(const PalletType& pallet, const MaxLoadType& carton, const Tie
 
 class Builder {
  public:
-  Builder(const PalletPlanInput& input, double timeLimitSeconds, const PalletControl& control)
-      : input_(input), control_(control), timeLimit_(timeLimitSeconds), weights_(weightsOf(input.cargo)),
-        roof_(lowestRoof(input)) {
+  Builder(const PalletPlanInput& input, const RunBudget& run, double timeLimitSeconds, std::uint64_t effort,
+          const PalletControl& control)
+      : input_(input), control_(control), run_(run), timeLimit_(timeLimitSeconds), effort_(effort),
+        weights_(weightsOf(input.cargo)), roof_(lowestRoof(input)) {
+    built_.assign(input.palletTypes.size(), 0);
     out_.unbuilt.assign(input.cargo.types.size(), 0);
     left_.assign(input.cargo.types.size(), 0);
     for (std::size_t i = 0; i < left_.size(); ++i)
@@ -97,9 +99,10 @@ class Builder {
     for (std::size_t p = 0; p < input_.palletTypes.size(); ++p)
       if (leftFor(p) > 0) types.push_back(p);
     for (std::size_t k = 0; k < types.size(); ++k) {
-      if (cancelled()) break;
+      if (cancelled() || run_.limitPassed()) break;
       const double share = timeLimit_ > 0 ? timeLimit_ / double(types.size()) : 0;
-      mixedPallets(types[k], share);
+      const std::uint64_t effortLeft = effort_ - std::min(effort_, out_.effortUsed);
+      mixedPallets(types[k], share, effortLeft / (types.size() - k));
     }
     out_.cancelled = out_.cancelled || cancelled();
     for (std::size_t i = 0; i < left_.size(); ++i) out_.unbuilt[i] += left_[i];
@@ -146,10 +149,13 @@ class Builder {
     const std::vector<BlockScheme> blocks =
         singleTypeBlocks(type, carton, static_cast<std::int32_t>(i), best, best.cartons, layers);
     const LoadedPallet pallet = loadedPallet(type, blocks, weights_);
-    while (left_[i] >= best.cartons) {
-      out_.pallets.push_back(pallet);
-      left_[i] -= best.cartons;
-    }
+    const std::size_t p = static_cast<std::size_t>(input_.cartonPallet[i]);
+    // As many full pallets as the cartons make, and the containers could take.
+    const std::int64_t most = mostPalletsLoaded(input_, type, pallet.height) - built_[p];
+    const std::int64_t count = std::min<std::int64_t>(left_[i] / best.cartons, std::max<std::int64_t>(0, most));
+    out_.pallets.insert(out_.pallets.end(), static_cast<std::size_t>(count), pallet);
+    left_[i] -= static_cast<std::int32_t>(count * best.cartons);
+    built_[p] += count;
   }
 
   // The tiers for mixed pallets of the type: those that leave the most room (by volume, or
@@ -187,12 +193,16 @@ class Builder {
 
   // Mixed pallets of what is left for the pallet type: the several-containers planner with
   // the pallet as its one container type.
-  void mixedPallets(std::size_t p, double seconds) {
+  void mixedPallets(std::size_t p, double seconds, std::uint64_t effort) {
     const PalletType& type = input_.palletTypes[p];
     const std::optional<Tiers> tiers = mixedTiers(p);
     if (!tiers) return;
+    // No more pallets of the type than the containers could take.
+    const std::int64_t most = mostPalletsLoaded(input_, type, type.baseHeight + 1) - built_[p];
+    if (most <= 0) return;
     FleetInput fleet;
     FleetContainerType area;
+    area.available = static_cast<std::int32_t>(std::min<std::int64_t>(most, kMostContainers));
     area.containerX = type.loadWidth();
     area.containerY = tiers->maxHeight - type.baseHeight;
     area.containerZ = type.loadLength();
@@ -208,10 +218,13 @@ class Builder {
     }
     fleet.goal = FleetGoal::Cheapest;
     fleet.timeLimitSeconds = seconds;
+    fleet.effortBudget = std::max<std::uint64_t>(1, effort);
     fleet.threads = input_.threads;
     FleetControl control;
     control.cancel = control_.cancel;
+    control.endBy = run_.limit();  // the loading needs the rest of the run
     const FleetResult result = planFleet(fleet, control);
+    out_.effortUsed += result.effortUsed;
     if (result.cancelled) {
       out_.cancelled = true;
       return;
@@ -225,12 +238,16 @@ class Builder {
         if (b.cartonIndex >= 0 && static_cast<std::size_t>(b.cartonIndex) < left_.size())
           left_[static_cast<std::size_t>(b.cartonIndex)] -= b.count;
       out_.pallets.push_back(loadedPallet(type, std::move(blocks), weights_));
+      ++built_[p];
     }
   }
 
   const PalletPlanInput& input_;
   const PalletControl& control_;
+  const RunBudget& run_;
   const double timeLimit_;
+  const std::uint64_t effort_;
+  std::vector<std::int64_t> built_;  // per pallet type: pallets built
   const std::vector<Carton> weights_;
   const std::int32_t roof_;
   std::vector<std::int32_t> left_;  // per carton type: cartons meant for pallets not on one yet
@@ -345,8 +362,20 @@ std::vector<BlockScheme> singleTypeBlocks(const PalletType& pallet, const MaxLoa
   return blocks;
 }
 
-BuiltPallets buildPallets(const PalletPlanInput& input, double timeLimitSeconds, const PalletControl& control) {
-  return Builder(input, timeLimitSeconds, control).run();
+BuiltPallets buildPallets(const PalletPlanInput& input, const RunBudget& run, double timeLimitSeconds,
+                          std::uint64_t effort, const PalletControl& control) {
+  return Builder(input, run, timeLimitSeconds, effort, control).run();
+}
+
+std::int64_t mostPalletsLoaded(const PalletPlanInput& input, const PalletType& type, std::int32_t height) {
+  const double pallet = double(type.length) * type.width * std::max(1, height);
+  double most = 0;
+  for (const FleetContainerType& c : input.containers) {
+    most = std::max(most, std::floor(double(c.containerX) * c.containerY * c.containerZ / pallet));
+    if (input.loading == PalletLoading::OneContainer) break;
+  }
+  const double containers = input.loading == PalletLoading::OneContainer ? 1.0 : double(kMostContainers);
+  return static_cast<std::int64_t>(std::min(most * containers, 1e15));
 }
 
 }  // namespace pallet

@@ -14,10 +14,11 @@ constexpr double kBuildShare = 0.4;
 }  // namespace
 
 PalletPlanResult planPallets(const PalletPlanInput& input, const PalletControl& control) {
-  using Clock = std::chrono::steady_clock;
-  const Clock::time_point start = Clock::now();
-  const pallet::BuiltPallets built =
-      pallet::buildPallets(input, input.timeLimitSeconds > 0 ? input.timeLimitSeconds * kBuildShare : 0, control);
+  // One budget for the run: both stages, and every planner they call, end within it.
+  const RunBudget run(input.timeLimitSeconds, control.cancel);
+  const std::uint64_t buildEffort = static_cast<std::uint64_t>(static_cast<double>(input.effortBudget) * kBuildShare);
+  const pallet::BuiltPallets built = pallet::buildPallets(
+      input, run, input.timeLimitSeconds > 0 ? input.timeLimitSeconds * kBuildShare : 0, buildEffort, control);
   if (built.cancelled) {
     PalletPlanResult cancelled;
     cancelled.cancelled = true;
@@ -25,11 +26,12 @@ PalletPlanResult planPallets(const PalletPlanInput& input, const PalletControl& 
   }
   double left = 0;
   if (input.timeLimitSeconds > 0) {
-    const double spent = std::chrono::duration<double>(Clock::now() - start).count();
-    // Stage 2 always gets a little time, even when stage 1 took all of its share and more.
-    left = std::max(input.timeLimitSeconds - spent, input.timeLimitSeconds * 0.25);
+    // Stage 2 gets the time to the limit, and a little even when stage 1 took all of it:
+    // the run's end bounds it still.
+    left = std::max(run.secondsToLimit().value_or(0), input.timeLimitSeconds * 0.1);
   }
-  PalletPlanResult result = pallet::loadPallets(input, built, left, control);
+  PalletPlanResult result =
+      pallet::loadPallets(input, built, run, left, input.effortBudget - std::min(input.effortBudget, built.effortUsed), control);
   result.timedOut = result.timedOut || built.timedOut;
   return result;
 }
