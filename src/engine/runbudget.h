@@ -56,7 +56,7 @@ class RunBudget {
  private:
   // The share of the tolerance the run's own work may use; the rest is for the answer's
   // way out (checks, JSON, files) and for a step that overruns its estimate.
-  static constexpr double kEndShare = 0.4;
+  static constexpr double kEndShare = 0.5;
 
   static Clock::duration toDuration(double seconds) {
     return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
