@@ -5,7 +5,7 @@
 // at the limit; the work that turns what was found into an answer may go on a little
 // past it, but never past the run's end: the limit plus its tolerance (a tenth of the
 // limit, at least a second), less a margin for writing the answer out. A run nested in
-// another (the pallet planner's stages) ends no later than the outer run.
+// another (the pallet planner's stages and the planners they call) ends with the outer run.
 
 #include <algorithm>
 #include <atomic>
@@ -17,8 +17,9 @@ class RunBudget {
   using Clock = std::chrono::steady_clock;
 
   RunBudget() = default;
-  // A run starting now with the limit in seconds (<= 0: none), polling cancel (may be null),
-  // ending no later than outerEnd when given.
+  // A run starting now with the limit in seconds (<= 0: none), polling cancel (may be null).
+  // A run nested in another (outerEnd given) may go on past its own limit to the outer
+  // run's end, not further.
   RunBudget(double seconds, const std::atomic<bool>* cancel, std::optional<Clock::time_point> outerEnd = std::nullopt)
       : cancel_(cancel) {
     const Clock::time_point now = Clock::now();
@@ -28,7 +29,7 @@ class RunBudget {
     }
     if (outerEnd) {
       limit_ = limit_ ? std::min(*limit_, *outerEnd) : *outerEnd;
-      end_ = end_ ? std::min(*end_, *outerEnd) : *outerEnd;
+      end_ = *outerEnd;
     }
   }
 

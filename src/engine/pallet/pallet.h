@@ -47,8 +47,9 @@ struct PalletPlanInput {
   double timeLimitSeconds = 10;  // for the whole run; <= 0: no limit
   // Effort over the whole run, counted in the load-max planner's units as the
   // several-containers planner counts it: the same input and budget give the same plan on
-  // every machine unless the time limit cuts first.
-  std::uint64_t effortBudget = kDefaultFleetEffort;
+  // every machine unless the time limit cuts first. 0: no budget of its own, each planner
+  // it calls has its usual one.
+  std::uint64_t effortBudget = 0;
   std::int32_t threads = 2;
 };
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/fleet/bounds.h"
 #include "model/orientation.h"
 
 namespace pallet {
@@ -86,6 +87,7 @@ class Builder {
       : input_(input), control_(control), run_(run), timeLimit_(timeLimitSeconds), effort_(effort),
         weights_(weightsOf(input.cargo)), roof_(lowestRoof(input)) {
     built_.assign(input.palletTypes.size(), 0);
+    full_.assign(input.palletTypes.size(), false);
     out_.unbuilt.assign(input.cargo.types.size(), 0);
     left_.assign(input.cargo.types.size(), 0);
     for (std::size_t i = 0; i < left_.size(); ++i)
@@ -102,7 +104,7 @@ class Builder {
       if (cancelled() || run_.limitPassed()) break;
       const double share = timeLimit_ > 0 ? timeLimit_ / double(types.size()) : 0;
       const std::uint64_t effortLeft = effort_ - std::min(effort_, out_.effortUsed);
-      mixedPallets(types[k], share, effortLeft / (types.size() - k));
+      mixedPallets(types[k], share, effort_ > 0 ? std::max<std::uint64_t>(1, effortLeft / (types.size() - k)) : 0);
     }
     out_.cancelled = out_.cancelled || cancelled();
     for (std::size_t i = 0; i < left_.size(); ++i) out_.unbuilt[i] += left_[i];
@@ -153,6 +155,8 @@ class Builder {
     // As many full pallets as the cartons make, and the containers could take.
     const std::int64_t most = mostPalletsLoaded(input_, type, pallet.height) - built_[p];
     const std::int64_t count = std::min<std::int64_t>(left_[i] / best.cartons, std::max<std::int64_t>(0, most));
+    // The rest could not be loaded on any pallet: no mixed pallets of the type then.
+    if (count < left_[i] / best.cartons) full_[p] = true;
     out_.pallets.insert(out_.pallets.end(), static_cast<std::size_t>(count), pallet);
     left_[i] -= static_cast<std::int32_t>(count * best.cartons);
     built_[p] += count;
@@ -193,16 +197,28 @@ class Builder {
 
   // Mixed pallets of what is left for the pallet type: the several-containers planner with
   // the pallet as its one container type.
+  // effort 0: the several-containers planner's usual budget.
   void mixedPallets(std::size_t p, double seconds, std::uint64_t effort) {
+    if (full_[p]) return;
     const PalletType& type = input_.palletTypes[p];
     const std::optional<Tiers> tiers = mixedTiers(p);
     if (!tiers) return;
-    // No more pallets of the type than the containers could take.
-    const std::int64_t most = mostPalletsLoaded(input_, type, type.baseHeight + 1) - built_[p];
+    // No more pallets of the type than the containers could take: each at least as high as
+    // its base and the least edge of its cartons.
+    std::int32_t leastEdge = std::numeric_limits<std::int32_t>::max();
+    for (std::size_t i = 0; i < left_.size(); ++i)
+      if (left_[i] > 0 && onPallet(i) && static_cast<std::size_t>(input_.cartonPallet[i]) == p) {
+        const MaxLoadType& t = input_.cargo.types[i];
+        leastEdge = std::min({leastEdge, t.length, t.width, t.height});
+      }
+    if (leastEdge == std::numeric_limits<std::int32_t>::max()) return;
+    const std::int64_t most =
+        mostPalletsLoaded(input_, type, static_cast<std::int32_t>(std::min<std::int64_t>(
+                                            std::int64_t{type.baseHeight} + leastEdge, INT32_MAX))) -
+        built_[p];
     if (most <= 0) return;
     FleetInput fleet;
     FleetContainerType area;
-    area.available = static_cast<std::int32_t>(std::min<std::int64_t>(most, kMostContainers));
     area.containerX = type.loadWidth();
     area.containerY = tiers->maxHeight - type.baseHeight;
     area.containerZ = type.loadLength();
@@ -217,12 +233,17 @@ class Builder {
       t.zone = LoadZone::Free;  // positions in the container say nothing about a pallet
     }
     fleet.goal = FleetGoal::Cheapest;
+    // Where the cartons need more pallets than that, only that many are built.
+    if (fleet::boundOfLoadable(fleet).containers > most) {
+      fleet.containers.front().available = static_cast<std::int32_t>(std::min<std::int64_t>(most, kMostContainers));
+      fleet.goal = FleetGoal::FixedFleet;
+    }
     fleet.timeLimitSeconds = seconds;
-    fleet.effortBudget = std::max<std::uint64_t>(1, effort);
+    if (effort > 0) fleet.effortBudget = effort;
     fleet.threads = input_.threads;
     FleetControl control;
     control.cancel = control_.cancel;
-    control.endBy = run_.limit();  // the loading needs the rest of the run
+    control.endBy = run_.end();  // the loading needs the rest of the run
     const FleetResult result = planFleet(fleet, control);
     out_.effortUsed += result.effortUsed;
     if (result.cancelled) {
@@ -246,8 +267,9 @@ class Builder {
   const PalletControl& control_;
   const RunBudget& run_;
   const double timeLimit_;
-  const std::uint64_t effort_;
+  const std::uint64_t effort_;  // 0: each planner's usual budget
   std::vector<std::int64_t> built_;  // per pallet type: pallets built
+  std::vector<bool> full_;           // per pallet type: as many built as the containers take
   const std::vector<Carton> weights_;
   const std::int32_t roof_;
   std::vector<std::int32_t> left_;  // per carton type: cartons meant for pallets not on one yet

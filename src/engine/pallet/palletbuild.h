@@ -59,7 +59,8 @@ struct BuiltPallets {
 };
 
 // Builds every pallet: full pallets of one carton type, then mixed pallets of the rest,
-// within the time given (seconds; <= 0: no limit), the effort given and the run's limit.
+// within the time given (seconds; <= 0: no limit), the effort given and the end of the
+// stage's budget.
 // Of each pallet type no more are built than the containers of the run could take.
 BuiltPallets buildPallets(const PalletPlanInput& input, const RunBudget& run, double timeLimitSeconds,
                           std::uint64_t effort, const PalletControl& control);

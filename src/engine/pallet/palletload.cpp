@@ -65,7 +65,7 @@ class Loader {
  public:
   Loader(const PalletPlanInput& input, const BuiltPallets& built, const RunBudget& run, double seconds,
          std::uint64_t effort, const PalletControl& control)
-      : input_(input), built_(built), run_(run), seconds_(seconds), effort_(std::max<std::uint64_t>(1, effort)),
+      : input_(input), built_(built), run_(run), seconds_(seconds), effort_(effort),
         control_(control), cartons_(input.cargo.types.size()) {}
 
   PalletPlanResult run() {
@@ -75,7 +75,7 @@ class Loader {
       Loads loads;
       if (!input_.containers.empty()) {
         MaxLoadInput in = into(cargo, 0, seconds_);
-        in.effortBudget = std::min(effort_, kDefaultEffortBudget);
+        if (effort_ > 0) in.effortBudget = std::min(effort_, kDefaultEffortBudget);
         MaxLoadControl control;
         control.cancel = control_.cancel;
         MaxLoadResult plan = planMaxLoad(in, control);
@@ -106,7 +106,7 @@ class Loader {
     fleet.goal = input_.goal;
     fleet.timeLimitSeconds =
         seconds_ > 0 ? std::max(seconds_ - std::chrono::duration<double>(Clock::now() - start).count(), 0.1) : 0;
-    fleet.effortBudget = std::max<std::uint64_t>(1, effort_ - std::min(effort_, effortUsed));
+    if (effort_ > 0) fleet.effortBudget = std::max<std::uint64_t>(1, effort_ - std::min(effort_, effortUsed));
     fleet.threads = input_.threads;
     FleetControl control;
     control.cancel = control_.cancel;
@@ -314,9 +314,11 @@ class Loader {
     std::vector<std::int32_t> used(types, 0);
     MaxLoadControl control;
     control.cancel = control_.cancel;
-    // Each container gets its share of the effort, at least a quick plan's.
+    // Each container gets its share of the effort, at least a quick plan's; without an
+    // effort budget the load-max planner's usual one.
     const std::uint64_t effortEach =
-        std::max<std::uint64_t>(kLeastContainerEffort, static_cast<std::uint64_t>(static_cast<double>(effort) / estimate));
+        effort_ > 0 ? std::max<std::uint64_t>(kLeastContainerEffort, static_cast<std::uint64_t>(static_cast<double>(effort) / estimate))
+                    : kDefaultEffortBudget;
     double lastSeconds = 0;
     bool more = true;
     while (more && !stopped()) {
@@ -414,7 +416,7 @@ class Loader {
   const BuiltPallets& built_;
   const RunBudget& run_;
   const double seconds_;
-  const std::uint64_t effort_;
+  const std::uint64_t effort_;  // 0: each planner's usual budget
   const PalletControl& control_;
   const std::size_t cartons_;
   std::vector<Group> groups_;
