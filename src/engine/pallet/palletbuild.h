@@ -65,8 +65,9 @@ struct BuiltPallets {
 BuiltPallets buildPallets(const PalletPlanInput& input, const RunBudget& run, double timeLimitSeconds,
                           std::uint64_t effort, const PalletControl& control);
 
-// The most built pallets of the type, each at least `height` mm high, that the containers of
-// the run could take by volume: into one container, or the most containers a run plans.
+// The most pallets of the type, each at least `height` mm high, built for the containers of
+// the run (one container, or the most containers a run plans): a few times what they could
+// take by volume, for the loading to choose from.
 std::int64_t mostPalletsLoaded(const PalletPlanInput& input, const PalletType& type, std::int32_t height);
 
 // The lowest roof of the containers the pallets will go into.
