@@ -89,9 +89,9 @@ std::optional<CalculationReport> calculateWith(const CliOptions& options, FillSc
   settings.maxBlockNum = options.maxBlockNum;
   settings.planningMode = options.mode;
   settings.supportPercent = options.supportPercent;
-  if (options.mode == PlanningMode::LoadMax && options.timeLimit) settings.loadMaxTimeLimit = *options.timeLimit;
   settings.fleetGoal = options.goal;
-  if (options.mode == PlanningMode::Fleet && options.timeLimit) settings.fleetTimeLimit = *options.timeLimit;
+  // The one time limit is the limit of whichever planner runs.
+  if (options.timeLimit) settings.loadMaxTimeLimit = settings.fleetTimeLimit = *options.timeLimit;
   CalculationRequest request = calculationRequest(project, settings);
   if (options.timeLimit) request.palletTimeLimit = *options.timeLimit;
   CancelToken token;

@@ -7,6 +7,7 @@
 
 #include "commands/leftovers.h"
 #include "commands/runcheck.h"
+#include "engine/fleet/bounds.h"
 #include "engine/fleet/fit.h"
 #include "engine/fleet/fleetproject.h"
 #include "model/fillscheme.h"
@@ -39,6 +40,25 @@ std::string uncountedFleetMessage(const std::vector<ContainerType>& types) {
          quotedNames(unlimited) + inLanguage("。", ".");
 }
 
+std::string noContainerAvailableMessage(const std::vector<ContainerType>& types) {
+  if (types.empty()) return {};
+  for (const ContainerType& type : types)
+    if (!type.available || *type.available > 0) return {};
+  return inLanguage("没有可用的集装箱：每种集装箱的可用数量都是 0。请给出可用数量，或去掉这一限制。",
+                    "No container is available: every container type's available count is 0. Please give the "
+                    "counts available, or drop the limit.");
+}
+
+std::string tooManyContainersMessage(const FleetInput& input) {
+  const fleet::FleetBound bound = fleet::boundOfLoadable(input);
+  if (!fleet::needsTooManyContainers(input, bound)) return {};
+  const std::string most = std::to_string(kMostContainers);
+  const std::string needed = std::to_string(bound.containers);
+  return inLanguage("这批货至少需要 ", "These cartons need at least ") + needed +
+         inLanguage(" 个集装箱，超过一次计算最多规划的 ", " containers, more than the ") + most +
+         inLanguage(" 个。请减少纸箱数量，分批计算。", " one calculation plans at most. Please load fewer cartons at a time.");
+}
+
 std::string fleetRefusal(const CalculationRequest& request) {
   const ProjectInput& input = request.input;
   if (input.cartonTotal() <= 0) return preRunMessage(PreRunCheck::NoCartons);
@@ -47,9 +67,13 @@ std::string fleetRefusal(const CalculationRequest& request) {
     const Container& c = type.container;
     if (c.length <= 0 || c.width <= 0 || c.height <= 0) return emptyContainerMessage();
   }
+  if (std::string none = noContainerAvailableMessage(types); !none.empty()) return none;
+  FleetInput fleet = fleetInputFromProject(input);
+  fleet.goal = request.fleetGoal;
+  if (std::string tooMany = tooManyContainersMessage(fleet); !tooMany.empty()) return tooMany;
   if (request.fleetGoal == FleetGoal::FixedFleet) return uncountedFleetMessage(types);
   // Loading every carton: a carton no container takes makes that impossible.
-  const std::vector<UnfitReason> unfit = fleet::unfitTypes(fleetInputFromProject(input));
+  const std::vector<UnfitReason> unfit = fleet::unfitTypes(fleet);
   std::vector<std::string> tooLarge, tooHeavy;
   for (std::size_t i = 0; i < unfit.size(); ++i) {
     if (unfit[i] == UnfitReason::FitsNoContainer) tooLarge.push_back(input.cartons[i].name);
@@ -90,6 +114,11 @@ void planFleetInto(const CalculationRequest& request, CancelToken& token, Calcul
   report.mode = RunMode::Single;
   if (token.cancelRequested() || plan.cancelled) {
     report.status = CalculationStatus::Cancelled;
+    return;
+  }
+  if (plan.tooManyContainers) {
+    report.status = CalculationStatus::Refused;
+    report.message = tooManyContainersMessage(input);
     return;
   }
   if (plan.loads.empty() && plan.timedOut) {

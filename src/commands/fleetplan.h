@@ -9,6 +9,7 @@
 #include "commands/calculate.h"
 
 struct FillScheme;
+struct FleetInput;
 struct ProjectInput;
 
 // What stops a run of the several-containers planner before it starts: no cartons, a
@@ -18,6 +19,13 @@ std::string fleetRefusal(const CalculationRequest& request);
 // Loading only the containers available needs every type's count: the refusal naming the
 // types without one, empty when all have it.
 std::string uncountedFleetMessage(const std::vector<ContainerType>& types);
+
+// Every container type has an available count of 0: the refusal saying no container is
+// available; empty otherwise.
+std::string noContainerAvailableMessage(const std::vector<ContainerType>& types);
+// An order that would need more than the planner's most containers: the refusal naming
+// that number and the containers it needs at least; empty when it needs no more.
+std::string tooManyContainersMessage(const FleetInput& input);
 
 // Runs the planner on the request and puts its answer into the report.
 void planFleetInto(const CalculationRequest& request, CancelToken& token, CalculationReport& report);

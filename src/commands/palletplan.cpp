@@ -5,6 +5,7 @@
 #include <new>
 
 #include "commands/fleetplan.h"
+#include "commands/palletfit.h"
 #include "commands/runcheck.h"
 #include "engine/pallet/palletproject.h"
 #include "model/fillscheme.h"
@@ -64,6 +65,17 @@ std::string palletRefusal(const CalculationRequest& request) {
   if (!unusable.empty())
     return inLanguage("以下托盘类型的尺寸或重量不成立：", "These pallet types have sizes or weights that make no pallet: ") +
            quotedNames(unusable) + inLanguage("。", ".");
+  if (several) {
+    if (std::string none = noContainerAvailableMessage(types); !none.empty()) return none;
+    // The cartons alone, loose, need no fewer containers than on pallets.
+    const PalletPlanInput pallets = palletInputFromProject(input);
+    FleetInput fleet;
+    fleet.containers = pallets.containers;
+    fleet.cargo = pallets.cargo;
+    fleet.goal = request.fleetGoal;
+    if (std::string tooMany = tooManyContainersMessage(fleet); !tooMany.empty()) return tooMany;
+  }
+  if (std::string fit = palletFitMessage(input, types); !fit.empty()) return fit;
   if (several && request.fleetGoal == FleetGoal::FixedFleet) return uncountedFleetMessage(types);
   return {};
 }

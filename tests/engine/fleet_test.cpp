@@ -235,6 +235,44 @@ TEST(Fleet, aTimeLimitPassedAtOnceStillFinishesTheFirstAnswer) {
   EXPECT_EQ(loadedOf(spent, 0) + loadedOf(spent, 1), 50);
 }
 
+// 6 250 cartons, 60 containers at least, under a small effort budget and no time limit:
+// the first answer is finished in a hurry, each plan taken again while what is left holds
+// it; every carton is loaded, within a few containers of the bound, every container keeps
+// the rules.
+TEST(Fleet, aHugeOrderUnderASmallEffortBudgetGetsACompleteAnswer) {
+  MaxLoadType bar = cube(100, 1'250);
+  bar.name = "bar";
+  bar.length = 200;
+  FleetInput input = inputOf({container(500, 500, 500)}, {cube(100, 5'000), bar});
+  input.effortBudget = 500'000;
+  const FleetResult r = planFleet(input);
+  EXPECT_FALSE(r.tooManyContainers);
+  EXPECT_FALSE(r.unfinished);
+  EXPECT_EQ(r.lowerBoundContainers, 60);
+  EXPECT_EQ(loadedOf(r, 0), 5'000);
+  EXPECT_EQ(loadedOf(r, 1), 1'250);
+  EXPECT_LE(r.loads.size(), 63u);
+  EXPECT_LE(r.effortUsed, input.effortBudget) << "a plan per container would overspend the budget";
+  expectEveryContainerHolds(input, r);
+}
+
+// An order of more containers than a run plans is not planned: everything is left over.
+// A fixed fleet of three such containers loads those three.
+TEST(Fleet, anOrderOfMoreThanTheMostContainersIsNotPlannedUnlessTheFleetIsFixed) {
+  FleetInput input = inputOf({container(1000, 1000, 1000, 1, 3)}, {cube(100, INT32_MAX)});
+  const FleetResult r = planFleet(input);
+  EXPECT_TRUE(r.tooManyContainers);
+  EXPECT_TRUE(r.loads.empty());
+  EXPECT_EQ(r.leftovers[0], INT32_MAX);
+
+  input.goal = FleetGoal::FixedFleet;
+  const FleetResult fixed = planFleet(input);
+  EXPECT_FALSE(fixed.tooManyContainers);
+  EXPECT_EQ(fixed.loads.size(), 3u);
+  EXPECT_EQ(loadedOf(fixed, 0), 3000);
+  EXPECT_EQ(fixed.leftovers[0], INT32_MAX - 3000);
+}
+
 // Random orders over random fleets: every answer keeps the rules, loads every carton that
 // fits somewhere, never costs more than filling one container after another, and never
 // less than the bound.

@@ -40,10 +40,15 @@ struct Planned {
   std::string violations;
 };
 
-Planned plan(const ProjectInput& project, PalletLoading loading = PalletLoading::OneContainer, double seconds = 3) {
+// A fixed effort and no time limit: the same plan on every machine.
+constexpr std::uint64_t kEffort = 1'000'000;
+
+Planned plan(const ProjectInput& project, PalletLoading loading = PalletLoading::OneContainer,
+             std::uint64_t effort = kEffort) {
   PalletPlanInput input = palletInputFromProject(project);
   input.loading = loading;
-  input.timeLimitSeconds = seconds;
+  input.timeLimitSeconds = 0;
+  input.effortBudget = effort;
   Planned out;
   out.plan = planPallets(input);
   out.result = resultOf(project, input, out.plan);
@@ -190,11 +195,31 @@ TEST(PalletPlanner, severalContainersTakeThePalletsAndTheLooseCartons) {
   project.container = Container{"20尺柜", 5898, 2352, 2393, 21770};
   project.fleet = {ContainerType{project.container, 1000.0, std::nullopt}};
   project.cartons = {carton("纸箱", 400, 300, 250, 5, 1500, "EUR"), carton("散货", 500, 500, 500, 10, 60, "")};
-  const Planned planned = plan(project, PalletLoading::SeveralContainers, 6);
+  const Planned planned = plan(project, PalletLoading::SeveralContainers);
   EXPECT_EQ(planned.violations, kHolds);
   EXPECT_GT(planned.plan.containers.size(), 1u);
   EXPECT_EQ(planned.plan.leftovers, (std::vector<std::int32_t>{0, 0})) << "every carton, in as many containers as needed";
   EXPECT_GE(static_cast<std::int64_t>(planned.plan.containers.size()), planned.plan.lowerBoundContainers);
+}
+
+// 2 147 483 647 cartons for EUR pallets: a bounded number of pallets is built, a few times
+// what the container could take, the rest of the cartons are left over, and the plan keeps
+// the rules.
+TEST(PalletPlanner, aHugeOrderBuildsABoundedNumberOfPallets) {
+  ProjectInput project;
+  project.container = highCube();
+  project.cartons = {carton("纸箱", 400, 300, 300, 5, INT32_MAX, "EUR")};
+  const Planned planned = plan(project, PalletLoading::OneContainer, 300'000);
+  EXPECT_EQ(planned.violations, kHolds);
+  const PalletPlanInput input = palletInputFromProject(project);
+  ASSERT_FALSE(planned.plan.pallets.empty());
+  const LoadedPallet& first = planned.plan.pallets.front();
+  EXPECT_LE(planned.plan.palletsBuilt, pallet::mostPalletsLoaded(input, input.palletTypes[0], first.height));
+  EXPECT_LE(planned.plan.palletsBuilt, 1000);
+  EXPECT_GE(planned.plan.pallets.size(), 40u);
+  std::int64_t onPallets = 0;
+  for (const LoadedPallet& pallet : planned.plan.pallets) onPallets += cartonsOn(pallet);
+  EXPECT_EQ(planned.plan.leftovers[0], INT32_MAX - onPallets);
 }
 
 TEST(PalletPlanner, aStackHoldsAsManyPalletsAsTheOneAtTheBottomBears) {

@@ -100,4 +100,24 @@ FleetBound lowerBound(const FleetInput& input, const std::vector<std::int32_t>& 
   return bound;
 }
 
+FleetBound boundOfLoadable(const FleetInput& input) {
+  const std::vector<UnfitReason> unfit = unfitTypes(input);
+  std::vector<std::int32_t> counts(input.cargo.types.size(), 0);
+  for (std::size_t i = 0; i < counts.size(); ++i)
+    if (unfit[i] == UnfitReason::None) counts[i] = std::max(0, input.cargo.types[i].count);
+  return lowerBound(input, counts);
+}
+
+bool needsTooManyContainers(const FleetInput& input, const FleetBound& bound) {
+  std::int64_t most = bound.containers;
+  if (input.goal == FleetGoal::FixedFleet) {
+    // A fixed fleet loads no more containers than it has.
+    std::int64_t available = 0;
+    for (const FleetContainerType& c : input.containers)
+      available += c.available < 0 ? kMostContainers + 1 : std::int64_t{c.available};
+    most = std::min(most, available);
+  }
+  return most > kMostContainers;
+}
+
 }  // namespace fleet

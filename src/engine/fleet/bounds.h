@@ -20,6 +20,13 @@ struct FleetBound {
 // together), which need a container each, with the volume left beside them.
 FleetBound lowerBound(const FleetInput& input, const std::vector<std::int32_t>& counts);
 
+// The bound for every carton that some container type takes (the counts of the input).
+FleetBound boundOfLoadable(const FleetInput& input);
+
+// Whether loading the cargo would take more than kMostContainers containers: by the bound,
+// and for a fixed fleet by the containers it has.
+bool needsTooManyContainers(const FleetInput& input, const FleetBound& bound);
+
 // Whether two cartons (of types a and b) can go into one container of the type together:
 // within its maximum load, and side by side in some orientations (along some axis their
 // gross extents add up to no more than the container's).

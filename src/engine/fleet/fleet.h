@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "engine/maxload/maxload.h"
+#include "engine/runbudget.h"
 #include "model/blockscheme.h"
 #include "model/planningmode.h"
 
@@ -37,6 +38,9 @@ struct FleetContainerType {
 // input and budget give the same answer on every machine unless the time limit cuts first.
 inline constexpr std::uint64_t kDefaultFleetEffort = 3'000'000'000;
 
+// The most containers one run plans: an order that needs more is refused before the run.
+inline constexpr std::int64_t kMostContainers = 10'000;
+
 struct FleetInput {
   std::vector<FleetContainerType> containers;
   // The cartons and the rules of every container: types (counts = cartons to load) with their
@@ -52,6 +56,9 @@ struct FleetInput {
 // How a caller follows and stops a run. Every pointer may be null.
 struct FleetControl {
   const std::atomic<bool>* cancel = nullptr;
+  // The latest moment the run may end, whatever its own time limit: the end of the run it
+  // is part of.
+  std::optional<RunBudget::Clock::time_point> endBy{};
   std::atomic<std::int32_t>* containersPlanned = nullptr;  // containers in the best answer so far
   std::atomic<double>* bestCost = nullptr;                 // its cost
 };
@@ -77,8 +84,14 @@ struct FleetResult {
   // another as full as possible: the answer is never worse.
   double oneAfterAnotherCost = 0;
   std::int64_t oneAfterAnotherContainers = 0;
+  std::uint64_t effortUsed = 0;  // over all the load-max runs
   bool timedOut = false;   // the time limit ended the search before its effort budget
+  // The time limit or the effort budget ended the run before its first answer loaded
+  // everything it could: the containers planned by then are the answer.
+  bool unfinished = false;
   bool cancelled = false;  // the cancel flag ended it: the answer is to be dropped
+  // Not planned: it would take more than kMostContainers containers.
+  bool tooManyContainers = false;
 };
 
 FleetResult planFleet(const FleetInput& input, const FleetControl& control = {});

@@ -26,6 +26,13 @@ constexpr std::size_t kMaxPatterns = 4000;
 constexpr std::int32_t kCoverNodes = 20000;
 // The least time the model gets for its whole-number choice when the time limit is near.
 constexpr double kLeastModelSeconds = 0.5;
+// The first fill hurries for orders of at least this many containers, and for any order
+// whose containers would overrun the time limit or the effort budget one by one.
+constexpr std::int64_t kHurriedFrom = 50;
+// The effort of a container of the first fill in a hurry.
+constexpr std::uint64_t kHurriedEffort = 5'000;
+// The fair shares a container is offered when the first fill hurries.
+constexpr double kHurriedShares = 2.0;
 // Rounds of asking the model's prices for new patterns.
 constexpr int kMaxPricingRounds = 60;
 // The effort of a load-max run: at least this, and this much while the rate of the
@@ -42,7 +49,8 @@ struct Answer {
   std::vector<Pattern> containers;
   double cost = 0;
   double volume = 0;
-  bool valid = false;  // complete: not cut short by the time limit or a cancel
+  bool valid = false;     // an answer: real plans within the containers available
+  bool complete = true;   // not cut short by the time limit, the effort budget or a cancel
 };
 
 std::int64_t total(const Counts& counts) { return std::accumulate(counts.begin(), counts.end(), std::int64_t{0}); }
@@ -66,9 +74,10 @@ class Planner {
     if (!seen_.insert(key).second) return;
     pool_.push_back(p);
   }
-  // finishing: the run's first answer, finished past the deadline (only a cancel stops it).
-  std::optional<Pattern> pack(std::int32_t type, const Counts& counts, bool finishing = false) {
-    const std::uint64_t effort = callEffort();
+  // finishing: the run's first answer, finished past the time limit up to the run's end.
+  // hurried: a quick plan, of the first fill in a hurry.
+  std::optional<Pattern> pack(std::int32_t type, const Counts& counts, bool finishing = false, bool hurried = false) {
+    const std::uint64_t effort = hurried ? std::min(callEffort(), kHurriedEffort) : callEffort();
     std::optional<Pattern> p =
         finishing ? packer_.packToFinish(type, counts, effort) : packer_.pack(type, counts, effort);
     if (p) addToPool(*p);
@@ -168,23 +177,31 @@ void Planner::report() const {
 // offered only that many fair shares of every type's remaining cartons (a fair share: the
 // remaining cartons over the containers still needed at least), so that the awkward
 // cartons are spread instead of left for the last containers; a container that loads all
-// it was offered is offered everything as well, and the fuller plan goes in. The first fill
-// is finished whatever the time (a plan a little late beats none).
+// it was offered is offered everything as well, and the fuller plan goes in.
+//
+// The first fill is finished past the time limit and the effort budget (a plan a little
+// late beats none), up to the run's end. When planning every container would overrun them,
+// it hurries: each container is offered fair shares, and a plan goes in again as long as
+// what is left holds its cartons and its type is available, so that the plans made grow
+// with the carton types, not with the containers. A fill the run's end cuts short is an
+// answer still: the containers planned by then, the rest left over.
 Answer Planner::fillOneAfterAnother(double fairShares, bool finishing) {
   Answer answer;
   answer.valid = true;
   Counts remaining = demand_;
   std::vector<std::int32_t> used(input_.containers.size(), 0);
-  const auto mustStop = [&] { return finishing ? packer_.cancelled() : packer_.mustStop(); };
+  const auto mustStop = [&] { return finishing ? packer_.mustEnd() : packer_.mustStop(); };
   while (total(remaining) > 0) {
     if (mustStop()) {
-      answer.valid = false;
+      answer.complete = false;
       break;
     }
+    const std::int64_t containersLeft = std::max<std::int64_t>(1, lowerBound(input_, remaining).containers);
+    const bool hurry = finishing && (bound_.containers >= kHurriedFrom || packer_.wouldOverrun(containersLeft, callEffort()));
+    const double shares = fairShares > 0 ? fairShares : hurry ? kHurriedShares : 0;
     Counts offer = remaining;
-    if (fairShares > 0) {
-      const double containersLeft = std::max<double>(1, double(lowerBound(input_, remaining).containers));
-      const double share = std::min(1.0, fairShares / containersLeft);
+    if (shares > 0) {
+      const double share = std::min(1.0, shares / double(containersLeft));
       for (std::size_t i = 0; i < types_; ++i)
         offer[i] = std::min(remaining[i], static_cast<std::int32_t>(std::ceil(remaining[i] * share)));
     }
@@ -193,11 +210,18 @@ Answer Planner::fillOneAfterAnother(double fairShares, bool finishing) {
     for (const std::int32_t t : typeOrder_) {
       const std::int32_t available = input_.containers[static_cast<std::size_t>(t)].available;
       if (available >= 0 && used[static_cast<std::size_t>(t)] >= available) continue;
-      std::optional<Pattern> p = pack(t, offer, finishing);
+      std::optional<Pattern> p = pack(t, offer, finishing, hurry);
       if (!p || !loadsAnything(*p)) continue;
-      // A container that loads all it was offered of a share has room for more.
+      // A container that loads all it was offered of a share has room for more: everything,
+      // or in a hurry twice the share.
       if (offer != remaining && p->counts == offer) {
-        if (std::optional<Pattern> full = pack(t, remaining, finishing); full && full->volume > p->volume) p = std::move(full);
+        Counts more = remaining;
+        if (hurry) {
+          const double share = std::min(1.0, 2 * shares / double(containersLeft));
+          for (std::size_t i = 0; i < types_; ++i)
+            more[i] = std::min(remaining[i], static_cast<std::int32_t>(std::ceil(remaining[i] * share)));
+        }
+        if (std::optional<Pattern> full = pack(t, more, finishing, hurry); full && full->volume > p->volume) p = std::move(full);
       }
       chosen = std::move(p);
       break;
@@ -211,7 +235,7 @@ Answer Planner::fillOneAfterAnother(double fairShares, bool finishing) {
       for (const std::int32_t t : cheaper) {
         const std::int32_t available = input_.containers[static_cast<std::size_t>(t)].available;
         if (available >= 0 && used[static_cast<std::size_t>(t)] >= available) continue;
-        std::optional<Pattern> p = pack(t, remaining, finishing);
+        std::optional<Pattern> p = pack(t, remaining, finishing, hurry);
         if (p && p->counts == remaining) {
           chosen = std::move(p);
           break;
@@ -219,11 +243,23 @@ Answer Planner::fillOneAfterAnother(double fairShares, bool finishing) {
       }
     }
     if (!chosen) {
-      if (mustStop()) answer.valid = false;
+      if (finishing ? packer_.endReached() : packer_.mustStop()) answer.complete = false;
       break;  // nothing more can be loaded into the containers left
     }
-    ++used[static_cast<std::size_t>(chosen->type)];
-    for (std::size_t i = 0; i < types_; ++i) remaining[i] -= chosen->counts[i];
+    const auto type = static_cast<std::size_t>(chosen->type);
+    std::int64_t times = 1;
+    if (hurry) {
+      // Again while what is left holds it and its type is available.
+      std::int64_t fits = INT64_MAX;
+      for (std::size_t i = 0; i < types_; ++i)
+        if (chosen->counts[i] > 0) fits = std::min<std::int64_t>(fits, remaining[i] / chosen->counts[i]);
+      if (fits != INT64_MAX) times = std::max<std::int64_t>(1, fits);
+      const std::int32_t available = input_.containers[type].available;
+      if (available >= 0) times = std::min<std::int64_t>(times, available - used[type]);
+    }
+    used[type] += static_cast<std::int32_t>(times);
+    for (std::size_t i = 0; i < types_; ++i) remaining[i] -= static_cast<std::int32_t>(times * chosen->counts[i]);
+    for (std::int64_t k = 1; k < times; ++k) answer.containers.push_back(*chosen);
     answer.containers.push_back(std::move(*chosen));
   }
   return answer;
@@ -272,17 +308,23 @@ void Planner::askPricesForPatterns() {
 // The cover model's whole-number choice among the pool, made into an answer: the cartons a
 // type has beyond what is needed are taken out where they carry nothing.
 void Planner::chooseWithTheModel() {
-  if (pool_.empty() || packer_.cancelled()) return;
+  if (pool_.empty() || packer_.mustEnd()) return;
   CoverProblem problem;
   problem.patterns = &pool_;
   problem.cheapest = input_.goal == FleetGoal::Cheapest;
   for (const Pattern& p : pool_) problem.patternValue.push_back(problem.cheapest ? costOf(p.type) : p.volume);
   problem.demand = demand_;
   for (const FleetContainerType& c : input_.containers) problem.available.push_back(c.available);
-  // Past the deadline the model still gets a moment to turn the patterns into an answer.
-  const std::optional<double> left = packer_.secondsLeft();
-  const std::optional<std::vector<std::int32_t>> choice =
-      chooseWhole(problem, kCoverNodes, left ? std::max(*left, kLeastModelSeconds) : 0.0);
+  // Past the time limit the model still gets a moment to turn the patterns into an
+  // answer, within the run's end.
+  const std::optional<double> left = packer_.budget().secondsToLimit();
+  const std::optional<double> toEnd = packer_.budget().secondsToEnd();
+  double seconds = 0;
+  if (left && toEnd) {
+    seconds = std::min(std::max(*left, kLeastModelSeconds), *toEnd);
+    if (seconds <= 0) return;
+  }
+  const std::optional<std::vector<std::int32_t>> choice = chooseWhole(problem, kCoverNodes, seconds);
   if (!choice) return;
   Answer answer;
   answer.valid = true;
@@ -334,6 +376,12 @@ FleetResult Planner::run() {
   result.lowerBoundContainers = bound.containers;
   result.lowerBoundCost = bound.cost;
   result.unfit = unfit_;
+  result.leftovers.resize(types_);
+  for (std::size_t i = 0; i < types_; ++i) result.leftovers[i] = std::max(0, input_.cargo.types[i].count);
+  if (needsTooManyContainers(input_, bound)) {
+    result.tooManyContainers = true;
+    return result;
+  }
 
   for (std::size_t t = 0; t < input_.containers.size(); ++t) typeOrder_.push_back(static_cast<std::int32_t>(t));
   std::stable_sort(typeOrder_.begin(), typeOrder_.end(), [&](std::int32_t a, std::int32_t b) {
@@ -351,7 +399,7 @@ FleetResult Planner::run() {
   if (total(demand_) > 0) {
     // Containers one after another, then spreading the cartons, then the model's choice.
     const Answer first = fillOneAfterAnother(0, /*finishing=*/true);
-    if (first.valid) {
+    if (first.complete) {
       result.oneAfterAnotherContainers = static_cast<std::int64_t>(first.containers.size());
       for (const Pattern& p : first.containers) result.oneAfterAnotherCost += costOf(p.type);
     }
@@ -369,6 +417,8 @@ FleetResult Planner::run() {
 
   result.cancelled = packer_.cancelled();
   result.timedOut = packer_.timedOut();
+  result.effortUsed = packer_.effortUsed();
+  result.unfinished = best_.valid && !best_.complete;
   Counts loaded(types_, 0);
   if (best_.valid && !result.cancelled) {
     std::vector<Pattern> containers = best_.containers;
@@ -383,8 +433,7 @@ FleetResult Planner::run() {
       result.loads.push_back(FleetLoad{p.type, std::move(p.blocks)});
     }
   }
-  result.leftovers.resize(types_);
-  for (std::size_t i = 0; i < types_; ++i) result.leftovers[i] = std::max(0, input_.cargo.types[i].count) - loaded[i];
+  for (std::size_t i = 0; i < types_; ++i) result.leftovers[i] -= loaded[i];
   return result;
 }
 

@@ -5,61 +5,64 @@
 namespace fleet {
 
 PatternPacker::PatternPacker(const FleetInput& input, const FleetControl& control)
-    : input_(input), control_(control) {
-  if (input.timeLimitSeconds > 0) {
-    hasDeadline_ = true;
-    deadline_ = std::chrono::steady_clock::now() +
-                std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                    std::chrono::duration<double>(input.timeLimitSeconds));
-  }
-}
-
-bool PatternPacker::cancelled() const {
-  return control_.cancel != nullptr && control_.cancel->load(std::memory_order_relaxed);
-}
+    : input_(input), control_(control), budget_(input.timeLimitSeconds, control.cancel, control.endBy) {}
 
 bool PatternPacker::mustStop() const {
   if (cancelled() || effortUsed_ >= input_.effortBudget) return true;
-  if (hasDeadline_ && std::chrono::steady_clock::now() >= deadline_) timedOut_ = true;
+  if (budget_.limitPassed()) timedOut_ = true;
   return timedOut_;
 }
 
-namespace {
+bool PatternPacker::mustEnd() const {
+  if (!budget_.mustEnd()) return false;
+  if (!cancelled()) timedOut_ = true;
+  endReached_ = true;
+  return true;
+}
 
-// The effort of a container planned past the deadline: a quick plan, not a search.
-constexpr std::uint64_t kFinishingEffort = 20'000;
+double PatternPacker::expectedSeconds() const {
+  return *std::max_element(recentSeconds_.begin(), recentSeconds_.end());
+}
 
-}  // namespace
+bool PatternPacker::noRoomForAnother() const {
+  if (mustEnd()) return true;
+  if (budget_.leavesRoomFor(expectedSeconds())) return false;
+  timedOut_ = endReached_ = true;
+  return true;
+}
 
-std::optional<double> PatternPacker::secondsLeft() const {
-  if (!hasDeadline_) return std::nullopt;
-  return std::max(0.0, std::chrono::duration<double>(deadline_ - std::chrono::steady_clock::now()).count());
+bool PatternPacker::wouldOverrun(std::int64_t containers, std::uint64_t effortEach) const {
+  if (mustStop()) return true;
+  if (static_cast<double>(containers) * static_cast<double>(effortEach) > static_cast<double>(effortLeft())) return true;
+  const std::optional<double> left = budget_.secondsToLimit();
+  return left && static_cast<double>(containers) * lastSeconds_ > *left;
 }
 
 std::optional<Pattern> PatternPacker::pack(std::int32_t type, const std::vector<std::int32_t>& counts,
                                            std::uint64_t effort) {
-  if (mustStop()) return std::nullopt;
-  // No single plan runs past the run's deadline.
-  double timeLimit = 0;
-  if (hasDeadline_) {
-    timeLimit = std::chrono::duration<double>(deadline_ - std::chrono::steady_clock::now()).count();
-    if (timeLimit <= 0) {
-      timedOut_ = true;
-      return std::nullopt;
-    }
+  if (mustStop() || noRoomForAnother()) return std::nullopt;
+  // No single plan searches past the run's time limit.
+  const double timeLimit = budget_.secondsToLimit().value_or(0);
+  if (budget_.secondsToLimit() && timeLimit <= 0) {
+    timedOut_ = true;
+    return std::nullopt;
   }
   return run(type, counts, std::max<std::uint64_t>(1, std::min(effort, effortLeft())), timeLimit);
 }
 
 std::optional<Pattern> PatternPacker::packToFinish(std::int32_t type, const std::vector<std::int32_t>& counts,
                                                    std::uint64_t effort) {
-  if (cancelled()) return std::nullopt;
+  if (noRoomForAnother()) return std::nullopt;
   if (!mustStop()) return pack(type, counts, effort);
-  return run(type, counts, std::min(effort, kFinishingEffort), 0);
+  // Past the limit a plan still searches no longer than the run's end.
+  const std::optional<double> toEnd = budget_.secondsToEnd();
+  if (toEnd && *toEnd <= 0) return std::nullopt;
+  return run(type, counts, std::min(effort, kFinishingEffort), toEnd.value_or(0));
 }
 
 std::optional<Pattern> PatternPacker::run(std::int32_t type, const std::vector<std::int32_t>& counts,
                                           std::uint64_t effort, double timeLimitSeconds) {
+  const RunBudget::Clock::time_point start = RunBudget::Clock::now();
   const FleetContainerType& container = input_.containers[static_cast<std::size_t>(type)];
   MaxLoadInput in = input_.cargo;
   in.containerX = container.containerX;
@@ -75,6 +78,8 @@ std::optional<Pattern> PatternPacker::run(std::int32_t type, const std::vector<s
   MaxLoadControl control;
   control.cancel = control_.cancel;
   const MaxLoadResult result = planMaxLoad(in, control);
+  lastSeconds_ = std::chrono::duration<double>(RunBudget::Clock::now() - start).count();
+  recentSeconds_[recent_++ % recentSeconds_.size()] = lastSeconds_;
   effortUsed_ += std::max<std::uint64_t>(result.effortUsed, 1);
   if (result.timedOut) timedOut_ = true;
   if (result.cancelled) return std::nullopt;

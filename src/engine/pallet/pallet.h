@@ -45,12 +45,18 @@ struct PalletPlanInput {
   PalletLoading loading = PalletLoading::OneContainer;
   FleetGoal goal = FleetGoal::Cheapest;
   double timeLimitSeconds = 10;  // for the whole run; <= 0: no limit
+  // Effort over the whole run, counted in the load-max planner's units as the
+  // several-containers planner counts it: the same input and budget give the same plan on
+  // every machine unless the time limit cuts first. 0: no budget of its own, each planner
+  // it calls has its usual one.
+  std::uint64_t effortBudget = 0;
   std::int32_t threads = 2;
 };
 
 struct PalletControl {
   const std::atomic<bool>* cancel = nullptr;
 };
+
 
 // One loaded container.
 struct PalletLoad {
@@ -72,4 +78,6 @@ struct PalletPlanResult {
   bool cancelled = false;  // the answer is to be dropped
 };
 
+// The pallets built of one type are at most as many as the containers of the run could
+// take (one container, or the most containers a run plans); the cartons beyond are left over.
 PalletPlanResult planPallets(const PalletPlanInput& input, const PalletControl& control = {});

@@ -5,11 +5,16 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/fleet/bounds.h"
 #include "model/orientation.h"
 
 namespace pallet {
 namespace {
 
+// Of each pallet type at most this many times the pallets the containers could take by
+// volume are built, and this many at least: the loading chooses among them.
+constexpr double kSparePallets = 4;
+constexpr double kLeastPalletsBuilt = 1000;
 // The most tiers looked at: no container stacks more pallets than this.
 constexpr std::int32_t kMostTiers = 8;
 
@@ -81,9 +86,12 @@ bool fitsOnPallet(const PalletType& pallet, const MaxLoadType& carton, const Tie
 
 class Builder {
  public:
-  Builder(const PalletPlanInput& input, double timeLimitSeconds, const PalletControl& control)
-      : input_(input), control_(control), timeLimit_(timeLimitSeconds), weights_(weightsOf(input.cargo)),
-        roof_(lowestRoof(input)) {
+  Builder(const PalletPlanInput& input, const RunBudget& run, double timeLimitSeconds, std::uint64_t effort,
+          const PalletControl& control)
+      : input_(input), control_(control), run_(run), timeLimit_(timeLimitSeconds), effort_(effort),
+        weights_(weightsOf(input.cargo)), roof_(lowestRoof(input)) {
+    built_.assign(input.palletTypes.size(), 0);
+    full_.assign(input.palletTypes.size(), false);
     out_.unbuilt.assign(input.cargo.types.size(), 0);
     left_.assign(input.cargo.types.size(), 0);
     for (std::size_t i = 0; i < left_.size(); ++i)
@@ -97,9 +105,10 @@ class Builder {
     for (std::size_t p = 0; p < input_.palletTypes.size(); ++p)
       if (leftFor(p) > 0) types.push_back(p);
     for (std::size_t k = 0; k < types.size(); ++k) {
-      if (cancelled()) break;
+      if (cancelled() || run_.limitPassed()) break;
       const double share = timeLimit_ > 0 ? timeLimit_ / double(types.size()) : 0;
-      mixedPallets(types[k], share);
+      const std::uint64_t effortLeft = effort_ - std::min(effort_, out_.effortUsed);
+      mixedPallets(types[k], share, effort_ > 0 ? std::max<std::uint64_t>(1, effortLeft / (types.size() - k)) : 0);
     }
     out_.cancelled = out_.cancelled || cancelled();
     for (std::size_t i = 0; i < left_.size(); ++i) out_.unbuilt[i] += left_[i];
@@ -146,10 +155,15 @@ class Builder {
     const std::vector<BlockScheme> blocks =
         singleTypeBlocks(type, carton, static_cast<std::int32_t>(i), best, best.cartons, layers);
     const LoadedPallet pallet = loadedPallet(type, blocks, weights_);
-    while (left_[i] >= best.cartons) {
-      out_.pallets.push_back(pallet);
-      left_[i] -= best.cartons;
-    }
+    const std::size_t p = static_cast<std::size_t>(input_.cartonPallet[i]);
+    // As many full pallets as the cartons make, and the containers could take.
+    const std::int64_t most = mostPalletsLoaded(input_, type, pallet.height) - built_[p];
+    const std::int64_t count = std::min<std::int64_t>(left_[i] / best.cartons, std::max<std::int64_t>(0, most));
+    // The rest could not be loaded on any pallet: no mixed pallets of the type then.
+    if (count < left_[i] / best.cartons) full_[p] = true;
+    out_.pallets.insert(out_.pallets.end(), static_cast<std::size_t>(count), pallet);
+    left_[i] -= static_cast<std::int32_t>(count * best.cartons);
+    built_[p] += count;
   }
 
   // The tiers for mixed pallets of the type: those that leave the most room (by volume, or
@@ -187,10 +201,26 @@ class Builder {
 
   // Mixed pallets of what is left for the pallet type: the several-containers planner with
   // the pallet as its one container type.
-  void mixedPallets(std::size_t p, double seconds) {
+  // effort 0: the several-containers planner's usual budget.
+  void mixedPallets(std::size_t p, double seconds, std::uint64_t effort) {
+    if (full_[p]) return;
     const PalletType& type = input_.palletTypes[p];
     const std::optional<Tiers> tiers = mixedTiers(p);
     if (!tiers) return;
+    // No more pallets of the type than the containers could take: each at least as high as
+    // its base and the least edge of its cartons.
+    std::int32_t leastEdge = std::numeric_limits<std::int32_t>::max();
+    for (std::size_t i = 0; i < left_.size(); ++i)
+      if (left_[i] > 0 && onPallet(i) && static_cast<std::size_t>(input_.cartonPallet[i]) == p) {
+        const MaxLoadType& t = input_.cargo.types[i];
+        leastEdge = std::min({leastEdge, t.length, t.width, t.height});
+      }
+    if (leastEdge == std::numeric_limits<std::int32_t>::max()) return;
+    const std::int64_t most =
+        mostPalletsLoaded(input_, type, static_cast<std::int32_t>(std::min<std::int64_t>(
+                                            std::int64_t{type.baseHeight} + leastEdge, INT32_MAX))) -
+        built_[p];
+    if (most <= 0) return;
     FleetInput fleet;
     FleetContainerType area;
     area.containerX = type.loadWidth();
@@ -207,11 +237,19 @@ class Builder {
       t.zone = LoadZone::Free;  // positions in the container say nothing about a pallet
     }
     fleet.goal = FleetGoal::Cheapest;
+    // Where the cartons need more pallets than that, only that many are built.
+    if (fleet::boundOfLoadable(fleet).containers > most) {
+      fleet.containers.front().available = static_cast<std::int32_t>(std::min<std::int64_t>(most, kMostContainers));
+      fleet.goal = FleetGoal::FixedFleet;
+    }
     fleet.timeLimitSeconds = seconds;
+    if (effort > 0) fleet.effortBudget = effort;
     fleet.threads = input_.threads;
     FleetControl control;
     control.cancel = control_.cancel;
+    control.endBy = run_.end();  // the loading needs the rest of the run
     const FleetResult result = planFleet(fleet, control);
+    out_.effortUsed += result.effortUsed;
     if (result.cancelled) {
       out_.cancelled = true;
       return;
@@ -225,12 +263,17 @@ class Builder {
         if (b.cartonIndex >= 0 && static_cast<std::size_t>(b.cartonIndex) < left_.size())
           left_[static_cast<std::size_t>(b.cartonIndex)] -= b.count;
       out_.pallets.push_back(loadedPallet(type, std::move(blocks), weights_));
+      ++built_[p];
     }
   }
 
   const PalletPlanInput& input_;
   const PalletControl& control_;
+  const RunBudget& run_;
   const double timeLimit_;
+  const std::uint64_t effort_;  // 0: each planner's usual budget
+  std::vector<std::int64_t> built_;  // per pallet type: pallets built
+  std::vector<bool> full_;           // per pallet type: as many built as the containers take
   const std::vector<Carton> weights_;
   const std::int32_t roof_;
   std::vector<std::int32_t> left_;  // per carton type: cartons meant for pallets not on one yet
@@ -345,8 +388,21 @@ std::vector<BlockScheme> singleTypeBlocks(const PalletType& pallet, const MaxLoa
   return blocks;
 }
 
-BuiltPallets buildPallets(const PalletPlanInput& input, double timeLimitSeconds, const PalletControl& control) {
-  return Builder(input, timeLimitSeconds, control).run();
+BuiltPallets buildPallets(const PalletPlanInput& input, const RunBudget& run, double timeLimitSeconds,
+                          std::uint64_t effort, const PalletControl& control) {
+  return Builder(input, run, timeLimitSeconds, effort, control).run();
+}
+
+std::int64_t mostPalletsLoaded(const PalletPlanInput& input, const PalletType& type, std::int32_t height) {
+  const double pallet = double(type.length) * type.width * std::max(1, height);
+  double most = 0;
+  for (const FleetContainerType& c : input.containers) {
+    most = std::max(most, std::floor(double(c.containerX) * c.containerY * c.containerZ / pallet));
+    if (input.loading == PalletLoading::OneContainer) break;
+  }
+  const double containers = input.loading == PalletLoading::OneContainer ? 1.0 : double(kMostContainers);
+  // Stage 2 chooses among the pallets built: some to spare, a bound still.
+  return static_cast<std::int64_t>(std::min(std::max(kSparePallets * most * containers, kLeastPalletsBuilt), 1e15));
 }
 
 }  // namespace pallet

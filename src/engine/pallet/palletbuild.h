@@ -53,13 +53,22 @@ std::vector<BlockScheme> singleTypeBlocks(const PalletType& pallet, const MaxLoa
 struct BuiltPallets {
   std::vector<LoadedPallet> pallets;
   std::vector<std::int32_t> unbuilt;  // per carton type: cartons meant for pallets that none took
+  std::uint64_t effortUsed = 0;
   bool timedOut = false;
   bool cancelled = false;
 };
 
 // Builds every pallet: full pallets of one carton type, then mixed pallets of the rest,
-// within the time given (seconds; <= 0: no limit).
-BuiltPallets buildPallets(const PalletPlanInput& input, double timeLimitSeconds, const PalletControl& control);
+// within the time given (seconds; <= 0: no limit), the effort given and the end of the
+// stage's budget.
+// Of each pallet type no more are built than the containers of the run could take.
+BuiltPallets buildPallets(const PalletPlanInput& input, const RunBudget& run, double timeLimitSeconds,
+                          std::uint64_t effort, const PalletControl& control);
+
+// The most pallets of the type, each at least `height` mm high, built for the containers of
+// the run (one container, or the most containers a run plans): a few times what they could
+// take by volume, for the loading to choose from.
+std::int64_t mostPalletsLoaded(const PalletPlanInput& input, const PalletType& type, std::int32_t height);
 
 // The lowest roof of the containers the pallets will go into.
 std::int32_t lowestRoof(const PalletPlanInput& input);

@@ -19,6 +19,10 @@ constexpr std::int32_t kMostStacked = 1000;
 // the least time one container of them gets.
 constexpr double kFirstShare = 0.5;
 constexpr double kLeastContainerSeconds = 0.3;
+// The least time limit of a load-max run: a run of no limit is never meant.
+constexpr double kLeastSeconds = 1e-3;
+// The least effort one container of them gets.
+constexpr std::uint64_t kLeastContainerEffort = 20'000;
 
 // Identical built pallets, loaded as units of one cargo type.
 struct Group {
@@ -59,8 +63,10 @@ std::int32_t zoneOf(const LoadedPallet& pallet, const MaxLoadInput& cargo) {
 
 class Loader {
  public:
-  Loader(const PalletPlanInput& input, const BuiltPallets& built, double seconds, const PalletControl& control)
-      : input_(input), built_(built), seconds_(seconds), control_(control), cartons_(input.cargo.types.size()) {}
+  Loader(const PalletPlanInput& input, const BuiltPallets& built, const RunBudget& run, double seconds,
+         std::uint64_t effort, const PalletControl& control)
+      : input_(input), built_(built), run_(run), seconds_(seconds), effort_(effort),
+        control_(control), cartons_(input.cargo.types.size()) {}
 
   PalletPlanResult run() {
     group();
@@ -69,6 +75,7 @@ class Loader {
       Loads loads;
       if (!input_.containers.empty()) {
         MaxLoadInput in = into(cargo, 0, seconds_);
+        if (effort_ > 0) in.effortBudget = std::min(effort_, kDefaultEffortBudget);
         MaxLoadControl control;
         control.cancel = control_.cancel;
         MaxLoadResult plan = planMaxLoad(in, control);
@@ -84,18 +91,26 @@ class Loader {
     // the several-containers planner with the time left. The answer that loads more wins,
     // then the cheaper.
     const Clock::time_point start = Clock::now();
-    const Loads first = oneAfterAnother(cargo, seconds_ > 0 ? seconds_ * kFirstShare : 0);
+    std::uint64_t effortUsed = 0;
+    const Loads first = oneAfterAnother(cargo, seconds_ > 0 ? seconds_ * kFirstShare : 0,
+                                        static_cast<std::uint64_t>(static_cast<double>(effort_) * kFirstShare), effortUsed);
     if (stopped()) return cancelled();
     PalletPlanResult best = answer(first);
+    if (run_.mustEnd()) {
+      best.timedOut = true;
+      return best;
+    }
     FleetInput fleet;
     fleet.containers = input_.containers;
     fleet.cargo = cargo;
     fleet.goal = input_.goal;
     fleet.timeLimitSeconds =
         seconds_ > 0 ? std::max(seconds_ - std::chrono::duration<double>(Clock::now() - start).count(), 0.1) : 0;
+    if (effort_ > 0) fleet.effortBudget = std::max<std::uint64_t>(1, effort_ - std::min(effort_, effortUsed));
     fleet.threads = input_.threads;
     FleetControl control;
     control.cancel = control_.cancel;
+    control.endBy = run_.end();
     const FleetResult plan = planFleet(fleet, control);
     if (plan.cancelled || stopped()) return cancelled();
     if (!plan.loads.empty()) {
@@ -267,6 +282,9 @@ class Loader {
     in.containerZ = c.containerZ;
     in.maxWeight = c.maxWeight;
     in.timeLimitSeconds = seconds;
+    // Never past the run's end (a limit of 0 would be none).
+    if (const std::optional<double> toEnd = run_.secondsToEnd())
+      in.timeLimitSeconds = std::max(kLeastSeconds, seconds > 0 ? std::min(seconds, *toEnd) : *toEnd);
     in.threads = input_.threads;
     return in;
   }
@@ -274,7 +292,7 @@ class Loader {
   // Containers one after another, each of the first type in order of worth (the least cost
   // per volume; a fixed fleet: the largest first) still available that loads anything, each
   // loaded with what is left by the load-max planner within its share of the time.
-  Loads oneAfterAnother(MaxLoadInput cargo, double seconds) {
+  Loads oneAfterAnother(MaxLoadInput cargo, double seconds, std::uint64_t effort, std::uint64_t& effortUsed) {
     Loads loads;
     const std::size_t types = input_.containers.size();
     std::vector<std::size_t> order(types);
@@ -296,8 +314,16 @@ class Loader {
     std::vector<std::int32_t> used(types, 0);
     MaxLoadControl control;
     control.cancel = control_.cancel;
+    // Each container gets its share of the effort, at least a quick plan's; without an
+    // effort budget the load-max planner's usual one.
+    const std::uint64_t effortEach =
+        effort_ > 0 ? std::max<std::uint64_t>(kLeastContainerEffort, static_cast<std::uint64_t>(static_cast<double>(effort) / estimate))
+                    : kDefaultEffortBudget;
+    double lastSeconds = 0;
     bool more = true;
     while (more && !stopped()) {
+      // The run's end stops the containers: those loaded by then are the answer.
+      if (!run_.leavesRoomFor(lastSeconds)) break;
       more = false;
       bool anyLeft = false;
       for (const MaxLoadType& t : cargo.types) anyLeft = anyLeft || t.count > 0;
@@ -310,7 +336,12 @@ class Loader {
           const double left = std::chrono::duration<double>(deadline - Clock::now()).count();
           share = std::max(kLeastContainerSeconds, std::min(left, seconds / estimate));
         }
-        MaxLoadResult plan = planMaxLoad(into(cargo, t, share), control);
+        MaxLoadInput in = into(cargo, t, share);
+        in.effortBudget = effortEach;
+        const Clock::time_point began = Clock::now();
+        MaxLoadResult plan = planMaxLoad(in, control);
+        lastSeconds = std::chrono::duration<double>(Clock::now() - began).count();
+        effortUsed += plan.effortUsed;
         if (plan.cancelled) return loads;
         plan.blocks.erase(std::remove_if(plan.blocks.begin(), plan.blocks.end(),
                                          [&](const BlockScheme& b) { return !kept(b); }),
@@ -383,7 +414,9 @@ class Loader {
 
   const PalletPlanInput& input_;
   const BuiltPallets& built_;
+  const RunBudget& run_;
   const double seconds_;
+  const std::uint64_t effort_;  // 0: each planner's usual budget
   const PalletControl& control_;
   const std::size_t cartons_;
   std::vector<Group> groups_;
@@ -402,9 +435,9 @@ std::int32_t stackHeight(const LoadedPallet& pallet) {
 bool mayStandStraight(const PalletType& type) { return (type.forkEntry & kForkFromEnds) != 0; }
 bool mayStandTurned(const PalletType& type) { return (type.forkEntry & kForkFromSides) != 0; }
 
-PalletPlanResult loadPallets(const PalletPlanInput& input, const BuiltPallets& built, double timeLimitSeconds,
-                             const PalletControl& control) {
-  return Loader(input, built, timeLimitSeconds, control).run();
+PalletPlanResult loadPallets(const PalletPlanInput& input, const BuiltPallets& built, const RunBudget& run,
+                             double timeLimitSeconds, std::uint64_t effort, const PalletControl& control) {
+  return Loader(input, built, run, timeLimitSeconds, effort, control).run();
 }
 
 }  // namespace pallet

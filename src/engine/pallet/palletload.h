@@ -18,8 +18,9 @@ bool mayStandStraight(const PalletType& type);
 bool mayStandTurned(const PalletType& type);
 
 // Loads the built pallets and the loose cartons, within the time given (seconds; <= 0: no
-// limit). The cartons meant for pallets that stage 1 left unbuilt count as leftovers.
-PalletPlanResult loadPallets(const PalletPlanInput& input, const BuiltPallets& built, double timeLimitSeconds,
-                             const PalletControl& control);
+// limit), the effort given and the run's end. The cartons meant for pallets that stage 1
+// left unbuilt count as leftovers.
+PalletPlanResult loadPallets(const PalletPlanInput& input, const BuiltPallets& built, const RunBudget& run,
+                             double timeLimitSeconds, std::uint64_t effort, const PalletControl& control);
 
 }  // namespace pallet
