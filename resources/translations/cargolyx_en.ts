@@ -77,6 +77,14 @@
     </message>
 </context>
 <context>
+    <name>StopKey</name>
+    <message>
+        <location filename="../../src/ui/stopkey.cpp" line="30"/>
+        <source>目的地：</source>
+        <translation>Stops:</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <location filename="../../src/ui/aboutbox.cpp" line="36"/>
