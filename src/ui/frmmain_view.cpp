@@ -76,7 +76,7 @@ void TMainForm::showStopKey() {
   std::vector<std::pair<QString, QColor>> stops;
   if (colouredByStop() && !listing_.parts.empty())
     for (std::size_t k = 0; k < project_->stops.size(); ++k) {
-      const std::uint32_t colour = blockShades(stopColour(k))[kShadeMiddle];
+      const std::uint32_t colour = blockShades(stopColour(k))[kShadeLight];
       stops.emplace_back(QString::fromStdString(project_->stops[k]),
                          QColor(redOf(colour), greenOf(colour), blueOf(colour)));
     }

@@ -83,6 +83,7 @@ TEST(StopsInTheWindow, colouredByStopTheViewShowsAKeyNamingEveryStopInItsOwnColo
   byStop->trigger();
   d.settle();
   EXPECT_TRUE(key->isVisible());
+  if (const QByteArray path = qgetenv("CARGOLYX_SCREENSHOT"); !path.isEmpty()) d.form().grab().save(path);
   EXPECT_EQ(key->stopNames(), kStops);
   EXPECT_EQ(key->findChildren<QLabel*>("stopSwatch").size(), kStops.size());
   // Each carton in its stop's colour: the block of 北京 in the first stop's, and so on.
