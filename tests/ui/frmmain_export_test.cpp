@@ -183,3 +183,42 @@ TEST(MainWindowExport, aFolderThatCannotBeWrittenIsNamedWithTheReasonAndTheResul
   EXPECT_TRUE(d.messages().shown[0].contains(scratch.filePath("plans"))) << d.messages().shown[0].toStdString();
   demo.expectResultKept();
 }
+
+TEST(MainWindowExport, theExportsOfSeveralContainersAndOfPalletsSayWhereTheyWentAndOfferTheirFolder) {
+  StandInPrograms programs{"x-www-browser", "xdg-open"};
+  // Several containers: the index of the plans is the document named; the button opens the
+  // folder chosen, which holds it.
+  {
+    QTemporaryDir chosen;
+    MainWindowDriver d(CARGOLYX_EXAMPLES_DIR "/shipment.clyx");
+    d.settings().planningMode = PlanningMode::Fleet;
+    d.settings().fleetTimeLimit = 1;
+    d.click("tbRun");
+    ASSERT_GT(d.project().result.containers.size(), 1u);
+    d.messages().shown.clear();
+    d.messages().actionAnswers = {true};
+    d.fileDialogs().exportFolders << chosen.path();
+    d.click("tbExport");
+    const QString index = chosen.filePath("index.htm");
+    ASSERT_TRUE(QFile::exists(index));
+    EXPECT_EQ(d.messages().shown, QStringList{"装箱方案已导出到 " + index + "。"});
+    EXPECT_EQ(d.messages().actions, QStringList{"打开文件夹"});
+    EXPECT_EQ(d.form().statusBar()->currentMessage(), "已导出装箱方案：" + index);
+    EXPECT_EQ(QDir(programs.argumentOf("xdg-open")).absolutePath(), QDir(chosen.path()).absolutePath());
+  }
+  // Pallets: the plan with its pallet list.
+  {
+    QTemporaryDir chosen;
+    MainWindowDriver d(CARGOLYX_EXAMPLES_DIR "/pallets.clyx");
+    d.click("tbRun");
+    ASSERT_FALSE(d.project().result.containers.at(0).pallets.empty());
+    d.messages().shown.clear();
+    d.fileDialogs().exportFolders << chosen.path();
+    d.click("tbExport");
+    const QString document = chosen.filePath("packplan.htm");
+    ASSERT_TRUE(QFile::exists(document));
+    EXPECT_EQ(d.messages().shown, QStringList{"装箱方案已导出到 " + document + "。"});
+    EXPECT_EQ(d.messages().actions, QStringList{"打开文件夹"});
+    EXPECT_EQ(d.form().statusBar()->currentMessage(), "已导出装箱方案：" + document);
+  }
+}
