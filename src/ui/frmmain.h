@@ -22,6 +22,7 @@ class QAction;
 class QFrame;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QSplitter;
 class QStatusBar;
 class QTabBar;
@@ -91,6 +92,11 @@ class TMainForm : public QMainWindow, public FormHost {
   void tbRunClick();
   void tbFillClick();
   void tbExportClick();
+  // File > 打印 (Ctrl+P): Qt's print dialog, then printPlan on the printer chosen.
+  void mnuPrintClick();
+  // Prints the plan as the export writes it onto printer (a PDF file when the printer's
+  // output file is set); empty when printed, else what to tell the user.
+  QString printPlan(QPrinter& printer);
   void tbOptionClick();
   // Edit > 送货顺序: the delivery stops in their order.
   void mnuStopsClick();
