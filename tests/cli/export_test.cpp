@@ -589,3 +589,36 @@ TEST(CliExport, aPdfOfSeveralContainersIsRefusedWithItsReasonAndNothingIsWritten
   EXPECT_NE(r.err.find("--pdf"), std::string::npos) << r.err;
   EXPECT_FALSE(std::filesystem::exists(pdf));
 }
+
+TEST(CliExport, aPdfOfAPlanWithStopsNamesTheStopOfEveryStep) {
+  ScratchFolder folder;
+  FillScheme project;
+  project.container = Container{"厢式货车", 2000, 1000, 1000, 5000};
+  project.stops = {"北京", "天津"};
+  for (const char* stop : {"北京", "天津"}) {
+    Carton& carton = project.addCarton();
+    carton.name = std::string("去") + stop;
+    carton.length = carton.width = carton.height = 500;
+    carton.weight = 10;
+    carton.count = 4;
+    carton.stop = std::string(stop);
+  }
+  const std::string file = folder.path() + "/stops.clyx";
+  ASSERT_TRUE(saveProjectFile(file, project));
+  const std::string pdf = folder.path() + "/plan.pdf";
+  // Stops are kept by the planner that loads as many as fit.
+  const CliResult r = runCli({"export", file, "--mode", "max", "--time-limit", "1", "--dir", folder.path() + "/plan",
+                              "--pdf", pdf});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err << r.out;
+  const std::string text = outputOf("pdftotext '" + pdf + "' -");
+  // 天津 is delivered last and so loaded first.
+  const std::size_t first = text.find("第 1 步");
+  ASSERT_NE(first, std::string::npos) << text;
+  EXPECT_EQ(text.find("· 天津", first), text.find("步）", first) + std::string("步）").size() + 1) << text;
+  std::size_t named = 0;
+  for (std::size_t at = 0; (at = text.find("步） · ", at)) != std::string::npos; ++at) ++named;
+  std::size_t steps = 0;
+  for (std::size_t at = 0; (at = text.find("步（共 ", at)) != std::string::npos; ++at) ++steps;
+  EXPECT_GT(steps, 0u);
+  EXPECT_EQ(named, steps) << "every step names its stop:\n" << text;
+}
