@@ -77,6 +77,14 @@
     </message>
 </context>
 <context>
+    <name>StopKey</name>
+    <message>
+        <location filename="../../src/ui/stopkey.cpp" line="30"/>
+        <source>目的地：</source>
+        <translation>Stops:</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <location filename="../../src/ui/aboutbox.cpp" line="36"/>
@@ -328,6 +336,21 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
 </context>
 <context>
     <name>TMainForm</name>
+    <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="50"/>
+        <source>打印(&amp;P)...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_print.cpp" line="62"/>
+        <source>打印装箱方案</source>
+        <translation>Print the Plan</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_print.cpp" line="70"/>
+        <source>无法建立打印所需的临时文件夹：%1</source>
+        <translation>Cannot make the temporary folder for printing: %1</translation>
+    </message>
     <message>
         <location filename="../../src/ui/frmmain.cpp" line="142"/>
         <source>工具栏</source>

@@ -1,7 +1,7 @@
-// cargolyx-cli export FILE [--mode sets|max] [options] [--dir DIR]
+// cargolyx-cli export FILE [--mode sets|max] [options] [--dir DIR] [--pdf OUT.pdf]
 // Calculates the project as `plan` does and writes the loading plan "packplan.htm" with its
 // pictures into DIR (by default the "Cargolyx" folder in the user's documents, where the
-// window's export starts too).
+// window's export starts too); with --pdf the plan as a PDF as well.
 
 #include <atomic>
 #include <csignal>
@@ -10,6 +10,7 @@
 
 #include "cli/calculate.h"
 #include "cli/options.h"
+#include "cli/planpdf.h"
 #include "cli/reporttext.h"
 #include "cli/terminaltext.h"
 #include "cli/verbs.h"
@@ -136,22 +137,43 @@ int runExport(const CliOptions& options) {
   }
   std::string document;
   const bool pallets = project.result.mode == PlanningMode::Pallets;
-  if (project.result.mode == PlanningMode::Fleet || project.result.containers.size() > 1) {
+  const bool several = project.result.mode == PlanningMode::Fleet || project.result.containers.size() > 1;
+  if (several && !options.pdfFile.empty()) {
+    std::cerr << "cargolyx-cli: "
+              << inLanguage("--pdf 只用于一个集装箱的方案；几个集装箱的方案请导出为网页",
+                            "--pdf takes the plan of one container; export a plan of several containers as pages")
+              << "\n";
+    return kExitBadInput;
+  }
+  if (several) {
     if (const int status = exportFleet(project, options.path, folder, &document); status != kExitLoaded) return status;
     const std::string summary = pallets ? palletSummaryText(project) : fleetSummaryText(project);
     std::cout << escapeControlCharacters(summary) << "\n" << escapeControlCharacters(document) << "\n";
     return kExitLoaded;
   }
   if (const int status = exportPlan(project, folder, &document); status != kExitLoaded) return status;
+  // The PDF is drawn from the plan just written, with its pictures.
+  if (!options.pdfFile.empty()) {
+    std::string pictures = std::filesystem::path(document).parent_path().string() + "/";
+    if (const std::string problem = writePlanPdf(project, pictures, options.pdfFile); !problem.empty()) {
+      std::cerr << "cargolyx-cli: " << inLanguage("无法写入 PDF：", "cannot write the PDF: ")
+                << escapeControlCharacters(problem) << "\n";
+      return kExitExportFailed;
+    }
+  }
+  // With --pdf the PDF is named last, on a line of its own.
+  const std::string pdfLine = options.pdfFile.empty() ? "" : escapeControlCharacters(options.pdfFile) + "\n";
   if (pallets) {
     // The cartons on the pallets count as loaded, and the pallets weigh their tare as well.
     std::cout << resultStatisticsText(resultStatistics(project, containerWithPalletCartons(project, 0))) << "\n"
               << escapeControlCharacters(palletSummaryText(project)) << "\n"
               << loadedWeightText(palletLoadBalance(project, 0)) << "\n"
-              << escapeControlCharacters(document) << "\n";
+              << escapeControlCharacters(document) << "\n"
+              << pdfLine;
     return kExitLoaded;
   }
   std::cout << resultStatisticsText(resultStatistics(project, project.result.containers.front())) << "\n"
-            << balanceText(project) << escapeControlCharacters(document) << "\n";
+            << balanceText(project) << escapeControlCharacters(document) << "\n"
+            << pdfLine;
   return kExitLoaded;
 }

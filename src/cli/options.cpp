@@ -188,6 +188,13 @@ void addOptions(CLI::App& verb, CliOptions& options, unsigned groups) {
           options.folder = text;
         },
         "DIR: where the plan goes (default: Cargolyx in the documents folder)");
+    verb.add_option_function<std::string>(
+        "--pdf",
+        [&options](const std::string& text) {
+          if (text.empty()) refuse("--pdf", "needs a file name");
+          options.pdfFile = text;
+        },
+        "OUT.pdf: write the plan as a PDF as well (the plan of one container)");
   }
 }
 

@@ -46,6 +46,7 @@ struct CliOptions {
   std::optional<double> timeLimit;
   bool json = false;       // --json
   std::string folder;      // --dir DIR (export)
+  std::string pdfFile;     // --pdf OUT.pdf (export): the plan as a PDF too
   std::string planFile;    // check: the plan in the JSON form of plan --json
 };
 

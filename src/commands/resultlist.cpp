@@ -82,7 +82,23 @@ std::vector<std::size_t> loadingSteps(const ProjectInput& project, const LoadedC
 
 std::string stopColumnCaption() { return inLanguage("目的地", "Stop"); }
 
-std::int32_t stopMaterial(std::size_t stop) { return static_cast<std::int32_t>(stop % kMaterialCount); }
+std::uint32_t stopColour(std::size_t stop) {
+  // Red in the lowest byte. Orange, violet, spring green, rose, chartreuse at full
+  // saturation, then a pale steel blue, sage and slate blue: the carton colours keep the
+  // primary hues, ochre, azure, purple, the greys and the brown. Stops next to each other
+  // differ most.
+  static constexpr std::array<std::uint32_t, 8> colours = {
+      0x00006EFF,  // orange
+      0x00FF0080,  // violet
+      0x0080FF00,  // spring green
+      0x008000FF,  // rose
+      0x0000FF80,  // chartreuse
+      0x00C89A78,  // steel blue
+      0x0078C896,  // sage
+      0x00C85059,  // slate blue
+  };
+  return colours[stop % colours.size()];
+}
 
 std::array<std::string, kResultColumnCount> resultColumns() {
   if (currentLanguage() == Language::English)

@@ -23,8 +23,10 @@ std::array<std::string, kResultColumnCount> resultColumns();
 std::vector<std::size_t> loadingSteps(const ProjectInput& project, const LoadedContainer& loaded);
 // The caption of the result list's stop column: "目的地".
 std::string stopColumnCaption();
-// The colour index the view paints a stop's cartons in when it colours by stop.
-std::int32_t stopMaterial(std::size_t stop);
+// The colour (packed 0x00BBGGRR) the view paints a stop's cartons in when it colours by
+// stop: hues and saturations of their own, so that no stop looks like a carton's own colour
+// in any of the view's shades. Past the last, the colours come round again.
+std::uint32_t stopColour(std::size_t stop);
 
 // Small image of the totals row.
 inline constexpr int kTotalsImageIndex = 11;

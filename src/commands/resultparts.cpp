@@ -67,46 +67,45 @@ ResultRow palletCartonsRow(const ProjectInput& project, const CartonsOfType& car
   return row;
 }
 
-void addPalletParts(const FillScheme& project, const LoadedContainer& loaded, ResultListing& listing) {
-  std::size_t number = 0;
+// A placed pallet as a part of the listing, before its rows are written.
+struct PalletPart {
+  ShownPart part;
+  const LoadedPallet* pallet = nullptr;
+  const PalletPlacement* placement = nullptr;
+};
+
+std::vector<PalletPart> palletParts(const FillScheme& project, const LoadedContainer& loaded) {
+  std::vector<PalletPart> parts;
   for (std::size_t p = 0; p < loaded.pallets.size(); ++p) {
     const PalletPlacement& placement = loaded.pallets[p];
     if (placement.pallet < 0 || static_cast<std::size_t>(placement.pallet) >= project.result.pallets.size()) continue;
     const LoadedPallet& pallet = project.result.pallets[static_cast<std::size_t>(placement.pallet)];
-    ShownPart part;
-    part.blocks = placedPalletCartons(pallet, placement);
-    part.palletBase = placedPalletBase(pallet, placement);
-    part.tareWeight = pallet.type.tareWeight;
-    part.palletType = pallet.type.name;
-    part.placement = static_cast<std::int32_t>(p);
-    part.headRow = listing.rows.size();
-    const int partIndex = static_cast<int>(listing.parts.size());
-    const std::vector<CartonsOfType> types = cartonsByType(pallet);
-    std::int64_t cartons = 0;
-    for (const CartonsOfType& t : types) cartons += t.count;
-    listing.rows.push_back(palletRow(pallet, placement, ++number, cartons));
-    listing.partOfRow.push_back(partIndex);
-    for (const CartonsOfType& t : types) {
-      listing.rows.push_back(palletCartonsRow(project, t));
-      listing.partOfRow.push_back(partIndex);
-    }
-    listing.parts.push_back(std::move(part));
+    PalletPart made;
+    made.part.blocks = placedPalletCartons(pallet, placement);
+    made.part.palletBase = placedPalletBase(pallet, placement);
+    made.part.tareWeight = pallet.type.tareWeight;
+    made.part.palletType = pallet.type.name;
+    made.part.placement = static_cast<std::int32_t>(p);
+    made.pallet = &pallet;
+    made.placement = &placement;
+    parts.push_back(std::move(made));
   }
+  return parts;
 }
 
 // The parts in a loader's order: each pallet as the box it fills, the loose blocks as they are.
-std::vector<std::size_t> partsInLoadingOrder(const ProjectInput& project, const std::vector<ShownPart>& parts) {
+std::vector<std::size_t> partsInLoadingOrder(const ProjectInput& project, const std::vector<const ShownPart*>& parts) {
   std::vector<BlockScheme> wholes;
-  for (const ShownPart& part : parts) {
-    if (!part.palletBase) {
-      wholes.push_back(part.blocks.front());
+  for (const ShownPart* part : parts) {
+    if (!part->palletBase) {
+      wholes.push_back(part->blocks.front());
       continue;
     }
-    PlacedBox box = *part.palletBase;
+    PlacedBox box = *part->palletBase;
     std::int32_t top = box.y + box.sizeY;
-    for (const BlockScheme& b : part.blocks) top = std::max(top, b.y + b.ny * b.sizeY + (b.ny - 1) * b.gapY);
+    for (const BlockScheme& b : part->blocks) top = std::max(top, b.y + b.ny * b.sizeY + (b.ny - 1) * b.gapY);
     box.sizeY = top - box.y;
-    wholes.push_back(boxBlock(box, part.blocks.empty() ? -1 : part.blocks.front().cartonIndex));
+    wholes.push_back(boxBlock(box, part->blocks.empty() ? -1 : part->blocks.front().cartonIndex));
   }
   return loadingOrder(wholes, stopGroups(project, wholes));
 }
@@ -114,19 +113,53 @@ std::vector<std::size_t> partsInLoadingOrder(const ProjectInput& project, const 
 ResultListing palletListing(const FillScheme& project, const LoadedContainer& loaded, std::size_t k) {
   ResultListing listing;
   listing.pallets = true;
-  addPalletParts(project, loaded, listing);
+  std::vector<PalletPart> pallets = palletParts(project, loaded);
+  std::vector<ShownPart> loose;
+  for (std::size_t b = 0; b < loaded.blocks.size(); ++b) {
+    ShownPart part;
+    part.blocks = {loaded.blocks[b]};
+    part.blockNumber = static_cast<std::int32_t>(b + 1);
+    loose.push_back(std::move(part));
+  }
+  // The loading order of every part, the pallets first then the loose blocks; the pallets
+  // are listed and numbered in it, so that P1 is loaded first.
+  std::vector<const ShownPart*> all;
+  for (const PalletPart& p : pallets) all.push_back(&p.part);
+  for (const ShownPart& part : loose) all.push_back(&part);
+  const std::vector<std::size_t> order = partsInLoadingOrder(project, all);
+  std::vector<std::size_t> palletOrder;
+  for (const std::size_t i : order)
+    if (i < pallets.size()) palletOrder.push_back(i);
+  for (std::size_t i = 0; i < pallets.size(); ++i)
+    if (std::find(palletOrder.begin(), palletOrder.end(), i) == palletOrder.end()) palletOrder.push_back(i);
+
+  std::vector<std::size_t> partOfOrdered(all.size(), 0);  // the listing's part of each part in `all`
+  for (const std::size_t i : palletOrder) {
+    PalletPart& p = pallets[i];
+    p.part.headRow = listing.rows.size();
+    const int partIndex = static_cast<int>(listing.parts.size());
+    partOfOrdered[i] = listing.parts.size();
+    const std::vector<CartonsOfType> types = cartonsByType(*p.pallet);
+    std::int64_t cartons = 0;
+    for (const CartonsOfType& t : types) cartons += t.count;
+    listing.rows.push_back(palletRow(*p.pallet, *p.placement, listing.parts.size() + 1, cartons));
+    listing.partOfRow.push_back(partIndex);
+    for (const CartonsOfType& t : types) {
+      listing.rows.push_back(palletCartonsRow(project, t));
+      listing.partOfRow.push_back(partIndex);
+    }
+    listing.parts.push_back(std::move(p.part));
+  }
   // The loose blocks, the totals and the leftovers as a plan of loose cartons lists them.
   std::vector<ResultRow> rest = resultRows(project, loaded, leftoverCartons(project, project.result));
   for (std::size_t b = 0; b < rest.size(); ++b) {
-    if (b < loaded.blocks.size()) {
-      ShownPart part;
-      part.blocks = {loaded.blocks[b]};
-      part.blockNumber = static_cast<std::int32_t>(b + 1);
-      part.headRow = listing.rows.size();
+    if (b < loose.size()) {
+      loose[b].headRow = listing.rows.size();
+      partOfOrdered[pallets.size() + b] = listing.parts.size();
       listing.partOfRow.push_back(static_cast<int>(listing.parts.size()));
-      listing.parts.push_back(std::move(part));
+      listing.parts.push_back(std::move(loose[b]));
     } else {
-      if (b == loaded.blocks.size()) listing.totalsRow = listing.rows.size();
+      if (b == loose.size()) listing.totalsRow = listing.rows.size();
       listing.partOfRow.push_back(-1);
     }
     listing.rows.push_back(std::move(rest[b]));
@@ -143,8 +176,7 @@ ResultListing palletListing(const FillScheme& project, const LoadedContainer& lo
     if (balance.maxLoadShare)
       totals.texts[6] += inLanguage("（", " (") + formatTwoDecimals(*balance.maxLoadShare * 100) + inLanguage("%）", "%)");
   }
-  for (const std::size_t part : partsInLoadingOrder(project, listing.parts))
-    listing.stepRows.push_back(listing.parts[part].headRow);
+  for (const std::size_t i : order) listing.stepRows.push_back(listing.parts[partOfOrdered[i]].headRow);
   return listing;
 }
 
@@ -169,6 +201,18 @@ ResultListing blockListing(const FillScheme& project, const LoadedContainer& loa
 }
 
 }  // namespace
+
+std::optional<std::size_t> partStop(const ProjectInput& project, const ShownPart& part) {
+  if (project.stops.empty()) return std::nullopt;
+  std::optional<std::size_t> stop;
+  for (const BlockScheme& block : part.blocks) {
+    const Carton* carton = cartonOf(project, block.cartonIndex);
+    if (carton == nullptr) continue;
+    const std::size_t index = stopIndexOf(project, *carton);
+    if (!stop || index < *stop) stop = index;
+  }
+  return stop;
+}
 
 const ShownPart* ResultListing::partAt(std::size_t row) const {
   if (row >= partOfRow.size() || partOfRow[row] < 0) return nullptr;

@@ -6,7 +6,8 @@
 // A plan of loose cartons has one part per block, in the rows of resultRows (row i is
 // block i). A pallet plan lists each pallet as a row of its own (number, type, height,
 // gross weight) with a row per carton type on it below, then the loose blocks, the totals
-// and what was left behind; a pallet and its cartons are one part and one step.
+// and what was left behind; a pallet and its cartons are one part and one step. The
+// pallets are listed in the order they are loaded and numbered so: P1 is loaded first.
 
 #include <cstddef>
 #include <cstdint>
@@ -43,6 +44,10 @@ struct ResultListing {
 // The listing of the loaded container k of the project's result; of a project without a
 // result, the totals row of an empty container and the leftovers.
 ResultListing resultListing(const FillScheme& project, std::size_t k);
+
+// The stop a part comes out at: of a pallet, the first stop any of its cartons goes to;
+// none when the project lists no stops (or the part names no known carton).
+std::optional<std::size_t> partStop(const ProjectInput& project, const ShownPart& part);
 
 // The given parts as a load to weigh: the project's cartons and a carton more per pallet
 // base, weighing its tare; the parts' blocks and a block per base, in a container.

@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QMainWindow>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "commands/documentstate.h"
@@ -21,6 +22,7 @@ class QAction;
 class QFrame;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QSplitter;
 class QStatusBar;
 class QTabBar;
@@ -31,6 +33,7 @@ class QTreeWidgetItem;
 class BoxViewer;
 class ColumnStretch;
 class StepControl;
+class StopKey;
 struct CalculationReport;
 struct CalculationRequest;
 struct LoadBalance;
@@ -89,6 +92,11 @@ class TMainForm : public QMainWindow, public FormHost {
   void tbRunClick();
   void tbFillClick();
   void tbExportClick();
+  // File > 打印 (Ctrl+P): Qt's print dialog, then printPlan on the printer chosen.
+  void mnuPrintClick();
+  // Prints the plan as the export writes it onto printer (a PDF file when the printer's
+  // output file is set); empty when printed, else what to tell the user.
+  QString printPlan(QPrinter& printer);
   void tbOptionClick();
   // Edit > 送货顺序: the delivery stops in their order.
   void mnuStopsClick();
@@ -126,6 +134,9 @@ class TMainForm : public QMainWindow, public FormHost {
   // After the calculation: the result, or the entered cartons again when there is none.
   // True when the user asked to plan again loading as much as fits.
   bool runFinished(const CalculationRequest& request, const CalculationReport& report);
+  // After an export: the status bar and a message name the document written (shown in the
+  // browser or not), with 打开文件夹 to open folder.
+  void confirmExport(const std::string& document, const std::string& folder);
   void createPanes();
   void createResultList();
   // StatusText with the lines of the result's weight, centre of gravity and axle loads below it.
@@ -152,6 +163,11 @@ class TMainForm : public QMainWindow, public FormHost {
   void createViewControls();
   // The step slider takes the plan's blocks in loading order, stop by stop.
   void showPlanSteps();
+  // Whether the view paints the cartons in their stops' colours (View > 按目的地着色 on a
+  // project with stops).
+  bool colouredByStop() const;
+  // The key of the stops' colours under the view, while the view is coloured by stop.
+  void showStopKey();
   // The result list's stop column is shown while the project lists stops.
   void showStopColumn(bool shown);
   // One tab per loaded container of a several-containers result; hidden otherwise.
@@ -196,6 +212,7 @@ class TMainForm : public QMainWindow, public FormHost {
   QSplitter* splitTreeView = nullptr;
   QFrame* pnlView = nullptr;
   BoxViewer* boxViewer = nullptr;  // the 3D view, filling pnlView
+  StopKey* stopKey = nullptr;          // under the view, while it is coloured by stop
   StepControl* stepControl = nullptr;  // under the view
   QLabel* lblGravityLegend = nullptr;  // under the slider: what the centre-of-gravity mark belongs to
   QSplitter* splitViewResults = nullptr;

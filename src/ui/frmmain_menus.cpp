@@ -48,6 +48,8 @@ void TMainForm::createMenus() {
   fillRecentFilesMenu();
   file->addSeparator();
   addMenuAction(file, "mnuExport", tr("导出装箱方案(&E)..."), &TMainForm::tbExportClick);
+  addMenuAction(file, "mnuPrint", tr("打印(&P)..."), &TMainForm::mnuPrintClick,
+                standardKeys(QKeySequence::Print, QKeySequence("Ctrl+P")));
   file->addSeparator();
   addMenuAction(file, "mnuImportPackingList", tr("导入装箱单(&I)..."), &TMainForm::mnuImportPackingListClick);
   addMenuAction(file, "mnuExportPackingList", tr("导出装箱单(&L)..."), &TMainForm::mnuExportPackingListClick);

@@ -26,6 +26,7 @@
 #include "ui/frmmain.h"
 #include "ui/pictures.h"
 #include "ui/stepcontrol.h"
+#include "ui/stopkey.h"
 #include "view3d/boxviewer.h"
 
 namespace {
@@ -49,6 +50,7 @@ constexpr int kColumnCount = static_cast<int>(kColumnLooks.size());
 // After them the stop column, shown while the project lists stops.
 constexpr int kStopColumn = kColumnCount;
 constexpr int kStopColumnWidth = 80;
+constexpr int kStopColumnShownAt = 2;  // after the block number and the carton
 
 // Leftover rows name what the plan left behind, in red; they hold no block to select.
 QTableWidgetItem* resultItem(const std::string& text, Qt::Alignment alignment, ResultRowKind kind) {
@@ -97,6 +99,8 @@ void TMainForm::createResultList() {
   for (int i = 0; i < kColumnCount; ++i) lvResult->setColumnWidth(i, kColumnLooks[static_cast<std::size_t>(i)].width);
   lvResult->setColumnWidth(kStopColumn, kStopColumnWidth);
   lvResult->setColumnHidden(kStopColumn, true);
+  // The stop stands beside the carton, in sight without scrolling the list sideways.
+  lvResult->horizontalHeader()->moveSection(kStopColumn, kStopColumnShownAt);
   lvResult->horizontalHeader()->setStretchLastSection(false);
   lvResult->horizontalHeader()->setHighlightSections(false);
   lvResult->verticalHeader()->hide();
@@ -154,6 +158,7 @@ void TMainForm::refreshTree(bool clearResults) {
   treeCarton->expandAll();
 
   scene_.clearScene();
+  stopKey->showStops({});
   scene_.setSceneContainer(project_->container);
   refreshView(true);
   showStatistics(1);
@@ -203,6 +208,7 @@ void TMainForm::refreshResults(int selectIndex) {
   }
   showStopColumn(!project_->stops.empty());
   showPlanSteps();
+  showStopKey();
   const int totalsRow = static_cast<int>(listing_.totalsRow);
   // The whole plan's centre until the selection shows less of it.
   showGravityPoint(shownBalance(),

@@ -183,7 +183,7 @@ void TMainForm::tbExportClick() {
       messages_->information(qs(exportFailedText(done.failureMessage, done.failureReason)));
       return;
     }
-    if (!openDocument(done.indexFile)) messages_->information(qs(planNotOpenedMessage(done.indexFile)));
+    confirmExport(done.indexFile, std8(folder));
     return;
   }
   ExportPlan plan(*project_, programFolder(), std8(folder));
@@ -193,11 +193,15 @@ void TMainForm::tbExportClick() {
     messages_->information(qs(exportFailedText(plan.failureMessage(), plan.failureReason())));
     return;
   }
+  confirmExport(plan.htmlFile, plan.pictureFolder());
+}
+
+void TMainForm::confirmExport(const std::string& document, const std::string& folder) {
   // Where the plan went, shown or not, with the way to its folder.
-  sbStatus->showMessage(qs(planExportedStatus(plan.htmlFile)), kExportedStatusMilliseconds);
-  const bool shown = openDocument(plan.htmlFile);
-  const std::string text = shown ? planExportedMessage(plan.htmlFile) : planNotOpenedMessage(plan.htmlFile);
+  sbStatus->showMessage(qs(planExportedStatus(document)), kExportedStatusMilliseconds);
+  const bool shown = openDocument(document);
+  const std::string text = shown ? planExportedMessage(document) : planNotOpenedMessage(document);
   if (messages_->informationWithAction(qs(text), tr("打开文件夹")) &&
-      !openDocumentWith({}, fileAssociationOpener(), plan.pictureFolder()))
-    messages_->information(qs(folderNotOpenedMessage(plan.pictureFolder())));
+      !openDocumentWith({}, fileAssociationOpener(), folder))
+    messages_->information(qs(folderNotOpenedMessage(folder)));
 }

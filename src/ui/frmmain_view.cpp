@@ -7,6 +7,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 #include "commands/loadbalance.h"
 #include "commands/resultlist.h"
@@ -14,7 +15,9 @@
 #include "model/cargorules.h"
 #include "ui/frmmain.h"
 #include "ui/stepcontrol.h"
+#include "ui/stopkey.h"
 #include "view3d/boxviewer.h"
+#include "view3d/colors.h"
 
 void TMainForm::createViewControls() {
   boxViewer->setEndLabels(tr("里端"), tr("门"));
@@ -26,6 +29,9 @@ void TMainForm::createViewControls() {
       text = QString::fromStdString(block.cartonName) + "\n";  // a pallet's base or a carton on a pallet
     return text + tr("第 %1 箱，顶点 %2,%3,%4").arg(carton.carton).arg(carton.x).arg(carton.y).arg(carton.z);
   };
+  // Coloured by stop: the key of the stops' colours, between the view and the slider.
+  stopKey = new StopKey(pnlView);
+  pnlView->layout()->addWidget(stopKey);
   stepControl = new StepControl(pnlView);
   pnlView->layout()->addWidget(stepControl);
   // Several containers: the tab chosen drives the view, the result list, the steps and the status.
@@ -52,7 +58,30 @@ void TMainForm::createViewControls() {
           [this](int k) { selectResultRow(static_cast<int>(stepControl->rowOfStep(k))); });
 }
 
-void TMainForm::showPlanSteps() { stepControl->setLoadingOrder(listing_.stepRows); }
+void TMainForm::showPlanSteps() {
+  QStringList stops;
+  for (const std::size_t row : listing_.stepRows) {
+    const ShownPart* part = listing_.partAt(row);
+    const std::optional<std::size_t> stop = part ? partStop(*project_, *part) : std::nullopt;
+    stops << (stop && *stop < project_->stops.size() ? QString::fromStdString(project_->stops[*stop]) : QString());
+  }
+  stepControl->setLoadingOrder(listing_.stepRows, stops);
+}
+
+bool TMainForm::colouredByStop() const {
+  return mnuColourByStop && mnuColourByStop->isChecked() && !project_->stops.empty();
+}
+
+void TMainForm::showStopKey() {
+  std::vector<std::pair<QString, QColor>> stops;
+  if (colouredByStop() && !listing_.parts.empty())
+    for (std::size_t k = 0; k < project_->stops.size(); ++k) {
+      const std::uint32_t colour = blockShades(stopColour(k))[kShadeLight];
+      stops.emplace_back(QString::fromStdString(project_->stops[k]),
+                         QColor(redOf(colour), greenOf(colour), blueOf(colour)));
+    }
+  stopKey->showStops(stops);
+}
 
 void TMainForm::showResultSelection(const std::vector<int>& selected) {
   // The parts the selected rows show, each once: a pallet's rows all show the pallet.
@@ -70,17 +99,17 @@ void TMainForm::showResultSelection(const std::vector<int>& selected) {
   // The parts shown, whose centre of gravity the view marks. Coloured by stop, a block
   // takes the colour of its cartons' stop instead of their own.
   std::vector<const ShownPart*> shownParts;
-  const bool byStop = mnuColourByStop && mnuColourByStop->isChecked() && !project_->stops.empty();
+  const bool byStop = colouredByStop();
   const auto show = [this, &shownParts, byStop](std::size_t headRow) {
     const ShownPart& part = *listing_.partAt(headRow);
     shownParts.push_back(&part);
     if (part.palletBase)
       scene_.addPalletBase(*part.palletBase, part.palletType + tr(" 托盘").toStdString());
-    for (BlockScheme block : part.blocks) {
+    for (const BlockScheme& block : part.blocks) {
+      scene_.addResultBlock(block, part.blockNumber);
       const auto carton = static_cast<std::size_t>(block.cartonIndex);
       if (byStop && block.cartonIndex >= 0 && carton < project_->cartons.size())
-        block.material = stopMaterial(stopIndexOf(*project_, project_->cartons[carton]));
-      scene_.addResultBlock(block, part.blockNumber);
+        scene_.sceneBlocks.back().color = stopColour(stopIndexOf(*project_, project_->cartons[carton]));
     }
   };
   QString legend;
@@ -106,6 +135,7 @@ void TMainForm::showResultSelection(const std::vector<int>& selected) {
     legend = tr("■ 黑色标记：所选 %1 块纸箱的重心").arg(partRows.size());
   }
   showGravityPoint(partsBalance(*project_, shownContainer().container, shownParts), legend);
+  showStopKey();
   refreshView(false);
 }
 

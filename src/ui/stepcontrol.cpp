@@ -26,8 +26,9 @@ StepControl::StepControl(QWidget* parent) : QWidget(parent) {
   setLoadingOrder({});
 }
 
-void StepControl::setLoadingOrder(std::vector<std::size_t> rows) {
+void StepControl::setLoadingOrder(std::vector<std::size_t> rows, QStringList stops) {
   rows_ = std::move(rows);
+  stops_ = std::move(stops);
   const QSignalBlocker quiet(slider_);
   slider_->setRange(rows_.empty() ? 0 : 1, stepCount());
   slider_->setValue(stepCount());
@@ -53,4 +54,9 @@ std::vector<std::size_t> StepControl::rowsUpTo(int k) const {
   return {rows_.begin(), rows_.begin() + static_cast<std::ptrdiff_t>(count)};
 }
 
-void StepControl::showCaption() { caption_->setText(tr("第 %1 步 / 共 %2 步").arg(step()).arg(stepCount())); }
+void StepControl::showCaption() {
+  QString text = tr("第 %1 步 / 共 %2 步").arg(step()).arg(stepCount());
+  const int k = step();
+  if (k >= 1 && k <= stops_.size() && !stops_[k - 1].isEmpty()) text += QStringLiteral(" · ") + stops_[k - 1];
+  caption_->setText(text);
+}

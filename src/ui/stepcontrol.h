@@ -1,8 +1,9 @@
 #pragma once
 // StepControl: the slider under the 3D view that walks through the plan as it is loaded,
-// "第 k 步 / 共 N 步". Step k shows the blocks of the first k steps and singles out the
+// "第 k 步 / 共 N 步", with the step's delivery stop after it ("第 4 步 / 共 10 步 · 天津"). Step k shows the blocks of the first k steps and singles out the
 // k-th; it maps steps to rows of the result list and back through the loading order.
 
+#include <QStringList>
 #include <QWidget>
 #include <cstddef>
 #include <vector>
@@ -17,8 +18,9 @@ class StepControl : public QWidget {
   explicit StepControl(QWidget* parent = nullptr);
 
   // The result rows of the plan's blocks in loading order (see loadingOrder); empty when
-  // there is no plan, which disables the control. Moves to the last step without telling.
-  void setLoadingOrder(std::vector<std::size_t> rows);
+  // there is no plan, which disables the control. stops: the name of each step's stop, in
+  // the same order; empty (or an empty name) for none. Moves to the last step without telling.
+  void setLoadingOrder(std::vector<std::size_t> rows, QStringList stops = {});
   int stepCount() const { return static_cast<int>(rows_.size()); }
   int step() const;
   // Moves to step k (held to 1..stepCount) without emitting stepChosen.
@@ -42,6 +44,7 @@ class StepControl : public QWidget {
   void showCaption();
 
   std::vector<std::size_t> rows_;
+  QStringList stops_;
   QSlider* slider_ = nullptr;
   QLabel* caption_ = nullptr;
 };

@@ -528,3 +528,97 @@ TEST(CliExport, aFleetExportOverALongerOneLeavesOnlyItsOwnContainers) {
   for (std::size_t k = 0; k + 1 < names.size(); ++k) EXPECT_EQ(names[k], "container" + std::to_string(k + 1));
   EXPECT_NE(slurp(plans + "/container1/packplan.htm"), "an earlier plan");
 }
+
+namespace {
+
+// What a command prints on its standard output.
+std::string outputOf(const std::string& command) {
+  std::string out;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    while (const std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+    pclose(pipe);
+  }
+  return out;
+}
+
+// The page count pdfinfo reads from a PDF; -1 when it cannot read one.
+int pdfPages(const std::string& pdf) {
+  const std::string info = outputOf("pdfinfo '" + pdf + "' 2>/dev/null");
+  std::smatch pages;
+  return std::regex_search(info, pages, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(pages[1]) : -1;
+}
+
+}  // namespace
+
+TEST(CliExport, aPdfOfThePlanHoldsItsTitleContainerCartonsTotalsAndAPageForEveryTwoSteps) {
+  for (const char* name : {"demo.pak", "pallets.clyx"}) {
+    SCOPED_TRACE(name);
+    const std::string project = example(name);
+    ScratchFolder folder;
+    const std::string pdf = folder.path() + "/plan.pdf";
+    const CliResult r = runCli({"export", project, "--dir", folder.path() + "/plan", "--pdf", pdf});
+    ASSERT_EQ(r.status, kExitLoaded) << r.err;
+    EXPECT_EQ(lastLine(r.out), pdf);
+    FillScheme plan;
+    ASSERT_TRUE(loadProjectFile(project, plan));
+    // The steps of the plan, as the exported document counts them.
+    const std::string document = slurp(folder.path() + "/plan/packplan.htm");
+    std::size_t steps = 0;
+    for (std::size_t at = 0; (at = document.find("class='stepPicture'", at)) != std::string::npos; ++at) ++steps;
+    ASSERT_GT(steps, 0u);
+    // The first page, then two steps a page.
+    EXPECT_EQ(pdfPages(pdf), static_cast<int>(1 + (steps + 1) / 2));
+    const std::string text = outputOf("pdftotext -layout '" + pdf + "' -");
+    EXPECT_NE(text.find("装箱方案"), std::string::npos) << text;
+    EXPECT_NE(text.find("总箱数："), std::string::npos) << text;
+    for (const Carton& carton : plan.cartons) EXPECT_NE(text.find(carton.name + ":"), std::string::npos) << carton.name;
+    for (std::size_t k = 1; k <= steps; ++k)
+      EXPECT_NE(text.find("第 " + std::to_string(k) + " 步（共 " + std::to_string(steps) + " 步）"), std::string::npos)
+          << "step " << k;
+    EXPECT_EQ(text.find("第 " + std::to_string(steps + 1) + " 步"), std::string::npos);
+  }
+}
+
+TEST(CliExport, aPdfOfSeveralContainersIsRefusedWithItsReasonAndNothingIsWritten) {
+  ScratchFolder folder;
+  const std::string pdf = folder.path() + "/plan.pdf";
+  const CliResult r = runCli({"export", example("shipment.clyx"), "--mode", "fleet", "--time-limit", "1", "--dir",
+                              folder.path() + "/plan", "--pdf", pdf});
+  EXPECT_EQ(r.status, kExitBadInput);
+  EXPECT_NE(r.err.find("--pdf"), std::string::npos) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+TEST(CliExport, aPdfOfAPlanWithStopsNamesTheStopOfEveryStep) {
+  ScratchFolder folder;
+  FillScheme project;
+  project.container = Container{"厢式货车", 2000, 1000, 1000, 5000};
+  project.stops = {"北京", "天津"};
+  for (const char* stop : {"北京", "天津"}) {
+    Carton& carton = project.addCarton();
+    carton.name = std::string("去") + stop;
+    carton.length = carton.width = carton.height = 500;
+    carton.weight = 10;
+    carton.count = 4;
+    carton.stop = std::string(stop);
+  }
+  const std::string file = folder.path() + "/stops.clyx";
+  ASSERT_TRUE(saveProjectFile(file, project));
+  const std::string pdf = folder.path() + "/plan.pdf";
+  // Stops are kept by the planner that loads as many as fit.
+  const CliResult r = runCli({"export", file, "--mode", "max", "--time-limit", "1", "--dir", folder.path() + "/plan",
+                              "--pdf", pdf});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err << r.out;
+  const std::string text = outputOf("pdftotext '" + pdf + "' -");
+  // 天津 is delivered last and so loaded first.
+  const std::size_t first = text.find("第 1 步");
+  ASSERT_NE(first, std::string::npos) << text;
+  EXPECT_EQ(text.find("· 天津", first), text.find("步）", first) + std::string("步）").size() + 1) << text;
+  std::size_t named = 0;
+  for (std::size_t at = 0; (at = text.find("步） · ", at)) != std::string::npos; ++at) ++named;
+  std::size_t steps = 0;
+  for (std::size_t at = 0; (at = text.find("步（共 ", at)) != std::string::npos; ++at) ++steps;
+  EXPECT_GT(steps, 0u);
+  EXPECT_EQ(named, steps) << "every step names its stop:\n" << text;
+}

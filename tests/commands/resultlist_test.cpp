@@ -121,5 +121,5 @@ TEST(ResultList, blockAndLeftoverRowsNameTheirStopAndTheStepsGoStopByStop) {
   EXPECT_EQ(rows[4].stop, "苏州");
   // The loader loads 苏州's block first.
   EXPECT_EQ(loadingSteps(p, p.result.containers.front()), (std::vector<std::size_t>{1, 0}));
-  EXPECT_NE(stopMaterial(0), stopMaterial(1));
+  EXPECT_NE(stopColour(0), stopColour(1));
 }

@@ -5,10 +5,14 @@
 // opener of its own note what they were given instead of showing anything.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -182,4 +186,114 @@ TEST(MainWindowExport, aFolderThatCannotBeWrittenIsNamedWithTheReasonAndTheResul
   EXPECT_TRUE(d.messages().shown[0].startsWith("导出HTML文件失败。\n")) << d.messages().shown[0].toStdString();
   EXPECT_TRUE(d.messages().shown[0].contains(scratch.filePath("plans"))) << d.messages().shown[0].toStdString();
   demo.expectResultKept();
+}
+
+TEST(MainWindowExport, theExportsOfSeveralContainersAndOfPalletsSayWhereTheyWentAndOfferTheirFolder) {
+  StandInPrograms programs{"x-www-browser", "xdg-open"};
+  // Several containers: the index of the plans is the document named; the button opens the
+  // folder chosen, which holds it.
+  {
+    QTemporaryDir chosen;
+    MainWindowDriver d(CARGOLYX_EXAMPLES_DIR "/shipment.clyx");
+    d.settings().planningMode = PlanningMode::Fleet;
+    d.settings().fleetTimeLimit = 1;
+    d.click("tbRun");
+    ASSERT_GT(d.project().result.containers.size(), 1u);
+    d.messages().shown.clear();
+    d.messages().actionAnswers = {true};
+    d.fileDialogs().exportFolders << chosen.path();
+    d.click("tbExport");
+    const QString index = chosen.filePath("index.htm");
+    ASSERT_TRUE(QFile::exists(index));
+    EXPECT_EQ(d.messages().shown, QStringList{"装箱方案已导出到 " + index + "。"});
+    EXPECT_EQ(d.messages().actions, QStringList{"打开文件夹"});
+    EXPECT_EQ(d.form().statusBar()->currentMessage(), "已导出装箱方案：" + index);
+    EXPECT_EQ(QDir(programs.argumentOf("xdg-open")).absolutePath(), QDir(chosen.path()).absolutePath());
+  }
+  // Pallets: the plan with its pallet list.
+  {
+    QTemporaryDir chosen;
+    MainWindowDriver d(CARGOLYX_EXAMPLES_DIR "/pallets.clyx");
+    d.click("tbRun");
+    ASSERT_FALSE(d.project().result.containers.at(0).pallets.empty());
+    d.messages().shown.clear();
+    d.fileDialogs().exportFolders << chosen.path();
+    d.click("tbExport");
+    const QString document = chosen.filePath("packplan.htm");
+    ASSERT_TRUE(QFile::exists(document));
+    EXPECT_EQ(d.messages().shown, QStringList{"装箱方案已导出到 " + document + "。"});
+    EXPECT_EQ(d.messages().actions, QStringList{"打开文件夹"});
+    EXPECT_EQ(d.form().statusBar()->currentMessage(), "已导出装箱方案：" + document);
+  }
+}
+
+namespace {
+
+// What a command prints on its standard output.
+QString commandOutput(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  process.waitForFinished(30000);
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Prints the window's plan into a PDF file; its text as pdftotext reads it.
+QString printedText(MainWindowDriver& d, const QString& pdf, int* pages) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdf);
+  EXPECT_EQ(d.form().printPlan(printer), QString());
+  // To look at: CARGOLYX_PRINTED=FILE keeps a copy of the printed PDF.
+  if (const QString keep = qEnvironmentVariable("CARGOLYX_PRINTED"); !keep.isEmpty()) {
+    QFile::remove(keep);
+    QFile::copy(pdf, keep);
+  }
+  const QRegularExpressionMatch count =
+      QRegularExpression("Pages:\\s+(\\d+)").match(commandOutput("pdfinfo", {pdf}));
+  *pages = count.hasMatch() ? count.captured(1).toInt() : -1;
+  return commandOutput("pdftotext", {pdf, "-"});
+}
+
+}  // namespace
+
+TEST(MainWindowPrint, printsThePlanAsExportedWithItsContainerStepsAndTotals) {
+  QTemporaryDir folder;
+  CalculatedDemo demo;
+  MainWindowDriver& d = demo.d;
+  auto* print = d.form().findChild<QAction*>("mnuPrint");
+  ASSERT_NE(print, nullptr);
+  EXPECT_TRUE(print->shortcuts().contains(QKeySequence("Ctrl+P")));
+  int pages = 0;
+  const QString text = printedText(d, folder.filePath("plan.pdf"), &pages);
+  EXPECT_GE(pages, 1);
+  for (const char* piece : {"演示集装箱 L=11800 W=2300 H=2450", "第 1 步（共 2 步）", "第 2 步（共 2 步）", "总箱数：850"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(piece))) << piece << "\n" << text.toStdString();
+  // The pictures are printed with it: the carton's and a step's each (pdfimages lists them
+  // under two heading lines).
+  const QStringList images = commandOutput("pdfimages", {"-list", folder.filePath("plan.pdf")}).split('\n', Qt::SkipEmptyParts);
+  EXPECT_GE(images.size() - 2, 3) << images.join('\n').toStdString();
+  demo.expectResultKept();
+}
+
+TEST(MainWindowPrint, aPlanOfSeveralContainersPrintsEveryContainersPage) {
+  QTemporaryDir folder;
+  MainWindowDriver d(CARGOLYX_EXAMPLES_DIR "/shipment.clyx");
+  d.settings().planningMode = PlanningMode::Fleet;
+  d.settings().fleetTimeLimit = 1;
+  d.click("tbRun");
+  const std::size_t containers = d.project().result.containers.size();
+  ASSERT_GT(containers, 1u);
+  int pages = 0;
+  const QString text = printedText(d, folder.filePath("plan.pdf"), &pages);
+  EXPECT_GT(pages, static_cast<int>(containers));
+  for (std::size_t k = 1; k <= containers; ++k)
+    EXPECT_TRUE(text.contains(QString("集装箱 %1 / 共 %2").arg(k).arg(containers))) << k << "\n" << text.toStdString();
+}
+
+TEST(MainWindowPrint, withoutAPlanThereIsNothingToPrint) {
+  MainWindowDriver d;
+  d.form().findChild<QAction*>("mnuPrint")->trigger();
+  ASSERT_EQ(d.messages().shown.size(), 1);
+  QPrinter printer;
+  EXPECT_EQ(d.form().printPlan(printer), d.messages().shown[0]);
 }

@@ -67,11 +67,14 @@ TEST(PalletsInTheWindow, theResultListShowsEachPalletWithItsCartonsThenTheLooseO
   const std::vector<int> pallets = palletRows(d);
   ASSERT_EQ(pallets.size(), loaded.pallets.size());
   int listed = 0;
+  QStringList heights, listedHeights;  // of the placed pallets, and as the list shows them
+  for (const PalletPlacement& placement : loaded.pallets)
+    heights << QString("高 %1 mm").arg(result.pallets.at(static_cast<std::size_t>(placement.pallet)).height);
   for (std::size_t k = 0; k < pallets.size(); ++k) {
     const QStringList head = d.rowTexts(pallets[k]);
-    const LoadedPallet& pallet = result.pallets.at(static_cast<std::size_t>(loaded.pallets[k].pallet));
+    EXPECT_EQ(head[0], QString("P%1").arg(k + 1));
     EXPECT_EQ(head[1], "EUR 托盘");
-    EXPECT_EQ(head[2], QString("高 %1 mm").arg(pallet.height));
+    listedHeights << head[2];
     // Under it a row per carton type, whose counts make the pallet's.
     int onPallet = 0;
     for (int r = pallets[k] + 1; r < d.resultList()->rowCount() && d.rowTexts(r)[1].startsWith("└ "); ++r)
@@ -79,6 +82,9 @@ TEST(PalletsInTheWindow, theResultListShowsEachPalletWithItsCartonsThenTheLooseO
     EXPECT_EQ(onPallet, head[5].toInt()) << "pallet " << k + 1;
     listed += onPallet;
   }
+  heights.sort();
+  listedHeights.sort();
+  EXPECT_EQ(listedHeights, heights);
   // Then the loose blocks, numbered as blocks, and the totals of everything.
   int totalsRow = -1;
   for (int r = 0; r < d.resultList()->rowCount(); ++r)
@@ -137,6 +143,21 @@ TEST(PalletsInTheWindow, theViewDrawsEachPalletsBaseAndCartonsAndTheStepsGoPalle
     }
   }
   EXPECT_EQ(palletSteps, loaded.pallets.size());
+
+  // The pallets are numbered in their loading order: P1 is the first pallet loaded, P2 the
+  // next, as the list runs from the top.
+  QStringList palletsInSteps;
+  for (int k = 1; k <= control->stepCount(); ++k)
+    if (const QString number = d.rowTexts(static_cast<int>(control->rowOfStep(k)))[0]; number.startsWith("P"))
+      palletsInSteps << number;
+  QStringList numbers;
+  for (std::size_t k = 1; k <= loaded.pallets.size(); ++k) numbers << QString("P%1").arg(k);
+  EXPECT_EQ(palletsInSteps, numbers);
+  std::vector<int> rowsInSteps;
+  for (int k = 1; k <= control->stepCount(); ++k)
+    if (d.rowTexts(static_cast<int>(control->rowOfStep(k)))[0].startsWith("P"))
+      rowsInSteps.push_back(static_cast<int>(control->rowOfStep(k)));
+  EXPECT_EQ(rowsInSteps, palletRows(d)) << "read from the top, the list loads in the order of the steps";
 
   // A carton row of a pallet shows that pallet: its base and its cartons, up to its step.
   const int cartonRow = palletRows(d).front() + 1;

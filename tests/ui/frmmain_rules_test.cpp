@@ -131,7 +131,7 @@ TEST(RulesInTheWindow, aPlanForTwoStopsShowsItsStopsAxleLoadsAndStepsStopByStop)
   };
   EXPECT_EQ(colours(), (std::vector<std::uint32_t>{materialColor(5), materialColor(6)}));
   byStop->trigger();
-  EXPECT_EQ(colours(), (std::vector<std::uint32_t>{materialColor(stopMaterial(0)), materialColor(stopMaterial(1))}));
+  EXPECT_EQ(colours(), (std::vector<std::uint32_t>{stopColour(0), stopColour(1)}));
   byStop->trigger();
   EXPECT_EQ(colours(), (std::vector<std::uint32_t>{materialColor(5), materialColor(6)}));
 }
