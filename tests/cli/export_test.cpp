@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "chromium.h"
 #include "cli/options.h"
@@ -436,11 +437,12 @@ std::map<std::string, std::pair<ino_t, std::string>> treeSnapshot(const std::str
 // Runs `export project --mode fleet --dir folder` and sends signal once the plan of the
 // first container is written (the second container's folder appears in the private folder
 // the export writes into). The exit status, or 128 + the signal that ended it.
-int fleetExportInterruptedBy(int signal, const std::string& project, const std::string& folder) {
+int fleetExportInterruptedBy(int signal, const std::string& project, const std::string& folder,
+                             const std::string& seconds) {
   const int watch = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
   inotify_add_watch(watch, folder.c_str(), IN_CREATE);
   const std::string program = std::string(CARGOLYX_PROGRAM_DIR) + "/cargolyx-cli";
-  std::vector<std::string> args = {program, "export", project, "--mode", "fleet", "--time-limit", "1", "--dir", folder};
+  std::vector<std::string> args = {program, "export", project, "--mode", "fleet", "--time-limit", seconds, "--dir", folder};
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);
@@ -501,11 +503,12 @@ TEST(CliExport, aFleetExportInterruptedHalfwayLeavesTheEarlierPlanWholeAndNothin
   ASSERT_TRUE(earlier.count("container3/packplan.htm"));
   // Ctrl-C in an export of 200 carton types in several containers, and SIGTERM in another
   // of the same project, each once the first container's plan is written.
-  const std::pair<int, std::string> runs[] = {
-      {SIGINT, std::string(CARGOLYX_TEST_DATA_DIR) + "/fleet-200-types.clyx"},
-      {SIGTERM, example("shipment.clyx")}};
-  for (const auto& [signal, project] : runs) {
-    EXPECT_EQ(fleetExportInterruptedBy(signal, project, plans), 128 + signal) << "signal " << signal;
+  // The 200 types get time enough to fill several containers, whose pictures take a while.
+  const std::tuple<int, std::string, std::string> runs[] = {
+      {SIGINT, std::string(CARGOLYX_TEST_DATA_DIR) + "/fleet-200-types.clyx", "10"},
+      {SIGTERM, example("shipment.clyx"), "1"}};
+  for (const auto& [signal, project, seconds] : runs) {
+    EXPECT_EQ(fleetExportInterruptedBy(signal, project, plans, seconds), 128 + signal) << "signal " << signal;
     EXPECT_TRUE(treeSnapshot(plans) == earlier) << "signal " << signal << ": no entry added, removed or replaced";
   }
 }

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "engine/fleet/bounds.h"
+#include "engine/fleet/containerjob.h"
 #include "engine/fleet/fit.h"
 #include "engine/fleet/fleet.h"
 #include "engine/fleet/patterns.h"
@@ -88,12 +89,7 @@ class Planner {
   KeepsAfterTaking balanceOf(std::int32_t type) const {
     const FleetContainerType& c = input_.containers[static_cast<std::size_t>(type)];
     if (!c.balance.active() && !c.vehicle) return {};
-    MaxLoadInput in = input_.cargo;
-    in.containerX = c.containerX;
-    in.containerY = c.containerY;
-    in.containerZ = c.containerZ;
-    in.balance = c.balance;
-    in.vehicle = c.vehicle;
+    MaxLoadInput in = cargoInContainer(input_.cargo, c);
     return [in = std::move(in)](const std::vector<BlockScheme>& blocks) { return maxload::blocksKeepBalance(in, blocks); };
   }
   double costOf(std::int32_t type) const { return input_.containers[static_cast<std::size_t>(type)].cost; }

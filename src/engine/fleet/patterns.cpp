@@ -1,4 +1,5 @@
 #include "engine/fleet/patterns.h"
+#include "engine/fleet/containerjob.h"
 
 #include <algorithm>
 
@@ -64,13 +65,7 @@ std::optional<Pattern> PatternPacker::run(std::int32_t type, const std::vector<s
                                           std::uint64_t effort, double timeLimitSeconds) {
   const RunBudget::Clock::time_point start = RunBudget::Clock::now();
   const FleetContainerType& container = input_.containers[static_cast<std::size_t>(type)];
-  MaxLoadInput in = input_.cargo;
-  in.containerX = container.containerX;
-  in.containerY = container.containerY;
-  in.containerZ = container.containerZ;
-  in.maxWeight = container.maxWeight;
-  in.balance = container.balance;
-  in.vehicle = container.vehicle;
+  MaxLoadInput in = cargoInContainer(input_.cargo, container);
   for (std::size_t i = 0; i < in.types.size(); ++i) in.types[i].count = std::min(counts[i], input_.cargo.types[i].count);
   in.effortBudget = std::max<std::uint64_t>(1, effort);
   in.threads = input_.threads;

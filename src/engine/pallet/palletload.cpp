@@ -1,4 +1,5 @@
 #include "engine/pallet/palletload.h"
+#include "engine/fleet/containerjob.h"
 
 #include <algorithm>
 #include <chrono>
@@ -275,12 +276,7 @@ class Loader {
 
   // The cargo of stage 2 in the container type, with a time limit.
   MaxLoadInput into(const MaxLoadInput& cargo, std::size_t type, double seconds) const {
-    MaxLoadInput in = cargo;
-    const FleetContainerType& c = input_.containers[type];
-    in.containerX = c.containerX;
-    in.containerY = c.containerY;
-    in.containerZ = c.containerZ;
-    in.maxWeight = c.maxWeight;
+    MaxLoadInput in = cargoInContainer(cargo, input_.containers[type]);
     in.timeLimitSeconds = seconds;
     // Never past the run's end (a limit of 0 would be none).
     if (const std::optional<double> toEnd = run_.secondsToEnd())
