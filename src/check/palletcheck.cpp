@@ -125,6 +125,9 @@ class NestedChecker {
       if (v.rule == Rule::UnknownType && !v.cartons.empty() && v.cartons[0] >= loose) continue;
       if (!findings_.add(planRule(Level::Container, c, v))) return;
     }
+    // The centre of gravity and the axles with the weight where it lies.
+    for (const Violation& v : checkWeightDistribution(containerMassInput(plan_, c)).violations)
+      if (!findings_.add(planRule(Level::Container, c, v))) return;
     if (!plan_.typePallets.empty()) {
       for (std::size_t i = 0; i < loose; ++i) {
         const std::int32_t type = container.cartons[i].type;
@@ -250,6 +253,60 @@ PalletExtent palletExtent(const BuiltPallet& pallet) {
   return PalletExtent{x1, z1, x2 - x1, top, z2 - z1};
 }
 
+CheckInput containerMassInput(const NestedPlan& plan, std::size_t container) {
+  const NestedContainer& c = plan.containers[container];
+  CheckInput input;
+  input.container = c.container;
+  input.balance = c.balance;
+  input.vehicle = c.vehicle;
+  input.stops = plan.stops;
+  input.setCount = 1;
+  input.types = plan.types;
+  input.cartons = c.cartons;
+  for (const PlacedPallet& placed : c.pallets) {
+    if (placed.pallet < 0 || static_cast<std::size_t>(placed.pallet) >= plan.pallets.size()) continue;
+    const BuiltPallet& pallet = plan.pallets[static_cast<std::size_t>(placed.pallet)];
+    const PalletExtent extent = palletExtent(pallet);
+    std::int32_t stop = std::numeric_limits<std::int32_t>::max();
+    for (const PlacedCarton& carton : pallet.cartons)
+      if (knownType(plan, carton.type)) stop = std::min(stop, plan.types[static_cast<std::size_t>(carton.type)].stop);
+    if (stop == std::numeric_limits<std::int32_t>::max()) stop = 0;
+    // A box in pallet coordinates where it stands in the container.
+    const auto inContainer = [&](std::int64_t x, std::int64_t y, std::int64_t z, std::int64_t sx, std::int64_t sy,
+                                 std::int64_t sz, std::int32_t type) {
+      const auto at = [](std::int64_t v) {
+        return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(),
+                                                                  std::numeric_limits<std::int32_t>::max()));
+      };
+      const std::int64_t dx = x - extent.x1, dz = z - extent.z1;
+      if (!placed.turned) return PlacedCarton{type, at(placed.x + dx), at(placed.y + y), at(placed.z + dz), at(sx), at(sy), at(sz)};
+      return PlacedCarton{type, at(placed.x + dz), at(placed.y + y), at(placed.z + dx), at(sz), at(sy), at(sx)};
+    };
+    // The pallet's own copies of its carton types, leaving at its stop.
+    std::vector<std::int32_t> ownType(plan.types.size(), -1);
+    for (const PlacedCarton& carton : pallet.cartons) {
+      if (!knownType(plan, carton.type)) continue;
+      std::int32_t& own = ownType[static_cast<std::size_t>(carton.type)];
+      if (own < 0) {
+        CartonType type = plan.types[static_cast<std::size_t>(carton.type)];
+        type.stop = stop;
+        input.types.push_back(type);
+        own = static_cast<std::int32_t>(input.types.size() - 1);
+      }
+      input.cartons.push_back(inContainer(carton.x, carton.y, carton.z, carton.sizeX, carton.sizeY, carton.sizeZ, own));
+    }
+    CartonType tare;
+    tare.name = pallet.kind.name;
+    tare.weight = pallet.kind.tareWeight;
+    tare.stop = stop;
+    input.types.push_back(tare);
+    const PalletKind& k = pallet.kind;
+    input.cartons.push_back(inContainer(k.overhang, 0, k.overhang, k.width, k.baseHeight, k.length,
+                                        static_cast<std::int32_t>(input.types.size() - 1)));
+  }
+  return input;
+}
+
 double palletGrossWeight(const BuiltPallet& pallet, const std::vector<CartonType>& types) {
   double weight = pallet.kind.tareWeight;
   for (const PlacedCarton& c : pallet.cartons)
@@ -288,8 +345,6 @@ CheckInput containerCheckInput(const NestedPlan& plan, std::size_t container) {
   const NestedContainer& c = plan.containers[container];
   CheckInput input;
   input.container = c.container;
-  input.balance = c.balance;
-  input.vehicle = c.vehicle;
   input.spacing = plan.spacing;
   input.supportPercent = plan.supportPercent;
   input.setCount = 1;

@@ -77,14 +77,18 @@ struct PlacedPallet {
 
 struct NestedContainer {
   ContainerSize container;
-  BalanceWindow balance{};            // where the centre of gravity of its load may lie
-  std::optional<Vehicle> vehicle{};   // the vehicle under it, whose axles carry the load
+  // Where the centre of gravity of its load may lie, and the vehicle whose axles carry it:
+  // weighed with every carton where it stands, on a pallet or loose, and each pallet's tare
+  // over its base; a pallet comes off whole at the first stop of its cartons.
+  BalanceWindow balance{};
+  std::optional<Vehicle> vehicle{};
   std::vector<PlacedCarton> cartons;  // the loose cartons
   std::vector<PlacedPallet> pallets;
 };
 
 struct NestedPlan {
   Spacing spacing;                 // between loose cartons and pallets in the containers
+  std::vector<std::string> stops;  // names in delivery order, for the wording
   std::vector<CartonType> types;   // count: cartons entered, over the whole plan
   // Per carton type, the name of the pallet kind its cartons go onto, empty for loose
   // cartons; no such rule when the list is empty.
@@ -149,6 +153,12 @@ CheckInput palletCheckInput(const NestedPlan& plan, std::size_t pallet);
 // The plan input of one container: its loose cartons, then each placed pallet as a carton
 // of a type of its own (named after the pallet) that stands on its height only.
 CheckInput containerCheckInput(const NestedPlan& plan, std::size_t container);
+
+// Where the weight of one container's load lies: its loose cartons, every carton of its
+// pallets where it stands in the container (a pallet turned has its length along x), each
+// pallet's tare as its base; the cartons and tare of a pallet leave at the first stop of its
+// cartons. With the container's balance window and vehicle; for the centre and the axles.
+CheckInput containerMassInput(const NestedPlan& plan, std::size_t container);
 
 // The box a built pallet occupies in its own coordinates (base and cartons): x1, z1 and the
 // extents across, up and along.

@@ -113,8 +113,13 @@ std::string describeNestedViolation(const NestedViolation& v, const NestedPlan& 
       if (v.level == Level::Container && container) {
         bool palletConcerned = false;
         for (const std::size_t i : v.plan.cartons) palletConcerned = palletConcerned || i >= container->cartons.size();
-        return containerPrefix(k) + (palletConcerned ? inContainer(v, plan, *container)
-                                                     : describeViolation(v.plan, containerCheckInput(plan, k)));
+        // The centre and the axles were weighed with every carton where it stands.
+        const bool weighed = v.plan.rule == Rule::CentreAlongLength || v.plan.rule == Rule::CentreAcross ||
+                             v.plan.rule == Rule::CentreHeight || v.plan.rule == Rule::AxleLoad;
+        return containerPrefix(k) +
+               (palletConcerned ? inContainer(v, plan, *container)
+                                : describeViolation(v.plan, weighed ? containerMassInput(plan, k)
+                                                                    : containerCheckInput(plan, k)));
       }
       {
         // The count over the whole plan: every pallet's cartons, then every container's.

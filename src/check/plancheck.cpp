@@ -267,6 +267,13 @@ CheckReport checkPlan(const CheckInput& input) { return Checker(input).run(); }
 
 CheckReport checkCounts(const CheckInput& input) { return Checker(input).runCounts(); }
 
+CheckReport checkWeightDistribution(const CheckInput& input) {
+  Findings findings;
+  checkCentre(input, findings);
+  if (!findings.full()) checkAxles(input, findings);
+  return findings.take();
+}
+
 std::int64_t allowedCount(const CartonType& type, std::int64_t setCount) {
   const std::int64_t sets = std::max<std::int64_t>(1, setCount);
   if (type.count <= 0) return 0;

@@ -163,6 +163,10 @@ struct CheckReport {
 
 CheckReport checkPlan(const CheckInput& input);
 
+// The centre of gravity and axle rules alone, for an input that places every weight where
+// it lies (a pallet's cartons and tare) without being a plan of boxes of its own.
+CheckReport checkWeightDistribution(const CheckInput& input);
+
 // The count rule alone: for the cartons of all the containers of one plan together, which
 // may load no type more often than allowed over all of them.
 CheckReport checkCounts(const CheckInput& input);

@@ -191,6 +191,7 @@ void checkPalletPlan(const ProjectInput& project, const PlanDocument& plan, cons
   const CheckInput base = projectCheckInput(project, plan.supportPercent.value_or(100), 1);
   nested.spacing = base.spacing;
   nested.types = base.types;
+  nested.stops = base.stops;
   nested.supportPercent = base.supportPercent;
   for (const Carton& carton : project.cartons) {
     const PalletType* type = project.palletTypeOf(carton);
@@ -243,6 +244,7 @@ NestedPlan nestedPlanOfResult(const ProjectInput& project, const ProjectResult& 
   const CheckInput base = projectCheckInput(project, result.supportPercent, 1);
   plan.spacing = base.spacing;
   plan.types = base.types;
+  plan.stops = base.stops;
   plan.supportPercent = result.supportPercent;
   for (const Carton& carton : project.cartons) {
     const PalletType* type = project.palletTypeOf(carton);

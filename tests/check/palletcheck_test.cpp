@@ -2,6 +2,7 @@
 // the whole plan broken by a hand-made plan, and kept by the same plan without the fault.
 
 #include "check/palletcheck.h"
+#include "check/pallettext.h"
 
 #include <gtest/gtest.h>
 
@@ -212,6 +213,54 @@ TEST(PalletCheck, overhangWithinTheAllowanceHolds) {
   ASSERT_FALSE(report.holds());
   EXPECT_EQ(report.violations[0].plan.rule, Rule::Outside);
   EXPECT_DOUBLE_EQ(report.violations[0].plan.amount, 1);
+}
+
+}  // namespace
+}  // namespace check
+
+namespace check {
+namespace {
+
+// A pallet in a 1200 x 2000 x 1200 container whose centre must lie within ±5 % (60 mm) of the
+// middle along the length: its box stands in the middle, but its one 100 kg carton at one end
+// of it.
+NestedPlan oneSidedPallet(bool turned) {
+  NestedPlan plan;
+  CartonType heavy;
+  heavy.name = "heavy";
+  heavy.length = heavy.width = 400;
+  heavy.height = 200;
+  heavy.count = 1;
+  heavy.weight = 100;
+  plan.types = {heavy};
+  plan.supportPercent = 100;
+  BuiltPallet pallet;
+  pallet.kind = kind();
+  pallet.kind.tareWeight = 0;
+  pallet.cartons = {PlacedCarton{0, 0, 144, 0, 400, 200, 400}};  // the corner at z 0 of the pallet
+  plan.pallets = {pallet};
+  NestedContainer container;
+  container.container = ContainerSize{1200, 2000, 1200, 10000};
+  container.balance.lengthPercent = 5;
+  // The pallet's box in the middle of the container, along or across it.
+  container.pallets = {turned ? PlacedPallet{0, 0, 0, 200, true, {}, {}, {}} : PlacedPallet{0, 200, 0, 0, false, {}, {}, {}}};
+  plan.containers = {container};
+  return plan;
+}
+
+TEST(PalletCheck, theCentreOfGravityWeighsEachCartonWhereItStandsOnItsPallet) {
+  // Along the container: the carton's middle at z 200, 400 mm before the middle.
+  NestedReport along = checkNestedPlan(oneSidedPallet(false));
+  ASSERT_EQ(along.violations.size(), 1u);
+  EXPECT_EQ(along.violations[0].plan.rule, Rule::CentreAlongLength);
+  EXPECT_NEAR(along.violations[0].plan.amount, 400 - 60, 1e-6);
+  EXPECT_NE(describeNestedViolation(along.violations[0], oneSidedPallet(false)).find("400.0 mm"), std::string::npos);
+  // Turned, the pallet's length lies across the container and its width along it, from z 200:
+  // the carton's middle at z 400, 200 mm before the middle.
+  NestedReport across = checkNestedPlan(oneSidedPallet(true));
+  ASSERT_EQ(across.violations.size(), 1u);
+  EXPECT_EQ(across.violations[0].plan.rule, Rule::CentreAlongLength);
+  EXPECT_NEAR(across.violations[0].plan.amount, 200 - 60, 1e-6);
 }
 
 }  // namespace
