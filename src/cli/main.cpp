@@ -10,6 +10,7 @@
 
 #include "cli/options.h"
 #include "cli/verbs.h"
+#include "model/language.h"
 #include "platform/language.h"
 
 namespace {
@@ -37,6 +38,12 @@ struct Verb {
   CLI::App* command;
   int (*run)(const CliOptions&);
 };
+
+// Where the whole usage is, after the one-line reason of a refused command line.
+std::string seeHelp(const CLI::App& command) {
+  const std::string verb = command.get_parent() ? "cargolyx-cli " + command.get_name() : "cargolyx-cli";
+  return inLanguage("用法见 ", "see ") + verb + " --help";
+}
 
 }  // namespace
 
@@ -76,17 +83,17 @@ int main(int argc, char** argv) {
     const CLI::App* failed = &app;
     for (const Verb& verb : verbs)
       if (verb.command->parsed()) failed = verb.command;
-    std::cerr << "cargolyx-cli: " << error.what() << "\n\n" << failed->help("", CLI::AppFormatMode::Normal);
+    std::cerr << "cargolyx-cli: " << error.what() << "\n" << seeHelp(*failed) << "\n";
     return kExitBadInput;
   }
   for (const Verb& verb : verbs) {
     if (!verb.command->parsed()) continue;
     if (!containerFitsInput(options)) {
-      std::cerr << verb.command->help();
+      std::cerr << seeHelp(*verb.command) << "\n";
       return kExitBadInput;
     }
     return verb.run(options);
   }
-  std::cerr << app.help();
+  std::cerr << seeHelp(app) << "\n";
   return kExitBadInput;
 }

@@ -34,8 +34,9 @@ bool readInputProject(const CliOptions& options, FillScheme& project) {
       }
       return true;
     }
+    // The message's own lines stay lines; what a name holds is shown, never obeyed.
     std::cerr << "cargolyx-cli: " << escapeControlCharacters(path) << ": "
-              << escapeControlCharacters(openFailedMessage(failure)) << "\n";
+              << escapeControlCharactersByLine(openFailedMessage(failure)) << "\n";
     return false;
   }
   PackingList list = readPackingListFile(path);

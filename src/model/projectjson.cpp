@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "model/fillscheme.h"
+#include "model/language.h"
 #include "model/orientation.h"
 
 namespace {
@@ -664,6 +665,44 @@ std::string lineAndColumn(std::span<const std::uint8_t> bytes, std::size_t posit
 
 ProjectJsonOutcome failure(ProjectJsonProblem problem, std::string detail) { return {problem, std::move(detail)}; }
 
+// What is damaged, by the thing's number from 1 and its name where the path names a carton
+// type, a container type or a pallet type, the path after it ("carton type 2 (洗衣机):
+// cartons[1].count: ..."); the path alone otherwise.
+std::string namedDamage(const Json& document, const std::string& where) {
+  struct Kind {
+    const char* list;
+    const char* chinese;
+    const char* english;
+  };
+  static const Kind kinds[] = {{"cartons", "种纸箱", "carton type "},
+                               {"fleet", "种集装箱", "container type "},
+                               {"palletTypes", "种托盘", "pallet type "}};
+  for (const Kind& kind : kinds) {
+    const std::string prefix = std::string(kind.list) + "[";
+    if (where.rfind(prefix, 0) != 0) continue;
+    const std::size_t close = where.find(']');
+    if (close == std::string::npos) return where;
+    std::size_t index = 0;
+    try {
+      index = std::stoul(where.substr(prefix.size(), close - prefix.size()));
+    } catch (const std::exception&) {
+      return where;
+    }
+    std::string name;
+    const auto list = document.find(kind.list);
+    if (list != document.end() && list->is_array() && index < list->size() && (*list)[index].is_object()) {
+      const auto named = (*list)[index].find("name");
+      if (named != (*list)[index].end() && named->is_string()) name = named->get<std::string>();
+    }
+    const std::string number = std::to_string(index + 1);
+    const std::string named = name.empty() ? "" : inLanguage("（", " (") + name + inLanguage("）", ")");
+    const std::string which = currentLanguage() == Language::Chinese ? "第 " + number + " " + kind.chinese
+                                                                      : kind.english + number;
+    return which + named + inLanguage("：", ": ") + where;
+  }
+  return where;
+}
+
 // A key given twice in one object: JSON leaves open which one counts, so the file is
 // refused rather than read one way here and another way elsewhere.
 struct RepeatedKey {
@@ -789,7 +828,7 @@ ProjectJsonOutcome projectFromJson(std::span<const std::uint8_t> bytes, FillSche
   } catch (const Damage& damage) {
     std::string where = damage.what;
     if (!where.empty() && where.front() == '.') where.erase(0, 1);
-    return failure(ProjectJsonProblem::Damaged, where);
+    return failure(ProjectJsonProblem::Damaged, namedDamage(document, where));
   }
   return {};
 }

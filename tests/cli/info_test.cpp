@@ -41,6 +41,18 @@ TEST(CliInfo, missingOrInvalidFilesGiveStatusThree) {
   EXPECT_EQ(missing.status, kExitBadInput);
   EXPECT_EQ(missing.out, "");
   EXPECT_NE(missing.err.find("none.pak"), std::string::npos) << missing.err;
+  EXPECT_EQ(missing.err.find("\\n"), std::string::npos) << "the message's lines are lines: " << missing.err;
+
+  // A damaged carton type is named by its number from 1 and its name, the path after it.
+  std::ofstream(folder.path() + "/count.clyx")
+      << R"({"cargolyxProject": 2, "container": {"name": "c", "length": 100, "width": 100, "height": 100,
+             "maxWeight": 10}, "cartons": [{"name": "电视机", "length": 1, "width": 1, "height": 1, "count": 1},
+             {"name": "洗衣机", "length": 1, "width": 1, "height": 1, "count": 1.5}]})";
+  const CliResult count = runCli({"info", folder.path() + "/count.clyx"});
+  EXPECT_EQ(count.status, kExitBadInput);
+  EXPECT_NE(count.err.find("第 2 种纸箱（洗衣机）：cartons[1].count"), std::string::npos) << count.err;
+  const CliResult countEn = runCli({"info", folder.path() + "/count.clyx", "--lang", "en"});
+  EXPECT_NE(countEn.err.find("carton type 2 (洗衣机): cartons[1].count"), std::string::npos) << countEn.err;
 
   std::ofstream(folder.path() + "/bad.pak") << "CLYX200 but not really";
   CliResult bad = runCli({"info", folder.path() + "/bad.pak"});

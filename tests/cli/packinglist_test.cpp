@@ -48,7 +48,8 @@ TEST(CliPackingList, aMissingOrBadContainerIsABadArgument) {
     EXPECT_EQ(r.status, kExitBadInput) << args.back();
     EXPECT_EQ(r.out, "");
     EXPECT_TRUE(has(r.err, "--container")) << r.err;
-    EXPECT_TRUE(has(r.err, "Usage:")) << r.err;
+    EXPECT_TRUE(has(r.err, "用法见 cargolyx-cli " + args.front() + " --help\n")) << r.err;
+    EXPECT_FALSE(has(r.err, "Usage:")) << "the reason and where the usage is, not the whole usage";
   }
   const CliResult pak = runCli({"plan", std::string(CARGOLYX_EXAMPLES_DIR) + "/demo.pak", "--container", kContainer});
   EXPECT_EQ(pak.status, kExitBadInput);

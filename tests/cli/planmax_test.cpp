@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 
@@ -73,7 +74,9 @@ TEST(PlanMax, BadOptionsAreRefusedWithAMessage) {
     args.insert(args.end(), extra.begin(), extra.end());
     const CliResult r = runCli(args);
     EXPECT_EQ(r.status, 3);
-    EXPECT_NE(r.err.find("Usage:"), std::string::npos);
+    // One line of reason, then where the usage is.
+    EXPECT_NE(r.err.find("\n用法见 cargolyx-cli plan --help\n"), std::string::npos) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2) << r.err;
     EXPECT_TRUE(r.out.empty());
   }
 }
