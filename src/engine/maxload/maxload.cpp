@@ -1,11 +1,13 @@
 #include "engine/maxload/maxload.h"
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <thread>
 
-#include "engine/maxload/blocks.h"
 #include "engine/loadingorder.h"
+#include "engine/maxload/blocks.h"
+#include "engine/maxload/leavingout.h"
 #include "engine/maxload/rulekeeper.h"
 #include "engine/maxload/search.h"
 
@@ -90,47 +92,48 @@ MaxLoadResult buildResult(const Problem& p, const std::vector<Block>& blocks, co
   return r;
 }
 
-}  // namespace
-}  // namespace maxload
+// The blocks of one search: the general ones or the simple ones alone.
+struct BlockSet {
+  std::vector<Block> general, simple;
+};
 
-MaxLoadResult planMaxLoad(const MaxLoadInput& input, const MaxLoadControl& control) {
-  using namespace maxload;
-  const auto startTime = std::chrono::steady_clock::now();
-  const Problem problem = makeProblem(input);
-  // The two searches differ in their blocks: general blocks help strongly mixed cargo,
-  // simple blocks alone often suit cargo of few types better.
-  std::size_t maxBlocks = kMaxBlocks;
-  const std::vector<Block> blocks = generateBlocks(problem, maxBlocks, true);
-  const std::vector<Block> simpleBlocks = generateBlocks(problem, kMaxBlocks, false);
+// The blocks a problem with fewer cartons of some types still allows, in the same order.
+std::vector<Block> allowedBlocks(const Problem& p, const std::vector<Block>& blocks) {
+  std::vector<Block> out;
+  out.reserve(blocks.size());
+  for (const Block& b : blocks) {
+    bool allowed = true;
+    for (int u = 0; u < b.useCount && allowed; ++u)
+      allowed = b.useCartons[u] <= p.types[static_cast<std::size_t>(b.useType[u])].count;
+    if (allowed) out.push_back(b);
+  }
+  return out;
+}
+
+// The best load of one attempt, with the blocks its placements name.
+struct Outcome {
+  std::vector<Block> blocks;
+  PackState best;
+  bool loadedEverything = false;  // every carton the attempt's problem holds
+  bool timedOut = false, cancelled = false;
+  std::uint64_t effort = 0;
+};
+
+// The two searches on one problem: general blocks and simple blocks alone, on two threads
+// or one after the other.
+Outcome searchProblem(const MaxLoadInput& input, const Problem& problem, BlockSet blocks, SearchSettings base) {
   // The cargo rules, where the input sets them: a keeper for each search thread.
   std::unique_ptr<RuleKeeper> keeper, simpleKeeper;
   if (setsCargoRules(input)) {
-    keeper = std::make_unique<RuleKeeper>(input, problem, blocks);
-    simpleKeeper = std::make_unique<RuleKeeper>(input, problem, simpleBlocks);
+    keeper = std::make_unique<RuleKeeper>(input, problem, blocks.general);
+    simpleKeeper = std::make_unique<RuleKeeper>(input, problem, blocks.simple);
   }
-  const Packer packer(problem, blocks, keeper.get());
-  const Packer simplePacker(problem, simpleBlocks, simpleKeeper.get());
-
+  const Packer packer(problem, blocks.general, keeper.get());
+  const Packer simplePacker(problem, blocks.simple, simpleKeeper.get());
   std::atomic<std::uint64_t> everythingLoadedAt{UINT64_MAX};
-  SearchSettings base;
   base.everythingLoadedAt = &everythingLoadedAt;
-  base.effortBudget = input.effortBudget;
-  base.cancel = control.cancel;
-  base.bestFill = control.bestFill;
-  if (input.timeLimitSeconds > 0) {
-    base.hasDeadline = true;
-    base.deadline = startTime + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                    std::chrono::duration<double>(input.timeLimitSeconds));
-  }
-  // Up to 32 blocks tried per partial load (fewer while the beam is narrower); the six
-  // best by volume and waste judged again by their contact, which counts for more where
-  // the room above a block stays whole (support below 100 %).
-  base.branching = 32;
-  base.contactRerank = 6;
-  base.contactWeight = problem.supportPercent >= 100 ? 1 : 2;
-  SearchSettings second = base;
   Search first(packer, base);
-  Search other(simplePacker, second);
+  Search other(simplePacker, base);
   if (input.threads >= 2) {
     std::thread helper([&other] { other.run(); });
     first.run();
@@ -146,9 +149,141 @@ MaxLoadResult planMaxLoad(const MaxLoadInput& input, const MaxLoadControl& contr
       (first.loadedEverythingAt() == 0 || other.loadedEverythingAt() < first.loadedEverythingAt()))
     useOther = true;
   const Search& winner = useOther ? other : first;
-  MaxLoadResult result = buildResult(problem, useOther ? simpleBlocks : blocks, winner.best());
-  result.timedOut = first.timedOut() || other.timedOut();
-  result.cancelled = first.cancelled() || other.cancelled();
-  result.effortUsed = first.effort() + other.effort();
+  Outcome out;
+  out.best = winner.best();
+  out.loadedEverything = std::all_of(out.best.remaining.begin(), out.best.remaining.end(),
+                                     [](std::int32_t left) { return left <= 0; });
+  out.timedOut = first.timedOut() || other.timedOut();
+  out.cancelled = first.cancelled() || other.cancelled();
+  out.effort = first.effort() + other.effort();
+  out.blocks = std::move(useOther ? blocks.simple : blocks.general);
+  return out;
+}
+
+}  // namespace
+}  // namespace maxload
+
+MaxLoadResult planMaxLoad(const MaxLoadInput& input, const MaxLoadControl& control) {
+  using namespace maxload;
+  using Clock = std::chrono::steady_clock;
+  const auto startTime = Clock::now();
+  const Problem problem = makeProblem(input);
+  // The two searches differ in their blocks: general blocks help strongly mixed cargo,
+  // simple blocks alone often suit cargo of few types better.
+  BlockSet blocks{generateBlocks(problem, kMaxBlocks, true), generateBlocks(problem, kMaxBlocks, false)};
+
+  SearchSettings base;
+  base.effortBudget = input.effortBudget;
+  base.cancel = control.cancel;
+  base.bestFill = control.bestFill;
+  const bool timed = input.timeLimitSeconds > 0;
+  const auto timeAfter = [&](double share) {
+    return startTime + std::chrono::duration_cast<Clock::duration>(
+                           std::chrono::duration<double>(input.timeLimitSeconds * share));
+  };
+  base.hasDeadline = timed;
+  if (timed) base.deadline = timeAfter(1.0);
+  // Up to 32 blocks tried per partial load (fewer while the beam is narrower); the six
+  // best by volume and waste judged again by their contact, which counts for more where
+  // the room above a block stays whole (support below 100 %).
+  base.branching = 32;
+  base.contactRerank = 6;
+  base.contactWeight = problem.supportPercent >= 100 ? 1 : 2;
+
+  const std::vector<std::int32_t> candidates = leavingOutCandidates(input, problem);
+  if (candidates.empty()) {
+    // Nothing is worth leaving behind: the whole effort goes to the whole order.
+    Outcome only = searchProblem(input, problem, std::move(blocks), base);
+    MaxLoadResult result = buildResult(problem, only.blocks, only.best);
+    result.timedOut = only.timedOut;
+    result.cancelled = only.cancelled;
+    result.effortUsed = only.effort;
+    return result;
+  }
+
+  // Cartons with a rule can block more than they are worth: a not-stackable carton
+  // covering the floor, a stop walling off the others. Besides the whole order, the
+  // search tries it with such a type left out or capped, each briefly, then spends the
+  // rest on the most promising; the best load wins, the whole order on a tie. The shares
+  // are fixed parts of the budget and the time, so the same budget gives the same plan.
+  const std::size_t most = 1 + 2 * std::min(candidates.size(), kMostTypesLeftOut);
+  const double probeShare = kProbeShare / double(most);
+  SearchSettings probe = base;
+  probe.effortBudget = std::max<std::uint64_t>(1, static_cast<std::uint64_t>(double(input.effortBudget) * probeShare));
+  MaxLoadResult result;
+  std::uint64_t effortUsed = 0;
+  bool cancelled = false, timedOut = false;
+  std::size_t probes = 0;
+  const auto probeSettings = [&] {
+    SearchSettings s = probe;
+    ++probes;
+    if (timed) s.deadline = timeAfter(probeShare * double(probes));
+    return s;
+  };
+  Outcome whole = searchProblem(input, problem, blocks, probeSettings());
+  effortUsed += whole.effort;
+  cancelled = whole.cancelled;
+  const double containerVolume = double(problem.X) * problem.Y * problem.Z;
+  const auto done = [&](const Outcome& o) { return cancelled || o.best.volume >= containerVolume; };
+  if (whole.loadedEverything || done(whole) || (timed && Clock::now() >= base.deadline)) {
+    result = buildResult(problem, whole.blocks, whole.best);
+    result.timedOut = whole.timedOut && !whole.loadedEverything;
+    result.cancelled = cancelled;
+    result.effortUsed = effortUsed;
+    return result;
+  }
+  // The variants, from what the whole order's load holds of each candidate type.
+  std::vector<std::int32_t> loaded(problem.types.size(), 0);
+  for (const Placed& placed : whole.best.placed) {
+    const Block& b = whole.blocks[static_cast<std::size_t>(placed.block)];
+    for (int u = 0; u < b.useCount; ++u) loaded[static_cast<std::size_t>(b.useType[u])] += b.useCartons[u];
+  }
+  const std::vector<LeavingOut> variants = leavingOutVariants(problem, candidates, loaded);
+
+  // The best so far: the whole order's load and its problem (variant -1).
+  Outcome best = std::move(whole);
+  std::int32_t bestVariant = -1;
+  std::vector<double> probeVolume;
+  const auto variantProblem = [&](const LeavingOut& v) {
+    Problem p = problem;
+    p.types[static_cast<std::size_t>(v.type)].count = v.cap;
+    p.cargoVolume -= p.typeVolume[static_cast<std::size_t>(v.type)] *
+                     (problem.types[static_cast<std::size_t>(v.type)].count - v.cap);
+    return p;
+  };
+  for (std::size_t v = 0; v < variants.size() && !done(best); ++v) {
+    const Problem p = variantProblem(variants[v]);
+    Outcome o = searchProblem(input, p, BlockSet{allowedBlocks(p, blocks.general), allowedBlocks(p, blocks.simple)},
+                              probeSettings());
+    effortUsed += o.effort;
+    cancelled = cancelled || o.cancelled;
+    probeVolume.push_back(o.best.volume);
+    if (o.best.volume > best.best.volume) {
+      best = std::move(o);
+      bestVariant = static_cast<std::int32_t>(v);
+    }
+  }
+  // The rest of the budget to the best of them, searched again from the start.
+  const std::uint64_t spent = probe.effortBudget * static_cast<std::uint64_t>(probes);
+  if (!done(best) && !(timed && Clock::now() >= base.deadline) && spent < input.effortBudget) {
+    SearchSettings rest = base;
+    rest.effortBudget = input.effortBudget - spent;
+    const Problem p = bestVariant < 0 ? problem : variantProblem(variants[static_cast<std::size_t>(bestVariant)]);
+    Outcome o = bestVariant < 0 ? searchProblem(input, p, std::move(blocks), rest)
+                                : searchProblem(input, p,
+                                                BlockSet{allowedBlocks(p, blocks.general),
+                                                         allowedBlocks(p, blocks.simple)},
+                                                rest);
+    effortUsed += o.effort;
+    cancelled = cancelled || o.cancelled;
+    timedOut = o.timedOut;
+    if (o.best.volume > best.best.volume) best = std::move(o);
+  } else {
+    timedOut = timed && Clock::now() >= base.deadline;
+  }
+  result = buildResult(problem, best.blocks, best.best);
+  result.timedOut = timedOut;
+  result.cancelled = cancelled;
+  result.effortUsed = effortUsed;
   return result;
 }
