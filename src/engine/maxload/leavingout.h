@@ -15,6 +15,8 @@ namespace maxload {
 // The share of the effort and the time the brief tries take together: the whole order and
 // each variant get an equal part; the rest goes to the best of them.
 inline constexpr double kProbeShare = 0.4;
+// And each brief try at most this much effort per search thread, however large the budget.
+inline constexpr std::uint64_t kMostProbeEffort = 8000;
 // At most this many types are weighed, those the whole order's load holds most of first.
 inline constexpr std::size_t kMostTypesLeftOut = 6;
 

@@ -204,12 +204,14 @@ MaxLoadResult planMaxLoad(const MaxLoadInput& input, const MaxLoadControl& contr
   // Cartons with a rule can block more than they are worth: a not-stackable carton
   // covering the floor, a stop walling off the others. Besides the whole order, the
   // search tries it with such a type left out or capped, each briefly, then spends the
-  // rest on the most promising; the best load wins, the whole order on a tie. The shares
-  // are fixed parts of the budget and the time, so the same budget gives the same plan.
+  // rest on the most promising; the best load wins, the whole order on a tie. The brief
+  // tries are bounded by effort (and by their share of the time, which binds only on
+  // large or slow runs), so the same budget gives the same plan.
   const std::size_t most = 1 + 2 * std::min(candidates.size(), kMostTypesLeftOut);
   const double probeShare = kProbeShare / double(most);
   SearchSettings probe = base;
-  probe.effortBudget = std::max<std::uint64_t>(1, static_cast<std::uint64_t>(double(input.effortBudget) * probeShare));
+  probe.effortBudget = std::clamp<std::uint64_t>(
+      static_cast<std::uint64_t>(double(input.effortBudget) * probeShare), 1, kMostProbeEffort);
   MaxLoadResult result;
   std::uint64_t effortUsed = 0;
   bool cancelled = false, timedOut = false;
