@@ -73,50 +73,74 @@ std::int64_t footprintOverlap(const Box& a, const Box& b) {
   return w > 0 && d > 0 ? w * d : 0;
 }
 
+void sortedOnce(std::vector<std::int32_t>& values) {
+  std::sort(values.begin(), values.end());
+  values.erase(std::unique(values.begin(), values.end()), values.end());
+}
+
 // At most this many free places go to the checker per carton type, spread over all found.
-constexpr std::size_t kMostPlacesJudged = 64;
-// At most this many free places are gathered per carton type.
-constexpr std::size_t kMostPlacesFound = 4096;
+constexpr std::size_t kMostPlacesJudged = 24;
+// At most this many free places are gathered per carton type, and at most this many box
+// comparisons spent looking for them: a large plan is judged by its first places.
+constexpr std::size_t kMostPlacesFound = 256;
+constexpr std::uint64_t kMostComparisons = 1'000'000;
 
 // The free places for one more carton of the type: against the walls and the loaded
 // cartons, inside the container, overlapping nothing, on the floor or resting on tops
-// that carry the share of its base the plan promises; from the floor up, from the inner
-// end, from the left.
+// that carry the share of its base the plan promises; from the floor up, then from the
+// inner end, then from the left.
 std::vector<check::PlacedCarton> freePlaces(const check::CheckInput& input, std::int32_t type,
                                             const std::vector<Box>& boxes) {
   const check::CartonType& t = input.types[static_cast<std::size_t>(type)];
   const check::Spacing& gap = input.spacing;
   const check::ContainerSize& c = input.container;
   std::vector<check::PlacedCarton> places;
-  for (const Size& size : orientationsOf(t)) {
-    const std::int32_t gx = size.x + gap.gapX, gy = size.y + gap.gapY, gz = size.z + gap.gapZ;
-    if (gx > c.width || gy > c.height || gz > c.length) continue;
-    std::set<std::int32_t> xs{0, c.width - gx}, ys{0}, zs{0, c.length - gz};
-    for (const Box& b : boxes) {
-      xs.insert(b.x2);
-      xs.insert(b.x1 - gx);
-      ys.insert(b.y2);
-      zs.insert(b.z2);
-      zs.insert(b.z1 - gz);
-    }
-    for (const std::int32_t y : ys) {
-      if (y < 0 || y + gy > c.height) continue;
-      std::vector<Box> layer;  // the cartons its height range meets
+  std::uint64_t comparisons = 0;
+  std::vector<std::int32_t> ys{0}, zs, xs;
+  for (const Box& b : boxes) ys.push_back(b.y2);
+  sortedOnce(ys);
+  const std::vector<Size> sizes = orientationsOf(t);
+  std::vector<Box> layer, row, tops;
+  for (const std::int32_t y : ys) {
+    tops.clear();
+    for (const Box& b : boxes)
+      if (b.y2 == y) tops.push_back(b);
+    if (y > 0 && tops.empty()) continue;
+    for (const Size& size : sizes) {
+      const std::int32_t gx = size.x + gap.gapX, gy = size.y + gap.gapY, gz = size.z + gap.gapZ;
+      if (gx > c.width || gz > c.length || y + gy > c.height) continue;
+      layer.clear();  // the cartons its height range meets
       for (const Box& b : boxes)
         if (b.y1 < y + gy && y < b.y2) layer.push_back(b);
+      comparisons += boxes.size();
+      zs.assign({0, c.length - gz});
+      for (const Box& b : layer) {
+        zs.push_back(b.z2);
+        zs.push_back(b.z1 - gz);
+      }
+      sortedOnce(zs);
       for (const std::int32_t z : zs) {
         if (z < 0 || z + gz > c.length) continue;
-        std::vector<Box> row;
+        row.clear();
         for (const Box& b : layer)
           if (b.z1 < z + gz && z < b.z2) row.push_back(b);
+        comparisons += layer.size();
+        xs.assign({0, c.width - gx});
+        for (const Box& b : row) {
+          xs.push_back(b.x2);
+          xs.push_back(b.x1 - gx);
+        }
+        sortedOnce(xs);
         for (const std::int32_t x : xs) {
+          if (comparisons > kMostComparisons) return places;
           if (x < 0 || x + gx > c.width) continue;
           const Box place{x, y, z, x + gx, y + gy, z + gz};
+          comparisons += row.size();
           if (std::any_of(row.begin(), row.end(), [&](const Box& b) { return overlaps(place, b); })) continue;
           if (y > 0) {
             std::int64_t carried = 0;
-            for (const Box& b : boxes)
-              if (b.y2 == y) carried += footprintOverlap(place, b);
+            for (const Box& b : tops) carried += footprintOverlap(place, b);
+            comparisons += tops.size();
             const std::int64_t base = std::int64_t(gx) * gz;
             if (carried <= 0 || carried * 100 < base * input.supportPercent) continue;
           }
@@ -191,7 +215,9 @@ std::vector<LeftoverReason> leftoverReasons(const ProjectInput& project, const P
     // One more carton in each free place (some of them, spread over all), judged by the
     // checker; the place that breaks the fewest rules, the first of those, names them.
     const std::vector<check::PlacedCarton> places = freePlaces(input, leftover.cartonIndex, boxes);
-    const std::size_t judged = std::min(places.size(), kMostPlacesJudged);
+    // Each judgement checks the whole plan: fewer of them for a large plan.
+    const std::size_t judged =
+        std::min(places.size(), std::clamp<std::size_t>(20'000 / (input.cartons.size() + 1), 4, kMostPlacesJudged));
     std::optional<std::size_t> bestReason;
     std::size_t fewest = SIZE_MAX;
     for (std::size_t k = 0; k < judged && fewest > 0; ++k) {

@@ -27,9 +27,10 @@ struct LeftoverReason {
 // way it may stand is larger than it; one whose weight the container's load no longer
 // allows is over the maximum load; otherwise one more carton is tried in the free places
 // of the plan (on the floor or on tops carrying it, against the walls and the loaded
-// cartons), each judged by the plan checker: the rule that stops the place it comes
-// nearest to keeping is named, and where no place is free, or one keeps every rule (the
-// search did not reach it), no room was left.
+// cartons; a bounded number of them, from the floor up, so that a large plan takes a
+// moment only), some of them judged by the plan checker: the rule that stops the place it
+// comes nearest to keeping is named, and where no place is free, or one keeps every rule
+// (the search did not reach it), no room was left.
 std::vector<LeftoverReason> leftoverReasons(const ProjectInput& project, const ProjectResult& result,
                                             const LoadedContainer& loaded, const std::vector<Leftover>& leftovers);
 // The words for a reason's key; empty for an unknown key.
