@@ -4,14 +4,15 @@
 // axle limits bind, with its axle loads.
 //
 //   rules_bench [--data DIR] [--classes FIRST-LAST] [--first N] [--time-limit S]
-//               [--rules none,stops,all] [--reference-time S]
+//               [--rules none,stops,all] [--reference-time S] [--each 1]
 //               [--mixed-plans N] [--mixed-effort STEPS]
 //
 // DIR holds br/BR1.txt ... br/BR15.txt (default: ../shared/bench next to the project).
 // --rules picks the columns (default every one). With --reference-time, each instance with
 // stops or with every rule is also planned once per carton type with that type left out
 // entirely, S seconds each: the best of these is the reference no plan should fall below;
-// the table gives its mean per class and the plans below it.
+// the table gives its mean per class and the plans below it. --each 1 prints every plan's
+// fill as well.
 // The rules are drawn per instance from a fixed seed: weights from a density of 100 to
 // 400 kg/m³, a load limit on 40 % of the types (1 to 6 cartons' weight), 20 % of the types
 // fragile, 10 % not stackable, two to four stops each type goes to.
@@ -142,6 +143,7 @@ int main(int argc, char** argv) {
   std::string data = defaultData();
   int firstClass = 1, lastClass = 7, first = 10, mixedPlans = 1000;
   double seconds = 2, referenceSeconds = 0;
+  bool each = false;
   std::vector<bool> shown(std::size(kRules), true);
   std::uint64_t mixedEffort = 20'000;
   for (int i = 1; i + 1 < argc; i += 2) {
@@ -151,6 +153,7 @@ int main(int argc, char** argv) {
     else if (option == "--first") first = std::stoi(value);
     else if (option == "--time-limit") seconds = std::stod(value);
     else if (option == "--reference-time") referenceSeconds = std::stod(value);
+    else if (option == "--each") each = value == "1";
     else if (option == "--rules") {
       shown.assign(std::size(kRules), false);
       std::stringstream list(value);
@@ -193,6 +196,7 @@ int main(int argc, char** argv) {
         const FillScheme ruled = withRules(*base, drawn, kRules[r]);
         const Outcome o = planChecked(ruled, seconds, 0);
         sum[r] += o.plan.netRatio;
+        if (each) std::printf("  BR%d-%d %s %.2f\n", cls, number, kRuleNames[r], 100 * o.plan.netRatio);
         ++plans;
         if (!o.holds) ++classRejected;
         if (referenced(r)) {

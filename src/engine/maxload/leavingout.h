@@ -3,7 +3,7 @@
 // can block more than it is worth: not stackable or fragile cartons covering the floor,
 // the cartons of one stop walling off the others, a heavy type the balance cannot bear.
 // Besides the whole order the search tries the order with such a type left out or capped,
-// and keeps the best load (maxload.cpp).
+// then another on top of the best, and keeps the best load (maxload.cpp).
 
 #include <cstdint>
 #include <vector>
@@ -17,8 +17,10 @@ namespace maxload {
 inline constexpr double kProbeShare = 0.4;
 // And each brief try at most this much effort per search thread, however large the budget.
 inline constexpr std::uint64_t kMostProbeEffort = 8000;
-// At most this many types are weighed, those the whole order's load holds most of first.
-inline constexpr std::size_t kMostTypesLeftOut = 6;
+// At most this many types are weighed in a round, those the best load holds most of first.
+inline constexpr std::size_t kMostTypesLeftOut = 5;
+// Rounds: a type left out, then another on top of the best of those.
+inline constexpr std::size_t kLeavingOutRounds = 2;
 
 // The order with at most cap cartons of one type.
 struct LeavingOut {
@@ -33,8 +35,8 @@ struct LeavingOut {
 // axles are kept. Empty where nothing is worth leaving out.
 std::vector<std::int32_t> leavingOutCandidates(const MaxLoadInput& input, const Problem& problem);
 
-// The variants to try, given the candidates and the cartons of each type the whole
-// order's load holds: of the candidates it loads, the kMostTypesLeftOut it loads the most
+// The variants to try, given the candidates and the cartons of each type the best load so
+// far holds: of the candidates it loads, the kMostTypesLeftOut it loads the most
 // volume of (of equal ones the earlier type), each left out entirely, then each capped at
 // half of what it loads. Always the same for the same loads.
 std::vector<LeavingOut> leavingOutVariants(const Problem& problem, const std::vector<std::int32_t>& candidates,

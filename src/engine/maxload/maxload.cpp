@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include "engine/loadingorder.h"
@@ -203,89 +204,98 @@ MaxLoadResult planMaxLoad(const MaxLoadInput& input, const MaxLoadControl& contr
 
   // Cartons with a rule can block more than they are worth: a not-stackable carton
   // covering the floor, a stop walling off the others. Besides the whole order, the
-  // search tries it with such a type left out or capped, each briefly, then spends the
-  // rest on the most promising; the best load wins, the whole order on a tie. The brief
-  // tries are bounded by effort (and by their share of the time, which binds only on
-  // large or slow runs), so the same budget gives the same plan.
-  const std::size_t most = 1 + 2 * std::min(candidates.size(), kMostTypesLeftOut);
+  // search tries it with such a type left out or capped, each briefly; where one of them
+  // loads more, a second round tries leaving out another type as well. The rest goes to
+  // the best of them; the best load wins, the whole order on a tie. The brief tries are
+  // bounded by effort (and by their share of the time, which binds only on large or slow
+  // runs), so the same budget gives the same plan.
+  const std::size_t most = 1 + kLeavingOutRounds * 2 * std::min(candidates.size(), kMostTypesLeftOut);
   const double probeShare = kProbeShare / double(most);
   SearchSettings probe = base;
   probe.effortBudget = std::clamp<std::uint64_t>(
       static_cast<std::uint64_t>(double(input.effortBudget) * probeShare), 1, kMostProbeEffort);
-  MaxLoadResult result;
   std::uint64_t effortUsed = 0;
-  bool cancelled = false, timedOut = false;
+  bool cancelled = false;
   std::size_t probes = 0;
+  // The time shares count from now: making the blocks took some already.
+  const auto probeStart = Clock::now();
   const auto probeSettings = [&] {
     SearchSettings s = probe;
     ++probes;
-    if (timed) s.deadline = timeAfter(probeShare * double(probes));
+    if (timed)
+      s.deadline = std::min(base.deadline, probeStart + std::chrono::duration_cast<Clock::duration>(
+                                                            (base.deadline - probeStart) * (probeShare * double(probes))));
     return s;
   };
-  Outcome whole = searchProblem(input, problem, blocks, probeSettings());
-  effortUsed += whole.effort;
-  cancelled = whole.cancelled;
   const double containerVolume = double(problem.X) * problem.Y * problem.Z;
-  const auto done = [&](const Outcome& o) { return cancelled || o.best.volume >= containerVolume; };
-  if (whole.loadedEverything || done(whole) || (timed && Clock::now() >= base.deadline)) {
-    result = buildResult(problem, whole.blocks, whole.best);
-    result.timedOut = whole.timedOut && !whole.loadedEverything;
+  const auto timeUp = [&] { return timed && Clock::now() >= base.deadline; };
+  const auto done = [&](const Outcome& o) { return cancelled || o.best.volume >= containerVolume || timeUp(); };
+  const auto finish = [&](const Outcome& o, bool timedOut) {
+    MaxLoadResult result = buildResult(problem, o.blocks, o.best);
+    result.timedOut = timedOut;
     result.cancelled = cancelled;
     result.effortUsed = effortUsed;
     return result;
-  }
-  // The variants, from what the whole order's load holds of each candidate type.
-  std::vector<std::int32_t> loaded(problem.types.size(), 0);
-  for (const Placed& placed : whole.best.placed) {
-    const Block& b = whole.blocks[static_cast<std::size_t>(placed.block)];
-    for (int u = 0; u < b.useCount; ++u) loaded[static_cast<std::size_t>(b.useType[u])] += b.useCartons[u];
-  }
-  const std::vector<LeavingOut> variants = leavingOutVariants(problem, candidates, loaded);
+  };
 
-  // The best so far: the whole order's load and its problem (variant -1).
-  Outcome best = std::move(whole);
-  std::int32_t bestVariant = -1;
-  std::vector<double> probeVolume;
-  const auto variantProblem = [&](const LeavingOut& v) {
+  Outcome best = searchProblem(input, problem, blocks, probeSettings());
+  effortUsed += best.effort;
+  cancelled = best.cancelled;
+  if (best.loadedEverything || done(best)) return finish(best, best.timedOut && !best.loadedEverything);
+
+  // The counts the best load so far was planned with: the whole order's at first.
+  std::vector<std::int32_t> bestCounts;
+  for (const MaxLoadType& t : problem.types) bestCounts.push_back(t.count);
+  bool leftSomeOut = false;
+  const auto problemWith = [&](const std::vector<std::int32_t>& counts) {
     Problem p = problem;
-    p.types[static_cast<std::size_t>(v.type)].count = v.cap;
-    p.cargoVolume -= p.typeVolume[static_cast<std::size_t>(v.type)] *
-                     (problem.types[static_cast<std::size_t>(v.type)].count - v.cap);
+    for (std::size_t t = 0; t < counts.size(); ++t) {
+      p.cargoVolume -= p.typeVolume[t] * (problem.types[t].count - counts[t]);
+      p.types[t].count = counts[t];
+    }
     return p;
   };
-  for (std::size_t v = 0; v < variants.size() && !done(best); ++v) {
-    const Problem p = variantProblem(variants[v]);
-    Outcome o = searchProblem(input, p, BlockSet{allowedBlocks(p, blocks.general), allowedBlocks(p, blocks.simple)},
-                              probeSettings());
-    effortUsed += o.effort;
-    cancelled = cancelled || o.cancelled;
-    probeVolume.push_back(o.best.volume);
-    if (o.best.volume > best.best.volume) {
-      best = std::move(o);
-      bestVariant = static_cast<std::int32_t>(v);
+  for (std::size_t round = 0; round < kLeavingOutRounds && !done(best); ++round) {
+    // The variants, from what the best load holds of each candidate type still loaded.
+    std::vector<std::int32_t> loaded(problem.types.size(), 0);
+    for (const Placed& placed : best.best.placed) {
+      const Block& b = best.blocks[static_cast<std::size_t>(placed.block)];
+      for (int u = 0; u < b.useCount; ++u) loaded[static_cast<std::size_t>(b.useType[u])] += b.useCartons[u];
     }
+    std::optional<Outcome> roundBest;
+    std::vector<std::int32_t> roundCounts;
+    for (const LeavingOut& v : leavingOutVariants(problem, candidates, loaded)) {
+      if (done(best)) break;
+      std::vector<std::int32_t> counts = bestCounts;
+      counts[static_cast<std::size_t>(v.type)] = v.cap;
+      const Problem p = problemWith(counts);
+      Outcome o = searchProblem(input, p, BlockSet{allowedBlocks(p, blocks.general), allowedBlocks(p, blocks.simple)},
+                                probeSettings());
+      effortUsed += o.effort;
+      cancelled = cancelled || o.cancelled;
+      if (o.best.volume > (roundBest ? roundBest->best.volume : best.best.volume)) {
+        roundBest = std::move(o);
+        roundCounts = std::move(counts);
+      }
+    }
+    if (!roundBest) break;
+    best = std::move(*roundBest);
+    bestCounts = std::move(roundCounts);
+    leftSomeOut = true;
   }
   // The rest of the budget to the best of them, searched again from the start.
   const std::uint64_t spent = probe.effortBudget * static_cast<std::uint64_t>(probes);
-  if (!done(best) && !(timed && Clock::now() >= base.deadline) && spent < input.effortBudget) {
-    SearchSettings rest = base;
-    rest.effortBudget = input.effortBudget - spent;
-    const Problem p = bestVariant < 0 ? problem : variantProblem(variants[static_cast<std::size_t>(bestVariant)]);
-    Outcome o = bestVariant < 0 ? searchProblem(input, p, std::move(blocks), rest)
-                                : searchProblem(input, p,
-                                                BlockSet{allowedBlocks(p, blocks.general),
-                                                         allowedBlocks(p, blocks.simple)},
-                                                rest);
-    effortUsed += o.effort;
-    cancelled = cancelled || o.cancelled;
-    timedOut = o.timedOut;
-    if (o.best.volume > best.best.volume) best = std::move(o);
-  } else {
-    timedOut = timed && Clock::now() >= base.deadline;
-  }
-  result = buildResult(problem, best.blocks, best.best);
-  result.timedOut = timedOut;
-  result.cancelled = cancelled;
-  result.effortUsed = effortUsed;
-  return result;
+  if (done(best) || spent >= input.effortBudget) return finish(best, timeUp());
+  SearchSettings rest = base;
+  rest.effortBudget = input.effortBudget - spent;
+  const Problem p = problemWith(bestCounts);
+  Outcome o = leftSomeOut ? searchProblem(input, p,
+                                          BlockSet{allowedBlocks(p, blocks.general), allowedBlocks(p, blocks.simple)},
+                                          rest)
+                          : searchProblem(input, p, std::move(blocks), rest);
+  effortUsed += o.effort;
+  cancelled = cancelled || o.cancelled;
+  const bool timedOut = o.timedOut;
+  if (o.best.volume > best.best.volume) best = std::move(o);
+  return finish(best, timedOut);
 }
