@@ -205,10 +205,10 @@ MaxLoadResult planMaxLoad(const MaxLoadInput& input, const MaxLoadControl& contr
   // Cartons with a rule can block more than they are worth: a not-stackable carton
   // covering the floor, a stop walling off the others. Besides the whole order, the
   // search tries it with such a type left out or capped, each briefly; where one of them
-  // loads more, a second round tries leaving out another type as well. The rest goes to
-  // the best of them; the best load wins, the whole order on a tie. The brief tries are
-  // bounded by effort (and by their share of the time, which binds only on large or slow
-  // runs), so the same budget gives the same plan.
+  // loads clearly more, a second round tries leaving out another type as well. The rest
+  // goes to the best of them; the best load seen wins, the whole order on a tie. The brief
+  // tries are bounded by effort (and by their share of the time, which binds only on
+  // large or slow runs), so the same budget gives the same plan.
   const std::size_t most = 1 + kLeavingOutRounds * 2 * std::min(candidates.size(), kMostTypesLeftOut);
   const double probeShare = kProbeShare / double(most);
   SearchSettings probe = base;
@@ -255,6 +255,7 @@ MaxLoadResult planMaxLoad(const MaxLoadInput& input, const MaxLoadControl& contr
     }
     return p;
   };
+  std::optional<Outcome> nearlyAsGood;  // a variant that loads more, but not clearly so
   for (std::size_t round = 0; round < kLeavingOutRounds && !done(best); ++round) {
     // The variants, from what the best load holds of each candidate type still loaded.
     std::vector<std::int32_t> loaded(problem.types.size(), 0);
@@ -279,13 +280,22 @@ MaxLoadResult planMaxLoad(const MaxLoadInput& input, const MaxLoadControl& contr
       }
     }
     if (!roundBest) break;
+    // Brief tries are rough: a variant is followed only where it loads clearly more.
+    if (roundBest->best.volume < best.best.volume + kClearlyMore * containerVolume) {
+      nearlyAsGood = std::move(roundBest);
+      break;
+    }
     best = std::move(*roundBest);
     bestCounts = std::move(roundCounts);
     leftSomeOut = true;
   }
-  // The rest of the budget to the best of them, searched again from the start.
+  // The rest of the budget to the best of them, searched again from the start; the plan
+  // is the best load seen.
+  const auto bestSeen = [&]() -> const Outcome& {
+    return nearlyAsGood && nearlyAsGood->best.volume > best.best.volume ? *nearlyAsGood : best;
+  };
   const std::uint64_t spent = probe.effortBudget * static_cast<std::uint64_t>(probes);
-  if (done(best) || spent >= input.effortBudget) return finish(best, timeUp());
+  if (done(best) || spent >= input.effortBudget) return finish(bestSeen(), timeUp());
   SearchSettings rest = base;
   rest.effortBudget = input.effortBudget - spent;
   const Problem p = problemWith(bestCounts);
@@ -296,6 +306,6 @@ MaxLoadResult planMaxLoad(const MaxLoadInput& input, const MaxLoadControl& contr
   effortUsed += o.effort;
   cancelled = cancelled || o.cancelled;
   const bool timedOut = o.timedOut;
-  if (o.best.volume > best.best.volume) best = std::move(o);
-  return finish(best, timedOut);
+  if (o.best.volume > bestSeen().best.volume) return finish(o, timedOut);
+  return finish(bestSeen(), timedOut);
 }
