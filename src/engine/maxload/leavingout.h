@@ -15,11 +15,11 @@ namespace maxload {
 // The share of the effort and the time the brief tries take together: the whole order and
 // each variant get an equal part; the rest goes to the best of them.
 inline constexpr double kProbeShare = 0.25;
+// And each brief try at most this much effort per search thread, however large the budget.
+inline constexpr std::uint64_t kMostProbeEffort = 8000;
 // A variant is followed (given the rest, or a second round) only where its brief try loads
 // more than the best so far by this share of the container at least.
 inline constexpr double kClearlyMore = 0.01;
-// And each brief try at most this much effort per search thread, however large the budget.
-inline constexpr std::uint64_t kMostProbeEffort = 8000;
 // At most this many types are weighed in a round, those the best load holds most of first.
 inline constexpr std::size_t kMostTypesLeftOut = 5;
 // Rounds: a type left out, then another on top of the best of those.
