@@ -4,18 +4,27 @@
 // axle limits bind, with its axle loads.
 //
 //   rules_bench [--data DIR] [--classes FIRST-LAST] [--first N] [--time-limit S]
+//               [--rules none,stops,all] [--reference-time S] [--each 1]
 //               [--mixed-plans N] [--mixed-effort STEPS]
 //
 // DIR holds br/BR1.txt ... br/BR15.txt (default: ../shared/bench next to the project).
+// --rules picks the columns (default every one). With --reference-time, each instance with
+// stops or with every rule is also planned once per carton type with that type left out
+// entirely, S seconds each: the best of these is the reference no plan should fall below;
+// the table gives its mean per class and the plans below it. --each 1 prints every plan's
+// fill as well.
 // The rules are drawn per instance from a fixed seed: weights from a density of 100 to
 // 400 kg/m³, a load limit on 40 % of the types (1 to 6 cartons' weight), 20 % of the types
 // fragile, 10 % not stackable, two to four stops each type goes to.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -103,6 +112,19 @@ Outcome planChecked(const FillScheme& p, double seconds, std::uint64_t effort) {
   return out;
 }
 
+// The best fill of the project planned with one carton type left out entirely, over its
+// types.
+double bestLeavingOutOneType(const FillScheme& p, double seconds) {
+  double best = 0;
+  for (std::size_t t = 0; t < p.cartons.size(); ++t) {
+    FillScheme without = p;
+    without.cartons[t].count = 0;
+    const Outcome o = planChecked(without, seconds, 0);
+    if (o.holds) best = std::max(best, o.plan.netRatio);
+  }
+  return best;
+}
+
 std::string defaultData() {
   for (auto at = std::filesystem::path(CARGOLYX_SOURCE_DIR); !at.empty() && at != at.root_path(); at = at.parent_path()) {
     const auto candidate = at.parent_path() / "shared" / "bench";
@@ -119,8 +141,10 @@ std::optional<FillScheme> instance(const std::string& data, int cls, int number)
 
 int main(int argc, char** argv) {
   std::string data = defaultData();
-  int firstClass = 1, lastClass = 7, first = 2, mixedPlans = 1000;
-  double seconds = 2;
+  int firstClass = 1, lastClass = 7, first = 10, mixedPlans = 1000;
+  double seconds = 2, referenceSeconds = 0;
+  bool each = false;
+  std::vector<bool> shown(std::size(kRules), true);
   std::uint64_t mixedEffort = 20'000;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string option = argv[i], value = argv[i + 1];
@@ -128,7 +152,15 @@ int main(int argc, char** argv) {
     else if (option == "--classes") std::sscanf(value.c_str(), "%d-%d", &firstClass, &lastClass);
     else if (option == "--first") first = std::stoi(value);
     else if (option == "--time-limit") seconds = std::stod(value);
-    else if (option == "--mixed-plans") mixedPlans = std::stoi(value);
+    else if (option == "--reference-time") referenceSeconds = std::stod(value);
+    else if (option == "--each") each = value == "1";
+    else if (option == "--rules") {
+      shown.assign(std::size(kRules), false);
+      std::stringstream list(value);
+      for (std::string name; std::getline(list, name, ',');)
+        for (std::size_t r = 0; r < std::size(kRules); ++r)
+          if (name == kRuleNames[r]) shown[r] = true;
+    } else if (option == "--mixed-plans") mixedPlans = std::stoi(value);
     else if (option == "--mixed-effort") mixedEffort = std::stoull(value);
     else {
       std::cerr << "unknown option " << option << "\n";
@@ -138,32 +170,59 @@ int main(int argc, char** argv) {
 
   std::printf("Fill (net %%) at %.1f s, first %d instances per class; rejected = plans the checker rejects\n", seconds,
               first);
+  // With a reference: its mean for stops alone and every rule, and the plans below it.
+  const bool reference = referenceSeconds > 0;
+  const auto referenced = [&](std::size_t r) {
+    return reference && shown[r] && (kRules[r] == Rules::Stops || kRules[r] == Rules::All);
+  };
   std::printf("%-6s", "class");
-  for (const char* name : kRuleNames) std::printf(" %9s", name);
+  for (std::size_t r = 0; r < std::size(kRules); ++r) {
+    if (!shown[r]) continue;
+    std::printf(" %9s", kRuleNames[r]);
+    if (referenced(r)) std::printf(" %9s %6s", (std::string(kRuleNames[r]) + "Ref").c_str(), "below");
+  }
   std::printf(" %9s\n", "rejected");
-  int rejected = 0, plans = 0;
+  int rejected = 0, plans = 0, belowReference = 0;
   for (int cls = firstClass; cls <= lastClass; ++cls) {
-    std::vector<double> sum(std::size(kRules), 0);
+    std::vector<double> sum(std::size(kRules), 0), referenceSum(std::size(kRules), 0);
+    std::vector<int> below(std::size(kRules), 0);
     int counted = 0, classRejected = 0;
     for (int number = 1; number <= first; ++number) {
       const std::optional<FillScheme> base = instance(data, cls, number);
       if (!base) break;
       const Drawn drawn = draw(*base, static_cast<std::uint32_t>(cls * 1000 + number));
       for (std::size_t r = 0; r < std::size(kRules); ++r) {
-        const Outcome o = planChecked(withRules(*base, drawn, kRules[r]), seconds, 0);
+        if (!shown[r]) continue;
+        const FillScheme ruled = withRules(*base, drawn, kRules[r]);
+        const Outcome o = planChecked(ruled, seconds, 0);
         sum[r] += o.plan.netRatio;
+        if (each) std::printf("  BR%d-%d %s %.2f\n", cls, number, kRuleNames[r], 100 * o.plan.netRatio);
         ++plans;
         if (!o.holds) ++classRejected;
+        if (referenced(r)) {
+          const double best = bestLeavingOutOneType(ruled, referenceSeconds);
+          referenceSum[r] += best;
+          // Below by more than a rounding: a hundredth of a point.
+          if (o.plan.netRatio < best - 1e-4) ++below[r];
+        }
       }
       ++counted;
     }
     if (counted == 0) continue;
     rejected += classRejected;
     std::printf("BR%-4d", cls);
-    for (const double s : sum) std::printf(" %9.2f", 100 * s / counted);
+    for (std::size_t r = 0; r < std::size(kRules); ++r) {
+      if (!shown[r]) continue;
+      std::printf(" %9.2f", 100 * sum[r] / counted);
+      if (referenced(r)) {
+        std::printf(" %9.2f %6d", 100 * referenceSum[r] / counted, below[r]);
+        belowReference += below[r];
+      }
+    }
     std::printf(" %9d\n", classRejected);
     std::fflush(stdout);
   }
+  if (reference) std::printf("plans below the reference: %d\n", belowReference);
   std::printf("plans %d, rejected %d\n\n", plans, rejected);
 
   // Many quick plans with every rule mixed, over the classes and their instances.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "commands/fleetplan.h"
+#include "commands/leftoverreasons.h"
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
 #include "commands/palletplan.h"
@@ -340,9 +341,17 @@ Json reportJson(const FillScheme& project, const CalculationReport& report) {
       for (const BlockScheme& b : loaded.blocks)
         if (b.cartonIndex >= 0 && static_cast<std::size_t>(b.cartonIndex) < left.size())
           left[static_cast<std::size_t>(b.cartonIndex)] -= b.count;
+      std::vector<Leftover> listed;
       for (std::size_t i = 0; i < left.size(); ++i)
-        if (left[i] > 0)
-          leftovers.push_back(Json{{"cartonIndex", i}, {"cartonName", project.cartons[i].name}, {"count", left[i]}});
+        if (left[i] > 0) listed.push_back(Leftover{static_cast<int>(i), project.cartons[i].name, left[i]});
+      // Each with why it stayed behind: the words, and the rule or limit as a key.
+      const std::vector<LeftoverReason> reasons = leftoverReasons(project.input(), report.result, loaded, listed);
+      for (std::size_t k = 0; k < listed.size(); ++k)
+        leftovers.push_back(Json{{"cartonIndex", listed[k].cartonIndex},
+                                 {"cartonName", listed[k].name},
+                                 {"count", listed[k].count},
+                                 {"reason", reasons[k].text},
+                                 {"rule", reasons[k].rule}});
     }
     out["leftovers"] = std::move(leftovers);
     out["loadedWeight"] = number(balance.loadedWeight);

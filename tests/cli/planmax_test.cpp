@@ -135,6 +135,38 @@ TEST(PlanMax, APlanOfAProjectWithCargoRulesPassesTheCheck) {
   EXPECT_EQ(checked.out, "The plan holds.\n");
 }
 
+// A packing list whose upright, not stackable cartons of the last stop would cover the
+// floor: the plan leaves them behind, loads everything else within every rule, gives each
+// leftover its reason, and is the same, byte for byte, when planned again.
+TEST(PlanMax, CartonsThatWouldCoverTheFloorStayBehindWithTheirReason) {
+  const std::string list = std::string(CARGOLYX_TEST_DATA_DIR) + "/rules-floor.csv";
+  const std::vector<std::string> args = {"plan", list, "--container", "5870,2330,2200,24000", "--mode", "max", "--json"};
+  const CliResult r = runCli(args);
+  ASSERT_EQ(r.status, 0) << r.err;
+  const Json json = parsedJson(r.out);
+  EXPECT_GE(json["netRatio"].get<double>(), 0.8227);
+  EXPECT_GE(json["loadedCount"].get<int>(), 140);
+  ASSERT_FALSE(json["leftovers"].empty());
+  const std::vector<std::string> keys = {"larger-than-container", "max-load", "not-stackable", "load-on-top", "fragile",
+                                         "stop-order", "balance", "axle", "no-room"};
+  for (const Json& leftover : json["leftovers"]) {
+    EXPECT_EQ(keysOf(leftover), (std::vector<std::string>{"cartonIndex", "cartonName", "count", "reason", "rule"}));
+    EXPECT_NE(std::find(keys.begin(), keys.end(), leftover["rule"].get<std::string>()), keys.end()) << leftover.dump();
+    EXPECT_FALSE(leftover["reason"].get<std::string>().empty());
+  }
+
+  ScratchFolder folder;
+  const std::string plan = folder.path() + "/plan.json";
+  std::ofstream(plan) << r.out;
+  const CliResult checked = runCli({"check", list, plan, "--container", "5870,2330,2200,24000", "--lang", "en"});
+  EXPECT_EQ(checked.status, 0) << checked.out << checked.err;
+  EXPECT_EQ(checked.out, "The plan holds.\n");
+
+  const CliResult again = runCli(args);
+  ASSERT_EQ(again.status, 0) << again.err;
+  EXPECT_EQ(again.out, r.out);
+}
+
 }  // namespace
 
 TEST(CliPlanner, aProjectFileIsPlannedWithItsOwnPlannerUnlessAnotherIsAsked) {

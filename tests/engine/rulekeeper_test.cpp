@@ -13,6 +13,7 @@
 
 #include "check/plancheck.h"
 #include "check/projectplan.h"
+#include "commands/packinglist.h"
 #include "engine/maxload/maxloadproject.h"
 #include "engine_test_support.h"
 #include "model/fillscheme.h"
@@ -230,6 +231,44 @@ TEST(RuleKeeper, randomProjectsWithEveryRuleMixedPassTheChecker) {
     EXPECT_TRUE(planned.report.holds()) << "round " << round << "\n" << describe(planned.report);
     EXPECT_GT(planned.plan.loadedCount, 0) << "round " << round;
   }
+}
+
+// Upright cartons that are not stackable and go to the last stop start at the inner end and
+// would cover the floor, where nothing else may stand on them: the plan leaves them all
+// behind and loads every other carton instead, within every rule.
+TEST(RuleKeeper, cartonsThatWouldCoverTheFloorAreLeftBehindForTheRest) {
+  const PackingList list = readPackingListFile(std::string(CARGOLYX_TEST_DATA_DIR) + "/rules-floor.csv");
+  ASSERT_TRUE(list.ok()) << list.message;
+  FillScheme p;
+  p.container = Container{"小柜", 5870, 2330, 2200, 24000};
+  p.cartons = list.cartons;
+  p.stops = list.stops;
+  const Planned planned = planAndCheck(p, 200'000);
+  EXPECT_TRUE(planned.report.holds()) << describe(planned.report);
+  // Everything but C: 82.3 % of the container.
+  EXPECT_GE(planned.plan.netRatio, 0.8227);
+  EXPECT_GE(planned.plan.loadedCount, 140);
+
+  // The same budget gives the same plan.
+  const Planned again = planAndCheck(p, 200'000);
+  ASSERT_EQ(again.plan.blocks.size(), planned.plan.blocks.size());
+  for (std::size_t i = 0; i < planned.plan.blocks.size(); ++i) {
+    const BlockScheme& a = planned.plan.blocks[i];
+    const BlockScheme& b = again.plan.blocks[i];
+    EXPECT_TRUE(a.x == b.x && a.y == b.y && a.z == b.z && a.cartonIndex == b.cartonIndex && a.count == b.count &&
+                a.orientation == b.orientation)
+        << "block " << i;
+  }
+}
+
+// A type whose rules cost more than it brings is left out only where that loads more: an
+// ordinary order with one fragile type that fits on top keeps it.
+TEST(RuleKeeper, cartonsWithARuleStayWhenTheyCostNothing) {
+  FillScheme p = projectOf(1200, 600, 1000, {upright(2), upright(2)});
+  p.cartons[1].fragile = true;
+  const Planned planned = planAndCheck(p);
+  EXPECT_TRUE(planned.report.holds()) << describe(planned.report);
+  EXPECT_EQ(planned.plan.loadedCount, 4);
 }
 
 }  // namespace

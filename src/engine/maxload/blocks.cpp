@@ -118,6 +118,13 @@ Problem makeProblem(const MaxLoadInput& input) {
   for (MaxLoadType& t : p.types) {
     if (t.length <= 0 || t.width <= 0 || t.height <= 0) t.count = 0;
     t.count = std::max(0, t.count);
+    // A carton that fits the container in no way it may stand, or that alone weighs more
+    // than the container may carry, is never loaded: the search does not wait for it.
+    bool fits = false;
+    if (t.count > 0)
+      for (const Orientation& o : orientationsOf(t))
+        fits = fits || (o.netX + p.gapX <= p.X && o.netY + p.gapY <= p.Y && o.netZ + p.gapZ <= p.Z);
+    if (!fits || (t.weight > 0 && t.weight > p.maxWeight * (1 + 1e-12))) t.count = 0;
   }
   std::int32_t lastStop = 0;
   for (const MaxLoadType& t : p.types) lastStop = std::max(lastStop, t.stop);

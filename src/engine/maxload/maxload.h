@@ -101,5 +101,7 @@ struct MaxLoadResult {
 };
 
 // Plans the load. Never throws for odd input: types without cartons or that fit nowhere
-// are simply left over. An empty container or no types give an empty plan.
+// are simply left over. An empty container or no types give an empty plan. Where cartons
+// with a cargo rule block more than they are worth, some or all of them are left behind
+// for the rest (leavingout.h): the plan loads the most volume it finds.
 MaxLoadResult planMaxLoad(const MaxLoadInput& input, const MaxLoadControl& control = {});
