@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/options.h"
+#include "cli/usagetext.h"
 #include "cli/verbs.h"
 #include "model/language.h"
 #include "platform/language.h"
@@ -24,7 +25,7 @@ bool chooseLanguage(std::vector<std::string>& args) {
     const std::optional<Language> chosen =
         std::next(it) == args.end() ? std::nullopt : languageFromCode(*std::next(it));
     if (!chosen) {
-      std::cerr << "cargolyx-cli: --lang takes en or zh\n";
+      std::cerr << "cargolyx-cli: " << inLanguage("--lang 取 en 或 zh", "--lang takes en or zh") << "\n";
       return false;
     }
     setLanguage(*chosen);
@@ -51,21 +52,32 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (!chooseLanguage(args)) return kExitBadInput;
 
-  CLI::App app("cargolyx-cli: plan, inspect, export and check loading projects", "cargolyx-cli");
+  CLI::App app(inLanguage("cargolyx-cli：不开窗口即可计算、查看、导出和检查装箱项目",
+                          "cargolyx-cli: plan, inspect, export and check loading projects"),
+               "cargolyx-cli");
+  wordUsage(app);
   app.require_subcommand(1);
-  app.footer("  --lang en|zh  messages in English or Chinese, anywhere on the line (default: the locale's\n"
-             "               language, English when LC_ALL, LC_MESSAGES or LANG starts with \"en\")\n\n" +
+  app.footer(inLanguage("  --lang en|zh  以英文或中文给出消息，可放在命令行任何位置（默认取区域设置的语言：LC_ALL、\n"
+                        "               LC_MESSAGES 或 LANG 以 \"en\" 开头时为英文）\n\n",
+                        "  --lang en|zh  messages in English or Chinese, anywhere on the line (default: the locale's\n"
+                        "               language, English when LC_ALL, LC_MESSAGES or LANG starts with \"en\")\n\n") +
              exitStatusTable());
   CliOptions options;
   const std::vector<Verb> verbs = {
-      {app.add_subcommand("info", "the container, the cartons and their statistics, and a saved plan"), runInfo},
-      {app.add_subcommand("plan", "calculate the loading plan and print it"), runPlan},
-      {app.add_subcommand("export", "calculate the plan and write packplan.htm with its pictures into DIR"),
+      {app.add_subcommand("info", inLanguage("集装箱、纸箱及其统计，以及保存的方案",
+                                             "the container, the cartons and their statistics, and a saved plan")),
+       runInfo},
+      {app.add_subcommand("plan", inLanguage("计算装箱方案并打印", "calculate the loading plan and print it")), runPlan},
+      {app.add_subcommand("export", inLanguage("计算方案，把 packplan.htm 及其图片写入文件夹",
+                                               "calculate the plan and write packplan.htm with its pictures into DIR")),
        runExport},
-      {app.add_subcommand("check", "check a plan printed by plan --json against the project: exit 0 when it "
-                                   "holds, 6 listing each broken rule"),
+      {app.add_subcommand("check", inLanguage("对照项目检查 plan --json 打印的方案：成立时退出状态为 0，否则为 6 并列出"
+                                              "每条违反的规则",
+                                              "check a plan printed by plan --json against the project: exit 0 when it "
+                                              "holds, 6 listing each broken rule")),
        runCheck},
   };
+  for (const Verb& verb : verbs) verb.command->group(inLanguage("命令", "Subcommands"));
   addOptions(*verbs[0].command, options, kProjectOptions);
   addOptions(*verbs[1].command, options, kProjectOptions | kPlanOptions | kSpacingOption | kJsonOption);
   addOptions(*verbs[2].command, options, kProjectOptions | kPlanOptions | kSpacingOption | kFolderOption);
@@ -83,7 +95,7 @@ int main(int argc, char** argv) {
     const CLI::App* failed = &app;
     for (const Verb& verb : verbs)
       if (verb.command->parsed()) failed = verb.command;
-    std::cerr << "cargolyx-cli: " << error.what() << "\n" << seeHelp(*failed) << "\n";
+    std::cerr << "cargolyx-cli: " << parseErrorText(error) << "\n" << seeHelp(*failed) << "\n";
     return kExitBadInput;
   }
   for (const Verb& verb : verbs) {

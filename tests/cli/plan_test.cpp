@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <sstream>
@@ -276,7 +277,9 @@ TEST(CliPlan, speaksEnglishWithLangEnOrAnEnglishLocaleAndKeepsTheJsonKeys) {
 
   const CliResult unknown = runCli({"plan", example("demo.pak"), "--lang", "fr"});
   EXPECT_EQ(unknown.status, kExitBadInput);
-  EXPECT_NE(unknown.err.find("--lang takes en or zh"), std::string::npos) << unknown.err;
+  EXPECT_NE(unknown.err.find("--lang 取 en 或 zh"), std::string::npos) << unknown.err;
+  const CliResult unknownUnderEnglish = runCliUnderLocale({"plan", example("demo.pak"), "--lang", "fr"}, "en_GB.UTF-8");
+  EXPECT_NE(unknownUnderEnglish.err.find("--lang takes en or zh"), std::string::npos) << unknownUnderEnglish.err;
   EXPECT_EQ(runCli({"plan", example("demo.pak"), "--lang"}).status, kExitBadInput);
 }
 
@@ -334,4 +337,57 @@ TEST(CliPlan, placementsNameTheirStopAndAPackingListBringsItsStops) {
   // Without stops a placement names none.
   const CliResult plain = runCli({"plan", example("demo.pak"), "--mode", "max", "--json", "--time-limit", "0.2"});
   EXPECT_FALSE(parsedJson(plain.out)["placements"][0].contains("stop"));
+}
+
+// The usage and the refusals of a command line come in the chosen language, and every
+// number an option takes is typed and its range checked.
+TEST(CliPlan, helpAndRefusedArgumentsComeInTheChosenLanguage) {
+  const CliResult chinese = runCli({"plan", "--help"});
+  EXPECT_EQ(chinese.status, kExitLoaded);
+  for (const char* part : {"计算装箱方案并打印", "用法: cargolyx-cli plan [选项]", "显示本帮助后退出",
+                           "--max-blocks 整数:至少为 1", "--support 整数:0-100", "退出状态：", "按套装载的块数上限"})
+    EXPECT_NE(chinese.out.find(part), std::string::npos) << part << "\n" << chinese.out;
+  EXPECT_EQ(chinese.out.find("Print this help"), std::string::npos) << chinese.out;
+  EXPECT_EQ(chinese.out.find("exit status"), std::string::npos) << chinese.out;
+
+  const CliResult english = runCli({"--lang", "en", "plan", "--help"});
+  for (const char* part : {"Usage: cargolyx-cli plan [OPTIONS] FILE", "--max-blocks INT:at least 1", "--support INT:0-100",
+                           "--time-limit SECONDS:above 0, at most 86400", "--spacing L,W,H:", "exit status:"})
+    EXPECT_NE(english.out.find(part), std::string::npos) << part << "\n" << english.out;
+  EXPECT_EQ(english.out.find("TEXT"), std::string::npos) << "every option names what it takes\n" << english.out;
+  EXPECT_EQ(english.out.find("按套装载的块数上限"), std::string::npos) << english.out;
+
+  const CliResult top = runCli({"--lang", "en", "--help"});
+  EXPECT_NE(top.out.find("Subcommands:\n  info"), std::string::npos) << top.out;
+  EXPECT_NE(runCli({"--help"}).out.find("命令:\n  info"), std::string::npos);
+
+  struct Refusal {
+    std::vector<std::string> args;
+    std::string chinese, english;
+  };
+  for (const Refusal& r : std::vector<Refusal>{
+           {{"plan", example("demo.pak"), "--colour"}, "多余的参数：--colour", "not expected: --colour"},
+           {{"plan", example("demo.pak"), "--support", "101"}, "--support: 须为 0 到 100 的整数百分比",
+            "--support: needs a whole percentage from 0 to 100"},
+           {{"plan", example("demo.pak"), "--max-blocks", "six"}, "--max-blocks: 须为至少为 1 的整数",
+            "--max-blocks: needs a whole number of at least 1"},
+           {{"plan", example("demo.pak"), "--time-limit", "0"}, "--time-limit: 须为大于 0 的秒数",
+            "--time-limit: needs a number of seconds above 0"},
+           {{"plan", example("demo.pak"), "--spacing", "1,2,3,"}, "--spacing: 须为三个不小于 0 的整数毫米值",
+            "--spacing: needs three whole millimetre values"},
+           {{"plan", example("demo.pak"), "--mode"}, "--mode 缺少取值", "--mode: 1 required"},
+           {{"plan", example("demo.pak"), "--mode", "most"}, "--mode: 取 sets", "--mode: takes sets"},
+           {{"plan"}, "缺少 FILE", "FILE is required"},
+           {{}, "须给出一个命令：info、plan、export 或 check", "A subcommand is required"},
+       }) {
+    const CliResult zh = runCli(r.args);
+    std::vector<std::string> inEnglish = r.args;
+    inEnglish.insert(inEnglish.begin(), {"--lang", "en"});
+    const CliResult en = runCli(inEnglish);
+    EXPECT_EQ(zh.status, kExitBadInput);
+    EXPECT_EQ(en.status, kExitBadInput);
+    EXPECT_NE(zh.err.find("cargolyx-cli: " + r.chinese), std::string::npos) << zh.err;
+    EXPECT_NE(en.err.find(r.english), std::string::npos) << en.err;
+    EXPECT_EQ(std::count(zh.err.begin(), zh.err.end(), '\n'), 2) << "the reason and where the usage is\n" << zh.err;
+  }
 }
