@@ -182,6 +182,11 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
         <translation>Stackable</translation>
     </message>
     <message>
+        <location filename="../../src/ui/frmcartonprop.cpp" line="111"/>
+        <source>在一摞纸箱的最上面几层可以躺放：躺放的纸箱上面只能再放同种躺放的纸箱，最多叠这么多层，放在地板上也可以</source>
+        <translation>It may lie down in the top layers of its stack: only lying cartons of its own type may rest on a lying one, at most this many high, also on the floor</translation>
+    </message>
+    <message>
         <location filename="../../src/ui/frmcartonprop.cpp" line="132"/>
         <source>不勾选时，任何纸箱都不能压在它上面</source>
         <translation>When unchecked, no carton may rest on it</translation>

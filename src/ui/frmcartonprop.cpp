@@ -106,6 +106,11 @@ QWidget* TCartonPropForm::buildLyingGroup() {
   layersField->setMinimumWidth(40);
   lblUpendLayers = new GapLabel(tr("例外：置于顶部时可躺放        层"), layersField, group);
   lblUpendLayers->setObjectName(QStringLiteral("lblUpendLayers"));
+  // The top of its own stack, not only under the ceiling: a lying carton carries nothing but
+  // lying cartons of its type, so it may also lie on the floor with nothing above it.
+  lblUpendLayers->setToolTip(tr("在一摞纸箱的最上面几层可以躺放：躺放的纸箱上面只能再放同种躺放的纸箱，"
+                                "最多叠这么多层，放在地板上也可以"));
+  txtUpendLayers->setToolTip(lblUpendLayers->toolTip());
   auto* layout = new QVBoxLayout(group);
   layout->addWidget(chkMustUp);
   layout->addWidget(lblUpendLayers);
