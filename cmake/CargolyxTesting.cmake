@@ -20,6 +20,11 @@ function(cargolyx_add_test name)
     CARGOLYX_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
     CARGOLYX_EXAMPLES_DIR="${PROJECT_SOURCE_DIR}/examples"
     CARGOLYX_PROGRAM_DIR="${CARGOLYX_PROGRAM_DIR}")
+  # The sanitizer builds run many times slower: their heavy searches take a smaller effort
+  # budget (tests/support/testeffort.h).
+  if(CARGOLYX_SANITIZE OR CARGOLYX_TSAN)
+    target_compile_definitions(${name} PRIVATE CARGOLYX_SANITIZED_TESTS)
+  endif()
   add_test(NAME ${name} COMMAND ${name})
   if(ARG_DISPLAY)
     set_tests_properties(${name} PROPERTIES LABELS display)

@@ -1,7 +1,8 @@
 // cargolyx-cli export FILE [--mode sets|max] [options] [--dir DIR] [--pdf OUT.pdf]
 // Calculates the project as `plan` does and writes the loading plan "packplan.htm" with its
 // pictures into DIR (by default the "Cargolyx" folder in the user's documents, where the
-// window's export starts too); with --pdf the plan as a PDF as well.
+// window's export starts too), or the plans of several containers with their index; with
+// --pdf the plan as a PDF as well, every container of it.
 
 #include <atomic>
 #include <csignal>
@@ -96,12 +97,11 @@ int exportPlan(const FillScheme& project, const std::string& folder, std::string
 
 // The plans of several containers and their index, as exportPlan writes one plan: the
 // earlier plans in the folder are replaced whole, or after a failure or a signal stay whole.
-int exportFleet(const FillScheme& project, const std::string& projectFile, const std::string& folder,
+int exportFleet(const FillScheme& project, const ShipmentFacts& facts, const std::string& folder,
                 std::string* document) {
   SignalsCancelExport signals;
   std::error_code ignored;
   std::filesystem::create_directories(folder, ignored);
-  const ShipmentFacts facts{std::filesystem::path(projectFile).stem().string(), {}};
   const FleetExportResult done = exportFleetPlans(project, programFolder(), folder, planTemplatePath(),
                                                   drawingLibraryPath(), &exportCancelled, facts);
   if (const int signal = exportSignal.load(); signal != 0) {
@@ -138,31 +138,31 @@ int runExport(const CliOptions& options) {
   std::string document;
   const bool pallets = project.result.mode == PlanningMode::Pallets;
   const bool several = project.result.mode == PlanningMode::Fleet || project.result.containers.size() > 1;
-  if (several && !options.pdfFile.empty()) {
-    std::cerr << "cargolyx-cli: "
-              << inLanguage("--pdf 只用于一个集装箱的方案；几个集装箱的方案请导出为网页",
-                            "--pdf takes the plan of one container; export a plan of several containers as pages")
-              << "\n";
-    return kExitBadInput;
-  }
+  // The PDF is drawn from the plan just written, with its pictures.
+  const auto writePdf = [&](const std::vector<std::string>& pictureFolders, const std::vector<ContainerPage>& pages) {
+    if (options.pdfFile.empty()) return true;
+    const std::string problem = writePlanPdf(project, pictureFolders, pages, options.pdfFile);
+    if (!problem.empty())
+      std::cerr << "cargolyx-cli: " << inLanguage("无法写入 PDF：", "cannot write the PDF: ")
+                << escapeControlCharacters(problem) << "\n";
+    return problem.empty();
+  };
+  // With --pdf the PDF is named last, on a line of its own.
+  const std::string pdfLine = options.pdfFile.empty() ? "" : escapeControlCharacters(options.pdfFile) + "\n";
   if (several) {
-    if (const int status = exportFleet(project, options.path, folder, &document); status != kExitLoaded) return status;
+    ShipmentFacts facts{std::filesystem::path(options.path).stem().string(), todaysDate()};
+    if (const int status = exportFleet(project, facts, folder, &document); status != kExitLoaded) return status;
+    const std::string indexFolder = std::filesystem::path(document).parent_path().string() + "/";
+    std::vector<std::string> pictureFolders;
+    for (std::size_t k = 0; k < project.result.containers.size(); ++k)
+      pictureFolders.push_back(indexFolder + containerFolderName(k) + "/");
+    if (!writePdf(pictureFolders, containerPages(project, facts))) return kExitExportFailed;
     const std::string summary = pallets ? palletSummaryText(project) : fleetSummaryText(project);
-    std::cout << escapeControlCharacters(summary) << "\n" << escapeControlCharacters(document) << "\n";
+    std::cout << escapeControlCharacters(summary) << "\n" << escapeControlCharacters(document) << "\n" << pdfLine;
     return kExitLoaded;
   }
   if (const int status = exportPlan(project, folder, &document); status != kExitLoaded) return status;
-  // The PDF is drawn from the plan just written, with its pictures.
-  if (!options.pdfFile.empty()) {
-    std::string pictures = std::filesystem::path(document).parent_path().string() + "/";
-    if (const std::string problem = writePlanPdf(project, pictures, options.pdfFile); !problem.empty()) {
-      std::cerr << "cargolyx-cli: " << inLanguage("无法写入 PDF：", "cannot write the PDF: ")
-                << escapeControlCharacters(problem) << "\n";
-      return kExitExportFailed;
-    }
-  }
-  // With --pdf the PDF is named last, on a line of its own.
-  const std::string pdfLine = options.pdfFile.empty() ? "" : escapeControlCharacters(options.pdfFile) + "\n";
+  if (!writePdf({std::filesystem::path(document).parent_path().string() + "/"}, {})) return kExitExportFailed;
   if (pallets) {
     // The cartons on the pallets count as loaded, and the pallets weigh their tare as well.
     std::cout << resultStatisticsText(resultStatistics(project, containerWithPalletCartons(project, 0))) << "\n"

@@ -260,7 +260,7 @@ void addOptions(CLI::App& verb, CliOptions& options, unsigned groups) {
               if (text.empty()) refuse("--pdf", inLanguage("须给出文件名", "needs a file name"));
               options.pdfFile = text;
             },
-            inLanguage("同时把方案写成 PDF", "write the plan as a PDF as well"))
+            inLanguage("同时把方案写成 PDF（几个集装箱时每个集装箱从新的一页开始）", "write the plan as a PDF as well (several containers: each from a new page)"))
         ->type_name("OUT.pdf");
   }
 }

@@ -117,6 +117,51 @@ std::vector<std::string> palletCaption(const ResultListing& listing, const Shown
   return lines;
 }
 
+// One container's plan from a new page on: the title (and, among several, which container
+// it is), the container, the carton lines and the totals, then the loading steps, two to
+// a page: the heading, the picture, the caption beside it.
+void drawContainerPlan(PdfPages& pages, cairo_t* cr, const FillScheme& project, std::size_t k, const ExportPlan& plan) {
+  pages.line(inLanguage("装箱方案", "Loading plan"), kTitleSize);
+  for (const std::string& line : htmlTextLines(plan.pageHeadingHtml())) pages.line(line, 12.0);
+  pages.gap(6);
+  pages.line(inLanguage("集装箱：", "Container: ") + htmlTextLines(plan.containerHtml()).front());
+  pages.gap(6);
+  for (const std::string& line : htmlTextLines(plan.cartonLegendLines())) pages.line(line);
+  pages.gap(6);
+  for (const std::string& line : htmlTextLines(plan.totalsHtml())) pages.line(line);
+
+  const ResultListing listing = resultListing(project, k);
+  const std::size_t count = listing.stepRows.size();
+  for (std::size_t step = 0; step < count; ++step) {
+    if (step % kStepsPerPage == 0) pages.newPage();
+    const ShownPart& part = *listing.partAt(listing.stepRows[step]);
+    pages.line(stepHeading(project, part, step + 1, count), 12.0);
+    pages.gap(4);
+    const std::string picture =
+        plan.pictureFolder() + (part.palletBase ? plan.palletStepPictureName(static_cast<std::size_t>(part.placement))
+                                                : plan.blockPictureName(static_cast<std::size_t>(part.blockNumber - 1)));
+    const double top = pages.y();
+    double pictureHeight = 0;
+    const std::unique_ptr<cairo_surface_t, CairoDeleter> image(cairo_image_surface_create_from_png(picture.c_str()));
+    if (cairo_surface_status(image.get()) == CAIRO_STATUS_SUCCESS && cairo_image_surface_get_width(image.get()) > 0) {
+      const double scale = kPictureWidth / cairo_image_surface_get_width(image.get());
+      pictureHeight = cairo_image_surface_get_height(image.get()) * scale;
+      cairo_save(cr);
+      cairo_translate(cr, kMargin, top);
+      cairo_scale(cr, scale, scale);
+      cairo_set_source_surface(cr, image.get(), 0, 0);
+      cairo_paint(cr);
+      cairo_restore(cr);
+    }
+    const std::vector<std::string> caption =
+        part.palletBase ? palletCaption(listing, part)
+                        : htmlTextLines(plan.blockCaption(static_cast<std::size_t>(part.blockNumber - 1)));
+    const double captionX = kMargin + kPictureWidth + 16;
+    for (const std::string& line : caption) pages.line(line, kTextSize, captionX, kPageWidth - kMargin - captionX);
+    pages.setY(std::max(pages.y(), top + pictureHeight) + 24);
+  }
+}
+
 }  // namespace
 
 std::vector<std::string> htmlTextLines(const std::string& html) {
@@ -159,9 +204,9 @@ std::vector<std::string> htmlTextLines(const std::string& html) {
   return kept;
 }
 
-std::string writePlanPdf(const FillScheme& project, const std::string& exportFolder, const std::string& pdfFile) {
+std::string writePlanPdf(const FillScheme& project, const std::vector<std::string>& pictureFolders,
+                         const std::vector<ContainerPage>& pages, const std::string& pdfFile) {
   if (project.result.containers.empty()) return inLanguage("没有装箱结果", "there is no plan");
-  const ExportPlan plan(project, programFolder(), exportFolder);
   const std::unique_ptr<cairo_surface_t, CairoDeleter> surface(
       cairo_pdf_surface_create(pdfFile.c_str(), kPageWidth, kPageHeight));
   if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
@@ -169,47 +214,15 @@ std::string writePlanPdf(const FillScheme& project, const std::string& exportFol
   const std::unique_ptr<cairo_t, CairoDeleter> cr(cairo_create(surface.get()));
   cairo_select_font_face(cr.get(), kFontFamily, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
   cairo_set_source_rgb(cr.get(), 0, 0, 0);
-  PdfPages pages(cr.get());
-
-  // The first page: the title, the container, the carton lines and the totals.
-  pages.line(inLanguage("装箱方案", "Loading plan"), kTitleSize);
-  pages.gap(6);
-  pages.line(inLanguage("集装箱：", "Container: ") + htmlTextLines(plan.containerHtml()).front());
-  pages.gap(6);
-  for (const std::string& line : htmlTextLines(plan.cartonLegendLines())) pages.line(line);
-  pages.gap(6);
-  for (const std::string& line : htmlTextLines(plan.totalsHtml())) pages.line(line);
-
-  // The steps, two to a page: the heading, the picture, the caption beside it.
-  const ResultListing listing = resultListing(project, 0);
-  const std::size_t count = listing.stepRows.size();
-  for (std::size_t k = 0; k < count; ++k) {
-    if (k % kStepsPerPage == 0) pages.newPage();
-    const ShownPart& part = *listing.partAt(listing.stepRows[k]);
-    pages.line(stepHeading(project, part, k + 1, count), 12.0);
-    pages.gap(4);
-    const std::string picture =
-        exportFolder + (part.palletBase ? plan.palletStepPictureName(static_cast<std::size_t>(part.placement))
-                                        : plan.blockPictureName(static_cast<std::size_t>(part.blockNumber - 1)));
-    const double top = pages.y();
-    double pictureHeight = 0;
-    const std::unique_ptr<cairo_surface_t, CairoDeleter> image(cairo_image_surface_create_from_png(picture.c_str()));
-    if (cairo_surface_status(image.get()) == CAIRO_STATUS_SUCCESS && cairo_image_surface_get_width(image.get()) > 0) {
-      const double scale = kPictureWidth / cairo_image_surface_get_width(image.get());
-      pictureHeight = cairo_image_surface_get_height(image.get()) * scale;
-      cairo_save(cr.get());
-      cairo_translate(cr.get(), kMargin, top);
-      cairo_scale(cr.get(), scale, scale);
-      cairo_set_source_surface(cr.get(), image.get(), 0, 0);
-      cairo_paint(cr.get());
-      cairo_restore(cr.get());
-    }
-    const std::vector<std::string> caption =
-        part.palletBase ? palletCaption(listing, part)
-                        : htmlTextLines(plan.blockCaption(static_cast<std::size_t>(part.blockNumber - 1)));
-    const double captionX = kMargin + kPictureWidth + 16;
-    for (const std::string& line : caption) pages.line(line, kTextSize, captionX, kPageWidth - kMargin - captionX);
-    pages.setY(std::max(pages.y(), top + pictureHeight) + 24);
+  PdfPages pdf(cr.get());
+  const std::vector<Leftover> leftovers = leftoverCartons(project.input(), project.result);
+  const std::size_t containers = std::min(project.result.containers.size(), pictureFolders.size());
+  for (std::size_t k = 0; k < containers; ++k) {
+    if (k > 0) pdf.newPage();
+    ExportPlan plan(project.input(), project.result.containers[k], leftovers, programFolder(), pictureFolders[k]);
+    if (project.result.mode == PlanningMode::Pallets) plan.setPallets(project.result.pallets);
+    if (k < pages.size()) plan.setContainerPage(pages[k]);
+    drawContainerPlan(pdf, cr.get(), project, k, plan);
   }
   cairo_surface_finish(surface.get());
   if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)

@@ -109,6 +109,26 @@ bool isEarlierFleetPart(const std::string& folder, const std::string& name) {
   return ::lstat((folder + name + "/packplan.htm").c_str(), &st) == 0;
 }
 
+std::vector<ContainerPage> containerPages(const FillScheme& project, const ShipmentFacts& facts) {
+  const std::size_t containers = project.result.containers.size();
+  // The cartons of each type in each container, those on its pallets too.
+  std::vector<std::vector<std::int64_t>> loaded;
+  std::vector<std::int64_t> loadedInAll(project.cartons.size(), 0);
+  for (std::size_t k = 0; k < containers; ++k) {
+    loaded.push_back(loadedCountsByType(project.cartons.size(), project.result.mode == PlanningMode::Pallets
+                                                                    ? containerWithPalletCartons(project, k)
+                                                                    : project.result.containers[k]));
+    for (std::size_t i = 0; i < loadedInAll.size(); ++i) loadedInAll[i] += loaded[k][i];
+  }
+  std::vector<ContainerPage> pages;
+  for (std::size_t k = 0; k < containers; ++k) {
+    ContainerPage& page = pages.emplace_back(ContainerPage{k + 1, containers, facts.projectName, facts.planDate,
+                                                           "../index.htm", {}});
+    for (std::size_t i = 0; i < loadedInAll.size(); ++i) page.loadedElsewhere.push_back(loadedInAll[i] - loaded[k][i]);
+  }
+  return pages;
+}
+
 FleetExportResult exportFleetPlans(const FillScheme& project, const std::string& programFolder,
                                    const std::string& folder, const std::string& templateFile,
                                    const std::string& libraryFile, const std::atomic<bool>* cancel,
@@ -127,15 +147,7 @@ FleetExportResult exportFleetPlans(const FillScheme& project, const std::string&
   if (!swap.isReady()) return failed(kExportDocumentFailed, swap.error());
   const std::vector<Leftover> leftovers = leftoverCartons(project, project.result);
   const std::size_t containers = project.result.containers.size();
-  // The cartons of each type in each container, those on its pallets too.
-  std::vector<std::vector<std::int64_t>> loaded;
-  std::vector<std::int64_t> loadedInAll(project.cartons.size(), 0);
-  for (std::size_t k = 0; k < containers; ++k) {
-    loaded.push_back(loadedCountsByType(project.cartons.size(), project.result.mode == PlanningMode::Pallets
-                                                                    ? containerWithPalletCartons(project, k)
-                                                                    : project.result.containers[k]));
-    for (std::size_t i = 0; i < loadedInAll.size(); ++i) loadedInAll[i] += loaded[k][i];
-  }
+  const std::vector<ContainerPage> pages = containerPages(project, facts);
   for (std::size_t k = 0; k < containers; ++k) {
     if (cancelled()) return failed(kExportCancelled, "cancelled; nothing was written");
     const std::string sub = swap.stagingFolder() + containerFolderName(k) + "/";
@@ -145,9 +157,7 @@ FleetExportResult exportFleetPlans(const FillScheme& project, const std::string&
     plan.libraryFile = libraryFile;
     plan.setCancelFlag(cancel);
     if (project.result.mode == PlanningMode::Pallets) plan.setPallets(project.result.pallets);
-    ContainerPage page{k + 1, containers, facts.projectName, facts.planDate, "../index.htm", {}};
-    for (std::size_t i = 0; i < loadedInAll.size(); ++i) page.loadedElsewhere.push_back(loadedInAll[i] - loaded[k][i]);
-    plan.setContainerPage(std::move(page));
+    plan.setContainerPage(pages[k]);
     const int result = plan.run();
     if (result == kExportCancelled) return failed(kExportCancelled, plan.failureReason());
     if (result != kExportDone) {

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <string>
 
+#include "export/exportplan.h"
 #include "model/fillscheme.h"
 
 // What every page of the shipment names besides its containers.
@@ -37,6 +38,10 @@ FleetExportResult exportFleetPlans(const FillScheme& project, const std::string&
 // Whether the entry name of folder belongs to an earlier exported plan of several
 // containers: "index.htm", or a folder "container<k>" holding a "packplan.htm".
 bool isEarlierFleetPart(const std::string& folder, const std::string& name);
+
+// Where each loaded container stands in the shipment, for the heading and legend of its
+// page: its number, the facts, and the cartons of each type in the other containers.
+std::vector<ContainerPage> containerPages(const FillScheme& project, const ShipmentFacts& facts);
 
 // The index page's text.
 std::string fleetIndexHtml(const FillScheme& project, const ShipmentFacts& facts = {});

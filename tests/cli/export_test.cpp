@@ -583,14 +583,38 @@ TEST(CliExport, aPdfOfThePlanHoldsItsTitleContainerCartonsTotalsAndAPageForEvery
   }
 }
 
-TEST(CliExport, aPdfOfSeveralContainersIsRefusedWithItsReasonAndNothingIsWritten) {
+// Each container from a page of its own, named "k of n", then its steps two to a page; the
+// pages add up to what the exported container pages show.
+TEST(CliExport, aPdfOfSeveralContainersHasEachContainerWithItsStepsFromANewPage) {
   ScratchFolder folder;
   const std::string pdf = folder.path() + "/plan.pdf";
   const CliResult r = runCli({"export", example("shipment.clyx"), "--mode", "fleet", "--time-limit", "1", "--dir",
                               folder.path() + "/plan", "--pdf", pdf});
-  EXPECT_EQ(r.status, kExitBadInput);
-  EXPECT_NE(r.err.find("--pdf"), std::string::npos) << r.err;
-  EXPECT_FALSE(std::filesystem::exists(pdf));
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  EXPECT_EQ(lastLine(r.out), pdf);
+  std::size_t containers = 0;
+  while (std::filesystem::exists(folder.path() + "/plan/container" + std::to_string(containers + 1) + "/packplan.htm"))
+    ++containers;
+  ASSERT_GT(containers, 1u);
+  int expectedPages = 0;
+  const std::string text = outputOf("pdftotext -layout '" + pdf + "' -");
+  std::size_t at = 0;
+  for (std::size_t k = 1; k <= containers; ++k) {
+    SCOPED_TRACE("container " + std::to_string(k));
+    const std::string page = slurp(folder.path() + "/plan/container" + std::to_string(k) + "/packplan.htm");
+    std::size_t steps = 0;
+    for (std::size_t s = 0; (s = page.find("class='stepPicture'", s)) != std::string::npos; ++s) ++steps;
+    ASSERT_GT(steps, 0u);
+    expectedPages += static_cast<int>(1 + (steps + 1) / 2);
+    // In order: the container's heading, then its steps.
+    at = text.find("集装箱 " + std::to_string(k) + " / 共 " + std::to_string(containers), at);
+    ASSERT_NE(at, std::string::npos) << text;
+    for (std::size_t step = 1; step <= steps; ++step) {
+      at = text.find("第 " + std::to_string(step) + " 步（共 " + std::to_string(steps) + " 步）", at);
+      ASSERT_NE(at, std::string::npos) << "step " << step;
+    }
+  }
+  EXPECT_EQ(pdfPages(pdf), expectedPages);
 }
 
 TEST(CliExport, aPdfOfAPlanWithStopsNamesTheStopOfEveryStep) {

@@ -13,6 +13,7 @@
 #include "check/projectplan.h"
 #include "engine/fleet/bounds.h"
 #include "engine/fleet/trim.h"
+#include "testeffort.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ FleetInput inputOf(std::vector<FleetContainerType> containers, std::vector<MaxLo
   input.containers = std::move(containers);
   input.cargo.types = std::move(types);
   input.timeLimitSeconds = 0;
-  input.effortBudget = 200'000'000;
+  input.effortBudget = testEffort(200'000'000);
   input.threads = 1;
   return input;
 }
@@ -296,7 +297,7 @@ TEST(Fleet, randomOrdersKeepEveryRuleAndBeatFillingOneAfterAnother) {
     }
     FleetInput input = inputOf(containers, types);
     input.cargo.supportPercent = between(0, 1) * 100;
-    input.effortBudget = 5'000'000;
+    input.effortBudget = testEffort(5'000'000);
     const FleetResult r = planFleet(input);
     expectEveryContainerHolds(input, r);
     for (std::size_t i = 0; i < types.size(); ++i) {
@@ -341,7 +342,7 @@ TEST(Fleet, randomOrdersWithCargoRulesKeepThemInEveryContainer) {
     for (MaxLoadType& t : types) t.weight *= 10;
     FleetInput input = inputOf(containers, types);
     input.cargo.supportPercent = 100;
-    input.effortBudget = 5'000'000;
+    input.effortBudget = testEffort(5'000'000);
     const FleetResult r = planFleet(input);
     expectEveryContainerHolds(input, r);
     for (std::size_t i = 0; i < types.size(); ++i) {
