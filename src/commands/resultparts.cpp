@@ -203,15 +203,9 @@ ResultListing blockListing(const FillScheme& project, const LoadedContainer& loa
 }  // namespace
 
 std::optional<std::size_t> partStop(const ProjectInput& project, const ShownPart& part) {
-  if (project.stops.empty()) return std::nullopt;
-  std::optional<std::size_t> stop;
-  for (const BlockScheme& block : part.blocks) {
-    const Carton* carton = cartonOf(project, block.cartonIndex);
-    if (carton == nullptr) continue;
-    const std::size_t index = stopIndexOf(project, *carton);
-    if (!stop || index < *stop) stop = index;
-  }
-  return stop;
+  std::vector<std::int32_t> types;
+  for (const BlockScheme& block : part.blocks) types.push_back(block.cartonIndex);
+  return firstStopOf(project, types);
 }
 
 const ShownPart* ResultListing::partAt(std::size_t row) const {

@@ -557,15 +557,10 @@ std::vector<std::pair<int, std::int64_t>> ExportPlan::stepCartons(const PlanStep
 }
 
 std::optional<std::size_t> ExportPlan::stepStop(const PlanStep& step) const {
-  if (project_.stops.empty()) return std::nullopt;
   // A pallet comes out whole, at the first stop any of its cartons goes to.
-  std::optional<std::size_t> stop;
-  for (const auto& [type, count] : stepCartons(step)) {
-    if (type < 0 || static_cast<std::size_t>(type) >= project_.cartons.size()) continue;
-    const std::size_t index = stopIndexOf(project_, project_.cartons[static_cast<std::size_t>(type)]);
-    if (!stop || index < *stop) stop = index;
-  }
-  return stop;
+  std::vector<std::int32_t> types;
+  for (const auto& [type, count] : stepCartons(step)) types.push_back(type);
+  return firstStopOf(project_, types);
 }
 
 std::string ExportPlan::stepHeading(const std::vector<PlanStep>& steps, std::size_t k) const {

@@ -42,6 +42,17 @@ std::string cargoRuleNames(const std::vector<CargoRule>& rules) {
   return names;
 }
 
+std::optional<std::size_t> firstStopOf(const ProjectInput& input, const std::vector<std::int32_t>& cartonTypes) {
+  if (input.stops.empty()) return std::nullopt;
+  std::optional<std::size_t> first;
+  for (const std::int32_t type : cartonTypes) {
+    if (type < 0 || static_cast<std::size_t>(type) >= input.cartons.size()) continue;
+    const std::size_t index = stopIndexOf(input, input.cartons[static_cast<std::size_t>(type)]);
+    if (!first || index < *first) first = index;
+  }
+  return first;
+}
+
 std::size_t stopIndexOf(const ProjectInput& input, const Carton& carton) {
   if (input.stops.empty()) return 0;
   const auto named = std::find(input.stops.begin(), input.stops.end(), carton.stop);

@@ -3,6 +3,7 @@
 // their names, and the delivery stop of each carton.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,5 +33,8 @@ std::string cargoRuleNames(const std::vector<CargoRule>& rules);
 // The index of the carton's stop in the project's stops, 0 delivered first: a carton
 // without a stop (or one the list does not hold) goes with the last stop; 0 without stops.
 std::size_t stopIndexOf(const ProjectInput& input, const Carton& carton);
+// Where a group of cartons that comes out together (a block, a pallet) comes out: the first
+// stop any of the carton types goes to; nothing without stops or without a known type.
+std::optional<std::size_t> firstStopOf(const ProjectInput& input, const std::vector<std::int32_t>& cartonTypes);
 // The name of the stop a carton goes to: its own, or the last stop's; empty without stops.
 std::string stopNameOf(const ProjectInput& input, const Carton& carton);
