@@ -216,12 +216,14 @@ TEST(CliExport, severalContainersGiveAPlanEachUnderAnIndexThatCountsEveryCarton)
   EXPECT_EQ(cartons, 150 + 120 + 500 + 60);
 }
 
+// The index and the container pages as a browser shows them.
 TEST(CliExport, eachContainersPageNamesItsPlaceInTheShipmentLinksBackAndCountsEveryCartonOnce) {
+  ASSERT_FALSE(chromiumPath().empty()) << "Chromium is missing: scripts/bootstrap installs it";
   ScratchFolder folder;
   const CliResult r = runCli(
       {"export", example("shipment.clyx"), "--mode", "fleet", "--time-limit", "1", "--dir", folder.path() + "/plans"});
   ASSERT_EQ(r.status, kExitLoaded) << r.err;
-  const std::string index = slurp(folder.path() + "/plans/index.htm");
+  const std::string index = chromiumDom(folder.path() + "/plans/index.htm", folder.path() + "/profile");
   EXPECT_NE(index.find("项目：shipment · 方案日期："), std::string::npos) << index;
   const std::regex link("<a href=\"(container([0-9]+)/packplan.htm)\">");
   std::vector<std::string> pages;
@@ -237,14 +239,16 @@ TEST(CliExport, eachContainersPageNamesItsPlaceInTheShipmentLinksBackAndCountsEv
   const std::regex row("<tr><td>([^<]+)</td><td>[^<]*</td><td>[^<]*</td><td>([0-9]+)</td><td>([0-9]+)</td>"
                        "<td>([0-9]+)</td><td>([0-9]+)</td></tr>");
   for (std::size_t k = 0; k < pages.size(); ++k) {
-    const std::string page = slurp(folder.path() + "/plans/" + pages[k]);
+    const std::string page = chromiumDom(folder.path() + "/plans/" + pages[k], folder.path() + "/profile");
     ASSERT_FALSE(page.empty()) << pages[k];
-    EXPECT_NE(page.find("<h2 class='containerOf'>集装箱 " + std::to_string(k + 1) + " / 共 " + n + " · "),
+    EXPECT_NE(page.find("<h2 class=\"containerOf\">集装箱 " + std::to_string(k + 1) + " / 共 " + n + " · "),
               std::string::npos)
         << pages[k];
-    EXPECT_NE(page.find("<a href='../index.htm'>← 返回总览</a> · 项目：shipment · 方案日期："), std::string::npos)
+    EXPECT_NE(page.find("<a href=\"../index.htm\">← 返回总览</a> · 项目：shipment · 方案日期："), std::string::npos)
         << pages[k];
-    const std::size_t legend = page.find("<table class='legend'");
+    EXPECT_TRUE(std::filesystem::exists(
+        std::filesystem::path(folder.path() + "/plans/" + pages[k]).parent_path() / "../index.htm"));
+    const std::size_t legend = page.find("<table class=\"legend\"");
     ASSERT_NE(legend, std::string::npos) << pages[k];
     const std::string table = page.substr(legend, page.find("</table>", legend) - legend);
     EXPECT_NE(table.find("<th>输入</th><th>本柜装入</th><th>其他柜装入</th><th>未装入</th>"), std::string::npos);
