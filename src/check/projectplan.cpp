@@ -185,8 +185,10 @@ void checkAvailability(const PlanDocument& plan, const std::vector<ContainerType
   }
 }
 
-void checkPalletPlan(const ProjectInput& project, const PlanDocument& plan, const std::vector<ContainerType>& types,
-                     PlanVerdict& verdict) {
+// The nested plan of a pallet plan, each container held to its own type; nothing, with
+// the reason in *refusal, when a pallet names a type the project does not have.
+std::optional<NestedPlan> nestedPlanOf(const ProjectInput& project, const PlanDocument& plan,
+                                       const std::vector<ContainerType>& types, std::string* refusal) {
   NestedPlan nested;
   const CheckInput base = projectCheckInput(project, plan.supportPercent.value_or(100), 1);
   nested.spacing = base.spacing;
@@ -202,9 +204,9 @@ void checkPalletPlan(const ProjectInput& project, const PlanDocument& plan, cons
     const PalletType* type = findPalletType(project.palletTypes, pallet.type);
     if (type == nullptr) {
       const std::string at = "pallets[" + std::to_string(k) + "]";
-      verdict.refusal = says(at + "：项目中没有名为“" + pallet.type + "”的托盘类型",
-                             at + ": the project has no pallet type named \"" + pallet.type + "\"");
-      return;
+      *refusal = says(at + "：项目中没有名为“" + pallet.type + "”的托盘类型",
+                      at + ": the project has no pallet type named \"" + pallet.type + "\"");
+      return std::nullopt;
     }
     nested.pallets.push_back(BuiltPallet{palletKindOf(*type), pallet.cartons, pallet.height, pallet.grossWeight});
   }
@@ -213,8 +215,15 @@ void checkPalletPlan(const ProjectInput& project, const PlanDocument& plan, cons
     takeContainer(types[static_cast<std::size_t>(c.type)].container, own);
     nested.containers.push_back(NestedContainer{own.container, own.balance, own.vehicle, c.cartons, c.pallets});
   }
-  const NestedReport report = checkNestedPlan(nested);
-  for (const NestedViolation& v : report.violations) verdict.broken.push_back(describeNestedViolation(v, nested));
+  return nested;
+}
+
+void checkPalletPlan(const ProjectInput& project, const PlanDocument& plan, const std::vector<ContainerType>& types,
+                     PlanVerdict& verdict) {
+  const std::optional<NestedPlan> nested = nestedPlanOf(project, plan, types, &verdict.refusal);
+  if (!nested) return;
+  const NestedReport report = checkNestedPlan(*nested);
+  for (const NestedViolation& v : report.violations) verdict.broken.push_back(describeNestedViolation(v, *nested));
   verdict.stoppedEarly = verdict.stoppedEarly || report.stoppedEarly;
 }
 
@@ -240,38 +249,11 @@ PlanDocument planOfResult(const ProjectResult& result) {
 }
 
 NestedPlan nestedPlanOfResult(const ProjectInput& project, const ProjectResult& result) {
-  NestedPlan plan;
-  const CheckInput base = projectCheckInput(project, result.supportPercent, 1);
-  plan.spacing = base.spacing;
-  plan.types = base.types;
-  plan.stops = base.stops;
-  plan.supportPercent = result.supportPercent;
-  for (const Carton& carton : project.cartons) {
-    const PalletType* type = project.palletTypeOf(carton);
-    plan.typePallets.push_back(type ? type->name : carton.pallet);
-  }
-  for (const LoadedPallet& pallet : result.pallets) {
-    BuiltPallet built;
-    built.kind = palletKindOf(pallet.type);
-    built.cartons = cartonsOfBlocks(pallet.blocks);
-    built.statedHeight = pallet.height;
-    built.statedGrossWeight = pallet.grossWeight;
-    plan.pallets.push_back(std::move(built));
-  }
-  for (const LoadedContainer& loaded : result.containers) {
-    NestedContainer container;
-    CheckInput own;
-    takeContainer(projectContainerOf(project, loaded.fleetType), own);
-    container.container = own.container;
-    container.balance = own.balance;
-    container.vehicle = own.vehicle;
-    container.cartons = cartonsOfBlocks(loaded.blocks);
-    for (const PalletPlacement& placement : loaded.pallets)
-      container.pallets.push_back(PlacedPallet{placement.pallet, placement.x, placement.y, placement.z, placement.turned,
-                                               std::nullopt, std::nullopt, std::nullopt});
-    plan.containers.push_back(std::move(container));
-  }
-  return plan;
+  const PlanDocument plan = planOfResult(result);
+  const PlanTypes types = typesOfPlan(project, plan);
+  std::string refusal;
+  if (!types.refusal.empty()) return {};
+  return nestedPlanOf(project, plan, types.types, &refusal).value_or(NestedPlan{});
 }
 
 PlanVerdict checkProjectPlan(const ProjectInput& project, const PlanDocument& plan) {
