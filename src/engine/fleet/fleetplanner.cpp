@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <numeric>
+#include <map>
 #include <set>
 
 #include "engine/fleet/bounds.h"
@@ -104,6 +105,7 @@ class Planner {
   void packEachTypeAlone();
   void askPricesForPatterns();
   void chooseWithTheModel();
+  void tryCheaperContainers();
   bool better(const Answer& a, const Answer& b) const;
   // Whether the best answer loads everything at the bound: nothing can do better.
   bool atTheBound() const;
@@ -351,6 +353,41 @@ void Planner::chooseWithTheModel() {
   consider(std::move(answer));
 }
 
+// Each container of the best answer tried in every cheaper container type still available,
+// the cheapest first: where one holds all its cartons, it takes its place. A fill picks
+// the type of the best worth per volume, which leaves a dear container half full where a
+// cheaper one would do; what is packed here joins the pool for the model as well.
+void Planner::tryCheaperContainers() {
+  if (!best_.valid || input_.goal != FleetGoal::Cheapest || input_.containers.size() < 2) return;
+  std::vector<std::int32_t> byCost(input_.containers.size());
+  std::iota(byCost.begin(), byCost.end(), 0);
+  std::stable_sort(byCost.begin(), byCost.end(), [&](std::int32_t a, std::int32_t b) { return costOf(a) < costOf(b); });
+  Answer answer = best_;
+  std::vector<std::int32_t> used(input_.containers.size(), 0);
+  for (const Pattern& p : answer.containers) ++used[static_cast<std::size_t>(p.type)];
+  // Identical containers ask once per type.
+  std::map<std::pair<std::int32_t, Counts>, std::optional<Pattern>> tried;
+  bool cheaper = false;
+  for (Pattern& p : answer.containers) {
+    for (const std::int32_t t : byCost) {
+      if (costOf(t) >= costOf(p.type) - 1e-9) break;
+      const std::int32_t available = input_.containers[static_cast<std::size_t>(t)].available;
+      if (available >= 0 && used[static_cast<std::size_t>(t)] >= available) continue;
+      if (packer_.mustStop()) break;
+      auto at = tried.find({t, p.counts});
+      if (at == tried.end()) at = tried.emplace(std::make_pair(t, p.counts), pack(t, p.counts)).first;
+      const std::optional<Pattern>& packed = at->second;
+      if (!packed || packed->counts != p.counts) continue;
+      --used[static_cast<std::size_t>(p.type)];
+      ++used[static_cast<std::size_t>(t)];
+      p = *packed;
+      cheaper = true;
+      break;
+    }
+  }
+  if (cheaper) consider(std::move(answer));
+}
+
 std::uint64_t Planner::callEffort() const {
   if (input_.timeLimitSeconds <= 0) return budgetCallEffort_;
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
@@ -404,10 +441,12 @@ FleetResult Planner::run() {
       if (packer_.mustStop() || atTheBound()) break;
       consider(fillOneAfterAnother(fairShares));
     }
+    if (!atTheBound()) tryCheaperContainers();
     if (!atTheBound()) {
       packEachTypeAlone();
       if (input_.goal == FleetGoal::Cheapest) askPricesForPatterns();
       chooseWithTheModel();
+      if (!atTheBound()) tryCheaperContainers();
     }
   }
 
