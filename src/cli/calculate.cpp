@@ -43,12 +43,13 @@ class InterruptCancels {
 };
 
 // Plans the project read with the planner settled.
-std::optional<CalculationReport> calculateWith(const CliOptions& options, FillScheme& project, int* stopStatus);
+std::optional<CalculationReport> calculateWith(const CliOptions& options, FillScheme& project, int* stopStatus,
+                                               CalculationRequest* planned);
 
 }  // namespace
 
 std::optional<CalculationReport> calculateProject(const CliOptions& options, FillScheme& project,
-                                                  int* stopStatus) {
+                                                  int* stopStatus, CalculationRequest* planned) {
   if (!readInputProject(options, project)) {
     *stopStatus = kExitBadInput;
     return std::nullopt;
@@ -79,12 +80,13 @@ std::optional<CalculationReport> calculateProject(const CliOptions& options, Fil
     *stopStatus = kExitBadInput;
     return std::nullopt;
   }
-  return calculateWith(chosen, project, stopStatus);
+  return calculateWith(chosen, project, stopStatus, planned);
 }
 
 namespace {
 
-std::optional<CalculationReport> calculateWith(const CliOptions& options, FillScheme& project, int* stopStatus) {
+std::optional<CalculationReport> calculateWith(const CliOptions& options, FillScheme& project, int* stopStatus,
+                                               CalculationRequest* planned) {
   Settings settings;
   settings.maxBlockNum = options.maxBlockNum;
   settings.planningMode = options.mode;
@@ -119,6 +121,7 @@ std::optional<CalculationReport> calculateWith(const CliOptions& options, FillSc
     return std::nullopt;
   }
   applyReport(report, project);
+  if (planned != nullptr) *planned = request;
   return report;
 }
 

@@ -79,7 +79,8 @@ int main(int argc, char** argv) {
   };
   for (const Verb& verb : verbs) verb.command->group(inLanguage("命令", "Subcommands"));
   addOptions(*verbs[0].command, options, kProjectOptions);
-  addOptions(*verbs[1].command, options, kProjectOptions | kPlanOptions | kSpacingOption | kJsonOption);
+  addOptions(*verbs[1].command, options,
+             kProjectOptions | kPlanOptions | kSpacingOption | kJsonOption | kRuleCostsOption);
   addOptions(*verbs[2].command, options, kProjectOptions | kPlanOptions | kSpacingOption | kFolderOption);
   addOptions(*verbs[3].command, options, kProjectOptions | kCheckOptions | kSpacingOption);
   for (const Verb& verb : verbs) verb.command->footer(exitStatusTable());

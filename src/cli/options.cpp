@@ -244,6 +244,10 @@ void addOptions(CLI::App& verb, CliOptions& options, unsigned groups) {
   }
   if (groups & kJsonOption)
     verb.add_flag("--json", options.json, inLanguage("以一个 JSON 对象打印报告", "print the report as one JSON object"));
+  if (groups & kRuleCostsOption)
+    verb.add_flag("--rule-costs", options.ruleCosts,
+                  inLanguage("再按每条装箱规则各算一次（不设该规则），报告它让方案少装多少",
+                             "plan again once per cargo rule, without it, and report what the rule costs the plan"));
   if (groups & kFolderOption) {
     verb.add_option_function<std::string>(
             "--dir",

@@ -45,6 +45,7 @@ struct CliOptions {
   // keeps the best plan found by then (2 s when not given).
   std::optional<double> timeLimit;
   bool json = false;       // --json
+  bool ruleCosts = false;  // --rule-costs (plan)
   std::string folder;      // --dir DIR (export)
   std::string pdfFile;     // --pdf OUT.pdf (export): the plan as a PDF too
   std::string planFile;    // check: the plan in the JSON form of plan --json
@@ -58,6 +59,7 @@ enum OptionGroup : unsigned {
   kFolderOption = 8,    // --dir
   kCheckOptions = 16,   // PLAN.json and --support
   kSpacingOption = 32,  // --spacing
+  kRuleCostsOption = 64,  // --rule-costs
 };
 
 // Adds the groups' options to a verb's command, storing into options.

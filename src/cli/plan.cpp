@@ -3,20 +3,62 @@
 // and its statistics, or the message that applies.
 
 #include <iostream>
+#include <vector>
 
 #include "cli/calculate.h"
 #include "cli/options.h"
 #include "cli/reportjson.h"
 #include "cli/reporttext.h"
 #include "cli/verbs.h"
+#include "cli/terminaltext.h"
+#include "commands/rulecosts.h"
 #include "model/fillscheme.h"
+#include "model/language.h"
+
+namespace {
+
+// With --rule-costs, the project planned again without each rule it sets.
+std::vector<RuleCost> costsOfRules(const CliOptions& options, const CalculationRequest& request,
+                                   const FillScheme& project, const CalculationReport& report) {
+  if (!options.ruleCosts || report.status != CalculationStatus::Loaded) return {};
+  CancelToken token;
+  return ruleCosts(request, project.result, token);
+}
+
+}  // namespace
 
 int runPlan(const CliOptions& options) {
   FillScheme project;
   int stopStatus = kExitBadInput;
-  const auto report = calculateProject(options, project, &stopStatus);
+  CalculationRequest request;
+  const auto report = calculateProject(options, project, &stopStatus, &request);
   if (!report) return stopStatus;
-  if (options.json) std::cout << reportJsonText(reportJson(project, *report)) << "\n";
-  else std::cout << reportText(project, *report);
+  const std::vector<RuleCost> costs = costsOfRules(options, request, project, *report);
+  const bool several = project.result.containers.size() > 1;
+  if (options.json) {
+    nlohmann::ordered_json json = reportJson(project, *report);
+    if (options.ruleCosts) {
+      json["ruleCosts"] = nlohmann::ordered_json::array();
+      for (const RuleCost& c : costs)
+        json["ruleCosts"].push_back(nlohmann::ordered_json{{"rule", ruleKey(c.rule)},
+                                         {"name", cargoRuleName(c.rule)},
+                                         {"planned", c.planned},
+                                         {"fillPoints", c.fillPoints},
+                                         {"cartons", c.cartons},
+                                         {"containers", c.containers},
+                                         {"cost", c.cost}});
+    }
+    std::cout << reportJsonText(json) << "\n";
+  } else {
+    std::cout << reportText(project, *report);
+    if (options.ruleCosts && report->status == CalculationStatus::Loaded) {
+      std::cout << "\n"
+                << (costs.empty() ? inLanguage("本项目没有设定装箱规则。", "The project sets no cargo rule.")
+                                  : inLanguage("每条规则的代价（不设该规则再算一次）：",
+                                               "What each rule costs (planned again without it):"))
+                << "\n";
+      for (const RuleCost& c : costs) std::cout << "  " << escapeControlCharacters(ruleCostText(c, several)) << "\n";
+    }
+  }
   return exitStatus(report->status);
 }

@@ -183,3 +183,45 @@ TEST(CliPlanner, aProjectFileIsPlannedWithItsOwnPlannerUnlessAnotherIsAsked) {
   ASSERT_EQ(asked.status, kExitLoaded) << asked.err;
   EXPECT_EQ(parsedJson(asked.out)["mode"], "single");
 }
+
+// With --rule-costs the project is planned again without each rule it sets: sixteen cubes
+// that may not be stacked cover the floor of a container two of them high, so the rule
+// leaves eight behind and half the container empty.
+TEST(PlanMax, ruleCostsSayWhatEachRuleLeavesBehind) {
+  ScratchFolder folder;
+  FillScheme project;
+  project.container = Container{"厢式货车", 2000, 1000, 1000, 5000};
+  Carton& cube = project.addCarton();
+  cube.name = "立方";
+  cube.length = cube.width = cube.height = 500;
+  cube.weight = 10;
+  cube.count = 16;
+  cube.stackable = false;
+  ASSERT_TRUE(saveProjectFile(folder.path() + "/cubes.clyx", project));
+
+  const CliResult text = runCli({"plan", folder.path() + "/cubes.clyx", "--mode", "max", "--rule-costs", "--time-limit", "0.5"});
+  ASSERT_EQ(text.status, kExitLoaded) << text.err;
+  EXPECT_NE(text.out.find("每条规则的代价（不设该规则再算一次）：\n  不可堆叠：装载率 +50.0 个百分点，+8 箱\n"),
+            std::string::npos)
+      << text.out;
+
+  const CliResult json =
+      runCli({"plan", folder.path() + "/cubes.clyx", "--mode", "max", "--rule-costs", "--json", "--lang", "en",
+              "--time-limit", "0.5"});
+  ASSERT_EQ(json.status, kExitLoaded) << json.err;
+  const Json costs = parsedJson(json.out)["ruleCosts"];
+  ASSERT_EQ(costs.size(), 1u) << json.out;
+  EXPECT_EQ(costs[0]["rule"], "notStackable");
+  EXPECT_EQ(costs[0]["name"], "not stackable");
+  EXPECT_EQ(costs[0]["planned"], true);
+  EXPECT_EQ(costs[0]["cartons"], 8);
+  EXPECT_NEAR(costs[0]["fillPoints"].get<double>(), 50.0, 1e-9);
+
+  // Without rules there is nothing to cost, and without the option nothing is said.
+  project.cartons[0].stackable = true;
+  ASSERT_TRUE(saveProjectFile(folder.path() + "/free.clyx", project));
+  const CliResult none = runCli({"plan", folder.path() + "/free.clyx", "--mode", "max", "--rule-costs", "--lang", "en"});
+  EXPECT_NE(none.out.find("\nThe project sets no cargo rule.\n"), std::string::npos) << none.out;
+  const CliResult plain = runCli({"plan", folder.path() + "/cubes.clyx", "--mode", "max", "--json", "--time-limit", "0.5"});
+  EXPECT_FALSE(parsedJson(plain.out).contains("ruleCosts"));
+}
