@@ -538,6 +538,11 @@ Before loading, check the cartons&apos; sizes and weights and the container&apos
     </message>
     <message>
         <location filename="../../src/ui/frmmain_menus.cpp" line="77"/>
+        <source>规则的代价(&amp;C)...</source>
+        <translation>What the Rules &amp;Cost...</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/frmmain_menus.cpp" line="77"/>
         <source>视图(&amp;V)</source>
         <translation>&amp;View</translation>
     </message>

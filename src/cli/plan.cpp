@@ -51,14 +51,8 @@ int runPlan(const CliOptions& options) {
     std::cout << reportJsonText(json) << "\n";
   } else {
     std::cout << reportText(project, *report);
-    if (options.ruleCosts && report->status == CalculationStatus::Loaded) {
-      std::cout << "\n"
-                << (costs.empty() ? inLanguage("本项目没有设定装箱规则。", "The project sets no cargo rule.")
-                                  : inLanguage("每条规则的代价（不设该规则再算一次）：",
-                                               "What each rule costs (planned again without it):"))
-                << "\n";
-      for (const RuleCost& c : costs) std::cout << "  " << escapeControlCharacters(ruleCostText(c, several)) << "\n";
-    }
+    if (options.ruleCosts && report->status == CalculationStatus::Loaded)
+      std::cout << "\n" << escapeControlCharactersByLine(ruleCostsText(costs, several)) << "\n";
   }
   return exitStatus(report->status);
 }

@@ -59,25 +59,28 @@ PlanYield planYield(const ProjectInput& input, const ProjectResult& result) {
   return yield;
 }
 
+RuleCost costOfRule(CargoRule rule, const ProjectInput& input, const ProjectResult& withEveryRule,
+                    const CalculationReport& withoutIt) {
+  RuleCost cost{rule};
+  if (withoutIt.status != CalculationStatus::Loaded) return cost;
+  const PlanYield kept = planYield(input, withEveryRule);
+  const PlanYield freed = planYield(withoutRule(input, rule), withoutIt.result);
+  cost.planned = true;
+  cost.fillPoints = freed.fillPercent - kept.fillPercent;
+  cost.cartons = freed.cartons - kept.cartons;
+  cost.containers = freed.containers - kept.containers;
+  cost.cost = freed.cost - kept.cost;
+  return cost;
+}
+
 std::vector<RuleCost> ruleCosts(const CalculationRequest& request, const ProjectResult& withEveryRule,
                                 CancelToken& token) {
   std::vector<RuleCost> costs;
-  const PlanYield kept = planYield(request.input, withEveryRule);
   for (const CargoRule rule : cargoRulesInUse(request.input)) {
     if (token.cancelRequested()) break;
     CalculationRequest without = request;
     without.input = withoutRule(request.input, rule);
-    const CalculationReport report = calculate(without, token);
-    RuleCost cost{rule};
-    if (report.status == CalculationStatus::Loaded) {
-      const PlanYield freed = planYield(without.input, report.result);
-      cost.planned = true;
-      cost.fillPoints = freed.fillPercent - kept.fillPercent;
-      cost.cartons = freed.cartons - kept.cartons;
-      cost.containers = freed.containers - kept.containers;
-      cost.cost = freed.cost - kept.cost;
-    }
-    costs.push_back(cost);
+    costs.push_back(costOfRule(rule, request.input, withEveryRule, calculate(without, token)));
   }
   return costs;
 }
@@ -103,6 +106,17 @@ std::string ruleCostText(const RuleCost& cost, bool severalContainers) {
     text += inLanguage("，集装箱 ", ", ") + signedNumber(double(cost.containers), 0) +
             inLanguage(" 个，费用 ", " containers, cost ") + signedNumber(cost.cost, 0);
   return text;
+}
+
+std::string ruleCostsText(const std::vector<RuleCost>& costs, bool severalContainers) {
+  if (costs.empty()) return inLanguage("本项目没有设定装箱规则。", "The project sets no cargo rule.");
+  std::string text = inLanguage("每条规则的代价（不设该规则再算一次）：", "What each rule costs (planned again without it):");
+  for (const RuleCost& cost : costs) text += "\n  " + ruleCostText(cost, severalContainers);
+  return text;
+}
+
+std::string ruleCostsNeedAPlanMessage() {
+  return inLanguage("请先计算出装箱方案，再看每条规则的代价。", "Make a plan first, then see what each rule costs.");
 }
 
 std::string ruleKey(CargoRule rule) {

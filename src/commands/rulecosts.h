@@ -34,6 +34,11 @@ struct RuleCost {
   double cost = 0;
 };
 
+// What the rule costs: the plan without it (planned from withoutRule(input, rule)) less
+// the plan with every rule.
+RuleCost costOfRule(CargoRule rule, const ProjectInput& input, const ProjectResult& withEveryRule,
+                    const CalculationReport& withoutIt);
+
 // Plans request once per rule in use, each time without that rule; a raised cancel stops
 // between and within the runs (what was found by then is returned).
 std::vector<RuleCost> ruleCosts(const CalculationRequest& request, const ProjectResult& withEveryRule,
@@ -42,6 +47,11 @@ std::vector<RuleCost> ruleCosts(const CalculationRequest& request, const Project
 // "不可堆叠：装载率 +3.1 个百分点，+12 箱" / "not stackable: +3.1 points of fill, +12 cartons";
 // a plan of several containers adds the containers and the cost.
 std::string ruleCostText(const RuleCost& cost, bool severalContainers);
+// The costs as the user reads them: a heading, then a line per rule; a project without
+// rules says so.
+std::string ruleCostsText(const std::vector<RuleCost>& costs, bool severalContainers);
+// Asked for the costs before a plan is made.
+std::string ruleCostsNeedAPlanMessage();
 // The rule's key in JSON: "notStackable", "loadOnTop", "fragile", "stops", "balanceWindow",
 // "axleLoads".
 std::string ruleKey(CargoRule rule);

@@ -91,6 +91,9 @@ class TMainForm : public QMainWindow, public FormHost {
   void tbDelCartonClick();
   void tbRunClick();
   void tbFillClick();
+  // 计算 › 规则的代价: the plan made again once per cargo rule, without it, and what each
+  // rule costs, in a message.
+  void mnuRuleCostsClick();
   void tbExportClick();
   // File > 打印 (Ctrl+P): Qt's print dialog, then printPlan on the printer chosen.
   void mnuPrintClick();

@@ -75,6 +75,8 @@ void TMainForm::createMenus() {
   run->setObjectName("mnuCalculate");
   addMenuAction(run, "mnuRun", tr("运行(&R)"), &TMainForm::tbRunClick, {QKeySequence(Qt::Key_F5)});
   addMenuAction(run, "mnuFill", tr("填充(&F)"), &TMainForm::tbFillClick);
+  run->addSeparator();
+  addMenuAction(run, "mnuRuleCosts", tr("规则的代价(&C)..."), &TMainForm::mnuRuleCostsClick);
 
   QMenu* view = bar->addMenu(tr("视图(&V)"));
   view->setObjectName("mnuView");

@@ -12,6 +12,7 @@
 #include "commands/palletplan.h"
 #include "commands/leftovers.h"
 #include "commands/resultcheck.h"
+#include "commands/rulecosts.h"
 #include "commands/runcheck.h"
 #include "commands/runexplanations.h"
 #include "export/exportplan.h"
@@ -120,6 +121,25 @@ bool TMainForm::runFinished(const CalculationRequest& request, const Calculation
   if (offerLoadMax && cartonsLeft) return messages_->question(qs(planAgainQuestion(message)));
   messages_->information(qs(message));
   return false;
+}
+
+void TMainForm::mnuRuleCostsClick() {
+  if (project_->result.empty()) {
+    messages_->information(qs(ruleCostsNeedAPlanMessage()));
+    return;
+  }
+  // Planned again as the plan was made: with its planner, the window's limits.
+  CalculationRequest request = calculationRequest(*project_, *settings_);
+  request.planningMode = project_->result.mode;
+  std::vector<RuleCost> costs;
+  for (const CargoRule rule : cargoRulesInUse(request.input)) {
+    CalculationRequest without = request;
+    without.input = withoutRule(request.input, rule);
+    const CalculationReport report = DoingDlg->runCalculation(without);  // shown while it runs
+    if (DoingDlg->cancelRequested()) return;
+    costs.push_back(costOfRule(rule, request.input, project_->result, report));
+  }
+  messages_->information(qs(ruleCostsText(costs, project_->result.containers.size() > 1)));
 }
 
 void TMainForm::tbFillClick() {

@@ -12,6 +12,7 @@
 #include "commands/loadbalance.h"
 #include "commands/resultcheck.h"
 #include "commands/resultlist.h"
+#include "commands/rulecosts.h"
 #include "commands/runcheck.h"
 #include "mainwindowdriver.h"
 #include "model/palette.h"
@@ -160,4 +161,36 @@ TEST(RulesInTheWindow, theStopColumnShowsOnlyWhileTheProjectListsStops) {
   d.project().stops.clear();
   d.form().refreshTree(true);
   EXPECT_TRUE(d.resultList()->isColumnHidden(static_cast<int>(kResultColumnCount)));
+}
+
+// 计算 › 规则的代价: sixteen cubes that may not be stacked cover the floor of a container
+// two of them high; planned again without the rule all sixteen go in.
+TEST(RulesInTheWindow, ruleCostsPlanAgainWithoutEachRuleAndSayWhatItCosts) {
+  MainWindowDriver d;
+  d.project().container = Container{"厢式货车", 2000, 1000, 1000, 5000};
+  Carton& cube = d.project().addCarton();
+  cube.name = "立方";
+  cube.length = cube.width = cube.height = 500;
+  cube.weight = 10;
+  cube.count = 16;
+  cube.stackable = false;
+  d.project().planner = PlannerChoice{PlanningMode::LoadMax, FleetGoal::Cheapest, 0.5, 1, 100};
+  d.form().refreshTree(true);
+  auto* costs = d.form().findChild<QAction*>("mnuRuleCosts");
+  ASSERT_NE(costs, nullptr);
+
+  costs->trigger();
+  ASSERT_EQ(d.messages().shown.size(), 1);
+  EXPECT_EQ(d.messages().shown[0].toStdString(), ruleCostsNeedAPlanMessage());
+
+  d.messages().shown.clear();
+  d.click("tbRun");
+  ASSERT_FALSE(d.project().result.empty());
+  const FillScheme planned = d.project();
+  d.messages().shown.clear();
+  costs->trigger();
+  ASSERT_FALSE(d.messages().shown.isEmpty());
+  EXPECT_EQ(d.messages().shown.last().toStdString(),
+            "每条规则的代价（不设该规则再算一次）：\n  不可堆叠：装载率 +50.0 个百分点，+8 箱");
+  EXPECT_EQ(d.project().result, planned.result) << "the plan with its rules stays";
 }
