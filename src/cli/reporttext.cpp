@@ -49,7 +49,8 @@ std::string resultTableText(const FillScheme& project, std::size_t index, bool w
   lines.push_back(resultColumns());
   const std::vector<Leftover> leftovers =
       withLeftovers ? leftoverCartons(project.input(), project.result) : std::vector<Leftover>{};
-  for (const ResultRow& row : resultRows(project.input(), loadedOf(project, index), leftovers)) {
+  for (const ResultRow& row : resultRows(project.input(), loadedOf(project, index), leftovers,
+                                         listedLeftoverReasons(project.input(), project.result, leftovers))) {
     lines.push_back(row.texts);
     for (std::string& text : lines.back()) text = escapeControlCharacters(text);  // shown, never obeyed
   }

@@ -238,3 +238,9 @@ std::vector<LeftoverReason> leftoverReasons(const ProjectInput& project, const P
   }
   return reasons;
 }
+
+std::vector<LeftoverReason> listedLeftoverReasons(const ProjectInput& project, const ProjectResult& result,
+                                                  const std::vector<Leftover>& leftovers) {
+  if (result.mode != PlanningMode::LoadMax || result.containers.size() != 1 || leftovers.empty()) return {};
+  return leftoverReasons(project, result, result.containers.front(), leftovers);
+}

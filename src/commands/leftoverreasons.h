@@ -33,5 +33,9 @@ struct LeftoverReason {
 // (the search did not reach it), no room was left.
 std::vector<LeftoverReason> leftoverReasons(const ProjectInput& project, const ProjectResult& result,
                                             const LoadedContainer& loaded, const std::vector<Leftover>& leftovers);
+// The reasons the lists give beside the leftovers: those of a plan of one container that
+// loads as many as fit (for its leftovers, in their order); none for any other plan.
+std::vector<LeftoverReason> listedLeftoverReasons(const ProjectInput& project, const ProjectResult& result,
+                                                  const std::vector<Leftover>& leftovers);
 // The words for a reason's key; empty for an unknown key.
 std::string leftoverReasonText(const std::string& rule);

@@ -39,9 +39,11 @@ ResultRow blockRow(const BlockScheme& block, std::size_t number, const ProjectIn
   return row;
 }
 
-ResultRow leftoverRow(const Leftover& leftover, const ProjectInput& project) {
+ResultRow leftoverRow(const Leftover& leftover, const ProjectInput& project, const LeftoverReason* reason) {
   ResultRow row;
-  row.texts = {"", leftover.name, inLanguage("未装入", "Not loaded"), "", "", std::to_string(leftover.count), ""};
+  std::string notLoaded = inLanguage("未装入", "Not loaded");
+  if (reason != nullptr && !reason->text.empty()) notLoaded += inLanguage("：", ": ") + reason->text;
+  row.texts = {"", leftover.name, notLoaded, "", "", std::to_string(leftover.count), ""};
   row.imageIndex = project.cartons[static_cast<std::size_t>(leftover.cartonIndex)].material + 1;
   row.kind = ResultRowKind::Leftover;
   row.stop = stopOf(project, leftover.cartonIndex);
@@ -51,7 +53,7 @@ ResultRow leftoverRow(const Leftover& leftover, const ProjectInput& project) {
 }  // namespace
 
 std::vector<ResultRow> resultRows(const ProjectInput& project, const LoadedContainer& loaded,
-                                  const std::vector<Leftover>& leftovers) {
+                                  const std::vector<Leftover>& leftovers, const std::vector<LeftoverReason>& reasons) {
   std::vector<ResultRow> rows;
   rows.reserve(loaded.blocks.size() + 1 + leftovers.size());
   std::int64_t cartons = 0;
@@ -72,7 +74,8 @@ std::vector<ResultRow> resultRows(const ProjectInput& project, const LoadedConta
                          inLanguage("%）", "%)");
   }
   rows.push_back(totals);
-  for (const Leftover& leftover : leftovers) rows.push_back(leftoverRow(leftover, project));
+  for (std::size_t i = 0; i < leftovers.size(); ++i)
+    rows.push_back(leftoverRow(leftovers[i], project, reasons.size() == leftovers.size() ? &reasons[i] : nullptr));
   return rows;
 }
 

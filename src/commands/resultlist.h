@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/leftoverreasons.h"
 #include "commands/leftovers.h"
 #include "model/projectinput.h"
 #include "model/projectresult.h"
@@ -46,8 +47,10 @@ struct ResultRow {
 // count, the block's weight ("960.00"; empty when its carton has no weight); then the totals
 // row: "", "合计", "", "", "", the summed count, the loaded weight with its share of the
 // maximum load ("8500.00（42.50%）"; empty without blocks); then per carton type not loaded in
-// full: "", its name, "未装入", "", "", the cartons not loaded, "".
+// full: "", its name, "未装入" (with its reason when reasons hold one for each leftover:
+// "未装入：会违反“不可堆叠”"), "", "", the cartons not loaded, "".
 // The totals row's index is the number of blocks. A block or leftover row names its
 // carton's stop when the project lists stops.
 std::vector<ResultRow> resultRows(const ProjectInput& project, const LoadedContainer& loaded,
-                                  const std::vector<Leftover>& leftovers);
+                                  const std::vector<Leftover>& leftovers,
+                                  const std::vector<LeftoverReason>& reasons = {});

@@ -182,7 +182,8 @@ ResultListing palletListing(const FillScheme& project, const LoadedContainer& lo
 
 ResultListing blockListing(const FillScheme& project, const LoadedContainer& loaded) {
   ResultListing listing;
-  listing.rows = resultRows(project, loaded, leftoverCartons(project, project.result));
+  const std::vector<Leftover> leftovers = leftoverCartons(project, project.result);
+  listing.rows = resultRows(project, loaded, leftovers, listedLeftoverReasons(project, project.result, leftovers));
   listing.totalsRow = loaded.blocks.size();
   for (std::size_t r = 0; r < listing.rows.size(); ++r) {
     if (r >= loaded.blocks.size()) {

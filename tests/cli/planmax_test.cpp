@@ -225,3 +225,24 @@ TEST(PlanMax, ruleCostsSayWhatEachRuleLeavesBehind) {
   const CliResult plain = runCli({"plan", folder.path() + "/cubes.clyx", "--mode", "max", "--json", "--time-limit", "0.5"});
   EXPECT_FALSE(parsedJson(plain.out).contains("ruleCosts"));
 }
+
+// The result list's leftover rows say why the cartons stayed behind, in the words of the
+// JSON's reasons: cubes that may not be stacked, one layer of them on the floor.
+TEST(PlanMax, theLeftoverRowsOfTheTableGiveTheirReason) {
+  ScratchFolder folder;
+  FillScheme project;
+  project.container = Container{"厢式货车", 1000, 1000, 1000, 5000};
+  Carton& cube = project.addCarton();
+  cube.name = "立方";
+  cube.length = cube.width = cube.height = 500;
+  cube.weight = 10;
+  cube.count = 8;
+  cube.stackable = false;
+  ASSERT_TRUE(saveProjectFile(folder.path() + "/cubes.clyx", project));
+  const CliResult r = runCli({"plan", folder.path() + "/cubes.clyx", "--mode", "max", "--time-limit", "0.5"});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  EXPECT_NE(r.out.find("\n      立方    未装入：会违反“不可堆叠”"), std::string::npos) << r.out;
+  const CliResult english =
+      runCli({"plan", folder.path() + "/cubes.clyx", "--mode", "max", "--time-limit", "0.5", "--lang", "en"});
+  EXPECT_NE(english.out.find("Not loaded: would break not stackable"), std::string::npos) << english.out;
+}

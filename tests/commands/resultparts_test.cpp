@@ -23,7 +23,9 @@ TEST(ResultParts, aPlanOfLooseCartonsListsABlockARowAndAStep) {
   EXPECT_FALSE(listing.pallets);
   ASSERT_EQ(listing.parts.size(), 2u);
   EXPECT_EQ(listing.totalsRow, 2u);
-  EXPECT_EQ(listing.rows, resultRows(p, p.result.containers[0], leftoverCartons(p, p.result)));
+  const std::vector<Leftover> leftovers = leftoverCartons(p, p.result);
+  EXPECT_EQ(listing.rows,
+            resultRows(p, p.result.containers[0], leftovers, listedLeftoverReasons(p, p.result, leftovers)));
   for (std::size_t row = 0; row < 2; ++row) {
     ASSERT_NE(listing.partAt(row), nullptr);
     EXPECT_EQ(listing.partAt(row)->blocks, std::vector<BlockScheme>{p.result.containers[0].blocks[row]});

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "commands/loadbalance.h"
+#include "commands/leftoverreasons.h"
 #include "mainwindowdriver.h"
 #include "model/gbk.h"
 #include "resultblocks.h"
@@ -68,7 +69,8 @@ TEST(LoadMaxInTheWindow, chosenInOptionsItLoadsWhatFitsAndListsWhatIsLeft) {
       << totalsTexts[6].toStdString() << ": the weight under the weight column";
   std::int64_t left = 0;
   for (int row = totals + 1; row < d.resultList()->rowCount(); ++row) {
-    EXPECT_EQ(d.rowTexts(row)[2], "未装入");
+    EXPECT_TRUE(d.rowTexts(row)[2].startsWith("未装入：")) << "with why: " << d.rowTexts(row)[2].toStdString();
+    EXPECT_GT(d.rowTexts(row)[2].size(), 4);
     EXPECT_FALSE(d.resultList()->item(row, 1)->flags() & Qt::ItemIsSelectable);
     left += d.rowTexts(row)[5].toLongLong();
   }
@@ -118,7 +120,8 @@ TEST(LoadMaxInTheWindow, moreCartonsThanFitOffersToLoadWhatFitsAndYesDoesIt) {
   const int totals = totalsRow(d);
   ASSERT_EQ(d.resultList()->rowCount(), totals + 2) << "one carton type left over";
   EXPECT_EQ(d.rowTexts(totals + 1),
-            (QStringList{"", "纸箱1", "未装入", "", "", QString::number(1000 - statisticsOf(d.project()).loadedCount), ""}));
+            (QStringList{"", "纸箱1", "未装入：" + QString::fromStdString(leftoverReasonText("no-room")), "", "",
+                         QString::number(1000 - statisticsOf(d.project()).loadedCount), ""}));
   EXPECT_EQ(d.settings().planningMode, PlanningMode::Sets) << "only that run loaded freely";
 }
 
@@ -163,6 +166,6 @@ TEST(LoadMaxInTheWindow, aSetsRunThatLoadsNothingOffersToLoadWhatFitsAndYesDoesI
                                        kOffer);
   EXPECT_TRUE(d.messages().shown[1].startsWith("并非所有纸箱都已装入集装箱")) << d.messages().shown[1].toStdString();
   EXPECT_EQ(statisticsOf(d.project()).loadedCount, 44) << "the load-max plan";
-  EXPECT_EQ(d.rowTexts(totalsRow(d) + 1), (QStringList{"", "纸箱1", "未装入", "", "", "16", ""}));
+  EXPECT_EQ(d.rowTexts(totalsRow(d) + 1), (QStringList{"", "纸箱1", "未装入：" + QString::fromStdString(leftoverReasonText("no-room")), "", "", "16", ""}));
   EXPECT_EQ(d.form().findChild<QLabel*>("StatusWeight")->text(), "装载重量：4400.00千克（最大载重的22.00%）");
 }
