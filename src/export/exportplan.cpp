@@ -115,6 +115,7 @@ ExportPlan::ExportPlan(const FillScheme& project, const std::string& programFold
                  project.result.empty() ? LoadedContainer{project.container, {}} : project.result.containers.front(),
                  leftoverCartons(project.input(), project.result), programFolder, outputFolder) {
   if (project.result.mode == PlanningMode::Pallets) pallets_ = project.result.pallets;
+  leftoverReasons_ = listedLeftoverReasons(project.input(), project.result, leftovers_);
 }
 
 ExportPlan::ExportPlan(const ProjectInput& input, const LoadedContainer& loaded, std::vector<Leftover> leftovers,
@@ -447,7 +448,15 @@ std::string ExportPlan::cartonLegendHtml() const {
                      : std::string()) +
             number(left) + "</td></tr>";
   }
-  return html + "</table>";
+  html += "</table>";
+  if (leftoverReasons_.size() == leftovers_.size() && !leftovers_.empty()) {
+    html += "<p class='leftoverReasons'>" + label("未装入的原因：", "Why cartons stayed behind:");
+    for (std::size_t k = 0; k < leftovers_.size(); ++k)
+      html += "<br>" + escapeHtml(leftovers_[k].name) + " × " + number(leftovers_[k].count) + inLanguage("：", ": ") +
+              escapeHtml(leftoverReasons_[k].text);
+    html += "</p>";
+  }
+  return html;
 }
 
 std::string ExportPlan::blockPicturesHtml() const {

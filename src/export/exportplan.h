@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "boxpic/boxpic.h"
+#include "commands/leftoverreasons.h"
 #include "commands/leftovers.h"
 #include "engine/balance.h"
 #include "model/fillscheme.h"
@@ -88,6 +89,9 @@ class ExportPlan {
   // 40尺高柜" with the project, the date and a link to the index, and a legend that counts
   // the cartons of this container and of the others apart.
   void setContainerPage(ContainerPage page) { page_ = std::move(page); }
+  // Why each leftover stayed behind, one per leftover in their order, for the list of
+  // reasons below the legend. The plan of a project takes them from its result.
+  void setLeftoverReasons(std::vector<LeftoverReason> reasons) { leftoverReasons_ = std::move(reasons); }
 
   // Writes the document, then the carton pictures, then the block pictures, stopping at the
   // first failure: kExportDone, or the kExport...Failed of the step that failed.
@@ -121,7 +125,9 @@ class ExportPlan {
 
   // The four texts that replace "[纸箱图例]" (a table of the carton types: entered, loaded
   // and left behind), "[装箱图示]" (the steps), "[装箱合计]" and "[集装箱描述]".
-  // It begins with a line per carton type, its picture, "纸箱1:  L=600 W=400 H=300 数量：10".
+  // It begins with a line per carton type, its picture, "纸箱1:  L=600 W=400 H=300 数量：10",
+  // and ends, when the leftovers have their reasons, with why each stayed behind
+  // ("未装入的原因：" then "纸箱1 × 98：没有剩余空间" a line).
   std::string cartonLegendHtml() const;
   std::string cartonLegendLines() const;
   // Of a pallet plan, "[装箱图示]" begins with the pallet list (number, type, contents by
@@ -156,6 +162,7 @@ class ExportPlan {
   ProjectInput project_;
   LoadedContainer loaded_;
   std::vector<Leftover> leftovers_;
+  std::vector<LeftoverReason> leftoverReasons_;  // one per leftover, or none
   std::vector<LoadedPallet> pallets_;
   ContainerPage page_;
   int failedStep_ = kExportDone;

@@ -653,3 +653,26 @@ TEST(CliExport, aPdfOfAPlanWithStopsNamesTheStopOfEveryStep) {
   EXPECT_GT(steps, 0u);
   EXPECT_EQ(named, steps) << "every step names its stop:\n" << text;
 }
+
+// Below the legend, the exported plan says why each leftover stayed behind, in the words
+// of the result list.
+TEST(CliExport, thePlanSaysWhyTheLeftoversStayedBehind) {
+  ScratchFolder folder;
+  FillScheme project;
+  project.container = Container{"厢式货车", 1000, 1000, 1000, 5000};
+  Carton& cube = project.addCarton();
+  cube.name = "立方";
+  cube.length = cube.width = cube.height = 500;
+  cube.weight = 10;
+  cube.count = 8;
+  cube.stackable = false;
+  const std::string file = folder.path() + "/cubes.clyx";
+  ASSERT_TRUE(saveProjectFile(file, project));
+  const CliResult r =
+      runCli({"export", file, "--mode", "max", "--time-limit", "0.5", "--dir", folder.path() + "/plan"});
+  ASSERT_EQ(r.status, kExitLoaded) << r.err;
+  const std::string document = slurp(folder.path() + "/plan/packplan.htm");
+  EXPECT_NE(document.find("<p class='leftoverReasons'>未装入的原因：<br>立方 × 4：会违反“不可堆叠”</p>"),
+            std::string::npos)
+      << document;
+}
