@@ -244,3 +244,9 @@ std::vector<LeftoverReason> listedLeftoverReasons(const ProjectInput& project, c
   if (result.mode != PlanningMode::LoadMax || result.containers.size() != 1 || leftovers.empty()) return {};
   return leftoverReasons(project, result, result.containers.front(), leftovers);
 }
+
+std::vector<std::string> reasonTexts(const std::vector<LeftoverReason>& reasons) {
+  std::vector<std::string> texts;
+  for (const LeftoverReason& reason : reasons) texts.push_back(reason.text);
+  return texts;
+}

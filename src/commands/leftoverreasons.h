@@ -37,5 +37,7 @@ std::vector<LeftoverReason> leftoverReasons(const ProjectInput& project, const P
 // loads as many as fit (for its leftovers, in their order); none for any other plan.
 std::vector<LeftoverReason> listedLeftoverReasons(const ProjectInput& project, const ProjectResult& result,
                                                   const std::vector<Leftover>& leftovers);
+// The words of each reason, in order.
+std::vector<std::string> reasonTexts(const std::vector<LeftoverReason>& reasons);
 // The words for a reason's key; empty for an unknown key.
 std::string leftoverReasonText(const std::string& rule);

@@ -26,12 +26,17 @@ std::vector<Leftover> leftoverCartons(const ProjectInput& project, const Project
 
 namespace {
 
-std::string listOf(const std::vector<Leftover>& leftovers) {
+// "微波炉 32 箱，冰箱 40 箱（共 72 箱）"; with a reason per leftover, each after its count:
+// "微波炉 32 箱（没有剩余空间）".
+std::string listOf(const std::vector<Leftover>& leftovers, const std::vector<std::string>& reasons) {
   std::string text;
   std::int64_t total = 0;
-  for (const Leftover& leftover : leftovers) {
+  for (std::size_t i = 0; i < leftovers.size(); ++i) {
+    const Leftover& leftover = leftovers[i];
     if (!text.empty()) text += inLanguage("，", ", ");
     text += leftover.name + " " + std::to_string(leftover.count) + inLanguage(" 箱", " cartons");
+    if (reasons.size() == leftovers.size() && !reasons[i].empty())
+      text += inLanguage("（", " (") + reasons[i] + inLanguage("）", ")");
     total += leftover.count;
   }
   return text + inLanguage("（共 ", " (") + std::to_string(total) + inLanguage(" 箱）", " cartons in all)");
@@ -39,16 +44,16 @@ std::string listOf(const std::vector<Leftover>& leftovers) {
 
 }  // namespace
 
-std::string leftoverStatusText(const std::vector<Leftover>& leftovers) {
+std::string leftoverStatusText(const std::vector<Leftover>& leftovers, const std::vector<std::string>& reasons) {
   if (leftovers.empty()) return {};
-  return inLanguage("未装入：", "Not loaded: ") + listOf(leftovers);
+  return inLanguage("未装入：", "Not loaded: ") + listOf(leftovers, reasons);
 }
 
-std::string leftoverMessage(const std::vector<Leftover>& leftovers) {
+std::string leftoverMessage(const std::vector<Leftover>& leftovers, const std::vector<std::string>& reasons) {
   if (leftovers.empty()) return {};
   return inLanguage("并非所有纸箱都已装入集装箱，以下纸箱未能装入：",
                     "Not all cartons fit into the container. These were not loaded: ") +
-         listOf(leftovers) + inLanguage("。", ".");
+         listOf(leftovers, reasons) + inLanguage("。", ".");
 }
 
 std::string planAgainQuestion(const std::string& runMessage) {

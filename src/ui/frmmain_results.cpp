@@ -15,6 +15,7 @@
 
 #include "commands/fillblocks.h"
 #include "commands/fleetplan.h"
+#include "commands/leftoverreasons.h"
 #include "commands/leftovers.h"
 #include "commands/loadbalance.h"
 #include "commands/palletplan.h"
@@ -262,8 +263,11 @@ QWidget* TMainForm::createStatusLines() {
 
 void TMainForm::showStatistics(int mode) {
   // The result's statistics name the cartons it left behind, in red.
-  const std::string leftovers =
-      mode == 2 ? leftoverStatusText(leftoverCartons(*project_, project_->result)) : std::string();
+  std::string leftovers;
+  if (mode == 2) {
+    const std::vector<Leftover> left = leftoverCartons(*project_, project_->result);
+    leftovers = leftoverStatusText(left, reasonTexts(listedLeftoverReasons(*project_, project_->result, left)));
+  }
   const bool red = (mode == 1 && cartonVolumeExceedsContainer(*project_)) || !leftovers.empty();
   // Of a pallet result, the cartons on the pallets count as loaded too.
   const LoadedContainer loaded = containerWithPalletCartons(*project_, shownIndex_);

@@ -10,6 +10,7 @@
 #include "commands/exportfolder.h"
 #include "commands/fillblocks.h"
 #include "commands/palletplan.h"
+#include "commands/leftoverreasons.h"
 #include "commands/leftovers.h"
 #include "commands/resultcheck.h"
 #include "commands/rulecosts.h"
@@ -111,7 +112,10 @@ bool TMainForm::runFinished(const CalculationRequest& request, const Calculation
   // After the sets planner, what it could not load may still fit loaded freely.
   const bool offerLoadMax = request.planningMode == PlanningMode::Sets;
   std::string message = report.message;
-  if (report.status == CalculationStatus::Loaded) message = leftoverMessage(leftoverCartons(*project_, project_->result));
+  if (report.status == CalculationStatus::Loaded) {
+    const std::vector<Leftover> leftovers = leftoverCartons(*project_, project_->result);
+    message = leftoverMessage(leftovers, reasonTexts(listedLeftoverReasons(*project_, project_->result, leftovers)));
+  }
   if (report.status == CalculationStatus::NothingLoaded) {
     message += '\n';
     message += cargoAgainstContainerText(*project_);

@@ -47,6 +47,13 @@ TEST(Leftovers, enteredLessLoadedPerTypeSummedOverItsBlocks) {
   EXPECT_EQ(leftoverStatusText(expected), "未装入：微波炉 32 箱，冰箱 40 箱，电视 20 箱（共 92 箱）");
   EXPECT_EQ(leftoverMessage(expected),
             "并非所有纸箱都已装入集装箱，以下纸箱未能装入：微波炉 32 箱，冰箱 40 箱，电视 20 箱（共 92 箱）。");
+  // With a reason for each, each names its own; reasons that do not match the leftovers are
+  // not shown at all rather than beside the wrong carton.
+  const std::vector<std::string> reasons = {"没有剩余空间", "会违反“不可堆叠”", "超过集装箱的最大载重"};
+  EXPECT_EQ(leftoverStatusText(expected, reasons),
+            "未装入：微波炉 32 箱（没有剩余空间），冰箱 40 箱（会违反“不可堆叠”），电视 20 箱（超过集装箱的最大载重）"
+            "（共 92 箱）");
+  EXPECT_EQ(leftoverMessage(expected, {"没有剩余空间"}), leftoverMessage(expected));
 }
 
 TEST(Leftovers, typesLoadedInFullOrBeyondAreNotListed) {
