@@ -1,10 +1,13 @@
 #include "commands/fleetplan.h"
 
+#include "commands/leftoverreasons.h"
+
 #include <charconv>
 #include <cmath>
 #include <map>
 #include <new>
 
+#include "commands/leftoverreasons.h"
 #include "commands/leftovers.h"
 #include "commands/runcheck.h"
 #include "engine/fleet/bounds.h"
@@ -181,10 +184,12 @@ std::vector<std::string> unfitReasonCodes(const ProjectInput& input) {
 }
 
 std::string unfitReasonText(const std::string& code) {
+  // The words of one container's reasons (leftoverreasons.h), said of every container type.
   if (code == "fits-no-container")
-    return inLanguage("无论怎样放置都装不进任何一种集装箱", "fits no container type in any way it may be placed");
+    return inLanguage("比每一种集装箱都大，怎样放置都装不下", "larger than every container type in every way it may stand");
   if (code == "heavier-than-every-container")
-    return inLanguage("比任何一种集装箱的最大载重都重", "heavier than every container type's maximum load");
+    return inLanguage("超过每一种集装箱的最大载重", "over every container type's maximum load");
+  if (code == "no-room") return leftoverReasonText("no-room");
   return {};
 }
 

@@ -37,8 +37,9 @@ std::string fleetSummaryText(const FillScheme& project);
 // "fits-no-container", "heavier-than-every-container", or empty when some container type
 // takes it (a carton of it left behind found no room).
 std::vector<std::string> unfitReasonCodes(const ProjectInput& input);
-// The same in words, for the cartons left behind: "装不进任何一种集装箱" and its kin; empty
-// when some container type takes it.
+// The same in words, for the cartons left behind, as one container's reasons put them:
+// "比每一种集装箱都大，怎样放置都装不下", "超过每一种集装箱的最大载重", and for "no-room"
+// "没有剩余空间"; empty for an empty code.
 std::string unfitReasonText(const std::string& code);
 
 // The caption of a loaded container's tab: "1 · 40尺高柜".

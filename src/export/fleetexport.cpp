@@ -90,7 +90,7 @@ std::string fleetIndexHtml(const FillScheme& project, const ShipmentFacts& facts
       const std::size_t i = static_cast<std::size_t>(leftover.cartonIndex);
       const std::string why = i < unfit.size() && !unfit[i].empty()
                                   ? unfitReasonText(unfit[i])
-                                  : inLanguage("集装箱已无空间", "no room left in the containers");
+                                  : unfitReasonText("no-room");
       html += "<tr><td style=\"text-align:left\">" + escapeHtml(leftover.name) + "</td><td>" +
               std::to_string(leftover.count) + "</td><td style=\"text-align:left\">" + why + "</td></tr>\n";
     }
