@@ -26,6 +26,7 @@
 #include "cli/options.h"
 #include "clijson.h"
 #include "clirunner.h"
+#include "cubesproject.h"
 #include "model/fillscheme.h"
 #include "model/gbk.h"
 #include "model/projectfile.h"
@@ -658,14 +659,7 @@ TEST(CliExport, aPdfOfAPlanWithStopsNamesTheStopOfEveryStep) {
 // of the result list.
 TEST(CliExport, thePlanSaysWhyTheLeftoversStayedBehind) {
   ScratchFolder folder;
-  FillScheme project;
-  project.container = Container{"厢式货车", 1000, 1000, 1000, 5000};
-  Carton& cube = project.addCarton();
-  cube.name = "立方";
-  cube.length = cube.width = cube.height = 500;
-  cube.weight = 10;
-  cube.count = 8;
-  cube.stackable = false;
+  FillScheme project = notStackableCubes(1000, 8);
   const std::string file = folder.path() + "/cubes.clyx";
   ASSERT_TRUE(saveProjectFile(file, project));
   const CliResult r =

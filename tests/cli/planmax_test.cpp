@@ -10,6 +10,7 @@
 #include "cli/options.h"
 #include "clijson.h"
 #include "clirunner.h"
+#include "cubesproject.h"
 #include "model/fillscheme.h"
 #include "model/projectfile.h"
 #include "model/vehicle.h"
@@ -189,14 +190,7 @@ TEST(CliPlanner, aProjectFileIsPlannedWithItsOwnPlannerUnlessAnotherIsAsked) {
 // leaves eight behind and half the container empty.
 TEST(PlanMax, ruleCostsSayWhatEachRuleLeavesBehind) {
   ScratchFolder folder;
-  FillScheme project;
-  project.container = Container{"厢式货车", 2000, 1000, 1000, 5000};
-  Carton& cube = project.addCarton();
-  cube.name = "立方";
-  cube.length = cube.width = cube.height = 500;
-  cube.weight = 10;
-  cube.count = 16;
-  cube.stackable = false;
+  FillScheme project = notStackableCubes(2000, 16);
   ASSERT_TRUE(saveProjectFile(folder.path() + "/cubes.clyx", project));
 
   const CliResult text = runCli({"plan", folder.path() + "/cubes.clyx", "--mode", "max", "--rule-costs", "--time-limit", "0.5"});
@@ -230,14 +224,7 @@ TEST(PlanMax, ruleCostsSayWhatEachRuleLeavesBehind) {
 // JSON's reasons: cubes that may not be stacked, one layer of them on the floor.
 TEST(PlanMax, theLeftoverRowsOfTheTableGiveTheirReason) {
   ScratchFolder folder;
-  FillScheme project;
-  project.container = Container{"厢式货车", 1000, 1000, 1000, 5000};
-  Carton& cube = project.addCarton();
-  cube.name = "立方";
-  cube.length = cube.width = cube.height = 500;
-  cube.weight = 10;
-  cube.count = 8;
-  cube.stackable = false;
+  FillScheme project = notStackableCubes(1000, 8);
   ASSERT_TRUE(saveProjectFile(folder.path() + "/cubes.clyx", project));
   const CliResult r = runCli({"plan", folder.path() + "/cubes.clyx", "--mode", "max", "--time-limit", "0.5"});
   ASSERT_EQ(r.status, kExitLoaded) << r.err;
