@@ -21,8 +21,10 @@ namespace {
 std::vector<RuleCost> costsOfRules(const CliOptions& options, const CalculationRequest& request,
                                    const FillScheme& project, const CalculationReport& report) {
   if (!options.ruleCosts || report.status != CalculationStatus::Loaded) return {};
-  CancelToken token;
-  return ruleCosts(request, project.result, token);
+  return ruleCosts(request, project.result, [](const CalculationRequest& without) -> std::optional<CalculationReport> {
+    CancelToken token;
+    return calculate(without, token);
+  });
 }
 
 }  // namespace

@@ -151,7 +151,8 @@ ResultListing palletListing(const FillScheme& project, const LoadedContainer& lo
     listing.parts.push_back(std::move(p.part));
   }
   // The loose blocks, the totals and the leftovers as a plan of loose cartons lists them.
-  std::vector<ResultRow> rest = resultRows(project, loaded, leftoverCartons(project, project.result));
+  listing.leftovers = leftoverCartons(project, project.result);
+  std::vector<ResultRow> rest = resultRows(project, loaded, listing.leftovers);
   for (std::size_t b = 0; b < rest.size(); ++b) {
     if (b < loose.size()) {
       loose[b].headRow = listing.rows.size();
@@ -182,8 +183,9 @@ ResultListing palletListing(const FillScheme& project, const LoadedContainer& lo
 
 ResultListing blockListing(const FillScheme& project, const LoadedContainer& loaded) {
   ResultListing listing;
-  const std::vector<Leftover> leftovers = leftoverCartons(project, project.result);
-  listing.rows = resultRows(project, loaded, leftovers, listedLeftoverReasons(project, project.result, leftovers));
+  listing.leftovers = leftoverCartons(project, project.result);
+  listing.leftoverReasons = listedLeftoverReasons(project, project.result, listing.leftovers);
+  listing.rows = resultRows(project, loaded, listing.leftovers, listing.leftoverReasons);
   listing.totalsRow = loaded.blocks.size();
   for (std::size_t r = 0; r < listing.rows.size(); ++r) {
     if (r >= loaded.blocks.size()) {

@@ -36,6 +36,10 @@ struct ResultListing {
   std::vector<std::size_t> stepRows;    // the parts' head rows in loading order: the steps
   std::size_t totalsRow = 0;
   bool pallets = false;                 // a pallet plan: its rows are no block indexes
+  // What the whole result left behind, and why (leftoverreasons.h: one per leftover, or
+  // none), as the leftover rows show them.
+  std::vector<Leftover> leftovers;
+  std::vector<LeftoverReason> leftoverReasons;
 
   // The part of a row, or nullptr for a row that shows none.
   const ShownPart* partAt(std::size_t row) const;

@@ -59,6 +59,10 @@ PlanYield planYield(const ProjectInput& input, const ProjectResult& result) {
   return yield;
 }
 
+namespace {
+
+// What the rule costs: the plan without it (planned from withoutRule(input, rule)) less
+// the plan with every rule.
 RuleCost costOfRule(CargoRule rule, const ProjectInput& input, const ProjectResult& withEveryRule,
                     const CalculationReport& withoutIt) {
   RuleCost cost{rule};
@@ -73,14 +77,17 @@ RuleCost costOfRule(CargoRule rule, const ProjectInput& input, const ProjectResu
   return cost;
 }
 
+}  // namespace
+
 std::vector<RuleCost> ruleCosts(const CalculationRequest& request, const ProjectResult& withEveryRule,
-                                CancelToken& token) {
+                                const RunCalculation& run) {
   std::vector<RuleCost> costs;
   for (const CargoRule rule : cargoRulesInUse(request.input)) {
-    if (token.cancelRequested()) break;
     CalculationRequest without = request;
     without.input = withoutRule(request.input, rule);
-    costs.push_back(costOfRule(rule, request.input, withEveryRule, calculate(without, token)));
+    const std::optional<CalculationReport> report = run(without);
+    if (!report) break;
+    costs.push_back(costOfRule(rule, request.input, withEveryRule, *report));
   }
   return costs;
 }

@@ -4,6 +4,8 @@
 // every rule. The number a shipper takes to the customer who asked for the rule.
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,15 +36,14 @@ struct RuleCost {
   double cost = 0;
 };
 
-// What the rule costs: the plan without it (planned from withoutRule(input, rule)) less
-// the plan with every rule.
-RuleCost costOfRule(CargoRule rule, const ProjectInput& input, const ProjectResult& withEveryRule,
-                    const CalculationReport& withoutIt);
+// How a caller runs one calculation of the costs: the command line calls calculate, the
+// window shows its progress dialog. Nothing when the user cancelled.
+using RunCalculation = std::function<std::optional<CalculationReport>(const CalculationRequest&)>;
 
-// Plans request once per rule in use, each time without that rule; a raised cancel stops
-// between and within the runs (what was found by then is returned).
+// Plans request once per rule in use, each time without that rule, by run; a cancelled run
+// ends them, and the costs found by then are returned.
 std::vector<RuleCost> ruleCosts(const CalculationRequest& request, const ProjectResult& withEveryRule,
-                                CancelToken& token);
+                                const RunCalculation& run);
 
 // "不可堆叠：装载率 +3.1 个百分点，+12 箱" / "not stackable: +3.1 points of fill, +12 cartons";
 // a plan of several containers adds the containers and the cost.

@@ -263,11 +263,9 @@ QWidget* TMainForm::createStatusLines() {
 
 void TMainForm::showStatistics(int mode) {
   // The result's statistics name the cartons it left behind, in red.
-  std::string leftovers;
-  if (mode == 2) {
-    const std::vector<Leftover> left = leftoverCartons(*project_, project_->result);
-    leftovers = leftoverStatusText(left, reasonTexts(listedLeftoverReasons(*project_, project_->result, left)));
-  }
+  // The listing has them, with their reasons, from refreshResults.
+  const std::string leftovers =
+      mode == 2 ? leftoverStatusText(listing_.leftovers, reasonTexts(listing_.leftoverReasons)) : std::string();
   const bool red = (mode == 1 && cartonVolumeExceedsContainer(*project_)) || !leftovers.empty();
   // Of a pallet result, the cartons on the pallets count as loaded too.
   const LoadedContainer loaded = containerWithPalletCartons(*project_, shownIndex_);

@@ -135,14 +135,15 @@ void TMainForm::mnuRuleCostsClick() {
   // Planned again as the plan was made: with its planner, the window's limits.
   CalculationRequest request = calculationRequest(*project_, *settings_);
   request.planningMode = project_->result.mode;
-  std::vector<RuleCost> costs;
-  for (const CargoRule rule : cargoRulesInUse(request.input)) {
-    CalculationRequest without = request;
-    without.input = withoutRule(request.input, rule);
-    const CalculationReport report = DoingDlg->runCalculation(without);  // shown while it runs
-    if (DoingDlg->cancelRequested()) return;
-    costs.push_back(costOfRule(rule, request.input, project_->result, report));
-  }
+  bool cancelled = false;
+  const std::vector<RuleCost> costs =
+      ruleCosts(request, project_->result, [&](const CalculationRequest& without) -> std::optional<CalculationReport> {
+        CalculationReport report = DoingDlg->runCalculation(without);  // shown while it runs
+        cancelled = DoingDlg->cancelRequested();
+        if (cancelled) return std::nullopt;
+        return report;
+      });
+  if (cancelled) return;
   messages_->information(qs(ruleCostsText(costs, project_->result.containers.size() > 1)));
 }
 
